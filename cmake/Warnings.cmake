@@ -1,0 +1,10 @@
+# Our own targets build clean with these on both toolchains.
+function(oxy_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
+endfunction()
+
+if(WIN32)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  # No mingw runtime DLLs beside our binaries: under Wine a missing one makes a program silently print nothing.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()

@@ -1,0 +1,135 @@
+#include "platform/WideText.h"
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+
+// Calls sink(code point) for every code point of a wide text.
+template <typename Sink>
+void DecodeWide(std::wstring_view text, Sink sink) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = static_cast<char32_t>(text[i]);
+        if constexpr (sizeof(wchar_t) == 2) {
+            c &= 0xFFFF;
+            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+                const char32_t low = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
+                if (low >= 0xDC00 && low <= 0xDFFF) {
+                    sink(0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00));
+                    ++i;
+                    continue;
+                }
+            }
+        }
+        sink(IsSurrogate(c) || c > 0x10FFFF ? kReplacement : c);
+    }
+}
+
+void AppendWide(std::wstring& out, char32_t c) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
+            return;
+        }
+    }
+    out.push_back(static_cast<wchar_t>(c));
+}
+
+}  // namespace
+
+std::string ToUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    DecodeWide(text, [&out](char32_t c) {
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    });
+    return out;
+}
+
+std::wstring FromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        int extra = lead < 0x80           ? 0
+                    : (lead >> 5) == 0x6  ? 1
+                    : (lead >> 4) == 0xE  ? 2
+                    : (lead >> 3) == 0x1E ? 3
+                                          : -1;
+        if (extra < 0 || i + static_cast<size_t>(extra) >= bytes.size()) {
+            AppendWide(out, kReplacement);
+            ++i;
+            continue;
+        }
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool valid = true;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            c = (c << 6) | (next & 0x3F);
+        }
+        const char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || c < minimum[extra] || c > 0x10FFFF || IsSurrogate(c)) {
+            AppendWide(out, kReplacement);
+            ++i;
+            continue;
+        }
+        AppendWide(out, c);
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::u16string ToUtf16(std::wstring_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    DecodeWide(text, [&out](char32_t c) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+    });
+    return out;
+}
+
+std::wstring FromUtf16(const char16_t* units) {
+    std::wstring out;
+    if (units == nullptr) return out;
+    for (size_t i = 0; units[i] != 0; ++i) {
+        char32_t c = units[i];
+        if (c >= 0xD800 && c <= 0xDBFF && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(units[i + 1]) - 0xDC00);
+            ++i;
+        } else if (IsSurrogate(c)) {
+            c = kReplacement;
+        }
+        AppendWide(out, c);
+    }
+    return out;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between the plug-in's wide text and the encodings it meets at its edges.
+// wchar_t is UTF-16 on Windows and UTF-32 elsewhere; both are handled. Invalid input becomes U+FFFD.
+
+// UTF-8 bytes of a wide text.
+std::string ToUtf8(std::wstring_view text);
+// The wide text of UTF-8 bytes.
+std::wstring FromUtf8(std::string_view bytes);
+// The UTF-16 code units of a wide text (what SQLite's *16 functions take).
+std::u16string ToUtf16(std::wstring_view text);
+// The wide text of NUL-terminated UTF-16 (what SQLite's *16 functions return); null gives "".
+std::wstring FromUtf16(const char16_t* units);

@@ -1,0 +1,18 @@
+#include "platform/WideText.h"
+
+#include <gtest/gtest.h>
+
+TEST(WideText, RoundTripsCyrillicAndAstralCharactersThroughUtf8AndUtf16) {
+    const std::wstring text = L"Масса пробы, г — \U0001F9EA ok";
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+    const std::u16string units = ToUtf16(text);
+    EXPECT_EQ(FromUtf16(units.c_str()), text);
+    EXPECT_EQ(ToUtf8(L"Ё"), "\xD0\x81");
+}
+
+TEST(WideText, ReplacesMalformedUtf8InsteadOfReadingPastTheEnd) {
+    EXPECT_EQ(FromUtf8("a\xD0"), L"a\uFFFD");
+    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");              // overlong '/'
+    EXPECT_EQ(FromUtf8("\xED\xA0\x80x"), L"\uFFFD\uFFFD\uFFFDx");  // encoded surrogate
+    EXPECT_EQ(FromUtf16(nullptr), L"");
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Every test: installs what is missing, builds both presets, runs the native tests directly and the
+# Windows tests under Wine. Exit code non-zero when anything fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+
+tools/bootstrap.sh
+
+status=0
+for preset in native win32; do
+  echo "== $preset: build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$jobs"
+done
+for preset in native win32; do
+  echo "== $preset: test"
+  ctest --preset "$preset" -j"$jobs" || status=1
+done
+exit $status
