@@ -1,0 +1,82 @@
+#include "HostServices.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <string>
+
+#include "AssayIdPrompt.h"
+#include "platform/WideText.h"
+
+namespace {
+
+const wchar_t* Text(intptr_t argument) { return reinterpret_cast<const wchar_t*>(argument); }
+
+void OfferProfile(ServiceBus& bus, Profile& profile) {
+    bus.Offer(HostNames::kProfileGetInt, [&profile](intptr_t path, intptr_t target) -> int32_t {
+        const auto value = profile.Get(Text(path));
+        if (!value || target == 0) return 0;
+        *reinterpret_cast<int32_t*>(target) = static_cast<int32_t>(std::wcstol(value->c_str(), nullptr, 10));
+        return 1;
+    });
+    bus.Offer(HostNames::kProfileSetInt, [&profile](intptr_t path, intptr_t value) -> int32_t {
+        if (value == 0) return 0;
+        profile.Set(Text(path), std::to_wstring(*reinterpret_cast<const int32_t*>(value)));
+        return 1;
+    });
+    bus.Offer(HostNames::kProfileGetString, [&profile](intptr_t path, intptr_t target) -> int32_t {
+        const auto value = profile.Get(Text(path));
+        auto* buffer = reinterpret_cast<ProfileStringBuffer*>(target);
+        if (!value || buffer == nullptr || buffer->text == nullptr || buffer->capacity <= 0) return 0;
+        const size_t count = std::min(value->size(), static_cast<size_t>(buffer->capacity - 1));
+        std::wmemcpy(buffer->text, value->c_str(), count);
+        buffer->text[count] = L'\0';
+        return 1;
+    });
+    bus.Offer(HostNames::kProfileSetString, [&profile](intptr_t path, intptr_t value) -> int32_t {
+        profile.Set(Text(path), value ? Text(value) : L"");
+        return 1;
+    });
+    bus.Offer(HostNames::kProfileDelParam, [&profile](intptr_t path, intptr_t) -> int32_t {
+        profile.Delete(Text(path));
+        return 1;
+    });
+}
+
+void OfferChooser(ServiceBus& bus, const HostOptions& options) {
+    bus.Offer(HostNames::kOpenAssayIdDlgEx, [&options](intptr_t list, intptr_t owner) -> int32_t {
+        auto* target = reinterpret_cast<AssayIdList*>(list);
+        if (target == nullptr || target->ids == nullptr || target->capacity <= 0) return 0;
+        const std::vector<int> ids =
+            options.chosenIds ? *options.chosenIds : PromptForAssayIds(reinterpret_cast<HWND>(owner));
+        const size_t count = std::min(ids.size(), static_cast<size_t>(target->capacity));
+        std::copy_n(ids.begin(), count, target->ids);
+        return static_cast<int32_t>(count);
+    });
+}
+
+}  // namespace
+
+void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& profile, MainWindow& window) {
+    bus.Offer(HostNames::kGetLanguage, [&options](intptr_t, intptr_t) { return int32_t{options.language}; });
+    if (options.database) {
+        bus.Offer(HostNames::kGetConnectionUri, [&options](intptr_t, intptr_t) {
+            return static_cast<int32_t>(reinterpret_cast<intptr_t>(options.database->c_str()));
+        });
+    }
+    bus.Offer(HostNames::kCreateNewMenu, [&window](intptr_t, intptr_t record) -> int32_t {
+        const auto* entry = reinterpret_cast<const NewMenuInfo*>(record);
+        if (entry == nullptr || entry->size < sizeof(NewMenuInfo) || entry->path == nullptr || entry->command == nullptr) {
+            return 0;
+        }
+        window.AddMenuEntry(entry->path, entry->command);
+        return 1;
+    });
+    bus.Offer(HostNames::kOpenAssayFile, [&window](intptr_t, intptr_t path) -> int32_t {
+        window.SetStatus(std::wstring(L"Открыт файл хроматограммы: ") + (path ? Text(path) : L""));
+        return 1;
+    });
+    OfferProfile(bus, profile);
+    OfferChooser(bus, options);
+}

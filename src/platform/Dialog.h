@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+// A dialog built from a template of the resource module. A derived class handles messages by
+// overriding the hooks; the dialog procedure routes them and stops every exception at its border.
+// The object owns its window: a modeless window is destroyed with the object.
+class Dialog {
+public:
+    Dialog() = default;
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Creates the window, hidden unless the template says otherwise; initialisation runs inside.
+    HWND CreateModeless(HINSTANCE resources, int templateId, HWND owner);
+    // Runs the dialog modally; the result passed to EndModal, or -1 when it could not be created.
+    INT_PTR RunModal(HINSTANCE resources, int templateId, HWND owner);
+
+    HWND Handle() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+protected:
+    // Ends a modal dialog, hides a modeless one (the object and its data stay).
+    void End(INT_PTR result);
+
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnCommand(int id, int code, HWND control);
+    // A notification from a child control; the answer goes back through DWLP_MSGRESULT.
+    virtual LRESULT OnNotify(int id, NMHDR& header);
+    // Any other message; return true when handled, with the answer in result.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Called when the window is gone for good; the object may delete itself here.
+    virtual void OnFinalMessage() {}
+
+    virtual void OnOk() { End(IDOK); }
+    virtual void OnCancel() { End(IDCANCEL); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Route(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    bool modal_ = false;
+};

@@ -1,0 +1,83 @@
+#include "platform/Dialog.h"
+
+#include "platform/Firewall.h"
+
+Dialog::~Dialog() {
+    if (hwnd_ != nullptr && !modal_) {
+        // Detach first: the window's last messages must not reach a half-destroyed object.
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+HWND Dialog::CreateModeless(HINSTANCE resources, int templateId, HWND owner) {
+    modal_ = false;
+    return CreateDialogParamW(resources, MAKEINTRESOURCEW(templateId), owner, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunModal(HINSTANCE resources, int templateId, HWND owner) {
+    modal_ = true;
+    return DialogBoxParamW(resources, MAKEINTRESOURCEW(templateId), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::End(INT_PTR result) {
+    if (modal_) {
+        EndDialog(hwnd_, result);
+    } else {
+        ShowWindow(hwnd_, SW_HIDE);
+    }
+}
+
+void Dialog::OnCommand(int id, int, HWND) {
+    if (id == IDOK) OnOk();
+    if (id == IDCANCEL) OnCancel();
+}
+
+LRESULT Dialog::OnNotify(int, NMHDR&) { return 0; }
+
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    } else {
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (self == nullptr) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+        Firewall("OnFinalMessage", 0, [self] {
+            self->OnFinalMessage();
+            return 0;
+        });
+        return FALSE;
+    }
+    return Firewall("DialogProc", INT_PTR{FALSE}, [&] { return self->Route(message, wParam, lParam); });
+}
+
+INT_PTR Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, OnNotify(static_cast<int>(header->idFrom), *header));
+            return TRUE;
+        }
+        default: {
+            LRESULT result = 0;
+            if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+    }
+}

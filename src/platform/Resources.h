@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The module that texts, dialog templates and window icons come from: the plug-in itself, or the
+// language library chosen for the host's language. Set once at load; read everywhere.
+HINSTANCE ResourceModule();
+void SetResourceModule(HINSTANCE module);
+
+// The module whose code is running (the plug-in itself, never a language library).
+HINSTANCE OwnModule();
+void SetOwnModule(HINSTANCE module);
+
+// A string of a module's string table; empty when it has none with that id.
+std::wstring LoadResourceString(HINSTANCE module, UINT id);

@@ -1,0 +1,28 @@
+// The plug-in's only exports: GetPluginInfo, Load and Unload (cdecl, plain names).
+#include <windows.h>
+
+#include "platform/Firewall.h"
+#include "plugin/Lifecycle.h"
+#include "plugin/PluginInfo.h"
+
+namespace {
+HINSTANCE gSelf = nullptr;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        gSelf = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+extern "C" __declspec(dllexport) const PluginInfo* __cdecl GetPluginInfo() { return &ThePluginInfo(); }
+
+extern "C" __declspec(dllexport) int __cdecl Load(const HostApi* host) {
+    return Firewall("Load", 0, [host] { return LoadPlugin(host, gSelf); });
+}
+
+extern "C" __declspec(dllexport) int __cdecl Unload() {
+    return Firewall("Unload", 0, [] { return UnloadPlugin(); });
+}
