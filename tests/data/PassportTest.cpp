@@ -55,20 +55,6 @@ TEST(Passport, ScalarsConvertTheirValueTexts) {
               7.0);
 }
 
-TEST(Passport, AbsentScalarsKeepTheirValueWhileColumnsAndItemsAreReplaced) {
-    pugi::xml_document document;
-    document.load_string(L"<passport><series value='B'/><column/><x/></passport>");
-    Passport passport;
-    passport.sample = L"earlier";
-    passport.items.push_back({L"old", L"", L""});
-    passport.Read(document.child(L"passport"));
-    EXPECT_EQ(passport.sample, L"earlier");
-    EXPECT_EQ(passport.series, L"B");
-    EXPECT_EQ(passport.columns.size(), 1u);
-    ASSERT_EQ(passport.items.size(), 1u);
-    EXPECT_EQ(passport.items[0].name, L"x");
-}
-
 TEST(Passport, WritesWhatItReadsBackExceptThePath) {
     Passport written;
     written.path = L"C:\\data\\проба.stg";

@@ -48,23 +48,6 @@ TEST_F(StatementTest, NullColumnsReachTheHandlerAsZeroOrEmptyText) {
     EXPECT_TRUE(AllFinalised());
 }
 
-TEST_F(StatementTest, ValuesAreBoundAndConvertedBySqlite) {
-    DataBase::Statement insert =
-        DataBase::Prepare(db, L"INSERT INTO t VALUES (?, 5000000000, 12.5, 'Этанол');");
-    DataBase::BindInt(insert, -7);
-    DataBase::ReadRows(insert, [] {});
-    DataBase::Statement select = DataBase::Prepare(db, L"SELECT i, j, d, s, d FROM t WHERE j = ?;");
-    DataBase::BindInt64(select, 5000000000);
-    std::vector<std::wstring> texts;
-    DataBase::ReadRows(select, [&](int32_t i, int64_t j, std::wstring d, std::wstring s, double number) {
-        EXPECT_EQ(i, -7);
-        EXPECT_EQ(j, 5000000000);
-        EXPECT_EQ(number, 12.5);
-        texts = {d, s};
-    });
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"12.5", L"Этанол"}));
-}
-
 TEST_F(StatementTest, NoRowMeansNoCallAndAFinalisedStatement) {
     DataBase::Statement select = DataBase::Prepare(db, L"SELECT i FROM t;");
     int calls = 0;
