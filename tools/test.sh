@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds both presets, runs the native tests directly and the
-# Windows tests under Wine. Exit code non-zero when anything fails.
+# Windows tests under Wine, then the fuzz targets for FUZZ_SECONDS each (60 in CI, else 10).
+# Exit code non-zero when anything fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -18,4 +19,7 @@ for preset in native win32; do
   echo "== $preset: test"
   ctest --preset "$preset" -j"$jobs" || status=1
 done
+if [[ -n "${CI:-}" ]]; then default_fuzz_seconds=60; else default_fuzz_seconds=10; fi
+echo "== fuzz"
+tools/fuzz.sh "${FUZZ_SECONDS:-$default_fuzz_seconds}" || status=1
 exit $status

@@ -1,0 +1,238 @@
+#include "data/CVeltarFile4.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <stdexcept>
+
+#include "data/XmlValue.h"
+#include "platform/StdioFile.h"
+
+using namespace VeltarFileStatus;
+
+namespace {
+
+constexpr size_t kHeaderSize = 16;
+constexpr size_t kBlockHeaderSize = 32;
+constexpr uint64_t kSampleCountLimit = uint64_t{1} << 32;
+
+uint64_t LoadU64(const unsigned char* bytes) {
+    uint64_t value = 0;
+    for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+}
+
+double LoadDouble(const unsigned char* bytes) {
+    const uint64_t bits = LoadU64(bytes);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void StoreU64(unsigned char* bytes, uint64_t value) {
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+void StoreDouble(unsigned char* bytes, double value) {
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    StoreU64(bytes, bits);
+}
+
+// The file's length; -1 when it cannot be told (the position is back at the start either way).
+long long FileSize(std::FILE* file) {
+    if (!SeekStdioFile(file, 0, SEEK_END)) return -1;
+    const long long size = TellStdioFile(file);
+    return SeekStdioFile(file, 0, SEEK_SET) ? size : -1;
+}
+
+// Samples are stored as little-endian floats, the byte order of both our targets, so they are read
+// straight into place.
+bool ReadSamples(std::FILE* file, uint64_t count, std::vector<float>& samples) {
+    if (count > samples.max_size()) return false;
+    try {
+        samples.resize(static_cast<size_t>(count));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return std::fread(samples.data(), sizeof(float), samples.size(), file) == samples.size();
+}
+
+size_t SampleCount(const ChromatogramChannel& channel) {
+    std::lock_guard<std::mutex> guard(channel.samplesLock);
+    return channel.samples.size();
+}
+
+PeakMark ReadPeakMark(const pugi::xml_node& item) {
+    using namespace XmlValue;
+    PeakMark mark;
+    mark.front = ReadDouble(item, L"front");
+    mark.back = ReadDouble(item, L"back");
+    mark.time = ReadDouble(item, L"time");
+    mark.area = ReadDouble(item, L"area");
+    mark.height = ReadDouble(item, L"height");
+    mark.concent = ReadDouble(item, L"concent");
+    mark.name = ReadText(item, L"name");
+    mark.reference = ReadBool(item, L"reference");
+    mark.left = ReadInt32(item, L"left", -1);
+    mark.right = ReadInt32(item, L"right", -1);
+    mark.flags = ReadUInt32(item, L"flags");
+    mark.front_base_height = ReadDouble(item, L"front_base_height");
+    mark.back_base_height = ReadDouble(item, L"back_base_height");
+    mark.index = ReadDouble(item, L"index");
+    return mark;
+}
+
+void WritePeakMark(pugi::xml_node item, const PeakMark& mark) {
+    using namespace XmlValue;
+    AppendDouble(item, L"front", mark.front);
+    AppendDouble(item, L"back", mark.back);
+    AppendDouble(item, L"time", mark.time);
+    AppendDouble(item, L"area", mark.area);
+    AppendDouble(item, L"height", mark.height);
+    AppendDouble(item, L"concent", mark.concent);
+    AppendText(item, L"name", mark.name);
+    AppendBool(item, L"reference", mark.reference);
+    AppendInt32(item, L"left", mark.left);
+    AppendInt32(item, L"right", mark.right);
+    AppendUInt32(item, L"flags", mark.flags);
+    AppendDouble(item, L"front_base_height", mark.front_base_height);
+    AppendDouble(item, L"back_base_height", mark.back_base_height);
+    AppendDouble(item, L"index", mark.index);
+}
+
+}  // namespace
+
+int32_t CVeltarFile4::Read(const std::wstring& path) {
+    const StdioFile file = OpenStdioFile(path, "rb");
+    if (!file) return kNotOpened;
+    const long long size = FileSize(file.get());
+    if (size < 0) return kNotOpened;
+    unsigned char header[kHeaderSize];
+    if (std::fread(header, 1, kHeaderSize, file.get()) != kHeaderSize) return kShortHeader;
+    if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
+    if (header[3] > 1) return kBadVersion;
+    version = header[3];
+    channels.clear();
+    uint64_t position = kHeaderSize;
+    int32_t status = ReadBlocks(file.get(), LoadU64(header + 8), static_cast<uint64_t>(size), position);
+    if (status == kOk) status = ReadXml(file.get(), static_cast<uint64_t>(size) - position);
+    if (status == kOk) passport.path = path;
+    return status;
+}
+
+// The end-of-blocks offset only says whether another block follows; the XML starts wherever the
+// last block ended.
+int32_t CVeltarFile4::ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t fileSize,
+                                 uint64_t& position) {
+    while (position < endOfBlocks) {
+        unsigned char block[kBlockHeaderSize];
+        if (std::fread(block, 1, kBlockHeaderSize, file) != kBlockHeaderSize) return kShortBlockHeader;
+        position += kBlockHeaderSize;
+        const uint64_t count = LoadU64(block + 24);
+        // A count the rest of the file cannot hold is refused before anything is allocated: a
+        // damaged file must not ask for gigabytes.
+        const uint64_t remaining = fileSize > position ? fileSize - position : 0;
+        if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
+        ChromatogramChannel channel;
+        if (!ReadSamples(file, count, channel.samples)) return kBadSamples;
+        position += count * sizeof(float);
+        channel.number = block[0];
+        channel.headerValue1 = LoadDouble(block + 8);
+        channel.headerValue2 = LoadDouble(block + 16);
+        channels.push_back(std::move(channel));
+    }
+    return kOk;
+}
+
+int32_t CVeltarFile4::ReadXml(std::FILE* file, uint64_t length) {
+    if (length > std::numeric_limits<size_t>::max()) return kBadXml;
+    std::vector<char> text;
+    try {
+        text.resize(static_cast<size_t>(length));
+    } catch (const std::bad_alloc&) {
+        return kBadXml;
+    }
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    pugi::xml_document document;
+    if (!document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto)) {
+        return kBadXml;
+    }
+    const pugi::xml_node root = document.child(L"root");
+    passport.Read(root.child(L"passport"));
+    ReadChannels(root.child(L"channels"));
+    return kOk;
+}
+
+void CVeltarFile4::ReadChannels(const pugi::xml_node& element) {
+    for (const pugi::xml_node& channelElement : element.children(L"channel")) {
+        const pugi::xml_attribute number = XmlValue::Of(channelElement, L"number");
+        if (!number || number.as_int() < 0) continue;
+        const auto channel = std::find_if(channels.begin(), channels.end(), [&](const auto& candidate) {
+            return candidate.number == number.as_int();
+        });
+        if (channel == channels.end()) continue;
+        channel->peakMarks.clear();
+        for (const pugi::xml_node& item : channelElement.child(L"table").children(L"item")) {
+            channel->peakMarks.push_back(ReadPeakMark(item));
+        }
+    }
+}
+
+int32_t CVeltarFile4::Write(const std::wstring& path) {
+    const StdioFile file = OpenStdioFile(path, "wb");
+    if (!file) return kNotOpened;
+    const int32_t status = WriteBlocks(file.get());
+    if (status != kOk) return status;
+    passport.path = path;
+    SaveXml(file.get());
+    // Flushed here so that a full disk shows as a failure instead of data lost silently at closing.
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get()) != 0) return kBadXml;
+    return kOk;
+}
+
+int32_t CVeltarFile4::WriteBlocks(std::FILE* file) const {
+    uint64_t endOfBlocks = kHeaderSize;
+    for (const ChromatogramChannel& channel : channels) {
+        endOfBlocks += kBlockHeaderSize + uint64_t{sizeof(float)} * SampleCount(channel);
+    }
+    unsigned char header[kHeaderSize] = {'S', 'T', 'G', version};
+    StoreU64(header + 8, endOfBlocks);
+    if (std::fwrite(header, 1, kHeaderSize, file) != kHeaderSize) return kShortHeader;
+    for (const ChromatogramChannel& channel : channels) {
+        const std::vector<float> samples = channel.CopySamples();
+        unsigned char block[kBlockHeaderSize] = {static_cast<unsigned char>(channel.number & 0xFF)};
+        StoreDouble(block + 8, channel.headerValue1);
+        StoreDouble(block + 16, channel.headerValue2);
+        StoreU64(block + 24, samples.size());
+        if (std::fwrite(block, 1, kBlockHeaderSize, file) != kBlockHeaderSize) return kShortBlockHeader;
+        if (std::fwrite(samples.data(), sizeof(float), samples.size(), file) != samples.size()) {
+            return kBadSamples;
+        }
+    }
+    return kOk;
+}
+
+void CVeltarFile4::SaveXml(std::FILE* file) {
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute(L"version").set_value(L"1.0");
+    declaration.append_attribute(L"encoding").set_value(L"utf-8");
+    pugi::xml_node root = document.append_child(L"root");
+    root.append_attribute(L"version").set_value(1);
+    passport.Write(root.append_child(L"passport"));
+    WriteChannels(root.append_child(L"channels"));
+    pugi::xml_writer_file writer(file);
+    document.save(writer, L"\t", pugi::format_default, pugi::encoding_utf8);
+}
+
+void CVeltarFile4::WriteChannels(pugi::xml_node element) const {
+    element.append_attribute(L"version").set_value(1);
+    for (const ChromatogramChannel& channel : channels) {
+        pugi::xml_node channelElement = element.append_child(L"channel");
+        XmlValue::AppendInt32(channelElement, L"number", channel.number);
+        pugi::xml_node table = channelElement.append_child(L"table");
+        for (const PeakMark& mark : channel.peakMarks) WritePeakMark(table.append_child(L"item"), mark);
+    }
+}

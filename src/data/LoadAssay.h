@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/Assay.h"
+#include "data/DbHandle.h"
+#include "platform/UserMessages.h"
+
+// Loads chromatogram `id` into the list: its [assay] row, its file's channels and sample mass,
+// its named peaks. Returns its index in the list (the one it already had, or the new last one), or
+// -1 when there is no such row or a database error occurred (nothing is added then). A file that
+// does not read or names no sample mass is reported through `messages`; the chromatogram is
+// added all the same.
+int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id);
+
+// Hands the file name of chromatogram `id` to `openFile` (not called when there is no such row);
+// throws DataBase::SqlException.
+void QueryAssayFileName(DataBase::DbHandle& db, int32_t id,
+                        const std::function<void(const std::wstring&)>& openFile);

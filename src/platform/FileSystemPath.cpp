@@ -1,0 +1,19 @@
+#include "platform/FileSystemPath.h"
+
+#include "platform/WideText.h"
+
+std::filesystem::path ToFileSystemPath(const std::wstring& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path);
+#else
+    return std::filesystem::path(ToUtf8(path));
+#endif
+}
+
+std::wstring FromFileSystemPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return path.wstring();
+#else
+    return FromUtf8(path.string());
+#endif
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// std::filesystem paths from and to the core's wide text. On POSIX the standard library would
+// convert through the process locale, which fails for Cyrillic in the "C" locale; file names there
+// are UTF-8, so the conversion is done here.
+std::filesystem::path ToFileSystemPath(const std::wstring& path);
+std::wstring FromFileSystemPath(const std::filesystem::path& path);

@@ -1,0 +1,93 @@
+#include "platform/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace {
+
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexPrefix(const std::string& text, size_t at) {
+    return text.size() > at + 1 && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X');
+}
+
+// The blank-free ASCII head of a text; a number never holds other characters.
+std::string AsciiHead(std::wstring_view text) {
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) ++start;
+    std::string head;
+    for (size_t i = start; i < text.size() && text[i] > 0 && text[i] < 0x80; ++i) {
+        head.push_back(static_cast<char>(text[i]));
+    }
+    return head;
+}
+
+// Whether a decimal number that from_chars found out of range is too large (rather than too small):
+// the position of its first significant digit plus its exponent decides.
+bool IsOverflow(const char* first, const char* last) {
+    long long magnitude = 0;
+    const char* p = first;
+    while (p != last && *p == '0') ++p;
+    while (p != last && IsDigit(*p)) ++magnitude, ++p;
+    if (p != last && *p == '.') {
+        ++p;
+        if (magnitude == 0) {
+            while (p != last && *p == '0') --magnitude, ++p;
+        }
+        while (p != last && IsDigit(*p)) ++p;
+    }
+    if (p != last && (*p == 'e' || *p == 'E' || *p == 'p' || *p == 'P')) {
+        ++p;
+        const bool negative = p != last && *p == '-';
+        if (p != last && (*p == '-' || *p == '+')) ++p;
+        long long exponent = 0;
+        while (p != last && IsDigit(*p) && exponent < 100000) exponent = exponent * 10 + (*p++ - '0');
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude > 0;
+}
+
+double ParseUnsigned(const std::string& text, size_t at) {
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) return 0.0;  // a second sign
+    const bool hex = IsHexPrefix(text, at);
+    const char* first = text.data() + at + (hex ? 2 : 0);
+    const char* last = text.data() + text.size();
+    double value = 0;
+    const std::from_chars_result result =
+        std::from_chars(first, last, value, hex ? std::chars_format::hex : std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        return IsOverflow(first, result.ptr) ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    // "0x" without hex digits is the number 0 followed by text.
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+}  // namespace
+
+std::wstring FormatDouble17(double value) {
+    char buffer[40];
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return std::wstring(buffer, result.ptr);
+}
+
+double ParseDouble(std::wstring_view text) {
+    const std::string head = AsciiHead(text);
+    size_t at = 0;
+    bool negative = false;
+    if (!head.empty() && (head[0] == '+' || head[0] == '-')) {
+        negative = head[0] == '-';
+        at = 1;
+    }
+    const double value = ParseUnsigned(head, at);
+    return negative ? -value : value;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Decimal text of doubles with the point as separator, whatever the process locale: the host's
+// files carry points, and a Russian locale would otherwise read and write commas.
+
+// The shortest text that reads back bit for bit: 17 significant digits, as "%.17g" prints them.
+std::wstring FormatDouble17(double value);
+
+// The number at the start of a text, read as strtod reads it in the "C" locale: leading blanks
+// are skipped, reading stops at the first character that cannot belong to the number, and a text
+// without a number gives 0.
+double ParseDouble(std::wstring_view text);

@@ -1,0 +1,44 @@
+#include "platform/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "support/CommaLocale.h"
+
+TEST(NumberText, WritesSeventeenDigitsThatReadBackBitForBit) {
+    EXPECT_EQ(FormatDouble17(0.1), L"0.10000000000000001");
+    EXPECT_EQ(FormatDouble17(42), L"42");
+    for (double value : {0.1, -1.0 / 3, 1e-310, 6.02214076e23, std::numeric_limits<double>::lowest()}) {
+        const double back = ParseDouble(FormatDouble17(value));
+        EXPECT_EQ(std::memcmp(&back, &value, sizeof value), 0) << value;
+    }
+}
+
+TEST(NumberText, ReadsTheLeadingNumberAsStrtodDoesInTheCLocale) {
+    EXPECT_EQ(ParseDouble(L"12.5"), 12.5);
+    EXPECT_EQ(ParseDouble(L"12,5"), 12.0);
+    EXPECT_EQ(ParseDouble(L"abc"), 0.0);
+    EXPECT_EQ(ParseDouble(L""), 0.0);
+    EXPECT_EQ(ParseDouble(L" \t-.5e1 г"), -5.0);
+    EXPECT_EQ(ParseDouble(L"+7"), 7.0);
+    EXPECT_EQ(ParseDouble(L"+-7"), 0.0);
+    EXPECT_EQ(ParseDouble(L"0x1p4"), 16.0);
+    EXPECT_EQ(ParseDouble(L"1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseDouble(L"-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseDouble(L"1e-400"), 0.0);
+    EXPECT_TRUE(std::isnan(ParseDouble(L"nan")));
+}
+
+TEST(NumberText, KeepsThePointWhenTheProcessLocaleUsesAComma) {
+    const CommaLocale comma;
+    if (!comma.Active()) GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 2.5);
+    ASSERT_STREQ(printed, "2,5");
+    EXPECT_EQ(FormatDouble17(2.5), L"2.5");
+    EXPECT_EQ(ParseDouble(L"2.5"), 2.5);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/UserMessages.h"
+
+// Keeps the texts the core would have shown, in order.
+class RecordingMessages : public UserMessages {
+public:
+    void ShowError(const std::wstring& text) override { errors.push_back(text); }
+    void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
+
+    std::vector<std::wstring> errors;
+    std::vector<std::wstring> messages;
+};

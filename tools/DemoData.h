@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/Assay.h"
+#include "data/CVeltarFile4.h"
+
+// Realistic demo data for the plug-in: a host database, chromatogram files and a components file.
+// Used by the oxycalc-demo-data program, the tests and the benchmarks.
+namespace DemoData {
+
+// An oxygenate as the host names its peak and the components table shows it, with its properties
+// and its place in the demo chromatograms.
+struct Compound {
+    const wchar_t* peakName;
+    const wchar_t* name;
+    double molarMass;      // g/mol
+    double density;        // kg/m3 at 20 °C
+    double retentionTime;  // min
+    double petrol;         // % by mass in the demo petrol; 0 when absent
+    double calibration;    // % by mass in the calibration mixture
+};
+
+// The compounds of the demo, the internal standard among them.
+const std::vector<Compound>& Compounds();
+// The component name of the internal standard, 1,2-dimethoxyethane.
+extern const wchar_t kStandard[];
+
+enum class FileState { Written, Missing, Damaged };
+
+// One chromatogram to generate: its database row and named peaks, and what its file holds.
+struct Run {
+    Assay assay;                       // fileName is the name inside the folder until the run is written
+    std::optional<double> sampleMass;  // absent: the passport names no "masssample"
+    int channelCount = 2;
+    size_t samplesPerChannel = 18000;
+    double samplingRate = 20;  // Hz
+    FileState file = FileState::Written;
+};
+
+// The demo set: three parallel determinations of one petrol with the internal standard, a
+// calibration run, a chromatogram without sample mass, one whose file is missing, one damaged.
+std::vector<Run> DemoSet(size_t samplesPerChannel = 18000);
+// `count` chromatograms of `channels` channels and `peaks` named peaks each (for benchmarks).
+std::vector<Run> SyntheticSet(int count, int channels, size_t samplesPerChannel, int peaks);
+
+// The chromatogram file of a run: baseline, noise and Gaussian peaks; peak tables; passport.
+CVeltarFile4 MakeChromatogram(const Run& run);
+// The host database file in a folder.
+std::wstring HostDatabasePath(const std::wstring& folder);
+// A file name inside a folder.
+std::wstring InFolder(const std::wstring& folder, const std::wstring& name);
+
+// Writes the runs' files into the folder (made absolute in fileName) and a fresh host database;
+// throws std::runtime_error when something cannot be written.
+void WriteRuns(const std::wstring& folder, std::vector<Run>& runs);
+// The components file of the demo compounds: Windows-1251, CR LF, a header line.
+void WriteComponentsFile(const std::wstring& path);
+// Everything: host.db, the chromatogram files of DemoSet and CompsTableOxycalc.csv.
+void WriteDemo(const std::wstring& folder, size_t samplesPerChannel = 18000);
+
+}  // namespace DemoData

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the fuzz preset (clang, libFuzzer, AddressSanitizer), seeds the corpora from the demo data
+# generator and runs each fuzz target for SECONDS (default 60). Exit code non-zero on any finding;
+# the input that caused it is kept in build/fuzz/findings, the target's output in build/fuzz/*.log.
+# Usage: tools/fuzz.sh [SECONDS]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+seconds=${1:-60}
+fuzz=build/fuzz
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2 >/dev/null
+
+# Seeds: small demo chromatograms as files, their XML parts as passports. The corpora keep
+# growing from run to run.
+seeds="$fuzz/seeds"
+rm -rf "$seeds"
+"$fuzz/tools/oxycalc-demo-data" "$seeds" --samples 40 >/dev/null
+mkdir -p "$fuzz/corpus/chromatogram_file" "$fuzz/corpus/passport" "$fuzz/findings"
+for file in "$seeds"/*.stg; do
+  name=$(basename "$file" .stg)
+  cp "$file" "$fuzz/corpus/chromatogram_file/$name.stg"
+  offset=$(grep -obUa '<?xml' "$file" | head -n 1 | cut -d: -f1 || true)
+  if [[ -n "$offset" ]]; then
+    tail -c +"$((offset + 1))" "$file" >"$fuzz/corpus/passport/$name.xml"
+  fi
+done
+
+status=0
+for target in chromatogram_file passport; do
+  log="$fuzz/fuzz_$target.log"
+  echo "fuzz: $target for ${seconds}s"
+  if ! "$fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="$fuzz/findings/$target-" "$fuzz/corpus/$target" >"$log" 2>&1; then
+    echo "fuzz: $target found a failure (see $log and $fuzz/findings)" >&2
+    tail -n 30 "$log" >&2
+    status=1
+  else
+    grep -E '^#[0-9]+.*DONE' "$log" | tail -n 1 || true
+  fi
+done
+exit $status
