@@ -39,7 +39,7 @@ private:
     std::wstring field_;
 };
 
-// The bytes of one row's line, or the position of the first field that does not convert.
+// Appends the bytes of one row's line; gives the position of the first field that does not convert.
 std::optional<size_t> AppendLine(const CsvTable::Row& row, std::string& bytes) {
     for (size_t field = 0; field < row.size(); ++field) {
         const std::optional<std::string> converted = ToCodepage1251(row[field]);
