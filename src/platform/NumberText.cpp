@@ -1,5 +1,6 @@
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,6 +11,12 @@ namespace {
 
 bool IsBlank(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+
+std::wstring_view SkipBlanks(std::wstring_view text) {
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) ++start;
+    return text.substr(start);
 }
 
 bool IsDigit(char c) {
@@ -90,4 +97,29 @@ double ParseDouble(std::wstring_view text) {
     }
     const double value = ParseUnsigned(head, at);
     return negative ? -value : value;
+}
+
+int32_t ReadInteger(std::wstring_view text) {
+    text = SkipBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == L'+' || text.front() == L'-')) {
+        negative = text.front() == L'-';
+        text.remove_prefix(1);
+    }
+    constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    int64_t magnitude = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') break;
+        magnitude = std::min(magnitude * 10 + (c - L'0'), kLimit);
+    }
+    const int64_t value = negative ? -magnitude : std::min(magnitude, kLimit - 1);
+    return static_cast<int32_t>(value);
+}
+
+std::wstring FormatFixed(double value, int precision) {
+    // The largest double has 309 integer digits.
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    return result.ec == std::errc() ? std::wstring(buffer, result.ptr) : std::wstring();
 }

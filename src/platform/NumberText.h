@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,10 @@ std::wstring FormatDouble17(double value);
 // are skipped, reading stops at the first character that cannot belong to the number, and a text
 // without a number gives 0.
 double ParseDouble(std::wstring_view text);
+
+// The integer at the start of a text: leading blanks and a sign allowed, reading stops at the first
+// non-digit; 0 when there are no digits. Values beyond int32 are clamped.
+int32_t ReadInteger(std::wstring_view text);
+
+// The number with a fixed count of decimals ("%.*f"), e.g. 789 with 2 gives "789.00".
+std::wstring FormatFixed(double value, int precision);

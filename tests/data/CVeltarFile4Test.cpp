@@ -37,11 +37,6 @@ std::string Block(uint8_t number, uint64_t count, uint64_t present) {
 
 const char kEmptyXml[] = "<?xml version=\"1.0\"?><root><passport/><channels/></root>";
 
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream in(ToFileSystemPath(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class CVeltarFile4Test : public ::testing::Test {
 protected:
     int32_t ReadStatus(const std::string& bytes) { return file.Read(folder.Write(L"c.stg", bytes)); }

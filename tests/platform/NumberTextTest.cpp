@@ -42,3 +42,25 @@ TEST(NumberText, KeepsThePointWhenTheProcessLocaleUsesAComma) {
     EXPECT_EQ(FormatDouble17(2.5), L"2.5");
     EXPECT_EQ(ParseDouble(L"2.5"), 2.5);
 }
+
+TEST(NumberText, ReadsTheLeadingNumberOfAComponentsFileField) {
+    EXPECT_DOUBLE_EQ(ParseDouble(L"  32.04 г/моль"), 32.04);
+    EXPECT_DOUBLE_EQ(ParseDouble(L"+789"), 789.0);
+    EXPECT_DOUBLE_EQ(ParseDouble(L"-1.5e2x"), -150.0);
+    EXPECT_DOUBLE_EQ(ParseDouble(L"1,5"), 1.0);
+    EXPECT_EQ(ParseDouble(L""), 0.0);
+    EXPECT_EQ(ParseDouble(L"+-1"), 0.0);
+}
+
+TEST(NumberText, ReadsTheLeadingIntegerAndClampsIt) {
+    EXPECT_EQ(ReadInteger(L" \t-12;"), -12);
+    EXPECT_EQ(ReadInteger(L"+7.9"), 7);
+    EXPECT_EQ(ReadInteger(L"x1"), 0);
+    EXPECT_EQ(ReadInteger(L"99999999999"), 2147483647);
+    EXPECT_EQ(ReadInteger(L"-99999999999"), -2147483647 - 1);
+}
+
+TEST(NumberText, FormatsFixedDecimalsWithAPoint) {
+    EXPECT_EQ(FormatFixed(789, 2), L"789.00");
+    EXPECT_EQ(FormatFixed(32.045, 1), L"32.0");
+}

@@ -33,9 +33,30 @@ std::wstring TempFolder::File(const std::wstring& name) const {
 
 std::wstring TempFolder::Write(const std::wstring& name, const std::string& bytes) const {
     const std::wstring path = File(name);
+    WriteBytes(path, bytes);
+    return path;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
     const StdioFile file = OpenStdioFile(path, "wb");
     if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
         throw std::runtime_error("cannot write a test file");
     }
-    return path;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    std::string bytes;
+    const StdioFile file = OpenStdioFile(path, "rb");
+    if (!file) return bytes;
+    char buffer[4096];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    return bytes;
+}
+
+void SetReadOnly(const std::wstring& path, bool readOnly) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(
+        ToFileSystemPath(path), perms::owner_write | perms::group_write | perms::others_write,
+        readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
 }

@@ -19,3 +19,9 @@ public:
 private:
     std::wstring path_;
 };
+
+// The whole content of a file, or its new content.
+std::string ReadBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+// Marks a file read-only (no write permission for anyone) or writable again.
+void SetReadOnly(const std::wstring& path, bool readOnly);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The calculation's result for one component found in the ticked chromatograms.
+struct ComponentResult {
+    std::wstring peakName;       // copied from the component
+    std::wstring name;           // copied from the component; shown in the result grid
+    double delta = 0.0;          // spread of the concentration between the chromatograms, % by mass
+    double density = 0.0;        // copied from the component, kg/m3
+    double volumePercent = 0.0;  // volume per volume of sample, %
+    double mass = 0.0;           // in the weighed sample, g
+    double molarMass = 0.0;      // copied from the component, g/mol
+    double oxygen = 0.0;         // oxygen bound in the component, % by mass of the sample
+    double volume = 0.0;         // cm3
+    double massPercent = 0.0;    // mean concentration, % by mass
+};

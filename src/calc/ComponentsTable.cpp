@@ -1,0 +1,107 @@
+#include "calc/ComponentsTable.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+#include "calc/CsvTable.h"
+#include "calc/NotSet.h"
+#include "platform/NumberText.h"
+
+namespace {
+
+enum Field : size_t { kId, kPeakName, kName, kMolarMass, kDensity };
+
+// Written as the first line of a file that has none, so that readers skip it as a header.
+CsvTable::Row HeaderRow() {
+    return {L"№", L"Компонент", L"Имя компонента", L"Молярная масса", L"Плотность"};
+}
+
+// A missing field of a short row reads as empty.
+std::wstring_view FieldOf(const CsvTable::Row& row, size_t field) {
+    return field < row.size() ? std::wstring_view(row[field]) : std::wstring_view();
+}
+
+Component ComponentOf(const CsvTable::Row& row) {
+    Component component;
+    component.id = ReadInteger(FieldOf(row, kId));
+    component.peakName = FieldOf(row, kPeakName);
+    component.name = FieldOf(row, kName);
+    component.molarMass = ParseDouble(FieldOf(row, kMolarMass));
+    component.density = ParseDouble(FieldOf(row, kDensity));
+    return component;
+}
+
+// The id after this one; the largest id is followed by the smallest rather than by an overflow.
+int32_t Following(int32_t id) {
+    return static_cast<int32_t>(static_cast<uint32_t>(id) + 1u);
+}
+
+std::wstring NumberField(double value) {
+    return IsNotSet(value) ? std::wstring() : FormatFixed(value, ComponentsTable::precision);
+}
+
+CsvTable::Row RowOf(const Component& component) {
+    return {std::to_wstring(component.id), component.peakName, component.name,
+            NumberField(component.molarMass), NumberField(component.density)};
+}
+
+SaveResult Refusal(const Component& component, size_t position, size_t field) {
+    const std::wstring& text = field == kPeakName ? component.peakName : component.name;
+    return {SaveStatus::Unrepresentable, position,
+            L"Таблица компонентов не сохранена: компонент №" + std::to_wstring(position + 1) + L" «" + text +
+                L"» содержит знаки, которые нельзя записать в файл таблицы (кодировка Windows-1251)."};
+}
+
+}  // namespace
+
+void ComponentsTable::Load() {
+    components.clear();
+    CsvTable table;
+    table.Read(path);
+    if (table.rows.empty()) {
+        headerLength = -1;
+        return;
+    }
+    headerLength = table.LineLength(static_cast<int32_t>(table.rows[0].size()) - 1);
+    components.reserve(table.rows.size() - 1);
+    std::transform(table.rows.begin() + 1, table.rows.end(), std::back_inserter(components), ComponentOf);
+    // The last row's id, not the largest: the file's order decides.
+    if (!components.empty()) nextId = Following(components.back().id);
+}
+
+SaveResult ComponentsTable::Save() const {
+    CsvTable table;
+    const bool withHeader = headerLength < 0;
+    if (withHeader) table.rows.push_back(HeaderRow());
+    std::transform(components.begin(), components.end(), std::back_inserter(table.rows), RowOf);
+    const CsvWriteResult result = table.Write(path, withHeader ? 0 : headerLength);
+    switch (result.status) {
+        case CsvWriteStatus::Written:
+            return {SaveStatus::Saved, 0, std::wstring()};
+        case CsvWriteStatus::NoPath:
+            return {SaveStatus::NoPath, 0, std::wstring()};
+        case CsvWriteStatus::Unrepresentable: {
+            const size_t position = result.row - (withHeader ? 1 : 0);
+            return Refusal(components[position], position, result.field);
+        }
+        case CsvWriteStatus::OpenFailed:
+            return {SaveStatus::OpenFailed, 0,
+                    L"Не удалось открыть файл таблицы компонентов для записи:\n" + path};
+        case CsvWriteStatus::WriteFailed:
+            break;
+    }
+    return {SaveStatus::WriteFailed, 0, L"Не удалось записать файл таблицы компонентов:\n" + path};
+}
+
+void ComponentsTable::AddComponent() {
+    components.push_back({nextId, L"Задайте имя компонента!", L"-", 0.0, 0.0});
+    nextId = Following(nextId);
+}
+
+void ComponentsTable::RemoveComponent(int32_t id) {
+    const auto found = std::find_if(components.begin(), components.end(),
+                                    [id](const Component& component) { return component.id == id; });
+    if (found != components.end()) components.erase(found);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/Component.h"
+
+// How ComponentsTable::Save ended. Except for WriteFailed, a save that did not succeed left the file
+// exactly as it was.
+enum class SaveStatus {
+    Saved,
+    NoPath,           // no file to save to (the public documents folder is unknown)
+    Unrepresentable,  // a name holds a character the file's code page lacks
+    OpenFailed,       // the file is missing, read-only or held by another program
+    WriteFailed,      // writing stopped part-way
+};
+
+struct SaveResult {
+    SaveStatus status = SaveStatus::Saved;
+    size_t component = 0;  // position of the refused component, for Unrepresentable
+    std::wstring message;  // for an error box; empty for Saved and NoPath
+};
+
+// The components the calculation looks for, with what it takes to read and rewrite their file:
+// Windows-1251, a header line kept byte for byte, then one line "id;peakName;name;molarMass;density"
+// per component.
+class ComponentsTable {
+public:
+    // Decimals with which molar masses and densities are written and shown.
+    static constexpr int32_t precision = 2;
+
+    std::wstring path;                  // the components file; empty when it cannot be located
+    std::vector<Component> components;  // file order; added rows at the end
+    int32_t nextId = 0;                 // id of the next added row
+    int32_t headerLength = 0;           // bytes of the header line with its CR LF; -1: the file had none
+
+    // Replaces the components with the rows of the file, creating the file empty when it is missing.
+    // A file that does not open gives an empty table. nextId becomes the last row's id + 1 when rows
+    // were read and stays as it was otherwise.
+    void Load();
+
+    // Rewrites the file behind its header line and cuts it after the last component. When the file had
+    // no header line, one of the dialog's column captions is written first.
+    SaveResult Save() const;
+
+    // Appends a row waiting for the user's values; it takes nextId.
+    void AddComponent();
+
+    // Removes the first row with this id; nothing when there is none.
+    void RemoveComponent(int32_t id);
+};

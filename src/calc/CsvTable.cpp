@@ -1,0 +1,110 @@
+#include "calc/CsvTable.h"
+
+#include <cassert>
+#include <optional>
+#include <utility>
+
+#include "platform/Codepage1251.h"
+#include "platform/ExclusiveFile.h"
+
+namespace {
+
+constexpr wchar_t kSeparator = L';';
+constexpr wchar_t kCarriageReturn = L'\r';
+constexpr wchar_t kLineFeed = L'\n';
+constexpr char kLineEnd[] = "\r\n";
+
+// Collects fields and rows while the text is scanned.
+class RowBuilder {
+public:
+    explicit RowBuilder(std::vector<CsvTable::Row>& rows) : rows_(rows) { rows_.assign(1, CsvTable::Row()); }
+
+    void Add(wchar_t c) { field_.push_back(c); }
+    // A separator ends the field, anything else is text.
+    void Take(wchar_t c) { c == kSeparator ? EndField() : Add(c); }
+    void EndField() {
+        rows_.back().push_back(std::move(field_));
+        field_.clear();
+    }
+    void EndRow() {
+        EndField();
+        rows_.emplace_back();
+    }
+    // The row still open at the end is either the empty one begun after the last CR LF or a last line
+    // without CR LF; neither is a row of the file.
+    void Finish() { rows_.pop_back(); }
+
+private:
+    std::vector<CsvTable::Row>& rows_;
+    std::wstring field_;
+};
+
+// Appends the bytes of one row's line; gives the position of the first field that does not convert.
+std::optional<size_t> AppendLine(const CsvTable::Row& row, std::string& bytes) {
+    for (size_t field = 0; field < row.size(); ++field) {
+        const std::optional<std::string> converted = ToCodepage1251(row[field]);
+        if (!converted) return field;
+        bytes += *converted;
+        bytes += field + 1 < row.size() ? ";" : kLineEnd;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool CsvTable::Read(const std::wstring& path) {
+    if (path.empty()) return false;
+    ExclusiveFile file(path, ExclusiveFile::Disposition::OpenOrCreate);
+    std::string bytes;
+    if (!file.ReadAll(bytes)) return false;
+    Parse(FromCodepage1251(bytes));
+    return true;
+}
+
+void CsvTable::Parse(std::wstring_view text) {
+    RowBuilder builder(rows);
+    size_t i = 0;
+    while (i < text.size()) {
+        const wchar_t c = text[i++];
+        if (c == kCarriageReturn && i < text.size() && text[i] == kLineFeed) {
+            ++i;
+            builder.EndRow();
+            continue;
+        }
+        if (c == kCarriageReturn) {
+            // A CR without LF is text, and the character after it counts as text or separator only,
+            // so a second CR directly behind it is text as well.
+            builder.Add(c);
+            if (i == text.size()) break;
+            builder.Take(text[i++]);
+            continue;
+        }
+        builder.Take(c);
+    }
+    builder.Finish();
+}
+
+CsvWriteResult CsvTable::Write(const std::wstring& path, int32_t startOffset) const {
+    assert(startOffset >= 0);
+    if (path.empty()) return {CsvWriteStatus::NoPath};
+    std::string bytes;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (const std::optional<size_t> field = AppendLine(rows[row], bytes)) {
+            return {CsvWriteStatus::Unrepresentable, row, *field};
+        }
+    }
+    ExclusiveFile file(path, ExclusiveFile::Disposition::OpenExisting);
+    if (!file.IsOpen()) return {CsvWriteStatus::OpenFailed};
+    const int64_t end = int64_t{startOffset} + static_cast<int64_t>(bytes.size());
+    if (!file.WriteAt(startOffset, bytes) || !file.SetLength(end)) return {CsvWriteStatus::WriteFailed};
+    return {CsvWriteStatus::Written};
+}
+
+int32_t CsvTable::LineLength(int32_t lastColumn) const {
+    if (rows.empty() || lastColumn < 0 || static_cast<size_t>(lastColumn) >= rows[0].size()) return -1;
+    size_t length = 1;
+    for (size_t field = 0; field <= static_cast<size_t>(lastColumn); ++field) {
+        length += rows[0][field].size() + 1;
+    }
+    return static_cast<int32_t>(length);
+}

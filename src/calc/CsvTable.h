@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a CsvTable::Write ended. Only Written and WriteFailed touch the file.
+enum class CsvWriteStatus {
+    Written,
+    NoPath,           // empty path: nothing done
+    Unrepresentable,  // a field holds a character Windows-1251 lacks; nothing written
+    OpenFailed,       // the file is missing, read-only or held by another program
+    WriteFailed,      // the file opened but did not take all bytes; it may hold part of them
+};
+
+struct CsvWriteResult {
+    CsvWriteStatus status = CsvWriteStatus::Written;
+    size_t row = 0;    // the refused field's row, for Unrepresentable
+    size_t field = 0;  // and its position in that row
+};
+
+// A table of text fields stored as Windows-1251 lines ending in CR LF, fields separated by ";".
+// There is no quoting: a field cannot hold ";" or CR LF, while a CR without LF is field text.
+class CsvTable {
+public:
+    using Row = std::vector<std::wstring>;
+
+    std::vector<Row> rows;  // rows may have different numbers of fields
+
+    // Reads the file, opening it exclusively for reading and writing and creating it empty when it is
+    // missing; never truncates it. False, with the rows left as they were, when the path is empty or
+    // the file does not open. A last line without CR LF is not read.
+    bool Read(const std::wstring& path);
+
+    // Replaces the rows by those of the text of a whole file.
+    void Parse(std::wstring_view text);
+
+    // Writes every row from byte startOffset (>= 0) of the existing file on and ends the file behind
+    // the last row. Nothing is written when a field cannot be converted to Windows-1251.
+    CsvWriteResult Write(const std::wstring& path, int32_t startOffset) const;
+
+    // Characters of row 0 through field lastColumn, with one separator after each field and one more
+    // for the CR LF; -1 when there is no row 0 or no such field.
+    int32_t LineLength(int32_t lastColumn) const;
+};

@@ -1,0 +1,28 @@
+#include "calc/DataFilePath.h"
+
+#include <algorithm>
+
+#include "platform/PublicDocuments.h"
+#include "platform/UserMessages.h"
+
+namespace {
+
+const wchar_t kDataFolders[] = L"\\Veltar4\\oxycalc";
+
+std::wstring WithNativeSeparators(std::wstring tail) {
+#ifndef _WIN32
+    std::replace(tail.begin(), tail.end(), L'\\', L'/');
+#endif
+    return tail;
+}
+
+}  // namespace
+
+std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages) {
+    const std::wstring folder = PublicDocumentsFolder();
+    if (folder.empty()) {
+        messages.ShowMessage(L"Не найден путь до общих документов.");
+        return std::wstring();
+    }
+    return folder + WithNativeSeparators(kDataFolders + fileName);
+}

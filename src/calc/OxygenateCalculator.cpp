@@ -1,0 +1,102 @@
+#include "calc/OxygenateCalculator.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+
+#include "calc/NameCompare.h"
+#include "calc/PeakNameIndex.h"
+
+namespace {
+
+// Atomic mass of oxygen; every oxygenate is counted with one oxygen atom per molecule.
+constexpr double kOxygenMass = 16.0;
+
+// What the ticked chromatograms say about one component.
+struct Tally {
+    double concentrationSum = 0.0;  // X
+    double massSum = 0.0;           // W
+    double lowest = 0.0;
+    double highest = 0.0;
+    size_t foundIn = 0;
+    const Assay* lastAssay = nullptr;  // only the first matching peak of a chromatogram counts
+
+    void Note(const Assay& assay, double concentration) {
+        if (lastAssay == &assay) return;
+        lastAssay = &assay;
+        concentrationSum += concentration;
+        massSum += (concentration * assay.sampleMass) / 100;
+        lowest = foundIn == 0 ? concentration : std::min(lowest, concentration);
+        highest = foundIn == 0 ? concentration : std::max(highest, concentration);
+        ++foundIn;
+    }
+};
+
+// A quotient whose divisor may be 0; such a quotient is taken as 0.
+double GuardedQuotient(double dividend, double divisor) {
+    return divisor == 0 ? 0.0 : dividend / divisor;
+}
+
+ComponentResult ResultOf(const Component& component, const Tally& tally, size_t ticked, double sampleVolume,
+                         const std::wstring& standard) {
+    const double n = static_cast<double>(ticked);
+    ComponentResult result;
+    result.peakName = component.peakName;
+    result.name = component.name;
+    // Chromatograms without the peak count as 0, in the means and in the spread.
+    result.massPercent = tally.concentrationSum / n;
+    result.mass = tally.massSum / n;
+    result.delta = tally.foundIn == ticked ? tally.highest - tally.lowest : tally.highest;
+    result.density = component.density;
+    result.molarMass = component.molarMass;
+    result.volume = GuardedQuotient(result.mass * 1000, component.density);
+    result.volumePercent = sampleVolume == 0 ? 0.0 : result.volume / sampleVolume * 100;
+    // The internal standard contributes no oxygen. A molar mass of 0 (a new component before the
+    // user enters one) gives 0 as well rather than an infinite total.
+    result.oxygen = EqualNoCase(component.name, standard)
+                        ? 0.0
+                        : GuardedQuotient(result.massPercent * kOxygenMass, component.molarMass);
+    return result;
+}
+
+// Notes, per component, the first matching peak of every ticked chromatogram, in list order.
+std::vector<Tally> TallyPeaks(const std::vector<Component>& components, const std::vector<Assay>& assays) {
+    std::vector<Tally> tallies(components.size());
+    const PeakNameIndex index(components);
+    for (const Assay& assay : assays) {
+        if (assay.isTicked == 0) continue;
+        for (const Peak& peak : assay.peaks) {
+            index.ForEachMatch(peak.name,
+                               [&](size_t position) { tallies[position].Note(assay, peak.concentration); });
+        }
+    }
+    return tallies;
+}
+
+}  // namespace
+
+void OxygenateCalculator::Calculate() {
+    assert(data != nullptr && assays != nullptr);
+    CalculationData& out = *data;
+    out.results.clear();
+    out.totalOxygen = 0.0;
+    const auto isTicked = [](const Assay& assay) { return assay.isTicked != 0; };
+    const size_t ticked = static_cast<size_t>(std::count_if(assays->begin(), assays->end(), isTicked));
+    if (ticked == 0) return;
+
+    double massTotal = 0.0;
+    for (const Assay& assay : *assays) {
+        if (isTicked(assay)) massTotal += assay.sampleMass;
+    }
+    const double meanMass = massTotal / static_cast<double>(ticked);
+    const double sampleVolume = GuardedQuotient(meanMass * 1000, out.sampleDensity);
+
+    const std::vector<Tally> tallies = TallyPeaks(out.components, *assays);
+    out.results.reserve(out.components.size());
+    for (size_t position = 0; position < out.components.size(); ++position) {
+        if (tallies[position].foundIn == 0) continue;
+        out.results.push_back(
+            ResultOf(out.components[position], tallies[position], ticked, sampleVolume, out.standard));
+        out.totalOxygen += out.results.back().oxygen;
+    }
+}
