@@ -5,6 +5,9 @@ endfunction()
 
 if(WIN32)
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  # Doubles in SSE2 registers, as on x86-64: the x87 unit's 80-bit intermediates would change the
+  # last bits of results whose order of operations is fixed.
+  add_compile_options(-msse2 -mfpmath=sse)
   # No mingw runtime DLLs beside our binaries: under Wine a missing one makes a program silently print nothing.
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
