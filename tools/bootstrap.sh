@@ -13,8 +13,8 @@ export WINEPREFIX="$build/wine"
 
 native_pkgs=(cmake g++ make pkg-config libsqlite3-dev libpugixml-dev libxml2-dev libxslt1-dev
              googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev tcl dpkg-dev)
-win_pkgs=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-apps imagemagick)
-view_pkgs=(chromium fonts-dejavu-core)
+win_pkgs=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-apps x11-utils imagemagick)
+view_pkgs=(chromium fonts-dejavu-core poppler-utils)
 
 missing=()
 for p in "${native_pkgs[@]}" "${win_pkgs[@]}" "${view_pkgs[@]}"; do
@@ -80,8 +80,15 @@ if [[ ! -f "$deps/sqlite/sqlite3.c" || ! -f "$deps/pugixml/src/pugixml.cpp" ]]; 
   [[ -f "$deps/pugixml/src/pugixml.cpp" ]] || unpack_pugixml
 fi
 
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+if [[ ! -f "$WINEPREFIX/.oxycalc-ready" ]]; then
   echo "bootstrap: preparing the Wine prefix"
-  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot --init >/dev/null 2>&1
+  # Xvfb has no window manager: Wine draws the captions and frames itself, as Windows would.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   wineserver -w
+  # The caption buttons' glyphs.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  touch "$WINEPREFIX/.oxycalc-ready"
 fi

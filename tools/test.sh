@@ -8,6 +8,9 @@ cd "$root"
 jobs=$(nproc)
 
 tools/bootstrap.sh
+export WINEPREFIX="$root/build/wine"
+source tools/display.sh
+oxy_use_display
 
 status=0
 for preset in native win32; do

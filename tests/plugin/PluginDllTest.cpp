@@ -1,0 +1,253 @@
+// oxycalc.dll as the host sees it: its export table, its record, and its start and stop against a
+// host table that records every call.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "RecordingHost.h"
+#include "platform/LibraryModule.h"
+#include "platform/StdioFile.h"
+#include "plugin/PluginInfo.h"
+
+namespace {
+
+std::wstring TestFolder() {
+    const std::wstring self = ModuleFileName(nullptr);
+    return self.substr(0, self.find_last_of(L'\\'));
+}
+
+// The names in a PE file's export directory, read from the file itself.
+std::vector<std::string> ExportedNames(const std::wstring& path) {
+    std::string image;
+    const StdioFile file = OpenStdioFile(path, "rb");
+    char buffer[65536];
+    size_t count = 0;
+    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) image.append(buffer, count);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    const auto* sections = IMAGE_FIRST_SECTION(nt);
+    auto offsetOf = [&](DWORD rva) -> size_t {
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            const IMAGE_SECTION_HEADER& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize) {
+                return rva - s.VirtualAddress + s.PointerToRawData;
+            }
+        }
+        return 0;
+    };
+    std::vector<std::string> names;
+    if (directory.VirtualAddress == 0) return names;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(image.data() + offsetOf(directory.VirtualAddress));
+    const auto* nameRvas = reinterpret_cast<const DWORD*>(image.data() + offsetOf(exports->AddressOfNames));
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) names.emplace_back(image.data() + offsetOf(nameRvas[i]));
+    return names;
+}
+
+using GetPluginInfoFunction = const PluginInfo*(__cdecl*)();
+using LoadFunction = int(__cdecl*)(const HostApi*);
+using UnloadFunction = int(__cdecl*)();
+
+template <typename Function>
+Function Export(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// A top-level window standing in for the host window that owns the plug-in's dialog.
+HWND MakeOwner() {
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                           nullptr, nullptr);
+}
+
+BOOL CALLBACK CollectDialogCaption(HWND window, LPARAM list) {
+    wchar_t className[16] = {}, caption[256] = {};
+    GetClassNameW(window, className, 16);
+    GetWindowTextW(window, caption, 256);
+    if (std::wstring(className) == L"#32770") reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(caption);
+    return TRUE;
+}
+
+// The plug-in's main dialogs of this thread, by caption.
+std::vector<std::wstring> MainDialogCaptions() {
+    std::vector<std::wstring> captions;
+    EnumThreadWindows(GetCurrentThreadId(), CollectDialogCaption, reinterpret_cast<LPARAM>(&captions));
+    return captions;
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+const std::set<std::string> kAllServices = {"System/GetLanguage", "DB/GetConnectionUri", "MainMenu/CreateNewMenu"};
+
+class PluginDll : public ::testing::Test {
+protected:
+    void LoadFrom(const std::wstring& folder, std::set<std::string> offered = kAllServices) {
+        RecordingHost::Instance().Reset(std::move(offered));
+        module = LibraryModule(folder + L"\\oxycalc.dll");
+        ASSERT_TRUE(module);
+        load = Export<LoadFunction>(module.Get(), "Load");
+        unload = Export<UnloadFunction>(module.Get(), "Unload");
+        ASSERT_EQ(load(RecordingHost::Instance().Table()), 0);
+    }
+    void TearDown() override {
+        for (HWND owner : owners) DestroyWindow(owner);
+        PumpMessages();
+        if (unload) unload();
+    }
+    HWND NewOwner() {
+        owners.push_back(MakeOwner());
+        return owners.back();
+    }
+
+    LibraryModule module;
+    LoadFunction load = nullptr;
+    UnloadFunction unload = nullptr;
+    std::vector<HWND> owners;
+};
+
+}  // namespace
+
+TEST(PluginExports, AreExactlyGetPluginInfoLoadAndUnload) {
+    EXPECT_EQ(ExportedNames(TestFolder() + L"\\oxycalc.dll"),
+              (std::vector<std::string>{"GetPluginInfo", "Load", "Unload"}));
+}
+
+TEST(PluginExports, HandTheHostTheFortyEightByteRecord) {
+    LibraryModule module(TestFolder() + L"\\oxycalc.dll");
+    const auto* info = Export<GetPluginInfoFunction>(module.Get(), "GetPluginInfo")();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(info);
+    uint32_t size = 0, version = 0;
+    std::memcpy(&size, bytes, 4);
+    std::memcpy(&version, bytes + 8, 4);
+    EXPECT_EQ(size, 48u);
+    EXPECT_EQ(version, 0x01010100u);
+    const wchar_t* shortName = nullptr;
+    const wchar_t* description = nullptr;
+    std::memcpy(&shortName, bytes + 4, 4);
+    std::memcpy(&description, bytes + 12, 4);
+    EXPECT_STREQ(shortName, L"oxycalc");
+    EXPECT_STREQ(description,
+                 L"Расчет 207: Определение органических кислородсодержащих соединений по ГОСТ EN 13132-2012");
+    GUID id{};
+    std::memcpy(&id, bytes + 32, sizeof id);
+    EXPECT_NE(id.Data1, 0u);
+}
+
+TEST_F(PluginDll, StartsAndStopsInTheHostsOrderAskingBeforeEveryServiceButTheMenu) {
+    LoadFrom(TestFolder());
+    RecordingHost& host = RecordingHost::Instance();
+    host.connectionString = L"C:\\data\\host.db";
+    ASSERT_EQ(host.Fire("System/ModulesLoaded", 0), 0);
+    unload();
+    unload = nullptr;
+    EXPECT_EQ(host.calls, (std::vector<std::string>{
+                              "subscribe System/ModulesLoaded",
+                              "exists System/GetLanguage",
+                              "call System/GetLanguage",
+                              "register oxycalc/MenuCommand",
+                              "call MainMenu/CreateNewMenu oxycalc/MenuCommand",
+                              "exists DB/GetConnectionUri",
+                              "call DB/GetConnectionUri",
+                              "unsubscribe 1",
+                              "unregister 2",
+                          }));
+    ASSERT_EQ(host.menuPaths.size(), 1u);
+    EXPECT_EQ(host.menuPaths[0], L"Данные/Расчёты/Определение органических кислородсодержащих соединений");
+}
+
+TEST_F(PluginDll, CallsNoServiceTheHostDoesNotOffer) {
+    LoadFrom(TestFolder(), {});
+    RecordingHost& host = RecordingHost::Instance();
+    host.Fire("System/ModulesLoaded", 0);
+    for (const std::string& call : host.calls) {
+        if (call.rfind("call ", 0) == 0) {
+            EXPECT_EQ(call, "call MainMenu/CreateNewMenu oxycalc/MenuCommand");
+        }
+    }
+}
+
+TEST_F(PluginDll, UnloadWithoutModulesLoadedUnregistersCommandZero) {
+    LoadFrom(TestFolder());
+    unload();
+    unload = nullptr;
+    EXPECT_EQ(RecordingHost::Instance().calls.back(), "unregister 0");
+}
+
+TEST_F(PluginDll, RegistersAgainOnASecondModulesLoaded) {
+    LoadFrom(TestFolder());
+    RecordingHost& host = RecordingHost::Instance();
+    host.Fire("System/ModulesLoaded", 0);
+    host.Fire("System/ModulesLoaded", 0);
+    unload();
+    unload = nullptr;
+    EXPECT_EQ(host.menuPaths.size(), 2u);
+    EXPECT_EQ(host.calls.back(), "unregister 3");  // the id of the last registration
+}
+
+TEST_F(PluginDll, LoadsNoLanguageLibraryForRussian) {
+    RecordingHost::Instance().language = 1049;
+    LoadFrom(TestFolder());
+    EXPECT_EQ(GetModuleHandleW(L"oxycalcENU.dll"), nullptr);
+}
+
+TEST_F(PluginDll, TakesTextsFromTheEnglishLibraryBesideThePlugin) {
+    RecordingHost::Instance().language = 1033;
+    LoadFrom(TestFolder());
+    EXPECT_NE(GetModuleHandleW(L"oxycalcENU.dll"), nullptr);
+    RecordingHost::Instance().Fire("System/ModulesLoaded", 0);
+    EXPECT_EQ(RecordingHost::Instance().menuPaths.at(0), L"Data/Calculations/Organic oxygenates (EN 13132)");
+    RecordingHost::Instance().Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(NewOwner()));
+    EXPECT_EQ(MainDialogCaptions(),
+              (std::vector<std::wstring>{L"Calculation 207: Organic oxygenates by EN 13132 1.1.1.0"}));
+    unload();
+    unload = nullptr;
+    EXPECT_EQ(GetModuleHandleW(L"oxycalcENU.dll"), nullptr);  // freed again
+}
+
+TEST_F(PluginDll, KeepsRussianTextsWhenTheLanguageLibraryIsMissing) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"oxycalc-alone";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((TestFolder() + L"\\oxycalc.dll").c_str(), (folder + L"\\oxycalc.dll").c_str(), FALSE));
+    RecordingHost::Instance().language = 1033;
+    LoadFrom(folder);
+    RecordingHost::Instance().Fire("System/ModulesLoaded", 0);
+    EXPECT_EQ(RecordingHost::Instance().menuPaths.at(0),
+              L"Данные/Расчёты/Определение органических кислородсодержащих соединений");
+}
+
+TEST_F(PluginDll, MenuCommandsShowOneDialogAndANewOneAfterItsOwnerIsGone) {
+    RecordingHost::Instance().language = 1049;
+    LoadFrom(TestFolder());
+    RecordingHost& host = RecordingHost::Instance();
+    host.Fire("System/ModulesLoaded", 0);
+    HWND owner = NewOwner();
+    host.Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(owner));
+    host.Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(owner));
+    const std::wstring caption =
+        L"Расчёт-207 Определение органических кислородсодержащих соединений по ГОСТ EN 13132-2012 1.1.1.0";
+    EXPECT_EQ(MainDialogCaptions(), std::vector<std::wstring>{caption});
+    HWND dialog = FindWindowW(L"#32770", caption.c_str());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
+
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // closing only hides it
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    host.Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(owner));
+    EXPECT_EQ(FindWindowW(L"#32770", caption.c_str()), dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+
+    DestroyWindow(owner);
+    EXPECT_TRUE(MainDialogCaptions().empty());
+    host.Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(NewOwner()));
+    EXPECT_EQ(MainDialogCaptions().size(), 1u);
+}
