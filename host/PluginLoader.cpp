@@ -10,11 +10,6 @@ using GetPluginInfoFunction = const PluginInfo*(__cdecl*)();
 using LoadFunction = int(__cdecl*)(const HostApi*);
 using UnloadFunction = int(__cdecl*)();
 
-template <typename Function>
-Function Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 std::vector<std::wstring> DllsIn(const std::wstring& folder) {
     std::vector<std::wstring> files;
     WIN32_FIND_DATAW found;
@@ -34,9 +29,9 @@ void PluginLoader::LoadFolder(const std::wstring& folder, const HostApi* table) 
     for (const std::wstring& file : DllsIn(folder)) {
         LibraryModule module(file);
         if (!module) continue;
-        auto getInfo = Export<GetPluginInfoFunction>(module.Get(), "GetPluginInfo");
-        auto load = Export<LoadFunction>(module.Get(), "Load");
-        auto unload = Export<UnloadFunction>(module.Get(), "Unload");
+        auto getInfo = ExportedFunction<GetPluginInfoFunction>(module.Get(), "GetPluginInfo");
+        auto load = ExportedFunction<LoadFunction>(module.Get(), "Load");
+        auto unload = ExportedFunction<UnloadFunction>(module.Get(), "Unload");
         if (getInfo == nullptr || load == nullptr || unload == nullptr) continue;
         const PluginInfo* info = getInfo();
         load(table);

@@ -37,5 +37,11 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// A function a module exports by name, as the given pointer type; null when it has none.
+template <typename Function>
+Function ExportedFunction(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 // The full path of a loaded module's file.
 std::wstring ModuleFileName(HMODULE module);

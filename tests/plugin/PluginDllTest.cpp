@@ -53,11 +53,6 @@ using GetPluginInfoFunction = const PluginInfo*(__cdecl*)();
 using LoadFunction = int(__cdecl*)(const HostApi*);
 using UnloadFunction = int(__cdecl*)();
 
-template <typename Function>
-Function Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // A top-level window standing in for the host window that owns the plug-in's dialog.
 HWND MakeOwner() {
     return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
@@ -92,8 +87,8 @@ protected:
         RecordingHost::Instance().Reset(std::move(offered));
         module = LibraryModule(folder + L"\\oxycalc.dll");
         ASSERT_TRUE(module);
-        load = Export<LoadFunction>(module.Get(), "Load");
-        unload = Export<UnloadFunction>(module.Get(), "Unload");
+        load = ExportedFunction<LoadFunction>(module.Get(), "Load");
+        unload = ExportedFunction<UnloadFunction>(module.Get(), "Unload");
         ASSERT_EQ(load(RecordingHost::Instance().Table()), 0);
     }
     void TearDown() override {
@@ -121,7 +116,7 @@ TEST(PluginExports, AreExactlyGetPluginInfoLoadAndUnload) {
 
 TEST(PluginExports, HandTheHostTheFortyEightByteRecord) {
     LibraryModule module(TestFolder() + L"\\oxycalc.dll");
-    const auto* info = Export<GetPluginInfoFunction>(module.Get(), "GetPluginInfo")();
+    const auto* info = ExportedFunction<GetPluginInfoFunction>(module.Get(), "GetPluginInfo")();
     const auto* bytes = reinterpret_cast<const unsigned char*>(info);
     uint32_t size = 0, version = 0;
     std::memcpy(&size, bytes, 4);
