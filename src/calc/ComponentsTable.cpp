@@ -8,6 +8,7 @@
 #include "calc/CsvTable.h"
 #include "calc/NotSet.h"
 #include "platform/NumberText.h"
+#include "platform/StdioFile.h"
 
 namespace {
 
@@ -54,6 +55,12 @@ SaveResult Refusal(const Component& component, size_t position, size_t field) {
                 L"» содержит знаки, которые нельзя записать в файл таблицы (кодировка Windows-1251)."};
 }
 
+// Whether a file holds anything; a file that cannot be looked at counts as empty (its save fails anyway).
+bool HasContent(const std::wstring& path) {
+    const StdioFile file = OpenStdioFile(path, "rb");
+    return file && std::fgetc(file.get()) != EOF;
+}
+
 }  // namespace
 
 void ComponentsTable::Load() {
@@ -74,6 +81,13 @@ void ComponentsTable::Load() {
 SaveResult ComponentsTable::Save() const {
     CsvTable table;
     const bool withHeader = headerLength < 0;
+    // A load that could not open the file (held by another program) left the table empty: writing
+    // it over the file now would lose every row the user never saw.
+    if (withHeader && HasContent(path)) {
+        return {SaveStatus::NotLoaded, 0,
+                L"Таблица компонентов не сохранена: файл таблицы не удалось прочитать при открытии, "
+                L"а сейчас в нём есть данные. Откройте таблицу заново.\n" + path};
+    }
     if (withHeader) table.rows.push_back(HeaderRow());
     std::transform(components.begin(), components.end(), std::back_inserter(table.rows), RowOf);
     const CsvWriteResult result = table.Write(path, withHeader ? 0 : headerLength);

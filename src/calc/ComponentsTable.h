@@ -14,6 +14,7 @@ enum class SaveStatus {
     NoPath,           // no file to save to (the public documents folder is unknown)
     Unrepresentable,  // a name holds a character the file's code page lacks
     OpenFailed,       // the file is missing, read-only or held by another program
+    NotLoaded,        // the file has rows the last load could not read; saving would overwrite them
     WriteFailed,      // writing stopped part-way
 };
 

@@ -154,7 +154,19 @@ TEST_F(ComponentsTableTest, AFileThatDoesNotOpenReadsAsEmptyAndRefusesTheSave) {
     EXPECT_EQ(table.headerLength, -1);
     const SaveResult result = table.Save();
     SetReadOnly(table.path, false);
-    EXPECT_EQ(result.status, SaveStatus::OpenFailed);
+    EXPECT_EQ(result.status, SaveStatus::NotLoaded);
     EXPECT_NE(result.message.find(table.path), std::wstring::npos);
+    EXPECT_EQ(FileBytes(), content);
+}
+
+TEST_F(ComponentsTableTest, ASaveAfterAFailedLoadNeverOverwritesTheRowsItDidNotRead) {
+    const std::string content = kHeader + "1;a;a;1;1\r\n";
+    WriteFile(content);
+    {
+        ExclusiveFile other(table.path, ExclusiveFile::Disposition::OpenExisting);
+        table.Load();
+    }
+    table.AddComponent();
+    EXPECT_EQ(table.Save().status, SaveStatus::NotLoaded);
     EXPECT_EQ(FileBytes(), content);
 }
