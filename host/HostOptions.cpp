@@ -50,6 +50,8 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments, const s
             options.pick = value;
         } else if (name == L"--choose") {
             options.chosenIds = ParseIds(value);
+        } else if (name == L"--show-file") {
+            options.showFile = value;
         } else if (name == L"--ready") {
             options.readyFile = value;
         } else if (name == L"--quit-after") {

@@ -11,6 +11,7 @@
 //   --profile FILE    where the profile is kept (default: host-profile.txt beside the host)
 //   --pick PATH       picks this menu entry once the plug-ins are ready ("*": the first plug-in entry)
 //   --choose IDS      answers the chromatogram chooser with these ids ("1,2,3") instead of asking
+//   --show-file PATH  opens a chromatogram file in the host's chromatogram window at start
 //   --ready FILE      writes "ready" into FILE once the pick has been handled
 //   --quit-after SEC  closes the host after so many seconds
 struct HostOptions {
@@ -20,6 +21,7 @@ struct HostOptions {
     std::wstring profileFile;
     std::optional<std::wstring> pick;
     std::optional<std::vector<int>> chosenIds;
+    std::optional<std::wstring> showFile;
     std::optional<std::wstring> readyFile;
     int quitAfterSeconds = 0;
 };

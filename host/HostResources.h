@@ -1,4 +1,4 @@
 #pragma once
 
-#define IDD_HOST_ASSAY_IDS 201
-#define IDC_HOST_ASSAY_IDS 2001
+#define IDD_HOST_ASSAY_CHOOSER 202
+#define IDC_HOST_ASSAY_LIST 2002

@@ -6,7 +6,7 @@
 #include <cwchar>
 #include <string>
 
-#include "AssayIdPrompt.h"
+#include "AssayChooser.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -48,8 +48,11 @@ void OfferChooser(ServiceBus& bus, const HostOptions& options) {
     bus.Offer(HostNames::kOpenAssayIdDlgEx, [&options](intptr_t list, intptr_t owner) -> int32_t {
         auto* target = reinterpret_cast<AssayIdList*>(list);
         if (target == nullptr || target->ids == nullptr || target->capacity <= 0) return 0;
-        const std::vector<int> ids =
-            options.chosenIds ? *options.chosenIds : PromptForAssayIds(reinterpret_cast<HWND>(owner));
+        const size_t capacity = static_cast<size_t>(target->capacity);
+        const std::vector<int> ids = options.chosenIds ? *options.chosenIds
+                                     : options.database
+                                         ? ChooseAssays(reinterpret_cast<HWND>(owner), *options.database, capacity)
+                                         : std::vector<int>();
         const size_t count = std::min(ids.size(), static_cast<size_t>(target->capacity));
         std::copy_n(ids.begin(), count, target->ids);
         return static_cast<int32_t>(count);
@@ -58,7 +61,8 @@ void OfferChooser(ServiceBus& bus, const HostOptions& options) {
 
 }  // namespace
 
-void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& profile, MainWindow& window) {
+void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& profile, MainWindow& window,
+                       ChromatogramWindows& chromatograms) {
     bus.Offer(HostNames::kGetLanguage, [&options](intptr_t, intptr_t) { return int32_t{options.language}; });
     if (options.database) {
         bus.Offer(HostNames::kGetConnectionUri, [&options](intptr_t, intptr_t) {
@@ -73,9 +77,11 @@ void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& pro
         window.AddMenuEntry(entry->path, entry->command);
         return 1;
     });
-    bus.Offer(HostNames::kOpenAssayFile, [&window](intptr_t, intptr_t path) -> int32_t {
-        window.SetStatus(std::wstring(L"Открыт файл хроматограммы: ") + (path ? Text(path) : L""));
-        return 1;
+    bus.Offer(HostNames::kOpenAssayFile, [&window, &chromatograms](intptr_t, intptr_t path) -> int32_t {
+        const std::wstring file = path ? Text(path) : L"";
+        const bool opened = chromatograms.Open(window.Handle(), file);
+        window.SetStatus((opened ? L"Открыт файл хроматограммы: " : L"Файл хроматограммы не читается: ") + file);
+        return opened ? 1 : 0;
     });
     OfferProfile(bus, profile);
     OfferChooser(bus, options);

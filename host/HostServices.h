@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChromatogramWindow.h"
 #include "HostOptions.h"
 #include "MainWindow.h"
 #include "Profile.h"
@@ -7,4 +8,5 @@
 
 // Offers the services plug-ins use: language, database, profile, the chromatogram chooser, opening
 // a chromatogram file and the menu. Everything they need must outlive the plug-ins.
-void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& profile, MainWindow& window);
+void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& profile, MainWindow& window,
+                       ChromatogramWindows& chromatograms);

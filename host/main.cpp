@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HostOptions.h"
+#include "ChromatogramWindow.h"
 #include "HostServices.h"
 #include "MainWindow.h"
 #include "PluginLoader.h"
@@ -62,7 +63,8 @@ int Run() {
         bus.RunCommand(command, reinterpret_cast<intptr_t>(owner));
     });
     if (!window.Create(L"Veltar — хроматографические данные")) throw std::runtime_error("the main window was not created");
-    OfferHostServices(bus, options, profile, window);
+    ChromatogramWindows chromatograms;
+    OfferHostServices(bus, options, profile, window, chromatograms);
 
     PluginLoader plugins;
     plugins.LoadFolder(options.pluginFolder, bus.Table());
@@ -73,6 +75,7 @@ int Run() {
     if (options.pick && !window.Pick(*options.pick)) {
         throw std::runtime_error("no menu entry " + ToUtf8(*options.pick));
     }
+    if (options.showFile) bus.Call(HostNames::kOpenAssayFile, 0, reinterpret_cast<intptr_t>(options.showFile->c_str()));
     if (options.readyFile) WriteReady(*options.readyFile);
     if (options.quitAfterSeconds > 0) SetTimer(window.Handle(), kQuitTimer, options.quitAfterSeconds * 1000u, QuitTimer);
 
