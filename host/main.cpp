@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HostOptions.h"
+#include "HostSetup.h"
 #include "ChromatogramWindow.h"
 #include "HostServices.h"
 #include "MainWindow.h"
@@ -53,7 +54,8 @@ bool IsDialogKey(MSG& message) {
 void CALLBACK QuitTimer(HWND window, UINT, UINT_PTR, DWORD) { PostMessageW(window, WM_CLOSE, 0, 0); }
 
 int Run() {
-    const HostOptions options = ParseHostOptions(Arguments(), FolderOf(ModuleFileName(nullptr)));
+    const std::wstring hostFolder = FolderOf(ModuleFileName(nullptr));
+    const HostOptions options = ParseHostOptions(Arguments(), hostFolder);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -65,6 +67,7 @@ int Run() {
     if (!window.Create(L"Veltar — хроматографические данные")) throw std::runtime_error("the main window was not created");
     ChromatogramWindows chromatograms;
     OfferHostServices(bus, options, profile, window, chromatograms);
+    window.SetStatus(InstallPluginData(hostFolder));
 
     PluginLoader plugins;
     plugins.LoadFolder(options.pluginFolder, bus.Table());
