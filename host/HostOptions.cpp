@@ -54,6 +54,8 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments, const s
             options.showFile = value;
         } else if (name == L"--ready") {
             options.readyFile = value;
+        } else if (name == L"--script") {
+            options.scriptFile = value;
         } else if (name == L"--quit-after") {
             options.quitAfterSeconds = ParseInt(value, name);
         } else {

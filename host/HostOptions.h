@@ -13,6 +13,7 @@
 //   --choose IDS      answers the chromatogram chooser with these ids ("1,2,3") instead of asking
 //   --show-file PATH  opens a chromatogram file in the host's chromatogram window at start
 //   --ready FILE      writes "ready" into FILE once the pick has been handled
+//   --script FILE     plays the user actions of FILE once started (see HostScript.h)
 //   --quit-after SEC  closes the host after so many seconds
 struct HostOptions {
     std::wstring pluginFolder;
@@ -23,6 +24,7 @@ struct HostOptions {
     std::optional<std::vector<int>> chosenIds;
     std::optional<std::wstring> showFile;
     std::optional<std::wstring> readyFile;
+    std::optional<std::wstring> scriptFile;
     int quitAfterSeconds = 0;
 };
 

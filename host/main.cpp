@@ -4,11 +4,13 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "HostOptions.h"
+#include "HostScript.h"
 #include "HostSetup.h"
 #include "ChromatogramWindow.h"
 #include "HostServices.h"
@@ -80,6 +82,12 @@ int Run() {
     }
     if (options.showFile) bus.Call(HostNames::kOpenAssayFile, 0, reinterpret_cast<intptr_t>(options.showFile->c_str()));
     if (options.readyFile) WriteReady(*options.readyFile);
+    std::unique_ptr<HostScript> script;
+    if (options.scriptFile) {
+        script = std::make_unique<HostScript>(window.Handle(), [&window](const std::wstring& path) { return window.Pick(path); },
+                                              ReadScript(*options.scriptFile));
+        script->Start();
+    }
     if (options.quitAfterSeconds > 0) SetTimer(window.Handle(), kQuitTimer, options.quitAfterSeconds * 1000u, QuitTimer);
 
     MSG message;

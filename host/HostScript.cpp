@@ -1,0 +1,131 @@
+#include "HostScript.h"
+
+#include <commctrl.h>
+
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/Firewall.h"
+#include "platform/StdioFile.h"
+#include "platform/WideText.h"
+
+namespace {
+
+constexpr UINT kStepDelay = 150;
+HostScript* gPlaying = nullptr;  // one script per host
+
+struct Finder {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindByCaption(HWND window, LPARAM data) {
+    auto* finder = reinterpret_cast<Finder*>(data);
+    wchar_t caption[512] = {};
+    GetWindowTextW(window, caption, 512);
+    if (IsWindowVisible(window) && std::wstring(caption).rfind(finder->prefix, 0) == 0) {
+        finder->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void WriteFile(const std::wstring& path) {
+    StdioFile file = OpenStdioFile(path, "wb");
+    if (file) std::fputs("ok\n", file.get());
+}
+
+}  // namespace
+
+HostScript::HostScript(HWND frame, Picker pick, std::vector<std::wstring> lines)
+    : frame_(frame), pick_(std::move(pick)), lines_(std::move(lines)) {}
+
+void HostScript::Start() {
+    gPlaying = this;
+    SetTimer(nullptr, 0, kStepDelay, OnTimer);
+}
+
+void CALLBACK HostScript::OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (gPlaying != nullptr) gPlaying->Step();
+}
+
+void HostScript::Step() {
+    UINT delay = kStepDelay;
+    if (!awaited_.empty()) {
+        if (GetFileAttributesW(awaited_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            DeleteFileW(awaited_.c_str());
+            awaited_.clear();
+        }
+    } else if (next_ < lines_.size()) {
+        const std::wstring line = lines_[next_++];
+        delay = Firewall("script", kStepDelay, [&] { return Run(line); });
+    } else {
+        return;  // done
+    }
+    SetTimer(nullptr, 0, delay, OnTimer);
+}
+
+HWND HostScript::Control(int id) const {
+    HWND control = GetDlgItem(target_, id);
+    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id) + " in the window");
+    return control;
+}
+
+UINT HostScript::Run(const std::wstring& line) {
+    std::wistringstream words(line);
+    std::wstring action;
+    words >> action;
+    if (action.empty() || action[0] == L'#') return 0;
+    std::wstring rest;
+    std::getline(words >> std::ws, rest);
+    std::wistringstream arguments(rest);
+    int id = 0, row = 0, state = 0;
+    if (action == L"pick") {
+        if (!pick_(rest)) throw std::runtime_error("no menu entry " + ToUtf8(rest));
+    } else if (action == L"window") {
+        Finder finder{rest};
+        EnumThreadWindows(GetCurrentThreadId(), FindByCaption, reinterpret_cast<LPARAM>(&finder));
+        if (finder.found == nullptr) throw std::runtime_error("no window " + ToUtf8(rest));
+        target_ = finder.found;
+    } else if (action == L"click" && arguments >> id) {
+        SendMessageW(target_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+    } else if (action == L"text" && arguments >> id) {
+        std::wstring value;
+        std::getline(arguments >> std::ws, value);
+        SetWindowTextW(Control(id), value.c_str());
+    } else if (action == L"check" && arguments >> id >> row >> state) {
+        ListView_SetCheckState(Control(id), row, state != 0);
+    } else if (action == L"select" && arguments >> id >> row) {
+        HWND list = Control(id);
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    } else if (action == L"sleep" && arguments >> id) {
+        return static_cast<UINT>(id);
+    } else if (action == L"signal") {
+        WriteFile(rest);
+    } else if (action == L"await") {
+        awaited_ = rest;
+    } else if (action == L"quit") {
+        PostMessageW(frame_, WM_CLOSE, 0, 0);
+    } else {
+        throw std::runtime_error("cannot do: " + ToUtf8(line));
+    }
+    return kStepDelay;
+}
+
+std::vector<std::wstring> ReadScript(const std::wstring& path) {
+    StdioFile file = OpenStdioFile(path, "rb");
+    if (!file) throw std::runtime_error("cannot read the script " + ToUtf8(path));
+    std::string bytes;
+    char buffer[4096];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    std::vector<std::wstring> lines;
+    std::wistringstream text(FromUtf8(bytes));
+    for (std::wstring line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
