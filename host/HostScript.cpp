@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/Firewall.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 
@@ -59,7 +59,15 @@ void HostScript::Step() {
         }
     } else if (next_ < lines_.size()) {
         const std::wstring line = lines_[next_++];
-        delay = Firewall("script", kStepDelay, [&] { return Run(line); });
+        try {
+            delay = Run(line);
+        } catch (const std::exception& error) {
+            // A script that cannot go on ends the host: nobody is there to answer a message box.
+            std::fprintf(stderr, "host script, line %zu: %s\n", next_, error.what());
+            failed_ = true;
+            PostMessageW(frame_, WM_CLOSE, 0, 0);
+            return;
+        }
     } else {
         return;  // done
     }

@@ -26,6 +26,8 @@ public:
     HostScript(HWND frame, Picker pick, std::vector<std::wstring> lines);
     // Starts playing; the steps run from timer messages of the frame's thread.
     void Start();
+    // Whether an action could not be done; the host has then been closed.
+    bool Failed() const { return failed_; }
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
@@ -40,6 +42,7 @@ private:
     size_t next_ = 0;
     HWND target_ = nullptr;
     std::wstring awaited_;
+    bool failed_ = false;
 };
 
 // The lines of a UTF-8 script file; throws std::runtime_error when it cannot be read.

@@ -98,7 +98,7 @@ int Run() {
     }
     // Windows first (a plug-in's dialog is owned by ours), then the plug-ins.
     plugins.UnloadAll();
-    return 0;
+    return script && script->Failed() ? 3 : 0;
 }
 
 }  // namespace

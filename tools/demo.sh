@@ -35,12 +35,34 @@ if [[ -n "$user_display" ]]; then
   exec "${host[@]}"
 fi
 
-ready="$demo/ready.txt"
-"${host[@]}" --pick '*' --ready "$(winepath -w "$ready")" --quit-after 10 &
+# Without a display: the typical road, played by the host, with screenshots at its two stops.
+road="$demo/road.txt"
+# The host runs in this folder: the signal files are named relative to it.
+sed -e "s|SIGNAL_MAIN_DONE|build/demo/main.done|; s|SIGNAL_MAIN|build/demo/main.now|" \
+    -e "s|SIGNAL_CHROMATOGRAM_DONE|build/demo/chromatogram.done|; s|SIGNAL_CHROMATOGRAM|build/demo/chromatogram.now|" \
+    tools/demo-road.txt >"$road"
+temp="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Temp"
+rm -f "$temp"/vlt*.html
+"${host[@]}" --choose 101,102,103 --script "$(winepath -w "$road")" --quit-after 60 &
 host_pid=$!
-for _ in $(seq 1 100); do [[ -f "$ready" ]] && break; sleep 0.2; done
-sleep 2
-tools/screenshot.sh "$out/main-window.png"
+
+snap() {  # waits for the host's signal, saves the screen, lets the host go on
+  for _ in $(seq 1 150); do [[ -f "$demo/$1.now" ]] && break; sleep 0.2; done
+  tools/screenshot.sh "$out/$2"
+  touch "$demo/$1.done"
+}
+snap main main-window.png
+snap chromatogram chromatogram-window.png
 wait "$host_pid"
-echo "demo: the host loaded oxycalc.dll and its menu entry opened the main window"
-echo "demo: screenshot $out/main-window.png"
+
+report=$(ls -t "$temp"/vlt*.html 2>/dev/null | head -n 1 || true)
+echo "demo: screenshots $out/main-window.png, $out/chromatogram-window.png"
+if [[ -n "$report" ]]; then
+  cp "$report" "$out/report.html"
+  chromium --headless --no-sandbox --disable-gpu --disable-background-networking --disable-component-update \
+    --disable-sync --no-first-run --user-data-dir="$(mktemp -d)" --no-pdf-header-footer \
+    --print-to-pdf="$out/report.pdf" "$out/report.html" >/dev/null 2>&1
+  echo "demo: report $out/report.html and $out/report.pdf"
+else
+  echo "demo: no report was made"
+fi
