@@ -19,6 +19,12 @@ std::wstring_view SkipBlanks(std::wstring_view text) {
     return text.substr(start);
 }
 
+std::wstring_view TrimBlanks(std::wstring_view text) {
+    text = SkipBlanks(text);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -97,6 +103,24 @@ double ParseDouble(std::wstring_view text) {
     }
     const double value = ParseUnsigned(head, at);
     return negative ? -value : value;
+}
+
+std::optional<double> ReadWholeNumber(std::wstring_view text) {
+    text = TrimBlanks(text);
+    std::string ascii;
+    for (const wchar_t c : text) {
+        if (c <= 0 || c >= 0x80) return std::nullopt;
+        ascii.push_back(static_cast<char>(c));
+    }
+    // from_chars takes a minus but no plus; a second sign is refused below as any other stray text.
+    const size_t at = !ascii.empty() && ascii[0] == '+' ? 1 : 0;
+    if (at == 1 && ascii.size() > 1 && ascii[1] == '-') return std::nullopt;
+    const char* first = ascii.data() + at;
+    const char* last = ascii.data() + ascii.size();
+    double value = 0;
+    const std::from_chars_result result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 int32_t ReadInteger(std::wstring_view text) {

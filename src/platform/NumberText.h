@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ std::wstring FormatDouble17(double value);
 // are skipped, reading stops at the first character that cannot belong to the number, and a text
 // without a number gives 0.
 double ParseDouble(std::wstring_view text);
+
+// The number a whole text holds, blanks around it allowed (" 7.5e2 ", "-0.5"), as a settings field is
+// read back; nothing when the text is empty, holds anything else, or gives no finite double.
+std::optional<double> ReadWholeNumber(std::wstring_view text);
 
 // The integer at the start of a text: leading blanks and a sign allowed, reading stops at the first
 // non-digit; 0 when there are no digits. Values beyond int32 are clamped.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/WideText.h"
 #include "support/CommaLocale.h"
 
 TEST(NumberText, WritesSeventeenDigitsThatReadBackBitForBit) {
@@ -63,4 +64,16 @@ TEST(NumberText, ReadsTheLeadingIntegerAndClampsIt) {
 TEST(NumberText, FormatsFixedDecimalsWithAPoint) {
     EXPECT_EQ(FormatFixed(789, 2), L"789.00");
     EXPECT_EQ(FormatFixed(32.045, 1), L"32.0");
+}
+
+TEST(NumberText, ReadsAWholeNumberAndRefusesAnyOtherText) {
+    EXPECT_EQ(ReadWholeNumber(L"750"), 750.0);
+    EXPECT_EQ(ReadWholeNumber(L" 7.5e2\t"), 750.0);
+    EXPECT_EQ(ReadWholeNumber(L"750."), 750.0);
+    EXPECT_EQ(ReadWholeNumber(L"+.5"), 0.5);
+    EXPECT_EQ(ReadWholeNumber(L"-0.25"), -0.25);
+    for (const wchar_t* text : {L"", L"  ", L"750,5", L"750 кг", L"abc", L"+-1", L"--1", L"1e400", L"inf",
+                                L"nan", L"0x10", L"７５０"}) {
+        EXPECT_FALSE(ReadWholeNumber(text).has_value()) << ToUtf8(text);
+    }
 }

@@ -1,0 +1,174 @@
+#include "CliOptions.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <map>
+
+#include "platform/NumberText.h"
+
+namespace {
+
+using Setter = std::function<bool(CliOptions&, const std::wstring&, std::wstring&)>;
+
+// A chromatogram id: decimal digits only, up to the largest int32.
+std::optional<int32_t> ReadId(const std::wstring& text) {
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    int64_t value = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        value = value * 10 + (c - L'0');
+    }
+    if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+bool AddId(std::vector<int32_t>& ids, const std::wstring& text, std::wstring& error) {
+    const std::optional<int32_t> id = ReadId(text);
+    if (!id) {
+        error = L"«" + text + L"» не является номером хроматограммы";
+        return false;
+    }
+    ids.push_back(*id);
+    return true;
+}
+
+// Options that take one value and may be given once.
+bool SetOnce(std::optional<std::wstring>& field, const std::wstring& value) {
+    if (field) return false;
+    field = value;
+    return true;
+}
+
+const std::map<std::wstring, Setter>& ValueOptions() {
+    static const std::map<std::wstring, Setter> options = {
+        {L"--assay",
+         [](CliOptions& o, const std::wstring& v, std::wstring& e) { return AddId(o.assays, v, e); }},
+        {L"--tick",
+         [](CliOptions& o, const std::wstring& v, std::wstring& e) { return AddId(o.ticks, v, e); }},
+        {L"--xml", [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.xmlPath, v); }},
+        {L"--html",
+         [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.htmlPath, v); }},
+        {L"--xsl",
+         [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.stylesheet, v); }},
+    };
+    return options;
+}
+
+// The options kept as text until all arguments are read.
+struct TextOptions {
+    std::optional<std::wstring> database;
+    std::optional<std::wstring> components;
+    std::optional<std::wstring> density;
+    std::optional<std::wstring> standard;
+
+    std::optional<std::wstring>* Find(const std::wstring& name) {
+        if (name == L"--db") return &database;
+        if (name == L"--components") return &components;
+        if (name == L"--density") return &density;
+        if (name == L"--standard") return &standard;
+        return nullptr;
+    }
+};
+
+CliParse Error(const std::wstring& text) {
+    CliParse parse;
+    parse.kind = CliParse::Kind::Error;
+    parse.error = text;
+    return parse;
+}
+
+// The checks that need every argument; empty when all is well.
+std::wstring Check(const CliOptions& options, const TextOptions& text) {
+    if (!text.database) return L"не указана база данных (--db)";
+    if (!text.components) return L"не указан файл таблицы компонентов (--components)";
+    if (options.assays.empty()) return L"не указано ни одной хроматограммы (--assay)";
+    if (options.tickAll && !options.ticks.empty()) return L"--tick и --tick-all не указываются вместе";
+    if (options.stylesheet && !options.htmlPath) return L"--xsl указывается только вместе с --html";
+    for (const int32_t tick : options.ticks) {
+        if (std::find(options.assays.begin(), options.assays.end(), tick) == options.assays.end()) {
+            return L"хроматограмма " + std::to_wstring(tick) + L" отмечена (--tick), но не указана в --assay";
+        }
+    }
+    return std::wstring();
+}
+
+}  // namespace
+
+CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
+    if (std::find(args.begin(), args.end(), L"--help") != args.end()) {
+        CliParse parse;
+        parse.kind = CliParse::Kind::Help;
+        return parse;
+    }
+    if (args.empty() || args[0] != L"report") return Error(L"ожидается команда report");
+    CliParse parse;
+    TextOptions text;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::wstring& name = args[i];
+        if (name == L"--tick-all") {
+            parse.options.tickAll = true;
+            continue;
+        }
+        const auto valued = ValueOptions().find(name);
+        std::optional<std::wstring>* field = text.Find(name);
+        if (valued == ValueOptions().end() && field == nullptr) return Error(L"неизвестный параметр " + name);
+        if (i + 1 >= args.size()) return Error(L"после " + name + L" нет значения");
+        const std::wstring& value = args[++i];
+        std::wstring error;
+        if (field != nullptr) {
+            if (!SetOnce(*field, value)) return Error(name + L" указан дважды");
+        } else if (!valued->second(parse.options, value, error)) {
+            return Error(error.empty() ? name + L" указан дважды" : error);
+        }
+    }
+    const std::wstring problem = Check(parse.options, text);
+    if (!problem.empty()) return Error(problem);
+    if (text.density && !text.density->empty()) {
+        const std::optional<double> density = ReadWholeNumber(*text.density);
+        if (!density) return Error(L"плотность пробы «" + *text.density + L"» не является числом");
+        parse.options.sampleDensity = *density;
+    }
+    parse.options.database = *text.database;
+    parse.options.components = *text.components;
+    parse.options.standard = text.standard.value_or(std::wstring());
+    parse.kind = CliParse::Kind::Run;
+    return parse;
+}
+
+std::wstring CliUsage() {
+    return LR"(Расчёт органических кислородсодержащих соединений и общего содержания органически
+связанного кислорода по ГОСТ EN 13132-2012 без окна: пакетный режим модуля oxycalc.
+
+Использование:
+  oxycalc-cli report --db ПУТЬ --assay ID [--assay ID ...] [--tick ID ... | --tick-all]
+                     [--density ТЕКСТ] [--standard ТЕКСТ] --components ПУТЬ
+                     [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]
+  oxycalc-cli --help
+
+Параметры:
+  --db ПУТЬ          база данных хроматограмм (SQLite), только чтение
+  --assay ID         номер хроматограммы в базе; повторяется, порядок сохраняется,
+                     повтор номера загружает хроматограмму один раз, номер без записи
+                     в базе сообщается и пропускается
+  --tick ID          отметить хроматограмму для расчёта (повторяется; ID из --assay)
+  --tick-all         отметить все загруженные хроматограммы
+                     хроматограмму без массы пробы отметить нельзя (код 1)
+  --density ТЕКСТ    плотность пробы, кг/м³; не задана или пуста — 1
+  --standard ТЕКСТ   внутренний стандарт (имя компонента, регистр не важен)
+  --components ПУТЬ  файл таблицы компонентов (CompsTableOxycalc.csv); открывается
+                     монопольно, как в модуле
+  --xml ФАЙЛ         записать документ отчёта (UTF-8 XML)
+  --html ФАЙЛ        записать отчёт HTML, преобразованный таблицей стилей
+  --xsl ПУТЬ         таблица стилей для --html; по умолчанию Report.xsl из папки
+                     данных модуля (Общие документы\Veltar4\oxycalc)
+
+Результаты печатаются в стандартный вывод, сообщения — в стандартный поток ошибок.
+Время анализа выводится в местном часовом поясе (TZ).
+
+Коды завершения:
+  0  успешно
+  1  базу данных или файл нельзя использовать, отметка отклонена
+  2  неверная командная строка или значение не является числом
+)";
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What `oxycalc-cli report` was asked to do.
+struct CliOptions {
+    std::wstring database;        // the host database file
+    std::vector<int32_t> assays;  // chromatogram ids in the order given; repeats allowed
+    std::vector<int32_t> ticks;   // ids to tick; each is one of `assays`
+    bool tickAll = false;
+    double sampleDensity = 1.0;  // kg/m3; 1 when not given or given empty, as the dialog fills it in
+    std::wstring standard;
+    std::wstring components;                 // the components file
+    std::optional<std::wstring> xmlPath;     // where the report document goes, if anywhere
+    std::optional<std::wstring> htmlPath;    // where the HTML report goes, if anywhere
+    std::optional<std::wstring> stylesheet;  // the stylesheet for htmlPath; the data folder's by default
+};
+
+// The outcome of reading the command line: options to run, help to print, or a usage error.
+struct CliParse {
+    enum class Kind { Run, Help, Error };
+    Kind kind = Kind::Error;
+    CliOptions options;
+    std::wstring error;  // for Error: what is wrong, one line
+};
+
+// Reads the arguments after the program name.
+CliParse ParseCliOptions(const std::vector<std::wstring>& args);
+
+// The text of --help.
+std::wstring CliUsage();

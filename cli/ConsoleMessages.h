@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "platform/UserMessages.h"
+
+// What the plug-in shows in message boxes, written to standard error, one line per message.
+class ConsoleMessages : public UserMessages {
+public:
+    void ShowError(const std::wstring& text) override;
+    void ShowMessage(const std::wstring& text) override;
+};

@@ -1,0 +1,57 @@
+// oxycalc-cli: the calculation and the report without a window, for batches of samples.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "CliOptions.h"
+#include "ConsoleMessages.h"
+#include "ReportCommand.h"
+#include "data/SqlException.h"
+#include "platform/ConsoleText.h"
+#include "platform/WideText.h"
+#include "report/XMLError.h"
+
+namespace {
+
+int Run(const std::vector<std::wstring>& args) {
+    const CliParse parse = ParseCliOptions(args);
+    if (parse.kind == CliParse::Kind::Help) {
+        WriteConsoleText(stdout, CliUsage());
+        return kExitSuccess;
+    }
+    if (parse.kind == CliParse::Kind::Error) {
+        WriteConsoleText(stderr, L"oxycalc-cli: " + parse.error + L"\nСправка: oxycalc-cli --help\n");
+        return kExitUsage;
+    }
+    ConsoleMessages messages;
+    return RunReport(parse.options, messages);
+}
+
+// Nothing escapes: every failure ends as a message and an exit code.
+int Main(const std::vector<std::wstring>& args) {
+    try {
+        return Run(args);
+    } catch (const DataBase::SqlException& error) {
+        WriteConsoleText(stderr, L"oxycalc-cli: ошибка базы данных: " + FromUtf8(error.what()) + L"\n");
+    } catch (const XMLError& error) {
+        WriteConsoleText(stderr, L"oxycalc-cli: ошибка документа отчёта: " + FromUtf8(error.what()) + L"\n");
+    } catch (const std::exception& error) {
+        WriteConsoleText(stderr, L"oxycalc-cli: " + FromUtf8(error.what()) + L"\n");
+    }
+    return kExitFailure;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    return Main(std::vector<std::wstring>(argv + 1, argv + argc));
+}
+#else
+int main(int argc, char** argv) {
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i) args.push_back(FromUtf8(argv[i]));
+    return Main(args);
+}
+#endif

@@ -1,0 +1,62 @@
+#include "ResultTable.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "platform/NumberText.h"
+
+namespace {
+
+constexpr size_t kColumns = 8;
+using Row = std::array<std::wstring, kColumns>;
+
+Row Captions() {
+    return {L"№", L"Компонент", L"Масса, г", L"% масс.", L"Дельта", L"Объём, см³", L"% об.", L"Кислород"};
+}
+
+Row Numbers(std::wstring first, std::wstring second, const std::array<double, 6>& values) {
+    Row row{std::move(first), std::move(second)};
+    for (size_t i = 0; i < values.size(); ++i) row[i + 2] = FormatFixed(values[i], 4);
+    return row;
+}
+
+std::vector<Row> Rows(const CalculationData& data) {
+    std::vector<Row> rows{Captions()};
+    size_t number = 0;
+    for (const ComponentResult& r : data.results) {
+        rows.push_back(Numbers(std::to_wstring(++number), r.name,
+                               {r.mass, r.massPercent, r.delta, r.volume, r.volumePercent, r.oxygen}));
+    }
+    rows.push_back(Numbers(L"", L"Всего",
+                           {data.sumMass, data.sumMassPercent, data.sumDelta, data.sumVolume,
+                            data.sumVolumePercent, data.sumOxygen}));
+    return rows;
+}
+
+// Text columns are padded on the right, number columns on the left.
+std::wstring Cell(const std::wstring& text, size_t width, size_t column) {
+    const std::wstring padding(width - std::min(width, text.size()), L' ');
+    return column == 1 ? text + padding : padding + text;
+}
+
+}  // namespace
+
+std::wstring ResultTableText(const CalculationData& data) {
+    const std::vector<Row> rows = Rows(data);
+    std::array<size_t, kColumns> widths{};
+    for (const Row& row : rows) {
+        for (size_t c = 0; c < kColumns; ++c) widths[c] = std::max(widths[c], row[c].size());
+    }
+    std::wstring text;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        // The totals row stands apart from the components, as in the grid.
+        if (r + 1 == rows.size() && r > 0) text += L"\n";
+        for (size_t c = 0; c < kColumns; ++c) text += (c > 0 ? L"  " : L"") + Cell(rows[r][c], widths[c], c);
+        while (!text.empty() && text.back() == L' ') text.pop_back();
+        text += L"\n";
+    }
+    text += L"\nОбщее содержание органически связанного кислорода: " + FormatFixed(data.totalOxygen, 4) +
+            L" % масс.\n";
+    return text;
+}

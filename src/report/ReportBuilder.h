@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "calc/CalculationData.h"
+#include "data/Assay.h"
+#include "report/TransformAndOpen.h"
+
+class UserMessages;
+class XMLElement;
+class XMLWrapper;
+
+// The report: the chromatogram list and a copy of the last calculation as an XML document, turned by
+// the stylesheet "Report.xsl" of the plug-in's data folder into an HTML file in the temporary folder,
+// which the user's viewer then opens.
+class ReportBuilder {
+public:
+    // messages: where a missing public documents folder is reported; open: the viewer for the
+    // finished file (OpenWithShell unless a caller, such as a test, gives another).
+    explicit ReportBuilder(UserMessages& messages, FileOpener open);
+
+    const std::vector<Assay>* assays = nullptr;  // the dialog's list, read while the report is made
+    CalculationData data;                        // copied from the dialog before each report
+
+    // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
+    // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
+    // the document is built are raised as XMLError.
+    void Show();
+
+    // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
+    // chromatograms, result table, total oxygen.
+    void FillDocument(XMLWrapper& wrapper) const;
+
+private:
+    void AddSettings(XMLWrapper& wrapper) const;
+    void AddFiles(XMLWrapper& wrapper) const;
+    void AddCalcTable(XMLWrapper& wrapper) const;
+    void AddOxygen(XMLWrapper& wrapper) const;
+
+    UserMessages& messages_;
+    FileOpener open_;
+};

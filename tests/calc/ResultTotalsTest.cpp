@@ -1,0 +1,35 @@
+#include "calc/ResultTotals.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ComponentResult Result(double mass, double massPercent, double delta, double volume, double volumePercent,
+                       double oxygen) {
+    ComponentResult result;
+    result.mass = mass;
+    result.massPercent = massPercent;
+    result.delta = delta;
+    result.volume = volume;
+    result.volumePercent = volumePercent;
+    result.oxygen = oxygen;
+    return result;
+}
+
+}  // namespace
+
+TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
+    CalculationData data;
+    data.sumMass = data.sumOxygen = 99;
+    FillResultTotals(data);
+    EXPECT_EQ(data.sumMass, 0);
+    EXPECT_EQ(data.sumOxygen, 0);
+    data.results = {Result(1, 2, 3, 4, 5, 6), Result(10, 20, 30, 40, 50, 60)};
+    FillResultTotals(data);
+    EXPECT_EQ(data.sumMass, 11);
+    EXPECT_EQ(data.sumMassPercent, 22);
+    EXPECT_EQ(data.sumDelta, 33);
+    EXPECT_EQ(data.sumVolume, 44);
+    EXPECT_EQ(data.sumVolumePercent, 55);
+    EXPECT_EQ(data.sumOxygen, 66);
+}

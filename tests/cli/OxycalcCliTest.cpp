@@ -1,0 +1,166 @@
+// oxycalc-cli run as a program on the demo data, as a lab's batch script would run it.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "DemoData.h"
+#include "platform/WideText.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class OxycalcCliTest : public ::testing::Test {
+protected:
+    OxycalcCliTest() { DemoData::WriteDemo(folder.Path(), 200); }
+
+    CliRun Run(const std::vector<std::string>& args) const {
+        std::string command = Quoted(OXY_CLI_PATH);
+        for (const std::string& argument : args) command += " " + Quoted(argument);
+        const std::string out = ToUtf8(folder.File(L"stdout.txt"));
+        const std::string err = ToUtf8(folder.File(L"stderr.txt"));
+        const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+        CliRun run;
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = ReadBytes(FromUtf8(out));
+        run.err = ReadBytes(FromUtf8(err));
+        return run;
+    }
+
+    // --db and --components of the demo, followed by the given arguments.
+    CliRun Report(const std::vector<std::string>& args) const {
+        std::vector<std::string> all{"report", "--db", Path(L"host.db"), "--components",
+                                     Path(L"CompsTableOxycalc.csv")};
+        all.insert(all.end(), args.begin(), args.end());
+        return Run(all);
+    }
+
+    std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
+    std::string Read(const std::wstring& name) const { return ReadBytes(folder.File(name)); }
+
+    const ScopedTimeZone utc{"UTC0"};
+    TempFolder folder;
+};
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(OxycalcCliTest, CalculatesTheTickedChromatogramsAndWritesTheDocumentAndThePage) {
+    const CliRun run = Report({"--assay",    "101",
+                               "--assay",    "102",
+                               "--assay",    "103",
+                               "--assay",    "104",
+                               "--tick",     "101",
+                               "--tick",     "102",
+                               "--tick",     "103",
+                               "--density",  " 745.5 ",
+                               "--standard", "1,2-диметоксиэтан",
+                               "--xml",      Path(L"report.xml"),
+                               "--html",     Path(L"report.html"),
+                               "--xsl",      OXY_SOURCE_DIR "/src/report/Report.xsl"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string xml = Read(L"report.xml");
+    EXPECT_TRUE(Holds(xml, "<standart>1,2-диметоксиэтан</standart>"));
+    EXPECT_TRUE(Holds(xml, "<density_proba>745.50</density_proba>"));
+    EXPECT_EQ(Count(xml, "<name>Да</name>"), 3u);
+    EXPECT_EQ(Count(xml, "<name>Нет</name>"), 1u);
+    EXPECT_TRUE(Holds(xml, "<analyse_time>14.03.24  09:12</analyse_time>"));
+    EXPECT_TRUE(Holds(xml, "<name>Всего</name>"));
+    // The total printed, written into the document and shown on the page is one rounded number.
+    const size_t start = xml.find("<oxygen>") + 8;
+    const std::string oxygen = xml.substr(start, xml.find("</oxygen>") - start);
+    ASSERT_EQ(oxygen.size(), 6u) << oxygen;
+    EXPECT_TRUE(Holds(run.out, "кислорода: " + oxygen + " % масс."));
+    EXPECT_TRUE(Holds(run.out, "Метил-трет-бутиловый эфир"));
+    EXPECT_TRUE(Holds(Read(L"report.html"), oxygen + "<span class=\"unit\">"));
+}
+
+TEST_F(OxycalcCliTest, LoadsARepeatedIdOnceAndReportsAndSkipsAnIdWithoutARow) {
+    const CliRun run = Report({"--assay", "102", "--assay", "999", "--assay", "102", "--tick-all",
+                               "--density", "", "--xml", Path(L"report.xml")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Holds(run.err, "999"));
+    const std::string xml = Read(L"report.xml");
+    EXPECT_EQ(Count(xml, "<fill_data>\n      <name>1</name>\n      <name>Да</name>"), 1u);
+    EXPECT_EQ(Count(xml, "<analyse_time>"), 1u);
+    EXPECT_TRUE(Holds(xml, "<density_proba>1.00</density_proba>"));
+    EXPECT_TRUE(Holds(xml, "<standart>---</standart>"));
+}
+
+TEST_F(OxycalcCliTest, RefusesToTickAChromatogramWithoutSampleMass) {
+    const CliRun run = Report({"--assay", "101", "--assay", "105", "--tick-all"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана."));
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(OxycalcCliTest, ExitsWithTwoOnBadUsageOrAValueThatIsNoNumber) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"calculate"},
+        {"report", "--assay", "101"},
+        {"report", "--db", Path(L"host.db"), "--assay", "101"},
+        {"report", "--db", Path(L"host.db"), "--components", Path(L"CompsTableOxycalc.csv"), "--assay"},
+        {"report", "--db", Path(L"host.db"), "--db", Path(L"host.db"), "--assay", "101"},
+    };
+    for (const std::vector<std::string>& args : bad) EXPECT_EQ(Run(args).exitCode, 2) << args.size();
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--assay", "10x"},
+                                               {"--assay", "101", "--density", "745,5"},
+                                               {"--assay", "101", "--tick", "102"},
+                                               {"--assay", "101", "--tick", "101", "--tick-all"},
+                                               {"--assay", "101", "--xsl", "Report.xsl"},
+                                               {"--assay", "101", "--colour", "red"}}) {
+        const CliRun run = Report(args);
+        EXPECT_EQ(run.exitCode, 2) << args.back();
+        EXPECT_TRUE(Holds(run.err, "oxycalc-cli --help")) << run.err;
+    }
+    const CliRun help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(Holds(help.out, "oxycalc-cli report --db"));
+}
+
+TEST_F(OxycalcCliTest, ExitsWithOneWhenTheDatabaseOrAFileCannotBeUsed) {
+    const std::string components = Path(L"CompsTableOxycalc.csv");
+    CliRun run = Run({"report", "--db", Path(L"none.db"), "--components", components, "--assay", "101"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "No such file or directory")) << run.err;
+    run = Run({"report", "--db", components, "--components", components, "--assay", "101"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "file is not a database")) << run.err;
+    run = Run({"report", "--db", Path(L"host.db"), "--components", Path(L"none.csv"), "--assay", "101"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "none.csv")) << run.err;
+    run = Report({"--assay", "101", "--xml", Path(L"missing/report.xml")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "No such file or directory")) << run.err;
+    run = Report({"--assay", "101", "--html", Path(L"report.html"), "--xsl", Path(L"none.xsl")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "none.xsl")) << run.err;
+}

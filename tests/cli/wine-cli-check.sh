@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The Windows oxycalc-cli on fresh demo data, end to end (two Wine starts).
+# Usage: wine-cli-check.sh WINE_RUN DEMO_DATA_EXE CLI_EXE REPORT_XSL
+set -euo pipefail
+wine_run=$1 demo=$2 cli=$3 xsl=$4
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+"$wine_run" "$demo" "Z:$folder" >/dev/null
+# Arguments stay ASCII: Wine decodes the command line with the Unix locale, which may not be UTF-8.
+"$wine_run" "$cli" report --db "Z:$folder/host.db" --assay 101 --assay 102 --assay 103 --assay 105 \
+  --tick 101 --tick 102 --tick 103 --density 745.678 --components "Z:$folder/CompsTableOxycalc.csv" \
+  --xml "Z:$folder/report.xml" --html "Z:$folder/report.html" --xsl "Z:$xsl" >"$folder/out.txt"
+check() {
+  grep -qF -- "$2" "$folder/$1" || { echo "missing in $1: $2" >&2; cat "$folder/$1" >&2; exit 1; }
+}
+check out.txt "Всего"
+check report.xml "<density_proba>745.68</density_proba>"
+check report.xml "<name>-1.00</name>"
+check report.html "Всего"
+echo "oxycalc-cli under Wine: document and page written"

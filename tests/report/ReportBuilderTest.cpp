@@ -1,0 +1,141 @@
+#include "report/ReportBuilder.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <string>
+#include <vector>
+
+#include "platform/WideText.h"
+#include "report/ReportSample.h"
+#include "report/XMLWrapper.h"
+#include "support/RecordingMessages.h"
+#include "support/ScopedTimeZone.h"
+
+namespace {
+
+std::vector<std::wstring> ChildNames(const pugi::xml_node& node) {
+    std::vector<std::wstring> names;
+    for (const pugi::xml_node& child : node.children()) names.push_back(child.name());
+    return names;
+}
+
+std::vector<std::wstring> ChildTexts(const pugi::xml_node& node) {
+    std::vector<std::wstring> texts;
+    for (const pugi::xml_node& child : node.children()) texts.push_back(child.text().get());
+    return texts;
+}
+
+std::vector<pugi::xml_node> Rows(const pugi::xml_node& table) {
+    std::vector<pugi::xml_node> rows;
+    for (const pugi::xml_node& row : table.children()) rows.push_back(row);
+    return rows;
+}
+
+class ReportBuilderTest : public ::testing::Test {
+protected:
+    ReportBuilderTest() { builder.assays = &assays; }
+
+    // The document FillDocument makes, as text and read back.
+    const pugi::xml_node& Fill() {
+        XMLWrapper wrapper;
+        EXPECT_TRUE(wrapper.CreateDocument());
+        builder.FillDocument(wrapper);
+        text = wrapper.ToText();
+        EXPECT_TRUE(document.load_string(FromUtf8(text).c_str()));
+        root = document.child(L"Document");
+        return root;
+    }
+
+    const ScopedTimeZone utc{"UTC0"};
+    RecordingMessages messages;
+    ReportBuilder builder{messages, FileOpener()};
+    std::vector<Assay> assays;
+    std::string text;
+    pugi::xml_document document;
+    pugi::xml_node root;
+};
+
+}  // namespace
+
+TEST_F(ReportBuilderTest, LeavesOutTheFilesElementForAnEmptyList) {
+    Fill();
+    EXPECT_EQ(ChildNames(root),
+              (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table", L"oxygen"}));
+    builder.assays = nullptr;
+    Fill();
+    EXPECT_FALSE(root.child(L"files"));
+}
+
+TEST_F(ReportBuilderTest, WritesNResultRowsThenTheSeparatorAndTheTotalsEachOfEightCells) {
+    builder.data = SampleCalculation();
+    Fill();
+    const std::vector<pugi::xml_node> rows = Rows(root.child(L"calc_table"));
+    ASSERT_EQ(rows.size(), 3u + 2u);
+    for (const pugi::xml_node& row : rows) {
+        EXPECT_EQ(ChildNames(row), std::vector<std::wstring>(8, L"name"));
+    }
+    EXPECT_EQ(ChildTexts(rows[0]),
+              (std::vector<std::wstring>{L"1", L"Метил-трет-бутиловый эфир", L"0.8278", L"8.2357", L"0.0195",
+                                         L"1.1179", L"8.2932", L"1.4949"}));
+    EXPECT_EQ(ChildTexts(rows[1])[0], L"2");
+    EXPECT_EQ(ChildTexts(rows[1])[2], L"0.0000");
+    EXPECT_EQ(ChildTexts(rows[2])[0], L"3");
+    EXPECT_EQ(ChildTexts(rows[3]), std::vector<std::wstring>(8, L"-"));
+    EXPECT_EQ(ChildTexts(rows[4]), (std::vector<std::wstring>{L"", L"Всего", L"1.3183", L"13.6153", L"0.0558",
+                                                              L"1.9328", L"12.6087", L"1.4949"}));
+}
+
+TEST_F(ReportBuilderTest, WithoutResultsTheTableHoldsOnlyTheSeparatorAndZeroTotals) {
+    Fill();
+    const std::vector<pugi::xml_node> rows = Rows(root.child(L"calc_table"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(ChildTexts(rows[1]), (std::vector<std::wstring>{L"", L"Всего", L"0.0000", L"0.0000", L"0.0000",
+                                                              L"0.0000", L"0.0000", L"0.0000"}));
+}
+
+TEST_F(ReportBuilderTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber) {
+    assays = SampleAssays();
+    Fill();
+    const std::vector<pugi::xml_node> rows = Rows(root.child(L"files"));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(ChildNames(rows[0]),
+              (std::vector<std::wstring>{L"name", L"name", L"name", L"name", L"analyse_time", L"name"}));
+    EXPECT_EQ(ChildTexts(rows[0]),
+              (std::vector<std::wstring>{L"1", L"Да", L"C:\\Хроматограммы\\2024\\Проба 2417-1.stg",
+                                         L"ГОСТ EN 13132, TCEP", L"14.03.24  09:12", L"10.02"}));
+    EXPECT_EQ(ChildTexts(rows[1]),
+              (std::vector<std::wstring>{L"2", L"Нет", L"C:\\Хроматограммы\\2024\\Проба <0988> & Co.stg",
+                                         L"Метод \"A\" > B", L"15.03.24  11:03", L"-1.00"}));
+    EXPECT_EQ(ChildTexts(rows[2])[0], L"3");
+    EXPECT_EQ(ChildTexts(rows[2])[5], L"0.00");
+}
+
+TEST_F(ReportBuilderTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
+    builder.data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
+    builder.data.standard = L"метил-трет-бутиловый эфир";
+    EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"метил-трет-бутиловый эфир");
+    // Matched against the component's name, not its peak name.
+    builder.data.standard = L"мтбэ";
+    EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
+    builder.data.standard = L"";
+    EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
+    builder.data.components.push_back({2, L"", L"", 0, 0});
+    EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"");
+}
+
+TEST_F(ReportBuilderTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
+    builder.data.sampleDensity = 745.678;
+    builder.data.totalOxygen = 2.71828;
+    Fill();
+    EXPECT_EQ(std::wstring(root.child(L"density_proba").text().get()), L"745.68");
+    EXPECT_EQ(std::wstring(root.child(L"oxygen").text().get()), L"2.7183");
+}
+
+// The same document is expected from MSXML (checked under Wine) and from libxml2.
+TEST_F(ReportBuilderTest, GivesTheGoldenDocumentForTheSampleOnEveryPlatform) {
+    assays = SampleAssays();
+    builder.data = SampleCalculation();
+    Fill();
+    ExpectMatchesGolden(text, L"ReportDocument.golden.xml");
+}

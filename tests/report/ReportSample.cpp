@@ -1,0 +1,93 @@
+#include "report/ReportSample.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/WideText.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+Assay MakeAssay(int32_t id, int64_t date, std::wstring fileName, std::wstring method, double mass,
+                int32_t ticked) {
+    Assay assay;
+    assay.id = id;
+    assay.date = date;
+    assay.fileName = std::move(fileName);
+    assay.method = std::move(method);
+    assay.sampleMass = mass;
+    assay.isTicked = ticked;
+    return assay;
+}
+
+ComponentResult MakeResult(std::wstring name, double mass, double massPercent, double delta, double volume,
+                           double volumePercent, double oxygen) {
+    ComponentResult result;
+    result.name = std::move(name);
+    result.mass = mass;
+    result.massPercent = massPercent;
+    result.delta = delta;
+    result.volume = volume;
+    result.volumePercent = volumePercent;
+    result.oxygen = oxygen;
+    return result;
+}
+
+}  // namespace
+
+std::vector<Assay> SampleAssays() {
+    return {
+        MakeAssay(101, 1710407520, L"C:\\Хроматограммы\\2024\\Проба 2417-1.stg", L"ГОСТ EN 13132, TCEP",
+                  10.0213, 1),
+        MakeAssay(105, 1710500580, L"C:\\Хроматограммы\\2024\\Проба <0988> & Co.stg", L"Метод \"A\" > B",
+                  -1.0, 0),
+        MakeAssay(106, 1710502620, L"Проба 0988-2.stg", L"", 0.0, 1),
+    };
+}
+
+CalculationData SampleCalculation() {
+    CalculationData data;
+    data.standard = L"1,2-диметоксиэтан";
+    data.sampleDensity = 745.678;
+    data.totalOxygen = 2.71828;
+    data.components = {{1, L"МТБЭ", L"Метил-трет-бутиловый эфир", 88.15, 740.5},
+                       {2, L"1,2-Диметоксиэтан", L"1,2-Диметоксиэтан", 90.12, 868.3}};
+    data.results = {
+        MakeResult(L"Метил-трет-бутиловый эфир", 0.8278, 8.2357, 0.0195, 1.1179, 8.2932, 1.49485),
+        MakeResult(L"Спирты & эфиры <C5>", 0, 0.5, 0.00005, 0.25, 0.125, 0.0),
+        MakeResult(L"1,2-Диметоксиэтан", 0.4905, 4.8796, 0.0363, 0.5649, 4.1905, 0.0),
+    };
+    data.sumMass = 1.3183;
+    data.sumMassPercent = 13.6153;
+    data.sumDelta = 0.05585;
+    data.sumVolume = 1.9328;
+    data.sumVolumePercent = 12.6087;
+    data.sumOxygen = 1.49485;
+    return data;
+}
+
+std::wstring SourceFile(const std::wstring& relative) {
+    // Under Wine the tests read the source tree through drive Z:, the Unix root.
+#ifdef _WIN32
+    const std::string root = std::string("Z:") + OXY_SOURCE_DIR;
+#else
+    const std::string root = OXY_SOURCE_DIR;
+#endif
+    return std::wstring(root.begin(), root.end()) + L"/" + relative;
+}
+
+void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenName) {
+    const std::wstring path = SourceFile(L"tests/report/" + goldenName);
+#ifndef _WIN32
+    const char* write = std::getenv("OXYCALC_WRITE_GOLDEN");
+    if (write != nullptr && std::strcmp(write, "1") == 0) {
+        WriteBytes(path, actual);
+        return;
+    }
+#endif
+    const std::string expected = ReadBytes(path);
+    ASSERT_FALSE(expected.empty()) << "no golden file tests/report/" << ToUtf8(goldenName);
+    EXPECT_EQ(actual, expected);
+}

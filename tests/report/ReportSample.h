@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/CalculationData.h"
+#include "data/Assay.h"
+
+// A fixed report input: three chromatograms (one unticked, one without sample mass, one whose file
+// did not read) and three results, with Cyrillic and XML's special characters in the texts.
+std::vector<Assay> SampleAssays();
+CalculationData SampleCalculation();
+
+// A file of the source tree, by its path from the root ("src/report/Report.xsl").
+std::wstring SourceFile(const std::wstring& relative);
+
+// Compares a text with a golden file of tests/report; with OXYCALC_WRITE_GOLDEN=1 in the
+// environment (natively) the file is written instead.
+void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenName);
