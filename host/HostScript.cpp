@@ -30,6 +30,10 @@ BOOL CALLBACK FindByCaption(HWND window, LPARAM data) {
     return TRUE;
 }
 
+void Expect(bool holds, const std::wstring& what) {
+    if (!holds) throw std::runtime_error("not as expected: " + ToUtf8(what));
+}
+
 void WriteFile(const std::wstring& path) {
     StdioFile file = OpenStdioFile(path, "wb");
     if (file) std::fputs("ok\n", file.get());
@@ -88,7 +92,7 @@ UINT HostScript::Run(const std::wstring& line) {
     std::wstring rest;
     std::getline(words >> std::ws, rest);
     std::wistringstream arguments(rest);
-    int id = 0, row = 0, state = 0;
+    int id = 0, row = 0, state = 0, x = 0, y = 0, width = 0, height = 0;
     if (action == L"pick") {
         if (!pick_(rest)) throw std::runtime_error("no menu entry " + ToUtf8(rest));
     } else if (action == L"window") {
@@ -108,6 +112,24 @@ UINT HostScript::Run(const std::wstring& line) {
         HWND list = Control(id);
         ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
         ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    } else if (action == L"move" && arguments >> x >> y >> width >> height) {
+        MoveWindow(target_, x, y, width, height, TRUE);
+    } else if (action == L"expect-rows" && arguments >> id >> row) {
+        Expect(ListView_GetItemCount(Control(id)) == row, line);
+    } else if (action == L"expect-check" && arguments >> id >> row >> state) {
+        Expect((ListView_GetCheckState(Control(id), row) != 0) == (state != 0), line);
+    } else if (action == L"expect-text" && arguments >> id) {
+        std::wstring value;
+        std::getline(arguments >> std::ws, value);
+        wchar_t text[1024] = {};
+        GetWindowTextW(Control(id), text, 1024);
+        Expect(value == text, line + L" (found \"" + text + L"\")");
+    } else if (action == L"expect-rect" && arguments >> x >> y >> width >> height) {
+        RECT rect{};
+        GetWindowRect(target_, &rect);
+        Expect(rect.left == x && rect.top == y && rect.right - rect.left == width && rect.bottom - rect.top == height,
+               line + L" (found " + std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+                   std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top) + L")");
     } else if (action == L"sleep" && arguments >> id) {
         return static_cast<UINT>(id);
     } else if (action == L"signal") {

@@ -15,6 +15,11 @@
 //   text ID VALUE          sets the text of an edit (as typing it would, with its change notification)
 //   check ID ROW 0|1       sets the check box of a list-view row
 //   select ID ROW          selects (only) this list-view row
+//   move X Y W H           moves and sizes the window
+//   expect-rows ID N       fails unless the list view has N rows
+//   expect-check ID ROW 0|1  fails unless the row's check box is so
+//   expect-text ID VALUE   fails unless the control's text is VALUE
+//   expect-rect X Y W H    fails unless the window has this place and size
 //   sleep MS               lets the host run for so long
 //   signal FILE            writes FILE (for a waiting script outside: "now is a good moment")
 //   await FILE             waits until FILE exists, then deletes it
