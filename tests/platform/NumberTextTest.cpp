@@ -64,3 +64,10 @@ TEST(NumberText, FormatsFixedDecimalsWithAPoint) {
     EXPECT_EQ(FormatFixed(789, 2), L"789.00");
     EXPECT_EQ(FormatFixed(32.045, 1), L"32.0");
 }
+
+TEST(NumberText, GeneralFormIsShortestWithFifteenDigits) {
+    EXPECT_EQ(FormatGeneral(750.0, 15), L"750");
+    EXPECT_EQ(FormatGeneral(1.2346, 15), L"1.2346");
+    EXPECT_EQ(FormatGeneral(0.1 + 0.2, 15), L"0.3");
+    EXPECT_EQ(FormatGeneral(0.0, 15), L"0");
+}
