@@ -7,6 +7,7 @@
 #include "data/DataBaseConnection.h"
 #include "platform/NumberText.h"
 #include "res/ResourceIds.h"
+#include "ui/CGridCtrlEditCell.h"
 
 namespace {
 
@@ -202,6 +203,34 @@ TEST_F(DlgMainTest, OpeningHandsEverySelectedChromatogramToTheHost) {
     ASSERT_EQ(host.openedFiles.size(), 2u);
     EXPECT_NE(host.openedFiles[0].find(L"Проба 2417-1.stg"), std::wstring::npos);
     EXPECT_NE(host.openedFiles[1].find(L"Проба 2417-3.stg"), std::wstring::npos);
+}
+
+TEST_F(DlgMainTest, DoubleClickingOpensEverySelectedRowAndEditsNoCell) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    for (int item = 0; item < 3; ++item) list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    for (int click = 0; click < 2; ++click) {
+        const RECT cell = list.SubItemLabelRect(1, 2);
+        SendMessageW(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.left + 4, cell.top + 3));
+    }
+    EXPECT_EQ(host.openedFiles.size() % 3, 0u);
+    EXPECT_FALSE(host.openedFiles.empty());
+    EXPECT_EQ(GetDlgItem(list.Handle(), CGridCtrlEditCell::kControlId), nullptr);
+}
+
+TEST_F(DlgMainTest, HeaderClicksNeverSortOrShowArrows) {
+    auto dialog = WithChromatograms({kPetrol3, kPetrol1, kPetrol2});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    NMLISTVIEW click{};
+    click.hdr = {list.Handle(), IDC_OXY_CHROMATOGRAMS, static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iItem = -1;
+    click.iSubItem = 1;
+    SendMessageW(dialog->Handle(), WM_NOTIFY, IDC_OXY_CHROMATOGRAMS, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol3, kPetrol1, kPetrol2}));
+    HDITEMW header{};
+    header.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(list.Handle()), 1, &header);
+    EXPECT_EQ(header.fmt & (HDF_SORTUP | HDF_SORTDOWN), 0);
 }
 
 TEST_F(DlgMainTest, UpdateUnticksAChromatogramWithoutSampleMass) {

@@ -115,6 +115,23 @@ TEST_F(Dlg_ComponentsTest, CancelAlwaysAsksAndStaysWhenTheAnswerIsNo) {
     EXPECT_EQ(boxes.boxes[0].text, L"Выйти без сохранения изменений?");
 }
 
+TEST_F(Dlg_ComponentsTest, AFileThatCannotBeWrittenKeepsTheDialogOpenWithTheEdits) {
+    boxes.answers = {IDOK, IDOK};
+    const INT_PTR result = Run([&](HWND dialog, const ListView& list) {
+        SetReadOnly(componentsPath, true);
+        Click(dialog, IDC_OXY_ADD_COMPONENT);
+        Click(dialog, IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(list.ItemCount(), 5);
+        Click(dialog, IDCANCEL);
+    });
+    SetReadOnly(componentsPath, false);
+    EXPECT_EQ(result, IDCANCEL);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].caption, L"Ошибка");
+    EXPECT_EQ(ReadBytes(componentsPath), kFourComponents);
+}
+
 TEST_F(Dlg_ComponentsTest, SavingFromTheMainDialogRecalculatesWithTheNewTable) {
     auto dialog = OpenMainDialog();
     EXPECT_EQ(dialog->Calculation().components.size(), 4u);

@@ -42,6 +42,7 @@ int wmain(int argc, wchar_t** argv) {
     LibraryModule language(english ? L"oxycalcENU.dll" : L"");
     if (english && language) SetResourceModule(language.Get());
 
+    MessageBoxAnswerer boxes;  // the demo's chromatogram without sample mass says so once
     TempFolder folder;
     DemoData::WriteDemo(folder.Path(), 2000);
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
