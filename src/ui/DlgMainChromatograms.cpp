@@ -11,6 +11,7 @@
 #include "data/LoadAssay.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
+#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 
@@ -21,13 +22,13 @@ constexpr int kMassColumn = 7;
 constexpr UINT kCheckBoxBits = 0xF000;  // the state-image bits, where the check box lives
 
 struct Column {
-    const wchar_t* caption;
+    UINT caption;  // string id
     int width;
 };
 
-constexpr Column kColumns[] = {{L"№", 40},      {L"Имя файла", 280},    {L"Проба", 102},
-                               {L"Смесь", 95},  {L"Время анализа", 93}, {L"Тип расчёта", 80},
-                               {L"Метод", 140}, {L"Масса пробы", 80}};
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},  {IDS_OXY_COL_FILE, 280}, {IDS_OXY_COL_SAMPLE, 102},
+                               {IDS_OXY_COL_MIXTURE, 95}, {IDS_OXY_COL_TIME, 93},  {IDS_OXY_COL_KIND, 80},
+                               {IDS_OXY_COL_METHOD, 140}, {IDS_OXY_COL_MASS, 80}};
 
 std::wstring ShortFileName(const std::wstring& path) {
     const size_t slash = path.rfind(L'\\');
@@ -58,7 +59,8 @@ void DlgMain::SetUpChromatogramList() {
     ShowScrollBar(list.Handle(), SB_HORZ, TRUE);
     SetScrollPos(list.Handle(), SB_HORZ, 0, TRUE);
     int index = 0;
-    for (const Column& column : kColumns) list.InsertColumn(index++, column.caption, column.width);
+    for (const Column& column : kColumns)
+        list.InsertColumn(index++, ResourceText(column.caption), column.width);
 }
 
 void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
@@ -68,7 +70,7 @@ void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
     list.SetItemText(item, 2, assay.sample);
     list.SetItemText(item, 3, assay.mixture);
     list.SetItemText(item, 4, LocalDateText(assay.date));
-    list.SetItemText(item, 5, assay.isCalibration ? L"Градуировка" : L"Анализ");
+    list.SetItemText(item, 5, ResourceText(assay.isCalibration ? IDS_OXY_CALIBRATION : IDS_OXY_ANALYSIS));
     list.SetItemText(item, 6, assay.method);
     list.SetItemText(item, kMassColumn, MassText(assay.sampleMass));
     list.SetChecked(item, assay.isTicked != 0);
@@ -194,7 +196,7 @@ void DlgMain::OnCheckBoxChanged(const NMLISTVIEW& change) {
         initialised = 0;
         list.SetChecked(change.iItem, false);
         initialised = 1;
-        ShowErrorBox(Handle(), L"Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана.");
+        ShowErrorBox(Handle(), ResourceText(IDS_OXY_NO_MASS));
     }
     CopyChecksToAssays();
     Recalculate();

@@ -6,6 +6,7 @@
 #include "platform/DataExchange.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
+#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
@@ -13,12 +14,14 @@
 namespace {
 
 struct Column {
-    const wchar_t* caption;
+    UINT caption;  // string id
     int width;
 };
 
-constexpr Column kColumns[] = {{L"№", 40},      {L"Компонент", 137}, {L"Масса, Г", 89}, {L"% Масс.", 86},
-                               {L"Дельта", 90}, {L"Объем, СМЗ", 80}, {L"% Об.", 80},    {L"Кислород", 140}};
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},         {IDS_OXY_COL_COMPONENT, 137},
+                               {IDS_OXY_COL_RESULT_MASS, 89},    {IDS_OXY_COL_MASS_PERCENT, 86},
+                               {IDS_OXY_COL_DELTA, 90},          {IDS_OXY_COL_VOLUME, 80},
+                               {IDS_OXY_COL_VOLUME_PERCENT, 80}, {IDS_OXY_COL_OXYGEN, 140}};
 
 std::wstring Number(double value) {
     return FormatFixed(value, 4);
@@ -36,7 +39,8 @@ void DlgMain::SetUpResultList() {
     const ListView list = resultGrid.List();
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     int index = 0;
-    for (const Column& column : kColumns) list.InsertColumn(index++, column.caption, column.width);
+    for (const Column& column : kColumns)
+        list.InsertColumn(index++, ResourceText(column.caption), column.width);
 }
 
 bool DlgMain::TakeSettings() {
@@ -62,7 +66,7 @@ void DlgMain::Recalculate() {
     DialogMessages messages(Handle());
     ComponentsTable& table = componentsDialog->table;
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
-    if (!FileExists(table.path)) messages.ShowMessage(L"Существующий файл таблицы не был найден.");
+    if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     if (!table.path.empty()) {
         table.Load();
         calculation.components = table.components;
@@ -99,6 +103,7 @@ void DlgMain::FillResultGrid() {
         c.sumOxygen += r.oxygen;
     }
     AppendResultRow({});
-    AppendResultRow({L"", L"Всего", Number(c.sumMass), Number(c.sumMassPercent), Number(c.sumDelta),
-                     Number(c.sumVolume), Number(c.sumVolumePercent), Number(c.sumOxygen)});
+    AppendResultRow({L"", ResourceText(IDS_OXY_TOTAL), Number(c.sumMass), Number(c.sumMassPercent),
+                     Number(c.sumDelta), Number(c.sumVolume), Number(c.sumVolumePercent),
+                     Number(c.sumOxygen)});
 }

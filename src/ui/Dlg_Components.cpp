@@ -17,12 +17,15 @@
 namespace {
 
 struct Column {
-    const wchar_t* caption;
+    UINT caption;  // string id
     int width;
 };
 
-constexpr Column kColumns[] = {
-    {L"№", 50}, {L"Компонент", 145}, {L"Имя компонента", 145}, {L"Молярная масса", 115}, {L"Плотность", 125}};
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},
+                               {IDS_OXY_COL_COMPONENT, 145},
+                               {IDS_OXY_COL_COMPONENT_NAME, 145},
+                               {IDS_OXY_COL_MOLAR_MASS, 115},
+                               {IDS_OXY_COL_DENSITY, 125}};
 
 bool FileExists(const std::wstring& path) {
     if (path.empty()) return false;
@@ -53,10 +56,11 @@ BOOL Dlg_Components::OnInitDialog() {
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     list.AddStyle(WS_HSCROLL);
     int index = 0;
-    for (const Column& column : kColumns) list.InsertColumn(index++, column.caption, column.width);
+    for (const Column& column : kColumns)
+        list.InsertColumn(index++, ResourceText(column.caption), column.width);
     DialogMessages messages(Handle());
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
-    if (!FileExists(table.path)) messages.ShowMessage(L"Существующий файл таблицы не был найден.");
+    if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     if (table.path.empty()) return TRUE;
     table.Load();
     FillGrid();
@@ -142,7 +146,7 @@ void Dlg_Components::OnOk() {
 }
 
 void Dlg_Components::OnCancel() {
-    const int answer = ShowMessageBox(Handle(), L"Выйти без сохранения изменений?", L"Подтверждение выхода",
-                                      MB_OKCANCEL | MB_ICONQUESTION);
+    const int answer = ShowMessageBox(Handle(), ResourceText(IDS_OXY_LEAVE_UNSAVED),
+                                      ResourceText(IDS_OXY_LEAVE_CAPTION), MB_OKCANCEL | MB_ICONQUESTION);
     if (answer == IDOK) End(IDCANCEL);
 }

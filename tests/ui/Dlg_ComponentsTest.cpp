@@ -84,6 +84,19 @@ TEST_F(Dlg_ComponentsTest, EditsTakeCommasAndDashesAndEscapeChangesNothing) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+TEST_F(Dlg_ComponentsTest, ScrollingCommitsAnEditAndACaseChangeCounts) {
+    Run([&](HWND dialog, const ListView& list) {
+        HWND editor = OpenEditor(list, 0, 1);
+        ASSERT_NE(editor, nullptr);
+        SetWindowTextW(editor, L"meoh");
+        SendMessageW(list.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+        PumpDialogMessages(dialog);
+        EXPECT_EQ(GetDlgItem(list.Handle(), CGridCtrlEditCell::kControlId), nullptr);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(components.table.components[0].peakName, L"meoh");
+}
+
 TEST_F(Dlg_ComponentsTest, ThreeNonAdjacentRowsAreRemovedAndIdsKeepCounting) {
     Run([&](HWND dialog, const ListView& list) {
         Click(dialog, IDC_OXY_REMOVE_COMPONENTS);
