@@ -51,6 +51,8 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
     LRESULT OnNotify(int id, NMHDR& header) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Enter in a settings field must not hide the window.
+    void OnOk() override {}
     void OnCancel() override;
     void OnFinalMessage() override;
 
