@@ -2,6 +2,18 @@
 
 #include <windows.h>
 
+#include <map>
+
+// A control object that handles its own notifications, which Windows sends to its dialog.
+class NotifyReflector {
+public:
+    // True when the control handled the notification itself; the dialog then answers with result.
+    virtual bool OnReflectedNotify(NMHDR& header, LRESULT& result) = 0;
+
+protected:
+    ~NotifyReflector() = default;
+};
+
 // A dialog built from a template of the resource module. A derived class handles messages by
 // overriding the hooks; the dialog procedure routes them and stops every exception at its border.
 // The object owns its window: a modeless window is destroyed with the object.
@@ -19,6 +31,8 @@ public:
 
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    // Hands the notifications of control `id` to its own object first.
+    void ReflectNotifications(int id, NotifyReflector* target) { reflectors_[id] = target; }
 
 protected:
     // Ends a modal dialog, hides a modeless one (the object and its data stay).
@@ -42,4 +56,5 @@ private:
 
     HWND hwnd_ = nullptr;
     bool modal_ = false;
+    std::map<int, NotifyReflector*> reflectors_;
 };

@@ -35,9 +35,13 @@ void Dialog::OnCommand(int id, int, HWND) {
     if (id == IDCANCEL) OnCancel();
 }
 
-LRESULT Dialog::OnNotify(int, NMHDR&) { return 0; }
+LRESULT Dialog::OnNotify(int, NMHDR&) {
+    return 0;
+}
 
-bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;
@@ -70,6 +74,12 @@ INT_PTR Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
+            const auto reflector = reflectors_.find(static_cast<int>(header->idFrom));
+            LRESULT reflected = 0;
+            if (reflector != reflectors_.end() && reflector->second->OnReflectedNotify(*header, reflected)) {
+                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, reflected);
+                return TRUE;
+            }
             SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, OnNotify(static_cast<int>(header->idFrom), *header));
             return TRUE;
         }

@@ -147,3 +147,10 @@ std::wstring FormatFixed(double value, int precision) {
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
     return result.ec == std::errc() ? std::wstring(buffer, result.ptr) : std::wstring();
 }
+
+std::wstring FormatGeneral(double value, int precision) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
+    return result.ec == std::errc() ? std::wstring(buffer, result.ptr) : std::wstring();
+}

@@ -26,3 +26,6 @@ int32_t ReadInteger(std::wstring_view text);
 
 // The number with a fixed count of decimals ("%.*f"), e.g. 789 with 2 gives "789.00".
 std::wstring FormatFixed(double value, int precision);
+
+// The shortest form with up to `precision` significant digits ("%.*g"), e.g. 750.0 with 15 gives "750".
+std::wstring FormatGeneral(double value, int precision);

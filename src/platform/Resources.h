@@ -15,3 +15,7 @@ void SetOwnModule(HINSTANCE module);
 
 // A string of a module's string table; empty when it has none with that id.
 std::wstring LoadResourceString(HINSTANCE module, UINT id);
+// A string of the resource module's string table.
+inline std::wstring ResourceText(UINT id) {
+    return LoadResourceString(ResourceModule(), id);
+}

@@ -68,7 +68,8 @@ int __cdecl OnMenuCommand(intptr_t ownerWindow) {
         if (!state.mainDialog) {
             state.profileRoot = L"plugins\\oxycalc";
             // The dialog lives as long as its window; when the window goes, so does the object.
-            state.mainDialog = std::make_unique<DlgMain>([] { Plugin().mainDialog.reset(); });
+            state.mainDialog =
+                std::make_unique<DlgMain>(state.host, state.profileRoot, [] { Plugin().mainDialog.reset(); });
             state.mainDialog->Create(reinterpret_cast<HWND>(ownerWindow));
         }
         ShowWindow(state.mainDialog->Handle(), SW_SHOWNORMAL);

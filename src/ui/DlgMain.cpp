@@ -1,29 +1,222 @@
 #include "ui/DlgMain.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <utility>
 
+#include "platform/DataExchange.h"
+#include "platform/IconHandle.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Resources.h"
+#include "platform/WideText.h"
 #include "plugin/PluginInfo.h"
 #include "res/ResourceIds.h"
+#include "ui/DlgAbout.h"
+#include "ui/Dlg_Components.h"
+#include "ui/GridNotifications.h"
 
-DlgMain::DlgMain(std::function<void()> windowGone) : windowGone_(std::move(windowGone)) {}
+namespace {
 
-void DlgMain::Create(HWND owner) { CreateModeless(ResourceModule(), IDD_OXY_MAIN, owner); }
+constexpr UINT kListChangedMessage = WM_USER + 11;
+constexpr LONG kMinimumWidth = 975;
+constexpr LONG kMinimumHeight = 570;
+
+struct IconButton {
+    int control;
+    int icon;
+    UINT tip;
+};
+
+constexpr IconButton kIconButtons[] = {
+    {IDC_OXY_ADD, IDI_OXY_ADD, IDS_OXY_TIP_ADD},
+    {IDC_OXY_REMOVE, IDI_OXY_REMOVE, IDS_OXY_TIP_REMOVE},
+    {IDC_OXY_REMOVE_ALL, IDI_OXY_REMOVE_ALL, IDS_OXY_TIP_REMOVE_ALL},
+    {IDC_OXY_OPEN, IDI_OXY_OPEN, IDS_OXY_TIP_OPEN},
+    {IDC_OXY_REPORT, IDI_OXY_REPORT, IDS_OXY_TIP_REPORT},
+    {IDC_OXY_UPDATE, IDI_OXY_UPDATE, IDS_OXY_TIP_UPDATE},
+    {IDC_OXY_ABOUT, IDI_OXY_ABOUT, IDS_OXY_TIP_ABOUT},
+};
+
+}  // namespace
+
+DlgMain::DlgMain(const HostLink& host, std::wstring profileRoot, std::function<void()> windowGone)
+    : host_(host), profile_(host, std::move(profileRoot)), windowGone_(std::move(windowGone)) {}
+
+DlgMain::~DlgMain() = default;
+
+void DlgMain::Create(HWND owner) {
+    CreateModeless(ResourceModule(), IDD_OXY_MAIN, owner);
+}
 
 BOOL DlgMain::OnInitDialog() {
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(Handle(), caption.data(), length + 1);
-    caption.resize(static_cast<size_t>(length));
-    caption += L" ";
-    caption += kPluginVersionText;
-    SetWindowTextW(Handle(), caption.c_str());
+    chromatogramGrid.Attach(*this, IDC_OXY_CHROMATOGRAMS);
+    resultGrid.Attach(*this, IDC_OXY_RESULTS);
+    AppendVersionToCaption();
+    componentsDialog = std::make_unique<Dlg_Components>();
+    calculator = std::make_unique<OxygenateCalculator>();
+    SetIcons();
+    CreateTooltips();
+    SetUpChromatogramList();
+    SetUpResultList();
+    SetUpLayout();
+    RestoreState();
+    initialised = 1;
+    Recalculate();
     return TRUE;
 }
 
-void DlgMain::OnCancel() { End(IDCANCEL); }
+void DlgMain::AppendVersionToCaption() {
+    std::wstring caption = DataExchange::Text(Handle());
+    caption += L" ";
+    caption += kPluginVersionText;
+    SetWindowTextW(Handle(), caption.c_str());
+}
+
+void DlgMain::SetIcons() {
+    // Shared icons: loaded once per process and freed by the system.
+    const HICON big = LoadSharedIcon(ResourceModule(), IDI_OXY_APP, GetSystemMetrics(SM_CXICON));
+    const HICON small = LoadSharedIcon(ResourceModule(), IDI_OXY_APP, GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    for (const IconButton& button : kIconButtons) {
+        HWND control = Item(button.control);
+        if (control == nullptr) continue;
+        const HICON icon = LoadSharedIcon(OwnModule(), button.icon, 16);
+        SendMessageW(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+void DlgMain::CreateTooltips() {
+    if (!tooltips.Create(Handle())) return;
+    for (const IconButton& button : kIconButtons) {
+        tooltips.AddTool(Item(button.control), LoadResourceString(ResourceModule(), button.tip));
+    }
+    tooltips.Activate(true);
+}
+
+void DlgMain::SetUpLayout() {
+    layout_.Start(Handle());
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        switch (GetDlgCtrlID(child)) {
+            case IDCANCEL:
+                layout_.Add(child, {100, 100, 0, 0});
+                break;
+            case IDC_OXY_CHROMATOGRAMS:
+                layout_.Add(child, {0, 0, 100, 50});
+                break;
+            case IDC_OXY_RESULTS:
+                layout_.Add(child, {0, 50, 100, 50});
+                break;
+            case IDC_OXY_ADD:
+            case IDC_OXY_REMOVE:
+            case IDC_OXY_REMOVE_ALL:
+            case IDC_OXY_OPEN:
+            case IDC_OXY_REPORT:
+            case IDC_OXY_UPDATE:
+            case IDC_OXY_ABOUT:
+                break;
+            default:  // the settings group and everything inside it
+                layout_.Add(child, {0, 50, 0, 0});
+                break;
+        }
+    }
+}
+
+void DlgMain::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+        case IDC_OXY_ADD:
+            AddChromatograms();
+            return;
+        case IDC_OXY_REMOVE:
+        case IDC_OXY_REMOVE_ALL:
+            RemoveChromatograms(id == IDC_OXY_REMOVE_ALL);
+            FillChromatogramList();
+            NotifyHostListChanged();
+            Recalculate();
+            return;
+        case IDC_OXY_OPEN:
+            OpenChromatograms();
+            return;
+        case IDC_OXY_UPDATE:
+            UpdateChromatograms();
+            return;
+        case IDC_OXY_REPORT:
+            ShowReport();
+            return;
+        case IDC_OXY_COMPONENTS:
+            ShowComponents();
+            return;
+        case IDC_OXY_ABOUT:
+            ShowAbout();
+            return;
+        case IDC_OXY_DENSITY:
+        case IDC_OXY_STANDARD:
+            if (code == EN_CHANGE && !showingSettings_) Recalculate();
+            return;
+        default:
+            Dialog::OnCommand(id, code, control);
+    }
+}
+
+LRESULT DlgMain::OnNotify(int id, NMHDR& header) {
+    if (id != IDC_OXY_CHROMATOGRAMS) return 0;
+    if (header.code == GCN_DBLCLICK) {
+        OpenChromatograms();
+    } else if (header.code == LVN_ITEMCHANGED) {
+        OnCheckBoxChanged(reinterpret_cast<NMLISTVIEW&>(header));
+    }
+    return 0;
+}
+
+bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_SETCURSOR:
+            tooltips.Relay(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+            return false;
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
+            result = 0;
+            return true;
+        }
+        case WM_SIZE:
+            layout_.Apply();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void DlgMain::OnCancel() {
+    StoreState();
+    End(IDCANCEL);
+}
 
 void DlgMain::OnFinalMessage() {
     if (windowGone_) windowGone_();
+}
+
+void DlgMain::NotifyHostListChanged() const {
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    PostMessageW(GetParent(owner), kListChangedMessage, 0, 0);
+}
+
+void DlgMain::ShowComponents() {
+    if (componentsDialog->Run(Handle()) == IDOK) Recalculate();
+}
+
+void DlgMain::ShowAbout() {
+    DlgAbout about;
+    about.Run(Handle());
+}
+
+void DlgMain::ShowReport() {
+    reportAssays = &assays;
+    reportData = calculation;
+}
+
+void DlgMain::ReportDatabaseFailure(const std::exception& error) const {
+    ShowErrorBox(Handle(), FromUtf8(error.what()));
 }

@@ -3,24 +3,93 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "calc/CalculationData.h"
+#include "calc/OxygenateCalculator.h"
+#include "data/Assay.h"
 #include "platform/Dialog.h"
+#include "platform/DynamicLayout.h"
+#include "platform/Tooltip.h"
+#include "plugin/ProfileSettings.h"
+#include "ui/CGridCtrl.h"
 
-// The plug-in's main window: a resizable, modeless dialog owned by a host window. Closing only hides
-// it; the object and its data live as long as the window.
+class Dlg_Components;
+
+// The plug-in's main window: a resizable, modeless dialog owned by a host window, with the chromatogram
+// list, the result table and the settings. Closing only hides it; the object and its data live as long
+// as the window.
 class DlgMain : public Dialog {
 public:
     // windowGone runs when the window has been destroyed (with its owner); it may delete the object.
-    explicit DlgMain(std::function<void()> windowGone);
+    DlgMain(const HostLink& host, std::wstring profileRoot, std::function<void()> windowGone);
+    ~DlgMain() override;
 
     // Creates the hidden window from its template, owned by the host window.
     void Create(HWND owner);
 
+    void NotifyHostListChanged() const;
+    void FillChromatogramList();
+    int RemoveChromatograms(bool all);
+    void UpdateChromatograms();
+    void Recalculate();
+    void FillResultGrid();
+    void StoreState();
+    void RestoreState();
+
+    const std::vector<Assay>& Assays() const { return assays; }
+    const CalculationData& Calculation() const { return calculation; }
+    const Tooltip& Tooltips() const { return tooltips; }
+    // What the report receives: the chromatogram list and a copy of the calculation record.
+    const std::vector<Assay>* reportAssays = nullptr;
+    CalculationData reportData;
+
 protected:
     BOOL OnInitDialog() override;
+    void OnCommand(int id, int code, HWND control) override;
+    LRESULT OnNotify(int id, NMHDR& header) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Enter in a settings field must not hide the window.
+    void OnOk() override {}
     void OnCancel() override;
     void OnFinalMessage() override;
 
 private:
+    void AppendVersionToCaption();
+    void SetIcons();
+    void CreateTooltips();
+    void SetUpChromatogramList();
+    void SetUpResultList();
+    void SetUpLayout();
+
+    void AddChromatograms();
+    void OpenChromatograms();
+    void OnCheckBoxChanged(const NMLISTVIEW& change);
+    void CopyChecksToAssays();
+    void FillChromatogramRow(int item, const Assay& assay);
+    void AppendResultRow(const std::vector<std::wstring>& cells);
+    void ShowComponents();
+    void ShowAbout();
+    void ShowReport();
+
+    bool TakeSettings();
+    void ShowSettings();
+    void ReportDatabaseFailure(const std::exception& error) const;
+
+    Tooltip tooltips;
+    std::vector<Assay> assays;
+    CGridCtrl chromatogramGrid;
+    std::unique_ptr<Dlg_Components> componentsDialog;
+    std::unique_ptr<OxygenateCalculator> calculator;
+    int32_t initialised = 0;
+    CalculationData calculation;
+    CGridCtrl resultGrid;
+
+    HostLink host_;
+    ProfileSettings profile_;
     std::function<void()> windowGone_;
+    DynamicLayout layout_;
+    bool showingSettings_ = false;
 };

@@ -77,3 +77,10 @@ TEST(NumberText, ReadsAWholeNumberAndRefusesAnyOtherText) {
         EXPECT_FALSE(ReadWholeNumber(text).has_value()) << ToUtf8(text);
     }
 }
+
+TEST(NumberText, GeneralFormIsShortestWithFifteenDigits) {
+    EXPECT_EQ(FormatGeneral(750.0, 15), L"750");
+    EXPECT_EQ(FormatGeneral(1.2346, 15), L"1.2346");
+    EXPECT_EQ(FormatGeneral(0.1 + 0.2, 15), L"0.3");
+    EXPECT_EQ(FormatGeneral(0.0, 15), L"0");
+}

@@ -1,0 +1,37 @@
+#include "platform/DataExchange.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/MessageBoxes.h"
+#include "platform/NumberText.h"
+
+namespace DataExchange {
+
+std::wstring Text(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, buffer.data(), length + 1);
+    return buffer.data();
+}
+
+void ShowText(HWND control, const std::wstring& text) {
+    if (Text(control) != text) SetWindowTextW(control, text.c_str());
+}
+
+bool TakeDouble(HWND control, double& value) {
+    const std::optional<double> number = ReadWholeNumber(Text(control));
+    if (!number) {
+        ShowMessageBox(GetParent(control), L"Введите число.", L"", MB_OK | MB_ICONEXCLAMATION);
+        SetFocus(control);
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
+void ShowDouble(HWND control, double value) {
+    ShowText(control, FormatGeneral(value, 15));
+}
+
+}  // namespace DataExchange

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/WindowSubclass.h"
+
+// The in-place editor of one grid cell: an edit control over the cell that reports its text to the
+// grid when it loses the focus, then destroys itself (the object deletes itself with its window).
+class CGridCtrlEditCell : public WindowSubclass {
+public:
+    static constexpr int kControlId = 9801;
+
+    // Creates the editor over `rect` of the grid, focused with the whole text selected.
+    static CGridCtrlEditCell* Create(HWND grid, int32_t item, int32_t subItem, const RECT& rect,
+                                     int alignment, const std::wstring& text);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnFinalMessage() override { delete this; }
+
+private:
+    CGridCtrlEditCell(int32_t item, int32_t subItem, std::wstring text);
+    ~CGridCtrlEditCell() override = default;
+    void EndEdit();
+
+    int32_t item_;
+    int32_t subItem_;
+    std::wstring initialText_;
+    int32_t cancelled_ = 0;
+    bool ending_ = false;
+};

@@ -1,0 +1,203 @@
+// The chromatogram list of the main dialog: what it shows and the commands on it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <ctime>
+#include <cwchar>
+#include <exception>
+
+#include "data/DbHandle.h"
+#include "data/LoadAssay.h"
+#include "platform/MessageBoxes.h"
+#include "platform/NumberText.h"
+#include "platform/Resources.h"
+#include "res/ResourceIds.h"
+#include "ui/DlgMain.h"
+
+namespace {
+
+constexpr int kMaxChosenIds = 256;
+constexpr int kMassColumn = 7;
+constexpr UINT kCheckBoxBits = 0xF000;  // the state-image bits, where the check box lives
+
+struct Column {
+    UINT caption;  // string id
+    int width;
+};
+
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},  {IDS_OXY_COL_FILE, 280}, {IDS_OXY_COL_SAMPLE, 102},
+                               {IDS_OXY_COL_MIXTURE, 95}, {IDS_OXY_COL_TIME, 93},  {IDS_OXY_COL_KIND, 80},
+                               {IDS_OXY_COL_METHOD, 140}, {IDS_OXY_COL_MASS, 80}};
+
+std::wstring ShortFileName(const std::wstring& path) {
+    const size_t slash = path.rfind(L'\\');
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+// Local time as "dd.mm.yy  hh:mm".
+std::wstring LocalDateText(int64_t seconds) {
+    const auto time = static_cast<std::time_t>(seconds);
+    const std::tm* local = std::localtime(&time);
+    if (local == nullptr) return {};
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%02d.%02d.%02d  %02d:%02d", local->tm_mday, local->tm_mon + 1,
+                  local->tm_year % 100, local->tm_hour, local->tm_min);
+    return text;
+}
+
+std::wstring MassText(double mass) {
+    return mass == -1.0 ? L"---" : FormatFixed(mass, 2);
+}
+
+}  // namespace
+
+void DlgMain::SetUpChromatogramList() {
+    const ListView list = chromatogramGrid.List();
+    list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    list.AddStyle(WS_HSCROLL);
+    ShowScrollBar(list.Handle(), SB_HORZ, TRUE);
+    SetScrollPos(list.Handle(), SB_HORZ, 0, TRUE);
+    int index = 0;
+    for (const Column& column : kColumns)
+        list.InsertColumn(index++, ResourceText(column.caption), column.width);
+}
+
+void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
+    const ListView list = chromatogramGrid.List();
+    list.SetItemText(item, 0, std::to_wstring(item + 1));
+    list.SetItemText(item, 1, ShortFileName(assay.fileName));
+    list.SetItemText(item, 2, assay.sample);
+    list.SetItemText(item, 3, assay.mixture);
+    list.SetItemText(item, 4, LocalDateText(assay.date));
+    list.SetItemText(item, 5, ResourceText(assay.isCalibration ? IDS_OXY_CALIBRATION : IDS_OXY_ANALYSIS));
+    list.SetItemText(item, 6, assay.method);
+    list.SetItemText(item, kMassColumn, MassText(assay.sampleMass));
+    list.SetChecked(item, assay.isTicked != 0);
+}
+
+void DlgMain::FillChromatogramList() {
+    // The check boxes set here are not the user's.
+    const int32_t wasInitialised = initialised;
+    initialised = 0;
+    chromatogramGrid.DeleteAllRows();
+    for (const Assay& assay : assays) {
+        const int item = chromatogramGrid.AppendRow(assay.id);
+        if (item >= 0) FillChromatogramRow(item, assay);
+    }
+    initialised = wasInitialised;
+}
+
+void DlgMain::CopyChecksToAssays() {
+    const ListView list = chromatogramGrid.List();
+    for (int item = 0; item < list.ItemCount() && item < static_cast<int>(assays.size()); ++item) {
+        assays[static_cast<size_t>(item)].isTicked = list.Checked(item) ? 1 : 0;
+    }
+}
+
+void DlgMain::AddChromatograms() {
+    TakeSettings();
+    if (!host_.Offers(HostNames::kOpenAssayIdDlgEx)) return;
+    CopyChecksToAssays();
+    std::vector<int32_t> ids(kMaxChosenIds, 0);
+    AssayIdList request{ids.data(), kMaxChosenIds};
+    const int32_t count = host_.Call(HostNames::kOpenAssayIdDlgEx, reinterpret_cast<intptr_t>(&request),
+                                     reinterpret_cast<intptr_t>(Handle()));
+    if (count <= 0 || count > kMaxChosenIds) return;
+    // Loading only appends, so a failure part-way is undone by cutting the list back.
+    const auto before = static_cast<std::ptrdiff_t>(assays.size());
+    bool anyLoaded = false;
+    try {
+        DataBase::DbHandle db;
+        DialogMessages messages(Handle());
+        for (int32_t index = 0; index < count; ++index) {
+            if (LoadAssay(assays, messages, db, ids[static_cast<size_t>(index)]) >= 0) anyLoaded = true;
+        }
+    } catch (const std::exception& error) {
+        assays.erase(assays.begin() + before, assays.end());
+        ReportDatabaseFailure(error);
+        return;
+    }
+    if (anyLoaded) {
+        FillChromatogramList();
+        NotifyHostListChanged();
+    }
+    ShowSettings();
+}
+
+int DlgMain::RemoveChromatograms(bool all) {
+    int removed = 0;
+    if (all) {
+        removed = static_cast<int>(assays.size());
+        assays.clear();
+    }
+    const ListView list = chromatogramGrid.List();
+    for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
+        const GridRowData* data = chromatogramGrid.RowData(item);
+        if (data == nullptr) continue;
+        for (auto at = assays.begin(); at != assays.end(); ++at) {
+            if (at->id == data->value) {
+                assays.erase(at);
+                ++removed;
+                break;
+            }
+        }
+    }
+    return removed;
+}
+
+void DlgMain::OpenChromatograms() {
+    const ListView list = chromatogramGrid.List();
+    if (!host_.Offers(HostNames::kOpenAssayFile) || list.SelectedCount() == 0) return;
+    try {
+        DataBase::DbHandle db;
+        for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
+            const GridRowData* data = chromatogramGrid.RowData(item);
+            if (data == nullptr) continue;
+            QueryAssayFileName(db, data->value, [this](const std::wstring& path) {
+                host_.Call(HostNames::kOpenAssayFile, 0, reinterpret_cast<intptr_t>(path.c_str()));
+            });
+        }
+    } catch (const std::exception& error) {
+        ReportDatabaseFailure(error);
+    }
+}
+
+void DlgMain::UpdateChromatograms() {
+    CopyChecksToAssays();
+    std::vector<Assay> updated;
+    try {
+        DataBase::DbHandle db;
+        DialogMessages messages(Handle());
+        for (const Assay& previous : assays) {
+            const int32_t index = LoadAssay(updated, messages, db, previous.id);
+            if (index < 0) continue;
+            Assay& loaded = updated[static_cast<size_t>(index)];
+            // A chromatogram without a sample mass cannot take part in the calculation.
+            loaded.isTicked = loaded.sampleMass == -1.0 ? 0 : previous.isTicked;
+        }
+    } catch (const std::exception& error) {
+        ReportDatabaseFailure(error);
+        return;
+    }
+    assays = std::move(updated);
+    FillChromatogramList();
+    NotifyHostListChanged();
+    Recalculate();
+    ShowSettings();
+}
+
+void DlgMain::OnCheckBoxChanged(const NMLISTVIEW& change) {
+    if (!(change.uChanged & LVIF_STATE) || ((change.uOldState ^ change.uNewState) & kCheckBoxBits) == 0)
+        return;
+    if (initialised == 0 || change.iItem < 0) return;
+    const ListView list = chromatogramGrid.List();
+    if (list.Checked(change.iItem) && list.ItemText(change.iItem, kMassColumn) == L"---") {
+        initialised = 0;
+        list.SetChecked(change.iItem, false);
+        initialised = 1;
+        ShowErrorBox(Handle(), ResourceText(IDS_OXY_NO_MASS));
+    }
+    CopyChecksToAssays();
+    Recalculate();
+}

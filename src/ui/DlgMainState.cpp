@@ -1,0 +1,88 @@
+// What the main dialog keeps in the host profile: its chromatograms with their check states and the
+// window rectangle.
+#include <algorithm>
+#include <exception>
+#include <string>
+
+#include "data/DbHandle.h"
+#include "data/LoadAssay.h"
+#include "platform/MessageBoxes.h"
+#include "platform/NumberText.h"
+#include "platform/WideText.h"
+#include "ui/DlgMain.h"
+
+namespace {
+
+// Keys "Assay 1" … "Assay 100" are cleared before each store; longer lists overwrite their own keys.
+constexpr int kClearedKeys = 100;
+constexpr int kMaxStoredKeys = 1024;
+const std::wstring kNotStored = L"404";
+
+std::wstring AssayKey(int number) {
+    return L"Assay " + std::to_wstring(number);
+}
+
+std::wstring AssayValue(const Assay& assay) {
+    // The id is widened with its sign and printed unsigned, as the list has always been stored.
+    const auto id = static_cast<unsigned long long>(static_cast<long long>(assay.id));
+    return std::to_wstring(id) + L"/" + std::to_wstring(assay.isTicked);
+}
+
+}  // namespace
+
+void DlgMain::StoreState() {
+    TakeSettings();
+    for (int number = 1; number <= kClearedKeys; ++number) profile_.ProfileDelete(L"", AssayKey(number));
+    CopyChecksToAssays();
+    const int count = static_cast<int>(assays.size());
+    for (int index = 0; index < count; ++index) {
+        profile_.ProfileSetString(L"", AssayKey(index + 1), AssayValue(assays[static_cast<size_t>(index)]));
+    }
+    // Keys left from a longer list would be read back as part of this one.
+    for (int number = std::max(count + 1, kClearedKeys + 1); number <= kMaxStoredKeys; ++number) {
+        if (profile_.ProfileGetString(L"", AssayKey(number), kNotStored) == kNotStored) break;
+        profile_.ProfileDelete(L"", AssayKey(number));
+    }
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    profile_.ProfileSetInt(L"", L"WindowRect_btx", window.right);
+    profile_.ProfileSetInt(L"", L"WindowRect_bty", window.bottom);
+    profile_.ProfileSetInt(L"", L"WindowRect_tlx", window.left);
+    profile_.ProfileSetInt(L"", L"WindowRect_tly", window.top);
+    ShowSettings();
+}
+
+void DlgMain::RestoreState() {
+    assays.clear();
+    int counted = 0;
+    for (int number = 1; number <= kMaxStoredKeys; ++number) {
+        const std::wstring value = profile_.ProfileGetString(L"", AssayKey(number), kNotStored);
+        if (value == kNotStored) break;
+        const size_t slash = value.rfind(L'/');
+        if (slash == std::wstring::npos || slash == 0) continue;
+        try {
+            DataBase::DbHandle db;
+            DialogMessages messages(Handle());
+            const int32_t index = LoadAssay(assays, messages, db, ReadInteger(value.substr(0, slash)));
+            if (index >= 0)
+                assays[static_cast<size_t>(index)].isTicked = ReadInteger(value.substr(slash + 1));
+            ++counted;
+        } catch (const std::exception& error) {
+            // The database is gone for all entries alike: keep the list as it was and stop.
+            ShowErrorBox(Handle(), FromUtf8(error.what()));
+            assays.clear();
+            counted = 0;
+            break;
+        }
+    }
+    if (counted > 0) {
+        FillChromatogramList();
+        NotifyHostListChanged();
+    }
+    const int right = profile_.ProfileGetInt(L"", L"WindowRect_btx", 0);
+    const int bottom = profile_.ProfileGetInt(L"", L"WindowRect_bty", 0);
+    const int left = profile_.ProfileGetInt(L"", L"WindowRect_tlx", 0);
+    const int top = profile_.ProfileGetInt(L"", L"WindowRect_tly", 0);
+    MoveWindow(Handle(), left, top, right - left, bottom - top, TRUE);
+    ShowSettings();
+}

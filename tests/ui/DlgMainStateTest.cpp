@@ -1,0 +1,79 @@
+#include "DemoData.h"
+#include "UiFixture.h"
+#include "data/DataBaseConnection.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+const std::wstring kRoot = L"plugins\\oxycalc\\/";
+
+class DlgMainStateTest : public UiFixture {};
+
+TEST_F(DlgMainStateTest, ThreeRowsWithTheSecondTickedComeBackAfterClosing) {
+    auto dialog = OpenMainDialog();
+    host.chosenIds = {101, 102, 103};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(1, true);
+    MoveWindow(dialog->Handle(), 10, 20, 1000, 600, FALSE);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+    EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"101/0");
+    EXPECT_EQ(host.profile[kRoot + L"Assay 2"], L"102/1");
+    EXPECT_EQ(host.profile[kRoot + L"Assay 3"], L"103/0");
+    EXPECT_EQ(host.profile.count(kRoot + L"Assay 4"), 0u);
+    EXPECT_EQ(host.profile[kRoot + L"WindowRect_tlx"], L"10");
+    EXPECT_EQ(host.profile[kRoot + L"WindowRect_bty"], L"620");
+    dialog.reset();
+
+    auto again = OpenMainDialog();
+    const ListView list = ListOf(*again, IDC_OXY_CHROMATOGRAMS);
+    EXPECT_EQ(RowIds(list), (std::vector<int>{101, 102, 103}));
+    EXPECT_FALSE(list.Checked(0));
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_FALSE(list.Checked(2));
+    RECT window{};
+    GetWindowRect(again->Handle(), &window);
+    EXPECT_EQ(window.left, 10);
+    EXPECT_EQ(window.top, 20);
+}
+
+TEST_F(DlgMainStateTest, EntriesThatDoNotLoadOrHaveNoIdAreSkipped) {
+    host.profile[kRoot + L"Assay 1"] = L"12/1";
+    host.profile[kRoot + L"Assay 2"] = L"/1";
+    host.profile[kRoot + L"Assay 3"] = L"no slash";
+    host.profile[kRoot + L"Assay 4"] = L"103/1";
+    auto dialog = OpenMainDialog();
+    EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)), std::vector<int>{103});
+}
+
+TEST_F(DlgMainStateTest, AListOfHundredFiftyChromatogramsSurvivesAndStaleKeysGo) {
+    TempFolder many;
+    std::vector<DemoData::Run> runs = DemoData::SyntheticSet(150, 1, 50, 2);
+    DemoData::WriteRuns(many.Path(), runs);
+    DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(many.Path()).c_str());
+    for (int number = 151; number <= 160; ++number) {
+        host.profile[kRoot + L"Assay " + std::to_wstring(number)] = L"1000/0";
+    }
+    auto dialog = OpenMainDialog();
+    for (int id = 1000; id < 1150; ++id) host.chosenIds.push_back(id);
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_EQ(host.profile[kRoot + L"Assay 150"], L"1149/0");
+    EXPECT_EQ(host.profile.count(kRoot + L"Assay 151"), 0u);
+    dialog.reset();
+    auto again = OpenMainDialog();
+    EXPECT_EQ(ListOf(*again, IDC_OXY_CHROMATOGRAMS).ItemCount(), 150);
+}
+
+TEST_F(DlgMainStateTest, AFirstStartHasAnEmptyListAndTheMinimumSizeInTheCorner) {
+    auto dialog = OpenMainDialog();
+    EXPECT_EQ(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).ItemCount(), 0);
+    RECT window{};
+    GetWindowRect(dialog->Handle(), &window);
+    EXPECT_EQ(window.left, 0);
+    EXPECT_EQ(window.top, 0);
+    EXPECT_EQ(window.right, 975);
+    EXPECT_EQ(window.bottom, 570);
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "DemoData.h"
+#include "UiFixture.h"
+#include "data/DataBaseConnection.h"
+#include "platform/NumberText.h"
+#include "res/ResourceIds.h"
+#include "ui/CGridCtrlEditCell.h"
+
+namespace {
+
+constexpr int kPetrol1 = 101;
+constexpr int kPetrol2 = 102;
+constexpr int kPetrol3 = 103;
+constexpr int kWithoutMass = 105;
+
+const wchar_t kNoMass[] = L"Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана.";
+
+class DlgMainTest : public UiFixture {
+protected:
+    std::unique_ptr<DlgMain> WithChromatograms(std::vector<int32_t> ids) {
+        auto dialog = OpenMainDialog();
+        host.chosenIds = std::move(ids);
+        Click(dialog->Handle(), IDC_OXY_ADD);
+        TakeListNotices();
+        boxes.boxes.clear();
+        return dialog;
+    }
+
+    static RECT ClientRectOf(HWND dialog, int id) {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(dialog, id), &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+};
+
+TEST_F(DlgMainTest, CaptionTooltipsAndMinimumSizeAreSetAtInitialisation) {
+    auto dialog = OpenMainDialog();
+    EXPECT_EQ(
+        WindowText(dialog->Handle()),
+        L"Расчёт-207 Определение органических кислородсодержащих соединений по ГОСТ EN 13132-2012 1.1.1.0");
+    const std::pair<int, const wchar_t*> tips[] = {{IDC_OXY_ADD, L"Добавить хроматограммы"},
+                                                   {IDC_OXY_REMOVE, L"Удалить хроматограмму"},
+                                                   {IDC_OXY_REMOVE_ALL, L"Удалить все хроматограммы"},
+                                                   {IDC_OXY_OPEN, L"Открыть хроматограмму"},
+                                                   {IDC_OXY_REPORT, L"Отчет"},
+                                                   {IDC_OXY_UPDATE, L"Обновить и пересчитать"},
+                                                   {IDC_OXY_ABOUT, L"О плагине"}};
+    for (const auto& [id, text] : tips) EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(id)), text) << id;
+    SetWindowPos(dialog->Handle(), nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOMOVE);
+    RECT window{};
+    GetWindowRect(dialog->Handle(), &window);
+    EXPECT_EQ(window.right - window.left, 975);
+    EXPECT_EQ(window.bottom - window.top, 570);
+}
+
+TEST_F(DlgMainTest, GrowingGivesEachListHalfTheHeightAndKeepsTheButtonsInPlace) {
+    auto dialog = OpenMainDialog();
+    HWND hwnd = dialog->Handle();
+    SetWindowPos(hwnd, nullptr, 0, 0, 1000, 600, SWP_NOZORDER | SWP_NOMOVE);
+    const RECT list1 = ClientRectOf(hwnd, IDC_OXY_CHROMATOGRAMS);
+    const RECT list2 = ClientRectOf(hwnd, IDC_OXY_RESULTS);
+    const RECT density = ClientRectOf(hwnd, IDC_OXY_DENSITY);
+    const RECT close = ClientRectOf(hwnd, IDCANCEL);
+    const RECT add = ClientRectOf(hwnd, IDC_OXY_ADD);
+    SetWindowPos(hwnd, nullptr, 0, 0, 1200, 800, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_CHROMATOGRAMS).bottom - list1.bottom, 100);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_CHROMATOGRAMS).right - list1.right, 200);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_RESULTS).top - list2.top, 100);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_RESULTS).bottom - list2.bottom, 200);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_DENSITY).top - density.top, 100);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_DENSITY).left, density.left);
+    EXPECT_EQ(ClientRectOf(hwnd, IDCANCEL).left - close.left, 200);
+    EXPECT_EQ(ClientRectOf(hwnd, IDCANCEL).top - close.top, 200);
+    EXPECT_EQ(ClientRectOf(hwnd, IDC_OXY_ADD).top, add.top);
+}
+
+TEST_F(DlgMainTest, AnEmptyListShowsOnlyTheEmptyRowAndZeroTotals) {
+    auto dialog = OpenMainDialog();
+    const ListView results = ListOf(*dialog, IDC_OXY_RESULTS);
+    ASSERT_EQ(results.ItemCount(), 2);
+    EXPECT_EQ(results.ItemText(0, 1), L"");
+    EXPECT_EQ(results.ItemText(1, 1), L"Всего");
+    for (int column = 2; column <= 7; ++column) EXPECT_EQ(results.ItemText(1, column), L"0.0000");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"1");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), L"0");
+}
+
+TEST_F(DlgMainTest, TickingChromatogramsFillsTheResultsWithNumberedRowsAndTheirSums) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    for (int item = 0; item < 3; ++item) list.SetChecked(item, true);
+    const CalculationData& data = dialog->Calculation();
+    ASSERT_FALSE(data.results.empty());
+    const ListView results = ListOf(*dialog, IDC_OXY_RESULTS);
+    ASSERT_EQ(results.ItemCount(), static_cast<int>(data.results.size()) + 2);
+    double mass = 0;
+    for (size_t row = 0; row < data.results.size(); ++row) {
+        EXPECT_EQ(results.ItemText(static_cast<int>(row), 0), std::to_wstring(row + 1));
+        EXPECT_EQ(results.ItemText(static_cast<int>(row), 1), data.results[row].name);
+        mass += data.results[row].mass;
+    }
+    const int total = results.ItemCount() - 1;
+    EXPECT_EQ(results.ItemText(total - 1, 2), L"");
+    EXPECT_EQ(results.ItemText(total, 1), L"Всего");
+    EXPECT_DOUBLE_EQ(data.sumMass, mass);
+    EXPECT_EQ(results.ItemText(total, 2), FormatFixed(mass, 4));
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), FormatGeneral(data.totalOxygen, 15));
+}
+
+TEST_F(DlgMainTest, EmptyingTheDensityPutsOneBackWithExactlyOneSetOfRows) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"1");
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
+    EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(),
+              static_cast<int>(dialog->Calculation().results.size()) + 2);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(DlgMainTest, ADecimalPointTypedAfterADensityIsUndoneAtOnce) {
+    auto dialog = OpenMainDialog();
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750.");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"750");
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 750.0);
+}
+
+TEST_F(DlgMainTest, ADensityThatIsNoNumberWarnsAndKeepsThePreviousOne) {
+    auto dialog = OpenMainDialog();
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"7x");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Введите число."});
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 740.0);
+}
+
+TEST_F(DlgMainTest, AChromatogramWithoutSampleMassCannotBeTicked) {
+    auto dialog = WithChromatograms({kPetrol1, kWithoutMass});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    EXPECT_EQ(list.ItemText(1, 7), L"---");
+    list.SetChecked(1, true);
+    EXPECT_FALSE(list.Checked(1));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, L"Ошибка");
+    EXPECT_EQ(boxes.boxes[0].text, kNoMass);
+    list.SetChecked(0, true);
+    EXPECT_EQ(dialog->Assays()[0].isTicked, 1);
+    EXPECT_EQ(dialog->Assays()[1].isTicked, 0);
+}
+
+TEST_F(DlgMainTest, AddingAnIdAlreadyListedAddsNoRowButStillRefillsAndNotifies) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2});
+    host.chosenIds = {kPetrol2};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)), (std::vector<int>{kPetrol1, kPetrol2}));
+    EXPECT_EQ(TakeListNotices(), 1);
+}
+
+TEST_F(DlgMainTest, AChooserAnsweringNothingOrTooManyChangesNothing) {
+    auto dialog = WithChromatograms({kPetrol1});
+    host.chosenIds = {kPetrol2};
+    for (int answer : {0, 300}) {
+        host.chooserAnswer = answer;
+        Click(dialog->Handle(), IDC_OXY_ADD);
+    }
+    EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)), std::vector<int>{kPetrol1});
+    EXPECT_EQ(TakeListNotices(), 0);
+}
+
+TEST_F(DlgMainTest, RemovingKeepsTheOtherChecksAndWorksWithNothingSelected) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    list.SetChecked(0, true);
+    list.SetChecked(2, true);
+    Click(dialog->Handle(), IDC_OXY_REMOVE);
+    EXPECT_EQ(list.ItemCount(), 3);
+    EXPECT_EQ(TakeListNotices(), 1);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    Click(dialog->Handle(), IDC_OXY_REMOVE);
+    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol1, kPetrol3}));
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_TRUE(list.Checked(1));
+    Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
+    EXPECT_EQ(list.ItemCount(), 0);
+    EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(), 2);
+}
+
+TEST_F(DlgMainTest, OpeningHandsEverySelectedChromatogramToTheHost) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    Click(dialog->Handle(), IDC_OXY_OPEN);
+    EXPECT_TRUE(host.openedFiles.empty());
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    Click(dialog->Handle(), IDC_OXY_OPEN);
+    ASSERT_EQ(host.openedFiles.size(), 2u);
+    EXPECT_NE(host.openedFiles[0].find(L"Проба 2417-1.stg"), std::wstring::npos);
+    EXPECT_NE(host.openedFiles[1].find(L"Проба 2417-3.stg"), std::wstring::npos);
+}
+
+TEST_F(DlgMainTest, DoubleClickingOpensEverySelectedRowAndEditsNoCell) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    for (int item = 0; item < 3; ++item) list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    for (int click = 0; click < 2; ++click) {
+        const RECT cell = list.SubItemLabelRect(1, 2);
+        SendMessageW(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.left + 4, cell.top + 3));
+    }
+    EXPECT_EQ(host.openedFiles.size() % 3, 0u);
+    EXPECT_FALSE(host.openedFiles.empty());
+    EXPECT_EQ(GetDlgItem(list.Handle(), CGridCtrlEditCell::kControlId), nullptr);
+}
+
+TEST_F(DlgMainTest, HeaderClicksNeverSortOrShowArrows) {
+    auto dialog = WithChromatograms({kPetrol3, kPetrol1, kPetrol2});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    NMLISTVIEW click{};
+    click.hdr = {list.Handle(), IDC_OXY_CHROMATOGRAMS, static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iItem = -1;
+    click.iSubItem = 1;
+    SendMessageW(dialog->Handle(), WM_NOTIFY, IDC_OXY_CHROMATOGRAMS, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol3, kPetrol1, kPetrol2}));
+    HDITEMW header{};
+    header.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(list.Handle()), 1, &header);
+    EXPECT_EQ(header.fmt & (HDF_SORTUP | HDF_SORTDOWN), 0);
+}
+
+TEST_F(DlgMainTest, UpdateUnticksAChromatogramWithoutSampleMass) {
+    host.profile[L"plugins\\oxycalc\\/Assay 1"] = L"101/1";
+    host.profile[L"plugins\\oxycalc\\/Assay 2"] = L"105/1";
+    auto dialog = OpenMainDialog();
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    EXPECT_TRUE(list.Checked(1));
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol1, kWithoutMass}));
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_FALSE(list.Checked(1));
+    EXPECT_EQ(dialog->Assays()[1].isTicked, 0);
+}
+
+TEST_F(DlgMainTest, ADatabaseThatDoesNotOpenIsReportedAndLeavesTheList) {
+    auto dialog = WithChromatograms({kPetrol1});
+    DataBaseConnection::Instance().Store(L"Z:\\no such folder\\x\\host.db");
+    host.chosenIds = {kPetrol2};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)), std::vector<int>{kPetrol1});
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].caption, L"Ошибка");
+}
+
+TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
+    auto dialog = WithChromatograms({kPetrol1});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, L"X");
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    EXPECT_EQ(dialog->reportAssays, &dialog->Assays());
+    EXPECT_EQ(dialog->reportData.standard, L"X");
+}
+
+}  // namespace

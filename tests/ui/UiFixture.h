@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FakeHost.h"
+#include "WindowDriver.h"
+#include "platform/ListView.h"
+#include "support/TempFolder.h"
+#include "ui/DlgMain.h"
+
+// Demo chromatograms in a fresh host database, the demo components file in the public documents
+// folder (what was there before comes back afterwards), a fake host and a host frame owning the
+// main dialog.
+class UiFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The main dialog, initialised from the fake host's profile.
+    std::unique_ptr<DlgMain> OpenMainDialog();
+    // The ids, or -1 for a row without record, of a grid's rows.
+    static std::vector<int> RowIds(const ListView& list);
+    static std::vector<std::wstring> Column(const ListView& list, int column);
+    // Host notices (message 0x040B) posted to the frame since the last call.
+    int TakeListNotices();
+    void WriteComponents(const std::string& bytes) const;
+
+    FakeHost& host = FakeHost::Instance();
+    MessageBoxAnswerer boxes;
+    TempFolder folder;
+    std::wstring componentsPath;
+    HWND frame = nullptr;
+    HWND owner = nullptr;
+
+private:
+    std::optional<std::string> savedComponents_;
+};
+
+ListView ListOf(const DlgMain& dialog, int id);
+void SetEditText(HWND dialog, int id, const std::wstring& text);
