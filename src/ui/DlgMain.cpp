@@ -9,6 +9,7 @@
 #include "platform/IconHandle.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Resources.h"
+#include "platform/ShellOpen.h"
 #include "platform/WideText.h"
 #include "plugin/PluginInfo.h"
 #include "res/ResourceIds.h"
@@ -46,6 +47,7 @@ DlgMain::DlgMain(const HostLink& host, std::wstring profileRoot, std::function<v
 DlgMain::~DlgMain() = default;
 
 void DlgMain::Create(HWND owner) {
+    hostWindow_ = owner;
     CreateModeless(ResourceModule(), IDD_OXY_MAIN, owner);
 }
 
@@ -55,6 +57,8 @@ BOOL DlgMain::OnInitDialog() {
     AppendVersionToCaption();
     componentsDialog = std::make_unique<Dlg_Components>();
     calculator = std::make_unique<OxygenateCalculator>();
+    messages_ = std::make_unique<DialogMessages>(Handle());
+    report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
     SetIcons();
     CreateTooltips();
     SetUpChromatogramList();
@@ -199,8 +203,7 @@ void DlgMain::OnFinalMessage() {
 }
 
 void DlgMain::NotifyHostListChanged() const {
-    HWND owner = GetWindow(Handle(), GW_OWNER);
-    PostMessageW(GetParent(owner), kListChangedMessage, 0, 0);
+    PostMessageW(GetParent(hostWindow_), kListChangedMessage, 0, 0);
 }
 
 void DlgMain::ShowComponents() {
@@ -212,9 +215,11 @@ void DlgMain::ShowAbout() {
     about.Run(Handle());
 }
 
+// Reports what was last calculated: no recalculation is made first.
 void DlgMain::ShowReport() {
-    reportAssays = &assays;
-    reportData = calculation;
+    report->assays = &assays;
+    report->data = calculation;
+    report->Show();
 }
 
 void DlgMain::ReportDatabaseFailure(const std::exception& error) const {

@@ -12,8 +12,10 @@
 #include "data/Assay.h"
 #include "platform/Dialog.h"
 #include "platform/DynamicLayout.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Tooltip.h"
 #include "plugin/ProfileSettings.h"
+#include "report/ReportBuilder.h"
 #include "ui/CGridCtrl.h"
 
 class Dlg_Components;
@@ -42,9 +44,7 @@ public:
     const std::vector<Assay>& Assays() const { return assays; }
     const CalculationData& Calculation() const { return calculation; }
     const Tooltip& Tooltips() const { return tooltips; }
-    // What the report receives: the chromatogram list and a copy of the calculation record.
-    const std::vector<Assay>* reportAssays = nullptr;
-    CalculationData reportData;
+    const ReportBuilder& Report() const { return *report; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -83,11 +83,14 @@ private:
     CGridCtrl chromatogramGrid;
     std::unique_ptr<Dlg_Components> componentsDialog;
     std::unique_ptr<OxygenateCalculator> calculator;
+    std::unique_ptr<DialogMessages> messages_;
+    std::unique_ptr<ReportBuilder> report;
     int32_t initialised = 0;
     CalculationData calculation;
     CGridCtrl resultGrid;
 
     HostLink host_;
+    HWND hostWindow_ = nullptr;  // the window the host gave as owner; its parent is the host's frame
     ProfileSettings profile_;
     std::function<void()> windowGone_;
     DynamicLayout layout_;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "calc/DataFilePath.h"
+#include "calc/ResultTotals.h"
 #include "calc/RoundTo4.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBoxes.h"
@@ -90,18 +91,12 @@ void DlgMain::AppendResultRow(const std::vector<std::wstring>& cells) {
 void DlgMain::FillResultGrid() {
     resultGrid.DeleteAllRows();
     CalculationData& c = calculation;
-    c.sumMass = c.sumMassPercent = c.sumDelta = c.sumVolume = c.sumVolumePercent = c.sumOxygen = 0;
     int number = 1;
     for (const ComponentResult& r : c.results) {
         AppendResultRow({std::to_wstring(number++), r.name, Number(r.mass), Number(r.massPercent),
                          Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen)});
-        c.sumMass += r.mass;
-        c.sumMassPercent += r.massPercent;
-        c.sumDelta += r.delta;
-        c.sumVolume += r.volume;
-        c.sumVolumePercent += r.volumePercent;
-        c.sumOxygen += r.oxygen;
     }
+    FillResultTotals(c);
     AppendResultRow({});
     AppendResultRow({L"", ResourceText(IDS_OXY_TOTAL), Number(c.sumMass), Number(c.sumMassPercent),
                      Number(c.sumDelta), Number(c.sumVolume), Number(c.sumVolumePercent),

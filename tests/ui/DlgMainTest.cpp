@@ -261,8 +261,8 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     auto dialog = WithChromatograms({kPetrol1});
     SetEditText(dialog->Handle(), IDC_OXY_STANDARD, L"X");
     Click(dialog->Handle(), IDC_OXY_REPORT);
-    EXPECT_EQ(dialog->reportAssays, &dialog->Assays());
-    EXPECT_EQ(dialog->reportData.standard, L"X");
+    EXPECT_EQ(dialog->Report().assays, &dialog->Assays());
+    EXPECT_EQ(dialog->Report().data.standard, L"X");
 }
 
 }  // namespace
