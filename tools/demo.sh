@@ -12,7 +12,7 @@ for preset in native win32; do
   cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 done
 
-export WINEPREFIX="$root/build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/build/wine" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
 user_display="${DISPLAY:-}"
 source tools/display.sh
 oxy_use_display
@@ -20,14 +20,14 @@ oxy_use_display
 demo="$root/build/demo"
 out="$root/out"
 rm -rf "$demo" && mkdir -p "$demo" "$out"
-wine build/win32/tools/oxycalc-demo-data.exe "$(winepath -w "$demo")" >/dev/null
+wine build/win32/bin/oxycalc-demo-data.exe "$(winepath -w "$demo")" >/dev/null
 
 # What an installation puts into the plug-in's data folder below the public documents folder.
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
 cp "$demo/CompsTableOxycalc.csv" "$data/"
 
-host=(wine build/win32/host/veltar-host.exe --db "$(winepath -w "$demo/host.db")"
+host=(wine build/win32/bin/veltar-host.exe --db "$(winepath -w "$demo/host.db")"
       --profile "$(winepath -w "$demo/host-profile.txt")")
 
 if [[ -n "$user_display" ]]; then
@@ -41,8 +41,9 @@ road="$demo/road.txt"
 sed -e "s|SIGNAL_MAIN_DONE|build/demo/main.done|; s|SIGNAL_MAIN|build/demo/main.now|" \
     -e "s|SIGNAL_CHROMATOGRAM_DONE|build/demo/chromatogram.done|; s|SIGNAL_CHROMATOGRAM|build/demo/chromatogram.now|" \
     tools/demo-road.txt >"$road"
-temp="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Temp"
-rm -f "$temp"/vlt*.html
+# The plug-in writes its report into the user's temporary folder of the prefix.
+temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
+rm -f "$temp"/vlt*
 "${host[@]}" --choose 101,102,103 --script "$(winepath -w "$road")" --quit-after 60 &
 host_pid=$!
 
@@ -63,6 +64,8 @@ if [[ -n "$report" ]]; then
     --disable-sync --no-first-run --user-data-dir="$(mktemp -d)" --no-pdf-header-footer \
     --print-to-pdf="$out/report.pdf" "$out/report.html" >/dev/null 2>&1
   echo "demo: report $out/report.html and $out/report.pdf"
+  total=$(grep -o '<div class="value">[^<]*' "$out/report.html" | head -n 1 | sed 's/.*>//')
+  echo "demo: total organically bound oxygen ${total:-?} % by mass (three parallel determinations of АИ-95-К5, партия 2417)"
 else
   echo "demo: no report was made"
 fi
