@@ -30,8 +30,8 @@ static_assert(offsetof(PluginInfo, version) == 8 && offsetof(PluginInfo, webSite
 
 constexpr uint32_t kPluginVersion = 0x01010100;  // 1.1.1.0
 constexpr const wchar_t* kPluginVersionText = L"1.1.1.0";
-constexpr const wchar_t* kVendorName = L"Oxylab Software";
-constexpr const wchar_t* kVendorCopyright = L"© 2026 Oxylab Software";
+constexpr const wchar_t* kVendorName = L"ООО «Оксилаб»";
+constexpr const wchar_t* kVendorCopyright = L"© ООО «Оксилаб», 2026";
 
 // The record itself, in the plug-in's read-only data.
 const PluginInfo& ThePluginInfo();
