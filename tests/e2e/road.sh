@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The analyst's road through the real host and oxycalc.dll under Wine, checked against oxycalc-cli on
+# the same data; then a restart of the host that must bring back the list, its ticks and the window.
+# Usage: road.sh BIN_FOLDER   (the win32 build's bin: veltar-host.exe, oxycalc.dll, oxycalc-cli.exe, …)
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+export LC_ALL=C.UTF-8  # Wine decodes command lines with the Unix locale
+export WINEPREFIX="${WINEPREFIX:-$root/build/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/tools/display.sh"
+oxy_use_display
+
+work=$(mktemp -d)
+data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
+temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
+mkdir -p "$data" "$temp" "$work/saved"
+# The plug-in's data folder is shared with the other tests and the demo: put back what was there.
+cp -p "$data"/* "$work/saved/" 2>/dev/null || true
+restore() {
+  rm -f "$data"/*
+  cp -p "$work/saved"/* "$data/" 2>/dev/null || true
+  rm -rf "$work"
+  oxy_release_display
+}
+trap restore EXIT
+
+fail() { echo "road: $*" >&2; exit 1; }
+win() { winepath -w "$1"; }
+
+wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
+cp "$work/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
+standard="1,2-Диметоксиэтан"
+density="745.68"
+
+# 1. The road: add the three parallel determinations, tick them, type the settings, make the report.
+cat >"$work/road.txt" <<SCRIPT
+pick *
+sleep 500
+window Расчёт-207
+click 1016
+check 1001 0 1
+check 1001 1 1
+check 1001 2 1
+text 1007 $standard
+text 1004 $density
+expect-text 1006 3.5343
+click 1023
+sleep 1500
+quit
+SCRIPT
+rm -f "$temp"/vlt*
+wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/profile.txt")" \
+  --choose 101,102,103 --script "$(win "$work/road.txt")" --quit-after 60 || fail "the host's road failed"
+report=$(ls -t "$temp"/vlt*.html 2>/dev/null | head -n 1) || true
+[[ -n "$report" ]] || fail "the plug-in made no report"
+
+wine "$bin/oxycalc-cli.exe" report --db "$(win "$work/host.db")" --assay 101 --assay 102 --assay 103 \
+  --tick-all --density "$density" --standard "$standard" --components "$(win "$data/CompsTableOxycalc.csv")" \
+  --html "$(win "$work/cli.html")" --xsl "$(win "$data/Report.xsl")" >"$work/cli.txt" || fail "oxycalc-cli failed"
+
+# The same document through the same stylesheet: every number of the two pages must agree.
+numbers() { grep -o 'class="\(num\|value\)">[^<]*' "$1" | sed 's/.*>//'; }
+diff <(numbers "$report") <(numbers "$work/cli.html") >&2 || fail "the plug-in's report and oxycalc-cli disagree"
+[[ $(numbers "$report" | wc -l) -gt 60 ]] || fail "the report holds too few numbers"
+grep -q '3.5343' "$work/cli.txt" || fail "oxycalc-cli printed another total"
+
+# 2. Restart: the list, the second row's tick and the window's place come back from the profile.
+cat >"$work/first.txt" <<SCRIPT
+pick *
+sleep 500
+window Расчёт-207
+click 1016
+check 1001 1 1
+move 40 50 1000 600
+click 2
+quit
+SCRIPT
+cat >"$work/second.txt" <<SCRIPT
+pick *
+sleep 500
+window Расчёт-207
+expect-rows 1001 3
+expect-check 1001 0 0
+expect-check 1001 1 1
+expect-check 1001 2 0
+expect-rect 40 50 1000 600
+quit
+SCRIPT
+for run in first second; do
+  wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/restart-profile.txt")" \
+    --choose 101,102,103 --script "$(win "$work/$run.txt")" --quit-after 60 || fail "the $run host run failed"
+done
+echo "road: report numbers agree with oxycalc-cli; list, ticks and window restored after a restart"
