@@ -52,7 +52,7 @@ protected:
         const struct {
             const wchar_t* caption;
             int width;
-        } columns[] = {{L"№", 50}, {L"Проба", 150}, {L"Смесь", 110}, {L"Метод", 150}, {L"Время анализа", 120}, {L"Вид", 100}};
+        } columns[] = {{L"№", 45}, {L"Проба", 150}, {L"Смесь", 105}, {L"Метод", 140}, {L"Время анализа", 110}, {L"Вид", 95}};
         for (int i = 0; i < 6; ++i) {
             LVCOLUMNW column{};
             column.mask = LVCF_TEXT | LVCF_WIDTH;
