@@ -9,6 +9,7 @@
 #include "ReportCommand.h"
 #include "data/SqlException.h"
 #include "platform/ConsoleText.h"
+#include "platform/ProgramArguments.h"
 #include "platform/WideText.h"
 #include "report/XMLError.h"
 
@@ -44,14 +45,6 @@ int Main(const std::vector<std::wstring>& args) {
 
 }  // namespace
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-    return Main(std::vector<std::wstring>(argv + 1, argv + argc));
-}
-#else
 int main(int argc, char** argv) {
-    std::vector<std::wstring> args;
-    for (int i = 1; i < argc; ++i) args.push_back(FromUtf8(argv[i]));
-    return Main(args);
+    return Main(ProgramArguments(argc, argv));
 }
-#endif

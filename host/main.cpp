@@ -19,20 +19,13 @@
 #include "Profile.h"
 #include "ServiceBus.h"
 #include "platform/LibraryModule.h"
+#include "platform/ProgramArguments.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 
 namespace {
 
 constexpr UINT_PTR kQuitTimer = 1;
-
-std::vector<std::wstring> Arguments() {
-    int count = 0;
-    wchar_t** list = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> arguments(list + (count > 0 ? 1 : 0), list + count);
-    LocalFree(list);
-    return arguments;
-}
 
 std::wstring FolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
@@ -57,7 +50,7 @@ void CALLBACK QuitTimer(HWND window, UINT, UINT_PTR, DWORD) { PostMessageW(windo
 
 int Run() {
     const std::wstring hostFolder = FolderOf(ModuleFileName(nullptr));
-    const HostOptions options = ParseHostOptions(Arguments(), hostFolder);
+    const HostOptions options = ParseHostOptions(ProgramArguments(0, nullptr), hostFolder);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
