@@ -30,19 +30,22 @@ std::vector<AssayRow> ReadAssays(const std::wstring& database) {
     DataBaseConnection::Instance().Store(database.c_str());
     DataBase::DbHandle db;
     DataBase::Statement statement = DataBase::Prepare(
-        db, L"SELECT id, date, sample, mixture, method, iscalibration FROM [assay] ORDER BY date DESC, id DESC;");
+        db,
+        L"SELECT id, date, sample, mixture, method, iscalibration FROM [assay] ORDER BY date DESC, id DESC;");
     std::vector<AssayRow> rows;
-    DataBase::ReadRows(statement, [&rows](int32_t id, int64_t date, const std::wstring& sample,
-                                          const std::wstring& mixture, const std::wstring& method,
-                                          int32_t isCalibration) {
-        rows.push_back({id, sample, mixture, method, LocalTime(date), isCalibration ? L"Градуировка" : L"Анализ"});
-    });
+    DataBase::ReadRows(
+        statement, [&rows](int32_t id, int64_t date, const std::wstring& sample, const std::wstring& mixture,
+                           const std::wstring& method, int32_t isCalibration) {
+            rows.push_back(
+                {id, sample, mixture, method, LocalTime(date), isCalibration ? L"Градуировка" : L"Анализ"});
+        });
     return rows;
 }
 
 class AssayChooserDialog : public Dialog {
 public:
-    AssayChooserDialog(std::vector<AssayRow> rows, size_t capacity) : rows_(std::move(rows)), capacity_(capacity) {}
+    AssayChooserDialog(std::vector<AssayRow> rows, size_t capacity)
+        : rows_(std::move(rows)), capacity_(capacity) {}
     std::vector<int> picked;
 
 protected:
@@ -52,7 +55,8 @@ protected:
         const struct {
             const wchar_t* caption;
             int width;
-        } columns[] = {{L"№", 45}, {L"Проба", 150}, {L"Смесь", 105}, {L"Метод", 140}, {L"Время анализа", 110}, {L"Вид", 95}};
+        } columns[] = {{L"№", 45},      {L"Проба", 150},         {L"Смесь", 105},
+                       {L"Метод", 140}, {L"Время анализа", 110}, {L"Вид", 95}};
         for (int i = 0; i < 6; ++i) {
             LVCOLUMNW column{};
             column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -82,7 +86,8 @@ private:
         item.iItem = row;
         item.pszText = id.data();
         ListView_InsertItem(list, &item);
-        const std::wstring* cells[] = {&assay.sample, &assay.mixture, &assay.method, &assay.time, &assay.kind};
+        const std::wstring* cells[] = {&assay.sample, &assay.mixture, &assay.method, &assay.time,
+                                       &assay.kind};
         for (int column = 0; column < 5; ++column) {
             ListView_SetItemText(list, row, column + 1, const_cast<wchar_t*>(cells[column]->c_str()));
         }

@@ -85,7 +85,8 @@ struct ChromatogramWindows::Window {
 void ChromatogramWindows::Window::Paint(HDC dc, const RECT& client) const {
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkMode(dc, TRANSPARENT);
-    GdiObject font(CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Tahoma"));
+    GdiObject font(CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                               L"Tahoma"));
     Selection useFont(dc, font.Get());
     const TimeAxis axis = AxisOf(file);
     const int width = client.right - kLeft - kRight;
@@ -96,7 +97,8 @@ void ChromatogramWindows::Window::Paint(HDC dc, const RECT& client) const {
     const int count = static_cast<int>(file.channels.size());
     const int bandHeight = (height - kGap * (count - 1)) / count;
     for (int i = 0; i < count; ++i) {
-        const RECT band{kLeft, kTop + i * (bandHeight + kGap), kLeft + width, kTop + i * (bandHeight + kGap) + bandHeight};
+        const RECT band{kLeft, kTop + i * (bandHeight + kGap), kLeft + width,
+                        kTop + i * (bandHeight + kGap) + bandHeight};
         PaintChannel(dc, file.channels[static_cast<size_t>(i)], axis, band, kChannelColours[i % 4]);
     }
     const double step = TickStep(axis.end - axis.start);
@@ -111,8 +113,8 @@ void ChromatogramWindows::Window::Paint(HDC dc, const RECT& client) const {
     Text(dc, kLeft + width, client.bottom - 16, L"Время, мин", TA_RIGHT | TA_TOP);
 }
 
-void ChromatogramWindows::Window::PaintChannel(HDC dc, const ChromatogramChannel& channel, const TimeAxis& axis,
-                                               RECT band, COLORREF colour) const {
+void ChromatogramWindows::Window::PaintChannel(HDC dc, const ChromatogramChannel& channel,
+                                               const TimeAxis& axis, RECT band, COLORREF colour) const {
     GdiObject framePen(CreatePen(PS_SOLID, 1, RGB(160, 160, 160)));
     {
         Selection usePen(dc, framePen.Get());
@@ -126,8 +128,12 @@ void ChromatogramWindows::Window::PaintChannel(HDC dc, const ChromatogramChannel
     // Headroom above the tallest peak for the names.
     const int width = band.right - band.left, height = band.bottom - band.top - 52;
     const double rate = channel.headerValue1 > 0 ? channel.headerValue1 : 1;
-    auto xOf = [&](double minutes) { return band.left + static_cast<int>((minutes - axis.start) / (axis.end - axis.start) * width); };
-    auto yOf = [&](double value) { return band.bottom - 2 - static_cast<int>((value - bottom) / range * height); };
+    auto xOf = [&](double minutes) {
+        return band.left + static_cast<int>((minutes - axis.start) / (axis.end - axis.start) * width);
+    };
+    auto yOf = [&](double value) {
+        return band.bottom - 2 - static_cast<int>((value - bottom) / range * height);
+    };
 
     GdiObject curvePen(CreatePen(PS_SOLID, 1, colour));
     Selection usePen(dc, curvePen.Get());
@@ -137,10 +143,12 @@ void ChromatogramWindows::Window::PaintChannel(HDC dc, const ChromatogramChannel
         const double from = axis.start + (axis.end - axis.start) * column / width;
         const double to = axis.start + (axis.end - axis.start) * (column + 1) / width;
         const size_t first = static_cast<size_t>(std::max(0.0, (from - channel.headerValue2) * 60 * rate));
-        const size_t last = std::min(n, static_cast<size_t>(std::max(0.0, (to - channel.headerValue2) * 60 * rate)) + 1);
+        const size_t last =
+            std::min(n, static_cast<size_t>(std::max(0.0, (to - channel.headerValue2) * 60 * rate)) + 1);
         if (first >= last) continue;
-        const auto [columnLow, columnHigh] = std::minmax_element(channel.samples.begin() + static_cast<long>(first),
-                                                                 channel.samples.begin() + static_cast<long>(last));
+        const auto [columnLow, columnHigh] =
+            std::minmax_element(channel.samples.begin() + static_cast<long>(first),
+                                channel.samples.begin() + static_cast<long>(last));
         MoveToEx(dc, band.left + column, yOf(*columnLow), nullptr);
         LineTo(dc, band.left + column, yOf(*columnHigh) - 1);
     }
@@ -149,7 +157,8 @@ void ChromatogramWindows::Window::PaintChannel(HDC dc, const ChromatogramChannel
     for (const PeakMark& mark : channel.peakMarks) {
         if (mark.name.empty()) continue;
         const int x = xOf(mark.time);
-        const size_t at = std::min(n - 1, static_cast<size_t>(std::max(0.0, (mark.time - channel.headerValue2) * 60 * rate)));
+        const size_t at = std::min(
+            n - 1, static_cast<size_t>(std::max(0.0, (mark.time - channel.headerValue2) * 60 * rate)));
         const int y = yOf(channel.samples[at]);
         const int labelTop = std::max(static_cast<int>(band.top) + 2, y - 28 - 14 * (row % 3));
         MoveToEx(dc, x, y - 4, nullptr);
@@ -183,24 +192,28 @@ bool ChromatogramWindows::Open(HWND owner, const std::wstring& path) {
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
     const size_t slash = path.find_last_of(L"\\/");
-    const std::wstring title = L"Хроматограмма — " + (slash == std::wstring::npos ? path : path.substr(slash + 1));
+    const std::wstring title =
+        L"Хроматограмма — " + (slash == std::wstring::npos ? path : path.substr(slash + 1));
     const int offset = 30 * static_cast<int>(windows_.size() % 8);
-    window->hwnd = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120 + offset,
-                                   90 + offset, 1100, 620, owner, nullptr, instance, window.get());
+    window->hwnd =
+        CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120 + offset,
+                        90 + offset, 1100, 620, owner, nullptr, instance, window.get());
     if (window->hwnd == nullptr) return false;
     windows_.push_back(std::move(window));
     return true;
 }
 
 void ChromatogramWindows::Forget(Window* window) {
-    windows_.erase(std::remove_if(windows_.begin(), windows_.end(), [window](const auto& w) { return w.get() == window; }),
+    windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                  [window](const auto& w) { return w.get() == window; }),
                    windows_.end());
 }
 
 LRESULT CALLBACK ChromatogramWindows::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            hwnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
     auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (window == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);

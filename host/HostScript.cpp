@@ -127,9 +127,11 @@ UINT HostScript::Run(const std::wstring& line) {
     } else if (action == L"expect-rect" && arguments >> x >> y >> width >> height) {
         RECT rect{};
         GetWindowRect(target_, &rect);
-        Expect(rect.left == x && rect.top == y && rect.right - rect.left == width && rect.bottom - rect.top == height,
+        Expect(rect.left == x && rect.top == y && rect.right - rect.left == width &&
+                   rect.bottom - rect.top == height,
                line + L" (found " + std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
-                   std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top) + L")");
+                   std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top) +
+                   L")");
     } else if (action == L"sleep" && arguments >> id) {
         return static_cast<UINT>(id);
     } else if (action == L"signal") {

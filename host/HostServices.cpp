@@ -11,7 +11,9 @@
 
 namespace {
 
-const wchar_t* Text(intptr_t argument) { return reinterpret_cast<const wchar_t*>(argument); }
+const wchar_t* Text(intptr_t argument) {
+    return reinterpret_cast<const wchar_t*>(argument);
+}
 
 void OfferProfile(ServiceBus& bus, Profile& profile) {
     bus.Offer(HostNames::kProfileGetInt, [&profile](intptr_t path, intptr_t target) -> int32_t {
@@ -49,10 +51,10 @@ void OfferChooser(ServiceBus& bus, const HostOptions& options) {
         auto* target = reinterpret_cast<AssayIdList*>(list);
         if (target == nullptr || target->ids == nullptr || target->capacity <= 0) return 0;
         const size_t capacity = static_cast<size_t>(target->capacity);
-        const std::vector<int> ids = options.chosenIds ? *options.chosenIds
-                                     : options.database
-                                         ? ChooseAssays(reinterpret_cast<HWND>(owner), *options.database, capacity)
-                                         : std::vector<int>();
+        const std::vector<int> ids =
+            options.chosenIds  ? *options.chosenIds
+            : options.database ? ChooseAssays(reinterpret_cast<HWND>(owner), *options.database, capacity)
+                               : std::vector<int>();
         const size_t count = std::min(ids.size(), static_cast<size_t>(target->capacity));
         std::copy_n(ids.begin(), count, target->ids);
         return static_cast<int32_t>(count);
@@ -71,7 +73,8 @@ void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& pro
     }
     bus.Offer(HostNames::kCreateNewMenu, [&window](intptr_t, intptr_t record) -> int32_t {
         const auto* entry = reinterpret_cast<const NewMenuInfo*>(record);
-        if (entry == nullptr || entry->size < sizeof(NewMenuInfo) || entry->path == nullptr || entry->command == nullptr) {
+        if (entry == nullptr || entry->size < sizeof(NewMenuInfo) || entry->path == nullptr ||
+            entry->command == nullptr) {
             return 0;
         }
         window.AddMenuEntry(entry->path, entry->command);
@@ -80,7 +83,8 @@ void OfferHostServices(ServiceBus& bus, const HostOptions& options, Profile& pro
     bus.Offer(HostNames::kOpenAssayFile, [&window, &chromatograms](intptr_t, intptr_t path) -> int32_t {
         const std::wstring file = path ? Text(path) : L"";
         const bool opened = chromatograms.Open(window.Handle(), file);
-        window.SetStatus((opened ? L"Открыт файл хроматограммы: " : L"Файл хроматограммы не читается: ") + file);
+        window.SetStatus((opened ? L"Открыт файл хроматограммы: " : L"Файл хроматограммы не читается: ") +
+                         file);
         return opened ? 1 : 0;
     });
     OfferProfile(bus, profile);

@@ -46,10 +46,10 @@ bool MainWindow::Create(const std::wstring& title) {
     hwnd_ = CreateWindowExW(0, kFrameClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1280,
                             860, nullptr, menuBar_, instance, this);
     if (hwnd_ == nullptr) return false;
-    workspace_ = CreateWindowExW(WS_EX_CLIENTEDGE, kWorkspaceClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
-                                 nullptr, instance, nullptr);
-    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"Готово", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                              hwnd_, nullptr, instance, nullptr);
+    workspace_ = CreateWindowExW(WS_EX_CLIENTEDGE, kWorkspaceClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                 hwnd_, nullptr, instance, nullptr);
+    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"Готово", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
+                              0, hwnd_, nullptr, instance, nullptr);
     Layout();
     return true;
 }
@@ -90,7 +90,9 @@ bool MainWindow::Pick(const std::wstring& path) {
     return false;
 }
 
-void MainWindow::SetStatus(const std::wstring& text) { SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+void MainWindow::SetStatus(const std::wstring& text) {
+    SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 void MainWindow::Layout() {
     if (status_ == nullptr) return;

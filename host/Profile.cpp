@@ -12,11 +12,20 @@ std::wstring Escape(const std::wstring& value) {
     std::wstring out;
     for (wchar_t c : value) {
         switch (c) {
-            case L'\\': out += L"\\\\"; break;
-            case L'\t': out += L"\\t"; break;
-            case L'\n': out += L"\\n"; break;
-            case L'\r': out += L"\\r"; break;
-            default: out += c;
+            case L'\\':
+                out += L"\\\\";
+                break;
+            case L'\t':
+                out += L"\\t";
+                break;
+            case L'\n':
+                out += L"\\n";
+                break;
+            case L'\r':
+                out += L"\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -37,7 +46,9 @@ std::wstring Unescape(std::wstring_view text) {
 
 }  // namespace
 
-Profile::Profile(std::wstring file) : file_(std::move(file)) { Load(); }
+Profile::Profile(std::wstring file) : file_(std::move(file)) {
+    Load();
+}
 
 std::optional<std::wstring> Profile::Get(const std::wstring& path) const {
     const auto it = values_.find(path);
@@ -68,7 +79,8 @@ void Profile::Load() {
         if (end == std::wstring::npos) end = text.size();
         const std::wstring_view line(text.data() + start, end - start);
         const size_t tab = line.find(L'\t');
-        if (tab != std::wstring_view::npos) values_[std::wstring(line.substr(0, tab))] = Unescape(line.substr(tab + 1));
+        if (tab != std::wstring_view::npos)
+            values_[std::wstring(line.substr(0, tab))] = Unescape(line.substr(tab + 1));
         start = end + 1;
     }
 }

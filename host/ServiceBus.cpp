@@ -9,16 +9,22 @@ namespace {
 int __cdecl TableSubscribe(const char* event, HostHandler handler) {
     return ServiceBus::Instance().Subscribe(event, handler);
 }
-int __cdecl TableUnsubscribe(int id) { return ServiceBus::Instance().Unsubscribe(id); }
+int __cdecl TableUnsubscribe(int id) {
+    return ServiceBus::Instance().Unsubscribe(id);
+}
 int __cdecl TableRegisterCommand(const char* command, HostHandler handler) {
     return ServiceBus::Instance().RegisterCommand(command, handler);
 }
-int __cdecl TableUnregisterCommand(int id) { return ServiceBus::Instance().UnregisterCommand(id); }
+int __cdecl TableUnregisterCommand(int id) {
+    return ServiceBus::Instance().UnregisterCommand(id);
+}
 int32_t __cdecl TableCallService(const char* service, intptr_t argument1, intptr_t argument2) {
     return Firewall(service, int32_t{0},
                     [=] { return ServiceBus::Instance().Call(service, argument1, argument2); });
 }
-int __cdecl TableServiceExists(const char* service) { return ServiceBus::Instance().Exists(service); }
+int __cdecl TableServiceExists(const char* service) {
+    return ServiceBus::Instance().Exists(service);
+}
 
 }  // namespace
 
@@ -60,9 +66,10 @@ int ServiceBus::Subscribe(const char* event, HostHandler handler) {
 }
 
 int ServiceBus::Unsubscribe(int subscriptionId) {
-    subscriptions_.erase(std::remove_if(subscriptions_.begin(), subscriptions_.end(),
-                                        [subscriptionId](const Subscription& s) { return s.id == subscriptionId; }),
-                         subscriptions_.end());
+    subscriptions_.erase(
+        std::remove_if(subscriptions_.begin(), subscriptions_.end(),
+                       [subscriptionId](const Subscription& s) { return s.id == subscriptionId; }),
+        subscriptions_.end());
     return 0;
 }
 

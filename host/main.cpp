@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "ChromatogramWindow.h"
 #include "HostOptions.h"
 #include "HostScript.h"
-#include "HostSetup.h"
-#include "ChromatogramWindow.h"
 #include "HostServices.h"
+#include "HostSetup.h"
 #include "MainWindow.h"
 #include "PluginLoader.h"
 #include "Profile.h"
@@ -46,7 +46,9 @@ bool IsDialogKey(MSG& message) {
     return std::wstring(className) == L"#32770" && IsDialogMessageW(active, &message);
 }
 
-void CALLBACK QuitTimer(HWND window, UINT, UINT_PTR, DWORD) { PostMessageW(window, WM_CLOSE, 0, 0); }
+void CALLBACK QuitTimer(HWND window, UINT, UINT_PTR, DWORD) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
 
 int Run() {
     const std::wstring hostFolder = FolderOf(ModuleFileName(nullptr));
@@ -59,7 +61,8 @@ int Run() {
     MainWindow window([&bus](const std::string& command, HWND owner) {
         bus.RunCommand(command, reinterpret_cast<intptr_t>(owner));
     });
-    if (!window.Create(L"Veltar — хроматографические данные")) throw std::runtime_error("the main window was not created");
+    if (!window.Create(L"Veltar — хроматографические данные"))
+        throw std::runtime_error("the main window was not created");
     ChromatogramWindows chromatograms;
     OfferHostServices(bus, options, profile, window, chromatograms);
     window.SetStatus(InstallPluginData(hostFolder));
@@ -73,15 +76,18 @@ int Run() {
     if (options.pick && !window.Pick(*options.pick)) {
         throw std::runtime_error("no menu entry " + ToUtf8(*options.pick));
     }
-    if (options.showFile) bus.Call(HostNames::kOpenAssayFile, 0, reinterpret_cast<intptr_t>(options.showFile->c_str()));
+    if (options.showFile)
+        bus.Call(HostNames::kOpenAssayFile, 0, reinterpret_cast<intptr_t>(options.showFile->c_str()));
     if (options.readyFile) WriteReady(*options.readyFile);
     std::unique_ptr<HostScript> script;
     if (options.scriptFile) {
-        script = std::make_unique<HostScript>(window.Handle(), [&window](const std::wstring& path) { return window.Pick(path); },
-                                              ReadScript(*options.scriptFile));
+        script = std::make_unique<HostScript>(
+            window.Handle(), [&window](const std::wstring& path) { return window.Pick(path); },
+            ReadScript(*options.scriptFile));
         script->Start();
     }
-    if (options.quitAfterSeconds > 0) SetTimer(window.Handle(), kQuitTimer, options.quitAfterSeconds * 1000u, QuitTimer);
+    if (options.quitAfterSeconds > 0)
+        SetTimer(window.Handle(), kQuitTimer, options.quitAfterSeconds * 1000u, QuitTimer);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -86,7 +86,8 @@ SaveResult ComponentsTable::Save() const {
     if (withHeader && HasContent(path)) {
         return {SaveStatus::NotLoaded, 0,
                 L"Таблица компонентов не сохранена: файл таблицы не удалось прочитать при открытии, "
-                L"а сейчас в нём есть данные. Откройте таблицу заново.\n" + path};
+                L"а сейчас в нём есть данные. Откройте таблицу заново.\n" +
+                    path};
     }
     if (withHeader) table.rows.push_back(HeaderRow());
     std::transform(components.begin(), components.end(), std::back_inserter(table.rows), RowOf);

@@ -5,10 +5,18 @@ HINSTANCE gResourceModule = nullptr;
 HINSTANCE gOwnModule = nullptr;
 }  // namespace
 
-HINSTANCE ResourceModule() { return gResourceModule; }
-void SetResourceModule(HINSTANCE module) { gResourceModule = module; }
-HINSTANCE OwnModule() { return gOwnModule; }
-void SetOwnModule(HINSTANCE module) { gOwnModule = module; }
+HINSTANCE ResourceModule() {
+    return gResourceModule;
+}
+void SetResourceModule(HINSTANCE module) {
+    gResourceModule = module;
+}
+HINSTANCE OwnModule() {
+    return gOwnModule;
+}
+void SetOwnModule(HINSTANCE module) {
+    gOwnModule = module;
+}
 
 std::wstring LoadResourceString(HINSTANCE module, UINT id) {
     // With a zero buffer size LoadStringW hands out a pointer into the resource itself.

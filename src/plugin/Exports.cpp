@@ -17,7 +17,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-extern "C" __declspec(dllexport) const PluginInfo* __cdecl GetPluginInfo() { return &ThePluginInfo(); }
+extern "C" __declspec(dllexport) const PluginInfo* __cdecl GetPluginInfo() {
+    return &ThePluginInfo();
+}
 
 extern "C" __declspec(dllexport) int __cdecl Load(const HostApi* host) {
     return Firewall("Load", 0, [host] { return LoadPlugin(host, gSelf); });

@@ -14,12 +14,12 @@ typedef int(__cdecl* HostHandler)(intptr_t argument);
 // The host's function table. Entries 1 to 3 belong to the host and are never used by plug-ins.
 struct HostApi {
     void* hostReserved[3];
-    int(__cdecl* subscribe)(const char* event, HostHandler handler);                     // -> subscription id
-    int(__cdecl* unsubscribe)(int subscriptionId);                                       // result unused
-    int(__cdecl* registerCommand)(const char* command, HostHandler handler);              // -> command id
-    int(__cdecl* unregisterCommand)(int commandId);                                      // result unused
+    int(__cdecl* subscribe)(const char* event, HostHandler handler);          // -> subscription id
+    int(__cdecl* unsubscribe)(int subscriptionId);                            // result unused
+    int(__cdecl* registerCommand)(const char* command, HostHandler handler);  // -> command id
+    int(__cdecl* unregisterCommand)(int commandId);                           // result unused
     int32_t(__cdecl* callService)(const char* service, intptr_t argument1, intptr_t argument2);
-    int(__cdecl* serviceExists)(const char* service);                                    // non-zero: offered
+    int(__cdecl* serviceExists)(const char* service);  // non-zero: offered
 };
 
 // "Main/OpenAssayIdDlgEx": where the chooser writes the picked ids.
@@ -36,10 +36,10 @@ struct ProfileStringBuffer {
 
 // "MainMenu/CreateNewMenu": one menu entry bound to a registered command.
 struct NewMenuInfo {
-    uint32_t size;         // 16
-    const wchar_t* path;   // levels separated by "/"
-    uint32_t flags;        // 0
-    const char* command;   // the command the entry invokes
+    uint32_t size;        // 16
+    const wchar_t* path;  // levels separated by "/"
+    uint32_t flags;       // 0
+    const char* command;  // the command the entry invokes
 };
 
 }  // extern "C"
@@ -48,7 +48,8 @@ struct NewMenuInfo {
 static_assert(sizeof(HostApi) == 9 * 4, "the host table holds nine 32-bit entries");
 static_assert(offsetof(HostApi, subscribe) == 12 && offsetof(HostApi, serviceExists) == 32, "entries 4 to 9");
 static_assert(sizeof(AssayIdList) == 8 && offsetof(AssayIdList, capacity) == 4, "two 32-bit fields");
-static_assert(sizeof(ProfileStringBuffer) == 8 && offsetof(ProfileStringBuffer, capacity) == 4, "two 32-bit fields");
+static_assert(sizeof(ProfileStringBuffer) == 8 && offsetof(ProfileStringBuffer, capacity) == 4,
+              "two 32-bit fields");
 static_assert(sizeof(NewMenuInfo) == 16 && offsetof(NewMenuInfo, command) == 12, "the 16-byte menu record");
 #endif
 

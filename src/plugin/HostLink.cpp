@@ -16,7 +16,9 @@ void HostLink::UnregisterCommand(int commandId) const {
     if (table_) table_->unregisterCommand(commandId);
 }
 
-bool HostLink::Offers(const char* service) const { return table_ && table_->serviceExists(service) != 0; }
+bool HostLink::Offers(const char* service) const {
+    return table_ && table_->serviceExists(service) != 0;
+}
 
 int32_t HostLink::Call(const char* service, intptr_t argument1, intptr_t argument2) const {
     return table_ ? table_->callService(service, argument1, argument2) : 0;

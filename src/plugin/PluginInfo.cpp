@@ -16,4 +16,6 @@ const PluginInfo kInfo = {
 
 }  // namespace
 
-const PluginInfo& ThePluginInfo() { return kInfo; }
+const PluginInfo& ThePluginInfo() {
+    return kInfo;
+}

@@ -15,9 +15,9 @@ struct PluginState {
     HostLink host;
     int subscriptionId = 0;
     int commandId = 0;
-    LibraryModule languageModule;       // the resource library for a language other than Russian
+    LibraryModule languageModule;         // the resource library for a language other than Russian
     std::unique_ptr<DlgMain> mainDialog;  // frees itself (through here) when its window goes
-    std::wstring profileRoot;           // "plugins\oxycalc" after the first menu command
+    std::wstring profileRoot;             // "plugins\oxycalc" after the first menu command
 
     PluginState();
     ~PluginState();

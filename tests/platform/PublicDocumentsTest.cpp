@@ -5,8 +5,8 @@
 #ifndef _WIN32
 
 #include "platform/ScopedEnvironment.h"
-#include "support/TempFolder.h"
 #include "platform/WideText.h"
+#include "support/TempFolder.h"
 
 TEST(PublicDocuments, PrefersTheVariableThenXdgThenPublicInHome) {
     TempFolder config;

@@ -27,7 +27,8 @@ std::vector<std::string> ExportedNames(const std::wstring& path) {
     const StdioFile file = OpenStdioFile(path, "rb");
     char buffer[65536];
     size_t count = 0;
-    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) image.append(buffer, count);
+    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        image.append(buffer, count);
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
@@ -43,9 +44,11 @@ std::vector<std::string> ExportedNames(const std::wstring& path) {
     };
     std::vector<std::string> names;
     if (directory.VirtualAddress == 0) return names;
-    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(image.data() + offsetOf(directory.VirtualAddress));
+    const auto* exports =
+        reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(image.data() + offsetOf(directory.VirtualAddress));
     const auto* nameRvas = reinterpret_cast<const DWORD*>(image.data() + offsetOf(exports->AddressOfNames));
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i) names.emplace_back(image.data() + offsetOf(nameRvas[i]));
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        names.emplace_back(image.data() + offsetOf(nameRvas[i]));
     return names;
 }
 
@@ -63,7 +66,8 @@ BOOL CALLBACK CollectDialogCaption(HWND window, LPARAM list) {
     wchar_t className[16] = {}, caption[256] = {};
     GetClassNameW(window, className, 16);
     GetWindowTextW(window, caption, 256);
-    if (std::wstring(className) == L"#32770") reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(caption);
+    if (std::wstring(className) == L"#32770")
+        reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(caption);
     return TRUE;
 }
 
@@ -79,7 +83,8 @@ void PumpMessages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-const std::set<std::string> kAllServices = {"System/GetLanguage", "DB/GetConnectionUri", "MainMenu/CreateNewMenu"};
+const std::set<std::string> kAllServices = {"System/GetLanguage", "DB/GetConnectionUri",
+                                            "MainMenu/CreateNewMenu"};
 
 class PluginDll : public ::testing::Test {
 protected:
@@ -211,7 +216,8 @@ TEST_F(PluginDll, KeepsRussianTextsWhenTheLanguageLibraryIsMissing) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"oxycalc-alone";
     CreateDirectoryW(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((TestFolder() + L"\\oxycalc.dll").c_str(), (folder + L"\\oxycalc.dll").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW((TestFolder() + L"\\oxycalc.dll").c_str(), (folder + L"\\oxycalc.dll").c_str(), FALSE));
     RecordingHost::Instance().language = 1033;
     LoadFrom(folder);
     RecordingHost::Instance().Fire("System/ModulesLoaded", 0);
