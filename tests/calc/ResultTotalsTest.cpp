@@ -2,21 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-ComponentResult Result(double mass, double massPercent, double delta, double volume, double volumePercent,
-                       double oxygen) {
-    ComponentResult result;
-    result.mass = mass;
-    result.massPercent = massPercent;
-    result.delta = delta;
-    result.volume = volume;
-    result.volumePercent = volumePercent;
-    result.oxygen = oxygen;
-    return result;
-}
-
-}  // namespace
+#include "report/ReportSample.h"
 
 TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
     CalculationData data;
@@ -24,7 +10,7 @@ TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
     FillResultTotals(data);
     EXPECT_EQ(data.sumMass, 0);
     EXPECT_EQ(data.sumOxygen, 0);
-    data.results = {Result(1, 2, 3, 4, 5, 6), Result(10, 20, 30, 40, 50, 60)};
+    data.results = {MakeResult(L"a", 1, 2, 3, 4, 5, 6), MakeResult(L"b", 10, 20, 30, 40, 50, 60)};
     FillResultTotals(data);
     EXPECT_EQ(data.sumMass, 11);
     EXPECT_EQ(data.sumMassPercent, 22);

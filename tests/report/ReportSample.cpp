@@ -22,6 +22,8 @@ Assay MakeAssay(int32_t id, int64_t date, std::wstring fileName, std::wstring me
     return assay;
 }
 
+}  // namespace
+
 ComponentResult MakeResult(std::wstring name, double mass, double massPercent, double delta, double volume,
                            double volumePercent, double oxygen) {
     ComponentResult result;
@@ -34,8 +36,6 @@ ComponentResult MakeResult(std::wstring name, double mass, double massPercent, d
     result.oxygen = oxygen;
     return result;
 }
-
-}  // namespace
 
 std::vector<Assay> SampleAssays() {
     return {

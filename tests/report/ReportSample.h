@@ -10,6 +10,9 @@
 // did not read) and three results, with Cyrillic and XML's special characters in the texts.
 std::vector<Assay> SampleAssays();
 CalculationData SampleCalculation();
+// One result row with the six summed columns set.
+ComponentResult MakeResult(std::wstring name, double mass, double massPercent, double delta, double volume,
+                           double volumePercent, double oxygen);
 
 // A file of the source tree, by its path from the root ("src/report/Report.xsl").
 std::wstring SourceFile(const std::wstring& relative);
