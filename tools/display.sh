@@ -1,8 +1,10 @@
-# Sourced by the scripts that run Windows programs: gives them one X display for the whole run.
+# Sourced by the scripts that run Windows programs: gives them one X display and one wineserver for
+# the whole run.
 # All Wine processes of a prefix share one wineserver, whose desktop lives on the display of the
 # first program; a display per program would leave the later ones without a desktop.
 # Without a display of the user's, a private Xvfb is started and stopped when the script ends.
 oxy_display_pid=""
+oxy_own_wineserver=""
 
 oxy_use_display() {
   [[ -n "${DISPLAY:-}" ]] && return 0
@@ -20,9 +22,23 @@ oxy_use_display() {
   return 1
 }
 
+# Starts the prefix's wineserver and Wine's own background programs now, away from our pipes: the
+# first Wine program would otherwise start them with its standard output, and whoever reads that
+# output (ctest) would wait for them to end. Stopped when the script ends, unless one was running.
+oxy_use_wineserver() {
+  export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  wineserver -p </dev/null >/dev/null 2>&1 || return 0
+  oxy_own_wineserver=1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  trap oxy_release_display EXIT
+}
+
 oxy_release_display() {
-  if [[ -n "$oxy_display_pid" ]]; then
+  if [[ -n "$oxy_own_wineserver" || -n "$oxy_display_pid" ]]; then
     wineserver -k 2>/dev/null || true
+    oxy_own_wineserver=""
+  fi
+  if [[ -n "$oxy_display_pid" ]]; then
     kill "$oxy_display_pid" 2>/dev/null || true
     wait "$oxy_display_pid" 2>/dev/null || true
     oxy_display_pid=""

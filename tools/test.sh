@@ -18,6 +18,7 @@ for preset in native win32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$jobs"
 done
+oxy_use_wineserver
 for preset in native win32; do
   echo "== $preset: test"
   ctest --preset "$preset" -j"$jobs" || status=1

@@ -13,6 +13,8 @@
 #include "platform/LibraryModule.h"
 #include "platform/StdioFile.h"
 #include "plugin/PluginInfo.h"
+#include "support/ComponentsFileInPlace.h"
+#include "support/MessageBoxAnswerer.h"
 
 namespace {
 
@@ -100,12 +102,17 @@ protected:
         for (HWND owner : owners) DestroyWindow(owner);
         PumpMessages();
         if (unload) unload();
+        EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{});
     }
     HWND NewOwner() {
         owners.push_back(MakeOwner());
         return owners.back();
     }
 
+    // The dialogs open without a word when the components file is there; a box would otherwise
+    // wait for a click that never comes.
+    MessageBoxAnswerer boxes;
+    ComponentsFileInPlace components{""};
     LibraryModule module;
     LoadFunction load = nullptr;
     UnloadFunction unload = nullptr;

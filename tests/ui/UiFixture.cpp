@@ -1,24 +1,12 @@
 #include "UiFixture.h"
 
 #include "DemoData.h"
-#include "calc/DataFilePath.h"
 #include "data/DataBaseConnection.h"
 #include "platform/Resources.h"
-#include "support/RecordingMessages.h"
 
 namespace {
 
 constexpr UINT kListNotice = WM_USER + 11;
-
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void MakeFolders(const std::wstring& file) {
-    for (size_t at = file.find(L'\\', 3); at != std::wstring::npos; at = file.find(L'\\', at + 1)) {
-        CreateDirectoryW(file.substr(0, at).c_str(), nullptr);
-    }
-}
 
 }  // namespace
 
@@ -26,12 +14,8 @@ void UiFixture::SetUp() {
     host.Reset();
     DemoData::WriteDemo(folder.Path(), 400);
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
-    RecordingMessages quiet;
-    componentsPath = DataFilePath(L"\\CompsTableOxycalc.csv", quiet);
-    ASSERT_FALSE(componentsPath.empty());
-    if (Exists(componentsPath)) savedComponents_ = ReadBytes(componentsPath);
-    MakeFolders(componentsPath);
-    WriteComponents(ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
+    components_.emplace(ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
+    componentsPath = components_->Path();
     frame = CreateWindowExW(0, L"STATIC", L"host frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
                             nullptr, nullptr, nullptr);
     owner = CreateWindowExW(0, L"STATIC", L"host window", WS_POPUP, 0, 0, 10, 10, frame, nullptr, nullptr,
@@ -41,15 +25,11 @@ void UiFixture::SetUp() {
 void UiFixture::TearDown() {
     DestroyWindow(owner);
     DestroyWindow(frame);
-    if (savedComponents_) {
-        WriteComponents(*savedComponents_);
-    } else {
-        DeleteFileW(componentsPath.c_str());
-    }
+    components_.reset();
 }
 
 void UiFixture::WriteComponents(const std::string& bytes) const {
-    WriteBytes(componentsPath, bytes);
+    components_->Write(bytes);
 }
 
 std::unique_ptr<DlgMain> UiFixture::OpenMainDialog() {

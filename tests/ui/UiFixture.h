@@ -12,6 +12,7 @@
 #include "FakeHost.h"
 #include "WindowDriver.h"
 #include "platform/ListView.h"
+#include "support/ComponentsFileInPlace.h"
 #include "support/TempFolder.h"
 #include "ui/DlgMain.h"
 
@@ -40,7 +41,7 @@ protected:
     HWND owner = nullptr;
 
 private:
-    std::optional<std::string> savedComponents_;
+    std::optional<ComponentsFileInPlace> components_;
 };
 
 ListView ListOf(const DlgMain& dialog, int id);
