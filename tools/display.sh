@@ -15,7 +15,7 @@ oxy_use_display() {
     oxy_display_pid=$!
     export DISPLAY=":$number"
     for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    trap oxy_release_display EXIT
+    trap oxy_release_wine EXIT
     return 0
   done
   echo "no free X display number" >&2
@@ -30,10 +30,10 @@ oxy_use_wineserver() {
   wineserver -p </dev/null >/dev/null 2>&1 || return 0
   oxy_own_wineserver=1
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  trap oxy_release_display EXIT
+  trap oxy_release_wine EXIT
 }
 
-oxy_release_display() {
+oxy_release_wine() {
   if [[ -n "$oxy_own_wineserver" || -n "$oxy_display_pid" ]]; then
     wineserver -k 2>/dev/null || true
     oxy_own_wineserver=""

@@ -17,3 +17,8 @@ std::wstring FromFileSystemPath(const std::filesystem::path& path) {
     return FromUtf8(path.string());
 #endif
 }
+
+bool FileExists(const std::wstring& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(ToFileSystemPath(path), error);
+}

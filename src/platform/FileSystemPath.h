@@ -8,3 +8,5 @@
 // are UTF-8, so the conversion is done here.
 std::filesystem::path ToFileSystemPath(const std::wstring& path);
 std::wstring FromFileSystemPath(const std::filesystem::path& path);
+// True for an existing file that is no folder; false for an empty path.
+bool FileExists(const std::wstring& path);

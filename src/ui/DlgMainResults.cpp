@@ -5,6 +5,7 @@
 #include "calc/ResultTotals.h"
 #include "calc/RoundTo4.h"
 #include "platform/DataExchange.h"
+#include "platform/FileSystemPath.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
 #include "platform/Resources.h"
@@ -26,12 +27,6 @@ constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},         {IDS_OXY_COL_CO
 
 std::wstring Number(double value) {
     return FormatFixed(value, 4);
-}
-
-bool FileExists(const std::wstring& path) {
-    if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "calc/DataFilePath.h"
 #include "calc/NotSet.h"
+#include "platform/FileSystemPath.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
 #include "platform/Resources.h"
@@ -26,12 +27,6 @@ constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},
                                {IDS_OXY_COL_COMPONENT_NAME, 145},
                                {IDS_OXY_COL_MOLAR_MASS, 115},
                                {IDS_OXY_COL_DENSITY, 125}};
-
-bool FileExists(const std::wstring& path) {
-    if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::wstring NumberCell(double value) {
     return IsNotSet(value) ? L"---" : FormatFixed(value, ComponentsTable::precision);

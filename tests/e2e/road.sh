@@ -20,7 +20,7 @@ restore() {
   rm -f "$data"/*
   cp -p "$work/saved"/* "$data/" 2>/dev/null || true
   rm -rf "$work"
-  oxy_release_display
+  oxy_release_wine
 }
 trap restore EXIT
 
