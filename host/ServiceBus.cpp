@@ -18,8 +18,8 @@ int __cdecl TableRegisterCommand(const char* command, HostHandler handler) {
 int __cdecl TableUnregisterCommand(int id) {
     return ServiceBus::Instance().UnregisterCommand(id);
 }
-int32_t __cdecl TableCallService(const char* service, intptr_t argument1, intptr_t argument2) {
-    return Firewall(service, int32_t{0},
+intptr_t __cdecl TableCallService(const char* service, intptr_t argument1, intptr_t argument2) {
+    return Firewall(service, intptr_t{0},
                     [=] { return ServiceBus::Instance().Call(service, argument1, argument2); });
 }
 int __cdecl TableServiceExists(const char* service) {
@@ -85,7 +85,7 @@ int ServiceBus::UnregisterCommand(int commandId) {
     return 0;
 }
 
-int32_t ServiceBus::Call(const char* service, intptr_t argument1, intptr_t argument2) {
+intptr_t ServiceBus::Call(const char* service, intptr_t argument1, intptr_t argument2) {
     const auto it = services_.find(service ? service : "");
     return it == services_.end() ? 0 : it->second(argument1, argument2);
 }

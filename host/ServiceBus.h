@@ -12,7 +12,7 @@
 // forwards into the one bus of the process (the table's functions carry no context).
 class ServiceBus {
 public:
-    using Service = std::function<int32_t(intptr_t argument1, intptr_t argument2)>;
+    using Service = std::function<intptr_t(intptr_t argument1, intptr_t argument2)>;
 
     static ServiceBus& Instance();
 
@@ -28,7 +28,7 @@ public:
     int Unsubscribe(int subscriptionId);
     int RegisterCommand(const char* command, HostHandler handler);
     int UnregisterCommand(int commandId);
-    int32_t Call(const char* service, intptr_t argument1, intptr_t argument2);
+    intptr_t Call(const char* service, intptr_t argument1, intptr_t argument2);
     int Exists(const char* service) const;
 
 private:

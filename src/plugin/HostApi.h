@@ -18,7 +18,8 @@ struct HostApi {
     int(__cdecl* unsubscribe)(int subscriptionId);                            // result unused
     int(__cdecl* registerCommand)(const char* command, HostHandler handler);  // -> command id
     int(__cdecl* unregisterCommand)(int commandId);                           // result unused
-    int32_t(__cdecl* callService)(const char* service, intptr_t argument1, intptr_t argument2);
+    // Pointer-sized: "DB/GetConnectionUri" returns an address. The same 32 bits on the product's target.
+    intptr_t(__cdecl* callService)(const char* service, intptr_t argument1, intptr_t argument2);
     int(__cdecl* serviceExists)(const char* service);  // non-zero: offered
 };
 

@@ -20,12 +20,12 @@ bool HostLink::Offers(const char* service) const {
     return table_ && table_->serviceExists(service) != 0;
 }
 
-int32_t HostLink::Call(const char* service, intptr_t argument1, intptr_t argument2) const {
+intptr_t HostLink::Call(const char* service, intptr_t argument1, intptr_t argument2) const {
     return table_ ? table_->callService(service, argument1, argument2) : 0;
 }
 
-std::optional<int32_t> HostLink::CallIfOffered(const char* service, intptr_t argument1,
-                                               intptr_t argument2) const {
+std::optional<intptr_t> HostLink::CallIfOffered(const char* service, intptr_t argument1,
+                                                intptr_t argument2) const {
     if (!Offers(service)) return std::nullopt;
     return Call(service, argument1, argument2);
 }

@@ -20,9 +20,9 @@ public:
 
     bool Offers(const char* service) const;
     // Calls a service without asking first.
-    int32_t Call(const char* service, intptr_t argument1, intptr_t argument2) const;
+    intptr_t Call(const char* service, intptr_t argument1, intptr_t argument2) const;
     // Calls a service when the host offers it; nothing when it does not.
-    std::optional<int32_t> CallIfOffered(const char* service, intptr_t argument1, intptr_t argument2) const;
+    std::optional<intptr_t> CallIfOffered(const char* service, intptr_t argument1, intptr_t argument2) const;
 
 private:
     const HostApi* table_;

@@ -35,8 +35,8 @@ void AddMenuEntry(const PluginState& state) {
 
 void TakeConnectionString(const PluginState& state) {
     if (!state.host.Offers(HostNames::kGetConnectionUri)) return;
-    const int32_t text = state.host.Call(HostNames::kGetConnectionUri, 0, 0);
-    DataBaseConnection::Instance().Store(reinterpret_cast<const wchar_t*>(static_cast<intptr_t>(text)));
+    const intptr_t text = state.host.Call(HostNames::kGetConnectionUri, 0, 0);
+    DataBaseConnection::Instance().Store(reinterpret_cast<const wchar_t*>(text));
 }
 
 }  // namespace

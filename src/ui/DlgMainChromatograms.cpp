@@ -101,8 +101,8 @@ void DlgMain::AddChromatograms() {
     CopyChecksToAssays();
     std::vector<int32_t> ids(kMaxChosenIds, 0);
     AssayIdList request{ids.data(), kMaxChosenIds};
-    const int32_t count = host_.Call(HostNames::kOpenAssayIdDlgEx, reinterpret_cast<intptr_t>(&request),
-                                     reinterpret_cast<intptr_t>(Handle()));
+    const auto count = static_cast<int32_t>(host_.Call(
+        HostNames::kOpenAssayIdDlgEx, reinterpret_cast<intptr_t>(&request), reinterpret_cast<intptr_t>(Handle())));
     if (count <= 0 || count > kMaxChosenIds) return;
     // Loading only appends, so a failure part-way is undone by cutting the list back.
     const auto before = static_cast<std::ptrdiff_t>(assays.size());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "RecordingHost.h"
 #include "data/DataBaseConnection.h"
 #include "plugin/Lifecycle.h"
@@ -19,4 +21,27 @@ TEST(Lifecycle, ASecondModulesLoadedReplacesTheConnectionStringWithAPrivateCopy)
     ASSERT_NE(DataBaseConnection::Instance().ConnectionString(), nullptr);
     EXPECT_EQ(*DataBaseConnection::Instance().ConnectionString(), L"D:\\Хроматограммы\\second.db");
     UnloadPlugin();
+}
+
+// The host hands the connection string as an address through the service's return value: in a
+// 64-bit process it may lie above 4 GiB, and all of it must come through.
+TEST(Lifecycle, TakesAConnectionStringPlacedAbove4GiB) {
+    if (sizeof(void*) == 4) GTEST_SKIP() << "a 32-bit process has no address above 4 GiB";
+    const auto high = static_cast<uintptr_t>(uint64_t{1} << 36);  // 64 GiB
+    void* page = VirtualAlloc(reinterpret_cast<void*>(high), 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_NE(page, nullptr);
+    ASSERT_GT(uint64_t{reinterpret_cast<uintptr_t>(page)}, uint64_t{0xFFFFFFFF});
+    const wchar_t kPath[] = L"E:\\Хроматограммы\\high.db";
+    std::memcpy(page, kPath, sizeof kPath);
+
+    RecordingHost& host = RecordingHost::Instance();
+    host.Reset({"DB/GetConnectionUri"});
+    host.connectionText = static_cast<const wchar_t*>(page);
+    LoadPlugin(host.Table(), GetModuleHandleW(nullptr));
+    OnModulesLoaded(0);
+    host.connectionText = nullptr;
+    ASSERT_NE(DataBaseConnection::Instance().ConnectionString(), nullptr);
+    EXPECT_EQ(*DataBaseConnection::Instance().ConnectionString(), kPath);
+    UnloadPlugin();
+    VirtualFree(page, 0, MEM_RELEASE);
 }

@@ -27,12 +27,13 @@ struct RecordingHostCalls {
         H().calls.push_back(std::string("exists ") + service);
         return H().offered_.count(service) ? 1 : 0;
     }
-    static int32_t __cdecl Call(const char* service, intptr_t, intptr_t argument2) {
+    static intptr_t __cdecl Call(const char* service, intptr_t, intptr_t argument2) {
         const std::string name = service;
         H().calls.push_back("call " + name);
         if (name == HostNames::kGetLanguage) return H().language;
         if (name == HostNames::kGetConnectionUri) {
-            return static_cast<int32_t>(reinterpret_cast<intptr_t>(H().connectionString.c_str()));
+            const wchar_t* text = H().connectionText ? H().connectionText : H().connectionString.c_str();
+            return reinterpret_cast<intptr_t>(text);
         }
         if (name == HostNames::kCreateNewMenu) {
             const auto* entry = reinterpret_cast<const NewMenuInfo*>(argument2);

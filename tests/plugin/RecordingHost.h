@@ -21,6 +21,7 @@ public:
     std::vector<std::string> calls;
     int32_t language = 1049;
     std::wstring connectionString;
+    const wchar_t* connectionText = nullptr;  // when set, answered in place of connectionString
     std::vector<std::wstring> menuPaths;
     std::map<std::string, HostHandler> handlers;  // by event or command name
 

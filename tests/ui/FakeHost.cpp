@@ -10,7 +10,7 @@ struct FakeHostCalls {
         return FakeHost::Instance().offered.count(service) ? 1 : 0;
     }
 
-    static int32_t __cdecl Call(const char* service, intptr_t first, intptr_t second) {
+    static intptr_t __cdecl Call(const char* service, intptr_t first, intptr_t second) {
         FakeHost& host = FakeHost::Instance();
         const std::string name = service;
         host.calls.push_back(name);
