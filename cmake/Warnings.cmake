@@ -11,3 +11,11 @@ if(WIN32)
   # No mingw runtime DLLs beside our binaries: under Wine a missing one makes a program silently print nothing.
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
+
+# A 32-bit program that may use the 4 GiB of address space 64-bit Windows gives it (a plug-in runs in
+# its host's space). 64-bit programs have it anyway.
+function(oxy_large_address_aware target)
+  if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_options(${target} PRIVATE -Wl,--large-address-aware)
+  endif()
+endfunction()

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The built Windows binaries as a loader would see them, read without running them (so the 32-bit
+# product is checked even where no 32-bit program runs): the plug-in exports exactly its three
+# functions and imports only libraries every Windows has; the language library is resources only;
+# the 32-bit programs are large-address-aware.
+# Usage: check-binaries.sh OBJDUMP BIN_FOLDER
+set -euo pipefail
+objdump=$1 bin=$2
+status=0
+fail() { echo "check-binaries: $*" >&2; status=1; }
+
+headers() { "$objdump" -p "$bin/$1"; }
+exports() {  # the names of the export table, sorted
+  awk '/^\[Ordinal\/Name Pointer\] Table/{on=1; next} on && /^[ \t]*\[/{print $NF} on && /^$/{on=0}' | sort
+}
+imports() { awk '/DLL Name:/{print tolower($3)}' | sort -u; }
+
+plugin=$(headers oxycalc.dll)
+[[ "$(exports <<<"$plugin" | tr '\n' ' ')" == "GetPluginInfo Load Unload " ]] ||
+  fail "oxycalc.dll exports $(exports <<<"$plugin" | tr '\n' ' ')instead of GetPluginInfo Load Unload"
+system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version)\.dll$'
+while read -r dll; do
+  [[ "$dll" =~ $system_dlls ]] || fail "oxycalc.dll imports $dll, which Windows does not have"
+done < <(imports <<<"$plugin")
+
+language=$(headers oxycalcENU.dll)
+grep -qE 'AddressOfEntryPoint\s+0+$' <<<"$language" || fail "oxycalcENU.dll has an entry point"
+[[ -z "$(imports <<<"$language")" ]] || fail "oxycalcENU.dll imports code: $(imports <<<"$language" | tr '\n' ' ')"
+
+if grep -q 'pei-i386' <<<"$plugin"; then
+  for program in veltar-host.exe oxycalc-cli.exe; do
+    grep -qi 'large address aware' <<<"$(headers "$program")" || fail "$program is not large-address-aware"
+  done
+fi
+[[ $status == 0 ]] && echo "check-binaries: oxycalc.dll exports GetPluginInfo, Load, Unload; imports $(imports <<<"$plugin" | tr '\n' ' ')"
+exit $status
