@@ -1,35 +1,93 @@
 #!/usr/bin/env bash
 # Prepares this machine for building and testing oxycalc; safe and quick to run again.
-#   - installs the Debian packages that are missing (and only those);
-#   - fetches the Debian sources of SQLite and pugixml once into build/deps (for the Windows build);
-#   - makes a private Wine prefix in build/wine.
-# Everything it downloads or makes stays under build/, which git ignores.
+#   - installs the Debian packages that are missing (and only those), for the Windows builds whose
+#     programs run here (see tools/wine.sh);
+#   - fetches the Debian sources of SQLite and pugixml once into build/deps (for the Windows builds);
+#   - makes a private Wine prefix per Windows build: build/wine (32-bit), build/wine64 (64-bit).
+# Everything it downloads or makes stays under build/, which git ignores; the system's apt
+# configuration is never edited.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 deps="$build/deps"
-export WINEPREFIX="$build/wine"
+mkdir -p "$build"
 
-native_pkgs=(cmake g++ make pkg-config libsqlite3-dev libpugixml-dev libxml2-dev libxslt1-dev
+native_pkgs=(cmake g++ binutils make pkg-config libsqlite3-dev libpugixml-dev libxml2-dev libxslt1-dev
              googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev tcl dpkg-dev)
-win_pkgs=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-apps x11-utils imagemagick)
+# The 32-bit product is always built, wherever its programs can run or not.
+win_pkgs=(g++-mingw-w64-i686 xvfb xauth x11-apps x11-utils imagemagick fonts-wine)
+win32_pkgs=(wine wine32:i386)
+win64_pkgs=(wine64 g++-mingw-w64-x86-64)
 view_pkgs=(chromium fonts-dejavu-core poppler-utils)
 
-missing=()
-for p in "${native_pkgs[@]}" "${win_pkgs[@]}" "${view_pkgs[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
+missing_of() {
+  local p status
+  for p in "$@"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || echo "$p"
+  done
+}
 
-if ((${#missing[@]})); then
-  echo "bootstrap: installing ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
+# A damaged index of the mirror ("File has unexpected size … Mirror sync in progress?") makes
+# apt-get update fail; the lists apt already has still serve.
+apt_update() {
+  local log="$build/apt-update.log"
+  apt-get update -qq >"$log" 2>&1 && return 0
+  sleep 5
+  apt-get update -qq >"$log" 2>&1 && return 0
+  echo "bootstrap: the package index could not be fully updated, going on with the lists apt has ($log)" >&2
+}
+
+# Installs packages. When apt can't resolve them, tries once more with the security suite pinned
+# below the main suite: after a damaged i386 index, amd64 libraries upgraded from the security suite
+# may have no i386 twin of the same version, and wine32's Multi-Arch pairs are refused.
+apt_install() {
+  local log="$build/apt-install.log" prefs="$build/apt-preferences"
+  local install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
+  "${install[@]}" "$@" >"$log" 2>&1 && return 0
+  mkdir -p "$prefs"
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 90\n' >"$prefs/security-below-main.pref"
+  echo "bootstrap: retrying the install with the security suite pinned below the main suite" >&2
+  "${install[@]}" -o "Dir::Etc::PreferencesParts=$prefs" "$@" >"$log" 2>&1 && return 0
+  local p candidate unavailable=()
+  for p in "$@"; do
+    candidate=$(apt-cache policy "$p" 2>/dev/null | awk '/Candidate:/{print $2}')
+    [[ -n "$candidate" && "$candidate" != "(none)" ]] || unavailable+=("$p")
+  done
+  if ((${#unavailable[@]})); then
+    echo "bootstrap: no package source offers ${unavailable[*]}; add a Debian 12 mirror that has it" >&2
+  else
+    echo "bootstrap: apt could not install ${*}: $(grep -m1 '^E:' "$log" || tail -n 1 "$log")" >&2
   fi
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+  exit 1
+}
+
+install_missing() {
+  local missing
+  mapfile -t missing < <(missing_of "$@")
+  ((${#missing[@]})) || return 0
+  echo "bootstrap: installing ${missing[*]}"
+  if [[ " ${missing[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    oxy_apt_updated=""  # the i386 lists are new
+  fi
+  [[ -n "${oxy_apt_updated:-}" ]] || { apt_update; oxy_apt_updated=1; }
+  apt_install "${missing[@]}"
+}
+
+# The assembler decides which Windows builds can run here: the native packages come first.
+install_missing "${native_pkgs[@]}"
+source "$root/tools/wine.sh"
+read -r -a windows_builds <<<"$(oxy_windows_builds)"
+wanted=("${win_pkgs[@]}" "${view_pkgs[@]}")
+for b in "${windows_builds[@]}"; do
+  case "$b" in
+    win32) wanted+=("${win32_pkgs[@]}") ;;
+    win64) wanted+=("${win64_pkgs[@]}") ;;
+  esac
+done
+install_missing "${wanted[@]}"
 
 # Debian's source packages of the same SQLite and pugixml as the native -dev packages; a private
 # source list keeps the system's apt configuration untouched.
@@ -49,7 +107,8 @@ fetch_sources() {
   fi
   local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null -o APT::Sandbox::User=root
               -o "Dir::State::Lists=$apt/lists")
-  apt-get "${opts[@]}" update -qq
+  apt-get "${opts[@]}" update -qq >"$build/apt-sources.log" 2>&1 ||
+    echo "bootstrap: the source index could not be fully updated, going on with what it has" >&2
   (cd "$deps" && apt-get "${opts[@]}" source -qq --download-only sqlite3 pugixml)
 }
 
@@ -80,15 +139,22 @@ if [[ ! -f "$deps/sqlite/sqlite3.c" || ! -f "$deps/pugixml/src/pugixml.cpp" ]]; 
   [[ -f "$deps/pugixml/src/pugixml.cpp" ]] || unpack_pugixml
 fi
 
-if [[ ! -f "$WINEPREFIX/.oxycalc-ready" ]]; then
-  echo "bootstrap: preparing the Wine prefix"
-  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wineboot --init >/dev/null 2>&1
+# A prefix per Windows build. The marker names the prefix's settings; a prefix made with older
+# settings gets them again.
+prefix_settings=2
+make_prefix() {
+  oxy_wine_for "$1"
+  [[ "$(cat "$WINEPREFIX/.oxycalc-ready" 2>/dev/null)" == "$prefix_settings" ]] && return 0
+  echo "bootstrap: preparing the Wine prefix $WINEPREFIX"
+  oxy_wine wineboot --init >/dev/null 2>&1
   # Xvfb has no window manager: Wine draws the captions and frames itself, as Windows would.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-  wineserver -w
-  # The caption buttons' glyphs.
-  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  touch "$WINEPREFIX/.oxycalc-ready"
-fi
+  oxy_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  oxy_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  # A crash ends the program at once with its dump, instead of a dialog that waits for a click.
+  oxy_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  oxy_wineserver -w
+  # The caption buttons' glyphs (package fonts-wine).
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  echo "$prefix_settings" >"$WINEPREFIX/.oxycalc-ready"
+}
+for b in "${windows_builds[@]}"; do make_prefix "$b"; done

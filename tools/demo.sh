@@ -3,32 +3,41 @@
 # components file) and runs the substitute host with the plug-in on it. With a display the host
 # opens for you; without one it runs under Xvfb, opens the plug-in's window through its menu entry
 # and leaves a screenshot in out/.
+# The 32-bit host and plug-in run where the kernel runs 32-bit programs, the 64-bit build elsewhere
+# (OXY_WINDOWS=win64 forces it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 tools/bootstrap.sh >&2
-for preset in native win32; do
+source tools/wine.sh
+read -r build _ <<<"$(oxy_windows_builds)"
+for preset in native "$build"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 done
+if [[ "$build" == win32 ]]; then
+  echo "demo: the 32-bit host and plug-in (win32)"
+else
+  echo "demo: the 64-bit host and plug-in (win64): this machine runs no 32-bit program or OXY_WINDOWS asks for it"
+fi
 
-export WINEPREFIX="$root/build/wine" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+oxy_wine_for "$build"
 user_display="${DISPLAY:-}"
-source tools/display.sh
 oxy_use_display
+bin="$root/build/$build/bin"
 
 demo="$root/build/demo"
 out="$root/out"
 rm -rf "$demo" && mkdir -p "$demo" "$out"
-wine build/win32/bin/oxycalc-demo-data.exe "$(winepath -w "$demo")" >/dev/null
+oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 
 # What an installation puts into the plug-in's data folder below the public documents folder.
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
 cp "$demo/CompsTableOxycalc.csv" "$data/"
 
-host=(wine build/win32/bin/veltar-host.exe --db "$(winepath -w "$demo/host.db")"
-      --profile "$(winepath -w "$demo/host-profile.txt")")
+host=("${OXY_WINE[@]}" "$bin/veltar-host.exe" --db "$(oxy_winepath "$demo/host.db")"
+      --profile "$(oxy_winepath "$demo/host-profile.txt")")
 
 if [[ -n "$user_display" ]]; then
   echo "demo: starting the host; the plug-in is under Данные → Расчёты"
@@ -44,7 +53,7 @@ sed -e "s|SIGNAL_MAIN_DONE|build/demo/main.done|; s|SIGNAL_MAIN|build/demo/main.
 # The plug-in writes its report into the user's temporary folder of the prefix.
 temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
 rm -f "$temp"/vlt*
-"${host[@]}" --choose 101,102,103 --script "$(winepath -w "$road")" --quit-after 60 &
+"${host[@]}" --choose 101,102,103 --script "$(oxy_winepath "$road")" --quit-after 60 &
 host_pid=$!
 
 snap() {  # waits for the host's signal, saves the screen, lets the host go on

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds both presets, runs the native tests directly and the
+# Every test: installs what is missing, builds the presets, runs the native tests directly and the
 # Windows tests under Wine, then the fuzz targets for FUZZ_SECONDS each (60 in CI, else 10).
+# The 32-bit product (win32) is always built. Its tests run where the kernel runs 32-bit programs; the
+# 64-bit build (win64) is built and tested everywhere else, and beside win32 where both run.
+# OXY_WINDOWS=win64 (or win32) runs the Windows tests of that build only.
 # Exit code non-zero when anything fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,21 +11,34 @@ cd "$root"
 jobs=$(nproc)
 
 tools/bootstrap.sh
-export WINEPREFIX="$root/build/wine"
-source tools/display.sh
-oxy_use_display
+source tools/wine.sh
+read -r -a windows_runs <<<"$(oxy_windows_builds)"
+presets=(native win32)
+[[ " ${windows_runs[*]} " == *" win64 "* ]] && presets+=(win64)
+if oxy_runs_32bit; then runs32=yes; else runs32=no; fi
+echo "== Windows tests run on: ${windows_runs[*]} (this kernel runs 32-bit programs: $runs32)"
 
 status=0
-for preset in native win32; do
+for preset in "${presets[@]}"; do
   echo "== $preset: build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$jobs"
 done
-oxy_use_wineserver
-for preset in native win32; do
-  echo "== $preset: test"
-  ctest --preset "$preset" -j"$jobs" || status=1
+
+echo "== native: test"
+ctest --preset native -j"$jobs" || status=1
+oxy_use_display
+for build in "${windows_runs[@]}"; do
+  echo "== $build: test under Wine"
+  oxy_wine_for "$build"
+  oxy_use_wineserver
+  ctest --preset "$build" -j"$jobs" || status=1
 done
+if [[ " ${windows_runs[*]} " != *" win32 "* ]]; then
+  echo "== win32: the product's binaries checked without running them"
+  ctest --preset win32 -L binary || status=1
+fi
+
 if [[ -n "${CI:-}" ]]; then default_fuzz_seconds=60; else default_fuzz_seconds=10; fi
 echo "== fuzz"
 tools/fuzz.sh "${FUZZ_SECONDS:-$default_fuzz_seconds}" || status=1

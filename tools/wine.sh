@@ -1,10 +1,56 @@
-# Sourced by the scripts that run Windows programs: gives them one X display and one wineserver for
-# the whole run.
-# All Wine processes of a prefix share one wineserver, whose desktop lives on the display of the
-# first program; a display per program would leave the later ones without a desktop.
-# Without a display of the user's, a private Xvfb is started and stopped when the script ends.
+# Sourced by the scripts that run Windows programs: which Windows build runs on this machine, the Wine
+# of each build, and one X display and one wineserver for the whole run.
+#
+# The product is 32-bit (win32). Some kernels run no 32-bit x86 program at all; there the same code is
+# built for x86-64 (win64) and run under 64-bit Wine, in a prefix of its own. OXY_WINDOWS=win64 forces
+# the 64-bit path on any machine.
+
+oxy_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 oxy_display_pid=""
-oxy_own_wineserver=""
+oxy_own_wineservers=()
+
+# True when the kernel runs 32-bit x86 programs: a tiny i386 program that needs no C library is
+# assembled, linked and started (an "Exec format error" answers no).
+oxy_runs_32bit() {
+  local probe="$oxy_root/build/probe-i386"
+  if [[ ! -x "$probe" ]]; then
+    mkdir -p "$oxy_root/build"
+    printf '.globl _start\n_start:\n movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' >"$probe.s"
+    as --32 "$probe.s" -o "$probe.o" && ld -m elf_i386 "$probe.o" -o "$probe" || return 1
+    rm -f "$probe.s" "$probe.o"
+  fi
+  "$probe" 2>/dev/null
+}
+
+# The Windows builds whose programs run here, the product's first.
+oxy_windows_builds() {
+  case "${OXY_WINDOWS:-}" in
+    win32 | win64) echo "$OXY_WINDOWS" ;;
+    "") if oxy_runs_32bit; then echo "win32 win64"; else echo "win64"; fi ;;
+    *) echo "OXY_WINDOWS must be win32 or win64, not '$OXY_WINDOWS'" >&2; return 1 ;;
+  esac
+}
+
+# Chooses the Wine of a build: its prefix and its loader. Debian's wine, wineboot and winepath
+# scripts pick the 32-bit loader whenever wine32 is installed, even where it can't run, so the
+# 64-bit loader is called directly.
+oxy_wine_for() {
+  OXY_WINDOWS_BUILD=$1
+  export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  case "$1" in
+    win32) export WINEPREFIX="$oxy_root/build/wine"; OXY_WINE=(wine); OXY_WINESERVER=wineserver ;;
+    win64) export WINEPREFIX="$oxy_root/build/wine64"; OXY_WINE=(/usr/lib/wine/wine64)
+           OXY_WINESERVER=/usr/lib/wine/wineserver64 ;;
+    *) echo "no Windows build '$1'" >&2; return 1 ;;
+  esac
+  [[ -x "$OXY_WINESERVER" ]] || command -v "$OXY_WINESERVER" >/dev/null 2>&1 || OXY_WINESERVER=wineserver
+  export WINESERVER=$(command -v "$OXY_WINESERVER" || echo "$OXY_WINESERVER")
+  export OXY_WINDOWS_BUILD
+}
+
+oxy_wine() { "${OXY_WINE[@]}" "$@"; }
+oxy_winepath() { "${OXY_WINE[@]}" winepath -w "$1"; }
+oxy_wineserver() { "$WINESERVER" "$@"; }
 
 oxy_use_display() {
   [[ -n "${DISPLAY:-}" ]] && return 0
@@ -25,19 +71,23 @@ oxy_use_display() {
 # Starts the prefix's wineserver and Wine's own background programs now, away from our pipes: the
 # first Wine program would otherwise start them with its standard output, and whoever reads that
 # output (ctest) would wait for them to end. Stopped when the script ends, unless one was running.
+# All Wine programs of a prefix share its wineserver, whose desktop lives on the display of the first
+# program: they must share one display too.
 oxy_use_wineserver() {
-  export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-  wineserver -p </dev/null >/dev/null 2>&1 || return 0
-  oxy_own_wineserver=1
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  oxy_wineserver -p </dev/null >/dev/null 2>&1 || return 0
+  oxy_own_wineservers+=("$WINEPREFIX=$WINESERVER")
+  oxy_wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   trap oxy_release_wine EXIT
 }
 
+# Stops the wineservers started here, and the one on our own display: it would outlive its display.
 oxy_release_wine() {
-  if [[ -n "$oxy_own_wineserver" || -n "$oxy_display_pid" ]]; then
-    wineserver -k 2>/dev/null || true
-    oxy_own_wineserver=""
-  fi
+  local entry
+  [[ -n "$oxy_display_pid" && -n "${WINESERVER:-}" ]] && oxy_own_wineservers+=("$WINEPREFIX=$WINESERVER")
+  for entry in "${oxy_own_wineservers[@]}"; do
+    WINEPREFIX=${entry%%=*} "${entry#*=}" -k 2>/dev/null || true
+  done
+  oxy_own_wineservers=()
   if [[ -n "$oxy_display_pid" ]]; then
     kill "$oxy_display_pid" 2>/dev/null || true
     wait "$oxy_display_pid" 2>/dev/null || true

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The analyst's road through the real host and oxycalc.dll under Wine, checked against oxycalc-cli on
 # the same data; then a restart of the host that must bring back the list, its ticks and the window.
-# Usage: road.sh BIN_FOLDER   (the win32 build's bin: veltar-host.exe, oxycalc.dll, oxycalc-cli.exe, …)
+# Usage: road.sh BIN_FOLDER   (a Windows build's bin: veltar-host.exe, oxycalc.dll, oxycalc-cli.exe, …)
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export LC_ALL=C.UTF-8  # Wine decodes command lines with the Unix locale
-export WINEPREFIX="${WINEPREFIX:-$root/build/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-source "$root/tools/display.sh"
+source "$root/tools/wine.sh"
+oxy_wine_for "${OXY_WINDOWS_BUILD:-win32}"
 oxy_use_display
 
 work=$(mktemp -d)
@@ -25,9 +25,9 @@ restore() {
 trap restore EXIT
 
 fail() { echo "road: $*" >&2; exit 1; }
-win() { winepath -w "$1"; }
+win() { oxy_winepath "$1"; }
 
-wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
+oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
 cp "$work/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
 standard="1,2-Диметоксиэтан"
 density="745.68"
@@ -49,12 +49,12 @@ sleep 1500
 quit
 SCRIPT
 rm -f "$temp"/vlt*
-wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/profile.txt")" \
+oxy_wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/profile.txt")" \
   --choose 101,102,103 --script "$(win "$work/road.txt")" --quit-after 60 || fail "the host's road failed"
 report=$(ls -t "$temp"/vlt*.html 2>/dev/null | head -n 1) || true
 [[ -n "$report" ]] || fail "the plug-in made no report"
 
-wine "$bin/oxycalc-cli.exe" report --db "$(win "$work/host.db")" --assay 101 --assay 102 --assay 103 \
+oxy_wine "$bin/oxycalc-cli.exe" report --db "$(win "$work/host.db")" --assay 101 --assay 102 --assay 103 \
   --tick-all --density "$density" --standard "$standard" --components "$(win "$data/CompsTableOxycalc.csv")" \
   --html "$(win "$work/cli.html")" --xsl "$(win "$data/Report.xsl")" >"$work/cli.txt" || fail "oxycalc-cli failed"
 
@@ -87,7 +87,7 @@ expect-rect 40 50 1000 600
 quit
 SCRIPT
 for run in first second; do
-  wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/restart-profile.txt")" \
+  oxy_wine "$bin/veltar-host.exe" --db "$(win "$work/host.db")" --profile "$(win "$work/restart-profile.txt")" \
     --choose 101,102,103 --script "$(win "$work/$run.txt")" --quit-after 60 || fail "the $run host run failed"
 done
 echo "road: report numbers agree with oxycalc-cli; list, ticks and window restored after a restart"

@@ -23,16 +23,10 @@ std::wstring TestFolder() {
     return self.substr(0, self.find_last_of(L'\\'));
 }
 
-// The names in a PE file's export directory, read from the file itself.
-std::vector<std::string> ExportedNames(const std::wstring& path) {
-    std::string image;
-    const StdioFile file = OpenStdioFile(path, "rb");
-    char buffer[65536];
-    size_t count = 0;
-    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        image.append(buffer, count);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+// The names in a PE file's export directory, read from the file itself. The optional header's Magic
+// tells a 32-bit image from a 64-bit one.
+template <typename NtHeaders>
+std::vector<std::string> ExportedNamesOf(const std::string& image, const NtHeaders* nt) {
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     const auto* sections = IMAGE_FIRST_SECTION(nt);
     auto offsetOf = [&](DWORD rva) -> size_t {
@@ -52,6 +46,20 @@ std::vector<std::string> ExportedNames(const std::wstring& path) {
     for (DWORD i = 0; i < exports->NumberOfNames; ++i)
         names.emplace_back(image.data() + offsetOf(nameRvas[i]));
     return names;
+}
+
+std::vector<std::string> ExportedNames(const std::wstring& path) {
+    std::string image;
+    const StdioFile file = OpenStdioFile(path, "rb");
+    char buffer[65536];
+    size_t count = 0;
+    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        image.append(buffer, count);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    const char* nt = image.data() + dos->e_lfanew;
+    if (reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt)->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+        return ExportedNamesOf(image, reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt));
+    return ExportedNamesOf(image, reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt));
 }
 
 using GetPluginInfoFunction = const PluginInfo*(__cdecl*)();
@@ -126,24 +134,27 @@ TEST(PluginExports, AreExactlyGetPluginInfoLoadAndUnload) {
               (std::vector<std::string>{"GetPluginInfo", "Load", "Unload"}));
 }
 
-TEST(PluginExports, HandTheHostTheFortyEightByteRecord) {
+// The host reads the record by offsets: a pointer-sized slot a field, the 16-byte id last. That is
+// 48 bytes in the 32-bit product, 80 in the 64-bit build.
+TEST(PluginExports, HandTheHostTheRecordAtTheHostsOffsets) {
+    constexpr size_t slot = sizeof(void*);
     LibraryModule module(TestFolder() + L"\\oxycalc.dll");
     const auto* info = ExportedFunction<GetPluginInfoFunction>(module.Get(), "GetPluginInfo")();
     const auto* bytes = reinterpret_cast<const unsigned char*>(info);
     uint32_t size = 0, version = 0;
     std::memcpy(&size, bytes, 4);
-    std::memcpy(&version, bytes + 8, 4);
-    EXPECT_EQ(size, 48u);
+    std::memcpy(&version, bytes + 2 * slot, 4);
+    EXPECT_EQ(size, slot == 4 ? 48u : 80u);
     EXPECT_EQ(version, 0x01010100u);
     const wchar_t* shortName = nullptr;
     const wchar_t* description = nullptr;
-    std::memcpy(&shortName, bytes + 4, 4);
-    std::memcpy(&description, bytes + 12, 4);
+    std::memcpy(&shortName, bytes + slot, slot);
+    std::memcpy(&description, bytes + 3 * slot, slot);
     EXPECT_STREQ(shortName, L"oxycalc");
     EXPECT_STREQ(description,
                  L"Расчет 207: Определение органических кислородсодержащих соединений по ГОСТ EN 13132-2012");
     GUID id{};
-    std::memcpy(&id, bytes + 32, sizeof id);
+    std::memcpy(&id, bytes + 8 * slot, sizeof id);
     EXPECT_NE(id.Data1, 0u);
 }
 
