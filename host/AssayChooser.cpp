@@ -9,8 +9,8 @@
 #include "data/DbHandle.h"
 #include "data/SqlException.h"
 #include "data/Statement.h"
-#include "platform/Dialog.h"
 #include "platform/WideText.h"
+#include "win/Dialog.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cwchar>
 
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 namespace {
 constexpr wchar_t kFrameClass[] = L"VeltarHostFrame";

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/LibraryModule.h"
 #include "plugin/HostApi.h"
 #include "plugin/PluginInfo.h"
+#include "win/LibraryModule.h"
 
 // The plug-ins of a folder: every DLL that exports GetPluginInfo, Load and Unload is loaded and
 // started with the host's table; DLLs without them (resource libraries) are left alone.

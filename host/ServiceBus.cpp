@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include "PluginLoader.h"
 #include "Profile.h"
 #include "ServiceBus.h"
-#include "platform/LibraryModule.h"
 #include "platform/ProgramArguments.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "win/LibraryModule.h"
 
 namespace {
 

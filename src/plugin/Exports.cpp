@@ -1,9 +1,9 @@
 // The plug-in's only exports: GetPluginInfo, Load and Unload (cdecl, plain names).
 #include <windows.h>
 
-#include "platform/Firewall.h"
 #include "plugin/Lifecycle.h"
 #include "plugin/PluginInfo.h"
+#include "win/Firewall.h"
 
 namespace {
 HINSTANCE gSelf = nullptr;

@@ -1,12 +1,12 @@
 #include "plugin/Lifecycle.h"
 
 #include "data/DataBaseConnection.h"
-#include "platform/Firewall.h"
-#include "platform/Resources.h"
 #include "plugin/LanguageModule.h"
 #include "plugin/PluginState.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
+#include "win/Firewall.h"
+#include "win/Resources.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "res/ProductVersion.h"
+
 // What GetPluginInfo hands the host: a static 48-byte record (32-bit pointers).
 struct PluginInfo {
     uint32_t size;
@@ -27,11 +29,6 @@ static_assert(offsetof(PluginInfo, version) == 8 && offsetof(PluginInfo, webSite
                   offsetof(PluginInfo, id) == 32,
               "field offsets are the host's");
 #endif
-
-constexpr uint32_t kPluginVersion = 0x01010100;  // 1.1.1.0
-constexpr const wchar_t* kPluginVersionText = L"1.1.1.0";
-constexpr const wchar_t* kVendorName = L"ООО «Оксилаб»";
-constexpr const wchar_t* kVendorCopyright = L"© ООО «Оксилаб», 2026";
 
 // The record itself, in the plug-in's read-only data.
 const PluginInfo& ThePluginInfo();

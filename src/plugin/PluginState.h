@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/LibraryModule.h"
 #include "plugin/HostLink.h"
+#include "win/LibraryModule.h"
 
 class DlgMain;
 

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "platform/ComPtr.h"
+#include "win/ComPtr.h"
 
 // MSXML 6 as the report uses it. mingw's msxml2.h stops at IXMLDOMDocument2, so the document
 // interface of MSXML 6 and the class id of its DOM document are declared here.

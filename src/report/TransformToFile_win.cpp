@@ -1,11 +1,11 @@
 #include <string>
 
-#include "platform/ComApartment.h"
 #include "platform/WideText.h"
 #include "report/Msxml6_win.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLError.h"
 #include "report/XMLWrapper.h"
+#include "win/ComApartment.h"
 
 namespace {
 

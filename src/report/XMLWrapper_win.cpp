@@ -1,10 +1,10 @@
 #include <utility>
 
-#include "platform/ComApartment.h"
 #include "report/Msxml6_win.h"
 #include "report/XMLError.h"
 #include "report/XMLTextWriter.h"
 #include "report/XMLWrapper.h"
+#include "win/ComApartment.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-#include "platform/Dialog.h"
-#include "platform/ListView.h"
-#include "platform/WindowSubclass.h"
 #include "ui/GridRowData.h"
+#include "win/Dialog.h"
+#include "win/ListView.h"
+#include "win/WindowSubclass.h"
 
 class CGridCtrlEditCell;
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/DataExchange.h"
+#include "win/DataExchange.h"
 
 CGridCtrlEditCell::CGridCtrlEditCell(int32_t item, int32_t subItem, std::wstring text)
     : item_(item), subItem_(subItem), initialText_(std::move(text)) {}

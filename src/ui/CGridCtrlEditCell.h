@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/WindowSubclass.h"
+#include "win/WindowSubclass.h"
 
 // The in-place editor of one grid cell: an edit control over the cell that reports its text to the
 // grid when it loses the focus, then destroys itself (the object deletes itself with its window).

@@ -1,7 +1,7 @@
 #include "ui/DlgAbout.h"
 
-#include "platform/Resources.h"
 #include "res/ResourceIds.h"
+#include "win/Resources.h"
 
 namespace {
 constexpr int kPictureSize = 80;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/Dialog.h"
-#include "platform/IconHandle.h"
+#include "win/Dialog.h"
+#include "win/IconHandle.h"
 
 // The small "about" box: the plug-in's icon, number, version and full title.
 class DlgAbout : public Dialog {

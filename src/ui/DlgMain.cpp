@@ -5,17 +5,17 @@
 #include <string>
 #include <utility>
 
-#include "platform/DataExchange.h"
-#include "platform/IconHandle.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Resources.h"
 #include "platform/ShellOpen.h"
 #include "platform/WideText.h"
-#include "plugin/PluginInfo.h"
+#include "res/ProductVersion.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgAbout.h"
 #include "ui/Dlg_Components.h"
 #include "ui/GridNotifications.h"
+#include "win/DataExchange.h"
+#include "win/IconHandle.h"
+#include "win/MessageBoxes.h"
+#include "win/Resources.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include "calc/CalculationData.h"
 #include "calc/OxygenateCalculator.h"
 #include "data/Assay.h"
-#include "platform/Dialog.h"
-#include "platform/DynamicLayout.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Tooltip.h"
 #include "plugin/ProfileSettings.h"
 #include "report/ReportBuilder.h"
 #include "ui/CGridCtrl.h"
+#include "win/Dialog.h"
+#include "win/DynamicLayout.h"
+#include "win/MessageBoxes.h"
+#include "win/Tooltip.h"
 
 class Dlg_Components;
 

@@ -9,11 +9,11 @@
 
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
-#include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
-#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
+#include "win/MessageBoxes.h"
+#include "win/Resources.h"
 
 namespace {
 
@@ -101,8 +101,9 @@ void DlgMain::AddChromatograms() {
     CopyChecksToAssays();
     std::vector<int32_t> ids(kMaxChosenIds, 0);
     AssayIdList request{ids.data(), kMaxChosenIds};
-    const auto count = static_cast<int32_t>(host_.Call(
-        HostNames::kOpenAssayIdDlgEx, reinterpret_cast<intptr_t>(&request), reinterpret_cast<intptr_t>(Handle())));
+    const auto count =
+        static_cast<int32_t>(host_.Call(HostNames::kOpenAssayIdDlgEx, reinterpret_cast<intptr_t>(&request),
+                                        reinterpret_cast<intptr_t>(Handle())));
     if (count <= 0 || count > kMaxChosenIds) return;
     // Loading only appends, so a failure part-way is undone by cutting the list back.
     const auto before = static_cast<std::ptrdiff_t>(assays.size());

@@ -4,14 +4,14 @@
 #include "calc/DataFilePath.h"
 #include "calc/ResultTotals.h"
 #include "calc/RoundTo4.h"
-#include "platform/DataExchange.h"
 #include "platform/FileSystemPath.h"
-#include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
-#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
+#include "win/DataExchange.h"
+#include "win/MessageBoxes.h"
+#include "win/Resources.h"
 
 namespace {
 

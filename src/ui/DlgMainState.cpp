@@ -6,10 +6,10 @@
 
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
-#include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 #include "ui/DlgMain.h"
+#include "win/MessageBoxes.h"
 
 namespace {
 

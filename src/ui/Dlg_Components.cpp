@@ -9,11 +9,11 @@
 #include "calc/DataFilePath.h"
 #include "calc/NotSet.h"
 #include "platform/FileSystemPath.h"
-#include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
-#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "ui/GridNotifications.h"
+#include "win/MessageBoxes.h"
+#include "win/Resources.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "calc/ComponentsTable.h"
-#include "platform/Dialog.h"
 #include "ui/CGridCtrl.h"
+#include "win/Dialog.h"
 
 // The modal editor of the components table. The main dialog keeps one for its whole life; the table
 // also serves the recalculation, which loads it from the file.

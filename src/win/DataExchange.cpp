@@ -1,10 +1,10 @@
-#include "platform/DataExchange.h"
+#include "win/DataExchange.h"
 
 #include <optional>
 #include <vector>
 
-#include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
+#include "win/MessageBoxes.h"
 
 namespace DataExchange {
 

@@ -1,6 +1,6 @@
-#include "platform/Dialog.h"
+#include "win/Dialog.h"
 
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 Dialog::~Dialog() {
     if (hwnd_ != nullptr && !modal_) {

@@ -1,4 +1,4 @@
-#include "platform/DynamicLayout.h"
+#include "win/DynamicLayout.h"
 
 void DynamicLayout::Start(HWND dialog) {
     dialog_ = dialog;

@@ -1,4 +1,4 @@
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 #include "platform/WideText.h"
 

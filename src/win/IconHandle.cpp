@@ -1,4 +1,4 @@
-#include "platform/IconHandle.h"
+#include "win/IconHandle.h"
 
 IconHandle LoadIconOfSize(HINSTANCE module, int id, int size) {
     return IconHandle(

@@ -1,4 +1,4 @@
-#include "platform/LibraryModule.h"
+#include "win/LibraryModule.h"
 
 std::wstring ModuleFileName(HMODULE module) {
     std::wstring path(MAX_PATH, L'\0');

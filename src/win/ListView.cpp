@@ -1,4 +1,4 @@
-#include "platform/ListView.h"
+#include "win/ListView.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/MessageBoxes.h"
+#include "win/MessageBoxes.h"
 
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
     return MessageBoxW(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), flags);

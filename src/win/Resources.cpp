@@ -1,4 +1,4 @@
-#include "platform/Resources.h"
+#include "win/Resources.h"
 
 namespace {
 HINSTANCE gResourceModule = nullptr;

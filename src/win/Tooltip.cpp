@@ -1,4 +1,4 @@
-#include "platform/Tooltip.h"
+#include "win/Tooltip.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
-#include "platform/WindowSubclass.h"
+#include "win/WindowSubclass.h"
 
 #include <commctrl.h>
 
-#include "platform/Firewall.h"
+#include "win/Firewall.h"
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x0C0A;

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "RecordingHost.h"
-#include "platform/LibraryModule.h"
 #include "platform/StdioFile.h"
 #include "plugin/PluginInfo.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/MessageBoxAnswerer.h"
+#include "win/LibraryModule.h"
 
 namespace {
 
@@ -57,7 +57,8 @@ std::vector<std::string> ExportedNames(const std::wstring& path) {
         image.append(buffer, count);
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
     const char* nt = image.data() + dos->e_lfanew;
-    if (reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt)->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+    if (reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt)->OptionalHeader.Magic ==
+        IMAGE_NT_OPTIONAL_HDR64_MAGIC)
         return ExportedNamesOf(image, reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt));
     return ExportedNamesOf(image, reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt));
 }

@@ -2,7 +2,7 @@
 
 #include "DemoData.h"
 #include "data/DataBaseConnection.h"
-#include "platform/Resources.h"
+#include "win/Resources.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "FakeHost.h"
 #include "WindowDriver.h"
-#include "platform/ListView.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/TempFolder.h"
 #include "ui/DlgMain.h"
+#include "win/ListView.h"
 
 // Demo chromatograms in a fresh host database, the demo components file in the public documents
 // folder (what was there before comes back afterwards), a fake host and a host frame owning the

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "platform/Resources.h"
+#include "win/Resources.h"
 
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls{sizeof(controls),

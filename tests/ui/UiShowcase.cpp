@@ -10,13 +10,13 @@
 #include "FakeHost.h"
 #include "WindowDriver.h"
 #include "data/DataBaseConnection.h"
-#include "platform/LibraryModule.h"
-#include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "support/TempFolder.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
+#include "win/LibraryModule.h"
+#include "win/Resources.h"
 
 namespace {
 
