@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ enum class SaveStatus {
     Saved,
     NoPath,           // no file to save to (the public documents folder is unknown)
     Unrepresentable,  // a name holds a character the file's code page lacks
+    Unstorable,       // a name holds ";", CR or LF, which the file cannot keep inside a field
     OpenFailed,       // the file is missing, read-only or held by another program
     NotLoaded,        // the file has rows the last load could not read; saving would overwrite them
     WriteFailed,      // writing stopped part-way
@@ -20,13 +22,14 @@ enum class SaveStatus {
 
 struct SaveResult {
     SaveStatus status = SaveStatus::Saved;
-    size_t component = 0;  // position of the refused component, for Unrepresentable
+    size_t component = 0;  // position of the refused component, for Unrepresentable and Unstorable
     std::wstring message;  // for an error box; empty for Saved and NoPath
 };
 
 // The components the calculation looks for, with what it takes to read and rewrite their file:
 // Windows-1251, a header line kept byte for byte, then one line "id;peakName;name;molarMass;density"
-// per component.
+// per component. Numbers are written with a decimal point; a decimal comma, as a spreadsheet with a
+// Russian locale saves them, is read too.
 class ComponentsTable {
 public:
     // Decimals with which molar masses and densities are written and shown.
@@ -36,14 +39,18 @@ public:
     std::vector<Component> components;  // file order; added rows at the end
     int32_t nextId = 0;                 // id of the next added row
     int32_t headerLength = 0;           // bytes of the header line with its CR LF; -1: the file had none
+    // The header line's fields when it cannot be kept byte for byte (the file was UTF-8, or its first
+    // line did not end in CR LF): the next save writes the whole file anew in Windows-1251.
+    std::optional<std::vector<std::wstring>> headerToRewrite;
 
     // Replaces the components with the rows of the file, creating the file empty when it is missing.
-    // A file that does not open gives an empty table. nextId becomes the last row's id + 1 when rows
-    // were read and stays as it was otherwise.
-    void Load();
+    // A file that does not open gives an empty table and false. nextId becomes the last row's id + 1
+    // when rows were read and stays as it was otherwise.
+    bool Load();
 
     // Rewrites the file behind its header line and cuts it after the last component. When the file had
-    // no header line, one of the dialog's column captions is written first.
+    // no header line, one of the dialog's column captions is written first. Nothing is written when a
+    // name cannot be stored.
     SaveResult Save() const;
 
     // Appends a row waiting for the user's values; it takes nextId.

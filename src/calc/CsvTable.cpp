@@ -6,6 +6,7 @@
 
 #include "platform/Codepage1251.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/WideText.h"
 
 namespace {
 
@@ -13,6 +14,37 @@ constexpr wchar_t kSeparator = L';';
 constexpr wchar_t kCarriageReturn = L'\r';
 constexpr wchar_t kLineFeed = L'\n';
 constexpr char kLineEnd[] = "\r\n";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool HasBytesAbove7F(std::string_view bytes) {
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) > 0x7F) return true;
+    }
+    return false;
+}
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// UTF-8 when the bytes say so by their mark, or when they are valid UTF-8 and not plain ASCII
+// (Windows-1251 Cyrillic text is practically never valid UTF-8); Windows-1251 otherwise.
+bool IsUtf8File(std::string_view bytes) {
+    return StartsWith(bytes, kUtf8Mark) || (HasBytesAbove7F(bytes) && IsValidUtf8(bytes));
+}
+
+std::wstring DecodeFile(std::string_view bytes, bool utf8) {
+    if (!utf8) return FromCodepage1251(bytes);
+    return FromUtf8(StartsWith(bytes, kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes);
+}
+
+// The bytes of the first line with its CR LF when it is a Windows-1251 line that ends so: one that a
+// writer may keep as it stands.
+int32_t KeepableFirstLine(std::string_view bytes, bool utf8) {
+    const size_t lineEnd = bytes.find('\n');
+    if (utf8 || lineEnd == std::string_view::npos || lineEnd == 0 || bytes[lineEnd - 1] != '\r') return -1;
+    return static_cast<int32_t>(lineEnd + 1);
+}
 
 // Collects fields and rows while the text is scanned.
 class RowBuilder {
@@ -30,9 +62,15 @@ public:
         EndField();
         rows_.emplace_back();
     }
-    // The row still open at the end is either the empty one begun after the last CR LF or a last line
-    // without CR LF; neither is a row of the file.
-    void Finish() { rows_.pop_back(); }
+    // The row still open at the end is the empty one begun after the last line end, or a last line
+    // without a line end, which is a row like any other.
+    void Finish() {
+        if (rows_.back().empty() && field_.empty()) {
+            rows_.pop_back();
+        } else {
+            EndField();
+        }
+    }
 
 private:
     std::vector<CsvTable::Row>& rows_;
@@ -57,7 +95,9 @@ bool CsvTable::Read(const std::wstring& path) {
     ExclusiveFile file(path, ExclusiveFile::Disposition::OpenOrCreate);
     std::string bytes;
     if (!file.ReadAll(bytes)) return false;
-    Parse(FromCodepage1251(bytes));
+    const bool utf8 = IsUtf8File(bytes);
+    Parse(DecodeFile(bytes, utf8));
+    firstLineBytes = KeepableFirstLine(bytes, utf8);
     return true;
 }
 
@@ -68,6 +108,10 @@ void CsvTable::Parse(std::wstring_view text) {
         const wchar_t c = text[i++];
         if (c == kCarriageReturn && i < text.size() && text[i] == kLineFeed) {
             ++i;
+            builder.EndRow();
+            continue;
+        }
+        if (c == kLineFeed) {
             builder.EndRow();
             continue;
         }

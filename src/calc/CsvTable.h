@@ -22,16 +22,22 @@ struct CsvWriteResult {
 };
 
 // A table of text fields stored as Windows-1251 lines ending in CR LF, fields separated by ";".
-// There is no quoting: a field cannot hold ";" or CR LF, while a CR without LF is field text.
+// There is no quoting: a field cannot hold ";", CR LF or LF, while a CR without LF is field text.
+// The reader also takes what spreadsheets and editors save: UTF-8 (with or without a byte-order
+// mark), lines ending in LF alone, and a last line without a line end.
 class CsvTable {
 public:
     using Row = std::vector<std::wstring>;
 
     std::vector<Row> rows;  // rows may have different numbers of fields
+    // Bytes of the first line with its line end as the last Read found it, when that line is
+    // Windows-1251 ending in CR LF — what a writer may keep byte for byte; -1 otherwise.
+    int32_t firstLineBytes = -1;
 
     // Reads the file, opening it exclusively for reading and writing and creating it empty when it is
     // missing; never truncates it. False, with the rows left as they were, when the path is empty or
-    // the file does not open. A last line without CR LF is not read.
+    // the file does not open. Bytes that are valid UTF-8 and not plain ASCII, or that start with
+    // UTF-8's byte-order mark, are read as UTF-8; anything else as Windows-1251.
     bool Read(const std::wstring& path);
 
     // Replaces the rows by those of the text of a whole file.

@@ -40,6 +40,39 @@ void AppendWide(std::wstring& out, char32_t c) {
     out.push_back(static_cast<wchar_t>(c));
 }
 
+// Calls sink(code point) for every code point of UTF-8 bytes, and sink(U+FFFD) for each byte that
+// starts no valid sequence; true when there was none.
+template <typename Sink>
+bool DecodeUtf8(std::string_view bytes, Sink sink) {
+    bool allValid = true;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        const int extra = lead < 0x80           ? 0
+                          : (lead >> 5) == 0x6  ? 1
+                          : (lead >> 4) == 0xE  ? 2
+                          : (lead >> 3) == 0x1E ? 3
+                                                : -1;
+        bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
+        char32_t c = valid && extra > 0 ? lead & (0x3F >> extra) : lead;
+        for (int k = 1; valid && k <= extra; ++k) {
+            const unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || c < minimum[extra] || c > 0x10FFFF || IsSurrogate(c)) {
+            sink(kReplacement);
+            allValid = false;
+            ++i;
+            continue;
+        }
+        sink(c);
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return allValid;
+}
+
 }  // namespace
 
 std::string ToUtf8(std::wstring_view text) {
@@ -68,39 +101,12 @@ std::string ToUtf8(std::wstring_view text) {
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        int extra = lead < 0x80           ? 0
-                    : (lead >> 5) == 0x6  ? 1
-                    : (lead >> 4) == 0xE  ? 2
-                    : (lead >> 3) == 0x1E ? 3
-                                          : -1;
-        if (extra < 0 || i + static_cast<size_t>(extra) >= bytes.size()) {
-            AppendWide(out, kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        const char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!valid || c < minimum[extra] || c > 0x10FFFF || IsSurrogate(c)) {
-            AppendWide(out, kReplacement);
-            ++i;
-            continue;
-        }
-        AppendWide(out, c);
-        i += static_cast<size_t>(extra) + 1;
-    }
+    DecodeUtf8(bytes, [&out](char32_t c) { AppendWide(out, c); });
     return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    return DecodeUtf8(bytes, [](char32_t) {});
 }
 
 std::u16string ToUtf16(std::wstring_view text) {

@@ -10,6 +10,9 @@
 std::string ToUtf8(std::wstring_view text);
 // The wide text of UTF-8 bytes.
 std::wstring FromUtf8(std::string_view bytes);
+// Whether bytes are well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or
+// code points beyond U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
 // The UTF-16 code units of a wide text (what SQLite's *16 functions take).
 std::u16string ToUtf16(std::wstring_view text);
 // The wide text of NUL-terminated UTF-16 (what SQLite's *16 functions return); null gives "".

@@ -64,7 +64,7 @@ TEST_F(ComponentsTableTest, TakesNextIdFromTheLastRowAndKeepsItWhenNoRowsAreRead
     table.Load();
     EXPECT_EQ(table.nextId, 4);
 
-    WriteFile("A;B\r\n9;z;z;1;1");  // the unterminated line is not read
+    WriteFile("A;B\r\n");
     table.Load();
     EXPECT_TRUE(table.components.empty());
     EXPECT_EQ(table.headerLength, 5);
@@ -169,4 +169,50 @@ TEST_F(ComponentsTableTest, ASaveAfterAFailedLoadNeverOverwritesTheRowsItDidNotR
     table.AddComponent();
     EXPECT_EQ(table.Save().status, SaveStatus::NotLoaded);
     EXPECT_EQ(FileBytes(), content);
+}
+
+TEST_F(ComponentsTableTest, ReadsWhatSpreadsheetsSave) {
+    // A Russian spreadsheet: decimal commas, and the last line without its line end.
+    WriteFile(kHeader + "1;MTBE;x;88,15;740,5\r\n2;EtOH;y;46.07;789");
+    EXPECT_TRUE(table.Load());
+    ASSERT_EQ(table.components.size(), 2u);
+    EXPECT_DOUBLE_EQ(table.components[0].molarMass, 88.15);
+    EXPECT_DOUBLE_EQ(table.components[0].density, 740.5);
+    EXPECT_DOUBLE_EQ(table.components[1].density, 789.0);
+    EXPECT_EQ(table.nextId, 3);
+
+    // UTF-8 with LF line ends: read, and written back whole as Windows-1251 with CR LF.
+    WriteFile("\xEF\xBB\xBF\xE2\x84\x96;\xD0\x9A\n1;" "\xD0\xAD\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xBB;e;46,07;789\n");
+    EXPECT_TRUE(table.Load());
+    ASSERT_EQ(table.components.size(), 1u);
+    EXPECT_EQ(table.components[0].peakName, L"Этанол");
+    ASSERT_EQ(table.Save().status, SaveStatus::Saved);
+    EXPECT_EQ(FileBytes(), "\xB9;\xCA\r\n1;\xDD\xF2\xE0\xED\xEE\xEB;e;46.07;789.00\r\n");
+    table.Load();
+    EXPECT_FALSE(table.headerToRewrite.has_value());  // now an ordinary file
+    EXPECT_EQ(table.components[0].peakName, L"Этанол");
+}
+
+TEST_F(ComponentsTableTest, AHeaderLineWithoutItsLineEndIsWrittenAnewNotOverrun) {
+    WriteFile("\xB9;ab");
+    table.Load();
+    table.AddComponent();
+    table.components[0].peakName = L"x";
+    ASSERT_EQ(table.Save().status, SaveStatus::Saved);
+    EXPECT_EQ(FileBytes(), "\xB9;ab\r\n0;x;-;0.00;0.00\r\n");
+}
+
+TEST_F(ComponentsTableTest, RefusesANameWithASeparatorOrLineEndAndLeavesTheFileAlone) {
+    const std::string content = kHeader + "1;a;a;1;1\r\n";
+    for (const std::wstring name : {L"MTBE;x", L"MTBE\r\nx", L"MTBE\nx", L"MTBE\rx"}) {
+        WriteFile(content);
+        table.Load();
+        table.AddComponent();
+        table.components[1].peakName = name;
+        const SaveResult result = table.Save();
+        EXPECT_EQ(result.status, SaveStatus::Unstorable);
+        EXPECT_EQ(result.component, 1u);
+        EXPECT_NE(result.message.find(L"№2"), std::wstring::npos);
+        EXPECT_EQ(FileBytes(), content);
+    }
 }

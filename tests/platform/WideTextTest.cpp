@@ -10,9 +10,13 @@ TEST(WideText, RoundTripsCyrillicAndAstralCharactersThroughUtf8AndUtf16) {
     EXPECT_EQ(ToUtf8(L"Ё"), "\xD0\x81");
 }
 
-TEST(WideText, ReplacesMalformedUtf8InsteadOfReadingPastTheEnd) {
+TEST(WideText, ReplacesMalformedUtf8InsteadOfReadingPastTheEndAndTellsItIsMalformed) {
     EXPECT_EQ(FromUtf8("a\xD0"), L"a\uFFFD");
     EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");              // overlong '/'
     EXPECT_EQ(FromUtf8("\xED\xA0\x80x"), L"\uFFFD\uFFFD\uFFFDx");  // encoded surrogate
     EXPECT_EQ(FromUtf16(nullptr), L"");
+    for (const char* bad : {"a\xD0", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+        EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+    EXPECT_TRUE(IsValidUtf8("\xD0\x81 \xF0\x9F\xA7\xAA ok"));
+    EXPECT_TRUE(IsValidUtf8(""));
 }
