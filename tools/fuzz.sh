@@ -17,7 +17,7 @@ cmake --build --preset fuzz -j2 >/dev/null
 seeds="$fuzz/seeds"
 rm -rf "$seeds"
 "$fuzz/tools/oxycalc-demo-data" "$seeds" --samples 40 >/dev/null
-mkdir -p "$fuzz/corpus/chromatogram_file" "$fuzz/corpus/passport" "$fuzz/findings"
+mkdir -p "$fuzz/corpus/chromatogram_file" "$fuzz/corpus/passport" "$fuzz/corpus/components_file" "$fuzz/findings"
 for file in "$seeds"/*.stg; do
   name=$(basename "$file" .stg)
   cp "$file" "$fuzz/corpus/chromatogram_file/$name.stg"
@@ -27,8 +27,13 @@ for file in "$seeds"/*.stg; do
   fi
 done
 
+# The components file as the plug-in writes it, and as a spreadsheet saves it: UTF-8, LF, commas.
+cp "$seeds/CompsTableOxycalc.csv" "$fuzz/corpus/components_file/windows-1251.csv"
+iconv -f WINDOWS-1251 -t UTF-8 "$seeds/CompsTableOxycalc.csv" | tr -d '\r' | sed 's/\([0-9]\)\.\([0-9]\)/\1,\2/g' \
+  >"$fuzz/corpus/components_file/utf-8.csv"
+
 status=0
-for target in chromatogram_file passport; do
+for target in chromatogram_file passport components_file; do
   log="$fuzz/fuzz_$target.log"
   echo "fuzz: $target for ${seconds}s"
   if ! "$fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -144,6 +144,10 @@ SaveResult ComponentsTable::Save() const {
             const size_t position = result.row - (withHeader ? 1 : 0);
             return Refusal(components[position], position, result.field);
         }
+        case CsvWriteStatus::ReadsAsUtf8:
+            return {SaveStatus::Unrepresentable, 0,
+                    L"Таблица компонентов не сохранена: записанная в кодировке Windows-1251, она читалась бы "
+                    L"как текст UTF-8 с другими именами. Проверьте имена компонентов."};
         case CsvWriteStatus::OpenFailed:
             return {SaveStatus::OpenFailed, 0,
                     L"Не удалось открыть файл таблицы компонентов для записи:\n" + path};

@@ -137,6 +137,9 @@ CsvWriteResult CsvTable::Write(const std::wstring& path, int32_t startOffset) co
             return {CsvWriteStatus::Unrepresentable, row, *field};
         }
     }
+    // Only names made of the rare Windows-1251 byte pairs that UTF-8 also takes can do this (text
+    // once read from a damaged UTF-8 file, say); written, they would come back as other names.
+    if (IsUtf8File(bytes)) return {CsvWriteStatus::ReadsAsUtf8};
     ExclusiveFile file(path, ExclusiveFile::Disposition::OpenExisting);
     if (!file.IsOpen()) return {CsvWriteStatus::OpenFailed};
     const int64_t end = int64_t{startOffset} + static_cast<int64_t>(bytes.size());

@@ -11,6 +11,7 @@ enum class CsvWriteStatus {
     Written,
     NoPath,           // empty path: nothing done
     Unrepresentable,  // a field holds a character Windows-1251 lacks; nothing written
+    ReadsAsUtf8,      // the Windows-1251 bytes would read back as UTF-8, as other text; nothing written
     OpenFailed,       // the file is missing, read-only or held by another program
     WriteFailed,      // the file opened but did not take all bytes; it may hold part of them
 };
