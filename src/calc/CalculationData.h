@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/CalculationWarning.h"
 #include "calc/Component.h"
 #include "calc/ComponentResult.h"
 
@@ -21,4 +22,8 @@ struct CalculationData {
     double sumVolume = 0.0;
     double sumVolumePercent = 0.0;
     double sumOxygen = 0.0;
+    // Where `components` came from, and the file meant; what the user must know about the results.
+    ComponentsSource componentsSource = ComponentsSource::File;
+    std::wstring componentsPath;
+    std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
 };

@@ -1,7 +1,7 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
-  calc_table, oxygen) into one XHTML page, printable on A4.
+  calc_table, oxygen, and warnings when the calculation has any) into one XHTML page, printable on A4.
 
   The result is built in a DOM document and saved from there, so it must be well-formed XML with a
   single root, and what reaches the browser is whatever that DOM saves: no DOCTYPE is relied on (the
@@ -90,6 +90,12 @@
           .signatures tr.hints td { padding: 0.6mm 0 0 0; font-size: 7.5pt; color: #555; text-align: center;
                                     vertical-align: top; }
           .foot { margin-top: 1.5mm; font-size: 7.5pt; color: #555; }
+
+          .warnings { margin: 0 0 4mm 0; padding: 2mm 3mm; border: 1.2pt solid #b00020; background: #fdecee;
+                      page-break-inside: avoid; break-inside: avoid; }
+          .warnings .title { font-weight: bold; color: #b00020; margin-bottom: 1mm; }
+          .warnings ul { margin: 0; padding-left: 5mm; }
+          .warnings li { margin: 0.5mm 0; }
         </style>
       </head>
       <body>
@@ -120,6 +126,8 @@
       <p class="made">Дата составления отчёта: <span id="made">«____» ______________ 20____ г.</span></p>
     </div>
 
+    <xsl:apply-templates select="warnings"/>
+
     <h2>1. Условия расчёта</h2>
     <table class="settings">
       <tbody>
@@ -127,6 +135,9 @@
           <th>Внутренний стандарт</th>
           <td>
             <xsl:choose>
+              <xsl:when test="warnings/warning[kind = 'standard_not_found']">
+                <xsl:value-of select="concat('«', warnings/warning[kind = 'standard_not_found']/subject, '» — нет в таблице компонентов')"/>
+              </xsl:when>
               <xsl:when test="standart = '---'">не задан (нет в таблице компонентов)</xsl:when>
               <xsl:otherwise><xsl:value-of select="standart"/></xsl:otherwise>
             </xsl:choose>
@@ -259,6 +270,19 @@
         </xsl:for-each>
       </tbody>
     </table>
+  </xsl:template>
+
+  <!-- What the numbers rest on but the lab must know: a standard that names no component, a component
+       without molar mass or density, a components file that did not read. -->
+  <xsl:template match="warnings">
+    <div class="warnings">
+      <div class="title">Внимание: результаты требуют проверки</div>
+      <ul>
+        <xsl:for-each select="warning">
+          <li><xsl:value-of select="text"/></li>
+        </xsl:for-each>
+      </ul>
+    </div>
   </xsl:template>
 
   <!-- A line to sign on: signature, name, date, with what goes where below it. -->

@@ -88,6 +88,7 @@ void ReportBuilder::FillDocument(XMLWrapper& wrapper) const {
     AddFiles(wrapper);
     AddCalcTable(wrapper);
     AddOxygen(wrapper);
+    AddWarnings(wrapper);
 }
 
 void ReportBuilder::AddSettings(XMLWrapper& wrapper) const {
@@ -112,4 +113,17 @@ void ReportBuilder::AddCalcTable(XMLWrapper& wrapper) const {
 
 void ReportBuilder::AddOxygen(XMLWrapper& wrapper) const {
     wrapper.AddTextElement(XMLElement(), L"oxygen", FormatFixed(data.totalOxygen, 4));
+}
+
+// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text></warning>…;
+// absent when there are none.
+void ReportBuilder::AddWarnings(XMLWrapper& wrapper) const {
+    if (data.warnings.empty()) return;
+    const XMLElement warnings = wrapper.AddElement(XMLElement(), L"warnings");
+    for (const CalculationWarning& warning : data.warnings) {
+        const XMLElement element = wrapper.AddElement(warnings, L"warning");
+        wrapper.AddTextElement(element, L"kind", warning.Key());
+        wrapper.AddTextElement(element, L"subject", warning.subject);
+        wrapper.AddTextElement(element, L"text", warning.Text());
+    }
 }

@@ -28,7 +28,8 @@ public:
     void Show();
 
     // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
-    // chromatograms, result table, total oxygen.
+    // chromatograms, result table, total oxygen, and then what a stylesheet written for those four
+    // does not know: the calculation's warnings.
     void FillDocument(XMLWrapper& wrapper) const;
 
 private:
@@ -36,6 +37,7 @@ private:
     void AddFiles(XMLWrapper& wrapper) const;
     void AddCalcTable(XMLWrapper& wrapper) const;
     void AddOxygen(XMLWrapper& wrapper) const;
+    void AddWarnings(XMLWrapper& wrapper) const;
 
     UserMessages& messages_;
     FileOpener open_;

@@ -182,7 +182,9 @@ TEST_F(ComponentsTableTest, ReadsWhatSpreadsheetsSave) {
     EXPECT_EQ(table.nextId, 3);
 
     // UTF-8 with LF line ends: read, and written back whole as Windows-1251 with CR LF.
-    WriteFile("\xEF\xBB\xBF\xE2\x84\x96;\xD0\x9A\n1;" "\xD0\xAD\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xBB;e;46,07;789\n");
+    WriteFile(
+        "\xEF\xBB\xBF\xE2\x84\x96;\xD0\x9A\n1;"
+        "\xD0\xAD\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xBB;e;46,07;789\n");
     EXPECT_TRUE(table.Load());
     ASSERT_EQ(table.components.size(), 1u);
     EXPECT_EQ(table.components[0].peakName, L"Этанол");

@@ -56,8 +56,8 @@ TEST(CsvTable, ReadsUtf8WithOrWithoutItsMarkAndWindows1251Otherwise) {
     // "Этанол" in UTF-8 and in Windows-1251.
     const std::string utf8 = "\xD0\xAD\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xBB";
     const std::string cp1251 = "\xDD\xF2\xE0\xED\xEE\xEB";
-    for (const std::string& bytes : {"\xEF\xBB\xBFh\r\n" + utf8 + "\r\n", "h\r\n" + utf8 + "\r\n",
-                                     "h\r\n" + cp1251 + "\r\n"}) {
+    for (const std::string& bytes :
+         {"\xEF\xBB\xBFh\r\n" + utf8 + "\r\n", "h\r\n" + utf8 + "\r\n", "h\r\n" + cp1251 + "\r\n"}) {
         ASSERT_TRUE(table.Read(folder.Write(L"table.csv", bytes)));
         EXPECT_EQ(table.rows, (Rows{{L"h"}, {L"Этанол"}}));
     }
@@ -74,7 +74,7 @@ TEST(CsvTable, TellsWhetherTheFirstLineCanBeKeptByteForByte) {
         return table.firstLineBytes;
     };
     EXPECT_EQ(firstLine("\xB9;ab\r\n1\r\n"), 6);
-    EXPECT_EQ(firstLine("\xB9;ab\n1\r\n"), -1);                       // LF alone
-    EXPECT_EQ(firstLine("\xB9;ab"), -1);                                 // no line end at all
+    EXPECT_EQ(firstLine("\xB9;ab\n1\r\n"), -1);                        // LF alone
+    EXPECT_EQ(firstLine("\xB9;ab"), -1);                               // no line end at all
     EXPECT_EQ(firstLine("\xEF\xBB\xBF\xE2\x84\x96;ab\r\n1\r\n"), -1);  // UTF-8
 }

@@ -132,6 +132,21 @@ TEST_F(ReportBuilderTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
     EXPECT_EQ(std::wstring(root.child(L"oxygen").text().get()), L"2.7183");
 }
 
+TEST_F(ReportBuilderTest, PutsTheWarningsAfterTheDescribedElementsAndOnlyWhenThereAreAny) {
+    Fill();
+    EXPECT_EQ(ChildNames(root),
+              (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table", L"oxygen"}));
+    builder.data.standard = L"1,2-диметоксиэтн";
+    builder.data.warnings = CheckCalculation(builder.data);
+    Fill();
+    EXPECT_EQ(ChildNames(root), (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table",
+                                                           L"oxygen", L"warnings"}));
+    EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
+    const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
+    EXPECT_EQ(ChildTexts(warning), (std::vector<std::wstring>{L"standard_not_found", L"1,2-диметоксиэтн",
+                                                              builder.data.warnings[0].Text()}));
+}
+
 // The same document is expected from MSXML (checked under Wine) and from libxml2.
 TEST_F(ReportBuilderTest, GivesTheGoldenDocumentForTheSampleOnEveryPlatform) {
     assays = SampleAssays();

@@ -65,6 +65,7 @@ CalculationData SampleCalculation() {
     data.sumVolume = 1.9328;
     data.sumVolumePercent = 12.6087;
     data.sumOxygen = 1.49485;
+    data.warnings = {{CalculationWarning::Kind::NoMolarMass, L"Спирты & эфиры <C5>"}};
     return data;
 }
 

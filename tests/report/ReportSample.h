@@ -7,7 +7,7 @@
 #include "data/Assay.h"
 
 // A fixed report input: three chromatograms (one unticked, one without sample mass, one whose file
-// did not read) and three results, with Cyrillic and XML's special characters in the texts.
+// did not read), three results and a warning, with Cyrillic and XML's special characters in the texts.
 std::vector<Assay> SampleAssays();
 CalculationData SampleCalculation();
 // One result row with the six summed columns set.

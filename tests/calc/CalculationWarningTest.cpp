@@ -1,0 +1,63 @@
+#include "calc/CalculationWarning.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/CalculationData.h"
+#include "calc/NotSet.h"
+
+namespace {
+
+using Kind = CalculationWarning::Kind;
+
+ComponentResult Result(std::wstring name, double molarMass, double density) {
+    ComponentResult result;
+    result.name = std::move(name);
+    result.molarMass = molarMass;
+    result.density = density;
+    return result;
+}
+
+CalculationData Data(std::wstring standard) {
+    CalculationData data;
+    data.standard = std::move(standard);
+    data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3},
+                       {2, L"EtOH", L"Этанол", 46.07, 789.0}};
+    return data;
+}
+
+}  // namespace
+
+TEST(CalculationWarning, NamesAStandardThatMatchesNoComponentButNotAnEmptyOne) {
+    EXPECT_TRUE(CheckCalculation(Data(L"1,2-диметоксиэтан")).empty());  // case does not matter
+    EXPECT_TRUE(CheckCalculation(Data(L"")).empty());
+    const auto warnings = CheckCalculation(Data(L"1,2-диметоксиэтн"));
+    ASSERT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::StandardNotFound, L"1,2-диметоксиэтн"}}));
+    EXPECT_NE(warnings[0].Text().find(L"«1,2-диметоксиэтн»"), std::wstring::npos);
+    EXPECT_STREQ(warnings[0].Key(), L"standard_not_found");
+}
+
+TEST(CalculationWarning, NamesEachResultWithoutAUsableMolarMassOrDensity) {
+    CalculationData data = Data(L"1,2-Диметоксиэтан");
+    data.results = {Result(L"Этанол", 46.07, 789.0), Result(L"Новый", 0.0, NotSet),
+                    Result(L"Отрицательный", -88.15, 740.0), Result(L"1,2-ДИМЕТОКСИЭТАН", 0.0, 0.0)};
+    // The standard contributes no oxygen, so only its missing density matters.
+    EXPECT_EQ(CheckCalculation(data),
+              (std::vector<CalculationWarning>{{Kind::NoMolarMass, L"Новый"},
+                                               {Kind::NoDensity, L"Новый"},
+                                               {Kind::NoMolarMass, L"Отрицательный"},
+                                               {Kind::NoDensity, L"1,2-ДИМЕТОКСИЭТАН"}}));
+}
+
+TEST(CalculationWarning, SaysWhereTheComponentsCameFrom) {
+    CalculationData data = Data(L"");
+    data.componentsPath = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\CompsTableOxycalc.csv";
+    data.componentsSource = ComponentsSource::LastRead;
+    auto warnings = CheckCalculation(data);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].kind, Kind::ComponentsLastRead);
+    EXPECT_NE(warnings[0].Text().find(data.componentsPath), std::wstring::npos);
+    data.componentsSource = ComponentsSource::None;
+    warnings = CheckCalculation(data);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].kind, Kind::ComponentsNotRead);
+}

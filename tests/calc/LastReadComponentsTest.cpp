@@ -1,0 +1,39 @@
+#include "calc/LastReadComponents.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/ComponentsTable.h"
+#include "platform/ExclusiveFile.h"
+#include "support/TempFolder.h"
+
+TEST(LastReadComponents, KeepsTheTableAsLastReadWhileTheFileDoesNotReadAndTellsOncePerStretch) {
+    TempFolder folder;
+    ComponentsTable table;
+    table.path = folder.File(L"CompsTableOxycalc.csv");
+    LastReadComponents components;
+
+    // A missing file is created empty: no table has ever been read.
+    EXPECT_EQ(components.Reload(table), ComponentsSource::None);
+    EXPECT_TRUE(components.FailureBegan());
+    EXPECT_EQ(components.Reload(table), ComponentsSource::None);
+    EXPECT_FALSE(components.FailureBegan());
+
+    WriteBytes(table.path, "h\r\n1;EtOH;e;46.07;789\r\n");
+    EXPECT_EQ(components.Reload(table), ComponentsSource::File);
+    ASSERT_EQ(components.Components().size(), 1u);
+    {
+        ExclusiveFile spreadsheet(table.path, ExclusiveFile::Disposition::OpenExisting);
+        EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+        EXPECT_TRUE(components.FailureBegan());
+        EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+        EXPECT_FALSE(components.FailureBegan());
+        EXPECT_EQ(components.Components().size(), 1u);
+    }
+    WriteBytes(table.path, "h\r\n");  // a table with no rows is a table
+    EXPECT_EQ(components.Reload(table), ComponentsSource::File);
+    EXPECT_TRUE(components.Components().empty());
+
+    table.path.clear();  // no public documents folder
+    EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+    EXPECT_TRUE(components.FailureBegan());
+}
