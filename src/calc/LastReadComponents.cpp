@@ -4,8 +4,10 @@
 
 ComponentsSource LastReadComponents::Reload(ComponentsTable& table) {
     // A file without even a header line is one just created for a missing table.
-    const bool read = !table.path.empty() && table.Load() && table.headerLength >= 0;
-    failureBegan_ = !read && !failing_;
+    const bool opened = !table.path.empty() && table.Load();
+    const bool read = opened && table.headerLength >= 0;
+    // An empty file where no table was ever read is a fresh installation's, not news.
+    failureBegan_ = !read && !failing_ && (everRead_ || !opened);
     failing_ = !read;
     if (!read) return everRead_ ? ComponentsSource::LastRead : ComponentsSource::None;
     components_ = table.components;

@@ -17,7 +17,8 @@ public:
     ComponentsSource Reload(ComponentsTable& table);
 
     const std::vector<Component>& Components() const { return components_; }
-    // True when the last Reload began a stretch of failed reads: the moment to tell the user.
+    // True when the last Reload began a stretch of failed reads that loses a table or meets a file
+    // that does not open: the moment to tell the user.
     bool FailureBegan() const { return failureBegan_; }
 
 private:

@@ -113,6 +113,8 @@ std::optional<double> ReadWholeNumber(std::wstring_view text) {
         ascii.push_back(static_cast<char>(c));
     }
     // from_chars takes a minus but no plus; a second sign is refused below as any other stray text.
+    const size_t comma = ascii.find(',');
+    if (comma != std::string::npos && ascii.find('.') == std::string::npos) ascii[comma] = '.';
     const size_t at = !ascii.empty() && ascii[0] == '+' ? 1 : 0;
     if (at == 1 && ascii.size() > 1 && ascii[1] == '-') return std::nullopt;
     const char* first = ascii.data() + at;

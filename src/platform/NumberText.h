@@ -17,7 +17,8 @@ std::wstring FormatDouble17(double value);
 double ParseDouble(std::wstring_view text);
 
 // The number a whole text holds, blanks around it allowed (" 7.5e2 ", "-0.5"), as a settings field is
-// read back; nothing when the text is empty, holds anything else, or gives no finite double.
+// read back; a decimal comma as Russian keyboards type it is taken for the point ("745,68"). Nothing
+// when the text is empty, holds anything else, or gives no finite double.
 std::optional<double> ReadWholeNumber(std::wstring_view text);
 
 // The integer at the start of a text: leading blanks and a sign allowed, reading stops at the first

@@ -73,6 +73,7 @@
 #define IDC_OXY_REPORT 1023
 #define IDC_OXY_UPDATE 1024
 #define IDC_OXY_ABOUT 1025
+#define IDC_OXY_WARNINGS 1040
 
 /* Components dialog controls */
 #define IDC_OXY_ADD_COMPONENT 1028

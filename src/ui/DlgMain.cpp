@@ -96,6 +96,8 @@ void DlgMain::CreateTooltips() {
     for (const IconButton& button : kIconButtons) {
         tooltips.AddTool(Item(button.control), LoadResourceString(ResourceModule(), button.tip));
     }
+    // Says why the field is marked when the standard names no component; empty otherwise.
+    tooltips.AddTool(Item(IDC_OXY_STANDARD), L"");
     tooltips.Activate(true);
 }
 
@@ -112,6 +114,9 @@ void DlgMain::SetUpLayout() {
                 break;
             case IDC_OXY_RESULTS:
                 layout_.Add(child, {0, 50, 100, 50});
+                break;
+            case IDC_OXY_WARNINGS:
+                layout_.Add(child, {0, 100, 100, 0});
                 break;
             case IDC_OXY_ADD:
             case IDC_OXY_REMOVE:
@@ -135,7 +140,7 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
             return;
         case IDC_OXY_REMOVE:
         case IDC_OXY_REMOVE_ALL:
-            RemoveChromatograms(id == IDC_OXY_REMOVE_ALL);
+            if (RemoveChromatograms(id == IDC_OXY_REMOVE_ALL) > 0) storeList_ = true;
             FillChromatogramList();
             NotifyHostListChanged();
             Recalculate();
@@ -158,6 +163,7 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
         case IDC_OXY_DENSITY:
         case IDC_OXY_STANDARD:
             if (code == EN_CHANGE && !showingSettings_) Recalculate();
+            if (code == EN_KILLFOCUS) ShowTypedSetting(id);
             return;
         default:
             Dialog::OnCommand(id, code, control);
@@ -188,6 +194,9 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         case WM_SIZE:
             layout_.Apply();
             return false;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return ColourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), result);
         default:
             return false;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
+#include "calc/LastReadComponents.h"
 #include "calc/OxygenateCalculator.h"
 #include "data/Assay.h"
 #include "plugin/ProfileSettings.h"
@@ -16,6 +17,7 @@
 #include "win/Dialog.h"
 #include "win/DynamicLayout.h"
 #include "win/MessageBoxes.h"
+#include "win/SolidBrush.h"
 #include "win/Tooltip.h"
 
 class Dlg_Components;
@@ -38,8 +40,11 @@ public:
     void UpdateChromatograms();
     void Recalculate();
     void FillResultGrid();
+    void FillResultRows();
     void StoreState();
     void RestoreState();
+    // Whether closing will store the chromatogram list (not after a restore that failed).
+    bool StoresList() const { return storeList_; }
 
     const std::vector<Assay>& Assays() const { return assays; }
     const CalculationData& Calculation() const { return calculation; }
@@ -76,6 +81,13 @@ private:
 
     bool TakeSettings();
     void ShowSettings();
+    void StoreList();
+    void StoreWindowRect();
+    void ShowTypedSetting(int id);
+    void ReloadComponents();
+    void ShowWarnings();
+    bool ColourControl(HWND control, HDC dc, LRESULT& brush) const;
+    bool StandardNotFound() const;
     void ReportDatabaseFailure(const std::exception& error) const;
 
     Tooltip tooltips;
@@ -95,4 +107,9 @@ private:
     std::function<void()> windowGone_;
     DynamicLayout layout_;
     bool showingSettings_ = false;
+    LastReadComponents components_;
+    SolidBrush warningBrush_{RGB(255, 214, 214)};
+    // False after a restore that could not reach the database, until the user changes the list:
+    // storing the empty list would lose the remembered one.
+    bool storeList_ = true;
 };

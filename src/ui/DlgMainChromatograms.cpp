@@ -3,12 +3,11 @@
 
 #include <commctrl.h>
 
-#include <ctime>
-#include <cwchar>
 #include <exception>
 
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
@@ -35,17 +34,6 @@ std::wstring ShortFileName(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-// Local time as "dd.mm.yy  hh:mm".
-std::wstring LocalDateText(int64_t seconds) {
-    const auto time = static_cast<std::time_t>(seconds);
-    const std::tm* local = std::localtime(&time);
-    if (local == nullptr) return {};
-    wchar_t text[32];
-    std::swprintf(text, 32, L"%02d.%02d.%02d  %02d:%02d", local->tm_mday, local->tm_mon + 1,
-                  local->tm_year % 100, local->tm_hour, local->tm_min);
-    return text;
-}
-
 std::wstring MassText(double mass) {
     return mass == -1.0 ? L"---" : FormatFixed(mass, 2);
 }
@@ -69,7 +57,7 @@ void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
     list.SetItemText(item, 1, ShortFileName(assay.fileName));
     list.SetItemText(item, 2, assay.sample);
     list.SetItemText(item, 3, assay.mixture);
-    list.SetItemText(item, 4, LocalDateText(assay.date));
+    list.SetItemText(item, 4, LocalTimeText(assay.date));
     list.SetItemText(item, 5, ResourceText(assay.isCalibration ? IDS_OXY_CALIBRATION : IDS_OXY_ANALYSIS));
     list.SetItemText(item, 6, assay.method);
     list.SetItemText(item, kMassColumn, MassText(assay.sampleMass));
@@ -120,6 +108,7 @@ void DlgMain::AddChromatograms() {
         return;
     }
     if (anyLoaded) {
+        storeList_ = true;
         FillChromatogramList();
         NotifyHostListChanged();
     }

@@ -41,38 +41,111 @@ void DlgMain::SetUpResultList() {
 
 bool DlgMain::TakeSettings() {
     calculation.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
-    return DataExchange::TakeDouble(Item(IDC_OXY_DENSITY), calculation.sampleDensity) &&
-           DataExchange::TakeDouble(Item(IDC_OXY_TOTAL_OXYGEN), calculation.totalOxygen);
+    HWND density = Item(IDC_OXY_DENSITY);
+    // An emptied density means 1 (the field says so once the user leaves it).
+    if (DataExchange::Text(density).empty()) {
+        calculation.sampleDensity = 1.0;
+    } else if (!DataExchange::TakeDouble(density, calculation.sampleDensity)) {
+        return false;
+    }
+    return DataExchange::TakeDouble(Item(IDC_OXY_TOTAL_OXYGEN), calculation.totalOxygen);
 }
 
 void DlgMain::ShowSettings() {
-    // The exchange's own text changes are no edits of the user's.
+    // The exchange's own text changes are no edits of the user's. A field being typed into keeps its
+    // text as typed: rewriting it in its shortest form would move the caret and swallow a decimal
+    // point ("745." is 745); it is shown so when it loses the focus.
     showingSettings_ = true;
-    DataExchange::ShowText(Item(IDC_OXY_STANDARD), calculation.standard);
-    DataExchange::ShowDouble(Item(IDC_OXY_DENSITY), calculation.sampleDensity);
-    DataExchange::ShowDouble(Item(IDC_OXY_TOTAL_OXYGEN), calculation.totalOxygen);
+    const HWND focus = GetFocus();
+    const auto show = [focus](HWND field, auto showValue) {
+        if (field != focus) showValue(field);
+    };
+    show(Item(IDC_OXY_STANDARD), [this](HWND field) { DataExchange::ShowText(field, calculation.standard); });
+    show(Item(IDC_OXY_DENSITY),
+         [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
+    show(Item(IDC_OXY_TOTAL_OXYGEN),
+         [this](HWND field) { DataExchange::ShowDouble(field, calculation.totalOxygen); });
     showingSettings_ = false;
+}
+
+// A field the user has left is shown in its shortest form ("745." as 745, empty as 1).
+void DlgMain::ShowTypedSetting(int id) {
+    showingSettings_ = true;
+    if (id == IDC_OXY_DENSITY) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
+    if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.standard);
+    showingSettings_ = false;
+}
+
+// The components file is read for every calculation; while it cannot be read, the table as last read
+// serves and the user hears of it once.
+void DlgMain::ReloadComponents() {
+    DialogMessages messages(Handle());
+    ComponentsTable& table = componentsDialog->table;
+    table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
+    const bool missing = !FileExists(table.path);
+    if (missing) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
+    calculation.componentsSource = components_.Reload(table);
+    calculation.componentsPath = table.path;
+    calculation.components = components_.Components();
+    if (components_.FailureBegan() && !missing) {
+        const bool lastRead = calculation.componentsSource == ComponentsSource::LastRead;
+        using Kind = CalculationWarning::Kind;
+        messages.ShowMessage(
+            CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
+                .Text());
+    }
 }
 
 void DlgMain::Recalculate() {
     HWND density = Item(IDC_OXY_DENSITY);
     // An emptied density means 1; setting it recalculates at once (nested), then this run goes on.
-    if (DataExchange::Text(density).empty()) SetWindowTextW(density, L"1");
+    if (DataExchange::Text(density).empty() && GetFocus() != density) SetWindowTextW(density, L"1");
     TakeSettings();
-    DialogMessages messages(Handle());
-    ComponentsTable& table = componentsDialog->table;
-    table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
-    if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
-    if (!table.path.empty()) {
-        table.Load();
-        calculation.components = table.components;
-    }
+    ReloadComponents();
     calculator->data = &calculation;
     calculator->assays = &assays;
     calculator->Calculate();
     calculation.totalOxygen = RoundTo4(calculation.totalOxygen);
     FillResultGrid();
+    calculation.warnings = CheckCalculation(calculation);
+    ShowWarnings();
     ShowSettings();
+}
+
+bool DlgMain::StandardNotFound() const {
+    for (const CalculationWarning& warning : calculation.warnings) {
+        if (warning.kind == CalculationWarning::Kind::StandardNotFound) return true;
+    }
+    return false;
+}
+
+// Every warning in the line under the results; the standard's own also at its field, in a warning
+// colour and as the field's tip.
+void DlgMain::ShowWarnings() {
+    std::wstring text;
+    std::wstring standardTip;
+    for (const CalculationWarning& warning : calculation.warnings) {
+        text += (text.empty() ? L"" : L" ") + warning.Text();
+        if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = warning.Text();
+    }
+    DataExchange::ShowText(Item(IDC_OXY_WARNINGS), text);
+    tooltips.SetToolText(Item(IDC_OXY_STANDARD), standardTip);
+    InvalidateRect(Item(IDC_OXY_STANDARD), nullptr, TRUE);
+}
+
+bool DlgMain::ColourControl(HWND control, HDC dc, LRESULT& brush) const {
+    if (control == Item(IDC_OXY_WARNINGS)) {
+        SetTextColor(dc, RGB(176, 0, 32));
+        SetBkMode(dc, TRANSPARENT);
+        brush = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        return true;
+    }
+    if (control == Item(IDC_OXY_STANDARD) && StandardNotFound()) {
+        SetBkColor(dc, RGB(255, 214, 214));
+        brush = reinterpret_cast<LRESULT>(warningBrush_.Get());
+        return true;
+    }
+    return false;
 }
 
 void DlgMain::AppendResultRow(const std::vector<std::wstring>& cells) {
@@ -84,6 +157,14 @@ void DlgMain::AppendResultRow(const std::vector<std::wstring>& cells) {
 }
 
 void DlgMain::FillResultGrid() {
+    // One repaint for the whole rebuild, not one per row.
+    SendMessageW(resultGrid.List().Handle(), WM_SETREDRAW, FALSE, 0);
+    FillResultRows();
+    SendMessageW(resultGrid.List().Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(resultGrid.List().Handle(), nullptr, TRUE);
+}
+
+void DlgMain::FillResultRows() {
     resultGrid.DeleteAllRows();
     CalculationData& c = calculation;
     int number = 1;

@@ -32,8 +32,14 @@ std::wstring AssayValue(const Assay& assay) {
 
 void DlgMain::StoreState() {
     TakeSettings();
-    for (int number = 1; number <= kClearedKeys; ++number) profile_.ProfileDelete(L"", AssayKey(number));
     CopyChecksToAssays();
+    if (storeList_) StoreList();
+    StoreWindowRect();
+    ShowSettings();
+}
+
+void DlgMain::StoreList() {
+    for (int number = 1; number <= kClearedKeys; ++number) profile_.ProfileDelete(L"", AssayKey(number));
     const int count = static_cast<int>(assays.size());
     for (int index = 0; index < count; ++index) {
         profile_.ProfileSetString(L"", AssayKey(index + 1), AssayValue(assays[static_cast<size_t>(index)]));
@@ -43,13 +49,15 @@ void DlgMain::StoreState() {
         if (profile_.ProfileGetString(L"", AssayKey(number), kNotStored) == kNotStored) break;
         profile_.ProfileDelete(L"", AssayKey(number));
     }
+}
+
+void DlgMain::StoreWindowRect() {
     RECT window{};
     GetWindowRect(Handle(), &window);
     profile_.ProfileSetInt(L"", L"WindowRect_btx", window.right);
     profile_.ProfileSetInt(L"", L"WindowRect_bty", window.bottom);
     profile_.ProfileSetInt(L"", L"WindowRect_tlx", window.left);
     profile_.ProfileSetInt(L"", L"WindowRect_tly", window.top);
-    ShowSettings();
 }
 
 void DlgMain::RestoreState() {
@@ -64,14 +72,19 @@ void DlgMain::RestoreState() {
             DataBase::DbHandle db;
             DialogMessages messages(Handle());
             const int32_t index = LoadAssay(assays, messages, db, ReadInteger(value.substr(0, slash)));
-            if (index >= 0)
-                assays[static_cast<size_t>(index)].isTicked = ReadInteger(value.substr(slash + 1));
+            if (index >= 0) {
+                // A chromatogram whose sample mass is not given (any more) cannot take part.
+                Assay& assay = assays[static_cast<size_t>(index)];
+                assay.isTicked = assay.sampleMass == -1.0 ? 0 : ReadInteger(value.substr(slash + 1));
+            }
             ++counted;
         } catch (const std::exception& error) {
-            // The database is gone for all entries alike: keep the list as it was and stop.
+            // The database is gone for all entries alike: start with an empty list, and keep the
+            // remembered one in the profile for the next start.
             ShowErrorBox(Handle(), FromUtf8(error.what()));
             assays.clear();
             counted = 0;
+            storeList_ = false;
             break;
         }
     }

@@ -83,6 +83,15 @@ INT_PTR Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, OnNotify(static_cast<int>(header->idFrom), *header));
             return TRUE;
         }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORDLG: {
+            // These answer with the brush itself, not through DWLP_MSGRESULT.
+            LRESULT brush = 0;
+            return OnMessage(message, wParam, lParam, brush) ? static_cast<INT_PTR>(brush) : FALSE;
+        }
         default: {
             LRESULT result = 0;
             if (!OnMessage(message, wParam, lParam, result)) return FALSE;

@@ -27,6 +27,17 @@ void Tooltip::AddTool(HWND control, const std::wstring& text) {
     SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Tooltip::SetToolText(HWND control, const std::wstring& text) {
+    if (hwnd_ == nullptr || control == nullptr) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = dialog_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(hwnd_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Tooltip::Activate(bool active) {
     if (hwnd_ != nullptr) SendMessageW(hwnd_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }

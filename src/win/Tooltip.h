@@ -17,6 +17,8 @@ public:
     bool Exists() const { return hwnd_ != nullptr; }
     HWND Handle() const { return hwnd_; }
     void AddTool(HWND control, const std::wstring& text);
+    // Replaces the text of a control's tool; an empty text shows no tip.
+    void SetToolText(HWND control, const std::wstring& text);
     void Activate(bool active);
     // Hands the tooltip a mouse message of the window under the cursor, so that it shows over controls
     // that do not pass their mouse messages on (push buttons inside a dialog).

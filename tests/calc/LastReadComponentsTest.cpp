@@ -12,11 +12,16 @@ TEST(LastReadComponents, KeepsTheTableAsLastReadWhileTheFileDoesNotReadAndTellsO
     table.path = folder.File(L"CompsTableOxycalc.csv");
     LastReadComponents components;
 
-    // A missing file is created empty: no table has ever been read.
-    EXPECT_EQ(components.Reload(table), ComponentsSource::None);
-    EXPECT_TRUE(components.FailureBegan());
+    // A missing file is created empty: no table has ever been read, which is no news.
     EXPECT_EQ(components.Reload(table), ComponentsSource::None);
     EXPECT_FALSE(components.FailureBegan());
+    {
+        // A file that does not open is news even when no table was ever read.
+        ExclusiveFile spreadsheet(table.path, ExclusiveFile::Disposition::OpenExisting);
+        LastReadComponents fresh;
+        EXPECT_EQ(fresh.Reload(table), ComponentsSource::None);
+        EXPECT_TRUE(fresh.FailureBegan());
+    }
 
     WriteBytes(table.path, "h\r\n1;EtOH;e;46.07;789\r\n");
     EXPECT_EQ(components.Reload(table), ComponentsSource::File);

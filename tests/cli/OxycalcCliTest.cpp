@@ -132,7 +132,7 @@ TEST_F(OxycalcCliTest, ExitsWithTwoOnBadUsageOrAValueThatIsNoNumber) {
     for (const std::vector<std::string>& args : bad) EXPECT_EQ(Run(args).exitCode, 2) << args.size();
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"--assay", "10x"},
-                                               {"--assay", "101", "--density", "745,5"},
+                                               {"--assay", "101", "--density", "745,5,1"},
                                                {"--assay", "101", "--tick", "102"},
                                                {"--assay", "101", "--tick", "101", "--tick-all"},
                                                {"--assay", "101", "--xsl", "Report.xsl"},

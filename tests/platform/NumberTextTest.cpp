@@ -72,8 +72,10 @@ TEST(NumberText, ReadsAWholeNumberAndRefusesAnyOtherText) {
     EXPECT_EQ(ReadWholeNumber(L"750."), 750.0);
     EXPECT_EQ(ReadWholeNumber(L"+.5"), 0.5);
     EXPECT_EQ(ReadWholeNumber(L"-0.25"), -0.25);
-    for (const wchar_t* text : {L"", L"  ", L"750,5", L"750 кг", L"abc", L"+-1", L"--1", L"1e400", L"inf",
-                                L"nan", L"0x10", L"７５０"}) {
+    EXPECT_EQ(ReadWholeNumber(L"745,68"), 745.68);  // the decimal comma of Russian keyboards
+    EXPECT_EQ(ReadWholeNumber(L"745,"), 745.0);
+    for (const wchar_t* text : {L"", L"  ", L"7,5,0", L"1,5.0", L"750 кг", L"abc", L"+-1", L"--1", L"1e400",
+                                L"inf", L"nan", L"0x10", L"７５０"}) {
         EXPECT_FALSE(ReadWholeNumber(text).has_value()) << ToUtf8(text);
     }
 }

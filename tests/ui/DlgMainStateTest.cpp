@@ -37,6 +37,51 @@ TEST_F(DlgMainStateTest, ThreeRowsWithTheSecondTickedComeBackAfterClosing) {
     EXPECT_EQ(window.top, 20);
 }
 
+TEST_F(DlgMainStateTest, AShorterListStoredAfterALongerOneLeavesNoStaleKeys) {
+    auto dialog = OpenMainDialog();
+    host.chosenIds = {101, 102, 103, 104};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDCANCEL);
+    ASSERT_EQ(host.profile[kRoot + L"Assay 4"], L"104/0");
+    Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
+    host.chosenIds = {103};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"103/0");
+    for (int number = 2; number <= 4; ++number)
+        EXPECT_EQ(host.profile.count(kRoot + L"Assay " + std::to_wstring(number)), 0u) << number;
+}
+
+TEST_F(DlgMainStateTest, ARememberedTickOfAChromatogramWithoutSampleMassIsNotRestored) {
+    host.profile[kRoot + L"Assay 1"] = L"101/1";
+    host.profile[kRoot + L"Assay 2"] = L"105/1";  // its passport names no sample mass
+    auto dialog = OpenMainDialog();
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_FALSE(list.Checked(1));
+    EXPECT_EQ(dialog->Assays()[1].isTicked, 0);
+}
+
+TEST_F(DlgMainStateTest, AListThatCouldNotBeRestoredStaysRememberedUntilTheUserChangesTheList) {
+    host.profile[kRoot + L"Assay 1"] = L"101/1";
+    host.profile[kRoot + L"Assay 2"] = L"102/0";
+    const std::wstring database = DemoData::HostDatabasePath(folder.Path());
+    DataBaseConnection::Instance().Store(L"Z:\\no such folder\\x\\host.db");
+    auto dialog = OpenMainDialog();
+    EXPECT_EQ(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).ItemCount(), 0);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"101/1");
+    EXPECT_EQ(host.profile[kRoot + L"Assay 2"], L"102/0");
+
+    DataBaseConnection::Instance().Store(database.c_str());
+    host.chosenIds = {103};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"103/0");
+    EXPECT_EQ(host.profile.count(kRoot + L"Assay 2"), 0u);
+}
+
 TEST_F(DlgMainStateTest, EntriesThatDoNotLoadOrHaveNoIdAreSkipped) {
     host.profile[kRoot + L"Assay 1"] = L"12/1";
     host.profile[kRoot + L"Assay 2"] = L"/1";

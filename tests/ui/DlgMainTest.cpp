@@ -5,6 +5,8 @@
 #include "DemoData.h"
 #include "UiFixture.h"
 #include "data/DataBaseConnection.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "res/ResourceIds.h"
 #include "ui/CGridCtrlEditCell.h"
@@ -133,6 +135,98 @@ TEST_F(DlgMainTest, ADecimalPointTypedAfterADensityIsUndoneAtOnce) {
     EXPECT_EQ(dialog->Calculation().sampleDensity, 750.0);
 }
 
+TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft) {
+    auto dialog = WithChromatograms({kPetrol1});
+    HWND hwnd = dialog->Handle();
+    HWND density = dialog->Item(IDC_OXY_DENSITY);
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    TypeInto(hwnd, IDC_OXY_DENSITY, L"745.6");
+    ASSERT_EQ(GetFocus(), density);
+    EXPECT_EQ(WindowText(density), L"745.6");
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.6);
+    TypeInto(hwnd, IDC_OXY_DENSITY, L"745,68");  // a Russian keyboard's decimal comma
+    EXPECT_EQ(WindowText(density), L"745,68");
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.68);
+    SetFocus(dialog->Item(IDC_OXY_STANDARD));
+    EXPECT_EQ(WindowText(density), L"745.68");
+
+    // Emptied while typing: the calculation takes 1, the field stays empty until it is left.
+    TypeInto(hwnd, IDC_OXY_DENSITY, L"\b");
+    EXPECT_EQ(WindowText(density), L"");
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
+    TypeInto(hwnd, IDC_OXY_DENSITY, L"750.");
+    EXPECT_EQ(WindowText(density), L"750.");
+    SetFocus(dialog->Item(IDC_OXY_STANDARD));
+    EXPECT_EQ(WindowText(density), L"750");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(DlgMainTest, AStandardThatNamesNoComponentIsMarkedAtItsFieldAndNamedUnderTheResults) {
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    HWND standard = dialog->Item(IDC_OXY_STANDARD);
+    const auto marked = [&] {
+        HDC dc = GetDC(standard);
+        SetBkColor(dc, RGB(255, 255, 255));
+        SendMessageW(dialog->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(standard));
+        const bool pink = GetBkColor(dc) != RGB(255, 255, 255);
+        ReleaseDC(standard, dc);
+        return pink;
+    };
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, L"1,2-диметоксиэтн");
+    const std::wstring warnings = WindowText(dialog->Item(IDC_OXY_WARNINGS));
+    EXPECT_NE(warnings.find(L"«1,2-диметоксиэтн»"), std::wstring::npos) << warnings;
+    EXPECT_EQ(dialog->Tooltips().ToolText(standard), dialog->Calculation().warnings.at(0).Text());
+    EXPECT_TRUE(marked());
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), L"");
+    EXPECT_EQ(dialog->Tooltips().ToolText(standard), L"");
+    EXPECT_FALSE(marked());
+}
+
+TEST_F(DlgMainTest, AComponentWithoutMolarMassOrDensityIsNamedUnderTheResults) {
+    // Methanol's peak is in every demo chromatogram; its numbers are missing here.
+    WriteComponents("h\r\n1;\xCC\xE5\xF2\xE0\xED\xEE\xEB;\xCC\xE5\xF2\xE0\xED\xEE\xEB;;0\r\n");
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    ASSERT_EQ(dialog->Calculation().results.size(), 1u);
+    const std::wstring warnings = WindowText(dialog->Item(IDC_OXY_WARNINGS));
+    EXPECT_NE(warnings.find(L"не задана молярная масса"), std::wstring::npos) << warnings;
+    EXPECT_NE(warnings.find(L"не задана плотность"), std::wstring::npos) << warnings;
+}
+
+TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldOnce) {
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    const size_t rows = dialog->Calculation().results.size();
+    ASSERT_GT(rows, 0u);
+    {
+        ExclusiveFile spreadsheet(componentsPath, ExclusiveFile::Disposition::OpenExisting);
+        SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
+        SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745");
+        EXPECT_EQ(dialog->Calculation().results.size(), rows);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_NE(boxes.boxes[0].text.find(L"прочитанной ранее"), std::wstring::npos);
+        EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(L"прочитанной ранее"), std::wstring::npos);
+    }
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), L"");
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(DlgMainTest, ListRowsShowNumberFileSampleMixtureTimeKindMethodAndMass) {
+    auto dialog = WithChromatograms({kPetrol1, kWithoutMass});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    const Assay& assay = dialog->Assays()[0];
+    std::vector<std::wstring> row;
+    for (int column = 0; column < 8; ++column) row.push_back(list.ItemText(0, column));
+    EXPECT_EQ(row, (std::vector<std::wstring>{L"1", L"Проба 2417-1.stg", assay.sample, assay.mixture,
+                                              LocalTimeText(assay.date), L"Анализ", assay.method, L"10.02"}));
+    EXPECT_EQ(list.ItemText(1, 0), L"2");
+    EXPECT_EQ(list.ItemText(1, 7), L"---");
+}
+
 TEST_F(DlgMainTest, ADensityThatIsNoNumberWarnsAndKeepsThePreviousOne) {
     auto dialog = OpenMainDialog();
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
@@ -233,16 +327,18 @@ TEST_F(DlgMainTest, HeaderClicksNeverSortOrShowArrows) {
     EXPECT_EQ(header.fmt & (HDF_SORTUP | HDF_SORTDOWN), 0);
 }
 
-TEST_F(DlgMainTest, UpdateUnticksAChromatogramWithoutSampleMass) {
-    host.profile[L"plugins\\oxycalc\\/Assay 1"] = L"101/1";
-    host.profile[L"plugins\\oxycalc\\/Assay 2"] = L"105/1";
-    auto dialog = OpenMainDialog();
+TEST_F(DlgMainTest, UpdateUnticksAChromatogramThatLostItsSampleMass) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kWithoutMass});
     const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
-    EXPECT_TRUE(list.Checked(1));
+    list.SetChecked(0, true);
+    list.SetChecked(1, true);
+    // The second chromatogram's file is replaced by one whose passport names no mass.
+    ASSERT_TRUE(CopyFileW(dialog->Assays()[2].fileName.c_str(), dialog->Assays()[1].fileName.c_str(), FALSE));
     Click(dialog->Handle(), IDC_OXY_UPDATE);
-    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol1, kWithoutMass}));
+    EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol1, kPetrol2, kWithoutMass}));
     EXPECT_TRUE(list.Checked(0));
     EXPECT_FALSE(list.Checked(1));
+    EXPECT_EQ(list.ItemText(1, 7), L"---");
     EXPECT_EQ(dialog->Assays()[1].isTicked, 0);
 }
 

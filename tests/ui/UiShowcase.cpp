@@ -1,5 +1,5 @@
 // Opens one of the plug-in's dialogs on demo data and keeps it on screen for a while, for looking at
-// it and taking screenshots: ui_showcase.exe main|components|about [1049|1033] [seconds]
+// it and taking screenshots: ui_showcase.exe main|warnings|components|about [1049|1033] [seconds]
 #include <windows.h>
 
 #include <commctrl.h>
@@ -79,7 +79,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     DlgMain dialog(HostLink(host.Table()), L"plugins\\oxycalc", [] {});
     dialog.Create(nullptr);
-    SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    // "warnings": the standard mistyped, as it shows at its field and under the results.
+    SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD,
+                    what == L"warnings" ? L"1,2-Диметоксиэтн" : DemoData::kStandard);
     SetDlgItemTextW(dialog.Handle(), IDC_OXY_DENSITY, L"745.3");
     ShowWindow(dialog.Handle(), SW_SHOW);
     PumpFor(seconds * 1000, dialog.Handle());

@@ -54,6 +54,15 @@ void Click(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void TypeInto(HWND dialog, int id, const std::wstring& keys) {
+    HWND edit = GetDlgItem(dialog, id);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (const wchar_t key : keys) SendMessageW(edit, WM_CHAR, key, 1);
+}
+
 void PressKey(HWND dialog, HWND window, UINT key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);

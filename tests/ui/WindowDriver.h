@@ -16,3 +16,6 @@ void PumpDialogMessages(HWND dialog);
 void Click(HWND dialog, int id);
 // A key pressed and released in `window`, through the dialog's keyboard handling.
 void PressKey(HWND dialog, HWND window, UINT key);
+// Gives an edit of a shown dialog the keyboard focus, selects its whole text and types the
+// characters one by one ("\b" is a backspace), as the keyboard would.
+void TypeInto(HWND dialog, int id, const std::wstring& keys);
