@@ -22,3 +22,9 @@ bool FileExists(const std::wstring& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(ToFileSystemPath(path), error);
 }
+
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() &&
+           std::filesystem::equivalent(ToFileSystemPath(a), ToFileSystemPath(b), error);
+}

@@ -104,7 +104,7 @@ TEST_F(OxycalcCliTest, CalculatesTheTickedChromatogramsAndWritesTheDocumentAndTh
 TEST_F(OxycalcCliTest, LoadsARepeatedIdOnceAndReportsAndSkipsAnIdWithoutARow) {
     const CliRun run = Report({"--assay", "102", "--assay", "999", "--assay", "102", "--tick-all",
                                "--density", "", "--xml", Path(L"report.xml")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.exitCode, 1) << run.err;  // not every chromatogram asked for could be used
     EXPECT_TRUE(Holds(run.err, "999"));
     const std::string xml = Read(L"report.xml");
     EXPECT_EQ(Count(xml, "<fill_data>\n      <name>1</name>\n      <name>Да</name>"), 1u);
@@ -113,11 +113,54 @@ TEST_F(OxycalcCliTest, LoadsARepeatedIdOnceAndReportsAndSkipsAnIdWithoutARow) {
     EXPECT_TRUE(Holds(xml, "<standart>---</standart>"));
 }
 
-TEST_F(OxycalcCliTest, RefusesToTickAChromatogramWithoutSampleMass) {
-    const CliRun run = Report({"--assay", "101", "--assay", "105", "--tick-all"});
+TEST_F(OxycalcCliTest, RefusesToTickAChromatogramWithoutSampleMassAndReportsTheOthers) {
+    CliRun run = Report({"--assay", "101", "--assay", "105", "--tick", "101", "--tick", "105", "--xml",
+                         Path(L"report.xml")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.err, "Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана."));
-    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(Holds(run.err, "Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана. (105)"));
+    EXPECT_TRUE(Holds(run.out, "Всего"));
+    EXPECT_EQ(Count(Read(L"report.xml"), "<name>Да</name>"), 1u);
+
+    run = Report({"--assay", "101", "--assay", "105", "--tick-all", "--xml", Path(L"report.xml")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "105")) << run.err;
+    EXPECT_EQ(Count(Read(L"report.xml"), "<name>Да</name>"), 1u);
+
+    run = Report({"--assay", "101"});  // nothing ticked
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "ни одна хроматограмма не отмечена")) << run.err;
+}
+
+TEST_F(OxycalcCliTest, NamesAMistypedStandardAndComponentsWithoutNumbersOnStandardError) {
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"),
+               "h\r\n1;\xCC\xE5\xF2\xE0\xED\xEE\xEB;\xCC\xE5\xF2\xE0\xED\xEE\xEB;;789\r\n");
+    const CliRun run = Report({"--assay", "101", "--tick-all", "--standard", "1,2-диметоксиэтн"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Holds(run.err, "«1,2-диметоксиэтн» не найден")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "«Метанол» не задана молярная масса")) << run.err;
+
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), "");
+    const CliRun empty = Report({"--assay", "101", "--tick-all"});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(Holds(empty.err, "Таблица компонентов не прочитана")) << empty.err;
+}
+
+TEST_F(OxycalcCliTest, NeverWritesAReportOverAnInput) {
+    const std::string xsl = Path(L"Report.xsl");
+    WriteBytes(folder.File(L"Report.xsl"), ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/report/Report.xsl")));
+    const std::string chromatogram = ToUtf8(DemoData::InFolder(folder.Path(), L"Проба 2417-1.stg"));
+    for (const std::string& input : {Path(L"host.db"), Path(L"CompsTableOxycalc.csv"), xsl, chromatogram}) {
+        const std::string before = ReadBytes(FromUtf8(input));
+        for (const char* output : {"--xml", "--html"}) {
+            const CliRun run = Report({"--assay", "101", "--tick-all", output, input, "--xsl", xsl});
+            EXPECT_EQ(run.exitCode, 2) << input;
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(ReadBytes(FromUtf8(input)), before) << input;
+        }
+    }
+    const CliRun twice =
+        Report({"--assay", "101", "--tick-all", "--xml", Path(L"r"), "--html", Path(L"r"), "--xsl", xsl});
+    EXPECT_EQ(twice.exitCode, 2);
 }
 
 TEST_F(OxycalcCliTest, ExitsWithTwoOnBadUsageOrAValueThatIsNoNumber) {
