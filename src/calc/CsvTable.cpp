@@ -6,6 +6,7 @@
 
 #include "platform/Codepage1251.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/StdioFile.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -95,10 +96,26 @@ bool CsvTable::Read(const std::wstring& path) {
     ExclusiveFile file(path, ExclusiveFile::Disposition::OpenOrCreate);
     std::string bytes;
     if (!file.ReadAll(bytes)) return false;
+    ParseBytes(bytes);
+    return true;
+}
+
+bool CsvTable::ReadShared(const std::wstring& path) {
+    const StdioFile file = OpenStdioFile(path, "rb");
+    if (!file) return false;
+    std::string bytes;
+    char buffer[4096];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    if (std::ferror(file.get())) return false;
+    ParseBytes(bytes);
+    return true;
+}
+
+void CsvTable::ParseBytes(std::string_view bytes) {
     const bool utf8 = IsUtf8File(bytes);
     Parse(DecodeFile(bytes, utf8));
     firstLineBytes = KeepableFirstLine(bytes, utf8);
-    return true;
 }
 
 void CsvTable::Parse(std::wstring_view text) {

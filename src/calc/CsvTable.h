@@ -40,6 +40,9 @@ public:
     // the file does not open. Bytes that are valid UTF-8 and not plain ASCII, or that start with
     // UTF-8's byte-order mark, are read as UTF-8; anything else as Windows-1251.
     bool Read(const std::wstring& path);
+    // Reads a file that others may hold open as well, for reading only; false, with the rows left as
+    // they were, when it is missing or does not open. Never creates it.
+    bool ReadShared(const std::wstring& path);
 
     // Replaces the rows by those of the text of a whole file.
     void Parse(std::wstring_view text);
@@ -51,4 +54,7 @@ public:
     // Characters of row 0 through field lastColumn, with one separator after each field and one more
     // for the CR LF; -1 when there is no row 0 or no such field.
     int32_t LineLength(int32_t lastColumn) const;
+
+private:
+    void ParseBytes(std::string_view bytes);
 };

@@ -1,0 +1,193 @@
+#include "calc/Limits.h"
+
+#include <algorithm>
+
+#include "calc/CsvTable.h"
+#include "calc/NameCompare.h"
+#include "calc/RoundTo4.h"
+#include "platform/FileSystemPath.h"
+#include "platform/NumberText.h"
+
+namespace {
+
+enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
+
+std::wstring Trimmed(std::wstring_view text) {
+    const size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring_view::npos) return {};
+    const size_t last = text.find_last_not_of(L" \t");
+    return std::wstring(text.substr(first, last - first + 1));
+}
+
+std::wstring FieldOf(const CsvTable::Row& row, size_t field) {
+    return field < row.size() ? Trimmed(row[field]) : std::wstring();
+}
+
+std::vector<std::wstring> SplitNames(const std::wstring& text) {
+    std::vector<std::wstring> names;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(L',', start), text.size());
+        std::wstring name = Trimmed(std::wstring_view(text).substr(start, comma - start));
+        if (!name.empty()) names.push_back(std::move(name));
+        start = comma + 1;
+    }
+    return names;
+}
+
+// "% масс." and "% об.", blanks, the final point and letter case aside.
+std::optional<LimitQuantity> QuantityOf(const std::wstring& text) {
+    std::wstring key;
+    for (const wchar_t c : text) {
+        if (c != L' ' && c != L'.') key += FoldCase(c);
+    }
+    if (key == L"%масс") return LimitQuantity::MassPercent;
+    if (key == L"%об") return LimitQuantity::VolumePercent;
+    return std::nullopt;
+}
+
+// The limit of one line, or why the line is no limit.
+std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
+    Limit limit;
+    limit.name = FieldOf(row, kName);
+    const std::wstring names = FieldOf(row, kPeakNames);
+    limit.others = names == L"*";
+    if (!limit.others) limit.peakNames = SplitNames(names);
+    const std::optional<LimitQuantity> quantity = QuantityOf(FieldOf(row, kQuantity));
+    const std::optional<double> maximum = ReadWholeNumber(FieldOf(row, kMaximum));
+    const std::wstring repeatability = FieldOf(row, kRepeatability);
+    if (limit.name.empty())
+        error = L"нет названия нормы";
+    else if (!quantity)
+        error = L"величина «" + FieldOf(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
+    else if (!maximum)
+        error = L"предел «" + FieldOf(row, kMaximum) + L"» — не число";
+    if (!error.empty()) return std::nullopt;
+    limit.quantity = *quantity;
+    limit.maximum = *maximum;
+    if (limit.peakNames.empty() && !limit.others && limit.quantity != LimitQuantity::MassPercent) {
+        error = L"общее содержание кислорода задаётся в «% масс.»";
+        return std::nullopt;
+    }
+    if (!repeatability.empty()) {
+        limit.repeatability = ReadWholeNumber(repeatability);
+        if (!limit.repeatability)
+            error = L"предел повторяемости r «" + repeatability + L"» — не число";
+        else if (limit.peakNames.size() != 1)
+            error = L"предел повторяемости r задаётся для одного компонента";
+        if (!error.empty()) return std::nullopt;
+    }
+    return limit;
+}
+
+bool Lists(const std::vector<std::wstring>& names, const std::wstring& peakName) {
+    return std::any_of(names.begin(), names.end(),
+                       [&peakName](const std::wstring& name) { return EqualNoCase(name, peakName); });
+}
+
+bool NamedByAnother(const std::vector<Limit>& limits, const std::wstring& peakName) {
+    return std::any_of(limits.begin(), limits.end(),
+                       [&peakName](const Limit& limit) { return Lists(limit.peakNames, peakName); });
+}
+
+double Value(const ComponentResult& result, LimitQuantity quantity) {
+    return quantity == LimitQuantity::MassPercent ? result.massPercent : result.volumePercent;
+}
+
+double Measured(const Limit& limit, const std::vector<Limit>& limits, const CalculationData& data) {
+    if (limit.peakNames.empty() && !limit.others) return data.totalOxygen;
+    double sum = 0.0;
+    for (const ComponentResult& result : data.results) {
+        const bool counted = limit.others ? !NamedByAnother(limits, result.peakName) &&
+                                                !EqualNoCase(result.name, data.standard)
+                                          : Lists(limit.peakNames, result.peakName);
+        if (counted) sum += Value(result, limit.quantity);
+    }
+    return sum;
+}
+
+std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
+    std::vector<std::wstring> unknown;
+    for (const std::wstring& name : limit.peakNames) {
+        const bool known = std::any_of(data.components.begin(), data.components.end(),
+                                       [&name](const Component& c) { return EqualNoCase(c.peakName, name); });
+        if (!known) unknown.push_back(name);
+    }
+    return unknown;
+}
+
+}  // namespace
+
+std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
+    if (!FileExists(path)) return std::nullopt;
+    LimitsFile file;
+    file.path = path;
+    CsvTable table;
+    if (!table.ReadShared(path)) {
+        file.errors.push_back(L"файл норм не открывается");
+        return file;
+    }
+    bool headerSeen = false;
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        const CsvTable::Row& line = table.rows[row];
+        const bool blank =
+            std::all_of(line.begin(), line.end(), [](const std::wstring& f) { return Trimmed(f).empty(); });
+        if (blank || FieldOf(line, kName).rfind(L"#", 0) == 0) continue;
+        if (!headerSeen) {
+            headerSeen = true;
+            continue;
+        }
+        std::wstring error;
+        if (std::optional<Limit> limit = LimitOf(line, error)) {
+            file.limits.push_back(std::move(*limit));
+        } else {
+            file.errors.push_back(L"строка " + std::to_wstring(row + 1) + L": " + error);
+        }
+    }
+    return file;
+}
+
+std::wstring LimitVerdict::OutcomeText() const {
+    switch (outcome) {
+        case Outcome::Conforms:
+            return L"соответствует";
+        case Outcome::Exceeds:
+            return L"превышает";
+        case Outcome::Undetermined:
+            break;
+    }
+    return L"не определено";
+}
+
+std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data) {
+    std::vector<LimitVerdict> verdicts;
+    for (const Limit& limit : limits) {
+        LimitVerdict verdict;
+        verdict.limit = limit;
+        verdict.measured = RoundTo4(Measured(limit, limits, data));
+        verdict.unknownPeakNames = UnknownPeakNames(limit, data);
+        using Outcome = LimitVerdict::Outcome;
+        verdict.outcome = !verdict.unknownPeakNames.empty()  ? Outcome::Undetermined
+                          : verdict.measured > limit.maximum ? Outcome::Exceeds
+                                                             : Outcome::Conforms;
+        verdicts.push_back(std::move(verdict));
+    }
+    return verdicts;
+}
+
+std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result) {
+    for (const Limit& limit : limits) {
+        if (limit.repeatability && limit.peakNames.size() == 1 &&
+            EqualNoCase(limit.peakNames[0], result.peakName))
+            return limit.repeatability;
+    }
+    return std::nullopt;
+}
+
+bool RepeatabilityExceeded(const ComponentResult& result, double r) {
+    return RoundTo4(result.delta) > r;
+}
+
+std::wstring QuantityText(LimitQuantity quantity) {
+    return quantity == LimitQuantity::MassPercent ? L"% масс." : L"% об.";
+}

@@ -1,0 +1,118 @@
+#include "calc/Limits.h"
+
+#include <gtest/gtest.h>
+
+#include "report/ReportSample.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using Outcome = LimitVerdict::Outcome;
+
+ComponentResult Result(std::wstring peakName, std::wstring name, double massPercent, double volumePercent,
+                       double delta = 0.0) {
+    ComponentResult result;
+    result.peakName = std::move(peakName);
+    result.name = std::move(name);
+    result.massPercent = massPercent;
+    result.volumePercent = volumePercent;
+    result.delta = delta;
+    return result;
+}
+
+// The demo petrol's results as the calculation gives them (three parallel determinations).
+CalculationData DemoPetrol() {
+    CalculationData data;
+    data.standard = L"1,2-Диметоксиэтан";
+    data.totalOxygen = 3.5343;
+    for (const wchar_t* peak : {L"ДИПЭ", L"МТБЭ", L"ЭТБЭ", L"ТАМЭ", L"Метанол", L"Этанол", L"2-Пропанол",
+                                L"трет-Бутанол", L"1-Пропанол", L"1,2-Диметоксиэтан", L"Изобутанол"})
+        data.components.push_back({0, peak, peak, 1.0, 1.0});
+    data.results = {Result(L"ДИПЭ", L"Диизопропиловый эфир", 0.0501, 0.0516),
+                    Result(L"МТБЭ", L"Метил-трет-бутиловый эфир", 8.2357, 8.2933),
+                    Result(L"ЭТБЭ", L"Этил-трет-бутиловый эфир", 1.1058, 1.1197),
+                    Result(L"ТАМЭ", L"трет-Амилметиловый эфир", 0.6031, 0.5838),
+                    Result(L"Метанол", L"Метанол", 0.1204, 0.1134),
+                    Result(L"Этанол", L"Этанол", 4.6029, 4.3486),
+                    Result(L"2-Пропанол", L"Пропан-2-ол", 0.0798, 0.0758),
+                    Result(L"трет-Бутанол", L"2-Метилпропан-2-ол", 0.3494, 0.3303),
+                    Result(L"1,2-Диметоксиэтан", L"1,2-Диметоксиэтан", 4.8796, 4.1906),
+                    Result(L"Изобутанол", L"2-Метилпропан-1-ол", 0.0400, 0.0372)};
+    return data;
+}
+
+std::vector<Limit> Shipped(const wchar_t* name) {
+    const std::optional<LimitsFile> file = ReadLimitsFile(SourceFile(std::wstring(L"src/calc/") + name));
+    EXPECT_TRUE(file.has_value());
+    if (!file) return {};
+    EXPECT_EQ(file->errors, std::vector<std::wstring>{});
+    return file->limits;
+}
+
+}  // namespace
+
+TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
+    const CalculationData petrol = DemoPetrol();
+    const std::vector<LimitVerdict> e10 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol);
+    ASSERT_EQ(e10.size(), 8u);
+    for (const LimitVerdict& verdict : e10) EXPECT_EQ(verdict.outcome, Outcome::Conforms) << verdict.limit.maximum;
+    EXPECT_DOUBLE_EQ(e10[0].measured, 3.5343);                            // oxygen, % масс.
+    EXPECT_DOUBLE_EQ(e10[6].measured, 0.0516 + 8.2933 + 1.1197 + 0.5838);  // the C5 ethers, % об.
+    EXPECT_DOUBLE_EQ(e10[7].measured, 0.0);  // no other oxygenate; the standard is not one
+
+    const std::vector<LimitVerdict> e5 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol);
+    ASSERT_EQ(e5.size(), 2u);
+    EXPECT_EQ(e5[0].outcome, Outcome::Exceeds);
+    EXPECT_EQ(e5[0].OutcomeText(), L"превышает");
+    EXPECT_EQ(e5[1].outcome, Outcome::Conforms);
+    EXPECT_DOUBLE_EQ(e5[1].measured, 4.3486);
+}
+
+TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
+    TempFolder folder;
+    EXPECT_FALSE(ReadLimitsFile(folder.File(L"LimitsOxycalc.csv")).has_value());
+    const std::wstring path = folder.Write(L"LimitsOxycalc.csv",
+                                           "# a comment\n"
+                                           "Name;Peaks;Quantity;Max;r\n"
+                                           "Oxygen;;% МАСС.;2,7\n"  // letter case and comma aside
+                                           "\n"
+                                           "Ethanol; EtOH ;% об;5;0,3\n"
+                                           "Ethers;MTBE, ETBE;% об.;22.0;0.1\n"
+                                           "Methanol;MeOH;ppm;3\n"
+                                           "Bad;X;% об.;abc\n"
+                                           "Oxygen by volume;;% об.;3\n");
+    const std::optional<LimitsFile> file = ReadLimitsFile(path);
+    ASSERT_TRUE(file.has_value());
+    ASSERT_EQ(file->limits.size(), 2u);
+    EXPECT_TRUE(file->limits[0].peakNames.empty());
+    EXPECT_EQ(file->limits[0].maximum, 2.7);
+    EXPECT_EQ(file->limits[1].peakNames, std::vector<std::wstring>{L"EtOH"});
+    EXPECT_EQ(file->limits[1].repeatability, 0.3);
+    ASSERT_EQ(file->errors.size(), 4u);
+    EXPECT_EQ(file->errors[0].rfind(L"строка 6:", 0), 0u) << file->errors[0];  // r for two components
+    EXPECT_NE(file->errors[1].find(L"«ppm»"), std::wstring::npos);
+    EXPECT_NE(file->errors[2].find(L"«abc»"), std::wstring::npos);
+    EXPECT_NE(file->errors[3].find(L"% масс."), std::wstring::npos);
+}
+
+TEST(Limits, GiveNoVerdictForAComponentTheTableDoesNotKnowAndFlagASpreadAboveR) {
+    CalculationData data = DemoPetrol();
+    Limit typo;
+    typo.peakNames = {L"Этанол", L"Етанол"};
+    typo.quantity = LimitQuantity::VolumePercent;
+    typo.maximum = 10.0;
+    const std::vector<LimitVerdict> verdicts = CheckLimits({typo}, data);
+    EXPECT_EQ(verdicts[0].outcome, Outcome::Undetermined);
+    EXPECT_EQ(verdicts[0].unknownPeakNames, std::vector<std::wstring>{L"Етанол"});
+
+    Limit ethanol;
+    ethanol.peakNames = {L"этанол"};
+    ethanol.repeatability = 0.12;
+    ComponentResult result = data.results[5];
+    ASSERT_EQ(RepeatabilityLimit({typo, ethanol}, result), 0.12);
+    result.delta = 0.12;
+    EXPECT_FALSE(RepeatabilityExceeded(result, 0.12));
+    result.delta = 0.1224;
+    EXPECT_TRUE(RepeatabilityExceeded(result, 0.12));
+    EXPECT_FALSE(RepeatabilityLimit({typo, ethanol}, data.results[0]).has_value());
+}
