@@ -51,6 +51,8 @@ const std::map<std::wstring, Setter>& ValueOptions() {
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.htmlPath, v); }},
         {L"--xsl",
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.stylesheet, v); }},
+        {L"--limits",
+         [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.limits, v); }},
     };
     return options;
 }
@@ -143,7 +145,7 @@ std::wstring CliUsage() {
 Использование:
   oxycalc-cli report --db ПУТЬ --assay ID [--assay ID ...] [--tick ID ... | --tick-all]
                      [--density ТЕКСТ] [--standard ТЕКСТ] --components ПУТЬ
-                     [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]
+                     [--limits ФАЙЛ] [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]
   oxycalc-cli --help
 
 Параметры:
@@ -160,6 +162,8 @@ std::wstring CliUsage() {
   --standard ТЕКСТ   внутренний стандарт (имя компонента, регистр не важен)
   --components ПУТЬ  файл таблицы компонентов (CompsTableOxycalc.csv); открывается
                      монопольно, как в модуле
+  --limits ФАЙЛ      файл норм (например LimitsOxycalc-EN228-E10.csv): результаты
+                     сравниваются с нормами, выводы печатаются и входят в отчёт
   --xml ФАЙЛ         записать документ отчёта (UTF-8 XML)
   --html ФАЙЛ        записать отчёт HTML, преобразованный таблицей стилей
   --xsl ПУТЬ         таблица стилей для --html; по умолчанию Report.xsl из папки

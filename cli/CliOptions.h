@@ -17,6 +17,7 @@ struct CliOptions {
     std::optional<std::wstring> xmlPath;     // where the report document goes, if anywhere
     std::optional<std::wstring> htmlPath;    // where the HTML report goes, if anywhere
     std::optional<std::wstring> stylesheet;  // the stylesheet for htmlPath; the data folder's by default
+    std::optional<std::wstring> limits;      // a limits file the results are held against
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.

@@ -163,7 +163,7 @@ CalculationData Calculate(const CliOptions& options, const std::vector<Assay>& a
     calculator.Calculate();
     data.totalOxygen = RoundTo4(data.totalOxygen);
     FillResultTotals(data);
-    data.warnings = CheckCalculation(data);
+    data.warnings = CheckCalculation(data, assays);
     return data;
 }
 
@@ -186,12 +186,14 @@ bool WriteHtml(const XMLWrapper& document, const CliOptions& options, const std:
     return false;
 }
 
-bool WriteReport(const std::vector<Assay>& assays, const CalculationData& data, const CliOptions& options,
+bool WriteReport(const std::vector<Assay>& assays, const CalculationData& data,
+                 const std::optional<LimitsFile>& limits, const CliOptions& options,
                  const std::wstring& stylesheet, UserMessages& messages) {
     if (!options.xmlPath && !options.htmlPath) return true;
     ReportBuilder builder(messages, FileOpener());
     builder.assays = &assays;
     builder.data = data;
+    builder.limits = limits;
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ отчёта не создан");
@@ -207,12 +209,22 @@ bool WriteReport(const std::vector<Assay>& assays, const CalculationData& data, 
 ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
+    std::optional<LimitsFile> limits;
+    if (options.limits) {
+        limits = ReadLimitsFile(*options.limits);
+        if (!limits) {
+            messages.ShowError(L"файла норм «" + *options.limits + L"» нет");
+            return kExitFailure;
+        }
+    }
     std::wstring stylesheet;
     if (options.htmlPath) {
         stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
         if (stylesheet.empty()) return kExitFailure;
     }
-    if (!OutputsApart(options, {options.database, options.components, stylesheet}, messages))
+    if (!OutputsApart(options,
+                      {options.database, options.components, stylesheet, options.limits.value_or(L"")},
+                      messages))
         return kExitUsage;
     DataBaseConnection::Instance().Store(options.database.c_str());
     Shortfalls shortfalls(messages);
@@ -223,8 +235,12 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     for (const CalculationWarning& warning : data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text());
     if (data.componentsSource != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
-    if (!WriteReport(assays, data, options, stylesheet, messages)) return kExitFailure;
-    // The table comes last, so that a run that fails on its way prints none.
+    if (limits) {
+        for (const std::wstring& error : limits->errors) shortfalls.Add(L"файл норм: " + error);
+    }
+    if (!WriteReport(assays, data, limits, options, stylesheet, messages)) return kExitFailure;
+    // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(data));
+    if (limits) WriteConsoleText(stdout, VerdictTableText(CheckLimits(limits->limits, data)));
     return shortfalls.Any() ? kExitFailure : kExitSuccess;
 }

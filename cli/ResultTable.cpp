@@ -60,3 +60,19 @@ std::wstring ResultTableText(const CalculationData& data) {
             L" % масс.\n";
     return text;
 }
+
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts) {
+    std::wstring text = L"\nСоответствие нормам:\n";
+    for (const LimitVerdict& verdict : verdicts) {
+        text += L"  " + verdict.limit.name + L": " + FormatFixed(verdict.measured, 4) + L" " +
+                QuantityText(verdict.limit.quantity) + L" при норме не более " + verdict.limit.maximumText +
+                L" — " + verdict.OutcomeText();
+        if (!verdict.unknownPeakNames.empty()) {
+            text += L" (нет в таблице компонентов:";
+            for (const std::wstring& name : verdict.unknownPeakNames) text += L" " + name;
+            text += L")";
+        }
+        text += L"\n";
+    }
+    return text;
+}

@@ -2,8 +2,14 @@
 
 #include <string>
 
+#include <vector>
+
 #include "calc/CalculationData.h"
+#include "calc/Limits.h"
 
 // The results as the result grid shows them (eight columns, the row "Всего") followed by the total
 // organically bound oxygen, as plain text with aligned columns.
 std::wstring ResultTableText(const CalculationData& data);
+
+// The limits' verdicts, one line each: name, measured value, maximum, verdict.
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts);

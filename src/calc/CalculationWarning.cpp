@@ -1,9 +1,11 @@
 #include "calc/CalculationWarning.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/CalculationData.h"
 #include "calc/NameCompare.h"
+#include "calc/TickedSamples.h"
 
 namespace {
 
@@ -16,6 +18,18 @@ bool NamesAComponent(const CalculationData& data) {
         if (EqualNoCase(component.name, data.standard)) return true;
     }
     return false;
+}
+
+// The distinct sample names, "; "-separated.
+std::wstring SampleNames(const std::vector<SampleName>& samples) {
+    std::vector<std::wstring> seen;
+    std::wstring names;
+    for (const SampleName& name : samples) {
+        if (std::find(seen.begin(), seen.end(), name.sample) != seen.end()) continue;
+        seen.push_back(name.sample);
+        names += (names.empty() ? L"" : L"; ") + name.sample;
+    }
+    return names;
 }
 
 }  // namespace
@@ -36,6 +50,9 @@ std::wstring CalculationWarning::Text() const {
             return L"Таблица компонентов не прочитана — файл занят другой программой, отсутствует или "
                    L"пуст: " +
                    subject + L". Результатов нет.";
+        case Kind::SeveralSamples:
+            return L"Отмечены хроматограммы разных проб (" + subject +
+                   L"): параллельные определения должны относиться к одной пробе.";
     }
     return subject;
 }
@@ -52,6 +69,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"components_last_read";
         case Kind::ComponentsNotRead:
             return L"components_not_read";
+        case Kind::SeveralSamples:
+            return L"several_samples";
     }
     return L"";
 }
@@ -60,9 +79,12 @@ bool operator==(const CalculationWarning& a, const CalculationWarning& b) {
     return a.kind == b.kind && a.subject == b.subject;
 }
 
-std::vector<CalculationWarning> CheckCalculation(const CalculationData& data) {
+std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
+                                                 const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
     std::vector<CalculationWarning> warnings;
+    const std::vector<SampleName> samples = TickedSamples(assays);
+    if (DistinctSampleCount(samples) > 1) warnings.push_back({Kind::SeveralSamples, SampleNames(samples)});
     if (data.componentsSource == ComponentsSource::LastRead)
         warnings.push_back({Kind::ComponentsLastRead, data.componentsPath});
     if (data.componentsSource == ComponentsSource::None)

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "data/Assay.h"
+
 struct CalculationData;
 
 // Where the components of a calculation came from.
@@ -21,6 +23,7 @@ struct CalculationWarning {
         NoDensity,           // subject: the component's name; it has no volume
         ComponentsLastRead,  // subject: the components file; results from the table as last read
         ComponentsNotRead,   // subject: the components file; there is no table at all
+        SeveralSamples,      // subject: the ticked chromatograms' sample names, "; "-separated
     };
     Kind kind;
     std::wstring subject;
@@ -33,7 +36,9 @@ struct CalculationWarning {
 
 bool operator==(const CalculationWarning& a, const CalculationWarning& b);
 
-// The warnings of a finished calculation: the components' source, a standard that names no
-// component, and each result row whose component has no usable molar mass (other than the standard,
-// which contributes no oxygen anyway) or density. A value is usable when it is a positive number.
-std::vector<CalculationWarning> CheckCalculation(const CalculationData& data);
+// The warnings of a finished calculation: the components' source, ticked chromatograms of more than
+// one sample, a standard that names no component, and each result row whose component has no usable
+// molar mass (other than the standard, which contributes no oxygen anyway) or density. A value is
+// usable when it is a positive number.
+std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
+                                                 const std::vector<Assay>& assays = {});

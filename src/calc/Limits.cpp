@@ -65,6 +65,8 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
     if (!error.empty()) return std::nullopt;
     limit.quantity = *quantity;
     limit.maximum = *maximum;
+    limit.maximumText = FieldOf(row, kMaximum);
+    std::replace(limit.maximumText.begin(), limit.maximumText.end(), L',', L'.');
     if (limit.peakNames.empty() && !limit.others && limit.quantity != LimitQuantity::MassPercent) {
         error = L"общее содержание кислорода задаётся в «% масс.»";
         return std::nullopt;

@@ -19,6 +19,7 @@ struct Limit {
     bool others = false;                  // "*": every component no other limit names, the standard excepted
     LimitQuantity quantity = LimitQuantity::MassPercent;
     double maximum = 0.0;
+    std::wstring maximumText;             // as the file writes it, with a point ("3.0")
     std::optional<double> repeatability;  // r in % by mass, for a limit of one component
 };
 

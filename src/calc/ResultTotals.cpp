@@ -1,5 +1,7 @@
 #include "calc/ResultTotals.h"
 
+#include "calc/NameCompare.h"
+
 void FillResultTotals(CalculationData& data) {
     data.sumMass = 0.0;
     data.sumMassPercent = 0.0;
@@ -16,4 +18,18 @@ void FillResultTotals(CalculationData& data) {
         data.sumVolumePercent += result.volumePercent;
         data.sumOxygen += result.oxygen;
     }
+}
+
+ResultSums SumsWithoutStandard(const CalculationData& data) {
+    ResultSums sums;
+    for (const ComponentResult& result : data.results) {
+        if (EqualNoCase(result.name, data.standard)) continue;
+        sums.mass += result.mass;
+        sums.massPercent += result.massPercent;
+        sums.delta += result.delta;
+        sums.volume += result.volume;
+        sums.volumePercent += result.volumePercent;
+        sums.oxygen += result.oxygen;
+    }
+    return sums;
 }

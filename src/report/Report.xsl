@@ -1,7 +1,10 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
-  calc_table, oxygen, and warnings when the calculation has any) into one XHTML page, printable on A4.
+  calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
+  totals_without_standard, limits when a limits file is used, program) into one XHTML page, printable
+  on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
+  same order. A document of the first five elements alone still gives a whole report.
 
   The result is built in a DOM document and saved from there, so it must be well-formed XML with a
   single root, and what reaches the browser is whatever that DOM saves: no DOCTYPE is relied on (the
@@ -53,7 +56,7 @@
           h1 { font-size: 13pt; line-height: 1.25; margin: 1.5mm 0 2mm 0; }
           .standard { white-space: nowrap; }
           .made { font-size: 9.5pt; margin: 0; }
-          h2 { font-size: 11pt; margin: 5mm 0 2mm 0; page-break-after: avoid; break-after: avoid; }
+          h2 { font-size: 11pt; margin: 4mm 0 1.5mm 0; page-break-after: avoid; break-after: avoid; }
           p { margin: 0 0 2mm 0; }
           .note { font-size: 8.5pt; color: #333; }
 
@@ -64,7 +67,23 @@
           td.num, th.num { text-align: right; }
           td.num { white-space: nowrap; }
           td.center, th.center { text-align: center; }
-          td.path { word-break: break-all; font-size: 8pt; }
+          td.path { overflow-wrap: break-word; font-size: 8pt; }
+          .badge { display: inline-block; margin-left: 1.5mm; padding: 0 1mm; border: 0.6pt solid #7a4d00;
+                   color: #7a4d00; font-size: 7pt; text-transform: uppercase; letter-spacing: 0.04em;
+                   white-space: nowrap; }
+          table.results { font-size: 8.5pt; table-layout: fixed; }
+          table.results th { font-size: 7.5pt; }
+          .flag { display: block; font-size: 7.5pt; color: #b00020; }
+          tr.internal-standard td { background: #f6f6f6; color: #444; }
+          tr.own td { font-weight: bold; }
+          tr.exceeded td.num.delta { color: #b00020; font-weight: bold; }
+          .sample { margin: 0 0 1mm 0; font-size: 10.5pt; }
+          .sample.several { color: #b00020; }
+          td.verdict { white-space: nowrap; }
+          td.verdict.bad { color: #b00020; font-weight: bold; }
+          td.verdict.unknown { color: #7a4d00; }
+          tr.limits-error td { color: #b00020; }
+          .final { page-break-inside: avoid; break-inside: avoid; }
           td.time { white-space: nowrap; }
           tr.unused td { color: #666; }
           tr.missing td.num { font-style: italic; }
@@ -72,16 +91,16 @@
           tr.totals td { font-weight: bold; background: #f3f4f6; border-top: 1.2pt solid #000; }
           tr.empty td { text-align: center; font-style: italic; color: #444; }
 
-          .oxygen { display: table; width: 100%; margin: 5mm 0 0 0; border: 1.5pt solid #000;
+          .oxygen { display: table; width: 100%; margin: 3mm 0 0 0; border: 1.5pt solid #000;
                     background: #f3f4f6; page-break-inside: avoid; break-inside: avoid; }
-          .oxygen div { display: table-cell; vertical-align: middle; padding: 3mm 5mm; }
+          .oxygen div { display: table-cell; vertical-align: middle; padding: 2mm 4mm; }
           .oxygen .label { font-size: 10.5pt; font-weight: bold; }
           .oxygen .value { text-align: right; font-size: 16pt; font-weight: bold; white-space: nowrap; }
           .oxygen .unit { font-size: 10.5pt; font-weight: normal; }
 
           .signatures { margin-top: 3mm; page-break-inside: avoid; break-inside: avoid; }
           .signatures table { font-size: 10pt; }
-          .signatures td { border: 0; padding: 4mm 0 0.6mm 0; vertical-align: bottom; }
+          .signatures td { border: 0; padding: 3mm 0 0.6mm 0; vertical-align: bottom; }
           .signatures td.role { width: 38mm; }
           .signatures td.line { border-bottom: 0.6pt solid #000; }
           .signatures td.sign { width: 38mm; }
@@ -120,9 +139,11 @@
 
   <xsl:template match="Document">
     <div class="head">
-      <div class="kind">Отчёт о расчёте</div>
+      <div class="kind">Отчёт о расчёте<xsl:if test="program">
+          <xsl:value-of select="concat(' · ', program/name, ' ', program/version)"/></xsl:if></div>
       <h1>Определение органических кислородсодержащих соединений и общего содержания органически
         связанного кислорода в бензине методом газовой хроматографии по <span class="standard">ГОСТ&#160;EN&#160;13132-2012</span></h1>
+      <xsl:apply-templates select="samples"/>
       <p class="made">Дата составления отчёта: <span id="made">«____» ______________ 20____ г.</span></p>
     </div>
 
@@ -160,16 +181,19 @@
       </xsl:otherwise>
     </xsl:choose>
 
+    <div class="final">
     <h2>3. Результаты расчёта</h2>
     <xsl:apply-templates select="calc_table"/>
     <div class="foot">Расчёт по хроматограммам, отмеченным «Да». Массовые доли и кислород — в процентах
       от массы пробы; «Дельта» — расхождение массовой доли компонента между параллельными
-      определениями.</div>
+      определениями; M — молярная масса, ρ — плотность, взятые из таблицы компонентов.</div>
 
     <div class="oxygen">
       <div class="label">Общее содержание органически связанного кислорода</div>
       <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% масс.</span></div>
     </div>
+
+    <xsl:apply-templates select="limits"/>
 
     <div class="signatures">
       <table>
@@ -182,6 +206,7 @@
           </xsl:call-template>
         </tbody>
       </table>
+    </div>
     </div>
 
   </xsl:template>
@@ -204,6 +229,7 @@
       </thead>
       <tbody>
         <xsl:for-each select="fill_data">
+          <xsl:variable name="row" select="position()"/>
           <tr>
             <xsl:attribute name="class">
               <xsl:if test="*[2] != 'Да'">unused</xsl:if>
@@ -211,7 +237,12 @@
             </xsl:attribute>
             <td class="center"><xsl:value-of select="*[1]"/></td>
             <td class="center"><xsl:value-of select="*[2]"/></td>
-            <td class="path"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[3]"/></xsl:call-template></td>
+            <td class="path">
+              <xsl:call-template name="path"><xsl:with-param name="text" select="*[3]"/></xsl:call-template>
+              <xsl:if test="/Document/chromatograms/chromatogram[$row]/kind = 'Градуировка'">
+                <span class="badge">Градуировка</span>
+              </xsl:if>
+            </td>
             <td><xsl:call-template name="cell"><xsl:with-param name="text" select="*[4]"/></xsl:call-template></td>
             <td class="time"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[5]"/></xsl:call-template></td>
             <td class="num">
@@ -228,48 +259,191 @@
 
   <!-- The results: one row per component, then the separator and the totals. -->
   <xsl:template match="calc_table">
-    <table>
+    <!-- With the rows' details the constants used get two columns of their own. -->
+    <xsl:variable name="constants" select="boolean(/Document/result_rows)"/>
+    <xsl:variable name="columns" select="8 + 2 * number($constants)"/>
+    <table class="results">
       <thead>
         <tr>
-          <th class="center" style="width: 8mm">№</th>
+          <th class="center" style="width: 7mm">№</th>
           <th>Компонент</th>
-          <th class="num" style="width: 18mm">Масса, г</th>
-          <th class="num" style="width: 19mm">Массовая доля, %</th>
-          <th class="num" style="width: 18mm">Дельта, % масс.</th>
-          <th class="num" style="width: 18mm">Объём, см³</th>
-          <th class="num" style="width: 19mm">Объёмная доля, %</th>
-          <th class="num" style="width: 20mm">Кислород, % масс.</th>
+          <xsl:if test="$constants">
+            <th class="num" style="width: 13mm">M, г/моль</th>
+            <th class="num" style="width: 13mm">ρ, кг/м³</th>
+          </xsl:if>
+          <th class="num" style="width: 13mm">Масса, г</th>
+          <th class="num" style="width: 17mm">Массовая доля, %</th>
+          <th class="num" style="width: 13mm">Дельта, % масс.</th>
+          <th class="num" style="width: 13mm">Объём, см³</th>
+          <th class="num" style="width: 17mm">Объёмная доля, %</th>
+          <th class="num" style="width: 16mm">Кислород, % масс.</th>
         </tr>
       </thead>
       <tbody>
         <xsl:for-each select="fill_data[position() &lt; last() - 1]">
+          <xsl:variable name="details" select="/Document/result_rows/result_row[position() = current()/*[1]]"/>
           <tr>
+            <xsl:attribute name="class">
+              <xsl:if test="$details/standard = 'да'">internal-standard</xsl:if>
+              <xsl:if test="$details/repeatability_exceeded = 'да'"> exceeded</xsl:if>
+            </xsl:attribute>
             <td class="center"><xsl:value-of select="*[1]"/></td>
-            <td><xsl:call-template name="cell"><xsl:with-param name="text" select="*[2]"/></xsl:call-template></td>
+            <td>
+              <xsl:call-template name="cell"><xsl:with-param name="text" select="*[2]"/></xsl:call-template>
+              <xsl:if test="$details/standard = 'да'"><span class="badge">вн. стандарт</span></xsl:if>
+              <xsl:if test="$details/repeatability_exceeded = 'да'">
+                <span class="flag">
+                  <xsl:value-of select="concat('расхождение параллельных определений превышает r = ', $details/repeatability_limit)"/>
+                </span>
+              </xsl:if>
+            </td>
+            <xsl:if test="$constants">
+              <td class="num"><xsl:value-of select="$details/molar_mass"/></td>
+              <td class="num"><xsl:value-of select="$details/density"/></td>
+            </xsl:if>
             <xsl:for-each select="*[position() &gt; 2]">
-              <td class="num"><xsl:value-of select="."/></td>
+              <td>
+                <xsl:attribute name="class">
+                  <xsl:text>num</xsl:text>
+                  <xsl:if test="position() = 3"> delta</xsl:if>
+                </xsl:attribute>
+                <xsl:value-of select="."/>
+              </td>
             </xsl:for-each>
           </tr>
         </xsl:for-each>
         <xsl:if test="count(fill_data) &lt;= 2">
           <tr class="empty">
-            <td colspan="8">Ни один компонент таблицы не найден в отмеченных хроматограммах.</td>
+            <td colspan="{$columns}">Ни один компонент таблицы не найден в отмеченных хроматограммах.</td>
           </tr>
         </xsl:if>
         <tr class="separator">
-          <td colspan="8">&#160;</td>
+          <td colspan="{$columns}">&#160;</td>
         </tr>
         <xsl:for-each select="fill_data[last()]">
           <tr class="totals">
             <td>&#160;</td>
-            <td><xsl:value-of select="*[2]"/></td>
+            <td>
+              <xsl:value-of select="*[2]"/>
+              <xsl:if test="/Document/result_rows/result_row[standard = 'да']"> (с вн. стандартом)</xsl:if>
+            </td>
+            <xsl:if test="$constants"><td colspan="2">&#160;</td></xsl:if>
             <xsl:for-each select="*[position() &gt; 2]">
               <td class="num"><xsl:value-of select="."/></td>
             </xsl:for-each>
           </tr>
         </xsl:for-each>
+        <xsl:if test="/Document/result_rows/result_row[standard = 'да']">
+          <xsl:for-each select="/Document/totals_without_standard">
+            <tr class="own">
+              <td>&#160;</td>
+              <td>Всего без вн. стандарта</td>
+              <td colspan="2">&#160;</td>
+              <td class="num"><xsl:value-of select="mass"/></td>
+              <td class="num"><xsl:value-of select="mass_percent"/></td>
+              <td class="num"><xsl:value-of select="delta"/></td>
+              <td class="num"><xsl:value-of select="volume"/></td>
+              <td class="num"><xsl:value-of select="volume_percent"/></td>
+              <td class="num"><xsl:value-of select="oxygen"/></td>
+            </tr>
+          </xsl:for-each>
+        </xsl:if>
       </tbody>
     </table>
+  </xsl:template>
+
+  <!-- The sample the determinations were made of; more than one is a mistake to see at once. -->
+  <xsl:template match="samples">
+    <p>
+      <xsl:attribute name="class">
+        <xsl:text>sample</xsl:text>
+        <xsl:if test="distinct &gt; 1"> several</xsl:if>
+      </xsl:attribute>
+      <xsl:choose>
+        <xsl:when test="not(sample)">Проба: не выбрана (нет отмеченных хроматограмм)</xsl:when>
+        <xsl:otherwise>
+          <xsl:choose>
+            <xsl:when test="distinct &gt; 1">Пробы (разные — проверьте выбор хроматограмм): </xsl:when>
+            <xsl:otherwise>Проба: </xsl:otherwise>
+          </xsl:choose>
+          <xsl:for-each select="sample">
+            <xsl:if test="position() &gt; 1">; </xsl:if>
+            <b><xsl:call-template name="cell"><xsl:with-param name="text" select="name"/></xsl:call-template></b>
+            <xsl:if test="string-length(mixture) &gt; 0">
+              <xsl:value-of select="concat(' (смесь: ', mixture, ')')"/>
+            </xsl:if>
+          </xsl:for-each>
+        </xsl:otherwise>
+      </xsl:choose>
+    </p>
+  </xsl:template>
+
+  <!-- Each limit of the limits file with the measured value and the verdict. -->
+  <xsl:template match="limits">
+    <h2>4. Соответствие нормам</h2>
+    <table class="results">
+      <thead>
+        <tr>
+          <th style="width: 58mm">Норма</th>
+          <th>Компоненты</th>
+          <th style="width: 15mm">Ед.</th>
+          <th class="num" style="width: 17mm">Измерено</th>
+          <th class="num" style="width: 15mm">Не более</th>
+          <th style="width: 25mm">Вывод</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="limit">
+          <tr>
+            <td><xsl:value-of select="name"/></td>
+            <td>
+              <xsl:value-of select="components"/>
+              <xsl:if test="string-length(unknown) &gt; 0">
+                <span class="flag"><xsl:value-of select="concat('нет в таблице компонентов: ', unknown)"/></span>
+              </xsl:if>
+            </td>
+            <td><xsl:value-of select="quantity"/></td>
+            <td class="num"><xsl:value-of select="measured"/></td>
+            <td class="num"><xsl:value-of select="maximum"/></td>
+            <td>
+              <xsl:attribute name="class">
+                <xsl:text>verdict</xsl:text>
+                <xsl:if test="verdict = 'превышает'"> bad</xsl:if>
+                <xsl:if test="verdict = 'не определено'"> unknown</xsl:if>
+              </xsl:attribute>
+              <xsl:value-of select="verdict"/>
+            </td>
+          </tr>
+        </xsl:for-each>
+        <xsl:for-each select="error">
+          <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat('Файл норм, ', .)"/></td></tr>
+        </xsl:for-each>
+      </tbody>
+    </table>
+    <div class="foot">Нормы из файла <xsl:value-of select="file"/>. Измеренное значение сравнивается с нормой
+      с четырьмя знаками после запятой, как оно показано.</div>
+  </xsl:template>
+
+  <!-- A path that may break after each folder separator ("\" or "/"), never inside a name. -->
+  <xsl:template name="path">
+    <xsl:param name="text"/>
+    <xsl:variable name="separator">
+      <xsl:choose>
+        <xsl:when test="contains($text, '\')">\</xsl:when>
+        <xsl:otherwise>/</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:choose>
+      <xsl:when test="string-length($text) = 0">&#8212;</xsl:when>
+      <xsl:when test="contains($text, $separator)">
+        <xsl:value-of select="concat(substring-before($text, $separator), $separator)"/>
+        <wbr/>
+        <xsl:call-template name="path">
+          <xsl:with-param name="text" select="substring-after($text, $separator)"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <!-- What the numbers rest on but the lab must know: a standard that names no component, a component

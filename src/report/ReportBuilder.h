@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "calc/CalculationData.h"
+#include "calc/Limits.h"
 #include "data/Assay.h"
 #include "report/TransformAndOpen.h"
 
@@ -21,6 +23,8 @@ public:
 
     const std::vector<Assay>* assays = nullptr;  // the dialog's list, read while the report is made
     CalculationData data;                        // copied from the dialog before each report
+    // The limits the results are held against; Show reads the data folder's "LimitsOxycalc.csv".
+    std::optional<LimitsFile> limits;
 
     // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
     // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
@@ -29,7 +33,8 @@ public:
 
     // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
     // chromatograms, result table, total oxygen, and then what a stylesheet written for those four
-    // does not know: the calculation's warnings.
+    // does not know: the calculation's warnings, the samples, each chromatogram's kind, each result's
+    // constants, the sums without the internal standard, the limits' verdicts and the program.
     void FillDocument(XMLWrapper& wrapper) const;
 
 private:
@@ -38,6 +43,12 @@ private:
     void AddCalcTable(XMLWrapper& wrapper) const;
     void AddOxygen(XMLWrapper& wrapper) const;
     void AddWarnings(XMLWrapper& wrapper) const;
+    void AddSamples(XMLWrapper& wrapper) const;
+    void AddChromatogramKinds(XMLWrapper& wrapper) const;
+    void AddResultDetails(XMLWrapper& wrapper) const;
+    void AddTotalsWithoutStandard(XMLWrapper& wrapper) const;
+    void AddLimits(XMLWrapper& wrapper) const;
+    void AddProgram(XMLWrapper& wrapper) const;
 
     UserMessages& messages_;
     FileOpener open_;

@@ -107,7 +107,7 @@ void DlgMain::Recalculate() {
     calculator->Calculate();
     calculation.totalOxygen = RoundTo4(calculation.totalOxygen);
     FillResultGrid();
-    calculation.warnings = CheckCalculation(calculation);
+    calculation.warnings = CheckCalculation(calculation, assays);
     ShowWarnings();
     ShowSettings();
 }

@@ -4,6 +4,7 @@
 
 #include "calc/CalculationData.h"
 #include "calc/NotSet.h"
+#include "calc/TickedSamples.h"
 
 namespace {
 
@@ -60,4 +61,22 @@ TEST(CalculationWarning, SaysWhereTheComponentsCameFrom) {
     warnings = CheckCalculation(data);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].kind, Kind::ComponentsNotRead);
+}
+
+TEST(CalculationWarning, FlagsTickedChromatogramsOfMoreThanOneSample) {
+    std::vector<Assay> assays(4);
+    const wchar_t* samples[] = {L"АИ-95-К5, партия 2417", L"АИ-95-К5, партия 2417", L"АИ-92-К5", L"АИ-98"};
+    for (size_t i = 0; i < assays.size(); ++i) {
+        assays[i].sample = samples[i];
+        assays[i].isTicked = i < 2 ? 1 : 0;
+    }
+    EXPECT_TRUE(CheckCalculation(Data(L""), assays).empty());
+    assays[2].isTicked = 1;
+    EXPECT_EQ(CheckCalculation(Data(L""), assays),
+              (std::vector<CalculationWarning>{{Kind::SeveralSamples, L"АИ-95-К5, партия 2417; АИ-92-К5"}}));
+    // The same sample in another mixture is listed twice among the samples but is one sample.
+    assays[2].sample = samples[0];
+    assays[2].mixture = L"другая смесь";
+    EXPECT_EQ(TickedSamples(assays).size(), 2u);
+    EXPECT_TRUE(CheckCalculation(Data(L""), assays).empty());
 }

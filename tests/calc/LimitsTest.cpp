@@ -55,8 +55,9 @@ TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
     const CalculationData petrol = DemoPetrol();
     const std::vector<LimitVerdict> e10 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol);
     ASSERT_EQ(e10.size(), 8u);
-    for (const LimitVerdict& verdict : e10) EXPECT_EQ(verdict.outcome, Outcome::Conforms) << verdict.limit.maximum;
-    EXPECT_DOUBLE_EQ(e10[0].measured, 3.5343);                            // oxygen, % масс.
+    for (const LimitVerdict& verdict : e10)
+        EXPECT_EQ(verdict.outcome, Outcome::Conforms) << verdict.limit.maximum;
+    EXPECT_DOUBLE_EQ(e10[0].measured, 3.5343);                             // oxygen, % масс.
     EXPECT_DOUBLE_EQ(e10[6].measured, 0.0516 + 8.2933 + 1.1197 + 0.5838);  // the C5 ethers, % об.
     EXPECT_DOUBLE_EQ(e10[7].measured, 0.0);  // no other oxygenate; the standard is not one
 

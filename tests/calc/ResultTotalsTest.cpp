@@ -19,3 +19,14 @@ TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
     EXPECT_EQ(data.sumVolumePercent, 55);
     EXPECT_EQ(data.sumOxygen, 66);
 }
+
+TEST(ResultTotals, SumsWithoutTheStandardLeaveOutItsRowWhateverItsCase) {
+    CalculationData data;
+    data.standard = L"дмэ";
+    data.results = {MakeResult(L"a", 1, 2, 3, 4, 5, 6), MakeResult(L"ДМЭ", 10, 20, 30, 40, 50, 0)};
+    const ResultSums sums = SumsWithoutStandard(data);
+    EXPECT_EQ(sums.mass, 1);
+    EXPECT_EQ(sums.massPercent, 2);
+    EXPECT_EQ(sums.volumePercent, 5);
+    EXPECT_EQ(sums.oxygen, 6);
+}

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/NotSet.h"
 #include "platform/WideText.h"
 #include "report/ReportSample.h"
 #include "report/XMLWrapper.h"
@@ -17,6 +18,13 @@ namespace {
 std::vector<std::wstring> ChildNames(const pugi::xml_node& node) {
     std::vector<std::wstring> names;
     for (const pugi::xml_node& child : node.children()) names.push_back(child.name());
+    return names;
+}
+
+// The names of the first `count` children: the elements every stylesheet relies on.
+std::vector<std::wstring> FirstNames(const pugi::xml_node& node, size_t count) {
+    std::vector<std::wstring> names = ChildNames(node);
+    names.resize(std::min(count, names.size()));
     return names;
 }
 
@@ -60,8 +68,10 @@ protected:
 
 TEST_F(ReportBuilderTest, LeavesOutTheFilesElementForAnEmptyList) {
     Fill();
-    EXPECT_EQ(ChildNames(root),
+    EXPECT_EQ(FirstNames(root, 4),
               (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table", L"oxygen"}));
+    EXPECT_FALSE(root.child(L"files"));
+    EXPECT_FALSE(root.child(L"chromatograms"));
     builder.assays = nullptr;
     Fill();
     EXPECT_FALSE(root.child(L"files"));
@@ -132,19 +142,65 @@ TEST_F(ReportBuilderTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
     EXPECT_EQ(std::wstring(root.child(L"oxygen").text().get()), L"2.7183");
 }
 
-TEST_F(ReportBuilderTest, PutsTheWarningsAfterTheDescribedElementsAndOnlyWhenThereAreAny) {
+TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnlyWhenThereAreAny) {
+    assays = SampleAssays();
     Fill();
-    EXPECT_EQ(ChildNames(root),
-              (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table", L"oxygen"}));
+    const std::vector<std::wstring> described{L"standart", L"density_proba", L"files", L"calc_table",
+                                              L"oxygen"};
+    const std::vector<std::wstring> added{L"samples", L"chromatograms", L"result_rows",
+                                          L"totals_without_standard"};
+    std::vector<std::wstring> expected = described;
+    expected.insert(expected.end(), added.begin(), added.end());
+    expected.push_back(L"program");
+    EXPECT_EQ(ChildNames(root), expected);
     builder.data.standard = L"1,2-диметоксиэтн";
     builder.data.warnings = CheckCalculation(builder.data);
+    builder.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}};
     Fill();
-    EXPECT_EQ(ChildNames(root), (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table",
-                                                           L"oxygen", L"warnings"}));
+    expected = described;
+    expected.push_back(L"warnings");
+    expected.insert(expected.end(), added.begin(), added.end());
+    expected.push_back(L"limits");
+    expected.push_back(L"program");
+    EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
     EXPECT_EQ(ChildTexts(warning), (std::vector<std::wstring>{L"standard_not_found", L"1,2-диметоксиэтн",
                                                               builder.data.warnings[0].Text()}));
+}
+
+TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndTheVerdicts) {
+    assays = SampleAssaysWithSamples();
+    builder.data = SampleCalculation();
+    builder.data.results[1].molarMass = NotSet;
+    builder.data.results[0].peakName = L"МТБЭ";
+    builder.data.results[0].delta = 0.12;
+    builder.data.results[0].molarMass = 88.15;
+    builder.data.results[0].density = 740.5;
+    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
+    Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
+    builder.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}};
+    Fill();
+    const pugi::xml_node samples = root.child(L"samples");
+    EXPECT_EQ(std::wstring(samples.child(L"distinct").text().get()), L"2");
+    EXPECT_EQ(std::wstring(samples.child(L"sample").child(L"name").text().get()), L"АИ-95-К5, партия 2417");
+    const std::vector<pugi::xml_node> kinds = Rows(root.child(L"chromatograms"));
+    ASSERT_EQ(kinds.size(), 3u);
+    EXPECT_EQ(std::wstring(kinds[2].child(L"kind").text().get()), L"Градуировка");
+    const std::vector<pugi::xml_node> rows = Rows(root.child(L"result_rows"));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(ChildTexts(rows[0]),
+              (std::vector<std::wstring>{L"МТБЭ", L"88.15", L"740.50", L"нет", L"0.1", L"да"}));
+    EXPECT_EQ(std::wstring(rows[1].child(L"molar_mass").text().get()), L"---");
+    EXPECT_EQ(std::wstring(rows[2].child(L"standard").text().get()), L"да");
+    const std::vector<pugi::xml_node> limits = Rows(root.child(L"limits"));
+    ASSERT_EQ(limits.size(), 3u);  // file, two limits
+    EXPECT_EQ(ChildTexts(limits[1]),
+              (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
+                                         L"2.7", L"превышает", L""}));
+    EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"соответствует");
+    // Without the standard's row: every sum but the standard's own.
+    EXPECT_EQ(std::wstring(root.child(L"totals_without_standard").child(L"mass").text().get()), L"0.8278");
 }
 
 // The same document is expected from MSXML (checked under Wine) and from libxml2.

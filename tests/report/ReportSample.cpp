@@ -47,6 +47,15 @@ std::vector<Assay> SampleAssays() {
     };
 }
 
+std::vector<Assay> SampleAssaysWithSamples() {
+    std::vector<Assay> assays = SampleAssays();
+    assays[0].sample = L"АИ-95-К5, партия 2417";
+    assays[0].mixture = L"Оксигенаты";
+    assays[2].sample = L"Градуировочная смесь";
+    assays[2].isCalibration = true;
+    return assays;
+}
+
 CalculationData SampleCalculation() {
     CalculationData data;
     data.standard = L"1,2-диметоксиэтан";

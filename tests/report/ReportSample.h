@@ -10,6 +10,8 @@
 // did not read), three results and a warning, with Cyrillic and XML's special characters in the texts.
 std::vector<Assay> SampleAssays();
 CalculationData SampleCalculation();
+// The same chromatograms with samples and mixtures; the third is a calibration.
+std::vector<Assay> SampleAssaysWithSamples();
 // One result row with the six summed columns set.
 ComponentResult MakeResult(std::wstring name, double mass, double massPercent, double delta, double volume,
                            double volumePercent, double oxygen);
