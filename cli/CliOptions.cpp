@@ -49,6 +49,9 @@ const std::map<std::wstring, Setter>& ValueOptions() {
         {L"--xml", [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.xmlPath, v); }},
         {L"--html",
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.htmlPath, v); }},
+        {L"--json",
+         [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.jsonPath, v); }},
+        {L"--csv", [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.csvPath, v); }},
         {L"--xsl",
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.stylesheet, v); }},
         {L"--limits",
@@ -146,6 +149,7 @@ std::wstring CliUsage() {
   oxycalc-cli report --db ПУТЬ --assay ID [--assay ID ...] [--tick ID ... | --tick-all]
                      [--density ТЕКСТ] [--standard ТЕКСТ] --components ПУТЬ
                      [--limits ФАЙЛ] [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]
+                     [--json ФАЙЛ] [--csv ФАЙЛ]
   oxycalc-cli --help
 
 Параметры:
@@ -168,6 +172,9 @@ std::wstring CliUsage() {
   --html ФАЙЛ        записать отчёт HTML, преобразованный таблицей стилей
   --xsl ПУТЬ         таблица стилей для --html; по умолчанию Report.xsl из папки
                      данных модуля (Общие документы\Veltar4\oxycalc)
+  --json ФАЙЛ        записать отчёт для программ (LIMS): JSON постоянной структуры
+  --csv ФАЙЛ         записать результаты для электронных таблиц: «;», десятичная
+                     точка, UTF-8 с меткой порядка байтов
   Файл вывода не может совпадать с входным файлом (база, таблица компонентов,
   хроматограмма, таблица стилей) или с другим файлом вывода (код 2).
 

@@ -16,6 +16,8 @@ struct CliOptions {
     std::wstring components;                 // the components file
     std::optional<std::wstring> xmlPath;     // where the report document goes, if anywhere
     std::optional<std::wstring> htmlPath;    // where the HTML report goes, if anywhere
+    std::optional<std::wstring> jsonPath;    // where the report for programs goes, if anywhere
+    std::optional<std::wstring> csvPath;     // where the results for spreadsheets go, if anywhere
     std::optional<std::wstring> stylesheet;  // the stylesheet for htmlPath; the data folder's by default
     std::optional<std::wstring> limits;      // a limits file the results are held against
 };

@@ -27,3 +27,50 @@ std::wstring LocalTimeText(int64_t secondsSince1970) {
                   (local.tm_year % 100 + 100) % 100, local.tm_hour, local.tm_min);
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
+
+std::optional<int64_t> LocalDayStart(std::wstring_view isoDate) {
+    if (isoDate.size() != 10 || isoDate[4] != L'-' || isoDate[7] != L'-') return std::nullopt;
+    int parts[3] = {};
+    const size_t starts[3] = {0, 5, 8};
+    const size_t lengths[3] = {4, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        for (size_t k = 0; k < lengths[i]; ++k) {
+            const wchar_t c = isoDate[starts[i] + k];
+            if (c < L'0' || c > L'9') return std::nullopt;
+            parts[i] = parts[i] * 10 + (c - L'0');
+        }
+    }
+    std::tm local{};
+    local.tm_year = parts[0] - 1900;
+    local.tm_mon = parts[1] - 1;
+    local.tm_mday = parts[2];
+    local.tm_isdst = -1;
+    std::tm normalised = local;
+    const std::time_t moment = std::mktime(&normalised);
+    // mktime moves 2024-02-30 to March; such a text is no date.
+    if (moment == static_cast<std::time_t>(-1) || normalised.tm_mday != parts[2] ||
+        normalised.tm_mon != parts[1] - 1) {
+        return std::nullopt;
+    }
+    return static_cast<int64_t>(moment);
+}
+
+std::wstring UtcIsoText(int64_t secondsSince1970) {
+    // Days to a civil date (proleptic Gregorian), so that no C library time zone is involved.
+    const int64_t days = secondsSince1970 >= 0 ? secondsSince1970 / 86400 : -((-secondsSince1970 + 86399) / 86400);
+    const int64_t seconds = secondsSince1970 - days * 86400;
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+    const int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    char text[128];
+    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ", static_cast<long long>(year),
+                  static_cast<long long>(month), static_cast<long long>(day), static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}

@@ -1,9 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // A moment given as seconds since 1970-01-01 00:00 UTC, in the local time zone (TZ where it is
 // set), as "dd.mm.yy  hh:mm" with two blanks: what the chromatogram list and the report show as the
 // analysis time. Empty when the C library cannot convert the moment.
 std::wstring LocalTimeText(int64_t secondsSince1970);
+
+// The moment a local calendar day given as "YYYY-MM-DD" begins, in seconds since 1970; nothing for a
+// text that is no valid date.
+std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);
+
+// A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry.
+std::wstring UtcIsoText(int64_t secondsSince1970);

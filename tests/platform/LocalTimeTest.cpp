@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/WideText.h"
 #include "support/ScopedTimeZone.h"
 
 TEST(LocalTime, ShowsTheMomentInTheLocalZoneAsDayMonthYearTwoBlanksHoursMinutes) {
@@ -13,4 +14,15 @@ TEST(LocalTime, ShowsTheMomentInTheLocalZoneAsDayMonthYearTwoBlanksHoursMinutes)
     // Three hours east of UTC: the day turns over.
     const ScopedTimeZone moscow("MSK-3");
     EXPECT_EQ(LocalTimeText(1710450000), L"15.03.24  00:00");
+}
+
+TEST(LocalTime, ReadsALocalDayAndWritesUtcAsIso8601) {
+    const ScopedTimeZone moscow("MSK-3");
+    EXPECT_EQ(LocalDayStart(L"2024-03-14"), std::optional<int64_t>(1710363600));  // 2024-03-13T21:00Z
+    for (const wchar_t* bad : {L"2024-02-30", L"2024-3-14", L"14.03.2024", L"", L"2024-13-01"})
+        EXPECT_FALSE(LocalDayStart(bad).has_value()) << ToUtf8(bad);
+    EXPECT_EQ(UtcIsoText(1710407520), L"2024-03-14T09:12:00Z");
+    EXPECT_EQ(UtcIsoText(0), L"1970-01-01T00:00:00Z");
+    EXPECT_EQ(UtcIsoText(-1), L"1969-12-31T23:59:59Z");
+    EXPECT_EQ(UtcIsoText(951782400), L"2000-02-29T00:00:00Z");
 }

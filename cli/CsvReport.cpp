@@ -1,0 +1,43 @@
+#include "CsvReport.h"
+
+#include <initializer_list>
+
+#include "platform/NumberText.h"
+#include "platform/WideText.h"
+
+namespace {
+
+std::wstring Field(const std::wstring& text) {
+    if (text.find_first_of(L";\"\r\n") == std::wstring::npos) return text;
+    std::wstring quoted = L"\"";
+    for (const wchar_t c : text) quoted += c == L'"' ? std::wstring(L"\"\"") : std::wstring(1, c);
+    return quoted + L"\"";
+}
+
+std::wstring Line(std::initializer_list<std::wstring> fields) {
+    std::wstring line;
+    for (const std::wstring& field : fields) line += (line.empty() ? L"" : L";") + Field(field);
+    return line + L"\r\n";
+}
+
+std::wstring Number(double value) {
+    return FormatFixed(value, 4);
+}
+
+}  // namespace
+
+std::string ResultsCsv(const CalculationData& data) {
+    std::wstring text = Line({L"№", L"Компонент", L"Пик", L"Масса, г", L"% масс.", L"Дельта, % масс.",
+                              L"Объём, см³", L"% об.", L"Кислород, % масс."});
+    int number = 0;
+    for (const ComponentResult& r : data.results) {
+        text += Line({std::to_wstring(++number), r.name, r.peakName, Number(r.mass), Number(r.massPercent),
+                      Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen)});
+    }
+    text +=
+        Line({L"", L"Всего", L"", Number(data.sumMass), Number(data.sumMassPercent), Number(data.sumDelta),
+              Number(data.sumVolume), Number(data.sumVolumePercent), Number(data.sumOxygen)});
+    text += Line({L"", L"Общее содержание органически связанного кислорода, % масс.", L"", L"", L"", L"", L"",
+                  L"", Number(data.totalOxygen)});
+    return "\xEF\xBB\xBF" + ToUtf8(text);
+}

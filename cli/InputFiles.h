@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/Limits.h"
+#include "platform/UserMessages.h"
+
+// Reasons why a run, though it went to its end, did not use everything it was given: each is told
+// on standard error, and any one makes the exit code 1.
+class Shortfalls {
+public:
+    explicit Shortfalls(UserMessages& messages) : messages_(messages) {}
+    void Add(const std::wstring& reason) {
+        messages_.ShowError(reason);
+        any_ = true;
+    }
+    bool Any() const { return any_; }
+
+private:
+    UserMessages& messages_;
+    bool any_ = false;
+};
+
+// A file the tool is given must exist and be readable; the system's reason otherwise.
+bool CanRead(const std::wstring& path, const std::wstring& what, UserMessages& messages);
+
+// The components file is held exclusively for reading and writing, as the plug-in holds it; a file
+// that does not open so would be read as an empty table.
+bool CanUseComponents(const std::wstring& path, UserMessages& messages);
+
+// Reads the limits file a run was given; false, after telling why, when there is none at the path.
+bool ReadLimits(const std::wstring& path, std::optional<LimitsFile>& limits, UserMessages& messages);
+
+// No output may be written over an input or over another output: the lab's data would be lost.
+// False, after telling which, when one would.
+bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<std::wstring>& inputs,
+                  UserMessages& messages);

@@ -1,0 +1,97 @@
+#include "ReportFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "CsvReport.h"
+#include "JsonReport.h"
+#include "calc/ComponentsTable.h"
+#include "calc/LastReadComponents.h"
+#include "calc/OxygenateCalculator.h"
+#include "calc/ResultTotals.h"
+#include "calc/RoundTo4.h"
+#include "platform/StdioFile.h"
+#include "platform/UserMessages.h"
+#include "platform/WideText.h"
+#include "report/ReportBuilder.h"
+#include "report/TransformAndOpen.h"
+#include "report/XMLWrapper.h"
+
+namespace {
+
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
+    const StdioFile file = OpenStdioFile(path, "wb");
+    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+        std::fflush(file.get()) == 0) {
+        return true;
+    }
+    const int error = errno;
+    messages.ShowError(L"файл «" + path + L"» не записан: " + FromUtf8(std::strerror(error)));
+    return false;
+}
+
+bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages) {
+    if (!outputs.xml && !outputs.html) return true;
+    ReportBuilder builder(messages, FileOpener());
+    builder.assays = &report.assays;
+    builder.data = report.data;
+    builder.limits = report.limits;
+    XMLWrapper document;
+    if (!document.CreateDocument()) {
+        messages.ShowError(L"документ отчёта не создан");
+        return false;
+    }
+    builder.FillDocument(document);
+    if (outputs.xml && !WriteText(*outputs.xml, document.ToText(), messages)) return false;
+    if (!outputs.html) return true;
+    std::wstring error;
+    if (TransformToFile(document, outputs.stylesheet, *outputs.html, &error)) return true;
+    messages.ShowError(L"отчёт HTML не записан: " + error);
+    return false;
+}
+
+}  // namespace
+
+RunComponents ReadRunComponents(const std::wstring& path) {
+    ComponentsTable table;
+    table.path = path;
+    LastReadComponents components;
+    RunComponents run;
+    run.source = components.Reload(table);
+    run.path = path;
+    run.components = components.Components();
+    return run;
+}
+
+CalculationData Calculate(const RunComponents& components, const std::wstring& standard, double sampleDensity,
+                          const std::vector<Assay>& assays) {
+    CalculationData data;
+    data.componentsSource = components.source;
+    data.componentsPath = components.path;
+    data.components = components.components;
+    data.standard = standard;
+    data.sampleDensity = sampleDensity;
+    OxygenateCalculator calculator;
+    calculator.data = &data;
+    calculator.assays = &assays;
+    calculator.Calculate();
+    data.totalOxygen = RoundTo4(data.totalOxygen);
+    FillResultTotals(data);
+    data.warnings = CheckCalculation(data, assays);
+    return data;
+}
+
+std::vector<std::wstring> ReportOutputs::Paths() const {
+    std::vector<std::wstring> paths;
+    for (const auto* output : {&xml, &html, &json, &csv}) {
+        if (*output) paths.push_back(**output);
+    }
+    return paths;
+}
+
+bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages) {
+    if (!WriteDocuments(report, outputs, messages)) return false;
+    if (outputs.json && !WriteText(*outputs.json, ReportJson(report), messages)) return false;
+    return !outputs.csv || WriteText(*outputs.csv, ResultsCsv(report.data), messages);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/CalculationData.h"
+#include "calc/Limits.h"
+#include "data/Assay.h"
+
+class UserMessages;
+
+// The components every calculation of one run uses, read once at its start.
+struct RunComponents {
+    ComponentsSource source = ComponentsSource::None;
+    std::wstring path;
+    std::vector<Component> components;
+};
+
+RunComponents ReadRunComponents(const std::wstring& path);
+
+// One calculated sample: what its reports are made of.
+struct SampleReport {
+    std::vector<Assay> assays;
+    CalculationData data;
+    std::optional<LimitsFile> limits;
+};
+
+// What the main dialog's recalculation computes over the ticked chromatograms, with its sums and
+// warnings.
+CalculationData Calculate(const RunComponents& components, const std::wstring& standard, double sampleDensity,
+                          const std::vector<Assay>& assays);
+
+// The report files to write; an absent one is not written.
+struct ReportOutputs {
+    std::optional<std::wstring> xml;   // the report document
+    std::optional<std::wstring> html;  // the document turned into a page by `stylesheet`
+    std::optional<std::wstring> json;  // everything, for programs (ReportJson)
+    std::optional<std::wstring> csv;   // the results, for spreadsheets (ResultsCsv)
+    std::wstring stylesheet;
+
+    // The paths given, in this order.
+    std::vector<std::wstring> Paths() const;
+};
+
+// Writes each requested file; false, after telling why, when one cannot be written.
+bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages);
