@@ -4,7 +4,9 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <tuple>
 
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -98,6 +100,47 @@ std::wstring Check(const CliOptions& options, const TextOptions& text) {
     return std::wstring();
 }
 
+// `batch`: options that each take one value, given once.
+CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
+    std::map<std::wstring, std::optional<std::wstring>> values;
+    for (const wchar_t* name : {L"--db", L"--components", L"--standard", L"--densities", L"--out", L"--from",
+                                L"--to", L"--limits", L"--xsl"})
+        values[name];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const auto option = values.find(args[i]);
+        if (option == values.end()) return Error(L"неизвестный параметр " + args[i]);
+        if (i + 1 >= args.size()) return Error(L"после " + args[i] + L" нет значения");
+        if (!SetOnce(option->second, args[++i])) return Error(args[i - 1] + L" указан дважды");
+    }
+    const std::pair<const wchar_t*, const wchar_t*> required[] = {
+        {L"--db", L"база данных"},
+        {L"--components", L"файл таблицы компонентов"},
+        {L"--densities", L"файл плотностей проб"},
+        {L"--out", L"папка отчётов"}};
+    for (const auto& [name, what] : required) {
+        if (!values[name]) return Error(std::wstring(L"не указан(а) ") + what + L" (" + name + L")");
+    }
+    CliParse parse;
+    BatchOptions& batch = parse.batch;
+    for (const auto& [name, day, end] :
+         {std::tuple{L"--from", &batch.from, false}, std::tuple{L"--to", &batch.to, true}}) {
+        const std::optional<std::wstring>& text = values[name];
+        if (!text) continue;
+        *day = end ? LocalDayEnd(*text) : LocalDayStart(*text);
+        if (!*day) return Error(std::wstring(name) + L" «" + *text + L"» — не дата ГГГГ-ММ-ДД");
+    }
+    batch.database = *values[L"--db"];
+    batch.components = *values[L"--components"];
+    batch.standard = values[L"--standard"].value_or(std::wstring());
+    batch.densities = *values[L"--densities"];
+    batch.outFolder = *values[L"--out"];
+    batch.limits = values[L"--limits"];
+    batch.stylesheet = values[L"--xsl"];
+    parse.command = CliParse::Command::Batch;
+    parse.kind = CliParse::Kind::Run;
+    return parse;
+}
+
 }  // namespace
 
 CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
@@ -106,7 +149,8 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         parse.kind = CliParse::Kind::Help;
         return parse;
     }
-    if (args.empty() || args[0] != L"report") return Error(L"ожидается команда report");
+    if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args);
+    if (args.empty() || args[0] != L"report") return Error(L"ожидается команда report или batch");
     CliParse parse;
     TextOptions text;
     for (size_t i = 1; i < args.size(); ++i) {

@@ -22,11 +22,27 @@ struct CliOptions {
     std::optional<std::wstring> limits;      // a limits file the results are held against
 };
 
+// What `oxycalc-cli batch` was asked to do: every sample of the database in one run.
+struct BatchOptions {
+    std::wstring database;
+    std::wstring components;
+    std::wstring standard;
+    std::wstring densities;       // "sample;density" lines
+    std::wstring outFolder;       // where the reports and the index page go; made when missing
+    std::optional<int64_t> from;  // analyses from the start of this local day on
+    std::optional<int64_t> to;    // analyses before the end of this local day
+    std::optional<std::wstring> limits;
+    std::optional<std::wstring> stylesheet;
+};
+
 // The outcome of reading the command line: options to run, help to print, or a usage error.
 struct CliParse {
     enum class Kind { Run, Help, Error };
+    enum class Command { Report, Batch };
     Kind kind = Kind::Error;
-    CliOptions options;
+    Command command = Command::Report;
+    CliOptions options;  // for report
+    BatchOptions batch;  // for batch
     std::wstring error;  // for Error: what is wrong, one line
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BatchCommand.h"
 #include "CliOptions.h"
 #include "ConsoleMessages.h"
 #include "ReportCommand.h"
@@ -26,6 +27,7 @@ int Run(const std::vector<std::wstring>& args) {
         return kExitUsage;
     }
     ConsoleMessages messages;
+    if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     return RunReport(parse.options, messages);
 }
 

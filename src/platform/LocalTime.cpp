@@ -28,7 +28,10 @@ std::wstring LocalTimeText(int64_t secondsSince1970) {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
-std::optional<int64_t> LocalDayStart(std::wstring_view isoDate) {
+namespace {
+
+// Year, month and day of "YYYY-MM-DD"; nothing unless it is a real calendar date.
+std::optional<std::tm> CalendarDay(std::wstring_view isoDate) {
     if (isoDate.size() != 10 || isoDate[4] != L'-' || isoDate[7] != L'-') return std::nullopt;
     int parts[3] = {};
     const size_t starts[3] = {0, 5, 8};
@@ -40,19 +43,37 @@ std::optional<int64_t> LocalDayStart(std::wstring_view isoDate) {
             parts[i] = parts[i] * 10 + (c - L'0');
         }
     }
-    std::tm local{};
-    local.tm_year = parts[0] - 1900;
-    local.tm_mon = parts[1] - 1;
-    local.tm_mday = parts[2];
-    local.tm_isdst = -1;
-    std::tm normalised = local;
-    const std::time_t moment = std::mktime(&normalised);
+    std::tm day{};
+    day.tm_year = parts[0] - 1900;
+    day.tm_mon = parts[1] - 1;
+    day.tm_mday = parts[2];
+    day.tm_isdst = -1;
     // mktime moves 2024-02-30 to March; such a text is no date.
-    if (moment == static_cast<std::time_t>(-1) || normalised.tm_mday != parts[2] ||
+    std::tm normalised = day;
+    if (std::mktime(&normalised) == static_cast<std::time_t>(-1) || normalised.tm_mday != parts[2] ||
         normalised.tm_mon != parts[1] - 1) {
         return std::nullopt;
     }
+    return day;
+}
+
+std::optional<int64_t> StartOf(std::tm day, int daysLater) {
+    day.tm_mday += daysLater;
+    const std::time_t moment = std::mktime(&day);
+    if (moment == static_cast<std::time_t>(-1)) return std::nullopt;
     return static_cast<int64_t>(moment);
+}
+
+}  // namespace
+
+std::optional<int64_t> LocalDayStart(std::wstring_view isoDate) {
+    const std::optional<std::tm> day = CalendarDay(isoDate);
+    return day ? StartOf(*day, 0) : std::nullopt;
+}
+
+std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate) {
+    const std::optional<std::tm> day = CalendarDay(isoDate);
+    return day ? StartOf(*day, 1) : std::nullopt;
 }
 
 std::wstring UtcIsoText(int64_t secondsSince1970) {

@@ -13,6 +13,8 @@ std::wstring LocalTimeText(int64_t secondsSince1970);
 // The moment a local calendar day given as "YYYY-MM-DD" begins, in seconds since 1970; nothing for a
 // text that is no valid date.
 std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);
+// The moment the local day after it begins: the end of that day, exclusive.
+std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate);
 
 // A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry.
 std::wstring UtcIsoText(int64_t secondsSince1970);

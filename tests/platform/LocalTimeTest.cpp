@@ -19,6 +19,7 @@ TEST(LocalTime, ShowsTheMomentInTheLocalZoneAsDayMonthYearTwoBlanksHoursMinutes)
 TEST(LocalTime, ReadsALocalDayAndWritesUtcAsIso8601) {
     const ScopedTimeZone moscow("MSK-3");
     EXPECT_EQ(LocalDayStart(L"2024-03-14"), std::optional<int64_t>(1710363600));  // 2024-03-13T21:00Z
+    EXPECT_EQ(LocalDayEnd(L"2024-02-29"), LocalDayStart(L"2024-03-01"));
     for (const wchar_t* bad : {L"2024-02-30", L"2024-3-14", L"14.03.2024", L"", L"2024-13-01"})
         EXPECT_FALSE(LocalDayStart(bad).has_value()) << ToUtf8(bad);
     EXPECT_EQ(UtcIsoText(1710407520), L"2024-03-14T09:12:00Z");

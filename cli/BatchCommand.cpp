@@ -1,0 +1,209 @@
+#include "BatchCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "BatchIndex.h"
+#include "InputFiles.h"
+#include "ReportFiles.h"
+#include "calc/CsvTable.h"
+#include "calc/DataFilePath.h"
+#include "data/AnalysisList.h"
+#include "data/DataBaseConnection.h"
+#include "data/DbHandle.h"
+#include "data/LoadAssay.h"
+#include "platform/FileSystemPath.h"
+#include "platform/NumberText.h"
+#include "platform/UserMessages.h"
+#include "platform/WideText.h"
+
+namespace {
+
+// The analyses of one sample, in the order of their dates.
+struct SampleGroup {
+    std::wstring sample;
+    std::vector<AnalysisRow> analyses;
+};
+
+std::vector<SampleGroup> GroupBySample(const std::vector<AnalysisRow>& analyses,
+                                       const BatchOptions& options) {
+    std::vector<SampleGroup> groups;
+    for (const AnalysisRow& row : analyses) {
+        if ((options.from && row.date < *options.from) || (options.to && row.date >= *options.to)) continue;
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&row](const SampleGroup& g) { return g.sample == row.sample; });
+        if (group == groups.end()) group = groups.insert(groups.end(), SampleGroup{row.sample, {}});
+        group->analyses.push_back(row);
+    }
+    return groups;
+}
+
+// "sample;density" per line; a first line whose density is no number is a header. A sample given
+// twice with different densities has none: which one is meant cannot be known.
+struct Densities {
+    std::map<std::wstring, double> bySample;
+    std::map<std::wstring, std::wstring> problems;  // sample -> why it has no density
+};
+
+Densities ReadDensities(const std::wstring& path) {
+    CsvTable table;
+    table.ReadShared(path);
+    Densities densities;
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        const CsvTable::Row& line = table.rows[row];
+        if (line.empty() || (line.size() == 1 && line[0].empty())) continue;
+        const std::wstring sample = line[0];
+        const std::wstring text = line.size() > 1 ? line[1] : std::wstring();
+        const std::optional<double> density = ReadWholeNumber(text);
+        if (!density && row == 0) continue;
+        if (!density || *density <= 0.0) {
+            densities.problems[sample] =
+                L"плотность «" + text + L"» в файле плотностей — не положительное число";
+            continue;
+        }
+        const auto known = densities.bySample.find(sample);
+        if (known != densities.bySample.end() && known->second != *density) {
+            densities.problems[sample] = L"в файле плотностей две разные плотности этой пробы";
+            densities.bySample.erase(known);
+            continue;
+        }
+        if (densities.problems.count(sample) == 0) densities.bySample[sample] = *density;
+    }
+    return densities;
+}
+
+// A file name from a sample's name: letters and digits kept, anything else one "_", after a running
+// number that keeps the names apart and in order.
+std::wstring BaseName(size_t number, const std::wstring& sample) {
+    std::wstring name = std::to_wstring(number);
+    name.insert(0, name.size() < 3 ? 3 - name.size() : 0, L'0');
+    name += L'-';
+    for (const wchar_t c : sample) {
+        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') ||
+                          (c >= 0x400 && c <= 0x4FF);
+        if (kept) {
+            name += c;
+        } else if (name.back() != L'_') {
+            name += L'_';
+        }
+        if (name.size() >= 64) break;
+    }
+    while (name.back() == L'_') name.pop_back();
+    return name;
+}
+
+ReportOutputs OutputsFor(const std::wstring& folder, const std::wstring& base,
+                         const std::wstring& stylesheet) {
+    const std::wstring path = folder + L"/" + base;
+    ReportOutputs outputs;
+    outputs.html = path + L".html";
+    outputs.xml = path + L".xml";
+    outputs.json = path + L".json";
+    outputs.csv = path + L".csv";
+    outputs.stylesheet = stylesheet;
+    return outputs;
+}
+
+// Everything one run shares: its inputs, read once.
+struct BatchRun {
+    const BatchOptions& options;
+    RunComponents components;
+    std::optional<LimitsFile> limits;
+    Densities densities;
+    std::wstring stylesheet;
+    std::vector<std::wstring> inputs;
+};
+
+// Loads, ticks, calculates and writes one sample; its row of the index either way.
+IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number, DataBase::DbHandle& db,
+                   UserMessages& messages) {
+    IndexRow row;
+    row.sample = group.sample;
+    row.firstDate = group.analyses.front().date;
+    row.analyses = group.analyses.size();
+    const auto density = run.densities.bySample.find(group.sample);
+    if (density == run.densities.bySample.end()) {
+        const auto problem = run.densities.problems.find(group.sample);
+        row.reason =
+            problem != run.densities.problems.end() ? problem->second : L"нет плотности в файле плотностей";
+        return row;
+    }
+    SampleReport report;
+    report.limits = run.limits;
+    for (const AnalysisRow& analysis : group.analyses) LoadAssay(report.assays, messages, db, analysis.id);
+    for (Assay& assay : report.assays) assay.isTicked = assay.sampleMass > 0.0 ? 1 : 0;
+    row.determinations = static_cast<size_t>(std::count_if(report.assays.begin(), report.assays.end(),
+                                                           [](const Assay& a) { return a.isTicked != 0; }));
+    if (row.determinations == 0) {
+        row.reason = L"нет хроматограмм с указанной массой пробы";
+        return row;
+    }
+    report.data = Calculate(run.components, run.options.standard, density->second, report.assays);
+    row.base = BaseName(number, group.sample);
+    const ReportOutputs outputs = OutputsFor(run.options.outFolder, row.base, run.stylesheet);
+    std::vector<std::wstring> inputs = run.inputs;
+    for (const Assay& assay : report.assays) inputs.push_back(assay.fileName);
+    if (!OutputsApart(outputs.Paths(), inputs, messages) || !WriteReportFiles(report, outputs, messages)) {
+        row.reason = L"отчёт не записан";
+        row.base.clear();
+        return row;
+    }
+    row.totalOxygen = report.data.totalOxygen;
+    row.warnings = report.data.warnings;
+    if (report.limits) row.verdicts = CheckLimits(report.limits->limits, report.data);
+    return row;
+}
+
+bool MakeFolder(const std::wstring& folder, UserMessages& messages) {
+    std::error_code error;
+    std::filesystem::create_directories(ToFileSystemPath(folder), error);
+    if (!error) return true;
+    messages.ShowError(L"папка отчётов «" + folder + L"» не создана: " + FromUtf8(error.message()));
+    return false;
+}
+
+std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
+    std::wstring line =
+        L"[" + std::to_wstring(number) + L"/" + std::to_wstring(count) + L"] " + row.sample + L": ";
+    if (!row.reason.empty()) return line + row.reason;
+    return line + std::to_wstring(row.determinations) + L" опр., кислород " +
+           FormatFixed(row.totalOxygen, 4) + L" % масс.";
+}
+
+}  // namespace
+
+ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
+    if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
+    if (!CanUseComponents(options.components, messages)) return kExitFailure;
+    if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
+    BatchRun run{options, ReadRunComponents(options.components), {}, ReadDensities(options.densities), {},
+                 {}};
+    if (run.components.source != ComponentsSource::File) {
+        messages.ShowError(L"таблица компонентов не прочитана: «" + options.components + L"»");
+        return kExitFailure;
+    }
+    if (options.limits && !ReadLimits(*options.limits, run.limits, messages)) return kExitFailure;
+    run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
+    if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
+    run.inputs = {options.database, options.components, options.densities, run.stylesheet,
+                  options.limits.value_or(L"")};
+    const std::wstring index = options.outFolder + L"/index.html";
+    if (!OutputsApart({index}, run.inputs, messages) || !MakeFolder(options.outFolder, messages))
+        return kExitUsage;
+
+    DataBaseConnection::Instance().Store(options.database.c_str());
+    DataBase::DbHandle db;
+    const std::vector<SampleGroup> groups = GroupBySample(ListAnalyses(db), options);
+    std::vector<IndexRow> rows;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        rows.push_back(RunSample(run, groups[i], i + 1, db, messages));
+        messages.ShowMessage(ProgressLine(i + 1, groups.size(), rows.back()));
+    }
+    if (!WriteIndexPage(index, rows, run.limits.has_value(), messages)) return kExitFailure;
+    const bool complete = std::all_of(rows.begin(), rows.end(), [](const IndexRow& row) {
+        return row.reason.empty() && row.determinations == row.analyses;
+    });
+    return complete && !groups.empty() ? kExitSuccess : kExitFailure;
+}

@@ -1,0 +1,123 @@
+#include "BatchIndex.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/LocalTime.h"
+#include "platform/NumberText.h"
+#include "platform/StdioFile.h"
+#include "platform/UserMessages.h"
+#include "platform/WideText.h"
+#include "res/ProductVersion.h"
+
+namespace {
+
+std::wstring Escaped(const std::wstring& text) {
+    std::wstring escaped;
+    for (const wchar_t c : text) {
+        switch (c) {
+            case L'&':
+                escaped += L"&amp;";
+                break;
+            case L'<':
+                escaped += L"&lt;";
+                break;
+            case L'>':
+                escaped += L"&gt;";
+                break;
+            case L'"':
+                escaped += L"&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// The verdicts in a cell: "соответствует" when every limit is met, else the limits that are not.
+std::wstring VerdictCell(const std::vector<LimitVerdict>& verdicts) {
+    std::wstring exceeded, undetermined;
+    for (const LimitVerdict& verdict : verdicts) {
+        std::wstring& list = verdict.outcome == LimitVerdict::Outcome::Exceeds ? exceeded : undetermined;
+        if (verdict.outcome == LimitVerdict::Outcome::Conforms) continue;
+        list += (list.empty() ? L"" : L"; ") + Escaped(verdict.limit.name);
+    }
+    if (exceeded.empty() && undetermined.empty()) return L"<td class=\"ok\">соответствует</td>";
+    std::wstring cell = L"<td class=\"bad\">";
+    if (!exceeded.empty()) cell += L"превышает: " + exceeded;
+    if (!undetermined.empty())
+        cell += std::wstring(exceeded.empty() ? L"" : L"<br/>") + L"не определено: " + undetermined;
+    return cell + L"</td>";
+}
+
+std::wstring Links(const std::wstring& base) {
+    std::wstring links;
+    for (const wchar_t* extension : {L"html", L"json", L"csv", L"xml"}) {
+        const std::wstring file = Escaped(base) + L"." + extension;
+        links += (links.empty() ? L"" : L" · ") + std::wstring(L"<a href=\"") + file + L"\">" + extension +
+                 L"</a>";
+    }
+    return links;
+}
+
+std::wstring Row(size_t number, const IndexRow& row, bool withLimits) {
+    std::wstring html = L"<tr><td class=\"num\">" + std::to_wstring(number) + L"</td><td>" +
+                        Escaped(row.sample) + L"</td><td class=\"nowrap\">" + LocalTimeText(row.firstDate) +
+                        L"</td><td class=\"num\">" + std::to_wstring(row.determinations) + L" из " +
+                        std::to_wstring(row.analyses) + L"</td>";
+    const int span = withLimits ? 4 : 3;
+    if (!row.reason.empty()) {
+        return html + L"<td colspan=\"" + std::to_wstring(span) + L"\" class=\"bad\">" + Escaped(row.reason) +
+               L"</td></tr>\n";
+    }
+    html += L"<td class=\"num\"><b>" + FormatFixed(row.totalOxygen, 4) + L"</b></td>";
+    if (withLimits) html += VerdictCell(row.verdicts);
+    std::wstring warnings;
+    for (const CalculationWarning& warning : row.warnings)
+        warnings += L"<div>" + Escaped(warning.Text()) + L"</div>";
+    html += L"<td class=\"warn\">" + (warnings.empty() ? L"—" : warnings) + L"</td>";
+    return html + L"<td class=\"nowrap\">" + Links(row.base) + L"</td></tr>\n";
+}
+
+}  // namespace
+
+std::string IndexPageText(const std::vector<IndexRow>& rows, bool withLimits) {
+    std::wstring html =
+        L"<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\"/>"
+        L"<title>Пакетный расчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012</title>\n<style>"
+        L"body{font:10pt/1.35 Arial,'DejaVu Sans',sans-serif;margin:12mm;color:#000}"
+        L"table{border-collapse:collapse;width:100%}th,td{border:0.6pt solid #444;padding:1mm 2mm;"
+        L"vertical-align:top;text-align:left}th{background:#e6e9ee}td.num{text-align:right;white-space:"
+        L"nowrap}"
+        L".nowrap{white-space:nowrap}.bad{color:#b00020}.ok{color:#1b5e20}.warn{font-size:8.5pt;color:#"
+        L"7a4d00}"
+        L"h1{font-size:13pt}.foot{font-size:8pt;color:#555;margin-top:3mm}"
+        L"</style></head><body>\n<h1>Пакетный расчёт органических кислородсодержащих соединений "
+        L"(ГОСТ EN 13132-2012)</h1>\n<table><thead><tr><th>№</th><th>Проба</th><th>Первый анализ</th>"
+        L"<th>Определений</th><th>Кислород, % масс.</th>";
+    if (withLimits) html += L"<th>Нормы</th>";
+    html += L"<th>Предупреждения</th><th>Отчёт</th></tr></thead>\n<tbody>\n";
+    for (size_t i = 0; i < rows.size(); ++i) html += Row(i + 1, rows[i], withLimits);
+    if (rows.empty()) html += L"<tr><td colspan=\"8\">В выбранные даты анализов нет.</td></tr>\n";
+    html +=
+        L"</tbody></table>\n<p class=\"foot\">Определения — хроматограммы с указанной массой пробы из всех "
+        L"анализов пробы. Рассчитано программой oxycalc ";
+    html += kPluginVersionText;
+    html += L".</p>\n</body></html>\n";
+    return ToUtf8(html);
+}
+
+bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows, bool withLimits,
+                    UserMessages& messages) {
+    const std::string text = IndexPageText(rows, withLimits);
+    const StdioFile file = OpenStdioFile(path, "wb");
+    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+        std::fflush(file.get()) == 0) {
+        return true;
+    }
+    const int error = errno;
+    messages.ShowError(L"страница «" + path + L"» не записана: " + FromUtf8(std::strerror(error)));
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/CalculationWarning.h"
+#include "calc/Limits.h"
+
+class UserMessages;
+
+// One sample of a batch as its index page lists it.
+struct IndexRow {
+    std::wstring sample;
+    int64_t firstDate = 0;      // of its first analysis, seconds since 1970
+    size_t analyses = 0;        // analyses of the sample in the database
+    size_t determinations = 0;  // those calculated: with a usable sample mass
+    double totalOxygen = 0.0;
+    std::vector<CalculationWarning> warnings;
+    std::vector<LimitVerdict> verdicts;
+    std::wstring base;    // file name of its reports without extension; empty when none was written
+    std::wstring reason;  // why the sample has no report; empty when it has one
+};
+
+// The index page of a batch: one row a sample with its date, determinations, total oxygen, verdicts
+// and links to its reports, or the reason it has none. False, after telling why, when it is not
+// written.
+bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows, bool withLimits,
+                    UserMessages& messages);
+
+// The index page's text.
+std::string IndexPageText(const std::vector<IndexRow>& rows, bool withLimits);
