@@ -33,30 +33,10 @@ if grep -q 'pei-i386' <<<"$plugin"; then
     grep -qi 'large address aware' <<<"$(headers "$program")" || fail "$program is not large-address-aware"
   done
 fi
-# A string macro of ProductVersion.h.
-product() { sed -n "s/^#define $1 \"\\(.*\\)\"$/\\1/p" "$product_h"; }
-version=$(product OXY_VERSION_TEXT)
-# The version resource as text: windres writes non-ASCII as \xNNNN and \NNN escapes.
-version_resource() {
-  "$windres" -i "$bin/$1" -O rc 2>/dev/null | sed -n '/VERSIONINFO/,$p' |
-    perl -CS -pe 's/\\x([0-9a-fA-F]{4})/chr(hex($1))/ge; s/\\([0-7]{3})/chr(oct($1))/ge'
-}
-value() { sed -n "s/^ *VALUE \"$1\", L\?\"\\(.*\\)\"$/\\1/p"; }
+source "$(dirname "$0")/../support/version-resource.sh"
 for file in oxycalc.dll oxycalcENU.dll veltar-host.exe oxycalc-cli.exe; do
-  info=$(version_resource "$file")
-  [[ -n "$info" ]] || { fail "$file has no version resource"; continue; }
-  for field in FILEVERSION PRODUCTVERSION; do
-    [[ "$(awk -v f="$field" '$1 == f {$1 = ""; gsub(/[ ,]+/, "."); print substr($0, 2)}' <<<"$info")" == "$version" ]] ||
-      fail "$file: $field is not $version"
-  done
-  for field in FileVersion ProductVersion; do
-    [[ "$(value "$field" <<<"$info")" == "$version" ]] || fail "$file: $field is not $version"
-  done
-  [[ "$(value CompanyName <<<"$info")" == "$(product OXY_VENDOR_NAME)" ]] || fail "$file: CompanyName is not ours"
-  [[ "$(value ProductName <<<"$info")" == "$(product OXY_PRODUCT_NAME)" ]] || fail "$file: ProductName is not ours"
-  [[ "$(value OriginalFilename <<<"$info")" == "$file" ]] || fail "$file: OriginalFilename is not $file"
-  [[ -n "$(value FileDescription <<<"$info")" ]] || fail "$file has no FileDescription"
+  while read -r problem; do fail "$problem"; done < <(version_problems "$windres" "$bin/$file" "$product_h")
 done
 
-[[ $status == 0 ]] && echo "check-binaries: oxycalc.dll exports GetPluginInfo, Load, Unload; imports $(imports <<<"$plugin" | tr '\n' ' '); version $version in every binary"
+[[ $status == 0 ]] && echo "check-binaries: oxycalc.dll exports GetPluginInfo, Load, Unload; imports $(imports <<<"$plugin" | tr '\n' ' '); version $(product_macro "$product_h" OXY_VERSION_TEXT) in every binary"
 exit $status
