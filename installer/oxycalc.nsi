@@ -44,10 +44,13 @@ Var DataFolder
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Укажите папку плагинов Veltar: из неё Veltar загружает модули расчётов. Туда будут установлены oxycalc.dll и oxycalcENU.dll.$\r$\n$\r$\nТаблица компонентов и шаблон отчёта устанавливаются в папку «Общие документы\Veltar4\oxycalc»."
 !define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Папка плагинов Veltar"
 !insertmacro MUI_PAGE_DIRECTORY
+; What was kept and what was replaced stays readable until the user goes on.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Плагин установлен в папку$\r$\n$INSTDIR,$\r$\nфайлы данных — в папку$\r$\n$DataFolder.$\r$\n$\r$\nЗапустите Veltar: плагин находится в меню «Данные → Расчёты»."
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Russian"
 
@@ -150,6 +153,14 @@ Function BackupName
   Exch $0
 FunctionEnd
 
+; A line in the details list; the file operations around it print none of their own.
+!macro Tell text
+  SetDetailsPrint listonly
+  DetailPrint "${text}"
+  SetDetailsPrint none
+!macroend
+!define Tell "!insertmacro Tell"
+
 ; Puts one new data file, unpacked into $PLUGINSDIR\data, into the data folder by the rules above.
 ;   Push FILE_NAME / Call PlaceDataFile
 Function PlaceDataFile
@@ -166,20 +177,21 @@ Function PlaceDataFile
   ${If} $2 == ".csv"
     ${IfNot} ${FileExists} "$DataFolder\$0"
       CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$0"
-      DetailPrint "Установлен файл $0"
+      ${Tell} "Установлен файл $0"
     ${Else}
       Push "$DataFolder\$0"
       Call FileChecksum
       Pop $3
       ${If} $3 == $1
-        DetailPrint "Файл $0 уже совпадает с новым"
+        ${Tell} "Файл $0 уже совпадает с новым"
       ${Else}
         StrCpy $4 $0 -4
         StrCpy $4 "$4.default.csv"
         Delete "$DataFolder\$4"
         CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$4"
         WriteRegStr HKLM "${DATA_KEY}" $4 $1
-        DetailPrint "Файл $0 лаборатории сохранён; новый вариант по умолчанию — $4"
+        ${Tell} "Оставлен файл лаборатории $0,"
+        ${Tell} "    новый вариант по умолчанию — $4"
       ${EndIf}
     ${EndIf}
   ${Else}
@@ -194,12 +206,12 @@ Function PlaceDataFile
         Call BackupName
         Pop $5
         Rename "$DataFolder\$0" "$DataFolder\$5"
-        DetailPrint "Изменённый файл $0 сохранён как $5"
+        ${Tell} "Изменённый файл $0 сохранён как $5"
       ${EndIf}
     ${EndIf}
     CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$0"
     WriteRegStr HKLM "${DATA_KEY}" $0 $1
-    DetailPrint "Установлен файл $0"
+    ${Tell} "Установлен файл $0"
   ${EndIf}
   Pop $5
   Pop $4
@@ -209,6 +221,28 @@ Function PlaceDataFile
   Pop $0
 FunctionEnd
 
+; Removes our files from a plug-in folder, then the folder and those above it up to MADE, the topmost one
+; this setup made, each only when empty; with MADE "" (the folder was there before) no folder goes.
+!macro RemovePluginFolder folder made
+  StrCpy $R8 "${folder}"
+  StrCpy $R9 "${made}"
+  Delete "$R8\oxycalc.dll"
+  Delete "$R8\oxycalcENU.dll"
+  Delete "$R8\${UNINSTALLER}"
+  StrLen $R7 $R9
+  StrCpy $R7 $R8 $R7
+  ${If} $R9 != ""
+  ${AndIf} $R7 == $R9
+    ${Do}
+      RMDir $R8
+      ${If} $R8 == $R9
+        ${ExitDo}
+      ${EndIf}
+      ${GetParent} $R8 $R8
+    ${LoopUntil} $R8 == ""
+  ${EndIf}
+!macroend
+
 Function .onInit
   SetShellVarContext all
   StrCpy $DataFolder "$DOCUMENTS\Veltar4\oxycalc"
@@ -216,21 +250,16 @@ FunctionEnd
 
 Section "oxycalc" SectionMain
   SectionIn RO
-  ; An installed version in another folder: its libraries go, so that Veltar loads one plug-in.
+  ; An installed version in another folder goes, so that Veltar loads one plug-in.
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegStr $1 HKLM "${PRODUCT_KEY}" "MadeFolder"
   ${If} $0 != ""
   ${AndIf} $0 != $INSTDIR
-    Delete "$0\oxycalc.dll"
-    Delete "$0\oxycalcENU.dll"
-    Delete "$0\${UNINSTALLER}"
-    RMDir "$0"
+    !insertmacro RemovePluginFolder $0 $1
+    StrCpy $1 ""
   ${EndIf}
-  ; The topmost folder this setup makes for the plug-in folder: the uninstaller removes folders up to
-  ; it, when empty, and none that were there before.
-  StrCpy $1 ""
-  ${If} $0 == $INSTDIR
-    ReadRegStr $1 HKLM "${PRODUCT_KEY}" "MadeFolder"
-  ${EndIf}
+  ; The topmost folder this setup makes for the plug-in folder, so that the uninstaller removes the
+  ; folders up to it, when empty, and none that were there before.
   StrCpy $2 $INSTDIR
   ${DoUntil} ${FileExists} "$2\*.*"
     StrCpy $1 $2
@@ -244,6 +273,7 @@ Section "oxycalc" SectionMain
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   CreateDirectory "$DataFolder"
+  ${Tell} "Папка данных: $DataFolder"
   InitPluginsDir
   SetOutPath "$PLUGINSDIR\data"
   !include "${DATA_NSH}"
@@ -257,6 +287,7 @@ Section "oxycalc" SectionMain
   ${Loop}
   FindClose $2
   SetOutPath "$INSTDIR"
+  SetDetailsPrint both
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -290,8 +321,10 @@ Section "Uninstall"
     Call un.FileChecksum
     Pop $3
     ${If} $3 == $2
+      SetDetailsPrint none
       Delete "$DataFolder\$1"
-      DetailPrint "Удалён файл $1"
+      SetDetailsPrint both
+      DetailPrint "Удалён файл данных $1"
     ${ElseIf} $3 != ""
       DetailPrint "Файл $1 изменён после установки и оставлен"
     ${EndIf}
@@ -306,20 +339,5 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   ; The plug-in folder last, and the folders this setup made for it.
-  Delete "$INSTDIR\oxycalc.dll"
-  Delete "$INSTDIR\oxycalcENU.dll"
-  Delete "$INSTDIR\${UNINSTALLER}"
-  StrLen $2 $1
-  StrCpy $3 $INSTDIR $2
-  ${If} $1 != ""
-  ${AndIf} $3 == $1
-    StrCpy $2 $INSTDIR
-    ${Do}
-      RMDir $2
-      ${If} $2 == $1
-        ${ExitDo}
-      ${EndIf}
-      ${GetParent} $2 $2
-    ${LoopUntil} $2 == ""
-  ${EndIf}
+  !insertmacro RemovePluginFolder $INSTDIR $1
 SectionEnd

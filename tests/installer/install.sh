@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The setup program as a lab uses it, under 32-bit Wine in a fresh prefix of its own (build/wine-install),
 # so that the other tests' prefix is left alone:
-#   1. an older version installed silently into the default plug-in folder;
+#   1. an older version installed silently into a folder given on the command line;
 #   2. the lab edits its components table and its report stylesheet;
-#   3. this version installed over it: the libraries are replaced, the lab's table stays with the new
-#      default beside it, the changed stylesheet is kept as a backup before it is replaced;
+#   3. this version installed over it, into the same folder unasked: the libraries are replaced, the lab's
+#      table stays with the new default beside it, the changed stylesheet is kept as a backup;
 #   4. the host, started from a folder of its own and pointed at the installed plug-in folder, runs the
 #      analyst's road and makes the report with the installed stylesheet;
 #   5. the uninstaller removes what was installed and keeps the lab's table and backup.
@@ -54,10 +54,12 @@ listed() {
   iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' | sed -n 's/^"\([^"]*\)"="\(.*\)"$/\1=\2/p'
 }
 
-# 1. The older version, silently, into the default folder.
-oxy_wine "$work/old-setup.exe" /S || fail "the older setup program failed"
-plugins=$(ls -d "$WINEPREFIX"/drive_c/Program\ Files*/Veltar4/Plugins 2>/dev/null | head -n 1)
-[[ -f "$plugins/oxycalc.dll" && -f "$plugins/oxycalcENU.dll" ]] || fail "no plug-in in Program Files\\Veltar4\\Plugins"
+# 1. The older version, silently, into a folder of the lab's choice.
+# Wine quotes an argument with spaces, and the setup program takes /D= only unquoted: no spaces here.
+made="$WINEPREFIX/drive_c/Veltar4"
+plugins="$made/Плагины"
+oxy_wine "$work/old-setup.exe" /S "/D=$(win "$plugins")" || fail "the older setup program failed"
+[[ -f "$plugins/oxycalc.dll" && -f "$plugins/oxycalcENU.dll" ]] || fail "no plug-in in $(win "$plugins")"
 for file in "$staged"/*; do
   same "$file" "$data/$(basename "$file")" "$(basename "$file") was not installed into the data folder"
 done
@@ -120,10 +122,9 @@ step "the host made the report with the installed plug-in and stylesheet"
 # 5. The uninstaller, as Windows' list starts it: it copies itself away and returns at once, so wait
 # for the folders it made for the plug-in, which it removes last, to go.
 oxy_wine "$plugins/oxycalc-uninstall.exe" /S || fail "the uninstaller failed"
-made=$(dirname "$plugins")
 for _ in $(seq 1 100); do [[ -e "$made" ]] || break; sleep 0.2; done
 [[ ! -e "$plugins" ]] || fail "the plug-in folder is still there: $(ls "$plugins" | tr '\n' ' ')"
-[[ ! -e "$made" ]] || fail "the Veltar4 folder this setup made is still there"
+[[ ! -e "$made" ]] || fail "the folder this setup made above the plug-in folder is still there"
 same "$work/lab-components.csv" "$data/CompsTableOxycalc.csv" "the uninstaller did not keep the lab's table"
 same "$work/lab-report.xsl" "$data/Report.backup.xsl" "the uninstaller did not keep the lab's stylesheet"
 [[ ! -e "$data/Report.xsl" && ! -e "$data/CompsTableOxycalc.default.csv" ]] ||
