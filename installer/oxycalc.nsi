@@ -27,7 +27,8 @@ SetCompressor /SOLID lzma
 
 Name "oxycalc ${VERSION}"
 OutFile "${OUTFILE}"
-; The plug-in folder of a default Veltar installation; an installed version's folder wins.
+; A default for Veltar's plug-in folder (the directory page lets the lab choose); an installed
+; version's folder wins.
 InstallDir "$PROGRAMFILES\Veltar4\Plugins"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${VENDOR}"

@@ -20,11 +20,13 @@ export WINEPREFIX="$root/build/wine-install"
 started=$SECONDS
 
 work=$(mktemp -d)
+passed=no
 cleanup() {
   oxy_release_wine
   rm -rf "$work"
+  # The prefix (over a gigabyte) stays after a failure, for a look.
+  [[ $passed == no ]] || { oxy_wineserver -w 2>/dev/null || true; rm -rf "$WINEPREFIX"; }
 }
-trap cleanup EXIT
 fail() { echo "install: $*" >&2; exit 1; }
 step() { echo "install: $* ($((SECONDS - started)) s)"; }
 # Windows paths without a Wine start: the prefix's drive C: and everything else through Z:.
@@ -35,11 +37,13 @@ win() {
 }
 same() { cmp -s "$1" "$2" || fail "$3"; }
 
+trap 'rm -rf "$work"' EXIT
 "$make_setup" "$work/old-setup.exe" -DVERSION=1.1.0.0 >/dev/null || fail "the older setup program was not made"
 
 rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
 oxy_use_display
 oxy_use_wineserver  # makes the prefix
+trap cleanup EXIT   # after tools/wine.sh set its own
 # A crash ends at once instead of waiting for a click.
 oxy_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 step "fresh prefix $WINEPREFIX"
@@ -131,3 +135,4 @@ same "$work/lab-report.xsl" "$data/Report.backup.xsl" "the uninstaller did not k
   fail "the uninstaller left installed files: $(ls "$data" | tr '\n' ' ')"
 [[ -z "$(listed)" ]] || fail "Windows still lists oxycalc"
 step "uninstalled: libraries gone, the lab's table and backup kept"
+passed=yes
