@@ -196,6 +196,7 @@ Function PlaceDataFile
       ${EndIf}
     ${EndIf}
   ${Else}
+    StrCpy $2 "place"
     ${If} ${FileExists} "$DataFolder\$0"
       Push "$DataFolder\$0"
       Call FileChecksum
@@ -206,13 +207,23 @@ Function PlaceDataFile
         Push $0
         Call BackupName
         Pop $5
+        ClearErrors
         Rename "$DataFolder\$0" "$DataFolder\$5"
-        ${Tell} "Изменённый файл $0 сохранён как $5"
+        ${If} ${Errors}
+          StrCpy $2 "keep"
+        ${Else}
+          ${Tell} "Изменённый файл $0 сохранён как $5"
+        ${EndIf}
       ${EndIf}
     ${EndIf}
-    CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$0"
-    WriteRegStr HKLM "${DATA_KEY}" $0 $1
-    ${Tell} "Установлен файл $0"
+    ; A changed file that could not be put aside is not replaced either.
+    ${If} $2 == "keep"
+      ${Tell} "Изменённый файл $0 занят и оставлен, новый не установлен"
+    ${Else}
+      CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$0"
+      WriteRegStr HKLM "${DATA_KEY}" $0 $1
+      ${Tell} "Установлен файл $0"
+    ${EndIf}
   ${EndIf}
   Pop $5
   Pop $4
