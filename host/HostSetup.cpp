@@ -13,7 +13,9 @@ std::wstring InstallPluginData(const std::wstring& hostFolder) {
     CreateDirectoryW(data.c_str(), nullptr);
     const std::wstring stylesheet = hostFolder + L"\\Report.xsl";
     if (GetFileAttributesW(stylesheet.c_str()) == INVALID_FILE_ATTRIBUTES) return L"Готово";
-    if (!CopyFileW(stylesheet.c_str(), (data + L"\\Report.xsl").c_str(), FALSE)) {
+    // A stylesheet already there (installed, or changed by the lab) stays as it is.
+    if (!CopyFileW(stylesheet.c_str(), (data + L"\\Report.xsl").c_str(), TRUE) &&
+        GetLastError() != ERROR_FILE_EXISTS) {
         return L"Не удалось установить Report.xsl в " + data;
     }
     return L"Готово";

@@ -4,32 +4,32 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 
+#include "DefaultComponents.h"
 #include "HostDatabase.h"
+#include "platform/Codepage1251.h"
 #include "platform/FileSystemPath.h"
 #include "platform/StdioFile.h"
+#include "platform/WideText.h"
 
 namespace DemoData {
 
 const wchar_t kStandard[] = L"1,2-Диметоксиэтан";
 
-// Oxygenates of ГОСТ EN 13132 on a TCEP column. Concentrations are those of the demo petrol (with
-// the internal standard added) and of the calibration mixture.
+// Oxygenates of ГОСТ EN 13132 on a TCEP column, as the shipped components table names them. The
+// concentrations are those of the demo petrol (with the internal standard added) and of the calibration
+// mixture.
 const std::vector<Compound>& Compounds() {
     static const std::vector<Compound> compounds = {
-        // peak name          component name                        M, g/mol  ρ, kg/m3  tR, min  petrol calib.
-        {L"ДИПЭ", L"Диизопропиловый эфир", 102.17, 724.10, 3.12, 0.05, 1.50},
-        {L"МТБЭ", L"Метил-трет-бутиловый эфир", 88.15, 740.50, 3.46, 8.20, 2.00},
-        {L"ЭТБЭ", L"Этил-трет-бутиловый эфир", 102.17, 736.40, 4.05, 1.10, 2.00},
-        {L"ТАМЭ", L"трет-Амилметиловый эфир", 102.17, 770.30, 5.21, 0.60, 1.50},
-        {L"Метанол", L"Метанол", 32.04, 791.40, 6.38, 0.12, 1.00},
-        {L"Этанол", L"Этанол", 46.07, 789.30, 7.15, 4.60, 2.00},
-        {L"2-Пропанол", L"Пропан-2-ол", 60.10, 785.50, 7.82, 0.08, 1.00},
-        {L"трет-Бутанол", L"2-Метилпропан-2-ол", 74.12, 788.70, 8.44, 0.35, 1.50},
-        {L"1-Пропанол", L"Пропан-1-ол", 60.10, 803.50, 9.61, 0.00, 1.00},
-        {L"1,2-Диметоксиэтан", kStandard, 90.12, 868.30, 10.42, 4.90, 2.00},
-        {L"Изобутанол", L"2-Метилпропан-1-ол", 74.12, 801.80, 11.03, 0.04, 1.00},
+        // peak name          tR, min  petrol calib.
+        {L"ДИПЭ", 3.12, 0.05, 1.50},        {L"МТБЭ", 3.46, 8.20, 2.00},
+        {L"ЭТБЭ", 4.05, 1.10, 2.00},        {L"ТАМЭ", 5.21, 0.60, 1.50},
+        {L"Метанол", 6.38, 0.12, 1.00},     {L"Этанол", 7.15, 4.60, 2.00},
+        {L"2-Пропанол", 7.82, 0.08, 1.00},  {L"трет-Бутанол", 8.44, 0.35, 1.50},
+        {L"1-Пропанол", 9.61, 0.00, 1.00},  {L"1,2-Диметоксиэтан", 10.42, 4.90, 2.00},
+        {L"Изобутанол", 11.03, 0.04, 1.00},
     };
     return compounds;
 }
@@ -210,22 +210,6 @@ void FillPassport(const Run& run, Passport& passport) {
     passport.items.push_back({L"operator", L"Оператор", L"Иванова Е. А."});
 }
 
-std::string ToWindows1251(const std::wstring& text) {
-    std::string bytes;
-    for (const wchar_t c : text) {
-        if (c < 0x80) {
-            bytes.push_back(static_cast<char>(c));
-        } else if (c >= 0x0410 && c <= 0x044F) {
-            bytes.push_back(static_cast<char>(0xC0 + (c - 0x0410)));
-        } else if (c == 0x0401 || c == 0x0451 || c == 0x2116) {
-            bytes.push_back(static_cast<char>(c == 0x0401 ? 0xA8 : c == 0x0451 ? 0xB8 : 0xB9));
-        } else {
-            bytes.push_back('?');
-        }
-    }
-    return bytes;
-}
-
 void WriteChromatogram(const Run& run) {
     if (run.file == FileState::Missing) return;
     CVeltarFile4 file = MakeChromatogram(run);
@@ -333,14 +317,20 @@ void WriteRuns(const std::wstring& folder, std::vector<Run>& runs) {
     db.Execute("COMMIT;");
 }
 
-void WriteComponentsFile(const std::wstring& path) {
-    std::wstring text = L"№;Компонент;Имя компонента;Молярная масса;Плотность\r\n";
-    int32_t id = 1;
-    for (const Compound& compound : Compounds()) {
-        text += std::to_wstring(id++) + L";" + compound.peakName + L";" + compound.name + L";" +
-                Fixed(compound.molarMass, 2) + L";" + Fixed(compound.density, 2) + L"\r\n";
+std::string ComponentsFileBytes() {
+    std::wstring text;
+    std::istringstream lines{std::string(kDefaultComponentsUtf8)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        text += FromUtf8(line) + L"\r\n";
     }
-    const std::string bytes = ToWindows1251(text);
+    const std::optional<std::string> bytes = ToCodepage1251(text);
+    if (!bytes) throw std::runtime_error("the default components table has a character Windows-1251 lacks");
+    return *bytes;
+}
+
+void WriteComponentsFile(const std::wstring& path) {
+    const std::string bytes = ComponentsFileBytes();
     const StdioFile file = OpenStdioFile(path, "wb");
     if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
         throw std::runtime_error("cannot write the components file");

@@ -13,13 +13,10 @@
 // Used by the oxycalc-demo-data program, the tests and the benchmarks.
 namespace DemoData {
 
-// An oxygenate as the host names its peak and the components table shows it, with its properties
-// and its place in the demo chromatograms.
+// An oxygenate as the host names its peak (a row of the shipped components table), with its place
+// in the demo chromatograms.
 struct Compound {
     const wchar_t* peakName;
-    const wchar_t* name;
-    double molarMass;      // g/mol
-    double density;        // kg/m3 at 20 °C
     double retentionTime;  // min
     double petrol;         // % by mass in the demo petrol; 0 when absent
     double calibration;    // % by mass in the calibration mixture
@@ -58,7 +55,9 @@ std::wstring InFolder(const std::wstring& folder, const std::wstring& name);
 // Writes the runs' files into the folder (made absolute in fileName) and a fresh host database;
 // throws std::runtime_error when something cannot be written.
 void WriteRuns(const std::wstring& folder, std::vector<Run>& runs);
-// The components file of the demo compounds: Windows-1251, CR LF, a header line.
+// The shipped components table in the plug-in's format: Windows-1251, CR LF, a header line.
+std::string ComponentsFileBytes();
+// Writes ComponentsFileBytes() into a file; throws std::runtime_error when it cannot.
 void WriteComponentsFile(const std::wstring& path);
 // Everything: host.db, the chromatogram files of DemoSet and CompsTableOxycalc.csv.
 void WriteDemo(const std::wstring& folder, size_t samplesPerChannel = 18000);

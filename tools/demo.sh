@@ -31,10 +31,11 @@ out="$root/out"
 rm -rf "$demo" && mkdir -p "$demo" "$out"
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 
-# What an installation puts into the plug-in's data folder below the public documents folder.
+# What an installation puts into the plug-in's data folder below the public documents folder (the
+# host's own set-up leaves a stylesheet already there alone: this one is the build's).
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
-cp "$demo/CompsTableOxycalc.csv" "$data/"
+cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
 
 host=("${OXY_WINE[@]}" "$bin/veltar-host.exe" --db "$(oxy_winepath "$demo/host.db")"
       --profile "$(oxy_winepath "$demo/host-profile.txt")")

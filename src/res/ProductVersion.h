@@ -10,6 +10,7 @@
 #define OXY_VERSION_TEXT "1.1.1.0"
 #define OXY_VENDOR_NAME "ООО «Оксилаб»"
 #define OXY_VENDOR_COPYRIGHT "© ООО «Оксилаб», 2026"
+#define OXY_PRODUCT_NAME "oxycalc — Расчёт 207 для Veltar"
 
 #ifdef __cplusplus
 #include <cstdint>

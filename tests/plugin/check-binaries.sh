@@ -2,10 +2,11 @@
 # The built Windows binaries as a loader would see them, read without running them (so the 32-bit
 # product is checked even where no 32-bit program runs): the plug-in exports exactly its three
 # functions and imports only libraries every Windows has; the language library is resources only;
-# the 32-bit programs are large-address-aware.
-# Usage: check-binaries.sh OBJDUMP BIN_FOLDER
+# the 32-bit programs are large-address-aware; every binary we ship or run carries the version, maker
+# and product of ProductVersion.h in its version resource, as Explorer's properties show them.
+# Usage: check-binaries.sh OBJDUMP WINDRES BIN_FOLDER PRODUCT_VERSION_H
 set -euo pipefail
-objdump=$1 bin=$2
+objdump=$1 windres=$2 bin=$3 product_h=$4
 status=0
 fail() { echo "check-binaries: $*" >&2; status=1; }
 
@@ -32,5 +33,10 @@ if grep -q 'pei-i386' <<<"$plugin"; then
     grep -qi 'large address aware' <<<"$(headers "$program")" || fail "$program is not large-address-aware"
   done
 fi
-[[ $status == 0 ]] && echo "check-binaries: oxycalc.dll exports GetPluginInfo, Load, Unload; imports $(imports <<<"$plugin" | tr '\n' ' ')"
+source "$(dirname "$0")/../support/version-resource.sh"
+for file in oxycalc.dll oxycalcENU.dll veltar-host.exe oxycalc-cli.exe; do
+  while read -r problem; do fail "$problem"; done < <(version_problems "$windres" "$bin/$file" "$product_h")
+done
+
+[[ $status == 0 ]] && echo "check-binaries: oxycalc.dll exports GetPluginInfo, Load, Unload; imports $(imports <<<"$plugin" | tr '\n' ' '); version $(product_macro "$product_h" OXY_VERSION_TEXT) in every binary"
 exit $status
