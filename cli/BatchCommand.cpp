@@ -81,8 +81,8 @@ std::wstring BaseName(size_t number, const std::wstring& sample) {
     name.insert(0, name.size() < 3 ? 3 - name.size() : 0, L'0');
     name += L'-';
     for (const wchar_t c : sample) {
-        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') ||
-                          (c >= 0x400 && c <= 0x4FF);
+        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') ||
+                          (c >= L'a' && c <= L'z') || (c >= 0x400 && c <= 0x4FF);
         if (kept) {
             name += c;
         } else if (name.back() != L'_') {
@@ -201,7 +201,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         rows.push_back(RunSample(run, groups[i], i + 1, db, messages));
         messages.ShowMessage(ProgressLine(i + 1, groups.size(), rows.back()));
     }
-    if (!WriteIndexPage(index, rows, run.limits.has_value(), messages)) return kExitFailure;
+    if (!WriteIndexPage(index, rows, options.limits.value_or(L""), messages)) return kExitFailure;
     const bool complete = std::all_of(rows.begin(), rows.end(), [](const IndexRow& row) {
         return row.reason.empty() && row.determinations == row.analyses;
     });

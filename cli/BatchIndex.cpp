@@ -83,7 +83,8 @@ std::wstring Row(size_t number, const IndexRow& row, bool withLimits) {
 
 }  // namespace
 
-std::string IndexPageText(const std::vector<IndexRow>& rows, bool withLimits) {
+std::string IndexPageText(const std::vector<IndexRow>& rows, const std::wstring& limitsFile) {
+    const bool withLimits = !limitsFile.empty();
     std::wstring html =
         L"<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\"/>"
         L"<title>Пакетный расчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012</title>\n<style>"
@@ -103,15 +104,17 @@ std::string IndexPageText(const std::vector<IndexRow>& rows, bool withLimits) {
     if (rows.empty()) html += L"<tr><td colspan=\"8\">В выбранные даты анализов нет.</td></tr>\n";
     html +=
         L"</tbody></table>\n<p class=\"foot\">Определения — хроматограммы с указанной массой пробы из всех "
-        L"анализов пробы. Рассчитано программой oxycalc ";
+        L"анализов пробы. ";
+    if (withLimits) html += L"Нормы из файла " + Escaped(limitsFile) + L". ";
+    html += L"Рассчитано программой oxycalc ";
     html += kPluginVersionText;
     html += L".</p>\n</body></html>\n";
     return ToUtf8(html);
 }
 
-bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows, bool withLimits,
-                    UserMessages& messages) {
-    const std::string text = IndexPageText(rows, withLimits);
+bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
+                    const std::wstring& limitsFile, UserMessages& messages) {
+    const std::string text = IndexPageText(rows, limitsFile);
     const StdioFile file = OpenStdioFile(path, "wb");
     if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
         std::fflush(file.get()) == 0) {

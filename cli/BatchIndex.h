@@ -26,8 +26,9 @@ struct IndexRow {
 // The index page of a batch: one row a sample with its date, determinations, total oxygen, verdicts
 // and links to its reports, or the reason it has none. False, after telling why, when it is not
 // written.
-bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows, bool withLimits,
-                    UserMessages& messages);
+// `limitsFile`: the limits file the verdicts come from, empty when none is used.
+bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
+                    const std::wstring& limitsFile, UserMessages& messages);
 
 // The index page's text.
-std::string IndexPageText(const std::vector<IndexRow>& rows, bool withLimits);
+std::string IndexPageText(const std::vector<IndexRow>& rows, const std::wstring& limitsFile);

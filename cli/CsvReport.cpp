@@ -16,7 +16,11 @@ std::wstring Field(const std::wstring& text) {
 
 std::wstring Line(std::initializer_list<std::wstring> fields) {
     std::wstring line;
-    for (const std::wstring& field : fields) line += (line.empty() ? L"" : L";") + Field(field);
+    bool first = true;
+    for (const std::wstring& field : fields) {
+        line += (first ? L"" : L";") + Field(field);
+        first = false;
+    }
     return line + L"\r\n";
 }
 

@@ -23,13 +23,18 @@ const wchar_t kStandard[] = L"1,2-Диметоксиэтан";
 // mixture.
 const std::vector<Compound>& Compounds() {
     static const std::vector<Compound> compounds = {
-        // peak name          tR, min  petrol calib.
-        {L"ДИПЭ", 3.12, 0.05, 1.50},        {L"МТБЭ", 3.46, 8.20, 2.00},
-        {L"ЭТБЭ", 4.05, 1.10, 2.00},        {L"ТАМЭ", 5.21, 0.60, 1.50},
-        {L"Метанол", 6.38, 0.12, 1.00},     {L"Этанол", 7.15, 4.60, 2.00},
-        {L"2-Пропанол", 7.82, 0.08, 1.00},  {L"трет-Бутанол", 8.44, 0.35, 1.50},
-        {L"1-Пропанол", 9.61, 0.00, 1.00},  {L"1,2-Диметоксиэтан", 10.42, 4.90, 2.00},
-        {L"Изобутанол", 11.03, 0.04, 1.00},
+        // peak name             tR, min  petrol calib.  E10   ethers
+        {L"ДИПЭ", 3.12, 0.05, 1.50, 0.00, 0.02},
+        {L"МТБЭ", 3.46, 8.20, 2.00, 0.90, 4.80},
+        {L"ЭТБЭ", 4.05, 1.10, 2.00, 0.40, 2.10},
+        {L"ТАМЭ", 5.21, 0.60, 1.50, 0.10, 1.20},
+        {L"Метанол", 6.38, 0.12, 1.00, 0.04, 0.08},
+        {L"Этанол", 7.15, 4.60, 2.00, 9.10, 4.40},
+        {L"2-Пропанол", 7.82, 0.08, 1.00, 0.05, 0.06},
+        {L"трет-Бутанол", 8.44, 0.35, 1.50, 0.20, 0.25},
+        {L"1-Пропанол", 9.61, 0.00, 1.00, 0.00, 0.02},
+        {L"1,2-Диметоксиэтан", 10.42, 4.90, 2.00, 4.90, 4.90},
+        {L"Изобутанол", 11.03, 0.04, 1.00, 0.03, 0.05},
     };
     return compounds;
 }
@@ -119,13 +124,14 @@ Run NewRun(int32_t id, const std::wstring& fileName, const std::wstring& sample,
     return run;
 }
 
-// Named peaks of the compounds the run holds, concentrations spread as parallel runs spread.
-void AddCompoundPeaks(Run& run, bool calibration) {
+// Named peaks of the compounds the run holds (their nominal % by mass in `blend`), concentrations
+// spread as parallel runs spread.
+void AddCompoundPeaks(Run& run, double Compound::*blend) {
     Noise noise(static_cast<uint64_t>(run.assay.id));
     const std::vector<Compound>& compounds = Compounds();
     for (size_t i = 0; i < compounds.size(); ++i) {
         const Compound& compound = compounds[i];
-        const double nominal = calibration ? compound.calibration : compound.petrol;
+        const double nominal = compound.*blend;
         if (nominal <= 0) continue;
         const double concentration = Round4(nominal * (1 + 0.012 * noise.Centred()));
         const double area = concentration * kResponse * *run.sampleMass / 10;
@@ -137,11 +143,16 @@ void AddCompoundPeaks(Run& run, bool calibration) {
 }
 
 Run PetrolRun(int32_t id, const std::wstring& fileName, const std::wstring& sample, int64_t date, double mass,
-              size_t samples) {
+              size_t samples, double Compound::*blend = &Compound::petrol) {
     Run run = NewRun(id, fileName, sample, date, mass, samples);
-    AddCompoundPeaks(run, false);
+    AddCompoundPeaks(run, blend);
     return run;
 }
+
+const wchar_t kPetrol[] = L"АИ-95-К5, партия 2417";
+const wchar_t kOtherPetrol[] = L"АИ-92-К5, партия 0988";
+const wchar_t kPetrolE10[] = L"АИ-95-К5 Е10, партия 2420";
+const wchar_t kPetrolEthers[] = L"АИ-98-К5, партия 2421";
 
 std::vector<float> Signal(const Run& run, int32_t channel, Noise& noise) {
     std::vector<float> samples(run.samplesPerChannel);
@@ -226,8 +237,8 @@ void WriteChromatogram(const Run& run) {
 }  // namespace
 
 std::vector<Run> DemoSet(size_t samplesPerChannel) {
-    const std::wstring petrol = L"АИ-95-К5, партия 2417";
-    const std::wstring otherPetrol = L"АИ-92-К5, партия 0988";
+    const std::wstring petrol = kPetrol;
+    const std::wstring otherPetrol = kOtherPetrol;
     std::vector<Run> runs;
     runs.push_back(PetrolRun(101, L"Проба 2417-1.stg", petrol, 1710407520, 10.0213, samplesPerChannel));
     runs.push_back(PetrolRun(102, L"Проба 2417-2.stg", petrol, 1710409260, 9.9874, samplesPerChannel));
@@ -235,7 +246,7 @@ std::vector<Run> DemoSet(size_t samplesPerChannel) {
     Run calibration = NewRun(104, L"Градуировка ГС-1.stg", L"Градуировочная смесь ГС-1", 1710347100, 5.0021,
                              samplesPerChannel);
     calibration.assay.isCalibration = true;
-    AddCompoundPeaks(calibration, true);
+    AddCompoundPeaks(calibration, &Compound::calibration);
     runs.push_back(calibration);
     runs.push_back(PetrolRun(105, L"Проба 0988-1.stg", otherPetrol, 1710500580, 9.8731, samplesPerChannel));
     runs.back().sampleMass.reset();
@@ -243,7 +254,29 @@ std::vector<Run> DemoSet(size_t samplesPerChannel) {
     runs.back().file = FileState::Missing;
     runs.push_back(PetrolRun(107, L"Проба 0988-3.stg", otherPetrol, 1710504600, 9.9457, samplesPerChannel));
     runs.back().file = FileState::Damaged;
+    // The second day, 2024-03-15.
+    const int64_t day2 = 1710489600;
+    const double masses[] = {10.0342, 9.9618, 10.0827};
+    for (int i = 0; i < 3; ++i) {
+        const std::wstring n = std::to_wstring(i + 1);
+        runs.push_back(PetrolRun(108 + i, L"Проба 2420-" + n + L".stg", kPetrolE10, day2 + 1800 * i, masses[i],
+                                 samplesPerChannel, &Compound::petrolE10));
+    }
+    for (int i = 0; i < 3; ++i) {
+        const std::wstring n = std::to_wstring(i + 1);
+        runs.push_back(PetrolRun(111 + i, L"Проба 2421-" + n + L".stg", kPetrolEthers, day2 + 7200 + 1800 * i,
+                                 masses[2 - i], samplesPerChannel, &Compound::petrolEthers));
+    }
     return runs;
+}
+
+std::string DensitiesFileBytes() {
+    std::wstring text = L"Проба;Плотность, кг/м3\r\n";
+    text += std::wstring(kPetrol) + L";745.68\r\n";
+    text += std::wstring(kOtherPetrol) + L";741.20\r\n";
+    text += std::wstring(kPetrolE10) + L";748.30\r\n";
+    text += std::wstring(kPetrolEthers) + L";739.10\r\n";
+    return ToUtf8(text);
 }
 
 std::vector<Run> SyntheticSet(int count, int channels, size_t samplesPerChannel, int peaks) {
@@ -340,8 +373,12 @@ void WriteComponentsFile(const std::wstring& path) {
 void WriteDemo(const std::wstring& folder, size_t samplesPerChannel) {
     std::vector<Run> runs = DemoSet(samplesPerChannel);
     WriteRuns(folder, runs);
-    WriteComponentsFile(InFolder(FromFileSystemPath(std::filesystem::absolute(ToFileSystemPath(folder))),
-                                 L"CompsTableOxycalc.csv"));
+    const std::wstring absolute = FromFileSystemPath(std::filesystem::absolute(ToFileSystemPath(folder)));
+    WriteComponentsFile(InFolder(absolute, L"CompsTableOxycalc.csv"));
+    const std::string densities = DensitiesFileBytes();
+    const StdioFile file = OpenStdioFile(InFolder(absolute, L"densities.csv"), "wb");
+    if (!file || std::fwrite(densities.data(), 1, densities.size(), file.get()) != densities.size())
+        throw std::runtime_error("cannot write the densities file");
 }
 
 }  // namespace DemoData

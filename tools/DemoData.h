@@ -20,6 +20,8 @@ struct Compound {
     double retentionTime;  // min
     double petrol;         // % by mass in the demo petrol; 0 when absent
     double calibration;    // % by mass in the calibration mixture
+    double petrolE10;      // % by mass in the second day's petrol with ethanol (E10)
+    double petrolEthers;   // % by mass in the second day's petrol rich in ethers
 };
 
 // The compounds of the demo, the internal standard among them.
@@ -40,7 +42,8 @@ struct Run {
 };
 
 // The demo set: three parallel determinations of one petrol with the internal standard, a
-// calibration run, a chromatogram without sample mass, one whose file is missing, one damaged.
+// calibration run, a chromatogram without sample mass, one whose file is missing, one damaged; on a
+// second day three parallel determinations of each of two more petrols.
 std::vector<Run> DemoSet(size_t samplesPerChannel = 18000);
 // `count` chromatograms of `channels` channels and `peaks` named peaks each (for benchmarks).
 std::vector<Run> SyntheticSet(int count, int channels, size_t samplesPerChannel, int peaks);
@@ -59,7 +62,9 @@ void WriteRuns(const std::wstring& folder, std::vector<Run>& runs);
 std::string ComponentsFileBytes();
 // Writes ComponentsFileBytes() into a file; throws std::runtime_error when it cannot.
 void WriteComponentsFile(const std::wstring& path);
-// Everything: host.db, the chromatogram files of DemoSet and CompsTableOxycalc.csv.
+// The densities of the demo's petrols as a batch reads them: "sample;density" lines, UTF-8.
+std::string DensitiesFileBytes();
+// Everything: host.db, the chromatogram files of DemoSet, CompsTableOxycalc.csv and densities.csv.
 void WriteDemo(const std::wstring& folder, size_t samplesPerChannel = 18000);
 
 }  // namespace DemoData

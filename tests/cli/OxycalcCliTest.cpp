@@ -207,3 +207,55 @@ TEST_F(OxycalcCliTest, ExitsWithOneWhenTheDatabaseOrAFileCannotBeUsed) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "none.xsl")) << run.err;
 }
+
+TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVerdicts) {
+    const CliRun run = Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745,68",
+                               "--standard", "1,2-Диметоксиэтан", "--limits",
+                               OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E5.csv", "--json", Path(L"r.json"),
+                               "--csv", Path(L"r.csv")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Holds(run.out, "Кислород (EN 228, E5): 3.5343 % масс. при норме не более 2.7 — превышает")) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Этанол (EN 228, E5): 4.3486 % об. при норме не более 5.0 — соответствует"));
+    const std::string json = Read(L"r.json");
+    for (const char* part : {"\"format_version\": 1", "\"total_oxygen_mass_percent\": 3.5343", "\"verdict\": \"exceeds\"",
+                             "\"internal_standard\": true", "\"analysis_time_utc\": \"2024-03-14T09:12:00Z\"",
+                             "\"sample\": \"АИ-95-К5, партия 2417\""}) {
+        EXPECT_TRUE(Holds(json, part)) << part;
+    }
+    const std::string csv = Read(L"r.csv");
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF№;Компонент;Пик;", 0), 0u);
+    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;2.0170;"));
+    EXPECT_TRUE(Holds(csv, ";3.5343\r\n"));
+}
+
+TEST_F(OxycalcCliTest, ABatchReportsEverySampleOrItsReasonAndKeepsToTheDates) {
+    const std::vector<std::string> common{"batch", "--db", Path(L"host.db"), "--components",
+                                          Path(L"CompsTableOxycalc.csv"), "--standard", "1,2-Диметоксиэтан",
+                                          "--densities", Path(L"densities.csv"), "--xsl",
+                                          OXY_SOURCE_DIR "/src/report/Report.xsl"};
+    std::vector<std::string> args = common;
+    args.insert(args.end(), {"--out", Path(L"batch"), "--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);  // the sample whose chromatograms have no usable mass
+    EXPECT_TRUE(Holds(run.err, "[1/4] АИ-95-К5, партия 2417: 3 опр., кислород 3.5343 % масс.")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "[4/4] АИ-92-К5, партия 0988: нет хроматограмм с указанной массой пробы"));
+    const std::string index = Read(L"batch/index.html");
+    EXPECT_EQ(Count(index, "<a href=\""), 3u * 4u);
+    EXPECT_TRUE(Holds(index, "нет хроматограмм с указанной массой пробы"));
+    EXPECT_TRUE(Holds(Read(L"batch/001-АИ-95-К5_партия_2417.json"), "\"total_oxygen_mass_percent\": 3.5343"));
+    EXPECT_TRUE(Holds(Read(L"batch/002-АИ-95-К5_Е10_партия_2420.html"), "Соответствие нормам"));
+
+    // The second day alone, and a densities file that lacks a sample.
+    WriteBytes(folder.File(L"densities.csv"), "АИ-95-К5 Е10, партия 2420;748.3\n");
+    args = common;
+    args.insert(args.end(), {"--out", Path(L"day2"), "--from", "2024-03-15", "--to", "2024-03-15"});
+    run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "[1/3] АИ-95-К5 Е10, партия 2420: 3 опр.")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "[2/3] АИ-98-К5, партия 2421: нет плотности в файле плотностей"));
+    EXPECT_FALSE(Holds(Read(L"day2/index.html"), "2417"));
+
+    args = common;
+    args.insert(args.end(), {"--out", Path(L"none"), "--from", "2024-02-30"});
+    EXPECT_EQ(Run(args).exitCode, 2);
+}
