@@ -67,7 +67,8 @@
           td.num, th.num { text-align: right; }
           td.num { white-space: nowrap; }
           td.center, th.center { text-align: center; }
-          td.path { overflow-wrap: break-word; font-size: 8pt; }
+          td.path { font-size: 8pt; }
+          td.path .segment { white-space: nowrap; }
           .badge { display: inline-block; margin-left: 1.5mm; padding: 0 1mm; border: 0.6pt solid #7a4d00;
                    color: #7a4d00; font-size: 7pt; text-transform: uppercase; letter-spacing: 0.04em;
                    white-space: nowrap; }
@@ -436,13 +437,15 @@
     <xsl:choose>
       <xsl:when test="string-length($text) = 0">&#8212;</xsl:when>
       <xsl:when test="contains($text, $separator)">
-        <xsl:value-of select="concat(substring-before($text, $separator), $separator)"/>
-        <wbr/>
-        <xsl:call-template name="path">
-          <xsl:with-param name="text" select="substring-after($text, $separator)"/>
-        </xsl:call-template>
+        <span class="segment"><xsl:value-of select="concat(substring-before($text, $separator), $separator)"/></span>
+        <xsl:if test="string-length(substring-after($text, $separator)) &gt; 0">
+          <wbr/>
+          <xsl:call-template name="path">
+            <xsl:with-param name="text" select="substring-after($text, $separator)"/>
+          </xsl:call-template>
+        </xsl:if>
       </xsl:when>
-      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+      <xsl:otherwise><span class="segment"><xsl:value-of select="$text"/></span></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 

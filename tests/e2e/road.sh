@@ -16,6 +16,7 @@ temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
 mkdir -p "$data" "$temp" "$work/saved"
 # The plug-in's data folder is shared with the other tests and the demo: put back what was there.
 cp -p "$data"/* "$work/saved/" 2>/dev/null || true
+rm -f "$data"/*
 restore() {
   rm -f "$data"/*
   cp -p "$work/saved"/* "$data/" 2>/dev/null || true
