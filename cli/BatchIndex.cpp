@@ -1,12 +1,8 @@
 #include "BatchIndex.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
+#include "ReportFiles.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "platform/StdioFile.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
 #include "res/ProductVersion.h"
@@ -114,13 +110,5 @@ std::string IndexPageText(const std::vector<IndexRow>& rows, const std::wstring&
 
 bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
                     const std::wstring& limitsFile, UserMessages& messages) {
-    const std::string text = IndexPageText(rows, limitsFile);
-    const StdioFile file = OpenStdioFile(path, "wb");
-    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-        std::fflush(file.get()) == 0) {
-        return true;
-    }
-    const int error = errno;
-    messages.ShowError(L"страница «" + path + L"» не записана: " + FromUtf8(std::strerror(error)));
-    return false;
+    return WriteText(path, IndexPageText(rows, limitsFile), messages);
 }

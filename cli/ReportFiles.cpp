@@ -20,17 +20,6 @@
 
 namespace {
 
-bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
-    const StdioFile file = OpenStdioFile(path, "wb");
-    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-        std::fflush(file.get()) == 0) {
-        return true;
-    }
-    const int error = errno;
-    messages.ShowError(L"файл «" + path + L"» не записан: " + FromUtf8(std::strerror(error)));
-    return false;
-}
-
 bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages) {
     if (!outputs.xml && !outputs.html) return true;
     ReportBuilder builder(messages, FileOpener());
@@ -94,4 +83,15 @@ bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, 
     if (!WriteDocuments(report, outputs, messages)) return false;
     if (outputs.json && !WriteText(*outputs.json, ReportJson(report), messages)) return false;
     return !outputs.csv || WriteText(*outputs.csv, ResultsCsv(report.data), messages);
+}
+
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
+    const StdioFile file = OpenStdioFile(path, "wb");
+    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+        std::fflush(file.get()) == 0) {
+        return true;
+    }
+    const int error = errno;
+    messages.ShowError(L"файл «" + path + L"» не записан: " + FromUtf8(std::strerror(error)));
+    return false;
 }

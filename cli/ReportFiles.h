@@ -45,3 +45,6 @@ struct ReportOutputs {
 
 // Writes each requested file; false, after telling why, when one cannot be written.
 bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages);
+
+// Writes a whole file, flushed; false, after telling why, when the file system did not take it all.
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages);

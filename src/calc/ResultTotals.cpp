@@ -2,28 +2,15 @@
 
 #include "calc/NameCompare.h"
 
-void FillResultTotals(CalculationData& data) {
-    data.sumMass = 0.0;
-    data.sumMassPercent = 0.0;
-    data.sumDelta = 0.0;
-    data.sumVolume = 0.0;
-    data.sumVolumePercent = 0.0;
-    data.sumOxygen = 0.0;
-    // Added in row order, as the grid adds them while it fills its rows.
-    for (const ComponentResult& result : data.results) {
-        data.sumMass += result.mass;
-        data.sumMassPercent += result.massPercent;
-        data.sumDelta += result.delta;
-        data.sumVolume += result.volume;
-        data.sumVolumePercent += result.volumePercent;
-        data.sumOxygen += result.oxygen;
-    }
-}
+namespace {
 
-ResultSums SumsWithoutStandard(const CalculationData& data) {
+// The sums of the rows `counted` takes, added in row order as the grid adds them while it fills its
+// rows (the order decides the last bits).
+template <typename Counted>
+ResultSums SumOf(const std::vector<ComponentResult>& results, Counted counted) {
     ResultSums sums;
-    for (const ComponentResult& result : data.results) {
-        if (EqualNoCase(result.name, data.standard)) continue;
+    for (const ComponentResult& result : results) {
+        if (!counted(result)) continue;
         sums.mass += result.mass;
         sums.massPercent += result.massPercent;
         sums.delta += result.delta;
@@ -32,4 +19,21 @@ ResultSums SumsWithoutStandard(const CalculationData& data) {
         sums.oxygen += result.oxygen;
     }
     return sums;
+}
+
+}  // namespace
+
+void FillResultTotals(CalculationData& data) {
+    const ResultSums sums = SumOf(data.results, [](const ComponentResult&) { return true; });
+    data.sumMass = sums.mass;
+    data.sumMassPercent = sums.massPercent;
+    data.sumDelta = sums.delta;
+    data.sumVolume = sums.volume;
+    data.sumVolumePercent = sums.volumePercent;
+    data.sumOxygen = sums.oxygen;
+}
+
+ResultSums SumsWithoutStandard(const CalculationData& data) {
+    return SumOf(data.results,
+                 [&data](const ComponentResult& result) { return !EqualNoCase(result.name, data.standard); });
 }
