@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <new>
-#include <stdexcept>
 
 #include "data/XmlValue.h"
+#include "platform/RegularFile.h"
 #include "platform/StdioFile.h"
 
 using namespace VeltarFileStatus;
@@ -40,23 +41,13 @@ void StoreDouble(unsigned char* bytes, double value) {
     StoreU64(bytes, bits);
 }
 
-// The file's length; -1 when it cannot be told (the position is back at the start either way).
-long long FileSize(std::FILE* file) {
-    if (!SeekStdioFile(file, 0, SEEK_END)) return -1;
-    const long long size = TellStdioFile(file);
-    return SeekStdioFile(file, 0, SEEK_SET) ? size : -1;
-}
-
 // Samples are stored as little-endian floats, the byte order of both our targets, so they are read
-// straight into place.
-bool ReadSamples(std::FILE* file, uint64_t count, std::vector<float>& samples) {
+// straight into place, all of a block in one read.
+bool ReadSamples(RegularFile& file, uint64_t count, std::vector<float>& samples) {
     if (count > samples.max_size()) return false;
-    try {
-        samples.resize(static_cast<size_t>(count));
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return std::fread(samples.data(), sizeof(float), samples.size(), file) == samples.size();
+    samples.resize(static_cast<size_t>(count));
+    const size_t bytes = samples.size() * sizeof(float);
+    return file.Read(samples.data(), bytes) == bytes;
 }
 
 size_t SampleCount(const ChromatogramChannel& channel) {
@@ -105,35 +96,41 @@ void WritePeakMark(pugi::xml_node item, const PeakMark& mark) {
 }  // namespace
 
 int32_t CVeltarFile4::Read(const std::wstring& path) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    if (!file) return kNotOpened;
-    const long long size = FileSize(file.get());
-    if (size < 0) return kNotOpened;
-    unsigned char header[kHeaderSize];
-    if (std::fread(header, 1, kHeaderSize, file.get()) != kHeaderSize) return kShortHeader;
-    if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
-    if (header[3] > 1) return kBadVersion;
-    version = header[3];
-    channels.clear();
-    uint64_t position = kHeaderSize;
-    int32_t status = ReadBlocks(file.get(), LoadU64(header + 8), static_cast<uint64_t>(size), position);
-    if (status == kOk) status = ReadXml(file.get(), static_cast<uint64_t>(size) - position);
-    if (status == kOk) passport.path = path;
-    return status;
+    // What running out of memory means depends on the part being read when it happens.
+    int32_t failure = kNotOpened;
+    try {
+        RegularFile file(path);
+        if (!file.IsOpen()) return kNotOpened;
+        unsigned char header[kHeaderSize];
+        if (file.Read(header, kHeaderSize) != kHeaderSize) return kShortHeader;
+        if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
+        if (header[3] > 1) return kBadVersion;
+        version = header[3];
+        channels.clear();
+        uint64_t position = kHeaderSize;
+        failure = kBadSamples;
+        const int32_t status = ReadBlocks(file, LoadU64(header + 8), position);
+        if (status != kOk) return status;
+        failure = kBadXml;
+        if (ReadXml(file, file.Size() > position ? file.Size() - position : 0) != kOk) return kBadXml;
+        passport.path = path;
+        return kOk;
+    } catch (const std::bad_alloc&) {
+        return failure;
+    }
 }
 
 // The end-of-blocks offset only says whether another block follows; the XML starts wherever the
 // last block ended.
-int32_t CVeltarFile4::ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t fileSize,
-                                 uint64_t& position) {
+int32_t CVeltarFile4::ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position) {
     while (position < endOfBlocks) {
         unsigned char block[kBlockHeaderSize];
-        if (std::fread(block, 1, kBlockHeaderSize, file) != kBlockHeaderSize) return kShortBlockHeader;
+        if (file.Read(block, kBlockHeaderSize) != kBlockHeaderSize) return kShortBlockHeader;
         position += kBlockHeaderSize;
         const uint64_t count = LoadU64(block + 24);
         // A count the rest of the file cannot hold is refused before anything is allocated: a
         // damaged file must not ask for gigabytes.
-        const uint64_t remaining = fileSize > position ? fileSize - position : 0;
+        const uint64_t remaining = file.Size() > position ? file.Size() - position : 0;
         if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
         ChromatogramChannel channel;
         if (!ReadSamples(file, count, channel.samples)) return kBadSamples;
@@ -146,19 +143,14 @@ int32_t CVeltarFile4::ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t
     return kOk;
 }
 
-int32_t CVeltarFile4::ReadXml(std::FILE* file, uint64_t length) {
+int32_t CVeltarFile4::ReadXml(RegularFile& file, uint64_t length) {
     if (length > std::numeric_limits<size_t>::max()) return kBadXml;
-    std::vector<char> text;
-    try {
-        text.resize(static_cast<size_t>(length));
-    } catch (const std::bad_alloc&) {
-        return kBadXml;
-    }
-    text.resize(std::fread(text.data(), 1, text.size(), file));
+    // Left uninitialised: the read fills it.
+    const std::unique_ptr<char[]> text(new char[static_cast<size_t>(length)]);
+    const size_t read = file.Read(text.get(), static_cast<size_t>(length));
     pugi::xml_document document;
-    if (!document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto)) {
-        return kBadXml;
-    }
+    // pugixml reports memory it cannot get as a parse failure.
+    if (!document.load_buffer(text.get(), read, pugi::parse_default, pugi::encoding_auto)) return kBadXml;
     const pugi::xml_node root = document.child(L"root");
     passport.Read(root.child(L"passport"));
     ReadChannels(root.child(L"channels"));

@@ -1,5 +1,9 @@
 #include "data/CVeltarFile4.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +11,7 @@
 #include <iterator>
 
 #include "platform/FileSystemPath.h"
+#include "platform/WideText.h"
 #include "support/CommaLocale.h"
 #include "support/TempFolder.h"
 
@@ -54,6 +59,19 @@ TEST_F(CVeltarFile4Test, ReportsEachKindOfDamageWithItsOwnStatus) {
     EXPECT_EQ(ReadStatus(Header(16, 2) + kEmptyXml), kBadVersion);
     EXPECT_EQ(ReadStatus(Header(48) + Block(1, 0, 0).substr(0, 20)), kShortBlockHeader);
     EXPECT_EQ(ReadStatus(Header(48 + 8) + Block(1, 2, 2)), kBadXml);
+}
+
+// A FIFO would make the read wait for a writer for ever; a device could give bytes without end.
+TEST_F(CVeltarFile4Test, AnythingButARegularFileDoesNotOpen) {
+    EXPECT_EQ(file.Read(folder.Path()), kNotOpened);
+#ifdef _WIN32
+    EXPECT_EQ(file.Read(L"NUL"), kNotOpened);
+#else
+    const std::wstring fifo = folder.File(L"fifo.stg");
+    ASSERT_EQ(mkfifo(ToUtf8(fifo).c_str(), 0600), 0);
+    EXPECT_EQ(file.Read(fifo), kNotOpened);
+    EXPECT_EQ(file.Read(L"/dev/zero"), kNotOpened);
+#endif
 }
 
 TEST_F(CVeltarFile4Test, HeaderOfVersionZeroWithoutBlocksReadsAsNoChannels) {
