@@ -79,7 +79,7 @@ bool Tick(std::vector<Assay>& assays, const CliOptions& options, UserMessages& m
         const bool wanted = options.tickAll || std::find(options.ticks.begin(), options.ticks.end(),
                                                          assay.id) != options.ticks.end();
         if (!wanted) continue;
-        if (assay.sampleMass == -1.0) {
+        if (!HasUsableMass(assay)) {
             messages.ShowError(std::wstring(kNoMassRefusal) + L" (" + std::to_wstring(assay.id) + L")");
             return false;
         }
