@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <limits>
 #include <memory>
 #include <new>
 
 #include "data/XmlValue.h"
+#include "platform/NumberText.h"
 #include "platform/RegularFile.h"
 #include "platform/StdioFile.h"
 
@@ -55,23 +57,77 @@ size_t SampleCount(const ChromatogramChannel& channel) {
     return channel.samples.size();
 }
 
+// The children of a table item, in the order they are written.
+enum PeakField : size_t {
+    kFront,
+    kBack,
+    kTime,
+    kArea,
+    kHeight,
+    kConcent,
+    kName,
+    kReference,
+    kLeft,
+    kRight,
+    kFlags,
+    kFrontBaseHeight,
+    kBackBaseHeight,
+    kIndex,
+    kPeakFieldCount
+};
+const wchar_t* const kPeakFieldNames[kPeakFieldCount] = {L"front",
+                                                         L"back",
+                                                         L"time",
+                                                         L"area",
+                                                         L"height",
+                                                         L"concent",
+                                                         L"name",
+                                                         L"reference",
+                                                         L"left",
+                                                         L"right",
+                                                         L"flags",
+                                                         L"front_base_height",
+                                                         L"back_base_height",
+                                                         L"index"};
+
+// The field a child's name names, looked for first where the written order puts it; kPeakFieldCount
+// for any other name.
+size_t PeakFieldOf(const wchar_t* name, size_t expected) {
+    for (size_t tried = 0; tried < kPeakFieldCount; ++tried) {
+        const size_t field = (expected + tried) % kPeakFieldCount;
+        if (std::wcscmp(name, kPeakFieldNames[field]) == 0) return field;
+    }
+    return kPeakFieldCount;
+}
+
+// Each field from the "value" of the first child of its name, as a lookup by name finds it, but in one
+// pass over the children: a file holds thousands of them.
 PeakMark ReadPeakMark(const pugi::xml_node& item) {
-    using namespace XmlValue;
+    pugi::xml_attribute values[kPeakFieldCount];
+    bool seen[kPeakFieldCount] = {};
+    size_t expected = 0;
+    for (pugi::xml_node child = item.first_child(); child; child = child.next_sibling()) {
+        const size_t field = PeakFieldOf(child.name(), expected);
+        if (field == kPeakFieldCount || seen[field]) continue;
+        seen[field] = true;
+        values[field] = child.attribute(L"value");
+        expected = field + 1;
+    }
     PeakMark mark;
-    mark.front = ReadDouble(item, L"front");
-    mark.back = ReadDouble(item, L"back");
-    mark.time = ReadDouble(item, L"time");
-    mark.area = ReadDouble(item, L"area");
-    mark.height = ReadDouble(item, L"height");
-    mark.concent = ReadDouble(item, L"concent");
-    mark.name = ReadText(item, L"name");
-    mark.reference = ReadBool(item, L"reference");
-    mark.left = ReadInt32(item, L"left", -1);
-    mark.right = ReadInt32(item, L"right", -1);
-    mark.flags = ReadUInt32(item, L"flags");
-    mark.front_base_height = ReadDouble(item, L"front_base_height");
-    mark.back_base_height = ReadDouble(item, L"back_base_height");
-    mark.index = ReadDouble(item, L"index");
+    mark.front = ParseDouble(values[kFront].value());
+    mark.back = ParseDouble(values[kBack].value());
+    mark.time = ParseDouble(values[kTime].value());
+    mark.area = ParseDouble(values[kArea].value());
+    mark.height = ParseDouble(values[kHeight].value());
+    mark.concent = ParseDouble(values[kConcent].value());
+    mark.name = values[kName].value();
+    mark.reference = values[kReference].as_bool(false);
+    mark.left = values[kLeft].as_int(-1);
+    mark.right = values[kRight].as_int(-1);
+    mark.flags = values[kFlags].as_uint(0);
+    mark.front_base_height = ParseDouble(values[kFrontBaseHeight].value());
+    mark.back_base_height = ParseDouble(values[kBackBaseHeight].value());
+    mark.index = ParseDouble(values[kIndex].value());
     return mark;
 }
 

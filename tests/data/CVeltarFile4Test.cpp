@@ -129,6 +129,24 @@ TEST_F(CVeltarFile4Test, ATableGoesToTheFirstChannelOfItsNumberWithItemDefaults)
     EXPECT_TRUE(file.channels[1].peakMarks.empty());
 }
 
+TEST_F(CVeltarFile4Test, AnItemsValuesComeFromTheFirstChildOfEachNameInAnyOrder) {
+    const std::string xml =
+        "<root><channels><channel><number value='1'/><table><item>"
+        "<index value='9'/><flags value='5'/><time value='2.5'/><time value='3.5'/><front/>"
+        "<unknown value='1'/><?left value='7'?><left value='4'/><front value='8'/>"
+        "</item></table></channel></channels></root>";
+    ASSERT_EQ(ReadStatus(Header(16 + 32) + Block(1, 0, 0) + xml), kOk);
+    ASSERT_EQ(file.channels[0].peakMarks.size(), 1u);
+    const PeakMark& mark = file.channels[0].peakMarks[0];
+    EXPECT_EQ(mark.index, 9.0);
+    EXPECT_EQ(mark.flags, 5u);
+    EXPECT_EQ(mark.time, 2.5);
+    EXPECT_EQ(mark.front, 0.0);
+    EXPECT_EQ(mark.left, 4);
+    EXPECT_EQ(mark.right, -1);
+    EXPECT_EQ(mark.area, 0.0);
+}
+
 TEST_F(CVeltarFile4Test, ChannelAbove255KeepsItsLowByteInTheBlockSoItsTableIsLost) {
     file.channels.resize(1);
     file.channels[0].number = 300;
