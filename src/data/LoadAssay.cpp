@@ -94,19 +94,21 @@ void ShowIfPossible(UserMessages& messages, Text text) {
     }
 }
 
-// Shows "the file did not load" once for a chromatogram, whatever made it fail.
+// Shows "the file did not load" once for a chromatogram, whatever made it fail. The text is made
+// beforehand: when memory runs out there may be none left for it.
 class FileFailure {
 public:
-    FileFailure(const Assay& assay, UserMessages& messages) : assay_(assay), messages_(messages) {}
+    FileFailure(const Assay& assay, UserMessages& messages)
+        : text_(L"Ошибка загрузки файла: '" + assay.fileName + L"'"), messages_(messages) {}
 
     void Report() {
         if (reported_) return;
         reported_ = true;
-        ShowIfPossible(messages_, [this] { return L"Ошибка загрузки файла: '" + assay_.fileName + L"'"; });
+        ShowIfPossible(messages_, [this]() -> const std::wstring& { return text_; });
     }
 
 private:
-    const Assay& assay_;
+    const std::wstring text_;
     UserMessages& messages_;
     bool reported_ = false;
 };

@@ -171,7 +171,7 @@ std::string CheckLoadWhenMemoryIsShort(std::vector<Assay>& assays, RecordingMess
         return whole ? "" : "usable, but not whole";
     }
     if (loaded.sampleMass != kNoSampleMass || !loaded.channels.empty()) return "unusable, but not emptied";
-    return told ? "" : "unusable without the file's message";
+    return told || !messageNeeded ? "" : "unusable without the file's message";
 }
 
 TEST_F(LoadAssayTest, OutOfMemoryMakesTheChromatogramUnusableWithItsFilesMessageAndKeepsTheList) {
