@@ -143,8 +143,8 @@ Run PetrolRun(int32_t id, const std::wstring& fileName, const std::wstring& samp
     return run;
 }
 
-std::vector<float> Signal(const Run& run, int32_t channel, Noise& noise) {
-    std::vector<float> samples(run.samplesPerChannel);
+Samples Signal(const Run& run, int32_t channel, Noise& noise) {
+    Samples samples(run.samplesPerChannel);
     for (size_t i = 0; i < samples.size(); ++i) {
         const double minutes = static_cast<double>(i) / run.samplingRate / 60;
         samples[i] = static_cast<float>(Baseline(minutes, channel) + 0.004 * noise.Centred());

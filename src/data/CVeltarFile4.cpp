@@ -44,8 +44,8 @@ void StoreDouble(unsigned char* bytes, double value) {
 }
 
 // Samples are stored as little-endian floats, the byte order of both our targets, so they are read
-// straight into place, all of a block in one read.
-bool ReadSamples(RegularFile& file, uint64_t count, std::vector<float>& samples) {
+// straight into place, all of a block in one read, into room that is not zeroed first.
+bool ReadSamples(RegularFile& file, uint64_t count, Samples& samples) {
     if (count > samples.max_size()) return false;
     samples.resize(static_cast<size_t>(count));
     const size_t bytes = samples.size() * sizeof(float);
@@ -249,7 +249,7 @@ int32_t CVeltarFile4::WriteBlocks(std::FILE* file) const {
     StoreU64(header + 8, endOfBlocks);
     if (std::fwrite(header, 1, kHeaderSize, file) != kHeaderSize) return kShortHeader;
     for (const ChromatogramChannel& channel : channels) {
-        const std::vector<float> samples = channel.CopySamples();
+        const Samples samples = channel.CopySamples();
         unsigned char block[kBlockHeaderSize] = {static_cast<unsigned char>(channel.number & 0xFF)};
         StoreDouble(block + 8, channel.headerValue1);
         StoreDouble(block + 16, channel.headerValue2);

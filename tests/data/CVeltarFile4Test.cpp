@@ -89,7 +89,7 @@ TEST_F(CVeltarFile4Test, MissingSamplesKeepTheChannelsReadBefore) {
     const std::string bytes = Header(16 + 40 + 32 + 400) + Block(1, 2, 2) + Block(2, 100, 99);
     EXPECT_EQ(ReadStatus(bytes), kBadSamples);
     ASSERT_EQ(file.channels.size(), 1u);
-    EXPECT_EQ(file.channels[0].samples, (std::vector<float>{1, 2}));
+    EXPECT_EQ(file.channels[0].samples, (Samples{1, 2}));
     EXPECT_TRUE(file.passport.path.empty());
 }
 
