@@ -58,37 +58,15 @@ size_t SampleCount(const ChromatogramChannel& channel) {
 }
 
 // The children of a table item, in the order they are written.
+// clang-format off
 enum PeakField : size_t {
-    kFront,
-    kBack,
-    kTime,
-    kArea,
-    kHeight,
-    kConcent,
-    kName,
-    kReference,
-    kLeft,
-    kRight,
-    kFlags,
-    kFrontBaseHeight,
-    kBackBaseHeight,
-    kIndex,
-    kPeakFieldCount
+    kFront, kBack, kTime, kArea, kHeight, kConcent, kName, kReference, kLeft, kRight, kFlags,
+    kFrontBaseHeight, kBackBaseHeight, kIndex, kPeakFieldCount
 };
-const wchar_t* const kPeakFieldNames[kPeakFieldCount] = {L"front",
-                                                         L"back",
-                                                         L"time",
-                                                         L"area",
-                                                         L"height",
-                                                         L"concent",
-                                                         L"name",
-                                                         L"reference",
-                                                         L"left",
-                                                         L"right",
-                                                         L"flags",
-                                                         L"front_base_height",
-                                                         L"back_base_height",
-                                                         L"index"};
+const wchar_t* const kPeakFieldNames[kPeakFieldCount] = {
+    L"front", L"back", L"time", L"area", L"height", L"concent", L"name", L"reference", L"left", L"right",
+    L"flags", L"front_base_height", L"back_base_height", L"index"};
+// clang-format on
 
 // The field a child's name names, looked for first where the written order puts it; kPeakFieldCount
 // for any other name.

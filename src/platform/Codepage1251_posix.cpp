@@ -34,10 +34,11 @@ bool Convert(void* descriptor, char*& in, size_t& inLeft, char*& out, size_t& ou
 std::wstring FromCodepage1251(std::string_view bytes) {
     std::wstring text(bytes.size(), L'\0');
     const Iconv converter = OpenIconv("WCHAR_T", "CP1251");
-    // An empty text would pass for an empty components file and give a results table of zeros.
+    // An empty text would pass for an empty components file and give a results table of zeros. The C
+    // library loads the converter on first use, so memory that runs out can show as a missing one.
     if (!converter) {
         if (errno == ENOMEM) throw std::bad_alloc();
-        throw std::runtime_error("the C library has no converter from Windows-1251");
+        throw std::runtime_error("the converter from Windows-1251 did not load (is memory short?)");
     }
     std::string input(bytes);
     char* in = input.data();

@@ -106,3 +106,7 @@ std::string RunWithScarceMemory(size_t spare, const std::function<std::string()>
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the body did not end normally";
     return failure;
 }
+
+bool CanMakeMemoryScarce() {
+    return true;
+}

@@ -35,7 +35,12 @@ private:
 
 }  // namespace
 
+bool CanMakeMemoryScarce() {
+    return sizeof(void*) == 4;
+}
+
 std::string RunWithScarceMemory(size_t spare, const std::function<std::string()>& body) {
+    if (!CanMakeMemoryScarce()) return "memory cannot be made scarce in a 64-bit process";
     try {
         const AddressSpaceFiller filler(spare);
         return body();
