@@ -1,7 +1,9 @@
-// Reading a chromatogram file of 4 channels × 1,000,000 samples with 200 peak marks, against a
-// plain read of the same bytes into memory.
+// Reading a chromatogram file of 4 channels × 1,000,000 samples with 200 peak marks, side by side with
+// a plain read of the same bytes into memory. Counters: plain_ms, the plain read's time, and ratio,
+// the reader's time over the plain read's (the goal is 1.2 at most).
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -12,6 +14,8 @@
 #include "support/TempFolder.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // The file is written once, on first use.
 const std::wstring& BigFile() {
@@ -25,26 +29,50 @@ const std::wstring& BigFile() {
     return path;
 }
 
-void PlainRead(benchmark::State& state) {
-    for (auto _ : state) {
-        const StdioFile file = OpenStdioFile(BigFile(), "rb");
-        SeekStdioFile(file.get(), 0, SEEK_END);
-        std::vector<char> bytes(static_cast<size_t>(TellStdioFile(file.get())));
-        SeekStdioFile(file.get(), 0, SEEK_SET);
-        benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-        benchmark::DoNotOptimize(bytes.data());
-    }
+double PlainRead() {
+    const Clock::time_point start = Clock::now();
+    const StdioFile file = OpenStdioFile(BigFile(), "rb");
+    SeekStdioFile(file.get(), 0, SEEK_END);
+    std::vector<char> bytes(static_cast<size_t>(TellStdioFile(file.get())));
+    SeekStdioFile(file.get(), 0, SEEK_SET);
+    benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    benchmark::DoNotOptimize(bytes.data());
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
-BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
 
-void ReadChromatogramFile(benchmark::State& state) {
-    for (auto _ : state) {
-        CVeltarFile4 file;
-        if (file.Read(BigFile()) != VeltarFileStatus::kOk) state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(file.channels.data());
-    }
+double ReaderRead(benchmark::State& state) {
+    const Clock::time_point start = Clock::now();
+    CVeltarFile4 file;
+    if (file.Read(BigFile()) != VeltarFileStatus::kOk) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(file.channels.data());
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
-BENCHMARK(ReadChromatogramFile)->Unit(benchmark::kMillisecond);
+
+// Each iteration reads the file both ways, in turns first, so that neither always finds the other's
+// traces in the caches. The time reported is the reader's.
+void ReadChromatogramFile(benchmark::State& state) {
+    BigFile();
+    double plain = 0;
+    double reader = 0;
+    bool plainFirst = true;
+    for (auto _ : state) {
+        double readerTime = 0;
+        if (plainFirst) {
+            plain += PlainRead();
+            readerTime = ReaderRead(state);
+        } else {
+            readerTime = ReaderRead(state);
+            plain += PlainRead();
+        }
+        plainFirst = !plainFirst;
+        reader += readerTime;
+        state.SetIterationTime(readerTime);
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["plain_ms"] = 1000 * plain / iterations;
+    state.counters["ratio"] = reader / plain;
+}
+BENCHMARK(ReadChromatogramFile)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -133,7 +133,7 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
     SampleReport report;
     report.limits = run.limits;
     for (const AnalysisRow& analysis : group.analyses) LoadAssay(report.assays, messages, db, analysis.id);
-    for (Assay& assay : report.assays) assay.isTicked = assay.sampleMass > 0.0 ? 1 : 0;
+    for (Assay& assay : report.assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
     row.determinations = static_cast<size_t>(std::count_if(report.assays.begin(), report.assays.end(),
                                                            [](const Assay& a) { return a.isTicked != 0; }));
     if (row.determinations == 0) {

@@ -64,7 +64,7 @@ void WriteChromatograms(JsonWriter& json, const std::vector<Assay>& assays) {
         json.Text("mixture", assay.mixture);
         json.Text("method", assay.method);
         json.Text("analysis_time_utc", UtcIsoText(assay.date));
-        json.Number("sample_mass_g", assay.sampleMass > 0.0 ? Fixed(assay.sampleMass, 4) : std::nullopt);
+        json.Number("sample_mass_g", HasUsableMass(assay) ? Fixed(assay.sampleMass, 4) : std::nullopt);
         json.EndObject();
     }
     json.EndArray();

@@ -48,7 +48,7 @@ std::vector<Assay> LoadAssays(const std::vector<int32_t>& ids, UserMessages& mes
 // goes on with the others; with --tick-all such a one is left out.
 void Tick(std::vector<Assay>& assays, const CliOptions& options, Shortfalls& shortfalls) {
     for (Assay& assay : assays) {
-        const bool usable = assay.sampleMass != -1.0;
+        const bool usable = HasUsableMass(assay);
         const bool asked =
             std::find(options.ticks.begin(), options.ticks.end(), assay.id) != options.ticks.end();
         if (!usable) {

@@ -154,8 +154,8 @@ const wchar_t kOtherPetrol[] = L"АИ-92-К5, партия 0988";
 const wchar_t kPetrolE10[] = L"АИ-95-К5 Е10, партия 2420";
 const wchar_t kPetrolEthers[] = L"АИ-98-К5, партия 2421";
 
-std::vector<float> Signal(const Run& run, int32_t channel, Noise& noise) {
-    std::vector<float> samples(run.samplesPerChannel);
+Samples Signal(const Run& run, int32_t channel, Noise& noise) {
+    Samples samples(run.samplesPerChannel);
     for (size_t i = 0; i < samples.size(); ++i) {
         const double minutes = static_cast<double>(i) / run.samplingRate / 60;
         samples[i] = static_cast<float>(Baseline(minutes, channel) + 0.004 * noise.Centred());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -20,6 +21,11 @@ struct Peak {
     double back = 0;
 };
 
+// The sample mass of a chromatogram that has none to give: its passport names none or none that is a
+// positive number, or its file could not be read. Shown as "---" and written "-1.00" in the report;
+// such a chromatogram cannot be ticked.
+constexpr double kNoSampleMass = -1.0;
+
 // One chromatogram as the plug-in keeps it: its [assay] row, sample mass, tick, channels and peaks.
 // The list of the main dialog never holds two with the same id.
 struct Assay {
@@ -30,11 +36,20 @@ struct Assay {
     std::wstring method;
     std::wstring mixture;
     bool isCalibration = false;
-    double sampleMass = 0.0;  // grams; -1 when the passport names none, 0 when the file did not read
+    double sampleMass = kNoSampleMass;  // grams: positive and finite, or kNoSampleMass
     int32_t isTicked = 0;
-    std::vector<ChromatogramChannel> channels;
-    std::vector<Peak> peaks;  // by channel, then by time
+    std::vector<ChromatogramChannel> channels;  // the file's, with their samples; empty when it did not read
+    std::vector<Peak> peaks;                    // by channel, then by time
+    // The last channel's header values, also when the file failed after that channel.
     double lastHeaderValue2 = std::numeric_limits<double>::lowest();
     double lastHeaderValue1 = std::numeric_limits<double>::lowest();
-    std::vector<std::vector<double>> signals;  // per channel, samples widened to double
+
+    // The samples of channels[index] widened to double; empty when there is no such channel. Made
+    // each time it is asked for and not kept: the samples are held once, as the file's floats. A
+    // widened copy kept beside them tripled what a chromatogram takes in memory, and nothing but a
+    // drawing needs the samples at all.
+    std::vector<double> Signal(size_t index) const;
 };
+
+// Whether the chromatogram has a sample mass the calculation can use; only such a one can be ticked.
+bool HasUsableMass(const Assay& assay);

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <limits>
+#include <memory>
 #include <new>
-#include <stdexcept>
 
 #include "data/XmlValue.h"
+#include "platform/NumberText.h"
+#include "platform/RegularFile.h"
 #include "platform/StdioFile.h"
 
 using namespace VeltarFileStatus;
@@ -40,23 +43,13 @@ void StoreDouble(unsigned char* bytes, double value) {
     StoreU64(bytes, bits);
 }
 
-// The file's length; -1 when it cannot be told (the position is back at the start either way).
-long long FileSize(std::FILE* file) {
-    if (!SeekStdioFile(file, 0, SEEK_END)) return -1;
-    const long long size = TellStdioFile(file);
-    return SeekStdioFile(file, 0, SEEK_SET) ? size : -1;
-}
-
 // Samples are stored as little-endian floats, the byte order of both our targets, so they are read
-// straight into place.
-bool ReadSamples(std::FILE* file, uint64_t count, std::vector<float>& samples) {
+// straight into place, all of a block in one read, into room that is not zeroed first.
+bool ReadSamples(RegularFile& file, uint64_t count, Samples& samples) {
     if (count > samples.max_size()) return false;
-    try {
-        samples.resize(static_cast<size_t>(count));
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return std::fread(samples.data(), sizeof(float), samples.size(), file) == samples.size();
+    samples.resize(static_cast<size_t>(count));
+    const size_t bytes = samples.size() * sizeof(float);
+    return file.Read(samples.data(), bytes) == bytes;
 }
 
 size_t SampleCount(const ChromatogramChannel& channel) {
@@ -64,23 +57,55 @@ size_t SampleCount(const ChromatogramChannel& channel) {
     return channel.samples.size();
 }
 
+// The children of a table item, in the order they are written.
+// clang-format off
+enum PeakField : size_t {
+    kFront, kBack, kTime, kArea, kHeight, kConcent, kName, kReference, kLeft, kRight, kFlags,
+    kFrontBaseHeight, kBackBaseHeight, kIndex, kPeakFieldCount
+};
+const wchar_t* const kPeakFieldNames[kPeakFieldCount] = {
+    L"front", L"back", L"time", L"area", L"height", L"concent", L"name", L"reference", L"left", L"right",
+    L"flags", L"front_base_height", L"back_base_height", L"index"};
+// clang-format on
+
+// The field a child's name names, looked for first where the written order puts it; kPeakFieldCount
+// for any other name.
+size_t PeakFieldOf(const wchar_t* name, size_t expected) {
+    for (size_t tried = 0; tried < kPeakFieldCount; ++tried) {
+        const size_t field = (expected + tried) % kPeakFieldCount;
+        if (std::wcscmp(name, kPeakFieldNames[field]) == 0) return field;
+    }
+    return kPeakFieldCount;
+}
+
+// Each field from the "value" of the first child of its name, as a lookup by name finds it, but in one
+// pass over the children: a file holds thousands of them.
 PeakMark ReadPeakMark(const pugi::xml_node& item) {
-    using namespace XmlValue;
+    pugi::xml_attribute values[kPeakFieldCount];
+    bool seen[kPeakFieldCount] = {};
+    size_t expected = 0;
+    for (pugi::xml_node child = item.first_child(); child; child = child.next_sibling()) {
+        const size_t field = PeakFieldOf(child.name(), expected);
+        if (field == kPeakFieldCount || seen[field]) continue;
+        seen[field] = true;
+        values[field] = child.attribute(L"value");
+        expected = field + 1;
+    }
     PeakMark mark;
-    mark.front = ReadDouble(item, L"front");
-    mark.back = ReadDouble(item, L"back");
-    mark.time = ReadDouble(item, L"time");
-    mark.area = ReadDouble(item, L"area");
-    mark.height = ReadDouble(item, L"height");
-    mark.concent = ReadDouble(item, L"concent");
-    mark.name = ReadText(item, L"name");
-    mark.reference = ReadBool(item, L"reference");
-    mark.left = ReadInt32(item, L"left", -1);
-    mark.right = ReadInt32(item, L"right", -1);
-    mark.flags = ReadUInt32(item, L"flags");
-    mark.front_base_height = ReadDouble(item, L"front_base_height");
-    mark.back_base_height = ReadDouble(item, L"back_base_height");
-    mark.index = ReadDouble(item, L"index");
+    mark.front = ParseDouble(values[kFront].value());
+    mark.back = ParseDouble(values[kBack].value());
+    mark.time = ParseDouble(values[kTime].value());
+    mark.area = ParseDouble(values[kArea].value());
+    mark.height = ParseDouble(values[kHeight].value());
+    mark.concent = ParseDouble(values[kConcent].value());
+    mark.name = values[kName].value();
+    mark.reference = values[kReference].as_bool(false);
+    mark.left = values[kLeft].as_int(-1);
+    mark.right = values[kRight].as_int(-1);
+    mark.flags = values[kFlags].as_uint(0);
+    mark.front_base_height = ParseDouble(values[kFrontBaseHeight].value());
+    mark.back_base_height = ParseDouble(values[kBackBaseHeight].value());
+    mark.index = ParseDouble(values[kIndex].value());
     return mark;
 }
 
@@ -105,35 +130,41 @@ void WritePeakMark(pugi::xml_node item, const PeakMark& mark) {
 }  // namespace
 
 int32_t CVeltarFile4::Read(const std::wstring& path) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    if (!file) return kNotOpened;
-    const long long size = FileSize(file.get());
-    if (size < 0) return kNotOpened;
-    unsigned char header[kHeaderSize];
-    if (std::fread(header, 1, kHeaderSize, file.get()) != kHeaderSize) return kShortHeader;
-    if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
-    if (header[3] > 1) return kBadVersion;
-    version = header[3];
-    channels.clear();
-    uint64_t position = kHeaderSize;
-    int32_t status = ReadBlocks(file.get(), LoadU64(header + 8), static_cast<uint64_t>(size), position);
-    if (status == kOk) status = ReadXml(file.get(), static_cast<uint64_t>(size) - position);
-    if (status == kOk) passport.path = path;
-    return status;
+    // What running out of memory means depends on the part being read when it happens.
+    int32_t failure = kNotOpened;
+    try {
+        RegularFile file(path);
+        if (!file.IsOpen()) return kNotOpened;
+        unsigned char header[kHeaderSize];
+        if (file.Read(header, kHeaderSize) != kHeaderSize) return kShortHeader;
+        if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
+        if (header[3] > 1) return kBadVersion;
+        version = header[3];
+        channels.clear();
+        uint64_t position = kHeaderSize;
+        failure = kBadSamples;
+        const int32_t status = ReadBlocks(file, LoadU64(header + 8), position);
+        if (status != kOk) return status;
+        failure = kBadXml;
+        if (ReadXml(file, file.Size() > position ? file.Size() - position : 0) != kOk) return kBadXml;
+        passport.path = path;
+        return kOk;
+    } catch (const std::bad_alloc&) {
+        return failure;
+    }
 }
 
 // The end-of-blocks offset only says whether another block follows; the XML starts wherever the
 // last block ended.
-int32_t CVeltarFile4::ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t fileSize,
-                                 uint64_t& position) {
+int32_t CVeltarFile4::ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position) {
     while (position < endOfBlocks) {
         unsigned char block[kBlockHeaderSize];
-        if (std::fread(block, 1, kBlockHeaderSize, file) != kBlockHeaderSize) return kShortBlockHeader;
+        if (file.Read(block, kBlockHeaderSize) != kBlockHeaderSize) return kShortBlockHeader;
         position += kBlockHeaderSize;
         const uint64_t count = LoadU64(block + 24);
         // A count the rest of the file cannot hold is refused before anything is allocated: a
         // damaged file must not ask for gigabytes.
-        const uint64_t remaining = fileSize > position ? fileSize - position : 0;
+        const uint64_t remaining = file.Size() > position ? file.Size() - position : 0;
         if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
         ChromatogramChannel channel;
         if (!ReadSamples(file, count, channel.samples)) return kBadSamples;
@@ -146,19 +177,14 @@ int32_t CVeltarFile4::ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t
     return kOk;
 }
 
-int32_t CVeltarFile4::ReadXml(std::FILE* file, uint64_t length) {
+int32_t CVeltarFile4::ReadXml(RegularFile& file, uint64_t length) {
     if (length > std::numeric_limits<size_t>::max()) return kBadXml;
-    std::vector<char> text;
-    try {
-        text.resize(static_cast<size_t>(length));
-    } catch (const std::bad_alloc&) {
-        return kBadXml;
-    }
-    text.resize(std::fread(text.data(), 1, text.size(), file));
+    // Left uninitialised: the read fills it.
+    const std::unique_ptr<char[]> text(new char[static_cast<size_t>(length)]);
+    const size_t read = file.Read(text.get(), static_cast<size_t>(length));
     pugi::xml_document document;
-    if (!document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto)) {
-        return kBadXml;
-    }
+    // pugixml reports memory it cannot get as a parse failure.
+    if (!document.load_buffer(text.get(), read, pugi::parse_default, pugi::encoding_auto)) return kBadXml;
     const pugi::xml_node root = document.child(L"root");
     passport.Read(root.child(L"passport"));
     ReadChannels(root.child(L"channels"));
@@ -201,7 +227,7 @@ int32_t CVeltarFile4::WriteBlocks(std::FILE* file) const {
     StoreU64(header + 8, endOfBlocks);
     if (std::fwrite(header, 1, kHeaderSize, file) != kHeaderSize) return kShortHeader;
     for (const ChromatogramChannel& channel : channels) {
-        const std::vector<float> samples = channel.CopySamples();
+        const Samples samples = channel.CopySamples();
         unsigned char block[kBlockHeaderSize] = {static_cast<unsigned char>(channel.number & 0xFF)};
         StoreDouble(block + 8, channel.headerValue1);
         StoreDouble(block + 16, channel.headerValue2);

@@ -10,6 +10,8 @@
 #include "data/ChromatogramChannel.h"
 #include "data/Passport.h"
 
+class RegularFile;
+
 // Results of reading and writing a chromatogram file.
 namespace VeltarFileStatus {
 constexpr int32_t kOk = 0;
@@ -38,7 +40,9 @@ public:
     CVeltarFile4(CVeltarFile4&&) = default;
     CVeltarFile4& operator=(CVeltarFile4&&) = default;
 
-    // Reads the file; a VeltarFileStatus. After a failure the channels read before it are kept.
+    // Reads the file; a VeltarFileStatus. After a failure the channels read before it are kept. Only
+    // a regular file opens. Memory that runs out is the failure of the part being read: the samples
+    // (kBadSamples) or the XML (kBadXml).
     virtual int32_t Read(const std::wstring& path);
     // Writes the file (created or truncated); a VeltarFileStatus.
     virtual int32_t Write(const std::wstring& path);
@@ -49,8 +53,8 @@ public:
     void WriteChannels(pugi::xml_node element) const;
 
 private:
-    int32_t ReadBlocks(std::FILE* file, uint64_t endOfBlocks, uint64_t fileSize, uint64_t& position);
-    int32_t ReadXml(std::FILE* file, uint64_t length);
+    int32_t ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position);
+    int32_t ReadXml(RegularFile& file, uint64_t length);
     int32_t WriteBlocks(std::FILE* file) const;
     void SaveXml(std::FILE* file);
 };

@@ -9,7 +9,7 @@ ChromatogramChannel::ChromatogramChannel(const ChromatogramChannel& other)
 
 ChromatogramChannel& ChromatogramChannel::operator=(const ChromatogramChannel& other) {
     if (this != &other) {
-        std::vector<float> copied = other.CopySamples();
+        Samples copied = other.CopySamples();
         number = other.number;
         {
             std::lock_guard<std::mutex> guard(samplesLock);
@@ -38,7 +38,7 @@ ChromatogramChannel& ChromatogramChannel::operator=(ChromatogramChannel&& other)
     return *this;
 }
 
-std::vector<float> ChromatogramChannel::CopySamples() const {
+Samples ChromatogramChannel::CopySamples() const {
     std::lock_guard<std::mutex> guard(samplesLock);
     return samples;
 }

@@ -8,7 +8,7 @@ namespace DataBase {
 
 // The host database, open for the length of one user command. It is opened by the constructor
 // with the string held by DataBaseConnection and closed by the destructor, also when an exception
-// leaves the command.
+// leaves the command. A query that meets the host writing waits a few seconds for it.
 class DbHandle {
 public:
     // Opens the database (a missing file is created empty; no string gives a private temporary

@@ -1,11 +1,16 @@
 #include "data/LoadAssay.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <new>
+#include <optional>
+#include <type_traits>
 
 #include "data/CVeltarFile4.h"
+#include "data/SampleMass.h"
 #include "data/SqlException.h"
 #include "data/Statement.h"
-#include "platform/NumberText.h"
 
 namespace {
 
@@ -28,6 +33,10 @@ std::wstring FileNameOnly(const std::wstring& path) {
     return separator == std::wstring::npos ? path : path.substr(separator + 1);
 }
 
+std::wstring OutOfMemoryText(int32_t id) {
+    return L"Недостаточно памяти для загрузки хроматограммы " + std::to_wstring(id);
+}
+
 Assay NewAssay(int32_t id, int64_t date, const std::wstring& fileName, const std::wstring& sample,
                const std::wstring& mixture, const std::wstring& method, int32_t isCalibration) {
     Assay assay;
@@ -41,12 +50,24 @@ Assay NewAssay(int32_t id, int64_t date, const std::wstring& fileName, const std
     return assay;
 }
 
-// The sample mass from the passport; -1 (after telling the user) when the passport names none.
+// A text from a file shown in a message; a long one is cut.
+std::wstring Quoted(const std::wstring& text) {
+    constexpr size_t kShown = 40;
+    return L"«" + (text.size() <= kShown ? text : text.substr(0, kShown) + L"…") + L"»";
+}
+
+// The sample mass from the passport; kNoSampleMass, after telling the user, when the passport names
+// none or its text is not a positive number.
 double SampleMass(const CVeltarFile4& file, const std::wstring& fileName, UserMessages& messages) {
-    const std::wstring* mass = file.passport.FindMassSample();
-    if (mass != nullptr) return ParseDouble(*mass);
-    messages.ShowError(L"В хроматограмме \n" + FileNameOnly(fileName) + L"\nне указана масса пробы");
-    return -1.0;
+    const std::wstring* text = file.passport.FindMassSample();
+    if (text == nullptr) {
+        messages.ShowError(L"В хроматограмме \n" + FileNameOnly(fileName) + L"\nне указана масса пробы");
+        return kNoSampleMass;
+    }
+    if (const std::optional<double> mass = ReadSampleMass(*text)) return *mass;
+    messages.ShowError(L"В хроматограмме \n" + FileNameOnly(fileName) + L"\nмасса пробы " + Quoted(*text) +
+                       L" не является положительным числом");
+    return kNoSampleMass;
 }
 
 void LoadPeaks(DataBase::DbHandle& db, Assay& assay) {
@@ -64,29 +85,88 @@ void LoadPeaks(DataBase::DbHandle& db, Assay& assay) {
     });
 }
 
-// After a failed read the file still holds the channels read before the failure; their signals
-// and header values are kept, while `channels` stays empty.
-void TakeSignals(const CVeltarFile4& file, Assay& assay) {
-    for (const ChromatogramChannel& channel : file.channels) {
-        assay.signals.emplace_back(channel.samples.begin(), channel.samples.end());
-        assay.lastHeaderValue2 = channel.headerValue2;
-        assay.lastHeaderValue1 = channel.headerValue1;
+// Memory that has run out may not even hold the text of a message; what was loaded stands all the same.
+template <typename Text>
+void ShowIfPossible(UserMessages& messages, Text text) {
+    try {
+        messages.ShowError(text());
+    } catch (const std::bad_alloc&) {
     }
 }
 
-Assay ReadAssay(Assay assay, DataBase::DbHandle& db, UserMessages& messages) {
-    CVeltarFile4 file;
-    const bool fileRead = file.Read(assay.fileName) == VeltarFileStatus::kOk;
-    if (fileRead) {
-        assay.sampleMass = SampleMass(file, assay.fileName, messages);
-    } else {
-        messages.ShowError(L"Ошибка загрузки файла: '" + assay.fileName + L"'");
+// Shows "the file did not load" once for a chromatogram, whatever made it fail. The text is made
+// beforehand: when memory runs out there may be none left for it.
+class FileFailure {
+public:
+    FileFailure(const Assay& assay, UserMessages& messages)
+        : text_(L"Ошибка загрузки файла: '" + assay.fileName + L"'"), messages_(messages) {}
+
+    void Report() {
+        if (reported_) return;
+        reported_ = true;
+        ShowIfPossible(messages_, [this]() -> const std::wstring& { return text_; });
     }
-    LoadPeaks(db, assay);
-    TakeSignals(file, assay);
-    if (fileRead) assay.channels = std::move(file.channels);
+
+private:
+    const std::wstring text_;
+    UserMessages& messages_;
+    bool reported_ = false;
+};
+
+// The file's channels with their samples and its sample mass. A file that does not read leaves the
+// chromatogram without both; the header values of the channels read before the failure are kept.
+void ReadChromatogramFile(Assay& assay, UserMessages& messages, FileFailure& failure) {
+    CVeltarFile4 file;
+    const int32_t status = file.Read(assay.fileName);
+    if (!file.channels.empty()) {
+        assay.lastHeaderValue2 = file.channels.back().headerValue2;
+        assay.lastHeaderValue1 = file.channels.back().headerValue1;
+    }
+    if (status != VeltarFileStatus::kOk) {
+        failure.Report();
+        return;
+    }
+    assay.sampleMass = SampleMass(file, assay.fileName, messages);
+    // Moved, not copied: the samples are held once.
+    assay.channels = std::move(file.channels);
+}
+
+// Memory ran out while the chromatogram was being loaded: it stays in the list, unusable, and what it
+// took is given back.
+void MakeUnusable(Assay& assay) {
+    assay.sampleMass = kNoSampleMass;
+    std::vector<ChromatogramChannel>().swap(assay.channels);
+    std::vector<Peak>().swap(assay.peaks);
+}
+
+bool IsOutOfMemory(const DataBase::SqlException& error) {
+    return error.Code() == SQLITE_NOMEM;
+}
+
+Assay ReadAssay(Assay assay, DataBase::DbHandle& db, UserMessages& messages) {
+    FileFailure failure(assay, messages);
+    try {
+        ReadChromatogramFile(assay, messages, failure);
+        LoadPeaks(db, assay);
+    } catch (const std::bad_alloc&) {
+        MakeUnusable(assay);
+        failure.Report();
+    } catch (const DataBase::SqlException& error) {
+        if (!IsOutOfMemory(error)) throw;
+        MakeUnusable(assay);
+        failure.Report();
+    }
     return assay;
 }
+
+// Room for one more record is made before a chromatogram is read, so that appending it afterwards
+// cannot fail for want of memory and lose the work, nor leave the list half changed.
+void MakeRoomForOne(std::vector<Assay>& assays) {
+    if (assays.size() < assays.capacity()) return;
+    assays.reserve(std::max<size_t>(16, assays.size() * 2));
+}
+
+static_assert(std::is_nothrow_move_constructible_v<Assay>, "appending a loaded chromatogram must not throw");
 
 }  // namespace
 
@@ -104,12 +184,22 @@ int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::
                     result = static_cast<int32_t>(known - assays.begin());
                     return;
                 }
-                assays.push_back(ReadAssay(
-                    NewAssay(rowId, date, fileName, sample, mixture, method, isCalibration), db, messages));
+                Assay assay = NewAssay(rowId, date, fileName, sample, mixture, method, isCalibration);
+                try {
+                    MakeRoomForOne(assays);
+                } catch (const std::bad_alloc&) {
+                    FileFailure(assay, messages).Report();
+                    return;
+                }
+                assays.push_back(ReadAssay(std::move(assay), db, messages));
                 result = static_cast<int32_t>(assays.size() - 1);
             });
-    } catch (const DataBase::SqlException&) {
-        // A database failure shows as "not loaded"; the caller's list stays as it was.
+    } catch (const DataBase::SqlException& error) {
+        // A database failure shows as "not loaded"; the caller's list stays as it was. Only memory that
+        // ran out is worth a word: nothing else would tell why the chromatogram is missing.
+        if (IsOutOfMemory(error)) ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
+    } catch (const std::bad_alloc&) {
+        ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
     }
     return result;
 }

@@ -12,8 +12,9 @@
 // Loads chromatogram `id` into the list: its [assay] row, its file's channels and sample mass,
 // its named peaks. Returns its index in the list (the one it already had, or the new last one), or
 // -1 when there is no such row or a database error occurred (nothing is added then). A file that
-// does not read or names no sample mass is reported through `messages`; the chromatogram is
-// added all the same.
+// does not read (also for want of memory) or gives no usable sample mass is reported through
+// `messages`; the chromatogram is added all the same, without a sample mass, so it cannot be ticked.
+// The list is only ever appended to: what it held before stays as it was.
 int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id);
 
 // Hands the file name of chromatogram `id` to `openFile` (not called when there is no such row);

@@ -8,7 +8,8 @@
 // file. They use no locale, so they change nothing in the process that hosts the plug-in.
 
 // The text of Windows-1251 bytes: exactly one character per byte. The one byte the code page leaves
-// undefined (0x98) becomes U+0098, as Windows converts it.
+// undefined (0x98) becomes U+0098, as Windows converts it. Throws when the bytes cannot be converted
+// (memory short, no converter) rather than give a text that is not theirs.
 std::wstring FromCodepage1251(std::string_view bytes);
 
 // The Windows-1251 bytes of a text, one per character; nothing when a character has no byte of its

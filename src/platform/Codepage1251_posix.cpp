@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 #include "platform/Codepage1251.h"
 
@@ -16,7 +18,7 @@ struct IconvCloser {
 };
 using Iconv = std::unique_ptr<void, IconvCloser>;
 
-// A converter between the two encodings, or null when the C library has none.
+// A converter between the two encodings, or null (errno tells why) when there is none.
 Iconv OpenIconv(const char* to, const char* from) {
     const iconv_t descriptor = iconv_open(to, from);
     return Iconv(descriptor == reinterpret_cast<iconv_t>(-1) ? nullptr : descriptor);
@@ -32,7 +34,12 @@ bool Convert(void* descriptor, char*& in, size_t& inLeft, char*& out, size_t& ou
 std::wstring FromCodepage1251(std::string_view bytes) {
     std::wstring text(bytes.size(), L'\0');
     const Iconv converter = OpenIconv("WCHAR_T", "CP1251");
-    if (!converter) return std::wstring();
+    // An empty text would pass for an empty components file and give a results table of zeros. The C
+    // library loads the converter on first use, so memory that runs out can show as a missing one.
+    if (!converter) {
+        if (errno == ENOMEM) throw std::bad_alloc();
+        throw std::runtime_error("the converter from Windows-1251 did not load (is memory short?)");
+    }
     std::string input(bytes);
     char* in = input.data();
     size_t inLeft = input.size();

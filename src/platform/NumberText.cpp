@@ -29,20 +29,38 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsHexPrefix(const std::string& text, size_t at) {
+bool IsHexPrefix(std::string_view text, size_t at) {
     return text.size() > at + 1 && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X');
 }
 
-// The blank-free ASCII head of a text; a number never holds other characters.
-std::string AsciiHead(std::wstring_view text) {
-    size_t start = 0;
-    while (start < text.size() && IsBlank(text[start])) ++start;
-    std::string head;
-    for (size_t i = start; i < text.size() && text[i] > 0 && text[i] < 0x80; ++i) {
-        head.push_back(static_cast<char>(text[i]));
+// The blank-free ASCII head of a text; a number never holds other characters. A head as short as
+// real numbers are stays on the stack: the chromatogram files hold thousands of numbers.
+class AsciiHead {
+public:
+    explicit AsciiHead(std::wstring_view text) {
+        size_t start = 0;
+        while (start < text.size() && IsBlank(text[start])) ++start;
+        size_t end = start;
+        while (end < text.size() && text[end] > 0 && text[end] < 0x80) ++end;
+        const size_t length = end - start;
+        char* out = local_;
+        if (length > sizeof local_) {
+            long_.resize(length);
+            out = long_.data();
+        }
+        for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(text[start + i]);
+        head_ = std::string_view(out, length);
     }
-    return head;
-}
+    AsciiHead(const AsciiHead&) = delete;
+    AsciiHead& operator=(const AsciiHead&) = delete;
+
+    std::string_view Text() const { return head_; }
+
+private:
+    char local_[64];
+    std::string long_;
+    std::string_view head_;
+};
 
 // Whether a decimal number that from_chars found out of range is too large (rather than too small):
 // the position of its first significant digit plus its exponent decides.
@@ -69,7 +87,7 @@ bool IsOverflow(const char* first, const char* last) {
     return magnitude > 0;
 }
 
-double ParseUnsigned(const std::string& text, size_t at) {
+double ParseUnsigned(std::string_view text, size_t at) {
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) return 0.0;  // a second sign
     const bool hex = IsHexPrefix(text, at);
     const char* first = text.data() + at + (hex ? 2 : 0);
@@ -94,7 +112,8 @@ std::wstring FormatDouble17(double value) {
 }
 
 double ParseDouble(std::wstring_view text) {
-    const std::string head = AsciiHead(text);
+    const AsciiHead ascii(text);
+    const std::string_view head = ascii.Text();
     size_t at = 0;
     bool negative = false;
     if (!head.empty() && (head[0] == '+' || head[0] == '-')) {

@@ -34,8 +34,8 @@ std::wstring ShortFileName(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring MassText(double mass) {
-    return mass == -1.0 ? L"---" : FormatFixed(mass, 2);
+std::wstring MassText(const Assay& assay) {
+    return HasUsableMass(assay) ? FormatFixed(assay.sampleMass, 2) : L"---";
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
     list.SetItemText(item, 4, LocalTimeText(assay.date));
     list.SetItemText(item, 5, ResourceText(assay.isCalibration ? IDS_OXY_CALIBRATION : IDS_OXY_ANALYSIS));
     list.SetItemText(item, 6, assay.method);
-    list.SetItemText(item, kMassColumn, MassText(assay.sampleMass));
+    list.SetItemText(item, kMassColumn, MassText(assay));
     list.SetChecked(item, assay.isTicked != 0);
 }
 
@@ -164,7 +164,7 @@ void DlgMain::UpdateChromatograms() {
             if (index < 0) continue;
             Assay& loaded = updated[static_cast<size_t>(index)];
             // A chromatogram without a sample mass cannot take part in the calculation.
-            loaded.isTicked = loaded.sampleMass == -1.0 ? 0 : previous.isTicked;
+            loaded.isTicked = HasUsableMass(loaded) ? previous.isTicked : 0;
         }
     } catch (const std::exception& error) {
         ReportDatabaseFailure(error);

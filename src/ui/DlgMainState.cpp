@@ -72,11 +72,10 @@ void DlgMain::RestoreState() {
             DataBase::DbHandle db;
             DialogMessages messages(Handle());
             const int32_t index = LoadAssay(assays, messages, db, ReadInteger(value.substr(0, slash)));
-            if (index >= 0) {
-                // A chromatogram whose sample mass is not given (any more) cannot take part.
-                Assay& assay = assays[static_cast<size_t>(index)];
-                assay.isTicked = assay.sampleMass == -1.0 ? 0 : ReadInteger(value.substr(slash + 1));
-            }
+            // A chromatogram that lost its sample mass since it was ticked (its file changed or
+            // went) comes back unticked: it cannot take part in the calculation.
+            if (index >= 0 && HasUsableMass(assays[static_cast<size_t>(index)]))
+                assays[static_cast<size_t>(index)].isTicked = ReadInteger(value.substr(slash + 1));
             ++counted;
         } catch (const std::exception& error) {
             // The database is gone for all entries alike: start with an empty list, and keep the

@@ -1,5 +1,9 @@
 #include "data/CVeltarFile4.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +11,7 @@
 #include <iterator>
 
 #include "platform/FileSystemPath.h"
+#include "platform/WideText.h"
 #include "support/CommaLocale.h"
 #include "support/TempFolder.h"
 
@@ -56,6 +61,19 @@ TEST_F(CVeltarFile4Test, ReportsEachKindOfDamageWithItsOwnStatus) {
     EXPECT_EQ(ReadStatus(Header(48 + 8) + Block(1, 2, 2)), kBadXml);
 }
 
+// A FIFO would make the read wait for a writer for ever; a device could give bytes without end.
+TEST_F(CVeltarFile4Test, AnythingButARegularFileDoesNotOpen) {
+    EXPECT_EQ(file.Read(folder.Path()), kNotOpened);
+#ifdef _WIN32
+    EXPECT_EQ(file.Read(L"NUL"), kNotOpened);
+#else
+    const std::wstring fifo = folder.File(L"fifo.stg");
+    ASSERT_EQ(mkfifo(ToUtf8(fifo).c_str(), 0600), 0);
+    EXPECT_EQ(file.Read(fifo), kNotOpened);
+    EXPECT_EQ(file.Read(L"/dev/zero"), kNotOpened);
+#endif
+}
+
 TEST_F(CVeltarFile4Test, HeaderOfVersionZeroWithoutBlocksReadsAsNoChannels) {
     EXPECT_EQ(ReadStatus(Header(16, 0) + kEmptyXml), kOk);
     EXPECT_EQ(file.version, 0);
@@ -71,7 +89,7 @@ TEST_F(CVeltarFile4Test, MissingSamplesKeepTheChannelsReadBefore) {
     const std::string bytes = Header(16 + 40 + 32 + 400) + Block(1, 2, 2) + Block(2, 100, 99);
     EXPECT_EQ(ReadStatus(bytes), kBadSamples);
     ASSERT_EQ(file.channels.size(), 1u);
-    EXPECT_EQ(file.channels[0].samples, (std::vector<float>{1, 2}));
+    EXPECT_EQ(file.channels[0].samples, (Samples{1, 2}));
     EXPECT_TRUE(file.passport.path.empty());
 }
 
@@ -109,6 +127,24 @@ TEST_F(CVeltarFile4Test, ATableGoesToTheFirstChannelOfItsNumberWithItemDefaults)
     EXPECT_EQ(marks[1].left, 3);
     EXPECT_EQ(marks[1].name, L"Этанол");
     EXPECT_TRUE(file.channels[1].peakMarks.empty());
+}
+
+TEST_F(CVeltarFile4Test, AnItemsValuesComeFromTheFirstChildOfEachNameInAnyOrder) {
+    const std::string xml =
+        "<root><channels><channel><number value='1'/><table><item>"
+        "<index value='9'/><flags value='5'/><time value='2.5'/><time value='3.5'/><front/>"
+        "<unknown value='1'/><?left value='7'?><left value='4'/><front value='8'/>"
+        "</item></table></channel></channels></root>";
+    ASSERT_EQ(ReadStatus(Header(16 + 32) + Block(1, 0, 0) + xml), kOk);
+    ASSERT_EQ(file.channels[0].peakMarks.size(), 1u);
+    const PeakMark& mark = file.channels[0].peakMarks[0];
+    EXPECT_EQ(mark.index, 9.0);
+    EXPECT_EQ(mark.flags, 5u);
+    EXPECT_EQ(mark.time, 2.5);
+    EXPECT_EQ(mark.front, 0.0);
+    EXPECT_EQ(mark.left, 4);
+    EXPECT_EQ(mark.right, -1);
+    EXPECT_EQ(mark.area, 0.0);
 }
 
 TEST_F(CVeltarFile4Test, ChannelAbove255KeepsItsLowByteInTheBlockSoItsTableIsLost) {

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#include "HostDatabase.h"
 
 #include "data/DataBaseConnection.h"
 #include "data/SqlException.h"
@@ -80,3 +84,25 @@ TEST_F(DbHandleTest, ConnectionStringStartingWithFileIsAPlainFileName) {
     EXPECT_TRUE(std::filesystem::exists(ToFileSystemPath(folder.File(L"file:host.db?mode=ro"))));
 }
 #endif
+
+// The host writes while the analyst works: a query waits for the writer instead of failing at once.
+TEST_F(DbHandleTest, AQueryWaitsForAWriterThatFinishesWithinSeconds) {
+    const std::wstring path = folder.File(L"host.db");
+    HostDatabase writer(path);
+    writer.Execute("CREATE TABLE t (x INTEGER); BEGIN EXCLUSIVE; INSERT INTO t VALUES (7);");
+    DataBaseConnection::Instance().Store(path.c_str());
+    DataBase::DbHandle db;
+    const auto start = std::chrono::steady_clock::now();
+    std::thread commit([&writer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        writer.Execute("COMMIT;");
+    });
+    int64_t count = -1;
+    EXPECT_NO_THROW({
+        DataBase::Statement statement = DataBase::Prepare(db, L"SELECT count(*) FROM t;");
+        DataBase::ReadRows(statement, [&count](int64_t rows) { count = rows; });
+    });
+    commit.join();
+    EXPECT_EQ(count, 1);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+}

@@ -13,11 +13,13 @@
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
 #include "support/RecordingMessages.h"
+#include "support/ScarceMemory.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 constexpr double kNoHeaderValue = std::numeric_limits<double>::lowest();
+constexpr size_t kLargeSamples = 1000000;
 
 // The demo set, with 200 samples per channel, in a temporary folder whose database is the host's.
 class LoadAssayTest : public ::testing::Test {
@@ -38,6 +40,15 @@ protected:
     const DemoData::Run& RunOf(int32_t id) const {
         return *std::find_if(runs.begin(), runs.end(),
                              [id](const DemoData::Run& run) { return run.assay.id == id; });
+    }
+    // Replaces the chromatogram's file with one of 2 channels × 1,000,000 samples (4 MB each).
+    void MakeLarge(int32_t id) {
+        DemoData::Run run = RunOf(id);
+        run.samplesPerChannel = kLargeSamples;
+        ASSERT_EQ(DemoData::MakeChromatogram(run).Write(run.assay.fileName), 0);
+    }
+    std::wstring FileFailure(int32_t id) const {
+        return L"Ошибка загрузки файла: '" + RunOf(id).assay.fileName + L"'";
     }
     void SetMassText(int32_t id, const std::wstring& text) {
         CVeltarFile4 file;
@@ -77,9 +88,10 @@ TEST_F(LoadAssayTest, LoadsTheRowTheFileAndTheNamedPeaks) {
     EXPECT_EQ(assay.sampleMass, 10.0213);
     EXPECT_EQ(assay.isTicked, 0);
     ASSERT_EQ(assay.channels.size(), 2u);
-    ASSERT_EQ(assay.signals.size(), 2u);
-    EXPECT_EQ(assay.signals[1],
+    EXPECT_EQ(assay.channels[1].samples.size(), 200u);
+    EXPECT_EQ(assay.Signal(1),
               std::vector<double>(assay.channels[1].samples.begin(), assay.channels[1].samples.end()));
+    EXPECT_TRUE(assay.Signal(2).empty());
     EXPECT_EQ(assay.lastHeaderValue1, 20.0);
     EXPECT_EQ(assay.lastHeaderValue2, 0.0);
     const auto named = std::count_if(expected.peaks.begin(), expected.peaks.end(),
@@ -107,35 +119,118 @@ TEST_F(LoadAssayTest, UnknownIdReturnsMinusOneAndLeavesTheList) {
     EXPECT_TRUE(messages.errors.empty());
 }
 
-TEST_F(LoadAssayTest, MissingFileIsReportedAndTheChromatogramAddedWithoutChannels) {
+// Its peaks would otherwise be averaged in with a mass of 0.
+TEST_F(LoadAssayTest, MissingFileIsReportedAndTheChromatogramAddedWithoutMassOrChannels) {
     ASSERT_EQ(Load(106), 0);
     EXPECT_EQ(messages.errors,
               std::vector<std::wstring>{L"Ошибка загрузки файла: '" + RunOf(106).assay.fileName + L"'"});
     const Assay& assay = assays[0];
-    EXPECT_EQ(assay.sampleMass, 0.0);
+    EXPECT_EQ(assay.sampleMass, kNoSampleMass);
+    EXPECT_FALSE(HasUsableMass(assay));
     EXPECT_TRUE(assay.channels.empty());
-    EXPECT_TRUE(assay.signals.empty());
+    EXPECT_TRUE(assay.Signal(0).empty());
     EXPECT_EQ(assay.lastHeaderValue1, kNoHeaderValue);
     EXPECT_FALSE(assay.peaks.empty());
 }
 
-TEST_F(LoadAssayTest, DamagedFileKeepsTheSignalsOfTheChannelsReadBeforeTheDamage) {
+TEST_F(LoadAssayTest, DamagedFileKeepsOnlyTheHeaderValuesOfTheChannelsReadBeforeTheDamage) {
     std::filesystem::resize_file(ToFileSystemPath(RunOf(101).assay.fileName), 16 + (32 + 800) + 32 + 400);
     ASSERT_EQ(Load(101), 0);
     EXPECT_EQ(messages.errors.size(), 1u);
     const Assay& assay = assays[0];
-    EXPECT_EQ(assay.sampleMass, 0.0);
+    EXPECT_EQ(assay.sampleMass, kNoSampleMass);
     EXPECT_TRUE(assay.channels.empty());
-    ASSERT_EQ(assay.signals.size(), 1u);
-    EXPECT_EQ(assay.signals[0].size(), 200u);
     EXPECT_EQ(assay.lastHeaderValue1, 20.0);
 }
+
+// Loading 102 (made large) where memory runs short must load it whole, or add it unusable with its
+// file's message, or add nothing with a message; the chromatogram loaded before stays as it was.
+// Where memory is so short that not even a message's text fits, the message may be missing.
+std::string CheckLoadWhenMemoryIsShort(std::vector<Assay>& assays, RecordingMessages& messages,
+                                       DataBase::DbHandle& db, const std::wstring& fileFailure,
+                                       bool messageNeeded) {
+    const double firstMass = assays[0].sampleMass;
+    const size_t firstPeaks = assays[0].peaks.size();
+    const int32_t index = LoadAssay(assays, messages, db, 102);
+    if (assays[0].sampleMass != firstMass || assays[0].channels.size() != 2 ||
+        assays[0].channels[1].samples.size() != 200 || assays[0].peaks.size() != firstPeaks) {
+        return "the chromatogram loaded before changed";
+    }
+    // Compared without allocating: memory is short.
+    const bool told =
+        messages.errors.size() == 1 &&
+        (messages.errors[0] == fileFailure ||
+         (index == -1 && messages.errors[0] == L"Недостаточно памяти для загрузки хроматограммы 102"));
+    if (!told && (messageNeeded || !messages.errors.empty())) return "not told why";
+    if (index == -1) return assays.size() == 1 ? "" : "-1, but the list grew";
+    if (index != 1 || assays.size() != 2) return "index " + std::to_string(index);
+    const Assay& loaded = assays[1];
+    if (HasUsableMass(loaded)) {
+        const bool whole = loaded.sampleMass == 9.9874 && loaded.channels.size() == 2 &&
+                           loaded.channels[1].samples.size() == kLargeSamples && messages.errors.empty();
+        return whole ? "" : "usable, but not whole";
+    }
+    if (loaded.sampleMass != kNoSampleMass || !loaded.channels.empty()) return "unusable, but not emptied";
+    return told || !messageNeeded ? "" : "unusable without the file's message";
+}
+
+TEST_F(LoadAssayTest, OutOfMemoryMakesTheChromatogramUnusableWithItsFilesMessageAndKeepsTheList) {
+    if (!CanMakeMemoryScarce()) GTEST_SKIP() << "memory cannot be made scarce here";
+    MakeLarge(102);
+    ASSERT_EQ(Load(101), 0);
+    DataBase::DbHandle db;
+    const std::wstring fileFailure = FileFailure(102);
+    const std::string failure = RunWithScarceMemory(2 << 20, [&]() -> std::string {
+        const std::string loaded = CheckLoadWhenMemoryIsShort(assays, messages, db, fileFailure, true);
+        if (!loaded.empty()) return loaded;
+        if (assays.size() != 2 || HasUsableMass(assays[1])) return "102 loaded although memory ran out";
+        // What the failed load took is given back.
+        if (LoadAssay(assays, messages, db, 103) != 2 || !HasUsableMass(assays[2])) return "103 did not load";
+        return "";
+    });
+    EXPECT_EQ(failure, "");
+}
+
+#ifndef _WIN32
+// Memory may run out at any step: the database rows, the file's samples, its XML, the peaks. The
+// spare memory goes up in pages where the small steps are, and in larger strides in between.
+TEST_F(LoadAssayTest, OutOfMemoryAtAnyStepNeverGivesAWrongChromatogram) {
+    MakeLarge(102);
+    ASSERT_EQ(Load(101), 0);
+    DataBase::DbHandle db;
+    constexpr size_t kPage = 4096;
+    constexpr size_t kSamples = 2 * kLargeSamples * sizeof(float);
+    std::vector<size_t> spares;
+    for (size_t spare = 0; spare < 128 * kPage; spare += kPage) spares.push_back(spare);
+    for (size_t spare = 128 * kPage; spare < kSamples - 64 * kPage; spare += 64 * kPage)
+        spares.push_back(spare);
+    for (size_t spare = kSamples - 64 * kPage; spare < kSamples + 256 * kPage; spare += kPage) {
+        spares.push_back(spare);
+    }
+    const std::wstring fileFailure = FileFailure(102);
+    for (const size_t spare : spares) {
+        EXPECT_EQ(
+            RunWithScarceMemory(
+                spare, [&] { return CheckLoadWhenMemoryIsShort(assays, messages, db, fileFailure, false); }),
+            "")
+            << "spare " << spare;
+    }
+    EXPECT_EQ(RunWithScarceMemory(kSamples + 256 * kPage,
+                                  [&]() -> std::string {
+                                      return LoadAssay(assays, messages, db, 102) == 1 &&
+                                                     HasUsableMass(assays[1])
+                                                 ? ""
+                                                 : "not loaded";
+                                  }),
+              "");
+}
+#endif
 
 TEST_F(LoadAssayTest, MissingSampleMassIsReportedWithTheFileNameAndGivesMinusOne) {
     ASSERT_EQ(Load(105), 0);
     EXPECT_EQ(messages.errors,
               std::vector<std::wstring>{L"В хроматограмме \nПроба 0988-1.stg\nне указана масса пробы"});
-    EXPECT_EQ(assays[0].sampleMass, -1.0);
+    EXPECT_EQ(assays[0].sampleMass, kNoSampleMass);
     EXPECT_EQ(assays[0].channels.size(), 2u);
 }
 
@@ -150,15 +245,33 @@ TEST_F(LoadAssayTest, FileNameWithoutFoldersIsShownWholeInTheMissingMassMessage)
               std::vector<std::wstring>{L"В хроматограмме \n" + local + L"\nне указана масса пробы"});
 }
 
-TEST_F(LoadAssayTest, MassTextIsReadUpToTheFirstCharacterThatDoesNotFit) {
-    for (const auto& [text, mass] :
-         {std::pair<std::wstring, double>{L"12.5", 12.5}, {L"12,5", 12.0}, {L"abc", 0.0}}) {
+TEST_F(LoadAssayTest, MassTextIsTheMassOnlyWhenItIsWhollyAPositiveNumber) {
+    for (const auto& [text, mass] : {std::pair<std::wstring, double>{L"12.5", 12.5}, {L"12,5", 12.5}}) {
         SetMassText(101, text);
         assays.clear();
         ASSERT_EQ(Load(101), 0);
         EXPECT_EQ(assays[0].sampleMass, mass) << ToUtf8(text);
     }
     EXPECT_TRUE(messages.errors.empty());
+    for (const std::wstring text : {L"abc", L"", L"0", L"-3", L"nan", L"inf", L"12abc"}) {
+        SetMassText(101, text);
+        assays.clear();
+        messages.errors.clear();
+        ASSERT_EQ(Load(101), 0);
+        EXPECT_EQ(assays[0].sampleMass, kNoSampleMass) << ToUtf8(text);
+        EXPECT_EQ(assays[0].channels.size(), 2u);
+        EXPECT_EQ(messages.errors,
+                  std::vector<std::wstring>{L"В хроматограмме \nПроба 2417-1.stg\nмасса пробы «" + text +
+                                            L"» не является положительным числом"});
+    }
+}
+
+TEST_F(LoadAssayTest, ALongMassTextIsShownCut) {
+    SetMassText(101, std::wstring(41, L'x'));
+    ASSERT_EQ(Load(101), 0);
+    EXPECT_EQ(messages.errors,
+              std::vector<std::wstring>{L"В хроматограмме \nПроба 2417-1.stg\nмасса пробы «" +
+                                        std::wstring(40, L'x') + L"…» не является положительным числом"});
 }
 
 TEST_F(LoadAssayTest, PeaksComeByChannelThenTimeWithoutUnnamedOnes) {

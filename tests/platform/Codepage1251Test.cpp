@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
+#include <string>
+
+#include "support/ScarceMemory.h"
+
 TEST(Codepage1251, ConvertsEveryByteToOneCharacterAndBack) {
     std::string all;
     for (int byte = 0; byte < 256; ++byte) all.push_back(static_cast<char>(byte));
@@ -23,3 +28,28 @@ TEST(Codepage1251, RefusesCharactersItLacksRatherThanWritingLookAlikes) {
     EXPECT_FALSE(ToCodepage1251(L"\u03B1-пинен"));
     EXPECT_FALSE(ToCodepage1251(L"\U0001F9EA"));
 }
+
+#ifndef _WIN32
+// When memory ran out the converter did not load, and the components table read as empty: the
+// results were zeros without a word. The text's own room takes more and more of the spare memory, so
+// that what is left for the converter shrinks past every size it needs.
+TEST(Codepage1251, WhenMemoryIsShortTheTextIsWholeOrNotGivenAtAll) {
+    constexpr size_t kSpare = 16 * 1024;
+    for (size_t length = 2560; length <= kSpare / sizeof(wchar_t); length += 8) {
+        const std::string bytes(length, '\xC0');
+        EXPECT_EQ(RunWithScarceMemory(kSpare,
+                                      [&]() -> std::string {
+                                          try {
+                                              const std::wstring text = FromCodepage1251(bytes);
+                                              return text.size() == length && text.back() == L'А'
+                                                         ? ""
+                                                         : "wrong text";
+                                          } catch (const std::exception&) {
+                                              return "";
+                                          }
+                                      }),
+                  "")
+            << "length " << length;
+    }
+}
+#endif

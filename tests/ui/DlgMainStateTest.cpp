@@ -91,6 +91,21 @@ TEST_F(DlgMainStateTest, EntriesThatDoNotLoadOrHaveNoIdAreSkipped) {
     EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)), std::vector<int>{103});
 }
 
+// A chromatogram ticked last time whose file has gone, or lost its mass, must not be averaged in.
+TEST_F(DlgMainStateTest, ATickedChromatogramWithoutUsableMassComesBackUnticked) {
+    host.profile[kRoot + L"Assay 1"] = L"101/1";
+    host.profile[kRoot + L"Assay 2"] = L"105/1";
+    host.profile[kRoot + L"Assay 3"] = L"106/1";
+    auto dialog = OpenMainDialog();
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    EXPECT_EQ(Column(list, 7), (std::vector<std::wstring>{L"10.02", L"---", L"---"}));
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_FALSE(list.Checked(1));
+    EXPECT_FALSE(list.Checked(2));
+    EXPECT_EQ(dialog->Assays()[2].isTicked, 0);
+    EXPECT_EQ(boxes.boxes.size(), 2u);
+}
+
 TEST_F(DlgMainStateTest, AListOfHundredFiftyChromatogramsSurvivesAndStaleKeysGo) {
     TempFolder many;
     std::vector<DemoData::Run> runs = DemoData::SyntheticSet(150, 1, 50, 2);

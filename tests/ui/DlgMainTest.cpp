@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "DemoData.h"
 #include "UiFixture.h"
 #include "data/DataBaseConnection.h"

@@ -1,0 +1,95 @@
+// Memory per loaded chromatogram: oxycalc-cli computes from 100 chromatograms of 2 channels × 360,000
+// samples (files of about 2.9 MB), and its peak resident memory is set against the files' size. Also
+// run with one chromatogram, so that what the program needs without them can be told apart.
+// Prints the ratios; the goal is 1.1 at most (the samples held once, as the files hold them).
+// Usage: bench_load_memory [PATH-TO-oxycalc-cli]
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DemoData.h"
+#include "platform/FileSystemPath.h"
+#include "platform/WideText.h"
+#include "support/TempFolder.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kChromatograms = 100;
+
+// Peak resident memory in bytes of one run of the tool; -1 when it did not run or failed.
+long long PeakMemoryOfRun(const std::vector<std::string>& arguments, const std::string& output) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return static_cast<long long>(usage.ru_maxrss) * 1024;  // Linux counts in KiB
+}
+
+std::vector<std::string> Arguments(const std::string& cli, const std::string& folder, int count) {
+    std::vector<std::string> arguments{cli, "report", "--db",
+                                       ToUtf8(DemoData::HostDatabasePath(FromUtf8(folder)))};
+    for (int i = 0; i < count; ++i) {
+        arguments.push_back("--assay");
+        arguments.push_back(std::to_string(1000 + i));
+    }
+    for (const char* option : {"--tick-all", "--density", "745.68", "--standard"})
+        arguments.push_back(option);
+    arguments.push_back(ToUtf8(DemoData::kStandard));
+    arguments.push_back("--components");
+    arguments.push_back(folder + "/CompsTableOxycalc.csv");
+    return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string cli = argc > 1 ? argv[1] : OXY_CLI;
+    const TempFolder folder;
+    std::vector<DemoData::Run> runs = DemoData::SyntheticSet(kChromatograms, 2, 360000, 40);
+    DemoData::WriteRuns(folder.Path(), runs);
+    DemoData::WriteComponentsFile(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv"));
+    double fileBytes = 0;
+    for (const DemoData::Run& run : runs) {
+        fileBytes += static_cast<double>(std::filesystem::file_size(ToFileSystemPath(run.assay.fileName)));
+    }
+    const double fileSize = fileBytes / kChromatograms;
+
+    const std::string path = ToUtf8(folder.Path());
+    const std::string output = path + "/table.txt";
+    const long long one = PeakMemoryOfRun(Arguments(cli, path, 1), output);
+    const long long all = PeakMemoryOfRun(Arguments(cli, path, kChromatograms), output);
+    if (one < 0 || all < 0) {
+        std::fprintf(stderr, "bench_load_memory: %s did not run or failed\n", cli.c_str());
+        return 1;
+    }
+    const double mib = 1024.0 * 1024.0;
+    std::printf("chromatogram file:                     %.2f MiB (2 channels x 360,000 samples)\n",
+                fileSize / mib);
+    std::printf("peak memory, 1 chromatogram:           %.1f MiB\n", static_cast<double>(one) / mib);
+    std::printf("peak memory, %d chromatograms:        %.1f MiB\n", kChromatograms,
+                static_cast<double>(all) / mib);
+    std::printf("peak memory / files' size:             %.3f\n", static_cast<double>(all) / fileBytes);
+    std::printf("memory per added chromatogram / file:  %.3f\n",
+                static_cast<double>(all - one) / (kChromatograms - 1) / fileSize);
+    return 0;
+}

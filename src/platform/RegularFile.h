@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// A regular file open for reading; closed by the destructor. A path naming anything else (a folder,
+// a FIFO, a pipe, a device) does not open: a FIFO would make the first read wait for a writer for ever,
+// and a device could deliver bytes without end.
+class RegularFile {
+public:
+    explicit RegularFile(const std::wstring& path);
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+    RegularFile(RegularFile&& other) noexcept;
+    RegularFile& operator=(RegularFile&& other) noexcept;
+
+    // Whether the open succeeded; a file that is not open has size 0 and reads nothing.
+    bool IsOpen() const;
+    // The length in bytes when the file was opened.
+    uint64_t Size() const { return size_; }
+    // Reads up to `count` bytes from the current position straight into `buffer` and returns how many
+    // were read: fewer only at the end of the file or when reading fails.
+    size_t Read(void* buffer, size_t count);
+
+private:
+    void Close() noexcept;
+
+#ifdef _WIN32
+    void* handle_;  // a HANDLE; INVALID_HANDLE_VALUE when not open
+#else
+    int descriptor_;  // -1 when not open
+#endif
+    uint64_t size_ = 0;
+};
