@@ -1,31 +1,15 @@
 // Any bytes as a chromatogram file: reading must end with a status, never crash, hang or ask for
 // more memory than the file justifies; a file that reads must write and read back the same.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <set>
 #include <string>
 
+#include "ScratchFile.h"
 #include "data/CVeltarFile4.h"
-#include "platform/FileSystemPath.h"
-#include "platform/StdioFile.h"
 
 namespace {
-
-std::wstring ScratchFile(const char* suffix) {
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("oxycalc-fuzz-" + std::to_string(getpid()) + suffix);
-    return FromFileSystemPath(path);
-}
-
-void WriteBytes(const std::wstring& path, const uint8_t* data, size_t size) {
-    const StdioFile file = OpenStdioFile(path, "wb");
-    if (!file || std::fwrite(data, 1, size, file.get()) != size) std::abort();
-}
 
 bool SameSamples(const ChromatogramChannel& a, const ChromatogramChannel& b) {
     return a.samples.size() == b.samples.size() &&

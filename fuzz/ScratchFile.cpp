@@ -25,6 +25,7 @@ std::string ReadBytes(const std::wstring& path) {
     const StdioFile file = OpenStdioFile(path, "rb");
     char buffer[4096];
     size_t count = 0;
-    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    while (file && (count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
     return bytes;
 }

@@ -14,18 +14,13 @@
 #include "ReportCommand.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 constexpr int kSamples = 200;
 constexpr int kDeterminations = 3;
-
-class SilentMessages : public UserMessages {
-public:
-    void ShowError(const std::wstring&) override {}
-    void ShowMessage(const std::wstring&) override {}
-};
 
 // The host database of the batch, made once: 600 chromatograms of the demo's compounds.
 struct BatchData {
@@ -97,12 +92,15 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.benchmark_name().rfind("OneSampleReport", 0) == 0) single_ = run.GetAdjustedRealTime();
-            if (run.benchmark_name().rfind("BatchOfTwoHundredSamples", 0) == 0) batch_ = run.GetAdjustedRealTime();
+            if (run.benchmark_name().rfind("BatchOfTwoHundredSamples", 0) == 0)
+                batch_ = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
         if (single_ > 0 && batch_ > 0) {
-            std::fprintf(stderr, "batch of %d samples: %.0f ms (goal: under 2000 ms); %.2f ms a sample, %.2f x one report\n",
-                         kSamples, batch_, batch_ / kSamples, batch_ / kSamples / single_);
+            std::fprintf(
+                stderr,
+                "batch of %d samples: %.0f ms (goal: under 2000 ms); %.2f ms a sample, %.2f x one report\n",
+                kSamples, batch_, batch_ / kSamples, batch_ / kSamples / single_);
         }
     }
 

@@ -11,18 +11,13 @@
 #include "report/ReportBuilder.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
+#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 constexpr int kChromatograms = 256;
 constexpr int kResults = 50;
-
-class SilentMessages : public UserMessages {
-public:
-    void ShowError(const std::wstring&) override {}
-    void ShowMessage(const std::wstring&) override {}
-};
 
 std::vector<Assay> Chromatograms() {
     std::vector<Assay> assays(kChromatograms);

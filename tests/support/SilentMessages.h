@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "platform/UserMessages.h"
+
+// Swallows what the core would show: for benchmarks, which measure the work and not the telling.
+class SilentMessages : public UserMessages {
+public:
+    void ShowError(const std::wstring&) override {}
+    void ShowMessage(const std::wstring&) override {}
+};
