@@ -152,7 +152,7 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
     }
     row.totalOxygen = report.data.totalOxygen;
     row.warnings = report.data.warnings;
-    if (report.limits) row.verdicts = CheckLimits(report.limits->limits, report.data);
+    if (report.limits) row.verdicts = CheckLimits(report.limits->limits, report.data, report.assays);
     return row;
 }
 

@@ -29,17 +29,10 @@ void WriteSums(JsonWriter& json, std::string_view name, const ResultSums& sums) 
     json.EndObject();
 }
 
-bool StandardFound(const CalculationData& data) {
-    for (const Component& component : data.components) {
-        if (EqualNoCase(component.name, data.standard)) return true;
-    }
-    return false;
-}
-
 void WriteSettings(JsonWriter& json, const SampleReport& report) {
     json.BeginObject("settings");
     json.Text("standard", report.data.standard);
-    json.Bool("standard_found", StandardFound(report.data));
+    json.Bool("standard_found", NamesAComponent(report.data.components, report.data.standard));
     json.Number("sample_density_kg_m3", Fixed(report.data.sampleDensity, 2));
     json.EndObject();
     json.BeginArray("samples");
@@ -143,6 +136,7 @@ void WriteLimit(JsonWriter& json, const LimitVerdict& verdict) {
     json.Number("measured", Fixed(verdict.measured, 4));
     json.Number("maximum", FormatGeneral(verdict.limit.maximum, 15));
     json.Text("verdict", VerdictKey(verdict.outcome));
+    json.Text("doubt", verdict.doubt);
     json.BeginArray("unknown_peak_names");
     for (const std::wstring& name : verdict.unknownPeakNames) json.Text({}, name);
     json.EndArray();
@@ -157,7 +151,7 @@ void WriteLimits(JsonWriter& json, const SampleReport& report) {
     json.BeginObject("limits");
     json.Text("file", report.limits->path);
     json.BeginArray("limits");
-    for (const LimitVerdict& verdict : CheckLimits(report.limits->limits, report.data))
+    for (const LimitVerdict& verdict : CheckLimits(report.limits->limits, report.data, report.assays))
         WriteLimit(json, verdict);
     json.EndArray();
     json.BeginArray("errors");

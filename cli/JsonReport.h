@@ -27,7 +27,8 @@
 //   "warnings": [{"kind", "subject", "text"}],
 //   "limits": null | {"file", "limits": [{"name", "peak_names": [text] | "*" | [], "quantity":
 //              "mass_percent"|"volume_percent", "measured", "maximum",
-//              "verdict": "conforms"|"exceeds"|"undetermined", "unknown_peak_names": [text]}],
+//              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
+//              "unknown_peak_names": [text]}],
 //              "errors": [text]}
 // }
 std::string ReportJson(const SampleReport& report);

@@ -84,7 +84,9 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (outputs.html) {
         outputs.stylesheet =
             options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
-        if (outputs.stylesheet.empty()) return kExitFailure;
+        // Checked before anything is written: a run that cannot make its page makes no file at all.
+        if (outputs.stylesheet.empty() || !CanRead(outputs.stylesheet, L"таблица стилей", messages))
+            return kExitFailure;
     }
     const std::vector<std::wstring> inputs{options.database, options.components, outputs.stylesheet,
                                            options.limits.value_or(L"")};
@@ -99,6 +101,8 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     for (const CalculationWarning& warning : report.data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text());
     if (components.source != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
+    if (components.source == ComponentsSource::File && components.components.empty())
+        shortfalls.Add(L"таблица компонентов пуста");
     if (report.limits) {
         for (const std::wstring& error : report.limits->errors) shortfalls.Add(L"файл норм: " + error);
     }
@@ -106,6 +110,6 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(report.data));
     if (report.limits)
-        WriteConsoleText(stdout, VerdictTableText(CheckLimits(report.limits->limits, report.data)));
+        WriteConsoleText(stdout, VerdictTableText(CheckLimits(report.limits->limits, report.data, report.assays)));
     return shortfalls.Any() ? kExitFailure : kExitSuccess;
 }

@@ -67,11 +67,7 @@ std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts) {
         text += L"  " + verdict.limit.name + L": " + FormatFixed(verdict.measured, 4) + L" " +
                 QuantityText(verdict.limit.quantity) + L" при норме не более " + verdict.limit.maximumText +
                 L" — " + verdict.OutcomeText();
-        if (!verdict.unknownPeakNames.empty()) {
-            text += L" (нет в таблице компонентов:";
-            for (const std::wstring& name : verdict.unknownPeakNames) text += L" " + name;
-            text += L")";
-        }
+        if (!verdict.doubt.empty()) text += L" (" + verdict.doubt + L")";
         text += L"\n";
     }
     return text;

@@ -6,6 +6,7 @@
 #include "calc/CalculationData.h"
 #include "calc/NameCompare.h"
 #include "calc/TickedSamples.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -13,11 +14,14 @@ bool Usable(double value) {
     return std::isfinite(value) && value > 0.0;
 }
 
-bool NamesAComponent(const CalculationData& data) {
-    for (const Component& component : data.components) {
-        if (EqualNoCase(component.name, data.standard)) return true;
+// The ids of the components no peak can match, ", "-separated.
+std::wstring WithoutPeakName(const std::vector<Component>& components) {
+    std::wstring ids;
+    for (const Component& component : components) {
+        if (!component.peakName.empty()) continue;
+        ids += (ids.empty() ? L"№" : L", №") + std::to_wstring(component.id);
     }
-    return false;
+    return ids;
 }
 
 // The distinct sample names, "; "-separated.
@@ -53,6 +57,17 @@ std::wstring CalculationWarning::Text() const {
         case Kind::SeveralSamples:
             return L"Отмечены хроматограммы разных проб (" + subject +
                    L"): параллельные определения должны относиться к одной пробе.";
+        case Kind::NoStandard:
+            return L"Внутренний стандарт не задан: кислород всех найденных компонентов учтён в общем содержании.";
+        case Kind::ImplausibleDensity:
+            return L"Плотность пробы " + subject + L" кг/м³ не похожа на плотность бензина (600–1000 кг/м³): "
+                   L"объёмы и объёмные доли неверны.";
+        case Kind::NoPeakName:
+            return L"У компонентов " + subject +
+                   L" таблицы нет имени пика: они не найдутся ни в одной хроматограмме (поля файла "
+                   L"разделены не «;»?).";
+        case Kind::NoComponents:
+            return L"В таблице компонентов нет ни одного компонента (" + subject + L"): результатов нет.";
     }
     return subject;
 }
@@ -71,8 +86,25 @@ const wchar_t* CalculationWarning::Key() const {
             return L"components_not_read";
         case Kind::SeveralSamples:
             return L"several_samples";
+        case Kind::NoStandard:
+            return L"no_standard";
+        case Kind::ImplausibleDensity:
+            return L"implausible_density";
+        case Kind::NoPeakName:
+            return L"no_peak_name";
+        case Kind::NoComponents:
+            return L"no_components";
     }
     return L"";
+}
+
+bool NamesAComponent(const std::vector<Component>& components, const std::wstring& name) {
+    return std::any_of(components.begin(), components.end(),
+                       [&name](const Component& component) { return EqualNoCase(component.name, name); });
+}
+
+bool PlausibleSampleDensity(double density) {
+    return density >= kLowestPetrolDensity && density <= kHighestPetrolDensity;
 }
 
 bool operator==(const CalculationWarning& a, const CalculationWarning& b) {
@@ -89,8 +121,15 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::ComponentsLastRead, data.componentsPath});
     if (data.componentsSource == ComponentsSource::None)
         warnings.push_back({Kind::ComponentsNotRead, data.componentsPath});
-    if (!data.standard.empty() && !NamesAComponent(data))
+    if (data.componentsSource != ComponentsSource::None && data.components.empty())
+        warnings.push_back({Kind::NoComponents, data.componentsPath});
+    const std::wstring withoutPeakName = WithoutPeakName(data.components);
+    if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
+    if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
         warnings.push_back({Kind::StandardNotFound, data.standard});
+    if (data.standard.empty() && !data.results.empty()) warnings.push_back({Kind::NoStandard, L""});
+    if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
+        warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.sampleDensity, 15)});
     for (const ComponentResult& result : data.results) {
         const bool isStandard = EqualNoCase(result.name, data.standard);
         if (!Usable(result.molarMass) && !isStandard) warnings.push_back({Kind::NoMolarMass, result.name});

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Component.h"
 #include "data/Assay.h"
 
 struct CalculationData;
@@ -24,6 +25,10 @@ struct CalculationWarning {
         ComponentsLastRead,  // subject: the components file; results from the table as last read
         ComponentsNotRead,   // subject: the components file; there is no table at all
         SeveralSamples,      // subject: the ticked chromatograms' sample names, "; "-separated
+        NoStandard,          // no standard typed while there are results: every oxygen counts
+        ImplausibleDensity,  // subject: the sample density; no petrol weighs that, volumes are off
+        NoPeakName,          // subject: the ids of components without a peak name, ", "-separated
+        NoComponents,        // subject: the components file; it holds a header and no component
     };
     Kind kind;
     std::wstring subject;
@@ -36,8 +41,19 @@ struct CalculationWarning {
 
 bool operator==(const CalculationWarning& a, const CalculationWarning& b);
 
-// The warnings of a finished calculation: the components' source, ticked chromatograms of more than
-// one sample, a standard that names no component, and each result row whose component has no usable
+// Whether a component of the table bears this name, without regard to case: whether a standard text
+// names the internal standard.
+bool NamesAComponent(const std::vector<Component>& components, const std::wstring& name);
+
+// The sample densities of petrol, kg/m3, with room to spare: anything outside is a typing slip (g/cm3
+// for kg/m3, a lost digit) or the empty field's 1.
+constexpr double kLowestPetrolDensity = 600.0;
+constexpr double kHighestPetrolDensity = 1000.0;
+bool PlausibleSampleDensity(double density);
+
+// The warnings of a finished calculation: the components' source, an empty table, components that no
+// peak can match, ticked chromatograms of more than one sample, a standard that is missing or names
+// no component, a sample density no petrol has, and each result row whose component has no usable
 // molar mass (other than the standard, which contributes no oxygen anyway) or density. A value is
 // usable when it is a positive number.
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,

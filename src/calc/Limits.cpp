@@ -1,6 +1,7 @@
 #include "calc/Limits.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/CsvTable.h"
 #include "calc/NameCompare.h"
@@ -96,16 +97,58 @@ double Value(const ComponentResult& result, LimitQuantity quantity) {
     return quantity == LimitQuantity::MassPercent ? result.massPercent : result.volumePercent;
 }
 
-double Measured(const Limit& limit, const std::vector<Limit>& limits, const CalculationData& data) {
-    if (limit.peakNames.empty() && !limit.others) return data.totalOxygen;
-    double sum = 0.0;
+bool OfTotalOxygen(const Limit& limit) {
+    return limit.peakNames.empty() && !limit.others;
+}
+
+// The result rows a limit sums; for the total oxygen, every row (the standard's contributes nothing).
+std::vector<const ComponentResult*> CountedRows(const Limit& limit, const std::vector<Limit>& limits,
+                                                const CalculationData& data) {
+    std::vector<const ComponentResult*> rows;
     for (const ComponentResult& result : data.results) {
-        const bool counted = limit.others ? !NamedByAnother(limits, result.peakName) &&
-                                                !EqualNoCase(result.name, data.standard)
-                                          : Lists(limit.peakNames, result.peakName);
-        if (counted) sum += Value(result, limit.quantity);
+        const bool counted = OfTotalOxygen(limit) ? true
+                             : limit.others
+                                 ? !NamedByAnother(limits, result.peakName) && !EqualNoCase(result.name, data.standard)
+                                 : Lists(limit.peakNames, result.peakName);
+        if (counted) rows.push_back(&result);
     }
+    return rows;
+}
+
+double Measured(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data) {
+    if (OfTotalOxygen(limit)) return data.totalOxygen;
+    double sum = 0.0;
+    for (const ComponentResult* row : rows) sum += Value(*row, limit.quantity);
     return sum;
+}
+
+bool Usable(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
+
+bool Warned(const CalculationData& data, CalculationWarning::Kind kind) {
+    return std::any_of(data.warnings.begin(), data.warnings.end(),
+                       [kind](const CalculationWarning& warning) { return warning.kind == kind; });
+}
+
+// Why a measured value cannot be held against the limit, or nothing when it can: a sum over
+// incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
+std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data,
+                   const std::vector<Assay>& assays) {
+    if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
+        return L"нет отмеченных хроматограмм";
+    if (data.componentsSource != ComponentsSource::File || data.components.empty())
+        return L"таблица компонентов не прочитана";
+    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, CalculationWarning::Kind::StandardNotFound))
+        return L"внутренний стандарт не найден в таблице компонентов";
+    const bool volume = limit.quantity == LimitQuantity::VolumePercent;
+    if (volume && !PlausibleSampleDensity(data.sampleDensity)) return L"плотность пробы неправдоподобна";
+    for (const ComponentResult* row : rows) {
+        if (volume && !Usable(row->density)) return L"у компонента «" + row->name + L"» нет плотности";
+        if (OfTotalOxygen(limit) && !Usable(row->molarMass) && !EqualNoCase(row->name, data.standard))
+            return L"у компонента «" + row->name + L"» нет молярной массы";
+    }
+    return std::wstring();
 }
 
 std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
@@ -161,15 +204,19 @@ std::wstring LimitVerdict::OutcomeText() const {
     return L"не определено";
 }
 
-std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data) {
+std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
+                                      const std::vector<Assay>& assays) {
     std::vector<LimitVerdict> verdicts;
     for (const Limit& limit : limits) {
         LimitVerdict verdict;
         verdict.limit = limit;
-        verdict.measured = RoundTo4(Measured(limit, limits, data));
+        const std::vector<const ComponentResult*> rows = CountedRows(limit, limits, data);
+        verdict.measured = RoundTo4(Measured(limit, rows, data));
         verdict.unknownPeakNames = UnknownPeakNames(limit, data);
+        verdict.doubt = Doubt(limit, rows, data, assays);
+        if (verdict.doubt.empty() && !verdict.unknownPeakNames.empty()) verdict.doubt = L"компонент нормы не в таблице";
         using Outcome = LimitVerdict::Outcome;
-        verdict.outcome = !verdict.unknownPeakNames.empty()  ? Outcome::Undetermined
+        verdict.outcome = !verdict.doubt.empty()              ? Outcome::Undetermined
                           : verdict.measured > limit.maximum ? Outcome::Exceeds
                                                              : Outcome::Conforms;
         verdicts.push_back(std::move(verdict));

@@ -12,7 +12,7 @@ enum class LimitQuantity {
     VolumePercent,  // "% об."
 };
 
-// One specification limit: the largest value a sum of results may take.
+// One limit: the largest value a sum of results may take.
 struct Limit {
     std::wstring name;
     std::vector<std::wstring> peakNames;  // summed; none: the total organically bound oxygen
@@ -47,12 +47,18 @@ struct LimitVerdict {
     // Peak names of the limit that no component of the table bears: the sum would silently miss
     // them, so no verdict is given.
     std::vector<std::wstring> unknownPeakNames;
+    // Why no verdict is given; empty when one is. Nothing ticked, no table, a standard that names no
+    // component (for the oxygen and the other oxygenates), an implausible sample density (for volumes),
+    // a counted component without density or molar mass, an unknown peak name.
+    std::wstring doubt;
 
     // "соответствует", "превышает" or "не определено".
     std::wstring OutcomeText() const;
 };
 
-std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data);
+// Each limit against a finished calculation (its warnings set) of the ticked chromatograms of `assays`.
+std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
+                                      const std::vector<Assay>& assays);
 
 // The repeatability limit r that a limit of this one component gives, if any.
 std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result);

@@ -81,6 +81,7 @@
           .sample { margin: 0 0 1mm 0; font-size: 10.5pt; }
           .sample.several { color: #b00020; }
           td.verdict { white-space: nowrap; }
+          td.verdict .flag { white-space: normal; }
           td.verdict.bad { color: #b00020; font-weight: bold; }
           td.verdict.unknown { color: #7a4d00; }
           tr.limits-error td { color: #b00020; }
@@ -413,6 +414,9 @@
                 <xsl:if test="verdict = 'не определено'"> unknown</xsl:if>
               </xsl:attribute>
               <xsl:value-of select="verdict"/>
+              <xsl:if test="string-length(doubt) &gt; 0">
+                <span class="flag"><xsl:value-of select="doubt"/></span>
+              </xsl:if>
             </td>
           </tr>
         </xsl:for-each>

@@ -23,10 +23,7 @@ constexpr int kResultColumns = 8;
 
 // The standard as the user typed it when some component bears that name, otherwise "---".
 std::wstring StandardText(const CalculationData& data) {
-    for (const Component& component : data.components) {
-        if (EqualNoCase(component.name, data.standard)) return data.standard;
-    }
-    return L"---";
+    return NamesAComponent(data.components, data.standard) ? data.standard : L"---";
 }
 
 void AddFileRow(XMLWrapper& wrapper, const XMLElement& files, int32_t number, const Assay& assay) {
@@ -218,7 +215,7 @@ void ReportBuilder::AddLimits(XMLWrapper& wrapper) const {
     if (!limits) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"limits");
     wrapper.AddTextElement(element, L"file", limits->path);
-    for (const LimitVerdict& verdict : CheckLimits(limits->limits, data)) {
+    for (const LimitVerdict& verdict : CheckLimits(limits->limits, data, assays ? *assays : std::vector<Assay>())) {
         const XMLElement row = wrapper.AddElement(element, L"limit");
         wrapper.AddTextElement(row, L"name", verdict.limit.name);
         wrapper.AddTextElement(row, L"components", LimitComponentsText(verdict.limit));
@@ -227,6 +224,7 @@ void ReportBuilder::AddLimits(XMLWrapper& wrapper) const {
         wrapper.AddTextElement(row, L"maximum", verdict.limit.maximumText);
         wrapper.AddTextElement(row, L"verdict", verdict.OutcomeText());
         wrapper.AddTextElement(row, L"unknown", JoinNames(verdict.unknownPeakNames));
+        wrapper.AddTextElement(row, L"doubt", verdict.doubt);
     }
     for (const std::wstring& error : limits->errors) wrapper.AddTextElement(element, L"error", error);
 }

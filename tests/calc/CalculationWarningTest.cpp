@@ -4,6 +4,7 @@
 
 #include "calc/CalculationData.h"
 #include "calc/NotSet.h"
+#include "platform/WideText.h"
 #include "calc/TickedSamples.h"
 
 namespace {
@@ -21,12 +22,17 @@ ComponentResult Result(std::wstring name, double molarMass, double density) {
 CalculationData Data(std::wstring standard) {
     CalculationData data;
     data.standard = std::move(standard);
+    data.sampleDensity = 745.68;
     data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3},
                        {2, L"EtOH", L"Этанол", 46.07, 789.0}};
     return data;
 }
 
 }  // namespace
+
+void PrintTo(const CalculationWarning& warning, std::ostream* out) {
+    *out << ToUtf8(warning.Key()) << " " << ToUtf8(warning.subject);
+}
 
 TEST(CalculationWarning, NamesAStandardThatMatchesNoComponentButNotAnEmptyOne) {
     EXPECT_TRUE(CheckCalculation(Data(L"1,2-диметоксиэтан")).empty());  // case does not matter
@@ -79,4 +85,21 @@ TEST(CalculationWarning, FlagsTickedChromatogramsOfMoreThanOneSample) {
     assays[2].mixture = L"другая смесь";
     EXPECT_EQ(TickedSamples(assays).size(), 2u);
     EXPECT_TRUE(CheckCalculation(Data(L""), assays).empty());
+}
+
+TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
+    CalculationData data = Data(L"");
+    data.results = {Result(L"Этанол", 46.07, 789.0)};
+    data.sampleDensity = 0.7457;  // g/cm3 typed where kg/m3 belongs
+    data.components.push_back({7, L"", L"Пустой", 1.0, 1.0});
+    EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoPeakName, L"№7"},
+                                                                       {Kind::NoStandard, L""},
+                                                                       {Kind::ImplausibleDensity, L"0.7457"}}));
+    data.components.clear();
+    data.results.clear();
+    data.componentsPath = L"CompsTableOxycalc.csv";
+    EXPECT_EQ(CheckCalculation(data),
+              (std::vector<CalculationWarning>{{Kind::NoComponents, L"CompsTableOxycalc.csv"}}));
+    EXPECT_TRUE(PlausibleSampleDensity(745.68));
+    EXPECT_FALSE(PlausibleSampleDensity(1.0));
 }

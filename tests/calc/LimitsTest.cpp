@@ -17,6 +17,8 @@ ComponentResult Result(std::wstring peakName, std::wstring name, double massPerc
     result.massPercent = massPercent;
     result.volumePercent = volumePercent;
     result.delta = delta;
+    result.molarMass = 88.15;
+    result.density = 740.5;
     return result;
 }
 
@@ -24,6 +26,7 @@ ComponentResult Result(std::wstring peakName, std::wstring name, double massPerc
 CalculationData DemoPetrol() {
     CalculationData data;
     data.standard = L"1,2-Диметоксиэтан";
+    data.sampleDensity = 745.68;
     data.totalOxygen = 3.5343;
     for (const wchar_t* peak : {L"ДИПЭ", L"МТБЭ", L"ЭТБЭ", L"ТАМЭ", L"Метанол", L"Этанол", L"2-Пропанол",
                                 L"трет-Бутанол", L"1-Пропанол", L"1,2-Диметоксиэтан", L"Изобутанол"})
@@ -41,6 +44,13 @@ CalculationData DemoPetrol() {
     return data;
 }
 
+// Three parallel determinations, ticked.
+std::vector<Assay> Ticked() {
+    std::vector<Assay> assays(3);
+    for (Assay& assay : assays) assay.isTicked = 1;
+    return assays;
+}
+
 std::vector<Limit> Shipped(const wchar_t* name) {
     const std::optional<LimitsFile> file = ReadLimitsFile(SourceFile(std::wstring(L"src/calc/") + name));
     EXPECT_TRUE(file.has_value());
@@ -53,7 +63,7 @@ std::vector<Limit> Shipped(const wchar_t* name) {
 
 TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
     const CalculationData petrol = DemoPetrol();
-    const std::vector<LimitVerdict> e10 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol);
+    const std::vector<LimitVerdict> e10 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol, Ticked());
     ASSERT_EQ(e10.size(), 8u);
     for (const LimitVerdict& verdict : e10)
         EXPECT_EQ(verdict.outcome, Outcome::Conforms) << verdict.limit.maximum;
@@ -61,7 +71,7 @@ TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
     EXPECT_DOUBLE_EQ(e10[6].measured, 0.0516 + 8.2933 + 1.1197 + 0.5838);  // the C5 ethers, % об.
     EXPECT_DOUBLE_EQ(e10[7].measured, 0.0);  // no other oxygenate; the standard is not one
 
-    const std::vector<LimitVerdict> e5 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol);
+    const std::vector<LimitVerdict> e5 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol, Ticked());
     ASSERT_EQ(e5.size(), 2u);
     EXPECT_EQ(e5[0].outcome, Outcome::Exceeds);
     EXPECT_EQ(e5[0].OutcomeText(), L"превышает");
@@ -102,7 +112,7 @@ TEST(Limits, GiveNoVerdictForAComponentTheTableDoesNotKnowAndFlagASpreadAboveR) 
     typo.peakNames = {L"Этанол", L"Етанол"};
     typo.quantity = LimitQuantity::VolumePercent;
     typo.maximum = 10.0;
-    const std::vector<LimitVerdict> verdicts = CheckLimits({typo}, data);
+    const std::vector<LimitVerdict> verdicts = CheckLimits({typo}, data, Ticked());
     EXPECT_EQ(verdicts[0].outcome, Outcome::Undetermined);
     EXPECT_EQ(verdicts[0].unknownPeakNames, std::vector<std::wstring>{L"Етанол"});
 
@@ -116,4 +126,40 @@ TEST(Limits, GiveNoVerdictForAComponentTheTableDoesNotKnowAndFlagASpreadAboveR) 
     result.delta = 0.1224;
     EXPECT_TRUE(RepeatabilityExceeded(result, 0.12));
     EXPECT_FALSE(RepeatabilityLimit({typo, ethanol}, data.results[0]).has_value());
+}
+
+TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
+    const std::vector<Limit> e10 = Shipped(L"LimitsOxycalc-EN228-E10.csv");
+    const auto doubts = [&e10](const CalculationData& data, const std::vector<Assay>& assays) {
+        std::vector<std::wstring> all;
+        for (const LimitVerdict& verdict : CheckLimits(e10, data, assays)) {
+            EXPECT_EQ(verdict.outcome == Outcome::Undetermined, !verdict.doubt.empty());
+            all.push_back(verdict.doubt);
+        }
+        return all;
+    };
+    EXPECT_EQ(doubts(DemoPetrol(), Ticked()), std::vector<std::wstring>(8));
+    EXPECT_EQ(doubts(DemoPetrol(), std::vector<Assay>(3)), std::vector<std::wstring>(8, L"нет отмеченных хроматограмм"));
+
+    CalculationData data = DemoPetrol();
+    data.sampleDensity = 0.7457;  // g/cm3 typed for kg/m3: every volume is off, the oxygen is not
+    std::vector<std::wstring> seen = doubts(data, Ticked());
+    EXPECT_EQ(seen[0], L"");
+    EXPECT_EQ(seen[2], L"плотность пробы неправдоподобна");
+
+    data = DemoPetrol();
+    data.results[5].density = 0.0;  // ethanol
+    data.results[0].molarMass = 0.0;
+    seen = doubts(data, Ticked());
+    EXPECT_EQ(seen[0], L"у компонента «Диизопропиловый эфир» нет молярной массы");
+    EXPECT_EQ(seen[2], L"у компонента «Этанол» нет плотности");
+    EXPECT_EQ(seen[1], L"");  // methanol has what it needs
+
+    data = DemoPetrol();
+    data.standard = L"1,2-диметоксиэтн";
+    data.warnings = CheckCalculation(data);
+    seen = doubts(data, Ticked());
+    EXPECT_EQ(seen[0], L"внутренний стандарт не найден в таблице компонентов");
+    EXPECT_EQ(seen[7], L"внутренний стандарт не найден в таблице компонентов");
+    EXPECT_EQ(seen[2], L"");
 }

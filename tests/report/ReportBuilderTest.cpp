@@ -154,6 +154,7 @@ TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnly
     expected.push_back(L"program");
     EXPECT_EQ(ChildNames(root), expected);
     builder.data.standard = L"1,2-диметоксиэтн";
+    builder.data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     builder.data.warnings = CheckCalculation(builder.data);
     builder.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}};
     Fill();
@@ -195,9 +196,11 @@ TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndT
     EXPECT_EQ(std::wstring(rows[2].child(L"standard").text().get()), L"да");
     const std::vector<pugi::xml_node> limits = Rows(root.child(L"limits"));
     ASSERT_EQ(limits.size(), 3u);  // file, two limits
+    // The oxygen rests on a component without molar mass: no verdict, and why.
     EXPECT_EQ(ChildTexts(limits[1]),
-              (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
-                                         L"2.7", L"превышает", L""}));
+              (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183", L"2.7",
+                                         L"не определено", L"",
+                                         L"у компонента «Спирты & эфиры <C5>» нет молярной массы"}));
     EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"соответствует");
     // Without the standard's row: every sum but the standard's own.
     EXPECT_EQ(std::wstring(root.child(L"totals_without_standard").child(L"mass").text().get()), L"0.8278");
