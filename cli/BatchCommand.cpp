@@ -8,6 +8,7 @@
 #include "BatchIndex.h"
 #include "InputFiles.h"
 #include "ReportFiles.h"
+#include "calc/CalculationWarning.h"
 #include "calc/CsvTable.h"
 #include "calc/DataFilePath.h"
 #include "data/AnalysisList.h"
@@ -40,8 +41,9 @@ std::vector<SampleGroup> GroupBySample(const std::vector<AnalysisRow>& analyses,
     return groups;
 }
 
-// "sample;density" per line; a first line whose density is no number is a header. A sample given
-// twice with different densities has none: which one is meant cannot be known.
+// "sample;density" per line; a first line whose density is no number is a header. A density no
+// petrol has (g/cm3 for kg/m3, say) gives the sample none, and so does a sample given twice with
+// different densities: which one is meant cannot be known.
 struct Densities {
     std::map<std::wstring, double> bySample;
     std::map<std::wstring, std::wstring> problems;  // sample -> why it has no density
@@ -54,13 +56,13 @@ Densities ReadDensities(const std::wstring& path) {
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& line = table.rows[row];
         if (line.empty() || (line.size() == 1 && line[0].empty())) continue;
-        const std::wstring sample = line[0];
+        const std::wstring sample(TrimBlanks(line[0]));
         const std::wstring text = line.size() > 1 ? line[1] : std::wstring();
         const std::optional<double> density = ReadWholeNumber(text);
         if (!density && row == 0) continue;
-        if (!density || *density <= 0.0) {
+        if (!density || !PlausibleSampleDensity(*density)) {
             densities.problems[sample] =
-                L"плотность «" + text + L"» в файле плотностей — не положительное число";
+                L"плотность «" + text + L"» в файле плотностей — не плотность бензина, кг/м³";
             continue;
         }
         const auto known = densities.bySample.find(sample);
@@ -106,6 +108,25 @@ ReportOutputs OutputsFor(const std::wstring& folder, const std::wstring& base,
     return outputs;
 }
 
+// What loading a sample's chromatograms tells: shown as it comes, and kept for the sample's row of
+// the index, so that a determination left out says why there too.
+class SampleMessages : public UserMessages {
+public:
+    explicit SampleMessages(UserMessages& shown) : shown_(shown) {}
+    void ShowError(const std::wstring& text) override {
+        shown_.ShowError(text);
+        texts.push_back(text);
+    }
+    void ShowMessage(const std::wstring& text) override {
+        shown_.ShowMessage(text);
+        texts.push_back(text);
+    }
+    std::vector<std::wstring> texts;
+
+private:
+    UserMessages& shown_;
+};
+
 // Everything one run shares: its inputs, read once.
 struct BatchRun {
     const BatchOptions& options;
@@ -122,17 +143,23 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
     IndexRow row;
     row.sample = group.sample;
     row.firstDate = group.analyses.front().date;
+    row.lastDate = group.analyses.back().date;
     row.analyses = group.analyses.size();
+    const auto problem = run.densities.problems.find(group.sample);
     const auto density = run.densities.bySample.find(group.sample);
-    if (density == run.densities.bySample.end()) {
-        const auto problem = run.densities.problems.find(group.sample);
+    if (problem != run.densities.problems.end() || density == run.densities.bySample.end()) {
         row.reason =
             problem != run.densities.problems.end() ? problem->second : L"нет плотности в файле плотностей";
         return row;
     }
     SampleReport report;
     report.limits = run.limits;
-    for (const AnalysisRow& analysis : group.analyses) LoadAssay(report.assays, messages, db, analysis.id);
+    SampleMessages loading(messages);
+    for (const AnalysisRow& analysis : group.analyses) {
+        if (LoadAssay(report.assays, loading, db, analysis.id) < 0)
+            loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена");
+    }
+    row.notes = loading.texts;
     for (Assay& assay : report.assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
     row.determinations = static_cast<size_t>(std::count_if(report.assays.begin(), report.assays.end(),
                                                            [](const Assay& a) { return a.isTicked != 0; }));
@@ -180,18 +207,24 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
     BatchRun run{options, ReadRunComponents(options.components), {}, ReadDensities(options.densities), {},
                  {}};
-    if (run.components.source != ComponentsSource::File) {
-        messages.ShowError(L"таблица компонентов не прочитана: «" + options.components + L"»");
+    if (run.components.source != ComponentsSource::File || run.components.components.empty()) {
+        messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;
     }
     if (options.limits && !ReadLimits(*options.limits, run.limits, messages)) return kExitFailure;
+    Shortfalls shortfalls(messages);
+    if (run.limits) {
+        for (const std::wstring& error : run.limits->errors) shortfalls.Add(L"файл норм: " + error);
+    }
     run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
     run.inputs = {options.database, options.components, options.densities, run.stylesheet,
                   options.limits.value_or(L"")};
     const std::wstring index = options.outFolder + L"/index.html";
-    if (!OutputsApart({index}, run.inputs, messages) || !MakeFolder(options.outFolder, messages))
-        return kExitUsage;
+    if (!OutputsApart({index}, run.inputs, messages)) return kExitUsage;
+    if (!MakeFolder(options.outFolder, messages)) return kExitFailure;
+    if (options.from && options.to && *options.from >= *options.to)
+        shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
 
     DataBaseConnection::Instance().Store(options.database.c_str());
     DataBase::DbHandle db;
@@ -205,5 +238,6 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     const bool complete = std::all_of(rows.begin(), rows.end(), [](const IndexRow& row) {
         return row.reason.empty() && row.determinations == row.analyses;
     });
-    return complete && !groups.empty() ? kExitSuccess : kExitFailure;
+    if (groups.empty()) shortfalls.Add(L"в выбранные даты анализов нет");
+    return complete && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -14,6 +14,7 @@ class UserMessages;
 struct IndexRow {
     std::wstring sample;
     int64_t firstDate = 0;      // of its first analysis, seconds since 1970
+    int64_t lastDate = 0;       // of its last
     size_t analyses = 0;        // analyses of the sample in the database
     size_t determinations = 0;  // those calculated: with a usable sample mass
     double totalOxygen = 0.0;
@@ -21,6 +22,7 @@ struct IndexRow {
     std::vector<LimitVerdict> verdicts;
     std::wstring base;    // file name of its reports without extension; empty when none was written
     std::wstring reason;  // why the sample has no report; empty when it has one
+    std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
 };
 
 // The index page of a batch: one row a sample with its date, determinations, total oxygen, verdicts

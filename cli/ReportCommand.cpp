@@ -110,6 +110,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(report.data));
     if (report.limits)
-        WriteConsoleText(stdout, VerdictTableText(CheckLimits(report.limits->limits, report.data, report.assays)));
+        WriteConsoleText(stdout,
+                         VerdictTableText(CheckLimits(report.limits->limits, report.data, report.assays)));
     return shortfalls.Any() ? kExitFailure : kExitSuccess;
 }

@@ -11,6 +11,7 @@
 #include "calc/OxygenateCalculator.h"
 #include "calc/ResultTotals.h"
 #include "calc/RoundTo4.h"
+#include "platform/ReplaceFile.h"
 #include "platform/StdioFile.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
@@ -34,10 +35,9 @@ bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, Us
     builder.FillDocument(document);
     if (outputs.xml && !WriteText(*outputs.xml, document.ToText(), messages)) return false;
     if (!outputs.html) return true;
-    std::wstring error;
-    if (TransformToFile(document, outputs.stylesheet, *outputs.html, &error)) return true;
-    messages.ShowError(L"отчёт HTML не записан: " + error);
-    return false;
+    return WriteReplacing(*outputs.html, messages, [&](const std::wstring& part, std::wstring& error) {
+        return TransformToFile(document, outputs.stylesheet, part, &error);
+    });
 }
 
 }  // namespace
@@ -86,12 +86,25 @@ bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, 
 }
 
 bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
-    const StdioFile file = OpenStdioFile(path, "wb");
-    if (file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-        std::fflush(file.get()) == 0) {
-        return true;
-    }
-    const int error = errno;
-    messages.ShowError(L"файл «" + path + L"» не записан: " + FromUtf8(std::strerror(error)));
+    return WriteReplacing(path, messages, [&text](const std::wstring& part, std::wstring& error) {
+        StdioFile file = OpenStdioFile(part, "wb");
+        const bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+                             std::fflush(file.get()) == 0;
+        const int code = errno;
+        // The close is where a full disk or a network drive may say no at last.
+        const bool closed = file && std::fclose(file.release()) == 0;
+        if (!written || !closed) error = FromUtf8(std::strerror(written ? errno : code));
+        return written && closed;
+    });
+}
+
+bool WriteReplacing(const std::wstring& path, UserMessages& messages,
+                    const std::function<bool(const std::wstring& part, std::wstring& error)>& write) {
+    const std::wstring part = path + L".part";
+    std::wstring error;
+    if (write(part, error) && ReplaceFileWith(path, part)) return true;
+    RemoveFile(part);
+    messages.ShowError(L"файл «" + path + L"» не записан" + (error.empty() ? L"" : L": " + error) +
+                       L"; прежний файл, если был, не тронут");
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,5 +47,12 @@ struct ReportOutputs {
 // Writes each requested file; false, after telling why, when one cannot be written.
 bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages);
 
-// Writes a whole file, flushed; false, after telling why, when the file system did not take it all.
+// Writes a whole file, flushed and closed; false, after telling why, when the file system did not take
+// it all.
 bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages);
+
+// Writes a file through a part file beside it ("….part") that takes its place only when whole: a
+// reader (a LIMS watching the folder) never meets half a report, and a full disk leaves the previous
+// file as it was. `write` makes the part file, or says why it could not.
+bool WriteReplacing(const std::wstring& path, UserMessages& messages,
+                    const std::function<bool(const std::wstring& part, std::wstring& error)>& write);

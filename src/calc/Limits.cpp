@@ -13,15 +13,9 @@ namespace {
 
 enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
 
-std::wstring Trimmed(std::wstring_view text) {
-    const size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring_view::npos) return {};
-    const size_t last = text.find_last_not_of(L" \t");
-    return std::wstring(text.substr(first, last - first + 1));
-}
 
 std::wstring FieldOf(const CsvTable::Row& row, size_t field) {
-    return field < row.size() ? Trimmed(row[field]) : std::wstring();
+    return field < row.size() ? std::wstring(TrimBlanks(row[field])) : std::wstring();
 }
 
 std::vector<std::wstring> SplitNames(const std::wstring& text) {
@@ -29,7 +23,7 @@ std::vector<std::wstring> SplitNames(const std::wstring& text) {
     size_t start = 0;
     while (start <= text.size()) {
         const size_t comma = std::min(text.find(L',', start), text.size());
-        std::wstring name = Trimmed(std::wstring_view(text).substr(start, comma - start));
+        std::wstring name = std::wstring(TrimBlanks(std::wstring_view(text).substr(start, comma - start)));
         if (!name.empty()) names.push_back(std::move(name));
         start = comma + 1;
     }
@@ -176,12 +170,12 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& line = table.rows[row];
         const bool blank =
-            std::all_of(line.begin(), line.end(), [](const std::wstring& f) { return Trimmed(f).empty(); });
+            std::all_of(line.begin(), line.end(), [](const std::wstring& f) { return TrimBlanks(f).empty(); });
         if (blank || FieldOf(line, kName).rfind(L"#", 0) == 0) continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            continue;
-        }
+        // The first line is a header when its maximum is no number; a file may well start with a limit.
+        const bool header = !headerSeen && !ReadWholeNumber(FieldOf(line, kMaximum));
+        headerSeen = true;
+        if (header) continue;
         std::wstring error;
         if (std::optional<Limit> limit = LimitOf(line, error)) {
             file.limits.push_back(std::move(*limit));
@@ -189,6 +183,7 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
             file.errors.push_back(L"строка " + std::to_wstring(row + 1) + L": " + error);
         }
     }
+    if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
     return file;
 }
 

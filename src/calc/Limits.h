@@ -23,7 +23,7 @@ struct Limit {
     std::optional<double> repeatability;  // r in % by mass, for a limit of one component
 };
 
-// A limits file: a header line, then per line a limit's name; the peak names it sums, comma-separated
+// A limits file: a header line (a first line whose maximum is no number), then per line a limit's name; the peak names it sums, comma-separated
 // (empty: the total organically bound oxygen; "*": the other oxygenates); "% масс." or "% об."; the
 // maximum; optionally r. Read with the components file's rules (Windows-1251 or UTF-8, ";", CR LF or
 // LF, a decimal point or comma); empty lines and lines beginning with "#" are skipped. A line that

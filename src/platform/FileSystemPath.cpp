@@ -1,5 +1,7 @@
 #include "platform/FileSystemPath.h"
 
+#include <cwctype>
+
 #include "platform/WideText.h"
 
 std::filesystem::path ToFileSystemPath(const std::wstring& path) {
@@ -23,8 +25,26 @@ bool FileExists(const std::wstring& path) {
     return !path.empty() && std::filesystem::is_regular_file(ToFileSystemPath(path), error);
 }
 
-bool SameFile(const std::wstring& a, const std::wstring& b) {
+namespace {
+
+// A path as the file system resolves it, also for a file not there yet: absolute, with "." and ".."
+// and the links of its existing part resolved; letter case folded where the file system ignores it.
+std::wstring ResolvedPath(const std::wstring& path) {
     std::error_code error;
-    return !a.empty() && !b.empty() &&
-           std::filesystem::equivalent(ToFileSystemPath(a), ToFileSystemPath(b), error);
+    const std::filesystem::path absolute = std::filesystem::absolute(ToFileSystemPath(path), error);
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    std::wstring text = FromFileSystemPath(error ? absolute.lexically_normal() : resolved);
+#ifdef _WIN32
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+#endif
+    return text;
+}
+
+}  // namespace
+
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code error;
+    if (std::filesystem::equivalent(ToFileSystemPath(a), ToFileSystemPath(b), error)) return true;
+    return ResolvedPath(a) == ResolvedPath(b);
 }

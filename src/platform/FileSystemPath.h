@@ -10,6 +10,6 @@ std::filesystem::path ToFileSystemPath(const std::wstring& path);
 std::wstring FromFileSystemPath(const std::filesystem::path& path);
 // True for an existing file that is no folder; false for an empty path.
 bool FileExists(const std::wstring& path);
-// True when two paths name one existing file, however they are written (relative, "..", links,
-// letter case where the file system ignores it).
+// True when two paths name one file, however they are written (relative, "..", links, letter case
+// on Windows), also when it does not exist yet.
 bool SameFile(const std::wstring& a, const std::wstring& b);

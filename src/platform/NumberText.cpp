@@ -19,11 +19,6 @@ std::wstring_view SkipBlanks(std::wstring_view text) {
     return text.substr(start);
 }
 
-std::wstring_view TrimBlanks(std::wstring_view text) {
-    text = SkipBlanks(text);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -103,6 +98,12 @@ double ParseUnsigned(std::string_view text, size_t at) {
 }
 
 }  // namespace
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+    text = SkipBlanks(text);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 std::wstring FormatDouble17(double value) {
     char buffer[40];

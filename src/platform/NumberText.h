@@ -8,6 +8,9 @@
 // Decimal text of doubles with the point as separator, whatever the process locale: the host's
 // files carry points, and a Russian locale would otherwise read and write commas.
 
+// A text without the blanks (spaces, tabs) around it, as fields typed by hand are taken.
+std::wstring_view TrimBlanks(std::wstring_view text);
+
 // The shortest text that reads back bit for bit: 17 significant digits, as "%.17g" prints them.
 std::wstring FormatDouble17(double value);
 

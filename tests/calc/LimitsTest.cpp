@@ -100,6 +100,11 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
     EXPECT_EQ(file->limits[1].peakNames, std::vector<std::wstring>{L"EtOH"});
     EXPECT_EQ(file->limits[1].repeatability, 0.3);
     ASSERT_EQ(file->errors.size(), 4u);
+    // Without a header the first line is a limit; a file of none is an error.
+    const std::optional<LimitsFile> bare = ReadLimitsFile(folder.Write(L"bare.csv", "Oxygen;;% масс.;2.7\n"));
+    EXPECT_EQ(bare->limits.size(), 1u);
+    EXPECT_EQ(ReadLimitsFile(folder.Write(L"none.csv", "Name;Peaks;Quantity;Max\n"))->errors,
+              std::vector<std::wstring>{L"в файле нет ни одной нормы"});
     EXPECT_EQ(file->errors[0].rfind(L"строка 6:", 0), 0u) << file->errors[0];  // r for two components
     EXPECT_NE(file->errors[1].find(L"«ppm»"), std::wstring::npos);
     EXPECT_NE(file->errors[2].find(L"«abc»"), std::wstring::npos);

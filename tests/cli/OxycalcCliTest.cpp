@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,9 @@ TEST_F(OxycalcCliTest, NeverWritesAReportOverAnInput) {
     const CliRun twice =
         Report({"--assay", "101", "--tick-all", "--xml", Path(L"r"), "--html", Path(L"r"), "--xsl", xsl});
     EXPECT_EQ(twice.exitCode, 2);
+    const CliRun spelt = Report({"--assay", "101", "--tick-all", "--json", Path(L"same.json"), "--csv",
+                                 ToUtf8(folder.Path()) + "/./same.json"});
+    EXPECT_EQ(spelt.exitCode, 2);
 }
 
 TEST_F(OxycalcCliTest, ExitsWithTwoOnBadUsageOrAValueThatIsNoNumber) {
@@ -226,6 +230,17 @@ TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVer
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF№;Компонент;Пик;", 0), 0u);
     EXPECT_TRUE(Holds(csv, "\r\n;Всего;;2.0170;"));
     EXPECT_TRUE(Holds(csv, ";3.5343\r\n"));
+}
+
+TEST_F(OxycalcCliTest, AReportThatCannotBeWrittenWholeLeavesThePreviousOneAsItWas) {
+    WriteBytes(folder.File(L"r.json"), "{\"previous\": true}");
+    // A folder where the part file would go: the new report cannot be written.
+    std::filesystem::create_directory(ToUtf8(folder.File(L"r.json.part")));
+    const CliRun run = Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "r.json")) << run.err;
+    EXPECT_EQ(Read(L"r.json"), "{\"previous\": true}");
+    EXPECT_EQ(run.out, "");
 }
 
 TEST_F(OxycalcCliTest, ABatchReportsEverySampleOrItsReasonAndKeepsToTheDates) {
