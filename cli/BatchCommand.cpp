@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -154,6 +155,7 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
     }
     SampleReport report;
     report.limits = run.limits;
+    report.createdAt = static_cast<int64_t>(std::time(nullptr));
     SampleMessages loading(messages);
     for (const AnalysisRow& analysis : group.analyses) {
         if (LoadAssay(report.assays, loading, db, analysis.id) < 0)

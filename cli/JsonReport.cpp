@@ -171,6 +171,11 @@ std::string ReportJson(const SampleReport& report) {
     json.Text("name", L"oxycalc");
     json.Text("version", kPluginVersionText);
     json.EndObject();
+    if (report.createdAt != 0) {
+        json.Text("created_utc", UtcIsoText(report.createdAt));
+    } else {
+        json.Null("created_utc");
+    }
     WriteSettings(json, report);
     WriteChromatograms(json, report.assays);
     WriteResults(json, report);

@@ -12,6 +12,7 @@
 // {
 //   "format": "oxycalc-report", "format_version": 1,
 //   "program": {"name": "oxycalc", "version": "1.1.1.0"},
+//   "created_utc": "YYYY-MM-DDThh:mm:ssZ",                  when the report was made
 //   "settings": {"standard": text, "standard_found": bool, "sample_density_kg_m3": number},
 //   "samples": [{"sample": text, "mixture": text}],        distinct, of the ticked chromatograms
 //   "chromatograms": [{"id", "ticked", "kind": "analysis"|"calibration", "file", "sample", "mixture",

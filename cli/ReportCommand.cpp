@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include <algorithm>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     SampleReport report;
+    report.createdAt = static_cast<int64_t>(std::time(nullptr));
     if (options.limits && !ReadLimits(*options.limits, report.limits, messages)) return kExitFailure;
     ReportOutputs outputs = OutputsOf(options);
     if (outputs.html) {

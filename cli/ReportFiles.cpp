@@ -27,6 +27,7 @@ bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, Us
     builder.assays = &report.assays;
     builder.data = report.data;
     builder.limits = report.limits;
+    builder.createdAt = report.createdAt;
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ отчёта не создан");

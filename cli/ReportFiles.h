@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ struct SampleReport {
     std::vector<Assay> assays;
     CalculationData data;
     std::optional<LimitsFile> limits;
+    int64_t createdAt = 0;  // when the report was made, seconds since 1970
 };
 
 // What the main dialog's recalculation computes over the ticked chromatograms, with its sums and

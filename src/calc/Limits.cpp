@@ -133,6 +133,7 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
         return L"нет отмеченных хроматограмм";
     if (data.componentsSource != ComponentsSource::File || data.components.empty())
         return L"таблица компонентов не прочитана";
+    if (Warned(data, CalculationWarning::Kind::SeveralSamples)) return L"отмечены хроматограммы разных проб";
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, CalculationWarning::Kind::StandardNotFound))
         return L"внутренний стандарт не найден в таблице компонентов";
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;

@@ -28,6 +28,15 @@ std::wstring LocalTimeText(int64_t secondsSince1970) {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
+std::wstring LocalDateTimeText(int64_t secondsSince1970) {
+    std::tm local{};
+    if (!ToLocalTime(secondsSince1970, local)) return std::wstring();
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", local.tm_mday, local.tm_mon + 1,
+                  local.tm_year + 1900, local.tm_hour, local.tm_min);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
 namespace {
 
 // Year, month and day of "YYYY-MM-DD"; nothing unless it is a real calendar date.
@@ -78,7 +87,8 @@ std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate) {
 
 std::wstring UtcIsoText(int64_t secondsSince1970) {
     // Days to a civil date (proleptic Gregorian), so that no C library time zone is involved.
-    const int64_t days = secondsSince1970 >= 0 ? secondsSince1970 / 86400 : -((-secondsSince1970 + 86399) / 86400);
+    const int64_t days =
+        secondsSince1970 >= 0 ? secondsSince1970 / 86400 : -((-secondsSince1970 + 86399) / 86400);
     const int64_t seconds = secondsSince1970 - days * 86400;
     const int64_t z = days + 719468;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
@@ -90,8 +100,9 @@ std::wstring UtcIsoText(int64_t secondsSince1970) {
     const int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
     const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
     char text[128];
-    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ", static_cast<long long>(year),
-                  static_cast<long long>(month), static_cast<long long>(day), static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ",
+                  static_cast<long long>(year), static_cast<long long>(month), static_cast<long long>(day),
+                  static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
+                  static_cast<long long>(seconds % 60));
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }

@@ -10,6 +10,10 @@
 // analysis time. Empty when the C library cannot convert the moment.
 std::wstring LocalTimeText(int64_t secondsSince1970);
 
+// A moment in the local time zone as "dd.mm.yyyy hh:mm", as a document is dated; empty when the C
+// library cannot convert it.
+std::wstring LocalDateTimeText(int64_t secondsSince1970);
+
 // The moment a local calendar day given as "YYYY-MM-DD" begins, in seconds since 1970; nothing for a
 // text that is no valid date.
 std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);

@@ -123,8 +123,11 @@
         <div class="sheet">
           <xsl:apply-templates select="Document"/>
         </div>
-        <!-- The date of the report is when its file was written; without scripts a blank line is left
-             to fill in by hand. The script avoids the characters XML would escape. -->
+        <!-- The date of the report is the document's own when it carries one (a copied or mailed file
+             keeps it); an older document's page takes the time its file was written, and without
+             scripts a blank line is left to fill in by hand. The script avoids the characters XML
+             would escape. -->
+        <xsl:if test="not(Document/created)">
         <script type="text/javascript">
           (function () {
             var place = document.getElementById('made');
@@ -135,6 +138,7 @@
                                ' ', two(made.getHours()), ':', two(made.getMinutes())].join('');
           })();
         </script>
+        </xsl:if>
       </body>
     </html>
   </xsl:template>
@@ -146,7 +150,12 @@
       <h1>Определение органических кислородсодержащих соединений и общего содержания органически
         связанного кислорода в бензине методом газовой хроматографии по <span class="standard">ГОСТ&#160;EN&#160;13132-2012</span></h1>
       <xsl:apply-templates select="samples"/>
-      <p class="made">Дата составления отчёта: <span id="made">«____» ______________ 20____ г.</span></p>
+      <p class="made">Дата составления отчёта: <span id="made">
+        <xsl:choose>
+          <xsl:when test="created"><xsl:value-of select="created"/></xsl:when>
+          <xsl:otherwise>«____» ______________ 20____ г.</xsl:otherwise>
+        </xsl:choose>
+      </span></p>
     </div>
 
     <xsl:apply-templates select="warnings"/>
@@ -273,11 +282,11 @@
             <th class="num" style="width: 13mm">M, г/моль</th>
             <th class="num" style="width: 13mm">ρ, кг/м³</th>
           </xsl:if>
-          <th class="num" style="width: 13mm">Масса, г</th>
-          <th class="num" style="width: 17mm">Массовая доля, %</th>
-          <th class="num" style="width: 13mm">Дельта, % масс.</th>
-          <th class="num" style="width: 13mm">Объём, см³</th>
-          <th class="num" style="width: 17mm">Объёмная доля, %</th>
+          <th class="num" style="width: 16mm">Масса, г</th>
+          <th class="num" style="width: 16mm">Массовая доля, %</th>
+          <th class="num" style="width: 16mm">Дельта, % масс.</th>
+          <th class="num" style="width: 16mm">Объём, см³</th>
+          <th class="num" style="width: 16mm">Объёмная доля, %</th>
           <th class="num" style="width: 16mm">Кислород, % масс.</th>
         </tr>
       </thead>
@@ -386,12 +395,12 @@
     <table class="results">
       <thead>
         <tr>
-          <th style="width: 58mm">Норма</th>
+          <th style="width: 54mm">Норма</th>
           <th>Компоненты</th>
-          <th style="width: 15mm">Ед.</th>
-          <th class="num" style="width: 17mm">Измерено</th>
+          <th style="width: 16mm">Ед.</th>
+          <th class="num" style="width: 18mm">Измерено</th>
           <th class="num" style="width: 15mm">Не более</th>
-          <th style="width: 25mm">Вывод</th>
+          <th style="width: 28mm">Вывод</th>
         </tr>
       </thead>
       <tbody>

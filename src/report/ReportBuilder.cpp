@@ -1,5 +1,6 @@
 #include "report/ReportBuilder.h"
 
+#include <ctime>
 #include <string>
 #include <utility>
 
@@ -99,6 +100,7 @@ void ReportBuilder::Show() {
     const std::wstring stylesheetPath = DataFilePath(L"\\Report.xsl", messages_);
     if (stylesheetPath.empty()) return;
     limits = ReadLimitsFile(DataFilePath(L"\\LimitsOxycalc.csv", messages_));
+    createdAt = static_cast<int64_t>(std::time(nullptr));
     FillDocument(wrapper);
     TransformAndOpen(wrapper, stylesheetPath, outputPath, open_);
 }
@@ -115,6 +117,7 @@ void ReportBuilder::FillDocument(XMLWrapper& wrapper) const {
     AddTotalsWithoutStandard(wrapper);
     AddLimits(wrapper);
     AddProgram(wrapper);
+    AddCreated(wrapper);
 }
 
 void ReportBuilder::AddSettings(XMLWrapper& wrapper) const {
@@ -215,7 +218,8 @@ void ReportBuilder::AddLimits(XMLWrapper& wrapper) const {
     if (!limits) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"limits");
     wrapper.AddTextElement(element, L"file", limits->path);
-    for (const LimitVerdict& verdict : CheckLimits(limits->limits, data, assays ? *assays : std::vector<Assay>())) {
+    for (const LimitVerdict& verdict :
+         CheckLimits(limits->limits, data, assays ? *assays : std::vector<Assay>())) {
         const XMLElement row = wrapper.AddElement(element, L"limit");
         wrapper.AddTextElement(row, L"name", verdict.limit.name);
         wrapper.AddTextElement(row, L"components", LimitComponentsText(verdict.limit));
@@ -234,4 +238,11 @@ void ReportBuilder::AddProgram(XMLWrapper& wrapper) const {
     const XMLElement element = wrapper.AddElement(XMLElement(), L"program");
     wrapper.AddTextElement(element, L"name", L"oxycalc");
     wrapper.AddTextElement(element, L"version", kPluginVersionText);
+}
+
+// <created>dd.mm.yyyy hh:mm</created> in local time, when the report was made; absent for a document
+// made with no time (as tests make them).
+void ReportBuilder::AddCreated(XMLWrapper& wrapper) const {
+    if (createdAt == 0) return;
+    wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(createdAt));
 }

@@ -25,6 +25,8 @@ public:
     CalculationData data;                        // copied from the dialog before each report
     // The limits the results are held against; Show reads the data folder's "LimitsOxycalc.csv".
     std::optional<LimitsFile> limits;
+    // When the report is made, seconds since 1970; Show sets the present. 0: the document carries none.
+    int64_t createdAt = 0;
 
     // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
     // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
@@ -49,6 +51,7 @@ private:
     void AddTotalsWithoutStandard(XMLWrapper& wrapper) const;
     void AddLimits(XMLWrapper& wrapper) const;
     void AddProgram(XMLWrapper& wrapper) const;
+    void AddCreated(XMLWrapper& wrapper) const;
 
     UserMessages& messages_;
     FileOpener open_;

@@ -10,6 +10,7 @@
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
 #include "win/DataExchange.h"
+#include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -158,10 +159,8 @@ void DlgMain::AppendResultRow(const std::vector<std::wstring>& cells) {
 
 void DlgMain::FillResultGrid() {
     // One repaint for the whole rebuild, not one per row.
-    SendMessageW(resultGrid.List().Handle(), WM_SETREDRAW, FALSE, 0);
+    const RedrawSuspended quiet(resultGrid.List().Handle());
     FillResultRows();
-    SendMessageW(resultGrid.List().Handle(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(resultGrid.List().Handle(), nullptr, TRUE);
 }
 
 void DlgMain::FillResultRows() {

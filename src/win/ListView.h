@@ -42,3 +42,19 @@ public:
 private:
     HWND hwnd_;
 };
+
+// Holds a window's painting while its content is rebuilt, and lets it paint once, all of it, when
+// the rebuild ends (by an exception too).
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND window) : window_(window) { SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended() {
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    HWND window_;
+};
