@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
-#include <map>
 #include <system_error>
 
 #include "BatchIndex.h"
+#include "BatchInputs.h"
 #include "InputFiles.h"
 #include "ReportFiles.h"
 #include "calc/CalculationWarning.h"
-#include "calc/CsvTable.h"
 #include "calc/DataFilePath.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
@@ -40,61 +39,6 @@ std::vector<SampleGroup> GroupBySample(const std::vector<AnalysisRow>& analyses,
         group->analyses.push_back(row);
     }
     return groups;
-}
-
-// "sample;density" per line; a first line whose density is no number is a header. A density no
-// petrol has (g/cm3 for kg/m3, say) gives the sample none, and so does a sample given twice with
-// different densities: which one is meant cannot be known.
-struct Densities {
-    std::map<std::wstring, double> bySample;
-    std::map<std::wstring, std::wstring> problems;  // sample -> why it has no density
-};
-
-Densities ReadDensities(const std::wstring& path) {
-    CsvTable table;
-    table.ReadShared(path);
-    Densities densities;
-    for (size_t row = 0; row < table.rows.size(); ++row) {
-        const CsvTable::Row& line = table.rows[row];
-        if (line.empty() || (line.size() == 1 && line[0].empty())) continue;
-        const std::wstring sample(TrimBlanks(line[0]));
-        const std::wstring text = line.size() > 1 ? line[1] : std::wstring();
-        const std::optional<double> density = ReadWholeNumber(text);
-        if (!density && row == 0) continue;
-        if (!density || !PlausibleSampleDensity(*density)) {
-            densities.problems[sample] =
-                L"плотность «" + text + L"» в файле плотностей — не плотность бензина, кг/м³";
-            continue;
-        }
-        const auto known = densities.bySample.find(sample);
-        if (known != densities.bySample.end() && known->second != *density) {
-            densities.problems[sample] = L"в файле плотностей две разные плотности этой пробы";
-            densities.bySample.erase(known);
-            continue;
-        }
-        if (densities.problems.count(sample) == 0) densities.bySample[sample] = *density;
-    }
-    return densities;
-}
-
-// A file name from a sample's name: letters and digits kept, anything else one "_", after a running
-// number that keeps the names apart and in order.
-std::wstring BaseName(size_t number, const std::wstring& sample) {
-    std::wstring name = std::to_wstring(number);
-    name.insert(0, name.size() < 3 ? 3 - name.size() : 0, L'0');
-    name += L'-';
-    for (const wchar_t c : sample) {
-        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') ||
-                          (c >= L'a' && c <= L'z') || (c >= 0x400 && c <= 0x4FF);
-        if (kept) {
-            name += c;
-        } else if (name.back() != L'_') {
-            name += L'_';
-        }
-        if (name.size() >= 64) break;
-    }
-    while (name.back() == L'_') name.pop_back();
-    return name;
 }
 
 ReportOutputs OutputsFor(const std::wstring& folder, const std::wstring& base,

@@ -115,10 +115,11 @@ TEST_F(OxycalcCliTest, LoadsARepeatedIdOnceAndReportsAndSkipsAnIdWithoutARow) {
 }
 
 TEST_F(OxycalcCliTest, RefusesToTickAChromatogramWithoutSampleMassAndReportsTheOthers) {
-    CliRun run = Report({"--assay", "101", "--assay", "105", "--tick", "101", "--tick", "105", "--xml",
-                         Path(L"report.xml")});
+    CliRun run = Report(
+        {"--assay", "101", "--assay", "105", "--tick", "101", "--tick", "105", "--xml", Path(L"report.xml")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.err, "Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана. (105)"));
+    EXPECT_TRUE(
+        Holds(run.err, "Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана. (105)"));
     EXPECT_TRUE(Holds(run.out, "Всего"));
     EXPECT_EQ(Count(Read(L"report.xml"), "<name>Да</name>"), 1u);
 
@@ -213,17 +214,19 @@ TEST_F(OxycalcCliTest, ExitsWithOneWhenTheDatabaseOrAFileCannotBeUsed) {
 }
 
 TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVerdicts) {
-    const CliRun run = Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745,68",
-                               "--standard", "1,2-Диметоксиэтан", "--limits",
-                               OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E5.csv", "--json", Path(L"r.json"),
-                               "--csv", Path(L"r.csv")});
+    const CliRun run = Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all",
+                               "--density", "745,68", "--standard", "1,2-Диметоксиэтан", "--limits",
+                               OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E5.csv", "--json",
+                               Path(L"r.json"), "--csv", Path(L"r.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(Holds(run.out, "Кислород (EN 228, E5): 3.5343 % масс. при норме не более 2.7 — превышает")) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Кислород (EN 228, E5): 3.5343 % масс. при норме не более 2.7 — превышает"))
+        << run.out;
     EXPECT_TRUE(Holds(run.out, "Этанол (EN 228, E5): 4.3486 % об. при норме не более 5.0 — соответствует"));
     const std::string json = Read(L"r.json");
-    for (const char* part : {"\"format_version\": 1", "\"total_oxygen_mass_percent\": 3.5343", "\"verdict\": \"exceeds\"",
-                             "\"internal_standard\": true", "\"analysis_time_utc\": \"2024-03-14T09:12:00Z\"",
-                             "\"sample\": \"АИ-95-К5, партия 2417\""}) {
+    for (const char* part :
+         {"\"format_version\": 1", "\"total_oxygen_mass_percent\": 3.5343", "\"verdict\": \"exceeds\"",
+          "\"internal_standard\": true", "\"analysis_time_utc\": \"2024-03-14T09:12:00Z\"",
+          "\"sample\": \"АИ-95-К5, партия 2417\""}) {
         EXPECT_TRUE(Holds(json, part)) << part;
     }
     const std::string csv = Read(L"r.csv");
@@ -244,12 +247,20 @@ TEST_F(OxycalcCliTest, AReportThatCannotBeWrittenWholeLeavesThePreviousOneAsItWa
 }
 
 TEST_F(OxycalcCliTest, ABatchReportsEverySampleOrItsReasonAndKeepsToTheDates) {
-    const std::vector<std::string> common{"batch", "--db", Path(L"host.db"), "--components",
-                                          Path(L"CompsTableOxycalc.csv"), "--standard", "1,2-Диметоксиэтан",
-                                          "--densities", Path(L"densities.csv"), "--xsl",
+    const std::vector<std::string> common{"batch",
+                                          "--db",
+                                          Path(L"host.db"),
+                                          "--components",
+                                          Path(L"CompsTableOxycalc.csv"),
+                                          "--standard",
+                                          "1,2-Диметоксиэтан",
+                                          "--densities",
+                                          Path(L"densities.csv"),
+                                          "--xsl",
                                           OXY_SOURCE_DIR "/src/report/Report.xsl"};
     std::vector<std::string> args = common;
-    args.insert(args.end(), {"--out", Path(L"batch"), "--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    args.insert(args.end(), {"--out", Path(L"batch"), "--limits",
+                             OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
     CliRun run = Run(args);
     EXPECT_EQ(run.exitCode, 1);  // the sample whose chromatograms have no usable mass
     EXPECT_TRUE(Holds(run.err, "[1/4] АИ-95-К5, партия 2417: 3 опр., кислород 3.5343 % масс.")) << run.err;

@@ -10,13 +10,17 @@ source "$root/tools/wine.sh"
 oxy_wine_for "${OXY_WINDOWS_BUILD:-win32}"
 oxy_use_display
 
+fail() { echo "road: $*" >&2; exit 1; }
+
 work=$(mktemp -d)
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
 mkdir -p "$data" "$temp" "$work/saved"
 # The plug-in's data folder is shared with the other tests and the demo: put back what was there.
-cp -p "$data"/* "$work/saved/" 2>/dev/null || true
-rm -f "$data"/*
+if compgen -G "$data/*" >/dev/null; then
+  cp -p "$data"/* "$work/saved/" || fail "the data folder could not be put aside"
+  rm -f "$data"/*
+fi
 restore() {
   rm -f "$data"/*
   cp -p "$work/saved"/* "$data/" 2>/dev/null || true
@@ -24,8 +28,6 @@ restore() {
   oxy_release_wine
 }
 trap restore EXIT
-
-fail() { echo "road: $*" >&2; exit 1; }
 win() { oxy_winepath "$1"; }
 
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null

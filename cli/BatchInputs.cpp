@@ -1,0 +1,52 @@
+#include "BatchInputs.h"
+
+#include <optional>
+
+#include "calc/CalculationWarning.h"
+#include "calc/CsvTable.h"
+#include "platform/NumberText.h"
+
+Densities ReadDensities(const std::wstring& path) {
+    CsvTable table;
+    table.ReadShared(path);
+    Densities densities;
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        const CsvTable::Row& line = table.rows[row];
+        if (line.empty() || (line.size() == 1 && line[0].empty())) continue;
+        const std::wstring sample(TrimBlanks(line[0]));
+        const std::wstring text = line.size() > 1 ? line[1] : std::wstring();
+        const std::optional<double> density = ReadWholeNumber(text);
+        if (!density && row == 0) continue;
+        if (!density || !PlausibleSampleDensity(*density)) {
+            densities.problems[sample] =
+                L"плотность «" + text + L"» в файле плотностей — не плотность бензина, кг/м³";
+            continue;
+        }
+        const auto known = densities.bySample.find(sample);
+        if (known != densities.bySample.end() && known->second != *density) {
+            densities.problems[sample] = L"в файле плотностей две разные плотности этой пробы";
+            densities.bySample.erase(known);
+            continue;
+        }
+        if (densities.problems.count(sample) == 0) densities.bySample[sample] = *density;
+    }
+    return densities;
+}
+
+std::wstring BaseName(size_t number, const std::wstring& sample) {
+    std::wstring name = std::to_wstring(number);
+    name.insert(0, name.size() < 3 ? 3 - name.size() : 0, L'0');
+    name += L'-';
+    for (const wchar_t c : sample) {
+        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') ||
+                          (c >= L'a' && c <= L'z') || (c >= 0x400 && c <= 0x4FF);
+        if (kept) {
+            name += c;
+        } else if (name.back() != L'_') {
+            name += L'_';
+        }
+        if (name.size() >= 64) break;
+    }
+    while (name.back() == L'_') name.pop_back();
+    return name;
+}

@@ -1,0 +1,92 @@
+// The pieces of oxycalc-cli that programs and spreadsheets read: JSON and CSV text, the batch's
+// inputs and index page.
+#include <gtest/gtest.h>
+
+#include "BatchIndex.h"
+#include "BatchInputs.h"
+#include "CsvReport.h"
+#include "JsonWriter.h"
+#include "platform/WideText.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(JsonWriter, NestsIndentsAndEscapesWhatATextMayHold) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Text("name", L"Проба \"А\\Б\"\n\t\x01");
+    json.BeginArray("list");
+    json.Integer({}, 3);
+    json.Number({}, std::nullopt);
+    json.BeginObject();
+    json.EndObject();
+    json.EndArray();
+    json.BeginArray("empty");
+    json.EndArray();
+    json.Bool("ok", true);
+    json.EndObject();
+    EXPECT_EQ(json.Finish(),
+              "{\n  \"name\": \"Проба \\\"А\\\\Б\\\"\\n\\t\\u0001\",\n  \"list\": [\n    3,\n    null,\n    "
+              "{}\n  ],\n"
+              "  \"empty\": [],\n  \"ok\": true\n}\n");
+}
+
+TEST(CsvReport, QuotesAFieldThatHoldsTheSeparatorAQuoteOrALineEnd) {
+    CalculationData data;
+    ComponentResult result;
+    result.name = L"Спирты; \"C5\"";
+    result.peakName = L"ПИК";
+    data.results = {result};
+    const std::string csv = ResultsCsv(data);
+    EXPECT_TRUE(Holds(csv, "\r\n1;\"Спирты; \"\"C5\"\"\";ПИК;0.0000;")) << csv;
+    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;0.0000;"));
+}
+
+TEST(BatchInputs, ReadsDensitiesAndGivesNoneWhereTheFileIsInDoubt) {
+    TempFolder folder;
+    const Densities densities = ReadDensities(folder.Write(L"densities.csv",
+                                                           "Проба;Плотность\n"
+                                                           " А ;745,68\n"
+                                                           "Б;0,7457\n"      // g/cm3
+                                                           "В;740\nВ;741\n"  // twice, differently
+                                                           "Г;738\nГ;738\n"  // twice, the same
+                                                           "Д;\n"));
+    EXPECT_EQ(densities.bySample, (std::map<std::wstring, double>{{L"А", 745.68}, {L"Г", 738.0}}));
+    EXPECT_EQ(densities.problems.size(), 3u);
+    EXPECT_EQ(densities.problems.count(L"В"), 1u);
+}
+
+TEST(BatchInputs, NamesFilesAfterTheSampleWithNothingAFileSystemRefuses) {
+    EXPECT_EQ(BaseName(1, L"АИ-95-К5, партия 2417"), L"001-АИ-95-К5_партия_2417");
+    EXPECT_EQ(BaseName(1234, L"a/b\\c:d*?\"<>|"), L"1234-a_b_c_d");
+    EXPECT_EQ(BaseName(7, L""), L"007-");
+}
+
+TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
+    IndexRow done;
+    done.sample = L"<Проба & Ко>";
+    done.analyses = done.determinations = 3;
+    done.totalOxygen = 3.5343;
+    done.base = L"001-Проба";
+    IndexRow failed;
+    failed.sample = L"Б";
+    failed.analyses = 2;
+    failed.reason = L"нет плотности в файле плотностей";
+    failed.notes = {L"Ошибка загрузки файла: 'x<1>.stg'"};
+    failed.firstDate = 0;
+    failed.lastDate = 2 * 24 * 3600;
+    const std::string page = IndexPageText({done, failed}, L"");
+    EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
+    EXPECT_TRUE(Holds(page, "<b>3.5343</b>"));
+    EXPECT_TRUE(Holds(page, "href=\"001-Проба.json\""));
+    EXPECT_TRUE(Holds(page, "нет плотности в файле плотностей"));
+    EXPECT_TRUE(Holds(page, "x&lt;1&gt;.stg"));
+    EXPECT_TRUE(Holds(page, "разные дни"));
+    EXPECT_FALSE(Holds(page, "<th>Нормы</th>"));
+}
