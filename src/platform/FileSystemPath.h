@@ -11,5 +11,6 @@ std::wstring FromFileSystemPath(const std::filesystem::path& path);
 // True for an existing file that is no folder; false for an empty path.
 bool FileExists(const std::wstring& path);
 // True when two paths name one file, however they are written (relative, "..", links, letter case
-// on Windows), also when it does not exist yet.
+// on Windows: of every letter for a file that exists, of Latin letters for one not there yet), also
+// when it does not exist yet.
 bool SameFile(const std::wstring& a, const std::wstring& b);

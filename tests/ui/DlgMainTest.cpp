@@ -165,6 +165,7 @@ TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft)
 
 TEST_F(DlgMainTest, AStandardThatNamesNoComponentIsMarkedAtItsFieldAndNamedUnderTheResults) {
     auto dialog = WithChromatograms({kPetrol1});
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
     HWND standard = dialog->Item(IDC_OXY_STANDARD);
     const auto marked = [&] {
@@ -200,6 +201,7 @@ TEST_F(DlgMainTest, AComponentWithoutMolarMassOrDensityIsNamedUnderTheResults) {
 
 TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldOnce) {
     auto dialog = WithChromatograms({kPetrol1});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
     const size_t rows = dialog->Calculation().results.size();
     ASSERT_GT(rows, 0u);
