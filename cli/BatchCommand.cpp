@@ -102,8 +102,11 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
     report.createdAt = static_cast<int64_t>(std::time(nullptr));
     SampleMessages loading(messages);
     for (const AnalysisRow& analysis : group.analyses) {
-        if (LoadAssay(report.assays, loading, db, analysis.id) < 0)
-            loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена");
+        std::string reason;
+        if (LoadAssay(report.assays, loading, db, analysis.id, &reason) < 0) {
+            loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена" +
+                              (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")"));
+        }
     }
     row.notes = loading.texts;
     for (Assay& assay : report.assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;

@@ -14,6 +14,7 @@
 #include "data/LoadAssay.h"
 #include "platform/ConsoleText.h"
 #include "platform/UserMessages.h"
+#include "platform/WideText.h"
 
 namespace {
 
@@ -38,8 +39,10 @@ std::vector<Assay> LoadAssays(const std::vector<int32_t>& ids, UserMessages& mes
             shortfalls.Add(L"хроматограммы " + std::to_wstring(id) + L" нет в базе данных; она пропущена");
             continue;
         }
-        if (LoadAssay(assays, messages, db, id) < 0) {
-            shortfalls.Add(L"хроматограмма " + std::to_wstring(id) + L" не загружена; она пропущена");
+        std::string reason;
+        if (LoadAssay(assays, messages, db, id, &reason) < 0) {
+            shortfalls.Add(L"хроматограмма " + std::to_wstring(id) + L" не загружена" +
+                           (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")") + L"; она пропущена");
         }
     }
     return assays;

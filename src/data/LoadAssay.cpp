@@ -170,7 +170,8 @@ static_assert(std::is_nothrow_move_constructible_v<Assay>, "appending a loaded c
 
 }  // namespace
 
-int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id) {
+int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id,
+                  std::string* databaseError) {
     int32_t result = -1;
     try {
         DataBase::Statement statement = DataBase::Prepare(db, kAssayQuery);
@@ -198,6 +199,7 @@ int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::
         // A database failure shows as "not loaded"; the caller's list stays as it was. Only memory that
         // ran out is worth a word: nothing else would tell why the chromatogram is missing.
         if (IsOutOfMemory(error)) ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
+        if (databaseError != nullptr) *databaseError = error.what();
     } catch (const std::bad_alloc&) {
         ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
     }

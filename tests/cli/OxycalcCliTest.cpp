@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DemoData.h"
+#include "HostDatabase.h"
 #include "platform/WideText.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
@@ -233,6 +234,13 @@ TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVer
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF№;Компонент;Пик;", 0), 0u);
     EXPECT_TRUE(Holds(csv, "\r\n;Всего;;2.0170;"));
     EXPECT_TRUE(Holds(csv, ";3.5343\r\n"));
+}
+
+TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
+    HostDatabase(folder.File(L"host.db")).Execute("DROP TABLE peak;");
+    const CliRun run = Report({"--assay", "101", "--tick-all"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "хроматограмма 101 не загружена (no such table: peak)")) << run.err;
 }
 
 TEST_F(OxycalcCliTest, AReportThatCannotBeWrittenWholeLeavesThePreviousOneAsItWas) {
