@@ -98,6 +98,8 @@ void DlgMain::CreateTooltips() {
     }
     // Says why the field is marked when the standard names no component; empty otherwise.
     tooltips.AddTool(Item(IDC_OXY_STANDARD), L"");
+    // The warnings whole, one a line, where the line under the results has no room for them all.
+    tooltips.AddTool(Item(IDC_OXY_WARNINGS), L"");
     tooltips.Activate(true);
 }
 

@@ -124,12 +124,15 @@ bool DlgMain::StandardNotFound() const {
 // colour and as the field's tip.
 void DlgMain::ShowWarnings() {
     std::wstring text;
+    std::wstring tip;
     std::wstring standardTip;
     for (const CalculationWarning& warning : calculation.warnings) {
         text += (text.empty() ? L"" : L" ") + warning.Text();
+        tip += (tip.empty() ? L"" : L"\n") + warning.Text();
         if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = warning.Text();
     }
     DataExchange::ShowText(Item(IDC_OXY_WARNINGS), text);
+    tooltips.SetToolText(Item(IDC_OXY_WARNINGS), tip);
     tooltips.SetToolText(Item(IDC_OXY_STANDARD), standardTip);
     InvalidateRect(Item(IDC_OXY_STANDARD), nullptr, TRUE);
 }

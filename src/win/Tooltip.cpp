@@ -13,6 +13,8 @@ bool Tooltip::Create(HWND dialog) {
     hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
                             nullptr, nullptr);
+    // A width makes the tip break long texts into lines and honour line ends.
+    if (hwnd_ != nullptr) SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, 480);
     return hwnd_ != nullptr;
 }
 
