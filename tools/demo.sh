@@ -18,7 +18,8 @@ done
 if [[ "$build" == win32 ]]; then
   echo "demo: the 32-bit host and plug-in (win32)"
 else
-  echo "demo: the 64-bit host and plug-in (win64): this machine runs no 32-bit program or OXY_WINDOWS asks for it"
+  echo "demo: the 64-bit host and plug-in (win64): this machine runs no 32-bit program or 32-bit Wine," \
+       "or OXY_WINDOWS asks for it"
 fi
 
 oxy_wine_for "$build"

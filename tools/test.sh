@@ -16,7 +16,8 @@ read -r -a windows_runs <<<"$(oxy_windows_builds)"
 presets=(native win32)
 [[ " ${windows_runs[*]} " == *" win64 "* ]] && presets+=(win64)
 if oxy_runs_32bit; then runs32=yes; else runs32=no; fi
-echo "== Windows tests run on: ${windows_runs[*]} (this kernel runs 32-bit programs: $runs32)"
+if oxy_has_wine32; then wine32=installed; else wine32="not installed"; fi
+echo "== Windows tests run on: ${windows_runs[*]} (this kernel runs 32-bit programs: $runs32; 32-bit Wine: $wine32)"
 
 status=0
 for preset in "${presets[@]}"; do
@@ -35,7 +36,13 @@ for build in "${windows_runs[@]}"; do
   ctest --preset "$build" -j"$jobs" || status=1
 done
 if [[ " ${windows_runs[*]} " != *" win32 "* ]]; then
-  if [[ $runs32 == yes ]]; then why="OXY_WINDOWS=$OXY_WINDOWS chose the 64-bit path"; else why="this kernel runs no 32-bit program"; fi
+  if [[ $runs32 == no ]]; then
+    why="this kernel runs no 32-bit program"
+  elif [[ -n "${OXY_WINDOWS:-}" ]]; then
+    why="OXY_WINDOWS=$OXY_WINDOWS chose the 64-bit path"
+  else
+    why="32-bit Wine could not be installed"
+  fi
   echo "== win32: not run here ($why): the product's binaries, setup program and ZIP are checked as files" \
        "(listed and unpacked); installing, upgrading and uninstalling are tested only where 32-bit programs run"
   ctest --preset win32 -L binary || status=1

@@ -22,11 +22,17 @@ oxy_runs_32bit() {
   "$probe" 2>/dev/null
 }
 
-# The Windows builds whose programs run here, the product's first.
+# Whether 32-bit Wine is installed.
+oxy_has_wine32() {
+  [[ "$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null)" == "install ok installed" ]]
+}
+
+# The Windows builds whose programs run here, the product's first: win32 where the kernel runs 32-bit
+# programs and 32-bit Wine is installed, win64 everywhere.
 oxy_windows_builds() {
   case "${OXY_WINDOWS:-}" in
     win32 | win64) echo "$OXY_WINDOWS" ;;
-    "") if oxy_runs_32bit; then echo "win32 win64"; else echo "win64"; fi ;;
+    "") if oxy_runs_32bit && oxy_has_wine32; then echo "win32 win64"; else echo "win64"; fi ;;
     *) echo "OXY_WINDOWS must be win32 or win64, not '$OXY_WINDOWS'" >&2; return 1 ;;
   esac
 }
