@@ -78,18 +78,23 @@ install_missing() {
   apt_install "${missing[@]}"
 }
 
-# The assembler decides which Windows builds can run here: the native packages come first.
-install_missing "${native_pkgs[@]}" || exit 1
+# The assembler tells which Windows builds can run here.
+command -v as >/dev/null && command -v ld >/dev/null || install_missing binutils || exit 1
 source "$root/tools/wine.sh"
-wanted=("${win_pkgs[@]}" "${view_pkgs[@]}")
+wanted=("${native_pkgs[@]}" "${win_pkgs[@]}" "${view_pkgs[@]}")
 [[ "${OXY_WINDOWS:-}" == win32 ]] || wanted+=("${win64_pkgs[@]}")
-install_missing "${wanted[@]}" || exit 1
-# 32-bit Wine where the kernel runs 32-bit programs. A mirror whose i386 lists are damaged can make it
-# impossible to install for a while; the Windows tests then run on the 64-bit build, as on a machine
-# that runs no 32-bit program, unless win32 was asked for.
-if [[ "${OXY_WINDOWS:-}" != win64 ]] && oxy_runs_32bit && ! install_missing "${win32_pkgs[@]}"; then
-  [[ "${OXY_WINDOWS:-}" != win32 ]] || exit 1
-  echo "bootstrap: 32-bit Wine could not be installed now; the Windows tests run on the 64-bit build" >&2
+# 32-bit Wine where the kernel runs 32-bit programs, in one transaction with everything else, so that
+# the amd64 libraries it shares are chosen together with their i386 twins. A mirror whose i386 lists
+# are damaged can make that impossible for a while; the Windows tests then run on the 64-bit build, as
+# on a machine that runs no 32-bit program, unless win32 was asked for.
+if [[ "${OXY_WINDOWS:-}" != win64 ]] && oxy_runs_32bit; then
+  if ! install_missing "${wanted[@]}" "${win32_pkgs[@]}"; then
+    [[ "${OXY_WINDOWS:-}" != win32 ]] || exit 1
+    echo "bootstrap: 32-bit Wine could not be installed now; the Windows tests run on the 64-bit build" >&2
+    install_missing "${wanted[@]}" || exit 1
+  fi
+else
+  install_missing "${wanted[@]}" || exit 1
 fi
 read -r -a windows_builds <<<"$(oxy_windows_builds)"
 
