@@ -127,7 +127,8 @@ make_sqlite_amalgamation() {
   rm -rf "$deps/sqlite-src" && mkdir -p "$deps/sqlite-src"
   tar -xf "$tarball" -C "$deps/sqlite-src" --strip-components=1
   mkdir -p "$deps/sqlite-src/bld"
-  (cd "$deps/sqlite-src/bld" && ../configure --quiet >/dev/null && make -s sqlite3.c >/dev/null)
+  (cd "$deps/sqlite-src/bld" && ../configure --quiet && make -s sqlite3.c) >"$build/sqlite-amalgamation.log" 2>&1 ||
+    { echo "bootstrap: the SQLite amalgamation could not be made (see $build/sqlite-amalgamation.log)" >&2; exit 1; }
   mkdir -p "$deps/sqlite"
   cp "$deps/sqlite-src/bld/sqlite3.c" "$deps/sqlite-src/bld/sqlite3.h" "$deps/sqlite/"
   rm -rf "$deps/sqlite-src"
