@@ -96,21 +96,7 @@ host="$WINEPREFIX/drive_c/host"
 mkdir -p "$host" && cp "$bin/veltar-host.exe" "$host/"
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work/demo")" >/dev/null || fail "no demo data"
 same "$staged/CompsTableOxycalc.csv" "$work/demo/CompsTableOxycalc.csv" "the demo and the setup program ship different tables"
-cat >"$work/road.txt" <<SCRIPT
-pick *
-sleep 500
-window Расчёт-207
-click 1016
-check 1001 0 1
-check 1001 1 1
-check 1001 2 1
-text 1007 1,2-Диметоксиэтан
-text 1004 745.68
-expect-text 1006 3.5343
-click 1023
-sleep 1500
-quit
-SCRIPT
+cp "$root/tests/e2e/report-road.txt" "$work/road.txt"
 temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
 rm -f "$temp"/vlt*
 oxy_wine "$host/veltar-host.exe" --plugins "$(win "$plugins")" --db "$(win "$work/demo/host.db")" \
