@@ -1,7 +1,9 @@
 #include "CsvReport.h"
 
+#include <cmath>
 #include <initializer_list>
 
+#include "calc/MethodScope.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 
@@ -24,24 +26,26 @@ std::wstring Line(std::initializer_list<std::wstring> fields) {
     return line + L"\r\n";
 }
 
+// A value that is no finite number (a host's infinite concentration) is left empty, not "inf".
 std::wstring Number(double value) {
-    return FormatFixed(value, 4);
+    return std::isfinite(value) ? FormatFixed(value, 4) : std::wstring();
 }
 
 }  // namespace
 
 std::string ResultsCsv(const CalculationData& data) {
     std::wstring text = Line({L"№", L"Компонент", L"Пик", L"Масса, г", L"% масс.", L"Дельта, % масс.",
-                              L"Объём, см³", L"% об.", L"Кислород, % масс."});
+                              L"Объём, см³", L"% об.", L"Кислород, % масс.", L"Примечание"});
     int number = 0;
     for (const ComponentResult& r : data.results) {
         text += Line({std::to_wstring(++number), r.name, r.peakName, Number(r.mass), Number(r.massPercent),
-                      Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen)});
+                      Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen),
+                      ScopeNoteText(ResultScope(r, data.standard))});
     }
     text +=
         Line({L"", L"Всего", L"", Number(data.sumMass), Number(data.sumMassPercent), Number(data.sumDelta),
-              Number(data.sumVolume), Number(data.sumVolumePercent), Number(data.sumOxygen)});
+              Number(data.sumVolume), Number(data.sumVolumePercent), Number(data.sumOxygen), L""});
     text += Line({L"", L"Общее содержание органически связанного кислорода, % масс.", L"", L"", L"", L"", L"",
-                  L"", Number(data.totalOxygen)});
+                  L"", Number(data.totalOxygen), ScopeNoteText(TotalOxygenScope(data.totalOxygen))});
     return "\xEF\xBB\xBF" + ToUtf8(text);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "JsonWriter.h"
+#include "calc/MethodScope.h"
 #include "calc/NameCompare.h"
 #include "calc/NotSet.h"
 #include "calc/ResultTotals.h"
@@ -27,6 +28,15 @@ void WriteSums(JsonWriter& json, std::string_view name, const ResultSums& sums) 
     json.Number("volume_percent", Fixed(sums.volumePercent, 4));
     json.Number("oxygen_mass_percent", Fixed(sums.oxygen, 4));
     json.EndObject();
+}
+
+// null within the method's range, else "below" or "above".
+void WriteScope(JsonWriter& json, std::string_view name, ScopeNote note) {
+    if (note == ScopeNote::Within) {
+        json.Null(name);
+    } else {
+        json.Text(name, note == ScopeNote::Below ? L"below" : L"above");
+    }
 }
 
 void WriteSettings(JsonWriter& json, const SampleReport& report) {
@@ -87,6 +97,7 @@ void WriteResults(JsonWriter& json, const SampleReport& report) {
         json.Number("repeatability_limit",
                     limit ? std::optional<std::wstring>(FormatGeneral(*limit, 15)) : std::nullopt);
         json.Bool("repeatability_exceeded", limit && RepeatabilityExceeded(r, *limit));
+        WriteScope(json, "outside_scope", ResultScope(r, data.standard));
         json.EndObject();
     }
     json.EndArray();
@@ -95,6 +106,7 @@ void WriteResults(JsonWriter& json, const SampleReport& report) {
                data.sumOxygen});
     WriteSums(json, "totals_without_standard", SumsWithoutStandard(data));
     json.Number("total_oxygen_mass_percent", Fixed(data.totalOxygen, 4));
+    WriteScope(json, "total_oxygen_outside_scope", TotalOxygenScope(data.totalOxygen));
 }
 
 void WriteWarnings(JsonWriter& json, const CalculationData& data) {

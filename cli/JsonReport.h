@@ -20,11 +20,13 @@
 //   "results": [{"number", "name", "peak_name", "internal_standard", "molar_mass_g_mol",
 //                "density_kg_m3", "mass_g", "mass_percent", "delta_mass_percent", "volume_cm3",
 //                "volume_percent", "oxygen_mass_percent", "repeatability_limit",
-//                "repeatability_exceeded"}],
+//                "repeatability_exceeded", "outside_scope": null|"below"|"above"}],   the method's range:
+//                                                         0.17 to 15 % by mass a component
 //   "totals": {"mass_g", "mass_percent", "delta_mass_percent", "volume_cm3", "volume_percent",
 //              "oxygen_mass_percent"},                    every row, the standard's included
 //   "totals_without_standard": {the same members},
 //   "total_oxygen_mass_percent": number,
+//   "total_oxygen_outside_scope": null|"above",            above 3.7 % by mass
 //   "warnings": [{"kind", "subject", "text"}],
 //   "limits": null | {"file", "limits": [{"name", "peak_names": [text] | "*" | [], "quantity":
 //              "mass_percent"|"volume_percent", "measured", "maximum",

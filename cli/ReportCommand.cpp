@@ -114,8 +114,15 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!WriteReportFiles(report, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(report.data));
-    if (report.limits)
-        WriteConsoleText(stdout,
-                         VerdictTableText(CheckLimits(report.limits->limits, report.data, report.assays)));
-    return shortfalls.Any() ? kExitFailure : kExitSuccess;
+    std::vector<LimitVerdict> verdicts;
+    if (report.limits) {
+        verdicts = CheckLimits(report.limits->limits, report.data, report.assays);
+        WriteConsoleText(stdout, VerdictTableText(verdicts));
+    }
+    // Numbers a lab must not sign as they stand: the report is there, the exit code says so.
+    const bool undetermined = std::any_of(verdicts.begin(), verdicts.end(), [](const LimitVerdict& verdict) {
+        return verdict.outcome == LimitVerdict::Outcome::Undetermined;
+    });
+    const bool complete = !shortfalls.Any() && report.data.warnings.empty() && !undetermined;
+    return complete ? kExitSuccess : kExitFailure;
 }

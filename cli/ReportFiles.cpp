@@ -51,6 +51,7 @@ RunComponents ReadRunComponents(const std::wstring& path) {
     run.source = components.Reload(table);
     run.path = path;
     run.components = components.Components();
+    run.headerMissing = components.HeaderMissing();
     return run;
 }
 
@@ -59,6 +60,7 @@ CalculationData Calculate(const RunComponents& components, const std::wstring& s
     CalculationData data;
     data.componentsSource = components.source;
     data.componentsPath = components.path;
+    data.componentsHeaderMissing = components.headerMissing;
     data.components = components.components;
     data.standard = standard;
     data.sampleDensity = sampleDensity;

@@ -17,6 +17,7 @@ struct RunComponents {
     ComponentsSource source = ComponentsSource::None;
     std::wstring path;
     std::vector<Component> components;
+    bool headerMissing = false;  // the file's first line was a component
 };
 
 RunComponents ReadRunComponents(const std::wstring& path);

@@ -25,5 +25,6 @@ struct CalculationData {
     // Where `components` came from, and the file meant; what the user must know about the results.
     ComponentsSource componentsSource = ComponentsSource::File;
     std::wstring componentsPath;
+    bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
 };

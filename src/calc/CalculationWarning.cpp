@@ -1,18 +1,15 @@
 #include "calc/CalculationWarning.h"
 
 #include <algorithm>
-#include <cmath>
+#include <iterator>
 
 #include "calc/CalculationData.h"
+#include "calc/ChromatogramChecks.h"
 #include "calc/NameCompare.h"
 #include "calc/TickedSamples.h"
 #include "platform/NumberText.h"
 
 namespace {
-
-bool Usable(double value) {
-    return std::isfinite(value) && value > 0.0;
-}
 
 // The ids of the components no peak can match, ", "-separated.
 std::wstring WithoutPeakName(const std::vector<Component>& components) {
@@ -44,9 +41,11 @@ std::wstring CalculationWarning::Text() const {
             return L"Стандарт «" + subject +
                    L"» не найден в таблице компонентов: кислород стандарта учтён в общем содержании.";
         case Kind::NoMolarMass:
-            return L"У компонента «" + subject + L"» не задана молярная масса: его кислород не учтён.";
+            return L"У компонента «" + subject +
+                   L"» молярная масса не задана или не положительное число: его кислород не учтён.";
         case Kind::NoDensity:
-            return L"У компонента «" + subject + L"» не задана плотность: его объём не рассчитан.";
+            return L"У компонента «" + subject +
+                   L"» плотность не задана или не положительное число: его объём не рассчитан.";
         case Kind::ComponentsLastRead:
             return L"Файл таблицы компонентов не читается — он занят другой программой, удалён или пуст: " +
                    subject + L". Результаты рассчитаны по таблице, прочитанной ранее.";
@@ -58,9 +57,11 @@ std::wstring CalculationWarning::Text() const {
             return L"Отмечены хроматограммы разных проб (" + subject +
                    L"): параллельные определения должны относиться к одной пробе.";
         case Kind::NoStandard:
-            return L"Внутренний стандарт не задан: кислород всех найденных компонентов учтён в общем содержании.";
+            return L"Внутренний стандарт не задан: кислород всех найденных компонентов учтён в общем "
+                   L"содержании.";
         case Kind::ImplausibleDensity:
-            return L"Плотность пробы " + subject + L" кг/м³ не похожа на плотность бензина (600–1000 кг/м³): "
+            return L"Плотность пробы " + subject +
+                   L" кг/м³ не похожа на плотность бензина (600–1000 кг/м³): "
                    L"объёмы и объёмные доли неверны.";
         case Kind::NoPeakName:
             return L"У компонентов " + subject +
@@ -68,6 +69,25 @@ std::wstring CalculationWarning::Text() const {
                    L"разделены не «;»?).";
         case Kind::NoComponents:
             return L"В таблице компонентов нет ни одного компонента (" + subject + L"): результатов нет.";
+        case Kind::ComponentsWithoutHeader:
+            return L"В файле таблицы компонентов нет строки заголовка: первая строка прочитана как компонент "
+                   L"(" +
+                   subject + L"). При сохранении таблицы заголовок будет добавлен.";
+        case Kind::NoNamedPeaks:
+            return L"В отмеченных хроматограммах нет ни одного именованного пика — они не обработаны: " +
+                   chromatograms +
+                   L". В средних они учтены как хроматограммы без компонентов; нормы не определены.";
+        case Kind::NoStandardPeak:
+            return L"В отмеченных хроматограммах нет пика внутреннего стандарта «" + subject + L"»: " +
+                   chromatograms + L". Пики размечены неверно или стандарт не добавлен; нормы не определены.";
+        case Kind::PartlyFound:
+            return L"Компонент «" + subject + L"» не найден в хроматограммах " + chromatograms +
+                   L", хотя в других его массовая доля не ниже 0,17 %: параллельные определения расходятся, "
+                   L"среднее занижено.";
+        case Kind::BadConcentration:
+            return L"Концентрация пика компонента «" + subject +
+                   L"» не задана, отрицательна или бесконечна в хроматограммах " + chromatograms +
+                   L": результат компонента недостоверен.";
     }
     return subject;
 }
@@ -94,6 +114,16 @@ const wchar_t* CalculationWarning::Key() const {
             return L"no_peak_name";
         case Kind::NoComponents:
             return L"no_components";
+        case Kind::ComponentsWithoutHeader:
+            return L"components_without_header";
+        case Kind::NoNamedPeaks:
+            return L"no_named_peaks";
+        case Kind::NoStandardPeak:
+            return L"no_standard_peak";
+        case Kind::PartlyFound:
+            return L"partly_found";
+        case Kind::BadConcentration:
+            return L"bad_concentration";
     }
     return L"";
 }
@@ -108,7 +138,13 @@ bool PlausibleSampleDensity(double density) {
 }
 
 bool operator==(const CalculationWarning& a, const CalculationWarning& b) {
-    return a.kind == b.kind && a.subject == b.subject;
+    return a.kind == b.kind && a.subject == b.subject && a.chromatograms == b.chromatograms &&
+           a.peakName == b.peakName;
+}
+
+bool HasWarning(const std::vector<CalculationWarning>& warnings, CalculationWarning::Kind kind) {
+    return std::any_of(warnings.begin(), warnings.end(),
+                       [kind](const CalculationWarning& warning) { return warning.kind == kind; });
 }
 
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
@@ -123,17 +159,26 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::ComponentsNotRead, data.componentsPath});
     if (data.componentsSource != ComponentsSource::None && data.components.empty())
         warnings.push_back({Kind::NoComponents, data.componentsPath});
+    if (data.componentsSource == ComponentsSource::File && data.componentsHeaderMissing)
+        warnings.push_back({Kind::ComponentsWithoutHeader, data.componentsPath});
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
         warnings.push_back({Kind::StandardNotFound, data.standard});
-    if (data.standard.empty() && !data.results.empty()) warnings.push_back({Kind::NoStandard, L""});
+    const bool anyTicked =
+        std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
+    if (data.standard.empty() && (anyTicked || !data.results.empty()))
+        warnings.push_back({Kind::NoStandard, L""});
     if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
         warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.sampleDensity, 15)});
     for (const ComponentResult& result : data.results) {
         const bool isStandard = EqualNoCase(result.name, data.standard);
-        if (!Usable(result.molarMass) && !isStandard) warnings.push_back({Kind::NoMolarMass, result.name});
-        if (!Usable(result.density)) warnings.push_back({Kind::NoDensity, result.name});
+        if (!IsUsableConstant(result.molarMass) && !isStandard)
+            warnings.push_back({Kind::NoMolarMass, result.name});
+        if (!IsUsableConstant(result.density)) warnings.push_back({Kind::NoDensity, result.name});
     }
+    std::vector<CalculationWarning> chromatograms = CheckChromatograms(data, assays);
+    warnings.insert(warnings.end(), std::make_move_iterator(chromatograms.begin()),
+                    std::make_move_iterator(chromatograms.end()));
     return warnings;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/Component.h"
@@ -19,19 +20,36 @@ enum class ComponentsSource {
 // arithmetic gives, but they rest on an input that is missing or does not match.
 struct CalculationWarning {
     enum class Kind {
-        StandardNotFound,    // subject: the standard as typed; its own oxygen counts in the total
-        NoMolarMass,         // subject: the component's name; it contributes no oxygen
-        NoDensity,           // subject: the component's name; it has no volume
-        ComponentsLastRead,  // subject: the components file; results from the table as last read
-        ComponentsNotRead,   // subject: the components file; there is no table at all
-        SeveralSamples,      // subject: the ticked chromatograms' sample names, "; "-separated
-        NoStandard,          // no standard typed while there are results: every oxygen counts
-        ImplausibleDensity,  // subject: the sample density; no petrol weighs that, volumes are off
-        NoPeakName,          // subject: the ids of components without a peak name, ", "-separated
-        NoComponents,        // subject: the components file; it holds a header and no component
+        StandardNotFound,         // subject: the standard as typed; its own oxygen counts in the total
+        NoMolarMass,              // subject: the component's name; it contributes no oxygen
+        NoDensity,                // subject: the component's name; it has no volume
+        ComponentsLastRead,       // subject: the components file; results from the table as last read
+        ComponentsNotRead,        // subject: the components file; there is no table at all
+        SeveralSamples,           // subject: the ticked chromatograms' sample names, "; "-separated
+        NoStandard,               // no standard typed while there are results: every oxygen counts
+        ImplausibleDensity,       // subject: the sample density; no petrol weighs that, volumes are off
+        NoPeakName,               // subject: the ids of components without a peak name, ", "-separated
+        NoComponents,             // subject: the components file; it holds a header and no component
+        ComponentsWithoutHeader,  // subject: the components file; its first line was read as a component
+        NoNamedPeaks,      // chromatograms: ticked ones without a named peak, not yet processed by the host
+        NoStandardPeak,    // subject: the standard; chromatograms: ticked ones without its peak
+        PartlyFound,       // subject: a component; chromatograms: the ticked ones without its peak
+        BadConcentration,  // subject: a component; chromatograms: where its peak has no usable concentration
     };
+    CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
+                       std::wstring peakName_ = {})
+        : kind(kind_),
+          subject(std::move(subject_)),
+          chromatograms(std::move(chromatograms_)),
+          peakName(std::move(peakName_)) {}
+
     Kind kind;
     std::wstring subject;
+    // The ticked chromatograms the warning is about, by file name, ", "-separated; empty for others.
+    std::wstring chromatograms;
+    // The peak name of the component the warning is about, so that sums over it can be found; empty
+    // for the others.
+    std::wstring peakName;
 
     // The warning as a sentence in Russian, naming its subject.
     std::wstring Text() const;
@@ -40,6 +58,9 @@ struct CalculationWarning {
 };
 
 bool operator==(const CalculationWarning& a, const CalculationWarning& b);
+
+// Whether the warnings hold one of this kind.
+bool HasWarning(const std::vector<CalculationWarning>& warnings, CalculationWarning::Kind kind);
 
 // Whether a component of the table bears this name, without regard to case: whether a standard text
 // names the internal standard.
@@ -51,10 +72,10 @@ constexpr double kLowestPetrolDensity = 600.0;
 constexpr double kHighestPetrolDensity = 1000.0;
 bool PlausibleSampleDensity(double density);
 
-// The warnings of a finished calculation: the components' source, an empty table, components that no
-// peak can match, ticked chromatograms of more than one sample, a standard that is missing or names
-// no component, a sample density no petrol has, and each result row whose component has no usable
-// molar mass (other than the standard, which contributes no oxygen anyway) or density. A value is
-// usable when it is a positive number.
+// The warnings of a finished calculation: the components' source, an empty table or one without its
+// header line, components that no peak can match, ticked chromatograms of more than one sample, a
+// standard that is missing or names no component, a sample density no petrol has, each result row
+// whose component has no usable molar mass (other than the standard, which contributes no oxygen
+// anyway) or density, and what the ticked chromatograms themselves lack (CheckChromatograms).
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
                                                  const std::vector<Assay>& assays = {});

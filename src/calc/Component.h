@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -11,3 +12,9 @@ struct Component {
     double molarMass = 0.0;  // g/mol, or NotSet
     double density = 0.0;    // kg/m3, or NotSet
 };
+
+// Whether a molar mass or density can be calculated with: a positive finite number. Anything else (not
+// set, 0, negative, a spreadsheet's overflow) counts as not given.
+inline bool IsUsableConstant(double value) {
+    return std::isfinite(value) && value > 0.0;
+}

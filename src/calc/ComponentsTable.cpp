@@ -33,6 +33,10 @@ double NumberOf(std::wstring_view field) {
     return ParseDouble(text);
 }
 
+bool IsComponentLine(const CsvTable::Row& row) {
+    return ReadWholeNumber(FieldOf(row, kMolarMass)) && ReadWholeNumber(FieldOf(row, kDensity));
+}
+
 Component ComponentOf(const CsvTable::Row& row) {
     Component component;
     component.id = ReadInteger(FieldOf(row, kId));
@@ -105,16 +109,26 @@ bool HasContent(const std::wstring& path) {
 bool ComponentsTable::Load() {
     components.clear();
     headerToRewrite.reset();
+    headerMissing = false;
     CsvTable table;
     const bool read = table.Read(path);
     if (table.rows.empty()) {
         headerLength = -1;
         return read;
     }
-    headerLength = table.LineLength(static_cast<int32_t>(table.rows[0].size()) - 1);
-    if (table.firstLineBytes != headerLength) headerToRewrite = table.rows[0];
-    components.reserve(table.rows.size() - 1);
-    std::transform(table.rows.begin() + 1, table.rows.end(), std::back_inserter(components), ComponentOf);
+    // A spreadsheet may export the rows without their header, or a lab may delete it: a first line whose
+    // molar mass and density are numbers is a component, and the next save puts a header before it.
+    headerMissing = IsComponentLine(table.rows[0]);
+    if (headerMissing) {
+        headerLength = 0;
+        headerToRewrite = HeaderRow();
+    } else {
+        headerLength = table.LineLength(static_cast<int32_t>(table.rows[0].size()) - 1);
+        if (table.firstLineBytes != headerLength) headerToRewrite = table.rows[0];
+    }
+    const auto first = table.rows.begin() + (headerMissing ? 0 : 1);
+    components.reserve(static_cast<size_t>(table.rows.end() - first));
+    std::transform(first, table.rows.end(), std::back_inserter(components), ComponentOf);
     // The last row's id, not the largest: the file's order decides.
     if (!components.empty()) nextId = Following(components.back().id);
     return read;

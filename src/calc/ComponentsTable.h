@@ -42,6 +42,9 @@ public:
     // The header line's fields when it cannot be kept byte for byte (the file was UTF-8, or its first
     // line did not end in CR LF): the next save writes the whole file anew in Windows-1251.
     std::optional<std::vector<std::wstring>> headerToRewrite;
+    // The file's first line was a component (its molar mass and density are numbers), not a header:
+    // it is read as one, and the next save writes a header before it.
+    bool headerMissing = false;
 
     // Replaces the components with the rows of the file, creating the file empty when it is missing.
     // A file that does not open gives an empty table and false. nextId becomes the last row's id + 1

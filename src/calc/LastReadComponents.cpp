@@ -11,6 +11,7 @@ ComponentsSource LastReadComponents::Reload(ComponentsTable& table) {
     failing_ = !read;
     if (!read) return everRead_ ? ComponentsSource::LastRead : ComponentsSource::None;
     components_ = table.components;
+    headerMissing_ = table.headerMissing;
     everRead_ = true;
     return ComponentsSource::File;
 }

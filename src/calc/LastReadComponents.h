@@ -17,6 +17,8 @@ public:
     ComponentsSource Reload(ComponentsTable& table);
 
     const std::vector<Component>& Components() const { return components_; }
+    // Whether the file, as last read, lacked its header line.
+    bool HeaderMissing() const { return headerMissing_; }
     // True when the last Reload began a stretch of failed reads that loses a table or meets a file
     // that does not open: the moment to tell the user.
     bool FailureBegan() const { return failureBegan_; }
@@ -24,6 +26,7 @@ public:
 private:
     std::vector<Component> components_;
     bool everRead_ = false;
+    bool headerMissing_ = false;
     bool failing_ = false;
     bool failureBegan_ = false;
 };

@@ -1,7 +1,6 @@
 #include "calc/Limits.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "calc/CsvTable.h"
 #include "calc/NameCompare.h"
@@ -12,7 +11,6 @@
 namespace {
 
 enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
-
 
 std::wstring FieldOf(const CsvTable::Row& row, size_t field) {
     return field < row.size() ? std::wstring(TrimBlanks(row[field])) : std::wstring();
@@ -101,47 +99,71 @@ std::vector<const ComponentResult*> CountedRows(const Limit& limit, const std::v
     std::vector<const ComponentResult*> rows;
     for (const ComponentResult& result : data.results) {
         const bool counted = OfTotalOxygen(limit) ? true
-                             : limit.others
-                                 ? !NamedByAnother(limits, result.peakName) && !EqualNoCase(result.name, data.standard)
-                                 : Lists(limit.peakNames, result.peakName);
+                             : limit.others       ? !NamedByAnother(limits, result.peakName) &&
+                                                  !EqualNoCase(result.name, data.standard)
+                                            : Lists(limit.peakNames, result.peakName);
         if (counted) rows.push_back(&result);
     }
     return rows;
 }
 
-double Measured(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data) {
+double Measured(const Limit& limit, const std::vector<const ComponentResult*>& rows,
+                const CalculationData& data) {
     if (OfTotalOxygen(limit)) return data.totalOxygen;
     double sum = 0.0;
     for (const ComponentResult* row : rows) sum += Value(*row, limit.quantity);
     return sum;
 }
 
-bool Usable(double value) {
-    return std::isfinite(value) && value > 0.0;
-}
-
 bool Warned(const CalculationData& data, CalculationWarning::Kind kind) {
-    return std::any_of(data.warnings.begin(), data.warnings.end(),
-                       [kind](const CalculationWarning& warning) { return warning.kind == kind; });
+    return HasWarning(data.warnings, kind);
 }
 
-// Why a measured value cannot be held against the limit, or nothing when it can: a sum over
-// incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
-std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data,
-                   const std::vector<Assay>& assays) {
+// Whether a warning of this kind names the component of a result row.
+bool WarnedOf(const CalculationData& data, CalculationWarning::Kind kind, const ComponentResult& row) {
+    return std::any_of(data.warnings.begin(), data.warnings.end(), [&](const CalculationWarning& warning) {
+        return warning.kind == kind && EqualNoCase(warning.peakName, row.peakName);
+    });
+}
+
+// Why no limit at all can be held against the calculation, or nothing.
+std::wstring DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays) {
+    using Kind = CalculationWarning::Kind;
     if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
         return L"нет отмеченных хроматограмм";
     if (data.componentsSource != ComponentsSource::File || data.components.empty())
         return L"таблица компонентов не прочитана";
-    if (Warned(data, CalculationWarning::Kind::SeveralSamples)) return L"отмечены хроматограммы разных проб";
-    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, CalculationWarning::Kind::StandardNotFound))
+    if (Warned(data, Kind::SeveralSamples)) return L"отмечены хроматограммы разных проб";
+    if (Warned(data, Kind::NoNamedPeaks))
+        return L"отмечена хроматограмма без именованных пиков (не обработана)";
+    if (Warned(data, Kind::NoStandardPeak))
+        return L"в отмеченной хроматограмме нет пика внутреннего стандарта";
+    return std::wstring();
+}
+
+// Why a measured value cannot be held against the limit, or nothing when it can: a sum over
+// incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
+std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows,
+                   const CalculationData& data, const std::vector<Assay>& assays) {
+    using Kind = CalculationWarning::Kind;
+    if (std::wstring doubt = DoubtOfAll(data, assays); !doubt.empty()) return doubt;
+    // Without the standard known, its own oxygen or volume would be counted as the sample's.
+    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::StandardNotFound))
         return L"внутренний стандарт не найден в таблице компонентов";
+    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
+        return L"внутренний стандарт не задан";
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
     if (volume && !PlausibleSampleDensity(data.sampleDensity)) return L"плотность пробы неправдоподобна";
     for (const ComponentResult* row : rows) {
-        if (volume && !Usable(row->density)) return L"у компонента «" + row->name + L"» нет плотности";
-        if (OfTotalOxygen(limit) && !Usable(row->molarMass) && !EqualNoCase(row->name, data.standard))
+        if (volume && !IsUsableConstant(row->density))
+            return L"у компонента «" + row->name + L"» нет плотности";
+        if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) &&
+            !EqualNoCase(row->name, data.standard))
             return L"у компонента «" + row->name + L"» нет молярной массы";
+        if (WarnedOf(data, Kind::BadConcentration, *row))
+            return L"у компонента «" + row->name + L"» недостоверная концентрация пика";
+        if (WarnedOf(data, Kind::PartlyFound, *row))
+            return L"компонент «" + row->name + L"» найден не во всех параллельных определениях";
     }
     return std::wstring();
 }
@@ -170,11 +192,13 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
     bool headerSeen = false;
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& line = table.rows[row];
-        const bool blank =
-            std::all_of(line.begin(), line.end(), [](const std::wstring& f) { return TrimBlanks(f).empty(); });
+        const bool blank = std::all_of(line.begin(), line.end(),
+                                       [](const std::wstring& f) { return TrimBlanks(f).empty(); });
         if (blank || FieldOf(line, kName).rfind(L"#", 0) == 0) continue;
-        // The first line is a header when its maximum is no number; a file may well start with a limit.
-        const bool header = !headerSeen && !ReadWholeNumber(FieldOf(line, kMaximum));
+        // The first line is a header when it names no quantity and its maximum is no number: a file may
+        // well start with a limit, also with one whose maximum is mistyped (which is an error of that line).
+        const bool header =
+            !headerSeen && !QuantityOf(FieldOf(line, kQuantity)) && !ReadWholeNumber(FieldOf(line, kMaximum));
         headerSeen = true;
         if (header) continue;
         std::wstring error;
@@ -210,9 +234,10 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         verdict.measured = RoundTo4(Measured(limit, rows, data));
         verdict.unknownPeakNames = UnknownPeakNames(limit, data);
         verdict.doubt = Doubt(limit, rows, data, assays);
-        if (verdict.doubt.empty() && !verdict.unknownPeakNames.empty()) verdict.doubt = L"компонент нормы не в таблице";
+        if (verdict.doubt.empty() && !verdict.unknownPeakNames.empty())
+            verdict.doubt = L"компонент нормы не в таблице";
         using Outcome = LimitVerdict::Outcome;
-        verdict.outcome = !verdict.doubt.empty()              ? Outcome::Undetermined
+        verdict.outcome = !verdict.doubt.empty()             ? Outcome::Undetermined
                           : verdict.measured > limit.maximum ? Outcome::Exceeds
                                                              : Outcome::Conforms;
         verdicts.push_back(std::move(verdict));

@@ -23,8 +23,9 @@ struct Limit {
     std::optional<double> repeatability;  // r in % by mass, for a limit of one component
 };
 
-// A limits file: a header line (a first line whose maximum is no number), then per line a limit's name; the
-// peak names it sums, comma-separated (empty: the total organically bound oxygen; "*": the other oxygenates);
+// A limits file: a header line (a first line naming no quantity, whose maximum is no number), then per line a
+// limit's name; the peak names it sums, comma-separated (empty: the total organically bound oxygen; "*": the
+// other oxygenates);
 // "% масс." or "% об."; the maximum; optionally r. Read with the components file's rules (Windows-1251 or
 // UTF-8, ";", CR LF or LF, a decimal point or comma); empty lines and lines beginning with "#" are skipped. A
 // line that cannot be read is kept as an error, never dropped.
@@ -47,10 +48,11 @@ struct LimitVerdict {
     // Peak names of the limit that no component of the table bears: the sum would silently miss
     // them, so no verdict is given.
     std::vector<std::wstring> unknownPeakNames;
-    // Why no verdict is given; empty when one is. Nothing ticked, no table, several samples ticked
-    // together, a standard that names no
-    // component (for the oxygen and the other oxygenates), an implausible sample density (for volumes),
-    // a counted component without density or molar mass, an unknown peak name.
+    // Why no verdict is given; empty when one is. For every limit: nothing ticked, no table, several
+    // samples ticked together, a ticked chromatogram without named peaks or without the standard's peak.
+    // For the oxygen and the other oxygenates: a standard not given or naming no component. For
+    // volumes: an implausible sample density. For a counted component: no density or molar mass, a
+    // peak without a usable concentration, a peak missing from some parallels. An unknown peak name.
     std::wstring doubt;
 
     // "соответствует", "превышает" or "не определено".

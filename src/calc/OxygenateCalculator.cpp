@@ -49,13 +49,13 @@ ComponentResult ResultOf(const Component& component, const Tally& tally, size_t 
     result.delta = tally.foundIn == ticked ? tally.highest - tally.lowest : tally.highest;
     result.density = component.density;
     result.molarMass = component.molarMass;
-    result.volume = GuardedQuotient(result.mass * 1000, component.density);
+    // A constant that is not a positive number (not set, 0 for a new component, a typing slip) gives
+    // no volume and no oxygen rather than a negative or infinite one; the warnings name it.
+    result.volume = IsUsableConstant(component.density) ? result.mass * 1000 / component.density : 0.0;
     result.volumePercent = sampleVolume == 0 ? 0.0 : result.volume / sampleVolume * 100;
-    // The internal standard contributes no oxygen. A molar mass of 0 (a new component before the
-    // user enters one) gives 0 as well rather than an infinite total.
-    result.oxygen = EqualNoCase(component.name, standard)
-                        ? 0.0
-                        : GuardedQuotient(result.massPercent * kOxygenMass, component.molarMass);
+    // The internal standard contributes no oxygen.
+    const bool counted = !EqualNoCase(component.name, standard) && IsUsableConstant(component.molarMass);
+    result.oxygen = counted ? result.massPercent * kOxygenMass / component.molarMass : 0.0;
     return result;
 }
 

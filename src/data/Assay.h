@@ -14,11 +14,12 @@ struct Peak {
     std::wstring name;  // never empty in a loaded peak
     double area = 0;
     double time = 0;
-    double concentration = 0;  // per cent by mass
+    double concentration = 0;  // per cent by mass; 0 when the host gave none
     double height = 0;
     int32_t channel = 0;
     double front = 0;
     double back = 0;
+    bool concentrationGiven = true;  // false: [peak].concentration was NULL or no number
 };
 
 // The sample mass of a chromatogram that has none to give: its passport names none or none that is a

@@ -73,13 +73,14 @@ double SampleMass(const CVeltarFile4& file, const std::wstring& fileName, UserMe
 void LoadPeaks(DataBase::DbHandle& db, Assay& assay) {
     DataBase::Statement statement = DataBase::Prepare(db, kPeakQuery);
     DataBase::BindInt(statement, assay.id);
-    DataBase::ReadRows(
-        statement, [&assay](std::wstring nameId, std::wstring name, double area, double time,
-                            double concentration, double height, int32_t channel, double front, double back) {
-            if (name.empty()) return;  // the host's unidentified peaks
-            assay.peaks.push_back(Peak{std::move(nameId), std::move(name), area, time, concentration, height,
-                                       channel, front, back});
-        });
+    DataBase::ReadRows(statement, [&assay](std::wstring nameId, std::wstring name, double area, double time,
+                                           std::optional<double> concentration, double height,
+                                           int32_t channel, double front, double back) {
+        if (name.empty()) return;  // the host's unidentified peaks
+        assay.peaks.push_back(Peak{std::move(nameId), std::move(name), area, time,
+                                   concentration.value_or(0.0), height, channel, front, back,
+                                   concentration.has_value()});
+    });
     std::stable_sort(assay.peaks.begin(), assay.peaks.end(), [](const Peak& a, const Peak& b) {
         return a.channel != b.channel ? a.channel < b.channel : a.time < b.time;
     });

@@ -59,6 +59,13 @@ double ReadColumn<double>(Statement& statement, int index) {
 }
 
 template <>
+std::optional<double> ReadColumn<std::optional<double>>(Statement& statement, int index) {
+    const int type = sqlite3_column_type(statement.Get(), index);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) return std::nullopt;
+    return sqlite3_column_double(statement.Get(), index);
+}
+
+template <>
 std::wstring ReadColumn<std::wstring>(Statement& statement, int index) {
     if (sqlite3_column_type(statement.Get(), index) == SQLITE_NULL) return std::wstring();
     return FromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(statement.Get(), index)));

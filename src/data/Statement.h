@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -59,6 +60,9 @@ template <>
 double ReadColumn<double>(Statement& statement, int index);
 template <>
 std::wstring ReadColumn<std::wstring>(Statement& statement, int index);
+// A number, or nothing when the column holds NULL, text or a blob: a value the host never gave.
+template <>
+std::optional<double> ReadColumn<std::optional<double>>(Statement& statement, int index);
 
 namespace detail {
 
@@ -83,7 +87,7 @@ Row ReadRow(Statement& statement, std::index_sequence<Index...>) {
 }  // namespace detail
 
 // Hands every row to the handler, whose parameters say how columns 0, 1, 2, ... are read
-// (int32_t, int64_t, double or std::wstring). The statement is finalised afterwards.
+// (int32_t, int64_t, double, std::optional<double> or std::wstring). The statement is finalised afterwards.
 template <typename Handler>
 void ReadRows(Statement& statement, Handler&& handler) {
     using Row = typename detail::RowColumns<std::decay_t<Handler>>::Types;

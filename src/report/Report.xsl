@@ -2,7 +2,7 @@
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
-  totals_without_standard, limits when a limits file is used, program) into one XHTML page, printable
+  totals_without_standard, oxygen_scope, limits when a limits file is used, program) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
 
@@ -75,6 +75,8 @@
           table.results { font-size: 8.5pt; table-layout: fixed; }
           table.results th { font-size: 7.5pt; }
           .flag { display: block; font-size: 7.5pt; color: #b00020; }
+          .scope { display: block; font-size: 7.5pt; color: #555; font-style: italic; }
+          .scope-note { margin: 1mm 0 0 0; font-size: 8.5pt; color: #555; font-style: italic; }
           tr.internal-standard td { background: #f6f6f6; color: #444; }
           tr.own td { font-weight: bold; }
           tr.exceeded td.num.delta { color: #b00020; font-weight: bold; }
@@ -197,12 +199,19 @@
     <xsl:apply-templates select="calc_table"/>
     <div class="foot">Расчёт по хроматограммам, отмеченным «Да». Массовые доли и кислород — в процентах
       от массы пробы; «Дельта» — расхождение массовой доли компонента между параллельными
-      определениями; M — молярная масса, ρ — плотность, взятые из таблицы компонентов.</div>
+      определениями; M — молярная масса, ρ — плотность, взятые из таблицы компонентов.
+      Строка «Всего» и общее содержание кислорода рассчитаны по неокруглённым значениям: сумма
+      напечатанных строк может отличаться от итога в последнем знаке.
+      <xsl:if test="result_rows/result_row[scope != '']">Отмечены компоненты вне области применения
+        метода (от 0,17 до 15 % масс. каждого).</xsl:if></div>
 
     <div class="oxygen">
       <div class="label">Общее содержание органически связанного кислорода</div>
       <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% масс.</span></div>
     </div>
+    <xsl:if test="oxygen_scope != ''">
+      <p class="scope-note"><xsl:value-of select="concat('Общее содержание кислорода ', oxygen_scope, ' (до 3,7 % масс.).')"/></p>
+    </xsl:if>
 
     <xsl:apply-templates select="limits"/>
 
@@ -302,6 +311,9 @@
             <td>
               <xsl:call-template name="cell"><xsl:with-param name="text" select="*[2]"/></xsl:call-template>
               <xsl:if test="$details/standard = 'да'"><span class="badge">вн. стандарт</span></xsl:if>
+              <xsl:if test="$details/scope != ''">
+                <span class="scope"><xsl:value-of select="$details/scope"/></span>
+              </xsl:if>
               <xsl:if test="$details/repeatability_exceeded = 'да'">
                 <span class="flag">
                   <xsl:value-of select="concat('расхождение параллельных определений превышает r = ', $details/repeatability_limit)"/>

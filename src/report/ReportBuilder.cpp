@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "calc/DataFilePath.h"
+#include "calc/MethodScope.h"
 #include "calc/NameCompare.h"
 #include "calc/NotSet.h"
 #include "calc/ResultTotals.h"
@@ -115,6 +116,7 @@ void ReportBuilder::FillDocument(XMLWrapper& wrapper) const {
     AddChromatogramKinds(wrapper);
     AddResultDetails(wrapper);
     AddTotalsWithoutStandard(wrapper);
+    AddOxygenScope(wrapper);
     AddLimits(wrapper);
     AddProgram(wrapper);
     AddCreated(wrapper);
@@ -200,6 +202,7 @@ void ReportBuilder::AddResultDetails(XMLWrapper& wrapper) const {
         wrapper.AddTextElement(row, L"repeatability_limit", r ? FormatGeneral(*r, 15) : L"");
         wrapper.AddTextElement(row, L"repeatability_exceeded",
                                r && RepeatabilityExceeded(result, *r) ? L"да" : L"нет");
+        wrapper.AddTextElement(row, L"scope", ScopeNoteText(ResultScope(result, data.standard)));
     }
 }
 
@@ -211,6 +214,11 @@ void ReportBuilder::AddTotalsWithoutStandard(XMLWrapper& wrapper) const {
         {L"mass", sums.mass},     {L"mass_percent", sums.massPercent},     {L"delta", sums.delta},
         {L"volume", sums.volume}, {L"volume_percent", sums.volumePercent}, {L"oxygen", sums.oxygen}};
     for (const auto& [name, value] : cells) wrapper.AddTextElement(element, name, FormatFixed(value, 4));
+}
+
+// <oxygen_scope>: the note on the total oxygen when it lies outside the method's range, else empty.
+void ReportBuilder::AddOxygenScope(XMLWrapper& wrapper) const {
+    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
 }
 
 // <limits><file/><limit>…</limit>…<error/>…</limits>, only when a limits file is there.

@@ -36,7 +36,8 @@ public:
     // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
     // chromatograms, result table, total oxygen, and then what a stylesheet written for those four
     // does not know: the calculation's warnings, the samples, each chromatogram's kind, each result's
-    // constants, the sums without the internal standard, the limits' verdicts and the program.
+    // constants and place in the method's range, the sums without the internal standard, the total
+    // oxygen's place in the range, the limits' verdicts and the program.
     void FillDocument(XMLWrapper& wrapper) const;
 
 private:
@@ -49,6 +50,7 @@ private:
     void AddChromatogramKinds(XMLWrapper& wrapper) const;
     void AddResultDetails(XMLWrapper& wrapper) const;
     void AddTotalsWithoutStandard(XMLWrapper& wrapper) const;
+    void AddOxygenScope(XMLWrapper& wrapper) const;
     void AddLimits(XMLWrapper& wrapper) const;
     void AddProgram(XMLWrapper& wrapper) const;
     void AddCreated(XMLWrapper& wrapper) const;

@@ -88,6 +88,7 @@ void DlgMain::ReloadComponents() {
     calculation.componentsSource = components_.Reload(table);
     calculation.componentsPath = table.path;
     calculation.components = components_.Components();
+    calculation.componentsHeaderMissing = components_.HeaderMissing();
     if (components_.FailureBegan() && !missing) {
         const bool lastRead = calculation.componentsSource == ComponentsSource::LastRead;
         using Kind = CalculationWarning::Kind;

@@ -4,8 +4,8 @@
 
 #include "calc/CalculationData.h"
 #include "calc/NotSet.h"
-#include "platform/WideText.h"
 #include "calc/TickedSamples.h"
+#include "platform/WideText.h"
 
 namespace {
 
@@ -17,6 +17,13 @@ ComponentResult Result(std::wstring name, double molarMass, double density) {
     result.molarMass = molarMass;
     result.density = density;
     return result;
+}
+
+Peak StandardPeak() {
+    Peak peak;
+    peak.name = L"DME";
+    peak.concentration = 4.9;
+    return peak;
 }
 
 CalculationData Data(std::wstring standard) {
@@ -75,16 +82,18 @@ TEST(CalculationWarning, FlagsTickedChromatogramsOfMoreThanOneSample) {
     for (size_t i = 0; i < assays.size(); ++i) {
         assays[i].sample = samples[i];
         assays[i].isTicked = i < 2 ? 1 : 0;
+        assays[i].peaks = {StandardPeak()};
     }
-    EXPECT_TRUE(CheckCalculation(Data(L""), assays).empty());
+    const std::wstring standard = L"1,2-Диметоксиэтан";
+    EXPECT_TRUE(CheckCalculation(Data(standard), assays).empty());
     assays[2].isTicked = 1;
-    EXPECT_EQ(CheckCalculation(Data(L""), assays),
+    EXPECT_EQ(CheckCalculation(Data(standard), assays),
               (std::vector<CalculationWarning>{{Kind::SeveralSamples, L"АИ-95-К5, партия 2417; АИ-92-К5"}}));
     // The same sample in another mixture is listed twice among the samples but is one sample.
     assays[2].sample = samples[0];
     assays[2].mixture = L"другая смесь";
     EXPECT_EQ(TickedSamples(assays).size(), 2u);
-    EXPECT_TRUE(CheckCalculation(Data(L""), assays).empty());
+    EXPECT_TRUE(CheckCalculation(Data(standard), assays).empty());
 }
 
 TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
@@ -92,9 +101,10 @@ TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
     data.results = {Result(L"Этанол", 46.07, 789.0)};
     data.sampleDensity = 0.7457;  // g/cm3 typed where kg/m3 belongs
     data.components.push_back({7, L"", L"Пустой", 1.0, 1.0});
-    EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoPeakName, L"№7"},
-                                                                       {Kind::NoStandard, L""},
-                                                                       {Kind::ImplausibleDensity, L"0.7457"}}));
+    EXPECT_EQ(
+        CheckCalculation(data),
+        (std::vector<CalculationWarning>{
+            {Kind::NoPeakName, L"№7"}, {Kind::NoStandard, L""}, {Kind::ImplausibleDensity, L"0.7457"}}));
     data.components.clear();
     data.results.clear();
     data.componentsPath = L"CompsTableOxycalc.csv";

@@ -126,6 +126,29 @@ TEST_F(ComponentsTableTest, GivesANewFileAHeaderOfColumnCaptions) {
     EXPECT_EQ(table.components.size(), 1u);
 }
 
+TEST_F(ComponentsTableTest, ReadsAFirstLineOfNumbersAsAComponentAndSavesAHeaderBeforeIt) {
+    // A spreadsheet's export without the header line: nothing of it may be skipped.
+    WriteFile("1;" + kMethanol + ";" + kMethanol + ";32,04;795.97\r\n2;B;B;46.07;793.50\r\n");
+    table.Load();
+    EXPECT_TRUE(table.headerMissing);
+    ASSERT_EQ(table.components.size(), 2u);
+    EXPECT_EQ(table.components[0].peakName, L"Метанол");
+    EXPECT_EQ(table.components[0].molarMass, 32.04);
+    EXPECT_EQ(table.nextId, 3);
+    ASSERT_EQ(table.Save().status, SaveStatus::Saved);
+    table.Load();
+    EXPECT_FALSE(table.headerMissing);
+    EXPECT_EQ(table.components.size(), 2u);
+    EXPECT_EQ(FileBytes().rfind("\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;", 0), 0u);
+    EXPECT_NE(FileBytes().find("\r\n1;" + kMethanol + ";" + kMethanol + ";32.04;795.97\r\n"),
+              std::string::npos);
+    // A header whose last fields happen to be words stays a header.
+    WriteFile(kHeader + "1;A;A;1;1\r\n");
+    table.Load();
+    EXPECT_FALSE(table.headerMissing);
+    EXPECT_EQ(table.components.size(), 1u);
+}
+
 TEST_F(ComponentsTableTest, RefusesANameTheFileCannotHoldAndLeavesTheFileAlone) {
     const std::string content = kHeader + "1;a;a;1;1\r\n";
     WriteFile(content);

@@ -63,7 +63,8 @@ std::vector<Limit> Shipped(const wchar_t* name) {
 
 TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
     const CalculationData petrol = DemoPetrol();
-    const std::vector<LimitVerdict> e10 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol, Ticked());
+    const std::vector<LimitVerdict> e10 =
+        CheckLimits(Shipped(L"LimitsOxycalc-EN228-E10.csv"), petrol, Ticked());
     ASSERT_EQ(e10.size(), 8u);
     for (const LimitVerdict& verdict : e10)
         EXPECT_EQ(verdict.outcome, Outcome::Conforms) << verdict.limit.maximum;
@@ -71,7 +72,8 @@ TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
     EXPECT_DOUBLE_EQ(e10[6].measured, 0.0516 + 8.2933 + 1.1197 + 0.5838);  // the C5 ethers, % об.
     EXPECT_DOUBLE_EQ(e10[7].measured, 0.0);  // no other oxygenate; the standard is not one
 
-    const std::vector<LimitVerdict> e5 = CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol, Ticked());
+    const std::vector<LimitVerdict> e5 =
+        CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol, Ticked());
     ASSERT_EQ(e5.size(), 2u);
     EXPECT_EQ(e5[0].outcome, Outcome::Exceeds);
     EXPECT_EQ(e5[0].OutcomeText(), L"превышает");
@@ -100,9 +102,15 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
     EXPECT_EQ(file->limits[1].peakNames, std::vector<std::wstring>{L"EtOH"});
     EXPECT_EQ(file->limits[1].repeatability, 0.3);
     ASSERT_EQ(file->errors.size(), 4u);
-    // Without a header the first line is a limit; a file of none is an error.
+    // Without a header the first line is a limit, also one whose maximum is mistyped (an error of that
+    // line, never taken for a header); a file of none is an error.
     const std::optional<LimitsFile> bare = ReadLimitsFile(folder.Write(L"bare.csv", "Oxygen;;% масс.;2.7\n"));
     EXPECT_EQ(bare->limits.size(), 1u);
+    const std::optional<LimitsFile> typo =
+        ReadLimitsFile(folder.Write(L"typo.csv", "Метанол;Метанол;% об.;0,05 %;\nКислород;;% масс.;3.7\n"));
+    EXPECT_EQ(typo->limits.size(), 1u);
+    ASSERT_EQ(typo->errors.size(), 1u);
+    EXPECT_EQ(typo->errors[0], L"строка 1: предел «0,05 %» — не число");
     EXPECT_EQ(ReadLimitsFile(folder.Write(L"none.csv", "Name;Peaks;Quantity;Max\n"))->errors,
               std::vector<std::wstring>{L"в файле нет ни одной нормы"});
     EXPECT_EQ(file->errors[0].rfind(L"строка 6:", 0), 0u) << file->errors[0];  // r for two components
@@ -144,7 +152,8 @@ TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
         return all;
     };
     EXPECT_EQ(doubts(DemoPetrol(), Ticked()), std::vector<std::wstring>(8));
-    EXPECT_EQ(doubts(DemoPetrol(), std::vector<Assay>(3)), std::vector<std::wstring>(8, L"нет отмеченных хроматограмм"));
+    EXPECT_EQ(doubts(DemoPetrol(), std::vector<Assay>(3)),
+              std::vector<std::wstring>(8, L"нет отмеченных хроматограмм"));
 
     CalculationData data = DemoPetrol();
     data.sampleDensity = 0.7457;  // g/cm3 typed for kg/m3: every volume is off, the oxygen is not
@@ -166,5 +175,45 @@ TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
     seen = doubts(data, Ticked());
     EXPECT_EQ(seen[0], L"внутренний стандарт не найден в таблице компонентов");
     EXPECT_EQ(seen[7], L"внутренний стандарт не найден в таблице компонентов");
+    EXPECT_EQ(seen[2], L"");
+}
+
+TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
+    const std::vector<Limit> e10 = Shipped(L"LimitsOxycalc-EN228-E10.csv");
+    const auto doubts = [&e10](const CalculationData& data) {
+        std::vector<std::wstring> all;
+        for (const LimitVerdict& verdict : CheckLimits(e10, data, Ticked())) all.push_back(verdict.doubt);
+        return all;
+    };
+    using Kind = CalculationWarning::Kind;
+    // A chromatogram the host has not processed, or one without the standard's peak: nothing holds.
+    CalculationData data = DemoPetrol();
+    data.warnings = {{Kind::NoNamedPeaks, L"", L"102.stg"}};
+    EXPECT_EQ(doubts(data),
+              std::vector<std::wstring>(8, L"отмечена хроматограмма без именованных пиков (не обработана)"));
+    data.warnings = {{Kind::NoStandardPeak, data.standard, L"102.stg", L"1,2-Диметоксиэтан"}};
+    EXPECT_EQ(doubts(data),
+              std::vector<std::wstring>(8, L"в отмеченной хроматограмме нет пика внутреннего стандарта"));
+
+    // Ethanol found in only some parallels, or with a bad concentration: the limits that count it.
+    data.warnings = {{Kind::PartlyFound, L"Этанол", L"101.stg", L"Этанол"}};
+    std::vector<std::wstring> seen = doubts(data);
+    EXPECT_EQ(seen[0], L"компонент «Этанол» найден не во всех параллельных определениях");  // oxygen
+    EXPECT_EQ(seen[2], seen[0]);                                                            // ethanol
+    EXPECT_EQ(seen[1], L"");                                                                // methanol
+    EXPECT_EQ(seen[6], L"");                                                                // C5 ethers
+    data.warnings = {{Kind::BadConcentration, L"Метил-трет-бутиловый эфир", L"101.stg", L"мтбэ"}};
+    seen = doubts(data);
+    EXPECT_EQ(seen[6], L"у компонента «Метил-трет-бутиловый эфир» недостоверная концентрация пика");
+    EXPECT_EQ(seen[2], L"");
+
+    // No standard given: its own oxygen and volume would count, so the oxygen and "the others" stay open.
+    data = DemoPetrol();
+    data.standard.clear();
+    data.warnings = CheckCalculation(data);
+    ASSERT_TRUE(HasWarning(data.warnings, Kind::NoStandard));
+    seen = doubts(data);
+    EXPECT_EQ(seen[0], L"внутренний стандарт не задан");
+    EXPECT_EQ(seen[7], L"внутренний стандарт не задан");
     EXPECT_EQ(seen[2], L"");
 }

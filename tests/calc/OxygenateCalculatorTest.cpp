@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -179,6 +180,16 @@ TEST_F(OxygenateCalculatorTest, GuardsEveryDivisionByAZeroDensityOrMolarMass) {
     EXPECT_EQ(data.results[0].oxygen, 0.0);
     EXPECT_EQ(data.totalOxygen, 0.0);
     ExpectRelativelyNear(data.results[0].mass, 0.562);
+
+    // Neither does a negative or infinite constant: a typing slip must not subtract oxygen or volume.
+    for (const double slip : {-80.0, std::numeric_limits<double>::infinity()}) {
+        data.components[0].density = slip;
+        data.components[0].molarMass = slip;
+        Calculate();
+        EXPECT_EQ(data.results[0].volume, 0.0);
+        EXPECT_EQ(data.results[0].oxygen, 0.0);
+        EXPECT_EQ(data.totalOxygen, 0.0);
+    }
 }
 
 TEST_F(OxygenateCalculatorTest, KeepsTableOrderAndServesComponentsSharingAPeakName) {

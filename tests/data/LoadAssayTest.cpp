@@ -284,19 +284,27 @@ TEST_F(LoadAssayTest, PeaksComeByChannelThenTimeWithoutUnnamedOnes) {
               (std::vector<std::pair<int32_t, double>>{{1, 7}, {2, 1}, {2, 5}}));
 }
 
-TEST_F(LoadAssayTest, NullColumnsLoadAsZeroOrEmptyText) {
+TEST_F(LoadAssayTest, NullColumnsLoadAsZeroOrEmptyTextAndAConcentrationNotGivenIsKnownAsSuch) {
     Execute(L"INSERT INTO assay (id, filename) VALUES (200, '" + RunOf(101).assay.fileName +
             L"');"
-            L"INSERT INTO peak (assayid, name) VALUES (200, 'x');");
+            L"INSERT INTO peak (assayid, name, time) VALUES (200, 'x', 1);"
+            L"INSERT INTO peak (assayid, name, time, concentration) VALUES (200, 'y', 2, 'n/a');"
+            L"INSERT INTO peak (assayid, name, time, concentration) VALUES (200, 'z', 3, 4);");
     ASSERT_EQ(Load(200), 0);
     const Assay& assay = assays[0];
     EXPECT_EQ(assay.date, 0);
     EXPECT_EQ(assay.sample, L"");
     EXPECT_FALSE(assay.isCalibration);
-    ASSERT_EQ(assay.peaks.size(), 1u);
+    ASSERT_EQ(assay.peaks.size(), 3u);
     EXPECT_EQ(assay.peaks[0].nameId, L"");
     EXPECT_EQ(assay.peaks[0].area, 0.0);
     EXPECT_EQ(assay.peaks[0].channel, 0);
+    // NULL or text where the host keeps a number: read as 0, and marked as no concentration at all.
+    EXPECT_EQ(assay.peaks[0].concentration, 0.0);
+    EXPECT_FALSE(assay.peaks[0].concentrationGiven);
+    EXPECT_FALSE(assay.peaks[1].concentrationGiven);
+    EXPECT_TRUE(assay.peaks[2].concentrationGiven);
+    EXPECT_EQ(assay.peaks[2].concentration, 4.0);
 }
 
 TEST_F(LoadAssayTest, MissingPeakTableGivesMinusOneAfterTheFileMessage) {

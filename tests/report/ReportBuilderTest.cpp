@@ -148,7 +148,7 @@ TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnly
     const std::vector<std::wstring> described{L"standart", L"density_proba", L"files", L"calc_table",
                                               L"oxygen"};
     const std::vector<std::wstring> added{L"samples", L"chromatograms", L"result_rows",
-                                          L"totals_without_standard"};
+                                          L"totals_without_standard", L"oxygen_scope"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"program");
@@ -191,7 +191,7 @@ TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndT
     const std::vector<pugi::xml_node> rows = Rows(root.child(L"result_rows"));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(ChildTexts(rows[0]),
-              (std::vector<std::wstring>{L"МТБЭ", L"88.15", L"740.50", L"нет", L"0.1", L"да"}));
+              (std::vector<std::wstring>{L"МТБЭ", L"88.15", L"740.50", L"нет", L"0.1", L"да", L""}));
     EXPECT_EQ(std::wstring(rows[1].child(L"molar_mass").text().get()), L"---");
     EXPECT_EQ(std::wstring(rows[2].child(L"standard").text().get()), L"да");
     const std::vector<pugi::xml_node> limits = Rows(root.child(L"limits"));

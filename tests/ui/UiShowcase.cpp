@@ -1,5 +1,5 @@
 // Opens one of the plug-in's dialogs on demo data and keeps it on screen for a while, for looking at
-// it and taking screenshots: ui_showcase.exe main|warnings|components|about [1049|1033] [seconds]
+// it and taking screenshots: ui_showcase.exe main|warnings|unprocessed|components|about [1049|1033] [seconds]
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,6 +8,7 @@
 
 #include "DemoData.h"
 #include "FakeHost.h"
+#include "HostDatabase.h"
 #include "WindowDriver.h"
 #include "data/DataBaseConnection.h"
 #include "res/ResourceIds.h"
@@ -46,6 +47,13 @@ int wmain(int argc, wchar_t** argv) {
     TempFolder folder;
     DemoData::WriteDemo(folder.Path(), 2000);
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
+    // "unprocessed": a ticked chromatogram the host has not integrated yet, and one without the standard.
+    if (what == L"unprocessed") {
+        HostDatabase(DemoData::HostDatabasePath(folder.Path()))
+            .Execute(
+                "DELETE FROM peak WHERE assayid = 102;"
+                "DELETE FROM peak WHERE assayid = 103 AND name = '1,2-Диметоксиэтан';");
+    }
     FakeHost& host = FakeHost::Instance();
     const std::wstring root = L"plugins\\oxycalc\\/";
     const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};

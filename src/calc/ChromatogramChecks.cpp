@@ -1,0 +1,115 @@
+#include "calc/ChromatogramChecks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/CalculationData.h"
+#include "calc/MethodScope.h"
+#include "calc/NameCompare.h"
+#include "calc/PeakNameIndex.h"
+
+namespace {
+
+using Kind = CalculationWarning::Kind;
+
+bool UsableConcentration(const Peak& peak) {
+    return peak.concentrationGiven && std::isfinite(peak.concentration) && peak.concentration >= 0.0;
+}
+
+// ", "-separated labels.
+class LabelList {
+public:
+    void Add(const Assay& assay) { text_ += (text_.empty() ? L"" : L", ") + ChromatogramLabel(assay); }
+    bool Empty() const { return text_.empty(); }
+    const std::wstring& Text() const { return text_; }
+
+private:
+    std::wstring text_;
+};
+
+// The first peak of each component's name in one chromatogram, by the component's position.
+std::vector<const Peak*> CountedPeaks(const PeakNameIndex& index, size_t components, const Assay& assay) {
+    std::vector<const Peak*> counted(components, nullptr);
+    for (const Peak& peak : assay.peaks) {
+        index.ForEachMatch(peak.name, [&](size_t position) {
+            if (counted[position] == nullptr) counted[position] = &peak;
+        });
+    }
+    return counted;
+}
+
+// What the processed chromatograms say about one component.
+struct ComponentFindings {
+    LabelList missing;     // processed chromatograms without its peak
+    LabelList unusable;    // those whose peak gives no usable concentration
+    double highest = 0.0;  // the highest usable concentration found
+    bool found = false;
+};
+
+const Component* StandardComponent(const CalculationData& data) {
+    if (data.standard.empty()) return nullptr;
+    const auto found =
+        std::find_if(data.components.begin(), data.components.end(),
+                     [&data](const Component& c) { return EqualNoCase(c.name, data.standard); });
+    return found == data.components.end() || found->peakName.empty() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::wstring ChromatogramLabel(const Assay& assay) {
+    const size_t slash = assay.fileName.find_last_of(L"\\/");
+    const std::wstring name = slash == std::wstring::npos ? assay.fileName : assay.fileName.substr(slash + 1);
+    return name.empty() ? L"id " + std::to_wstring(assay.id) : name;
+}
+
+std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
+                                                   const std::vector<Assay>& assays) {
+    const std::vector<Component>& components = data.components;
+    const PeakNameIndex index(components);
+    const Component* standard = StandardComponent(data);
+    LabelList unprocessed;
+    LabelList withoutStandard;
+    std::vector<ComponentFindings> findings(components.size());
+    for (const Assay& assay : assays) {
+        if (assay.isTicked == 0) continue;
+        // A chromatogram the host has not processed lacks everything; it is named once, for that.
+        if (assay.peaks.empty()) {
+            unprocessed.Add(assay);
+            continue;
+        }
+        const std::vector<const Peak*> counted = CountedPeaks(index, components.size(), assay);
+        for (size_t position = 0; position < components.size(); ++position) {
+            ComponentFindings& finding = findings[position];
+            const Peak* peak = counted[position];
+            if (peak == nullptr) {
+                finding.missing.Add(assay);
+                if (&components[position] == standard) withoutStandard.Add(assay);
+                continue;
+            }
+            finding.found = true;
+            if (!UsableConcentration(*peak)) {
+                finding.unusable.Add(assay);
+            } else {
+                finding.highest = std::max(finding.highest, peak->concentration);
+            }
+        }
+    }
+    std::vector<CalculationWarning> warnings;
+    if (!unprocessed.Empty()) warnings.push_back({Kind::NoNamedPeaks, L"", unprocessed.Text()});
+    if (!withoutStandard.Empty())
+        warnings.push_back({Kind::NoStandardPeak, data.standard, withoutStandard.Text(), standard->peakName});
+    for (size_t position = 0; position < components.size(); ++position) {
+        const ComponentFindings& finding = findings[position];
+        const Component& component = components[position];
+        if (!finding.unusable.Empty())
+            warnings.push_back(
+                {Kind::BadConcentration, component.name, finding.unusable.Text(), component.peakName});
+        // Below the method's lowest level a component missing from one parallel is ordinary.
+        const bool partly = finding.found && !finding.missing.Empty() && &component != standard &&
+                            finding.highest >= kLowestOxygenateMassPercent;
+        if (partly)
+            warnings.push_back(
+                {Kind::PartlyFound, component.name, finding.missing.Text(), component.peakName});
+    }
+    return warnings;
+}

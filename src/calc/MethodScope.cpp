@@ -1,0 +1,26 @@
+#include "calc/MethodScope.h"
+
+#include "calc/NameCompare.h"
+
+ScopeNote ResultScope(const ComponentResult& result, const std::wstring& standard) {
+    if (EqualNoCase(result.name, standard)) return ScopeNote::Within;
+    if (result.massPercent < kLowestOxygenateMassPercent) return ScopeNote::Below;
+    if (result.massPercent > kHighestOxygenateMassPercent) return ScopeNote::Above;
+    return ScopeNote::Within;
+}
+
+ScopeNote TotalOxygenScope(double totalOxygen) {
+    return totalOxygen > kHighestTotalOxygenMassPercent ? ScopeNote::Above : ScopeNote::Within;
+}
+
+std::wstring ScopeNoteText(ScopeNote note) {
+    switch (note) {
+        case ScopeNote::Within:
+            break;
+        case ScopeNote::Below:
+            return L"ниже области применения метода (0,17 % масс.)";
+        case ScopeNote::Above:
+            return L"выше области применения метода";
+    }
+    return std::wstring();
+}
