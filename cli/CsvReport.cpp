@@ -34,8 +34,10 @@ std::wstring Number(double value) {
 }  // namespace
 
 std::string ResultsCsv(const CalculationData& data) {
-    std::wstring text = Line({L"№", L"Компонент", L"Пик", L"Масса, г", L"% масс.", L"Дельта, % масс.",
-                              L"Объём, см³", L"% об.", L"Кислород, % масс.", L"Примечание"});
+    std::wstring text =
+        Line({L"№", L"Компонент", L"Пик", L"Масса, г", L"% масс.", L"Дельта, % масс.", L"Объём, см³",
+              L"% об.", L"Кислород, % масс.",
+              L"Примечание (область метода: 0,17–15 % масс. компонента, кислород до 3,7 % масс.)"});
     int number = 0;
     for (const ComponentResult& r : data.results) {
         text += Line({std::to_wstring(++number), r.name, r.peakName, Number(r.mass), Number(r.massPercent),

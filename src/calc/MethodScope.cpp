@@ -18,9 +18,9 @@ std::wstring ScopeNoteText(ScopeNote note) {
         case ScopeNote::Within:
             break;
         case ScopeNote::Below:
-            return L"ниже области применения метода (0,17 % масс.)";
+            return L"ниже области метода";
         case ScopeNote::Above:
-            return L"выше области применения метода";
+            return L"выше области метода";
     }
     return std::wstring();
 }

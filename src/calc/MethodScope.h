@@ -23,5 +23,5 @@ ScopeNote ResultScope(const ComponentResult& result, const std::wstring& standar
 // Where the total organically bound oxygen stands against the range.
 ScopeNote TotalOxygenScope(double totalOxygen);
 
-// The note printed beside a result outside the range; empty for Within.
+// The note printed beside a result outside the range, short enough for a table cell; empty for Within.
 std::wstring ScopeNoteText(ScopeNote note);

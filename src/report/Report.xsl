@@ -210,7 +210,7 @@
       <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% масс.</span></div>
     </div>
     <xsl:if test="oxygen_scope != ''">
-      <p class="scope-note"><xsl:value-of select="concat('Общее содержание кислорода ', oxygen_scope, ' (до 3,7 % масс.).')"/></p>
+      <p class="scope-note"><xsl:value-of select="concat('Общее содержание кислорода ', oxygen_scope, ': метод применим до 3,7 % масс.')"/></p>
     </xsl:if>
 
     <xsl:apply-templates select="limits"/>
