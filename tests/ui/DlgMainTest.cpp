@@ -195,8 +195,8 @@ TEST_F(DlgMainTest, AComponentWithoutMolarMassOrDensityIsNamedUnderTheResults) {
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
     ASSERT_EQ(dialog->Calculation().results.size(), 1u);
     const std::wstring warnings = WindowText(dialog->Item(IDC_OXY_WARNINGS));
-    EXPECT_NE(warnings.find(L"не задана молярная масса"), std::wstring::npos) << warnings;
-    EXPECT_NE(warnings.find(L"не задана плотность"), std::wstring::npos) << warnings;
+    EXPECT_NE(warnings.find(L"молярная масса не задана"), std::wstring::npos) << warnings;
+    EXPECT_NE(warnings.find(L"плотность не задана"), std::wstring::npos) << warnings;
 }
 
 TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldOnce) {
