@@ -35,19 +35,20 @@ std::wstring Number(double value) {
 
 std::string ResultsCsv(const CalculationData& data) {
     std::wstring text =
-        Line({L"№", L"Компонент", L"Пик", L"Масса, г", L"% масс.", L"Дельта, % масс.", L"Объём, см³",
-              L"% об.", L"Кислород, % масс.",
+        Line({L"№", L"Компонент", L"Пик", L"Атомов O", L"Масса, г", L"% масс.", L"Дельта, % масс.",
+              L"Объём, см³", L"% об.", L"Кислород, % масс.",
               L"Примечание (область метода: 0,17–15 % масс. компонента, кислород до 3,7 % масс.)"});
     int number = 0;
     for (const ComponentResult& r : data.results) {
-        text += Line({std::to_wstring(++number), r.name, r.peakName, Number(r.mass), Number(r.massPercent),
-                      Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen),
-                      ScopeNoteText(ResultScope(r, data.standard))});
+        text +=
+            Line({std::to_wstring(++number), r.name, r.peakName, std::to_wstring(r.oxygenAtoms),
+                  Number(r.mass), Number(r.massPercent), Number(r.delta), Number(r.volume),
+                  Number(r.volumePercent), Number(r.oxygen), ScopeNoteText(ResultScope(r, data.standard))});
     }
-    text +=
-        Line({L"", L"Всего", L"", Number(data.sumMass), Number(data.sumMassPercent), Number(data.sumDelta),
-              Number(data.sumVolume), Number(data.sumVolumePercent), Number(data.sumOxygen), L""});
+    text += Line({L"", L"Всего", L"", L"", Number(data.sumMass), Number(data.sumMassPercent),
+                  Number(data.sumDelta), Number(data.sumVolume), Number(data.sumVolumePercent),
+                  Number(data.sumOxygen), L""});
     text += Line({L"", L"Общее содержание органически связанного кислорода, % масс.", L"", L"", L"", L"", L"",
-                  L"", Number(data.totalOxygen), ScopeNoteText(TotalOxygenScope(data.totalOxygen))});
+                  L"", L"", Number(data.totalOxygen), ScopeNoteText(TotalOxygenScope(data.totalOxygen))});
     return "\xEF\xBB\xBF" + ToUtf8(text);
 }

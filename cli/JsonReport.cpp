@@ -87,6 +87,7 @@ void WriteResults(JsonWriter& json, const SampleReport& report) {
         json.Bool("internal_standard", EqualNoCase(r.name, data.standard));
         json.Number("molar_mass_g_mol", Fixed(r.molarMass, 2));
         json.Number("density_kg_m3", Fixed(r.density, 2));
+        json.Integer("oxygen_atoms", r.oxygenAtoms);
         json.Number("mass_g", Fixed(r.mass, 4));
         json.Number("mass_percent", Fixed(r.massPercent, 4));
         json.Number("delta_mass_percent", Fixed(r.delta, 4));

@@ -18,7 +18,7 @@
 //   "chromatograms": [{"id", "ticked", "kind": "analysis"|"calibration", "file", "sample", "mixture",
 //                      "method", "analysis_time_utc": "YYYY-MM-DDThh:mm:ssZ", "sample_mass_g"}],
 //   "results": [{"number", "name", "peak_name", "internal_standard", "molar_mass_g_mol",
-//                "density_kg_m3", "mass_g", "mass_percent", "delta_mass_percent", "volume_cm3",
+//                "density_kg_m3", "oxygen_atoms" (0: not usable), "mass_g", "mass_percent", "delta_mass_percent", "volume_cm3",
 //                "volume_percent", "oxygen_mass_percent", "repeatability_limit",
 //                "repeatability_exceeded", "outside_scope": null|"below"|"above"}],   the method's range:
 //                                                         0.17 to 15 % by mass a component

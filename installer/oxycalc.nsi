@@ -48,7 +48,7 @@ Var DataFolder
 ; What was kept and what was replaced stays readable until the user goes on.
 !define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "Плагин установлен в папку$\r$\n$INSTDIR,$\r$\nфайлы данных — в папку$\r$\n$DataFolder.$\r$\n$\r$\nЗапустите Veltar: плагин находится в меню «Данные → Расчёты»."
+!define MUI_FINISHPAGE_TEXT "Плагин установлен в папку$\r$\n$INSTDIR,$\r$\nфайлы данных — в папку$\r$\n$DataFolder.$\r$\n$\r$\nПлотности компонентов в поставляемой таблице теперь даны при 15 °C (прежде — при 20 °C). Таблица лаборатории не заменена: сравните её с CompsTableOxycalc.default.csv.$\r$\n$\r$\nЗапустите Veltar: плагин находится в меню «Данные → Расчёты»."
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_UNFINISHPAGE_NOAUTOCLOSE

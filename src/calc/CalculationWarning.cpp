@@ -88,6 +88,9 @@ std::wstring CalculationWarning::Text() const {
             return L"Концентрация пика компонента «" + subject +
                    L"» не задана, отрицательна или бесконечна в хроматограммах " + chromatograms +
                    L": результат компонента недостоверен.";
+        case Kind::NoOxygenAtoms:
+            return L"У компонента «" + subject +
+                   L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
     }
     return subject;
 }
@@ -124,6 +127,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"partly_found";
         case Kind::BadConcentration:
             return L"bad_concentration";
+        case Kind::NoOxygenAtoms:
+            return L"no_oxygen_atoms";
     }
     return L"";
 }
@@ -176,6 +181,7 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         if (!IsUsableConstant(result.molarMass) && !isStandard)
             warnings.push_back({Kind::NoMolarMass, result.name});
         if (!IsUsableConstant(result.density)) warnings.push_back({Kind::NoDensity, result.name});
+        if (result.oxygenAtoms < 1 && !isStandard) warnings.push_back({Kind::NoOxygenAtoms, result.name});
     }
     std::vector<CalculationWarning> chromatograms = CheckChromatograms(data, assays);
     warnings.insert(warnings.end(), std::make_move_iterator(chromatograms.begin()),

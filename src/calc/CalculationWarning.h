@@ -35,6 +35,7 @@ struct CalculationWarning {
         NoStandardPeak,    // subject: the standard; chromatograms: ticked ones without its peak
         PartlyFound,       // subject: a component; chromatograms: the ticked ones without its peak
         BadConcentration,  // subject: a component; chromatograms: where its peak has no usable concentration
+        NoOxygenAtoms,     // subject: the component's name; its oxygen atoms are no whole number from 1 on
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
                        std::wstring peakName_ = {})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The calculation's result for one component found in the ticked chromatograms.
@@ -14,4 +15,5 @@ struct ComponentResult {
     double oxygen = 0.0;         // oxygen bound in the component, % by mass of the sample
     double volume = 0.0;         // cm3
     double massPercent = 0.0;    // mean concentration, % by mass
+    int32_t oxygenAtoms = 1;     // copied from the component; 0 when not usable
 };

@@ -13,11 +13,16 @@
 
 namespace {
 
-enum Field : size_t { kId, kPeakName, kName, kMolarMass, kDensity };
+enum Field : size_t { kId, kPeakName, kName, kMolarMass, kDensity, kOxygenAtoms };
+
+// The caption of the optional sixth column.
+const wchar_t kOxygenAtomsCaption[] = L"Атомов O";
 
 // Written as the first line of a file that has none, so that readers skip it as a header.
-CsvTable::Row HeaderRow() {
-    return {L"№", L"Компонент", L"Имя компонента", L"Молярная масса", L"Плотность"};
+CsvTable::Row HeaderRow(bool withOxygenAtoms) {
+    CsvTable::Row row{L"№", L"Компонент", L"Имя компонента", L"Молярная масса", L"Плотность"};
+    if (withOxygenAtoms) row.push_back(kOxygenAtomsCaption);
+    return row;
 }
 
 // A missing field of a short row reads as empty.
@@ -37,6 +42,15 @@ bool IsComponentLine(const CsvTable::Row& row) {
     return ReadWholeNumber(FieldOf(row, kMolarMass)) && ReadWholeNumber(FieldOf(row, kDensity));
 }
 
+// The oxygen atoms field: empty or absent is 1; anything but a whole number from 1 on is 0, not usable.
+int32_t OxygenAtomsOf(std::wstring_view field) {
+    if (TrimBlanks(field).empty()) return 1;
+    const std::optional<double> atoms = ReadWholeNumber(field);
+    const bool whole =
+        atoms && *atoms >= 1 && *atoms <= kMostOxygenAtoms && *atoms == static_cast<int32_t>(*atoms);
+    return whole ? static_cast<int32_t>(*atoms) : 0;
+}
+
 Component ComponentOf(const CsvTable::Row& row) {
     Component component;
     component.id = ReadInteger(FieldOf(row, kId));
@@ -44,6 +58,7 @@ Component ComponentOf(const CsvTable::Row& row) {
     component.name = FieldOf(row, kName);
     component.molarMass = NumberOf(FieldOf(row, kMolarMass));
     component.density = NumberOf(FieldOf(row, kDensity));
+    component.oxygenAtoms = OxygenAtomsOf(FieldOf(row, kOxygenAtoms));
     return component;
 }
 
@@ -56,9 +71,11 @@ std::wstring NumberField(double value) {
     return IsNotSet(value) ? std::wstring() : FormatFixed(value, ComponentsTable::precision);
 }
 
-CsvTable::Row RowOf(const Component& component) {
-    return {std::to_wstring(component.id), component.peakName, component.name,
-            NumberField(component.molarMass), NumberField(component.density)};
+CsvTable::Row RowOf(const Component& component, bool withOxygenAtoms) {
+    CsvTable::Row row{std::to_wstring(component.id), component.peakName, component.name,
+                      NumberField(component.molarMass), NumberField(component.density)};
+    if (withOxygenAtoms) row.push_back(std::to_wstring(component.oxygenAtoms));
+    return row;
 }
 
 SaveResult Refusal(const Component& component, size_t position, size_t field) {
@@ -89,13 +106,38 @@ std::optional<SaveResult> UnstorableName(const std::vector<Component>& component
 }
 
 // The header a save writes first when the file's own line cannot be kept as it stands; the dialog's
-// column captions when that line cannot be written in Windows-1251 either.
-CsvTable::Row RewrittenHeader(const std::optional<CsvTable::Row>& header) {
-    if (!header) return HeaderRow();
+// column captions when that line cannot be written in Windows-1251 either. A table with the oxygen
+// atoms column gets its caption when the header lacks it.
+CsvTable::Row RewrittenHeader(const std::optional<CsvTable::Row>& header, bool withOxygenAtoms) {
+    if (!header) return HeaderRow(withOxygenAtoms);
     for (const std::wstring& field : *header) {
-        if (!ToCodepage1251(field)) return HeaderRow();
+        if (!ToCodepage1251(field)) return HeaderRow(withOxygenAtoms);
     }
-    return *header;
+    CsvTable::Row row = *header;
+    if (withOxygenAtoms && row.size() <= kOxygenAtoms) {
+        row.resize(kOxygenAtoms);
+        row.push_back(kOxygenAtomsCaption);
+    }
+    return row;
+}
+
+// Whether a component's oxygen atoms need the sixth column: a table of one-atom oxygenates keeps the
+// five fields it always had.
+bool NeedsOxygenAtoms(const Component& component) {
+    return component.oxygenAtoms != 1;
+}
+
+std::optional<SaveResult> UnusableOxygenAtoms(const std::vector<Component>& components) {
+    for (size_t position = 0; position < components.size(); ++position) {
+        const Component& component = components[position];
+        if (component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms) continue;
+        return SaveResult{SaveStatus::Unstorable, position,
+                          L"Таблица компонентов не сохранена: у компонента №" +
+                              std::to_wstring(position + 1) + L" «" + component.name +
+                              L"» число атомов кислорода — не целое число от 1 до " +
+                              std::to_wstring(kMostOxygenAtoms) + L"."};
+    }
+    return std::nullopt;
 }
 
 // Whether a file holds anything; a file that cannot be looked at counts as empty (its save fails anyway).
@@ -110,6 +152,8 @@ bool ComponentsTable::Load() {
     components.clear();
     headerToRewrite.reset();
     headerMissing = false;
+    hasOxygenAtoms = false;
+    headerFields.clear();
     CsvTable table;
     const bool read = table.Read(path);
     if (table.rows.empty()) {
@@ -119,10 +163,14 @@ bool ComponentsTable::Load() {
     // A spreadsheet may export the rows without their header, or a lab may delete it: a first line whose
     // molar mass and density are numbers is a component, and the next save puts a header before it.
     headerMissing = IsComponentLine(table.rows[0]);
+    hasOxygenAtoms = std::any_of(table.rows.begin(), table.rows.end(), [](const CsvTable::Row& row) {
+        return !TrimBlanks(FieldOf(row, kOxygenAtoms)).empty();
+    });
     if (headerMissing) {
         headerLength = 0;
-        headerToRewrite = HeaderRow();
+        headerToRewrite = HeaderRow(hasOxygenAtoms);
     } else {
+        headerFields = table.rows[0];
         headerLength = table.LineLength(static_cast<int32_t>(table.rows[0].size()) - 1);
         if (table.firstLineBytes != headerLength) headerToRewrite = table.rows[0];
     }
@@ -136,8 +184,8 @@ bool ComponentsTable::Load() {
 
 SaveResult ComponentsTable::Save() const {
     if (std::optional<SaveResult> refusal = UnstorableName(components)) return *refusal;
+    if (std::optional<SaveResult> refusal = UnusableOxygenAtoms(components)) return *refusal;
     CsvTable table;
-    const bool withHeader = headerLength < 0 || headerToRewrite.has_value();
     // A load that could not open the file (held by another program) left the table empty: writing
     // it over the file now would lose every row the user never saw.
     if (headerLength < 0 && HasContent(path)) {
@@ -146,8 +194,18 @@ SaveResult ComponentsTable::Save() const {
                 L"а сейчас в нём есть данные. Откройте таблицу заново.\n" +
                     path};
     }
-    if (withHeader) table.rows.push_back(RewrittenHeader(headerToRewrite));
-    std::transform(components.begin(), components.end(), std::back_inserter(table.rows), RowOf);
+    const bool withOxygenAtoms =
+        hasOxygenAtoms || std::any_of(components.begin(), components.end(), NeedsOxygenAtoms);
+    // The caption of a new column goes into the header, which is then written anew.
+    const bool headerGainsColumn =
+        withOxygenAtoms && !hasOxygenAtoms && headerLength >= 0 && !headerToRewrite.has_value();
+    const bool withHeader = headerLength < 0 || headerToRewrite.has_value() || headerGainsColumn;
+    if (withHeader) {
+        const std::optional<CsvTable::Row> kept =
+            headerGainsColumn ? std::optional<CsvTable::Row>(headerFields) : headerToRewrite;
+        table.rows.push_back(RewrittenHeader(kept, withOxygenAtoms));
+    }
+    for (const Component& component : components) table.rows.push_back(RowOf(component, withOxygenAtoms));
     const CsvWriteResult result = table.Write(path, withHeader ? 0 : headerLength);
     switch (result.status) {
         case CsvWriteStatus::Written:

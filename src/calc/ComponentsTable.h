@@ -14,7 +14,7 @@ enum class SaveStatus {
     Saved,
     NoPath,           // no file to save to (the public documents folder is unknown)
     Unrepresentable,  // a name holds a character the file's code page lacks
-    Unstorable,       // a name holds ";", CR or LF, which the file cannot keep inside a field
+    Unstorable,       // a name holds ";", CR or LF, or oxygen atoms are no whole number from 1 on
     OpenFailed,       // the file is missing, read-only or held by another program
     NotLoaded,        // the file has rows the last load could not read; saving would overwrite them
     WriteFailed,      // writing stopped part-way
@@ -28,8 +28,8 @@ struct SaveResult {
 
 // The components the calculation looks for, with what it takes to read and rewrite their file:
 // Windows-1251, a header line kept byte for byte, then one line "id;peakName;name;molarMass;density"
-// per component. Numbers are written with a decimal point; a decimal comma, as a spreadsheet with a
-// Russian locale saves them, is read too.
+// per component, optionally followed by the oxygen atoms of its molecule (empty: 1). Numbers are written with
+// a decimal point; a decimal comma, as a spreadsheet with a Russian locale saves them, is read too.
 class ComponentsTable {
 public:
     // Decimals with which molar masses and densities are written and shown.
@@ -45,6 +45,11 @@ public:
     // The file's first line was a component (its molar mass and density are numbers), not a header:
     // it is read as one, and the next save writes a header before it.
     bool headerMissing = false;
+    // The header line's fields as last read; empty when there was none.
+    std::vector<std::wstring> headerFields;
+    // The file has the sixth column, "Атомов O". It is written when it was read or when a component
+    // has other than one oxygen atom; a table of one-atom oxygenates keeps its five fields.
+    bool hasOxygenAtoms = false;
 
     // Replaces the components with the rows of the file, creating the file empty when it is missing.
     // A file that does not open gives an empty table and false. nextId becomes the last row's id + 1

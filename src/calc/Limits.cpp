@@ -160,6 +160,8 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
         if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) &&
             !EqualNoCase(row->name, data.standard))
             return L"у компонента «" + row->name + L"» нет молярной массы";
+        if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !EqualNoCase(row->name, data.standard))
+            return L"у компонента «" + row->name + L"» не задано число атомов кислорода";
         if (WarnedOf(data, Kind::BadConcentration, *row))
             return L"у компонента «" + row->name + L"» недостоверная концентрация пика";
         if (WarnedOf(data, Kind::PartlyFound, *row))

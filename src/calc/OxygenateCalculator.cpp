@@ -9,7 +9,7 @@
 
 namespace {
 
-// Atomic mass of oxygen; every oxygenate is counted with one oxygen atom per molecule.
+// Atomic mass of oxygen, counted as often as the component's molecule holds oxygen atoms.
 constexpr double kOxygenMass = 16.0;
 
 // What the ticked chromatograms say about one component.
@@ -54,8 +54,11 @@ ComponentResult ResultOf(const Component& component, const Tally& tally, size_t 
     result.volume = IsUsableConstant(component.density) ? result.mass * 1000 / component.density : 0.0;
     result.volumePercent = sampleVolume == 0 ? 0.0 : result.volume / sampleVolume * 100;
     // The internal standard contributes no oxygen.
-    const bool counted = !EqualNoCase(component.name, standard) && IsUsableConstant(component.molarMass);
-    result.oxygen = counted ? result.massPercent * kOxygenMass / component.molarMass : 0.0;
+    result.oxygenAtoms = component.oxygenAtoms;
+    const bool counted = !EqualNoCase(component.name, standard) && IsUsableConstant(component.molarMass) &&
+                         component.oxygenAtoms >= 1;
+    result.oxygen =
+        counted ? result.massPercent * kOxygenMass * component.oxygenAtoms / component.molarMass : 0.0;
     return result;
 }
 

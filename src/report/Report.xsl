@@ -311,6 +311,11 @@
             <td>
               <xsl:call-template name="cell"><xsl:with-param name="text" select="*[2]"/></xsl:call-template>
               <xsl:if test="$details/standard = 'да'"><span class="badge">вн. стандарт</span></xsl:if>
+              <xsl:if test="$details/oxygen_atoms and $details/oxygen_atoms != '1'">
+                <span class="scope">
+                  <xsl:value-of select="concat('атомов кислорода в молекуле: ', $details/oxygen_atoms)"/>
+                </span>
+              </xsl:if>
               <xsl:if test="$details/scope != ''">
                 <span class="scope"><xsl:value-of select="$details/scope"/></span>
               </xsl:if>

@@ -203,6 +203,7 @@ void ReportBuilder::AddResultDetails(XMLWrapper& wrapper) const {
         wrapper.AddTextElement(row, L"repeatability_exceeded",
                                r && RepeatabilityExceeded(result, *r) ? L"да" : L"нет");
         wrapper.AddTextElement(row, L"scope", ScopeNoteText(ResultScope(result, data.standard)));
+        wrapper.AddIntElement(row, L"oxygen_atoms", result.oxygenAtoms);
     }
 }
 

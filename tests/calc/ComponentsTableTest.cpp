@@ -149,6 +149,41 @@ TEST_F(ComponentsTableTest, ReadsAFirstLineOfNumbersAsAComponentAndSavesAHeaderB
     EXPECT_EQ(table.components.size(), 1u);
 }
 
+TEST_F(ComponentsTableTest, KeepsAFileOfFiveFieldsByteForByteAndAddsTheOxygenAtomsColumnOnlyWhenNeeded) {
+    const std::string fiveFields = kHeader + "1;" + kMethanol + ";" + kMethanol + ";32.04;795.97\r\n";
+    WriteFile(fiveFields);
+    table.Load();
+    EXPECT_FALSE(table.hasOxygenAtoms);
+    EXPECT_EQ(table.components[0].oxygenAtoms, 1);
+    ASSERT_EQ(table.Save().status, SaveStatus::Saved);
+    EXPECT_EQ(FileBytes(), fiveFields);
+
+    // A carbonate with three oxygen atoms: the sixth field on every row, its caption in the header.
+    table.AddComponent();
+    table.components[1] = {7, L"ДМК", L"Диметилкарбонат", 90.08, 1079.0, 3};
+    ASSERT_EQ(table.Save().status, SaveStatus::Saved);
+    EXPECT_EQ(FileBytes(), "\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;;;;\xC0\xF2\xEE\xEC\xEE\xE2 O\r\n1;" +
+                               kMethanol + ";" + kMethanol +
+                               ";32.04;795.97;1\r\n7;\xC4\xCC\xCA;\xC4\xE8\xEC\xE5\xF2\xE8\xEB\xEA\xE0\xF0\xE1\xEE\xED\xE0\xF2;"
+                               "90.08;1079.00;3\r\n");
+    table.Load();
+    EXPECT_TRUE(table.hasOxygenAtoms);
+    EXPECT_EQ(table.components[1].oxygenAtoms, 3);
+
+    // Empty is one atom; anything but a whole number from 1 on reads as not usable and is not saved.
+    WriteFile(kHeader + "1;a;a;1;1;\r\n2;b;b;1;1;2,5\r\n3;c;c;1;1;0\r\n4;d;d;1;1; 2 \r\n");
+    table.Load();
+    EXPECT_EQ(table.components[0].oxygenAtoms, 1);
+    EXPECT_EQ(table.components[1].oxygenAtoms, 0);
+    EXPECT_EQ(table.components[2].oxygenAtoms, 0);
+    EXPECT_EQ(table.components[3].oxygenAtoms, 2);
+    const std::string before = FileBytes();
+    const SaveResult refused = table.Save();
+    EXPECT_EQ(refused.status, SaveStatus::Unstorable);
+    EXPECT_EQ(refused.component, 1u);
+    EXPECT_EQ(FileBytes(), before);
+}
+
 TEST_F(ComponentsTableTest, RefusesANameTheFileCannotHoldAndLeavesTheFileAlone) {
     const std::string content = kHeader + "1;a;a;1;1\r\n";
     WriteFile(content);

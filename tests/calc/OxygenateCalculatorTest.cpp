@@ -208,3 +208,22 @@ TEST_F(OxygenateCalculatorTest, KeepsTableOrderAndServesComponentsSharingAPeakNa
     EXPECT_EQ(data.results.back().massPercent, 3);
     ExpectRelativelyNear(data.totalOxygen, (100 + 3) * 16.0 / 50);
 }
+
+TEST_F(OxygenateCalculatorTest, CountsEveryOxygenAtomOfAMolecule) {
+    // 9.5 % V/V of ethanol and 1 % by mass of dimethyl carbonate, (CH3O)2CO with three oxygen atoms.
+    data.sampleDensity = 745;
+    data.components = {MakeComponent(L"Этанол", L"Этанол", 46.07, 793.5),
+                       MakeComponent(L"ДМК", L"Диметилкарбонат", 90.08, 1079.0)};
+    data.components[1].oxygenAtoms = 3;
+    assays = {TickedAssay(10, {{L"Этанол", 9.5 * 793.5 / 745}, {L"ДМК", 1.0}})};
+    Calculate();
+    ASSERT_EQ(data.results.size(), 2u);
+    EXPECT_EQ(data.results[1].oxygenAtoms, 3);
+    ExpectRelativelyNear(data.results[1].oxygen, 1.0 * 16 * 3 / 90.08);
+    EXPECT_NEAR(data.totalOxygen, 4.0470, 5e-5);  // above E10's 3.7, where one atom would read 3.6918
+
+    // A value that is no whole number from 1 on counts for nothing, as a missing molar mass does.
+    data.components[1].oxygenAtoms = 0;
+    Calculate();
+    EXPECT_EQ(data.results[1].oxygen, 0.0);
+}

@@ -44,8 +44,8 @@ TEST(CsvReport, QuotesAFieldThatHoldsTheSeparatorAQuoteOrALineEnd) {
     result.peakName = L"ПИК";
     data.results = {result};
     const std::string csv = ResultsCsv(data);
-    EXPECT_TRUE(Holds(csv, "\r\n1;\"Спирты; \"\"C5\"\"\";ПИК;0.0000;")) << csv;
-    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;0.0000;"));
+    EXPECT_TRUE(Holds(csv, "\r\n1;\"Спирты; \"\"C5\"\"\";ПИК;1;0.0000;")) << csv;
+    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;;0.0000;"));
 }
 
 TEST(BatchInputs, ReadsDensitiesAndGivesNoneWhereTheFileIsInDoubt) {

@@ -191,7 +191,7 @@ TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndT
     const std::vector<pugi::xml_node> rows = Rows(root.child(L"result_rows"));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(ChildTexts(rows[0]),
-              (std::vector<std::wstring>{L"МТБЭ", L"88.15", L"740.50", L"нет", L"0.1", L"да", L""}));
+              (std::vector<std::wstring>{L"МТБЭ", L"88.15", L"740.50", L"нет", L"0.1", L"да", L"", L"1"}));
     EXPECT_EQ(std::wstring(rows[1].child(L"molar_mass").text().get()), L"---");
     EXPECT_EQ(std::wstring(rows[2].child(L"standard").text().get()), L"да");
     const std::vector<pugi::xml_node> limits = Rows(root.child(L"limits"));
