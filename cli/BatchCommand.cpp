@@ -8,9 +8,10 @@
 #include "BatchIndex.h"
 #include "BatchInputs.h"
 #include "InputFiles.h"
-#include "ReportFiles.h"
 #include "calc/CalculationWarning.h"
 #include "calc/DataFilePath.h"
+#include "calc/LastReadComponents.h"
+#include "calc/Recalculation.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
@@ -19,6 +20,7 @@
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "report/ReportFiles.h"
 
 namespace {
 
@@ -75,7 +77,7 @@ private:
 // Everything one run shares: its inputs, read once.
 struct BatchRun {
     const BatchOptions& options;
-    RunComponents components;
+    ComponentsSnapshot components;
     std::optional<LimitsFile> limits;
     Densities densities;
     std::wstring stylesheet;
@@ -97,38 +99,38 @@ IndexRow RunSample(const BatchRun& run, const SampleGroup& group, size_t number,
             problem != run.densities.problems.end() ? problem->second : L"нет плотности в файле плотностей";
         return row;
     }
-    SampleReport report;
-    report.limits = run.limits;
-    report.createdAt = static_cast<int64_t>(std::time(nullptr));
+    std::vector<Assay> assays;
     SampleMessages loading(messages);
     for (const AnalysisRow& analysis : group.analyses) {
         std::string reason;
-        if (LoadAssay(report.assays, loading, db, analysis.id, &reason) < 0) {
+        if (LoadAssay(assays, loading, db, analysis.id, &reason) < 0) {
             loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена" +
                               (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")"));
         }
     }
     row.notes = loading.texts;
-    for (Assay& assay : report.assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
-    row.determinations = static_cast<size_t>(std::count_if(report.assays.begin(), report.assays.end(),
-                                                           [](const Assay& a) { return a.isTicked != 0; }));
+    for (Assay& assay : assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
+    row.determinations = static_cast<size_t>(
+        std::count_if(assays.begin(), assays.end(), [](const Assay& a) { return a.isTicked != 0; }));
     if (row.determinations == 0) {
         row.reason = L"нет хроматограмм с указанной массой пробы";
         return row;
     }
-    report.data = Calculate(run.components, run.options.standard, density->second, report.assays);
+    const ReportModel model = MakeReportModel(
+        assays, Recalculate({run.options.standard, density->second}, run.components, assays, run.limits),
+        static_cast<int64_t>(std::time(nullptr)));
     row.base = BaseName(number, group.sample);
     const ReportOutputs outputs = OutputsFor(run.options.outFolder, row.base, run.stylesheet);
     std::vector<std::wstring> inputs = run.inputs;
-    for (const Assay& assay : report.assays) inputs.push_back(assay.fileName);
-    if (!OutputsApart(outputs.Paths(), inputs, messages) || !WriteReportFiles(report, outputs, messages)) {
+    for (const Assay& assay : assays) inputs.push_back(assay.fileName);
+    if (!OutputsApart(outputs.Paths(), inputs, messages) || !WriteReportFiles(model, outputs, messages)) {
         row.reason = L"отчёт не записан";
         row.base.clear();
         return row;
     }
-    row.totalOxygen = report.data.totalOxygen;
-    row.warnings = report.data.warnings;
-    if (report.limits) row.verdicts = CheckLimits(report.limits->limits, report.data, report.assays);
+    row.totalOxygen = model.data.totalOxygen;
+    row.warnings = model.data.warnings;
+    row.verdicts = model.data.verdicts;
     return row;
 }
 
@@ -154,8 +156,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options, ReadRunComponents(options.components), {}, ReadDensities(options.densities), {},
-                 {}};
+    BatchRun run{options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {}};
     if (run.components.source != ComponentsSource::File || run.components.components.empty()) {
         messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;

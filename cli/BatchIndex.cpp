@@ -1,10 +1,10 @@
 #include "BatchIndex.h"
 
-#include "ReportFiles.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "report/ReportFiles.h"
 #include "res/ProductVersion.h"
 
 namespace {

@@ -6,15 +6,17 @@
 #include <vector>
 
 #include "InputFiles.h"
-#include "ReportFiles.h"
 #include "ResultTable.h"
 #include "calc/DataFilePath.h"
+#include "calc/LastReadComponents.h"
+#include "calc/Recalculation.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
 #include "platform/ConsoleText.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "report/ReportFiles.h"
 
 namespace {
 
@@ -82,9 +84,9 @@ ReportOutputs OutputsOf(const CliOptions& options) {
 ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
-    SampleReport report;
-    report.createdAt = static_cast<int64_t>(std::time(nullptr));
-    if (options.limits && !ReadLimits(*options.limits, report.limits, messages)) return kExitFailure;
+    const int64_t createdAt = static_cast<int64_t>(std::time(nullptr));
+    std::optional<LimitsFile> limits;
+    if (options.limits && !ReadLimits(*options.limits, limits, messages)) return kExitFailure;
     ReportOutputs outputs = OutputsOf(options);
     if (outputs.html) {
         outputs.stylesheet =
@@ -98,31 +100,30 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!OutputsApart(outputs.Paths(), inputs, messages)) return kExitUsage;
     DataBaseConnection::Instance().Store(options.database.c_str());
     Shortfalls shortfalls(messages);
-    report.assays = LoadAssays(options.assays, messages, shortfalls);
-    if (!OutputsApart(outputs.Paths(), ChromatogramFiles(report.assays), messages)) return kExitUsage;
-    Tick(report.assays, options, shortfalls);
-    const RunComponents components = ReadRunComponents(options.components);
-    report.data = Calculate(components, options.standard, options.sampleDensity, report.assays);
-    for (const CalculationWarning& warning : report.data.warnings)
+    std::vector<Assay> assays = LoadAssays(options.assays, messages, shortfalls);
+    if (!OutputsApart(outputs.Paths(), ChromatogramFiles(assays), messages)) return kExitUsage;
+    Tick(assays, options, shortfalls);
+    const ComponentsSnapshot components = ReadComponents(options.components);
+    const ReportModel model = MakeReportModel(
+        assays, Recalculate({options.standard, options.sampleDensity}, components, assays, limits),
+        createdAt);
+    const CalculationData& data = model.data;
+    for (const CalculationWarning& warning : data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text());
     if (components.source != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
     if (components.source == ComponentsSource::File && components.components.empty())
         shortfalls.Add(L"таблица компонентов пуста");
-    if (report.limits) {
-        for (const std::wstring& error : report.limits->errors) shortfalls.Add(L"файл норм: " + error);
+    if (limits) {
+        for (const std::wstring& error : limits->errors) shortfalls.Add(L"файл норм: " + error);
     }
-    if (!WriteReportFiles(report, outputs, messages)) return kExitFailure;
+    if (!WriteReportFiles(model, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.
-    WriteConsoleText(stdout, ResultTableText(report.data));
-    std::vector<LimitVerdict> verdicts;
-    if (report.limits) {
-        verdicts = CheckLimits(report.limits->limits, report.data, report.assays);
-        WriteConsoleText(stdout, VerdictTableText(verdicts));
-    }
+    WriteConsoleText(stdout, ResultTableText(data));
+    if (limits) WriteConsoleText(stdout, VerdictTableText(data.verdicts));
     // Numbers a lab must not sign as they stand: the report is there, the exit code says so.
-    const bool undetermined = std::any_of(verdicts.begin(), verdicts.end(), [](const LimitVerdict& verdict) {
-        return verdict.outcome == LimitVerdict::Outcome::Undetermined;
-    });
-    const bool complete = !shortfalls.Any() && report.data.warnings.empty() && !undetermined;
+    const bool undetermined = std::any_of(
+        data.verdicts.begin(), data.verdicts.end(),
+        [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
+    const bool complete = !shortfalls.Any() && data.warnings.empty() && !undetermined;
     return complete ? kExitSuccess : kExitFailure;
 }

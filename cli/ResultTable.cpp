@@ -4,20 +4,25 @@
 #include <array>
 #include <vector>
 
+#include "calc/ResultColumns.h"
 #include "platform/NumberText.h"
 
 namespace {
 
-constexpr size_t kColumns = 8;
+constexpr size_t kColumns = 2 + kResultColumns.size();
 using Row = std::array<std::wstring, kColumns>;
 
 Row Captions() {
-    return {L"№", L"Компонент", L"Масса, г", L"% масс.", L"Дельта", L"Объём, см³", L"% об.", L"Кислород"};
+    Row row{L"№", L"Компонент"};
+    for (size_t i = 0; i < kResultColumns.size(); ++i) row[i + 2] = kResultColumns[i].caption;
+    return row;
 }
 
-Row Numbers(std::wstring first, std::wstring second, const std::array<double, 6>& values) {
+template <typename Value>
+Row Numbers(std::wstring first, std::wstring second, Value value) {
     Row row{std::move(first), std::move(second)};
-    for (size_t i = 0; i < values.size(); ++i) row[i + 2] = FormatFixed(values[i], 4);
+    for (size_t i = 0; i < kResultColumns.size(); ++i)
+        row[i + 2] = FormatFixed(value(kResultColumns[i]), kResultColumns[i].decimals);
     return row;
 }
 
@@ -26,11 +31,10 @@ std::vector<Row> Rows(const CalculationData& data) {
     size_t number = 0;
     for (const ComponentResult& r : data.results) {
         rows.push_back(Numbers(std::to_wstring(++number), r.name,
-                               {r.mass, r.massPercent, r.delta, r.volume, r.volumePercent, r.oxygen}));
+                               [&r](const ResultColumn& column) { return r.*column.value; }));
     }
-    rows.push_back(Numbers(L"", L"Всего",
-                           {data.sumMass, data.sumMassPercent, data.sumDelta, data.sumVolume,
-                            data.sumVolumePercent, data.sumOxygen}));
+    rows.push_back(
+        Numbers(L"", L"Всего", [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
     return rows;
 }
 

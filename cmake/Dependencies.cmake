@@ -41,3 +41,13 @@ else()
   endif()
   find_package(Iconv)
 endif()
+
+# nlohmann-json (Debian's header-only package) for the reports made for programs. Its headers are
+# copied into the build so that the Windows builds see them without the rest of /usr/include.
+set(_json_headers /usr/include/nlohmann)
+if(NOT EXISTS "${_json_headers}/json.hpp")
+  message(FATAL_ERROR "nlohmann-json headers missing in ${_json_headers}: run tools/bootstrap.sh")
+endif()
+file(COPY "${_json_headers}" DESTINATION "${CMAKE_BINARY_DIR}/third_party/include")
+add_library(nlohmann_json_headers INTERFACE)
+target_include_directories(nlohmann_json_headers SYSTEM INTERFACE "${CMAKE_BINARY_DIR}/third_party/include")

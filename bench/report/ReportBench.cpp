@@ -8,7 +8,7 @@
 #include "calc/CalculationData.h"
 #include "data/Assay.h"
 #include "platform/UserMessages.h"
-#include "report/ReportBuilder.h"
+#include "report/ReportDocument.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
 #include "support/SilentMessages.h"
@@ -59,15 +59,11 @@ void ReportDocumentAndTransformation(benchmark::State& state) {
         return std::wstring(root.begin(), root.end()) + L"/src/report/Report.xsl";
     }();
     const std::wstring output = folder.File(L"report.html");
-    const std::vector<Assay> assays = Chromatograms();
-    SilentMessages messages;
-    ReportBuilder builder(messages, FileOpener());
-    builder.assays = &assays;
-    builder.data = Calculation();
+    const ReportModel model = MakeReportModel(Chromatograms(), Calculation(), 0);
     for (auto _ : state) {
         XMLWrapper wrapper;
         wrapper.CreateDocument();
-        builder.FillDocument(wrapper);
+        FillReportDocument(wrapper, model);
         if (TransformAndOpen(wrapper, stylesheet, output, FileOpener()) != 0) {
             state.SkipWithError("transformation failed");
             break;

@@ -1,30 +1,30 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/CalculationWarning.h"
 #include "calc/Component.h"
 #include "calc/ComponentResult.h"
+#include "calc/Limit.h"
+#include "calc/ResultSums.h"
 
-// The calculation's settings, its copy of the components and its results, as the main dialog keeps
-// them; the report receives a copy.
+// A calculation: its settings, its copy of the components, its results with their sums, what a lab
+// must know about them and the limits' verdicts. The dialog shows it and every report is made of it.
 struct CalculationData {
     std::wstring standard;                 // name of the component used as internal standard
     double sampleDensity = 1.0;            // kg/m3
     double totalOxygen = 0.0;              // organically bound oxygen, % by mass
     std::vector<Component> components;     // copy of the components table taken before each run
     std::vector<ComponentResult> results;  // one per component found, in table order
-    // Sums of the result columns, filled with the result grid for its row "Всего".
-    double sumMass = 0.0;
-    double sumMassPercent = 0.0;
-    double sumDelta = 0.0;
-    double sumVolume = 0.0;
-    double sumVolumePercent = 0.0;
-    double sumOxygen = 0.0;
+    ResultSums sums;                       // of every result row, for the row "Всего"
     // Where `components` came from, and the file meant; what the user must know about the results.
     ComponentsSource componentsSource = ComponentsSource::File;
     std::wstring componentsPath;
     bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
+    // The limits the results are held against, when a limits file is there, and each one's verdict.
+    std::optional<LimitsFile> limits;
+    std::vector<LimitVerdict> verdicts;
 };

@@ -5,16 +5,10 @@
 #include <vector>
 
 #include "calc/Component.h"
+#include "calc/ComponentsSnapshot.h"
 #include "data/Assay.h"
 
 struct CalculationData;
-
-// Where the components of a calculation came from.
-enum class ComponentsSource {
-    File,      // the components file, read for this calculation
-    LastRead,  // the file did not read; the rows it held when it last read
-    None,      // the file never read: no components
-};
 
 // Something a lab must know about a calculation besides its numbers: the numbers are what the
 // arithmetic gives, but they rest on an input that is missing or does not match.

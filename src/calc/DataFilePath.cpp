@@ -26,3 +26,9 @@ std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages) 
     }
     return folder + WithNativeSeparators(kDataFolders + fileName);
 }
+
+std::wstring DataFileBeside(const std::wstring& dataFile, const std::wstring& name) {
+    const size_t separator = dataFile.find_last_of(L"\\/");
+    if (dataFile.empty()) return std::wstring();
+    return separator == std::wstring::npos ? name : dataFile.substr(0, separator + 1) + name;
+}

@@ -9,3 +9,7 @@ class UserMessages;
 // backslashes of that tail become "/". When the public documents folder is unknown the user is told
 // "Не найден путь до общих документов." and the result is empty. Neither folder is created here.
 std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages);
+
+// Another file of the folder a data file is in ("LimitsOxycalc.csv" beside the components file); empty
+// for an empty path.
+std::wstring DataFileBeside(const std::wstring& dataFile, const std::wstring& name);

@@ -2,16 +2,30 @@
 
 #include "calc/ComponentsTable.h"
 
-ComponentsSource LastReadComponents::Reload(ComponentsTable& table) {
+ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     // A file without even a header line is one just created for a missing table.
     const bool opened = !table.path.empty() && table.Load();
     const bool read = opened && table.headerLength >= 0;
     // An empty file where no table was ever read is a fresh installation's, not news.
     failureBegan_ = !read && !failing_ && (everRead_ || !opened);
     failing_ = !read;
-    if (!read) return everRead_ ? ComponentsSource::LastRead : ComponentsSource::None;
-    components_ = table.components;
-    headerMissing_ = table.headerMissing;
-    everRead_ = true;
-    return ComponentsSource::File;
+    if (read) {
+        components_ = table.components;
+        headerMissing_ = table.headerMissing;
+        everRead_ = true;
+    }
+    ComponentsSnapshot snapshot;
+    snapshot.source = read        ? ComponentsSource::File
+                      : everRead_ ? ComponentsSource::LastRead
+                                  : ComponentsSource::None;
+    snapshot.path = table.path;
+    snapshot.headerMissing = headerMissing_;
+    snapshot.components = components_;
+    return snapshot;
+}
+
+ComponentsSnapshot ReadComponents(const std::wstring& path) {
+    ComponentsTable table;
+    table.path = path;
+    return LastReadComponents().Reload(table);
 }

@@ -2,8 +2,10 @@
 
 #include <vector>
 
-#include "calc/CalculationWarning.h"
-#include "calc/Component.h"
+#include <string>
+#include <vector>
+
+#include "calc/ComponentsSnapshot.h"
 
 class ComponentsTable;
 
@@ -12,13 +14,13 @@ class ComponentsTable;
 // that the results do not silently vanish, and the user is told once for each such stretch.
 class LastReadComponents {
 public:
-    // Loads the table from its path (an empty path reads nothing) and tells where the components now
-    // come from.
-    ComponentsSource Reload(ComponentsTable& table);
+    // Loads the table from its path (an empty path reads nothing): the components to use now, and where
+    // they come from.
+    ComponentsSnapshot Reload(ComponentsTable& table);
 
+    // The components as last read.
     const std::vector<Component>& Components() const { return components_; }
-    // Whether the file, as last read, lacked its header line.
-    bool HeaderMissing() const { return headerMissing_; }
+
     // True when the last Reload began a stretch of failed reads that loses a table or meets a file
     // that does not open: the moment to tell the user.
     bool FailureBegan() const { return failureBegan_; }
@@ -30,3 +32,6 @@ private:
     bool failing_ = false;
     bool failureBegan_ = false;
 };
+
+// The components of a run that reads its file once, at its start (a report, a batch).
+ComponentsSnapshot ReadComponents(const std::wstring& path);

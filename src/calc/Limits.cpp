@@ -214,18 +214,6 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
     return file;
 }
 
-std::wstring LimitVerdict::OutcomeText() const {
-    switch (outcome) {
-        case Outcome::Conforms:
-            return L"соответствует";
-        case Outcome::Exceeds:
-            return L"превышает";
-        case Outcome::Undetermined:
-            break;
-    }
-    return L"не определено";
-}
-
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
                                       const std::vector<Assay>& assays) {
     std::vector<LimitVerdict> verdicts;
@@ -258,8 +246,4 @@ std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const
 
 bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
-}
-
-std::wstring QuantityText(LimitQuantity quantity) {
-    return quantity == LimitQuantity::MassPercent ? L"% масс." : L"% об.";
 }

@@ -1,36 +1,25 @@
 #include "calc/ResultTotals.h"
 
 #include "calc/NameCompare.h"
+#include "calc/ResultColumns.h"
 
 namespace {
 
-// The sums of the rows `counted` takes, added in row order as the grid adds them while it fills its
-// rows (the order decides the last bits).
+// The sums of the rows `counted` takes, added in row order.
 template <typename Counted>
 ResultSums SumOf(const std::vector<ComponentResult>& results, Counted counted) {
     ResultSums sums;
     for (const ComponentResult& result : results) {
         if (!counted(result)) continue;
-        sums.mass += result.mass;
-        sums.massPercent += result.massPercent;
-        sums.delta += result.delta;
-        sums.volume += result.volume;
-        sums.volumePercent += result.volumePercent;
-        sums.oxygen += result.oxygen;
+        for (const ResultColumn& column : kResultColumns) sums.*column.sum += result.*column.value;
     }
     return sums;
 }
 
 }  // namespace
 
-void FillResultTotals(CalculationData& data) {
-    const ResultSums sums = SumOf(data.results, [](const ComponentResult&) { return true; });
-    data.sumMass = sums.mass;
-    data.sumMassPercent = sums.massPercent;
-    data.sumDelta = sums.delta;
-    data.sumVolume = sums.volume;
-    data.sumVolumePercent = sums.volumePercent;
-    data.sumOxygen = sums.oxygen;
+ResultSums SumOfResults(const std::vector<ComponentResult>& results) {
+    return SumOf(results, [](const ComponentResult&) { return true; });
 }
 
 ResultSums SumsWithoutStandard(const CalculationData& data) {

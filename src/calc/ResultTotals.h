@@ -1,20 +1,13 @@
 #pragma once
 
+#include <vector>
+
 #include "calc/CalculationData.h"
+#include "calc/ResultSums.h"
 
-// The six sums of the result columns: mass, mass %, delta, volume, volume % and oxygen.
-struct ResultSums {
-    double mass = 0.0;
-    double massPercent = 0.0;
-    double delta = 0.0;
-    double volume = 0.0;
-    double volumePercent = 0.0;
-    double oxygen = 0.0;
-};
-
-// Sets the six sums of the row "Всего" in `data` from every result row, each the plain sum of its
-// column; 0 when there are no results.
-void FillResultTotals(CalculationData& data);
+// The plain sums of every result row's columns, added in row order (the order decides the last bits);
+// 0 when there are no results.
+ResultSums SumOfResults(const std::vector<ComponentResult>& results);
 
 // The sums over the sample's own components: every result row but the internal standard's, which
 // the analyst added to the sample.

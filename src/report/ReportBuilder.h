@@ -1,11 +1,6 @@
 #pragma once
 
-#include <optional>
-#include <vector>
-
-#include "calc/CalculationData.h"
-#include "calc/Limits.h"
-#include "data/Assay.h"
+#include "report/ReportModel.h"
 #include "report/TransformAndOpen.h"
 
 class UserMessages;
@@ -21,40 +16,18 @@ public:
     // finished file (OpenWithShell unless a caller, such as a test, gives another).
     explicit ReportBuilder(UserMessages& messages, FileOpener open);
 
-    const std::vector<Assay>* assays = nullptr;  // the dialog's list, read while the report is made
-    CalculationData data;                        // copied from the dialog before each report
-    // The limits the results are held against; Show reads the data folder's "LimitsOxycalc.csv".
-    std::optional<LimitsFile> limits;
-    // When the report is made, seconds since 1970; Show sets the present. 0: the document carries none.
-    int64_t createdAt = 0;
+    // What the report shows: the dialog's list and its last calculation, made when the user asks.
+    ReportModel model;
 
     // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
     // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
     // the document is built are raised as XMLError.
     void Show();
 
-    // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
-    // chromatograms, result table, total oxygen, and then what a stylesheet written for those four
-    // does not know: the calculation's warnings, the samples, each chromatogram's kind, each result's
-    // constants and place in the method's range, the sums without the internal standard, the total
-    // oxygen's place in the range, the limits' verdicts and the program.
+    // Appends the model to a document just made by XMLWrapper::CreateDocument.
     void FillDocument(XMLWrapper& wrapper) const;
 
 private:
-    void AddSettings(XMLWrapper& wrapper) const;
-    void AddFiles(XMLWrapper& wrapper) const;
-    void AddCalcTable(XMLWrapper& wrapper) const;
-    void AddOxygen(XMLWrapper& wrapper) const;
-    void AddWarnings(XMLWrapper& wrapper) const;
-    void AddSamples(XMLWrapper& wrapper) const;
-    void AddChromatogramKinds(XMLWrapper& wrapper) const;
-    void AddResultDetails(XMLWrapper& wrapper) const;
-    void AddTotalsWithoutStandard(XMLWrapper& wrapper) const;
-    void AddOxygenScope(XMLWrapper& wrapper) const;
-    void AddLimits(XMLWrapper& wrapper) const;
-    void AddProgram(XMLWrapper& wrapper) const;
-    void AddCreated(XMLWrapper& wrapper) const;
-
     UserMessages& messages_;
     FileOpener open_;
 };

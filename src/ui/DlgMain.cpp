@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <ctime>
 #include <string>
 #include <utility>
 
@@ -56,7 +57,6 @@ BOOL DlgMain::OnInitDialog() {
     resultGrid.Attach(*this, IDC_OXY_RESULTS);
     AppendVersionToCaption();
     componentsDialog = std::make_unique<Dlg_Components>();
-    calculator = std::make_unique<OxygenateCalculator>();
     messages_ = std::make_unique<DialogMessages>(Handle());
     report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
     SetIcons();
@@ -228,8 +228,7 @@ void DlgMain::ShowAbout() {
 
 // Reports what was last calculated: no recalculation is made first.
 void DlgMain::ShowReport() {
-    report->assays = &assays;
-    report->data = calculation;
+    report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
     report->Show();
 }
 

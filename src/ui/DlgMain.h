@@ -9,7 +9,6 @@
 
 #include "calc/CalculationData.h"
 #include "calc/LastReadComponents.h"
-#include "calc/OxygenateCalculator.h"
 #include "data/Assay.h"
 #include "plugin/ProfileSettings.h"
 #include "report/ReportBuilder.h"
@@ -84,7 +83,7 @@ private:
     void StoreList();
     void StoreWindowRect();
     void ShowTypedSetting(int id);
-    void ReloadComponents();
+    ComponentsSnapshot ReloadComponents();
     void ShowWarnings();
     bool ColourControl(HWND control, HDC dc, LRESULT& brush) const;
     bool StandardNotFound() const;
@@ -94,7 +93,6 @@ private:
     std::vector<Assay> assays;
     CGridCtrl chromatogramGrid;
     std::unique_ptr<Dlg_Components> componentsDialog;
-    std::unique_ptr<OxygenateCalculator> calculator;
     std::unique_ptr<DialogMessages> messages_;
     std::unique_ptr<ReportBuilder> report;
     int32_t initialised = 0;

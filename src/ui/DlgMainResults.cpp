@@ -2,8 +2,9 @@
 #include <windows.h>
 
 #include "calc/DataFilePath.h"
-#include "calc/ResultTotals.h"
-#include "calc/RoundTo4.h"
+#include "calc/Limits.h"
+#include "calc/Recalculation.h"
+#include "calc/ResultColumns.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
 #include "res/ResourceIds.h"
@@ -25,10 +26,6 @@ constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},         {IDS_OXY_COL_CO
                                {IDS_OXY_COL_RESULT_MASS, 89},    {IDS_OXY_COL_MASS_PERCENT, 86},
                                {IDS_OXY_COL_DELTA, 90},          {IDS_OXY_COL_VOLUME, 80},
                                {IDS_OXY_COL_VOLUME_PERCENT, 80}, {IDS_OXY_COL_OXYGEN, 140}};
-
-std::wstring Number(double value) {
-    return FormatFixed(value, 4);
-}
 
 }  // namespace
 
@@ -79,23 +76,21 @@ void DlgMain::ShowTypedSetting(int id) {
 
 // The components file is read for every calculation; while it cannot be read, the table as last read
 // serves and the user hears of it once.
-void DlgMain::ReloadComponents() {
+ComponentsSnapshot DlgMain::ReloadComponents() {
     DialogMessages messages(Handle());
     ComponentsTable& table = componentsDialog->table;
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     const bool missing = !FileExists(table.path);
     if (missing) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
-    calculation.componentsSource = components_.Reload(table);
-    calculation.componentsPath = table.path;
-    calculation.components = components_.Components();
-    calculation.componentsHeaderMissing = components_.HeaderMissing();
+    const ComponentsSnapshot snapshot = components_.Reload(table);
     if (components_.FailureBegan() && !missing) {
-        const bool lastRead = calculation.componentsSource == ComponentsSource::LastRead;
+        const bool lastRead = snapshot.source == ComponentsSource::LastRead;
         using Kind = CalculationWarning::Kind;
         messages.ShowMessage(
             CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
                 .Text());
     }
+    return snapshot;
 }
 
 void DlgMain::Recalculate() {
@@ -103,13 +98,13 @@ void DlgMain::Recalculate() {
     // An emptied density means 1; setting it recalculates at once (nested), then this run goes on.
     if (DataExchange::Text(density).empty() && GetFocus() != density) SetWindowTextW(density, L"1");
     TakeSettings();
-    ReloadComponents();
-    calculator->data = &calculation;
-    calculator->assays = &assays;
-    calculator->Calculate();
-    calculation.totalOxygen = RoundTo4(calculation.totalOxygen);
+    const ComponentsSnapshot components = ReloadComponents();
+    // The limits file lies beside the components file; without one no limit is held against the results.
+    const std::optional<LimitsFile> limits =
+        ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
+    calculation =
+        ::Recalculate({calculation.standard, calculation.sampleDensity}, components, assays, limits);
     FillResultGrid();
-    calculation.warnings = CheckCalculation(calculation, assays);
     ShowWarnings();
     ShowSettings();
 }
@@ -167,17 +162,19 @@ void DlgMain::FillResultGrid() {
     FillResultRows();
 }
 
+// Shows the calculation's rows and sums; nothing is computed here.
 void DlgMain::FillResultRows() {
     resultGrid.DeleteAllRows();
-    CalculationData& c = calculation;
     int number = 1;
-    for (const ComponentResult& r : c.results) {
-        AppendResultRow({std::to_wstring(number++), r.name, Number(r.mass), Number(r.massPercent),
-                         Number(r.delta), Number(r.volume), Number(r.volumePercent), Number(r.oxygen)});
+    for (const ComponentResult& r : calculation.results) {
+        std::vector<std::wstring> cells{std::to_wstring(number++), r.name};
+        for (const ResultColumn& column : kResultColumns)
+            cells.push_back(FormatFixed(r.*column.value, column.decimals));
+        AppendResultRow(cells);
     }
-    FillResultTotals(c);
     AppendResultRow({});
-    AppendResultRow({L"", ResourceText(IDS_OXY_TOTAL), Number(c.sumMass), Number(c.sumMassPercent),
-                     Number(c.sumDelta), Number(c.sumVolume), Number(c.sumVolumePercent),
-                     Number(c.sumOxygen)});
+    std::vector<std::wstring> totals{L"", ResourceText(IDS_OXY_TOTAL)};
+    for (const ResultColumn& column : kResultColumns)
+        totals.push_back(FormatFixed(calculation.sums.*column.sum, column.decimals));
+    AppendResultRow(totals);
 }

@@ -162,10 +162,12 @@ TEST_F(ComponentsTableTest, KeepsAFileOfFiveFieldsByteForByteAndAddsTheOxygenAto
     table.AddComponent();
     table.components[1] = {7, L"ДМК", L"Диметилкарбонат", 90.08, 1079.0, 3};
     ASSERT_EQ(table.Save().status, SaveStatus::Saved);
-    EXPECT_EQ(FileBytes(), "\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;;;;\xC0\xF2\xEE\xEC\xEE\xE2 O\r\n1;" +
-                               kMethanol + ";" + kMethanol +
-                               ";32.04;795.97;1\r\n7;\xC4\xCC\xCA;\xC4\xE8\xEC\xE5\xF2\xE8\xEB\xEA\xE0\xF0\xE1\xEE\xED\xE0\xF2;"
-                               "90.08;1079.00;3\r\n");
+    EXPECT_EQ(
+        FileBytes(),
+        "\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;;;;\xC0\xF2\xEE\xEC\xEE\xE2 O\r\n1;" + kMethanol + ";" +
+            kMethanol +
+            ";32.04;795.97;1\r\n7;\xC4\xCC\xCA;\xC4\xE8\xEC\xE5\xF2\xE8\xEB\xEA\xE0\xF0\xE1\xEE\xED\xE0\xF2;"
+            "90.08;1079.00;3\r\n");
     table.Load();
     EXPECT_TRUE(table.hasOxygenAtoms);
     EXPECT_EQ(table.components[1].oxygenAtoms, 3);

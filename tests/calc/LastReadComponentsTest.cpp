@@ -13,32 +13,32 @@ TEST(LastReadComponents, KeepsTheTableAsLastReadWhileTheFileDoesNotReadAndTellsO
     LastReadComponents components;
 
     // A missing file is created empty: no table has ever been read, which is no news.
-    EXPECT_EQ(components.Reload(table), ComponentsSource::None);
+    EXPECT_EQ(components.Reload(table).source, ComponentsSource::None);
     EXPECT_FALSE(components.FailureBegan());
     {
         // A file that does not open is news even when no table was ever read.
         ExclusiveFile spreadsheet(table.path, ExclusiveFile::Disposition::OpenExisting);
         LastReadComponents fresh;
-        EXPECT_EQ(fresh.Reload(table), ComponentsSource::None);
+        EXPECT_EQ(fresh.Reload(table).source, ComponentsSource::None);
         EXPECT_TRUE(fresh.FailureBegan());
     }
 
     WriteBytes(table.path, "h\r\n1;EtOH;e;46.07;789\r\n");
-    EXPECT_EQ(components.Reload(table), ComponentsSource::File);
+    EXPECT_EQ(components.Reload(table).source, ComponentsSource::File);
     ASSERT_EQ(components.Components().size(), 1u);
     {
         ExclusiveFile spreadsheet(table.path, ExclusiveFile::Disposition::OpenExisting);
-        EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+        EXPECT_EQ(components.Reload(table).source, ComponentsSource::LastRead);
         EXPECT_TRUE(components.FailureBegan());
-        EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+        EXPECT_EQ(components.Reload(table).source, ComponentsSource::LastRead);
         EXPECT_FALSE(components.FailureBegan());
         EXPECT_EQ(components.Components().size(), 1u);
     }
     WriteBytes(table.path, "h\r\n");  // a table with no rows is a table
-    EXPECT_EQ(components.Reload(table), ComponentsSource::File);
+    EXPECT_EQ(components.Reload(table).source, ComponentsSource::File);
     EXPECT_TRUE(components.Components().empty());
 
     table.path.clear();  // no public documents folder
-    EXPECT_EQ(components.Reload(table), ComponentsSource::LastRead);
+    EXPECT_EQ(components.Reload(table).source, ComponentsSource::LastRead);
     EXPECT_TRUE(components.FailureBegan());
 }

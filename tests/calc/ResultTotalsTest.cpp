@@ -5,19 +5,15 @@
 #include "report/ReportSample.h"
 
 TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
-    CalculationData data;
-    data.sumMass = data.sumOxygen = 99;
-    FillResultTotals(data);
-    EXPECT_EQ(data.sumMass, 0);
-    EXPECT_EQ(data.sumOxygen, 0);
-    data.results = {MakeResult(L"a", 1, 2, 3, 4, 5, 6), MakeResult(L"b", 10, 20, 30, 40, 50, 60)};
-    FillResultTotals(data);
-    EXPECT_EQ(data.sumMass, 11);
-    EXPECT_EQ(data.sumMassPercent, 22);
-    EXPECT_EQ(data.sumDelta, 33);
-    EXPECT_EQ(data.sumVolume, 44);
-    EXPECT_EQ(data.sumVolumePercent, 55);
-    EXPECT_EQ(data.sumOxygen, 66);
+    EXPECT_EQ(SumOfResults({}).mass, 0);
+    const ResultSums sums =
+        SumOfResults({MakeResult(L"a", 1, 2, 3, 4, 5, 6), MakeResult(L"b", 10, 20, 30, 40, 50, 60)});
+    EXPECT_EQ(sums.mass, 11);
+    EXPECT_EQ(sums.massPercent, 22);
+    EXPECT_EQ(sums.delta, 33);
+    EXPECT_EQ(sums.volume, 44);
+    EXPECT_EQ(sums.volumePercent, 55);
+    EXPECT_EQ(sums.oxygen, 66);
 }
 
 TEST(ResultTotals, SumsWithoutTheStandardLeaveOutItsRowWhateverItsCase) {

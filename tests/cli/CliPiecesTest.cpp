@@ -1,11 +1,8 @@
-// The pieces of oxycalc-cli that programs and spreadsheets read: JSON and CSV text, the batch's
-// inputs and index page.
+// The pieces of oxycalc-cli's batch: its inputs and index page.
 #include <gtest/gtest.h>
 
 #include "BatchIndex.h"
 #include "BatchInputs.h"
-#include "CsvReport.h"
-#include "JsonWriter.h"
 #include "platform/WideText.h"
 #include "support/TempFolder.h"
 
@@ -16,37 +13,6 @@ bool Holds(const std::string& text, const std::string& part) {
 }
 
 }  // namespace
-
-TEST(JsonWriter, NestsIndentsAndEscapesWhatATextMayHold) {
-    JsonWriter json;
-    json.BeginObject();
-    json.Text("name", L"Проба \"А\\Б\"\n\t\x01");
-    json.BeginArray("list");
-    json.Integer({}, 3);
-    json.Number({}, std::nullopt);
-    json.BeginObject();
-    json.EndObject();
-    json.EndArray();
-    json.BeginArray("empty");
-    json.EndArray();
-    json.Bool("ok", true);
-    json.EndObject();
-    EXPECT_EQ(json.Finish(),
-              "{\n  \"name\": \"Проба \\\"А\\\\Б\\\"\\n\\t\\u0001\",\n  \"list\": [\n    3,\n    null,\n    "
-              "{}\n  ],\n"
-              "  \"empty\": [],\n  \"ok\": true\n}\n");
-}
-
-TEST(CsvReport, QuotesAFieldThatHoldsTheSeparatorAQuoteOrALineEnd) {
-    CalculationData data;
-    ComponentResult result;
-    result.name = L"Спирты; \"C5\"";
-    result.peakName = L"ПИК";
-    data.results = {result};
-    const std::string csv = ResultsCsv(data);
-    EXPECT_TRUE(Holds(csv, "\r\n1;\"Спирты; \"\"C5\"\"\";ПИК;1;0.0000;")) << csv;
-    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;;0.0000;"));
-}
 
 TEST(BatchInputs, ReadsDensitiesAndGivesNoneWhereTheFileIsInDoubt) {
     TempFolder folder;

@@ -68,12 +68,7 @@ CalculationData SampleCalculation() {
         MakeResult(L"Спирты & эфиры <C5>", 0, 0.5, 0.00005, 0.25, 0.125, 0.0),
         MakeResult(L"1,2-Диметоксиэтан", 0.4905, 4.8796, 0.0363, 0.5649, 4.1905, 0.0),
     };
-    data.sumMass = 1.3183;
-    data.sumMassPercent = 13.6153;
-    data.sumDelta = 0.05585;
-    data.sumVolume = 1.9328;
-    data.sumVolumePercent = 12.6087;
-    data.sumOxygen = 1.49485;
+    data.sums = {1.3183, 13.6153, 0.05585, 1.9328, 12.6087, 1.49485};
     data.warnings = {{CalculationWarning::Kind::NoMolarMass, L"Спирты & эфиры <C5>"}};
     return data;
 }

@@ -112,7 +112,7 @@ TEST_F(DlgMainTest, TickingChromatogramsFillsTheResultsWithNumberedRowsAndTheirS
     const int total = results.ItemCount() - 1;
     EXPECT_EQ(results.ItemText(total - 1, 2), L"");
     EXPECT_EQ(results.ItemText(total, 1), L"Всего");
-    EXPECT_DOUBLE_EQ(data.sumMass, mass);
+    EXPECT_DOUBLE_EQ(data.sums.mass, mass);
     EXPECT_EQ(results.ItemText(total, 2), FormatFixed(mass, 4));
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), FormatGeneral(data.totalOxygen, 15));
 }
@@ -361,8 +361,10 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     auto dialog = WithChromatograms({kPetrol1});
     SetEditText(dialog->Handle(), IDC_OXY_STANDARD, L"X");
     Click(dialog->Handle(), IDC_OXY_REPORT);
-    EXPECT_EQ(dialog->Report().assays, &dialog->Assays());
-    EXPECT_EQ(dialog->Report().data.standard, L"X");
+    ASSERT_EQ(dialog->Report().model.chromatograms.size(), 1u);
+    EXPECT_EQ(dialog->Report().model.chromatograms[0].id, kPetrol1);
+    EXPECT_EQ(dialog->Report().model.data.standard, L"X");
+    EXPECT_NE(dialog->Report().model.createdAt, 0);
 }
 
 }  // namespace

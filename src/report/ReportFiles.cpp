@@ -1,39 +1,29 @@
-#include "ReportFiles.h"
+#include "report/ReportFiles.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "CsvReport.h"
-#include "JsonReport.h"
-#include "calc/ComponentsTable.h"
-#include "calc/LastReadComponents.h"
-#include "calc/OxygenateCalculator.h"
-#include "calc/ResultTotals.h"
-#include "calc/RoundTo4.h"
 #include "platform/ReplaceFile.h"
 #include "platform/StdioFile.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
-#include "report/ReportBuilder.h"
+#include "report/ReportCsv.h"
+#include "report/ReportDocument.h"
+#include "report/ReportJson.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
 
 namespace {
 
-bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages) {
+bool WriteDocuments(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages) {
     if (!outputs.xml && !outputs.html) return true;
-    ReportBuilder builder(messages, FileOpener());
-    builder.assays = &report.assays;
-    builder.data = report.data;
-    builder.limits = report.limits;
-    builder.createdAt = report.createdAt;
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ отчёта не создан");
         return false;
     }
-    builder.FillDocument(document);
+    FillReportDocument(document, model);
     if (outputs.xml && !WriteText(*outputs.xml, document.ToText(), messages)) return false;
     if (!outputs.html) return true;
     return WriteReplacing(*outputs.html, messages, [&](const std::wstring& part, std::wstring& error) {
@@ -43,37 +33,6 @@ bool WriteDocuments(const SampleReport& report, const ReportOutputs& outputs, Us
 
 }  // namespace
 
-RunComponents ReadRunComponents(const std::wstring& path) {
-    ComponentsTable table;
-    table.path = path;
-    LastReadComponents components;
-    RunComponents run;
-    run.source = components.Reload(table);
-    run.path = path;
-    run.components = components.Components();
-    run.headerMissing = components.HeaderMissing();
-    return run;
-}
-
-CalculationData Calculate(const RunComponents& components, const std::wstring& standard, double sampleDensity,
-                          const std::vector<Assay>& assays) {
-    CalculationData data;
-    data.componentsSource = components.source;
-    data.componentsPath = components.path;
-    data.componentsHeaderMissing = components.headerMissing;
-    data.components = components.components;
-    data.standard = standard;
-    data.sampleDensity = sampleDensity;
-    OxygenateCalculator calculator;
-    calculator.data = &data;
-    calculator.assays = &assays;
-    calculator.Calculate();
-    data.totalOxygen = RoundTo4(data.totalOxygen);
-    FillResultTotals(data);
-    data.warnings = CheckCalculation(data, assays);
-    return data;
-}
-
 std::vector<std::wstring> ReportOutputs::Paths() const {
     std::vector<std::wstring> paths;
     for (const auto* output : {&xml, &html, &json, &csv}) {
@@ -82,10 +41,10 @@ std::vector<std::wstring> ReportOutputs::Paths() const {
     return paths;
 }
 
-bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages) {
-    if (!WriteDocuments(report, outputs, messages)) return false;
-    if (outputs.json && !WriteText(*outputs.json, ReportJson(report), messages)) return false;
-    return !outputs.csv || WriteText(*outputs.csv, ResultsCsv(report.data), messages);
+bool WriteReportFiles(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages) {
+    if (!WriteDocuments(model, outputs, messages)) return false;
+    if (outputs.json && !WriteText(*outputs.json, ReportJson(model), messages)) return false;
+    return !outputs.csv || WriteText(*outputs.csv, ResultsCsv(model.data), messages);
 }
 
 bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {

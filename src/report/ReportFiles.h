@@ -1,39 +1,13 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "calc/CalculationData.h"
-#include "calc/Limits.h"
-#include "data/Assay.h"
+#include "report/ReportModel.h"
 
 class UserMessages;
-
-// The components every calculation of one run uses, read once at its start.
-struct RunComponents {
-    ComponentsSource source = ComponentsSource::None;
-    std::wstring path;
-    std::vector<Component> components;
-    bool headerMissing = false;  // the file's first line was a component
-};
-
-RunComponents ReadRunComponents(const std::wstring& path);
-
-// One calculated sample: what its reports are made of.
-struct SampleReport {
-    std::vector<Assay> assays;
-    CalculationData data;
-    std::optional<LimitsFile> limits;
-    int64_t createdAt = 0;  // when the report was made, seconds since 1970
-};
-
-// What the main dialog's recalculation computes over the ticked chromatograms, with its sums and
-// warnings.
-CalculationData Calculate(const RunComponents& components, const std::wstring& standard, double sampleDensity,
-                          const std::vector<Assay>& assays);
 
 // The report files to write; an absent one is not written.
 struct ReportOutputs {
@@ -48,7 +22,7 @@ struct ReportOutputs {
 };
 
 // Writes each requested file; false, after telling why, when one cannot be written.
-bool WriteReportFiles(const SampleReport& report, const ReportOutputs& outputs, UserMessages& messages);
+bool WriteReportFiles(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages);
 
 // Writes a whole file, flushed and closed; false, after telling why, when the file system did not take
 // it all.

@@ -6,7 +6,7 @@
 
 // The results for spreadsheets: UTF-8 with a byte-order mark (so that spreadsheets take it as UTF-8),
 // ";"-separated, CR LF, a decimal point. A header line, one line per component (number, component,
-// peak name, mass, mass %, delta, volume, volume %, oxygen, each number with four decimals as the
-// report shows it), the line "Всего" and a last line with the total organically bound oxygen. A field
-// holding ";", a quote or a line end is quoted, its quotes doubled.
+// peak name, oxygen atoms, the six result columns with four decimals as the report shows them, a note
+// when the row lies outside the method's range), the line "Всего" and a last line with the total
+// organically bound oxygen. A field holding ";", a quote or a line end is quoted, its quotes doubled.
 std::string ResultsCsv(const CalculationData& data);

@@ -1,4 +1,4 @@
-#include "report/ReportBuilder.h"
+#include "report/ReportDocument.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "calc/Limits.h"
 #include "calc/NotSet.h"
 #include "platform/WideText.h"
 #include "report/ReportSample.h"
 #include "report/XMLWrapper.h"
-#include "support/RecordingMessages.h"
 #include "support/ScopedTimeZone.h"
 
 namespace {
@@ -40,15 +40,15 @@ std::vector<pugi::xml_node> Rows(const pugi::xml_node& table) {
     return rows;
 }
 
-class ReportBuilderTest : public ::testing::Test {
+class ReportDocumentTest : public ::testing::Test {
 protected:
-    ReportBuilderTest() { builder.assays = &assays; }
-
-    // The document FillDocument makes, as text and read back.
+    // The document of the model made of assays and data, as text and read back; the limits' verdicts
+    // are taken as the calculation takes them.
     const pugi::xml_node& Fill() {
+        if (data.limits) data.verdicts = CheckLimits(data.limits->limits, data, assays);
         XMLWrapper wrapper;
         EXPECT_TRUE(wrapper.CreateDocument());
-        builder.FillDocument(wrapper);
+        FillReportDocument(wrapper, MakeReportModel(assays, data, createdAt));
         text = wrapper.ToText();
         EXPECT_TRUE(document.load_string(FromUtf8(text).c_str()));
         root = document.child(L"Document");
@@ -56,8 +56,8 @@ protected:
     }
 
     const ScopedTimeZone utc{"UTC0"};
-    RecordingMessages messages;
-    ReportBuilder builder{messages, FileOpener()};
+    CalculationData data;
+    int64_t createdAt = 0;
     std::vector<Assay> assays;
     std::string text;
     pugi::xml_document document;
@@ -66,19 +66,16 @@ protected:
 
 }  // namespace
 
-TEST_F(ReportBuilderTest, LeavesOutTheFilesElementForAnEmptyList) {
+TEST_F(ReportDocumentTest, LeavesOutTheFilesElementForAnEmptyList) {
     Fill();
     EXPECT_EQ(FirstNames(root, 4),
               (std::vector<std::wstring>{L"standart", L"density_proba", L"calc_table", L"oxygen"}));
     EXPECT_FALSE(root.child(L"files"));
     EXPECT_FALSE(root.child(L"chromatograms"));
-    builder.assays = nullptr;
-    Fill();
-    EXPECT_FALSE(root.child(L"files"));
 }
 
-TEST_F(ReportBuilderTest, WritesNResultRowsThenTheSeparatorAndTheTotalsEachOfEightCells) {
-    builder.data = SampleCalculation();
+TEST_F(ReportDocumentTest, WritesNResultRowsThenTheSeparatorAndTheTotalsEachOfEightCells) {
+    data = SampleCalculation();
     Fill();
     const std::vector<pugi::xml_node> rows = Rows(root.child(L"calc_table"));
     ASSERT_EQ(rows.size(), 3u + 2u);
@@ -96,7 +93,7 @@ TEST_F(ReportBuilderTest, WritesNResultRowsThenTheSeparatorAndTheTotalsEachOfEig
                                                               L"1.9328", L"12.6087", L"1.4949"}));
 }
 
-TEST_F(ReportBuilderTest, WithoutResultsTheTableHoldsOnlyTheSeparatorAndZeroTotals) {
+TEST_F(ReportDocumentTest, WithoutResultsTheTableHoldsOnlyTheSeparatorAndZeroTotals) {
     Fill();
     const std::vector<pugi::xml_node> rows = Rows(root.child(L"calc_table"));
     ASSERT_EQ(rows.size(), 2u);
@@ -104,7 +101,7 @@ TEST_F(ReportBuilderTest, WithoutResultsTheTableHoldsOnlyTheSeparatorAndZeroTota
                                                               L"0.0000", L"0.0000", L"0.0000"}));
 }
 
-TEST_F(ReportBuilderTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber) {
+TEST_F(ReportDocumentTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber) {
     assays = SampleAssays();
     Fill();
     const std::vector<pugi::xml_node> rows = Rows(root.child(L"files"));
@@ -121,28 +118,28 @@ TEST_F(ReportBuilderTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber)
     EXPECT_EQ(ChildTexts(rows[2])[5], L"0.00");
 }
 
-TEST_F(ReportBuilderTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
-    builder.data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
-    builder.data.standard = L"метил-трет-бутиловый эфир";
+TEST_F(ReportDocumentTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
+    data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
+    data.standard = L"метил-трет-бутиловый эфир";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"метил-трет-бутиловый эфир");
     // Matched against the component's name, not its peak name.
-    builder.data.standard = L"мтбэ";
+    data.standard = L"мтбэ";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    builder.data.standard = L"";
+    data.standard = L"";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    builder.data.components.push_back({2, L"", L"", 0, 0});
+    data.components.push_back({2, L"", L"", 0, 0});
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"");
 }
 
-TEST_F(ReportBuilderTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
-    builder.data.sampleDensity = 745.678;
-    builder.data.totalOxygen = 2.71828;
+TEST_F(ReportDocumentTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
+    data.sampleDensity = 745.678;
+    data.totalOxygen = 2.71828;
     Fill();
     EXPECT_EQ(std::wstring(root.child(L"density_proba").text().get()), L"745.68");
     EXPECT_EQ(std::wstring(root.child(L"oxygen").text().get()), L"2.7183");
 }
 
-TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnlyWhenThereAreAny) {
+TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnlyWhenThereAreAny) {
     assays = SampleAssays();
     Fill();
     const std::vector<std::wstring> described{L"standart", L"density_proba", L"files", L"calc_table",
@@ -153,10 +150,10 @@ TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnly
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"program");
     EXPECT_EQ(ChildNames(root), expected);
-    builder.data.standard = L"1,2-диметоксиэтн";
-    builder.data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
-    builder.data.warnings = CheckCalculation(builder.data);
-    builder.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}};
+    data.standard = L"1,2-диметоксиэтн";
+    data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
+    data.warnings = CheckCalculation(data);
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}};
     Fill();
     expected = described;
     expected.push_back(L"warnings");
@@ -167,20 +164,20 @@ TEST_F(ReportBuilderTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnly
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
     EXPECT_EQ(ChildTexts(warning), (std::vector<std::wstring>{L"standard_not_found", L"1,2-диметоксиэтн",
-                                                              builder.data.warnings[0].Text()}));
+                                                              data.warnings[0].Text()}));
 }
 
-TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndTheVerdicts) {
+TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndTheVerdicts) {
     assays = SampleAssaysWithSamples();
-    builder.data = SampleCalculation();
-    builder.data.results[1].molarMass = NotSet;
-    builder.data.results[0].peakName = L"МТБЭ";
-    builder.data.results[0].delta = 0.12;
-    builder.data.results[0].molarMass = 88.15;
-    builder.data.results[0].density = 740.5;
+    data = SampleCalculation();
+    data.results[1].molarMass = NotSet;
+    data.results[0].peakName = L"МТБЭ";
+    data.results[0].delta = 0.12;
+    data.results[0].molarMass = 88.15;
+    data.results[0].density = 740.5;
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
-    builder.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
     EXPECT_EQ(std::wstring(samples.child(L"distinct").text().get()), L"2");
@@ -207,10 +204,10 @@ TEST_F(ReportBuilderTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndT
 }
 
 // The same document is expected from MSXML (checked under Wine) and from libxml2.
-TEST_F(ReportBuilderTest, GivesTheGoldenDocumentForTheSampleOnEveryPlatform) {
+TEST_F(ReportDocumentTest, GivesTheGoldenDocumentForTheSampleOnEveryPlatform) {
     assays = SampleAssays();
-    builder.data = SampleCalculation();
-    builder.createdAt = 1710410940;
+    data = SampleCalculation();
+    createdAt = 1710410940;
     Fill();
     ExpectMatchesGolden(text, L"ReportDocument.golden.xml");
 }

@@ -2,26 +2,27 @@
 
 #include <string>
 
-#include "ReportFiles.h"
+#include "report/ReportModel.h"
 
-// One sample's report for programs (a LIMS): UTF-8 JSON of a fixed shape. Members are only ever
-// added, never renamed or removed; "format_version" changes when one is. Results are the numbers the
-// report prints, with four decimals; sample masses have four decimals, molar masses and densities
-// two; a value that is not there (a sample mass not given, say) is null.
+// One sample's report for programs (a LIMS): UTF-8 JSON of a fixed shape, indented by two blanks.
+// Members are only ever added, never renamed or removed; "format_version" changes when one is. Numbers
+// are the values the report prints (results with four decimals, sample masses with four, molar masses
+// and densities with two), written without trailing zeros; a value that is not there (a sample mass not
+// given, say) is null.
 //
 // {
 //   "format": "oxycalc-report", "format_version": 1,
 //   "program": {"name": "oxycalc", "version": "1.1.1.0"},
-//   "created_utc": "YYYY-MM-DDThh:mm:ssZ",                  when the report was made
+//   "created_utc": "YYYY-MM-DDThh:mm:ssZ" | null,            when the report was made
 //   "settings": {"standard": text, "standard_found": bool, "sample_density_kg_m3": number},
 //   "samples": [{"sample": text, "mixture": text}],        distinct, of the ticked chromatograms
 //   "chromatograms": [{"id", "ticked", "kind": "analysis"|"calibration", "file", "sample", "mixture",
 //                      "method", "analysis_time_utc": "YYYY-MM-DDThh:mm:ssZ", "sample_mass_g"}],
 //   "results": [{"number", "name", "peak_name", "internal_standard", "molar_mass_g_mol",
-//                "density_kg_m3", "oxygen_atoms" (0: not usable), "mass_g", "mass_percent", "delta_mass_percent", "volume_cm3",
-//                "volume_percent", "oxygen_mass_percent", "repeatability_limit",
-//                "repeatability_exceeded", "outside_scope": null|"below"|"above"}],   the method's range:
-//                                                         0.17 to 15 % by mass a component
+//                "density_kg_m3", "oxygen_atoms" (0: not usable), "mass_g", "mass_percent",
+//                "delta_mass_percent", "volume_cm3", "volume_percent", "oxygen_mass_percent",
+//                "repeatability_limit", "repeatability_exceeded",
+//                "outside_scope": null|"below"|"above"}],     the method's range: 0.17 to 15 % by mass
 //   "totals": {"mass_g", "mass_percent", "delta_mass_percent", "volume_cm3", "volume_percent",
 //              "oxygen_mass_percent"},                    every row, the standard's included
 //   "totals_without_standard": {the same members},
@@ -34,4 +35,4 @@
 //              "unknown_peak_names": [text]}],
 //              "errors": [text]}
 // }
-std::string ReportJson(const SampleReport& report);
+std::string ReportJson(const ReportModel& model);

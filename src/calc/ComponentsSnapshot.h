@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/Component.h"
+
+// Where the components of a calculation came from.
+enum class ComponentsSource {
+    File,      // the components file, read for this calculation
+    LastRead,  // the file did not read; the rows it held when it last read
+    None,      // the file never read: no components
+};
+
+// The components a calculation uses and where they came from.
+struct ComponentsSnapshot {
+    ComponentsSource source = ComponentsSource::None;
+    std::wstring path;           // the components file meant
+    bool headerMissing = false;  // its first line was a component, not a header
+    std::vector<Component> components;
+};

@@ -1,0 +1,63 @@
+#include "report/ReportCsv.h"
+
+#include <cmath>
+#include <vector>
+
+#include "calc/MethodScope.h"
+#include "calc/ResultColumns.h"
+#include "platform/NumberText.h"
+#include "platform/WideText.h"
+
+namespace {
+
+std::wstring Field(const std::wstring& text) {
+    if (text.find_first_of(L";\"\r\n") == std::wstring::npos) return text;
+    std::wstring quoted = L"\"";
+    for (const wchar_t c : text) quoted += c == L'"' ? std::wstring(L"\"\"") : std::wstring(1, c);
+    return quoted + L"\"";
+}
+
+std::wstring Line(const std::vector<std::wstring>& fields) {
+    std::wstring line;
+    for (size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? L"" : L";") + Field(fields[i]);
+    return line + L"\r\n";
+}
+
+// A value that is no finite number (a host's infinite concentration) is left empty, not "inf".
+std::wstring Number(double value, int decimals) {
+    return std::isfinite(value) ? FormatFixed(value, decimals) : std::wstring();
+}
+
+// The first four fields, the six columns, the note.
+template <typename Value>
+std::vector<std::wstring> Fields(std::vector<std::wstring> first, Value value, std::wstring note) {
+    for (const ResultColumn& column : kResultColumns) first.push_back(Number(value(column), column.decimals));
+    first.push_back(std::move(note));
+    return first;
+}
+
+}  // namespace
+
+std::string ResultsCsv(const CalculationData& data) {
+    std::vector<std::wstring> header{L"№", L"Компонент", L"Пик", L"Атомов O"};
+    for (const ResultColumn& column : kResultColumns) header.push_back(column.caption);
+    header.push_back(L"Примечание (область метода: 0,17–15 % масс. компонента, кислород до 3,7 % масс.)");
+    std::wstring text = Line(header);
+    int number = 0;
+    for (const ComponentResult& r : data.results) {
+        text += Line(Fields(
+            {std::to_wstring(++number), r.name, r.peakName, std::to_wstring(r.oxygenAtoms)},
+            [&r](const ResultColumn& column) { return r.*column.value; },
+            ScopeNoteText(ResultScope(r, data.standard))));
+    }
+    text += Line(Fields(
+        {L"", L"Всего", L"", L""}, [&data](const ResultColumn& column) { return data.sums.*column.sum; },
+        L""));
+    // The total stands in the oxygen column, the last of the six.
+    std::vector<std::wstring> total(4 + kResultColumns.size() - 1);
+    total[1] = L"Общее содержание органически связанного кислорода, % масс.";
+    total.push_back(Number(data.totalOxygen, 4));
+    total.push_back(ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+    text += Line(total);
+    return "\xEF\xBB\xBF" + ToUtf8(text);
+}

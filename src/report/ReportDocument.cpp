@@ -1,0 +1,202 @@
+#include "report/ReportDocument.h"
+
+#include <string>
+
+#include "calc/CalculationWarning.h"
+#include "calc/Limits.h"
+#include "calc/MethodScope.h"
+#include "calc/NameCompare.h"
+#include "calc/NotSet.h"
+#include "calc/ResultColumns.h"
+#include "calc/ResultTotals.h"
+#include "platform/LocalTime.h"
+#include "platform/NumberText.h"
+#include "report/XMLWrapper.h"
+#include "res/ProductVersion.h"
+
+namespace {
+
+// Both tables reach the stylesheet as rows of cells all named "name", known only by position.
+const wchar_t kRow[] = L"fill_data";
+const wchar_t kCell[] = L"name";
+constexpr int kCellsPerRow = 8;
+
+// The standard as the user typed it when some component bears that name, otherwise "---".
+std::wstring StandardText(const CalculationData& data) {
+    return NamesAComponent(data.components, data.standard) ? data.standard : L"---";
+}
+
+// A molar mass or density as the components table shows it: two decimals, "---" when not set.
+std::wstring ConstantText(double value) {
+    return IsNotSet(value) ? L"---" : FormatFixed(value, 2);
+}
+
+std::wstring JoinNames(const std::vector<std::wstring>& names) {
+    std::wstring text;
+    for (const std::wstring& name : names) text += (text.empty() ? L"" : L", ") + name;
+    return text;
+}
+
+// What a limit sums, as the report names it.
+std::wstring LimitComponentsText(const Limit& limit) {
+    if (limit.others) return L"прочие оксигенаты";
+    if (limit.peakNames.empty()) return L"общее содержание кислорода";
+    return JoinNames(limit.peakNames);
+}
+
+void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
+    wrapper.AddTextElement(XMLElement(), L"standart", StandardText(data));
+    wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.sampleDensity, 2));
+}
+
+void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
+    if (chromatograms.empty()) return;
+    const XMLElement files = wrapper.AddElement(XMLElement(), L"files");
+    int32_t number = 0;
+    for (const ReportChromatogram& chromatogram : chromatograms) {
+        const XMLElement row = wrapper.AddElement(files, kRow);
+        wrapper.AddIntElement(row, kCell, ++number);
+        wrapper.AddTextElement(row, kCell, chromatogram.ticked ? L"Да" : L"Нет");
+        wrapper.AddTextElement(row, kCell, chromatogram.fileName);
+        wrapper.AddTextElement(row, kCell, chromatogram.method);
+        wrapper.AddTextElement(row, L"analyse_time", LocalTimeText(chromatogram.date));
+        wrapper.AddTextElement(row, kCell, FormatFixed(chromatogram.sampleMass, 2));
+    }
+}
+
+// One row per result, then a separator row of "-" and the totals row "Всего".
+void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
+    const XMLElement table = wrapper.AddElement(XMLElement(), L"calc_table");
+    int32_t number = 0;
+    for (const ComponentResult& result : data.results) {
+        const XMLElement row = wrapper.AddElement(table, kRow);
+        wrapper.AddIntElement(row, kCell, ++number);
+        wrapper.AddTextElement(row, kCell, result.name);
+        for (const ResultColumn& column : kResultColumns)
+            wrapper.AddTextElement(row, kCell, FormatFixed(result.*column.value, column.decimals));
+    }
+    const XMLElement separator = wrapper.AddElement(table, kRow);
+    for (int cell = 0; cell < kCellsPerRow; ++cell) wrapper.AddTextElement(separator, kCell, L"-");
+    const XMLElement totals = wrapper.AddElement(table, kRow);
+    wrapper.AddTextElement(totals, kCell, L"");
+    wrapper.AddTextElement(totals, kCell, L"Всего");
+    for (const ResultColumn& column : kResultColumns)
+        wrapper.AddTextElement(totals, kCell, FormatFixed(data.sums.*column.sum, column.decimals));
+}
+
+// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text></warning>…;
+// absent when there are none.
+void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& warnings) {
+    if (warnings.empty()) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"warnings");
+    for (const CalculationWarning& warning : warnings) {
+        const XMLElement row = wrapper.AddElement(element, L"warning");
+        wrapper.AddTextElement(row, L"kind", warning.Key());
+        wrapper.AddTextElement(row, L"subject", warning.subject);
+        wrapper.AddTextElement(row, L"text", warning.Text());
+    }
+}
+
+// <samples><sample><name/><mixture/></sample>…<distinct>N</distinct></samples>: the distinct sample and
+// mixture pairs of the ticked chromatograms and the number of different sample names.
+void AddSamples(XMLWrapper& wrapper, const ReportModel& model) {
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"samples");
+    for (const SampleName& sample : model.samples) {
+        const XMLElement row = wrapper.AddElement(element, L"sample");
+        wrapper.AddTextElement(row, L"name", sample.sample);
+        wrapper.AddTextElement(row, L"mixture", sample.mixture);
+    }
+    wrapper.AddIntElement(element, L"distinct", static_cast<int32_t>(model.distinctSamples));
+}
+
+// <chromatograms><chromatogram><kind/><sample/><mixture/></chromatogram>…: one per row of `files`,
+// in its order; kind "Анализ" or "Градуировка".
+void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
+    if (chromatograms.empty()) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"chromatograms");
+    for (const ReportChromatogram& chromatogram : chromatograms) {
+        const XMLElement row = wrapper.AddElement(element, L"chromatogram");
+        wrapper.AddTextElement(row, L"kind", chromatogram.isCalibration ? L"Градуировка" : L"Анализ");
+        wrapper.AddTextElement(row, L"sample", chromatogram.sample);
+        wrapper.AddTextElement(row, L"mixture", chromatogram.mixture);
+    }
+}
+
+// <result_rows><result_row>…: one per result row of calc_table, in its order: the peak name, the
+// molar mass and density the row was calculated with, whether it is the internal standard's, the
+// repeatability limit r with its outcome where the limits give one, the row's place in the method's
+// range and the oxygen atoms of its molecule.
+void AddResultDetails(XMLWrapper& wrapper, const CalculationData& data) {
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"result_rows");
+    const std::vector<Limit> noLimits;
+    const std::vector<Limit>& all = data.limits ? data.limits->limits : noLimits;
+    for (const ComponentResult& result : data.results) {
+        const XMLElement row = wrapper.AddElement(element, L"result_row");
+        wrapper.AddTextElement(row, L"peak_name", result.peakName);
+        wrapper.AddTextElement(row, L"molar_mass", ConstantText(result.molarMass));
+        wrapper.AddTextElement(row, L"density", ConstantText(result.density));
+        wrapper.AddTextElement(row, L"standard", EqualNoCase(result.name, data.standard) ? L"да" : L"нет");
+        const std::optional<double> r = RepeatabilityLimit(all, result);
+        wrapper.AddTextElement(row, L"repeatability_limit", r ? FormatGeneral(*r, 15) : L"");
+        wrapper.AddTextElement(row, L"repeatability_exceeded",
+                               r && RepeatabilityExceeded(result, *r) ? L"да" : L"нет");
+        wrapper.AddTextElement(row, L"scope", ScopeNoteText(ResultScope(result, data.standard)));
+        wrapper.AddIntElement(row, L"oxygen_atoms", result.oxygenAtoms);
+    }
+}
+
+// <totals_without_standard>: the six sums of the sample's own components.
+void AddTotalsWithoutStandard(XMLWrapper& wrapper, const CalculationData& data) {
+    const ResultSums sums = SumsWithoutStandard(data);
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"totals_without_standard");
+    for (const ResultColumn& column : kResultColumns)
+        wrapper.AddTextElement(element, column.element, FormatFixed(sums.*column.sum, column.decimals));
+}
+
+// <limits><file/><limit>…</limit>…<error/>…</limits>, only when a limits file is there.
+void AddLimits(XMLWrapper& wrapper, const CalculationData& data) {
+    if (!data.limits) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"limits");
+    wrapper.AddTextElement(element, L"file", data.limits->path);
+    for (const LimitVerdict& verdict : data.verdicts) {
+        const XMLElement row = wrapper.AddElement(element, L"limit");
+        wrapper.AddTextElement(row, L"name", verdict.limit.name);
+        wrapper.AddTextElement(row, L"components", LimitComponentsText(verdict.limit));
+        wrapper.AddTextElement(row, L"quantity", QuantityText(verdict.limit.quantity));
+        wrapper.AddTextElement(row, L"measured", FormatFixed(verdict.measured, 4));
+        wrapper.AddTextElement(row, L"maximum", verdict.limit.maximumText);
+        wrapper.AddTextElement(row, L"verdict", verdict.OutcomeText());
+        wrapper.AddTextElement(row, L"unknown", JoinNames(verdict.unknownPeakNames));
+        wrapper.AddTextElement(row, L"doubt", verdict.doubt);
+    }
+    for (const std::wstring& error : data.limits->errors) wrapper.AddTextElement(element, L"error", error);
+}
+
+// <program><name>oxycalc</name><version>1.1.1.0</version></program>
+void AddProgram(XMLWrapper& wrapper) {
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"program");
+    wrapper.AddTextElement(element, L"name", L"oxycalc");
+    wrapper.AddTextElement(element, L"version", kPluginVersionText);
+}
+
+}  // namespace
+
+void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
+    const CalculationData& data = model.data;
+    AddSettings(wrapper, data);
+    AddFiles(wrapper, model.chromatograms);
+    AddCalcTable(wrapper, data);
+    wrapper.AddTextElement(XMLElement(), L"oxygen", FormatFixed(data.totalOxygen, 4));
+    AddWarnings(wrapper, data.warnings);
+    AddSamples(wrapper, model);
+    AddChromatogramKinds(wrapper, model.chromatograms);
+    AddResultDetails(wrapper, data);
+    AddTotalsWithoutStandard(wrapper, data);
+    // <oxygen_scope>: the note on the total oxygen when it lies outside the method's range, else empty.
+    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+    AddLimits(wrapper, data);
+    AddProgram(wrapper);
+    // <created>dd.mm.yyyy hh:mm</created> in local time; absent for a report made with no time.
+    if (model.createdAt != 0)
+        wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "report/ReportModel.h"
+
+class XMLWrapper;
+
+// Appends a report to a document just made by XMLWrapper::CreateDocument: settings, chromatograms,
+// result table, total oxygen, and then what a stylesheet written for those four does not know: the
+// calculation's warnings, the samples, each chromatogram's kind, each result's constants and place in
+// the method's range, the sums without the internal standard, the total oxygen's place in the range,
+// the limits' verdicts, the program and when the report was made. Failures of the DOM are raised as
+// XMLError.
+void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model);

@@ -1,0 +1,150 @@
+#include "report/ReportJson.h"
+
+#include <cmath>
+#include <optional>
+
+#include <nlohmann/json.hpp>
+
+#include "calc/Limits.h"
+#include "calc/MethodScope.h"
+#include "calc/NameCompare.h"
+#include "calc/NotSet.h"
+#include "calc/ResultColumns.h"
+#include "calc/ResultTotals.h"
+#include "platform/LocalTime.h"
+#include "platform/NumberText.h"
+#include "platform/WideText.h"
+#include "res/ProductVersion.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Text(const std::wstring& text) {
+    return ToUtf8(text);
+}
+
+// The number as the report prints it with `decimals`, read back: a LIMS sees the printed value, not
+// the bits behind it. null when there is no value.
+Json Fixed(double value, int decimals) {
+    if (!std::isfinite(value) || IsNotSet(value)) return nullptr;
+    return ParseDouble(FormatFixed(value, decimals));
+}
+
+Json Sums(const ResultSums& sums) {
+    Json json = Json::object();
+    for (const ResultColumn& column : kResultColumns)
+        json[column.key] = Fixed(sums.*column.sum, column.decimals);
+    return json;
+}
+
+// null within the method's range, else "below" or "above".
+Json Scope(ScopeNote note) {
+    if (note == ScopeNote::Within) return nullptr;
+    return note == ScopeNote::Below ? "below" : "above";
+}
+
+Json Chromatograms(const std::vector<ReportChromatogram>& chromatograms) {
+    Json rows = Json::array();
+    for (const ReportChromatogram& c : chromatograms) {
+        rows.push_back({{"id", c.id},
+                        {"ticked", c.ticked},
+                        {"kind", c.isCalibration ? "calibration" : "analysis"},
+                        {"file", Text(c.fileName)},
+                        {"sample", Text(c.sample)},
+                        {"mixture", Text(c.mixture)},
+                        {"method", Text(c.method)},
+                        {"analysis_time_utc", Text(UtcIsoText(c.date))},
+                        {"sample_mass_g", c.usableMass ? Fixed(c.sampleMass, 4) : Json(nullptr)}});
+    }
+    return rows;
+}
+
+Json Result(const ComponentResult& r, int number, const CalculationData& data,
+            const std::vector<Limit>& limits) {
+    Json row = {{"number", number},
+                {"name", Text(r.name)},
+                {"peak_name", Text(r.peakName)},
+                {"internal_standard", EqualNoCase(r.name, data.standard)},
+                {"molar_mass_g_mol", Fixed(r.molarMass, 2)},
+                {"density_kg_m3", Fixed(r.density, 2)},
+                {"oxygen_atoms", r.oxygenAtoms}};
+    for (const ResultColumn& column : kResultColumns)
+        row[column.key] = Fixed(r.*column.value, column.decimals);
+    const std::optional<double> r95 = RepeatabilityLimit(limits, r);
+    row["repeatability_limit"] = r95 ? Json(ParseDouble(FormatGeneral(*r95, 15))) : Json(nullptr);
+    row["repeatability_exceeded"] = r95 && RepeatabilityExceeded(r, *r95);
+    row["outside_scope"] = Scope(ResultScope(r, data.standard));
+    return row;
+}
+
+const char* VerdictKey(LimitVerdict::Outcome outcome) {
+    switch (outcome) {
+        case LimitVerdict::Outcome::Conforms:
+            return "conforms";
+        case LimitVerdict::Outcome::Exceeds:
+            return "exceeds";
+        case LimitVerdict::Outcome::Undetermined:
+            break;
+    }
+    return "undetermined";
+}
+
+Json Names(const std::vector<std::wstring>& names) {
+    Json array = Json::array();
+    for (const std::wstring& name : names) array.push_back(Text(name));
+    return array;
+}
+
+Json Limits(const CalculationData& data) {
+    if (!data.limits) return nullptr;
+    Json limits = Json::array();
+    for (const LimitVerdict& verdict : data.verdicts) {
+        limits.push_back(
+            {{"name", Text(verdict.limit.name)},
+             {"peak_names", verdict.limit.others ? Json("*") : Names(verdict.limit.peakNames)},
+             {"quantity",
+              verdict.limit.quantity == LimitQuantity::MassPercent ? "mass_percent" : "volume_percent"},
+             {"measured", Fixed(verdict.measured, 4)},
+             {"maximum", ParseDouble(FormatGeneral(verdict.limit.maximum, 15))},
+             {"verdict", VerdictKey(verdict.outcome)},
+             {"doubt", Text(verdict.doubt)},
+             {"unknown_peak_names", Names(verdict.unknownPeakNames)}});
+    }
+    return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Names(data.limits->errors)}};
+}
+
+}  // namespace
+
+std::string ReportJson(const ReportModel& model) {
+    const CalculationData& data = model.data;
+    Json json = {
+        {"format", "oxycalc-report"},
+        {"format_version", 1},
+        {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
+        {"created_utc", model.createdAt != 0 ? Json(Text(UtcIsoText(model.createdAt))) : Json(nullptr)}};
+    json["settings"] = {{"standard", Text(data.standard)},
+                        {"standard_found", NamesAComponent(data.components, data.standard)},
+                        {"sample_density_kg_m3", Fixed(data.sampleDensity, 2)}};
+    json["samples"] = Json::array();
+    for (const SampleName& sample : model.samples)
+        json["samples"].push_back({{"sample", Text(sample.sample)}, {"mixture", Text(sample.mixture)}});
+    json["chromatograms"] = Chromatograms(model.chromatograms);
+    const std::vector<Limit> noLimits;
+    json["results"] = Json::array();
+    int number = 0;
+    for (const ComponentResult& r : data.results)
+        json["results"].push_back(Result(r, ++number, data, data.limits ? data.limits->limits : noLimits));
+    json["totals"] = Sums(data.sums);
+    json["totals_without_standard"] = Sums(SumsWithoutStandard(data));
+    json["total_oxygen_mass_percent"] = Fixed(data.totalOxygen, 4);
+    json["total_oxygen_outside_scope"] = Scope(TotalOxygenScope(data.totalOxygen));
+    json["warnings"] = Json::array();
+    for (const CalculationWarning& warning : data.warnings) {
+        json["warnings"].push_back({{"kind", Text(warning.Key())},
+                                    {"subject", Text(warning.subject)},
+                                    {"text", Text(warning.Text())}});
+    }
+    json["limits"] = Limits(data);
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}

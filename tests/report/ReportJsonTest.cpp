@@ -1,0 +1,73 @@
+#include "report/ReportJson.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "report/ReportSample.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+ReportModel SampleModel() {
+    CalculationData data = SampleCalculation();
+    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
+    Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}};
+    LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, L""};
+    LimitVerdict open{
+        others, 0.125, LimitVerdict::Outcome::Undetermined, {}, L"внутренний стандарт не задан"};
+    data.verdicts = {exceeds, open};
+    return MakeReportModel(SampleAssaysWithSamples(), data, 1710411000);
+}
+
+}  // namespace
+
+TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
+    const std::string text = ReportJson(SampleModel());
+    EXPECT_NE(text.find("\"standard\": \"1,2-диметоксиэтан\""), std::string::npos) << "Cyrillic unescaped";
+    const Json json = Json::parse(text);
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc",
+                                              "settings", "samples", "chromatograms", "results", "totals",
+                                              "totals_without_standard", "total_oxygen_mass_percent",
+                                              "total_oxygen_outside_scope", "warnings", "limits"}));
+    EXPECT_EQ(json["format_version"], 1);
+    EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
+    EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
+    EXPECT_EQ(json["settings"]["standard_found"], true);
+    EXPECT_EQ(json["samples"].size(), 2u);
+    EXPECT_EQ(json["chromatograms"][0]["sample_mass_g"], 10.0213);
+    EXPECT_TRUE(json["chromatograms"][1]["sample_mass_g"].is_null());  // none given
+    EXPECT_EQ(json["chromatograms"][2]["kind"], "calibration");
+    const Json& mtbe = json["results"][0];
+    EXPECT_EQ(mtbe["mass_percent"], 8.2357);
+    EXPECT_EQ(mtbe["oxygen_mass_percent"], 1.4949);  // rounded as printed: 1.49485 gives 1.4949
+    EXPECT_EQ(mtbe["oxygen_atoms"], 1);
+    EXPECT_TRUE(mtbe["outside_scope"].is_null());
+    EXPECT_EQ(json["results"][1]["delta_mass_percent"], 0.0001);
+    EXPECT_EQ(json["results"][2]["internal_standard"], true);
+    EXPECT_EQ(json["totals"]["delta_mass_percent"],
+              0.0558);  // 0.05585 is a little less in binary, as printed
+    EXPECT_EQ(json["total_oxygen_mass_percent"], 2.7183);
+    EXPECT_EQ(json["warnings"][0]["kind"], "no_molar_mass");
+    EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");
+    EXPECT_EQ(json["limits"]["limits"][1]["peak_names"], "*");
+    EXPECT_EQ(json["limits"]["limits"][1]["verdict"], "undetermined");
+    EXPECT_EQ(json["limits"]["limits"][1]["doubt"], "внутренний стандарт не задан");
+    EXPECT_EQ(json["limits"]["errors"][0], "строка 4: нет названия нормы");
+}
+
+TEST(ReportJson, WritesNullForAValueThatIsNoNumberAndForAReportWithoutTimeOrLimits) {
+    ReportModel model = SampleModel();
+    model.data.results[0].oxygen = std::numeric_limits<double>::infinity();
+    model.data.limits.reset();
+    model.createdAt = 0;
+    const Json json = Json::parse(ReportJson(model));
+    EXPECT_TRUE(json["results"][0]["oxygen_mass_percent"].is_null());
+    EXPECT_TRUE(json["created_utc"].is_null());
+    EXPECT_TRUE(json["limits"].is_null());
+}
