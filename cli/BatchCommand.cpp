@@ -80,7 +80,8 @@ struct BatchRun {
     ComponentsSnapshot components;
     std::optional<LimitsFile> limits;
     Densities densities;
-    std::wstring stylesheet;
+    std::wstring stylesheet;       // of each report
+    std::wstring indexStylesheet;  // of the index page, beside the report's
     std::vector<std::wstring> inputs;
 };
 
@@ -156,7 +157,8 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {}};
+    BatchRun run{options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {},
+                 {}};
     if (run.components.source != ComponentsSource::File || run.components.components.empty()) {
         messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;
@@ -168,8 +170,10 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     }
     run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
-    run.inputs = {options.database, options.components, options.densities, run.stylesheet,
-                  options.limits.value_or(L"")};
+    run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
+    if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
+    run.inputs = {options.database, options.components,  options.densities,
+                  run.stylesheet,   run.indexStylesheet, options.limits.value_or(L"")};
     const std::wstring index = options.outFolder + L"/index.html";
     if (!OutputsApart({index}, run.inputs, messages)) return kExitUsage;
     if (!MakeFolder(options.outFolder, messages)) return kExitFailure;
@@ -184,7 +188,8 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         rows.push_back(RunSample(run, groups[i], i + 1, db, messages));
         messages.ShowMessage(ProgressLine(i + 1, groups.size(), rows.back()));
     }
-    if (!WriteIndexPage(index, rows, options.limits.value_or(L""), messages)) return kExitFailure;
+    if (!WriteIndexPage(index, rows, options.limits.value_or(L""), run.indexStylesheet, messages))
+        return kExitFailure;
     const bool complete = std::all_of(rows.begin(), rows.end(), [](const IndexRow& row) {
         return row.reason.empty() && row.determinations == row.analyses;
     });

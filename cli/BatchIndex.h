@@ -9,6 +9,7 @@
 #include "calc/Limits.h"
 
 class UserMessages;
+class XMLWrapper;
 
 // One sample of a batch as its index page lists it.
 struct IndexRow {
@@ -25,12 +26,14 @@ struct IndexRow {
     std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
 };
 
-// The index page of a batch: one row a sample with its date, determinations, total oxygen, verdicts
-// and links to its reports, or the reason it has none. False, after telling why, when it is not
-// written.
-// `limitsFile`: the limits file the verdicts come from, empty when none is used.
+// The index page of a batch: one row a series with its date, determinations, total oxygen, verdicts
+// and links to its reports, or the reason it has none. The page is the index document turned by
+// `stylesheet` (BatchIndex.xsl, which a lab may restyle). False, after telling why, when it is not
+// written. `limitsFile`: the limits file the verdicts come from, empty when none is used.
 bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
-                    const std::wstring& limitsFile, UserMessages& messages);
+                    const std::wstring& limitsFile, const std::wstring& stylesheet, UserMessages& messages);
 
-// The index page's text.
-std::string IndexPageText(const std::vector<IndexRow>& rows, const std::wstring& limitsFile);
+// Appends the index document to one just made by XMLWrapper::CreateDocument: program, limits_file, and
+// series with one row each.
+void FillIndexDocument(XMLWrapper& wrapper, const std::vector<IndexRow>& rows,
+                       const std::wstring& limitsFile);

@@ -4,6 +4,7 @@
 #include "BatchIndex.h"
 #include "BatchInputs.h"
 #include "platform/WideText.h"
+#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -47,7 +48,11 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     failed.notes = {L"Ошибка загрузки файла: 'x<1>.stg'"};
     failed.firstDate = 0;
     failed.lastDate = 2 * 24 * 3600;
-    const std::string page = IndexPageText({done, failed}, L"");
+    TempFolder folder;
+    SilentMessages messages;
+    ASSERT_TRUE(WriteIndexPage(folder.File(L"index.html"), {done, failed}, L"",
+                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.xsl"), messages));
+    const std::string page = ReadBytes(folder.File(L"index.html"));
     EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
     EXPECT_TRUE(Holds(page, "<b>3.5343</b>"));
     EXPECT_TRUE(Holds(page, "href=\"001-Проба.json\""));

@@ -1,0 +1,156 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!--
+  The index page of a batch: turns the batch's index document (Document: program, limits_file, series
+  with one row per series of parallel determinations) into one XHTML page, printable on A4 landscape.
+  A lab may restyle it; oxycalc-cli batch takes it from the folder of the report stylesheet.
+
+  As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, and
+  no element may be left empty (a saved <td/> reads in HTML as a start tag only).
+-->
+<xsl:stylesheet version="1.0"
+                xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+                xmlns="http://www.w3.org/1999/xhtml">
+
+  <xsl:output method="xml" encoding="UTF-8" indent="no" omit-xml-declaration="yes"/>
+  <xsl:strip-space elements="*"/>
+
+  <xsl:template match="/">
+    <html>
+      <head>
+        <meta http-equiv="Content-Type" content="text/html; charset=UTF-8"/>
+        <title>Пакетный расчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012</title>
+        <style type="text/css">
+          @page { size: A4 landscape; margin: 12mm; }
+          body { font: 10pt/1.35 Arial, "DejaVu Sans", sans-serif; color: #000; }
+          @media screen { body { margin: 12mm; } }
+          h1 { font-size: 13pt; }
+          table { border-collapse: collapse; width: 100%; }
+          th, td { border: 0.6pt solid #444; padding: 1mm 2mm; vertical-align: top; text-align: left; }
+          th { background: #e6e9ee; }
+          thead { display: table-header-group; }
+          tr { page-break-inside: avoid; break-inside: avoid; }
+          td.num { text-align: right; white-space: nowrap; }
+          td.sample { min-width: 40mm; }
+          .nowrap { white-space: nowrap; }
+          .bad { color: #b00020; }
+          .ok { color: #1b5e20; }
+          .warn { font-size: 8.5pt; color: #7a4d00; }
+          .note { font-size: 8pt; color: #444; }
+          .foot { font-size: 8pt; color: #555; margin-top: 3mm; }
+        </style>
+      </head>
+      <body>
+        <h1>Пакетный расчёт органических кислородсодержащих соединений (ГОСТ EN 13132-2012)</h1>
+        <xsl:apply-templates select="Document"/>
+      </body>
+    </html>
+  </xsl:template>
+
+  <xsl:template match="Document">
+    <xsl:variable name="withLimits" select="limits_file != ''"/>
+    <table>
+      <thead>
+        <tr>
+          <th>№</th>
+          <th>Проба</th>
+          <th>Анализы</th>
+          <th>Определений</th>
+          <th>Кислород, % масс.</th>
+          <xsl:if test="$withLimits"><th>Нормы</th></xsl:if>
+          <th>Предупреждения</th>
+          <th>Отчёт</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:apply-templates select="series/row">
+          <xsl:with-param name="withLimits" select="$withLimits"/>
+        </xsl:apply-templates>
+        <xsl:if test="not(series/row)">
+          <tr>
+            <td colspan="{7 + number($withLimits)}">В выбранные даты анализов нет.</td>
+          </tr>
+        </xsl:if>
+      </tbody>
+    </table>
+    <p class="foot">
+      <xsl:text>Определения — хроматограммы с указанной массой пробы из всех анализов пробы. </xsl:text>
+      <xsl:if test="$withLimits">
+        <xsl:value-of select="concat('Нормы из файла ', limits_file, '. ')"/>
+      </xsl:if>
+      <xsl:value-of select="concat('Рассчитано программой ', program/name, ' ', program/version, '.')"/>
+    </p>
+  </xsl:template>
+
+  <xsl:template match="row">
+    <xsl:param name="withLimits"/>
+    <tr>
+      <td class="num"><xsl:value-of select="number"/></td>
+      <td class="sample"><xsl:value-of select="sample"/></td>
+      <td class="nowrap">
+        <xsl:value-of select="first_analysis"/>
+        <xsl:if test="last_analysis != first_analysis">
+          <br/><xsl:value-of select="last_analysis"/>
+        </xsl:if>
+        <xsl:if test="different_days = 'да'"><div class="bad">разные дни</div></xsl:if>
+      </td>
+      <td class="num"><xsl:value-of select="concat(determinations, ' из ', analyses)"/></td>
+      <xsl:choose>
+        <xsl:when test="reason != ''">
+          <td colspan="{4 + number($withLimits)}">
+            <div class="bad"><xsl:value-of select="reason"/></div>
+            <xsl:apply-templates select="notes/note"/>
+          </td>
+        </xsl:when>
+        <xsl:otherwise>
+          <td class="num"><b><xsl:value-of select="total_oxygen"/></b></td>
+          <xsl:if test="$withLimits"><xsl:apply-templates select="verdicts"/></xsl:if>
+          <td class="warn">
+            <xsl:for-each select="warnings/warning"><div><xsl:value-of select="."/></div></xsl:for-each>
+            <xsl:apply-templates select="notes/note"/>
+            <xsl:if test="not(warnings/warning) and not(notes/note)">—</xsl:if>
+          </td>
+          <td class="nowrap">
+            <a href="{base}.html">html</a>
+            <xsl:text>&#160;· </xsl:text><a href="{base}.json">json</a>
+            <xsl:text>&#160;· </xsl:text><a href="{base}.csv">csv</a>
+            <xsl:text>&#160;· </xsl:text><a href="{base}.xml">xml</a>
+          </td>
+        </xsl:otherwise>
+      </xsl:choose>
+    </tr>
+  </xsl:template>
+
+  <!-- "соответствует" when every limit is met, else the limits that are not, in red. -->
+  <xsl:template match="verdicts">
+    <xsl:variable name="exceeded" select="verdict[outcome = 'превышает']"/>
+    <xsl:variable name="undetermined" select="verdict[outcome = 'не определено']"/>
+    <xsl:choose>
+      <xsl:when test="not(verdict)"><td>—</td></xsl:when>
+      <xsl:when test="not($exceeded) and not($undetermined)"><td class="ok">соответствует</td></xsl:when>
+      <xsl:otherwise>
+        <td class="bad">
+          <xsl:if test="$exceeded">
+            <xsl:text>превышает: </xsl:text>
+            <xsl:for-each select="$exceeded">
+              <xsl:if test="position() &gt; 1">; </xsl:if>
+              <xsl:value-of select="name"/>
+            </xsl:for-each>
+          </xsl:if>
+          <xsl:if test="$exceeded and $undetermined"><br/></xsl:if>
+          <xsl:if test="$undetermined">
+            <xsl:text>не определено: </xsl:text>
+            <xsl:for-each select="$undetermined">
+              <xsl:if test="position() &gt; 1">; </xsl:if>
+              <xsl:value-of select="name"/>
+            </xsl:for-each>
+          </xsl:if>
+        </td>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template match="note">
+    <div class="note"><xsl:value-of select="."/></div>
+  </xsl:template>
+
+</xsl:stylesheet>
