@@ -1,6 +1,10 @@
-# Our own targets build clean with these on both toolchains.
+# Our own targets build clean with these on both toolchains; tools/test.sh makes them errors.
+option(OXY_WERROR "Treat warnings of our own targets as errors" OFF)
 function(oxy_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
+  if(OXY_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 if(WIN32)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the presets, runs the native tests directly and the
-# Windows tests under Wine, then the fuzz targets for FUZZ_SECONDS each (60 in CI, else 10).
+# Every test: installs what is missing, checks the sources' format, builds the presets with warnings as
+# errors, runs the native tests directly and the Windows tests under Wine, then the fuzz targets for
+# FUZZ_SECONDS each (60 in CI, else 10).
 # The 32-bit product (win32) is always built. Its tests run where the kernel runs 32-bit programs; the
 # 64-bit build (win64) is built and tested everywhere else, and beside win32 where both run.
 # OXY_WINDOWS=win64 (or win32) runs the Windows tests of that build only.
@@ -19,10 +20,13 @@ if oxy_runs_32bit; then runs32=yes; else runs32=no; fi
 if oxy_has_wine32; then wine32=installed; else wine32="not installed"; fi
 echo "== Windows tests run on: ${windows_runs[*]} (this kernel runs 32-bit programs: $runs32; 32-bit Wine: $wine32)"
 
+echo "== format: clang-format on the tracked sources"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 status=0
 for preset in "${presets[@]}"; do
-  echo "== $preset: build"
-  cmake --preset "$preset" >/dev/null
+  echo "== $preset: build (warnings are errors)"
+  cmake --preset "$preset" -DOXY_WERROR=ON >/dev/null
   cmake --build --preset "$preset" -j"$jobs"
 done
 
