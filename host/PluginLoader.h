@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 #include "plugin/PluginInfo.h"
 #include "win/LibraryModule.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // The host's side of HostApi: events, commands and named services. The table handed to plug-ins
 // forwards into the one bus of the process (the table's functions carry no context).

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // The plug-in's start and stop, called by the exported functions and by the host's callbacks.
 // self is the plug-in's own module (its file and its Russian resources).

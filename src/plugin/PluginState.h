@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "plugin/HostLink.h"
+#include "hostlink/HostLink.h"
 #include "win/LibraryModule.h"
 
 class DlgMain;

@@ -10,7 +10,7 @@
 #include "calc/CalculationData.h"
 #include "calc/LastReadComponents.h"
 #include "data/Assay.h"
-#include "plugin/ProfileSettings.h"
+#include "hostlink/ProfileSettings.h"
 #include "report/ReportBuilder.h"
 #include "ui/CGridCtrl.h"
 #include "win/Dialog.h"

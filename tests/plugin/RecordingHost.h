@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // A host table that records every call a plug-in makes, in order, and answers from a script.
 // The table's functions carry no context, so there is one recorder for the process.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // A host for the dialogs: a profile in memory, a chromatogram chooser answering given ids, and a
 // record of the files it was asked to open. One per process, as the table carries no context.

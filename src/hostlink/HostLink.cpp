@@ -1,4 +1,4 @@
-#include "plugin/HostLink.h"
+#include "hostlink/HostLink.h"
 
 int HostLink::Subscribe(const char* event, HostHandler handler) const {
     return table_ ? table_->subscribe(event, handler) : 0;

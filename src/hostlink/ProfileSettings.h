@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "plugin/HostLink.h"
+#include "hostlink/HostLink.h"
 
 // The path of a value in the host profile: the root, "\" when the root is not empty, the section, "/"
 // and the key ("plugins\oxycalc\/WindowRect_tlx" for an empty section).

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "plugin/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // The plug-in's side of the host's function table. Every service is asked for before it is called
 // (CallIfOffered); only the menu service is called directly, as the host expects.

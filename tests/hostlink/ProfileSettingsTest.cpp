@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeHost.h"
-#include "plugin/ProfileSettings.h"
+#include "hostlink/ProfileSettings.h"
 
 namespace {
 

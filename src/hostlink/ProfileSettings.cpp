@@ -1,4 +1,4 @@
-#include "plugin/ProfileSettings.h"
+#include "hostlink/ProfileSettings.h"
 
 #include <vector>
 
