@@ -4,6 +4,7 @@
 
 #include "calc/CalculationWarning.h"
 #include "calc/CsvTable.h"
+#include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
 
 Densities ReadDensities(const std::wstring& path) {
@@ -36,17 +37,5 @@ Densities ReadDensities(const std::wstring& path) {
 std::wstring BaseName(size_t number, const std::wstring& sample) {
     std::wstring name = std::to_wstring(number);
     name.insert(0, name.size() < 3 ? 3 - name.size() : 0, L'0');
-    name += L'-';
-    for (const wchar_t c : sample) {
-        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') ||
-                          (c >= L'a' && c <= L'z') || (c >= 0x400 && c <= 0x4FF);
-        if (kept) {
-            name += c;
-        } else if (name.back() != L'_') {
-            name += L'_';
-        }
-        if (name.size() >= 64) break;
-    }
-    while (name.back() == L'_') name.pop_back();
-    return name;
+    return name + L'-' + FileNamePart(sample);
 }

@@ -37,6 +37,10 @@ oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
 cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
+# The lab switches the export for its LIMS on by making the folder: every report then leaves its JSON and
+# CSV there.
+lims="$data/Выгрузка"
+rm -rf "$lims" && mkdir -p "$lims"
 # The report holds the results against EN 228 E10, as a lab that chose those limits would have it.
 cp src/calc/LimitsOxycalc-EN228-E10.csv "$data/LimitsOxycalc.csv"
 
@@ -82,6 +86,9 @@ if [[ -n "$report" ]]; then
 else
   echo "demo: no report was made"
 fi
+rm -rf "$out/lims" && mkdir -p "$out/lims"
+cp "$lims"/* "$out/lims/" 2>/dev/null || true
+echo "demo: for a LIMS, the report's JSON and CSV: $(cd "$out/lims" && ls | tr '\n' ' ')"
 
 # The batch for a LIMS: every sample of the demo database, each with its reports, and an index page.
 # The sample whose chromatograms have no usable mass is listed with its reason (and exit code 1).

@@ -25,6 +25,31 @@ bool FileExists(const std::wstring& path) {
     return !path.empty() && std::filesystem::is_regular_file(ToFileSystemPath(path), error);
 }
 
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    return FromFileSystemPath(ToFileSystemPath(folder) / ToFileSystemPath(name));
+}
+
+bool FolderExists(const std::wstring& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(ToFileSystemPath(path), error);
+}
+
+std::wstring FileNamePart(const std::wstring& text, size_t most) {
+    std::wstring name;
+    for (const wchar_t c : text) {
+        if (name.size() >= most) break;
+        const bool kept = c == L'-' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') ||
+                          (c >= L'a' && c <= L'z') || (c >= 0x400 && c <= 0x4FF);
+        if (kept) {
+            name += c;
+        } else if (!name.empty() && name.back() != L'_') {
+            name += L'_';
+        }
+    }
+    while (!name.empty() && name.back() == L'_') name.pop_back();
+    return name;
+}
+
 namespace {
 
 // A path as the file system resolves it, also for a file not there yet: absolute, with "." and ".."

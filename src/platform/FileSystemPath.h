@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -10,6 +11,14 @@ std::filesystem::path ToFileSystemPath(const std::wstring& path);
 std::wstring FromFileSystemPath(const std::filesystem::path& path);
 // True for an existing file that is no folder; false for an empty path.
 bool FileExists(const std::wstring& path);
+// A file of a folder, joined with the platform's separator.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+// True for an existing folder; false for an empty path.
+bool FolderExists(const std::wstring& path);
+// A text made fit for a file name on every file system: its Latin and Cyrillic letters, digits and
+// hyphens, anything else one "_", none at either end, at most `most` characters ("АИ-95-К5, партия
+// 2417" gives "АИ-95-К5_партия_2417").
+std::wstring FileNamePart(const std::wstring& text, size_t most = 60);
 // True when two paths name one file, however they are written (relative, "..", links, letter case
 // on Windows: of every letter for a file that exists, of Latin letters for one not there yet), also
 // when it does not exist yet.

@@ -37,6 +37,20 @@ std::wstring LocalDateTimeText(int64_t secondsSince1970) {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
+std::wstring LocalFileStamp(int64_t secondsSince1970, bool withSeconds) {
+    std::tm local{};
+    if (!ToLocalTime(secondsSince1970, local)) return std::wstring();
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min);
+    std::string stamp = text;
+    if (withSeconds) {
+        std::snprintf(text, sizeof text, "%02d", local.tm_sec);
+        stamp += text;
+    }
+    return std::wstring(stamp.begin(), stamp.end());
+}
+
 namespace {
 
 // Year, month and day of "YYYY-MM-DD"; nothing unless it is a real calendar date.

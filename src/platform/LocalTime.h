@@ -14,6 +14,10 @@ std::wstring LocalTimeText(int64_t secondsSince1970);
 // library cannot convert it.
 std::wstring LocalDateTimeText(int64_t secondsSince1970);
 
+// A moment in the local time zone as a file name's stamp that sorts by time: "yyyy-mm-dd_hhmm", with
+// the seconds as well ("yyyy-mm-dd_hhmmss") when asked; empty when the C library cannot convert it.
+std::wstring LocalFileStamp(int64_t secondsSince1970, bool withSeconds);
+
 // The moment a local calendar day given as "YYYY-MM-DD" begins, in seconds since 1970; nothing for a
 // text that is no valid date.
 std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);

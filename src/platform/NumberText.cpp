@@ -19,7 +19,6 @@ std::wstring_view SkipBlanks(std::wstring_view text) {
     return text.substr(start);
 }
 
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }

@@ -6,8 +6,11 @@
 #include <string>
 #include <utility>
 
+#include "calc/DataFilePath.h"
+#include "platform/FileSystemPath.h"
 #include "platform/ShellOpen.h"
 #include "platform/WideText.h"
+#include "report/LimsExport.h"
 #include "res/ProductVersion.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgAbout.h"
@@ -230,6 +233,10 @@ void DlgMain::ShowAbout() {
 void DlgMain::ShowReport() {
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
     report->Show();
+    // A LIMS gets every report when the lab has made the export folder beside the components file; a
+    // failure is told and the report stands.
+    const std::wstring lims = DataFileBeside(calculation.componentsPath, kLimsFolderName);
+    if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
 }
 
 void DlgMain::ReportDatabaseFailure(const std::exception& error) const {

@@ -2,14 +2,19 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "DemoData.h"
 #include "UiFixture.h"
+#include "calc/DataFilePath.h"
 #include "data/DataBaseConnection.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "report/LimsExport.h"
 #include "res/ResourceIds.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -365,6 +370,25 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     EXPECT_EQ(dialog->Report().model.chromatograms[0].id, kPetrol1);
     EXPECT_EQ(dialog->Report().model.data.standard, L"X");
     EXPECT_NE(dialog->Report().model.createdAt, 0);
+}
+
+TEST_F(DlgMainTest, AReportAlsoGoesToTheLimsFolderWhenTheLabHasMadeIt) {
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    const std::filesystem::path lims = ToFileSystemPath(DataFileBeside(componentsPath, kLimsFolderName));
+    std::filesystem::remove_all(lims);
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    EXPECT_FALSE(std::filesystem::exists(lims));  // no folder, no export
+
+    std::filesystem::create_directory(lims);
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    std::vector<std::wstring> written;
+    for (const auto& entry : std::filesystem::directory_iterator(lims))
+        written.push_back(entry.path().extension().wstring());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::wstring>{L".csv", L".json"}));
+    EXPECT_TRUE(boxes.boxes.empty());
+    std::filesystem::remove_all(lims);
 }
 
 }  // namespace
