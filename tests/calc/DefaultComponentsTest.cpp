@@ -5,7 +5,7 @@
 #include "DemoData.h"
 #include "calc/ComponentsTable.h"
 #include "calc/Limits.h"
-#include "calc/OxygenateCalculator.h"
+#include "calc/Recalculation.h"
 #include "calc/RoundTo4.h"
 #include "report/ReportSample.h"
 #include "support/TempFolder.h"
@@ -31,29 +31,23 @@ std::vector<Component> ShippedComponents(const TempFolder& folder) {
 
 TEST(DefaultComponents, ReadTenPerCentEthanolByVolumeAsTenAndWithinE10sOxygen) {
     TempFolder folder;
-    CalculationData data;
-    data.components = ShippedComponents(folder);
-    data.componentsSource = ComponentsSource::File;
-    data.standard = L"1,2-Диметоксиэтан";
-    data.sampleDensity = 745.0;  // kg/m3 at 15 °C
+    ComponentsSnapshot components;
+    components.source = ComponentsSource::File;
+    components.components = ShippedComponents(folder);
+    const CalculationSettings settings{L"1,2-Диметоксиэтан", 745.0};  // kg/m3 at 15 °C
     const double ethanolDensity = 793.50;
     std::vector<Assay> assays(1);
     assays[0].isTicked = 1;
     assays[0].sampleMass = 10.0;
-    assays[0].peaks = {MakePeak(L"Этанол", 10.0 * ethanolDensity / data.sampleDensity),
+    assays[0].peaks = {MakePeak(L"Этанол", 10.0 * ethanolDensity / settings.sampleDensity),
                        MakePeak(L"1,2-Диметоксиэтан", 5.0)};
-    OxygenateCalculator calculator;
-    calculator.data = &data;
-    calculator.assays = &assays;
-    calculator.Calculate();
-    data.totalOxygen = RoundTo4(data.totalOxygen);
-    data.warnings = CheckCalculation(data, assays);
+    const std::optional<LimitsFile> e10 = ReadLimitsFile(SourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv"));
+    ASSERT_TRUE(e10.has_value());
+    const CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.results.size(), 2u);
     EXPECT_EQ(RoundTo4(data.results[0].volumePercent), 10.0);
 
-    const std::optional<LimitsFile> e10 = ReadLimitsFile(SourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv"));
-    ASSERT_TRUE(e10.has_value());
-    const std::vector<LimitVerdict> verdicts = CheckLimits(e10->limits, data, assays);
+    const std::vector<LimitVerdict>& verdicts = data.verdicts;
     EXPECT_EQ(verdicts[0].measured, 3.6991);  // oxygen, % by mass
     EXPECT_EQ(verdicts[0].outcome, LimitVerdict::Outcome::Conforms);
     EXPECT_EQ(verdicts[2].measured, 10.0);  // ethanol, % by volume
