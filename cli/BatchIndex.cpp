@@ -67,7 +67,10 @@ bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
         return false;
     }
     FillIndexDocument(document, rows, limitsFile);
-    return WriteReplacing(path, messages, [&](const std::wstring& part, std::wstring& error) {
-        return TransformToFile(document, stylesheet, part, &error);
-    });
+    StagedFiles staged;
+    return StageFile(path, staged, messages,
+                     [&](const std::wstring& staging, std::wstring& error) {
+                         return TransformToFile(document, stylesheet, staging, &error);
+                     }) &&
+           CommitStaged(staged, messages);
 }

@@ -10,6 +10,7 @@
 #include "ReportCommand.h"
 #include "data/SqlException.h"
 #include "platform/ConsoleText.h"
+#include "platform/InterruptCleanup.h"
 #include "platform/ProgramArguments.h"
 #include "platform/WideText.h"
 #include "report/XMLError.h"
@@ -48,5 +49,7 @@ int Main(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl+C or a closed console must not leave half-written reports' temporary files behind.
+    InstallInterruptCleanup();
     return Main(ProgramArguments(argc, argv));
 }

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/ReplaceFile.h"
 #include "platform/StdioFile.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
@@ -16,7 +15,19 @@
 
 namespace {
 
-bool WriteDocuments(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages) {
+bool WriteBytes(const std::wstring& path, const std::string& text, std::wstring& error) {
+    StdioFile file = OpenStdioFile(path, "wb");
+    const bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+                         std::fflush(file.get()) == 0;
+    const int code = errno;
+    // The close is where a full disk or a network drive may say no at last.
+    const bool closed = file && std::fclose(file.release()) == 0;
+    if (!written || !closed) error = FromUtf8(std::strerror(written ? errno : code));
+    return written && closed;
+}
+
+bool StageDocuments(const ReportModel& model, const ReportOutputs& outputs, StagedFiles& staged,
+                    UserMessages& messages) {
     if (!outputs.xml && !outputs.html) return true;
     XMLWrapper document;
     if (!document.CreateDocument()) {
@@ -24,10 +35,10 @@ bool WriteDocuments(const ReportModel& model, const ReportOutputs& outputs, User
         return false;
     }
     FillReportDocument(document, model);
-    if (outputs.xml && !WriteText(*outputs.xml, document.ToText(), messages)) return false;
+    if (outputs.xml && !StageText(*outputs.xml, document.ToText(), staged, messages)) return false;
     if (!outputs.html) return true;
-    return WriteReplacing(*outputs.html, messages, [&](const std::wstring& part, std::wstring& error) {
-        return TransformToFile(document, outputs.stylesheet, part, &error);
+    return StageFile(*outputs.html, staged, messages, [&](const std::wstring& path, std::wstring& error) {
+        return TransformToFile(document, outputs.stylesheet, path, &error);
     });
 }
 
@@ -41,32 +52,48 @@ std::vector<std::wstring> ReportOutputs::Paths() const {
     return paths;
 }
 
-bool WriteReportFiles(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages) {
-    if (!WriteDocuments(model, outputs, messages)) return false;
-    if (outputs.json && !WriteText(*outputs.json, ReportJson(model), messages)) return false;
-    return !outputs.csv || WriteText(*outputs.csv, ResultsCsv(model.data), messages);
+bool StageReportFiles(const ReportModel& model, const ReportOutputs& outputs, StagedFiles& staged,
+                      UserMessages& messages) {
+    const bool all = StageDocuments(model, outputs, staged, messages) &&
+                     (!outputs.json || StageText(*outputs.json, ReportJson(model), staged, messages)) &&
+                     (!outputs.csv || StageText(*outputs.csv, ResultsCsv(model.data), staged, messages));
+    if (!all) staged.Discard();
+    return all;
 }
 
-bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
-    return WriteReplacing(path, messages, [&text](const std::wstring& part, std::wstring& error) {
-        StdioFile file = OpenStdioFile(part, "wb");
-        const bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-                             std::fflush(file.get()) == 0;
-        const int code = errno;
-        // The close is where a full disk or a network drive may say no at last.
-        const bool closed = file && std::fclose(file.release()) == 0;
-        if (!written || !closed) error = FromUtf8(std::strerror(written ? errno : code));
-        return written && closed;
+bool WriteReportFiles(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages) {
+    StagedFiles staged;
+    return StageReportFiles(model, outputs, staged, messages) && CommitStaged(staged, messages);
+}
+
+bool StageFile(const std::wstring& target, StagedFiles& staged, UserMessages& messages,
+               const std::function<bool(const std::wstring& path, std::wstring& error)>& write) {
+    std::wstring error;
+    const std::wstring path = staged.Stage(target, &error);
+    if (!path.empty() && write(path, error)) return true;
+    messages.ShowError(L"файл «" + target + L"» не записан" + (error.empty() ? L"" : L": " + error) +
+                       L"; прежний файл, если был, не тронут");
+    return false;
+}
+
+bool StageText(const std::wstring& target, const std::string& text, StagedFiles& staged,
+               UserMessages& messages) {
+    return StageFile(target, staged, messages, [&text](const std::wstring& path, std::wstring& error) {
+        return WriteBytes(path, text, error);
     });
 }
 
-bool WriteReplacing(const std::wstring& path, UserMessages& messages,
-                    const std::function<bool(const std::wstring& part, std::wstring& error)>& write) {
-    const std::wstring part = path + L".part";
-    std::wstring error;
-    if (write(part, error) && ReplaceFileWith(path, part)) return true;
-    RemoveFile(part);
-    messages.ShowError(L"файл «" + path + L"» не записан" + (error.empty() ? L"" : L": " + error) +
-                       L"; прежний файл, если был, не тронут");
+bool CommitStaged(StagedFiles& staged, UserMessages& messages) {
+    std::vector<std::wstring> targets;
+    for (size_t i = 0; i < staged.Count(); ++i) targets.push_back(staged.Target(i));
+    if (staged.Commit()) return true;
+    std::wstring list;
+    for (const std::wstring& target : targets) list += (list.empty() ? L"«" : L", «") + target + L"»";
+    messages.ShowError(L"файлы " + list + L" не все поставлены на место");
     return false;
+}
+
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
+    StagedFiles staged;
+    return StageText(path, text, staged, messages) && CommitStaged(staged, messages);
 }

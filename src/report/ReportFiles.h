@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/StagedFiles.h"
 #include "report/ReportModel.h"
 
 class UserMessages;
@@ -21,15 +22,26 @@ struct ReportOutputs {
     std::vector<std::wstring> Paths() const;
 };
 
-// Writes each requested file; false, after telling why, when one cannot be written.
+// Writes each requested file into a temporary file staged for it; false, after telling why and with
+// the staged files discarded, when one cannot be written.
+bool StageReportFiles(const ReportModel& model, const ReportOutputs& outputs, StagedFiles& staged,
+                      UserMessages& messages);
+
+// Writes the requested files together: a reader (a LIMS watching the folder) never meets half a report
+// or a report of mixed runs, and a full disk or an interruption leaves the previous files as they were.
+// False, after telling why, when they are not written.
 bool WriteReportFiles(const ReportModel& model, const ReportOutputs& outputs, UserMessages& messages);
 
-// Writes a whole file, flushed and closed; false, after telling why, when the file system did not take
-// it all.
-bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages);
+// Stages a file whose content `write` makes at the path it is given; false, after telling why, when it
+// could not (`write` says why through its second argument).
+bool StageFile(const std::wstring& target, StagedFiles& staged, UserMessages& messages,
+               const std::function<bool(const std::wstring& path, std::wstring& error)>& write);
+// Stages a file of the text's bytes.
+bool StageText(const std::wstring& target, const std::string& text, StagedFiles& staged,
+               UserMessages& messages);
 
-// Writes a file through a part file beside it ("….part") that takes its place only when whole: a
-// reader (a LIMS watching the folder) never meets half a report, and a full disk leaves the previous
-// file as it was. `write` makes the part file, or says why it could not.
-bool WriteReplacing(const std::wstring& path, UserMessages& messages,
-                    const std::function<bool(const std::wstring& part, std::wstring& error)>& write);
+// Commits staged files; false, after telling which, when one could not take its place.
+bool CommitStaged(StagedFiles& staged, UserMessages& messages);
+
+// Writes one whole file of the text's bytes, as WriteReportFiles writes reports.
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages);

@@ -293,13 +293,27 @@ TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
 
 TEST_F(OxycalcCliTest, AReportThatCannotBeWrittenWholeLeavesThePreviousOneAsItWas) {
     WriteBytes(folder.File(L"r.json"), "{\"previous\": true}");
-    // A folder where the part file would go: the new report cannot be written.
-    std::filesystem::create_directory(ToUtf8(folder.File(L"r.json.part")));
-    const CliRun run = Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json")});
+    // A stylesheet that does not transform: the page cannot be made, so no file of the report is written.
+    const std::string broken = ToUtf8(folder.Write(L"broken.xsl", "<xsl:stylesheet"));
+    const CliRun run = Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json"), "--html",
+                               Path(L"r.html"), "--xsl", broken});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.err, "r.json")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "r.html")) << run.err;
     EXPECT_EQ(Read(L"r.json"), "{\"previous\": true}");
+    EXPECT_FALSE(std::filesystem::exists(ToUtf8(folder.File(L"r.html"))));
     EXPECT_EQ(run.out, "");
+    // Nothing of the run is left behind.
+    for (const auto& entry : std::filesystem::directory_iterator(ToUtf8(folder.Path())))
+        EXPECT_EQ(entry.path().extension().string() == ".tmp", false) << entry.path();
+}
+
+TEST_F(OxycalcCliTest, AnOutputNamedLikeAnotherOutputsTemporaryFileIsJustAnotherOutput) {
+    const std::string limits = ToUtf8(folder.Write(L"lim.json.part", "Кислород;;% масс.;3.7\n"));
+    const CliRun run = Report({"--assay", "101", "--tick-all", "--xml", Path(L"r.json.part"), "--json",
+                               Path(L"r.json"), "--limits", limits, "--density", "745.68"});
+    EXPECT_TRUE(Holds(Read(L"r.json.part"), "<Document>")) << run.err;
+    EXPECT_TRUE(Holds(Read(L"r.json"), "\"format\": \"oxycalc-report\""));
+    EXPECT_EQ(Read(L"lim.json.part"), "Кислород;;% масс.;3.7\n");
 }
 
 TEST_F(OxycalcCliTest, ABatchReportsEverySampleOrItsReasonAndKeepsToTheDates) {
