@@ -17,7 +17,9 @@ Densities ReadDensities(const std::wstring& path) {
         const std::wstring sample(TrimBlanks(line[0]));
         const std::wstring text = line.size() > 1 ? line[1] : std::wstring();
         const std::optional<double> density = ReadWholeNumber(text);
-        if (!density && row == 0) continue;
+        // A first line is a header only when its density field holds no digit at all: "745.68 кг/м3"
+        // is a density with a unit, to be told as such.
+        if (!density && row == 0 && text.find_first_of(L"0123456789") == std::wstring::npos) continue;
         if (!density || !PlausibleSampleDensity(*density)) {
             densities.problems[sample] =
                 L"плотность «" + text + L"» в файле плотностей — не плотность бензина, кг/м³";

@@ -5,7 +5,7 @@
 #include <string>
 
 // The sample densities of a batch, from "sample;density" lines (the components file's reading rules;
-// a decimal point or comma). A first line whose density is no number is a header. A density no petrol
+// a decimal point or comma). A first line whose density field holds no digit is a header. A density no petrol
 // has (g/cm3 for kg/m3, say) gives the sample none, and so does a sample given twice with different
 // densities: which one is meant cannot be known.
 struct Densities {

@@ -88,6 +88,9 @@ std::wstring CalculationWarning::Text() const {
             return L"Концентрация пика компонента «" + subject +
                    L"» не задана, отрицательна или бесконечна в хроматограммах " + chromatograms +
                    L": результат компонента недостоверен.";
+        case Kind::NoAnalysisDate:
+            return L"Время анализа хроматограмм " + chromatograms +
+                   L" не похоже на дату (вне 1970–9999 гг.): оно показано как «---».";
         case Kind::NoOxygenAtoms:
             return L"У компонента «" + subject +
                    L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
@@ -129,6 +132,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"bad_concentration";
         case Kind::NoOxygenAtoms:
             return L"no_oxygen_atoms";
+        case Kind::NoAnalysisDate:
+            return L"no_analysis_date";
     }
     return L"";
 }

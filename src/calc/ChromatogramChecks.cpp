@@ -7,6 +7,7 @@
 #include "calc/MethodScope.h"
 #include "calc/NameCompare.h"
 #include "calc/PeakNameIndex.h"
+#include "platform/LocalTime.h"
 
 namespace {
 
@@ -69,9 +70,11 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
     const Component* standard = StandardComponent(data);
     LabelList unprocessed;
     LabelList withoutStandard;
+    LabelList undated;
     std::vector<ComponentFindings> findings(components.size());
     for (const Assay& assay : assays) {
         if (assay.isTicked == 0) continue;
+        if (!IsShowableMoment(assay.date)) undated.Add(assay);
         // A chromatogram the host has not processed lacks everything; it is named once, for that.
         if (assay.peaks.empty()) {
             unprocessed.Add(assay);
@@ -95,6 +98,7 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
         }
     }
     std::vector<CalculationWarning> warnings;
+    if (!undated.Empty()) warnings.push_back({Kind::NoAnalysisDate, L"", undated.Text()});
     if (!unprocessed.Empty()) warnings.push_back({Kind::NoNamedPeaks, L"", unprocessed.Text()});
     if (!withoutStandard.Empty())
         warnings.push_back({Kind::NoStandardPeak, data.standard, withoutStandard.Text(), standard->peakName});

@@ -11,10 +11,11 @@ void WriteConsoleText(std::FILE* stream, std::wstring_view text) {
     if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
         // A console shows wide characters whatever its code page; what the stream buffered goes first.
         std::fflush(stream);
+        const std::wstring safe = ConsoleSafe(text);
         DWORD written = 0;
-        WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        WriteConsoleW(handle, safe.data(), static_cast<DWORD>(safe.size()), &written, nullptr);
         return;
     }
-    const std::string bytes = ToUtf8(text);
+    const std::string bytes = ToUtf8(ConsoleSafe(text));
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }

@@ -6,6 +6,8 @@
 
 namespace {
 
+const wchar_t kNoMoment[] = L"---";
+
 bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
 #ifdef _WIN32
     const __time64_t moment = secondsSince1970;
@@ -18,7 +20,12 @@ bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
 
 }  // namespace
 
+bool IsShowableMoment(int64_t secondsSince1970) {
+    return secondsSince1970 >= 0 && secondsSince1970 <= 253402300799;  // 9999-12-31T23:59:59Z
+}
+
 std::wstring LocalTimeText(int64_t secondsSince1970) {
+    if (!IsShowableMoment(secondsSince1970)) return kNoMoment;
     std::tm local{};
     if (!ToLocalTime(secondsSince1970, local)) return std::wstring();
     // Digits only, so no locale can change the text (strftime's %y and %R give the same).
@@ -29,6 +36,7 @@ std::wstring LocalTimeText(int64_t secondsSince1970) {
 }
 
 std::wstring LocalDateTimeText(int64_t secondsSince1970) {
+    if (!IsShowableMoment(secondsSince1970)) return kNoMoment;
     std::tm local{};
     if (!ToLocalTime(secondsSince1970, local)) return std::wstring();
     char text[64];
@@ -38,6 +46,7 @@ std::wstring LocalDateTimeText(int64_t secondsSince1970) {
 }
 
 std::wstring LocalFileStamp(int64_t secondsSince1970, bool withSeconds) {
+    if (!IsShowableMoment(secondsSince1970)) return std::wstring();
     std::tm local{};
     if (!ToLocalTime(secondsSince1970, local)) return std::wstring();
     char text[64];
@@ -100,6 +109,7 @@ std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate) {
 }
 
 std::wstring UtcIsoText(int64_t secondsSince1970) {
+    if (!IsShowableMoment(secondsSince1970)) return kNoMoment;
     // Days to a civil date (proleptic Gregorian), so that no C library time zone is involved.
     const int64_t days =
         secondsSince1970 >= 0 ? secondsSince1970 / 86400 : -((-secondsSince1970 + 86399) / 86400);

@@ -5,17 +5,23 @@
 #include <string>
 #include <string_view>
 
+// Whether a moment lies from 1970-01-01 through 9999-12-31 (UTC), the moments this program shows. One
+// outside (a damaged row of the host) is shown as "---" and never converted: the conversion of such a
+// moment can overflow.
+bool IsShowableMoment(int64_t secondsSince1970);
+
 // A moment given as seconds since 1970-01-01 00:00 UTC, in the local time zone (TZ where it is
 // set), as "dd.mm.yy  hh:mm" with two blanks: what the chromatogram list and the report show as the
-// analysis time. Empty when the C library cannot convert the moment.
+// analysis time. "---" for a moment that is not showable; empty when the C library cannot convert it.
 std::wstring LocalTimeText(int64_t secondsSince1970);
 
-// A moment in the local time zone as "dd.mm.yyyy hh:mm", as a document is dated; empty when the C
-// library cannot convert it.
+// A moment in the local time zone as "dd.mm.yyyy hh:mm", as a document is dated; "---" for a moment
+// that is not showable, empty when the C library cannot convert it.
 std::wstring LocalDateTimeText(int64_t secondsSince1970);
 
 // A moment in the local time zone as a file name's stamp that sorts by time: "yyyy-mm-dd_hhmm", with
-// the seconds as well ("yyyy-mm-dd_hhmmss") when asked; empty when the C library cannot convert it.
+// the seconds as well ("yyyy-mm-dd_hhmmss") when asked; empty for a moment that is not showable or
+// that the C library cannot convert.
 std::wstring LocalFileStamp(int64_t secondsSince1970, bool withSeconds);
 
 // The moment a local calendar day given as "YYYY-MM-DD" begins, in seconds since 1970; nothing for a
@@ -24,5 +30,6 @@ std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);
 // The moment the local day after it begins: the end of that day, exclusive.
 std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate);
 
-// A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry.
+// A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry; "---"
+// for a moment that is not showable.
 std::wstring UtcIsoText(int64_t secondsSince1970);

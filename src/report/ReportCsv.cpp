@@ -1,6 +1,7 @@
 #include "report/ReportCsv.h"
 
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "calc/MethodScope.h"
@@ -9,6 +10,14 @@
 #include "platform/WideText.h"
 
 namespace {
+
+// A text that a spreadsheet would take for a formula ("=HYPERLINK(…)", "+1", "-2", "@x") or that starts
+// with a tab or CR gets a leading "'": it stays text. Numbers are written by Number(), not here.
+std::wstring Text(const std::wstring& text) {
+    const bool formula =
+        !text.empty() && std::wstring_view(L"=+-@\t\r").find(text[0]) != std::wstring_view::npos;
+    return formula ? L"'" + text : text;
+}
 
 std::wstring Field(const std::wstring& text) {
     if (text.find_first_of(L";\"\r\n") == std::wstring::npos) return text;
@@ -46,7 +55,7 @@ std::string ResultsCsv(const CalculationData& data) {
     int number = 0;
     for (const ComponentResult& r : data.results) {
         text += Line(Fields(
-            {std::to_wstring(++number), r.name, r.peakName, std::to_wstring(r.oxygenAtoms)},
+            {std::to_wstring(++number), Text(r.name), Text(r.peakName), std::to_wstring(r.oxygenAtoms)},
             [&r](const ResultColumn& column) { return r.*column.value; },
             ScopeNoteText(ResultScope(r, data.standard))));
     }

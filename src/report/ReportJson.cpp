@@ -47,15 +47,16 @@ Json Scope(ScopeNote note) {
 Json Chromatograms(const std::vector<ReportChromatogram>& chromatograms) {
     Json rows = Json::array();
     for (const ReportChromatogram& c : chromatograms) {
-        rows.push_back({{"id", c.id},
-                        {"ticked", c.ticked},
-                        {"kind", c.isCalibration ? "calibration" : "analysis"},
-                        {"file", Text(c.fileName)},
-                        {"sample", Text(c.sample)},
-                        {"mixture", Text(c.mixture)},
-                        {"method", Text(c.method)},
-                        {"analysis_time_utc", Text(UtcIsoText(c.date))},
-                        {"sample_mass_g", c.usableMass ? Fixed(c.sampleMass, 4) : Json(nullptr)}});
+        rows.push_back(
+            {{"id", c.id},
+             {"ticked", c.ticked},
+             {"kind", c.isCalibration ? "calibration" : "analysis"},
+             {"file", Text(c.fileName)},
+             {"sample", Text(c.sample)},
+             {"mixture", Text(c.mixture)},
+             {"method", Text(c.method)},
+             {"analysis_time_utc", IsShowableMoment(c.date) ? Json(Text(UtcIsoText(c.date))) : Json(nullptr)},
+             {"sample_mass_g", c.usableMass ? Fixed(c.sampleMass, 4) : Json(nullptr)}});
     }
     return rows;
 }

@@ -17,7 +17,7 @@
 //   "settings": {"standard": text, "standard_found": bool, "sample_density_kg_m3": number},
 //   "samples": [{"sample": text, "mixture": text}],        distinct, of the ticked chromatograms
 //   "chromatograms": [{"id", "ticked", "kind": "analysis"|"calibration", "file", "sample", "mixture",
-//                      "method", "analysis_time_utc": "YYYY-MM-DDThh:mm:ssZ", "sample_mass_g"}],
+//                      "method", "analysis_time_utc": "YYYY-MM-DDThh:mm:ssZ" | null, "sample_mass_g"}],
 //   "results": [{"number", "name", "peak_name", "internal_standard", "molar_mass_g_mol",
 //                "density_kg_m3", "oxygen_atoms" (0: not usable), "mass_g", "mass_percent",
 //                "delta_mass_percent", "volume_cm3", "volume_percent", "oxygen_mass_percent",

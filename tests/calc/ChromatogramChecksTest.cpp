@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 
 #include "calc/CalculationData.h"
@@ -96,4 +97,11 @@ TEST(ChromatogramChecks, NameEveryCountedPeakWithoutAUsableConcentration) {
               (std::vector<CalculationWarning>{
                   CalculationWarning(Kind::BadConcentration, L"Этанол", L"1.stg, 2.stg", L"Этанол"),
                   CalculationWarning(Kind::BadConcentration, L"Метанол", L"3.stg", L"Метанол")}));
+}
+
+TEST(ChromatogramChecks, NameAnAnalysisTimeThatIsNoDate) {
+    std::vector<Assay> assays = Parallels();
+    assays[0].date = INT64_MIN;
+    EXPECT_EQ(CheckChromatograms(Data(), assays),
+              std::vector<CalculationWarning>{CalculationWarning(Kind::NoAnalysisDate, L"", L"1.stg")});
 }

@@ -27,6 +27,11 @@ TEST(BatchInputs, ReadsDensitiesAndGivesNoneWhereTheFileIsInDoubt) {
     EXPECT_EQ(densities.bySample, (std::map<std::wstring, double>{{L"А", 745.68}, {L"Г", 738.0}}));
     EXPECT_EQ(densities.problems.size(), 3u);
     EXPECT_EQ(densities.problems.count(L"В"), 1u);
+    // A first line with a unit after the number is no header: its sample is told why.
+    const Densities unit = ReadDensities(folder.Write(L"unit.csv", "Проба X;745.68 кг/м3\nПроба Y;746\n"));
+    ASSERT_EQ(unit.problems.count(L"Проба X"), 1u);
+    EXPECT_NE(unit.problems.at(L"Проба X").find(L"745.68 кг/м3"), std::wstring::npos);
+    EXPECT_EQ(unit.bySample.count(L"Проба Y"), 1u);
 }
 
 TEST(BatchInputs, NamesFilesAfterTheSampleWithNothingAFileSystemRefuses) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/WideText.h"
 #include "support/ScopedTimeZone.h"
 
@@ -24,6 +26,17 @@ TEST(LocalTime, ReadsALocalDayAndWritesUtcAsIso8601) {
         EXPECT_FALSE(LocalDayStart(bad).has_value()) << ToUtf8(bad);
     EXPECT_EQ(UtcIsoText(1710407520), L"2024-03-14T09:12:00Z");
     EXPECT_EQ(UtcIsoText(0), L"1970-01-01T00:00:00Z");
-    EXPECT_EQ(UtcIsoText(-1), L"1969-12-31T23:59:59Z");
+    EXPECT_EQ(UtcIsoText(253402300799), L"9999-12-31T23:59:59Z");
     EXPECT_EQ(UtcIsoText(951782400), L"2000-02-29T00:00:00Z");
+}
+
+TEST(LocalTime, ShowsAMomentBefore1970OrAfter9999AsThreeDashesWithoutConvertingIt) {
+    const ScopedTimeZone moscow("MSK-3");
+    for (const int64_t moment : {int64_t{-1}, int64_t{253402300800}, INT64_MIN, INT64_MAX}) {
+        EXPECT_FALSE(IsShowableMoment(moment));
+        EXPECT_EQ(LocalTimeText(moment), L"---");
+        EXPECT_EQ(LocalDateTimeText(moment), L"---");
+        EXPECT_EQ(UtcIsoText(moment), L"---");
+        EXPECT_EQ(LocalFileStamp(moment, false), L"");
+    }
 }

@@ -20,3 +20,20 @@ TEST(ReportCsv, QuotesAFieldThatHoldsTheSeparatorAQuoteOrALineEnd) {
     EXPECT_TRUE(Holds(csv, "\r\n1;\"Спирты; \"\"C5\"\"\";ПИК;1;0.0000;")) << csv;
     EXPECT_TRUE(Holds(csv, "\r\n;Всего;;;0.0000;"));
 }
+
+TEST(ReportCsv, KeepsANameThatLooksLikeAFormulaTextAndANegativeNumberANumber) {
+    CalculationData data;
+    for (const wchar_t* name : {L"=HYPERLINK(\"http://x\")", L"+1", L"-метанол", L"@sum", L"\tтаб"}) {
+        ComponentResult result;
+        result.name = name;
+        result.peakName = L"ПИК";
+        result.mass = -0.5;
+        data.results.push_back(result);
+    }
+    const std::string csv = ResultsCsv(data);
+    EXPECT_TRUE(Holds(csv, "\r\n1;\"'=HYPERLINK(\"\"http://x\"\")\";ПИК;1;-0.5000;")) << csv;
+    EXPECT_TRUE(Holds(csv, "\r\n2;'+1;"));
+    EXPECT_TRUE(Holds(csv, "\r\n3;'-метанол;"));
+    EXPECT_TRUE(Holds(csv, "\r\n4;'@sum;"));
+    EXPECT_TRUE(Holds(csv, "\r\n5;'\tтаб;"));
+}
