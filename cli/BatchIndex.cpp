@@ -1,5 +1,7 @@
 #include "BatchIndex.h"
 
+#include <algorithm>
+
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
@@ -31,6 +33,7 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     wrapper.AddTextElement(element, L"different_days", OnDifferentDays(row) ? L"да" : L"нет");
     wrapper.AddIntElement(element, L"analyses", static_cast<int32_t>(row.analyses));
     wrapper.AddIntElement(element, L"determinations", static_cast<int32_t>(row.determinations));
+    wrapper.AddIntElement(element, L"after_range", static_cast<int32_t>(row.afterRange));
     wrapper.AddTextElement(element, L"reason", row.reason);
     wrapper.AddTextElement(element, L"total_oxygen",
                            row.reason.empty() ? FormatFixed(row.totalOxygen, 4) : L"");
@@ -39,34 +42,46 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
         const XMLElement item = wrapper.AddElement(verdicts, L"verdict");
         wrapper.AddTextElement(item, L"name", verdict.limit.name);
         wrapper.AddTextElement(item, L"outcome", verdict.OutcomeText());
+        wrapper.AddTextElement(item, L"doubt", verdict.doubt);
     }
     std::vector<std::wstring> warnings;
     for (const CalculationWarning& warning : row.warnings) warnings.push_back(warning.Text());
     AddTexts(wrapper, element, L"warnings", L"warning", warnings);
+    AddTexts(wrapper, element, L"exceeded_r", L"component", row.exceededR);
     AddTexts(wrapper, element, L"notes", L"note", row.notes);
+    wrapper.AddTextElement(element, L"problem", HasProblem(row) ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"base", row.base);
 }
 
 }  // namespace
 
-void FillIndexDocument(XMLWrapper& wrapper, const std::vector<IndexRow>& rows,
-                       const std::wstring& limitsFile) {
+bool HasProblem(const IndexRow& row) {
+    const bool undetermined = std::any_of(
+        row.verdicts.begin(), row.verdicts.end(),
+        [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
+    return !row.reason.empty() || row.determinations != row.analyses || !row.warnings.empty() ||
+           undetermined || !row.exceededR.empty();
+}
+
+void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
     const XMLElement program = wrapper.AddElement(XMLElement(), L"program");
     wrapper.AddTextElement(program, L"name", L"oxycalc");
     wrapper.AddTextElement(program, L"version", kPluginVersionText);
-    wrapper.AddTextElement(XMLElement(), L"limits_file", limitsFile);
+    wrapper.AddTextElement(XMLElement(), L"range", page.range);
+    wrapper.AddTextElement(XMLElement(), L"limits_file", page.limitsFile);
+    AddTexts(wrapper, XMLElement(), L"limits_errors", L"error", page.limitsErrors);
     const XMLElement series = wrapper.AddElement(XMLElement(), L"series");
-    for (size_t i = 0; i < rows.size(); ++i) AddRow(wrapper, series, i + 1, rows[i]);
+    for (size_t i = 0; i < page.rows.size(); ++i) AddRow(wrapper, series, i + 1, page.rows[i]);
 }
 
-bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
-                    const std::wstring& limitsFile, const std::wstring& stylesheet, UserMessages& messages) {
+bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    UserMessages& messages) {
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ страницы пакета не создан");
         return false;
     }
-    FillIndexDocument(document, rows, limitsFile);
+    FillIndexDocument(document, page);
     StagedFiles staged;
     return StageFile(path, staged, messages,
                      [&](const std::wstring& staging, std::wstring& error) {

@@ -11,29 +11,40 @@
 class UserMessages;
 class XMLWrapper;
 
-// One sample of a batch as its index page lists it.
+// One series of a batch as its index page lists it.
 struct IndexRow {
     std::wstring sample;
     int64_t firstDate = 0;      // of its first analysis, seconds since 1970
     int64_t lastDate = 0;       // of its last
-    size_t analyses = 0;        // analyses of the sample in the database
+    size_t analyses = 0;        // analyses of the series in the database
     size_t determinations = 0;  // those calculated: with a usable sample mass
+    size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
     std::vector<CalculationWarning> warnings;
     std::vector<LimitVerdict> verdicts;
+    std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
     std::wstring base;    // file name of its reports without extension; empty when none was written
-    std::wstring reason;  // why the sample has no report; empty when it has one
+    std::wstring reason;  // why the series has no report; empty when it has one
     std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
 };
 
-// The index page of a batch: one row a series with its date, determinations, total oxygen, verdicts
-// and links to its reports, or the reason it has none. The page is the index document turned by
-// `stylesheet` (BatchIndex.xsl, which a lab may restyle). False, after telling why, when it is not
-// written. `limitsFile`: the limits file the verdicts come from, empty when none is used.
-bool WriteIndexPage(const std::wstring& path, const std::vector<IndexRow>& rows,
-                    const std::wstring& limitsFile, const std::wstring& stylesheet, UserMessages& messages);
+// Whether a row shows anything a lab must look at before it signs: no report, a determination left
+// out, a warning, a verdict not determined, a spread above r.
+bool HasProblem(const IndexRow& row);
 
-// Appends the index document to one just made by XMLWrapper::CreateDocument: program, limits_file, and
-// series with one row each.
-void FillIndexDocument(XMLWrapper& wrapper, const std::vector<IndexRow>& rows,
-                       const std::wstring& limitsFile);
+// The index page of one batch run.
+struct IndexPage {
+    std::wstring range;                      // the dates asked for, as the page says them
+    std::wstring limitsFile;                 // the limits file the verdicts come from; empty: none used
+    std::vector<std::wstring> limitsErrors;  // lines of it that could not be read
+    std::vector<IndexRow> rows;
+};
+
+// Writes the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
+// restyle). False, after telling why, when it is not written.
+bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    UserMessages& messages);
+
+// Appends the index document to one just made by XMLWrapper::CreateDocument: program, range,
+// limits_file, limits_errors and series with one row each.
+void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page);

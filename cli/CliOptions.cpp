@@ -104,7 +104,7 @@ std::wstring Check(const CliOptions& options, const TextOptions& text) {
 CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
     std::map<std::wstring, std::optional<std::wstring>> values;
     for (const wchar_t* name : {L"--db", L"--components", L"--standard", L"--densities", L"--out", L"--from",
-                                L"--to", L"--limits", L"--xsl"})
+                                L"--to", L"--limits", L"--xsl", L"--series-gap"})
         values[name];
     for (size_t i = 1; i < args.size(); ++i) {
         const auto option = values.find(args[i]);
@@ -138,6 +138,14 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
     batch.densities = *values[L"--densities"];
     batch.outFolder = *values[L"--out"];
     batch.limits = values[L"--limits"];
+    batch.fromText = values[L"--from"];
+    batch.toText = values[L"--to"];
+    if (const std::optional<std::wstring>& gap = values[L"--series-gap"]) {
+        const std::optional<double> hours = ReadWholeNumber(*gap);
+        if (!hours || *hours <= 0 || *hours > 24 * 365)
+            return Error(L"--series-gap «" + *gap + L"» — не число часов");
+        batch.seriesGapSeconds = static_cast<int64_t>(*hours * 3600);
+    }
     batch.stylesheet = values[L"--xsl"];
     parse.command = CliParse::Command::Batch;
     parse.kind = CliParse::Kind::Run;
@@ -199,7 +207,7 @@ std::wstring CliUsage() {
                      [--json ФАЙЛ] [--csv ФАЙЛ]
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
-                    [--xsl ПУТЬ]
+                    [--xsl ПУТЬ] [--series-gap ЧАСЫ]
   oxycalc-cli --help
 
 Параметры:
@@ -228,14 +236,23 @@ std::wstring CliUsage() {
   Файл вывода не может совпадать с входным файлом (база, таблица компонентов,
   хроматограмма, таблица стилей) или с другим файлом вывода (код 2).
 
-Пакетный расчёт (batch): анализы базы (без градуировок) за даты --from…--to
-(включительно, местное время) группируются по пробе ([assay].sample); для каждой
-пробы берётся плотность из файла плотностей (строки «проба;плотность»), отмечаются
-все хроматограммы с массой пробы, и в папку --out пишутся отчёты пробы (HTML, XML,
-JSON, CSV) и страница index.html со всеми пробами (таблица стилей BatchIndex.xsl
-из папки таблицы стилей отчёта). Проба без плотности или без
-хроматограмм с массой указывается с причиной. По строке хода расчёта на пробу —
-в стандартный поток ошибок.
+Пакетный расчёт (batch): анализы базы (без градуировок) собираются в серии
+параллельных определений — анализы одной пробы ([assay].sample), сделанные друг
+за другом не более чем через --series-gap часов (12) между соседними. Берутся
+серии, первый анализ которых попал в даты --from…--to (включительно, местное
+время); серия берётся целиком, даже если её анализы продолжаются после --to.
+Для каждой серии берётся плотность из файла плотностей (строки «проба;плотность»),
+отмечаются все хроматограммы с массой пробы, и в папку --out пишутся её отчёты
+(HTML, XML, JSON, CSV) с именем по времени первого анализа и пробе
+(2024-03-14_0912_АИ-95-К5_партия_2417.html) — вместе, только целиком. Файл папки,
+который пакет не записывал для этой серии (или который изменён после записи), не
+заменяется: серия указывается с причиной. Записи о файлах пакета хранятся в
+oxycalc-batch-files.txt в той же папке. Страница index.html перечисляет серии со
+всеми предупреждениями и выводами (таблица стилей BatchIndex.xsl из папки таблицы
+стилей отчёта); прежняя index.html сохраняется как index-<её даты>.html. Серия без
+плотности или без хроматограмм с массой указывается с причиной. По строке хода
+расчёта на серию — в стандартный поток ошибок; код 1, если у какой-либо серии
+есть предупреждение, неопределённый вывод, превышение r или она не рассчитана.
 
 Результаты печатаются в стандартный вывод, сообщения и предупреждения (стандарт не
 задан или не найден в таблице компонентов, хроматограмма без именованных пиков или

@@ -22,15 +22,19 @@ struct CliOptions {
     std::optional<std::wstring> limits;      // a limits file the results are held against
 };
 
-// What `oxycalc-cli batch` was asked to do: every sample of the database in one run.
+// What `oxycalc-cli batch` was asked to do: every series of parallel determinations of the database
+// whose first analysis falls in the dates.
 struct BatchOptions {
     std::wstring database;
     std::wstring components;
     std::wstring standard;
-    std::wstring densities;       // "sample;density" lines
-    std::wstring outFolder;       // where the reports and the index page go; made when missing
-    std::optional<int64_t> from;  // analyses from the start of this local day on
-    std::optional<int64_t> to;    // analyses before the end of this local day
+    std::wstring densities;                // "sample;density" lines
+    std::wstring outFolder;                // where the reports and the index page go; made when missing
+    std::optional<int64_t> from;           // analyses from the start of this local day on
+    std::optional<int64_t> to;             // analyses before the end of this local day
+    std::optional<std::wstring> fromText;  // the dates as given, for the index page
+    std::optional<std::wstring> toText;
+    int64_t seriesGapSeconds = 12 * 3600;  // longer between two analyses of a sample: another series
     std::optional<std::wstring> limits;
     std::optional<std::wstring> stylesheet;
 };

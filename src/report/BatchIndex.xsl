@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The index page of a batch: turns the batch's index document (Document: program, limits_file, series
-  with one row per series of parallel determinations) into one XHTML page, printable on A4 landscape.
+  The index page of a batch: turns the batch's index document (Document: program, range, limits_file,
+  limits_errors, series with one row per series of parallel determinations) into one XHTML page,
+  printable on A4 landscape. Every problem of a series shows on its row, in red.
   A lab may restyle it; oxycalc-cli batch takes it from the folder of the report stylesheet.
 
   As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, and
@@ -37,6 +38,10 @@
           .warn { font-size: 8.5pt; color: #7a4d00; }
           .note { font-size: 8pt; color: #444; }
           .foot { font-size: 8pt; color: #555; margin-top: 3mm; }
+          .range { margin: 0 0 2mm 0; }
+          tr.problem td:first-child { border-left: 2.5pt solid #b00020; }
+          div.bad { margin: 0 0 2mm 0; }
+          td div.bad { margin: 0; }
         </style>
       </head>
       <body>
@@ -48,12 +53,19 @@
 
   <xsl:template match="Document">
     <xsl:variable name="withLimits" select="limits_file != ''"/>
+    <p class="range"><xsl:value-of select="concat('Серии, начатые в даты: ', range, '.')"/></p>
+    <xsl:if test="limits_errors/error">
+      <div class="bad">
+        <b><xsl:value-of select="concat('Файл норм ', limits_file, ' содержит строки, которые не прочитаны: выводы неполны.')"/></b>
+        <xsl:for-each select="limits_errors/error"><div><xsl:value-of select="."/></div></xsl:for-each>
+      </div>
+    </xsl:if>
     <table>
       <thead>
         <tr>
           <th>№</th>
           <th>Проба</th>
-          <th>Анализы</th>
+          <th>Серия анализов</th>
           <th>Определений</th>
           <th>Кислород, % масс.</th>
           <xsl:if test="$withLimits"><th>Нормы</th></xsl:if>
@@ -73,7 +85,7 @@
       </tbody>
     </table>
     <p class="foot">
-      <xsl:text>Определения — хроматограммы с указанной массой пробы из всех анализов пробы. </xsl:text>
+      <xsl:text>Серия — анализы одной пробы, сделанные друг за другом; определения — её хроматограммы с указанной массой пробы. </xsl:text>
       <xsl:if test="$withLimits">
         <xsl:value-of select="concat('Нормы из файла ', limits_file, '. ')"/>
       </xsl:if>
@@ -84,6 +96,7 @@
   <xsl:template match="row">
     <xsl:param name="withLimits"/>
     <tr>
+      <xsl:if test="problem = 'да'"><xsl:attribute name="class">problem</xsl:attribute></xsl:if>
       <td class="num"><xsl:value-of select="number"/></td>
       <td class="sample"><xsl:value-of select="sample"/></td>
       <td class="nowrap">
@@ -92,6 +105,9 @@
           <br/><xsl:value-of select="last_analysis"/>
         </xsl:if>
         <xsl:if test="different_days = 'да'"><div class="bad">разные дни</div></xsl:if>
+        <xsl:if test="after_range &gt; 0">
+          <div class="note"><xsl:value-of select="concat('после конца дат: ', after_range, ' ан.')"/></div>
+        </xsl:if>
       </td>
       <td class="num"><xsl:value-of select="concat(determinations, ' из ', analyses)"/></td>
       <xsl:choose>
@@ -105,9 +121,12 @@
           <td class="num"><b><xsl:value-of select="total_oxygen"/></b></td>
           <xsl:if test="$withLimits"><xsl:apply-templates select="verdicts"/></xsl:if>
           <td class="warn">
+            <xsl:for-each select="exceeded_r/component">
+              <div class="bad"><xsl:value-of select="concat('расхождение параллельных определений превышает r: ', .)"/></div>
+            </xsl:for-each>
             <xsl:for-each select="warnings/warning"><div><xsl:value-of select="."/></div></xsl:for-each>
             <xsl:apply-templates select="notes/note"/>
-            <xsl:if test="not(warnings/warning) and not(notes/note)">—</xsl:if>
+            <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component)">—</xsl:if>
           </td>
           <td class="nowrap">
             <a href="{base}.html">html</a>
@@ -120,13 +139,15 @@
     </tr>
   </xsl:template>
 
-  <!-- "соответствует" when every limit is met, else the limits that are not, in red. -->
+  <!-- "соответствует" when every limit is met and the limits file read whole, else the limits that are
+       not met or not determined (with why), in red. -->
   <xsl:template match="verdicts">
     <xsl:variable name="exceeded" select="verdict[outcome = 'превышает']"/>
     <xsl:variable name="undetermined" select="verdict[outcome = 'не определено']"/>
+    <xsl:variable name="fileErrors" select="boolean(/Document/limits_errors/error)"/>
     <xsl:choose>
-      <xsl:when test="not(verdict)"><td>—</td></xsl:when>
-      <xsl:when test="not($exceeded) and not($undetermined)"><td class="ok">соответствует</td></xsl:when>
+      <xsl:when test="not(verdict) and not($fileErrors)"><td>—</td></xsl:when>
+      <xsl:when test="not($exceeded) and not($undetermined) and not($fileErrors)"><td class="ok">соответствует</td></xsl:when>
       <xsl:otherwise>
         <td class="bad">
           <xsl:if test="$exceeded">
@@ -141,8 +162,12 @@
             <xsl:text>не определено: </xsl:text>
             <xsl:for-each select="$undetermined">
               <xsl:if test="position() &gt; 1">; </xsl:if>
-              <xsl:value-of select="name"/>
+              <xsl:value-of select="concat(name, ' (', doubt, ')')"/>
             </xsl:for-each>
+          </xsl:if>
+          <xsl:if test="$fileErrors">
+            <xsl:if test="$exceeded or $undetermined"><br/></xsl:if>
+            <xsl:text>файл норм прочитан не весь</xsl:text>
           </xsl:if>
         </td>
       </xsl:otherwise>

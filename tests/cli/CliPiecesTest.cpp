@@ -3,6 +3,7 @@
 
 #include "BatchIndex.h"
 #include "BatchInputs.h"
+#include "BatchSeries.h"
 #include "platform/WideText.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
@@ -55,7 +56,9 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     failed.lastDate = 2 * 24 * 3600;
     TempFolder folder;
     SilentMessages messages;
-    ASSERT_TRUE(WriteIndexPage(folder.File(L"index.html"), {done, failed}, L"",
+    IndexPage index;
+    index.rows = {done, failed};
+    ASSERT_TRUE(WriteIndexPage(folder.File(L"index.html"), index,
                                FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.xsl"), messages));
     const std::string page = ReadBytes(folder.File(L"index.html"));
     EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
@@ -65,4 +68,23 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     EXPECT_TRUE(Holds(page, "x&lt;1&gt;.stg"));
     EXPECT_TRUE(Holds(page, "разные дни"));
     EXPECT_FALSE(Holds(page, "<th>Нормы</th>"));
+}
+
+TEST(BatchSeries, GroupsASamplesNeighboursWithinTheGapAndSelectsBySeriesStart) {
+    const int64_t h = 3600;
+    const std::vector<AnalysisRow> analyses = {
+        {1, INT64_MIN, L"Без даты"}, {2, 100 * h, L"А"},
+        {3, 100 * h + 600, L"Б"},    {4, 112 * h, L"А"},  // exactly the gap: the same series
+        {5, 124 * h + 1, L"А"},                           // a second more: a new one
+        {6, 130 * h, L"Б"}};
+    const std::vector<Series> series = GroupIntoSeries(analyses, 12 * h);
+    ASSERT_EQ(series.size(), 5u);
+    EXPECT_EQ(series[1].sample, L"А");
+    EXPECT_EQ(series[1].analyses.size(), 2u);
+    EXPECT_EQ(series[3].analyses.front().id, 5);
+    EXPECT_EQ(series[1].Key(), L"2@360000");
+    // A series is taken by its first analysis, whole.
+    const std::vector<Series> day = SeriesStartingIn(series, 100 * h, 101 * h);
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(day[0].Last(), 112 * h);
 }

@@ -53,6 +53,23 @@ protected:
         return Run(all);
     }
 
+    // `batch` on the demo data with the repository's stylesheets into the folder `out`.
+    std::vector<std::string> Batch(const std::wstring& out) const {
+        return {"batch",
+                "--db",
+                Path(L"host.db"),
+                "--components",
+                Path(L"CompsTableOxycalc.csv"),
+                "--standard",
+                "1,2-Диметоксиэтан",
+                "--densities",
+                Path(L"densities.csv"),
+                "--xsl",
+                OXY_SOURCE_DIR "/src/report/Report.xsl",
+                "--out",
+                Path(out)};
+    }
+
     std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
     std::string Read(const std::wstring& name) const { return ReadBytes(folder.File(name)); }
 
@@ -316,50 +333,129 @@ TEST_F(OxycalcCliTest, AnOutputNamedLikeAnotherOutputsTemporaryFileIsJustAnother
     EXPECT_EQ(Read(L"lim.json.part"), "Кислород;;% масс.;3.7\n");
 }
 
-TEST_F(OxycalcCliTest, ABatchReportsEverySampleOrItsReasonAndKeepsToTheDates) {
-    const std::vector<std::string> common{"batch",
-                                          "--db",
-                                          Path(L"host.db"),
-                                          "--components",
-                                          Path(L"CompsTableOxycalc.csv"),
-                                          "--standard",
-                                          "1,2-Диметоксиэтан",
-                                          "--densities",
-                                          Path(L"densities.csv"),
-                                          "--xsl",
-                                          OXY_SOURCE_DIR "/src/report/Report.xsl"};
-    std::vector<std::string> args = common;
-    args.insert(args.end(), {"--out", Path(L"batch"), "--limits",
-                             OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+TEST_F(OxycalcCliTest, ABatchReportsEverySeriesOrItsReasonAndKeepsToTheDates) {
+    std::vector<std::string> args = Batch(L"batch");
+    args.insert(args.end(), {"--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
     CliRun run = Run(args);
-    EXPECT_EQ(run.exitCode, 1);  // the sample whose chromatograms have no usable mass
-    EXPECT_TRUE(Holds(run.err, "[1/4] АИ-95-К5, партия 2417: 3 опр., кислород 3.5343 % масс.")) << run.err;
-    EXPECT_TRUE(Holds(run.err, "[4/4] АИ-92-К5, партия 0988: нет хроматограмм с указанной массой пробы"));
+    EXPECT_EQ(run.exitCode, 1);  // the series whose chromatograms have no usable mass
+    EXPECT_TRUE(
+        Holds(run.err, "[1/4] АИ-95-К5, партия 2417 (14.03.24 09:12): 3 опр., кислород 3.5343 % масс."))
+        << run.err;
+    EXPECT_TRUE(Holds(
+        run.err, "[4/4] АИ-92-К5, партия 0988 (15.03.24 11:03): нет хроматограмм с указанной массой пробы"));
     const std::string index = Read(L"batch/index.html");
     EXPECT_EQ(Count(index, "<a href=\""), 3u * 4u);
     EXPECT_TRUE(Holds(index, "нет хроматограмм с указанной массой пробы"));
-    EXPECT_TRUE(Holds(Read(L"batch/001-АИ-95-К5_партия_2417.json"), "\"total_oxygen_mass_percent\": 3.5343"));
-    EXPECT_TRUE(Holds(Read(L"batch/002-АИ-95-К5_Е10_партия_2420.html"), "Соответствие нормам"));
+    const std::string json = Read(L"batch/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+    EXPECT_TRUE(Holds(json, "\"total_oxygen_mass_percent\": 3.5343")) << json;
+    EXPECT_TRUE(Holds(Read(L"batch/2024-03-15_0800_АИ-95-К5_Е10_партия_2420.html"), "Соответствие нормам"));
 
     // The second day alone, and a densities file that lacks a sample.
     WriteBytes(folder.File(L"densities.csv"), "АИ-95-К5 Е10, партия 2420;748.3\n");
-    args = common;
-    args.insert(args.end(), {"--out", Path(L"day2"), "--from", "2024-03-15", "--to", "2024-03-15"});
+    args = Batch(L"day2");
+    args.insert(args.end(), {"--from", "2024-03-15", "--to", "2024-03-15"});
     run = Run(args);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.err, "[1/3] АИ-95-К5 Е10, партия 2420: 3 опр.")) << run.err;
-    EXPECT_TRUE(Holds(run.err, "[2/3] АИ-98-К5, партия 2421: нет плотности в файле плотностей"));
+    EXPECT_TRUE(Holds(run.err, "[1/3] АИ-95-К5 Е10, партия 2420 (15.03.24 08:00): 3 опр.")) << run.err;
+    EXPECT_TRUE(
+        Holds(run.err, "[2/3] АИ-98-К5, партия 2421 (15.03.24 10:00): нет плотности в файле плотностей"));
     EXPECT_FALSE(Holds(Read(L"day2/index.html"), "2417"));
 
-    args = common;
-    args.insert(args.end(), {"--out", Path(L"none"), "--from", "2024-02-30"});
+    args = Batch(L"none");
+    args.insert(args.end(), {"--from", "2024-02-30"});
+    EXPECT_EQ(Run(args).exitCode, 2);
+    args = Batch(L"none");
+    args.insert(args.end(), {"--series-gap", "0"});
     EXPECT_EQ(Run(args).exitCode, 2);
 
     // The method is one of an internal standard: a batch without it is refused.
-    args = common;
+    args = Batch(L"none");
     args.erase(args.begin() + 5, args.begin() + 7);
-    args.insert(args.end(), {"--out", Path(L"none")});
     run = Run(args);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(Holds(run.err, "--standard")) << run.err;
+}
+
+TEST_F(OxycalcCliTest, ABatchReportsEachSeriesOfParallelsOnceWhateverItsDaysAndKeepsEveryEarlierFile) {
+    HostDatabase database(folder.File(L"host.db"));
+    // The same tank sampled again 18 days later: another series of the same name.
+    database.Execute(
+        "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration) "
+        "SELECT id + 100, date + 18 * 86400, filename, sample, mixture, method, iscalibration FROM assay "
+        "WHERE id IN (101, 102, 103);"
+        "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back) "
+        "SELECT assayid + 100, nameid, name, area, time, concentration, height, channel, front, back FROM "
+        "peak "
+        "WHERE assayid IN (101, 102, 103);");
+    // Parallels across midnight: 23:50, 00:04, 00:18.
+    database.Execute(
+        "UPDATE assay SET date = 1710460200 WHERE id = 101;"
+        "UPDATE assay SET date = 1710461040 WHERE id = 102;"
+        "UPDATE assay SET date = 1710461880 WHERE id = 103;");
+    std::vector<std::string> args = Batch(L"daily");
+    args.insert(args.end(), {"--from", "2024-03-14", "--to", "2024-03-14"});
+    std::filesystem::create_directory(ToUtf8(folder.File(L"daily")));
+    WriteBytes(folder.File(L"daily/index.html"), "<p>the lab's own page</p>");
+    CliRun run = Run(args);
+    EXPECT_TRUE(
+        Holds(run.err, "[1/1] АИ-95-К5, партия 2417 (14.03.24 23:50): 3 опр., кислород 3.5343 % масс."))
+        << run.err;
+    const std::string first = Read(L"daily/2024-03-14_2350_АИ-95-К5_партия_2417.json");
+    EXPECT_TRUE(Holds(Read(L"daily/index.html"), "после конца дат: 2 ан."));
+    EXPECT_EQ(Read(L"daily/index-прежняя.html"), "<p>the lab's own page</p>");
+
+    // The next day's batch has no part of that series; the day of the second sampling writes its own.
+    args = Batch(L"daily");
+    args.insert(args.end(), {"--from", "2024-03-15", "--to", "2024-03-15"});
+    run = Run(args);
+    EXPECT_FALSE(Holds(run.err, "2417")) << run.err;
+    args = Batch(L"daily");
+    args.insert(args.end(), {"--from", "2024-04-01", "--to", "2024-04-01"});
+    run = Run(args);
+    EXPECT_TRUE(Holds(run.err, "[1/1] АИ-95-К5, партия 2417 (01.04.24 09:12)")) << run.err;
+    EXPECT_EQ(Read(L"daily/2024-03-14_2350_АИ-95-К5_партия_2417.json"), first);
+    EXPECT_TRUE(
+        Holds(Read(L"daily/2024-04-01_0912_АИ-95-К5_партия_2417.json"), "\"total_oxygen_mass_percent\""));
+    EXPECT_TRUE(std::filesystem::exists(ToUtf8(folder.File(L"daily/index-с_2024-03-15_по_2024-03-15.html"))));
+
+    // Run again: the same files, byte for byte.
+    args = Batch(L"daily");
+    args.insert(args.end(), {"--from", "2024-03-14", "--to", "2024-03-14"});
+    run = Run(args);
+    EXPECT_EQ(Read(L"daily/2024-03-14_2350_АИ-95-К5_партия_2417.json"), first);
+
+    // A file the batch did not write for the series is never replaced: the series is not written.
+    WriteBytes(folder.File(L"daily/2024-03-14_2350_АИ-95-К5_партия_2417.csv"), "a lab's spreadsheet");
+    run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "записанный не пакетом для этой серии")) << run.err;
+    EXPECT_EQ(Read(L"daily/2024-03-14_2350_АИ-95-К5_партия_2417.csv"), "a lab's spreadsheet");
+}
+
+TEST_F(OxycalcCliTest, ABatchIndexShowsEveryProblemOfASeriesAndHidesNoUnsafeText) {
+    // A limits line that cannot be read, and an r the demo's ethanol spread exceeds.
+    const std::string limits = ToUtf8(folder.Write(L"limits.csv",
+                                                   "Кислород;;% масс.;3.7\n"
+                                                   "Этанол;Этанол;% vol;10\n"
+                                                   "Этанол r;Этанол;% масс.;15;0.01\n"));
+    HostDatabase database(folder.File(L"host.db"));
+    // A sample name with a terminal's escape sequence.
+    database.Execute("UPDATE assay SET sample = 'АИ-95\x1B[2J' WHERE id IN (108, 109, 110);");
+    WriteBytes(folder.File(L"densities.csv"),
+               "АИ-95-К5, партия 2417;745.68\nАИ-95\x1B[2J;748.3\nАИ-98-К5, партия 2421;739.1\n");
+    std::vector<std::string> args = Batch(L"problems");
+    args.insert(args.end(), {"--limits", limits});
+    const CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(Holds(run.err, "\x1B")) << "an escape sequence reached the terminal";
+    const std::string index = Read(L"problems/index.html");
+    EXPECT_TRUE(Holds(index, "файл норм прочитан не весь")) << index;
+    EXPECT_FALSE(Holds(index, "class=\"ok\""));
+    EXPECT_TRUE(Holds(index, "расхождение параллельных определений превышает r: Этанол"));
+
+    // An analysis time no clock shows: "---" and a warning, nothing converted out of range.
+    database.Execute("UPDATE assay SET date = -9223372036854775808 WHERE id = 101;");
+    const CliRun undated = Run(Batch(L"undated"));
+    EXPECT_TRUE(Holds(undated.err, "(---)")) << undated.err;
+    EXPECT_TRUE(Holds(Read(L"undated/index.html"), "вне 1970–9999"));
 }

@@ -1,0 +1,108 @@
+// How the batch grows: oxycalc-cli batch over 200 and over 5,000 series of three parallels each, run as
+// the program a lab runs. Prints each run's time per series and the ratio of the two (the goal: a long
+// batch costs no more a series than a short one), and the long run's peak memory (goal: under 100 MB).
+// The series' chromatograms share three files, so that the folder stays small; each is read anew.
+// Usage: bench_batch_scale [PATH-TO-oxycalc-cli]
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DemoData.h"
+#include "HostDatabase.h"
+#include "platform/WideText.h"
+#include "support/TempFolder.h"
+
+extern char** environ;
+
+namespace {
+
+struct Measured {
+    double seconds = -1;
+    double peakMiB = -1;
+};
+
+// One run of the program with standard error to a file; nothing measured when it did not run.
+Measured Run(const std::vector<std::string>& arguments, const std::string& log) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    Measured measured;
+    int status = 0;
+    rusage usage{};
+    if (spawned != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status)) return measured;
+    measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    measured.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux counts in KiB
+    return measured;
+}
+
+// A database of `count` series of three analyses (20 minutes apart, each series another sample) and
+// the densities of their samples.
+void WriteSeries(const TempFolder& folder, int count) {
+    std::vector<DemoData::Run> templates = DemoData::SyntheticSet(3, 2, 18000, 11);
+    DemoData::WriteRuns(folder.Path(), templates);
+    DemoData::WriteComponentsFile(folder.File(L"CompsTableOxycalc.csv"));
+    HostDatabase database(DemoData::HostDatabasePath(folder.Path()));
+    const std::string last = std::to_string(count * 3 - 1);
+    database.Execute(
+        "BEGIN;"
+        "WITH RECURSIVE n(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM n WHERE k < " +
+        last +
+        ") "
+        "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration) "
+        "SELECT 2000 + k, 1710407520 + k * 1200, (SELECT filename FROM assay WHERE id = 1000 + k % 3), "
+        "'Серия ' || (k / 3), 'Бензин', 'ГОСТ EN 13132', 0 FROM n;"
+        "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back) "
+        "SELECT a.id, p.nameid, p.name, p.area, p.time, p.concentration, p.height, p.channel, p.front, "
+        "p.back "
+        "FROM assay a JOIN peak p ON p.assayid = 1000 + (a.id - 2000) % 3 WHERE a.id >= 2000;"
+        "DELETE FROM assay WHERE id < 2000; DELETE FROM peak WHERE assayid < 2000;"
+        "COMMIT;");
+    std::string densities;
+    for (int i = 0; i < count; ++i) densities += "Серия " + std::to_string(i) + ";745.5\n";
+    WriteBytes(folder.File(L"densities.csv"), densities);
+}
+
+Measured Batch(const std::string& cli, int count) {
+    const TempFolder folder;
+    WriteSeries(folder, count);
+    const std::string path = ToUtf8(folder.Path());
+    return Run(
+        {cli, "batch", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())), "--components",
+         path + "/CompsTableOxycalc.csv", "--standard", ToUtf8(DemoData::kStandard), "--densities",
+         path + "/densities.csv", "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl", "--out", path + "/out"},
+        path + "/log.txt");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string cli = argc > 1 ? argv[1] : OXY_CLI;
+    const Measured small = Batch(cli, 200);
+    const Measured large = Batch(cli, 5000);
+    if (small.seconds < 0 || large.seconds < 0) {
+        std::fprintf(stderr, "bench_batch_scale: %s did not run\n", cli.c_str());
+        return 1;
+    }
+    std::printf("batch of   200 series x 3: %7.2f s, %.2f ms a series, peak %.1f MiB (goal: under 2 s)\n",
+                small.seconds, small.seconds * 1000 / 200, small.peakMiB);
+    std::printf("batch of 5,000 series x 3: %7.2f s, %.2f ms a series, peak %.1f MiB (goal: under 100 MB)\n",
+                large.seconds, large.seconds * 1000 / 5000, large.peakMiB);
+    std::printf("time a series, 5,000 / 200: %.2f (goal: 1.00 at most)\n",
+                (large.seconds / 5000) / (small.seconds / 200));
+    return 0;
+}
