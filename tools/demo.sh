@@ -96,6 +96,6 @@ rm -rf "$out/batch"
 LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" batch --db "$(oxy_winepath "$demo/host.db")" \
   --components "$(oxy_winepath "$demo/CompsTableOxycalc.csv")" --standard "1,2-Диметоксиэтан" \
   --densities "$(oxy_winepath "$demo/densities.csv")" --xsl "$(oxy_winepath "$bin/Report.xsl")" \
-  --limits "$(oxy_winepath "$root/src/calc/LimitsOxycalc-EN228-E10.csv")" --out "$(oxy_winepath "$out/batch")" \
+  --limits "$(oxy_winepath "$data/LimitsOxycalc.csv")" --out "$(oxy_winepath "$out/batch")" \
   2>&1 | sed 's/^oxycalc-cli: /demo: batch: /' || true
 echo "demo: batch index $out/batch/index.html"

@@ -23,6 +23,8 @@ struct CalculationData {
     ComponentsSource componentsSource = ComponentsSource::File;
     std::wstring componentsPath;
     bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
+    TableVersion componentsVersion;            // the version of the components file used
+    bool componentsChangedOutside = false;     // this read found it changed outside the program
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;

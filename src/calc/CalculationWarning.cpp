@@ -91,6 +91,10 @@ std::wstring CalculationWarning::Text() const {
         case Kind::NoAnalysisDate:
             return L"Время анализа хроматограмм " + chromatograms +
                    L" не похоже на дату (вне 1970–9999 гг.): оно показано как «---».";
+        case Kind::TableChangedOutside:
+            return L"Файл " + subject +
+                   L" изменён вне модуля с тех пор, как модуль его читал: изменение записано в журнал (" +
+                   subject + L".log); проверьте его.";
         case Kind::NoOxygenAtoms:
             return L"У компонента «" + subject +
                    L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
@@ -134,6 +138,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"no_oxygen_atoms";
         case Kind::NoAnalysisDate:
             return L"no_analysis_date";
+        case Kind::TableChangedOutside:
+            return L"table_changed_outside";
     }
     return L"";
 }
@@ -171,6 +177,9 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::NoComponents, data.componentsPath});
     if (data.componentsSource == ComponentsSource::File && data.componentsHeaderMissing)
         warnings.push_back({Kind::ComponentsWithoutHeader, data.componentsPath});
+    if (data.componentsChangedOutside) warnings.push_back({Kind::TableChangedOutside, data.componentsPath});
+    if (data.limits && data.limits->changedOutside)
+        warnings.push_back({Kind::TableChangedOutside, data.limits->path});
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))

@@ -211,6 +211,10 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
         }
     }
     if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
+    const TableTracking tracking = TrackReferenceTable(path);
+    file.version = tracking.version;
+    file.changedOutside = tracking.changedOutside;
+    file.logUnwritable = tracking.logUnwritable;
     return file;
 }
 

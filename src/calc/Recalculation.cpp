@@ -15,14 +15,16 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     data.componentsSource = components.source;
     data.componentsPath = components.path;
     data.componentsHeaderMissing = components.headerMissing;
+    data.componentsVersion = components.version;
+    data.componentsChangedOutside = components.changedOutside;
     OxygenateCalculator calculator;
     calculator.data = &data;
     calculator.assays = &assays;
     calculator.Calculate();
     data.totalOxygen = RoundTo4(data.totalOxygen);
     data.sums = SumOfResults(data.results);
-    data.warnings = CheckCalculation(data, assays);
     data.limits = limits;
+    data.warnings = CheckCalculation(data, assays);
     if (limits) data.verdicts = CheckLimits(limits->limits, data, assays);
     return data;
 }

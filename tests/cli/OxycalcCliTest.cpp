@@ -71,6 +71,10 @@ protected:
     }
 
     std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
+    // A copy of a shipped limits file in the test's folder: its change log is kept beside it.
+    std::string ShippedLimits(const std::wstring& name) const {
+        return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
+    }
     std::string Read(const std::wstring& name) const { return ReadBytes(folder.File(name)); }
 
     const ScopedTimeZone utc{"UTC0"};
@@ -232,10 +236,10 @@ TEST_F(OxycalcCliTest, ExitsWithOneWhenTheDatabaseOrAFileCannotBeUsed) {
 }
 
 TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVerdicts) {
-    const CliRun run = Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all",
-                               "--density", "745,68", "--standard", "1,2-Диметоксиэтан", "--limits",
-                               OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E5.csv", "--json",
-                               Path(L"r.json"), "--csv", Path(L"r.csv")});
+    const CliRun run =
+        Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745,68",
+                "--standard", "1,2-Диметоксиэтан", "--limits", ShippedLimits(L"LimitsOxycalc-EN228-E5.csv"),
+                "--json", Path(L"r.json"), "--csv", Path(L"r.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Holds(run.out, "Кислород (EN 228, E5): 3.5343 % масс. при норме не более 2.7 — превышает"))
         << run.out;
@@ -264,7 +268,7 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
                                        "--density",
                                        "745.68",
                                        "--limits",
-                                       OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"};
+                                       ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")};
     std::vector<std::string> args = e10;
     args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--json", Path(L"r.json")});
     CliRun run = Report(args);
@@ -335,7 +339,7 @@ TEST_F(OxycalcCliTest, AnOutputNamedLikeAnotherOutputsTemporaryFileIsJustAnother
 
 TEST_F(OxycalcCliTest, ABatchReportsEverySeriesOrItsReasonAndKeepsToTheDates) {
     std::vector<std::string> args = Batch(L"batch");
-    args.insert(args.end(), {"--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    args.insert(args.end(), {"--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")});
     CliRun run = Run(args);
     EXPECT_EQ(run.exitCode, 1);  // the series whose chromatograms have no usable mass
     EXPECT_TRUE(
