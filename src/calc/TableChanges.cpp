@@ -1,6 +1,7 @@
 #include "calc/TableChanges.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "calc/CsvTable.h"
 
@@ -16,6 +17,11 @@ std::wstring Joined(const Row& row) {
 
 std::wstring FieldOf(const Row& row, size_t field) {
     return field < row.size() ? row[field] : std::wstring();
+}
+
+// A row's key, its first field, without a copy.
+std::wstring_view KeyOf(const Row& row) {
+    return row.empty() ? std::wstring_view() : std::wstring_view(row[0]);
 }
 
 std::wstring Caption(const Row& header, size_t field) {
@@ -53,7 +59,7 @@ std::vector<std::wstring> DescribeTableChanges(const std::string& before, const 
     std::vector<bool> paired(old.size(), false);
     for (size_t i = 1; i < now.size(); ++i) {
         size_t match = 1;
-        while (match < old.size() && (paired[match] || FieldOf(old[match], 0) != FieldOf(now[i], 0))) ++match;
+        while (match < old.size() && (paired[match] || KeyOf(old[match]) != KeyOf(now[i]))) ++match;
         if (match < old.size()) {
             paired[match] = true;
             DescribeRow(header, old[match], now[i], changes);
