@@ -153,7 +153,7 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     data.standard = L"1,2-диметоксиэтн";
     data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.warnings = CheckCalculation(data);
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}, false, false};
     Fill();
     expected = described;
     expected.push_back(L"warnings");
@@ -177,7 +177,7 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     data.results[0].density = 740.5;
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}, false, false};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
     EXPECT_EQ(std::wstring(samples.child(L"distinct").text().get()), L"2");
