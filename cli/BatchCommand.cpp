@@ -71,6 +71,7 @@ struct BatchRun {
     Densities densities;
     std::wstring stylesheet;       // of each report
     std::wstring indexStylesheet;  // of the index page, beside the report's
+    ReportInput stylesheetInput;   // the report's stylesheet with its checksum, as the reports name it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
     std::set<std::wstring> usedNames;  // the reports' names this run gave
@@ -120,6 +121,8 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged;
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
+    model.databasePath = run.options.database;
+    model.stylesheet = run.stylesheetInput;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
     if (earlier && SameAsInPlace(staged)) return true;
     if (earlier) {
@@ -264,8 +267,9 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {},
-                 {},      BatchManifest(options.outFolder),   {}};
+    BatchRun run{
+        options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {}, {},
+        {},      BatchManifest(options.outFolder),   {}};
     if (run.components.source != ComponentsSource::File || run.components.components.empty()) {
         messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;
@@ -277,6 +281,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     }
     run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
+    run.stylesheetInput = StylesheetInput(run.stylesheet);
     run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
     if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
     run.inputs = {options.database, options.components,  options.densities,

@@ -128,6 +128,7 @@ void ReadChromatogramFile(Assay& assay, UserMessages& messages, FileFailure& fai
         return;
     }
     assay.sampleMass = SampleMass(file, assay.fileName, messages);
+    assay.fileSha256 = file.sha256;
     // Moved, not copied: the samples are held once.
     assay.channels = std::move(file.channels);
 }

@@ -2,7 +2,8 @@
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
-  totals_without_standard, oxygen_scope, limits when a limits file is used, program) into one XHTML page, printable
+  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
+  decision_rule) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
 
@@ -102,6 +103,11 @@
           .oxygen .value { text-align: right; font-size: 16pt; font-weight: bold; white-space: nowrap; }
           .oxygen .unit { font-size: 10.5pt; font-weight: normal; }
 
+          .inputs { margin-top: 5mm; font-size: 7.5pt; color: #444; }
+          .inputs .title { font-weight: bold; margin-bottom: 1mm; }
+          .inputs table { font-size: 7.5pt; }
+          .inputs td { border: 0; padding: 0.2mm 1.5mm 0.2mm 0; }
+          .inputs td.hash { width: 24mm; font-family: "DejaVu Sans Mono", Consolas, monospace; white-space: nowrap; }
           .signatures { margin-top: 3mm; page-break-inside: avoid; break-inside: avoid; }
           .signatures table { font-size: 10pt; }
           .signatures td { border: 0; padding: 3mm 0 0.6mm 0; vertical-align: bottom; }
@@ -228,6 +234,8 @@
       </table>
     </div>
     </div>
+
+    <xsl:apply-templates select="inputs"/>
 
   </xsl:template>
 
@@ -451,8 +459,65 @@
         </xsl:for-each>
       </tbody>
     </table>
-    <div class="foot">Нормы из файла <xsl:value-of select="file"/>. Измеренное значение сравнивается с нормой
-      с четырьмя знаками после запятой, как оно показано.</div>
+    <div class="foot">Нормы из файла <xsl:value-of select="file"/>.
+      <xsl:choose>
+        <xsl:when test="/Document/decision_rule">
+          <xsl:value-of select="concat('Правило принятия решения: ', /Document/decision_rule)"/>
+        </xsl:when>
+        <xsl:otherwise>Измеренное значение сравнивается с нормой с четырьмя знаками после запятой, как оно показано.</xsl:otherwise>
+      </xsl:choose>
+      <xsl:apply-templates select="/Document/inputs/components_file | /Document/inputs/limits_file" mode="version"/>
+    </div>
+  </xsl:template>
+
+  <!-- The version of a reference table the verdicts rest on: its checksum and its log's last entry. -->
+  <xsl:template match="components_file | limits_file" mode="version">
+    <xsl:variable name="what">
+      <xsl:choose>
+        <xsl:when test="self::components_file">Таблица компонентов</xsl:when>
+        <xsl:otherwise>Файл норм</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:value-of select="concat(' ', $what, ': SHA-256 ', substring(sha256, 1, 12))"/>
+    <xsl:if test="logged != ''"><xsl:value-of select="concat(', журнал изменений от ', logged)"/></xsl:if>
+    <xsl:text>.</xsl:text>
+  </xsl:template>
+
+  <!-- The inputs the numbers rest on, each file with the start of its SHA-256: what a check compares. -->
+  <xsl:template match="inputs">
+    <div class="inputs">
+      <div class="title">Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)</div>
+      <table>
+        <tbody>
+          <xsl:for-each select="chromatogram">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:for-each select="components_file | limits_file | stylesheet">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:if test="database != ''">
+            <tr>
+              <td class="hash">база данных</td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template></td>
+            </tr>
+          </xsl:if>
+        </tbody>
+      </table>
+    </div>
+  </xsl:template>
+
+  <xsl:template name="hash">
+    <xsl:param name="sha"/>
+    <xsl:choose>
+      <xsl:when test="string-length($sha) &gt; 0"><xsl:value-of select="substring($sha, 1, 12)"/></xsl:when>
+      <xsl:otherwise>не прочитан</xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <!-- A path that may break after each folder separator ("\" or "/"), never inside a name. -->

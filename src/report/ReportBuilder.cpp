@@ -24,6 +24,7 @@ void ReportBuilder::Show() {
     // stylesheet is looked for elsewhere.
     const std::wstring stylesheetPath = DataFilePath(L"\\Report.xsl", messages_);
     if (stylesheetPath.empty()) return;
+    model.stylesheet = StylesheetInput(stylesheetPath);
     FillDocument(wrapper);
     TransformAndOpen(wrapper, stylesheetPath, outputPath, open_);
 }

@@ -33,6 +33,13 @@
 //              "mass_percent"|"volume_percent", "measured", "maximum",
 //              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
 //              "unknown_peak_names": [text]}],
-//              "errors": [text]}
+//              "errors": [text]},
+//   "inputs": {"standard", "sample_density", "components": [{"id", "peak_name", "name", "molar_mass",
+//              "density", "oxygen_atoms"}], "database",
+//              "chromatograms": [{"id", "ticked", "file", "sha256", "sample", "date" (seconds since 1970),
+//                                 "sample_mass", "peaks": [{"name", "concentration"}]}],
+//              "components_file": {"file", "sha256", "logged"}, "limits_file": null | {…},
+//              "stylesheet": null | {"file", "sha256"}},      exact numbers: what a check recomputes from
+//   "decision_rule": text                                  how the verdicts were reached
 // }
 std::string ReportJson(const ReportModel& model);

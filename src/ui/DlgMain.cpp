@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "calc/DataFilePath.h"
+#include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
 #include "platform/ShellOpen.h"
 #include "platform/WideText.h"
@@ -232,6 +233,8 @@ void DlgMain::ShowAbout() {
 // Reports what was last calculated: no recalculation is made first.
 void DlgMain::ShowReport() {
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
+    const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
+    report->model.databasePath = database != nullptr ? *database : std::wstring();
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.

@@ -148,7 +148,7 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
                                           L"totals_without_standard", L"oxygen_scope"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
-    expected.push_back(L"program");
+    expected.insert(expected.end(), {L"program", L"inputs", L"decision_rule"});
     EXPECT_EQ(ChildNames(root), expected);
     data.standard = L"1,2-диметоксиэтн";
     data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
@@ -159,7 +159,7 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     expected.push_back(L"warnings");
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"limits");
-    expected.push_back(L"program");
+    expected.insert(expected.end(), {L"program", L"inputs", L"decision_rule"});
     EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");

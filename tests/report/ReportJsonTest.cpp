@@ -34,7 +34,7 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc",
                                               "settings", "samples", "chromatograms", "results", "totals",
                                               "totals_without_standard", "total_oxygen_mass_percent",
-                                              "total_oxygen_outside_scope", "warnings", "limits"}));
+                                              "total_oxygen_outside_scope", "warnings", "limits", "inputs", "decision_rule"}));
     EXPECT_EQ(json["format_version"], 1);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
