@@ -275,6 +275,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         return kExitFailure;
     }
     if (options.limits && !ReadLimits(*options.limits, run.limits, messages)) return kExitFailure;
+    TellUnwritableLogs(run.components, run.limits, messages);
     Shortfalls shortfalls(messages);
     if (run.limits) {
         for (const std::wstring& error : run.limits->errors) shortfalls.Add(L"файл норм: " + error);

@@ -161,7 +161,16 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         return parse;
     }
     if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args);
-    if (args.empty() || args[0] != L"report") return Error(L"ожидается команда report или batch");
+    if (!args.empty() && (args[0] == L"verify" || args[0] == L"history")) {
+        if (args.size() != 2) return Error(L"после " + args[0] + L" ожидается один файл");
+        CliParse parse;
+        parse.kind = CliParse::Kind::Run;
+        parse.command = args[0] == L"verify" ? CliParse::Command::Verify : CliParse::Command::History;
+        parse.file = args[1];
+        return parse;
+    }
+    if (args.empty() || args[0] != L"report")
+        return Error(L"ожидается команда report, batch, verify или history");
     CliParse parse;
     TextOptions text;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -208,6 +217,8 @@ std::wstring CliUsage() {
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
                     [--xsl ПУТЬ] [--series-gap ЧАСЫ]
+  oxycalc-cli verify ОТЧЁТ
+  oxycalc-cli history ФАЙЛ
   oxycalc-cli --help
 
 Параметры:
@@ -253,6 +264,20 @@ oxycalc-batch-files.txt в той же папке. Страница index.html �
 плотности или без хроматограмм с массой указывается с причиной. По строке хода
 расчёта на серию — в стандартный поток ошибок; код 1, если у какой-либо серии
 есть предупреждение, неопределённый вывод, превышение r или она не рассчитана.
+
+Проверка отчёта (verify): отчёт (XML или JSON, от модуля или от oxycalc-cli)
+записывает исходные данные — файлы хроматограмм, таблицы компонентов, норм и стилей с
+их SHA-256, строки базы данных, на которых стоят числа. verify пересчитывает числа по
+записанным данным и сверяет их с напечатанными, затем сверяет записанные данные с
+нынешними (файлы по SHA-256, строки базы по значениям) и называет каждое различие.
+Код 0 — всё совпадает, 1 — есть различия, 2 — отчёт не читается.
+
+Журнал изменений (history): таблица компонентов и файл норм ведут журнал изменений
+рядом с собой (ИМЯ.log, версии — в папке ИМЯ.versions): сохранение в модуле с
+причиной, изменение вне модуля, найденное при следующем чтении. history печатает
+журнал и проверяет его: каждая запись продолжает предыдущую (SHA-256), файл совпадает
+с последней записью. Код 0 — журнал цел, 1 — нарушен (названа первая неверная
+запись), 2 — журнала нет.
 
 Результаты печатаются в стандартный вывод, сообщения и предупреждения (стандарт не
 задан или не найден в таблице компонентов, хроматограмма без именованных пиков или

@@ -42,11 +42,12 @@ struct BatchOptions {
 // The outcome of reading the command line: options to run, help to print, or a usage error.
 struct CliParse {
     enum class Kind { Run, Help, Error };
-    enum class Command { Report, Batch };
+    enum class Command { Report, Batch, Verify, History };
     Kind kind = Kind::Error;
     Command command = Command::Report;
     CliOptions options;  // for report
     BatchOptions batch;  // for batch
+    std::wstring file;   // for verify (the report) and history (the table)
     std::wstring error;  // for Error: what is wrong, one line
 };
 

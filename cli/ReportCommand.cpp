@@ -104,6 +104,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!OutputsApart(outputs.Paths(), ChromatogramFiles(assays), messages)) return kExitUsage;
     Tick(assays, options, shortfalls);
     const ComponentsSnapshot components = ReadComponents(options.components);
+    TellUnwritableLogs(components, limits, messages);
     ReportModel model = MakeReportModel(
         assays, Recalculate({options.standard, options.sampleDensity}, components, assays, limits),
         createdAt);

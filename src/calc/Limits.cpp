@@ -182,7 +182,7 @@ std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const Calculation
 
 }  // namespace
 
-std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
+std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
     if (!FileExists(path)) return std::nullopt;
     LimitsFile file;
     file.path = path;
@@ -211,10 +211,16 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
         }
     }
     if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
+    return file;
+}
+
+std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
+    std::optional<LimitsFile> file = ParseLimitsFile(path);
+    if (!file) return file;
     const TableTracking tracking = TrackReferenceTable(path);
-    file.version = tracking.version;
-    file.changedOutside = tracking.changedOutside;
-    file.logUnwritable = tracking.logUnwritable;
+    file->version = tracking.version;
+    file->changedOutside = tracking.changedOutside;
+    file->logUnwritable = tracking.logUnwritable;
     return file;
 }
 

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "calc/TableChanges.h"
 #include "calc/TableLog.h"
+#include "platform/FileSystemPath.h"
 #include "platform/Sha256.h"
 #include "support/TempFolder.h"
 
@@ -98,4 +101,13 @@ TEST(TableChanges, NamesRowsAddedRemovedAndFieldsChangedByTheirKeyAndCaption) {
     EXPECT_EQ(DescribeTableChanges(before, after),
               (std::vector<std::wstring>{L"строка «2»: M «20» → «21»", L"добавлена строка «3»: 3;c;30",
                                          L"удалена строка «1»: 1;a;10"}));
+}
+
+TEST_F(ReferenceTableTest, ALogThatCannotBeWrittenIsToldAndTheTableStillReads) {
+    // A folder where the log should be: it cannot be written, as in a folder that is read-only.
+    std::filesystem::create_directory(ToFileSystemPath(log.Path()));
+    const TableTracking tracking = TrackReferenceTable(path);
+    EXPECT_TRUE(tracking.logUnwritable);
+    EXPECT_EQ(tracking.version.sha256, Sha256Hex(kTable));
+    EXPECT_TRUE(tracking.version.loggedAt.empty());
 }
