@@ -10,3 +10,7 @@ std::wstring TemporaryFolder();
 // ("vlt4A2F.tmp" on Windows, "vltXXXXXX.tmp" elsewhere), and returns its full path; empty when no
 // file could be created. The file is left for the caller: its name stays reserved while it exists.
 std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring& prefix);
+
+// Removes a file made by CreateTemporaryFile (or any file); true when it is gone, also when it was
+// never there.
+bool RemoveTemporaryFile(const std::wstring& path);

@@ -1,6 +1,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -25,4 +26,8 @@ std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring&
     if (descriptor < 0) return std::wstring();
     close(descriptor);
     return FromUtf8(name.data());
+}
+
+bool RemoveTemporaryFile(const std::wstring& path) {
+    return unlink(ToUtf8(path).c_str()) == 0 || errno == ENOENT;
 }

@@ -15,3 +15,7 @@ std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring&
     if (GetTempFileNameW(folder.c_str(), prefix.c_str(), 0, buffer) == 0) return std::wstring();
     return std::wstring(buffer);
 }
+
+bool RemoveTemporaryFile(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) != 0 || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
