@@ -58,9 +58,11 @@ std::wstring CalculationWarning::Text() const {
             return L"Отмечены хроматограммы разных проб (" + subject +
                    L"): параллельные определения должны относиться к одной пробе.";
         case Kind::NoStandard:
-            return L"Внутренний стандарт не задан: кислород всех найденных компонентов учтён в общем содержании.";
+            return L"Внутренний стандарт не задан: кислород всех найденных компонентов учтён в общем "
+                   L"содержании.";
         case Kind::ImplausibleDensity:
-            return L"Плотность пробы " + subject + L" кг/м³ не похожа на плотность бензина (600–1000 кг/м³): "
+            return L"Плотность пробы " + subject +
+                   L" кг/м³ не похожа на плотность бензина (600–1000 кг/м³): "
                    L"объёмы и объёмные доли неверны.";
         case Kind::NoPeakName:
             return L"У компонентов " + subject +
@@ -68,6 +70,8 @@ std::wstring CalculationWarning::Text() const {
                    L"разделены не «;»?).";
         case Kind::NoComponents:
             return L"В таблице компонентов нет ни одного компонента (" + subject + L"): результатов нет.";
+        case Kind::NoSampleDensity:
+            return L"Плотность пробы не задана: объёмные доли компонентов неверны.";
     }
     return subject;
 }
@@ -94,6 +98,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"no_peak_name";
         case Kind::NoComponents:
             return L"no_components";
+        case Kind::NoSampleDensity:
+            return L"no_sample_density";
     }
     return L"";
 }
@@ -136,4 +142,16 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         if (!Usable(result.density)) warnings.push_back({Kind::NoDensity, result.name});
     }
     return warnings;
+}
+
+void SampleDensityNotGiven(std::vector<CalculationWarning>& warnings) {
+    const CalculationWarning notGiven{CalculationWarning::Kind::NoSampleDensity, L""};
+    const auto implausible = std::find_if(warnings.begin(), warnings.end(), [](const CalculationWarning& w) {
+        return w.kind == CalculationWarning::Kind::ImplausibleDensity;
+    });
+    if (implausible != warnings.end()) {
+        *implausible = notGiven;
+    } else if (std::find(warnings.begin(), warnings.end(), notGiven) == warnings.end()) {
+        warnings.push_back(notGiven);
+    }
 }

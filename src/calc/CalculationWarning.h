@@ -29,6 +29,7 @@ struct CalculationWarning {
         ImplausibleDensity,  // subject: the sample density; no petrol weighs that, volumes are off
         NoPeakName,          // subject: the ids of components without a peak name, ", "-separated
         NoComponents,        // subject: the components file; it holds a header and no component
+        NoSampleDensity,     // the sample density was not given: volume fractions rest on the default 1
     };
     Kind kind;
     std::wstring subject;
@@ -58,3 +59,7 @@ bool PlausibleSampleDensity(double density);
 // usable when it is a positive number.
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
                                                  const std::vector<Assay>& assays = {});
+
+// The warnings of a calculation whose sample density was not given (its field left empty, so the
+// default density was used): the density's warning says so instead of naming the default's number.
+void SampleDensityNotGiven(std::vector<CalculationWarning>& warnings);

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "calc/ComponentEntry.h"
 #include "calc/CsvTable.h"
 #include "calc/NotSet.h"
 #include "platform/Codepage1251.h"
@@ -158,7 +159,7 @@ SaveResult ComponentsTable::Save() const {
 }
 
 void ComponentsTable::AddComponent() {
-    components.push_back({nextId, L"Задайте имя компонента!", L"-", 0.0, 0.0});
+    components.push_back({nextId, kNewComponentPeakName, kNewComponentName, 0.0, 0.0});
     nextId = Following(nextId);
 }
 

@@ -4,8 +4,8 @@
 
 #include "calc/CalculationData.h"
 #include "calc/NotSet.h"
-#include "platform/WideText.h"
 #include "calc/TickedSamples.h"
+#include "platform/WideText.h"
 
 namespace {
 
@@ -92,9 +92,10 @@ TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
     data.results = {Result(L"Этанол", 46.07, 789.0)};
     data.sampleDensity = 0.7457;  // g/cm3 typed where kg/m3 belongs
     data.components.push_back({7, L"", L"Пустой", 1.0, 1.0});
-    EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoPeakName, L"№7"},
-                                                                       {Kind::NoStandard, L""},
-                                                                       {Kind::ImplausibleDensity, L"0.7457"}}));
+    EXPECT_EQ(
+        CheckCalculation(data),
+        (std::vector<CalculationWarning>{
+            {Kind::NoPeakName, L"№7"}, {Kind::NoStandard, L""}, {Kind::ImplausibleDensity, L"0.7457"}}));
     data.components.clear();
     data.results.clear();
     data.componentsPath = L"CompsTableOxycalc.csv";
@@ -102,4 +103,21 @@ TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
               (std::vector<CalculationWarning>{{Kind::NoComponents, L"CompsTableOxycalc.csv"}}));
     EXPECT_TRUE(PlausibleSampleDensity(745.68));
     EXPECT_FALSE(PlausibleSampleDensity(1.0));
+}
+
+// An emptied density field runs the calculation with 1; "1 kg/m3 is no petrol" would blame a number
+// nobody typed.
+TEST(CalculationWarning, ADensityNotGivenIsSaidSoInPlaceOfTheDefaultsNumber) {
+    CalculationData data = Data(L"1,2-Диметоксиэтан");
+    data.results = {Result(L"Этанол", 46.07, 789.0)};
+    data.sampleDensity = 1.0;
+    std::vector<CalculationWarning> warnings = CheckCalculation(data);
+    ASSERT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::ImplausibleDensity, L"1"}}));
+    SampleDensityNotGiven(warnings);
+    SampleDensityNotGiven(warnings);
+    EXPECT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
+    EXPECT_EQ(warnings[0].Text(), L"Плотность пробы не задана: объёмные доли компонентов неверны.");
+    std::vector<CalculationWarning> withoutResults;
+    SampleDensityNotGiven(withoutResults);
+    EXPECT_EQ(withoutResults, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
 }
