@@ -36,7 +36,7 @@ oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 # host's own set-up leaves a stylesheet already there alone: this one is the build's).
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
-cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
+cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/"
 # The report holds the results against EN 228 E10, as a lab that chose those limits would have it.
 cp src/calc/LimitsOxycalc-EN228-E10.csv "$data/LimitsOxycalc.csv"
 

@@ -27,10 +27,14 @@ public:
     std::optional<LimitsFile> limits;
     // When the report is made, seconds since 1970; Show sets the present. 0: the document carries none.
     int64_t createdAt = 0;
+    // The stylesheet of the host's language in the data folder ("Report.ENU.xsl"), used when it is
+    // there; empty, or a file that is not there: "Report.xsl".
+    std::wstring stylesheet;
 
-    // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
-    // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
-    // the document is built are raised as XMLError.
+    // Makes one report: document, HTML file in the temporary folder ("vlt…" plus ".html", its name held
+    // meanwhile by an empty file that is then removed), transformation, viewer. Failures of the
+    // transformation stay silent; failures of the DOM while the document is built are raised as
+    // XMLError.
     void Show();
 
     // Appends the content to a document just made by XMLWrapper::CreateDocument: settings,
