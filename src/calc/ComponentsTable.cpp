@@ -146,7 +146,7 @@ SaveResult ComponentsTable::Save() const {
             return Refusal(components[position], position, result.field);
         }
         case CsvWriteStatus::ReadsAsUtf8:
-            return {SaveStatus::Unrepresentable, 0,
+            return {SaveStatus::ReadsAsUtf8, 0,
                     L"Таблица компонентов не сохранена: записанная в кодировке Windows-1251, она читалась бы "
                     L"как текст UTF-8 с другими именами. Проверьте имена компонентов."};
         case CsvWriteStatus::OpenFailed:

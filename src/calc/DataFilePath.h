@@ -9,3 +9,7 @@ class UserMessages;
 // backslashes of that tail become "/". When the public documents folder is unknown the user is told
 // "Не найден путь до общих документов." and the result is empty. Neither folder is created here.
 std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages);
+
+// What the user is told when the public documents folder is unknown, so that a window may put it in
+// the host's language.
+extern const wchar_t kNoPublicDocumentsText[];

@@ -48,7 +48,8 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
         HWND box = reinterpret_cast<HWND>(wParam);
         if (HWND text = MessageBoxText(box)) {
             gAnswerer->boxes.push_back({WindowText(box), WindowText(text)});
-            int answer = IDOK;
+            // OK, or No where a box asks Yes or No.
+            int answer = GetDlgItem(box, IDOK) != nullptr || GetDlgItem(box, IDNO) == nullptr ? IDOK : IDNO;
             if (!gAnswerer->answers.empty()) {
                 answer = gAnswerer->answers.front();
                 gAnswerer->answers.erase(gAnswerer->answers.begin());

@@ -6,8 +6,9 @@
 #include <vector>
 
 // Answers every message box of this thread at once and keeps its caption and text. Answers are taken
-// from the queue in order; when it is empty a box is answered with OK. A test that opens a window
-// of the plug-in keeps one, so that an unexpected box fails the test instead of waiting for a click.
+// from the queue in order; when it is empty a box is answered with OK (No where it asks Yes or No). A test
+// that opens a window of the plug-in keeps one, so that an unexpected box fails the test instead of waiting
+// for a click.
 class MessageBoxAnswerer {
 public:
     struct Box {
