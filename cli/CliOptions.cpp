@@ -197,6 +197,7 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         const std::optional<double> density = ReadWholeNumber(*text.density);
         if (!density) return Error(L"плотность пробы «" + *text.density + L"» не является числом");
         parse.options.sampleDensity = *density;
+        parse.options.sampleDensityGiven = true;
     }
     parse.options.database = *text.database;
     parse.options.components = *text.components;

@@ -105,9 +105,11 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     Tick(assays, options, shortfalls);
     const ComponentsSnapshot components = ReadComponents(options.components);
     TellUnwritableLogs(components, limits, messages);
-    ReportModel model = MakeReportModel(
-        assays, Recalculate({options.standard, options.sampleDensity}, components, assays, limits),
-        createdAt);
+    ReportModel model =
+        MakeReportModel(assays,
+                        Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
+                                    components, assays, limits),
+                        createdAt);
     model.databasePath = options.database;
     if (outputs.html) model.stylesheet = StylesheetInput(outputs.stylesheet);
     const CalculationData& data = model.data;

@@ -15,6 +15,7 @@
 struct CalculationData {
     std::wstring standard;                 // name of the component used as internal standard
     double sampleDensity = 1.0;            // kg/m3
+    bool sampleDensityGiven = true;        // false: none was given; sampleDensity is the default 1
     double totalOxygen = 0.0;              // organically bound oxygen, % by mass
     std::vector<Component> components;     // copy of the components table taken before each run
     std::vector<ComponentResult> results;  // one per component found, in table order

@@ -98,6 +98,8 @@ std::wstring CalculationWarning::Text() const {
         case Kind::NoOxygenAtoms:
             return L"У компонента «" + subject +
                    L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
+        case Kind::NoSampleDensity:
+            return L"Плотность пробы не задана: объёмные доли компонентов неверны.";
     }
     return subject;
 }
@@ -140,6 +142,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"no_analysis_date";
         case Kind::TableChangedOutside:
             return L"table_changed_outside";
+        case Kind::NoSampleDensity:
+            return L"no_sample_density";
     }
     return L"";
 }
@@ -188,7 +192,9 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
     if (data.standard.empty() && (anyTicked || !data.results.empty()))
         warnings.push_back({Kind::NoStandard, L""});
-    if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
+    if (!data.sampleDensityGiven)
+        warnings.push_back({Kind::NoSampleDensity, L""});
+    else if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
         warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.sampleDensity, 15)});
     for (const ComponentResult& result : data.results) {
         const bool isStandard = EqualNoCase(result.name, data.standard);

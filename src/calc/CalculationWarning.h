@@ -32,6 +32,7 @@ struct CalculationWarning {
         NoOxygenAtoms,     // subject: the component's name; its oxygen atoms are no whole number from 1 on
         NoAnalysisDate,    // chromatograms: ticked ones whose analysis time lies outside 1970–9999
         TableChangedOutside,  // subject: a reference table changed outside the program since it last knew it
+        NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
                        std::wstring peakName_ = {})

@@ -153,6 +153,7 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
         return L"внутренний стандарт не задан";
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
+    if (volume && !data.sampleDensityGiven) return L"плотность пробы не задана";
     if (volume && !PlausibleSampleDensity(data.sampleDensity)) return L"плотность пробы неправдоподобна";
     for (const ComponentResult* row : rows) {
         if (volume && !IsUsableConstant(row->density))

@@ -11,6 +11,7 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     CalculationData data;
     data.standard = settings.standard;
     data.sampleDensity = settings.sampleDensity;
+    data.sampleDensityGiven = settings.sampleDensityGiven;
     data.components = components.components;
     data.componentsSource = components.source;
     data.componentsPath = components.path;

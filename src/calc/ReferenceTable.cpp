@@ -7,23 +7,9 @@
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 
-namespace {
-
-std::optional<std::string> FileBytes(const std::wstring& path) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    for (size_t read; (read = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes.append(block, read);
-    if (std::ferror(file.get())) return std::nullopt;
-    return bytes;
-}
-
-}  // namespace
-
 TableTracking TrackReferenceTable(const std::wstring& path) {
     TableTracking tracking;
-    const std::optional<std::string> bytes = path.empty() ? std::nullopt : FileBytes(path);
+    const std::optional<std::string> bytes = path.empty() ? std::nullopt : ReadFileBytes(path);
     if (!bytes) return tracking;
     const std::string sha = Sha256Hex(*bytes);
     tracking.version.sha256 = sha;
@@ -48,7 +34,7 @@ TableTracking TrackReferenceTable(const std::wstring& path) {
 }
 
 bool LogTableSave(const std::wstring& path, const std::string& before, const std::wstring& reason) {
-    const std::optional<std::string> bytes = FileBytes(path);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return false;
     const std::string sha = Sha256Hex(*bytes);
     TableLog log(path);

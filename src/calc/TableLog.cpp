@@ -25,17 +25,6 @@ const wchar_t kFileLine[] = L"SHA-256 файла: ";
 const wchar_t kPreviousLine[] = L"SHA-256 предыдущей записи: ";
 const char kNoPrevious[] = "—";
 
-// Bytes of a whole file, or of its end from `from` on; nothing when it does not read.
-std::optional<std::string> ReadBytesFrom(const std::wstring& path, long long from) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    if (!file || !SeekStdioFile(file.get(), from, SEEK_SET)) return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    for (size_t read; (read = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes.append(block, read);
-    if (std::ferror(file.get())) return std::nullopt;
-    return bytes;
-}
-
 long long FileSize(const std::wstring& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(ToFileSystemPath(path), error);
@@ -124,7 +113,7 @@ TableLog::TableLog(const std::wstring& tablePath)
     : table_(tablePath), path_(tablePath + L".log"), versions_(tablePath + L".versions") {}
 
 std::vector<TableLogEntry> TableLog::ReadAll() const {
-    const std::optional<std::string> text = ReadBytesFrom(path_, 0);
+    const std::optional<std::string> text = ReadFileBytes(path_, 0);
     return text ? ParseTableLog(*text) : std::vector<TableLogEntry>();
 }
 
@@ -134,7 +123,7 @@ std::optional<TableLogEntry> TableLog::Last() const {
     if (size <= 0) return std::nullopt;
     for (long long tail = 65536;; tail *= 4) {
         const long long from = size > tail ? size - tail : 0;
-        const std::optional<std::string> text = ReadBytesFrom(path_, from);
+        const std::optional<std::string> text = ReadFileBytes(path_, from);
         if (!text) return std::nullopt;
         const size_t last = text->rfind(std::string("\n") + kEntryStart);
         if (last != std::string::npos) return ParseEntry(text->substr(last + 1));
@@ -181,7 +170,7 @@ bool TableLog::KeepVersion(const std::string& bytes, const std::string& sha256) 
 }
 
 std::optional<std::string> TableLog::Version(const std::string& sha256) const {
-    return ReadBytesFrom(JoinPath(versions_, FromUtf8(sha256) + L".csv"), 0);
+    return ReadFileBytes(JoinPath(versions_, FromUtf8(sha256) + L".csv"), 0);
 }
 
 TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,

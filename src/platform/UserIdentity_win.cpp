@@ -12,6 +12,7 @@ std::wstring UserAtComputer() {
     wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD computerLength = MAX_COMPUTERNAME_LENGTH + 1;
     const std::wstring userText = GetUserNameW(user, &userLength) ? std::wstring(user) : L"?";
-    const std::wstring computerText = GetComputerNameW(computer, &computerLength) ? std::wstring(computer) : L"?";
+    const std::wstring computerText =
+        GetComputerNameW(computer, &computerLength) ? std::wstring(computer) : L"?";
     return userText + L"@" + computerText;
 }

@@ -12,15 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::optional<std::string> ReadAll(const std::wstring& path) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    for (size_t read; (read = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes.append(block, read);
-    return bytes;
-}
-
 double Number(const wchar_t* text) {
     return ParseDouble(text);
 }
@@ -195,7 +186,7 @@ std::optional<RecordedReport> FromJson(const std::string& bytes, std::wstring& e
 }  // namespace
 
 std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, std::wstring& error) {
-    const std::optional<std::string> bytes = ReadAll(path);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         error = L"файл отчёта «" + path + L"» не читается";
         return std::nullopt;

@@ -85,8 +85,8 @@ void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
         wrapper.AddTextElement(totals, kCell, FormatFixed(data.sums.*column.sum, column.decimals));
 }
 
-// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text></warning>…;
-// absent when there are none.
+// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text>
+// [<chromatograms>…</chromatograms>]</warning>…; absent when there are none.
 void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& warnings) {
     if (warnings.empty()) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"warnings");
@@ -95,6 +95,8 @@ void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& war
         wrapper.AddTextElement(row, L"kind", warning.Key());
         wrapper.AddTextElement(row, L"subject", warning.subject);
         wrapper.AddTextElement(row, L"text", warning.Text());
+        if (!warning.chromatograms.empty())
+            wrapper.AddTextElement(row, L"chromatograms", warning.chromatograms);
     }
 }
 

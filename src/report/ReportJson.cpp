@@ -194,7 +194,8 @@ std::string ReportJson(const ReportModel& model) {
     for (const CalculationWarning& warning : data.warnings) {
         json["warnings"].push_back({{"kind", Text(warning.Key())},
                                     {"subject", Text(warning.subject)},
-                                    {"text", Text(warning.Text())}});
+                                    {"text", Text(warning.Text())},
+                                    {"chromatograms", Text(warning.chromatograms)}});
     }
     json["limits"] = Limits(data);
     json["inputs"] = Inputs(model);

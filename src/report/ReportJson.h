@@ -28,7 +28,7 @@
 //   "totals_without_standard": {the same members},
 //   "total_oxygen_mass_percent": number,
 //   "total_oxygen_outside_scope": null|"above",            above 3.7 % by mass
-//   "warnings": [{"kind", "subject", "text"}],
+//   "warnings": [{"kind", "subject", "text", "chromatograms"}],   the chromatograms it names, if any
 //   "limits": null | {"file", "limits": [{"name", "peak_names": [text] | "*" | [], "quantity":
 //              "mass_percent"|"volume_percent", "measured", "maximum",
 //              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
