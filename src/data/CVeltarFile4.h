@@ -42,8 +42,8 @@ public:
     CVeltarFile4& operator=(CVeltarFile4&&) = default;
 
     // Reads the file, and its SHA-256 with it; a VeltarFileStatus. After a failure the channels read
-    // before it are kept. Only a regular file opens. Memory that runs out is the failure of the part being read: the samples
-    // (kBadSamples) or the XML (kBadXml).
+    // before it are kept. Only a regular file opens. Memory that runs out is the failure of the part being
+    // read: the samples (kBadSamples) or the XML (kBadXml).
     virtual int32_t Read(const std::wstring& path);
     // Writes the file (created or truncated); a VeltarFileStatus.
     virtual int32_t Write(const std::wstring& path);
