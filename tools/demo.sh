@@ -89,6 +89,14 @@ fi
 rm -rf "$out/lims" && mkdir -p "$out/lims"
 cp "$lims"/* "$out/lims/" 2>/dev/null || true
 echo "demo: for a LIMS, the report's JSON and CSV: $(cd "$out/lims" && ls | tr '\n' ' ')"
+# Any report can be checked later against what it rests on: the plug-in's report, as its JSON says it.
+json=$(ls "$lims"/*.json 2>/dev/null | head -n 1 || true)
+if [[ -n "$json" ]]; then
+  verify_status=0
+  LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" verify "$(oxy_winepath "$json")" >"$out/lims/verify.txt" 2>&1 ||
+    verify_status=$?
+  echo "demo: oxycalc-cli verify of the plug-in's report: exit $verify_status ($out/lims/verify.txt)"
+fi
 
 # The batch for a LIMS: every sample of the demo database, each with its reports, and an index page.
 # The sample whose chromatograms have no usable mass is listed with its reason (and exit code 1).

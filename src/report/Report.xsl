@@ -104,11 +104,11 @@
           .oxygen .value { text-align: right; font-size: 14pt; font-weight: bold; white-space: nowrap; }
           .oxygen .unit { font-size: 10pt; font-weight: normal; }
 
-          .inputs { margin-top: 5mm; font-size: 7.5pt; color: #444; }
-          .inputs .title { font-weight: bold; margin-bottom: 1mm; }
-          .inputs table { font-size: 7.5pt; }
-          .inputs td { border: 0; padding: 0.2mm 1.5mm 0.2mm 0; }
-          .inputs td.hash { width: 24mm; font-family: "DejaVu Sans Mono", Consolas, monospace; white-space: nowrap; }
+          .inputs { margin-top: 2mm; font-size: 6.5pt; line-height: 1.25; color: #444; }
+          .inputs .title { font-weight: bold; }
+          .inputs .list { column-count: 2; column-gap: 6mm; }
+          .inputs .item { break-inside: avoid; }
+          .inputs .hash { font-family: "DejaVu Sans Mono", Consolas, monospace; white-space: nowrap; }
           .signatures { margin-top: 1mm; page-break-inside: avoid; break-inside: avoid; }
           .signatures table { font-size: 9pt; }
           .signatures td { border: 0; padding: 2mm 0 0.3mm 0; vertical-align: bottom; }
@@ -499,28 +499,22 @@
   <xsl:template match="inputs">
     <div class="inputs">
       <div class="title">Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)</div>
-      <table>
-        <tbody>
-          <xsl:for-each select="chromatogram">
-            <tr>
-              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
-              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
-            </tr>
-          </xsl:for-each>
-          <xsl:for-each select="components_file | limits_file | stylesheet">
-            <tr>
-              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
-              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
-            </tr>
-          </xsl:for-each>
-          <xsl:if test="database != ''">
-            <tr>
-              <td class="hash">база данных</td>
-              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template></td>
-            </tr>
-          </xsl:if>
-        </tbody>
-      </table>
+      <div class="list">
+        <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet">
+          <div class="item">
+            <span class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></span>
+            <xsl:text>&#160; </xsl:text>
+            <xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template>
+          </div>
+        </xsl:for-each>
+        <xsl:if test="database != ''">
+          <div class="item">
+            <span class="hash">база данных</span>
+            <xsl:text>&#160; </xsl:text>
+            <xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template>
+          </div>
+        </xsl:if>
+      </div>
     </div>
   </xsl:template>
 
