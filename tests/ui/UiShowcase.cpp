@@ -8,6 +8,7 @@
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
+//   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
 //   about      the about box
 // A box stays on screen until two seconds before the end.
 #include <windows.h>
@@ -76,7 +77,20 @@ void TypeIntoCell(HWND dialog, const ListView& list, int item, int column, const
     PressKey(dialog, editor, VK_RETURN);
 }
 
-void ShowComponents(bool refused) {
+// Types a reason into the prompt a save asks, as a user would, while the prompt waits.
+BOOL CALLBACK TypeReason(HWND window, LPARAM) {
+    if (HWND reason = GetDlgItem(window, IDC_OXY_REASON))
+        SetWindowTextW(reason, L"плотность этанола при 15 °C по паспорту реактива");
+    return TRUE;
+}
+
+void CALLBACK TypeReasonNow(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EnumThreadWindows(GetCurrentThreadId(), TypeReason, 0);
+}
+
+void ShowComponents(const std::wstring& what) {
+    const bool refused = what == L"refused";
     Dlg_Components table;
     WithModalDialog(
         IDC_OXY_COMPONENT_GRID,
@@ -90,6 +104,14 @@ void ShowComponents(bool refused) {
                 Click(dialog, IDC_OXY_ADD_COMPONENT);
                 AnswerBoxesLater();
                 Click(dialog, IDOK);
+            }
+            if (what == L"reason") {
+                TypeIntoCell(dialog, list, 5, 4, L"793,5");
+                TypeIntoCell(dialog, list, 5, 5, L"1");
+                SetTimer(nullptr, 0, 300, TypeReasonNow);
+                AnswerBoxesLater();
+                Click(dialog, IDOK);
+                return;
             }
             PumpFor(refused ? 2000 : gShownFor, dialog);
             EndDialog(dialog, IDCANCEL);
@@ -159,7 +181,7 @@ int wmain(int argc, wchar_t** argv) {
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
     const ComponentsFileInPlace components(
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
-    if (what == L"refused") boxes.reset();
+    if (what == L"refused" || what == L"reason") boxes.reset();
 
     if (what == L"about") {
         WithModalDialog(
@@ -169,8 +191,8 @@ int wmain(int argc, wchar_t** argv) {
                 EndDialog(dialog, IDOK);
             },
             [] { DlgAbout().Run(nullptr); });
-    } else if (what == L"components" || what == L"refused") {
-        ShowComponents(what == L"refused");
+    } else if (what == L"components" || what == L"refused" || what == L"reason") {
+        ShowComponents(what);
     } else {
         ShowMain(what, folder.Path(), boxes);
     }
