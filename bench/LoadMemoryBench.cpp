@@ -3,11 +3,6 @@
 // run with one chromatogram, so that what the program needs without them can be told apart.
 // Prints the ratios; the goal is 1.1 at most (the samples held once, as the files hold them).
 // Usage: bench_load_memory [PATH-TO-oxycalc-cli]
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -15,11 +10,10 @@
 #include <vector>
 
 #include "DemoData.h"
+#include "ProgramRun.h"
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
 #include "support/TempFolder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -27,22 +21,8 @@ constexpr int kChromatograms = 100;
 
 // Peak resident memory in bytes of one run of the tool; -1 when it did not run or failed.
 long long PeakMemoryOfRun(const std::vector<std::string>& arguments, const std::string& output) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return static_cast<long long>(usage.ru_maxrss) * 1024;  // Linux counts in KiB
+    const ProgramRun run = RunProgram(arguments, output, "");
+    return run.exitCode == 0 ? static_cast<long long>(run.peakMiB * 1024 * 1024) : -1;
 }
 
 std::vector<std::string> Arguments(const std::string& cli, const std::string& folder, int count) {

@@ -3,52 +3,18 @@
 // batch costs no more a series than a short one), and the long run's peak memory (goal: under 100 MB).
 // The series' chromatograms share three files, so that the folder stays small; each is read anew.
 // Usage: bench_batch_scale [PATH-TO-oxycalc-cli]
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "DemoData.h"
 #include "HostDatabase.h"
+#include "ProgramRun.h"
 #include "platform/WideText.h"
 #include "support/TempFolder.h"
 
-extern char** environ;
-
 namespace {
-
-struct Measured {
-    double seconds = -1;
-    double peakMiB = -1;
-};
-
-// One run of the program with standard error to a file; nothing measured when it did not run.
-Measured Run(const std::vector<std::string>& arguments, const std::string& log) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    Measured measured;
-    int status = 0;
-    rusage usage{};
-    if (spawned != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status)) return measured;
-    measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    measured.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux counts in KiB
-    return measured;
-}
 
 // A database of `count` series of three analyses (20 minutes apart, each series another sample) and
 // the densities of their samples.
@@ -77,24 +43,24 @@ void WriteSeries(const TempFolder& folder, int count) {
     WriteBytes(folder.File(L"densities.csv"), densities);
 }
 
-Measured Batch(const std::string& cli, int count) {
+ProgramRun Batch(const std::string& cli, int count) {
     const TempFolder folder;
     WriteSeries(folder, count);
     const std::string path = ToUtf8(folder.Path());
-    return Run(
+    return RunProgram(
         {cli, "batch", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())), "--components",
          path + "/CompsTableOxycalc.csv", "--standard", ToUtf8(DemoData::kStandard), "--densities",
          path + "/densities.csv", "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl", "--out", path + "/out"},
-        path + "/log.txt");
+        "", path + "/log.txt");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string cli = argc > 1 ? argv[1] : OXY_CLI;
-    const Measured small = Batch(cli, 200);
-    const Measured large = Batch(cli, 5000);
-    if (small.seconds < 0 || large.seconds < 0) {
+    const ProgramRun small = Batch(cli, 200);
+    const ProgramRun large = Batch(cli, 5000);
+    if (small.exitCode < 0 || large.exitCode < 0) {
         std::fprintf(stderr, "bench_batch_scale: %s did not run\n", cli.c_str());
         return 1;
     }
