@@ -71,6 +71,10 @@ protected:
     }
 
     std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
+    // The demo petrol's three parallel determinations, ticked, with its density.
+    static std::vector<std::string> DemoPetrol() {
+        return {"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745.68"};
+    }
     // A copy of a shipped limits file in the test's folder: its change log is kept beside it.
     std::string ShippedLimits(const std::wstring& name) const {
         return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
@@ -258,17 +262,8 @@ TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVer
 }
 
 TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryOne) {
-    const std::vector<std::string> e10{"--assay",
-                                       "101",
-                                       "--assay",
-                                       "102",
-                                       "--assay",
-                                       "103",
-                                       "--tick-all",
-                                       "--density",
-                                       "745.68",
-                                       "--limits",
-                                       ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")};
+    std::vector<std::string> e10 = DemoPetrol();
+    e10.insert(e10.end(), {"--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")});
     std::vector<std::string> args = e10;
     args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--json", Path(L"r.json")});
     CliRun run = Report(args);
@@ -306,27 +301,12 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
 }
 
 TEST_F(OxycalcCliTest, AReportVerifiesUntilOneOfItsInputsChangesAndNamesIt) {
-    const CliRun made = Report({"--assay",
-                                "101",
-                                "--assay",
-                                "102",
-                                "--assay",
-                                "103",
-                                "--tick-all",
-                                "--density",
-                                "745.68",
-                                "--standard",
-                                "1,2-Диметоксиэтан",
-                                "--limits",
-                                ShippedLimits(L"LimitsOxycalc-EN228-E10.csv"),
-                                "--xml",
-                                Path(L"r.xml"),
-                                "--json",
-                                Path(L"r.json"),
-                                "--html",
-                                Path(L"r.html"),
-                                "--xsl",
-                                OXY_SOURCE_DIR "/src/report/Report.xsl"});
+    std::vector<std::string> args = DemoPetrol();
+    args.insert(args.end(),
+                {"--standard", "1,2-Диметоксиэтан", "--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv"),
+                 "--xml", Path(L"r.xml"), "--json", Path(L"r.json"), "--html", Path(L"r.html"), "--xsl",
+                 OXY_SOURCE_DIR "/src/report/Report.xsl"});
+    const CliRun made = Report(args);
     ASSERT_EQ(made.exitCode, 0) << made.err;
     for (const wchar_t* report : {L"r.xml", L"r.json"}) {
         const CliRun run = Run({"verify", Path(report)});
