@@ -179,6 +179,16 @@ void AddProgram(XMLWrapper& wrapper) {
     wrapper.AddTextElement(element, L"version", kPluginVersionText);
 }
 
+// <quality><status>in_doubt</status><text>…</text><detail>…</detail></quality>: what QC says of the
+// series; absent when no QC is kept.
+void AddQuality(XMLWrapper& wrapper, const QualityMark& quality) {
+    if (quality.status == QualityMark::Status::None) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"quality");
+    wrapper.AddTextElement(element, L"status", quality.Key());
+    wrapper.AddTextElement(element, L"text", quality.Text());
+    wrapper.AddTextElement(element, L"detail", quality.detail);
+}
+
 }  // namespace
 
 void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
@@ -199,4 +209,5 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     // <created>dd.mm.yyyy hh:mm</created> in local time; absent for a report made with no time.
     if (model.createdAt != 0)
         wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
+    AddQuality(wrapper, model.quality);
 }

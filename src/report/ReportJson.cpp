@@ -115,6 +115,13 @@ Json Limits(const CalculationData& data) {
     return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Names(data.limits->errors)}};
 }
 
+// null when no QC is kept.
+Json Quality(const QualityMark& quality) {
+    if (quality.status == QualityMark::Status::None) return nullptr;
+    return {
+        {"status", Text(quality.Key())}, {"text", Text(quality.Text())}, {"detail", Text(quality.detail)}};
+}
+
 }  // namespace
 
 std::string ReportJson(const ReportModel& model) {
@@ -147,5 +154,6 @@ std::string ReportJson(const ReportModel& model) {
                                     {"text", Text(warning.Text())}});
     }
     json["limits"] = Limits(data);
+    json["quality"] = Quality(model.quality);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -33,6 +33,8 @@
 //              "mass_percent"|"volume_percent", "measured", "maximum",
 //              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
 //              "unknown_peak_names": [text]}],
-//              "errors": [text]}
+//              "errors": [text]},
+//   "quality": null | {"status": "confirmed"|"not_yet_confirmed"|"in_doubt",   what QC results around
+//              "text": text, "detail": text}                 the series say; null: no QC kept (see QcJson.h)
 // }
 std::string ReportJson(const ReportModel& model);

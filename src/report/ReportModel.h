@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
+#include "calc/QualityMark.h"
 #include "calc/TickedSamples.h"
 #include "data/Assay.h"
 
@@ -31,6 +32,7 @@ struct ReportModel {
     size_t distinctSamples = 0;                     // different sample names among them
     CalculationData data;                           // the calculation, its warnings and verdicts
     int64_t createdAt = 0;                          // when the report was made; 0: not told
+    QualityMark quality;                            // what QC says of the series; set by a batch
 };
 
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt);

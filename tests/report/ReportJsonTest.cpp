@@ -31,10 +31,11 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     const Json json = Json::parse(text);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc",
-                                              "settings", "samples", "chromatograms", "results", "totals",
-                                              "totals_without_standard", "total_oxygen_mass_percent",
-                                              "total_oxygen_outside_scope", "warnings", "limits"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"format", "format_version", "program", "created_utc", "settings",
+                                        "samples", "chromatograms", "results", "totals",
+                                        "totals_without_standard", "total_oxygen_mass_percent",
+                                        "total_oxygen_outside_scope", "warnings", "limits", "quality"}));
     EXPECT_EQ(json["format_version"], 1);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
@@ -70,4 +71,15 @@ TEST(ReportJson, WritesNullForAValueThatIsNoNumberAndForAReportWithoutTimeOrLimi
     EXPECT_TRUE(json["results"][0]["oxygen_mass_percent"].is_null());
     EXPECT_TRUE(json["created_utc"].is_null());
     EXPECT_TRUE(json["limits"].is_null());
+    EXPECT_TRUE(json["quality"].is_null());  // no QC kept
+}
+
+TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
+    ReportModel model = SampleModel();
+    model.quality = {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден"};
+    const Json json = Json::parse(ReportJson(model));
+    EXPECT_EQ(json["quality"]["status"], "in_doubt");
+    EXPECT_EQ(json["quality"]["text"], "под сомнением: контроль качества не пройден");
+    EXPECT_EQ(json["quality"]["detail"], "контроль «КО-1 — кислород, % масс.» не пройден");
+    EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");  // the verdicts stay as they are
 }
