@@ -7,6 +7,7 @@
 #include "BatchCommand.h"
 #include "CliOptions.h"
 #include "ConsoleMessages.h"
+#include "QcCommand.h"
 #include "ReportCommand.h"
 #include "data/SqlException.h"
 #include "platform/ConsoleText.h"
@@ -29,6 +30,7 @@ int Run(const std::vector<std::wstring>& args) {
     }
     ConsoleMessages messages;
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
+    if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
     return RunReport(parse.options, messages);
 }
 
