@@ -32,9 +32,9 @@
   <xsl:variable name="qc-left" select="70"/>
   <xsl:variable name="qc-width" select="790"/>
   <xsl:variable name="qc-top" select="16"/>
-  <xsl:variable name="qc-height" select="250"/>
+  <xsl:variable name="qc-height" select="190"/>
   <xsl:variable name="qc-mr-top" select="10"/>
-  <xsl:variable name="qc-mr-height" select="90"/>
+  <xsl:variable name="qc-mr-height" select="64"/>
 
   <xsl:template match="/">
     <html>
@@ -92,6 +92,9 @@
         <xsl:for-each select="errors/error"><div><xsl:value-of select="."/></div></xsl:for-each>
       </div>
     </xsl:if>
+    <xsl:if test="chart/points/point">
+      <p class="qc-legend">Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела, отнесённый к предыдущей точке; × — результата нет.</p>
+    </xsl:if>
     <xsl:apply-templates select="chart" mode="qc"/>
   </xsl:template>
 
@@ -120,7 +123,7 @@
           <p class="qc-caption">Индивидуальные значения (I)</p>
           <xsl:call-template name="qc-moving-range"/>
           <p class="qc-caption">Скользящий размах (MR) между соседними используемыми результатами</p>
-          <p class="qc-legend">Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела, отнесённый к предыдущей точке; × — результата нет.</p>
+
           <xsl:if test="points/point[outcome = 'failed' or outcome = 'undetermined']">
             <xsl:call-template name="qc-notable"/>
           </xsl:if>
@@ -163,7 +166,7 @@
       </xsl:choose>
     </xsl:variable>
     <xsl:variable name="bottom" select="$qc-top + $qc-height"/>
-    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 300" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
+    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 236" width="1000" height="236" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
       <!-- the baseline's points on a tinted ground -->
       <xsl:if test="points/point[baseline = 'да']">
         <xsl:variable name="first" select="points/point[baseline = 'да'][1]/index"/>
@@ -359,7 +362,7 @@
     <xsl:variable name="ky" select="$qc-mr-height div $high"/>
     <xsl:variable name="kx" select="$qc-width div $n"/>
     <xsl:variable name="bottom" select="$qc-mr-top + $qc-mr-height"/>
-    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 118" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
+    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 92" width="1000" height="92" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
       <xsl:for-each select="mr_scale/tick">
         <xsl:variable name="y" select="format-number($bottom - value * $ky, '0.0')"/>
         <line x1="{$qc-left - 5}" x2="{$qc-left}" y1="{$y}" y2="{$y}" stroke="#444" stroke-width="0.8"/>
