@@ -142,7 +142,7 @@
         <xsl:when test="determined = 'да'">
           <xsl:value-of select="concat('Средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '). Базовый период: ', baseline, ', результатов ', baseline_count, '.')"/>
           <xsl:if test="provisional = 'да'">
-            <span class="qc-provisional"><xsl:value-of select="concat(' Пределы предварительные: меньше 20 результатов базового периода.', '')"/></span>
+            <span class="qc-provisional">&#160;Пределы предварительные: меньше 20 результатов базового периода.</span>
           </xsl:if>
         </xsl:when>
         <xsl:otherwise>

@@ -46,7 +46,8 @@ ChartScale MovingRangeScale(const QcChart& chart) {
     for (const QcPoint& point : chart.points) {
         if (point.check.movingRange) highest = std::max(highest, *point.check.movingRange);
     }
-    return NiceScale(0.0, highest, 4);
+    // A chart without moving ranges still gets an axis from 0 up.
+    return NiceScale(0.0, highest > 0.0 ? highest : 1.0, 4);
 }
 
 void AddScale(XMLWrapper& wrapper, const XMLElement& parent, const wchar_t* name, const ChartScale& scale) {
