@@ -145,7 +145,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     CalculatedSeries calculated = CalculateSeries(series, run.series, db, messages);
     IndexRow row = std::move(calculated.row);
     const bool qcSeries = run.qcFile && IsQcSample(*run.qcFile, series.sample);
-    if (qcSeries) row.qcProblem = QcNotesOfSeries(*run.qc, series.Key(), row.qcNotes);
+    if (qcSeries) QcNotesOfSeries(*run.qc, series.Key(), row.qcResults, row.qcFailures);
     if (!calculated.data) return row;
     const CalculationData& data = *calculated.data;
     const std::vector<Assay>& assays = calculated.assays;

@@ -55,8 +55,8 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     wrapper.AddTextElement(element, L"quality", row.quality.Key());
     wrapper.AddTextElement(element, L"quality_text", row.quality.Text());
     wrapper.AddTextElement(element, L"quality_detail", row.quality.detail);
-    AddTexts(wrapper, element, L"qc_notes", L"note", row.qcNotes);
-    wrapper.AddTextElement(element, L"qc_problem", row.qcProblem ? L"да" : L"нет");
+    AddTexts(wrapper, element, L"qc_results", L"result", row.qcResults);
+    AddTexts(wrapper, element, L"qc_failures", L"result", row.qcFailures);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ bool HasProblem(const IndexRow& row) {
         [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
     return !row.reason.empty() || row.determinations != row.analyses || !row.warnings.empty() ||
            undetermined || !row.exceededR.empty() || row.quality.status == QualityMark::Status::InDoubt ||
-           row.qcProblem;
+           !row.qcFailures.empty();
 }
 
 void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {

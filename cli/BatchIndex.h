@@ -28,10 +28,10 @@ struct IndexRow {
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
     std::wstring base;    // file name of its reports without extension; empty when none was written
     std::wstring reason;  // why the series has no report; empty when it has one
-    std::vector<std::wstring> notes;    // what loading its chromatograms told (a file that did not read, …)
-    QualityMark quality;                // what QC says of an analysis series with a report
-    std::vector<std::wstring> qcNotes;  // a QC series' own results, per chart
-    bool qcProblem = false;             // one of them failed or could not be used
+    std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
+    QualityMark quality;              // what QC says of an analysis series with a report
+    std::vector<std::wstring> qcResults;   // a QC series' own results that are in control or unjudged
+    std::vector<std::wstring> qcFailures;  // and those that failed or could not be used
 };
 
 // Whether a row shows anything a lab must look at before it signs: no report, a determination left

@@ -89,8 +89,8 @@ void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wst
     }
 }
 
-bool QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& notes) {
-    bool needsLook = false;
+void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& results,
+                     std::vector<std::wstring>& failures) {
     for (const QcChart& chart : qc.charts) {
         for (const QcPoint& point : chart.points) {
             if (point.result.seriesKey != seriesKey) continue;
@@ -100,10 +100,9 @@ bool QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vec
                                 QcOutcomeText(point.outcome);
             const std::wstring why = point.Why(chart.line);
             if (!why.empty()) note += L": " + why;
-            notes.push_back(note);
-            needsLook =
-                needsLook || point.outcome == QcOutcome::Failed || point.outcome == QcOutcome::Undetermined;
+            const bool failed =
+                point.outcome == QcOutcome::Failed || point.outcome == QcOutcome::Undetermined;
+            (failed ? failures : results).push_back(note);
         }
     }
-    return needsLook;
 }

@@ -38,6 +38,7 @@ QcCharts ChartQcSeries(const QcFile& file, const std::vector<Series>& charted, c
 // Links each point to the report its series got, by the series' key.
 void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wstring& seriesKey)>& reportOf);
 
-// What a QC series' own row of an index says: per chart, its result and outcome; true when one failed or
-// could not be used.
-bool QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& notes);
+// What a QC series' own row of an index says: per chart, its result and outcome, those that failed or
+// could not be used apart.
+void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& results,
+                     std::vector<std::wstring>& failures);

@@ -141,7 +141,7 @@
             <xsl:if test="quality = 'in_doubt'"><div class="bad"><xsl:value-of select="quality_detail"/></div></xsl:if>
             <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending"><xsl:value-of select="quality_detail"/></div></xsl:if>
             <xsl:call-template name="qc-notes"/>
-            <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component) and not(qc_notes/note) and (quality = '' or quality = 'confirmed')">—</xsl:if>
+            <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component) and not(qc_results/result) and not(qc_failures/result) and (quality = '' or quality = 'confirmed')">—</xsl:if>
           </td>
           <td class="nowrap">
             <a href="{base}.html">html</a>
@@ -204,19 +204,10 @@
     <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending mark"><xsl:value-of select="quality_text"/></div></xsl:if>
   </xsl:template>
 
-  <!-- A QC series' own results, one per chart. -->
+  <!-- A QC series' own results, one per chart: those that failed or could not be used in red. -->
   <xsl:template name="qc-notes">
-    <xsl:for-each select="qc_notes/note">
-      <div>
-        <xsl:attribute name="class">
-          <xsl:choose>
-            <xsl:when test="../../qc_problem = 'да'">bad</xsl:when>
-            <xsl:otherwise>ok</xsl:otherwise>
-          </xsl:choose>
-        </xsl:attribute>
-        <xsl:value-of select="."/>
-      </div>
-    </xsl:for-each>
+    <xsl:for-each select="qc_failures/result"><div class="bad"><xsl:value-of select="."/></div></xsl:for-each>
+    <xsl:for-each select="qc_results/result"><div class="ok"><xsl:value-of select="."/></div></xsl:for-each>
   </xsl:template>
 
 </xsl:stylesheet>

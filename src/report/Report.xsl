@@ -445,14 +445,18 @@
               <xsl:if test="string-length(doubt) &gt; 0">
                 <span class="flag"><xsl:value-of select="doubt"/></span>
               </xsl:if>
-              <xsl:if test="/Document/quality[status != 'confirmed']">
-                <span class="flag"><xsl:value-of select="/Document/quality/text"/></span>
-              </xsl:if>
             </td>
           </tr>
         </xsl:for-each>
         <xsl:for-each select="error">
           <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat('Файл норм, ', .)"/></td></tr>
+        </xsl:for-each>
+        <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
+        <xsl:for-each select="/Document/quality[status = 'in_doubt']">
+          <tr class="limits-error"><td colspan="6"><b><xsl:value-of select="concat('Выводы ', text)"/></b></td></tr>
+        </xsl:for-each>
+        <xsl:for-each select="/Document/quality[status = 'not_yet_confirmed']">
+          <tr><td colspan="6" style="color: #7a4d00"><xsl:value-of select="concat('Выводы ', text)"/></td></tr>
         </xsl:for-each>
       </tbody>
     </table>
