@@ -54,6 +54,7 @@ struct BatchRun {
     SeriesInputs series;
     std::wstring stylesheet;       // of each report
     std::wstring indexStylesheet;  // of the index page, beside the report's
+    ReportInput stylesheetInput;   // the report's stylesheet with its checksum, as the reports name it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
     std::set<std::wstring> usedNames;  // the reports' names this run gave
@@ -107,6 +108,8 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     StagedFiles staged;
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
     model.quality = quality;
+    model.databasePath = run.options.database;
+    model.stylesheet = run.stylesheetInput;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
     if (earlier && SameAsInPlace(staged)) return true;
     if (earlier) {
@@ -219,11 +222,13 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
         return kExitFailure;
     }
     if (options.limits && !ReadLimits(*options.limits, run.series.limits, messages)) return kExitFailure;
+    TellUnwritableLogs(run.series.components, run.series.limits, messages);
     if (run.series.limits) {
         for (const std::wstring& error : run.series.limits->errors) shortfalls.Add(L"файл норм: " + error);
     }
     run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
+    run.stylesheetInput = StylesheetInput(run.stylesheet);
     run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
     if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
     // The index page draws its control charts with the QC page's templates.
@@ -274,7 +279,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options, {}, {}, {}, {}, BatchManifest(options.outFolder), {}, {}, {}};
+    BatchRun run{options, {}, {}, {}, {}, {}, BatchManifest(options.outFolder), {}, {}, {}};
     Shortfalls shortfalls(messages);
     if (const std::optional<ExitCode> failed = ReadInputs(run, shortfalls, messages)) return *failed;
     const std::wstring index = JoinPath(options.outFolder, L"index.html");

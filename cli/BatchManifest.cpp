@@ -16,19 +16,10 @@ std::vector<std::wstring> Fields(const std::wstring& line) {
     return fields;
 }
 
-std::string ReadAll(const std::wstring& path) {
-    const StdioFile file = OpenStdioFile(path, "rb");
-    std::string bytes;
-    if (!file) return bytes;
-    char block[65536];
-    for (size_t read; (read = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes.append(block, read);
-    return bytes;
-}
-
 }  // namespace
 
 BatchManifest::BatchManifest(const std::wstring& folder) : path_(JoinPath(folder, kFileName)) {
-    std::wstringstream lines(FromUtf8(ReadAll(path_)));
+    std::wstringstream lines(FromUtf8(ReadFileBytes(path_).value_or("")));
     for (std::wstring line; std::getline(lines, line);) {
         const std::vector<std::wstring> fields = Fields(line);
         if (fields.size() == 5 && fields[0] == L"file") {

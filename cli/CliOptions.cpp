@@ -185,7 +185,16 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
     }
     if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args, CliParse::Command::Batch);
     if (!args.empty() && args[0] == L"qc") return ParseBatchOptions(args, CliParse::Command::Qc);
-    if (args.empty() || args[0] != L"report") return Error(L"ожидается команда report, batch или qc");
+    if (!args.empty() && (args[0] == L"verify" || args[0] == L"history")) {
+        if (args.size() != 2) return Error(L"после " + args[0] + L" ожидается один файл");
+        CliParse parse;
+        parse.kind = CliParse::Kind::Run;
+        parse.command = args[0] == L"verify" ? CliParse::Command::Verify : CliParse::Command::History;
+        parse.file = args[1];
+        return parse;
+    }
+    if (args.empty() || args[0] != L"report")
+        return Error(L"ожидается команда report, batch, qc, verify или history");
     CliParse parse;
     TextOptions text;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -212,6 +221,7 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         const std::optional<double> density = ReadWholeNumber(*text.density);
         if (!density) return Error(L"плотность пробы «" + *text.density + L"» не является числом");
         parse.options.sampleDensity = *density;
+        parse.options.sampleDensityGiven = true;
     }
     parse.options.database = *text.database;
     parse.options.components = *text.components;
@@ -235,6 +245,8 @@ std::wstring CliUsage() {
   oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
                  [--series-gap ЧАСЫ] [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД]
+  oxycalc-cli verify ОТЧЁТ
+  oxycalc-cli history ФАЙЛ
   oxycalc-cli --help
 
 Параметры:
@@ -308,6 +320,20 @@ qc-<даты>.json).
 страницу qc.html (таблица стилей --xsl, по умолчанию QcChart.xsl из папки данных
 модуля) и qc.json, заменяя прежние; код 1, если результат контроля не пройден
 или не определён, файл контроля содержит ошибки или результатов нет.
+
+Проверка отчёта (verify): отчёт (XML или JSON, от модуля или от oxycalc-cli)
+записывает исходные данные — файлы хроматограмм, таблицы компонентов, норм и стилей с
+их SHA-256, строки базы данных, на которых стоят числа. verify пересчитывает числа по
+записанным данным и сверяет их с напечатанными, затем сверяет записанные данные с
+нынешними (файлы по SHA-256, строки базы по значениям) и называет каждое различие.
+Код 0 — всё совпадает, 1 — есть различия, 2 — отчёт не читается.
+
+Журнал изменений (history): таблица компонентов и файл норм ведут журнал изменений
+рядом с собой (ИМЯ.log, версии — в папке ИМЯ.versions): сохранение в модуле с
+причиной, изменение вне модуля, найденное при следующем чтении. history печатает
+журнал и проверяет его: каждая запись продолжает предыдущую (SHA-256), файл совпадает
+с последней записью. Код 0 — журнал цел, 1 — нарушен (названа первая неверная
+запись), 2 — журнала нет.
 
 Результаты печатаются в стандартный вывод, сообщения и предупреждения (стандарт не
 задан или не найден в таблице компонентов, хроматограмма без именованных пиков или

@@ -11,7 +11,8 @@ struct CliOptions {
     std::vector<int32_t> assays;  // chromatogram ids in the order given; repeats allowed
     std::vector<int32_t> ticks;   // ids to tick; each is one of `assays`
     bool tickAll = false;
-    double sampleDensity = 1.0;  // kg/m3; 1 when not given or given empty, as the dialog fills it in
+    double sampleDensity = 1.0;       // kg/m3; 1 when not given or given empty, as the dialog takes it
+    bool sampleDensityGiven = false;  // --density with a number
     std::wstring standard;
     std::wstring components;                 // the components file
     std::optional<std::wstring> xmlPath;     // where the report document goes, if anywhere
@@ -53,11 +54,12 @@ struct BatchOptions {
 // The outcome of reading the command line: options to run, help to print, or a usage error.
 struct CliParse {
     enum class Kind { Run, Help, Error };
-    enum class Command { Report, Batch, Qc };
+    enum class Command { Report, Batch, Verify, History, Qc };
     Kind kind = Kind::Error;
     Command command = Command::Report;
     CliOptions options;  // for report
     BatchOptions batch;  // for batch and qc
+    std::wstring file;   // for verify (the report) and history (the table)
     std::wstring error;  // for Error: what is wrong, one line
 };
 

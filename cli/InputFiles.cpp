@@ -48,3 +48,16 @@ bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<st
     }
     return true;
 }
+
+void TellUnwritableLogs(const ComponentsSnapshot& components, const std::optional<LimitsFile>& limits,
+                        UserMessages& messages) {
+    for (const auto& [unwritable, path] :
+         {std::pair{components.logUnwritable, components.path},
+          std::pair{limits && limits->logUnwritable, limits ? limits->path : L""}}) {
+        if (!unwritable) continue;
+        messages.ShowMessage(
+            L"журнал изменений «" + path +
+            L".log» не записывается (папка только для чтения?): изменения таблицы не учтены в "
+            L"журнале; расчёт продолжается");
+    }
+}

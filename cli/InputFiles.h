@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ComponentsSnapshot.h"
 #include "calc/Limits.h"
 #include "platform/UserMessages.h"
 
@@ -32,6 +33,11 @@ bool CanUseComponents(const std::wstring& path, UserMessages& messages);
 
 // Reads the limits file a run was given; false, after telling why, when there is none at the path.
 bool ReadLimits(const std::wstring& path, std::optional<LimitsFile>& limits, UserMessages& messages);
+
+// Says, once, that the change log of a reference table the run read could not be written: the
+// calculation goes on.
+void TellUnwritableLogs(const ComponentsSnapshot& components, const std::optional<LimitsFile>& limits,
+                        UserMessages& messages);
 
 // No output may be written over an input or over another output: the lab's data would be lost.
 // False, after telling which, when one would.

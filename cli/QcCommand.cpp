@@ -74,6 +74,7 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;
     }
+    TellUnwritableLogs(inputs.components, std::nullopt, messages);
     const std::wstring stylesheet = options.stylesheet
                                         ? *options.stylesheet
                                         : DataFilePath(std::wstring(L"\\") + kQcStylesheetName, messages);

@@ -104,9 +104,14 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!OutputsApart(outputs.Paths(), ChromatogramFiles(assays), messages)) return kExitUsage;
     Tick(assays, options, shortfalls);
     const ComponentsSnapshot components = ReadComponents(options.components);
-    const ReportModel model = MakeReportModel(
-        assays, Recalculate({options.standard, options.sampleDensity}, components, assays, limits),
-        createdAt);
+    TellUnwritableLogs(components, limits, messages);
+    ReportModel model =
+        MakeReportModel(assays,
+                        Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
+                                    components, assays, limits),
+                        createdAt);
+    model.databasePath = options.database;
+    if (outputs.html) model.stylesheet = StylesheetInput(outputs.stylesheet);
     const CalculationData& data = model.data;
     for (const CalculationWarning& warning : data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text());

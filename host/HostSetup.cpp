@@ -11,12 +11,14 @@ std::wstring InstallPluginData(const std::wstring& hostFolder) {
     const std::wstring data = veltar + L"\\oxycalc";
     CreateDirectoryW(veltar.c_str(), nullptr);
     CreateDirectoryW(data.c_str(), nullptr);
-    const std::wstring stylesheet = hostFolder + L"\\Report.xsl";
-    if (GetFileAttributesW(stylesheet.c_str()) == INVALID_FILE_ATTRIBUTES) return L"Готово";
     // A stylesheet already there (installed, or changed by the lab) stays as it is.
-    if (!CopyFileW(stylesheet.c_str(), (data + L"\\Report.xsl").c_str(), TRUE) &&
-        GetLastError() != ERROR_FILE_EXISTS) {
-        return L"Не удалось установить Report.xsl в " + data;
+    for (const wchar_t* name : {L"Report.xsl", L"Report.ENU.xsl"}) {
+        const std::wstring stylesheet = hostFolder + L"\\" + name;
+        if (GetFileAttributesW(stylesheet.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        if (!CopyFileW(stylesheet.c_str(), (data + L"\\" + name).c_str(), TRUE) &&
+            GetLastError() != ERROR_FILE_EXISTS) {
+            return L"Не удалось установить " + std::wstring(name) + L" в " + data;
+        }
     }
     return L"Готово";
 }

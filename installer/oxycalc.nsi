@@ -5,7 +5,7 @@
 ; Nothing the lab made is lost:
 ;   - a user table (*.csv: the components table, the limits) is never overwritten; when the lab has one
 ;     that differs from the new default, the default goes beside it as NAME.default.csv;
-;   - any other data file (Report.xsl) is replaced, but first kept as NAME.backup.EXT when the lab
+;   - any other data file (Report.xsl, Report.ENU.xsl) is replaced, but first kept as NAME.backup.EXT when the lab
 ;     changed it, that is when it is neither what this setup installed last time nor the new file;
 ;   - the uninstaller removes the libraries and those data files that are still as it installed them.
 ; What was installed is remembered per file (size and checksum) in the registry, under DATA_KEY.

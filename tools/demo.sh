@@ -36,7 +36,7 @@ oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 # host's own set-up leaves a stylesheet already there alone: this one is the build's).
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
-cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
+cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/"
 # The lab switches the export for its LIMS on by making the folder: every report then leaves its JSON and
 # CSV there.
 lims="$data/Выгрузка"
@@ -98,6 +98,6 @@ rm -rf "$out/batch"
 LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" batch --db "$(oxy_winepath "$demo/host.db")" \
   --components "$(oxy_winepath "$demo/CompsTableOxycalc.csv")" --standard "1,2-Диметоксиэтан" \
   --densities "$(oxy_winepath "$demo/densities.csv")" --xsl "$(oxy_winepath "$bin/Report.xsl")" \
-  --limits "$(oxy_winepath "$root/src/calc/LimitsOxycalc-EN228-E10.csv")" --out "$(oxy_winepath "$out/batch")" \
+  --limits "$(oxy_winepath "$data/LimitsOxycalc.csv")" --out "$(oxy_winepath "$out/batch")" \
   2>&1 | sed 's/^oxycalc-cli: /demo: batch: /' || true
 echo "demo: batch index $out/batch/index.html, with the control charts of the check standard (for programs: qc.json)"

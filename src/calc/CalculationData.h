@@ -15,6 +15,7 @@
 struct CalculationData {
     std::wstring standard;                 // name of the component used as internal standard
     double sampleDensity = 1.0;            // kg/m3
+    bool sampleDensityGiven = true;        // false: none was given; sampleDensity is the default 1
     double totalOxygen = 0.0;              // organically bound oxygen, % by mass
     std::vector<Component> components;     // copy of the components table taken before each run
     std::vector<ComponentResult> results;  // one per component found, in table order
@@ -23,6 +24,8 @@ struct CalculationData {
     ComponentsSource componentsSource = ComponentsSource::File;
     std::wstring componentsPath;
     bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
+    TableVersion componentsVersion;            // the version of the components file used
+    bool componentsChangedOutside = false;     // this read found it changed outside the program
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;

@@ -91,9 +91,15 @@ std::wstring CalculationWarning::Text() const {
         case Kind::NoAnalysisDate:
             return L"Время анализа хроматограмм " + chromatograms +
                    L" не похоже на дату (вне 1970–9999 гг.): оно показано как «---».";
+        case Kind::TableChangedOutside:
+            return L"Файл " + subject +
+                   L" изменён вне модуля с тех пор, как модуль его читал: изменение записано в журнал (" +
+                   subject + L".log); проверьте его.";
         case Kind::NoOxygenAtoms:
             return L"У компонента «" + subject +
                    L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
+        case Kind::NoSampleDensity:
+            return L"Плотность пробы не задана: объёмные доли компонентов неверны.";
     }
     return subject;
 }
@@ -134,6 +140,10 @@ const wchar_t* CalculationWarning::Key() const {
             return L"no_oxygen_atoms";
         case Kind::NoAnalysisDate:
             return L"no_analysis_date";
+        case Kind::TableChangedOutside:
+            return L"table_changed_outside";
+        case Kind::NoSampleDensity:
+            return L"no_sample_density";
     }
     return L"";
 }
@@ -171,6 +181,9 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::NoComponents, data.componentsPath});
     if (data.componentsSource == ComponentsSource::File && data.componentsHeaderMissing)
         warnings.push_back({Kind::ComponentsWithoutHeader, data.componentsPath});
+    if (data.componentsChangedOutside) warnings.push_back({Kind::TableChangedOutside, data.componentsPath});
+    if (data.limits && data.limits->changedOutside)
+        warnings.push_back({Kind::TableChangedOutside, data.limits->path});
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
@@ -179,7 +192,9 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
     if (data.standard.empty() && (anyTicked || !data.results.empty()))
         warnings.push_back({Kind::NoStandard, L""});
-    if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
+    if (!data.sampleDensityGiven)
+        warnings.push_back({Kind::NoSampleDensity, L""});
+    else if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
         warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.sampleDensity, 15)});
     for (const ComponentResult& result : data.results) {
         const bool isStandard = EqualNoCase(result.name, data.standard);

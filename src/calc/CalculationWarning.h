@@ -31,6 +31,8 @@ struct CalculationWarning {
         BadConcentration,  // subject: a component; chromatograms: where its peak has no usable concentration
         NoOxygenAtoms,     // subject: the component's name; its oxygen atoms are no whole number from 1 on
         NoAnalysisDate,    // chromatograms: ticked ones whose analysis time lies outside 1970–9999
+        TableChangedOutside,  // subject: a reference table changed outside the program since it last knew it
+        NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
                        std::wstring peakName_ = {})

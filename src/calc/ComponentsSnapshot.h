@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/Component.h"
+#include "calc/ReferenceTable.h"
 
 // Where the components of a calculation came from.
 enum class ComponentsSource {
@@ -18,4 +19,7 @@ struct ComponentsSnapshot {
     std::wstring path;           // the components file meant
     bool headerMissing = false;  // its first line was a component, not a header
     std::vector<Component> components;
+    TableVersion version;         // of the file as last read
+    bool changedOutside = false;  // this read found it changed outside the program (and logged it)
+    bool logUnwritable = false;   // its change log could not be written at this read
 };

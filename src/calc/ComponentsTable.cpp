@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "calc/ComponentEntry.h"
 #include "calc/CsvTable.h"
 #include "calc/NotSet.h"
 #include "platform/Codepage1251.h"
@@ -217,7 +218,7 @@ SaveResult ComponentsTable::Save() const {
             return Refusal(components[position], position, result.field);
         }
         case CsvWriteStatus::ReadsAsUtf8:
-            return {SaveStatus::Unrepresentable, 0,
+            return {SaveStatus::ReadsAsUtf8, 0,
                     L"Таблица компонентов не сохранена: записанная в кодировке Windows-1251, она читалась бы "
                     L"как текст UTF-8 с другими именами. Проверьте имена компонентов."};
         case CsvWriteStatus::OpenFailed:
@@ -230,7 +231,7 @@ SaveResult ComponentsTable::Save() const {
 }
 
 void ComponentsTable::AddComponent() {
-    components.push_back({nextId, L"Задайте имя компонента!", L"-", 0.0, 0.0});
+    components.push_back({nextId, kNewComponentPeakName, kNewComponentName, 0.0, 0.0});
     nextId = Following(nextId);
 }
 

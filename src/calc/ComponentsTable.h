@@ -15,6 +15,7 @@ enum class SaveStatus {
     NoPath,           // no file to save to (the public documents folder is unknown)
     Unrepresentable,  // a name holds a character the file's code page lacks
     Unstorable,       // a name holds ";", CR or LF, or oxygen atoms are no whole number from 1 on
+    ReadsAsUtf8,      // the names, written in Windows-1251, would read back as other text in UTF-8
     OpenFailed,       // the file is missing, read-only or held by another program
     NotLoaded,        // the file has rows the last load could not read; saving would overwrite them
     WriteFailed,      // writing stopped part-way

@@ -46,6 +46,8 @@ public:
 
     // Replaces the rows by those of the text of a whole file.
     void Parse(std::wstring_view text);
+    // Replaces the rows by those of a whole file's bytes, decoded as Read decodes them.
+    void ParseBytes(std::string_view bytes);
 
     // Writes every row from byte startOffset (>= 0) of the existing file on and ends the file behind
     // the last row. Nothing is written when a field cannot be converted to Windows-1251.
@@ -54,7 +56,4 @@ public:
     // Characters of row 0 through field lastColumn, with one separator after each field and one more
     // for the CR LF; -1 when there is no row 0 or no such field.
     int32_t LineLength(int32_t lastColumn) const;
-
-private:
-    void ParseBytes(std::string_view bytes);
 };

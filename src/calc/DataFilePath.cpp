@@ -5,6 +5,8 @@
 #include "platform/PublicDocuments.h"
 #include "platform/UserMessages.h"
 
+const wchar_t kNoPublicDocumentsText[] = L"Не найден путь до общих документов.";
+
 namespace {
 
 const wchar_t kDataFolders[] = L"\\Veltar4\\oxycalc";
@@ -21,7 +23,7 @@ std::wstring WithNativeSeparators(std::wstring tail) {
 std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages) {
     const std::wstring folder = PublicDocumentsFolder();
     if (folder.empty()) {
-        messages.ShowMessage(L"Не найден путь до общих документов.");
+        messages.ShowMessage(kNoPublicDocumentsText);
         return std::wstring();
     }
     return folder + WithNativeSeparators(kDataFolders + fileName);

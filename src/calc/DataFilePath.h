@@ -13,3 +13,7 @@ std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages);
 // Another file of the folder a data file is in ("LimitsOxycalc.csv" beside the components file); empty
 // for an empty path.
 std::wstring DataFileBeside(const std::wstring& dataFile, const std::wstring& name);
+
+// What the user is told when the public documents folder is unknown, so that a window may put it in
+// the host's language.
+extern const wchar_t kNoPublicDocumentsText[];

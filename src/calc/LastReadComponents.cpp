@@ -9,18 +9,25 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     // An empty file where no table was ever read is a fresh installation's, not news.
     failureBegan_ = !read && !failing_ && (everRead_ || !opened);
     failing_ = !read;
+    ComponentsSnapshot snapshot;
     if (read) {
         components_ = table.components;
         headerMissing_ = table.headerMissing;
         everRead_ = true;
+        const TableTracking tracking = TrackReferenceTable(table.path);
+        version_ = tracking.version;
+        snapshot.changedOutside = tracking.changedOutside;
+        snapshot.logUnwritable = tracking.logUnwritable;
+        logFailureBegan_ = tracking.logUnwritable && !logFailing_;
+        logFailing_ = tracking.logUnwritable;
     }
-    ComponentsSnapshot snapshot;
     snapshot.source = read        ? ComponentsSource::File
                       : everRead_ ? ComponentsSource::LastRead
                                   : ComponentsSource::None;
     snapshot.path = table.path;
     snapshot.headerMissing = headerMissing_;
     snapshot.components = components_;
+    snapshot.version = version_;
     return snapshot;
 }
 

@@ -24,6 +24,8 @@ public:
     // True when the last Reload began a stretch of failed reads that loses a table or meets a file
     // that does not open: the moment to tell the user.
     bool FailureBegan() const { return failureBegan_; }
+    // True when the last Reload began a stretch in which the table's change log cannot be written.
+    bool LogFailureBegan() const { return logFailureBegan_; }
 
 private:
     std::vector<Component> components_;
@@ -31,6 +33,9 @@ private:
     bool headerMissing_ = false;
     bool failing_ = false;
     bool failureBegan_ = false;
+    TableVersion version_;
+    bool logFailing_ = false;
+    bool logFailureBegan_ = false;
 };
 
 // The components of a run that reads its file once, at its start (a report, a batch).

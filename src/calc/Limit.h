@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/ReferenceTable.h"
+
 // The quantity a limit bounds.
 enum class LimitQuantity {
     MassPercent,    // "% масс."
@@ -30,6 +32,9 @@ struct LimitsFile {
     std::wstring path;
     std::vector<Limit> limits;
     std::vector<std::wstring> errors;  // "строка 4: …"
+    TableVersion version;              // of the file as read
+    bool changedOutside = false;       // this read found it changed outside the program (and logged it)
+    bool logUnwritable = false;        // its change log could not be written at this read
 };
 
 // A limit held against a calculation.

@@ -142,6 +142,7 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
         return L"внутренний стандарт не задан";
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
+    if (volume && !data.sampleDensityGiven) return L"плотность пробы не задана";
     if (volume && !PlausibleSampleDensity(data.sampleDensity)) return L"плотность пробы неправдоподобна";
     for (const ComponentResult* row : rows) {
         if (volume && !IsUsableConstant(row->density))
@@ -171,7 +172,7 @@ std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const Calculation
 
 }  // namespace
 
-std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
+std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
     if (!FileExists(path)) return std::nullopt;
     LimitsFile file;
     file.path = path;
@@ -200,6 +201,16 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
         }
     }
     if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
+    return file;
+}
+
+std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
+    std::optional<LimitsFile> file = ParseLimitsFile(path);
+    if (!file) return file;
+    const TableTracking tracking = TrackReferenceTable(path);
+    file->version = tracking.version;
+    file->changedOutside = tracking.changedOutside;
+    file->logUnwritable = tracking.logUnwritable;
     return file;
 }
 

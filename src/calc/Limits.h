@@ -8,8 +8,10 @@
 #include "calc/Limit.h"
 
 // Nothing when no file is at the path (no limits are set); otherwise what it holds, an error when it
-// does not open.
+// does not open. The file's change log is kept as at every read of a reference table.
 std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path);
+// The same without touching the change log: for a check that only looks.
+std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path);
 
 // Each limit against a finished calculation (its warnings set) of the ticked chromatograms of `assays`.
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,

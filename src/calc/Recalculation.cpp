@@ -11,18 +11,21 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     CalculationData data;
     data.standard = settings.standard;
     data.sampleDensity = settings.sampleDensity;
+    data.sampleDensityGiven = settings.sampleDensityGiven;
     data.components = components.components;
     data.componentsSource = components.source;
     data.componentsPath = components.path;
     data.componentsHeaderMissing = components.headerMissing;
+    data.componentsVersion = components.version;
+    data.componentsChangedOutside = components.changedOutside;
     OxygenateCalculator calculator;
     calculator.data = &data;
     calculator.assays = &assays;
     calculator.Calculate();
     data.totalOxygen = RoundTo4(data.totalOxygen);
     data.sums = SumOfResults(data.results);
-    data.warnings = CheckCalculation(data, assays);
     data.limits = limits;
+    data.warnings = CheckCalculation(data, assays);
     if (limits) data.verdicts = CheckLimits(limits->limits, data, assays);
     return data;
 }

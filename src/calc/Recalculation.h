@@ -11,8 +11,9 @@
 
 // The settings a calculation is asked for, as the user gave them.
 struct CalculationSettings {
-    std::wstring standard;       // the internal standard's name
-    double sampleDensity = 1.0;  // kg/m3
+    std::wstring standard;           // the internal standard's name
+    double sampleDensity = 1.0;      // kg/m3
+    bool sampleDensityGiven = true;  // false: none was given, and sampleDensity is the default 1
 };
 
 // The one road from chromatograms to results, for the dialog, every report and every batch: calculates

@@ -6,10 +6,13 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <optional>
+#include <stdexcept>
 
 #include "data/XmlValue.h"
 #include "platform/NumberText.h"
 #include "platform/RegularFile.h"
+#include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 
 using namespace VeltarFileStatus;
@@ -133,8 +136,17 @@ int32_t CVeltarFile4::Read(const std::wstring& path) {
     // What running out of memory means depends on the part being read when it happens.
     int32_t failure = kNotOpened;
     try {
+        sha256.clear();
         RegularFile file(path);
         if (!file.IsOpen()) return kNotOpened;
+        // A platform without SHA-256 still loads the file; only its checksum is missing.
+        std::optional<Sha256> digest;
+        try {
+            digest.emplace();
+            file.DigestInto(&*digest);
+        } catch (const std::runtime_error&) {
+            digest.reset();
+        }
         unsigned char header[kHeaderSize];
         if (file.Read(header, kHeaderSize) != kHeaderSize) return kShortHeader;
         if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
@@ -148,6 +160,7 @@ int32_t CVeltarFile4::Read(const std::wstring& path) {
         failure = kBadXml;
         if (ReadXml(file, file.Size() > position ? file.Size() - position : 0) != kOk) return kBadXml;
         passport.path = path;
+        if (digest) sha256 = digest->HexDigest();
         return kOk;
     } catch (const std::bad_alloc&) {
         return failure;

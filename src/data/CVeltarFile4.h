@@ -32,6 +32,7 @@ public:
     uint8_t version = 1;
     Passport passport;
     std::vector<ChromatogramChannel> channels;
+    std::string sha256;  // of the whole file as Read read it; empty when it did not read
 
     CVeltarFile4() = default;
     virtual ~CVeltarFile4() = default;
@@ -40,9 +41,9 @@ public:
     CVeltarFile4(CVeltarFile4&&) = default;
     CVeltarFile4& operator=(CVeltarFile4&&) = default;
 
-    // Reads the file; a VeltarFileStatus. After a failure the channels read before it are kept. Only
-    // a regular file opens. Memory that runs out is the failure of the part being read: the samples
-    // (kBadSamples) or the XML (kBadXml).
+    // Reads the file, and its SHA-256 with it; a VeltarFileStatus. After a failure the channels read
+    // before it are kept. Only a regular file opens. Memory that runs out is the failure of the part being
+    // read: the samples (kBadSamples) or the XML (kBadXml).
     virtual int32_t Read(const std::wstring& path);
     // Writes the file (created or truncated); a VeltarFileStatus.
     virtual int32_t Write(const std::wstring& path);

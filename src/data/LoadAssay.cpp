@@ -27,14 +27,8 @@ int64_t AsUnsignedId(int32_t id) {
     return static_cast<int64_t>(static_cast<uint32_t>(id));
 }
 
-// The file's own name for messages. A path without separators is shown whole.
-std::wstring FileNameOnly(const std::wstring& path) {
-    const size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
-std::wstring OutOfMemoryText(int32_t id) {
-    return L"Недостаточно памяти для загрузки хроматограммы " + std::to_wstring(id);
+LoadProblem OutOfMemory(int32_t id) {
+    return MakeLoadProblem(LoadProblem::Kind::OutOfMemory, id, std::wstring());
 }
 
 Assay NewAssay(int32_t id, int64_t date, const std::wstring& fileName, const std::wstring& sample,
@@ -50,23 +44,17 @@ Assay NewAssay(int32_t id, int64_t date, const std::wstring& fileName, const std
     return assay;
 }
 
-// A text from a file shown in a message; a long one is cut.
-std::wstring Quoted(const std::wstring& text) {
-    constexpr size_t kShown = 40;
-    return L"«" + (text.size() <= kShown ? text : text.substr(0, kShown) + L"…") + L"»";
-}
-
 // The sample mass from the passport; kNoSampleMass, after telling the user, when the passport names
 // none or its text is not a positive number.
-double SampleMass(const CVeltarFile4& file, const std::wstring& fileName, UserMessages& messages) {
+double SampleMass(const CVeltarFile4& file, const Assay& assay, LoadProblems& problems) {
     const std::wstring* text = file.passport.FindMassSample();
     if (text == nullptr) {
-        messages.ShowError(L"В хроматограмме \n" + FileNameOnly(fileName) + L"\nне указана масса пробы");
+        problems.Report(MakeLoadProblem(LoadProblem::Kind::NoSampleMass, assay.id, assay.fileName));
         return kNoSampleMass;
     }
     if (const std::optional<double> mass = ReadSampleMass(*text)) return *mass;
-    messages.ShowError(L"В хроматограмме \n" + FileNameOnly(fileName) + L"\nмасса пробы " + Quoted(*text) +
-                       L" не является положительным числом");
+    problems.Report(
+        MakeLoadProblem(LoadProblem::Kind::SampleMassNotPositive, assay.id, assay.fileName, *text));
     return kNoSampleMass;
 }
 
@@ -87,36 +75,37 @@ void LoadPeaks(DataBase::DbHandle& db, Assay& assay) {
 }
 
 // Memory that has run out may not even hold the text of a message; what was loaded stands all the same.
-template <typename Text>
-void ShowIfPossible(UserMessages& messages, Text text) {
+template <typename Problem>
+void ReportIfPossible(LoadProblems& problems, Problem problem) {
     try {
-        messages.ShowError(text());
+        problems.Report(problem());
     } catch (const std::bad_alloc&) {
     }
 }
 
-// Shows "the file did not load" once for a chromatogram, whatever made it fail. The text is made
-// beforehand: when memory runs out there may be none left for it.
+// Tells "the file did not load" once for a chromatogram, whatever made it fail. The problem is made
+// beforehand: when memory runs out there may be none left for its message.
 class FileFailure {
 public:
-    FileFailure(const Assay& assay, UserMessages& messages)
-        : text_(L"Ошибка загрузки файла: '" + assay.fileName + L"'"), messages_(messages) {}
+    FileFailure(const Assay& assay, LoadProblems& problems)
+        : problem_(MakeLoadProblem(LoadProblem::Kind::FileNotRead, assay.id, assay.fileName)),
+          problems_(problems) {}
 
     void Report() {
         if (reported_) return;
         reported_ = true;
-        ShowIfPossible(messages_, [this]() -> const std::wstring& { return text_; });
+        ReportIfPossible(problems_, [this]() -> const LoadProblem& { return problem_; });
     }
 
 private:
-    const std::wstring text_;
-    UserMessages& messages_;
+    const LoadProblem problem_;
+    LoadProblems& problems_;
     bool reported_ = false;
 };
 
 // The file's channels with their samples and its sample mass. A file that does not read leaves the
 // chromatogram without both; the header values of the channels read before the failure are kept.
-void ReadChromatogramFile(Assay& assay, UserMessages& messages, FileFailure& failure) {
+void ReadChromatogramFile(Assay& assay, LoadProblems& problems, FileFailure& failure) {
     CVeltarFile4 file;
     const int32_t status = file.Read(assay.fileName);
     if (!file.channels.empty()) {
@@ -127,7 +116,8 @@ void ReadChromatogramFile(Assay& assay, UserMessages& messages, FileFailure& fai
         failure.Report();
         return;
     }
-    assay.sampleMass = SampleMass(file, assay.fileName, messages);
+    assay.sampleMass = SampleMass(file, assay, problems);
+    assay.fileSha256 = file.sha256;
     // Moved, not copied: the samples are held once.
     assay.channels = std::move(file.channels);
 }
@@ -144,10 +134,10 @@ bool IsOutOfMemory(const DataBase::SqlException& error) {
     return error.Code() == SQLITE_NOMEM;
 }
 
-Assay ReadAssay(Assay assay, DataBase::DbHandle& db, UserMessages& messages) {
-    FileFailure failure(assay, messages);
+Assay ReadAssay(Assay assay, DataBase::DbHandle& db, LoadProblems& problems) {
+    FileFailure failure(assay, problems);
     try {
-        ReadChromatogramFile(assay, messages, failure);
+        ReadChromatogramFile(assay, problems, failure);
         LoadPeaks(db, assay);
     } catch (const std::bad_alloc&) {
         MakeUnusable(assay);
@@ -173,6 +163,12 @@ static_assert(std::is_nothrow_move_constructible_v<Assay>, "appending a loaded c
 
 int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id,
                   std::string* databaseError) {
+    LoadProblemMessages problems(messages);
+    return LoadAssay(assays, problems, db, id, databaseError);
+}
+
+int32_t LoadAssay(std::vector<Assay>& assays, LoadProblems& problems, DataBase::DbHandle& db, int32_t id,
+                  std::string* databaseError) {
     int32_t result = -1;
     try {
         DataBase::Statement statement = DataBase::Prepare(db, kAssayQuery);
@@ -190,19 +186,19 @@ int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::
                 try {
                     MakeRoomForOne(assays);
                 } catch (const std::bad_alloc&) {
-                    FileFailure(assay, messages).Report();
+                    FileFailure(assay, problems).Report();
                     return;
                 }
-                assays.push_back(ReadAssay(std::move(assay), db, messages));
+                assays.push_back(ReadAssay(std::move(assay), db, problems));
                 result = static_cast<int32_t>(assays.size() - 1);
             });
     } catch (const DataBase::SqlException& error) {
         // A database failure shows as "not loaded"; the caller's list stays as it was. Only memory that
         // ran out is worth a word: nothing else would tell why the chromatogram is missing.
-        if (IsOutOfMemory(error)) ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
+        if (IsOutOfMemory(error)) ReportIfPossible(problems, [id] { return OutOfMemory(id); });
         if (databaseError != nullptr) *databaseError = error.what();
     } catch (const std::bad_alloc&) {
-        ShowIfPossible(messages, [id] { return OutOfMemoryText(id); });
+        ReportIfPossible(problems, [id] { return OutOfMemory(id); });
     }
     return result;
 }

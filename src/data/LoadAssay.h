@@ -7,6 +7,7 @@
 
 #include "data/Assay.h"
 #include "data/DbHandle.h"
+#include "data/LoadProblem.h"
 #include "platform/UserMessages.h"
 
 // Loads chromatogram `id` into the list: its [assay] row, its file's channels and sample mass,
@@ -18,6 +19,9 @@
 // given, it receives SQLite's reason for a database error that kept the chromatogram out (a missing
 // table or column, say), so that a caller with no window can tell it.
 int32_t LoadAssay(std::vector<Assay>& assays, UserMessages& messages, DataBase::DbHandle& db, int32_t id,
+                  std::string* databaseError = nullptr);
+// The same, telling its problems to `problems` instead of showing each at once.
+int32_t LoadAssay(std::vector<Assay>& assays, LoadProblems& problems, DataBase::DbHandle& db, int32_t id,
                   std::string* databaseError = nullptr);
 
 // Hands the file name of chromatogram `id` to `openFile` (not called when there is no such row);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+class Sha256;
+
 // A regular file open for reading; closed by the destructor. A path naming anything else (a folder,
 // a FIFO, a pipe, a device) does not open: a FIFO would make the first read wait for a writer for ever,
 // and a device could deliver bytes without end.
@@ -23,6 +25,9 @@ public:
     // Reads up to `count` bytes from the current position straight into `buffer` and returns how many
     // were read: fewer only at the end of the file or when reading fails.
     size_t Read(void* buffer, size_t count);
+    // Feeds every byte read from now on into the digest as well: a file's checksum comes with the read
+    // that loads it, without reading it twice.
+    void DigestInto(Sha256* digest) { digest_ = digest; }
 
 private:
     void Close() noexcept;
@@ -33,4 +38,5 @@ private:
     int descriptor_;  // -1 when not open
 #endif
     uint64_t size_ = 0;
+    Sha256* digest_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/RegularFile.h"
+#include "platform/Sha256.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -39,13 +40,16 @@ RegularFile::~RegularFile() {
 }
 
 RegularFile::RegularFile(RegularFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), size_(std::exchange(other.size_, 0)) {}
+    : descriptor_(std::exchange(other.descriptor_, -1)),
+      size_(std::exchange(other.size_, 0)),
+      digest_(std::exchange(other.digest_, nullptr)) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
         Close();
         descriptor_ = std::exchange(other.descriptor_, -1);
         size_ = std::exchange(other.size_, 0);
+        digest_ = std::exchange(other.digest_, nullptr);
     }
     return *this;
 }
@@ -70,5 +74,6 @@ size_t RegularFile::Read(void* buffer, size_t count) {
         if (got <= 0) break;
         done += static_cast<size_t>(got);
     }
+    if (digest_ != nullptr && done > 0) digest_->Update(bytes, done);
     return done;
 }

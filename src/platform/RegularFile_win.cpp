@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/RegularFile.h"
+#include "platform/Sha256.h"
 
 namespace {
 
@@ -32,13 +33,16 @@ RegularFile::~RegularFile() {
 }
 
 RegularFile::RegularFile(RegularFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)), size_(std::exchange(other.size_, 0)) {}
+    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
+      size_(std::exchange(other.size_, 0)),
+      digest_(std::exchange(other.digest_, nullptr)) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
         Close();
         handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
         size_ = std::exchange(other.size_, 0);
+        digest_ = std::exchange(other.digest_, nullptr);
     }
     return *this;
 }
@@ -63,5 +67,6 @@ size_t RegularFile::Read(void* buffer, size_t count) {
         if (!ReadFile(handle_, bytes + done, wanted, &got, nullptr) || got == 0) break;
         done += got;
     }
+    if (digest_ != nullptr && done > 0) digest_->Update(bytes, done);
     return done;
 }

@@ -30,3 +30,13 @@ long long TellStdioFile(std::FILE* file) {
     return static_cast<long long>(ftello(file));
 #endif
 }
+
+std::optional<std::string> ReadFileBytes(const std::wstring& path, long long from) {
+    const StdioFile file = OpenStdioFile(path, "rb");
+    if (!file || (from != 0 && !SeekStdioFile(file.get(), from, SEEK_SET))) return std::nullopt;
+    std::string bytes;
+    char block[65536];
+    for (size_t read; (read = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes.append(block, read);
+    if (std::ferror(file.get())) return std::nullopt;
+    return bytes;
+}

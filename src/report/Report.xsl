@@ -2,8 +2,8 @@
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
-  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, quality when QC
-  is kept) into one XHTML page, printable
+  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
+  decision_rule, quality when QC is kept) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
 
@@ -33,57 +33,58 @@
         <meta http-equiv="X-UA-Compatible" content="IE=edge"/>
         <title>Отчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012</title>
         <style type="text/css">
-          @page { size: A4 portrait; margin: 14mm 12mm 14mm 20mm;
+          @page { size: A4 portrait; margin: 8mm 10mm 10mm 20mm;
                   @bottom-right { content: "Страница " counter(page) " из " counter(pages);
                                   font: 8pt Arial, "DejaVu Sans", sans-serif; color: #555; } }
           * { box-sizing: border-box; }
           html, body { margin: 0; padding: 0; }
-          body { font: 10pt/1.35 Arial, "Liberation Sans", "DejaVu Sans", sans-serif; color: #000;
+          body { font: 9pt/1.3 Arial, "Liberation Sans", "DejaVu Sans", sans-serif; color: #000;
                  background: #fff; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
-          .sheet { width: 178mm; margin: 0 auto; }
+          .sheet { width: 180mm; margin: 0 auto; }
           @media screen {
             body { background: #e9ebee; }
-            .sheet { width: 210mm; min-height: 297mm; margin: 8mm auto; padding: 14mm 12mm 14mm 20mm;
+            .sheet { width: 210mm; min-height: 297mm; margin: 8mm auto; padding: 8mm 10mm 10mm 20mm;
                      background: #fff; box-shadow: 0 1px 6px rgba(0, 0, 0, 0.25); }
           }
-          table { border-collapse: collapse; width: 100%; font: inherit; font-size: 9pt; }
-          th, td { border: 0.6pt solid #444; padding: 0.65mm 1.5mm; vertical-align: top; text-align: left; }
+          table { border-collapse: collapse; width: 100%; font: inherit; font-size: 8pt; line-height: 1.15; }
+          th, td { border: 0.6pt solid #444; padding: 0.2mm 1.2mm; vertical-align: top; text-align: left; }
           thead { display: table-header-group; }
           tr { page-break-inside: avoid; break-inside: avoid; }
           th { background: #e6e9ee; font-weight: bold; vertical-align: bottom; }
 
-          .head { border-bottom: 1.5pt solid #000; padding-bottom: 2.5mm; margin-bottom: 4mm; }
-          .kind { font-size: 8.5pt; letter-spacing: 0.08em; text-transform: uppercase; color: #444; }
-          h1 { font-size: 13pt; line-height: 1.25; margin: 1.5mm 0 2mm 0; }
+          .head { border-bottom: 1.5pt solid #000; padding-bottom: 1.5mm; margin-bottom: 2.5mm; }
+          .kind { font-size: 7.5pt; letter-spacing: 0.08em; text-transform: uppercase; color: #444; }
+          h1 { font-size: 10pt; line-height: 1.2; margin: 0.8mm 0 1mm 0; }
           .standard { white-space: nowrap; }
-          .made { font-size: 9.5pt; margin: 0; }
-          h2 { font-size: 11pt; margin: 4mm 0 1.5mm 0; page-break-after: avoid; break-after: avoid; }
-          p { margin: 0 0 2mm 0; }
-          .note { font-size: 8.5pt; color: #333; }
+          .made { font-size: 8.5pt; margin: 0; }
+          h2 { font-size: 10pt; margin: 2mm 0 0.8mm 0; page-break-after: avoid; break-after: avoid; }
+          p { margin: 0 0 1mm 0; }
+          .note { font-size: 8pt; color: #333; }
 
-          table.settings { width: auto; min-width: 100mm; font-size: 10pt; }
-          table.settings th { background: #f3f4f6; font-weight: normal; vertical-align: top; width: 62mm; }
+          table.settings { width: auto; min-width: 100mm; font-size: 9pt; }
+          table.settings th { background: #f3f4f6; font-weight: normal; vertical-align: top; white-space: nowrap; }
           table.settings td { font-weight: bold; }
 
           td.num, th.num { text-align: right; }
           td.num { white-space: nowrap; }
           td.center, th.center { text-align: center; }
-          td.path { font-size: 8pt; }
+          td.path, td.method { font-size: 7.5pt; }
+          td.method { white-space: nowrap; }
           td.path .segment { white-space: nowrap; }
           .badge { display: inline-block; margin-left: 1.5mm; padding: 0 1mm; border: 0.6pt solid #7a4d00;
                    color: #7a4d00; font-size: 7pt; text-transform: uppercase; letter-spacing: 0.04em;
                    white-space: nowrap; }
-          table.results { font-size: 8.5pt; table-layout: fixed; }
-          table.results th { font-size: 7.5pt; }
-          .flag { display: block; font-size: 7.5pt; color: #b00020; }
-          .scope { display: block; font-size: 7.5pt; color: #555; font-style: italic; }
-          .scope-note { margin: 1mm 0 0 0; font-size: 8.5pt; color: #555; font-style: italic; }
+          table.results { font-size: 8pt; table-layout: fixed; }
+          table.results th { font-size: 6.5pt; line-height: 1.1; }
+          .flag { display: block; font-size: 7pt; color: #b00020; }
+          .scope { display: block; font-size: 7pt; color: #555; font-style: italic; }
+          .scope-note { margin: 1mm 0 0 0; font-size: 8pt; color: #555; font-style: italic; }
           tr.internal-standard td { background: #f6f6f6; color: #444; }
           tr.own td { font-weight: bold; }
           tr.exceeded td.num.delta { color: #b00020; font-weight: bold; }
           .sample { margin: 0 0 1mm 0; font-size: 10.5pt; }
           .sample.several { color: #b00020; }
-          td.verdict { white-space: nowrap; }
+          td.verdict, td.unit { white-space: nowrap; }
           td.verdict .flag { white-space: normal; }
           td.verdict.bad { color: #b00020; font-weight: bold; }
           td.verdict.unknown { color: #7a4d00; }
@@ -92,34 +93,40 @@
           td.time { white-space: nowrap; }
           tr.unused td { color: #666; }
           tr.missing td.num { font-style: italic; }
-          tr.separator td { border-left: 0; border-right: 0; padding: 0; height: 1.6mm; font-size: 1pt; }
+          tr.separator td { border-left: 0; border-right: 0; padding: 0; height: 1mm; font-size: 1pt; }
           tr.totals td { font-weight: bold; background: #f3f4f6; border-top: 1.2pt solid #000; }
           tr.empty td { text-align: center; font-style: italic; color: #444; }
 
-          .oxygen { display: table; width: 100%; margin: 3mm 0 0 0; border: 1.5pt solid #000;
+          .oxygen { display: table; width: 100%; margin: 2mm 0 0 0; border: 1.5pt solid #000;
                     background: #f3f4f6; page-break-inside: avoid; break-inside: avoid; }
-          .oxygen div { display: table-cell; vertical-align: middle; padding: 2mm 4mm; }
-          .oxygen .label { font-size: 10.5pt; font-weight: bold; }
-          .oxygen .value { text-align: right; font-size: 16pt; font-weight: bold; white-space: nowrap; }
-          .oxygen .unit { font-size: 10.5pt; font-weight: normal; }
+          .oxygen div { display: table-cell; vertical-align: middle; padding: 0.8mm 3mm; }
+          .oxygen .label { font-size: 10pt; font-weight: bold; }
+          .oxygen .value { text-align: right; font-size: 14pt; font-weight: bold; white-space: nowrap; }
+          .oxygen .unit { font-size: 10pt; font-weight: normal; }
 
-          .signatures { margin-top: 3mm; page-break-inside: avoid; break-inside: avoid; }
-          .signatures table { font-size: 10pt; }
-          .signatures td { border: 0; padding: 3mm 0 0.6mm 0; vertical-align: bottom; }
+          .inputs { margin-top: 5mm; font-size: 7.5pt; color: #444; }
+          .inputs .title { font-weight: bold; margin-bottom: 1mm; }
+          .inputs table { font-size: 7.5pt; }
+          .inputs td { border: 0; padding: 0.2mm 1.5mm 0.2mm 0; }
+          .inputs td.hash { width: 24mm; font-family: "DejaVu Sans Mono", Consolas, monospace; white-space: nowrap; }
+          .signatures { margin-top: 1mm; page-break-inside: avoid; break-inside: avoid; }
+          .signatures table { font-size: 9pt; }
+          .signatures td { border: 0; padding: 2mm 0 0.3mm 0; vertical-align: bottom; }
           .signatures td.role { width: 38mm; }
           .signatures td.line { border-bottom: 0.6pt solid #000; }
           .signatures td.sign { width: 38mm; }
           .signatures td.date { width: 30mm; }
           .signatures td.gap { width: 6mm; }
-          .signatures tr.hints td { padding: 0.6mm 0 0 0; font-size: 7.5pt; color: #555; text-align: center;
+          .signatures tr.hints td { padding: 0.3mm 0 0 0; font-size: 6.5pt; color: #555; text-align: center;
                                     vertical-align: top; }
-          .foot { margin-top: 1.5mm; font-size: 7.5pt; color: #555; }
+          .foot { margin-top: 1mm; font-size: 7pt; line-height: 1.2; color: #555; }
 
-          .warnings { margin: 0 0 4mm 0; padding: 2mm 3mm; border: 1.2pt solid #b00020; background: #fdecee;
+          .warnings { margin: 0 0 2mm 0; padding: 1mm 2.5mm; border: 1.2pt solid #b00020; background: #fdecee;
+                      font-size: 8pt; line-height: 1.2;
                       page-break-inside: avoid; break-inside: avoid; }
           .warnings .title { font-weight: bold; color: #b00020; margin-bottom: 1mm; }
           .warnings ul { margin: 0; padding-left: 5mm; }
-          .warnings li { margin: 0.5mm 0; }
+          .warnings li { margin: 0.3mm 0; }
         </style>
       </head>
       <body>
@@ -178,10 +185,13 @@
               <xsl:otherwise><xsl:value-of select="standart"/></xsl:otherwise>
             </xsl:choose>
           </td>
-        </tr>
-        <tr>
           <th>Плотность пробы, кг/м³</th>
-          <td><xsl:value-of select="density_proba"/></td>
+          <td>
+            <xsl:choose>
+              <xsl:when test="warnings/warning[kind = 'no_sample_density']">не задана</xsl:when>
+              <xsl:otherwise><xsl:value-of select="density_proba"/></xsl:otherwise>
+            </xsl:choose>
+          </td>
         </tr>
       </tbody>
     </table>
@@ -231,6 +241,8 @@
     </div>
     </div>
 
+    <xsl:apply-templates select="inputs"/>
+
   </xsl:template>
 
   <!-- The chromatograms: number, used, file, method, analysis time, sample mass. -->
@@ -241,12 +253,12 @@
     <table>
       <thead>
         <tr>
-          <th class="center" style="width: 8mm">№</th>
-          <th class="center" style="width: 15mm">Учтена</th>
+          <th class="center" style="width: 7mm">№</th>
+          <th class="center" style="width: 12mm">Учтена</th>
           <th>Файл хроматограммы</th>
-          <th style="width: 46mm">Метод</th>
-          <th style="width: 26mm">Время анализа</th>
-          <th class="num" style="width: 18mm">Масса пробы, г</th>
+          <th style="width: 40mm">Метод</th>
+          <th style="width: 22mm">Время анализа</th>
+          <th class="num" style="width: 17mm">Масса пробы, г</th>
         </tr>
       </thead>
       <tbody>
@@ -265,7 +277,7 @@
                 <span class="badge">Градуировка</span>
               </xsl:if>
             </td>
-            <td><xsl:call-template name="cell"><xsl:with-param name="text" select="*[4]"/></xsl:call-template></td>
+            <td class="method"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[4]"/></xsl:call-template></td>
             <td class="time"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[5]"/></xsl:call-template></td>
             <td class="num">
               <xsl:choose>
@@ -290,15 +302,15 @@
           <th class="center" style="width: 7mm">№</th>
           <th>Компонент</th>
           <xsl:if test="$constants">
-            <th class="num" style="width: 13mm">M, г/моль</th>
-            <th class="num" style="width: 13mm">ρ, кг/м³</th>
+            <th class="num" style="width: 12mm">M, г/моль</th>
+            <th class="num" style="width: 12mm">ρ, кг/м³</th>
           </xsl:if>
-          <th class="num" style="width: 16mm">Масса, г</th>
-          <th class="num" style="width: 16mm">Массовая доля, %</th>
-          <th class="num" style="width: 16mm">Дельта, % масс.</th>
-          <th class="num" style="width: 16mm">Объём, см³</th>
-          <th class="num" style="width: 16mm">Объёмная доля, %</th>
-          <th class="num" style="width: 16mm">Кислород, % масс.</th>
+          <th class="num" style="width: 15mm">Масса, г</th>
+          <th class="num" style="width: 15mm">Массовая доля, %</th>
+          <th class="num" style="width: 15mm">Дельта, % масс.</th>
+          <th class="num" style="width: 15mm">Объём, см³</th>
+          <th class="num" style="width: 15mm">Объёмная доля, %</th>
+          <th class="num" style="width: 15mm">Кислород, % масс.</th>
         </tr>
       </thead>
       <tbody>
@@ -410,16 +422,20 @@
 
   <!-- Each limit of the limits file with the measured value and the verdict. -->
   <xsl:template match="limits">
+    <!-- One reason that leaves every verdict open (chromatograms of different samples, say) is said once,
+         under the table, not in each row. -->
+    <xsl:variable name="doubt" select="string(limit[1]/doubt)"/>
+    <xsl:variable name="sharedDoubt" select="string-length($doubt) &gt; 0 and not(limit[string(doubt) != $doubt])"/>
     <h2>4. Соответствие нормам</h2>
     <table class="results">
       <thead>
         <tr>
-          <th style="width: 54mm">Норма</th>
+          <th style="width: 57mm">Норма</th>
           <th>Компоненты</th>
-          <th style="width: 16mm">Ед.</th>
-          <th class="num" style="width: 18mm">Измерено</th>
-          <th class="num" style="width: 15mm">Не более</th>
-          <th style="width: 28mm">Вывод</th>
+          <th style="width: 13mm">Ед.</th>
+          <th class="num" style="width: 16mm">Измерено</th>
+          <th class="num" style="width: 14mm">Не более</th>
+          <th style="width: 27mm">Вывод</th>
         </tr>
       </thead>
       <tbody>
@@ -432,7 +448,7 @@
                 <span class="flag"><xsl:value-of select="concat('нет в таблице компонентов: ', unknown)"/></span>
               </xsl:if>
             </td>
-            <td><xsl:value-of select="quantity"/></td>
+            <td class="unit"><xsl:value-of select="quantity"/></td>
             <td class="num"><xsl:value-of select="measured"/></td>
             <td class="num"><xsl:value-of select="maximum"/></td>
             <td>
@@ -442,12 +458,15 @@
                 <xsl:if test="verdict = 'не определено'"> unknown</xsl:if>
               </xsl:attribute>
               <xsl:value-of select="verdict"/>
-              <xsl:if test="string-length(doubt) &gt; 0">
+              <xsl:if test="string-length(doubt) &gt; 0 and not($sharedDoubt)">
                 <span class="flag"><xsl:value-of select="doubt"/></span>
               </xsl:if>
             </td>
           </tr>
         </xsl:for-each>
+        <xsl:if test="$sharedDoubt">
+          <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat('Выводы не сделаны: ', $doubt)"/></td></tr>
+        </xsl:if>
         <xsl:for-each select="error">
           <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat('Файл норм, ', .)"/></td></tr>
         </xsl:for-each>
@@ -460,8 +479,65 @@
         </xsl:for-each>
       </tbody>
     </table>
-    <div class="foot">Нормы из файла <xsl:value-of select="file"/>. Измеренное значение сравнивается с нормой
-      с четырьмя знаками после запятой, как оно показано.</div>
+    <div class="foot">Нормы из файла <xsl:value-of select="file"/>.
+      <xsl:choose>
+        <xsl:when test="/Document/decision_rule">
+          <xsl:value-of select="concat('Правило принятия решения: ', /Document/decision_rule)"/>
+        </xsl:when>
+        <xsl:otherwise>Измеренное значение сравнивается с нормой с четырьмя знаками после запятой, как оно показано.</xsl:otherwise>
+      </xsl:choose>
+      <xsl:apply-templates select="/Document/inputs/components_file | /Document/inputs/limits_file" mode="version"/>
+    </div>
+  </xsl:template>
+
+  <!-- The version of a reference table the verdicts rest on: its checksum and its log's last entry. -->
+  <xsl:template match="components_file | limits_file" mode="version">
+    <xsl:variable name="what">
+      <xsl:choose>
+        <xsl:when test="self::components_file">Таблица компонентов</xsl:when>
+        <xsl:otherwise>Файл норм</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:value-of select="concat(' ', $what, ': SHA-256 ', substring(sha256, 1, 12))"/>
+    <xsl:if test="logged != ''"><xsl:value-of select="concat(', журнал изменений от ', logged)"/></xsl:if>
+    <xsl:text>.</xsl:text>
+  </xsl:template>
+
+  <!-- The inputs the numbers rest on, each file with the start of its SHA-256: what a check compares. -->
+  <xsl:template match="inputs">
+    <div class="inputs">
+      <div class="title">Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)</div>
+      <table>
+        <tbody>
+          <xsl:for-each select="chromatogram">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:for-each select="components_file | limits_file | stylesheet">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:if test="database != ''">
+            <tr>
+              <td class="hash">база данных</td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template></td>
+            </tr>
+          </xsl:if>
+        </tbody>
+      </table>
+    </div>
+  </xsl:template>
+
+  <xsl:template name="hash">
+    <xsl:param name="sha"/>
+    <xsl:choose>
+      <xsl:when test="string-length($sha) &gt; 0"><xsl:value-of select="substring($sha, 1, 12)"/></xsl:when>
+      <xsl:otherwise>не прочитан</xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <!-- A path that may break after each folder separator ("\" or "/"), never inside a name. -->

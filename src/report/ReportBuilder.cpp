@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "calc/DataFilePath.h"
 #include "platform/TemporaryFile.h"
 #include "report/ReportDocument.h"
+#include "report/ReportOutput.h"
 #include "report/XMLWrapper.h"
 
 ReportBuilder::ReportBuilder(UserMessages& messages, FileOpener open)
@@ -14,18 +14,15 @@ ReportBuilder::ReportBuilder(UserMessages& messages, FileOpener open)
 void ReportBuilder::Show() {
     XMLWrapper wrapper;
     wrapper.CreateDocument();
-    const std::wstring folder = TemporaryFolder();
-    if (folder.empty()) return;
-    // The empty file holds the unique name; the report goes next to it with ".html" appended.
-    const std::wstring temporaryName = CreateTemporaryFile(folder, L"vlt");
-    if (temporaryName.empty()) return;
-    const std::wstring outputPath = temporaryName + L".html";
+    const ReportOutput output(TemporaryFolder());
+    if (output.HtmlPath().empty()) return;
     // Without the public documents folder there is no stylesheet to use: the user is told, and no
     // stylesheet is looked for elsewhere.
-    const std::wstring stylesheetPath = DataFilePath(L"\\Report.xsl", messages_);
+    const std::wstring stylesheetPath = ReportStylesheetPath(stylesheet, messages_);
     if (stylesheetPath.empty()) return;
+    model.stylesheet = StylesheetInput(stylesheetPath);
     FillDocument(wrapper);
-    TransformAndOpen(wrapper, stylesheetPath, outputPath, open_);
+    TransformAndOpen(wrapper, stylesheetPath, output.HtmlPath(), open_);
 }
 
 void ReportBuilder::FillDocument(XMLWrapper& wrapper) const {

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <string>
+
 #include "report/ReportModel.h"
 #include "report/TransformAndOpen.h"
 
 class UserMessages;
-class XMLElement;
 class XMLWrapper;
 
 // The report: the chromatogram list and a copy of the last calculation as an XML document, turned by
-// the stylesheet "Report.xsl" of the plug-in's data folder into an HTML file in the temporary folder,
-// which the user's viewer then opens.
+// the stylesheet of the plug-in's data folder ("Report.xsl", or the host language's) into an HTML file in
+// the temporary folder, which the user's viewer then opens.
 class ReportBuilder {
 public:
     // messages: where a missing public documents folder is reported; open: the viewer for the
@@ -18,10 +19,14 @@ public:
 
     // What the report shows: the dialog's list and its last calculation, made when the user asks.
     ReportModel model;
+    // The stylesheet of the host's language in the data folder ("Report.ENU.xsl"), used when it is
+    // there; empty, or a file that is not there: "Report.xsl".
+    std::wstring stylesheet;
 
-    // Makes one report: document, temporary files ("vlt…" and the same name plus ".html"),
-    // transformation, viewer. Failures of the transformation stay silent; failures of the DOM while
-    // the document is built are raised as XMLError.
+    // Makes one report: document, HTML file in the temporary folder ("vlt…" plus ".html", its name held
+    // meanwhile by an empty file that is then removed), transformation, viewer. Failures of the
+    // transformation stay silent; failures of the DOM while the document is built are raised as
+    // XMLError.
     void Show();
 
     // Appends the model to a document just made by XMLWrapper::CreateDocument.

@@ -11,6 +11,7 @@
 #include "calc/ResultTotals.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "platform/WideText.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
 
@@ -84,8 +85,8 @@ void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
         wrapper.AddTextElement(totals, kCell, FormatFixed(data.sums.*column.sum, column.decimals));
 }
 
-// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text></warning>…;
-// absent when there are none.
+// <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text>
+// [<chromatograms>…</chromatograms>]</warning>…; absent when there are none.
 void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& warnings) {
     if (warnings.empty()) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"warnings");
@@ -94,6 +95,8 @@ void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& war
         wrapper.AddTextElement(row, L"kind", warning.Key());
         wrapper.AddTextElement(row, L"subject", warning.subject);
         wrapper.AddTextElement(row, L"text", warning.Text());
+        if (!warning.chromatograms.empty())
+            wrapper.AddTextElement(row, L"chromatograms", warning.chromatograms);
     }
 }
 
@@ -189,7 +192,73 @@ void AddQuality(XMLWrapper& wrapper, const QualityMark& quality) {
     wrapper.AddTextElement(element, L"detail", quality.detail);
 }
 
+// The exact value, as it reads back bit for bit: what a later check recomputes from.
+std::wstring Exact(double value) {
+    return FormatDouble17(value);
+}
+
+void AddFileInput(XMLWrapper& wrapper, const XMLElement& inputs, const wchar_t* name,
+                  const std::wstring& path, const std::string& sha256, const std::wstring& loggedAt) {
+    const XMLElement element = wrapper.AddElement(inputs, name);
+    wrapper.AddTextElement(element, L"file", path);
+    wrapper.AddTextElement(element, L"sha256", FromUtf8(sha256));
+    wrapper.AddTextElement(element, L"logged", loggedAt);
+}
+
+void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
+                          const ReportChromatogram& chromatogram) {
+    const XMLElement element = wrapper.AddElement(inputs, L"chromatogram");
+    wrapper.AddIntElement(element, L"id", chromatogram.id);
+    wrapper.AddTextElement(element, L"ticked", chromatogram.ticked ? L"да" : L"нет");
+    wrapper.AddTextElement(element, L"file", chromatogram.fileName);
+    wrapper.AddTextElement(element, L"sha256", FromUtf8(chromatogram.fileSha256));
+    wrapper.AddTextElement(element, L"sample", chromatogram.sample);
+    wrapper.AddTextElement(element, L"date", std::to_wstring(chromatogram.date));
+    wrapper.AddTextElement(element, L"sample_mass", Exact(chromatogram.sampleMass));
+    for (const Peak& peak : chromatogram.peaks) {
+        const XMLElement row = wrapper.AddElement(element, L"peak");
+        wrapper.AddTextElement(row, L"name", peak.name);
+        wrapper.AddTextElement(row, L"concentration",
+                               peak.concentrationGiven ? Exact(peak.concentration) : L"");
+    }
+}
+
+// <inputs>: everything the numbers rest on, exactly, with the files' SHA-256: the settings, every
+// component of the table, the host database, each chromatogram with its file and named peaks, the
+// components and limits files with their logs' last entries, the stylesheet.
+void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
+    const CalculationData& data = model.data;
+    const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
+    wrapper.AddTextElement(inputs, L"standard", data.standard);
+    wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));
+    for (const Component& component : data.components) {
+        const XMLElement row = wrapper.AddElement(inputs, L"component");
+        wrapper.AddIntElement(row, L"id", component.id);
+        wrapper.AddTextElement(row, L"peak_name", component.peakName);
+        wrapper.AddTextElement(row, L"name", component.name);
+        wrapper.AddTextElement(row, L"molar_mass", Exact(component.molarMass));
+        wrapper.AddTextElement(row, L"density", Exact(component.density));
+        wrapper.AddIntElement(row, L"oxygen_atoms", component.oxygenAtoms);
+    }
+    wrapper.AddTextElement(inputs, L"database", model.databasePath);
+    for (const ReportChromatogram& chromatogram : model.chromatograms)
+        AddChromatogramInput(wrapper, inputs, chromatogram);
+    AddFileInput(wrapper, inputs, L"components_file", data.componentsPath, data.componentsVersion.sha256,
+                 data.componentsVersion.loggedAt);
+    if (data.limits)
+        AddFileInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->version.sha256,
+                     data.limits->version.loggedAt);
+    if (model.stylesheet)
+        AddFileInput(wrapper, inputs, L"stylesheet", model.stylesheet->path, model.stylesheet->sha256, L"");
+}
+
 }  // namespace
+
+const wchar_t kDecisionRule[] =
+    L"Измеренное значение, округлённое до четырёх знаков после запятой (половина — от нуля), сравнивается с "
+    L"нормой: не больше нормы — «соответствует», больше — «превышает». Неопределённость измерения не "
+    L"учитывается (без защитной полосы). «Не определено» — когда данные вывода не позволяют; причина "
+    L"названа.";
 
 void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
@@ -209,5 +278,7 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     // <created>dd.mm.yyyy hh:mm</created> in local time; absent for a report made with no time.
     if (model.createdAt != 0)
         wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
+    AddInputs(wrapper, model);
+    wrapper.AddTextElement(XMLElement(), L"decision_rule", kDecisionRule);
     AddQuality(wrapper, model.quality);
 }

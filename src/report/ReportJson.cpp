@@ -14,6 +14,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
+#include "report/ReportDocument.h"
 #include "res/ProductVersion.h"
 
 namespace {
@@ -122,6 +123,55 @@ Json Quality(const QualityMark& quality) {
         {"status", Text(quality.Key())}, {"text", Text(quality.Text())}, {"detail", Text(quality.detail)}};
 }
 
+Json FileInput(const std::wstring& path, const std::string& sha256, const std::wstring& loggedAt) {
+    Json file = {{"file", Text(path)}, {"sha256", sha256.empty() ? Json(nullptr) : Json(sha256)}};
+    if (!loggedAt.empty()) file["logged"] = Text(loggedAt);
+    return file;
+}
+
+// Everything the numbers rest on, exactly (17 significant digits), with the files' SHA-256.
+Json Inputs(const ReportModel& model) {
+    const CalculationData& data = model.data;
+    Json inputs = {{"standard", Text(data.standard)}, {"sample_density", data.sampleDensity}};
+    inputs["components"] = Json::array();
+    for (const Component& c : data.components) {
+        inputs["components"].push_back({{"id", c.id},
+                                        {"peak_name", Text(c.peakName)},
+                                        {"name", Text(c.name)},
+                                        {"molar_mass", c.molarMass},
+                                        {"density", c.density},
+                                        {"oxygen_atoms", c.oxygenAtoms}});
+    }
+    inputs["database"] = Text(model.databasePath);
+    inputs["chromatograms"] = Json::array();
+    for (const ReportChromatogram& c : model.chromatograms) {
+        Json peaks = Json::array();
+        for (const Peak& peak : c.peaks) {
+            peaks.push_back({{"name", Text(peak.name)},
+                             {"concentration", peak.concentrationGiven && std::isfinite(peak.concentration)
+                                                   ? Json(peak.concentration)
+                                                   : Json(nullptr)}});
+        }
+        inputs["chromatograms"].push_back(
+            {{"id", c.id},
+             {"ticked", c.ticked},
+             {"file", Text(c.fileName)},
+             {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
+             {"sample", Text(c.sample)},
+             {"date", c.date},
+             {"sample_mass", c.sampleMass},
+             {"peaks", peaks}});
+    }
+    inputs["components_file"] =
+        FileInput(data.componentsPath, data.componentsVersion.sha256, data.componentsVersion.loggedAt);
+    inputs["limits_file"] =
+        data.limits ? FileInput(data.limits->path, data.limits->version.sha256, data.limits->version.loggedAt)
+                    : Json(nullptr);
+    inputs["stylesheet"] =
+        model.stylesheet ? FileInput(model.stylesheet->path, model.stylesheet->sha256, L"") : Json(nullptr);
+    return inputs;
+}
+
 }  // namespace
 
 std::string ReportJson(const ReportModel& model) {
@@ -151,9 +201,12 @@ std::string ReportJson(const ReportModel& model) {
     for (const CalculationWarning& warning : data.warnings) {
         json["warnings"].push_back({{"kind", Text(warning.Key())},
                                     {"subject", Text(warning.subject)},
-                                    {"text", Text(warning.Text())}});
+                                    {"text", Text(warning.Text())},
+                                    {"chromatograms", Text(warning.chromatograms)}});
     }
     json["limits"] = Limits(data);
+    json["inputs"] = Inputs(model);
+    json["decision_rule"] = Text(kDecisionRule);
     json["quality"] = Quality(model.quality);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

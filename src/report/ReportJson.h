@@ -28,12 +28,19 @@
 //   "totals_without_standard": {the same members},
 //   "total_oxygen_mass_percent": number,
 //   "total_oxygen_outside_scope": null|"above",            above 3.7 % by mass
-//   "warnings": [{"kind", "subject", "text"}],
+//   "warnings": [{"kind", "subject", "text", "chromatograms"}],   the chromatograms it names, if any
 //   "limits": null | {"file", "limits": [{"name", "peak_names": [text] | "*" | [], "quantity":
 //              "mass_percent"|"volume_percent", "measured", "maximum",
 //              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
 //              "unknown_peak_names": [text]}],
 //              "errors": [text]},
+//   "inputs": {"standard", "sample_density", "components": [{"id", "peak_name", "name", "molar_mass",
+//              "density", "oxygen_atoms"}], "database",
+//              "chromatograms": [{"id", "ticked", "file", "sha256", "sample", "date" (seconds since 1970),
+//                                 "sample_mass", "peaks": [{"name", "concentration"}]}],
+//              "components_file": {"file", "sha256", "logged"}, "limits_file": null | {…},
+//              "stylesheet": null | {"file", "sha256"}},      exact numbers: what a check recomputes from
+//   "decision_rule": text,                                 how the verdicts were reached
 //   "quality": null | {"status": "confirmed"|"not_yet_confirmed"|"in_doubt",   what QC results around
 //              "text": text, "detail": text}                 the series say; null: no QC kept (see QcJson.h)
 // }

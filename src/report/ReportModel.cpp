@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/Sha256.h"
+
 namespace {
 
 ReportChromatogram ChromatogramOf(const Assay& assay) {
@@ -16,6 +18,8 @@ ReportChromatogram ChromatogramOf(const Assay& assay) {
     row.sampleMass = assay.sampleMass;
     row.usableMass = HasUsableMass(assay);
     row.ticked = assay.isTicked != 0;
+    row.fileSha256 = assay.fileSha256;
+    row.peaks = assay.peaks;
     return row;
 }
 
@@ -30,4 +34,8 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
     model.data = std::move(data);
     model.createdAt = createdAt;
     return model;
+}
+
+ReportInput StylesheetInput(const std::wstring& path) {
+    return {path, Sha256OfFile(path).value_or(""), L""};
 }

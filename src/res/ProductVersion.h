@@ -16,8 +16,8 @@
 #include <cstdint>
 
 // One byte per component, major first, as the host reads it.
-constexpr uint32_t kPluginVersion = (OXY_VERSION_MAJOR << 24) | (OXY_VERSION_MINOR << 16) |
-                                    (OXY_VERSION_PATCH << 8) | OXY_VERSION_BUILD;
+constexpr uint32_t kPluginVersion =
+    (OXY_VERSION_MAJOR << 24) | (OXY_VERSION_MINOR << 16) | (OXY_VERSION_PATCH << 8) | OXY_VERSION_BUILD;
 constexpr const wchar_t* kPluginVersionText = L"" OXY_VERSION_TEXT;
 constexpr const wchar_t* kVendorName = L"" OXY_VENDOR_NAME;
 constexpr const wchar_t* kVendorCopyright = L"" OXY_VENDOR_COPYRIGHT;

@@ -3,9 +3,19 @@
 #include <oleauto.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/NumberText.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/GridNotifications.h"
+#include "win/ColumnWidths.h"
+
+namespace {
+
+// What a cell needs beside its text: the list's margins on both sides.
+constexpr int kCellMargin = 14;
+
+}  // namespace
 
 CGridCtrl::~CGridCtrl() {
     if (Handle() != nullptr) FreeRowData();
@@ -52,14 +62,125 @@ LRESULT CGridCtrl::SendToParent(UINT code, int32_t first, int32_t second) const 
                         reinterpret_cast<LPARAM>(&notification));
 }
 
-CGridCtrlEditCell* CGridCtrl::EditCell(int32_t item, int32_t subItem) {
+CGridCtrlEditCell* CGridCtrl::EditCell(int32_t item, int32_t subItem, const std::wstring* replacement) {
     if (item < 0 || subItem < 0 || !List().EnsureVisible(item)) return nullptr;
     if (SendToParent(GCN_BEGINEDIT, item, subItem) == 0) return nullptr;
+    currentColumn_ = subItem;
     RECT rect = List().SubItemLabelRect(item, subItem);
     rect.top -= 2;
     rect.bottom += 2;
     return CGridCtrlEditCell::Create(Handle(), item, subItem, rect, List().ColumnFormat(subItem),
-                                     List().ItemText(item, subItem));
+                                     List().ItemText(item, subItem), replacement);
+}
+
+void CGridCtrl::CommitEdit() {
+    if (GetDlgItem(Handle(), CGridCtrlEditCell::kControlId) != nullptr) SetFocus(Handle());
+}
+
+void CGridCtrl::SetCurrentCell(int item, int column) {
+    const ListView list = List();
+    if (item < 0 || item >= list.ItemCount()) return;
+    currentColumn_ = std::clamp(column, 0, std::max(0, list.ColumnCount() - 1));
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    list.SetItemState(item, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    list.EnsureVisible(item);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void CGridCtrl::EditCurrentCell(const std::wstring* replacement) {
+    const ListView list = List();
+    if (list.ItemCount() == 0) return;
+    int item = list.FocusedItem();
+    if (item < 0) {
+        item = 0;
+        SetCurrentCell(item, currentColumn_);
+    }
+    // A column the parent keeps from editing (a running number) hands the edit to the next one.
+    for (int column = currentColumn_; column < list.ColumnCount(); ++column) {
+        if (EditCell(item, column, replacement) != nullptr) return;
+    }
+}
+
+// From the cell just edited to the next (direction 1) or previous (-1) one the parent lets the user
+// edit, row after row; past the first or the last cell the edit just ends.
+void CGridCtrl::MoveEdit(int32_t item, int32_t subItem, int direction) {
+    const ListView list = List();
+    const int columns = list.ColumnCount();
+    int row = item;
+    int column = subItem;
+    for (int step = 0; step < columns * list.ItemCount(); ++step) {
+        column += direction;
+        if (column >= columns) {
+            column = 0;
+            ++row;
+        } else if (column < 0) {
+            column = columns - 1;
+            --row;
+        }
+        if (row < 0 || row >= list.ItemCount()) return;
+        if (row != list.FocusedItem()) SetCurrentCell(row, column);
+        if (EditCell(row, column) != nullptr) return;
+    }
+}
+
+bool CGridCtrl::OnEditKey(UINT key) {
+    switch (key) {
+        case VK_F2:
+        case VK_RETURN:
+            EditCurrentCell(nullptr);
+            return true;
+        case VK_LEFT:
+        case VK_RIGHT:
+            currentColumn_ = std::clamp(currentColumn_ + (key == VK_RIGHT ? 1 : -1), 0,
+                                        std::max(0, List().ColumnCount() - 1));
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CGridCtrl::OnEditChar(wchar_t character) {
+    // Enter's character follows its key, which has opened the editor already.
+    if (character == L'\r') return true;
+    if (character < L' ' || character == 0x7F) return false;
+    const std::wstring typed(1, character);
+    EditCurrentCell(&typed);
+    return true;
+}
+
+void CGridCtrl::AddColumn(const std::wstring& caption, int width) {
+    List().InsertColumn(List().ColumnCount(), caption, width);
+    captions_.push_back(caption);
+    designedWidths_.push_back(width);
+}
+
+int CGridCtrl::NeededWidth(int column) const {
+    const ListView list = List();
+    int text = list.StringWidth(captions_[static_cast<size_t>(column)]);
+    for (int item = 0; item < list.ItemCount(); ++item)
+        text = std::max(text, list.StringWidth(list.ItemText(item, column)));
+    int need = text + kCellMargin;
+    // The first column of a list with check boxes draws the box before its text.
+    if (column == 0 && (ListView_GetExtendedListViewStyle(Handle()) & LVS_EX_CHECKBOXES)) {
+        need += GetSystemMetrics(SM_CXSMICON) + 4;
+    }
+    return need;
+}
+
+void CGridCtrl::FitColumns() {
+    if (sizedByUser_ || designedWidths_.empty() || Handle() == nullptr) return;
+    std::vector<int> needs;
+    for (int column = 0; column < static_cast<int>(designedWidths_.size()); ++column)
+        needs.push_back(NeededWidth(column));
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const std::vector<int> widths = FitColumnWidths(needs, designedWidths_, client.right - client.left);
+    const ListView list = List();
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+        if (list.ColumnWidth(column) != widths[static_cast<size_t>(column)])
+            list.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
+    }
 }
 
 bool CGridCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
@@ -72,6 +193,12 @@ bool CGridCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
         case NM_DBLCLK:
             OnDoubleClick(reinterpret_cast<NMITEMACTIVATE&>(header));
             return true;
+        case NM_CLICK:
+            if (keyboardEditing_ && reinterpret_cast<NMITEMACTIVATE&>(header).iSubItem >= 0) {
+                currentColumn_ = reinterpret_cast<NMITEMACTIVATE&>(header).iSubItem;
+                InvalidateRect(Handle(), nullptr, FALSE);
+            }
+            return false;
         case LVN_ITEMCHANGED:
             return OnItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
         case LVN_COLUMNCLICK:
@@ -87,7 +214,12 @@ LRESULT CGridCtrl::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
     if (stage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
     if (stage != CDDS_ITEMPREPAINT && stage != (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) return CDRF_DODEFAULT;
     const int item = static_cast<int>(draw.nmcd.dwItemSpec);
-    if (List().ItemState(item, LVIS_SELECTED) & LVIS_SELECTED) {
+    if (stage != CDDS_ITEMPREPAINT && IsCurrentCell(item, draw.iSubItem)) {
+        // The cell that F2, Enter or a typed character would edit stands out of its highlighted row.
+        draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
+        draw.clrTextBk = GetSysColor(COLOR_WINDOW);
+        draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+    } else if (List().ItemState(item, LVIS_SELECTED) & LVIS_SELECTED) {
         // Selected rows stay highlighted when the list loses the focus.
         draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
         draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
@@ -97,6 +229,11 @@ LRESULT CGridCtrl::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
         draw.clrTextBk = data->backColour;
     }
     return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+}
+
+bool CGridCtrl::IsCurrentCell(int item, int subItem) const {
+    return keyboardEditing_ && subItem == currentColumn_ && item == List().FocusedItem() &&
+           GetFocus() == Handle();
 }
 
 void CGridCtrl::OnDoubleClick(NMITEMACTIVATE& click) {
@@ -169,7 +306,7 @@ void CGridCtrl::OnEndLabelEdit(const NMLVDISPINFOW& info) {
     }
 }
 
-bool CGridCtrl::OnHeaderNotify(NMHDR& header, LRESULT& result) const {
+bool CGridCtrl::OnHeaderNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != ListView_GetHeader(Handle())) return false;
     auto& change = reinterpret_cast<NMHEADERW&>(header);
     const int width = ListView_GetColumnWidth(Handle(), change.iItem);
@@ -183,7 +320,12 @@ bool CGridCtrl::OnHeaderNotify(NMHDR& header, LRESULT& result) const {
         case HDN_ENDTRACKA:
             if (change.pitem == nullptr || !(change.pitem->mask & HDI_WIDTH) || width == 0) return false;
             result = SendToParent(GCN_ENDTRACK, change.iItem, change.pitem->cxy) == 1 ? 1 : 0;
+            if (result == 0) sizedByUser_ = true;
             return true;
+        case HDN_DIVIDERDBLCLICKW:
+        case HDN_DIVIDERDBLCLICKA:
+            sizedByUser_ = true;
+            return false;
         case HDN_ENDDRAG:
             if (change.pitem == nullptr || !(change.pitem->mask & HDI_ORDER) || width == 0) return false;
             result = SendToParent(GCN_COLUMNDRAGGED, change.iItem, change.pitem->iOrder) == 1 ? 1 : 0;
@@ -214,6 +356,33 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             LRESULT result = 0;
             if (OnHeaderNotify(header, result)) return result;
             break;
+        }
+        case WM_GETDLGCODE: {
+            // Enter opens the current cell instead of pressing the dialog's default button.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            if (keyboardEditing_ && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+                return DefaultProc(message, wParam, lParam) | DLGC_WANTMESSAGE;
+            break;
+        }
+        case WM_KEYDOWN:
+            if (keyboardEditing_ && OnEditKey(static_cast<UINT>(wParam))) return 0;
+            break;
+        case WM_CHAR:
+            if (keyboardEditing_ && OnEditChar(static_cast<wchar_t>(wParam))) return 0;
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (keyboardEditing_) InvalidateRect(Handle(), nullptr, FALSE);
+            break;
+        case WM_SIZE: {
+            const LRESULT result = DefaultProc(message, wParam, lParam);
+            FitColumns();
+            return result;
+        }
+        case CGridCtrlEditCell::kMoveMessage: {
+            const auto& move = *reinterpret_cast<const CGridCtrlEditCell::Move*>(lParam);
+            MoveEdit(move.item, move.subItem, move.direction);
+            return 0;
         }
         case WM_VSCROLL:
         case WM_HSCROLL:

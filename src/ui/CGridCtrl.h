@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "ui/GridRowData.h"
 #include "win/Dialog.h"
@@ -30,8 +32,31 @@ public:
     GridRowData* RowData(int item) const;
     // Frees the record of every row, then deletes the rows.
     void DeleteAllRows();
-    // Opens the editor over a cell when the parent allows it; the editor, or null.
-    CGridCtrlEditCell* EditCell(int32_t item, int32_t subItem);
+    // Opens the editor over a cell when the parent allows it; the editor, or null. With a replacement
+    // the editor starts with that text instead of the cell's (a key typed over the cell).
+    CGridCtrlEditCell* EditCell(int32_t item, int32_t subItem, const std::wstring* replacement = nullptr);
+    // Ends an open edit, keeping what was typed.
+    void CommitEdit();
+
+    // Appends a column of the width it was designed with.
+    void AddColumn(const std::wstring& caption, int width);
+    // Sizes the columns to fill the list: each as wide as its caption and cells need, the room left
+    // shared in proportion to the designed widths; when the texts need more, the list scrolls
+    // sideways. Runs again whenever the list changes its size; once the user has sized a column by
+    // hand, the widths are left to the user.
+    void FitColumns();
+
+    // The keyboard edits cells: F2 or Enter opens the current cell (and Enter never reaches the
+    // dialog's default button), a character typed over it starts the edit with that character, Left
+    // and Right choose the current column, Tab and Shift+Tab in the editor go on to the next or
+    // previous cell.
+    void EnableKeyboardEditing(int firstColumn) {
+        keyboardEditing_ = true;
+        currentColumn_ = firstColumn;
+    }
+    int CurrentColumn() const { return currentColumn_; }
+    // Makes a cell the current one: its row focused and the only one selected.
+    void SetCurrentCell(int item, int column);
 
     bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
 
@@ -45,15 +70,26 @@ protected:
 private:
     LRESULT SendToParent(UINT code, int32_t first, int32_t second) const;
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
+    bool IsCurrentCell(int item, int subItem) const;
+    bool OnEditKey(UINT key);
+    bool OnEditChar(wchar_t character);
+    void EditCurrentCell(const std::wstring* replacement);
+    void MoveEdit(int32_t item, int32_t subItem, int direction);
+    int NeededWidth(int column) const;
     void OnDoubleClick(NMITEMACTIVATE& click);
     bool OnItemChanged(const NMLISTVIEW& change) const;
     void OnColumnClick(int column);
     void OnEndLabelEdit(const NMLVDISPINFOW& info);
-    bool OnHeaderNotify(NMHDR& header, LRESULT& result) const;
+    bool OnHeaderNotify(NMHDR& header, LRESULT& result);
     void OnContextMenu(LPARAM point) const;
     void FreeRowData();
     static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM grid);
 
     HWND parent_ = nullptr;
     int id_ = 0;
+    bool keyboardEditing_ = false;
+    int currentColumn_ = 0;
+    std::vector<std::wstring> captions_;
+    std::vector<int> designedWidths_;
+    bool sizedByUser_ = false;
 };

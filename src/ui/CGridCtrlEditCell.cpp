@@ -8,7 +8,8 @@ CGridCtrlEditCell::CGridCtrlEditCell(int32_t item, int32_t subItem, std::wstring
     : item_(item), subItem_(subItem), initialText_(std::move(text)) {}
 
 CGridCtrlEditCell* CGridCtrlEditCell::Create(HWND grid, int32_t item, int32_t subItem, const RECT& rect,
-                                             int alignment, const std::wstring& text) {
+                                             int alignment, const std::wstring& text,
+                                             const std::wstring* replacement) {
     const DWORD align = alignment == LVCFMT_RIGHT    ? ES_RIGHT
                         : alignment == LVCFMT_CENTER ? ES_CENTER
                                                      : ES_LEFT;
@@ -19,9 +20,14 @@ CGridCtrlEditCell* CGridCtrlEditCell::Create(HWND grid, int32_t item, int32_t su
     auto* self = new CGridCtrlEditCell(item, subItem, text);
     self->Attach(edit);
     SendMessageW(edit, WM_SETFONT, SendMessageW(grid, WM_GETFONT, 0, 0), FALSE);
-    SetWindowTextW(edit, text.c_str());
+    SetWindowTextW(edit, replacement != nullptr ? replacement->c_str() : text.c_str());
     SetFocus(edit);
-    SendMessageW(edit, EM_SETSEL, 0, -1);
+    if (replacement != nullptr) {
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(replacement->size()),
+                     static_cast<LPARAM>(replacement->size()));
+    } else {
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+    }
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
     return self;
 }
@@ -38,9 +44,13 @@ LRESULT CGridCtrlEditCell::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
                 SetFocus(GetParent(Handle()));
                 return 0;
             }
+            if (wParam == VK_TAB) {
+                MoveOn(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+                return 0;
+            }
             break;
         case WM_CHAR:
-            if (wParam == VK_ESCAPE || wParam == VK_RETURN) return 0;
+            if (wParam == VK_ESCAPE || wParam == VK_RETURN || wParam == VK_TAB) return 0;
             break;
         case WM_KILLFOCUS: {
             const LRESULT result = DefaultProc(message, wParam, lParam);
@@ -51,6 +61,15 @@ LRESULT CGridCtrlEditCell::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
             break;
     }
     return DefaultProc(message, wParam, lParam);
+}
+
+// Ends the edit, keeping the text, and has the grid open the next cell. Giving the focus back destroys
+// this object: only copies of its members are used after that.
+void CGridCtrlEditCell::MoveOn(int direction) {
+    const HWND grid = GetParent(Handle());
+    Move move{item_, subItem_, direction};
+    SetFocus(grid);
+    SendMessageW(grid, kMoveMessage, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void CGridCtrlEditCell::EndEdit() {

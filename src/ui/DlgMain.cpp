@@ -7,8 +7,10 @@
 #include <utility>
 
 #include "calc/DataFilePath.h"
+#include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
 #include "platform/ShellOpen.h"
+#include "platform/TextTemplate.h"
 #include "platform/WideText.h"
 #include "report/LimsExport.h"
 #include "res/ProductVersion.h"
@@ -16,6 +18,7 @@
 #include "ui/DlgAbout.h"
 #include "ui/Dlg_Components.h"
 #include "ui/GridNotifications.h"
+#include "ui/PluginMessages.h"
 #include "win/DataExchange.h"
 #include "win/IconHandle.h"
 #include "win/MessageBoxes.h"
@@ -43,6 +46,14 @@ constexpr IconButton kIconButtons[] = {
     {IDC_OXY_ABOUT, IDI_OXY_ABOUT, IDS_OXY_TIP_ABOUT},
 };
 
+// A tip that names the button's Alt shortcut, the letter after "&" in its (hidden) text.
+std::wstring TipWithShortcut(const std::wstring& tip, const std::wstring& buttonText) {
+    const size_t ampersand = buttonText.find(L'&');
+    if (ampersand == std::wstring::npos || ampersand + 1 >= buttonText.size()) return tip;
+    return FillTemplate(ResourceTextOr(IDS_OXY_TIP_SHORTCUT, L"%1 (Alt+%2)"),
+                        {tip, buttonText.substr(ampersand + 1, 1)});
+}
+
 }  // namespace
 
 DlgMain::DlgMain(const HostLink& host, std::wstring profileRoot, std::function<void()> windowGone)
@@ -60,8 +71,9 @@ BOOL DlgMain::OnInitDialog() {
     resultGrid.Attach(*this, IDC_OXY_RESULTS);
     AppendVersionToCaption();
     componentsDialog = std::make_unique<Dlg_Components>();
-    messages_ = std::make_unique<DialogMessages>(Handle());
+    messages_ = std::make_unique<PluginMessages>(Handle());
     report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
+    report->stylesheet = ResourceText(IDS_OXY_REPORT_STYLESHEET);
     SetIcons();
     CreateTooltips();
     SetUpChromatogramList();
@@ -97,10 +109,13 @@ void DlgMain::SetIcons() {
 void DlgMain::CreateTooltips() {
     if (!tooltips.Create(Handle())) return;
     for (const IconButton& button : kIconButtons) {
-        tooltips.AddTool(Item(button.control), LoadResourceString(ResourceModule(), button.tip));
+        HWND control = Item(button.control);
+        tooltips.AddTool(control, TipWithShortcut(ResourceText(button.tip), DataExchange::Text(control)));
     }
-    // Says why the field is marked when the standard names no component; empty otherwise.
+    // Say why the field is marked when the standard names no component or the density is not given;
+    // empty otherwise.
     tooltips.AddTool(Item(IDC_OXY_STANDARD), L"");
+    tooltips.AddTool(Item(IDC_OXY_DENSITY), L"");
     // The warnings whole, one a line, where the line under the results has no room for them all.
     tooltips.AddTool(Item(IDC_OXY_WARNINGS), L"");
     tooltips.Activate(true);
@@ -145,10 +160,7 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
             return;
         case IDC_OXY_REMOVE:
         case IDC_OXY_REMOVE_ALL:
-            if (RemoveChromatograms(id == IDC_OXY_REMOVE_ALL) > 0) storeList_ = true;
-            FillChromatogramList();
-            NotifyHostListChanged();
-            Recalculate();
+            RemoveChromatogramsCommand(id == IDC_OXY_REMOVE_ALL);
             return;
         case IDC_OXY_OPEN:
             OpenChromatograms();
@@ -198,6 +210,7 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         }
         case WM_SIZE:
             layout_.Apply();
+            FitWarningLines();
             return false;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
@@ -232,6 +245,8 @@ void DlgMain::ShowAbout() {
 // Reports what was last calculated: no recalculation is made first.
 void DlgMain::ShowReport() {
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
+    const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
+    report->model.databasePath = database != nullptr ? *database : std::wstring();
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.
@@ -241,4 +256,9 @@ void DlgMain::ShowReport() {
 
 void DlgMain::ReportDatabaseFailure(const std::exception& error) const {
     ShowErrorBox(Handle(), FromUtf8(error.what()));
+}
+
+void DlgMain::ListChangedByUser() {
+    storeList_ = true;
+    keptTicks_.clear();
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "win/Tooltip.h"
 
 class Dlg_Components;
+class UserMessages;
+class LoadProblemsBox;
 
 // The plug-in's main window: a resizable, modeless dialog owned by a host window, with the chromatogram
 // list, the result table and the settings. Closing only hides it; the object and its data live as long
@@ -69,6 +72,8 @@ private:
     void SetUpLayout();
 
     void AddChromatograms();
+    void RemoveChromatogramsCommand(bool all);
+    bool RemovingAllIsConfirmed() const;
     void OpenChromatograms();
     void OnCheckBoxChanged(const NMLISTVIEW& change);
     void CopyChecksToAssays();
@@ -84,10 +89,16 @@ private:
     void StoreWindowRect();
     void ShowTypedSetting(int id);
     ComponentsSnapshot ReloadComponents();
+    void TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
+                      UserMessages& messages) const;
     void ShowWarnings();
+    void FitWarningLines() const;
     bool ColourControl(HWND control, HDC dc, LRESULT& brush) const;
-    bool StandardNotFound() const;
+    bool Marked(int field) const;
+    bool HasWarning(CalculationWarning::Kind kind) const;
     void ReportDatabaseFailure(const std::exception& error) const;
+    // The user changed the list: it is stored at the next close, and remembered ticks give way to it.
+    void ListChangedByUser();
 
     Tooltip tooltips;
     std::vector<Assay> assays;
@@ -110,4 +121,11 @@ private:
     // False after a restore that could not reach the database, until the user changes the list:
     // storing the empty list would lose the remembered one.
     bool storeList_ = true;
+    // False while the density field is empty: the calculation takes the default 1, and the field is
+    // marked and says that the density is not given.
+    bool densityGiven_ = true;
+    bool limitsLogFailing_ = false;  // the limits file's change log could not be written at the last read
+    // Chromatograms remembered as ticked whose files did not read at the start (a share that went
+    // away): stored as ticked until their files read again or the user changes the list.
+    std::set<int32_t> keptTicks_;
 };

@@ -11,6 +11,7 @@
 #include "platform/NumberText.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
+#include "ui/LoadProblemsBox.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -46,9 +47,8 @@ void DlgMain::SetUpChromatogramList() {
     list.AddStyle(WS_HSCROLL);
     ShowScrollBar(list.Handle(), SB_HORZ, TRUE);
     SetScrollPos(list.Handle(), SB_HORZ, 0, TRUE);
-    int index = 0;
     for (const Column& column : kColumns)
-        list.InsertColumn(index++, ResourceText(column.caption), column.width);
+        chromatogramGrid.AddColumn(ResourceText(column.caption), column.width);
 }
 
 void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
@@ -73,6 +73,7 @@ void DlgMain::FillChromatogramList() {
         const int item = chromatogramGrid.AppendRow(assay.id);
         if (item >= 0) FillChromatogramRow(item, assay);
     }
+    chromatogramGrid.FitColumns();
     initialised = wasInitialised;
 }
 
@@ -96,11 +97,11 @@ void DlgMain::AddChromatograms() {
     // Loading only appends, so a failure part-way is undone by cutting the list back.
     const auto before = static_cast<std::ptrdiff_t>(assays.size());
     bool anyLoaded = false;
+    LoadProblemsBox problems;
     try {
         DataBase::DbHandle db;
-        DialogMessages messages(Handle());
         for (int32_t index = 0; index < count; ++index) {
-            if (LoadAssay(assays, messages, db, ids[static_cast<size_t>(index)]) >= 0) anyLoaded = true;
+            if (LoadAssay(assays, problems, db, ids[static_cast<size_t>(index)]) >= 0) anyLoaded = true;
         }
     } catch (const std::exception& error) {
         assays.erase(assays.begin() + before, assays.end());
@@ -108,11 +109,28 @@ void DlgMain::AddChromatograms() {
         return;
     }
     if (anyLoaded) {
-        storeList_ = true;
+        ListChangedByUser();
         FillChromatogramList();
         NotifyHostListChanged();
     }
+    problems.Show(Handle());
     ShowSettings();
+}
+
+void DlgMain::RemoveChromatogramsCommand(bool all) {
+    if (all && !RemovingAllIsConfirmed()) return;
+    if (RemoveChromatograms(all) > 0) ListChangedByUser();
+    FillChromatogramList();
+    NotifyHostListChanged();
+    Recalculate();
+}
+
+// Up to 256 chromatograms gathered one by one go with one click: the user is asked first.
+bool DlgMain::RemovingAllIsConfirmed() const {
+    if (assays.empty()) return true;
+    return ShowMessageBox(Handle(), ResourceText(IDS_OXY_REMOVE_ALL_QUESTION),
+                          ResourceText(IDS_OXY_REMOVE_ALL_CAPTION),
+                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 int DlgMain::RemoveChromatograms(bool all) {
@@ -156,15 +174,18 @@ void DlgMain::OpenChromatograms() {
 void DlgMain::UpdateChromatograms() {
     CopyChecksToAssays();
     std::vector<Assay> updated;
+    LoadProblemsBox problems;
     try {
         DataBase::DbHandle db;
-        DialogMessages messages(Handle());
         for (const Assay& previous : assays) {
-            const int32_t index = LoadAssay(updated, messages, db, previous.id);
+            const int32_t index = LoadAssay(updated, problems, db, previous.id);
             if (index < 0) continue;
             Assay& loaded = updated[static_cast<size_t>(index)];
-            // A chromatogram without a sample mass cannot take part in the calculation.
-            loaded.isTicked = HasUsableMass(loaded) ? previous.isTicked : 0;
+            // A chromatogram without a sample mass cannot take part in the calculation; one whose file
+            // reads again takes back the tick it had before its file went away.
+            const bool kept = keptTicks_.count(loaded.id) != 0;
+            loaded.isTicked = HasUsableMass(loaded) ? (kept ? 1 : previous.isTicked) : 0;
+            if (!problems.FileNotRead(loaded.id)) keptTicks_.erase(loaded.id);
         }
     } catch (const std::exception& error) {
         ReportDatabaseFailure(error);
@@ -174,6 +195,7 @@ void DlgMain::UpdateChromatograms() {
     FillChromatogramList();
     NotifyHostListChanged();
     Recalculate();
+    problems.Show(Handle());
     ShowSettings();
 }
 

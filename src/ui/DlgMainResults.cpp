@@ -7,9 +7,12 @@
 #include "calc/ResultColumns.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
+#include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
+#include "ui/PluginMessages.h"
+#include "ui/WarningTexts.h"
 #include "win/DataExchange.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
@@ -32,16 +35,15 @@ constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 40},         {IDS_OXY_COL_CO
 void DlgMain::SetUpResultList() {
     const ListView list = resultGrid.List();
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    int index = 0;
-    for (const Column& column : kColumns)
-        list.InsertColumn(index++, ResourceText(column.caption), column.width);
+    for (const Column& column : kColumns) resultGrid.AddColumn(ResourceText(column.caption), column.width);
 }
 
 bool DlgMain::TakeSettings() {
     calculation.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
     HWND density = Item(IDC_OXY_DENSITY);
-    // An emptied density means 1 (the field says so once the user leaves it).
-    if (DataExchange::Text(density).empty()) {
+    // An emptied density field gives the default 1; the field stays empty and says it is not given.
+    densityGiven_ = !TrimBlanks(DataExchange::Text(density)).empty();
+    if (!densityGiven_) {
         calculation.sampleDensity = 1.0;
     } else if (!DataExchange::TakeDouble(density, calculation.sampleDensity)) {
         return false;
@@ -59,17 +61,19 @@ void DlgMain::ShowSettings() {
         if (field != focus) showValue(field);
     };
     show(Item(IDC_OXY_STANDARD), [this](HWND field) { DataExchange::ShowText(field, calculation.standard); });
-    show(Item(IDC_OXY_DENSITY),
-         [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
+    if (densityGiven_) {
+        show(Item(IDC_OXY_DENSITY),
+             [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
+    }
     show(Item(IDC_OXY_TOTAL_OXYGEN),
          [this](HWND field) { DataExchange::ShowDouble(field, calculation.totalOxygen); });
     showingSettings_ = false;
 }
 
-// A field the user has left is shown in its shortest form ("745." as 745, empty as 1).
+// A field the user has left is shown in its shortest form ("745." as 745); an empty density stays empty.
 void DlgMain::ShowTypedSetting(int id) {
     showingSettings_ = true;
-    if (id == IDC_OXY_DENSITY) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
+    if (id == IDC_OXY_DENSITY && densityGiven_) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
     if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.standard);
     showingSettings_ = false;
 }
@@ -77,7 +81,7 @@ void DlgMain::ShowTypedSetting(int id) {
 // The components file is read for every calculation; while it cannot be read, the table as last read
 // serves and the user hears of it once.
 ComponentsSnapshot DlgMain::ReloadComponents() {
-    DialogMessages messages(Handle());
+    PluginMessages messages(Handle());
     ComponentsTable& table = componentsDialog->table;
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     const bool missing = !FileExists(table.path);
@@ -87,65 +91,39 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
         const bool lastRead = snapshot.source == ComponentsSource::LastRead;
         using Kind = CalculationWarning::Kind;
         messages.ShowMessage(
-            CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
-                .Text());
+            WarningText({lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}));
     }
+    TellTableLog(table.path, snapshot.changedOutside, components_.LogFailureBegan(), messages);
     return snapshot;
 }
 
+// A reference table changed outside the plug-in is said once, when its read finds and logs it; a log that
+// cannot be written is said once for each stretch in which it cannot.
+void DlgMain::TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
+                           UserMessages& messages) const {
+    if (changedOutside)
+        messages.ShowMessage(WarningText({CalculationWarning::Kind::TableChangedOutside, path}));
+    if (logFailureBegan)
+        messages.ShowMessage(FillTemplate(ResourceText(IDS_OXY_LOG_UNWRITABLE), {path + L".log"}));
+}
+
 void DlgMain::Recalculate() {
-    HWND density = Item(IDC_OXY_DENSITY);
-    // An emptied density means 1; setting it recalculates at once (nested), then this run goes on.
-    if (DataExchange::Text(density).empty() && GetFocus() != density) SetWindowTextW(density, L"1");
     TakeSettings();
     const ComponentsSnapshot components = ReloadComponents();
     // The limits file lies beside the components file; without one no limit is held against the results.
     const std::optional<LimitsFile> limits =
         ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
-    calculation =
-        ::Recalculate({calculation.standard, calculation.sampleDensity}, components, assays, limits);
+    if (limits) {
+        PluginMessages messages(Handle());
+        const bool failureBegan = limits->logUnwritable && !limitsLogFailing_;
+        limitsLogFailing_ = limits->logUnwritable;
+        TellTableLog(limits->path, limits->changedOutside, failureBegan, messages);
+    }
+    calculation = ::Recalculate({calculation.standard, calculation.sampleDensity, densityGiven_}, components,
+                                assays, limits);
     FillResultGrid();
     ShowWarnings();
     ShowSettings();
-}
-
-bool DlgMain::StandardNotFound() const {
-    for (const CalculationWarning& warning : calculation.warnings) {
-        if (warning.kind == CalculationWarning::Kind::StandardNotFound) return true;
-    }
-    return false;
-}
-
-// Every warning in the line under the results; the standard's own also at its field, in a warning
-// colour and as the field's tip.
-void DlgMain::ShowWarnings() {
-    std::wstring text;
-    std::wstring tip;
-    std::wstring standardTip;
-    for (const CalculationWarning& warning : calculation.warnings) {
-        text += (text.empty() ? L"" : L" ") + warning.Text();
-        tip += (tip.empty() ? L"" : L"\n") + warning.Text();
-        if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = warning.Text();
-    }
-    DataExchange::ShowText(Item(IDC_OXY_WARNINGS), text);
-    tooltips.SetToolText(Item(IDC_OXY_WARNINGS), tip);
-    tooltips.SetToolText(Item(IDC_OXY_STANDARD), standardTip);
-    InvalidateRect(Item(IDC_OXY_STANDARD), nullptr, TRUE);
-}
-
-bool DlgMain::ColourControl(HWND control, HDC dc, LRESULT& brush) const {
-    if (control == Item(IDC_OXY_WARNINGS)) {
-        SetTextColor(dc, RGB(176, 0, 32));
-        SetBkMode(dc, TRANSPARENT);
-        brush = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    if (control == Item(IDC_OXY_STANDARD) && StandardNotFound()) {
-        SetBkColor(dc, RGB(255, 214, 214));
-        brush = reinterpret_cast<LRESULT>(warningBrush_.Get());
-        return true;
-    }
-    return false;
 }
 
 void DlgMain::AppendResultRow(const std::vector<std::wstring>& cells) {
@@ -160,6 +138,7 @@ void DlgMain::FillResultGrid() {
     // One repaint for the whole rebuild, not one per row.
     const RedrawSuspended quiet(resultGrid.List().Handle());
     FillResultRows();
+    resultGrid.FitColumns();
 }
 
 // Shows the calculation's rows and sums; nothing is computed here.

@@ -9,6 +9,7 @@
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 #include "ui/DlgMain.h"
+#include "ui/LoadProblemsBox.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -22,10 +23,10 @@ std::wstring AssayKey(int number) {
     return L"Assay " + std::to_wstring(number);
 }
 
-std::wstring AssayValue(const Assay& assay) {
+std::wstring AssayValue(const Assay& assay, bool ticked) {
     // The id is widened with its sign and printed unsigned, as the list has always been stored.
     const auto id = static_cast<unsigned long long>(static_cast<long long>(assay.id));
-    return std::to_wstring(id) + L"/" + std::to_wstring(assay.isTicked);
+    return std::to_wstring(id) + L"/" + std::to_wstring(ticked ? 1 : 0);
 }
 
 }  // namespace
@@ -42,7 +43,9 @@ void DlgMain::StoreList() {
     for (int number = 1; number <= kClearedKeys; ++number) profile_.ProfileDelete(L"", AssayKey(number));
     const int count = static_cast<int>(assays.size());
     for (int index = 0; index < count; ++index) {
-        profile_.ProfileSetString(L"", AssayKey(index + 1), AssayValue(assays[static_cast<size_t>(index)]));
+        const Assay& assay = assays[static_cast<size_t>(index)];
+        const bool ticked = assay.isTicked != 0 || keptTicks_.count(assay.id) != 0;
+        profile_.ProfileSetString(L"", AssayKey(index + 1), AssayValue(assay, ticked));
     }
     // Keys left from a longer list would be read back as part of this one.
     for (int number = std::max(count + 1, kClearedKeys + 1); number <= kMaxStoredKeys; ++number) {
@@ -62,7 +65,9 @@ void DlgMain::StoreWindowRect() {
 
 void DlgMain::RestoreState() {
     assays.clear();
+    keptTicks_.clear();
     int counted = 0;
+    LoadProblemsBox problems;
     for (int number = 1; number <= kMaxStoredKeys; ++number) {
         const std::wstring value = profile_.ProfileGetString(L"", AssayKey(number), kNotStored);
         if (value == kNotStored) break;
@@ -70,18 +75,25 @@ void DlgMain::RestoreState() {
         if (slash == std::wstring::npos || slash == 0) continue;
         try {
             DataBase::DbHandle db;
-            DialogMessages messages(Handle());
-            const int32_t index = LoadAssay(assays, messages, db, ReadInteger(value.substr(0, slash)));
-            // A chromatogram that lost its sample mass since it was ticked (its file changed or
-            // went) comes back unticked: it cannot take part in the calculation.
-            if (index >= 0 && HasUsableMass(assays[static_cast<size_t>(index)]))
-                assays[static_cast<size_t>(index)].isTicked = ReadInteger(value.substr(slash + 1));
+            const int32_t index = LoadAssay(assays, problems, db, ReadInteger(value.substr(0, slash)));
             ++counted;
+            if (index < 0) continue;
+            Assay& assay = assays[static_cast<size_t>(index)];
+            const int32_t ticked = ReadInteger(value.substr(slash + 1));
+            // A chromatogram that lost its sample mass since it was ticked comes back unticked: it
+            // cannot take part in the calculation. When only its file is away for now, the tick is
+            // kept for when the file reads again.
+            if (HasUsableMass(assay)) {
+                assay.isTicked = ticked;
+            } else if (ticked != 0 && problems.FileNotRead(assay.id)) {
+                keptTicks_.insert(assay.id);
+            }
         } catch (const std::exception& error) {
             // The database is gone for all entries alike: start with an empty list, and keep the
             // remembered one in the profile for the next start.
             ShowErrorBox(Handle(), FromUtf8(error.what()));
             assays.clear();
+            keptTicks_.clear();
             counted = 0;
             storeList_ = false;
             break;
@@ -90,6 +102,7 @@ void DlgMain::RestoreState() {
     if (counted > 0) {
         FillChromatogramList();
         NotifyHostListChanged();
+        problems.Show(Handle());
     }
     const int right = profile_.ProfileGetInt(L"", L"WindowRect_btx", 0);
     const int bottom = profile_.ProfileGetInt(L"", L"WindowRect_bty", 0);

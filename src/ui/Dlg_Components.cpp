@@ -2,16 +2,24 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "calc/ComponentEntry.h"
 #include "calc/DataFilePath.h"
 #include "calc/NotSet.h"
+#include "calc/ReferenceTable.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
+#include "platform/StdioFile.h"
+#include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
+#include "ui/ComponentTexts.h"
+#include "ui/DlgChangeReason.h"
 #include "ui/GridNotifications.h"
+#include "ui/PluginMessages.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -22,21 +30,28 @@ struct Column {
     int width;
 };
 
-constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},
-                               {IDS_OXY_COL_COMPONENT, 145},
-                               {IDS_OXY_COL_COMPONENT_NAME, 145},
-                               {IDS_OXY_COL_MOLAR_MASS, 115},
-                               {IDS_OXY_COL_DENSITY, 125}};
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},          {IDS_OXY_COL_COMPONENT, 135},
+                               {IDS_OXY_COL_COMPONENT_NAME, 135}, {IDS_OXY_COL_MOLAR_MASS, 105},
+                               {IDS_OXY_COL_DENSITY, 95},         {IDS_OXY_COL_OXYGEN_ATOMS, 75}};
 
-std::wstring NumberCell(double value) {
-    return IsNotSet(value) ? L"---" : FormatFixed(value, ComponentsTable::precision);
-}
+constexpr int kMolarMassColumn = 3;
+constexpr int kDensityColumn = 4;
+constexpr int kOxygenAtomsColumn = 5;
 
-// A number typed into a cell: "---" or nothing means not set; a comma counts as the decimal point.
-double ReadNumberCell(std::wstring text) {
-    if (text.empty() || text == L"---") return NotSet;
-    std::replace(text.begin(), text.end(), L',', L'.');
-    return ParseDouble(text);
+int ColumnOf(ComponentProblem::Field field) {
+    switch (field) {
+        case ComponentProblem::Field::PeakName:
+            return 1;
+        case ComponentProblem::Field::Name:
+            return 2;
+        case ComponentProblem::Field::MolarMass:
+            return kMolarMassColumn;
+        case ComponentProblem::Field::OxygenAtoms:
+            return kOxygenAtomsColumn;
+        case ComponentProblem::Field::Density:
+            break;
+    }
+    return kDensityColumn;
 }
 
 }  // namespace
@@ -47,13 +62,13 @@ INT_PTR Dlg_Components::Run(HWND parent) {
 
 BOOL Dlg_Components::OnInitDialog() {
     grid.Attach(*this, IDC_OXY_COMPONENT_GRID);
+    grid.EnableKeyboardEditing(1);
     const ListView list = grid.List();
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     list.AddStyle(WS_HSCROLL);
-    int index = 0;
-    for (const Column& column : kColumns)
-        list.InsertColumn(index++, ResourceText(column.caption), column.width);
-    DialogMessages messages(Handle());
+    for (const Column& column : kColumns) grid.AddColumn(ResourceText(column.caption), column.width);
+    unreadNumbers_.clear();
+    PluginMessages messages(Handle());
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     if (table.path.empty()) return TRUE;
@@ -72,15 +87,41 @@ void Dlg_Components::FillGrid() {
         list.SetItemText(item, 0, std::to_wstring(position + 1));
         list.SetItemText(item, 1, component.peakName);
         list.SetItemText(item, 2, component.name);
-        list.SetItemText(item, 3, NumberCell(component.molarMass));
-        list.SetItemText(item, 4, NumberCell(component.density));
+        list.SetItemText(item, kMolarMassColumn, NumberCell(component, kMolarMassColumn));
+        list.SetItemText(item, kDensityColumn, NumberCell(component, kDensityColumn));
+        list.SetItemText(item, kOxygenAtomsColumn, NumberCell(component, kOxygenAtomsColumn));
     }
+    grid.FitColumns();
+}
+
+// "---" when not set, the text typed when it was no number, otherwise two decimals; the oxygen atoms as a
+// whole number.
+std::wstring Dlg_Components::NumberCell(const Component& component, int column) const {
+    if (column == kOxygenAtomsColumn) {
+        const auto typed = unreadNumbers_.find({component.id, column});
+        if (component.oxygenAtoms < 1 && typed != unreadNumbers_.end()) return typed->second;
+        return std::to_wstring(component.oxygenAtoms);
+    }
+    const double value = column == kMolarMassColumn ? component.molarMass : component.density;
+    if (std::isnan(value)) {
+        const auto typed = unreadNumbers_.find({component.id, column});
+        if (typed != unreadNumbers_.end()) return typed->second;
+    }
+    return IsNotSet(value) ? L"---" : FormatFixed(value, ComponentsTable::precision);
+}
+
+// A new row carries the placeholder of the host's language for its peak name.
+void Dlg_Components::AddRow() {
+    table.AddComponent();
+    table.components.back().peakName = ResourceTextOr(IDS_OXY_NEW_COMPONENT, kNewComponentPeakName);
+    FillGrid();
+    const int last = grid.List().ItemCount() - 1;
+    grid.SetCurrentCell(last, 1);
 }
 
 void Dlg_Components::OnCommand(int id, int code, HWND control) {
     if (id == IDC_OXY_ADD_COMPONENT) {
-        table.AddComponent();
-        FillGrid();
+        AddRow();
     } else if (id == IDC_OXY_REMOVE_COMPONENTS) {
         RemoveSelected();
     } else {
@@ -119,24 +160,67 @@ void Dlg_Components::ApplyEdit(int item, int column) {
         case 2:
             component.name = text;
             break;
-        case 3:
-            component.molarMass = ReadNumberCell(text);
+        case kMolarMassColumn:
+        case kDensityColumn: {
+            // A text that is no number is kept as typed; the save names it.
+            const std::optional<double> number = ReadComponentNumber(text);
+            (column == kMolarMassColumn ? component.molarMass : component.density) =
+                number ? *number : std::numeric_limits<double>::quiet_NaN();
+            if (number) {
+                unreadNumbers_.erase({component.id, column});
+            } else {
+                unreadNumbers_[{component.id, column}] = text;
+            }
             break;
-        case 4:
-            component.density = ReadNumberCell(text);
+        }
+        case kOxygenAtomsColumn: {
+            const std::optional<int32_t> atoms = ReadOxygenAtoms(text);
+            component.oxygenAtoms = atoms.value_or(0);
+            if (atoms) {
+                unreadNumbers_.erase({component.id, column});
+            } else {
+                unreadNumbers_[{component.id, column}] = text;
+            }
             break;
+        }
         default:
             break;
     }
 }
 
+// Says every problem of the table at once and makes the first one's cell the current one.
+bool Dlg_Components::CheckBeforeSaving() {
+    const std::vector<ComponentProblem> problems =
+        CheckComponents(table.components, {ResourceText(IDS_OXY_NEW_COMPONENT)});
+    if (problems.empty()) return true;
+    const auto typed = [this](const ComponentProblem& problem) {
+        const int32_t id = table.components[problem.position].id;
+        const auto text = unreadNumbers_.find({id, ColumnOf(problem.field)});
+        return text != unreadNumbers_.end() ? text->second : std::wstring();
+    };
+    ShowErrorBox(Handle(), ComponentProblemsText(problems, typed));
+    grid.SetCurrentCell(static_cast<int>(problems.front().position), ColumnOf(problems.front().field));
+    SetFocus(grid.Handle());
+    return false;
+}
+
 void Dlg_Components::OnOk() {
+    grid.CommitEdit();
+    if (!CheckBeforeSaving()) return;
+    // Every change of the table is logged with its reason; without one nothing is written and the
+    // dialog stays open with the edits.
+    DlgChangeReason reason;
+    if (reason.Run(Handle()) != IDOK) return;
+    // What the file holds before the save: the version its change log compares with.
+    const std::string before = ReadFileBytes(table.path).value_or("");
     const SaveResult result = table.Save();
     if (result.status != SaveStatus::Saved) {
-        // The dialog stays open with the edits, so that nothing typed is lost.
-        if (!result.message.empty()) ShowErrorBox(Handle(), result.message);
+        const std::wstring text = SaveResultText(result, table);
+        if (!text.empty()) ShowErrorBox(Handle(), text);
         return;
     }
+    if (!LogTableSave(table.path, before, reason.Reason()))
+        ShowErrorBox(Handle(), FillTemplate(ResourceText(IDS_OXY_LOG_NOT_WRITTEN), {table.path + L".log"}));
     End(IDOK);
 }
 

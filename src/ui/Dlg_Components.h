@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <string>
+#include <utility>
+
 #include "calc/ComponentsTable.h"
 #include "ui/CGridCtrl.h"
 #include "win/Dialog.h"
@@ -19,13 +23,22 @@ protected:
     BOOL OnInitDialog() override;
     void OnCommand(int id, int code, HWND control) override;
     LRESULT OnNotify(int id, NMHDR& header) override;
+    // Saves when every row is complete and every number a number; otherwise says what is wrong and
+    // stays open.
     void OnOk() override;
     void OnCancel() override;
 
 private:
     void FillGrid();
+    void AddRow();
     void RemoveSelected();
     void ApplyEdit(int item, int column);
+    std::wstring NumberCell(const Component& component, int column) const;
+    bool CheckBeforeSaving();
 
     CGridCtrl grid;
+    // What the user typed into number cells that holds no number, by component id and column: the
+    // component keeps NaN there, and the cell shows the text until it is corrected or the dialog
+    // closes, so that a save can be refused naming it.
+    std::map<std::pair<int32_t, int>, std::wstring> unreadNumbers_;
 };

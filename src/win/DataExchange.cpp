@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "platform/NumberText.h"
+#include "res/ResourceIds.h"
 #include "win/MessageBoxes.h"
+#include "win/Resources.h"
 
 namespace DataExchange {
 
@@ -22,7 +24,8 @@ void ShowText(HWND control, const std::wstring& text) {
 bool TakeDouble(HWND control, double& value) {
     const std::optional<double> number = ReadWholeNumber(Text(control));
     if (!number) {
-        ShowMessageBox(GetParent(control), L"Введите число.", L"", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(GetParent(control), ResourceTextOr(IDS_OXY_ENTER_NUMBER, L"Введите число."),
+                       MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
         SetFocus(control);
         return false;
     }

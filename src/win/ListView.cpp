@@ -26,6 +26,22 @@ int ListView::ColumnFormat(int column) const {
     return ListView_GetColumn(hwnd_, column, &info) ? info.fmt & LVCFMT_JUSTIFYMASK : LVCFMT_LEFT;
 }
 
+int ListView::ColumnCount() const {
+    return Header_GetItemCount(ListView_GetHeader(hwnd_));
+}
+
+int ListView::ColumnWidth(int column) const {
+    return ListView_GetColumnWidth(hwnd_, column);
+}
+
+void ListView::SetColumnWidth(int column, int width) const {
+    ListView_SetColumnWidth(hwnd_, column, width);
+}
+
+int ListView::StringWidth(const std::wstring& text) const {
+    return ListView_GetStringWidth(hwnd_, text.c_str());
+}
+
 int ListView::ItemCount() const {
     return ListView_GetItemCount(hwnd_);
 }

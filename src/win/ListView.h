@@ -17,6 +17,11 @@ public:
     void AddStyle(LONG_PTR style) const;
     void InsertColumn(int index, const std::wstring& caption, int width, int format = LVCFMT_LEFT) const;
     int ColumnFormat(int column) const;
+    int ColumnCount() const;
+    int ColumnWidth(int column) const;
+    void SetColumnWidth(int column, int width) const;
+    // The width of a text in the list's font, without a cell's margins.
+    int StringWidth(const std::wstring& text) const;
 
     int ItemCount() const;
     // Appends (or inserts at index) a row with the text of column 0; its index.

@@ -18,6 +18,11 @@ void SetOwnModule(HINSTANCE module) {
     gOwnModule = module;
 }
 
+std::wstring ResourceTextOr(UINT id, const wchar_t* fallback) {
+    std::wstring text = ResourceText(id);
+    return text.empty() ? std::wstring(fallback) : text;
+}
+
 std::wstring LoadResourceString(HINSTANCE module, UINT id) {
     // With a zero buffer size LoadStringW hands out a pointer into the resource itself.
     const wchar_t* text = nullptr;

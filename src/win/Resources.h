@@ -19,3 +19,6 @@ std::wstring LoadResourceString(HINSTANCE module, UINT id);
 inline std::wstring ResourceText(UINT id) {
     return LoadResourceString(ResourceModule(), id);
 }
+// The same, or `fallback` when the module has none with that id (a module without the plug-in's
+// strings, as when no resource module is set yet).
+std::wstring ResourceTextOr(UINT id, const wchar_t* fallback);

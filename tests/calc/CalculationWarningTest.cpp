@@ -113,3 +113,18 @@ TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
     EXPECT_TRUE(PlausibleSampleDensity(745.68));
     EXPECT_FALSE(PlausibleSampleDensity(1.0));
 }
+
+// An emptied density field runs the calculation with 1; "1 kg/m3 is no petrol" would blame a number
+// nobody typed.
+TEST(CalculationWarning, ADensityNotGivenIsSaidSoInPlaceOfTheDefaultsNumber) {
+    CalculationData data = Data(L"1,2-Диметоксиэтан");
+    data.results = {Result(L"Этанол", 46.07, 789.0)};
+    data.sampleDensity = 1.0;
+    EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::ImplausibleDensity, L"1"}}));
+    data.sampleDensityGiven = false;
+    const std::vector<CalculationWarning> warnings = CheckCalculation(data);
+    EXPECT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
+    EXPECT_EQ(warnings[0].Text(), L"Плотность пробы не задана: объёмные доли компонентов неверны.");
+    data.results.clear();
+    EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
+}

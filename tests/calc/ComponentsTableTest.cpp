@@ -278,3 +278,13 @@ TEST_F(ComponentsTableTest, RefusesANameWithASeparatorOrLineEndAndLeavesTheFileA
         EXPECT_EQ(FileBytes(), content);
     }
 }
+
+// "Рї" in Windows-1251 is D0 BF, which UTF-8 reads as "п".
+TEST_F(ComponentsTableTest, RefusesNamesThatWouldReadBackAsOtherTextInUtf8) {
+    const std::string content = "N;Peak;Name;M;D\r\n1;a;a;1;1\r\n";
+    WriteFile(content);
+    table.Load();
+    table.components[0].name = L"Рї";
+    EXPECT_EQ(table.Save().status, SaveStatus::ReadsAsUtf8);
+    EXPECT_EQ(FileBytes(), content);
+}

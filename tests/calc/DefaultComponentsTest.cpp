@@ -41,7 +41,8 @@ TEST(DefaultComponents, ReadTenPerCentEthanolByVolumeAsTenAndWithinE10sOxygen) {
     assays[0].sampleMass = 10.0;
     assays[0].peaks = {MakePeak(L"Этанол", 10.0 * ethanolDensity / settings.sampleDensity),
                        MakePeak(L"1,2-Диметоксиэтан", 5.0)};
-    const std::optional<LimitsFile> e10 = ReadLimitsFile(SourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv"));
+    const std::optional<LimitsFile> e10 =
+        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
     ASSERT_TRUE(e10.has_value());
     const CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.results.size(), 2u);

@@ -48,7 +48,8 @@ TEST_F(RecalculationTest, GivesTheRoundedTotalTheSumsAndNoWarningForTheDemoPetro
 }
 
 TEST_F(RecalculationTest, HoldsTheResultsAgainstTheLimitsWithTheWarningsTaken) {
-    const std::optional<LimitsFile> e10 = ReadLimitsFile(SourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv"));
+    const std::optional<LimitsFile> e10 =
+        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
     CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.verdicts.size(), 8u);
     for (const LimitVerdict& verdict : data.verdicts)

@@ -71,6 +71,10 @@ protected:
     }
 
     std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
+    // A copy of a shipped limits file in the test's folder: its change log is kept beside it.
+    std::string ShippedLimits(const std::wstring& name) const {
+        return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
+    }
     std::string Read(const std::wstring& name) const { return ReadBytes(folder.File(name)); }
 
     const ScopedTimeZone utc{"UTC0"};
@@ -232,10 +236,10 @@ TEST_F(OxycalcCliTest, ExitsWithOneWhenTheDatabaseOrAFileCannotBeUsed) {
 }
 
 TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVerdicts) {
-    const CliRun run = Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all",
-                               "--density", "745,68", "--standard", "1,2-Диметоксиэтан", "--limits",
-                               OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E5.csv", "--json",
-                               Path(L"r.json"), "--csv", Path(L"r.csv")});
+    const CliRun run =
+        Report({"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745,68",
+                "--standard", "1,2-Диметоксиэтан", "--limits", ShippedLimits(L"LimitsOxycalc-EN228-E5.csv"),
+                "--json", Path(L"r.json"), "--csv", Path(L"r.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Holds(run.out, "Кислород (EN 228, E5): 3.5343 % масс. при норме не более 2.7 — превышает"))
         << run.out;
@@ -264,7 +268,7 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
                                        "--density",
                                        "745.68",
                                        "--limits",
-                                       OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"};
+                                       ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")};
     std::vector<std::string> args = e10;
     args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--json", Path(L"r.json")});
     CliRun run = Report(args);
@@ -301,6 +305,87 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
         << run.out;
 }
 
+TEST_F(OxycalcCliTest, AReportVerifiesUntilOneOfItsInputsChangesAndNamesIt) {
+    const CliRun made = Report({"--assay",
+                                "101",
+                                "--assay",
+                                "102",
+                                "--assay",
+                                "103",
+                                "--tick-all",
+                                "--density",
+                                "745.68",
+                                "--standard",
+                                "1,2-Диметоксиэтан",
+                                "--limits",
+                                ShippedLimits(L"LimitsOxycalc-EN228-E10.csv"),
+                                "--xml",
+                                Path(L"r.xml"),
+                                "--json",
+                                Path(L"r.json"),
+                                "--html",
+                                Path(L"r.html"),
+                                "--xsl",
+                                OXY_SOURCE_DIR "/src/report/Report.xsl"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    for (const wchar_t* report : {L"r.xml", L"r.json"}) {
+        const CliRun run = Run({"verify", Path(report)});
+        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+        EXPECT_TRUE(Holds(run.out, "числа отчёта совпадают")) << run.out;
+    }
+    // One byte of a chromatogram file, one concentration in the host's database, one density of the table.
+    std::string file = Read(L"Проба 2417-2.stg");
+    file.back() = static_cast<char>(file.back() ^ 1);
+    WriteBytes(folder.File(L"Проба 2417-2.stg"), file);
+    HostDatabase(folder.File(L"host.db"))
+        .Execute(
+            "UPDATE peak SET concentration = concentration + 0.001 WHERE assayid = 103 AND name = 'Этанол';");
+    std::string table = Read(L"CompsTableOxycalc.csv");
+    table.replace(table.find("793.50"), 6, "793.60");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), table);
+    const CliRun changed = Run({"verify", Path(L"r.json")});
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_TRUE(Holds(changed.out, "Проба 2417-2.stg» изменён")) << changed.out;
+    EXPECT_TRUE(Holds(changed.out, "хроматограмма 103 в базе данных: концентрация пика «Этанол»"))
+        << changed.out;
+    EXPECT_TRUE(Holds(changed.out, "CompsTableOxycalc.csv» изменён")) << changed.out;
+    EXPECT_TRUE(Holds(changed.out, "числа отчёта совпадают")) << "the recorded values still give the numbers";
+
+    // A number of the report changed by hand no longer follows from its recorded values.
+    std::string xml = Read(L"r.xml");
+    xml.replace(xml.find("<oxygen>3.5343</oxygen>"), 23, "<oxygen>3.4343</oxygen>");
+    WriteBytes(folder.File(L"r.xml"), xml);
+    const CliRun edited = Run({"verify", Path(L"r.xml")});
+    EXPECT_EQ(edited.exitCode, 1);
+    EXPECT_TRUE(Holds(edited.out, "общее содержание кислорода: в отчёте «3.4343», пересчёт даёт «3.5343»"))
+        << edited.out;
+    WriteBytes(folder.File(L"broken.json"), "{\"format\": ");
+    EXPECT_EQ(Run({"verify", Path(L"broken.json")}).exitCode, 2);
+}
+
+TEST_F(OxycalcCliTest, HistoryPrintsATablesLogAndFindsAnEntryRemoved) {
+    const std::vector<std::string> report{"--assay", "101",        "--tick-all",       "--density",
+                                          "745.68",  "--standard", "1,2-Диметоксиэтан"};
+    Report(report);  // the first read starts the log
+    std::string table = Read(L"CompsTableOxycalc.csv");
+    table.replace(table.find("793.50"), 6, "793.60");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), table);
+    const CliRun outside = Report(report);
+    EXPECT_TRUE(Holds(outside.err, "изменён вне модуля")) << outside.err;
+    CliRun run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Событие: изменено вне модуля")) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Плотность «793.50» → «793.60»")) << run.out;
+
+    std::string log = Read(L"CompsTableOxycalc.csv.log");
+    log.erase(0, log.find("\n=== ") + 1);  // the first entry removed
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv.log"), log);
+    run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.out, "Журнал нарушен: запись 1")) << run.out;
+    EXPECT_EQ(Run({"history", Path(L"densities.csv")}).exitCode, 2);
+}
+
 TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
     HostDatabase(folder.File(L"host.db")).Execute("DROP TABLE peak;");
     const CliRun run = Report({"--assay", "101", "--tick-all"});
@@ -335,7 +420,7 @@ TEST_F(OxycalcCliTest, AnOutputNamedLikeAnotherOutputsTemporaryFileIsJustAnother
 
 TEST_F(OxycalcCliTest, ABatchReportsEverySeriesOrItsReasonAndKeepsToTheDates) {
     std::vector<std::string> args = Batch(L"batch");
-    args.insert(args.end(), {"--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    args.insert(args.end(), {"--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")});
     CliRun run = Run(args);
     EXPECT_EQ(run.exitCode, 1);  // the series whose chromatograms have no usable mass
     EXPECT_TRUE(

@@ -325,3 +325,37 @@ TEST_F(LoadAssayTest, FileNameQueryHandsOverTheStoredPath) {
     Execute(L"DROP TABLE peak; DROP TABLE assay;");
     EXPECT_THROW(QueryAssayFileName(db, 103, open), DataBase::SqlException);
 }
+
+namespace {
+
+class RecordingProblems : public LoadProblems {
+public:
+    void Report(const LoadProblem& problem) override { problems.push_back(problem); }
+    std::vector<LoadProblem> problems;
+};
+
+}  // namespace
+
+// A caller that tells many chromatograms' problems at once gets each with what it names.
+TEST_F(LoadAssayTest, ProblemsReachAProblemsListWithTheirKindIdFileAndRussianText) {
+    SetMassText(101, L"12abc");
+    RecordingProblems recorded;
+    DataBase::DbHandle db;
+    for (int32_t id : {101, 102, 105, 106}) LoadAssay(assays, recorded, db, id);
+    EXPECT_TRUE(messages.errors.empty());
+    ASSERT_EQ(recorded.problems.size(), 3u);
+    const LoadProblem& mass = recorded.problems[0];
+    EXPECT_EQ(mass.kind, LoadProblem::Kind::SampleMassNotPositive);
+    EXPECT_EQ(mass.id, 101);
+    EXPECT_EQ(mass.ShortFileName(), L"Проба 2417-1.stg");
+    EXPECT_EQ(mass.ShownDetail(), L"12abc");
+    EXPECT_EQ(mass.text,
+              L"В хроматограмме \nПроба 2417-1.stg\nмасса пробы «12abc» не является положительным числом");
+    EXPECT_EQ(recorded.problems[1].kind, LoadProblem::Kind::NoSampleMass);
+    EXPECT_EQ(recorded.problems[1].id, 105);
+    EXPECT_EQ(recorded.problems[2].kind, LoadProblem::Kind::FileNotRead);
+    EXPECT_EQ(recorded.problems[2].id, 106);
+    EXPECT_EQ(recorded.problems[2].text, FileFailure(106));
+    EXPECT_EQ(MakeLoadProblem(LoadProblem::Kind::OutOfMemory, 7, L"").text,
+              L"Недостаточно памяти для загрузки хроматограммы 7");
+}

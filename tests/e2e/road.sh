@@ -18,12 +18,12 @@ temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
 mkdir -p "$data" "$temp" "$work/saved"
 # The plug-in's data folder is shared with the other tests and the demo: put back what was there.
 if compgen -G "$data/*" >/dev/null; then
-  cp -p "$data"/* "$work/saved/" || fail "the data folder could not be put aside"
-  rm -f "$data"/*
+  cp -pr "$data"/* "$work/saved/" || fail "the data folder could not be put aside"
+  rm -rf "${data:?}"/*
 fi
 restore() {
-  rm -f "$data"/*
-  cp -p "$work/saved"/* "$data/" 2>/dev/null || true
+  rm -rf "${data:?}"/*
+  cp -pr "$work/saved"/* "$data/" 2>/dev/null || true
   rm -rf "$work"
   oxy_release_wine
 }
@@ -31,7 +31,7 @@ trap restore EXIT
 win() { oxy_winepath "$1"; }
 
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
-cp "$work/CompsTableOxycalc.csv" "$bin/Report.xsl" "$data/"
+cp "$work/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/"
 # What report-road.txt types, for oxycalc-cli to calculate the same.
 standard="1,2-Диметоксиэтан"
 density="745.68"

@@ -117,7 +117,7 @@ for _ in $(seq 1 100); do [[ -e "$made" ]] || break; sleep 0.2; done
 [[ ! -e "$made" ]] || fail "the folder this setup made above the plug-in folder is still there"
 same "$work/lab-components.csv" "$data/CompsTableOxycalc.csv" "the uninstaller did not keep the lab's table"
 same "$work/lab-report.xsl" "$data/Report.backup.xsl" "the uninstaller did not keep the lab's stylesheet"
-[[ ! -e "$data/Report.xsl" && ! -e "$data/CompsTableOxycalc.default.csv" ]] ||
+[[ ! -e "$data/Report.xsl" && ! -e "$data/Report.ENU.xsl" && ! -e "$data/CompsTableOxycalc.default.csv" ]] ||
   fail "the uninstaller left installed files: $(ls "$data" | tr '\n' ' ')"
 [[ -z "$(listed)" ]] || fail "Windows still lists oxycalc"
 step "uninstalled: libraries gone, the lab's table and backup kept"

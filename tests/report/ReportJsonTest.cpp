@@ -15,7 +15,8 @@ ReportModel SampleModel() {
     CalculationData data = SampleCalculation();
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}};
+    data.limits = LimitsFile{
+        L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}, false, false};
     LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, L""};
     LimitVerdict open{
         others, 0.125, LimitVerdict::Outcome::Undetermined, {}, L"внутренний стандарт не задан"};
@@ -31,11 +32,11 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     const Json json = Json::parse(text);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"format", "format_version", "program", "created_utc", "settings",
-                                        "samples", "chromatograms", "results", "totals",
-                                        "totals_without_standard", "total_oxygen_mass_percent",
-                                        "total_oxygen_outside_scope", "warnings", "limits", "quality"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc",
+                                              "settings", "samples", "chromatograms", "results", "totals",
+                                              "totals_without_standard", "total_oxygen_mass_percent",
+                                              "total_oxygen_outside_scope", "warnings", "limits", "inputs",
+                                              "decision_rule", "quality"}));
     EXPECT_EQ(json["format_version"], 1);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);

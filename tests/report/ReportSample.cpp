@@ -83,6 +83,11 @@ std::wstring SourceFile(const std::wstring& relative) {
     return std::wstring(root.begin(), root.end()) + L"/" + relative;
 }
 
+std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder) {
+    const std::wstring name = relative.substr(relative.find_last_of(L'/') + 1);
+    return folder.Write(name, ReadBytes(SourceFile(relative)));
+}
+
 void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenName) {
     const std::wstring path = SourceFile(L"tests/report/" + goldenName);
 #ifndef _WIN32

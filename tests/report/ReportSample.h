@@ -5,6 +5,7 @@
 
 #include "calc/CalculationData.h"
 #include "data/Assay.h"
+#include "support/TempFolder.h"
 
 // A fixed report input: three chromatograms (one unticked, one without sample mass, one whose file
 // did not read), three results and a warning, with Cyrillic and XML's special characters in the texts.
@@ -18,6 +19,9 @@ ComponentResult MakeResult(std::wstring name, double mass, double massPercent, d
 
 // A file of the source tree, by its path from the root ("src/report/Report.xsl").
 std::wstring SourceFile(const std::wstring& relative);
+// A copy of a file of the source tree in a folder, for a reader that keeps a change log beside the file
+// it reads (a limits file): the source tree gets none.
+std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder);
 
 // Compares a text with a golden file of tests/report; with OXYCALC_WRITE_GOLDEN=1 in the
 // environment (natively) the file is written instead.

@@ -8,6 +8,18 @@
 #include "platform/FileSystemPath.h"
 #include "support/RecordingMessages.h"
 
+namespace {
+
+// The table's change log and kept versions: a test's table starts a log of its own, so that no test
+// meets another's table as "changed outside".
+void RemoveLog(const std::wstring& table) {
+    std::error_code ignored;
+    std::filesystem::remove(ToFileSystemPath(table + L".log"), ignored);
+    std::filesystem::remove_all(ToFileSystemPath(table + L".versions"), ignored);
+}
+
+}  // namespace
+
 ComponentsFileInPlace::ComponentsFileInPlace(const std::string& bytes) {
     RecordingMessages quiet;
     path_ = DataFilePath(L"\\CompsTableOxycalc.csv", quiet);
@@ -18,6 +30,7 @@ ComponentsFileInPlace::ComponentsFileInPlace(const std::string& bytes) {
 }
 
 ComponentsFileInPlace::~ComponentsFileInPlace() {
+    RemoveLog(path_);
     if (saved_) {
         Write(*saved_);
     } else {
@@ -27,5 +40,6 @@ ComponentsFileInPlace::~ComponentsFileInPlace() {
 }
 
 void ComponentsFileInPlace::Write(const std::string& bytes) const {
+    RemoveLog(path_);
     WriteBytes(path_, bytes);
 }

@@ -29,15 +29,6 @@ const wchar_t kNoMass[] = L"Эту хроматограмму невозможн
 
 class DlgMainTest : public UiFixture {
 protected:
-    std::unique_ptr<DlgMain> WithChromatograms(std::vector<int32_t> ids) {
-        auto dialog = OpenMainDialog();
-        host.chosenIds = std::move(ids);
-        Click(dialog->Handle(), IDC_OXY_ADD);
-        TakeListNotices();
-        boxes.boxes.clear();
-        return dialog;
-    }
-
     static RECT ClientRectOf(HWND dialog, int id) {
         RECT rect{};
         GetWindowRect(GetDlgItem(dialog, id), &rect);
@@ -51,13 +42,14 @@ TEST_F(DlgMainTest, CaptionTooltipsAndMinimumSizeAreSetAtInitialisation) {
     EXPECT_EQ(
         WindowText(dialog->Handle()),
         L"Расчёт-207 Определение органических кислородсодержащих соединений по ГОСТ EN 13132-2012 1.1.1.0");
-    const std::pair<int, const wchar_t*> tips[] = {{IDC_OXY_ADD, L"Добавить хроматограммы"},
-                                                   {IDC_OXY_REMOVE, L"Удалить хроматограмму"},
-                                                   {IDC_OXY_REMOVE_ALL, L"Удалить все хроматограммы"},
-                                                   {IDC_OXY_OPEN, L"Открыть хроматограмму"},
-                                                   {IDC_OXY_REPORT, L"Отчет"},
-                                                   {IDC_OXY_UPDATE, L"Обновить и пересчитать"},
-                                                   {IDC_OXY_ABOUT, L"О плагине"}};
+    // Each tip names its button's Alt shortcut.
+    const std::pair<int, const wchar_t*> tips[] = {{IDC_OXY_ADD, L"Добавить хроматограммы (Alt+Д)"},
+                                                   {IDC_OXY_REMOVE, L"Удалить хроматограмму (Alt+У)"},
+                                                   {IDC_OXY_REMOVE_ALL, L"Удалить все хроматограммы (Alt+В)"},
+                                                   {IDC_OXY_OPEN, L"Открыть хроматограмму (Alt+О)"},
+                                                   {IDC_OXY_REPORT, L"Отчет (Alt+Т)"},
+                                                   {IDC_OXY_UPDATE, L"Обновить и пересчитать (Alt+Н)"},
+                                                   {IDC_OXY_ABOUT, L"О плагине (Alt+Л)"}};
     for (const auto& [id, text] : tips) EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(id)), text) << id;
     SetWindowPos(dialog->Handle(), nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOMOVE);
     RECT window{};
@@ -122,15 +114,26 @@ TEST_F(DlgMainTest, TickingChromatogramsFillsTheResultsWithNumberedRowsAndTheirS
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), FormatGeneral(data.totalOxygen, 15));
 }
 
-TEST_F(DlgMainTest, EmptyingTheDensityPutsOneBackWithExactlyOneSetOfRows) {
+// The calculation takes the default 1; "1 kg/m3 is no petrol's" would blame a number nobody typed.
+TEST_F(DlgMainTest, AnEmptiedDensityStaysEmptyIsMarkedAndSaidToBeNotGiven) {
     auto dialog = WithChromatograms({kPetrol1, kPetrol2});
-    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    HWND hwnd = dialog->Handle();
+    HWND density = dialog->Item(IDC_OXY_DENSITY);
+    SetEditText(hwnd, IDC_OXY_STANDARD, DemoData::kStandard);
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
-    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"");
-    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"1");
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"");
+    SetFocus(dialog->Item(IDC_OXY_STANDARD));
+    EXPECT_EQ(WindowText(density), L"");
     EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
     EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(),
               static_cast<int>(dialog->Calculation().results.size()) + 2);
+    const std::wstring notGiven = L"Плотность пробы не задана: объёмные доли компонентов неверны.";
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), notGiven);
+    EXPECT_EQ(dialog->Tooltips().ToolText(density), notGiven);
+    EXPECT_TRUE(Marked(hwnd, IDC_OXY_DENSITY));
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"745.68");
+    EXPECT_FALSE(Marked(hwnd, IDC_OXY_DENSITY));
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), L"");
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -173,15 +176,7 @@ TEST_F(DlgMainTest, AStandardThatNamesNoComponentIsMarkedAtItsFieldAndNamedUnder
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
     HWND standard = dialog->Item(IDC_OXY_STANDARD);
-    const auto marked = [&] {
-        HDC dc = GetDC(standard);
-        SetBkColor(dc, RGB(255, 255, 255));
-        SendMessageW(dialog->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(standard));
-        const bool pink = GetBkColor(dc) != RGB(255, 255, 255);
-        ReleaseDC(standard, dc);
-        return pink;
-    };
+    const auto marked = [&] { return Marked(dialog->Handle(), IDC_OXY_STANDARD); };
     SetEditText(dialog->Handle(), IDC_OXY_STANDARD, L"1,2-диметоксиэтн");
     const std::wstring warnings = WindowText(dialog->Item(IDC_OXY_WARNINGS));
     EXPECT_NE(warnings.find(L"«1,2-диметоксиэтн»"), std::wstring::npos) << warnings;
@@ -290,9 +285,59 @@ TEST_F(DlgMainTest, RemovingKeepsTheOtherChecksAndWorksWithNothingSelected) {
     EXPECT_EQ(RowIds(list), (std::vector<int>{kPetrol1, kPetrol3}));
     EXPECT_TRUE(list.Checked(0));
     EXPECT_TRUE(list.Checked(1));
+}
+
+// Up to 256 chromatograms gathered one by one must not go with one slip of the mouse.
+TEST_F(DlgMainTest, RemovingAllAsksFirstWhenThereIsAnythingToRemove) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    list.SetChecked(0, true);
+    boxes.answers = {IDNO, IDYES};
+    Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
+    EXPECT_EQ(list.ItemCount(), 3);
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_EQ(TakeListNotices(), 0);
     Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
     EXPECT_EQ(list.ItemCount(), 0);
     EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(), 2);
+    Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, L"Удалить все хроматограммы из списка?");
+    EXPECT_EQ(boxes.boxes[0].caption, L"Подтверждение удаления");
+}
+
+// Forty files on a share that went away: one click, not forty.
+TEST_F(DlgMainTest, ChromatogramsThatDoNotLoadAreToldInOneBoxAndOneAloneInItsOwn) {
+    auto dialog = OpenMainDialog();
+    for (const wchar_t* name : {L"Проба 2417-1.stg", L"Проба 2417-2.stg"})
+        ASSERT_TRUE(DeleteFileW(DemoFile(name).c_str()));
+    host.chosenIds = {kPetrol1, kPetrol2, kPetrol3, kWithoutMass};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    const std::wstring listed =
+        L"Хроматограммы загружены не полностью (3):\n"
+        L"Проба 2417-1.stg — файл не читается\n"
+        L"Проба 2417-2.stg — файл не читается\n"
+        L"Проба 0988-1.stg — не указана масса пробы\n\n"
+        L"Файлы, которые не читаются, — в папке " +
+        folder.Path() +
+        L"\n\n"
+        L"Их нельзя отметить для расчёта, пока не прочитаются их файлы и масса пробы "
+        L"(кнопка «Обновить и пересчитать»).";
+    for (const auto& box : boxes.boxes) {
+        EXPECT_EQ(box.caption, L"Ошибка");
+        EXPECT_EQ(box.text, listed);
+    }
+    EXPECT_EQ(RowIds(ListOf(*dialog, IDC_OXY_CHROMATOGRAMS)),
+              (std::vector<int>{kPetrol1, kPetrol2, kPetrol3, kWithoutMass}));
+    boxes.answers = {IDYES};
+    Click(dialog->Handle(), IDC_OXY_REMOVE_ALL);
+    boxes.boxes.clear();
+    host.chosenIds = {kPetrol1};
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::wstring>{L"Ошибка загрузки файла: '" + DemoFile(L"Проба 2417-1.stg") + L"'"});
 }
 
 TEST_F(DlgMainTest, OpeningHandsEverySelectedChromatogramToTheHost) {
@@ -389,6 +434,20 @@ TEST_F(DlgMainTest, AReportAlsoGoesToTheLimsFolderWhenTheLabHasMadeIt) {
     EXPECT_EQ(written, (std::vector<std::wstring>{L".csv", L".json"}));
     EXPECT_TRUE(boxes.boxes.empty());
     std::filesystem::remove_all(lims);
+}
+
+TEST_F(DlgMainTest, AComponentsTableEditedByHandIsLoggedAndSaidOnce) {
+    auto dialog = WithChromatograms({kPetrol1});
+    std::string table = ReadBytes(componentsPath);
+    table.insert(table.find("\r\n") + 2, "99;X;X;1.00;1.00\r\n");
+    WriteBytes(componentsPath, table);  // by hand, as an editor saves it
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.6");
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"изменён вне модуля"), std::wstring::npos) << boxes.boxes[0].text;
+    const std::string log = ReadBytes(componentsPath + L".log");
+    EXPECT_NE(log.find("Событие: изменено вне модуля"), std::string::npos) << log;
+    EXPECT_NE(log.find("добавлена строка «99»"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "UiFixture.h"
 
+#include <stdexcept>
+
 #include "DemoData.h"
 #include "data/DataBaseConnection.h"
+#include "res/ResourceIds.h"
 #include "win/Resources.h"
 
 namespace {
@@ -39,6 +42,19 @@ std::unique_ptr<DlgMain> UiFixture::OpenMainDialog() {
     return dialog;
 }
 
+std::unique_ptr<DlgMain> UiFixture::WithChromatograms(std::vector<int32_t> ids) {
+    auto dialog = OpenMainDialog();
+    host.chosenIds = std::move(ids);
+    Click(dialog->Handle(), IDC_OXY_ADD);
+    TakeListNotices();
+    boxes.boxes.clear();
+    return dialog;
+}
+
+std::wstring UiFixture::DemoFile(const std::wstring& name) const {
+    return DemoData::InFolder(folder.Path(), name);
+}
+
 std::vector<int> UiFixture::RowIds(const ListView& list) {
     std::vector<int> ids;
     for (int item = 0; item < list.ItemCount(); ++item) {
@@ -61,10 +77,29 @@ int UiFixture::TakeListNotices() {
     return count;
 }
 
+EnglishResources::EnglishResources() : module_(L"oxycalcENU.dll") {
+    if (!module_) throw std::runtime_error("oxycalcENU.dll is not beside the tests");
+    SetResourceModule(module_.Get());
+}
+
+EnglishResources::~EnglishResources() {
+    SetResourceModule(OwnModule());
+}
+
 ListView ListOf(const DlgMain& dialog, int id) {
     return ListView(dialog.Item(id));
 }
 
 void SetEditText(HWND dialog, int id, const std::wstring& text) {
     SetDlgItemTextW(dialog, id, text.c_str());
+}
+
+bool Marked(HWND dialog, int id) {
+    HWND field = GetDlgItem(dialog, id);
+    HDC dc = GetDC(field);
+    SetBkColor(dc, RGB(255, 255, 255));
+    SendMessageW(dialog, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field));
+    const bool coloured = GetBkColor(dc) != RGB(255, 255, 255);
+    ReleaseDC(field, dc);
+    return coloured;
 }

@@ -1,9 +1,20 @@
 // Opens one of the plug-in's dialogs on demo data and keeps it on screen for a while, for looking at
-// it and taking screenshots: ui_showcase.exe main|warnings|unprocessed|components|about [1049|1033] [seconds]
+// it and taking screenshots: ui_showcase.exe WHAT [1049|1033] [seconds], where WHAT is
+//   main       the main window with three parallel determinations ticked
+//   warnings   the same with the standard mistyped, the density emptied and two samples ticked
+//   smallest   the warnings at the window's least size
+//   failures   two chromatogram files gone at the start: the one box that lists them
+//   removeall  the question "--" asks
+//   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
+//   components the components dialog
+//   refused    the components dialog refusing a save with typos in it
+//   about      the about box
+// A box stays on screen until two seconds before the end.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "DemoData.h"
@@ -12,7 +23,9 @@
 #include "WindowDriver.h"
 #include "data/DataBaseConnection.h"
 #include "res/ResourceIds.h"
+#include "support/ComponentsFileInPlace.h"
 #include "support/TempFolder.h"
+#include "ui/CGridCtrlEditCell.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
@@ -20,6 +33,8 @@
 #include "win/Resources.h"
 
 namespace {
+
+DWORD gShownFor = 15000;
 
 void PumpFor(DWORD milliseconds, HWND dialog) {
     const DWORD end = GetTickCount() + milliseconds;
@@ -29,12 +44,105 @@ void PumpFor(DWORD milliseconds, HWND dialog) {
     }
 }
 
+// Answers the message boxes on screen with their first button, once the screenshot has been taken.
+BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32770" && GetDlgItem(window, IDC_OXY_CHROMATOGRAMS) == nullptr &&
+        GetDlgItem(window, IDC_OXY_COMPONENT_GRID) == nullptr) {
+        const int answer = GetDlgItem(window, IDOK) != nullptr ? IDOK : IDNO;
+        PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    }
+    return TRUE;
+}
+
+void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
+}
+
+void AnswerBoxesLater() {
+    SetTimer(nullptr, 0, gShownFor > 2000 ? gShownFor - 2000 : 0, AnswerBoxes);
+}
+
+void TypeIntoCell(HWND dialog, const ListView& list, int item, int column, const std::wstring& text) {
+    for (int click = 0; click < 2; ++click) {
+        const RECT cell = list.SubItemLabelRect(item, column);
+        SendMessageW(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.left + 4, cell.top + 3));
+    }
+    HWND editor = GetDlgItem(list.Handle(), CGridCtrlEditCell::kControlId);
+    if (editor == nullptr) return;
+    SetWindowTextW(editor, text.c_str());
+    PressKey(dialog, editor, VK_RETURN);
+}
+
+void ShowComponents(bool refused) {
+    Dlg_Components table;
+    WithModalDialog(
+        IDC_OXY_COMPONENT_GRID,
+        [&](HWND dialog) {
+            const ListView list(GetDlgItem(dialog, IDC_OXY_COMPONENT_GRID));
+            SetFocus(list.Handle());
+            list.SetItemState(1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+            if (refused) {
+                TypeIntoCell(dialog, list, 0, 3, L"7,2.1x");
+                TypeIntoCell(dialog, list, 2, 4, L"abc");
+                Click(dialog, IDC_OXY_ADD_COMPONENT);
+                AnswerBoxesLater();
+                Click(dialog, IDOK);
+            }
+            PumpFor(refused ? 2000 : gShownFor, dialog);
+            EndDialog(dialog, IDCANCEL);
+        },
+        [&] { table.Run(nullptr); });
+}
+
+void ShowMain(const std::wstring& what, const std::wstring& folder,
+              std::optional<MessageBoxAnswerer>& boxes) {
+    FakeHost& host = FakeHost::Instance();
+    const std::wstring root = L"plugins\\oxycalc\\/";
+    const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};
+    for (int index = 0; index < 5; ++index)
+        host.profile[root + L"Assay " + std::to_wstring(index + 1)] = entries[index];
+    const bool smallest = what == L"smallest";
+    host.profile[root + L"WindowRect_tlx"] = L"20";
+    host.profile[root + L"WindowRect_tly"] = L"20";
+    host.profile[root + L"WindowRect_btx"] = smallest ? L"995" : L"1100";
+    host.profile[root + L"WindowRect_bty"] = smallest ? L"590" : L"680";
+    if (what == L"unprocessed") {
+        HostDatabase(DemoData::HostDatabasePath(folder))
+            .Execute(
+                "DELETE FROM peak WHERE assayid = 102;"
+                "DELETE FROM peak WHERE assayid = 103 AND name = '1,2-Диметоксиэтан';");
+    }
+    if (what == L"failures") {
+        for (const wchar_t* name : {L"Проба 2417-1.stg", L"Проба 2417-2.stg"})
+            DeleteFileW(DemoData::InFolder(folder, name).c_str());
+        AnswerBoxesLater();
+    }
+    DlgMain dialog(HostLink(host.Table()), L"plugins\\oxycalc", [] {});
+    dialog.Create(nullptr);
+    const bool warnings = what == L"warnings" || smallest;
+    SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD, warnings ? L"1,2-Диметоксиэтн" : DemoData::kStandard);
+    SetDlgItemTextW(dialog.Handle(), IDC_OXY_DENSITY, warnings ? L"" : L"745.3");
+    if (warnings) ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
+    ShowWindow(dialog.Handle(), SW_SHOW);
+    if (what == L"removeall") {
+        boxes.reset();
+        AnswerBoxesLater();
+        Click(dialog.Handle(), IDC_OXY_REMOVE_ALL);
+        PumpFor(2000, dialog.Handle());
+        return;
+    }
+    PumpFor(gShownFor, dialog.Handle());
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring what = argc > 1 ? argv[1] : L"main";
     const bool english = argc > 2 && std::wstring(argv[2]) == L"1033";
-    const DWORD seconds = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 15;
+    gShownFor = (argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 15) * 1000;
     INITCOMMONCONTROLSEX controls{sizeof(controls),
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -43,55 +151,28 @@ int wmain(int argc, wchar_t** argv) {
     LibraryModule language(english ? L"oxycalcENU.dll" : L"");
     if (english && language) SetResourceModule(language.Get());
 
-    MessageBoxAnswerer boxes;  // the demo's chromatogram without sample mass says so once
+    // The demo's chromatogram without sample mass says so once, unless its box is what is shown.
+    std::optional<MessageBoxAnswerer> boxes;
+    if (what != L"failures") boxes.emplace();
     TempFolder folder;
     DemoData::WriteDemo(folder.Path(), 2000);
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
-    // "unprocessed": a ticked chromatogram the host has not integrated yet, and one without the standard.
-    if (what == L"unprocessed") {
-        HostDatabase(DemoData::HostDatabasePath(folder.Path()))
-            .Execute(
-                "DELETE FROM peak WHERE assayid = 102;"
-                "DELETE FROM peak WHERE assayid = 103 AND name = '1,2-Диметоксиэтан';");
-    }
-    FakeHost& host = FakeHost::Instance();
-    const std::wstring root = L"plugins\\oxycalc\\/";
-    const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};
-    for (int index = 0; index < 5; ++index)
-        host.profile[root + L"Assay " + std::to_wstring(index + 1)] = entries[index];
-    host.profile[root + L"WindowRect_tlx"] = L"20";
-    host.profile[root + L"WindowRect_tly"] = L"20";
-    host.profile[root + L"WindowRect_btx"] = L"1100";
-    host.profile[root + L"WindowRect_bty"] = L"680";
+    const ComponentsFileInPlace components(
+        ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
+    if (what == L"refused") boxes.reset();
 
     if (what == L"about") {
         WithModalDialog(
             IDC_OXY_ABOUT_TITLE,
             [&](HWND dialog) {
-                PumpFor(seconds * 1000, dialog);
+                PumpFor(gShownFor, dialog);
                 EndDialog(dialog, IDOK);
             },
             [] { DlgAbout().Run(nullptr); });
-        return 0;
+    } else if (what == L"components" || what == L"refused") {
+        ShowComponents(what == L"refused");
+    } else {
+        ShowMain(what, folder.Path(), boxes);
     }
-    if (what == L"components") {
-        Dlg_Components components;
-        WithModalDialog(
-            IDC_OXY_COMPONENT_GRID,
-            [&](HWND dialog) {
-                PumpFor(seconds * 1000, dialog);
-                EndDialog(dialog, IDOK);
-            },
-            [&] { components.Run(nullptr); });
-        return 0;
-    }
-    DlgMain dialog(HostLink(host.Table()), L"plugins\\oxycalc", [] {});
-    dialog.Create(nullptr);
-    // "warnings": the standard mistyped, as it shows at its field and under the results.
-    SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD,
-                    what == L"warnings" ? L"1,2-Диметоксиэтн" : DemoData::kStandard);
-    SetDlgItemTextW(dialog.Handle(), IDC_OXY_DENSITY, L"745.3");
-    ShowWindow(dialog.Handle(), SW_SHOW);
-    PumpFor(seconds * 1000, dialog.Handle());
     return 0;
 }

@@ -63,6 +63,30 @@ void TypeInto(HWND dialog, int id, const std::wstring& keys) {
     for (const wchar_t key : keys) SendMessageW(edit, WM_CHAR, key, 1);
 }
 
+void PressFocusedKey(HWND dialog, UINT key, bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE shiftWas = keys[VK_SHIFT];
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PressKey(dialog, GetFocus(), key);
+    keys[VK_SHIFT] = shiftWas;
+    SetKeyboardState(keys);
+}
+
+void TypeKeys(HWND dialog, const std::wstring& characters) {
+    for (const wchar_t character : characters) {
+        PostMessageW(GetFocus(), WM_CHAR, character, 1);
+        PumpDialogMessages(dialog);
+    }
+}
+
+void PressAltKey(HWND dialog, wchar_t letter) {
+    // Context code (bit 29): Alt is down.
+    PostMessageW(GetFocus(), WM_SYSCHAR, letter, 0x20000001);
+    PumpDialogMessages(dialog);
+}
+
 void PressKey(HWND dialog, HWND window, UINT key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);

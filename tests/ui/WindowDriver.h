@@ -19,3 +19,10 @@ void PressKey(HWND dialog, HWND window, UINT key);
 // Gives an edit of a shown dialog the keyboard focus, selects its whole text and types the
 // characters one by one ("\b" is a backspace), as the keyboard would.
 void TypeInto(HWND dialog, int id, const std::wstring& keys);
+// A key pressed and released in the window that has the focus, through the dialog's keyboard
+// handling; with shift, Shift is held down meanwhile.
+void PressFocusedKey(HWND dialog, UINT key, bool shift = false);
+// Characters typed one by one, each into whichever window has the focus when it comes.
+void TypeKeys(HWND dialog, const std::wstring& characters);
+// Alt with a letter, as the keyboard gives it to the window that has the focus.
+void PressAltKey(HWND dialog, wchar_t letter);

@@ -1,0 +1,77 @@
+#include "calc/ComponentEntry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/NameCompare.h"
+#include "calc/NotSet.h"
+#include "platform/Codepage1251.h"
+#include "platform/NumberText.h"
+
+const wchar_t kNewComponentPeakName[] = L"Задайте имя компонента!";
+const wchar_t kNewComponentName[] = L"-";
+
+namespace {
+
+using Field = ComponentProblem::Field;
+using Kind = ComponentProblem::Kind;
+
+bool IsPlaceholder(std::wstring_view name, const std::vector<std::wstring>& placeholders) {
+    if (EqualNoCase(name, kNewComponentPeakName) || EqualNoCase(name, kNewComponentName)) return true;
+    return std::any_of(placeholders.begin(), placeholders.end(),
+                       [name](const std::wstring& placeholder) { return EqualNoCase(name, placeholder); });
+}
+
+std::optional<Kind> NameProblem(const std::wstring& name, const std::vector<std::wstring>& placeholders) {
+    const std::wstring_view trimmed = TrimBlanks(name);
+    if (trimmed.empty() || IsPlaceholder(trimmed, placeholders)) return Kind::Missing;
+    if (name.find_first_of(L";\r\n") != std::wstring::npos) return Kind::Unstorable;
+    if (!ToCodepage1251(name)) return Kind::Unrepresentable;
+    return std::nullopt;
+}
+
+std::optional<Kind> NumberProblem(double value) {
+    if (std::isnan(value)) return Kind::NotANumber;
+    if (IsNotSet(value)) return Kind::Missing;
+    if (!std::isfinite(value) || value <= 0.0) return Kind::NotPositive;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> ReadComponentNumber(std::wstring_view text) {
+    const std::wstring_view trimmed = TrimBlanks(text);
+    if (trimmed.empty() || trimmed == L"---") return NotSet;
+    return ReadWholeNumber(trimmed);
+}
+
+std::optional<int32_t> ReadOxygenAtoms(std::wstring_view text) {
+    const std::wstring_view trimmed = TrimBlanks(text);
+    if (trimmed.empty()) return 1;
+    const std::optional<double> atoms = ReadWholeNumber(trimmed);
+    if (!atoms || *atoms < 1 || *atoms > kMostOxygenAtoms || *atoms != static_cast<int32_t>(*atoms))
+        return std::nullopt;
+    return static_cast<int32_t>(*atoms);
+}
+
+bool operator==(const ComponentProblem& a, const ComponentProblem& b) {
+    return a.position == b.position && a.field == b.field && a.kind == b.kind;
+}
+
+std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& components,
+                                              const std::vector<std::wstring>& placeholders) {
+    std::vector<ComponentProblem> problems;
+    for (size_t position = 0; position < components.size(); ++position) {
+        const Component& component = components[position];
+        const auto add = [&](Field field, std::optional<Kind> kind) {
+            if (kind) problems.push_back({position, field, *kind});
+        };
+        add(Field::PeakName, NameProblem(component.peakName, placeholders));
+        add(Field::Name, NameProblem(component.name, placeholders));
+        add(Field::MolarMass, NumberProblem(component.molarMass));
+        add(Field::Density, NumberProblem(component.density));
+        const bool atoms = component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms;
+        add(Field::OxygenAtoms, atoms ? std::nullopt : std::optional<Kind>(Kind::NotANumber));
+    }
+    return problems;
+}

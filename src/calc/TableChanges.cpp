@@ -1,0 +1,74 @@
+#include "calc/TableChanges.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "calc/CsvTable.h"
+
+namespace {
+
+using Row = CsvTable::Row;
+
+std::wstring Joined(const Row& row) {
+    std::wstring text;
+    for (const std::wstring& field : row) text += (text.empty() ? L"" : L";") + field;
+    return text;
+}
+
+std::wstring FieldOf(const Row& row, size_t field) {
+    return field < row.size() ? row[field] : std::wstring();
+}
+
+// A row's key, its first field, without a copy.
+std::wstring_view KeyOf(const Row& row) {
+    return row.empty() ? std::wstring_view() : std::wstring_view(row[0]);
+}
+
+std::wstring Caption(const Row& header, size_t field) {
+    const std::wstring caption = FieldOf(header, field);
+    return caption.empty() ? L"поле " + std::to_wstring(field + 1) : caption;
+}
+
+std::vector<Row> Rows(const std::string& bytes) {
+    CsvTable table;
+    table.ParseBytes(bytes);
+    return table.rows;
+}
+
+// The changes of one row kept in both versions, field by field.
+void DescribeRow(const Row& header, const Row& before, const Row& after, std::vector<std::wstring>& changes) {
+    for (size_t field = 1; field < std::max(before.size(), after.size()); ++field) {
+        const std::wstring was = FieldOf(before, field);
+        const std::wstring now = FieldOf(after, field);
+        if (was == now) continue;
+        changes.push_back(L"строка «" + FieldOf(after, 0) + L"»: " + Caption(header, field) + L" «" + was +
+                          L"» → «" + now + L"»");
+    }
+}
+
+}  // namespace
+
+std::vector<std::wstring> DescribeTableChanges(const std::string& before, const std::string& after) {
+    const std::vector<Row> old = Rows(before);
+    const std::vector<Row> now = Rows(after);
+    std::vector<std::wstring> changes;
+    const Row header = now.empty() ? Row() : now[0];
+    if (!old.empty() && !now.empty() && old[0] != now[0])
+        changes.push_back(L"строка заголовка: «" + Joined(old[0]) + L"» → «" + Joined(now[0]) + L"»");
+    // Rows of one key are paired in order; those left over were added or removed.
+    std::vector<bool> paired(old.size(), false);
+    for (size_t i = 1; i < now.size(); ++i) {
+        size_t match = 1;
+        while (match < old.size() && (paired[match] || KeyOf(old[match]) != KeyOf(now[i]))) ++match;
+        if (match < old.size()) {
+            paired[match] = true;
+            DescribeRow(header, old[match], now[i], changes);
+        } else {
+            changes.push_back(L"добавлена строка «" + FieldOf(now[i], 0) + L"»: " + Joined(now[i]));
+        }
+    }
+    for (size_t i = 1; i < old.size(); ++i) {
+        if (!paired[i]) changes.push_back(L"удалена строка «" + FieldOf(old[i], 0) + L"»: " + Joined(old[i]));
+    }
+    return changes;
+}

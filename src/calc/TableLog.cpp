@@ -1,0 +1,193 @@
+#include "calc/TableLog.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+#include "platform/FileSystemPath.h"
+#include "platform/LocalTime.h"
+#include "platform/Sha256.h"
+#include "platform/StdioFile.h"
+#include "platform/UserIdentity.h"
+#include "platform/WideText.h"
+#include "res/ProductVersion.h"
+
+namespace {
+
+const char kEntryStart[] = "=== ";
+const wchar_t kUserLine[] = L"Пользователь: ";
+const wchar_t kLocalLine[] = L"Местное время: ";
+const wchar_t kProgramLine[] = L"Программа: ";
+const wchar_t kEventLine[] = L"Событие: ";
+const wchar_t kReasonLine[] = L"Причина: ";
+const wchar_t kChangesLine[] = L"Изменения:";
+const wchar_t kFileLine[] = L"SHA-256 файла: ";
+const wchar_t kPreviousLine[] = L"SHA-256 предыдущей записи: ";
+const char kNoPrevious[] = "—";
+
+long long FileSize(const std::wstring& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(ToFileSystemPath(path), error);
+    return error ? -1 : static_cast<long long>(size);
+}
+
+// A line's text after a prefix, when it starts with it.
+bool After(const std::wstring& line, const wchar_t* prefix, std::wstring& value) {
+    const std::wstring start(prefix);
+    if (line.compare(0, start.size(), start) != 0) return false;
+    value = line.substr(start.size());
+    return true;
+}
+
+TableLogEntry ParseEntry(const std::string& text) {
+    TableLogEntry entry;
+    entry.text = text;
+    const std::wstring wide = FromUtf8(text);
+    size_t start = 0;
+    bool inChanges = false;
+    while (start < wide.size()) {
+        size_t end = wide.find(L'\n', start);
+        if (end == std::wstring::npos) end = wide.size();
+        const std::wstring line = wide.substr(start, end - start);
+        start = end + 1;
+        std::wstring value;
+        if (line.rfind(L"=== ", 0) == 0 && line.size() > 8) {
+            entry.utc = line.substr(4, line.size() - 8);
+        } else if (inChanges && line.rfind(L"  ", 0) == 0) {
+            entry.changes.push_back(line.substr(2));
+            continue;
+        } else if (After(line, kLocalLine, entry.local) || After(line, kUserLine, entry.user) ||
+                   After(line, kProgramLine, entry.program) || After(line, kEventLine, entry.event) ||
+                   After(line, kReasonLine, entry.reason)) {
+        } else if (After(line, kFileLine, value)) {
+            entry.fileSha256 = ToUtf8(value);
+        } else if (After(line, kPreviousLine, value)) {
+            entry.previousSha256 = ToUtf8(value);
+        }
+        inChanges = line == kChangesLine;
+    }
+    return entry;
+}
+
+// A reason on one line, as the log keeps each field.
+std::wstring OneLine(std::wstring text) {
+    for (wchar_t& c : text) {
+        if (c == L'\r' || c == L'\n') c = L' ';
+    }
+    return text;
+}
+
+std::string EntryText(const TableLogEntry& entry) {
+    std::wstring text = L"=== " + entry.utc + L" ===\n";
+    text += kLocalLine + entry.local + L"\n";
+    text += kUserLine + entry.user + L"\n";
+    text += kProgramLine + entry.program + L"\n";
+    text += kEventLine + entry.event + L"\n";
+    if (!entry.reason.empty()) text += kReasonLine + OneLine(entry.reason) + L"\n";
+    if (!entry.changes.empty()) {
+        text += std::wstring(kChangesLine) + L"\n";
+        for (const std::wstring& change : entry.changes) text += L"  " + OneLine(change) + L"\n";
+    }
+    text += kFileLine + FromUtf8(entry.fileSha256) + L"\n";
+    text += kPreviousLine + FromUtf8(entry.previousSha256) + L"\n\n";
+    return ToUtf8(text);
+}
+
+}  // namespace
+
+std::vector<TableLogEntry> ParseTableLog(const std::string& text) {
+    std::vector<TableLogEntry> entries;
+    size_t start = text.rfind(kEntryStart, 0) == 0 ? 0 : text.find(std::string("\n") + kEntryStart);
+    if (start != 0 && start != std::string::npos) ++start;
+    while (start != std::string::npos && start < text.size()) {
+        size_t next = text.find(std::string("\n") + kEntryStart, start);
+        if (next != std::string::npos) ++next;
+        entries.push_back(
+            ParseEntry(text.substr(start, next == std::string::npos ? std::string::npos : next - start)));
+        start = next;
+    }
+    return entries;
+}
+
+TableLog::TableLog(const std::wstring& tablePath)
+    : table_(tablePath), path_(tablePath + L".log"), versions_(tablePath + L".versions") {}
+
+std::vector<TableLogEntry> TableLog::ReadAll() const {
+    const std::optional<std::string> text = ReadFileBytes(path_, 0);
+    return text ? ParseTableLog(*text) : std::vector<TableLogEntry>();
+}
+
+std::optional<TableLogEntry> TableLog::Last() const {
+    // The last entry is found at the end: a log of years is not read whole at every calculation.
+    const long long size = FileSize(path_);
+    if (size <= 0) return std::nullopt;
+    for (long long tail = 65536;; tail *= 4) {
+        const long long from = size > tail ? size - tail : 0;
+        const std::optional<std::string> text = ReadFileBytes(path_, from);
+        if (!text) return std::nullopt;
+        const size_t last = text->rfind(std::string("\n") + kEntryStart);
+        if (last != std::string::npos) return ParseEntry(text->substr(last + 1));
+        if (from == 0) {
+            if (text->rfind(kEntryStart, 0) == 0) return ParseEntry(*text);
+            return std::nullopt;
+        }
+    }
+}
+
+std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const std::wstring& reason,
+                                              const std::vector<std::wstring>& changes,
+                                              const std::string& fileSha256) {
+    const std::optional<TableLogEntry> last = Last();
+    TableLogEntry entry;
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    entry.utc = UtcIsoText(now);
+    entry.local = LocalDateTimeText(now);
+    entry.user = UserAtComputer();
+    entry.program = std::wstring(L"oxycalc ") + kPluginVersionText;
+    entry.event = event;
+    entry.reason = reason;
+    entry.changes = changes;
+    entry.fileSha256 = fileSha256;
+    entry.previousSha256 = last ? Sha256Hex(last->text) : kNoPrevious;
+    entry.text = EntryText(entry);
+    StdioFile file = OpenStdioFile(path_, "ab");
+    if (!file) return std::nullopt;
+    const bool written =
+        std::fwrite(entry.text.data(), 1, entry.text.size(), file.get()) == entry.text.size();
+    if (std::fclose(file.release()) != 0 || !written) return std::nullopt;
+    return entry;
+}
+
+bool TableLog::KeepVersion(const std::string& bytes, const std::string& sha256) const {
+    std::error_code error;
+    std::filesystem::create_directories(ToFileSystemPath(versions_), error);
+    const std::wstring path = JoinPath(versions_, FromUtf8(sha256) + L".csv");
+    if (FileExists(path)) return true;
+    StdioFile file = OpenStdioFile(path, "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+std::optional<std::string> TableLog::Version(const std::string& sha256) const {
+    return ReadFileBytes(JoinPath(versions_, FromUtf8(sha256) + L".csv"), 0);
+}
+
+TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
+                            const std::optional<std::string>& tableSha256) {
+    TableLogCheck check;
+    for (size_t i = 0; i < entries.size() && check.intact; ++i) {
+        const std::string expected = i == 0 ? std::string(kNoPrevious) : Sha256Hex(entries[i - 1].text);
+        if (entries[i].previousSha256 == expected) continue;
+        check = {false, i + 1,
+                 i == 0 ? L"первая запись ссылается на предыдущую: начало журнала удалено"
+                        : L"запись не продолжает предыдущую: запись перед ней удалена или изменена"};
+    }
+    if (check.intact && entries.empty()) check = {false, 0, L"в журнале нет записей"};
+    if (check.intact && tableSha256 != entries.back().fileSha256) {
+        check = {false, entries.size(),
+                 tableSha256 ? L"файл таблицы не совпадает с последней записью: изменён без записи в журнал"
+                             : L"файл таблицы не читается"};
+    }
+    return check;
+}

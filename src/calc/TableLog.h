@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One entry of a reference table's change log.
+struct TableLogEntry {
+    std::wstring utc;    // when, "2026-12-09T16:05:51Z"
+    std::wstring local;  // the same in local time, "09.12.2026 19:05"
+    std::wstring user;   // "analyst@LAB-PC"
+    std::wstring program;
+    std::wstring event;  // "журнал начат", "сохранено в модуле", "изменено вне модуля"
+    std::wstring reason;  // what the user gave for a save; empty for the others
+    std::vector<std::wstring> changes;
+    std::string fileSha256;      // of the table after the event
+    std::string previousSha256;  // of the entry before, as written; "—" for the first
+    std::string text;            // the entry as the log holds it, UTF-8: what the next entry's digest covers
+};
+
+// The change log of a reference table (the components table, a limits file): "NAME.log" beside
+// "NAME", plain UTF-8 a person can read, one entry after another, each carrying the SHA-256 of the one
+// before so that an entry removed or edited shows; and "NAME.versions", a folder that keeps each
+// version of the table the program knew, named by its SHA-256.
+class TableLog {
+public:
+    explicit TableLog(const std::wstring& tablePath);
+
+    const std::wstring& Path() const { return path_; }
+
+    // Every entry; none when there is no log.
+    std::vector<TableLogEntry> ReadAll() const;
+    // The last entry, read from the log's end; nothing when there is no log or no entry.
+    std::optional<TableLogEntry> Last() const;
+
+    // Appends an entry made of the event, the reason, the changes and the table's digest, stamped with
+    // the time, the user and computer, the program and the digest of the last entry. The stamped
+    // entry, or nothing when the log could not be written.
+    std::optional<TableLogEntry> Append(const std::wstring& event, const std::wstring& reason,
+                                        const std::vector<std::wstring>& changes,
+                                        const std::string& fileSha256);
+
+    // Keeps a version of the table's bytes under their digest; false when it could not be kept.
+    bool KeepVersion(const std::string& bytes, const std::string& sha256) const;
+    // A version kept before; nothing when there is none.
+    std::optional<std::string> Version(const std::string& sha256) const;
+
+private:
+    std::wstring table_;
+    std::wstring path_;
+    std::wstring versions_;
+};
+
+// What a log's check found: intact, or the first entry (numbered from 1) at which it is not and why.
+struct TableLogCheck {
+    bool intact = true;
+    size_t brokenEntry = 0;
+    std::wstring problem;
+};
+
+// Checks the chain of the entries, and that the table's present digest (nothing when the table does not
+// read) is the last entry's.
+TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
+                            const std::optional<std::string>& tableSha256);
+
+// The entries of a log's text.
+std::vector<TableLogEntry> ParseTableLog(const std::string& text);

@@ -1,0 +1,773 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!--
+  The oxygenate report in English, for a host that runs in English: the same page as Report.xsl,
+  element for element, with its texts translated; the Russian texts the document carries (warnings,
+  verdicts, "Да") are put into English by the templates at the end. Otherwise as Report.xsl says:
+
+  The oxygenate report: turns the report document (Document: standart, density_proba, files,
+  calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
+  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
+  decision_rule, quality when QC is kept) into one XHTML page, printable
+  on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
+  same order. A document of the first five elements alone still gives a whole report.
+
+  The result is built in a DOM document and saved from there, so it must be well-formed XML with a
+  single root, and what reaches the browser is whatever that DOM saves: no DOCTYPE is relied on (the
+  page is laid out to look the same in quirks mode), and no element may be left empty, since a saved
+  <td/> or <span/> is read by an HTML parser as a start tag only. Literal texts start right at their
+  tag and a blank that matters is a no-break space or part of an XPath string: the DOM that loads this
+  stylesheet may drop blanks at the start of a text.
+
+  Rows of both tables hold cells known only by their position. The last two rows of calc_table are
+  the separator and the totals ("Всего"); every row before them is one component.
+-->
+<xsl:stylesheet version="1.0"
+                xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+                xmlns="http://www.w3.org/1999/xhtml">
+
+  <xsl:output method="xml" encoding="UTF-8" indent="no" omit-xml-declaration="yes"/>
+  <xsl:strip-space elements="*"/>
+
+  <xsl:template match="/">
+    <!-- Lets Internet Explorer run the page's one script (the report date) without a warning bar. -->
+    <xsl:comment> saved from url=(0014)about:internet </xsl:comment>
+    <html>
+      <head>
+        <meta http-equiv="Content-Type" content="text/html; charset=UTF-8"/>
+        <meta http-equiv="X-UA-Compatible" content="IE=edge"/>
+        <title>Report: oxygenates, EN 13132-2012</title>
+        <style type="text/css">
+          @page { size: A4 portrait; margin: 8mm 10mm 10mm 20mm;
+                  @bottom-right { content: "Page " counter(page) " of " counter(pages);
+                                  font: 8pt Arial, "DejaVu Sans", sans-serif; color: #555; } }
+          * { box-sizing: border-box; }
+          html, body { margin: 0; padding: 0; }
+          body { font: 9pt/1.3 Arial, "Liberation Sans", "DejaVu Sans", sans-serif; color: #000;
+                 background: #fff; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+          .sheet { width: 180mm; margin: 0 auto; }
+          @media screen {
+            body { background: #e9ebee; }
+            .sheet { width: 210mm; min-height: 297mm; margin: 8mm auto; padding: 8mm 10mm 10mm 20mm;
+                     background: #fff; box-shadow: 0 1px 6px rgba(0, 0, 0, 0.25); }
+          }
+          table { border-collapse: collapse; width: 100%; font: inherit; font-size: 8pt; line-height: 1.15; }
+          th, td { border: 0.6pt solid #444; padding: 0.2mm 1.2mm; vertical-align: top; text-align: left; }
+          thead { display: table-header-group; }
+          tr { page-break-inside: avoid; break-inside: avoid; }
+          th { background: #e6e9ee; font-weight: bold; vertical-align: bottom; }
+
+          .head { border-bottom: 1.5pt solid #000; padding-bottom: 1.5mm; margin-bottom: 2.5mm; }
+          .kind { font-size: 7.5pt; letter-spacing: 0.08em; text-transform: uppercase; color: #444; }
+          h1 { font-size: 10pt; line-height: 1.2; margin: 0.8mm 0 1mm 0; }
+          .standard { white-space: nowrap; }
+          .made { font-size: 8.5pt; margin: 0; }
+          h2 { font-size: 10pt; margin: 2mm 0 0.8mm 0; page-break-after: avoid; break-after: avoid; }
+          p { margin: 0 0 1mm 0; }
+          .note { font-size: 8pt; color: #333; }
+
+          table.settings { width: auto; min-width: 100mm; font-size: 9pt; }
+          table.settings th { background: #f3f4f6; font-weight: normal; vertical-align: top; white-space: nowrap; }
+          table.settings td { font-weight: bold; }
+
+          td.num, th.num { text-align: right; }
+          td.num { white-space: nowrap; }
+          td.center, th.center { text-align: center; }
+          td.path, td.method { font-size: 7.5pt; }
+          td.method { white-space: nowrap; }
+          td.path .segment { white-space: nowrap; }
+          .badge { display: inline-block; margin-left: 1.5mm; padding: 0 1mm; border: 0.6pt solid #7a4d00;
+                   color: #7a4d00; font-size: 7pt; text-transform: uppercase; letter-spacing: 0.04em;
+                   white-space: nowrap; }
+          table.results { font-size: 8pt; table-layout: fixed; }
+          table.results th { font-size: 6.5pt; line-height: 1.1; }
+          .flag { display: block; font-size: 7pt; color: #b00020; }
+          .scope { display: block; font-size: 7pt; color: #555; font-style: italic; }
+          .scope-note { margin: 1mm 0 0 0; font-size: 8pt; color: #555; font-style: italic; }
+          tr.internal-standard td { background: #f6f6f6; color: #444; }
+          tr.own td { font-weight: bold; }
+          tr.exceeded td.num.delta { color: #b00020; font-weight: bold; }
+          .sample { margin: 0 0 1mm 0; font-size: 10.5pt; }
+          .sample.several { color: #b00020; }
+          td.verdict, td.unit { white-space: nowrap; }
+          td.verdict .flag { white-space: normal; }
+          td.verdict.bad { color: #b00020; font-weight: bold; }
+          td.verdict.unknown { color: #7a4d00; }
+          tr.limits-error td { color: #b00020; }
+          .final { page-break-inside: avoid; break-inside: avoid; }
+          td.time { white-space: nowrap; }
+          tr.unused td { color: #666; }
+          tr.missing td.num { font-style: italic; }
+          tr.separator td { border-left: 0; border-right: 0; padding: 0; height: 1mm; font-size: 1pt; }
+          tr.totals td { font-weight: bold; background: #f3f4f6; border-top: 1.2pt solid #000; }
+          tr.empty td { text-align: center; font-style: italic; color: #444; }
+
+          .oxygen { display: table; width: 100%; margin: 2mm 0 0 0; border: 1.5pt solid #000;
+                    background: #f3f4f6; page-break-inside: avoid; break-inside: avoid; }
+          .oxygen div { display: table-cell; vertical-align: middle; padding: 0.8mm 3mm; }
+          .oxygen .label { font-size: 10pt; font-weight: bold; }
+          .oxygen .value { text-align: right; font-size: 14pt; font-weight: bold; white-space: nowrap; }
+          .oxygen .unit { font-size: 10pt; font-weight: normal; }
+
+          .inputs { margin-top: 5mm; font-size: 7.5pt; color: #444; }
+          .inputs .title { font-weight: bold; margin-bottom: 1mm; }
+          .inputs table { font-size: 7.5pt; }
+          .inputs td { border: 0; padding: 0.2mm 1.5mm 0.2mm 0; }
+          .inputs td.hash { width: 24mm; font-family: "DejaVu Sans Mono", Consolas, monospace; white-space: nowrap; }
+          .signatures { margin-top: 1mm; page-break-inside: avoid; break-inside: avoid; }
+          .signatures table { font-size: 9pt; }
+          .signatures td { border: 0; padding: 2mm 0 0.3mm 0; vertical-align: bottom; }
+          .signatures td.role { width: 38mm; }
+          .signatures td.line { border-bottom: 0.6pt solid #000; }
+          .signatures td.sign { width: 38mm; }
+          .signatures td.date { width: 30mm; }
+          .signatures td.gap { width: 6mm; }
+          .signatures tr.hints td { padding: 0.3mm 0 0 0; font-size: 6.5pt; color: #555; text-align: center;
+                                    vertical-align: top; }
+          .foot { margin-top: 1mm; font-size: 7pt; line-height: 1.2; color: #555; }
+
+          .warnings { margin: 0 0 2mm 0; padding: 1mm 2.5mm; border: 1.2pt solid #b00020; background: #fdecee;
+                      font-size: 8pt; line-height: 1.2;
+                      page-break-inside: avoid; break-inside: avoid; }
+          .warnings .title { font-weight: bold; color: #b00020; margin-bottom: 1mm; }
+          .warnings ul { margin: 0; padding-left: 5mm; }
+          .warnings li { margin: 0.3mm 0; }
+        </style>
+      </head>
+      <body>
+        <div class="sheet">
+          <xsl:apply-templates select="Document"/>
+        </div>
+        <!-- The date of the report is the document's own when it carries one (a copied or mailed file
+             keeps it); an older document's page takes the time its file was written, and without
+             scripts a blank line is left to fill in by hand. The script avoids the characters XML
+             would escape. -->
+        <xsl:if test="not(Document/created)">
+        <script type="text/javascript">
+          (function () {
+            var place = document.getElementById('made');
+            var made = new Date(document.lastModified);
+            if (!place || isNaN(made.getTime())) return;
+            function two(n) { return String(n + 100).substring(1); }
+            place.innerHTML = [two(made.getDate()), '.', two(made.getMonth() + 1), '.', made.getFullYear(),
+                               ' ', two(made.getHours()), ':', two(made.getMinutes())].join('');
+          })();
+        </script>
+        </xsl:if>
+      </body>
+    </html>
+  </xsl:template>
+
+  <xsl:template match="Document">
+    <div class="head">
+      <div class="kind">Calculation report<xsl:if test="program">
+          <xsl:value-of select="concat(' · ', program/name, ' ', program/version)"/></xsl:if></div>
+      <h1>Determination of organic oxygenate compounds and total organically bound oxygen in petrol by
+        gas chromatography according to <span class="standard">GOST&#160;EN&#160;13132-2012</span></h1>
+      <xsl:apply-templates select="samples"/>
+      <p class="made">Report made: <span id="made">
+        <xsl:choose>
+          <xsl:when test="created"><xsl:value-of select="created"/></xsl:when>
+          <xsl:otherwise>____ ______________ 20____</xsl:otherwise>
+        </xsl:choose>
+      </span></p>
+    </div>
+
+    <xsl:apply-templates select="warnings"/>
+    <xsl:apply-templates select="quality"/>
+
+    <h2>1. Calculation settings</h2>
+    <table class="settings">
+      <tbody>
+        <tr>
+          <th>Internal standard</th>
+          <td>
+            <xsl:choose>
+              <xsl:when test="warnings/warning[kind = 'standard_not_found']">
+                <xsl:value-of select="concat('“', warnings/warning[kind = 'standard_not_found']/subject, '” — not in the components table')"/>
+              </xsl:when>
+              <xsl:when test="standart = '---'">not given (not in the components table)</xsl:when>
+              <xsl:otherwise><xsl:value-of select="standart"/></xsl:otherwise>
+            </xsl:choose>
+          </td>
+          <th>Sample density, kg/m³</th>
+          <td>
+            <xsl:choose>
+              <xsl:when test="warnings/warning[kind = 'no_sample_density']">not given</xsl:when>
+              <xsl:otherwise><xsl:value-of select="density_proba"/></xsl:otherwise>
+            </xsl:choose>
+          </td>
+        </tr>
+      </tbody>
+    </table>
+
+    <h2>2. Chromatograms</h2>
+    <xsl:choose>
+      <xsl:when test="files/fill_data">
+        <xsl:apply-templates select="files"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="note">The list of chromatograms is empty.</p>
+      </xsl:otherwise>
+    </xsl:choose>
+
+    <div class="final">
+    <h2>3. Results</h2>
+    <xsl:apply-templates select="calc_table"/>
+    <div class="foot">Calculated from the chromatograms marked “Yes”. Mass fractions and oxygen in per cent
+      of the sample's mass; “Delta”: the spread of a component's mass fraction between the parallel
+      determinations; M: molar mass, ρ: density, as the components table gives them.
+      The row “Total” and the total oxygen are calculated from unrounded values: the printed rows may add up
+      to a total that differs in the last digit.
+      <xsl:if test="result_rows/result_row[scope != '']">Components outside the method's range (0.17 to 15 % m/m
+        each) are marked.</xsl:if></div>
+
+    <div class="oxygen">
+      <div class="label">Total organically bound oxygen</div>
+      <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% m/m</span></div>
+    </div>
+    <xsl:if test="oxygen_scope != ''">
+      <p class="scope-note">The total oxygen lies above the method's range (up to 3.7 % m/m).</p>
+    </xsl:if>
+
+    <xsl:apply-templates select="limits"/>
+
+    <div class="signatures">
+      <table>
+        <tbody>
+          <xsl:call-template name="signature">
+            <xsl:with-param name="role">Calculated by</xsl:with-param>
+          </xsl:call-template>
+          <xsl:call-template name="signature">
+            <xsl:with-param name="role">Checked by</xsl:with-param>
+          </xsl:call-template>
+        </tbody>
+      </table>
+    </div>
+    </div>
+
+    <xsl:apply-templates select="inputs"/>
+
+  </xsl:template>
+
+  <!-- The chromatograms: number, used, file, method, analysis time, sample mass. -->
+  <xsl:template match="files">
+    <p class="note">
+      <xsl:value-of select="concat('Used in the calculation: ', count(fill_data[*[2] = 'Да']), ' of ', count(fill_data))"/>
+    </p>
+    <table>
+      <thead>
+        <tr>
+          <th class="center" style="width: 7mm">№</th>
+          <th class="center" style="width: 12mm">Used</th>
+          <th>Chromatogram file</th>
+          <th style="width: 40mm">Method</th>
+          <th style="width: 22mm">Analysis time</th>
+          <th class="num" style="width: 17mm">Sample mass, g</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="fill_data">
+          <xsl:variable name="row" select="position()"/>
+          <tr>
+            <xsl:attribute name="class">
+              <xsl:if test="*[2] != 'Да'">unused</xsl:if>
+              <xsl:if test="*[6] = '-1.00'"> missing</xsl:if>
+            </xsl:attribute>
+            <td class="center"><xsl:value-of select="*[1]"/></td>
+            <td class="center"><xsl:call-template name="yes-no"><xsl:with-param name="text" select="*[2]"/></xsl:call-template></td>
+            <td class="path">
+              <xsl:call-template name="path"><xsl:with-param name="text" select="*[3]"/></xsl:call-template>
+              <xsl:if test="/Document/chromatograms/chromatogram[$row]/kind = 'Градуировка'">
+                <span class="badge">Calibration</span>
+              </xsl:if>
+            </td>
+            <td class="method"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[4]"/></xsl:call-template></td>
+            <td class="time"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[5]"/></xsl:call-template></td>
+            <td class="num">
+              <xsl:choose>
+                <xsl:when test="*[6] = '-1.00'">not given</xsl:when>
+                <xsl:otherwise><xsl:value-of select="*[6]"/></xsl:otherwise>
+              </xsl:choose>
+            </td>
+          </tr>
+        </xsl:for-each>
+      </tbody>
+    </table>
+  </xsl:template>
+
+  <!-- The results: one row per component, then the separator and the totals. -->
+  <xsl:template match="calc_table">
+    <!-- With the rows' details the constants used get two columns of their own. -->
+    <xsl:variable name="constants" select="boolean(/Document/result_rows)"/>
+    <xsl:variable name="columns" select="8 + 2 * number($constants)"/>
+    <table class="results">
+      <thead>
+        <tr>
+          <th class="center" style="width: 7mm">№</th>
+          <th>Component</th>
+          <xsl:if test="$constants">
+            <th class="num" style="width: 12mm">M, g/mol</th>
+            <th class="num" style="width: 12mm">ρ, kg/m³</th>
+          </xsl:if>
+          <th class="num" style="width: 15mm">Mass, g</th>
+          <th class="num" style="width: 15mm">Mass fraction, %</th>
+          <th class="num" style="width: 15mm">Delta, % m/m</th>
+          <th class="num" style="width: 15mm">Volume, cm³</th>
+          <th class="num" style="width: 15mm">Volume fraction, %</th>
+          <th class="num" style="width: 15mm">Oxygen, % m/m</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="fill_data[position() &lt; last() - 1]">
+          <xsl:variable name="details" select="/Document/result_rows/result_row[position() = current()/*[1]]"/>
+          <tr>
+            <xsl:attribute name="class">
+              <xsl:if test="$details/standard = 'да'">internal-standard</xsl:if>
+              <xsl:if test="$details/repeatability_exceeded = 'да'"> exceeded</xsl:if>
+            </xsl:attribute>
+            <td class="center"><xsl:value-of select="*[1]"/></td>
+            <td>
+              <xsl:call-template name="cell"><xsl:with-param name="text" select="*[2]"/></xsl:call-template>
+              <xsl:if test="$details/standard = 'да'"><span class="badge">int. standard</span></xsl:if>
+              <xsl:if test="$details/oxygen_atoms and $details/oxygen_atoms != '1'">
+                <span class="scope">
+                  <xsl:value-of select="concat('oxygen atoms in the molecule: ', $details/oxygen_atoms)"/>
+                </span>
+              </xsl:if>
+              <xsl:if test="$details/scope != ''">
+                <span class="scope">
+                  <xsl:choose>
+                    <xsl:when test="$details/scope = 'ниже области метода'">below the method's range</xsl:when>
+                    <xsl:otherwise>above the method's range</xsl:otherwise>
+                  </xsl:choose>
+                </span>
+              </xsl:if>
+              <xsl:if test="$details/repeatability_exceeded = 'да'">
+                <span class="flag">
+                  <xsl:value-of select="concat('the spread of the parallel determinations exceeds r = ', $details/repeatability_limit)"/>
+                </span>
+              </xsl:if>
+            </td>
+            <xsl:if test="$constants">
+              <td class="num"><xsl:value-of select="$details/molar_mass"/></td>
+              <td class="num"><xsl:value-of select="$details/density"/></td>
+            </xsl:if>
+            <xsl:for-each select="*[position() &gt; 2]">
+              <td>
+                <xsl:attribute name="class">
+                  <xsl:text>num</xsl:text>
+                  <xsl:if test="position() = 3"> delta</xsl:if>
+                </xsl:attribute>
+                <xsl:value-of select="."/>
+              </td>
+            </xsl:for-each>
+          </tr>
+        </xsl:for-each>
+        <xsl:if test="count(fill_data) &lt;= 2">
+          <tr class="empty">
+            <td colspan="{$columns}">No component of the table was found in the ticked chromatograms.</td>
+          </tr>
+        </xsl:if>
+        <tr class="separator">
+          <td colspan="{$columns}">&#160;</td>
+        </tr>
+        <xsl:for-each select="fill_data[last()]">
+          <tr class="totals">
+            <td>&#160;</td>
+            <td>
+              <xsl:text>Total</xsl:text>
+              <xsl:if test="/Document/result_rows/result_row[standard = 'да']"> (with int. standard)</xsl:if>
+            </td>
+            <xsl:if test="$constants"><td colspan="2">&#160;</td></xsl:if>
+            <xsl:for-each select="*[position() &gt; 2]">
+              <td class="num"><xsl:value-of select="."/></td>
+            </xsl:for-each>
+          </tr>
+        </xsl:for-each>
+        <xsl:if test="/Document/result_rows/result_row[standard = 'да']">
+          <xsl:for-each select="/Document/totals_without_standard">
+            <tr class="own">
+              <td>&#160;</td>
+              <td>Total without int. standard</td>
+              <td colspan="2">&#160;</td>
+              <td class="num"><xsl:value-of select="mass"/></td>
+              <td class="num"><xsl:value-of select="mass_percent"/></td>
+              <td class="num"><xsl:value-of select="delta"/></td>
+              <td class="num"><xsl:value-of select="volume"/></td>
+              <td class="num"><xsl:value-of select="volume_percent"/></td>
+              <td class="num"><xsl:value-of select="oxygen"/></td>
+            </tr>
+          </xsl:for-each>
+        </xsl:if>
+      </tbody>
+    </table>
+  </xsl:template>
+
+  <!-- The sample the determinations were made of; more than one is a mistake to see at once. -->
+  <xsl:template match="samples">
+    <p>
+      <xsl:attribute name="class">
+        <xsl:text>sample</xsl:text>
+        <xsl:if test="distinct &gt; 1"> several</xsl:if>
+      </xsl:attribute>
+      <xsl:choose>
+        <xsl:when test="not(sample)">Sample: none chosen (no chromatogram is ticked)</xsl:when>
+        <xsl:otherwise>
+          <xsl:choose>
+            <xsl:when test="distinct &gt; 1">Samples (different ones: check the chromatograms ticked): </xsl:when>
+            <xsl:otherwise>Sample: </xsl:otherwise>
+          </xsl:choose>
+          <xsl:for-each select="sample">
+            <xsl:if test="position() &gt; 1">; </xsl:if>
+            <b><xsl:call-template name="cell"><xsl:with-param name="text" select="name"/></xsl:call-template></b>
+            <xsl:if test="string-length(mixture) &gt; 0">
+              <xsl:value-of select="concat(' (mixture: ', mixture, ')')"/>
+            </xsl:if>
+          </xsl:for-each>
+        </xsl:otherwise>
+      </xsl:choose>
+    </p>
+  </xsl:template>
+
+  <!-- Each limit of the limits file with the measured value and the verdict. -->
+  <xsl:template match="limits">
+    <!-- One reason that leaves every verdict open (chromatograms of different samples, say) is said once,
+         under the table, not in each row. -->
+    <xsl:variable name="doubt" select="string(limit[1]/doubt)"/>
+    <xsl:variable name="sharedDoubt" select="string-length($doubt) &gt; 0 and not(limit[string(doubt) != $doubt])"/>
+    <h2>4. Conformity to limits</h2>
+    <table class="results">
+      <thead>
+        <tr>
+          <th style="width: 57mm">Limit</th>
+          <th>Components</th>
+          <th style="width: 13mm">Unit</th>
+          <th class="num" style="width: 16mm">Measured</th>
+          <th class="num" style="width: 14mm">Maximum</th>
+          <th style="width: 27mm">Verdict</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="limit">
+          <tr>
+            <td><xsl:value-of select="name"/></td>
+            <td>
+              <xsl:call-template name="russian-text"><xsl:with-param name="text" select="components"/></xsl:call-template>
+              <xsl:if test="string-length(unknown) &gt; 0">
+                <span class="flag"><xsl:value-of select="concat('not in the components table: ', unknown)"/></span>
+              </xsl:if>
+            </td>
+            <td class="unit"><xsl:call-template name="russian-text"><xsl:with-param name="text" select="quantity"/></xsl:call-template></td>
+            <td class="num"><xsl:value-of select="measured"/></td>
+            <td class="num"><xsl:value-of select="maximum"/></td>
+            <td>
+              <xsl:attribute name="class">
+                <xsl:text>verdict</xsl:text>
+                <xsl:if test="verdict = 'превышает'"> bad</xsl:if>
+                <xsl:if test="verdict = 'не определено'"> unknown</xsl:if>
+              </xsl:attribute>
+              <xsl:call-template name="russian-text"><xsl:with-param name="text" select="verdict"/></xsl:call-template>
+              <xsl:if test="string-length(doubt) &gt; 0 and not($sharedDoubt)">
+                <span class="flag"><xsl:call-template name="russian-text"><xsl:with-param name="text" select="doubt"/></xsl:call-template></span>
+              </xsl:if>
+            </td>
+          </tr>
+        </xsl:for-each>
+        <xsl:if test="$sharedDoubt">
+          <tr class="limits-error"><td colspan="6"><xsl:text>No verdicts: </xsl:text><xsl:call-template name="russian-text"><xsl:with-param name="text" select="$doubt"/></xsl:call-template></td></tr>
+        </xsl:if>
+        <xsl:for-each select="error">
+          <tr class="limits-error"><td colspan="6"><xsl:text>Limits file, </xsl:text><xsl:call-template name="russian-text"><xsl:with-param name="text" select="."/></xsl:call-template></td></tr>
+        </xsl:for-each>
+        <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
+        <xsl:if test="/Document/quality/status = 'in_doubt'">
+          <tr class="limits-error"><td colspan="6"><b>Verdicts in doubt: quality control failed</b></td></tr>
+        </xsl:if>
+        <xsl:if test="/Document/quality/status = 'not_yet_confirmed'">
+          <tr><td colspan="6" style="color: #7a4d00">Verdicts not yet confirmed by quality control</td></tr>
+        </xsl:if>
+      </tbody>
+    </table>
+    <div class="foot">Limits from the file <xsl:value-of select="file"/>.
+      <xsl:choose>
+        <xsl:when test="/Document/decision_rule">Decision rule: the measured value, rounded to four decimals
+          (halves away from zero), is compared with the limit: not above it “conforms”, above it “exceeds”. The
+          measurement uncertainty is not taken into account (no guard band). “Undetermined” where the data do
+          not allow a verdict; the reason is named.</xsl:when>
+        <xsl:otherwise>The measured value is compared with the limit with four decimals, as it is shown.</xsl:otherwise>
+      </xsl:choose>
+      <xsl:apply-templates select="/Document/inputs/components_file | /Document/inputs/limits_file" mode="version"/>
+    </div>
+  </xsl:template>
+
+  <!-- The version of a reference table the verdicts rest on: its checksum and its log's last entry. -->
+  <xsl:template match="components_file | limits_file" mode="version">
+    <xsl:variable name="what">
+      <xsl:choose>
+        <xsl:when test="self::components_file">Components table</xsl:when>
+        <xsl:otherwise>Limits file</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:value-of select="concat(' ', $what, ': SHA-256 ', substring(sha256, 1, 12))"/>
+    <xsl:if test="logged != ''"><xsl:value-of select="concat(', change log of ', logged)"/></xsl:if>
+    <xsl:text>.</xsl:text>
+  </xsl:template>
+
+  <!-- The inputs the numbers rest on, each file with the start of its SHA-256: what a check compares. -->
+  <xsl:template match="inputs">
+    <div class="inputs">
+      <div class="title">Inputs (SHA-256, first 12 digits; check: oxycalc-cli verify)</div>
+      <table>
+        <tbody>
+          <xsl:for-each select="chromatogram">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:for-each select="components_file | limits_file | stylesheet">
+            <tr>
+              <td class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template></td>
+            </tr>
+          </xsl:for-each>
+          <xsl:if test="database != ''">
+            <tr>
+              <td class="hash">database</td>
+              <td class="path"><xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template></td>
+            </tr>
+          </xsl:if>
+        </tbody>
+      </table>
+    </div>
+  </xsl:template>
+
+  <xsl:template name="hash">
+    <xsl:param name="sha"/>
+    <xsl:choose>
+      <xsl:when test="string-length($sha) &gt; 0"><xsl:value-of select="substring($sha, 1, 12)"/></xsl:when>
+      <xsl:otherwise>not read</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A path that may break after each folder separator ("\" or "/"), never inside a name. -->
+  <xsl:template name="path">
+    <xsl:param name="text"/>
+    <xsl:variable name="separator">
+      <xsl:choose>
+        <xsl:when test="contains($text, '\')">\</xsl:when>
+        <xsl:otherwise>/</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:choose>
+      <xsl:when test="string-length($text) = 0">&#8212;</xsl:when>
+      <xsl:when test="contains($text, $separator)">
+        <span class="segment"><xsl:value-of select="concat(substring-before($text, $separator), $separator)"/></span>
+        <xsl:if test="string-length(substring-after($text, $separator)) &gt; 0">
+          <wbr/>
+          <xsl:call-template name="path">
+            <xsl:with-param name="text" select="substring-after($text, $separator)"/>
+          </xsl:call-template>
+        </xsl:if>
+      </xsl:when>
+      <xsl:otherwise><span class="segment"><xsl:value-of select="$text"/></span></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- What the numbers rest on but the lab must know: a standard that names no component, a component
+       without molar mass or density, a components file that did not read. -->
+  <xsl:template match="warnings">
+    <div class="warnings">
+      <div class="title">Attention: the results need checking</div>
+      <ul>
+        <xsl:for-each select="warning">
+          <li><xsl:call-template name="warning-text"/></li>
+        </xsl:for-each>
+      </ul>
+    </div>
+  </xsl:template>
+
+  <!-- What the QC results around the series say: in doubt in a box, not yet confirmed or confirmed on a
+       line of its own. The detail names the check as the document has it, in Russian. -->
+  <xsl:template match="quality">
+    <xsl:choose>
+      <xsl:when test="status = 'in_doubt'">
+        <div class="warnings">
+          <div class="title">Results in doubt: quality control failed</div>
+          <ul><li><xsl:value-of select="detail"/></li></ul>
+        </div>
+      </xsl:when>
+      <xsl:when test="status = 'not_yet_confirmed'">
+        <p class="note" style="color: #7a4d00"><xsl:value-of select="concat('Not yet confirmed by quality control: ', detail)"/></p>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="note"><xsl:value-of select="concat('Confirmed by quality control: ', detail)"/></p>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A line to sign on: signature, name, date, with what goes where below it. -->
+  <xsl:template name="signature">
+    <xsl:param name="role"/>
+    <tr>
+      <td class="role"><xsl:value-of select="$role"/></td>
+      <td class="line sign">&#160;</td>
+      <td class="gap">&#160;</td>
+      <td class="line">&#160;</td>
+      <td class="gap">&#160;</td>
+      <td class="line date">&#160;</td>
+    </tr>
+    <tr class="hints">
+      <td>&#160;</td>
+      <td>signature</td>
+      <td>&#160;</td>
+      <td>name</td>
+      <td>&#160;</td>
+      <td>date</td>
+    </tr>
+  </xsl:template>
+
+  <!-- A text cell that is never left empty. -->
+  <xsl:template name="cell">
+    <xsl:param name="text"/>
+    <xsl:choose>
+      <xsl:when test="string-length($text) &gt; 0"><xsl:value-of select="$text"/></xsl:when>
+      <xsl:otherwise>&#8212;</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- ==== The English of the Russian texts the report document carries. Everything above mirrors
+       Report.xsl; a text not known here is shown as the document has it. ==== -->
+
+  <!-- A warning of the calculation, said by its kind with its subject. -->
+  <xsl:template name="warning-text">
+    <xsl:choose>
+      <xsl:when test="kind = 'components_without_header'">
+        <xsl:value-of select="concat('The components table file has no header line: its first line was read as a component (', subject, '). Saving the table adds a header.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_named_peaks'">
+        <xsl:value-of select="concat('Ticked chromatograms hold no named peak, they have not been processed: ', chromatograms, '. The means count them as chromatograms without components; no limit is judged.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_standard_peak'">
+        <xsl:value-of select="concat('Ticked chromatograms hold no peak of the internal standard “', subject, '”: ', chromatograms, '. The peaks are named wrongly or the standard was not added; no limit is judged.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'partly_found'">
+        <xsl:value-of select="concat('Component “', subject, '” is missing from chromatograms ', chromatograms, ' while the others show at least 0.17 % by mass of it: the parallel determinations disagree, the mean is too low.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'bad_concentration'">
+        <xsl:value-of select="concat('The peak of component “', subject, '” has no concentration, a negative or an infinite one in chromatograms ', chromatograms, ': the result of the component cannot be trusted.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_oxygen_atoms'">
+        <xsl:value-of select="concat('The oxygen atoms of component “', subject, '” are not a whole number from 1 on: its oxygen is not counted.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_analysis_date'">
+        <xsl:value-of select="concat('The analysis time of chromatograms ', chromatograms, ' is no date (outside 1970–9999): it is shown as “---”.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'table_changed_outside'">
+        <xsl:value-of select="concat('File ', subject, ' was changed outside the plug-in since the plug-in last read it: the change is in its log (', subject, '.log); please check it.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'standard_not_found'">
+        <xsl:value-of select="concat('The standard “', subject, '” is not in the components table: its oxygen is counted in the total.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_molar_mass'">
+        <xsl:value-of select="concat('Component “', subject, '” has no molar mass or one that is not a positive number: its oxygen is not counted.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_density'">
+        <xsl:value-of select="concat('Component “', subject, '” has no density or one that is not a positive number: its volume is not calculated.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'components_last_read'">
+        <xsl:value-of select="concat('The components table file does not read (another program holds it, or it was deleted or is empty): ', subject, '. The results use the table as it was read before.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'components_not_read'">
+        <xsl:value-of select="concat('The components table was not read (the file is held by another program, missing or empty): ', subject, '. There are no results.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'several_samples'">
+        <xsl:value-of select="concat('Chromatograms of different samples are ticked (', subject, '): parallel determinations must be of one sample.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_standard'">No internal standard is given: the oxygen of every component found is counted in the total.</xsl:when>
+      <xsl:when test="kind = 'implausible_density'">
+        <xsl:value-of select="concat('A sample density of ', subject, ' kg/m³ is no density of petrol (600–1000 kg/m³): volumes and volume fractions are wrong.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_peak_name'">
+        <xsl:value-of select="concat('Components ', subject, ' of the table have no peak name: no chromatogram will match them (are the fields of the file not separated by “;”?).')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_components'">
+        <xsl:value-of select="concat('The components table holds no component (', subject, '): there are no results.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'no_sample_density'">The sample density is not given: the volume fractions of the components are wrong.</xsl:when>
+      <xsl:otherwise><xsl:value-of select="text"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- "Да" and "Нет" of the chromatograms' column "used". -->
+  <xsl:template name="yes-no">
+    <xsl:param name="text"/>
+    <xsl:choose>
+      <xsl:when test="$text = 'Да'">Yes</xsl:when>
+      <xsl:when test="$text = 'Нет'">No</xsl:when>
+      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The limits' texts: verdicts, units, what a limit sums, why no verdict is made, errors of the
+       limits file ("строка N: …"). Units quoted in an error stay as the file must have them. -->
+  <xsl:template name="russian-text">
+    <xsl:param name="text"/>
+    <xsl:choose>
+      <xsl:when test="$text = 'соответствует'">complies</xsl:when>
+      <xsl:when test="$text = 'превышает'">exceeds</xsl:when>
+      <xsl:when test="$text = 'не определено'">not determined</xsl:when>
+      <xsl:when test="$text = '% масс.'">% m/m</xsl:when>
+      <xsl:when test="$text = '% об.'">% V/V</xsl:when>
+      <xsl:when test="$text = 'прочие оксигенаты'">other oxygenates</xsl:when>
+      <xsl:when test="$text = 'общее содержание кислорода'">total oxygen</xsl:when>
+      <xsl:when test="$text = 'нет отмеченных хроматограмм'">no chromatogram is ticked</xsl:when>
+      <xsl:when test="$text = 'таблица компонентов не прочитана'">the components table was not read</xsl:when>
+      <xsl:when test="$text = 'отмечены хроматограммы разных проб'">chromatograms of different samples are ticked</xsl:when>
+      <xsl:when test="$text = 'внутренний стандарт не найден в таблице компонентов'">the internal standard is not in the components table</xsl:when>
+      <xsl:when test="$text = 'плотность пробы неправдоподобна'">the sample density is implausible</xsl:when>
+      <xsl:when test="$text = 'компонент нормы не в таблице'">a component of the limit is not in the table</xsl:when>
+      <xsl:when test="$text = 'плотность пробы не задана'">the sample density is not given</xsl:when>
+      <xsl:when test="$text = 'внутренний стандарт не задан'">no internal standard is given</xsl:when>
+      <xsl:when test="$text = 'отмечена хроматограмма без именованных пиков (не обработана)'">a ticked chromatogram holds no named peak (not processed)</xsl:when>
+      <xsl:when test="$text = 'в отмеченной хроматограмме нет пика внутреннего стандарта'">a ticked chromatogram holds no peak of the internal standard</xsl:when>
+      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'недостоверная концентрация пика'">
+        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” has a peak concentration that cannot be trusted')"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'компонент «') and substring-after($text, '» ') = 'найден не во всех параллельных определениях'">
+        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” is missing from some parallel determinations')"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'не задано число атомов кислорода'">
+        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” has no number of oxygen atoms')"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'нет плотности'">
+        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» нет'), '” has no density')"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'нет молярной массы'">
+        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» нет'), '” has no molar mass')"/>
+      </xsl:when>
+      <xsl:when test="$text = 'файл норм не открывается'">the file does not open</xsl:when>
+      <xsl:when test="$text = 'в файле нет ни одной нормы'">the file holds no limit</xsl:when>
+      <xsl:when test="starts-with($text, 'строка ') and contains($text, ': ')">
+        <xsl:value-of select="concat('line ', substring-before(substring-after($text, 'строка '), ': '), ': ')"/>
+        <xsl:call-template name="russian-text">
+          <xsl:with-param name="text" select="substring-after($text, ': ')"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$text = 'нет названия нормы'">the limit has no name</xsl:when>
+      <xsl:when test="starts-with($text, 'величина «') and contains($text, '» — не «% масс.» и не «% об.»')">
+        <xsl:value-of select="concat('unit “', substring-before(substring-after($text, 'величина «'), '» — не «% масс.»'), '” is neither “% масс.” nor “% об.”')"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'предел «') and contains($text, '» — не число')">
+        <xsl:value-of select="concat('maximum “', substring-before(substring-after($text, 'предел «'), '» — не число'), '” is no number')"/>
+      </xsl:when>
+      <xsl:when test="$text = 'общее содержание кислорода задаётся в «% масс.»'">the total oxygen is limited in “% масс.”</xsl:when>
+      <xsl:when test="starts-with($text, 'предел повторяемости r «') and contains($text, '» — не число')">
+        <xsl:value-of select="concat('repeatability limit r “', substring-before(substring-after($text, 'r «'), '» — не число'), '” is no number')"/>
+      </xsl:when>
+      <xsl:when test="$text = 'предел повторяемости r задаётся для одного компонента'">a repeatability limit r is given for one component only</xsl:when>
+      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+</xsl:stylesheet>

@@ -1,0 +1,38 @@
+#include "report/ReportOutput.h"
+
+#include "calc/DataFilePath.h"
+#include "platform/FileSystemPath.h"
+#include "platform/TemporaryFile.h"
+
+namespace {
+
+// The platform's names of one prefix run out long before this many would be passed over.
+constexpr int kAttempts = 64;
+
+}  // namespace
+
+ReportOutput::ReportOutput(const std::wstring& folder) {
+    if (folder.empty()) return;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::wstring name = CreateTemporaryFile(folder, L"vlt");
+        if (name.empty()) return;
+        // Held until the end, so that the platform does not hand out the same name again.
+        reserved_.push_back(name);
+        if (!FileExists(name + L".html")) {
+            html_ = name + L".html";
+            return;
+        }
+    }
+}
+
+ReportOutput::~ReportOutput() {
+    for (const std::wstring& name : reserved_) RemoveTemporaryFile(name);
+}
+
+std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& messages) {
+    const std::wstring standard = DataFilePath(L"\\Report.xsl", messages);
+    if (standard.empty() || preferred.empty()) return standard;
+    const std::wstring path =
+        standard.substr(0, standard.size() - std::wstring(L"Report.xsl").size()) + preferred;
+    return FileExists(path) ? path : standard;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class UserMessages;
+
+// The HTML file of one report in the temporary folder: a name the platform forms from "vlt" and holds
+// with an empty file of that name, ".html" appended. Names whose HTML file is already there (a report
+// shown earlier, still open in its viewer) are passed over. The empty files go with the object; the
+// HTML file stays for the viewer.
+class ReportOutput {
+public:
+    explicit ReportOutput(const std::wstring& folder);
+    ~ReportOutput();
+    ReportOutput(const ReportOutput&) = delete;
+    ReportOutput& operator=(const ReportOutput&) = delete;
+
+    // Empty when no name could be had.
+    const std::wstring& HtmlPath() const { return html_; }
+
+private:
+    std::vector<std::wstring> reserved_;
+    std::wstring html_;
+};
+
+// The stylesheet of the data folder a report is made with: `preferred` (the host language's, say
+// "Report.ENU.xsl") when that file is there, otherwise "Report.xsl". Empty, after telling the user,
+// when the public documents folder is unknown.
+std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& messages);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <vector>
+
+// The widths of a table's columns that fill `available` pixels: each column gets what its texts need,
+// and the room left over is shared in proportion to the columns' weights (their widths as designed);
+// the last column takes what rounding leaves. When the needs alone take `available` or more, they are
+// the widths and the table scrolls sideways.
+std::vector<int> FitColumnWidths(const std::vector<int>& needs, const std::vector<int>& weights,
+                                 int available);

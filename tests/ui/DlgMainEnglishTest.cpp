@@ -1,0 +1,111 @@
+// A host that runs in English: every text the main dialog shows comes from the English resource
+// library, and "->" makes the report with Report.ENU.xsl.
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "DemoData.h"
+#include "UiFixture.h"
+#include "platform/FileSystemPath.h"
+#include "platform/TemporaryFile.h"
+#include "res/ResourceIds.h"
+#include "support/DataFileInPlace.h"
+
+namespace {
+
+std::wstring SourceFile(const std::wstring& relative) {
+    const std::string root = std::string("Z:") + OXY_SOURCE_DIR;
+    return std::wstring(root.begin(), root.end()) + L"/" + relative;
+}
+
+// The report files in the temporary folder: the HTML files and the files that held their names.
+struct ReportFiles {
+    std::vector<std::wstring> html;
+    size_t reserved = 0;
+};
+
+ReportFiles TemporaryReportFiles() {
+    ReportFiles files;
+    for (const auto& entry : std::filesystem::directory_iterator(ToFileSystemPath(TemporaryFolder()))) {
+        const std::wstring name = FromFileSystemPath(entry.path().filename());
+        if (name.rfind(L"vlt", 0) != 0) continue;
+        if (name.size() > 5 && name.substr(name.size() - 5) == L".html") {
+            files.html.push_back(FromFileSystemPath(entry.path()));
+        } else {
+            ++files.reserved;
+        }
+    }
+    return files;
+}
+
+// Both stylesheets in the data folder, as the setup program installs them.
+class DlgMainEnglishTest : public UiFixture {
+protected:
+    DataFileInPlace russian{L"\\Report.xsl", ReadBytes(SourceFile(L"src/report/Report.xsl"))};
+    DataFileInPlace english{L"\\Report.ENU.xsl", ReadBytes(SourceFile(L"src/report/Report.ENU.xsl"))};
+
+    // Makes a report with "->"; its page. No file but the page is left behind.
+    std::string MakeReport(const DlgMain& dialog) {
+        const ReportFiles before = TemporaryReportFiles();
+        Click(dialog.Handle(), IDC_OXY_REPORT);
+        const ReportFiles after = TemporaryReportFiles();
+        EXPECT_EQ(after.reserved, before.reserved);
+        std::vector<std::wstring> added;
+        for (const std::wstring& page : after.html) {
+            if (std::find(before.html.begin(), before.html.end(), page) == before.html.end())
+                added.push_back(page);
+        }
+        if (added.size() != 1) {
+            ADD_FAILURE() << added.size() << " new report pages";
+            return std::string();
+        }
+        return ReadBytes(added[0]);
+    }
+};
+
+}  // namespace
+
+TEST_F(DlgMainEnglishTest, WarningsBoxesAndCaptionsComeFromTheEnglishLibrary) {
+    const EnglishResources inEnglish;
+    auto dialog = WithChromatograms({101, 105});
+    HWND hwnd = dialog->Handle();
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"745.68");
+    SetEditText(hwnd, IDC_OXY_STANDARD, L"DME?");
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    const std::wstring standard =
+        L"The standard “DME?” is not in the components table: its oxygen is counted in the total.";
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), standard);
+    EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(IDC_OXY_STANDARD)), standard);
+    EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(IDC_OXY_ADD)), L"Add chromatograms (Alt+A)");
+
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(1, true);
+    host.chosenIds = {106};
+    Click(hwnd, IDC_OXY_ADD);
+    boxes.answers = {IDNO};
+    Click(hwnd, IDC_OXY_REMOVE_ALL);
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"7x");
+    ASSERT_EQ(boxes.boxes.size(), 4u);
+    EXPECT_EQ(boxes.boxes[0].caption, L"Error");
+    EXPECT_EQ(boxes.boxes[0].text,
+              L"This chromatogram cannot be selected because its sample mass is not given.");
+    EXPECT_EQ(boxes.boxes[1].caption, L"Error");
+    EXPECT_EQ(boxes.boxes[1].text, L"The file did not load: '" + DemoFile(L"Проба 0988-2.stg") + L"'");
+    EXPECT_EQ(boxes.boxes[2].text, L"Remove all chromatograms from the list?");
+    EXPECT_EQ(boxes.boxes[2].caption, L"Confirm removing");
+    EXPECT_EQ(boxes.boxes[3].caption, L"Calculation 207");
+    EXPECT_EQ(boxes.boxes[3].text, L"Enter a number.");
+}
+
+TEST_F(DlgMainEnglishTest, TheReportIsMadeWithTheHostLanguagesStylesheetAndLeavesOnlyItsPage) {
+    {
+        auto dialog = WithChromatograms({101, 102, 103});
+        const std::string page = MakeReport(*dialog);
+        EXPECT_NE(page.find("Общее содержание органически связанного кислорода"), std::string::npos);
+    }
+    const EnglishResources inEnglish;
+    auto dialog = WithChromatograms({101, 102, 103});
+    const std::string page = MakeReport(*dialog);
+    EXPECT_NE(page.find("Total organically bound oxygen"), std::string::npos);
+    EXPECT_EQ(page.find("Общее содержание"), std::string::npos);
+}
