@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -10,22 +11,25 @@
 #include "BatchInputs.h"
 #include "BatchManifest.h"
 #include "BatchSeries.h"
+#include "ConsoleMessages.h"
 #include "InputFiles.h"
+#include "QcCharting.h"
+#include "SeriesCalculation.h"
 #include "calc/CalculationWarning.h"
 #include "calc/DataFilePath.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
-#include "calc/Recalculation.h"
+#include "calc/QualityMark.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
-#include "data/LoadAssay.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/Sha256.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "report/QcJson.h"
 #include "report/ReportFiles.h"
 
 namespace {
@@ -44,37 +48,18 @@ ReportOutputs OutputsFor(const std::wstring& folder, const std::wstring& base,
     return outputs;
 }
 
-// What loading a series' chromatograms tells: shown as it comes, and kept for the series' row of the
-// index, so that a determination left out says why there too.
-class SeriesMessages : public UserMessages {
-public:
-    explicit SeriesMessages(UserMessages& shown) : shown_(shown) {}
-    void ShowError(const std::wstring& text) override {
-        shown_.ShowError(text);
-        texts.push_back(text);
-    }
-    void ShowMessage(const std::wstring& text) override {
-        shown_.ShowMessage(text);
-        texts.push_back(text);
-    }
-    std::vector<std::wstring> texts;
-
-private:
-    UserMessages& shown_;
-};
-
 // Everything one run shares: its inputs, read once, and what the folder holds.
 struct BatchRun {
     const BatchOptions& options;
-    ComponentsSnapshot components;
-    std::optional<LimitsFile> limits;
-    Densities densities;
+    SeriesInputs series;
     std::wstring stylesheet;       // of each report
     std::wstring indexStylesheet;  // of the index page, beside the report's
     ReportInput stylesheetInput;   // the report's stylesheet with its checksum, as the reports name it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
     std::set<std::wstring> usedNames;  // the reports' names this run gave
+    std::optional<QcFile> qcFile;      // beside the components file, when kept
+    std::optional<QcCharts> qc;        // its charts over the run's series
 };
 
 // The name of a series' reports: its first analysis' local time and its sample, so that a series keeps
@@ -115,12 +100,14 @@ bool SameAsInPlace(const StagedFiles& staged) {
 
 // Writes the series' reports: unchanged ones stay as they are (a series whose reports would come out
 // the same keeps its files and their time), changed ones are made anew with the present time.
-bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, const ReportOutputs& outputs,
-                 const std::wstring& key, BatchRun& run, UserMessages& messages) {
+bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, const QualityMark& quality,
+                 const ReportOutputs& outputs, const std::wstring& key, BatchRun& run,
+                 UserMessages& messages) {
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged;
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
+    model.quality = quality;
     model.databasePath = run.options.database;
     model.stylesheet = run.stylesheetInput;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
@@ -155,44 +142,18 @@ std::vector<std::wstring> ComponentsAboveR(const CalculationData& data) {
     return names;
 }
 
-// Loads, ticks, calculates and writes one series; its row of the index either way.
+// Loads, ticks, calculates and writes one series; its row of the index either way. A QC series' row
+// tells its QC results; an analysis series' report and row carry what QC says of it.
 IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, UserMessages& messages) {
-    IndexRow row;
-    row.sample = series.sample;
-    row.firstDate = series.First();
-    row.lastDate = series.Last();
-    row.analyses = series.analyses.size();
-    if (run.options.to) {
-        row.afterRange = static_cast<size_t>(
-            std::count_if(series.analyses.begin(), series.analyses.end(),
-                          [&run](const AnalysisRow& a) { return a.date >= *run.options.to; }));
-    }
-    const auto problem = run.densities.problems.find(series.sample);
-    const auto density = run.densities.bySample.find(series.sample);
-    if (problem != run.densities.problems.end() || density == run.densities.bySample.end()) {
-        row.reason =
-            problem != run.densities.problems.end() ? problem->second : L"нет плотности в файле плотностей";
-        return row;
-    }
-    std::vector<Assay> assays;
-    SeriesMessages loading(messages);
-    for (const AnalysisRow& analysis : series.analyses) {
-        std::string reason;
-        if (LoadAssay(assays, loading, db, analysis.id, &reason) < 0) {
-            loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена" +
-                              (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")"));
-        }
-    }
-    row.notes = loading.texts;
-    for (Assay& assay : assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
-    row.determinations = static_cast<size_t>(
-        std::count_if(assays.begin(), assays.end(), [](const Assay& a) { return a.isTicked != 0; }));
-    if (row.determinations == 0) {
-        row.reason = L"нет хроматограмм с указанной массой пробы";
-        return row;
-    }
-    const CalculationData data =
-        Recalculate({run.options.standard, density->second}, run.components, assays, run.limits);
+    CalculatedSeries calculated = CalculateSeries(series, run.series, db, messages);
+    IndexRow row = std::move(calculated.row);
+    const bool qcSeries = run.qcFile && IsQcSample(*run.qcFile, series.sample);
+    if (qcSeries) QcNotesOfSeries(*run.qc, series.Key(), row.qcResults, row.qcFailures);
+    if (!calculated.data) return row;
+    const CalculationData& data = *calculated.data;
+    const std::vector<Assay>& assays = calculated.assays;
+    const QualityMark quality =
+        run.qc && !qcSeries ? MarkSeries(series.First(), series.Last(), run.qc->charts) : QualityMark();
     const std::wstring base = BaseNameOf(series, run);
     const ReportOutputs outputs = OutputsFor(run.options.outFolder, base, run.stylesheet);
     std::vector<std::wstring> inputs = run.inputs;
@@ -206,7 +167,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
                      L"», записанный не пакетом для этой серии или изменённый после записи; он не тронут";
         return row;
     }
-    if (!WriteSeries(assays, data, outputs, series.Key(), run, messages)) {
+    if (!WriteSeries(assays, data, quality, outputs, series.Key(), run, messages)) {
         row.reason = L"отчёт не записан";
         return row;
     }
@@ -215,15 +176,8 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     row.warnings = data.warnings;
     row.verdicts = data.verdicts;
     row.exceededR = ComponentsAboveR(data);
+    row.quality = quality;
     return row;
-}
-
-bool MakeFolder(const std::wstring& folder, UserMessages& messages) {
-    std::error_code error;
-    std::filesystem::create_directories(ToFileSystemPath(folder), error);
-    if (!error) return true;
-    messages.ShowError(L"папка отчётов «" + folder + L"» не создана: " + FromUtf8(error.message()));
-    return false;
 }
 
 std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
@@ -234,7 +188,77 @@ std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
            FormatFixed(row.totalOxygen, 4) + L" % масс.";
 }
 
-// The dates asked for, as the index page and the name of a kept index page say them.
+// The previous index page of the folder (or its QC charts for programs) is kept under a name of its own
+// (its dates, as the record says; "прежняя" for a page no batch recorded), never replaced: a lab's page or
+// yesterday's batch stays readable.
+bool KeepPreviousIndex(const std::wstring& index, const BatchManifest& manifest, UserMessages& messages) {
+    const std::filesystem::path path = ToFileSystemPath(index);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return true;
+    const std::wstring range = manifest.IndexRange().value_or(L"прежняя");
+    const std::wstring stem = FromFileSystemPath(path.stem()) + L"-" + FileNamePart(range, 80);
+    const std::wstring extension = FromFileSystemPath(path.extension());
+    std::filesystem::path kept = path.parent_path() / ToFileSystemPath(stem + extension);
+    for (int copy = 2; std::filesystem::exists(kept, error); ++copy)
+        kept = path.parent_path() / ToFileSystemPath(stem + L"-" + std::to_wstring(copy) + extension);
+    std::filesystem::rename(path, kept, error);
+    if (!error) return true;
+    messages.ShowError(L"прежняя страница «" + index + L"» не сохранена под другим именем: " +
+                       FromUtf8(error.message()) + L"; новая не записана");
+    return false;
+}
+
+// Reads what every series shares: the components, the densities, the limits, the stylesheets and the QC
+// file beside the components file. The exit code to end with when one cannot be used; the limits' and
+// QC file's unread lines are shortfalls.
+std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMessages& messages) {
+    const BatchOptions& options = run.options;
+    run.series.components = ReadComponents(options.components);
+    run.series.densities = ReadDensities(options.densities);
+    run.series.standard = options.standard;
+    run.series.to = options.to;
+    if (run.series.components.source != ComponentsSource::File || run.series.components.components.empty()) {
+        messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
+        return kExitFailure;
+    }
+    if (options.limits && !ReadLimits(*options.limits, run.series.limits, messages)) return kExitFailure;
+    TellUnwritableLogs(run.series.components, run.series.limits, messages);
+    if (run.series.limits) {
+        for (const std::wstring& error : run.series.limits->errors) shortfalls.Add(L"файл норм: " + error);
+    }
+    run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
+    if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
+    run.stylesheetInput = StylesheetInput(run.stylesheet);
+    run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
+    if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
+    // The index page draws its control charts with the QC page's templates.
+    const std::wstring chartStylesheet = DataFileBeside(run.stylesheet, kQcStylesheetName);
+    if (!CanRead(chartStylesheet, L"таблица стилей контрольных карт", messages)) return kExitFailure;
+    const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
+    run.qcFile = ReadQcFile(qcPath);
+    run.inputs = {options.database,
+                  options.components,
+                  options.densities,
+                  run.stylesheet,
+                  run.indexStylesheet,
+                  chartStylesheet,
+                  options.limits.value_or(L""),
+                  run.qcFile ? qcPath : L""};
+    return std::nullopt;
+}
+
+// The control charts of the QC series among the run's series. They are calculated here quietly, and
+// again, telling what their loading tells, with the other series.
+void ChartQc(BatchRun& run, const std::vector<Series>& all, const std::vector<Series>& series,
+             DataBase::DbHandle& db, Shortfalls& shortfalls) {
+    for (const std::wstring& error : run.qcFile->errors) shortfalls.Add(L"файл контроля качества: " + error);
+    QuietMessages quiet;
+    run.qc = ChartQcSeries(*run.qcFile, series, BaselineOf(run.options.qcBaseline, all),
+                           [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });
+}
+
+}  // namespace
+
 std::wstring RangeText(const BatchOptions& options) {
     if (!options.fromText && !options.toText) return L"все даты";
     std::wstring text;
@@ -243,75 +267,57 @@ std::wstring RangeText(const BatchOptions& options) {
     return text;
 }
 
-// The previous index page of the folder is kept under a name of its own (its dates, as the record says;
-// "прежняя" for a page no batch recorded), never replaced: a lab's page or yesterday's batch stays readable.
-bool KeepPreviousIndex(const std::wstring& index, const BatchManifest& manifest, UserMessages& messages) {
-    const std::filesystem::path path = ToFileSystemPath(index);
+bool MakeFolder(const std::wstring& folder, UserMessages& messages) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return true;
-    const std::wstring range = manifest.IndexRange().value_or(L"прежняя");
-    const std::wstring stem = L"index-" + FileNamePart(range, 80);
-    std::filesystem::path kept = path.parent_path() / ToFileSystemPath(stem + L".html");
-    for (int copy = 2; std::filesystem::exists(kept, error); ++copy)
-        kept = path.parent_path() / ToFileSystemPath(stem + L"-" + std::to_wstring(copy) + L".html");
-    std::filesystem::rename(path, kept, error);
+    std::filesystem::create_directories(ToFileSystemPath(folder), error);
     if (!error) return true;
-    messages.ShowError(L"прежняя страница «" + index + L"» не сохранена под другим именем: " +
-                       FromUtf8(error.message()) + L"; новая не записана");
+    messages.ShowError(L"папка отчётов «" + folder + L"» не создана: " + FromUtf8(error.message()));
     return false;
 }
-
-}  // namespace
 
 ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{
-        options, ReadComponents(options.components), {}, ReadDensities(options.densities), {}, {}, {},
-        {},      BatchManifest(options.outFolder),   {}};
-    if (run.components.source != ComponentsSource::File || run.components.components.empty()) {
-        messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
-        return kExitFailure;
-    }
-    if (options.limits && !ReadLimits(*options.limits, run.limits, messages)) return kExitFailure;
-    TellUnwritableLogs(run.components, run.limits, messages);
+    BatchRun run{options, {}, {}, {}, {}, {}, BatchManifest(options.outFolder), {}, {}, {}};
     Shortfalls shortfalls(messages);
-    if (run.limits) {
-        for (const std::wstring& error : run.limits->errors) shortfalls.Add(L"файл норм: " + error);
-    }
-    run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
-    if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
-    run.stylesheetInput = StylesheetInput(run.stylesheet);
-    run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
-    if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
-    run.inputs = {options.database, options.components,  options.densities,
-                  run.stylesheet,   run.indexStylesheet, options.limits.value_or(L"")};
+    if (const std::optional<ExitCode> failed = ReadInputs(run, shortfalls, messages)) return *failed;
     const std::wstring index = JoinPath(options.outFolder, L"index.html");
-    if (!OutputsApart({index, run.manifest.Path()}, run.inputs, messages)) return kExitUsage;
+    const std::wstring qcJson = JoinPath(options.outFolder, kQcJsonName);
+    if (!OutputsApart({index, qcJson, run.manifest.Path()}, run.inputs, messages)) return kExitUsage;
     if (!MakeFolder(options.outFolder, messages)) return kExitFailure;
     if (options.from && options.to && *options.from >= *options.to)
         shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
 
     DataBaseConnection::Instance().Store(options.database.c_str());
     DataBase::DbHandle db;
-    const std::vector<Series> series = SeriesStartingIn(
-        GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds), options.from, options.to);
+    const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds);
+    const std::vector<Series> series = SeriesStartingIn(all, options.from, options.to);
+    if (run.qcFile) ChartQc(run, all, series, db, shortfalls);
     IndexPage page;
     page.range = RangeText(options);
-    if (run.limits) {
-        page.limitsFile = run.limits->path;
-        page.limitsErrors = run.limits->errors;
+    if (run.series.limits) {
+        page.limitsFile = run.series.limits->path;
+        page.limitsErrors = run.series.limits->errors;
     }
     for (size_t i = 0; i < series.size(); ++i) {
         page.rows.push_back(RunSeries(run, series[i], db, messages));
         messages.ShowMessage(ProgressLine(i + 1, series.size(), page.rows.back()));
     }
+    if (run.qc) {
+        std::map<std::wstring, std::wstring> reports;
+        for (size_t i = 0; i < series.size(); ++i) reports[series[i].Key()] = page.rows[i].base;
+        LinkQcReports(*run.qc, [&reports](const std::wstring& key) { return reports[key]; });
+        page.qc = run.qc;
+    }
     if (!KeepPreviousIndex(index, run.manifest, messages) ||
         !WriteIndexPage(index, page, run.indexStylesheet, messages))
+        return kExitFailure;
+    if (run.qc && (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
+                   !WriteText(qcJson, QcJson(*run.qc, page.range, std::time(nullptr)), messages)))
         return kExitFailure;
     run.manifest.RecordIndex(page.range);
     if (series.empty()) shortfalls.Add(L"в выбранные даты анализов нет");
     const bool clean = std::none_of(page.rows.begin(), page.rows.end(), HasProblem);
-    return clean && !shortfalls.Any() ? kExitSuccess : kExitFailure;
+    return clean && !(run.qc && QcNeedsLook(*run.qc)) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -10,6 +10,13 @@ class UserMessages;
 // analysis falls in the dates, calculates each with every chromatogram that has a usable mass ticked
 // and its density from the densities file, writes its reports (HTML, XML, JSON, CSV, named by its first
 // analysis and sample) and an index page into the out folder. A series that cannot be calculated or
-// written is listed with its reason; no file the batch did not write for a series is replaced. One
-// progress line a series on standard error; exit 1 when any series shows a problem.
+// written is listed with its reason; no file the batch did not write for a series is replaced. With a QC
+// file beside the components file, the index page shows the control charts of the QC series (qc.json has
+// them for programs) and each analysis series' report and row carry what QC says of it. One progress line
+// a series on standard error; exit 1 when any series shows a problem or a QC result failed.
 ExitCode RunBatch(const BatchOptions& options, UserMessages& messages);
+
+// The dates asked for, as pages and the names of kept pages say them ("с 2024-03-14 по 2024-03-15").
+std::wstring RangeText(const BatchOptions& options);
+// Makes the out folder when missing; false, after telling why, when it cannot.
+bool MakeFolder(const std::wstring& folder, UserMessages& messages);

@@ -5,6 +5,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
+#include "report/QcDocument.h"
 #include "report/ReportFiles.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
@@ -51,6 +52,11 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     AddTexts(wrapper, element, L"notes", L"note", row.notes);
     wrapper.AddTextElement(element, L"problem", HasProblem(row) ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"base", row.base);
+    wrapper.AddTextElement(element, L"quality", row.quality.Key());
+    wrapper.AddTextElement(element, L"quality_text", row.quality.Text());
+    wrapper.AddTextElement(element, L"quality_detail", row.quality.detail);
+    AddTexts(wrapper, element, L"qc_results", L"result", row.qcResults);
+    AddTexts(wrapper, element, L"qc_failures", L"result", row.qcFailures);
 }
 
 }  // namespace
@@ -60,7 +66,8 @@ bool HasProblem(const IndexRow& row) {
         row.verdicts.begin(), row.verdicts.end(),
         [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
     return !row.reason.empty() || row.determinations != row.analyses || !row.warnings.empty() ||
-           undetermined || !row.exceededR.empty();
+           undetermined || !row.exceededR.empty() || row.quality.status == QualityMark::Status::InDoubt ||
+           !row.qcFailures.empty();
 }
 
 void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
@@ -72,6 +79,7 @@ void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
     AddTexts(wrapper, XMLElement(), L"limits_errors", L"error", page.limitsErrors);
     const XMLElement series = wrapper.AddElement(XMLElement(), L"series");
     for (size_t i = 0; i < page.rows.size(); ++i) AddRow(wrapper, series, i + 1, page.rows[i]);
+    if (page.qc) AddQcCharts(wrapper, *page.qc);
 }
 
 bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,

@@ -2,11 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
+#include "calc/QcChart.h"
+#include "calc/QualityMark.h"
 
 class UserMessages;
 class XMLWrapper;
@@ -26,10 +29,13 @@ struct IndexRow {
     std::wstring base;    // file name of its reports without extension; empty when none was written
     std::wstring reason;  // why the series has no report; empty when it has one
     std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
+    QualityMark quality;              // what QC says of an analysis series with a report
+    std::vector<std::wstring> qcResults;   // a QC series' own results that are in control or unjudged
+    std::vector<std::wstring> qcFailures;  // and those that failed or could not be used
 };
 
 // Whether a row shows anything a lab must look at before it signs: no report, a determination left
-// out, a warning, a verdict not determined, a spread above r.
+// out, a warning, a verdict not determined, a spread above r, a doubt from QC, a failed QC result.
 bool HasProblem(const IndexRow& row);
 
 // The index page of one batch run.
@@ -38,6 +44,7 @@ struct IndexPage {
     std::wstring limitsFile;                 // the limits file the verdicts come from; empty: none used
     std::vector<std::wstring> limitsErrors;  // lines of it that could not be read
     std::vector<IndexRow> rows;
+    std::optional<QcCharts> qc;  // the control charts, when a QC file is kept
 };
 
 // Writes the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
@@ -46,5 +53,5 @@ bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::
                     UserMessages& messages);
 
 // Appends the index document to one just made by XMLWrapper::CreateDocument: program, range,
-// limits_file, limits_errors and series with one row each.
+// limits_file, limits_errors, series with one row each and, when QC is kept, qc (AddQcCharts).
 void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page);

@@ -100,13 +100,35 @@ std::wstring Check(const CliOptions& options, const TextOptions& text) {
     return std::wstring();
 }
 
-// `batch`: options that each take one value, given once.
-CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
+// `--qc-baseline FROM TO` at args[i]: two dates, each day taken whole; empty when all is well.
+std::wstring ReadBaseline(const std::vector<std::wstring>& args, size_t i,
+                          std::optional<DateRange>& baseline) {
+    if (baseline) return L"--qc-baseline указан дважды";
+    if (i + 2 >= args.size()) return L"после --qc-baseline нужны две даты ГГГГ-ММ-ДД";
+    const std::optional<int64_t> from = LocalDayStart(args[i + 1]);
+    const std::optional<int64_t> to = LocalDayEnd(args[i + 2]);
+    if (!from || !to)
+        return L"--qc-baseline «" + args[i + 1] + L" " + args[i + 2] + L"» — не две даты ГГГГ-ММ-ДД";
+    if (*from >= *to) return L"--qc-baseline: первая дата позже второй";
+    baseline = DateRange{*from, *to, args[i + 1], args[i + 2]};
+    return std::wstring();
+}
+
+// `batch` and `qc`: options that each take one value, given once, and the baseline's two dates.
+CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Command command) {
     std::map<std::wstring, std::optional<std::wstring>> values;
     for (const wchar_t* name : {L"--db", L"--components", L"--standard", L"--densities", L"--out", L"--from",
-                                L"--to", L"--limits", L"--xsl", L"--series-gap"})
+                                L"--to", L"--xsl", L"--series-gap"})
         values[name];
+    if (command == CliParse::Command::Batch) values[L"--limits"];
+    std::optional<DateRange> baseline;
     for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == L"--qc-baseline") {
+            const std::wstring error = ReadBaseline(args, i, baseline);
+            if (!error.empty()) return Error(error);
+            i += 2;
+            continue;
+        }
         const auto option = values.find(args[i]);
         if (option == values.end()) return Error(L"неизвестный параметр " + args[i]);
         if (i + 1 >= args.size()) return Error(L"после " + args[i] + L" нет значения");
@@ -137,7 +159,8 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
     if (TrimBlanks(batch.standard).empty()) return Error(L"внутренний стандарт (--standard) пуст");
     batch.densities = *values[L"--densities"];
     batch.outFolder = *values[L"--out"];
-    batch.limits = values[L"--limits"];
+    if (command == CliParse::Command::Batch) batch.limits = values[L"--limits"];
+    batch.qcBaseline = baseline;
     batch.fromText = values[L"--from"];
     batch.toText = values[L"--to"];
     if (const std::optional<std::wstring>& gap = values[L"--series-gap"]) {
@@ -147,7 +170,7 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args) {
         batch.seriesGapSeconds = static_cast<int64_t>(*hours * 3600);
     }
     batch.stylesheet = values[L"--xsl"];
-    parse.command = CliParse::Command::Batch;
+    parse.command = command;
     parse.kind = CliParse::Kind::Run;
     return parse;
 }
@@ -160,7 +183,8 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         parse.kind = CliParse::Kind::Help;
         return parse;
     }
-    if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args);
+    if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args, CliParse::Command::Batch);
+    if (!args.empty() && args[0] == L"qc") return ParseBatchOptions(args, CliParse::Command::Qc);
     if (!args.empty() && (args[0] == L"verify" || args[0] == L"history")) {
         if (args.size() != 2) return Error(L"после " + args[0] + L" ожидается один файл");
         CliParse parse;
@@ -170,7 +194,7 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
         return parse;
     }
     if (args.empty() || args[0] != L"report")
-        return Error(L"ожидается команда report, batch, verify или history");
+        return Error(L"ожидается команда report, batch, qc, verify или history");
     CliParse parse;
     TextOptions text;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -217,7 +241,10 @@ std::wstring CliUsage() {
                      [--json ФАЙЛ] [--csv ФАЙЛ]
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
-                    [--xsl ПУТЬ] [--series-gap ЧАСЫ]
+                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД]
+  oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
+                 --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
+                 [--series-gap ЧАСЫ] [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД]
   oxycalc-cli verify ОТЧЁТ
   oxycalc-cli history ФАЙЛ
   oxycalc-cli --help
@@ -265,6 +292,34 @@ oxycalc-batch-files.txt в той же папке. Страница index.html �
 плотности или без хроматограмм с массой указывается с причиной. По строке хода
 расчёта на серию — в стандартный поток ошибок; код 1, если у какой-либо серии
 есть предупреждение, неопределённый вывод, превышение r или она не рассчитана.
+
+Контроль качества (batch и qc): файл QcOxycalc.csv рядом с таблицей компонентов
+(правила чтения те же, строка заголовка необязательна, «#» — комментарий) задаёт
+по строке на контрольную карту: контрольная проба (имя пробы в базе, регистр не
+важен); компонент (имя пика; пусто — общее содержание кислорода); «% масс.» или
+«% об.»; принятое значение (необязательно: на карте тогда результат минус оно);
+допуск ± (необязательно, только с принятым значением). Каждая серия контрольной
+пробы даёт по результату на строку; плотность пробы берётся из файла плотностей.
+Карты индивидуальных значений и скользящих размахов: средняя линия и пределы
+(среднее ± 2,66·MR̄, предел MR 3,267·MR̄) по первым 20 результатам на карте или по
+сериям дат --qc-baseline (даты включительно); меньше 20 результатов — пределы
+предварительные. Правила: 1 — точка за пределом 3σ; 2 — 2 из 3 подряд за 2σ по
+одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну
+сторону от средней линии; 5 — скользящий размах выше предела (кроме возврата от
+точки, нарушившей правило). Результат, основа которого не определена
+(стандарт не найден, компонент не найден и т. п.), показывается, но не
+используется. Серии анализов, сделанные после последнего результата контроля в
+норме и до не пройденного (вне контроля или вне допуска), а также после не
+пройденного и до следующего в норме, отмечаются «под сомнением: контроль качества
+не пройден» в строке страницы пакета, в отчёте и в JSON (код 1); серии без
+оценённого результата контроля после них в выбранных датах — «ещё не
+подтверждено контролем качества». Страница пакета показывает карты, qc.json —
+те же точки, пределы и нарушения для программ (прежний сохраняется как
+qc-<даты>.json).
+Команда qc рассчитывает только серии контрольных проб и пишет в папку --out
+страницу qc.html (таблица стилей --xsl, по умолчанию QcChart.xsl из папки данных
+модуля) и qc.json, заменяя прежние; код 1, если результат контроля не пройден
+или не определён, файл контроля содержит ошибки или результатов нет.
 
 Проверка отчёта (verify): отчёт (XML или JSON, от модуля или от oxycalc-cli)
 записывает исходные данные — файлы хроматограмм, таблицы компонентов, норм и стилей с

@@ -23,8 +23,17 @@ struct CliOptions {
     std::optional<std::wstring> limits;      // a limits file the results are held against
 };
 
+// Local days from the start of `from` to the end of `to`, as given.
+struct DateRange {
+    int64_t from = 0;
+    int64_t to = 0;  // exclusive: the start of the day after
+    std::wstring fromText;
+    std::wstring toText;
+};
+
 // What `oxycalc-cli batch` was asked to do: every series of parallel determinations of the database
-// whose first analysis falls in the dates.
+// whose first analysis falls in the dates. `oxycalc-cli qc` takes the same, without limits, and draws
+// the control charts of the QC series alone.
 struct BatchOptions {
     std::wstring database;
     std::wstring components;
@@ -37,17 +46,19 @@ struct BatchOptions {
     std::optional<std::wstring> toText;
     int64_t seriesGapSeconds = 12 * 3600;  // longer between two analyses of a sample: another series
     std::optional<std::wstring> limits;
-    std::optional<std::wstring> stylesheet;
+    std::optional<std::wstring>
+        stylesheet;                       // batch: the reports' (Report.xsl); qc: the QC page's (QcChart.xsl)
+    std::optional<DateRange> qcBaseline;  // the series whose QC results give the charts' limits
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.
 struct CliParse {
     enum class Kind { Run, Help, Error };
-    enum class Command { Report, Batch, Verify, History };
+    enum class Command { Report, Batch, Verify, History, Qc };
     Kind kind = Kind::Error;
     Command command = Command::Report;
     CliOptions options;  // for report
-    BatchOptions batch;  // for batch
+    BatchOptions batch;  // for batch and qc
     std::wstring file;   // for verify (the report) and history (the table)
     std::wstring error;  // for Error: what is wrong, one line
 };

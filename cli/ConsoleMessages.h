@@ -10,3 +10,10 @@ public:
     void ShowError(const std::wstring& text) override;
     void ShowMessage(const std::wstring& text) override;
 };
+
+// Swallows what a calculation tells: for a series calculated twice, whose second run tells it.
+class QuietMessages : public UserMessages {
+public:
+    void ShowError(const std::wstring&) override {}
+    void ShowMessage(const std::wstring&) override {}
+};

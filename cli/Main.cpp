@@ -8,6 +8,7 @@
 #include "CliOptions.h"
 #include "ConsoleMessages.h"
 #include "HistoryCommand.h"
+#include "QcCommand.h"
 #include "ReportCommand.h"
 #include "VerifyCommand.h"
 #include "data/SqlException.h"
@@ -31,6 +32,7 @@ int Run(const std::vector<std::wstring>& args) {
     }
     ConsoleMessages messages;
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
+    if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
     if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file);
     if (parse.command == CliParse::Command::History) return RunHistory(parse.file);
     return RunReport(parse.options, messages);

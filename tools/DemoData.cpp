@@ -265,12 +265,93 @@ std::vector<Run> DemoSet(size_t samplesPerChannel) {
     return runs;
 }
 
+namespace {
+
+const wchar_t kQcSample[] = L"Контрольный образец КО-1";
+
+// The check standard's composition, % by mass, and its day-to-day spread (one standard deviation).
+struct QcComponent {
+    const wchar_t* peakName;
+    double nominal;
+    double spread;
+};
+const QcComponent kQcComponents[] = {
+    {L"МТБЭ", 5.00, 0.05}, {L"ЭТБЭ", 1.00, 0.01}, {L"Этанол", 3.00, 0.03}, {L"1,2-Диметоксиэтан", 4.90, 0.0}};
+
+// Each day's deviation in standard deviations, chosen so that no rule is broken by chance; the 29th day's
+// MTBE (2024-03-14) is out of control on purpose.
+constexpr int kQcDays = 30;
+constexpr int kQcBadDay = 28;
+const double kQcDeviations[kQcDays] = {0.3,  -0.8, 0.5,  1.1,  -0.4, -1.2, 0.7,  0.1,  -0.6, 0.9,
+                                       -0.2, 0.4,  -1.0, 0.6,  -0.3, 1.3,  -0.7, 0.2,  -0.5, 0.8,
+                                       -0.9, 0.0,  0.5,  -0.4, 1.0,  -1.1, 0.3,  -0.2, 6.0,  0.4};
+
+// The deviation of a component on a day: a day's conditions move the whole standard alike; on the bad
+// day MTBE alone is off.
+double QcDeviation(size_t component, int day) {
+    return component != 0 && day == kQcBadDay ? 0.0 : kQcDeviations[day];
+}
+
+// "2024-02-15" for the days from 2024-02-15 on.
+std::wstring QcDayText(int day) {
+    const int dayOfMonth = day < 15 ? 15 + day : day - 14;
+    const wchar_t* month = day < 15 ? L"02" : L"03";
+    return L"2024-" + std::wstring(month) + (dayOfMonth < 10 ? L"-0" : L"-") + std::to_wstring(dayOfMonth);
+}
+
+Run QcRun(int32_t id, int day, int parallel, size_t samplesPerChannel) {
+    const int64_t midnight = 1707955200 + int64_t{86400} * day;  // 2024-02-15 00:00 UTC
+    // Run at 07:30 each morning; on the bad day at noon, after the day's analyses.
+    const int64_t start = midnight + (day == kQcBadDay ? 12 * 3600 : 7 * 3600 + 1800);
+    Run run = NewRun(id, L"КО-1 " + QcDayText(day) + L"-" + std::to_wstring(parallel + 1) + L".stg",
+                     kQcSample, start + 900 * parallel, parallel == 0 ? 10.0124 : 9.9871, samplesPerChannel);
+    run.assay.mixture = L"Контрольный образец";
+    Noise noise(static_cast<uint64_t>(id));
+    const std::vector<Compound>& compounds = Compounds();
+    for (size_t c = 0; c < std::size(kQcComponents); ++c) {
+        const QcComponent& qc = kQcComponents[c];
+        const auto compound = std::find_if(compounds.begin(), compounds.end(), [&qc](const Compound& known) {
+            return known.peakName == std::wstring(qc.peakName);
+        });
+        const size_t index = static_cast<size_t>(compound - compounds.begin());
+        const double concentration =
+            Round4(qc.nominal + qc.spread * QcDeviation(c, day) + 0.1 * qc.spread * noise.Centred());
+        const double area = concentration * kResponse * *run.sampleMass / 10;
+        const double time = Round4(compound->retentionTime + 0.004 * noise.Centred());
+        run.assay.peaks.push_back(
+            MakePeak(compound->peakName, static_cast<int32_t>(index + 1), 1, time, concentration, area));
+    }
+    AddUnnamedPeaks(run.assay);
+    return run;
+}
+
+}  // namespace
+
+std::vector<Run> QcSet(size_t samplesPerChannel) {
+    std::vector<Run> runs;
+    for (int day = 0; day < kQcDays; ++day) {
+        for (int parallel = 0; parallel < 2; ++parallel)
+            runs.push_back(QcRun(201 + 2 * day + parallel, day, parallel, samplesPerChannel));
+    }
+    return runs;
+}
+
+std::string QcFileBytes() {
+    std::wstring text = L"Проба;Компонент;Величина;Принятое значение;Допуск ±\r\n";
+    text += std::wstring(kQcSample) + L";;% масс.;;\r\n";
+    text += std::wstring(kQcSample) + L";МТБЭ;% масс.;5.00;0.15\r\n";
+    const std::optional<std::string> bytes = ToCodepage1251(text);
+    if (!bytes) throw std::runtime_error("the QC file has a character Windows-1251 lacks");
+    return *bytes;
+}
+
 std::string DensitiesFileBytes() {
     std::wstring text = L"Проба;Плотность, кг/м3\r\n";
     text += std::wstring(kPetrol) + L";745.68\r\n";
     text += std::wstring(kOtherPetrol) + L";741.20\r\n";
     text += std::wstring(kPetrolE10) + L";748.30\r\n";
     text += std::wstring(kPetrolEthers) + L";739.10\r\n";
+    text += std::wstring(kQcSample) + L";742.50\r\n";
     return ToUtf8(text);
 }
 
@@ -365,15 +446,23 @@ void WriteComponentsFile(const std::wstring& path) {
     }
 }
 
-void WriteDemo(const std::wstring& folder, size_t samplesPerChannel) {
+void WriteFile(const std::wstring& path, const std::string& bytes) {
+    const StdioFile file = OpenStdioFile(path, "wb");
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        throw std::runtime_error("cannot write " + ToUtf8(path));
+}
+
+void WriteDemo(const std::wstring& folder, size_t samplesPerChannel, bool withQc) {
     std::vector<Run> runs = DemoSet(samplesPerChannel);
+    if (withQc) {
+        std::vector<Run> qc = QcSet(samplesPerChannel);
+        runs.insert(runs.end(), qc.begin(), qc.end());
+    }
     WriteRuns(folder, runs);
     const std::wstring absolute = FromFileSystemPath(std::filesystem::absolute(ToFileSystemPath(folder)));
     WriteComponentsFile(InFolder(absolute, L"CompsTableOxycalc.csv"));
-    const std::string densities = DensitiesFileBytes();
-    const StdioFile file = OpenStdioFile(InFolder(absolute, L"densities.csv"), "wb");
-    if (!file || std::fwrite(densities.data(), 1, densities.size(), file.get()) != densities.size())
-        throw std::runtime_error("cannot write the densities file");
+    WriteFile(InFolder(absolute, L"densities.csv"), DensitiesFileBytes());
+    if (withQc) WriteFile(InFolder(absolute, L"QcOxycalc.csv"), QcFileBytes());
 }
 
 }  // namespace DemoData

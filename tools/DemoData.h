@@ -45,6 +45,11 @@ struct Run {
 // calibration run, a chromatogram without sample mass, one whose file is missing, one damaged; on a
 // second day three parallel determinations of each of two more petrols.
 std::vector<Run> DemoSet(size_t samplesPerChannel = 18000);
+// A check standard run once a day over 30 days, 2024-02-15 to 2024-03-15, in two parallels each morning;
+// its MTBE is out of control on 2024-03-14, run at noon after that day's analyses.
+std::vector<Run> QcSet(size_t samplesPerChannel = 18000);
+// The QC file of the demo: the check standard's total oxygen, and its MTBE against 5.00 ± 0.15 % by mass.
+std::string QcFileBytes();
 // `count` chromatograms of `channels` channels and `peaks` named peaks each (for benchmarks).
 std::vector<Run> SyntheticSet(int count, int channels, size_t samplesPerChannel, int peaks);
 
@@ -64,7 +69,10 @@ std::string ComponentsFileBytes();
 void WriteComponentsFile(const std::wstring& path);
 // The densities of the demo's petrols as a batch reads them: "sample;density" lines, UTF-8.
 std::string DensitiesFileBytes();
-// Everything: host.db, the chromatogram files of DemoSet, CompsTableOxycalc.csv and densities.csv.
-void WriteDemo(const std::wstring& folder, size_t samplesPerChannel = 18000);
+// Everything: host.db, the chromatogram files of DemoSet, CompsTableOxycalc.csv and densities.csv; with
+// `withQc` also the runs of QcSet and QcOxycalc.csv.
+void WriteDemo(const std::wstring& folder, size_t samplesPerChannel = 18000, bool withQc = false);
+// Writes the bytes into a file; throws std::runtime_error when it cannot.
+void WriteFile(const std::wstring& path, const std::string& bytes);
 
 }  // namespace DemoData

@@ -1,5 +1,6 @@
 // oxycalc-demo-data FOLDER [--samples N]
-// Writes the demo data into FOLDER: host.db, the chromatogram files and CompsTableOxycalc.csv.
+// Writes the demo data into FOLDER: host.db, the chromatogram files (a check standard's daily runs among
+// them), CompsTableOxycalc.csv, QcOxycalc.csv and densities.csv.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -24,7 +25,7 @@ int Generate(const std::vector<std::wstring>& args) {
     } else if (args.size() != 1) {
         return Usage();
     }
-    DemoData::WriteDemo(args[0], samples);
+    DemoData::WriteDemo(args[0], samples, true);
     std::printf("demo data written to %s\n", ToUtf8(args[0]).c_str());
     return 0;
 }

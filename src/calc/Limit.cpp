@@ -1,5 +1,7 @@
 #include "calc/Limit.h"
 
+#include "calc/NameCompare.h"
+
 std::wstring LimitVerdict::OutcomeText() const {
     switch (outcome) {
         case Outcome::Conforms:
@@ -14,4 +16,14 @@ std::wstring LimitVerdict::OutcomeText() const {
 
 std::wstring QuantityText(LimitQuantity quantity) {
     return quantity == LimitQuantity::MassPercent ? L"% масс." : L"% об.";
+}
+
+std::optional<LimitQuantity> ReadQuantity(const std::wstring& text) {
+    std::wstring key;
+    for (const wchar_t c : text) {
+        if (c != L' ' && c != L'.') key += FoldCase(c);
+    }
+    if (key == L"%масс") return LimitQuantity::MassPercent;
+    if (key == L"%об") return LimitQuantity::VolumePercent;
+    return std::nullopt;
 }

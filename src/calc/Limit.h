@@ -59,3 +59,6 @@ struct LimitVerdict {
 
 // "% масс." or "% об.".
 std::wstring QuantityText(LimitQuantity quantity);
+// The quantity a field of a limits or QC file names: "% масс." or "% об.", blanks, the final point and
+// letter case aside; nothing for any other text.
+std::optional<LimitQuantity> ReadQuantity(const std::wstring& text);

@@ -28,17 +28,6 @@ std::vector<std::wstring> SplitNames(const std::wstring& text) {
     return names;
 }
 
-// "% масс." and "% об.", blanks, the final point and letter case aside.
-std::optional<LimitQuantity> QuantityOf(const std::wstring& text) {
-    std::wstring key;
-    for (const wchar_t c : text) {
-        if (c != L' ' && c != L'.') key += FoldCase(c);
-    }
-    if (key == L"%масс") return LimitQuantity::MassPercent;
-    if (key == L"%об") return LimitQuantity::VolumePercent;
-    return std::nullopt;
-}
-
 // The limit of one line, or why the line is no limit.
 std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
     Limit limit;
@@ -46,7 +35,7 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
     const std::wstring names = FieldOf(row, kPeakNames);
     limit.others = names == L"*";
     if (!limit.others) limit.peakNames = SplitNames(names);
-    const std::optional<LimitQuantity> quantity = QuantityOf(FieldOf(row, kQuantity));
+    const std::optional<LimitQuantity> quantity = ReadQuantity(FieldOf(row, kQuantity));
     const std::optional<double> maximum = ReadWholeNumber(FieldOf(row, kMaximum));
     const std::wstring repeatability = FieldOf(row, kRepeatability);
     if (limit.name.empty())
@@ -200,8 +189,8 @@ std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
         if (blank || FieldOf(line, kName).rfind(L"#", 0) == 0) continue;
         // The first line is a header when it names no quantity and its maximum is no number: a file may
         // well start with a limit, also with one whose maximum is mistyped (which is an error of that line).
-        const bool header =
-            !headerSeen && !QuantityOf(FieldOf(line, kQuantity)) && !ReadWholeNumber(FieldOf(line, kMaximum));
+        const bool header = !headerSeen && !ReadQuantity(FieldOf(line, kQuantity)) &&
+                            !ReadWholeNumber(FieldOf(line, kMaximum));
         headerSeen = true;
         if (header) continue;
         std::wstring error;

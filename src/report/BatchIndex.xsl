@@ -1,8 +1,9 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
   The index page of a batch: turns the batch's index document (Document: program, range, limits_file,
-  limits_errors, series with one row per series of parallel determinations) into one XHTML page,
-  printable on A4 landscape. Every problem of a series shows on its row, in red.
+  limits_errors, series with one row per series of parallel determinations, qc when QC is kept) into one
+  XHTML page, printable on A4 landscape. Every problem of a series shows on its row, in red; so does what
+  QC says of it. The control charts are drawn by the templates of QcChart.xsl, which must lie beside.
   A lab may restyle it; oxycalc-cli batch takes it from the folder of the report stylesheet.
 
   As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, and
@@ -11,6 +12,8 @@
 <xsl:stylesheet version="1.0"
                 xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
                 xmlns="http://www.w3.org/1999/xhtml">
+
+  <xsl:import href="QcChart.xsl"/>
 
   <xsl:output method="xml" encoding="UTF-8" indent="no" omit-xml-declaration="yes"/>
   <xsl:strip-space elements="*"/>
@@ -42,6 +45,9 @@
           tr.problem td:first-child { border-left: 2.5pt solid #b00020; }
           div.bad { margin: 0 0 2mm 0; }
           td div.bad { margin: 0; }
+          .pending { color: #7a4d00; }
+          td div.mark { font-size: 8.5pt; }
+          <xsl:call-template name="qc-style"/>
         </style>
       </head>
       <body>
@@ -91,6 +97,7 @@
       </xsl:if>
       <xsl:value-of select="concat('Рассчитано программой ', program/name, ' ', program/version, '.')"/>
     </p>
+    <xsl:apply-templates select="qc" mode="qc"/>
   </xsl:template>
 
   <xsl:template match="row">
@@ -115,10 +122,15 @@
           <td colspan="{4 + number($withLimits)}">
             <div class="bad"><xsl:value-of select="reason"/></div>
             <xsl:apply-templates select="notes/note"/>
+            <xsl:call-template name="qc-notes"/>
           </td>
         </xsl:when>
         <xsl:otherwise>
-          <td class="num"><b><xsl:value-of select="total_oxygen"/></b></td>
+          <td class="num">
+            <b><xsl:value-of select="total_oxygen"/></b>
+            <xsl:if test="not($withLimits)"><xsl:call-template name="quality-mark"/></xsl:if>
+            <xsl:if test="quality = 'confirmed'"><div class="ok note"><xsl:value-of select="quality_text"/></div></xsl:if>
+          </td>
           <xsl:if test="$withLimits"><xsl:apply-templates select="verdicts"/></xsl:if>
           <td class="warn">
             <xsl:for-each select="exceeded_r/component">
@@ -126,7 +138,10 @@
             </xsl:for-each>
             <xsl:for-each select="warnings/warning"><div><xsl:value-of select="."/></div></xsl:for-each>
             <xsl:apply-templates select="notes/note"/>
-            <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component)">—</xsl:if>
+            <xsl:if test="quality = 'in_doubt'"><div class="bad"><xsl:value-of select="quality_detail"/></div></xsl:if>
+            <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending"><xsl:value-of select="quality_detail"/></div></xsl:if>
+            <xsl:call-template name="qc-notes"/>
+            <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component) and not(qc_results/result) and not(qc_failures/result) and (quality = '' or quality = 'confirmed')">—</xsl:if>
           </td>
           <td class="nowrap">
             <a href="{base}.html">html</a>
@@ -146,8 +161,12 @@
     <xsl:variable name="undetermined" select="verdict[outcome = 'не определено']"/>
     <xsl:variable name="fileErrors" select="boolean(/Document/limits_errors/error)"/>
     <xsl:choose>
-      <xsl:when test="not(verdict) and not($fileErrors)"><td>—</td></xsl:when>
-      <xsl:when test="not($exceeded) and not($undetermined) and not($fileErrors)"><td class="ok">соответствует</td></xsl:when>
+      <xsl:when test="not(verdict) and not($fileErrors)">
+        <td>—<xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
+      </xsl:when>
+      <xsl:when test="not($exceeded) and not($undetermined) and not($fileErrors)">
+        <td class="ok">соответствует<xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
+      </xsl:when>
       <xsl:otherwise>
         <td class="bad">
           <xsl:if test="$exceeded">
@@ -169,6 +188,7 @@
             <xsl:if test="$exceeded or $undetermined"><br/></xsl:if>
             <xsl:text>файл норм прочитан не весь</xsl:text>
           </xsl:if>
+          <xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each>
         </td>
       </xsl:otherwise>
     </xsl:choose>
@@ -176,6 +196,18 @@
 
   <xsl:template match="note">
     <div class="note"><xsl:value-of select="."/></div>
+  </xsl:template>
+
+  <!-- What QC says of an analysis series, beside its results and verdicts: in doubt or not yet confirmed. -->
+  <xsl:template name="quality-mark">
+    <xsl:if test="quality = 'in_doubt'"><div class="bad mark"><b><xsl:value-of select="quality_text"/></b></div></xsl:if>
+    <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending mark"><xsl:value-of select="quality_text"/></div></xsl:if>
+  </xsl:template>
+
+  <!-- A QC series' own results, one per chart: those that failed or could not be used in red. -->
+  <xsl:template name="qc-notes">
+    <xsl:for-each select="qc_failures/result"><div class="bad"><xsl:value-of select="."/></div></xsl:for-each>
+    <xsl:for-each select="qc_results/result"><div class="ok"><xsl:value-of select="."/></div></xsl:for-each>
   </xsl:template>
 
 </xsl:stylesheet>

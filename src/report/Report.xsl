@@ -3,7 +3,7 @@
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
   totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
-  decision_rule) into one XHTML page, printable
+  decision_rule, quality when QC is kept) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
 
@@ -169,6 +169,7 @@
     </div>
 
     <xsl:apply-templates select="warnings"/>
+    <xsl:apply-templates select="quality"/>
 
     <h2>1. Условия расчёта</h2>
     <table class="settings">
@@ -469,6 +470,13 @@
         <xsl:for-each select="error">
           <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat('Файл норм, ', .)"/></td></tr>
         </xsl:for-each>
+        <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
+        <xsl:for-each select="/Document/quality[status = 'in_doubt']">
+          <tr class="limits-error"><td colspan="6"><b><xsl:value-of select="concat('Выводы ', text)"/></b></td></tr>
+        </xsl:for-each>
+        <xsl:for-each select="/Document/quality[status = 'not_yet_confirmed']">
+          <tr><td colspan="6" style="color: #7a4d00"><xsl:value-of select="concat('Выводы ', text)"/></td></tr>
+        </xsl:for-each>
       </tbody>
     </table>
     <div class="foot">Нормы из файла <xsl:value-of select="file"/>.
@@ -561,6 +569,25 @@
         </xsl:for-each>
       </ul>
     </div>
+  </xsl:template>
+
+  <!-- What the QC results around the series say: in doubt in a box, not yet confirmed or confirmed on a
+       line of its own. -->
+  <xsl:template match="quality">
+    <xsl:choose>
+      <xsl:when test="status = 'in_doubt'">
+        <div class="warnings">
+          <div class="title">Результаты под сомнением: контроль качества не пройден</div>
+          <ul><li><xsl:value-of select="detail"/></li></ul>
+        </div>
+      </xsl:when>
+      <xsl:when test="status = 'not_yet_confirmed'">
+        <p class="note" style="color: #7a4d00"><xsl:value-of select="concat('Ещё не подтверждено контролем качества: ', detail)"/></p>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="note"><xsl:value-of select="concat('Подтверждено контролем качества: ', detail)"/></p>
+      </xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <!-- A line to sign on: signature, name, date, with what goes where below it. -->

@@ -182,6 +182,16 @@ void AddProgram(XMLWrapper& wrapper) {
     wrapper.AddTextElement(element, L"version", kPluginVersionText);
 }
 
+// <quality><status>in_doubt</status><text>…</text><detail>…</detail></quality>: what QC says of the
+// series; absent when no QC is kept.
+void AddQuality(XMLWrapper& wrapper, const QualityMark& quality) {
+    if (quality.status == QualityMark::Status::None) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"quality");
+    wrapper.AddTextElement(element, L"status", quality.Key());
+    wrapper.AddTextElement(element, L"text", quality.Text());
+    wrapper.AddTextElement(element, L"detail", quality.detail);
+}
+
 // The exact value, as it reads back bit for bit: what a later check recomputes from.
 std::wstring Exact(double value) {
     return FormatDouble17(value);
@@ -270,4 +280,5 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
         wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
     AddInputs(wrapper, model);
     wrapper.AddTextElement(XMLElement(), L"decision_rule", kDecisionRule);
+    AddQuality(wrapper, model.quality);
 }

@@ -116,6 +116,13 @@ Json Limits(const CalculationData& data) {
     return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Names(data.limits->errors)}};
 }
 
+// null when no QC is kept.
+Json Quality(const QualityMark& quality) {
+    if (quality.status == QualityMark::Status::None) return nullptr;
+    return {
+        {"status", Text(quality.Key())}, {"text", Text(quality.Text())}, {"detail", Text(quality.detail)}};
+}
+
 Json FileInput(const std::wstring& path, const std::string& sha256, const std::wstring& loggedAt) {
     Json file = {{"file", Text(path)}, {"sha256", sha256.empty() ? Json(nullptr) : Json(sha256)}};
     if (!loggedAt.empty()) file["logged"] = Text(loggedAt);
@@ -200,5 +207,6 @@ std::string ReportJson(const ReportModel& model) {
     json["limits"] = Limits(data);
     json["inputs"] = Inputs(model);
     json["decision_rule"] = Text(kDecisionRule);
+    json["quality"] = Quality(model.quality);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -40,6 +40,8 @@
 //                                 "sample_mass", "peaks": [{"name", "concentration"}]}],
 //              "components_file": {"file", "sha256", "logged"}, "limits_file": null | {…},
 //              "stylesheet": null | {"file", "sha256"}},      exact numbers: what a check recomputes from
-//   "decision_rule": text                                  how the verdicts were reached
+//   "decision_rule": text,                                 how the verdicts were reached
+//   "quality": null | {"status": "confirmed"|"not_yet_confirmed"|"in_doubt",   what QC results around
+//              "text": text, "detail": text}                 the series say; null: no QC kept (see QcJson.h)
 // }
 std::string ReportJson(const ReportModel& model);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
+#include "calc/QualityMark.h"
 #include "calc/TickedSamples.h"
 #include "data/Assay.h"
 
@@ -46,6 +47,7 @@ struct ReportModel {
     // makes the report; the components and limits files come with the calculation.
     std::wstring databasePath;
     std::optional<ReportInput> stylesheet;
+    QualityMark quality;  // what QC says of the series; set by a batch
 };
 
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt);

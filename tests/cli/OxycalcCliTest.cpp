@@ -524,3 +524,75 @@ TEST_F(OxycalcCliTest, ABatchIndexShowsEveryProblemOfASeriesAndHidesNoUnsafeText
     EXPECT_TRUE(Holds(undated.err, "(---)")) << undated.err;
     EXPECT_TRUE(Holds(Read(L"undated/index.html"), "вне 1970–9999"));
 }
+
+TEST_F(OxycalcCliTest, ABatchWithQcChartsItsCheckStandardAndMarksTheSeriesAroundTheFailedCheck) {
+    DemoData::WriteDemo(folder.Path(), 200, true);
+    std::vector<std::string> args = Batch(L"qc");
+    args.insert(args.end(), {"--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        Holds(run.err, "[29/34] АИ-95-К5, партия 2417 (14.03.24 09:12): 3 опр., кислород 3.5343 % масс."))
+        << run.err;
+    const std::string index = Read(L"qc/index.html");
+    EXPECT_TRUE(Holds(index, "<h2 class=\"qc\">Контроль качества</h2>"));
+    EXPECT_EQ(Count(index, "<svg"), 4u);  // two charts, each of individuals and of moving ranges
+    EXPECT_EQ(Count(index, "под сомнением: контроль качества не пройден"), 1u) << index;
+    EXPECT_EQ(Count(index, "ещё не подтверждено контролем качества"), 2u);
+    EXPECT_TRUE(Holds(index, "контроль, МТБЭ, % масс.: 5.2986 — не пройден: за пределом 3σ"));
+
+    // The petrol made before the failed check: in doubt everywhere, its numbers and verdicts as they are.
+    const std::string json = Read(L"qc/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+    EXPECT_TRUE(Holds(json, "\"total_oxygen_mass_percent\": 3.5343"));
+    EXPECT_TRUE(Holds(json, "\"verdict\": \"conforms\""));
+    EXPECT_TRUE(Holds(json, "\"status\": \"in_doubt\"")) << json;
+    EXPECT_TRUE(Holds(json, "«Контрольный образец КО-1 — МТБЭ, % масс.» 14.03.24  12:00 не пройден"));
+    EXPECT_TRUE(Holds(Read(L"qc/2024-03-14_0912_АИ-95-К5_партия_2417.html"),
+                      "Результаты под сомнением: контроль качества не пройден"));
+    EXPECT_TRUE(Holds(Read(L"qc/2024-03-15_0800_АИ-95-К5_Е10_партия_2420.json"),
+                      "\"status\": \"not_yet_confirmed\""));
+
+    const std::string qc = Read(L"qc/qc.json");
+    EXPECT_TRUE(Holds(qc, "\"report\": \"2024-03-14_1200_Контрольный_образец_КО-1\""));
+    EXPECT_EQ(Count(qc, "\"outcome\": \"failed\""), 1u);
+    EXPECT_EQ(Count(qc, "\"outcome\": \"in_control\""), 59u);
+    // A rerun keeps the previous charts for programs beside the new ones.
+    EXPECT_EQ(Run(args).exitCode, 1);
+    EXPECT_EQ(Read(L"qc/qc-все_даты.json").substr(0, 200), qc.substr(0, 200));
+}
+
+TEST_F(OxycalcCliTest, TheQcCommandChartsTheQcSeriesAloneWithTheBaselineOfTheDatesGiven) {
+    DemoData::WriteDemo(folder.Path(), 200, true);
+    std::vector<std::string> args = Batch(L"charts");
+    args[0] = "qc";
+    args[10] = OXY_SOURCE_DIR "/src/report/QcChart.xsl";
+    args.insert(args.end(), {"--from", "2024-03-01", "--qc-baseline", "2024-02-15", "2024-02-29"});
+    CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);  // the failed check
+    EXPECT_TRUE(Holds(run.err,
+                      "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: 15 результатов, не пройдено 1, "
+                      "не определено 0; пределы по 15 результатам (предварительные)"))
+        << run.err;
+    EXPECT_FALSE(Holds(run.err, "2417")) << "an analysis series was calculated";
+    EXPECT_TRUE(Holds(Read(L"charts/qc.html"), "Базовый период: серии с 2024-02-15 по 2024-02-29"));
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"baseline_results\": 15"));
+
+    // Without the QC sample's density its results are shown, undetermined, and confirm nothing.
+    WriteBytes(folder.File(L"densities.csv"), "АИ-95-К5, партия 2417;745.68\n");
+    run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "15 результатов, не пройдено 0, не определено 15; пределов нет")) << run.err;
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"doubt\": \"нет плотности в файле плотностей\""));
+
+    // No QC file beside the components file; a baseline of one date; limits, which QC has none of.
+    std::filesystem::remove(ToUtf8(folder.File(L"QcOxycalc.csv")));
+    run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "QcOxycalc.csv")) << run.err;
+    args.resize(args.size() - 1);
+    EXPECT_EQ(Run(args).exitCode, 2);
+    args = Batch(L"charts");
+    args[0] = "qc";
+    args.insert(args.end(), {"--limits", "x.csv"});
+    EXPECT_EQ(Run(args).exitCode, 2);
+}

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Windows oxycalc-cli on fresh demo data, end to end (two Wine starts).
+# The Windows oxycalc-cli on fresh demo data, end to end (three Wine starts).
 # Usage: wine-cli-check.sh WINE_RUN DEMO_DATA_EXE CLI_EXE REPORT_XSL
 set -euo pipefail
 wine_run=$1 demo=$2 cli=$3 xsl=$4
@@ -23,3 +23,20 @@ check report.xml "<density_proba>745.68</density_proba>"
 check report.xml "<name>-1.00</name>"
 check report.html "Всего"
 echo "oxycalc-cli under Wine: document and page written"
+
+# The batch with its control charts, drawn by MSXML: BatchIndex.xsl imports the chart templates of
+# QcChart.xsl beside it. The standard's name is Cyrillic: this one command line is read as UTF-8.
+status=0
+LC_ALL=C.UTF-8 "$wine_run" "$cli" batch --db "Z:$folder/host.db" --components "Z:$folder/CompsTableOxycalc.csv" \
+  --standard "1,2-Диметоксиэтан" --densities "Z:$folder/densities.csv" --xsl "Z:$xsl" --out "Z:$folder/batch" \
+  >/dev/null 2>"$folder/batch.txt" || status=$?
+[[ $status == 1 ]] || { echo "batch: exit code $status, expected 1 (a failed check)" >&2; cat "$folder/batch.txt" >&2; exit 1; }
+check batch/index.html '<h2 class="qc">Контроль качества</h2>'
+check batch/index.html '<svg xmlns="http://www.w3.org/2000/svg"'
+check batch/index.html 'под сомнением: контроль качества не пройден'
+check batch/qc.json '"outcome": "failed"'
+if grep -q '<[A-Za-z0-9_]*:line' "$folder/batch/index.html"; then
+  echo "an SVG element of the index page has a namespace prefix" >&2; exit 1
+fi
+[[ $(grep -o '<circle' "$folder/batch/index.html" | wc -l) -ge 100 ]] || { echo "too few points drawn" >&2; exit 1; }
+echo "oxycalc-cli under Wine: the batch's index page with its control charts written"

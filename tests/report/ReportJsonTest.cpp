@@ -36,7 +36,7 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
                                               "settings", "samples", "chromatograms", "results", "totals",
                                               "totals_without_standard", "total_oxygen_mass_percent",
                                               "total_oxygen_outside_scope", "warnings", "limits", "inputs",
-                                              "decision_rule"}));
+                                              "decision_rule", "quality"}));
     EXPECT_EQ(json["format_version"], 1);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
@@ -72,4 +72,15 @@ TEST(ReportJson, WritesNullForAValueThatIsNoNumberAndForAReportWithoutTimeOrLimi
     EXPECT_TRUE(json["results"][0]["oxygen_mass_percent"].is_null());
     EXPECT_TRUE(json["created_utc"].is_null());
     EXPECT_TRUE(json["limits"].is_null());
+    EXPECT_TRUE(json["quality"].is_null());  // no QC kept
+}
+
+TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
+    ReportModel model = SampleModel();
+    model.quality = {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден"};
+    const Json json = Json::parse(ReportJson(model));
+    EXPECT_EQ(json["quality"]["status"], "in_doubt");
+    EXPECT_EQ(json["quality"]["text"], "под сомнением: контроль качества не пройден");
+    EXPECT_EQ(json["quality"]["detail"], "контроль «КО-1 — кислород, % масс.» не пройден");
+    EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");  // the verdicts stay as they are
 }

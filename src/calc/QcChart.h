@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/CalculationData.h"
+#include "calc/ControlChart.h"
+#include "calc/QcFile.h"
+#include "data/Assay.h"
+
+// The value one series of a QC sample gives for a line of the QC file.
+struct QcMeasurement {
+    std::optional<double> value;  // rounded to the four decimals pages show; none when not calculated
+    std::wstring doubt;           // why the value is not used; empty when it is
+
+    bool Used() const { return value.has_value() && doubt.empty(); }
+};
+
+// The line's value in a finished calculation of the QC sample's ticked chromatograms, with the doubt
+// a limit of the same quantity would have (a standard not found, a peak missing from some parallels, …),
+// and for a component not found at all: a check whose component vanished says nothing about the method.
+QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const std::vector<Assay>& assays);
+
+// One series of the QC sample and what it gives.
+struct QcResult {
+    int64_t first = 0;  // its first analysis, seconds since 1970
+    int64_t last = 0;   // its last
+    std::wstring seriesKey;
+    std::wstring report;  // base name of its reports; empty when none was written
+    QcMeasurement measurement;
+};
+
+// What a point says about the method.
+enum class QcOutcome {
+    InControl,     // no rule broken, within tolerance
+    Failed,        // out of control or out of tolerance
+    Undetermined,  // no value that can be used
+    Unjudged,      // a value, but no limits and no tolerance to hold it against
+};
+
+// How an outcome is keyed ("in_control", "failed", "undetermined", "unjudged") and named ("в норме", …).
+const wchar_t* QcOutcomeKey(QcOutcome outcome);
+std::wstring QcOutcomeText(QcOutcome outcome);
+
+// A result on its chart.
+struct QcPoint {
+    QcResult result;
+    std::optional<double>
+        plotted;  // the value, or the value minus the accepted value; rounded to four decimals
+    bool inBaseline = false;
+    ChartPointCheck check;
+    std::optional<bool> withinTolerance;  // none without a tolerance or a used value
+    QcOutcome outcome = QcOutcome::Unjudged;
+
+    // What failed ("за пределом 3σ; вне допуска ±0.15"), why it is undetermined, or empty.
+    std::wstring Why(const QcLine& line) const;
+};
+
+// One line's control chart over the results of a range.
+struct QcChart {
+    QcLine line;
+    ChartLimits limits;
+    std::wstring baseline;  // where the limits come from, as pages say it
+    std::vector<QcPoint> points;
+};
+
+// The chart of the results (in the order made). The limits come from `baseline`'s used results when
+// given (a range of dates the lab chose, charted or not), otherwise from the first kFullBaseline used
+// results of the chart; a charted result of the baseline is marked so.
+QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results,
+                    const std::optional<std::vector<QcResult>>& baseline, std::wstring baselineText);
+
+// The QC part of a page: the file, its unread lines and a chart per line.
+struct QcCharts {
+    std::wstring file;
+    std::vector<std::wstring> errors;
+    std::vector<QcChart> charts;
+};
+
+// Whether the charts hold anything a lab must look at: an unread line, a failed or undetermined result.
+bool QcNeedsLook(const QcCharts& qc);

@@ -1,0 +1,453 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!--
+  Control charts of quality control: turns the QC document (Document: program, range, created, qc) into one
+  XHTML page, printable on A4 landscape, and holds the templates that draw a qc element's charts, which the
+  batch's index page (BatchIndex.xsl) imports. A lab may restyle it; oxycalc-cli takes it from the folder of
+  the report stylesheet.
+
+  qc: file, errors/error, then per line of the QC file a chart: its title and line (sample, component,
+  quantity, accepted, tolerance), counts (failed, undetermined), limits (determined, why, baseline_count,
+  provisional, baseline, and when determined centre, sigma, upper, lower, mr_mean, mr_upper), the value
+  scales (scale, mr_scale: low, high, tick with value and label), label_every (a date under every so many
+  points) and points/point: index, moment, day, report, value, plotted, used, baseline, mr, mr_above,
+  tolerance, outcome (in_control, failed, undetermined, unjudged), outcome_text, why, rules, hits/hit.
+
+  Each chart is drawn as inline SVG from these numbers: the individuals chart (points at their plotted
+  value, the centre line, the 3σ limits, the 1σ and 2σ lines, the tolerance band, the baseline's points on
+  a tinted ground, the rules a point breaks written beside it) above the moving range chart, both with the
+  points in the order made and their dates under them. Hovering a point names it.
+
+  As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, no HTML
+  element may be left empty (a saved <td/> reads in HTML as a start tag only; SVG elements may be, as HTML
+  reads them as foreign elements), and a blank that matters is part of an XPath string.
+-->
+<xsl:stylesheet version="1.0"
+                xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+                xmlns="http://www.w3.org/1999/xhtml">
+
+  <xsl:output method="xml" encoding="UTF-8" indent="no" omit-xml-declaration="yes"/>
+  <xsl:strip-space elements="*"/>
+
+  <!-- The drawing area of the individuals chart in the SVG's own units: 1000 wide. -->
+  <xsl:variable name="qc-left" select="70"/>
+  <xsl:variable name="qc-width" select="790"/>
+  <xsl:variable name="qc-top" select="16"/>
+  <xsl:variable name="qc-height" select="190"/>
+  <xsl:variable name="qc-mr-top" select="10"/>
+  <xsl:variable name="qc-mr-height" select="64"/>
+
+  <xsl:template match="/">
+    <html>
+      <head>
+        <meta http-equiv="Content-Type" content="text/html; charset=UTF-8"/>
+        <title>Контрольные карты: кислородсодержащие соединения, ГОСТ EN 13132-2012</title>
+        <style type="text/css">
+          @page { size: A4 landscape; margin: 12mm; }
+          body { font: 10pt/1.35 Arial, "DejaVu Sans", sans-serif; color: #000; }
+          @media screen { body { margin: 12mm; } }
+          h1 { font-size: 13pt; }
+          .range { margin: 0 0 2mm 0; }
+          .foot { font-size: 8pt; color: #555; margin-top: 3mm; }
+          <xsl:call-template name="qc-style"/>
+        </style>
+      </head>
+      <body>
+        <h1>Контрольные карты: определение кислородсодержащих соединений (ГОСТ EN 13132-2012)</h1>
+        <xsl:for-each select="Document">
+          <p class="range"><xsl:value-of select="concat('Серии контрольных проб, начатые в даты: ', range, '. Составлено ', created, '.')"/></p>
+          <xsl:apply-templates select="qc" mode="qc"/>
+          <p class="foot"><xsl:value-of select="concat('Рассчитано программой ', program/name, ' ', program/version, '.')"/></p>
+        </xsl:for-each>
+      </body>
+    </html>
+  </xsl:template>
+
+  <!-- The style of the charts' pages, for the style element of whichever page shows them. -->
+  <xsl:template name="qc-style">
+    <xsl:text>
+          h2.qc { font-size: 12pt; margin: 6mm 0 2mm 0; }
+          .qc-chart { page-break-inside: avoid; break-inside: avoid; margin: 0 0 6mm 0; }
+          .qc-chart h3 { font-size: 11pt; margin: 3mm 0 1mm 0; }
+          .qc-chart p { margin: 0 0 1mm 0; }
+          .qc-chart svg { display: block; width: 100%; height: auto; }
+          .qc-caption { font-size: 8.5pt; color: #444; margin: 1mm 0 0 0; }
+          .qc-legend { font-size: 8pt; color: #444; }
+          .qc-provisional { color: #7a4d00; font-weight: bold; }
+          .qc-bad { color: #b00020; }
+          table.qc-points { border-collapse: collapse; width: 100%; font-size: 9pt; margin-top: 1.5mm; }
+          table.qc-points th, table.qc-points td { border: 0.6pt solid #444; padding: 0.6mm 1.5mm; text-align: left; vertical-align: top; }
+          table.qc-points th { background: #e6e9ee; }
+          table.qc-points td.num { text-align: right; white-space: nowrap; }
+    </xsl:text>
+  </xsl:template>
+
+  <xsl:template match="qc" mode="qc">
+    <h2 class="qc">Контроль качества</h2>
+    <p>
+      <xsl:value-of select="concat('Файл контроля качества: ', file, '.')"/>
+    </p>
+    <xsl:if test="errors/error">
+      <div class="qc-bad">
+        <b>Строки файла контроля, которые не прочитаны (их карт нет):</b>
+        <xsl:for-each select="errors/error"><div><xsl:value-of select="."/></div></xsl:for-each>
+      </div>
+    </xsl:if>
+    <xsl:if test="chart/points/point">
+      <p class="qc-legend">Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела, отнесённый к предыдущей точке; × — результата нет.</p>
+    </xsl:if>
+    <xsl:apply-templates select="chart" mode="qc"/>
+  </xsl:template>
+
+  <xsl:template match="chart" mode="qc">
+    <div class="qc-chart">
+      <h3><xsl:value-of select="concat('Карта ', number, '. ', title)"/></h3>
+      <p>
+        <xsl:choose>
+          <xsl:when test="accepted != ''">
+            <xsl:value-of select="concat('На карте: результат − принятое значение ', accepted, ' ', quantity, ' (', component, ')')"/>
+            <xsl:if test="tolerance != ''"><xsl:value-of select="concat('; допуск ±', tolerance)"/></xsl:if>
+            <xsl:text>.</xsl:text>
+          </xsl:when>
+          <xsl:otherwise>
+            <xsl:value-of select="concat('На карте: результат, ', quantity, ' (', component, ').')"/>
+          </xsl:otherwise>
+        </xsl:choose>
+      </p>
+      <xsl:apply-templates select="limits" mode="qc"/>
+      <p>
+        <xsl:value-of select="concat('Результатов: ', count(points/point), '; не пройдено: ', failed, '; не определено: ', undetermined, '.')"/>
+      </p>
+      <xsl:choose>
+        <xsl:when test="points/point">
+          <xsl:call-template name="qc-individuals"/>
+          <p class="qc-caption">Индивидуальные значения (I)</p>
+          <xsl:call-template name="qc-moving-range"/>
+          <p class="qc-caption">Скользящий размах (MR) между соседними используемыми результатами</p>
+
+          <xsl:if test="points/point[outcome = 'failed' or outcome = 'undetermined']">
+            <xsl:call-template name="qc-notable"/>
+          </xsl:if>
+        </xsl:when>
+        <xsl:otherwise>
+          <p>В выбранные даты результатов контрольной пробы нет.</p>
+        </xsl:otherwise>
+      </xsl:choose>
+    </div>
+  </xsl:template>
+
+  <xsl:template match="limits" mode="qc">
+    <xsl:variable name="quantity" select="../quantity"/>
+    <p>
+      <xsl:choose>
+        <xsl:when test="determined = 'да'">
+          <xsl:value-of select="concat('Средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '). Базовый период: ', baseline, ', результатов ', baseline_count, '.')"/>
+          <xsl:if test="provisional = 'да'">
+            <span class="qc-provisional">&#160;Пределы предварительные: меньше 20 результатов базового периода.</span>
+          </xsl:if>
+        </xsl:when>
+        <xsl:otherwise>
+          <span class="qc-provisional"><xsl:value-of select="concat('Пределы не определены: ', why, '. Правила не применяются; результаты оцениваются только по допуску, если он задан.')"/></span>
+        </xsl:otherwise>
+      </xsl:choose>
+    </p>
+  </xsl:template>
+
+  <!-- The individuals chart. -->
+  <xsl:template name="qc-individuals">
+    <xsl:variable name="n" select="count(points/point)"/>
+    <xsl:variable name="low" select="number(scale/low)"/>
+    <xsl:variable name="high" select="number(scale/high)"/>
+    <xsl:variable name="ky" select="$qc-height div ($high - $low)"/>
+    <xsl:variable name="kx" select="$qc-width div $n"/>
+    <xsl:variable name="r">
+      <xsl:choose>
+        <xsl:when test="$n &gt; 120">2.2</xsl:when>
+        <xsl:otherwise>3.4</xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:variable name="bottom" select="$qc-top + $qc-height"/>
+    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 236" width="1000" height="236" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
+      <!-- the baseline's points on a tinted ground -->
+      <xsl:if test="points/point[baseline = 'да']">
+        <xsl:variable name="first" select="points/point[baseline = 'да'][1]/index"/>
+        <xsl:variable name="last" select="points/point[baseline = 'да'][last()]/index"/>
+        <rect y="{$qc-top}" height="{$qc-height}" fill="#e8f0fa">
+          <xsl:attribute name="x"><xsl:value-of select="format-number($qc-left + ($first - 1) * $kx, '0.0')"/></xsl:attribute>
+          <xsl:attribute name="width"><xsl:value-of select="format-number(($last - $first + 1) * $kx, '0.0')"/></xsl:attribute>
+        </rect>
+      </xsl:if>
+      <!-- the value axis -->
+      <xsl:for-each select="scale/tick">
+        <xsl:variable name="y" select="format-number($qc-top + ($high - value) * $ky, '0.0')"/>
+        <line x1="{$qc-left - 5}" x2="{$qc-left}" y1="{$y}" y2="{$y}" stroke="#444" stroke-width="0.8"/>
+        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$y}" y2="{$y}" stroke="#eceef1" stroke-width="0.6"/>
+        <text x="{$qc-left - 8}" y="{$y + 4}" text-anchor="end"><xsl:value-of select="label"/></text>
+      </xsl:for-each>
+      <!-- the tolerance band around the accepted value, at 0 -->
+      <xsl:if test="tolerance != ''">
+        <xsl:for-each select="tolerance">
+          <xsl:call-template name="qc-line">
+            <xsl:with-param name="y" select="$qc-top + ($high - .) * $ky"/>
+            <xsl:with-param name="stroke">#e07b00</xsl:with-param>
+            <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
+          </xsl:call-template>
+          <xsl:call-template name="qc-line">
+            <xsl:with-param name="y" select="$qc-top + ($high + .) * $ky"/>
+            <xsl:with-param name="stroke">#e07b00</xsl:with-param>
+            <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
+          </xsl:call-template>
+        </xsl:for-each>
+      </xsl:if>
+      <!-- centre line, 1σ and 2σ, 3σ limits -->
+      <xsl:for-each select="limits[determined = 'да']">
+        <xsl:variable name="centre" select="number(centre)"/>
+        <xsl:variable name="sigma" select="number(sigma)"/>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - $centre - $sigma) * $ky"/>
+          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
+          <xsl:with-param name="dash">2,3</xsl:with-param>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - $centre + $sigma) * $ky"/>
+          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
+          <xsl:with-param name="dash">2,3</xsl:with-param>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - $centre - 2 * $sigma) * $ky"/>
+          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
+          <xsl:with-param name="dash">2,3</xsl:with-param>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - $centre + 2 * $sigma) * $ky"/>
+          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
+          <xsl:with-param name="dash">2,3</xsl:with-param>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - $centre) * $ky"/>
+          <xsl:with-param name="stroke">#1b5e20</xsl:with-param>
+          <xsl:with-param name="label" select="concat('СЛ ', centre)"/>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - upper) * $ky"/>
+          <xsl:with-param name="stroke">#b00020</xsl:with-param>
+          <xsl:with-param name="dash">7,4</xsl:with-param>
+          <xsl:with-param name="label" select="concat('ВКП ', upper)"/>
+          <xsl:with-param name="shift" select="-4"/>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + ($high - lower) * $ky"/>
+          <xsl:with-param name="stroke">#b00020</xsl:with-param>
+          <xsl:with-param name="dash">7,4</xsl:with-param>
+          <xsl:with-param name="label" select="concat('НКП ', lower)"/>
+          <xsl:with-param name="shift" select="13"/>
+        </xsl:call-template>
+      </xsl:for-each>
+      <rect x="{$qc-left}" y="{$qc-top}" width="{$qc-width}" height="{$qc-height}" fill="none" stroke="#444" stroke-width="0.8"/>
+      <!-- the used results joined in the order made -->
+      <polyline fill="none" stroke="#1f4e79" stroke-width="1">
+        <xsl:attribute name="points">
+          <xsl:for-each select="points/point[used = 'да']">
+            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($qc-top + ($high - plotted) * $ky, '0.0'), ' ')"/>
+          </xsl:for-each>
+        </xsl:attribute>
+      </polyline>
+      <xsl:for-each select="points/point">
+        <xsl:variable name="x" select="format-number($qc-left + (index - 0.5) * $kx, '0.0')"/>
+        <xsl:variable name="title">
+          <xsl:call-template name="qc-title"/>
+        </xsl:variable>
+        <xsl:choose>
+          <xsl:when test="plotted = ''">
+            <text x="{$x}" y="{$bottom - 4}" text-anchor="middle" fill="#777" font-size="13"><title><xsl:value-of select="$title"/></title>×</text>
+          </xsl:when>
+          <xsl:otherwise>
+            <xsl:variable name="y" select="$qc-top + ($high - plotted) * $ky"/>
+            <circle cx="{$x}" cy="{format-number($y, '0.0')}">
+              <xsl:choose>
+                <xsl:when test="outcome = 'failed'">
+                  <xsl:attribute name="r"><xsl:value-of select="$r + 1.6"/></xsl:attribute>
+                  <xsl:attribute name="fill">#b00020</xsl:attribute>
+                </xsl:when>
+                <xsl:when test="used = 'нет'">
+                  <xsl:attribute name="r"><xsl:value-of select="$r"/></xsl:attribute>
+                  <xsl:attribute name="fill">#fff</xsl:attribute>
+                  <xsl:attribute name="stroke">#777</xsl:attribute>
+                  <xsl:attribute name="stroke-width">1.2</xsl:attribute>
+                </xsl:when>
+                <xsl:otherwise>
+                  <xsl:attribute name="r"><xsl:value-of select="$r"/></xsl:attribute>
+                  <xsl:attribute name="fill">#1f4e79</xsl:attribute>
+                </xsl:otherwise>
+              </xsl:choose>
+              <title><xsl:value-of select="$title"/></title>
+            </circle>
+            <xsl:if test="outcome = 'failed'">
+              <xsl:variable name="mark">
+                <xsl:value-of select="rules"/>
+                <xsl:if test="tolerance = 'вне допуска'">
+                  <xsl:if test="rules != ''">,</xsl:if>
+                  <xsl:text>Д</xsl:text>
+                </xsl:if>
+              </xsl:variable>
+              <text x="{$x}" text-anchor="middle" fill="#b00020" font-weight="bold" font-size="13">
+                <xsl:attribute name="y">
+                  <xsl:choose>
+                    <xsl:when test="$y &lt; $qc-top + 22"><xsl:value-of select="format-number($y + 20, '0.0')"/></xsl:when>
+                    <xsl:otherwise><xsl:value-of select="format-number($y - 9, '0.0')"/></xsl:otherwise>
+                  </xsl:choose>
+                </xsl:attribute>
+                <xsl:value-of select="$mark"/>
+              </text>
+            </xsl:if>
+          </xsl:otherwise>
+        </xsl:choose>
+      </xsl:for-each>
+      <!-- the dates of every so many points -->
+      <xsl:variable name="every" select="number(label_every)"/>
+      <xsl:for-each select="points/point[(index - 1) mod $every = 0]">
+        <xsl:variable name="x" select="format-number($qc-left + (index - 0.5) * $kx, '0.0')"/>
+        <line x1="{$x}" x2="{$x}" y1="{$bottom}" y2="{$bottom + 5}" stroke="#444" stroke-width="0.8"/>
+        <text x="{$x}" y="{$bottom + 20}" text-anchor="middle"><xsl:value-of select="day"/></text>
+      </xsl:for-each>
+    </svg>
+  </xsl:template>
+
+  <!-- A horizontal line across the individuals chart at y, with its label at the right; SVG elements, as
+       the template stands outside the chart's svg element. -->
+  <xsl:template name="qc-line">
+    <xsl:param name="y"/>
+    <xsl:param name="stroke"/>
+    <xsl:param name="dash" select="'none'"/>
+    <xsl:param name="label" select="''"/>
+    <xsl:param name="shift" select="4"/>
+    <xsl:variable name="at" select="format-number($y, '0.0')"/>
+    <!-- Made by xsl:element: a literal SVG element here, outside the chart's svg literal, is given a
+         namespace prefix by libxslt, which no HTML parser reads. -->
+    <xsl:element name="line" namespace="http://www.w3.org/2000/svg">
+      <xsl:attribute name="x1"><xsl:value-of select="$qc-left"/></xsl:attribute>
+      <xsl:attribute name="x2"><xsl:value-of select="$qc-left + $qc-width"/></xsl:attribute>
+      <xsl:attribute name="y1"><xsl:value-of select="$at"/></xsl:attribute>
+      <xsl:attribute name="y2"><xsl:value-of select="$at"/></xsl:attribute>
+      <xsl:attribute name="stroke"><xsl:value-of select="$stroke"/></xsl:attribute>
+      <xsl:attribute name="stroke-width">1.3</xsl:attribute>
+      <xsl:attribute name="stroke-dasharray"><xsl:value-of select="$dash"/></xsl:attribute>
+    </xsl:element>
+    <xsl:if test="$label != ''">
+      <xsl:element name="text" namespace="http://www.w3.org/2000/svg">
+        <xsl:attribute name="x"><xsl:value-of select="$qc-left + $qc-width + 6"/></xsl:attribute>
+        <xsl:attribute name="y"><xsl:value-of select="format-number($y + $shift, '0.0')"/></xsl:attribute>
+        <xsl:attribute name="fill"><xsl:value-of select="$stroke"/></xsl:attribute>
+        <xsl:value-of select="$label"/>
+      </xsl:element>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- What hovering a point tells: when, the value, the outcome and why, the series' report. -->
+  <xsl:template name="qc-title">
+    <xsl:value-of select="concat(moment, ' · ', ../../sample, ': ')"/>
+    <xsl:choose>
+      <xsl:when test="value != ''"><xsl:value-of select="concat(value, ' ', ../../quantity)"/></xsl:when>
+      <xsl:otherwise>нет результата</xsl:otherwise>
+    </xsl:choose>
+    <xsl:if test="../../accepted != '' and plotted != ''"><xsl:value-of select="concat(' (на карте ', plotted, ')')"/></xsl:if>
+    <xsl:value-of select="concat(' — ', outcome_text)"/>
+    <xsl:if test="why != ''"><xsl:value-of select="concat(': ', why)"/></xsl:if>
+    <xsl:if test="report != ''"><xsl:value-of select="concat(' · отчёт ', report)"/></xsl:if>
+  </xsl:template>
+
+  <!-- The moving range chart, under the individuals chart and on its horizontal scale. -->
+  <xsl:template name="qc-moving-range">
+    <xsl:variable name="n" select="count(points/point)"/>
+    <xsl:variable name="high" select="number(mr_scale/high)"/>
+    <xsl:variable name="ky" select="$qc-mr-height div $high"/>
+    <xsl:variable name="kx" select="$qc-width div $n"/>
+    <xsl:variable name="bottom" select="$qc-mr-top + $qc-mr-height"/>
+    <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 92" width="1000" height="92" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
+      <xsl:for-each select="mr_scale/tick">
+        <xsl:variable name="y" select="format-number($bottom - value * $ky, '0.0')"/>
+        <line x1="{$qc-left - 5}" x2="{$qc-left}" y1="{$y}" y2="{$y}" stroke="#444" stroke-width="0.8"/>
+        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$y}" y2="{$y}" stroke="#eceef1" stroke-width="0.6"/>
+        <text x="{$qc-left - 8}" y="{$y + 4}" text-anchor="end"><xsl:value-of select="label"/></text>
+      </xsl:for-each>
+      <xsl:for-each select="limits[determined = 'да']">
+        <xsl:variable name="mean" select="format-number($bottom - mr_mean * $ky, '0.0')"/>
+        <xsl:variable name="upper" select="format-number($bottom - mr_upper * $ky, '0.0')"/>
+        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$mean}" y2="{$mean}" stroke="#1b5e20" stroke-width="1.3"/>
+        <text x="{$qc-left + $qc-width + 6}" y="{$mean + 13}" fill="#1b5e20"><xsl:value-of select="concat('ср. MR ', mr_mean)"/></text>
+        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$upper}" y2="{$upper}" stroke="#b00020" stroke-width="1.3" stroke-dasharray="7,4"/>
+        <text x="{$qc-left + $qc-width + 6}" y="{$upper - 4}" fill="#b00020"><xsl:value-of select="concat('ВКП ', mr_upper)"/></text>
+      </xsl:for-each>
+      <rect x="{$qc-left}" y="{$qc-mr-top}" width="{$qc-width}" height="{$qc-mr-height}" fill="none" stroke="#444" stroke-width="0.8"/>
+      <polyline fill="none" stroke="#1f4e79" stroke-width="1">
+        <xsl:attribute name="points">
+          <xsl:for-each select="points/point[mr != '']">
+            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($bottom - mr * $ky, '0.0'), ' ')"/>
+          </xsl:for-each>
+        </xsl:attribute>
+      </polyline>
+      <xsl:for-each select="points/point[mr != '']">
+        <circle cx="{format-number($qc-left + (index - 0.5) * $kx, '0.0')}" cy="{format-number($bottom - mr * $ky, '0.0')}">
+          <xsl:choose>
+            <xsl:when test="mr_above = 'да' and hits/hit/rule = 5">
+              <xsl:attribute name="r">3.6</xsl:attribute>
+              <xsl:attribute name="fill">#b00020</xsl:attribute>
+            </xsl:when>
+            <xsl:when test="mr_above = 'да'">
+              <xsl:attribute name="r">3.2</xsl:attribute>
+              <xsl:attribute name="fill">#fff</xsl:attribute>
+              <xsl:attribute name="stroke">#b00020</xsl:attribute>
+              <xsl:attribute name="stroke-width">1.2</xsl:attribute>
+            </xsl:when>
+            <xsl:otherwise>
+              <xsl:attribute name="r">2.2</xsl:attribute>
+              <xsl:attribute name="fill">#1f4e79</xsl:attribute>
+            </xsl:otherwise>
+          </xsl:choose>
+          <title><xsl:value-of select="concat(moment, ': скользящий размах ', mr)"/></title>
+        </circle>
+      </xsl:for-each>
+    </svg>
+  </xsl:template>
+
+  <!-- The results that failed or could not be used, with what and why. -->
+  <xsl:template name="qc-notable">
+    <table class="qc-points">
+      <thead>
+        <tr>
+          <th>Серия контрольной пробы</th>
+          <th>Результат</th>
+          <xsl:if test="accepted != ''"><th>На карте</th></xsl:if>
+          <th>Итог</th>
+          <th>Почему</th>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="points/point[outcome = 'failed' or outcome = 'undetermined']">
+          <tr>
+            <td>
+              <xsl:choose>
+                <xsl:when test="report != ''"><a href="{report}.html"><xsl:value-of select="moment"/></a></xsl:when>
+                <xsl:otherwise><xsl:value-of select="moment"/></xsl:otherwise>
+              </xsl:choose>
+            </td>
+            <td class="num"><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="value"/></xsl:call-template></td>
+            <xsl:if test="../../accepted != ''">
+              <td class="num"><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="plotted"/></xsl:call-template></td>
+            </xsl:if>
+            <td class="qc-bad"><xsl:value-of select="outcome_text"/></td>
+            <td><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="why"/></xsl:call-template></td>
+          </tr>
+        </xsl:for-each>
+      </tbody>
+    </table>
+  </xsl:template>
+
+  <xsl:template name="qc-cell">
+    <xsl:param name="text"/>
+    <xsl:choose>
+      <xsl:when test="string-length($text) &gt; 0"><xsl:value-of select="$text"/></xsl:when>
+      <xsl:otherwise>&#8212;</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+</xsl:stylesheet>

@@ -1,0 +1,58 @@
+#include "calc/QcFile.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempFolder.h"
+
+TEST(QcFile, ReadsEachLineWithItsOptionalValuesAndSkipsHeaderCommentsAndBlankLines) {
+    TempFolder folder;
+    const std::optional<QcFile> file = ReadQcFile(folder.Write(L"QcOxycalc.csv",
+                                                               "Проба;Показатель;Величина;Принятое;Допуск\n"
+                                                               "# check standard\n"
+                                                               "\n"
+                                                               " КО-1 ;;% масс.;;\n"
+                                                               "КО-1;МТБЭ;% МАСС;5,00;0.15\n"
+                                                               "СО-2;Этанол;% об.;3.1\n"));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_TRUE(file->errors.empty()) << file->errors.front();
+    ASSERT_EQ(file->lines.size(), 3u);
+    EXPECT_EQ(file->lines[0].sample, L"КО-1");
+    EXPECT_TRUE(file->lines[0].peakName.empty());
+    EXPECT_FALSE(file->lines[0].accepted.has_value());
+    EXPECT_EQ(file->lines[0].Title(), L"КО-1 — кислород, % масс.");
+    EXPECT_DOUBLE_EQ(*file->lines[1].accepted, 5.0);
+    EXPECT_EQ(file->lines[1].acceptedText, L"5.00");
+    EXPECT_DOUBLE_EQ(*file->lines[1].tolerance, 0.15);
+    EXPECT_EQ(file->lines[2].quantity, LimitQuantity::VolumePercent);
+    EXPECT_FALSE(file->lines[2].tolerance.has_value());
+    EXPECT_FALSE(ReadQcFile(folder.File(L"missing.csv")).has_value());
+}
+
+TEST(QcFile, KeepsEveryLineItCannotReadAsAnErrorWithItsNumber) {
+    TempFolder folder;
+    // No header: the first line is a line with a mistyped quantity, which is an error and no header.
+    const std::optional<QcFile> file = ReadQcFile(folder.Write(L"QcOxycalc.csv",
+                                                               "КО-1;;% мас;;\n"
+                                                               ";;% масс.\n"
+                                                               "КО-1;МТБЭ, ЭТБЭ;% масс.\n"
+                                                               "КО-1;;% об.\n"
+                                                               "КО-1;МТБЭ;% масс.;пять\n"
+                                                               "КО-1;МТБЭ;% масс.;5;-0.1\n"
+                                                               "КО-1;МТБЭ;% масс.;;0.1\n"
+                                                               "КО-1;МТБЭ;% масс.;5;0.1\n"
+                                                               "ко-1;мтбэ;% масс.\n"));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->lines.size(), 1u);
+    EXPECT_EQ(file->errors, (std::vector<std::wstring>{
+                                L"строка 1: величина «% мас» — не «% масс.» и не «% об.»",
+                                L"строка 2: нет названия контрольной пробы",
+                                L"строка 3: на карте один компонент, а не «МТБЭ, ЭТБЭ»",
+                                L"строка 4: общее содержание кислорода задаётся в «% масс.»",
+                                L"строка 5: принятое значение «пять» — не число",
+                                L"строка 6: допуск «-0.1» — не положительное число",
+                                L"строка 7: допуск задаётся вместе с принятым значением",
+                                L"строка 9: та же карта, что в строке 8",
+                            }));
+    const std::optional<QcFile> empty = ReadQcFile(folder.Write(L"empty.csv", "Проба;Показатель;Величина\n"));
+    EXPECT_EQ(empty->errors, std::vector<std::wstring>{L"в файле нет ни одной строки контроля"});
+}

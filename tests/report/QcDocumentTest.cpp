@@ -1,0 +1,123 @@
+#include "report/QcDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "report/ChartScale.h"
+#include "report/QcJson.h"
+#include "report/QcSample.h"
+#include "report/ReportSample.h"
+#include "report/TransformAndOpen.h"
+#include "report/XMLWrapper.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The QC page of the sample charts, as QcChart.xsl draws it.
+class QcDocumentTest : public ::testing::Test {
+protected:
+    std::string Page() {
+        XMLWrapper document;
+        document.CreateDocument();
+        FillQcDocument(document, SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940);
+        const std::wstring output = folder.File(L"qc.html");
+        std::wstring error;
+        EXPECT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output, &error))
+            << std::string(error.begin(), error.end());
+        return ReadBytes(output);
+    }
+
+    const ScopedTimeZone utc{"UTC0"};
+    TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(QcDocumentTest, DrawsEachChartFromItsDataAndNamesEveryHitOnItsPoint) {
+    const std::string page = Page();
+    // Eight points with a value on the individuals chart, the one without a value as a cross on its axis.
+    EXPECT_EQ(Count(page, "<circle"), 8u + 6u + 1u);  // I points, moving ranges, the oxygen's one point
+    EXPECT_TRUE(Holds(page, ">×</text>"));
+    // The rules and the tolerance the point broke, in red beside it.
+    const size_t mark = page.find(">1,5,Д</text>");
+    ASSERT_NE(mark, std::string::npos) << page;
+    EXPECT_TRUE(Holds(page.substr(page.rfind("<text", mark)), "fill=\"#b00020\" font-weight=\"bold\""));
+    EXPECT_TRUE(Holds(page,
+                      "<title>08.03.24  07:30 · КО-1 &lt;контроль &amp; проверка&gt;: 5.3012 % масс. "
+                      "(на карте 0.3012) — не пройден: за пределом 3σ; скользящий размах выше предела; вне "
+                      "допуска ±0.15 · отчёт "
+                      "2024-03-08_0730_КО-1</title>"));
+    EXPECT_TRUE(Holds(page, "Пределы предварительные"));
+    EXPECT_TRUE(Holds(page, "ВКП "));
+    EXPECT_TRUE(Holds(page, "Пределы не определены: для пределов нужно не менее двух результатов"));
+    EXPECT_TRUE(Holds(page, "строка 4: допуск задаётся вместе с принятым значением"));
+    EXPECT_TRUE(Holds(page, "<a href=\"2024-03-08_0730_КО-1.html\">08.03.24  07:30</a>"));
+    // Every SVG element unprefixed (an HTML parser reads no prefix), and the limits drawn.
+    EXPECT_FALSE(Holds(page, ":line")) << page;
+    EXPECT_TRUE(Holds(page, "stroke=\"#b00020\" stroke-width=\"1.3\" stroke-dasharray=\"7,4\"/>"));
+    // Saved as HTML reads it: no HTML element left empty.
+    for (const char* empty : {"<td/>", "<th/>", "<p/>", "<div/>", "<span/>", "<b/>", "<tr/>"})
+        EXPECT_FALSE(Holds(page, empty)) << empty;
+}
+
+// MSXML (under Wine) and libxslt are expected to give this same page.
+TEST_F(QcDocumentTest, GivesTheGoldenQcPageOnEveryPlatform) {
+    ExpectMatchesGolden(Page(), L"QcChart.golden.html");
+}
+
+TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {
+    const ScopedTimeZone utc{"UTC0"};
+    using Json = nlohmann::ordered_json;
+    const Json json = Json::parse(QcJson(SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940));
+    EXPECT_EQ(json["format"], "oxycalc-qc");
+    EXPECT_EQ(json["created_utc"], "2024-03-14T10:09:00Z");
+    EXPECT_EQ(json["errors"].size(), 1u);
+    const Json& mtbe = json["charts"][0];
+    EXPECT_EQ(mtbe["peak_name"], "МТБЭ");
+    EXPECT_EQ(mtbe["plotted"], "result_minus_accepted");
+    EXPECT_EQ(mtbe["tolerance"], 0.15);
+    EXPECT_EQ(mtbe["limits"]["provisional"], true);
+    EXPECT_EQ(mtbe["limits"]["baseline_results"], 10);
+    const Json& bad = mtbe["points"][7];
+    EXPECT_EQ(bad["value"], 5.3012);
+    EXPECT_EQ(bad["plotted"], 0.3012);
+    EXPECT_EQ(bad["within_tolerance"], false);
+    EXPECT_EQ(bad["outcome"], "failed");
+    EXPECT_EQ(bad["rule_hits"][0]["rule"], 1);
+    EXPECT_EQ(bad["first_analysis_utc"], "2024-03-08T07:30:00Z");
+    EXPECT_EQ(mtbe["points"][3]["used"], false);
+    EXPECT_EQ(mtbe["points"][3]["outcome"], "undetermined");
+    EXPECT_TRUE(mtbe["points"][6]["value"].is_null());
+    const Json& oxygen = json["charts"][1];
+    EXPECT_TRUE(oxygen["peak_name"].is_null());
+    EXPECT_EQ(oxygen["limits"]["determined"], false);
+    EXPECT_TRUE(oxygen["limits"]["centre"].is_null());
+    EXPECT_EQ(oxygen["points"][0]["outcome"], "unjudged");
+}
+
+TEST(ChartScale, CutsTheRangeAtRoundStepsAndLabelsEachTickWithTheDecimalsItNeeds) {
+    ChartScale scale = NiceScale(2.0427, 2.1718);
+    EXPECT_DOUBLE_EQ(scale.step, 0.05);
+    EXPECT_EQ(scale.labels, (std::vector<std::wstring>{L"2.00", L"2.05", L"2.10", L"2.15", L"2.20"}));
+    scale = NiceScale(-0.1523, 0.3345);
+    EXPECT_EQ(scale.labels,
+              (std::vector<std::wstring>{L"-0.2", L"-0.1", L"0.0", L"0.1", L"0.2", L"0.3", L"0.4"}));
+    EXPECT_EQ(NiceScale(0.0, 10.0, 5).labels,
+              (std::vector<std::wstring>{L"0.0", L"2.5", L"5.0", L"7.5", L"10.0"}));
+    // Equal values get a range around them.
+    scale = NiceScale(5.0, 5.0);
+    EXPECT_LT(scale.low, 5.0);
+    EXPECT_GT(scale.high, 5.0);
+}
