@@ -5,10 +5,12 @@
 #include <filesystem>
 
 #include "platform/FileSystemPath.h"
+#include "platform/WideText.h"
 #include "support/TempFolder.h"
 
 #ifndef _WIN32
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -56,6 +58,18 @@ TEST(StagedFiles, PutsEveryFileInPlaceTogetherOrLeavesThePreviousOnes) {
 }
 
 #ifndef _WIN32
+TEST(StagedFiles, AFileInPlaceIsReadableAsANewFileWouldBe) {
+    TempFolder folder;
+    const mode_t mask = umask(022);
+    StagedFiles staged;
+    WriteBytes(staged.Stage(folder.File(L"new.json")), "{}");
+    ASSERT_TRUE(staged.Commit());
+    umask(mask);
+    struct stat info {};
+    ASSERT_EQ(stat(ToUtf8(folder.File(L"new.json")).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
 TEST(StagedFiles, AnInterruptedRunLeavesNoTemporaryFile) {
     TempFolder folder;
     const pid_t child = fork();
