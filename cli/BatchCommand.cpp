@@ -173,8 +173,8 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     }
     row.base = base;
     row.totalOxygen = data.totalOxygen;
-    row.warnings = data.warnings;
-    row.verdicts = data.verdicts;
+    for (const CalculationWarning& warning : data.warnings) row.warnings.push_back(warning.Text());
+    for (const LimitVerdict& verdict : data.verdicts) row.verdicts.emplace_back(verdict);
     row.exceededR = ComponentsAboveR(data);
     row.quality = quality;
     return row;

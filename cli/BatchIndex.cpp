@@ -39,15 +39,13 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     wrapper.AddTextElement(element, L"total_oxygen",
                            row.reason.empty() ? FormatFixed(row.totalOxygen, 4) : L"");
     const XMLElement verdicts = wrapper.AddElement(element, L"verdicts");
-    for (const LimitVerdict& verdict : row.verdicts) {
+    for (const IndexVerdict& verdict : row.verdicts) {
         const XMLElement item = wrapper.AddElement(verdicts, L"verdict");
-        wrapper.AddTextElement(item, L"name", verdict.limit.name);
-        wrapper.AddTextElement(item, L"outcome", verdict.OutcomeText());
+        wrapper.AddTextElement(item, L"name", verdict.name);
+        wrapper.AddTextElement(item, L"outcome", verdict.outcomeText);
         wrapper.AddTextElement(item, L"doubt", verdict.doubt);
     }
-    std::vector<std::wstring> warnings;
-    for (const CalculationWarning& warning : row.warnings) warnings.push_back(warning.Text());
-    AddTexts(wrapper, element, L"warnings", L"warning", warnings);
+    AddTexts(wrapper, element, L"warnings", L"warning", row.warnings);
     AddTexts(wrapper, element, L"exceeded_r", L"component", row.exceededR);
     AddTexts(wrapper, element, L"notes", L"note", row.notes);
     wrapper.AddTextElement(element, L"problem", HasProblem(row) ? L"да" : L"нет");
@@ -61,10 +59,16 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
 
 }  // namespace
 
+IndexVerdict::IndexVerdict(const LimitVerdict& verdict)
+    : name(verdict.limit.name),
+      outcome(verdict.outcome),
+      outcomeText(verdict.OutcomeText()),
+      doubt(verdict.doubt) {}
+
 bool HasProblem(const IndexRow& row) {
     const bool undetermined = std::any_of(
         row.verdicts.begin(), row.verdicts.end(),
-        [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
+        [](const IndexVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
     return !row.reason.empty() || row.determinations != row.analyses || !row.warnings.empty() ||
            undetermined || !row.exceededR.empty() || row.quality.status == QualityMark::Status::InDoubt ||
            !row.qcFailures.empty();

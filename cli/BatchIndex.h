@@ -6,13 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
 #include "calc/QcChart.h"
 #include "calc/QualityMark.h"
 
 class UserMessages;
 class XMLWrapper;
+
+// A verdict as the index page tells it; the row keeps no more of it, so that a batch of thousands of
+// series holds its page in little memory.
+struct IndexVerdict {
+    std::wstring name;
+    LimitVerdict::Outcome outcome = LimitVerdict::Outcome::Undetermined;
+    std::wstring outcomeText;
+    std::wstring doubt;
+
+    IndexVerdict() = default;
+    explicit IndexVerdict(const LimitVerdict& verdict);
+};
 
 // One series of a batch as its index page lists it.
 struct IndexRow {
@@ -23,8 +34,8 @@ struct IndexRow {
     size_t determinations = 0;  // those calculated: with a usable sample mass
     size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
-    std::vector<CalculationWarning> warnings;
-    std::vector<LimitVerdict> verdicts;
+    std::vector<std::wstring> warnings;  // their texts
+    std::vector<IndexVerdict> verdicts;
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
     std::wstring base;    // file name of its reports without extension; empty when none was written
     std::wstring reason;  // why the series has no report; empty when it has one

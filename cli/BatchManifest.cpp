@@ -1,6 +1,7 @@
 #include "BatchManifest.h"
 
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 #include "platform/FileSystemPath.h"
@@ -24,7 +25,6 @@ BatchManifest::BatchManifest(const std::wstring& folder) : path_(JoinPath(folder
         const std::vector<std::wstring> fields = Fields(line);
         if (fields.size() == 5 && fields[0] == L"file") {
             files_.insert({fields[1], {fields[2], ToUtf8(fields[3])}});
-            lastSeries_[fields[1]] = fields[2];
             created_.insert({fields[2], std::wcstoll(fields[4].c_str(), nullptr, 10)});
         } else if (fields.size() == 2 && fields[0] == L"index") {
             indexRange_ = fields[1];
@@ -42,8 +42,10 @@ bool BatchManifest::MayReplace(const std::wstring& name, const std::wstring& ser
 }
 
 std::optional<std::wstring> BatchManifest::SeriesOf(const std::wstring& name) const {
-    const auto found = lastSeries_.find(name);
-    return found == lastSeries_.end() ? std::nullopt : std::optional<std::wstring>(found->second);
+    // A multimap keeps equal names in the order they were inserted.
+    const auto after = files_.upper_bound(name);
+    if (after == files_.begin() || std::prev(after)->first != name) return std::nullopt;
+    return std::prev(after)->second.seriesKey;
 }
 
 std::optional<int64_t> BatchManifest::CreatedOf(const std::wstring& seriesKey) const {
@@ -54,7 +56,6 @@ std::optional<int64_t> BatchManifest::CreatedOf(const std::wstring& seriesKey) c
 bool BatchManifest::Record(const std::wstring& name, const std::wstring& seriesKey, const std::string& sha256,
                            int64_t created) {
     files_.insert({name, {seriesKey, sha256}});
-    lastSeries_[name] = seriesKey;
     created_.insert({seriesKey, created});
     return Append(L"file\t" + name + L"\t" + seriesKey + L"\t" + FromUtf8(sha256) + L"\t" +
                   std::to_wstring(created));

@@ -41,8 +41,7 @@ private:
     bool Append(const std::wstring& line);
 
     std::wstring path_;
-    std::multimap<std::wstring, Written> files_;
-    std::map<std::wstring, std::wstring> lastSeries_;  // name -> the series that wrote it last
+    std::multimap<std::wstring, Written> files_;  // by name, in the order written: the last one wrote it last
     std::map<std::wstring, int64_t> created_;
     std::optional<std::wstring> indexRange_;
 };

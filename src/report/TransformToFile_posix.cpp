@@ -89,15 +89,6 @@ bool ReadFile(const std::wstring& path, std::string& bytes, std::wstring* error)
     return true;
 }
 
-bool WriteFile(const std::wstring& path, const char* bytes, size_t size, std::wstring* error) {
-    const StdioFile file = OpenStdioFile(path, "wb");
-    if (!file) return FailWithSystemError(error, path);
-    if (std::fwrite(bytes, 1, size, file.get()) != size || std::fflush(file.get()) != 0) {
-        return FailWithSystemError(error, path);
-    }
-    return true;
-}
-
 // The stylesheet as MSXML 6 takes it by default: no network, and no DTD at all.
 std::unique_ptr<xsltStylesheet, StylesheetFreer> LoadStylesheet(const std::wstring& path,
                                                                 const ErrorCapture& capture,
@@ -136,20 +127,27 @@ std::unique_ptr<xsltSecurityPrefs, SecurityFreer> LockedDown() {
     return prefs;
 }
 
-struct BufferFreer {
-    void operator()(xmlBuffer* buffer) const noexcept { xmlBufferFree(buffer); }
-};
+// libxml2 writes the serialised result straight into the file: a batch's index page is never held
+// twice in memory, once as a tree and once as text.
+int WriteToFile(void* file, const char* bytes, int size) {
+    const size_t count = static_cast<size_t>(size);
+    return std::fwrite(bytes, 1, count, static_cast<std::FILE*>(file)) == count ? size : -1;
+}
 
 // The result saved as MSXML saves its output document: the DOM's own serialisation, UTF-8, each
 // top-level node on a line of its own, no XML declaration.
 bool Save(xmlDoc* result, const std::wstring& path, std::wstring* error) {
-    const std::unique_ptr<xmlBuffer, BufferFreer> buffer(xmlBufferCreate());
-    xmlSaveCtxt* save = buffer ? xmlSaveToBuffer(buffer.get(), "UTF-8", XML_SAVE_NO_DECL) : nullptr;
+    StdioFile file = OpenStdioFile(path, "wb");
+    if (!file) return FailWithSystemError(error, path);
+    xmlSaveCtxt* save = xmlSaveToIO(&WriteToFile, nullptr, file.get(), "UTF-8", XML_SAVE_NO_DECL);
     if (save == nullptr) return Fail(error, L"cannot serialise the report");
+    errno = 0;
     xmlSaveDoc(save, result);
-    if (xmlSaveClose(save) < 0) return Fail(error, L"cannot serialise the report");
-    return WriteFile(path, reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                     static_cast<size_t>(xmlBufferLength(buffer.get())), error);
+    const bool saved = xmlSaveClose(save) >= 0 && !std::ferror(file.get());
+    if (!saved || std::fclose(file.release()) != 0) {
+        return errno != 0 ? FailWithSystemError(error, path) : Fail(error, L"cannot serialise the report");
+    }
+    return true;
 }
 
 }  // namespace
