@@ -511,14 +511,14 @@
         <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet">
           <div class="item">
             <span class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></span>
-            <xsl:text>&#160; </xsl:text>
+            <xsl:text>&#160;&#160;</xsl:text>
             <xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template>
           </div>
         </xsl:for-each>
         <xsl:if test="database != ''">
           <div class="item">
             <span class="hash">база данных</span>
-            <xsl:text>&#160; </xsl:text>
+            <xsl:text>&#160;&#160;</xsl:text>
             <xsl:call-template name="path"><xsl:with-param name="text" select="database"/></xsl:call-template>
           </div>
         </xsl:if>
