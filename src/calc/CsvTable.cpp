@@ -1,11 +1,13 @@
 #include "calc/CsvTable.h"
 
+#include <algorithm>
 #include <cassert>
 #include <optional>
 #include <utility>
 
 #include "platform/Codepage1251.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/NumberText.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 
@@ -171,4 +173,14 @@ int32_t CsvTable::LineLength(int32_t lastColumn) const {
         length += rows[0][field].size() + 1;
     }
     return static_cast<int32_t>(length);
+}
+
+std::wstring TrimmedField(const CsvTable::Row& row, size_t field) {
+    return field < row.size() ? std::wstring(TrimBlanks(row[field])) : std::wstring();
+}
+
+bool IsBlankOrComment(const CsvTable::Row& row) {
+    const bool blank = std::all_of(row.begin(), row.end(),
+                                   [](const std::wstring& field) { return TrimBlanks(field).empty(); });
+    return blank || TrimmedField(row, 0).rfind(L"#", 0) == 0;
 }

@@ -57,3 +57,9 @@ public:
     // for the CR LF; -1 when there is no row 0 or no such field.
     int32_t LineLength(int32_t lastColumn) const;
 };
+
+// A field of a row without its surrounding blanks; empty where the row is shorter.
+std::wstring TrimmedField(const CsvTable::Row& row, size_t field);
+// Whether a line of a file a lab keeps by hand is skipped: every field blank, or the first one beginning
+// with "#" (a comment).
+bool IsBlankOrComment(const CsvTable::Row& row);

@@ -12,10 +12,6 @@ namespace {
 
 enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
 
-std::wstring FieldOf(const CsvTable::Row& row, size_t field) {
-    return field < row.size() ? std::wstring(TrimBlanks(row[field])) : std::wstring();
-}
-
 std::vector<std::wstring> SplitNames(const std::wstring& text) {
     std::vector<std::wstring> names;
     size_t start = 0;
@@ -31,23 +27,23 @@ std::vector<std::wstring> SplitNames(const std::wstring& text) {
 // The limit of one line, or why the line is no limit.
 std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
     Limit limit;
-    limit.name = FieldOf(row, kName);
-    const std::wstring names = FieldOf(row, kPeakNames);
+    limit.name = TrimmedField(row, kName);
+    const std::wstring names = TrimmedField(row, kPeakNames);
     limit.others = names == L"*";
     if (!limit.others) limit.peakNames = SplitNames(names);
-    const std::optional<LimitQuantity> quantity = ReadQuantity(FieldOf(row, kQuantity));
-    const std::optional<double> maximum = ReadWholeNumber(FieldOf(row, kMaximum));
-    const std::wstring repeatability = FieldOf(row, kRepeatability);
+    const std::optional<LimitQuantity> quantity = ReadQuantity(TrimmedField(row, kQuantity));
+    const std::optional<double> maximum = ReadWholeNumber(TrimmedField(row, kMaximum));
+    const std::wstring repeatability = TrimmedField(row, kRepeatability);
     if (limit.name.empty())
         error = L"нет названия нормы";
     else if (!quantity)
-        error = L"величина «" + FieldOf(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
+        error = L"величина «" + TrimmedField(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
     else if (!maximum)
-        error = L"предел «" + FieldOf(row, kMaximum) + L"» — не число";
+        error = L"предел «" + TrimmedField(row, kMaximum) + L"» — не число";
     if (!error.empty()) return std::nullopt;
     limit.quantity = *quantity;
     limit.maximum = *maximum;
-    limit.maximumText = FieldOf(row, kMaximum);
+    limit.maximumText = TrimmedField(row, kMaximum);
     std::replace(limit.maximumText.begin(), limit.maximumText.end(), L',', L'.');
     if (limit.peakNames.empty() && !limit.others && limit.quantity != LimitQuantity::MassPercent) {
         error = L"общее содержание кислорода задаётся в «% масс.»";
@@ -184,13 +180,11 @@ std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
     bool headerSeen = false;
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& line = table.rows[row];
-        const bool blank = std::all_of(line.begin(), line.end(),
-                                       [](const std::wstring& f) { return TrimBlanks(f).empty(); });
-        if (blank || FieldOf(line, kName).rfind(L"#", 0) == 0) continue;
+        if (IsBlankOrComment(line)) continue;
         // The first line is a header when it names no quantity and its maximum is no number: a file may
         // well start with a limit, also with one whose maximum is mistyped (which is an error of that line).
-        const bool header = !headerSeen && !ReadQuantity(FieldOf(line, kQuantity)) &&
-                            !ReadWholeNumber(FieldOf(line, kMaximum));
+        const bool header = !headerSeen && !ReadQuantity(TrimmedField(line, kQuantity)) &&
+                            !ReadWholeNumber(TrimmedField(line, kMaximum));
         headerSeen = true;
         if (header) continue;
         std::wstring error;

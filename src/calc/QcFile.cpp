@@ -11,10 +11,6 @@ namespace {
 
 enum Field : size_t { kSample, kPeakName, kQuantity, kAccepted, kTolerance };
 
-std::wstring FieldOf(const CsvTable::Row& row, size_t field) {
-    return field < row.size() ? std::wstring(TrimBlanks(row[field])) : std::wstring();
-}
-
 std::wstring WithPoint(std::wstring text) {
     std::replace(text.begin(), text.end(), L',', L'.');
     return text;
@@ -26,18 +22,18 @@ bool HasDigit(const std::wstring& text) {
 
 // A header names its columns: no quantity (every quantity has its "%") and no number.
 bool LooksLikeHeader(const CsvTable::Row& row) {
-    return FieldOf(row, kQuantity).find(L'%') == std::wstring::npos && !HasDigit(FieldOf(row, kAccepted)) &&
-           !HasDigit(FieldOf(row, kTolerance));
+    return TrimmedField(row, kQuantity).find(L'%') == std::wstring::npos &&
+           !HasDigit(TrimmedField(row, kAccepted)) && !HasDigit(TrimmedField(row, kTolerance));
 }
 
 // The line's QC line, or why it is none.
 std::optional<QcLine> LineOf(const CsvTable::Row& row, std::wstring& error) {
     QcLine line;
-    line.sample = FieldOf(row, kSample);
-    line.peakName = FieldOf(row, kPeakName);
-    const std::optional<LimitQuantity> quantity = ReadQuantity(FieldOf(row, kQuantity));
-    line.acceptedText = WithPoint(FieldOf(row, kAccepted));
-    line.toleranceText = WithPoint(FieldOf(row, kTolerance));
+    line.sample = TrimmedField(row, kSample);
+    line.peakName = TrimmedField(row, kPeakName);
+    const std::optional<LimitQuantity> quantity = ReadQuantity(TrimmedField(row, kQuantity));
+    line.acceptedText = WithPoint(TrimmedField(row, kAccepted));
+    line.toleranceText = WithPoint(TrimmedField(row, kTolerance));
     if (!line.acceptedText.empty()) line.accepted = ReadWholeNumber(line.acceptedText);
     if (!line.toleranceText.empty()) line.tolerance = ReadWholeNumber(line.toleranceText);
     if (line.sample.empty())
@@ -45,7 +41,7 @@ std::optional<QcLine> LineOf(const CsvTable::Row& row, std::wstring& error) {
     else if (line.peakName.find(L',') != std::wstring::npos)
         error = L"на карте один компонент, а не «" + line.peakName + L"»";
     else if (!quantity)
-        error = L"величина «" + FieldOf(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
+        error = L"величина «" + TrimmedField(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
     else if (line.peakName.empty() && *quantity != LimitQuantity::MassPercent)
         error = L"общее содержание кислорода задаётся в «% масс.»";
     else if (!line.acceptedText.empty() && !line.accepted)
@@ -86,9 +82,7 @@ std::optional<QcFile> ReadQcFile(const std::wstring& path) {
     std::vector<size_t> lineRows;  // the file's row of each line taken
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& fields = table.rows[row];
-        const bool blank = std::all_of(fields.begin(), fields.end(),
-                                       [](const std::wstring& f) { return TrimBlanks(f).empty(); });
-        if (blank || FieldOf(fields, kSample).rfind(L"#", 0) == 0) continue;
+        if (IsBlankOrComment(fields)) continue;
         const bool header = !firstSeen && LooksLikeHeader(fields);
         firstSeen = true;
         if (header) continue;
