@@ -58,7 +58,9 @@ echo "== fuzz"
 tools/fuzz.sh "${FUZZ_SECONDS:-$default_fuzz_seconds}" || status=1
 
 echo "== the source tree: as it was before the tests"
-if ! diff <(echo "$tree_before") <(tools/tree-state.sh) >&2; then
+tree_after=$(tools/tree-state.sh)
+if [[ "$tree_after" != "$tree_before" ]]; then
+  diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
   echo "tests wrote into the source tree (lines above: < before, > after)" >&2
   status=1
 fi
