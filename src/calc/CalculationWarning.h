@@ -33,13 +33,16 @@ struct CalculationWarning {
         NoAnalysisDate,    // chromatograms: ticked ones whose analysis time lies outside 1970–9999
         TableChangedOutside,  // subject: a reference table changed outside the program since it last knew it
         NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
+        TableLogUnwritable,   // subject: a reference table whose change log could not be written
+        TableLogBroken,       // subject: a reference table; detail: why its change log cannot be trusted
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
-                       std::wstring peakName_ = {})
+                       std::wstring peakName_ = {}, std::wstring detail_ = {})
         : kind(kind_),
           subject(std::move(subject_)),
           chromatograms(std::move(chromatograms_)),
-          peakName(std::move(peakName_)) {}
+          peakName(std::move(peakName_)),
+          detail(std::move(detail_)) {}
 
     Kind kind;
     std::wstring subject;
@@ -48,6 +51,8 @@ struct CalculationWarning {
     // The peak name of the component the warning is about, so that sums over it can be found; empty
     // for the others.
     std::wstring peakName;
+    // What more the warning says, for the kinds that say more; empty for the others.
+    std::wstring detail;
 
     // The warning as a sentence in Russian, naming its subject.
     std::wstring Text() const;

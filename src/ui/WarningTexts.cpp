@@ -34,6 +34,8 @@ constexpr KindString kStrings[] = {
     {Kind::NoOxygenAtoms, IDS_OXY_WARN_NO_OXYGEN_ATOMS},
     {Kind::NoAnalysisDate, IDS_OXY_WARN_NO_ANALYSIS_DATE},
     {Kind::TableChangedOutside, IDS_OXY_WARN_TABLE_CHANGED_OUTSIDE},
+    {Kind::TableLogUnwritable, IDS_OXY_WARN_TABLE_LOG_UNWRITABLE},
+    {Kind::TableLogBroken, IDS_OXY_WARN_TABLE_LOG_BROKEN},
 };
 
 }  // namespace
@@ -48,5 +50,6 @@ UINT WarningStringId(CalculationWarning::Kind kind) {
 std::wstring WarningText(const CalculationWarning& warning) {
     const UINT id = WarningStringId(warning.kind);
     const std::wstring pattern = id != 0 ? ResourceText(id) : std::wstring();
-    return pattern.empty() ? warning.Text() : FillTemplate(pattern, {warning.subject, warning.chromatograms});
+    return pattern.empty() ? warning.Text()
+                           : FillTemplate(pattern, {warning.subject, warning.chromatograms, warning.detail});
 }

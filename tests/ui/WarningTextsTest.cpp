@@ -29,6 +29,7 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoOxygenAtoms, L"Диметилкарбонат"},
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
+    {Kind::TableLogUnwritable, L"C:\\t.csv"},
 };
 
 }  // namespace
