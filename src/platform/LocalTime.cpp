@@ -130,3 +130,29 @@ std::wstring UtcIsoText(int64_t secondsSince1970) {
                   static_cast<long long>(seconds % 60));
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
+
+std::optional<int64_t> ReadUtcIsoText(std::wstring_view text) {
+    constexpr std::wstring_view kForm = L"0000-00-00T00:00:00Z";
+    if (text.size() != kForm.size()) return std::nullopt;
+    int64_t parts[6] = {};  // year, month, day, hours, minutes, seconds
+    size_t part = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (kForm[i] != L'0') {
+            if (text[i] != kForm[i]) return std::nullopt;
+            ++part;
+            continue;
+        }
+        if (text[i] < L'0' || text[i] > L'9') return std::nullopt;
+        parts[part] = parts[part] * 10 + (text[i] - L'0');
+    }
+    const int64_t year = parts[1] <= 2 ? parts[0] - 1 : parts[0];
+    const int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (parts[1] > 2 ? parts[1] - 3 : parts[1] + 9) + 2) / 5 + parts[2] - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    const int64_t days = era * 146097 + dayOfEra - 719468;
+    const int64_t moment = days * 86400 + parts[3] * 3600 + parts[4] * 60 + parts[5];
+    // A 30th of February or a 25th hour reads back as another text.
+    if (!IsShowableMoment(moment) || UtcIsoText(moment) != text) return std::nullopt;
+    return moment;
+}

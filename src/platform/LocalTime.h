@@ -33,3 +33,6 @@ std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate);
 // A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry; "---"
 // for a moment that is not showable.
 std::wstring UtcIsoText(int64_t secondsSince1970);
+// The moment an ISO 8601 text in UTC of that very form ("2024-03-14T09:12:00Z") names; nothing for any
+// other text or a moment not showable.
+std::optional<int64_t> ReadUtcIsoText(std::wstring_view text);
