@@ -42,6 +42,16 @@
 //              "stylesheet": null | {"file", "sha256"}},      exact numbers: what a check recomputes from
 //   "decision_rule": text,                                 how the verdicts were reached
 //   "quality": null | {"status": "confirmed"|"not_yet_confirmed"|"in_doubt",   what QC results around
-//              "text": text, "detail": text}                 the series say; null: no QC kept (see QcJson.h)
+//              "text": text, "detail": text,                 the series say; null: no QC kept (see QcJson.h)
+//              "checks": [{"chart": text, "first_analysis_utc": text | null,    the QC results the mark
+//                          "passed": bool, "why": text,                        rests on (failed ones, or
+//                          "plotted": "result"|"result_minus_accepted",        those that confirm it)
+//                          "accepted_value": number | null, "tolerance": number | null,
+//                          "limits": {"kind": "established"|"provisional"|"none", "baseline_results",
+//                                     "provisional": bool, "centre", "sigma", "upper", "lower",
+//                                     "moving_range_mean", "moving_range_upper": number | null,
+//                                     "established_utc", "reason", "baseline_from_utc",
+//                                     "baseline_to_utc": text | null}}]}   the limits it was held against
+//                                                                         (on the plotted scale)
 // }
 std::string ReportJson(const ReportModel& model);

@@ -77,10 +77,20 @@ TEST(ReportJson, WritesNullForAValueThatIsNoNumberAndForAReportWithoutTimeOrLimi
 
 TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
     ReportModel model = SampleModel();
-    model.quality = {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден"};
+    model.quality = SampleDoubt();
     const Json json = Json::parse(ReportJson(model));
     EXPECT_EQ(json["quality"]["status"], "in_doubt");
     EXPECT_EQ(json["quality"]["text"], "под сомнением: контроль качества не пройден");
     EXPECT_EQ(json["quality"]["detail"], "контроль «КО-1 — кислород, % масс.» не пройден");
+    // Which limits judged the check: a report keeps them, whatever the lab establishes later.
+    const Json& check = json["quality"]["checks"][0];
+    EXPECT_EQ(check["first_analysis_utc"], "2024-03-14T12:00:00Z");
+    EXPECT_EQ(check["passed"], false);
+    EXPECT_EQ(check["plotted"], "result");
+    EXPECT_EQ(check["limits"]["kind"], "established");
+    EXPECT_EQ(check["limits"]["centre"], 2.1072);
+    EXPECT_EQ(check["limits"]["upper"], 2.1718);
+    EXPECT_EQ(check["limits"]["established_utc"], "2024-03-16T10:05:00Z");
+    EXPECT_EQ(check["limits"]["reason"], "первые 20 дней <контроля & проверки>");
     EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");  // the verdicts stay as they are
 }
