@@ -159,17 +159,17 @@
             <span class="qc-provisional">&#160;Пределы предварительные: меньше 20 результатов базового периода.</span>
           </xsl:if>
           <xsl:if test="provisional_points &gt; 0">
-            <xsl:value-of select="concat(' Результаты до конца базового периода (', provisional_points, ' здесь) оценены по предварительным пределам из результатов, сделанных до них.')"/>
+            <xsl:value-of select="concat('&#160;Результаты до конца базового периода (', provisional_points, ' здесь) оценены по предварительным пределам из результатов, сделанных до них.')"/>
           </xsl:if>
         </xsl:when>
         <xsl:otherwise>
           <span class="qc-provisional">Пределы не установлены (oxycalc-cli qc --establish): каждый результат оценён по предварительным пределам из результатов этой карты в базе, сделанных до него (первые 20 используемых, кроме не пройденных; меньше 5 — не оценён).</span>
           <xsl:choose>
             <xsl:when test="determined = 'да'">
-              <xsl:value-of select="concat(' Для следующего результата: средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '), по ', baseline_count, ' результатам.')"/>
+              <xsl:value-of select="concat('&#160;Для следующего результата: средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '), по ', baseline_count, ' результатам.')"/>
             </xsl:when>
             <xsl:otherwise>
-              <xsl:value-of select="concat(' Для следующего результата пределов нет: ', why, '. Результаты оцениваются только по допуску, если он задан.')"/>
+              <xsl:value-of select="concat('&#160;Для следующего результата пределов нет: ', why, '. Результаты оцениваются только по допуску, если он задан.')"/>
             </xsl:otherwise>
           </xsl:choose>
         </xsl:otherwise>
