@@ -114,6 +114,14 @@ std::wstring ReadBaseline(const std::vector<std::wstring>& args, size_t i,
     return std::wstring();
 }
 
+// The reason on one line, without the blanks around it: what the QC file and its log keep.
+std::wstring OneLineReason(std::wstring reason) {
+    for (wchar_t& c : reason) {
+        if (c == L'\r' || c == L'\n' || c == L'\t') c = L' ';
+    }
+    return std::wstring(TrimBlanks(reason));
+}
+
 // The limits of QC are established once, for a reason, and every run uses them: a baseline of dates
 // only goes with --establish, which needs a reason. Empty when all is well.
 std::wstring CheckEstablishing(bool establish, bool baseline, const std::optional<std::wstring>& reason) {
@@ -122,7 +130,7 @@ std::wstring CheckEstablishing(bool establish, bool baseline, const std::optiona
                L"устанавливаются один раз (oxycalc-cli qc --establish --qc-baseline ОТ ДО --reason "
                L"\"…\"), и каждый запуск судит по ним";
     if (reason && !establish) return L"--reason указывается только вместе с --establish";
-    if (establish && (!reason || TrimBlanks(*reason).empty()))
+    if (establish && (!reason || OneLineReason(*reason).empty()))
         return L"для --establish нужна причина: --reason \"…\" (она войдёт в журнал файла контроля)";
     return std::wstring();
 }
@@ -184,7 +192,7 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     batch.densities = *values[L"--densities"];
     batch.outFolder = values[L"--out"].value_or(L"");
     batch.establish = establish;
-    batch.reason = std::wstring(TrimBlanks(values[L"--reason"].value_or(L"")));
+    batch.reason = OneLineReason(values[L"--reason"].value_or(L""));
     if (command == CliParse::Command::Batch) batch.limits = values[L"--limits"];
     batch.qcBaseline = baseline;
     batch.fromText = values[L"--from"];

@@ -645,7 +645,7 @@ TEST_F(OxycalcCliQcTest, TheQcCommandChartsTheQcSeriesAloneWithLimitsEstablished
     for (const std::vector<std::string>& extra :
          {std::vector<std::string>{"--qc-baseline", "2024-02-15", "2024-02-29"},
           std::vector<std::string>{"--reason", "x"}, std::vector<std::string>{"--establish"},
-          std::vector<std::string>{"--establish", "--reason", " "},
+          std::vector<std::string>{"--establish", "--reason", " \n"},
           std::vector<std::string>{"--limits", "x.csv"}}) {
         std::vector<std::string> wrong = Qc(L"charts");
         wrong.insert(wrong.end(), extra.begin(), extra.end());
@@ -758,12 +758,11 @@ TEST_F(OxycalcCliQcTest, ARunWhereNoQcResultCouldBeJudgedSaysSoAndExitsWithOne) 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "ни один результат контроля качества в выбранные даты не оценён")) << run.err;
     EXPECT_TRUE(Holds(Read(L"first/qc.html"), "Ни один результат контроля здесь не оценён"));
-    // Thirty equal results give no spread to judge by.
+    // Thirty equal results give no spread to judge by: a batch says so too.
     HostDatabase database(folder.File(L"host.db"));
     database.Execute(
-        "UPDATE peak SET concentration = 1.0 WHERE name <> '1,2-Диметоксиэтан' AND assayid IN (SELECT id "
-        "FROM "
-        "assay WHERE sample = 'Контрольный образец КО-1');");
+        "UPDATE peak SET concentration = 1.0 WHERE name <> '1,2-Диметоксиэтан' AND "
+        "assayid IN (SELECT id FROM assay WHERE sample = 'Контрольный образец КО-1');");
     run = Run(Batch(L"equal"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "ни один результат контроля качества в выбранные даты не оценён")) << run.err;
