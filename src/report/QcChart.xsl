@@ -10,8 +10,8 @@
   (failed, undetermined), limits (the limits in force for the next result: determined, why, baseline_count,
   provisional, baseline, established, established_at and reason when established, provisional_points — the
   results shown that were held against provisional limits — and when determined centre, sigma, upper,
-  lower, mr_mean, mr_upper), the value scales (scale, mr_scale: low, high, tick with at — its place from 0
-  at the bottom to 1 at the top — and label), tolerance_upper_at and tolerance_lower_at, segments/segment
+  lower, mr_mean, mr_upper), the value scales (scale, mr_scale: low, high, tick with value, at — its place
+  from 0 at the bottom to 1 at the top — and label), tolerance_upper_at and tolerance_lower_at, segments/segment
   (a run of points first…last held against the same limits: kind, centre, upper, lower, mr_mean,
   mr_upper, and the places centre_at, upper_at, lower_at, plus1_at, minus1_at, plus2_at, minus2_at,
   mr_mean_at, mr_upper_at), label_every (a date under every so many points) and points/point: index,

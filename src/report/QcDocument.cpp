@@ -70,6 +70,7 @@ void AddScale(XMLWrapper& wrapper, const XMLElement& parent, const wchar_t* name
     wrapper.AddTextElement(element, L"high", FormatGeneral(scale.high, 15));
     for (size_t i = 0; i < scale.ticks.size(); ++i) {
         const XMLElement tick = wrapper.AddElement(element, L"tick");
+        wrapper.AddTextElement(tick, L"value", FormatGeneral(scale.ticks[i], 15));
         wrapper.AddTextElement(tick, L"at", Fraction(scale, scale.ticks[i]));
         wrapper.AddTextElement(tick, L"label", scale.labels[i]);
     }
