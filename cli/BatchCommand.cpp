@@ -154,8 +154,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     if (!calculated.data) return row;
     const CalculationData& data = *calculated.data;
     const std::vector<Assay>& assays = calculated.assays;
-    const QualityMark quality =
-        run.qc && !qcSeries ? MarkSeries(series.First(), series.Last(), run.qc->charts) : QualityMark();
+    const QualityMark quality = run.qc && !qcSeries ? MarkOf(series, *run.qc) : QualityMark();
     const std::wstring base = BaseNameOf(series, run);
     const ReportOutputs outputs = OutputsFor(run.options.outFolder, base, run.stylesheet);
     std::vector<std::wstring> inputs = run.inputs;
@@ -242,7 +241,7 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     run.origin.maker = ReportOrigin::Maker::Batch;
     run.origin.densitiesFile = FileInput(options.densities);
     run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
-    if (run.qcFile) run.origin.qcFile = FileInput(qcPath);
+    if (run.qcFile) run.origin.qcFile = ReportTable{AbsolutePath(qcPath), run.qcFile->version};
     run.inputs = {options.database,
                   options.components,
                   options.densities,
@@ -254,13 +253,16 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     return std::nullopt;
 }
 
-// The control charts of the QC series among the run's series. They are calculated here quietly, and
-// again, telling what their loading tells, with the other series.
-void ChartQc(BatchRun& run, const std::vector<Series>& all, const std::vector<Series>& series,
-             DataBase::DbHandle& db, Shortfalls& shortfalls) {
+// The control charts of every QC series of the database: a series' mark and a check's judgement rest on
+// the whole history, whatever the run's dates. They are calculated here quietly, and those of the run's
+// dates again, telling what their loading tells, with the other series.
+void ChartQc(BatchRun& run, const std::vector<Series>& all, DataBase::DbHandle& db, Shortfalls& shortfalls,
+             UserMessages& messages) {
+    TellQcFileLog(*run.qcFile, messages);
+    SetAsideSamplesAnalysedOnce(*run.qcFile, all);
     for (const std::wstring& error : run.qcFile->errors) shortfalls.Add(L"файл контроля качества: " + error);
     QuietMessages quiet;
-    run.qc = ChartQcSeries(*run.qcFile, series, BaselineOf(run.options.qcBaseline, all),
+    run.qc = ChartQcSeries(*run.qcFile, all,
                            [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });
 }
 
@@ -300,7 +302,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     DataBase::DbHandle db;
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds);
     const std::vector<Series> series = SeriesStartingIn(all, options.from, options.to);
-    if (run.qcFile) ChartQc(run, all, series, db, shortfalls);
+    if (run.qcFile) ChartQc(run, all, db, shortfalls, messages);
     IndexPage page;
     page.range = RangeText(options);
     if (run.series.limits) {
@@ -312,19 +314,21 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         messages.ShowMessage(ProgressLine(i + 1, series.size(), page.rows.back()));
     }
     if (run.qc) {
+        // The page shows the checks of the run's dates, each judged as on the whole chart.
+        page.qc = QcChartsStartingIn(*run.qc, options.from, options.to);
         std::map<std::wstring, std::wstring> reports;
         for (size_t i = 0; i < series.size(); ++i) reports[series[i].Key()] = page.rows[i].base;
-        LinkQcReports(*run.qc, [&reports](const std::wstring& key) { return reports[key]; });
-        page.qc = run.qc;
+        LinkQcReports(*page.qc, [&reports](const std::wstring& key) { return reports[key]; });
+        if (NoneJudged(*page.qc)) shortfalls.Add(NoneJudgedText());
     }
     if (!KeepPreviousIndex(index, run.manifest, messages) ||
         !WriteIndexPage(index, page, run.indexStylesheet, messages))
         return kExitFailure;
-    if (run.qc && (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
-                   !WriteText(qcJson, QcJson(*run.qc, page.range, std::time(nullptr)), messages)))
+    if (page.qc && (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
+                    !WriteText(qcJson, QcJson(*page.qc, page.range, std::time(nullptr)), messages)))
         return kExitFailure;
     run.manifest.RecordIndex(page.range);
     if (series.empty()) shortfalls.Add(L"в выбранные даты анализов нет");
     const bool clean = std::none_of(page.rows.begin(), page.rows.end(), HasProblem);
-    return clean && !(run.qc && QcNeedsLook(*run.qc)) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
+    return clean && !(page.qc && QcNeedsLook(*page.qc)) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -114,6 +114,27 @@ std::wstring ReadBaseline(const std::vector<std::wstring>& args, size_t i,
     return std::wstring();
 }
 
+// The reason on one line, without the blanks around it: what the QC file and its log keep.
+std::wstring OneLineReason(std::wstring reason) {
+    for (wchar_t& c : reason) {
+        if (c == L'\r' || c == L'\n' || c == L'\t') c = L' ';
+    }
+    return std::wstring(TrimBlanks(reason));
+}
+
+// The limits of QC are established once, for a reason, and every run uses them: a baseline of dates
+// only goes with --establish, which needs a reason. Empty when all is well.
+std::wstring CheckEstablishing(bool establish, bool baseline, const std::optional<std::wstring>& reason) {
+    if (baseline && !establish)
+        return L"--qc-baseline указывается только вместе с --establish: пределы контроля качества "
+               L"устанавливаются один раз (oxycalc-cli qc --establish --qc-baseline ОТ ДО --reason "
+               L"\"…\"), и каждый запуск судит по ним";
+    if (reason && !establish) return L"--reason указывается только вместе с --establish";
+    if (establish && (!reason || OneLineReason(*reason).empty()))
+        return L"для --establish нужна причина: --reason \"…\" (она войдёт в журнал файла контроля)";
+    return std::wstring();
+}
+
 // `batch` and `qc`: options that each take one value, given once, and the baseline's two dates.
 CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Command command) {
     std::map<std::wstring, std::optional<std::wstring>> values;
@@ -121,8 +142,15 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
                                 L"--to", L"--xsl", L"--series-gap"})
         values[name];
     if (command == CliParse::Command::Batch) values[L"--limits"];
+    if (command == CliParse::Command::Qc) values[L"--reason"];
     std::optional<DateRange> baseline;
+    bool establish = false;
     for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == L"--establish" && command == CliParse::Command::Qc) {
+            if (establish) return Error(L"--establish указан дважды");
+            establish = true;
+            continue;
+        }
         if (args[i] == L"--qc-baseline") {
             const std::wstring error = ReadBaseline(args, i, baseline);
             if (!error.empty()) return Error(error);
@@ -141,8 +169,12 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
         {L"--densities", L"файл плотностей проб"},
         {L"--out", L"папка отчётов"}};
     for (const auto& [name, what] : required) {
+        // Establishing writes the QC file; the charts with the new limits only when asked.
+        if (establish && std::wstring(name) == L"--out") continue;
         if (!values[name]) return Error(std::wstring(L"не указан(а) ") + what + L" (" + name + L")");
     }
+    const std::wstring problem = CheckEstablishing(establish, baseline.has_value(), values[L"--reason"]);
+    if (!problem.empty()) return Error(problem);
     CliParse parse;
     BatchOptions& batch = parse.batch;
     for (const auto& [name, day, end] :
@@ -158,7 +190,9 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     // The method is one of an internal standard: without it the standard's own oxygen would count.
     if (TrimBlanks(batch.standard).empty()) return Error(L"внутренний стандарт (--standard) пуст");
     batch.densities = *values[L"--densities"];
-    batch.outFolder = *values[L"--out"];
+    batch.outFolder = values[L"--out"].value_or(L"");
+    batch.establish = establish;
+    batch.reason = OneLineReason(values[L"--reason"].value_or(L""));
     if (command == CliParse::Command::Batch) batch.limits = values[L"--limits"];
     batch.qcBaseline = baseline;
     batch.fromText = values[L"--from"];
@@ -241,10 +275,14 @@ std::wstring CliUsage() {
                      [--json ФАЙЛ] [--csv ФАЙЛ]
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
-                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД]
+                    [--xsl ПУТЬ] [--series-gap ЧАСЫ]
   oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
-                 [--series-gap ЧАСЫ] [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД]
+                 [--series-gap ЧАСЫ]
+  oxycalc-cli qc --establish [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД] --reason ТЕКСТ
+                 --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
+                 [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
+                 [--series-gap ЧАСЫ]
   oxycalc-cli verify ОТЧЁТ
   oxycalc-cli history ФАЙЛ
   oxycalc-cli --help
@@ -298,28 +336,44 @@ oxycalc-batch-files.txt в той же папке. Страница index.html �
 по строке на контрольную карту: контрольная проба (имя пробы в базе, регистр не
 важен); компонент (имя пика; пусто — общее содержание кислорода); «% масс.» или
 «% об.»; принятое значение (необязательно: на карте тогда результат минус оно);
-допуск ± (необязательно, только с принятым значением). Каждая серия контрольной
-пробы даёт по результату на строку; плотность пробы берётся из файла плотностей.
-Карты индивидуальных значений и скользящих размахов: средняя линия и пределы
-(среднее ± 2,66·MR̄, предел MR 3,267·MR̄) по первым 20 результатам на карте или по
-сериям дат --qc-baseline (даты включительно); меньше 20 результатов — пределы
-предварительные. Правила: 1 — точка за пределом 3σ; 2 — 2 из 3 подряд за 2σ по
-одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну
-сторону от средней линии; 5 — скользящий размах выше предела (кроме возврата от
-точки, нарушившей правило). Результат, основа которого не определена
-(стандарт не найден, компонент не найден и т. п.), показывается, но не
-используется. Серии анализов, сделанные после последнего результата контроля в
-норме и до не пройденного (вне контроля или вне допуска), а также после не
-пройденного и до следующего в норме, отмечаются «под сомнением: контроль качества
-не пройден» в строке страницы пакета, в отчёте и в JSON (код 1); серии без
-оценённого результата контроля после них в выбранных датах — «ещё не
-подтверждено контролем качества». Страница пакета показывает карты, qc.json —
-те же точки, пределы и нарушения для программ (прежний сохраняется как
-qc-<даты>.json).
+допуск ± (необязательно, только с принятым значением); затем установленные
+пределы, которые пишет qc --establish. Каждая серия контрольной пробы даёт по
+результату на строку; плотность пробы берётся из файла плотностей. Строка, проба
+которой в базе — одна серия, — ошибка: контрольную пробу анализируют раз за
+разом, одна серия — анализ обычной пробы (она и рассчитывается как обычная).
+Карты индивидуальных значений и скользящих размахов строятся по всем сериям
+контрольной пробы в базе, какие бы даты ни были выбраны; показываются серии
+выбранных дат. Пределы (среднее ± 2,66·MR̄, предел MR 3,267·MR̄) лаборатория
+устанавливает один раз: qc --establish --reason "…" берёт базовый период — первые
+20 используемых результатов карты в базе или серии дат --qc-baseline (включительно)
+— и записывает пределы в файл контроля, а в его журнал (QcOxycalc.csv.log) — кто,
+когда, почему, прежние пределы и новые; пересмотр — та же команда с новой
+причиной. Результаты после базового периода судятся по записанным пределам в
+каждом следующем batch и qc. До установки (и до конца базового периода) результат
+судится по предварительным пределам из результатов этой карты, сделанных до него
+(первые 20 используемых, кроме не пройденных); если их меньше 5, он не оценён.
+Правила: 1 — точка за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону;
+3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней
+линии; 5 — скользящий размах выше предела (кроме возврата от точки, нарушившей
+правило: такой размах отнесён к ней, что сказано у точки). Результат, основа
+которого не определена (стандарт не найден, компонент не найден и т. п.),
+показывается, но не используется. Анализ, между которым и не пройденным контролем
+(вне контроля или вне допуска) нет контроля в норме, — сделанный после последнего
+контроля в норме и до конца серии не пройденного (в том числе между его
+параллельными) или после не пройденного и до следующего в норме, — ставит свою
+серию «под сомнением: контроль качества не пройден» в строке страницы пакета, в
+отчёте и в JSON (код 1); «подтверждено» — только контролем в норме после серии,
+без него — «ещё не подтверждено контролем качества». Если в выбранные даты есть
+результаты контроля, но ни один не оценён, это сообщается (код 1). Страница
+пакета показывает карты, qc.json — те же точки, пределы и нарушения для программ
+(прежний сохраняется как qc-<даты>.json).
 Команда qc рассчитывает только серии контрольных проб и пишет в папку --out
 страницу qc.html (таблица стилей --xsl, по умолчанию QcChart.xsl из папки данных
 модуля) и qc.json, заменяя прежние; код 1, если результат контроля не пройден
-или не определён, файл контроля содержит ошибки или результатов нет.
+или не определён, ни один не оценён, файл контроля содержит ошибки или
+результатов нет. С --establish она устанавливает пределы каждой карты и, если
+задана --out, рисует карты с ними; код 1, если пределы какой-либо карты не
+установлены или файл контроля не записан.
 
 Проверка отчёта (verify): отчёт (XML или JSON, от модуля или от oxycalc-cli)
 записывает, как он сделан (настройки, программа), и исходные данные — файлы

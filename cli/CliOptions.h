@@ -33,7 +33,7 @@ struct DateRange {
 
 // What `oxycalc-cli batch` was asked to do: every series of parallel determinations of the database
 // whose first analysis falls in the dates. `oxycalc-cli qc` takes the same, without limits, and draws
-// the control charts of the QC series alone.
+// the control charts of the QC series alone; with --establish it records the limits of each chart.
 struct BatchOptions {
     std::wstring database;
     std::wstring components;
@@ -48,7 +48,9 @@ struct BatchOptions {
     std::optional<std::wstring> limits;
     std::optional<std::wstring>
         stylesheet;                       // batch: the reports' (Report.xsl); qc: the QC page's (QcChart.xsl)
-    std::optional<DateRange> qcBaseline;  // the series whose QC results give the charts' limits
+    std::optional<DateRange> qcBaseline;  // qc --establish: the series whose QC results give the limits
+    bool establish = false;               // qc: establish each line's limits and record them in the QC file
+    std::wstring reason;                  // why they are established or revised
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.

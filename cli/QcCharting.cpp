@@ -4,7 +4,9 @@
 #include <map>
 
 #include "calc/NameCompare.h"
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "platform/UserMessages.h"
 
 namespace {
 
@@ -63,24 +65,51 @@ bool IsQcSample(const QcFile& file, const std::wstring& sample) {
                        [&sample](const QcLine& line) { return EqualNoCase(line.sample, sample); });
 }
 
-QcBaseline BaselineOf(const std::optional<DateRange>& dates, const std::vector<Series>& all) {
-    if (!dates) return {std::nullopt, L"первые " + std::to_wstring(kFullBaseline) + L" результатов на карте"};
-    return {SeriesStartingIn(all, dates->from, dates->to),
-            L"серии с " + dates->fromText + L" по " + dates->toText};
+void SetAsideSamplesAnalysedOnce(QcFile& file, const std::vector<Series>& all) {
+    std::vector<QcLine> kept;
+    for (QcLine& line : file.lines) {
+        const Series* only = nullptr;
+        size_t count = 0;
+        for (const Series& series : all) {
+            if (!EqualNoCase(line.sample, series.sample)) continue;
+            only = &series;
+            ++count;
+        }
+        if (count != 1) {
+            kept.push_back(std::move(line));
+            continue;
+        }
+        file.errors.push_back(L"строка " + std::to_wstring(line.row) + L": проба «" + line.sample +
+                              L"» в базе — одна серия (" + LocalTimeText(only->First()) +
+                              L"): это анализ обычной пробы, а контрольную пробу анализируют раз за разом; "
+                              L"строка не учтена, серия рассчитана как обычная проба");
+    }
+    file.lines = std::move(kept);
 }
 
-QcCharts ChartQcSeries(const QcFile& file, const std::vector<Series>& charted, const QcBaseline& baseline,
+QcCharts ChartQcSeries(const QcFile& file, const std::vector<Series>& all,
                        const std::function<CalculatedSeries(const Series&)>& calculate) {
     QcCharts qc;
     qc.file = file.path;
     qc.errors = file.errors;
     QcResults results(file, calculate);
-    for (size_t line = 0; line < file.lines.size(); ++line) {
-        std::optional<std::vector<QcResult>> base;
-        if (baseline.series) base = results.Of(line, *baseline.series);
-        qc.charts.push_back(MakeQcChart(file.lines[line], results.Of(line, charted), base, baseline.text));
-    }
+    for (size_t line = 0; line < file.lines.size(); ++line)
+        qc.charts.push_back(MakeQcChart(file.lines[line], results.Of(line, all)));
     return qc;
+}
+
+QcCharts QcChartsStartingIn(const QcCharts& qc, std::optional<int64_t> from, std::optional<int64_t> to) {
+    QcCharts shown;
+    shown.file = qc.file;
+    shown.errors = qc.errors;
+    for (const QcChart& chart : qc.charts) shown.charts.push_back(ChartStartingIn(chart, from, to));
+    return shown;
+}
+
+QualityMark MarkOf(const Series& series, const QcCharts& qc) {
+    std::vector<int64_t> times;
+    for (const AnalysisRow& analysis : series.analyses) times.push_back(analysis.date);
+    return MarkAnalyses(times, qc.charts);
 }
 
 void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wstring& seriesKey)>& reportOf) {
@@ -105,4 +134,22 @@ void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vec
             (failed ? failures : results).push_back(note);
         }
     }
+}
+
+std::wstring NoneJudgedText() {
+    return L"ни один результат контроля качества в выбранные даты не оценён: нет пределов (мало "
+           L"предшествующих результатов или нет разброса) и нет допуска; контроль ничего не подтверждает";
+}
+
+void TellQcFileLog(const QcFile& file, UserMessages& messages) {
+    if (file.logUnwritable)
+        messages.ShowMessage(L"журнал изменений «" + file.path +
+                             L".log» не записывается (папка только для чтения?): изменения файла контроля не "
+                             L"учтены в журнале; расчёт продолжается");
+    if (file.changedOutside)
+        messages.ShowMessage(L"файл контроля качества «" + file.path +
+                             L"» изменён вне модуля: изменение записано в его журнал");
+    if (!file.logProblem.empty())
+        messages.ShowError(L"журналу изменений файла контроля качества «" + file.path +
+                           L"» нельзя доверять: " + file.logProblem);
 }

@@ -10,6 +10,9 @@
 #include "SeriesCalculation.h"
 #include "calc/QcChart.h"
 #include "calc/QcFile.h"
+#include "calc/QualityMark.h"
+
+class UserMessages;
 
 // The QC page, its charts for programs, and the stylesheet beside the report's that draws them.
 constexpr const wchar_t* kQcPageName = L"qc.html";
@@ -19,21 +22,23 @@ constexpr const wchar_t* kQcStylesheetName = L"QcChart.xsl";
 // Whether a sample is one the QC file charts (its name compared whole, without regard to case).
 bool IsQcSample(const QcFile& file, const std::wstring& sample);
 
-// Where a chart's limits come from: the series of chosen dates, or the first results of the chart.
-struct QcBaseline {
-    std::optional<std::vector<Series>>
-        series;         // every series of the baseline's dates; none: the first results
-    std::wstring text;  // as pages say it
-};
+// A QC line names a check sample, run again and again; a sample the database holds in a single series is
+// an ordinary sample analysed once. Such a line is an error naming it, and is set aside: its sample's
+// series is reported as any other, with what QC says of it.
+void SetAsideSamplesAnalysedOnce(QcFile& file, const std::vector<Series>& all);
 
-// The series of the baseline's dates, when given; otherwise the charts' first results.
-QcBaseline BaselineOf(const std::optional<DateRange>& dates, const std::vector<Series>& all);
-
-// A chart per line of the QC file over the QC sample's series among `charted` (in the order made), its
-// limits from the baseline. Each QC series is calculated once, by `calculate`, whatever the number of
-// lines that chart it.
-QcCharts ChartQcSeries(const QcFile& file, const std::vector<Series>& charted, const QcBaseline& baseline,
+// A chart per line of the QC file over every series of its sample among `all` (every series of the
+// database, in the order made), so that each result is judged by what came before it whatever the dates
+// a run shows. Each QC series is calculated once, by `calculate`, whatever the number of lines that chart
+// it.
+QcCharts ChartQcSeries(const QcFile& file, const std::vector<Series>& all,
                        const std::function<CalculatedSeries(const Series&)>& calculate);
+
+// The charts as a run over [from, to) shows them: the points of the series begun in those dates.
+QcCharts QcChartsStartingIn(const QcCharts& qc, std::optional<int64_t> from, std::optional<int64_t> to);
+
+// What the whole charts say of a series of analyses, by the time of each of its analyses.
+QualityMark MarkOf(const Series& series, const QcCharts& qc);
 
 // Links each point to the report its series got, by the series' key.
 void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wstring& seriesKey)>& reportOf);
@@ -42,3 +47,10 @@ void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wst
 // could not be used apart.
 void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& results,
                      std::vector<std::wstring>& failures);
+
+// Says, once, that the QC file's change log could not be written, or that the file was changed outside
+// the program (which its log now tells).
+void TellQcFileLog(const QcFile& file, UserMessages& messages);
+
+// The message for a run whose charted results include not one judged.
+std::wstring NoneJudgedText();

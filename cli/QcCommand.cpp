@@ -3,15 +3,19 @@
 #include <ctime>
 
 #include "BatchCommand.h"
+#include "ConsoleMessages.h"
 #include "InputFiles.h"
 #include "QcCharting.h"
 #include "SeriesCalculation.h"
 #include "calc/DataFilePath.h"
 #include "calc/LastReadComponents.h"
+#include "calc/QcEstablishment.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "platform/FileSystemPath.h"
+#include "platform/LocalTime.h"
+#include "platform/NumberText.h"
 #include "platform/UserMessages.h"
 #include "report/QcDocument.h"
 #include "report/QcJson.h"
@@ -21,20 +25,37 @@
 
 namespace {
 
-// "Карта 1. КО-1 — МТБЭ, % масс.: 30 результатов, не пройдено 1, не определено 0"
+// "Карта 1. КО-1 — МТБЭ, % масс.: 30 результатов, не пройдено 1, не определено 0, не оценено 0; …"
 std::wstring SummaryLine(size_t number, const QcChart& chart) {
     size_t failed = 0;
     size_t undetermined = 0;
+    size_t unjudged = 0;
     for (const QcPoint& point : chart.points) {
         failed += point.outcome == QcOutcome::Failed ? 1 : 0;
         undetermined += point.outcome == QcOutcome::Undetermined ? 1 : 0;
+        unjudged += point.outcome == QcOutcome::Unjudged ? 1 : 0;
     }
     std::wstring line = L"Карта " + std::to_wstring(number) + L". " + chart.line.Title() + L": " +
                         std::to_wstring(chart.points.size()) + L" результатов, не пройдено " +
-                        std::to_wstring(failed) + L", не определено " + std::to_wstring(undetermined);
-    if (!chart.limits.determined) return line + L"; пределов нет: " + chart.limits.why;
-    return line + L"; пределы по " + std::to_wstring(chart.limits.baselineCount) + L" результатам" +
-           (chart.limits.provisional ? L" (предварительные)" : L"");
+                        std::to_wstring(failed) + L", не определено " + std::to_wstring(undetermined) +
+                        L", не оценено " + std::to_wstring(unjudged);
+    const ChartLimits& limits = chart.limits;
+    const std::wstring count = std::to_wstring(limits.baselineCount) + L" результатам";
+    if (chart.line.established)
+        return line + L"; пределы установлены " + LocalDateTimeText(chart.line.established->at) + L" по " +
+               count + (limits.provisional ? L" (предварительные)" : L"");
+    if (!limits.determined) return line + L"; пределы не установлены, предварительных нет: " + limits.why;
+    return line + L"; пределы не установлены, предварительные по " + count;
+}
+
+// "средняя линия 2.1035, пределы 3σ 2.0707 … 2.1362, средний скользящий размах 0.0123 (% масс.)"
+std::wstring LimitsLine(const QcChart& chart) {
+    const ChartLimits& limits = chart.limits;
+    return L"средняя линия " + FormatFixed(limits.centre, 4) + L", пределы 3σ " +
+           FormatFixed(limits.lower, 4) + L" … " + FormatFixed(limits.upper, 4) +
+           L", средний скользящий размах " + FormatFixed(limits.movingRangeMean, 4) + L", его предел " +
+           FormatFixed(limits.movingRangeUpper, 4) + L" (" + QuantityText(chart.line.quantity) +
+           (chart.line.accepted ? L", результат − принятое" : L"") + L")";
 }
 
 // The page and its JSON, put in place together.
@@ -55,6 +76,59 @@ bool WriteQcFiles(const QcCharts& qc, const std::wstring& range, const std::wstr
            StageText(json, QcJson(qc, range, now), staged, messages) && CommitStaged(staged, messages);
 }
 
+std::vector<QcResult> ResultsOf(const QcChart& chart) {
+    std::vector<QcResult> results;
+    for (const QcPoint& point : chart.points) results.push_back(point.result);
+    return results;
+}
+
+// Establishes each line's limits from its baseline, records them in the QC file with the reason, and
+// charts the lines anew with them. False when a line got none or the file was not written.
+bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserMessages& messages) {
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    std::optional<BaselineDates> dates;
+    if (options.qcBaseline) dates = BaselineDates{options.qcBaseline->from, options.qcBaseline->to};
+    std::vector<std::optional<EstablishedLimits>> limits(file.lines.size());
+    std::vector<std::wstring> changes;
+    bool all = true;
+    for (size_t i = 0; i < file.lines.size(); ++i) {
+        const QcLine& line = file.lines[i];
+        const Establishment established =
+            EstablishLimits(ResultsOf(whole.charts[i]), dates, now, options.reason);
+        if (!established.limits) {
+            messages.ShowError(L"Карта " + std::to_wstring(i + 1) + L". " + line.Title() +
+                               L": пределы не установлены: " + established.why +
+                               (line.established
+                                    ? L"; остаются установленные " + LocalDateTimeText(line.established->at)
+                                    : std::wstring()));
+            all = false;
+            continue;
+        }
+        limits[i] = established.limits;
+        changes.push_back(DescribeLimitsChange(line, *established.limits));
+    }
+    if (changes.empty()) return false;
+    bool logged = false;
+    std::wstring error;
+    if (!RecordEstablishedLimits(file, limits, options.reason, changes, logged, error)) {
+        messages.ShowError(L"пределы не записаны в файл контроля качества «" + file.path + L"»: " + error);
+        return false;
+    }
+    if (!logged)
+        messages.ShowError(L"пределы записаны в «" + file.path + L"», но журнал изменений «" + file.path +
+                           L".log» не записан");
+    for (size_t i = 0; i < file.lines.size(); ++i) {
+        if (!limits[i]) continue;
+        file.lines[i].established = limits[i];
+        whole.charts[i] = MakeQcChart(file.lines[i], ResultsOf(whole.charts[i]));
+        messages.ShowMessage(L"Карта " + std::to_wstring(i + 1) + L". " + file.lines[i].Title() +
+                             L": пределы установлены по " + std::to_wstring(limits[i]->count) +
+                             L" результатам (" + LocalTimeText(limits[i]->baselineFrom) + L" – " +
+                             LocalTimeText(limits[i]->baselineTo) + L"): " + LimitsLine(whole.charts[i]));
+    }
+    return all && logged;
+}
+
 }  // namespace
 
 ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
@@ -62,12 +136,13 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
     const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
-    const std::optional<QcFile> file = ReadQcFile(qcPath);
+    std::optional<QcFile> file = ReadQcFile(qcPath);
     if (!file) {
         messages.ShowError(L"файла контроля качества «" + qcPath +
                            L"» нет (он лежит рядом с таблицей компонентов)");
         return kExitFailure;
     }
+    TellQcFileLog(*file, messages);
     SeriesInputs inputs{ReadComponents(options.components), std::nullopt, ReadDensities(options.densities),
                         options.standard, options.to};
     if (inputs.components.source != ComponentsSource::File || inputs.components.components.empty()) {
@@ -75,35 +150,50 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         return kExitFailure;
     }
     TellUnwritableLogs(inputs.components, std::nullopt, messages);
-    const std::wstring stylesheet = options.stylesheet
+    // Establishing draws the charts only when asked for a folder.
+    const bool drawn = !options.outFolder.empty();
+    const std::wstring stylesheet = !drawn ? std::wstring()
+                                    : options.stylesheet
                                         ? *options.stylesheet
                                         : DataFilePath(std::wstring(L"\\") + kQcStylesheetName, messages);
-    if (stylesheet.empty() || !CanRead(stylesheet, L"таблица стилей контрольных карт", messages))
+    if (drawn && (stylesheet.empty() || !CanRead(stylesheet, L"таблица стилей контрольных карт", messages)))
         return kExitFailure;
     const std::wstring page = JoinPath(options.outFolder, kQcPageName);
     const std::wstring json = JoinPath(options.outFolder, kQcJsonName);
-    if (!OutputsApart({page, json},
-                      {options.database, options.components, options.densities, stylesheet, qcPath},
-                      messages))
+    if (drawn && !OutputsApart({page, json},
+                               {options.database, options.components, options.densities, stylesheet, qcPath},
+                               messages))
         return kExitUsage;
-    if (!MakeFolder(options.outFolder, messages)) return kExitFailure;
+    if (drawn && !MakeFolder(options.outFolder, messages)) return kExitFailure;
     Shortfalls shortfalls(messages);
-    for (const std::wstring& error : file->errors) shortfalls.Add(L"файл контроля качества: " + error);
     if (options.from && options.to && *options.from >= *options.to)
         shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
 
     DataBaseConnection::Instance().Store(options.database.c_str());
     DataBase::DbHandle db;
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds);
-    const QcCharts qc = ChartQcSeries(
-        *file, SeriesStartingIn(all, options.from, options.to), BaselineOf(options.qcBaseline, all),
-        [&](const Series& series) { return CalculateSeries(series, inputs, db, messages); });
+    SetAsideSamplesAnalysedOnce(*file, all);
+    for (const std::wstring& error : file->errors) shortfalls.Add(L"файл контроля качества: " + error);
+    // The series outside the dates are calculated quietly: what their loading tells belongs to their own
+    // runs.
+    QuietMessages quiet;
+    QcCharts whole = ChartQcSeries(*file, all, [&](const Series& series) {
+        const bool shown = (!options.from || series.First() >= *options.from) &&
+                           (!options.to || series.First() < *options.to);
+        return CalculateSeries(series, inputs, db, shown ? messages : quiet);
+    });
+    if (options.establish && !Establish(*file, whole, options, messages))
+        shortfalls.Add(L"пределы контроля качества установлены не для всех карт");
+    const QcCharts qc = QcChartsStartingIn(whole, options.from, options.to);
     size_t results = 0;
     for (size_t i = 0; i < qc.charts.size(); ++i) {
         messages.ShowMessage(SummaryLine(i + 1, qc.charts[i]));
         results += qc.charts[i].points.size();
     }
-    if (!WriteQcFiles(qc, RangeText(options), page, json, stylesheet, messages)) return kExitFailure;
+    if (drawn && !WriteQcFiles(qc, RangeText(options), page, json, stylesheet, messages)) return kExitFailure;
+    // Establishing answers for the limits it records; the charts' results are for the runs that judge.
+    if (options.establish) return shortfalls.Any() ? kExitFailure : kExitSuccess;
     if (results == 0) shortfalls.Add(L"в выбранные даты серий контрольных проб нет");
+    if (NoneJudged(qc)) shortfalls.Add(NoneJudgedText());
     return !QcNeedsLook(qc) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -114,22 +114,21 @@ QualityMark PresentQuality(const RecordedReport& recorded, const std::wstring& r
                            const Series& series, const SeriesInputs& inputs, DataBase::DbHandle& db,
                            std::vector<std::wstring>& unverifiable) {
     if (!recorded.origin.qcFile) return {};
-    const std::optional<QcFile> qcFile =
-        ReadQcFile(ResolveRecordedPath(recorded.origin.qcFile->path, reportPath));
+    std::optional<QcFile> qcFile = ParseQcFile(ResolveRecordedPath(recorded.origin.qcFile->path, reportPath));
     if (!qcFile) {
         unverifiable.push_back(L"не проверить: файла контроля качества «" + recorded.origin.qcFile->path +
                                L"» нет");
         return {};
     }
-    if (IsQcSample(*qcFile, series.sample)) return {};
     const int64_t gap =
         static_cast<int64_t>(std::llround(recorded.origin.seriesGapHours.value_or(12.0) * 3600.0));
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), gap);
+    SetAsideSamplesAnalysedOnce(*qcFile, all);
+    if (IsQcSample(*qcFile, series.sample)) return {};
     QuietMessages quiet;
-    const QcCharts charts =
-        ChartQcSeries(*qcFile, all, BaselineOf(std::nullopt, all),
-                      [&](const Series& one) { return CalculateSeries(one, inputs, db, quiet); });
-    return MarkSeries(series.First(), series.Last(), charts.charts);
+    const QcCharts charts = ChartQcSeries(
+        *qcFile, all, [&](const Series& one) { return CalculateSeries(one, inputs, db, quiet); });
+    return MarkOf(series, charts);
 }
 
 // A batch's report: its series grouped anew, its density from the densities file, what QC says of it.

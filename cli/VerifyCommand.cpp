@@ -34,6 +34,9 @@ const std::vector<std::string> kSkippedJson = {
     "inputs.stylesheet.sha256",
     "inputs.densities_file.sha256",
     "inputs.qc_file.sha256",
+    "inputs.qc_file.logged",
+    "inputs.qc_file.log_entries",
+    "inputs.qc_file.log_last_entry_sha256",
 };
 
 const std::vector<std::string> kSkippedXml = {
@@ -52,6 +55,9 @@ const std::vector<std::string> kSkippedXml = {
     "Document/inputs/stylesheet/sha256",
     "Document/inputs/densities_file/sha256",
     "Document/inputs/qc_file/sha256",
+    "Document/inputs/qc_file/logged",
+    "Document/inputs/qc_file/log_entries",
+    "Document/inputs/qc_file/log_last_entry_sha256",
 };
 
 std::wstring Short(const std::string& sha256) {
@@ -129,8 +135,10 @@ std::vector<std::wstring> InputDifferences(const RecordedReport& report, const s
     if (report.stylesheet) CompareFile(L"таблица стилей", *report.stylesheet, reportPath, differences);
     if (const auto& densities = report.origin.densitiesFile)
         CompareFile(L"файл плотностей", {densities->path, densities->sha256}, reportPath, differences);
-    if (const auto& qc = report.origin.qcFile)
-        CompareFile(L"файл контроля качества", {qc->path, qc->sha256}, reportPath, differences);
+    if (report.qcFile) {
+        CompareFile(L"файл контроля качества", report.qcFile->file, reportPath, differences);
+        CompareLog(L"файла контроля качества", *report.qcFile, reportPath, differences);
+    }
     return differences;
 }
 

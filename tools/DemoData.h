@@ -48,7 +48,9 @@ std::vector<Run> DemoSet(size_t samplesPerChannel = 18000);
 // A check standard run once a day over 30 days, 2024-02-15 to 2024-03-15, in two parallels each morning;
 // its MTBE is out of control on 2024-03-14, run at noon after that day's analyses.
 std::vector<Run> QcSet(size_t samplesPerChannel = 18000);
-// The QC file of the demo: the check standard's total oxygen, and its MTBE against 5.00 ± 0.15 % by mass.
+// The QC file of the demo: the check standard's total oxygen, and its MTBE against 5.00 ± 0.15 % by mass;
+// no limits established yet (tools/demo.sh establishes them from the first 20 days with oxycalc-cli qc
+// --establish, as a lab does).
 std::string QcFileBytes();
 // `count` chromatograms of `channels` channels and `peaks` named peaks each (for benchmarks).
 std::vector<Run> SyntheticSet(int count, int channels, size_t samplesPerChannel, int peaks);

@@ -99,10 +99,19 @@ if [[ -n "$json" ]]; then
   echo "demo: oxycalc-cli verify of the plug-in's report: exit $verify_status ($out/lims/verify.txt)"
 fi
 
+# The lab establishes its check standard's control limits once, from its first 20 days: written into
+# QcOxycalc.csv and its change log, they judge every later check whatever dates a batch covers.
+LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" qc --establish \
+  --reason "первые 20 дней контрольного образца КО-1" --db "$(oxy_winepath "$demo/host.db")" \
+  --components "$(oxy_winepath "$demo/CompsTableOxycalc.csv")" --standard "1,2-Диметоксиэтан" \
+  --densities "$(oxy_winepath "$demo/densities.csv")" 2>&1 | sed 's/^oxycalc-cli: /demo: limits: /' || true
+echo "demo: the check standard's limits are in $demo/QcOxycalc.csv (its log: QcOxycalc.csv.log)"
+
 # The batch for a LIMS: every sample of the demo database, each with its reports, and an index page.
 # The sample whose chromatograms have no usable mass is listed with its reason (and exit code 1). The
-# check standard of QcOxycalc.csv, run each morning, is charted on the index page; its MTBE is out of
-# control on 2024-03-14, and the petrol analysed before that check is marked in doubt.
+# check standard of QcOxycalc.csv, run each morning, is charted on the index page against the limits
+# established; its MTBE is out of control on 2024-03-14, and the petrol analysed before that check is
+# marked in doubt.
 rm -rf "$out/batch"
 LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" batch --db "$(oxy_winepath "$demo/host.db")" \
   --components "$(oxy_winepath "$demo/CompsTableOxycalc.csv")" --standard "1,2-Диметоксиэтан" \

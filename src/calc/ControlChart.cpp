@@ -71,10 +71,10 @@ std::wstring RunRuleText(RunRule rule) {
 }
 
 ChartLimits LimitsFromBaseline(const std::vector<double>& baseline) {
-    ChartLimits limits;
-    limits.baselineCount = baseline.size();
-    limits.provisional = baseline.size() < kFullBaseline;
     if (baseline.size() < 2) {
+        ChartLimits limits;
+        limits.baselineCount = baseline.size();
+        limits.provisional = true;
         limits.why = L"для пределов нужно не менее двух результатов базового периода";
         return limits;
     }
@@ -84,9 +84,18 @@ ChartLimits LimitsFromBaseline(const std::vector<double>& baseline) {
         sum += baseline[i];
         if (i > 0) ranges += std::fabs(baseline[i] - baseline[i - 1]);
     }
-    limits.centre = sum / static_cast<double>(baseline.size());
-    limits.movingRangeMean = ranges / static_cast<double>(baseline.size() - 1);
-    if (!(limits.movingRangeMean > 0.0)) {
+    ChartLimits limits = LimitsFromMeans(sum / static_cast<double>(baseline.size()),
+                                         ranges / static_cast<double>(baseline.size() - 1));
+    limits.baselineCount = baseline.size();
+    limits.provisional = baseline.size() < kFullBaseline;
+    return limits;
+}
+
+ChartLimits LimitsFromMeans(double centre, double movingRangeMean) {
+    ChartLimits limits;
+    limits.centre = centre;
+    limits.movingRangeMean = movingRangeMean;
+    if (!(movingRangeMean > 0.0) || !std::isfinite(movingRangeMean) || !std::isfinite(centre)) {
         limits.why = L"результаты базового периода все одинаковы: разброс не оценить";
         return limits;
     }
@@ -98,22 +107,32 @@ ChartLimits LimitsFromBaseline(const std::vector<double>& baseline) {
     return limits;
 }
 
+ChartLimits Shifted(ChartLimits limits, double by) {
+    limits.centre += by;
+    limits.upper += by;
+    limits.lower += by;
+    return limits;
+}
+
+ChartPointCheck RunRuleCheck::Next(const std::optional<double>& value, const ChartLimits& limits) {
+    ChartPointCheck check;
+    if (!value) return check;
+    if (!used_.empty()) check.movingRange = std::fabs(*value - used_.back());
+    used_.push_back(*value);
+    if (!limits.determined) return check;
+    check.hits = IndividualsHits(used_, used_.size() - 1, limits);
+    check.movingRangeAbove = check.movingRange && *check.movingRange > limits.movingRangeUpper;
+    if (check.movingRangeAbove && !previousBroke_) check.hits.push_back(RunRule::MovingRangeAbove);
+    check.movingRangeReturn = check.movingRangeAbove && previousBroke_;
+    previousBroke_ = std::any_of(check.hits.begin(), check.hits.end(),
+                                 [](RunRule rule) { return rule != RunRule::MovingRangeAbove; });
+    return check;
+}
+
 std::vector<ChartPointCheck> CheckPoints(const std::vector<std::optional<double>>& values,
                                          const ChartLimits& limits) {
-    std::vector<ChartPointCheck> checks(values.size());
-    std::vector<double> used;
-    bool previousBroke = false;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (!values[i]) continue;
-        ChartPointCheck& check = checks[i];
-        if (!used.empty()) check.movingRange = std::fabs(*values[i] - used.back());
-        used.push_back(*values[i]);
-        if (!limits.determined) continue;
-        check.hits = IndividualsHits(used, used.size() - 1, limits);
-        check.movingRangeAbove = check.movingRange && *check.movingRange > limits.movingRangeUpper;
-        if (check.movingRangeAbove && !previousBroke) check.hits.push_back(RunRule::MovingRangeAbove);
-        previousBroke = std::any_of(check.hits.begin(), check.hits.end(),
-                                    [](RunRule rule) { return rule != RunRule::MovingRangeAbove; });
-    }
+    std::vector<ChartPointCheck> checks;
+    RunRuleCheck rules;
+    for (const std::optional<double>& value : values) checks.push_back(rules.Next(value, limits));
     return checks;
 }

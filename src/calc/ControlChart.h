@@ -11,6 +11,9 @@
 
 // Results a baseline needs before its limits are more than provisional.
 constexpr size_t kFullBaseline = 20;
+// The fewest earlier results that give provisional limits: a result with fewer before it is not judged
+// by limits.
+constexpr size_t kLeastBaseline = 5;
 // The factors of an individuals chart: I limits at the mean ± 2.66 · MR̄ (3σ, with σ = MR̄ / 1.128) and
 // the MR chart's upper limit at 3.267 · MR̄.
 constexpr double kIndividualsFactor = 2.66;
@@ -40,24 +43,44 @@ struct ChartLimits {
     double lower = 0.0;
     double movingRangeMean = 0.0;   // MR̄
     double movingRangeUpper = 0.0;  // kMovingRangeFactor · MR̄
+    bool established = false;       // recorded by the lab once, not computed from the results at hand
 };
 
 // Limits from the baseline's results in the order they were made: their mean, and the mean of the
 // moving ranges between neighbours. Undetermined with fewer than two results or when every moving range
 // is 0 (results all alike, or rounded alike): such a chart would call any change out of control.
 ChartLimits LimitsFromBaseline(const std::vector<double>& baseline);
+// Limits of a centre line and a mean moving range known already (limits a lab established); undetermined
+// when MR̄ is not a positive number or the centre no finite one.
+ChartLimits LimitsFromMeans(double centre, double movingRangeMean);
+// The same limits on a scale moved by `by` (a chart of the results minus an accepted value).
+ChartLimits Shifted(ChartLimits limits, double by);
 
 // One point held against the limits.
 struct ChartPointCheck {
     std::optional<double> movingRange;  // to the previous used point; none for the first or an unused one
     bool movingRangeAbove = false;      // above the MR limit, whether or not it counts as a hit
-    std::vector<RunRule> hits;          // in rule order
+    // Above the MR limit but no hit: the return from the previous point, which broke an individuals rule.
+    bool movingRangeReturn = false;
+    std::vector<RunRule> hits;  // in rule order
 
     bool OutOfControl() const { return !hits.empty(); }
 };
 
-// Every point against the limits (none applied when they are not determined). A moving range above its
-// limit counts as a hit only when the previous point broke no individuals rule: the jump back from an
-// out-of-control point belongs to that point, not to the next one.
+// Holds consecutive values against the rules one at a time, each against the limits in force for it; the
+// windows of the rules reach back over every used value given before. A moving range above its limit
+// counts as a hit only when the previous point broke no individuals rule: one outlier makes two large
+// moving ranges, into it and back, and the jump back belongs to the point that broke the rule.
+class RunRuleCheck {
+public:
+    // The check of the next value; none: a result that is not used, skipped as if it were not there.
+    ChartPointCheck Next(const std::optional<double>& value, const ChartLimits& limits);
+
+private:
+    std::vector<double> used_;
+    bool previousBroke_ = false;
+};
+
+// Every point against the same limits (none applied when they are not determined).
 std::vector<ChartPointCheck> CheckPoints(const std::vector<std::optional<double>>& values,
                                          const ChartLimits& limits);

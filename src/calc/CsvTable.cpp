@@ -93,6 +93,10 @@ std::optional<size_t> AppendLine(const CsvTable::Row& row, std::string& bytes) {
 
 }  // namespace
 
+bool ReadsAsUtf8(std::string_view bytes) {
+    return IsUtf8File(bytes);
+}
+
 bool CsvTable::Read(const std::wstring& path) {
     if (path.empty()) return false;
     ExclusiveFile file(path, ExclusiveFile::Disposition::OpenOrCreate);

@@ -58,6 +58,9 @@ public:
     int32_t LineLength(int32_t lastColumn) const;
 };
 
+// Whether a file's bytes are read as UTF-8 (by their byte-order mark, or valid UTF-8 that is not plain
+// ASCII) rather than as Windows-1251.
+bool ReadsAsUtf8(std::string_view bytes);
 // A field of a row without its surrounding blanks; empty where the row is shorter.
 std::wstring TrimmedField(const CsvTable::Row& row, size_t field);
 // Whether a line of a file a lab keeps by hand is skipped: every field blank, or the first one beginning

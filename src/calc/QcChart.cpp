@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "calc/Limits.h"
 #include "calc/NameCompare.h"
 #include "calc/RoundTo4.h"
+#include "platform/LocalTime.h"
 
 namespace {
 
@@ -15,24 +15,52 @@ bool Found(const QcLine& line, const CalculationData& data) {
                        [&line](const ComponentResult& r) { return EqualNoCase(r.peakName, line.peakName); });
 }
 
-std::vector<double> UsedValues(const std::vector<QcResult>& results, size_t most) {
-    std::vector<double> values;
-    for (const QcResult& result : results) {
-        if (values.size() == most) break;
-        if (result.measurement.Used()) values.push_back(*result.measurement.value);
-    }
-    return values;
-}
-
 std::optional<double> Plotted(const QcLine& line, const QcMeasurement& measurement) {
     if (!measurement.value) return std::nullopt;
     return line.accepted ? RoundTo4(*measurement.value - *line.accepted) : *measurement.value;
 }
 
-QcOutcome OutcomeOf(const QcPoint& point, const QcLine& line, const ChartLimits& limits) {
+// The plotted scale is the results' own moved by the accepted value.
+double Shift(const QcLine& line) {
+    return line.accepted ? -*line.accepted : 0.0;
+}
+
+// Provisional limits from the results before a point (values on the results' own scale).
+ChartLimits Provisional(const std::vector<double>& base, const QcLine& line) {
+    if (base.size() < kLeastBaseline) {
+        ChartLimits none;
+        none.baselineCount = base.size();
+        none.provisional = true;
+        none.why = L"до него на карте " + std::to_wstring(base.size()) +
+                   L" используемых результатов в норме, для предварительных пределов нужно не менее " +
+                   std::to_wstring(kLeastBaseline);
+        return none;
+    }
+    return Shifted(LimitsFromBaseline(base), Shift(line));
+}
+
+ChartLimits Established(const QcLine& line) {
+    const EstablishedLimits& established = *line.established;
+    ChartLimits limits =
+        Shifted(LimitsFromMeans(established.centre, established.movingRangeMean), Shift(line));
+    limits.baselineCount = established.count;
+    limits.provisional = established.count < kFullBaseline;
+    limits.established = true;
+    return limits;
+}
+
+std::wstring BaselineText(const QcLine& line) {
+    if (!line.established)
+        return L"первые " + std::to_wstring(kFullBaseline) +
+               L" используемых результатов карты в базе до оцениваемого, кроме не пройденных";
+    return L"серии с " + LocalTimeText(line.established->baselineFrom) + L" по " +
+           LocalTimeText(line.established->baselineTo);
+}
+
+QcOutcome OutcomeOf(const QcPoint& point, const QcLine& line) {
     if (!point.result.measurement.Used()) return QcOutcome::Undetermined;
     if (point.check.OutOfControl() || point.withinTolerance == false) return QcOutcome::Failed;
-    if (limits.determined || line.tolerance) return QcOutcome::InControl;
+    if (point.limits.determined || line.tolerance) return QcOutcome::InControl;
     return QcOutcome::Unjudged;
 }
 
@@ -63,7 +91,7 @@ std::wstring QcOutcomeText(QcOutcome outcome) {
         case QcOutcome::Unjudged:
             break;
     }
-    return L"не оценён: нет пределов и допуска";
+    return L"не оценён";
 }
 
 QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const std::vector<Assay>& assays) {
@@ -75,6 +103,12 @@ QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const s
     QcMeasurement measurement;
     measurement.value = verdict.measured;
     measurement.doubt = verdict.doubt;
+    if (!std::isfinite(verdict.measured)) {
+        // A damaged concentration: no number to chart or to judge by.
+        measurement.value.reset();
+        measurement.doubt = L"результат — не конечное число";
+        return measurement;
+    }
     if (!verdict.unknownPeakNames.empty())
         measurement.doubt = L"компонента «" + line.peakName + L"» нет в таблице компонентов";
     else if (measurement.doubt.empty() && !line.peakName.empty() && !Found(line, data))
@@ -87,6 +121,7 @@ std::wstring QcPoint::Why(const QcLine& line) const {
         const std::wstring& doubt = result.measurement.doubt;
         return doubt.empty() ? std::wstring(L"результат не рассчитан") : doubt;
     }
+    if (outcome == QcOutcome::Unjudged) return L"нет допуска, " + limits.why;
     std::wstring why;
     for (const RunRule rule : check.hits) why += (why.empty() ? L"" : L"; ") + RunRuleText(rule);
     if (withinTolerance == false)
@@ -94,42 +129,47 @@ std::wstring QcPoint::Why(const QcLine& line) const {
     return why;
 }
 
-QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results,
-                    const std::optional<std::vector<QcResult>>& baseline, std::wstring baselineText) {
+QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results) {
     QcChart chart;
     chart.line = line;
-    chart.baseline = std::move(baselineText);
+    chart.baseline = BaselineText(line);
     std::stable_sort(results.begin(), results.end(),
                      [](const QcResult& a, const QcResult& b) { return a.first < b.first; });
-    const std::vector<QcResult>& from = baseline ? *baseline : results;
-    // Limits are drawn on the plotted scale: from the baseline's values minus the accepted value.
-    std::vector<double> baseValues = UsedValues(from, baseline ? from.size() : kFullBaseline);
-    for (double& value : baseValues) value = *Plotted(line, QcMeasurement{value, {}});
-    chart.limits = LimitsFromBaseline(baseValues);
-    std::set<std::wstring> baseKeys;
-    for (const QcResult& result : from) {
-        if (!result.measurement.Used()) continue;
-        if (!baseline && baseKeys.size() == kFullBaseline) break;
-        baseKeys.insert(result.seriesKey);
-    }
-    std::vector<std::optional<double>> values;
+    const std::optional<EstablishedLimits>& established = line.established;
+    std::vector<double> base;  // the provisional baseline, on the results' own scale
+    RunRuleCheck rules;
     for (QcResult& result : results) {
         QcPoint point;
+        const bool used = result.measurement.Used();
         point.plotted = Plotted(line, result.measurement);
-        point.inBaseline = baseKeys.count(result.seriesKey) != 0;
-        values.push_back(result.measurement.Used() ? point.plotted : std::nullopt);
+        const bool afterBaseline = established && result.first > established->baselineTo;
+        point.limits = afterBaseline ? Established(line) : Provisional(base, line);
+        point.check = rules.Next(used ? point.plotted : std::nullopt, point.limits);
+        if (line.tolerance && used) point.withinTolerance = std::fabs(*point.plotted) <= *line.tolerance;
         point.result = std::move(result);
+        point.outcome = OutcomeOf(point, line);
+        const bool intoBase =
+            !afterBaseline && used && point.outcome != QcOutcome::Failed && base.size() < kFullBaseline;
+        if (intoBase) base.push_back(*point.result.measurement.value);
+        point.inBaseline = established ? used && point.result.first >= established->baselineFrom &&
+                                             point.result.last <= established->baselineTo
+                                       : intoBase;
         chart.points.push_back(std::move(point));
     }
-    const std::vector<ChartPointCheck> checks = CheckPoints(values, chart.limits);
-    for (size_t i = 0; i < chart.points.size(); ++i) {
-        QcPoint& point = chart.points[i];
-        point.check = checks[i];
-        if (line.tolerance && point.result.measurement.Used())
-            point.withinTolerance = std::fabs(*point.plotted) <= *line.tolerance;
-        point.outcome = OutcomeOf(point, line, chart.limits);
-    }
+    chart.limits = established ? Established(line) : Provisional(base, line);
     return chart;
+}
+
+QcChart ChartStartingIn(const QcChart& chart, std::optional<int64_t> from, std::optional<int64_t> to) {
+    QcChart part;
+    part.line = chart.line;
+    part.limits = chart.limits;
+    part.baseline = chart.baseline;
+    for (const QcPoint& point : chart.points) {
+        if ((from && point.result.first < *from) || (to && point.result.first >= *to)) continue;
+        part.points.push_back(point);
+    }
+    return part;
 }
 
 bool QcNeedsLook(const QcCharts& qc) {
@@ -140,4 +180,15 @@ bool QcNeedsLook(const QcCharts& qc) {
         }
     }
     return false;
+}
+
+bool NoneJudged(const QcCharts& qc) {
+    bool any = false;
+    for (const QcChart& chart : qc.charts) {
+        for (const QcPoint& point : chart.points) {
+            if (point.Judged()) return false;
+            any = true;
+        }
+    }
+    return any;
 }

@@ -48,29 +48,38 @@ std::wstring QcOutcomeText(QcOutcome outcome);
 struct QcPoint {
     QcResult result;
     std::optional<double>
-        plotted;  // the value, or the value minus the accepted value; rounded to four decimals
-    bool inBaseline = false;
+        plotted;              // the value, or the value minus the accepted value; rounded to four decimals
+    bool inBaseline = false;  // one of the results the limits in force come from
+    ChartLimits limits;       // what the point was held against, on the plotted scale; undetermined: none
     ChartPointCheck check;
     std::optional<bool> withinTolerance;  // none without a tolerance or a used value
     QcOutcome outcome = QcOutcome::Unjudged;
 
-    // What failed ("за пределом 3σ; вне допуска ±0.15"), why it is undetermined, or empty.
+    // What failed ("за пределом 3σ; вне допуска ±0.15"), why it is undetermined or unjudged, or empty.
     std::wstring Why(const QcLine& line) const;
+    // Whether it was judged: in control or failed.
+    bool Judged() const { return outcome == QcOutcome::InControl || outcome == QcOutcome::Failed; }
 };
 
-// One line's control chart over the results of a range.
+// One line's control chart.
 struct QcChart {
     QcLine line;
-    ChartLimits limits;
-    std::wstring baseline;  // where the limits come from, as pages say it
+    ChartLimits limits;     // in force for the next result, on the plotted scale
+    std::wstring baseline;  // where they come from, as pages say it
     std::vector<QcPoint> points;
 };
 
-// The chart of the results (in the order made). The limits come from `baseline`'s used results when
-// given (a range of dates the lab chose, charted or not), otherwise from the first kFullBaseline used
-// results of the chart; a charted result of the baseline is marked so.
-QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results,
-                    const std::optional<std::vector<QcResult>>& baseline, std::wstring baselineText);
+// The chart of every result of the line in the database. Results made after the baseline of the line's
+// established limits are held against those. The others, and all of a line without established limits,
+// are held against provisional limits from the results of the line made before them: the first
+// kFullBaseline used ones that did not fail (a result is never judged by limits made from itself or from
+// later ones, and an outlier spoils no later limits); with fewer than kLeastBaseline such results there
+// are no limits. The rules' windows reach back over every earlier result.
+QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results);
+
+// The chart with the points of the results whose first analysis falls in [from, to): what a run over
+// those dates shows, each point judged as on the whole chart.
+QcChart ChartStartingIn(const QcChart& chart, std::optional<int64_t> from, std::optional<int64_t> to);
 
 // The QC part of a page: the file, its unread lines and a chart per line.
 struct QcCharts {
@@ -81,3 +90,5 @@ struct QcCharts {
 
 // Whether the charts hold anything a lab must look at: an unread line, a failed or undetermined result.
 bool QcNeedsLook(const QcCharts& qc);
+// Whether the charts hold results and not one of them was judged.
+bool NoneJudged(const QcCharts& qc);

@@ -5,11 +5,26 @@
 #include "calc/CsvTable.h"
 #include "calc/NameCompare.h"
 #include "platform/FileSystemPath.h"
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 
 namespace {
 
-enum Field : size_t { kSample, kPeakName, kQuantity, kAccepted, kTolerance };
+enum Field : size_t {
+    kSample,
+    kPeakName,
+    kQuantity,
+    kAccepted,
+    kTolerance,
+    kCentre,
+    kMovingRangeMean,
+    kCount,
+    kBaselineFrom,
+    kBaselineTo,
+    kEstablishedAt,
+    kReason,
+    kFieldCount
+};
 
 std::wstring WithPoint(std::wstring text) {
     std::replace(text.begin(), text.end(), L',', L'.');
@@ -24,6 +39,50 @@ bool HasDigit(const std::wstring& text) {
 bool LooksLikeHeader(const CsvTable::Row& row) {
     return TrimmedField(row, kQuantity).find(L'%') == std::wstring::npos &&
            !HasDigit(TrimmedField(row, kAccepted)) && !HasDigit(TrimmedField(row, kTolerance));
+}
+
+std::optional<int64_t> Moment(const CsvTable::Row& row, Field field, const wchar_t* what,
+                              std::wstring& error) {
+    const std::optional<int64_t> moment = ParseUtcIsoText(TrimmedField(row, field));
+    if (!moment && error.empty())
+        error = std::wstring(what) + L" «" + TrimmedField(row, field) + L"» — не момент ГГГГ-ММ-ДДTчч:мм:ссZ";
+    return moment;
+}
+
+// The established limits of a line: nothing when their fields are empty; all of them when one is not.
+std::optional<EstablishedLimits> EstablishedOf(const CsvTable::Row& row, std::wstring& error) {
+    bool any = false;
+    for (size_t field = kCentre; field < kFieldCount; ++field) any = any || !TrimmedField(row, field).empty();
+    if (!any) return std::nullopt;
+    EstablishedLimits limits;
+    const std::optional<double> centre = ReadWholeNumber(TrimmedField(row, kCentre));
+    const std::optional<double> movingRange = ReadWholeNumber(TrimmedField(row, kMovingRangeMean));
+    const std::optional<double> count = ReadWholeNumber(TrimmedField(row, kCount));
+    if (!centre)
+        error = L"средняя линия «" + TrimmedField(row, kCentre) + L"» — не число";
+    else if (!movingRange || *movingRange <= 0)
+        error = L"средний скользящий размах «" + TrimmedField(row, kMovingRangeMean) +
+                L"» — не положительное число";
+    else if (!count || *count < 2 || *count > 1e9 ||
+             *count != static_cast<double>(static_cast<size_t>(*count)))
+        error = L"число результатов базового периода «" + TrimmedField(row, kCount) + L"» — не целое от 2";
+    const std::optional<int64_t> from = Moment(row, kBaselineFrom, L"начало базового периода", error);
+    const std::optional<int64_t> to = Moment(row, kBaselineTo, L"конец базового периода", error);
+    const std::optional<int64_t> at = Moment(row, kEstablishedAt, L"момент установки пределов", error);
+    if (error.empty() && *to < *from) error = L"конец базового периода раньше его начала";
+    if (error.empty() && TrimmedField(row, kReason).empty()) error = L"не указана причина установки пределов";
+    if (!error.empty()) {
+        error = L"установленные пределы: " + error;
+        return std::nullopt;
+    }
+    limits.centre = *centre;
+    limits.movingRangeMean = *movingRange;
+    limits.count = static_cast<size_t>(*count);
+    limits.baselineFrom = *from;
+    limits.baselineTo = *to;
+    limits.at = *at;
+    limits.reason = TrimmedField(row, kReason);
+    return limits;
 }
 
 // The line's QC line, or why it is none.
@@ -50,6 +109,7 @@ std::optional<QcLine> LineOf(const CsvTable::Row& row, std::wstring& error) {
         error = L"допуск «" + line.toleranceText + L"» — не положительное число";
     else if (line.tolerance && !line.accepted)
         error = L"допуск задаётся вместе с принятым значением";
+    if (error.empty()) line.established = EstablishedOf(row, error);
     if (!error.empty()) return std::nullopt;
     line.quantity = *quantity;
     return line;
@@ -69,7 +129,7 @@ std::wstring QcLine::Title() const {
     return sample + L" — " + Measure();
 }
 
-std::optional<QcFile> ReadQcFile(const std::wstring& path) {
+std::optional<QcFile> ParseQcFile(const std::wstring& path) {
     if (!FileExists(path)) return std::nullopt;
     QcFile file;
     file.path = path;
@@ -85,7 +145,10 @@ std::optional<QcFile> ReadQcFile(const std::wstring& path) {
         if (IsBlankOrComment(fields)) continue;
         const bool header = !firstSeen && LooksLikeHeader(fields);
         firstSeen = true;
-        if (header) continue;
+        if (header) {
+            file.headerRow = row + 1;
+            continue;
+        }
         const std::wstring where = L"строка " + std::to_wstring(row + 1) + L": ";
         std::wstring error;
         std::optional<QcLine> line = LineOf(fields, error);
@@ -101,10 +164,46 @@ std::optional<QcFile> ReadQcFile(const std::wstring& path) {
             file.errors.push_back(where + L"та же карта, что в строке " + std::to_wstring(earlier + 1));
             continue;
         }
+        line->row = row + 1;
         file.lines.push_back(std::move(*line));
         lineRows.push_back(row);
     }
     if (file.lines.empty() && file.errors.empty())
         file.errors.push_back(L"в файле нет ни одной строки контроля");
     return file;
+}
+
+std::optional<QcFile> ReadQcFile(const std::wstring& path) {
+    std::optional<QcFile> file = ParseQcFile(path);
+    if (!file) return file;
+    const TableTracking tracking = TrackReferenceTable(path);
+    file->version = tracking.version;
+    file->changedOutside = tracking.changedOutside;
+    file->logUnwritable = tracking.logUnwritable;
+    file->logProblem = tracking.logProblem;
+    return file;
+}
+
+const std::vector<std::wstring>& EstablishedCaptions() {
+    static const std::vector<std::wstring> captions = {L"Средняя линия",
+                                                       L"Средний скользящий размах",
+                                                       L"Результатов базового периода",
+                                                       L"Базовый период с (UTC)",
+                                                       L"Базовый период по (UTC)",
+                                                       L"Пределы установлены (UTC)",
+                                                       L"Причина"};
+    return captions;
+}
+
+std::vector<std::wstring> EstablishedFields(const EstablishedLimits& limits) {
+    // The file has no quoting: a separator or a line end in the reason would cut the line.
+    std::wstring reason = limits.reason;
+    for (wchar_t& c : reason) {
+        if (c == L';') c = L',';
+        if (c == L'\r' || c == L'\n') c = L' ';
+    }
+    return {FormatFixed(limits.centre, 6),   FormatFixed(limits.movingRangeMean, 6),
+            std::to_wstring(limits.count),   UtcIsoText(limits.baselineFrom),
+            UtcIsoText(limits.baselineTo),   UtcIsoText(limits.at),
+            std::wstring(TrimBlanks(reason))};
 }

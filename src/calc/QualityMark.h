@@ -1,21 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "calc/ControlChart.h"
+#include "calc/QcFile.h"
+
 struct QcChart;
+
+// A QC result a mark rests on, with the limits it was held against: what a report records of them.
+struct QualityCheck {
+    std::wstring chart;  // the chart's title, "КО-1 — МТБЭ, % масс."
+    int64_t first = 0;   // the check's first analysis
+    bool passed = false;
+    std::wstring why;                              // what failed; empty when it passed
+    ChartLimits limits;                            // on the chart's plotted scale; undetermined: none
+    std::optional<double> accepted;                // the value the chart shows the results minus
+    std::optional<double> tolerance;               // its ± around the accepted value
+    std::optional<EstablishedLimits> established;  // when the limits were established
+};
 
 // What the QC results around a series of analyses say about it.
 struct QualityMark {
     enum class Status {
         None,             // no QC is kept
-        Confirmed,        // the nearest judged QC results before and after it are in control
+        Confirmed,        // a judged QC result after it is in control, and no failed one puts it in doubt
         NotYetConfirmed,  // no judged QC result after it yet
-        InDoubt,          // a QC result right after it failed, or one right before it failed
+        InDoubt,          // made while the method was not shown in control (see MarkAnalyses)
     };
     Status status = Status::None;
-    std::wstring detail;  // which QC results, when
+    std::wstring detail;               // which QC results, when
+    std::vector<QualityCheck> checks;  // those the mark rests on: the failed ones, or the confirming ones
 
     // "под сомнением: контроль качества не пройден", "ещё не подтверждено контролем качества",
     // "подтверждено контролем качества"; empty for None.
@@ -24,10 +41,13 @@ struct QualityMark {
     const wchar_t* Key() const;
 };
 
-// The mark of a series of analyses made from `first` to `last` by the charts' results. For each chart the
-// nearest judged result (in control or failed) made wholly after the series decides: a failed one puts
-// the series in doubt (it was made after the last in-control result and before a failed one). So does a
-// failed one as the nearest judged result made wholly before it: the series was made while the method
-// was known to be out of control, before control was shown again. No judged result after it: not yet
-// confirmed. The worst chart gives the mark; the details name each chart that gives it.
+// The mark of the analyses made at `times` (a series' every analysis) by the charts' judged results, a
+// chart's every result in the database. An analysis is in doubt when a failed check and it have no
+// in-control check between them: made after the last check in control and before the end of a failed
+// check's series (between its parallels too), or after a failed check and before the next in control. A
+// series is in doubt when one of its analyses is; otherwise confirmed when a check in control begins after
+// its last analysis, not yet confirmed when none does. The worst chart gives the mark; the details name
+// each chart that gives it.
+QualityMark MarkAnalyses(const std::vector<int64_t>& times, const std::vector<QcChart>& charts);
+// The same for a series known by its first and last analysis only.
 QualityMark MarkSeries(int64_t first, int64_t last, const std::vector<QcChart>& charts);

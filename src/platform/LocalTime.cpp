@@ -194,6 +194,6 @@ std::optional<int64_t> ParseUtcIsoText(std::wstring_view text) {
     if (month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59) return std::nullopt;
     const int64_t moment = DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
     // A day past the month's end would land in the next month.
-    if (UtcIsoText(moment) != text) return std::nullopt;
+    if (!IsShowableMoment(moment) || UtcIsoText(moment) != text) return std::nullopt;
     return moment;
 }

@@ -5,17 +5,28 @@
   batch's index page (BatchIndex.xsl) imports. A lab may restyle it; oxycalc-cli takes it from the folder of
   the report stylesheet.
 
-  qc: file, errors/error, then per line of the QC file a chart: its title and line (sample, component,
-  quantity, accepted, tolerance), counts (failed, undetermined), limits (determined, why, baseline_count,
-  provisional, baseline, and when determined centre, sigma, upper, lower, mr_mean, mr_upper), the value
-  scales (scale, mr_scale: low, high, tick with value and label), label_every (a date under every so many
-  points) and points/point: index, moment, day, report, value, plotted, used, baseline, mr, mr_above,
-  tolerance, outcome (in_control, failed, undetermined, unjudged), outcome_text, why, rules, hits/hit.
+  qc: file, errors/error, none_judged (да when results were charted and not one could be judged), then per
+  line of the QC file a chart: its title and line (sample, component, quantity, accepted, tolerance), counts
+  (failed, undetermined), limits (the limits in force for the next result: determined, why, baseline_count,
+  provisional, baseline, established, established_at and reason when established, provisional_points — the
+  results shown that were held against provisional limits — and when determined centre, sigma, upper,
+  lower, mr_mean, mr_upper), the value scales (scale, mr_scale: low, high, tick with value, at — its place
+  from 0 at the bottom to 1 at the top — and label), tolerance_upper_at and tolerance_lower_at, segments/segment
+  (a run of points first…last held against the same limits: kind, centre, upper, lower, mr_mean,
+  mr_upper, and the places centre_at, upper_at, lower_at, plus1_at, minus1_at, plus2_at, minus2_at,
+  mr_mean_at, mr_upper_at), label_every (a date under every so many points) and points/point: index,
+  moment, day, report, value, plotted, used, baseline, y and beyond (its place, and "above" or "below" when
+  the value lies beyond the scale and is drawn at its edge), mr, mr_y, mr_beyond, mr_above, mr_return (above
+  the MR limit on the return from a point that broke a rule), tolerance, limits_kind (established,
+  provisional, none), outcome (in_control, failed, undetermined, unjudged), outcome_text, why, note, rules,
+  hits/hit.
 
-  Each chart is drawn as inline SVG from these numbers: the individuals chart (points at their plotted
-  value, the centre line, the 3σ limits, the 1σ and 2σ lines, the tolerance band, the baseline's points on
-  a tinted ground, the rules a point breaks written beside it) above the moving range chart, both with the
-  points in the order made and their dates under them. Hovering a point names it.
+  Each chart is drawn as inline SVG from these places, so that no value, however wild, reaches the
+  drawing's arithmetic: the individuals chart (points at their place, the centre line, the 3σ limits, the
+  1σ and 2σ lines and the tolerance band along the points they judged, the baseline's points on a tinted
+  ground, the rules a point breaks written beside it, a value beyond the scale at its edge with an arrow)
+  above the moving range chart, both with the points in the order made and their dates under them.
+  Hovering a point names it.
 
   As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, no HTML
   element may be left empty (a saved <td/> reads in HTML as a start tag only; SVG elements may be, as HTML
@@ -92,8 +103,11 @@
         <xsl:for-each select="errors/error"><div><xsl:value-of select="."/></div></xsl:for-each>
       </div>
     </xsl:if>
+    <xsl:if test="none_judged = 'да'">
+      <p class="qc-bad"><b>Ни один результат контроля здесь не оценён: нет пределов (мало предшествующих результатов или нет разброса) и нет допуска. Контроль качества ничего не подтверждает.</b></p>
+    </xsl:if>
     <xsl:if test="chart/points/point">
-      <p class="qc-legend">Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела, отнесённый к предыдущей точке; × — результата нет.</p>
+      <p class="qc-legend">Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела при возврате от точки, нарушившей правило: он отнесён к ней и правилом 5 не засчитан. ▲ или ▼ у края — значение за шкалой карты (оно в подсказке и в таблице). × — результата нет.</p>
     </xsl:if>
     <xsl:apply-templates select="chart" mode="qc"/>
   </xsl:template>
@@ -124,7 +138,7 @@
           <xsl:call-template name="qc-moving-range"/>
           <p class="qc-caption">Скользящий размах (MR) между соседними используемыми результатами</p>
 
-          <xsl:if test="points/point[outcome = 'failed' or outcome = 'undetermined']">
+          <xsl:if test="points/point[outcome = 'failed' or outcome = 'undetermined' or note != '']">
             <xsl:call-template name="qc-notable"/>
           </xsl:if>
         </xsl:when>
@@ -139,14 +153,25 @@
     <xsl:variable name="quantity" select="../quantity"/>
     <p>
       <xsl:choose>
-        <xsl:when test="determined = 'да'">
-          <xsl:value-of select="concat('Средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '). Базовый период: ', baseline, ', результатов ', baseline_count, '.')"/>
+        <xsl:when test="established = 'да'">
+          <xsl:value-of select="concat('Пределы установлены ', established_at, ' (причина: ', reason, ') по ', baseline_count, ' результатам базового периода: ', baseline, '. Средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, ').')"/>
           <xsl:if test="provisional = 'да'">
             <span class="qc-provisional">&#160;Пределы предварительные: меньше 20 результатов базового периода.</span>
           </xsl:if>
+          <xsl:if test="provisional_points &gt; 0">
+            <xsl:value-of select="concat('&#160;Результаты до конца базового периода (', provisional_points, ' здесь) оценены по предварительным пределам из результатов, сделанных до них.')"/>
+          </xsl:if>
         </xsl:when>
         <xsl:otherwise>
-          <span class="qc-provisional"><xsl:value-of select="concat('Пределы не определены: ', why, '. Правила не применяются; результаты оцениваются только по допуску, если он задан.')"/></span>
+          <span class="qc-provisional">Пределы не установлены (oxycalc-cli qc --establish): каждый результат оценён по предварительным пределам из результатов этой карты в базе, сделанных до него (первые 20 используемых, кроме не пройденных; меньше 5 — не оценён).</span>
+          <xsl:choose>
+            <xsl:when test="determined = 'да'">
+              <xsl:value-of select="concat('&#160;Для следующего результата: средняя линия ', centre, '; пределы (3σ) ', lower, ' … ', upper, '; σ ', sigma, '; средний скользящий размах ', mr_mean, ', его предел ', mr_upper, ' (', $quantity, '), по ', baseline_count, ' результатам.')"/>
+            </xsl:when>
+            <xsl:otherwise>
+              <xsl:value-of select="concat('&#160;Для следующего результата пределов нет: ', why, '. Результаты оцениваются только по допуску, если он задан.')"/>
+            </xsl:otherwise>
+          </xsl:choose>
         </xsl:otherwise>
       </xsl:choose>
     </p>
@@ -155,9 +180,6 @@
   <!-- The individuals chart. -->
   <xsl:template name="qc-individuals">
     <xsl:variable name="n" select="count(points/point)"/>
-    <xsl:variable name="low" select="number(scale/low)"/>
-    <xsl:variable name="high" select="number(scale/high)"/>
-    <xsl:variable name="ky" select="$qc-height div ($high - $low)"/>
     <xsl:variable name="kx" select="$qc-width div $n"/>
     <xsl:variable name="r">
       <xsl:choose>
@@ -178,67 +200,61 @@
       </xsl:if>
       <!-- the value axis -->
       <xsl:for-each select="scale/tick">
-        <xsl:variable name="y" select="format-number($qc-top + ($high - value) * $ky, '0.0')"/>
+        <xsl:variable name="y" select="format-number($qc-top + (1 - at) * $qc-height, '0.0')"/>
         <line x1="{$qc-left - 5}" x2="{$qc-left}" y1="{$y}" y2="{$y}" stroke="#444" stroke-width="0.8"/>
         <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$y}" y2="{$y}" stroke="#eceef1" stroke-width="0.6"/>
         <text x="{$qc-left - 8}" y="{$y + 4}" text-anchor="end"><xsl:value-of select="label"/></text>
       </xsl:for-each>
       <!-- the tolerance band around the accepted value, at 0 -->
       <xsl:if test="tolerance != ''">
-        <xsl:for-each select="tolerance">
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + (1 - tolerance_upper_at) * $qc-height"/>
+          <xsl:with-param name="stroke">#e07b00</xsl:with-param>
+          <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
+        </xsl:call-template>
+        <xsl:call-template name="qc-line">
+          <xsl:with-param name="y" select="$qc-top + (1 - tolerance_lower_at) * $qc-height"/>
+          <xsl:with-param name="stroke">#e07b00</xsl:with-param>
+          <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
+        </xsl:call-template>
+      </xsl:if>
+      <!-- 1σ and 2σ, the centre line and the 3σ limits along the points each set of limits judged -->
+      <xsl:for-each select="segments/segment">
+        <xsl:variable name="x1" select="$qc-left + (first - 1) * $kx"/>
+        <xsl:variable name="x2" select="$qc-left + last * $kx"/>
+        <xsl:for-each select="plus1_at | minus1_at | plus2_at | minus2_at">
           <xsl:call-template name="qc-line">
-            <xsl:with-param name="y" select="$qc-top + ($high - .) * $ky"/>
-            <xsl:with-param name="stroke">#e07b00</xsl:with-param>
-            <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
-          </xsl:call-template>
-          <xsl:call-template name="qc-line">
-            <xsl:with-param name="y" select="$qc-top + ($high + .) * $ky"/>
-            <xsl:with-param name="stroke">#e07b00</xsl:with-param>
-            <xsl:with-param name="dash">9,3,2,3</xsl:with-param>
+            <xsl:with-param name="y" select="$qc-top + (1 - .) * $qc-height"/>
+            <xsl:with-param name="x1" select="$x1"/>
+            <xsl:with-param name="x2" select="$x2"/>
+            <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
+            <xsl:with-param name="dash">2,3</xsl:with-param>
           </xsl:call-template>
         </xsl:for-each>
-      </xsl:if>
-      <!-- centre line, 1σ and 2σ, 3σ limits -->
-      <xsl:for-each select="limits[determined = 'да']">
-        <xsl:variable name="centre" select="number(centre)"/>
-        <xsl:variable name="sigma" select="number(sigma)"/>
+        <xsl:variable name="labelled" select="position() = last()"/>
         <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - $centre - $sigma) * $ky"/>
-          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
-          <xsl:with-param name="dash">2,3</xsl:with-param>
-        </xsl:call-template>
-        <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - $centre + $sigma) * $ky"/>
-          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
-          <xsl:with-param name="dash">2,3</xsl:with-param>
-        </xsl:call-template>
-        <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - $centre - 2 * $sigma) * $ky"/>
-          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
-          <xsl:with-param name="dash">2,3</xsl:with-param>
-        </xsl:call-template>
-        <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - $centre + 2 * $sigma) * $ky"/>
-          <xsl:with-param name="stroke">#9aa5b1</xsl:with-param>
-          <xsl:with-param name="dash">2,3</xsl:with-param>
-        </xsl:call-template>
-        <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - $centre) * $ky"/>
+          <xsl:with-param name="y" select="$qc-top + (1 - centre_at) * $qc-height"/>
+          <xsl:with-param name="x1" select="$x1"/>
+          <xsl:with-param name="x2" select="$x2"/>
           <xsl:with-param name="stroke">#1b5e20</xsl:with-param>
-          <xsl:with-param name="label" select="concat('СЛ ', centre)"/>
+          <xsl:with-param name="label"><xsl:if test="$labelled"><xsl:value-of select="concat('СЛ ', centre)"/></xsl:if></xsl:with-param>
         </xsl:call-template>
         <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - upper) * $ky"/>
+          <xsl:with-param name="y" select="$qc-top + (1 - upper_at) * $qc-height"/>
+          <xsl:with-param name="x1" select="$x1"/>
+          <xsl:with-param name="x2" select="$x2"/>
           <xsl:with-param name="stroke">#b00020</xsl:with-param>
           <xsl:with-param name="dash">7,4</xsl:with-param>
-          <xsl:with-param name="label" select="concat('ВКП ', upper)"/>
+          <xsl:with-param name="label"><xsl:if test="$labelled"><xsl:value-of select="concat('ВКП ', upper)"/></xsl:if></xsl:with-param>
           <xsl:with-param name="shift" select="-4"/>
         </xsl:call-template>
         <xsl:call-template name="qc-line">
-          <xsl:with-param name="y" select="$qc-top + ($high - lower) * $ky"/>
+          <xsl:with-param name="y" select="$qc-top + (1 - lower_at) * $qc-height"/>
+          <xsl:with-param name="x1" select="$x1"/>
+          <xsl:with-param name="x2" select="$x2"/>
           <xsl:with-param name="stroke">#b00020</xsl:with-param>
           <xsl:with-param name="dash">7,4</xsl:with-param>
-          <xsl:with-param name="label" select="concat('НКП ', lower)"/>
+          <xsl:with-param name="label"><xsl:if test="$labelled"><xsl:value-of select="concat('НКП ', lower)"/></xsl:if></xsl:with-param>
           <xsl:with-param name="shift" select="13"/>
         </xsl:call-template>
       </xsl:for-each>
@@ -247,7 +263,7 @@
       <polyline fill="none" stroke="#1f4e79" stroke-width="1">
         <xsl:attribute name="points">
           <xsl:for-each select="points/point[used = 'да']">
-            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($qc-top + ($high - plotted) * $ky, '0.0'), ' ')"/>
+            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($qc-top + (1 - y) * $qc-height, '0.0'), ' ')"/>
           </xsl:for-each>
         </xsl:attribute>
       </polyline>
@@ -257,11 +273,11 @@
           <xsl:call-template name="qc-title"/>
         </xsl:variable>
         <xsl:choose>
-          <xsl:when test="plotted = ''">
+          <xsl:when test="y = ''">
             <text x="{$x}" y="{$bottom - 4}" text-anchor="middle" fill="#777" font-size="13"><title><xsl:value-of select="$title"/></title>×</text>
           </xsl:when>
           <xsl:otherwise>
-            <xsl:variable name="y" select="$qc-top + ($high - plotted) * $ky"/>
+            <xsl:variable name="y" select="$qc-top + (1 - y) * $qc-height"/>
             <circle cx="{$x}" cy="{format-number($y, '0.0')}">
               <xsl:choose>
                 <xsl:when test="outcome = 'failed'">
@@ -281,6 +297,11 @@
               </xsl:choose>
               <title><xsl:value-of select="$title"/></title>
             </circle>
+            <xsl:call-template name="qc-beyond">
+              <xsl:with-param name="x" select="$x"/>
+              <xsl:with-param name="y" select="$y"/>
+              <xsl:with-param name="side" select="beyond"/>
+            </xsl:call-template>
             <xsl:if test="outcome = 'failed'">
               <xsl:variable name="mark">
                 <xsl:value-of select="rules"/>
@@ -312,10 +333,42 @@
     </svg>
   </xsl:template>
 
-  <!-- A horizontal line across the individuals chart at y, with its label at the right; SVG elements, as
-       the template stands outside the chart's svg element. -->
+  <!-- A value beyond the scale, drawn at its edge: an arrow pointing where it lies, above the frame for a
+       value above it, inside beside the point for one below; SVG by xsl:element, as the template stands
+       outside the chart's svg element. -->
+  <xsl:template name="qc-beyond">
+    <xsl:param name="x"/>
+    <xsl:param name="y"/>
+    <xsl:param name="side"/>
+    <xsl:if test="$side != ''">
+      <xsl:element name="text" namespace="http://www.w3.org/2000/svg">
+        <xsl:choose>
+          <xsl:when test="$side = 'above'">
+            <xsl:attribute name="x"><xsl:value-of select="$x"/></xsl:attribute>
+            <xsl:attribute name="y"><xsl:value-of select="format-number($y - 3, '0.0')"/></xsl:attribute>
+            <xsl:attribute name="text-anchor">middle</xsl:attribute>
+          </xsl:when>
+          <xsl:otherwise>
+            <xsl:attribute name="x"><xsl:value-of select="$x + 5"/></xsl:attribute>
+            <xsl:attribute name="y"><xsl:value-of select="format-number($y - 4, '0.0')"/></xsl:attribute>
+          </xsl:otherwise>
+        </xsl:choose>
+        <xsl:attribute name="fill">#b00020</xsl:attribute>
+        <xsl:attribute name="font-size">10</xsl:attribute>
+        <xsl:choose>
+          <xsl:when test="$side = 'above'">▲</xsl:when>
+          <xsl:otherwise>▼</xsl:otherwise>
+        </xsl:choose>
+      </xsl:element>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- A horizontal line across the individuals chart at y (from x1 to x2: the whole width unless given), with
+       its label at the right; SVG elements, as the template stands outside the chart's svg element. -->
   <xsl:template name="qc-line">
     <xsl:param name="y"/>
+    <xsl:param name="x1" select="$qc-left"/>
+    <xsl:param name="x2" select="$qc-left + $qc-width"/>
     <xsl:param name="stroke"/>
     <xsl:param name="dash" select="'none'"/>
     <xsl:param name="label" select="''"/>
@@ -324,8 +377,8 @@
     <!-- Made by xsl:element: a literal SVG element here, outside the chart's svg literal, is given a
          namespace prefix by libxslt, which no HTML parser reads. -->
     <xsl:element name="line" namespace="http://www.w3.org/2000/svg">
-      <xsl:attribute name="x1"><xsl:value-of select="$qc-left"/></xsl:attribute>
-      <xsl:attribute name="x2"><xsl:value-of select="$qc-left + $qc-width"/></xsl:attribute>
+      <xsl:attribute name="x1"><xsl:value-of select="format-number($x1, '0.0')"/></xsl:attribute>
+      <xsl:attribute name="x2"><xsl:value-of select="format-number($x2, '0.0')"/></xsl:attribute>
       <xsl:attribute name="y1"><xsl:value-of select="$at"/></xsl:attribute>
       <xsl:attribute name="y2"><xsl:value-of select="$at"/></xsl:attribute>
       <xsl:attribute name="stroke"><xsl:value-of select="$stroke"/></xsl:attribute>
@@ -352,41 +405,47 @@
     <xsl:if test="../../accepted != '' and plotted != ''"><xsl:value-of select="concat(' (на карте ', plotted, ')')"/></xsl:if>
     <xsl:value-of select="concat(' — ', outcome_text)"/>
     <xsl:if test="why != ''"><xsl:value-of select="concat(': ', why)"/></xsl:if>
+    <xsl:if test="beyond != ''"><xsl:value-of select="' (за шкалой карты: нарисован у её края)'"/></xsl:if>
+    <xsl:if test="note != ''"><xsl:value-of select="concat('; ', note)"/></xsl:if>
     <xsl:if test="report != ''"><xsl:value-of select="concat(' · отчёт ', report)"/></xsl:if>
   </xsl:template>
 
   <!-- The moving range chart, under the individuals chart and on its horizontal scale. -->
   <xsl:template name="qc-moving-range">
     <xsl:variable name="n" select="count(points/point)"/>
-    <xsl:variable name="high" select="number(mr_scale/high)"/>
-    <xsl:variable name="ky" select="$qc-mr-height div $high"/>
     <xsl:variable name="kx" select="$qc-width div $n"/>
     <xsl:variable name="bottom" select="$qc-mr-top + $qc-mr-height"/>
     <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 1000 92" width="1000" height="92" font-family="Arial, DejaVu Sans, sans-serif" font-size="12">
       <xsl:for-each select="mr_scale/tick">
-        <xsl:variable name="y" select="format-number($bottom - value * $ky, '0.0')"/>
+        <xsl:variable name="y" select="format-number($bottom - at * $qc-mr-height, '0.0')"/>
         <line x1="{$qc-left - 5}" x2="{$qc-left}" y1="{$y}" y2="{$y}" stroke="#444" stroke-width="0.8"/>
         <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$y}" y2="{$y}" stroke="#eceef1" stroke-width="0.6"/>
         <text x="{$qc-left - 8}" y="{$y + 4}" text-anchor="end"><xsl:value-of select="label"/></text>
       </xsl:for-each>
-      <xsl:for-each select="limits[determined = 'да']">
-        <xsl:variable name="mean" select="format-number($bottom - mr_mean * $ky, '0.0')"/>
-        <xsl:variable name="upper" select="format-number($bottom - mr_upper * $ky, '0.0')"/>
-        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$mean}" y2="{$mean}" stroke="#1b5e20" stroke-width="1.3"/>
-        <text x="{$qc-left + $qc-width + 6}" y="{$mean + 13}" fill="#1b5e20"><xsl:value-of select="concat('ср. MR ', mr_mean)"/></text>
-        <line x1="{$qc-left}" x2="{$qc-left + $qc-width}" y1="{$upper}" y2="{$upper}" stroke="#b00020" stroke-width="1.3" stroke-dasharray="7,4"/>
-        <text x="{$qc-left + $qc-width + 6}" y="{$upper - 4}" fill="#b00020"><xsl:value-of select="concat('ВКП ', mr_upper)"/></text>
+      <xsl:for-each select="segments/segment">
+        <xsl:variable name="x1" select="format-number($qc-left + (first - 1) * $kx, '0.0')"/>
+        <xsl:variable name="x2" select="format-number($qc-left + last * $kx, '0.0')"/>
+        <xsl:variable name="mean" select="format-number($bottom - mr_mean_at * $qc-mr-height, '0.0')"/>
+        <xsl:variable name="upper" select="format-number($bottom - mr_upper_at * $qc-mr-height, '0.0')"/>
+        <line x1="{$x1}" x2="{$x2}" y1="{$mean}" y2="{$mean}" stroke="#1b5e20" stroke-width="1.3"/>
+        <line x1="{$x1}" x2="{$x2}" y1="{$upper}" y2="{$upper}" stroke="#b00020" stroke-width="1.3" stroke-dasharray="7,4"/>
+        <xsl:if test="position() = last()">
+          <text x="{$qc-left + $qc-width + 6}" y="{$mean + 13}" fill="#1b5e20"><xsl:value-of select="concat('ср. MR ', mr_mean)"/></text>
+          <text x="{$qc-left + $qc-width + 6}" y="{$upper - 4}" fill="#b00020"><xsl:value-of select="concat('ВКП ', mr_upper)"/></text>
+        </xsl:if>
       </xsl:for-each>
       <rect x="{$qc-left}" y="{$qc-mr-top}" width="{$qc-width}" height="{$qc-mr-height}" fill="none" stroke="#444" stroke-width="0.8"/>
       <polyline fill="none" stroke="#1f4e79" stroke-width="1">
         <xsl:attribute name="points">
           <xsl:for-each select="points/point[mr != '']">
-            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($bottom - mr * $ky, '0.0'), ' ')"/>
+            <xsl:value-of select="concat(format-number($qc-left + (index - 0.5) * $kx, '0.0'), ',', format-number($bottom - mr_y * $qc-mr-height, '0.0'), ' ')"/>
           </xsl:for-each>
         </xsl:attribute>
       </polyline>
       <xsl:for-each select="points/point[mr != '']">
-        <circle cx="{format-number($qc-left + (index - 0.5) * $kx, '0.0')}" cy="{format-number($bottom - mr * $ky, '0.0')}">
+        <xsl:variable name="x" select="format-number($qc-left + (index - 0.5) * $kx, '0.0')"/>
+        <xsl:variable name="y" select="$bottom - mr_y * $qc-mr-height"/>
+        <circle cx="{$x}" cy="{format-number($y, '0.0')}">
           <xsl:choose>
             <xsl:when test="mr_above = 'да' and hits/hit/rule = 5">
               <xsl:attribute name="r">3.6</xsl:attribute>
@@ -403,13 +462,24 @@
               <xsl:attribute name="fill">#1f4e79</xsl:attribute>
             </xsl:otherwise>
           </xsl:choose>
-          <title><xsl:value-of select="concat(moment, ': скользящий размах ', mr)"/></title>
+          <title>
+            <xsl:choose>
+              <xsl:when test="note != ''"><xsl:value-of select="concat(moment, ': ', note)"/></xsl:when>
+              <xsl:otherwise><xsl:value-of select="concat(moment, ': скользящий размах ', mr)"/></xsl:otherwise>
+            </xsl:choose>
+          </title>
         </circle>
+        <xsl:call-template name="qc-beyond">
+          <xsl:with-param name="x" select="$x"/>
+          <xsl:with-param name="y" select="$y"/>
+          <xsl:with-param name="side" select="mr_beyond"/>
+        </xsl:call-template>
       </xsl:for-each>
     </svg>
   </xsl:template>
 
-  <!-- The results that failed or could not be used, with what and why. -->
+  <!-- The results that failed or could not be used, with what and why, and those whose moving range above
+       its limit was counted to the point before them. -->
   <xsl:template name="qc-notable">
     <table class="qc-points">
       <thead>
@@ -422,7 +492,7 @@
         </tr>
       </thead>
       <tbody>
-        <xsl:for-each select="points/point[outcome = 'failed' or outcome = 'undetermined']">
+        <xsl:for-each select="points/point[outcome = 'failed' or outcome = 'undetermined' or note != '']">
           <tr>
             <td>
               <xsl:choose>
@@ -434,8 +504,11 @@
             <xsl:if test="../../accepted != ''">
               <td class="num"><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="plotted"/></xsl:call-template></td>
             </xsl:if>
-            <td class="qc-bad"><xsl:value-of select="outcome_text"/></td>
-            <td><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="why"/></xsl:call-template></td>
+            <td>
+              <xsl:if test="outcome = 'failed' or outcome = 'undetermined'"><xsl:attribute name="class">qc-bad</xsl:attribute></xsl:if>
+              <xsl:value-of select="outcome_text"/>
+            </td>
+            <td><xsl:call-template name="qc-cell"><xsl:with-param name="text" select="concat(why, substring('; ', 1, 2 * (why != '' and note != '')), note)"/></xsl:call-template></td>
           </tr>
         </xsl:for-each>
       </tbody>

@@ -21,9 +21,27 @@ Json Shown(const std::optional<double>& value) {
     return ParseDouble(FormatFixed(*value, 4));
 }
 
+Json Moment(int64_t moment) {
+    return IsShowableMoment(moment) ? Json(Text(UtcIsoText(moment))) : Json(nullptr);
+}
+
+const char* KindOf(const ChartLimits& limits) {
+    if (!limits.determined) return "none";
+    return limits.established ? "established" : "provisional";
+}
+
+// The limits a point was held against.
+Json PointLimits(const ChartLimits& limits) {
+    const auto shown = [&limits](double value) { return limits.determined ? Shown(value) : Json(nullptr); };
+    return {{"kind", KindOf(limits)},         {"baseline_results", limits.baselineCount},
+            {"centre", shown(limits.centre)}, {"upper", shown(limits.upper)},
+            {"lower", shown(limits.lower)},   {"moving_range_upper", shown(limits.movingRangeUpper)}};
+}
+
 Json Limits(const QcChart& chart) {
     const ChartLimits& limits = chart.limits;
     const auto shown = [&limits](double value) { return limits.determined ? Shown(value) : Json(nullptr); };
+    const std::optional<EstablishedLimits>& established = chart.line.established;
     return {{"determined", limits.determined},
             {"why", Text(limits.why)},
             {"baseline", Text(chart.baseline)},
@@ -34,7 +52,12 @@ Json Limits(const QcChart& chart) {
             {"upper", shown(limits.upper)},
             {"lower", shown(limits.lower)},
             {"moving_range_mean", shown(limits.movingRangeMean)},
-            {"moving_range_upper", shown(limits.movingRangeUpper)}};
+            {"moving_range_upper", shown(limits.movingRangeUpper)},
+            {"established", established.has_value()},
+            {"established_utc", established ? Moment(established->at) : Json(nullptr)},
+            {"reason", established ? Json(Text(established->reason)) : Json(nullptr)},
+            {"baseline_from_utc", established ? Moment(established->baselineFrom) : Json(nullptr)},
+            {"baseline_to_utc", established ? Moment(established->baselineTo) : Json(nullptr)}};
 }
 
 Json Point(const QcPoint& point) {
@@ -42,8 +65,7 @@ Json Point(const QcPoint& point) {
     for (const RunRule rule : point.check.hits)
         hits.push_back({{"rule", static_cast<int>(rule)}, {"text", Text(RunRuleText(rule))}});
     const QcResult& result = point.result;
-    return {{"first_analysis_utc",
-             IsShowableMoment(result.first) ? Json(Text(UtcIsoText(result.first))) : Json(nullptr)},
+    return {{"first_analysis_utc", Moment(result.first)},
             {"series", Text(result.seriesKey)},
             {"report", Text(result.report)},
             {"value", Shown(result.measurement.value)},
@@ -53,9 +75,11 @@ Json Point(const QcPoint& point) {
             {"in_baseline", point.inBaseline},
             {"moving_range", Shown(point.check.movingRange)},
             {"moving_range_above_limit", point.check.movingRangeAbove},
+            {"moving_range_return", point.check.movingRangeReturn},
             {"within_tolerance", point.withinTolerance ? Json(*point.withinTolerance) : Json(nullptr)},
             {"outcome", Text(QcOutcomeKey(point.outcome))},
-            {"rule_hits", hits}};
+            {"rule_hits", hits},
+            {"limits", PointLimits(point.limits)}};
 }
 
 Json Chart(const QcChart& chart) {
@@ -86,6 +110,7 @@ std::string QcJson(const QcCharts& qc, const std::wstring& range, int64_t create
                        {"range", Text(range)},
                        {"file", Text(qc.file)},
                        {"errors", errors},
-                       {"charts", charts}};
+                       {"charts", charts},
+                       {"none_judged", NoneJudged(qc)}};
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -151,8 +151,10 @@ void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
         report.origin.densitiesFile = ReportInput{densities->path, densities->sha256};
     const Json& gap = Member(inputs, "series_gap_hours", at);
     if (!gap.is_null()) report.origin.seriesGapHours = Number(inputs, "series_gap_hours", at);
-    if (const std::optional<RecordedFile> qc = OptionalFile(inputs, "qc_file"))
-        report.origin.qcFile = ReportInput{qc->path, qc->sha256};
+    if (const Json* qc = OptionalObject(inputs, "qc_file", at)) {
+        report.qcFile = TableOf(*qc, "inputs.qc_file");
+        report.origin.qcFile = ReportTable{report.qcFile->file.path, report.qcFile->version};
+    }
 }
 
 void ReadJsonWarnings(const Json& json, RecordedReport& report) {
@@ -267,7 +269,10 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     report.origin.densitiesFile = XmlOptionalFile(inputs, "densities_file");
     if (inputs.child(L"series_gap_hours"))
         report.origin.seriesGapHours = NumberOf(inputs, "series_gap_hours", at);
-    report.origin.qcFile = XmlOptionalFile(inputs, "qc_file");
+    if (const pugi::xml_node qc = inputs.child(L"qc_file")) {
+        report.qcFile = XmlTableOf(qc, at + "/qc_file");
+        report.origin.qcFile = ReportTable{report.qcFile->file.path, report.qcFile->version};
+    }
 }
 
 void ReadXml(RecordedReport& report) {

@@ -46,7 +46,7 @@ struct RecordedReport {
     std::string bytes;      // the report as it was read
     int64_t createdAt = 0;  // 0: not told
     int32_t utcOffsetMinutes = 0;
-    ReportOrigin origin;  // its files' paths as recorded, with their checksums
+    ReportOrigin origin;  // its files' paths as recorded, with their checksums (the QC file's also: qcFile)
     std::wstring standard;
     double sampleDensity = 1.0;
     bool sampleDensityGiven = true;
@@ -55,6 +55,7 @@ struct RecordedReport {
     RecordedTable componentsFile;
     std::optional<RecordedTable> limitsFile;
     std::optional<RecordedFile> stylesheet;
+    std::optional<RecordedTable> qcFile;
     std::vector<RecordedCircumstance> circumstances;
 };
 

@@ -588,7 +588,10 @@
       <xsl:when test="status = 'in_doubt'">
         <div class="warnings">
           <div class="title">Results in doubt: quality control failed</div>
-          <ul><li><xsl:value-of select="detail"/></li></ul>
+          <ul>
+            <li><xsl:value-of select="detail"/></li>
+            <xsl:for-each select="checks/check"><li><xsl:apply-templates select="." mode="limits"/></li></xsl:for-each>
+          </ul>
         </div>
       </xsl:when>
       <xsl:when test="status = 'not_yet_confirmed'">
@@ -596,8 +599,30 @@
       </xsl:when>
       <xsl:otherwise>
         <p class="note"><xsl:value-of select="concat('Confirmed by quality control: ', detail)"/></p>
+        <xsl:for-each select="checks/check"><p class="note"><xsl:apply-templates select="." mode="limits"/></p></xsl:for-each>
       </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- The limits a QC result the mark rests on was held against; the chart and the reason as the document
+       has them. -->
+  <xsl:template match="check" mode="limits">
+    <xsl:value-of select="concat('Limits of the check «', chart, '» ', moment, ': ')"/>
+    <xsl:choose>
+      <xsl:when test="kind = 'established'">
+        <xsl:value-of select="concat('established ', established_at, ' (reason: ', reason, ') from ', baseline_count, ' results')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'provisional'">
+        <xsl:value-of select="concat('provisional, from ', baseline_count, ' results made before it')"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:value-of select="concat('none, judged by its tolerance ±', tolerance)"/>
+      </xsl:otherwise>
+    </xsl:choose>
+    <xsl:if test="centre != ''">
+      <xsl:value-of select="concat('; centre line ', centre, ', 3σ limits ', lower, ' … ', upper, ', moving range limit ', mr_upper)"/>
+    </xsl:if>
+    <xsl:text>.</xsl:text>
   </xsl:template>
 
   <!-- A line to sign on: signature, name, date, with what goes where below it. -->

@@ -578,7 +578,10 @@
       <xsl:when test="status = 'in_doubt'">
         <div class="warnings">
           <div class="title">Результаты под сомнением: контроль качества не пройден</div>
-          <ul><li><xsl:value-of select="detail"/></li></ul>
+          <ul>
+            <li><xsl:value-of select="detail"/></li>
+            <xsl:for-each select="checks/check"><li><xsl:apply-templates select="." mode="limits"/></li></xsl:for-each>
+          </ul>
         </div>
       </xsl:when>
       <xsl:when test="status = 'not_yet_confirmed'">
@@ -586,8 +589,29 @@
       </xsl:when>
       <xsl:otherwise>
         <p class="note"><xsl:value-of select="concat('Подтверждено контролем качества: ', detail)"/></p>
+        <xsl:for-each select="checks/check"><p class="note"><xsl:apply-templates select="." mode="limits"/></p></xsl:for-each>
       </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- The limits a QC result the mark rests on was held against. -->
+  <xsl:template match="check" mode="limits">
+    <xsl:value-of select="concat('Пределы контроля «', chart, '» ', moment, ': ')"/>
+    <xsl:choose>
+      <xsl:when test="kind = 'established'">
+        <xsl:value-of select="concat('установлены ', established_at, ' (причина: ', reason, ') по ', baseline_count, ' результатам')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'provisional'">
+        <xsl:value-of select="concat('предварительные, по ', baseline_count, ' результатам, сделанным до него')"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:value-of select="concat('нет, оценён по допуску ±', tolerance)"/>
+      </xsl:otherwise>
+    </xsl:choose>
+    <xsl:if test="centre != ''">
+      <xsl:value-of select="concat('; средняя линия ', centre, ', пределы 3σ ', lower, ' … ', upper, ', предел скользящего размаха ', mr_upper)"/>
+    </xsl:if>
+    <xsl:text>.</xsl:text>
   </xsl:template>
 
   <!-- A line to sign on: signature, name, date, with what goes where below it. -->

@@ -184,14 +184,45 @@ void AddProgram(XMLWrapper& wrapper) {
     wrapper.AddTextElement(element, L"version", kPluginVersionText);
 }
 
-// <quality><status>in_doubt</status><text>…</text><detail>…</detail></quality>: what QC says of the
-// series; absent when no QC is kept.
+void AddCheck(XMLWrapper& wrapper, const XMLElement& parent, const QualityCheck& check) {
+    const XMLElement element = wrapper.AddElement(parent, L"check");
+    const ChartLimits& limits = check.limits;
+    wrapper.AddTextElement(element, L"chart", check.chart);
+    wrapper.AddTextElement(element, L"moment", LocalTimeText(check.first));
+    wrapper.AddTextElement(element, L"passed", check.passed ? L"да" : L"нет");
+    wrapper.AddTextElement(element, L"why", check.why);
+    wrapper.AddTextElement(element, L"tolerance",
+                           check.tolerance ? FormatGeneral(*check.tolerance, 15) : L"");
+    wrapper.AddTextElement(element, L"kind",
+                           !limits.determined   ? L"none"
+                           : limits.established ? L"established"
+                                                : L"provisional");
+    wrapper.AddIntElement(element, L"baseline_count", static_cast<int32_t>(limits.baselineCount));
+    wrapper.AddTextElement(element, L"provisional", limits.provisional ? L"да" : L"нет");
+    if (check.established) {
+        wrapper.AddTextElement(element, L"established_at", LocalDateTimeText(check.established->at));
+        wrapper.AddTextElement(element, L"reason", check.established->reason);
+    }
+    if (!limits.determined) return;
+    wrapper.AddTextElement(element, L"centre", FormatFixed(limits.centre, 4));
+    wrapper.AddTextElement(element, L"lower", FormatFixed(limits.lower, 4));
+    wrapper.AddTextElement(element, L"upper", FormatFixed(limits.upper, 4));
+    wrapper.AddTextElement(element, L"mr_upper", FormatFixed(limits.movingRangeUpper, 4));
+}
+
+// <quality><status>in_doubt</status><text>…</text><detail>…</detail><checks>…</checks></quality>: what QC
+// says of the series, and the QC results it rests on with the limits they were held against (chart,
+// moment, passed, why, tolerance, kind: established, provisional or none, baseline_count, provisional,
+// established_at and reason when established, centre, lower, upper, mr_upper when determined); absent
+// when no QC is kept.
 void AddQuality(XMLWrapper& wrapper, const QualityMark& quality) {
     if (quality.status == QualityMark::Status::None) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"quality");
     wrapper.AddTextElement(element, L"status", quality.Key());
     wrapper.AddTextElement(element, L"text", quality.Text());
     wrapper.AddTextElement(element, L"detail", quality.detail);
+    const XMLElement checks = wrapper.AddElement(element, L"checks");
+    for (const QualityCheck& check : quality.checks) AddCheck(wrapper, checks, check);
 }
 
 // The exact value, as it reads back bit for bit: what a later check recomputes from.
@@ -281,7 +312,8 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
         AddFileInput(wrapper, inputs, L"densities_file", *model.origin.densitiesFile);
     if (model.origin.seriesGapHours)
         wrapper.AddTextElement(inputs, L"series_gap_hours", Exact(*model.origin.seriesGapHours));
-    if (model.origin.qcFile) AddFileInput(wrapper, inputs, L"qc_file", *model.origin.qcFile);
+    if (model.origin.qcFile)
+        AddTableInput(wrapper, inputs, L"qc_file", model.origin.qcFile->path, model.origin.qcFile->version);
 }
 
 }  // namespace

@@ -117,11 +117,52 @@ Json Limits(const CalculationData& data) {
     return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Names(data.limits->errors)}};
 }
 
+Json Moment(int64_t moment) {
+    return IsShowableMoment(moment) ? Json(Text(UtcIsoText(moment))) : Json(nullptr);
+}
+
+// The limits a QC result the mark rests on was held against, as the QC page shows them.
+Json CheckLimits(const QualityCheck& check) {
+    const ChartLimits& limits = check.limits;
+    const auto shown = [&limits](double value) {
+        return limits.determined ? Fixed(value, 4) : Json(nullptr);
+    };
+    const std::optional<EstablishedLimits>& established = check.established;
+    return {{"kind", !limits.determined   ? "none"
+                     : limits.established ? "established"
+                                          : "provisional"},
+            {"baseline_results", limits.baselineCount},
+            {"provisional", limits.provisional},
+            {"centre", shown(limits.centre)},
+            {"sigma", shown(limits.sigma)},
+            {"upper", shown(limits.upper)},
+            {"lower", shown(limits.lower)},
+            {"moving_range_mean", shown(limits.movingRangeMean)},
+            {"moving_range_upper", shown(limits.movingRangeUpper)},
+            {"established_utc", established ? Moment(established->at) : Json(nullptr)},
+            {"reason", established ? Json(Text(established->reason)) : Json(nullptr)},
+            {"baseline_from_utc", established ? Moment(established->baselineFrom) : Json(nullptr)},
+            {"baseline_to_utc", established ? Moment(established->baselineTo) : Json(nullptr)}};
+}
+
 // null when no QC is kept.
 Json Quality(const QualityMark& quality) {
     if (quality.status == QualityMark::Status::None) return nullptr;
-    return {
-        {"status", Text(quality.Key())}, {"text", Text(quality.Text())}, {"detail", Text(quality.detail)}};
+    Json checks = Json::array();
+    for (const QualityCheck& check : quality.checks) {
+        checks.push_back({{"chart", Text(check.chart)},
+                          {"first_analysis_utc", Moment(check.first)},
+                          {"passed", check.passed},
+                          {"why", Text(check.why)},
+                          {"plotted", check.accepted ? "result_minus_accepted" : "result"},
+                          {"accepted_value", check.accepted ? Json(*check.accepted) : Json(nullptr)},
+                          {"tolerance", check.tolerance ? Json(*check.tolerance) : Json(nullptr)},
+                          {"limits", CheckLimits(check)}});
+    }
+    return {{"status", Text(quality.Key())},
+            {"text", Text(quality.Text())},
+            {"detail", Text(quality.detail)},
+            {"checks", checks}};
 }
 
 Json FileRecord(const ReportInput& file) {
@@ -208,7 +249,9 @@ Json Inputs(const ReportModel& model) {
     inputs["densities_file"] = OptionalFile(model.origin.densitiesFile);
     inputs["series_gap_hours"] =
         model.origin.seriesGapHours ? Json(*model.origin.seriesGapHours) : Json(nullptr);
-    inputs["qc_file"] = OptionalFile(model.origin.qcFile);
+    inputs["qc_file"] = model.origin.qcFile
+                            ? TableRecord(model.origin.qcFile->path, model.origin.qcFile->version)
+                            : Json(nullptr);
     return inputs;
 }
 

@@ -50,10 +50,20 @@ constexpr int kReportFormatVersion = 2;
 //              "components_file": {"file", "sha256", "logged", "log_entries", "log_last_entry_sha256"},
 //              "limits_file": null | {the same}, "stylesheet": null | {"file", "sha256"},
 //              "densities_file": null | {"file", "sha256"}, "series_gap_hours": null | number,
-//              "qc_file": null | {"file", "sha256"}},
+//              "qc_file": null | {the same as components_file}},
 //              exact numbers and absolute paths: what a check makes the report again from
 //   "decision_rule": text,                                 how the verdicts were reached
 //   "quality": null | {"status": "confirmed"|"not_yet_confirmed"|"in_doubt",   what QC results around
-//              "text": text, "detail": text}                 the series say; null: no QC kept (see QcJson.h)
+//              "text": text, "detail": text,                 the series say; null: no QC kept (see QcJson.h)
+//              "checks": [{"chart": text, "first_analysis_utc": text | null,    the QC results the mark
+//                          "passed": bool, "why": text,                        rests on (failed ones, or
+//                          "plotted": "result"|"result_minus_accepted",        those that confirm it)
+//                          "accepted_value": number | null, "tolerance": number | null,
+//                          "limits": {"kind": "established"|"provisional"|"none", "baseline_results",
+//                                     "provisional": bool, "centre", "sigma", "upper", "lower",
+//                                     "moving_range_mean", "moving_range_upper": number | null,
+//                                     "established_utc", "reason", "baseline_from_utc",
+//                                     "baseline_to_utc": text | null}}]}   the limits it was held against
+//                                                                         (on the plotted scale)
 // }
 std::string ReportJson(const ReportModel& model);

@@ -33,6 +33,12 @@ struct ReportInput {
     std::string sha256;  // empty: the file did not read
 };
 
+// A reference table a report rests on: its path and the version it read, with where its change log stood.
+struct ReportTable {
+    std::wstring path;
+    TableVersion version;
+};
+
 // Which program made a report, and what a batch made it with besides what every report records: so that
 // the report can be made again from the same settings and the inputs as they are now.
 struct ReportOrigin {
@@ -42,7 +48,7 @@ struct ReportOrigin {
     // QC file whose checks say what the series' results are worth.
     std::optional<ReportInput> densitiesFile;
     std::optional<double> seriesGapHours;
-    std::optional<ReportInput> qcFile;
+    std::optional<ReportTable> qcFile;
 };
 
 // One sample's report: everything its outputs show, built once from a finished calculation. The report

@@ -92,8 +92,26 @@ TEST(ControlChart, CountsAMovingRangeAboveItsLimitUnlessTheJumpComesBackFromABro
     // The way back from a point beyond the limit is that point's, drawn but not counted again.
     const std::vector<ChartPointCheck> checks = CheckPoints({0.0, 4.0, 0.0}, UnitLimits());
     EXPECT_EQ(checks[1].hits, (Rules{RunRule::BeyondLimit, RunRule::MovingRangeAbove}));
+    EXPECT_FALSE(checks[1].movingRangeReturn);
     EXPECT_TRUE(checks[2].hits.empty());
     EXPECT_TRUE(checks[2].movingRangeAbove);
+    EXPECT_TRUE(checks[2].movingRangeReturn);  // what the page says of it
+}
+
+TEST(ControlChart, HoldsEachValueAgainstTheLimitsInForceForItWithTheWindowsReachingBack) {
+    RunRuleCheck rules;
+    // Seven values on one side while no limits are set: no rule applied, yet they count for the eighth.
+    for (int i = 0; i < 7; ++i) EXPECT_TRUE(rules.Next(0.5, ChartLimits()).hits.empty());
+    EXPECT_EQ(rules.Next(0.5, UnitLimits()).hits, Rules{RunRule::EightOnOneSide});
+    // Limits moved by an accepted value of 10: the same zones around 10.
+    const ChartLimits moved = Shifted(UnitLimits(), 10.0);
+    EXPECT_DOUBLE_EQ(moved.upper, 13.0);
+    EXPECT_EQ(rules.Next(13.5, moved).hits.front(), RunRule::BeyondLimit);
+    // Limits of a centre and MR̄ already known, as a lab established them.
+    const ChartLimits known = LimitsFromMeans(2.0, 0.1);
+    EXPECT_TRUE(known.determined);
+    EXPECT_DOUBLE_EQ(known.upper, 2.266);
+    EXPECT_FALSE(LimitsFromMeans(2.0, 0.0).determined);
 }
 
 TEST(ControlChart, SkipsUnusedResultsInTheRulesAndTheMovingRanges) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calc/Component.h"
 
 namespace {
@@ -68,55 +70,109 @@ TEST(QcChart, MeasuresTheLinesValueAndSaysWhyOneCannotBeUsed) {
     const QcMeasurement unsure = MeasureQc(Line(L""), qc.data, qc.assays);
     EXPECT_TRUE(unsure.value.has_value());
     EXPECT_FALSE(unsure.Used());
+    // A damaged concentration gives no number: nothing to chart or judge by.
+    qc.data.warnings.clear();
+    qc.data.totalOxygen = std::numeric_limits<double>::infinity();
+    const QcMeasurement infinite = MeasureQc(Line(L""), qc.data, qc.assays);
+    EXPECT_FALSE(infinite.value.has_value());
+    EXPECT_EQ(infinite.doubt, L"результат — не конечное число");
 }
 
 TEST(QcChart, ChartsResultMinusAcceptedValueAndFailsAResultOutsideItsTolerance) {
     const QcChart chart = MakeQcChart(Line(L"МТБЭ", 5.0, 0.15),
-                                      {Result(1, 5.01), Result(2, 4.98), Result(3, 5.1501), Result(4, 4.85)},
-                                      std::nullopt, L"");
+                                      {Result(1, 5.01), Result(2, 4.98), Result(3, 5.1501), Result(4, 4.85)});
     ASSERT_EQ(chart.points.size(), 4u);
     EXPECT_DOUBLE_EQ(*chart.points[0].plotted, 0.01);
-    EXPECT_DOUBLE_EQ(chart.limits.centre, (0.01 - 0.02 + 0.1501 - 0.15) / 4);
+    // Too few results before any of them for limits: the tolerance alone judges.
+    EXPECT_FALSE(chart.points[3].limits.determined);
     EXPECT_EQ(chart.points[2].withinTolerance, false);
     EXPECT_EQ(chart.points[2].outcome, QcOutcome::Failed);
     EXPECT_EQ(chart.points[2].Why(chart.line), L"вне допуска ±0.15");
     EXPECT_EQ(chart.points[3].withinTolerance, true);  // exactly on the tolerance passes
     EXPECT_EQ(chart.points[3].outcome, QcOutcome::InControl);
-    EXPECT_TRUE(chart.limits.provisional);
 }
 
-TEST(QcChart, TakesTheFirstTwentyUsedResultsAsBaselineUnlessDatesAreGiven) {
+TEST(QcChart, JudgesEachResultByTheFirstTwentyBeforeItLeavingOutThoseThatFailed) {
     std::vector<QcResult> results;
     for (int day = 1; day <= 25; ++day) results.push_back(Result(day, day % 2 == 0 ? 2.0 : 2.1));
     results[3].measurement.doubt = L"внутренний стандарт не задан";  // shown, not used
+    results[9].measurement.value = 2.4;  // out of control: no part of later limits
     results.push_back(Result(26, 2.4));
-    const QcChart chart = MakeQcChart(Line(L""), results, std::nullopt, L"первые 20 результатов");
-    EXPECT_FALSE(chart.limits.provisional);
-    EXPECT_EQ(chart.limits.baselineCount, 20u);
-    EXPECT_FALSE(chart.points[3].inBaseline);
+    const QcChart chart = MakeQcChart(Line(L""), results);
+    // Never judged by limits made from itself: the first five used results have fewer than five before them.
+    for (const size_t unjudged : {0u, 1u, 2u, 4u, 5u}) {
+        EXPECT_EQ(chart.points[unjudged].outcome, QcOutcome::Unjudged) << unjudged;
+        EXPECT_TRUE(chart.points[unjudged].inBaseline);
+    }
+    EXPECT_NE(chart.points[0].Why(chart.line).find(L"нужно не менее 5"), std::wstring::npos);
     EXPECT_EQ(chart.points[3].outcome, QcOutcome::Undetermined);
-    EXPECT_TRUE(chart.points[20].inBaseline);  // the 20th used result
-    EXPECT_FALSE(chart.points[21].inBaseline);
-    EXPECT_EQ(chart.points[25].check.hits.front(), RunRule::BeyondLimit);
+    EXPECT_FALSE(chart.points[3].inBaseline);
+    const QcPoint& sixth = chart.points[6];
+    EXPECT_EQ(sixth.limits.baselineCount, 5u);
+    EXPECT_EQ(sixth.outcome, QcOutcome::InControl);
+    EXPECT_EQ(chart.points[9].outcome, QcOutcome::Failed);
+    EXPECT_FALSE(chart.points[9].inBaseline);
+    EXPECT_EQ(chart.points[10].limits.baselineCount, 8u);  // the outlier left out
+    // From the 21st usable result in control on, the first twenty judge: what an established baseline gives.
+    EXPECT_EQ(chart.points[25].limits.baselineCount, 20u);
+    EXPECT_FALSE(chart.points[25].limits.provisional);
     EXPECT_EQ(chart.points[25].outcome, QcOutcome::Failed);
+    EXPECT_EQ(chart.limits.baselineCount, 20u);
+    EXPECT_FALSE(chart.limits.established);
+}
 
-    // A baseline of dates outside the range: its results give the limits, none is charted as baseline.
-    const QcChart dated =
-        MakeQcChart(Line(L""), {Result(30, 2.0), Result(31, 2.05)},
-                    std::vector<QcResult>{Result(1, 1.0), Result(2, 1.2), Result(3, 1.1)}, L"");
-    EXPECT_DOUBLE_EQ(dated.limits.centre, 1.1);
-    EXPECT_EQ(dated.limits.baselineCount, 3u);
-    EXPECT_FALSE(dated.points[0].inBaseline);
-    EXPECT_EQ(dated.points[0].outcome, QcOutcome::Failed);
+TEST(QcChart, HoldsTheResultsAfterAnEstablishedBaselineAgainstTheRecordedLimits) {
+    QcLine line = Line(L"");
+    EstablishedLimits established;
+    established.centre = 1.1;
+    established.movingRangeMean = 0.1;
+    established.count = 3;
+    established.baselineFrom = 1000;
+    established.baselineTo = 3100;
+    line.established = established;
+    const QcChart chart = MakeQcChart(
+        line, {Result(1, 1.0), Result(2, 1.2), Result(3, 1.1), Result(30, 2.0), Result(31, 1.15)});
+    EXPECT_TRUE(chart.limits.established);
+    EXPECT_DOUBLE_EQ(chart.limits.upper, 1.1 + 0.266);
+    // The baseline's own results are judged as before establishing: not by limits made from themselves.
+    EXPECT_EQ(chart.points[2].outcome, QcOutcome::Unjudged);
+    EXPECT_TRUE(chart.points[2].inBaseline);
+    EXPECT_FALSE(chart.points[3].inBaseline);
+    EXPECT_TRUE(chart.points[3].limits.established);
+    EXPECT_EQ(chart.points[3].outcome, QcOutcome::Failed);
+    EXPECT_EQ(chart.points[4].outcome, QcOutcome::InControl);
+    EXPECT_TRUE(chart.points[4].check.movingRangeReturn);
+}
+
+TEST(QcChart, ShowsARangeWithEachPointJudgedAsOnTheWholeChart) {
+    std::vector<QcResult> results;
+    for (int day = 1; day <= 20; ++day) results.push_back(Result(day, day % 2 == 0 ? 2.0 : 2.1));
+    // Seven results above the centre line before the range, the eighth in it.
+    for (int day = 21; day <= 28; ++day) results.push_back(Result(day, 2.08));
+    const QcChart whole = MakeQcChart(Line(L""), results);
+    const QcChart day = ChartStartingIn(whole, 28 * 1000, 29 * 1000);
+    ASSERT_EQ(day.points.size(), 1u);
+    EXPECT_EQ(day.points[0].check.hits, std::vector<RunRule>{RunRule::EightOnOneSide});
+    EXPECT_DOUBLE_EQ(*day.points[0].check.movingRange, 0.0);  // to the day before, outside the range
+    EXPECT_EQ(day.limits.baselineCount, whole.limits.baselineCount);
 }
 
 TEST(QcChart, LeavesAResultUnjudgedWithoutLimitsOrTolerance) {
-    const QcChart chart = MakeQcChart(Line(L""), {Result(1, 2.0)}, std::nullopt, L"");
+    const QcChart chart = MakeQcChart(Line(L""), {Result(1, 2.0)});
     EXPECT_FALSE(chart.limits.determined);
     EXPECT_EQ(chart.points[0].outcome, QcOutcome::Unjudged);
     QcCharts qc;
     qc.charts = {chart};
     EXPECT_FALSE(QcNeedsLook(qc));
+    EXPECT_TRUE(NoneJudged(qc));
     qc.errors = {L"строка 2: нет названия контрольной пробы"};
     EXPECT_TRUE(QcNeedsLook(qc));
+    // Thirty equal results give no spread to judge by.
+    std::vector<QcResult> equal;
+    for (int day = 1; day <= 30; ++day) equal.push_back(Result(day, 2.1));
+    qc.charts = {MakeQcChart(Line(L""), equal)};
+    EXPECT_TRUE(NoneJudged(qc));
+    EXPECT_NE(qc.charts[0].points[29].Why(qc.charts[0].line).find(L"все одинаковы"), std::wstring::npos);
+    qc.charts.push_back(MakeQcChart(Line(L"МТБЭ", 5.0, 0.15), {Result(1, 5.0)}));  // judged by its tolerance
+    EXPECT_FALSE(NoneJudged(qc));
 }

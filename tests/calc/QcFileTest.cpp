@@ -56,3 +56,42 @@ TEST(QcFile, KeepsEveryLineItCannotReadAsAnErrorWithItsNumber) {
     const std::optional<QcFile> empty = ReadQcFile(folder.Write(L"empty.csv", "Проба;Показатель;Величина\n"));
     EXPECT_EQ(empty->errors, std::vector<std::wstring>{L"в файле нет ни одной строки контроля"});
 }
+
+TEST(QcFile, ReadsTheLimitsALabEstablishedAndRefusesALineWhoseLimitsAreHalfWritten) {
+    TempFolder folder;
+    const std::wstring path = folder.Write(
+        L"QcOxycalc.csv",
+        "Проба;Компонент;Величина;Принятое;Допуск;Средняя линия\n"
+        "КО-1;;% масс.;;;2.107240;0.024274;20;2024-02-15T07:30:00Z;2024-03-05T07:45:00Z;"
+        "2024-03-16T10:05:00Z;по первым 20 дням\n"
+        "КО-1;МТБЭ;% масс.;5;0.15;5.0024;0.0581;20;2024-02-15T07:30:00Z;2024-03-05T07:45:00Z;"
+        "2024-03-16T10:05:00Z;\n"
+        "КО-1;ЭТБЭ;% масс.;;;1,0;ноль;20;2024-02-15T07:30:00Z;2024-03-05T07:45:00Z;2024-03-16T10:05:00Z;x\n"
+        "КО-1;Этанол;% масс.;;;3;0.03;20;2024-02-30T07:30:00Z;2024-03-05T07:45:00Z;2024-03-16T10:05:00Z;x\n"
+        "КО-1;ДИПЭ;% масс.;;;3;0.03;20;2024-03-15T07:30:00Z;2024-03-05T07:45:00Z;2024-03-16T10:05:00Z;x\n");
+    const std::optional<QcFile> file = ReadQcFile(path);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->headerRow, 1u);
+    ASSERT_EQ(file->lines.size(), 1u);
+    EXPECT_EQ(file->lines[0].row, 2u);
+    const EstablishedLimits& limits = *file->lines[0].established;
+    EXPECT_DOUBLE_EQ(limits.centre, 2.10724);
+    EXPECT_DOUBLE_EQ(limits.movingRangeMean, 0.024274);
+    EXPECT_EQ(limits.count, 20u);
+    EXPECT_EQ(limits.baselineFrom, 1707982200);
+    EXPECT_EQ(limits.baselineTo, 1709624700);
+    EXPECT_EQ(limits.reason, L"по первым 20 дням");
+    EXPECT_EQ(EstablishedFields(limits)[0], L"2.107240");
+    // Limits that cannot all be read keep the line out: no chart judged by half of them.
+    EXPECT_EQ(
+        file->errors,
+        (std::vector<std::wstring>{
+            L"строка 3: установленные пределы: не указана причина установки пределов",
+            L"строка 4: установленные пределы: средний скользящий размах «ноль» — не положительное число",
+            L"строка 5: установленные пределы: начало базового периода «2024-02-30T07:30:00Z» — не момент "
+            L"ГГГГ-ММ-ДДTчч:мм:ссZ",
+            L"строка 6: установленные пределы: конец базового периода раньше его начала"}));
+    // Each read keeps the file's change log, as for the other reference tables.
+    EXPECT_FALSE(file->version.sha256.empty());
+    EXPECT_FALSE(ReadBytes(path + L".log").empty());
+}

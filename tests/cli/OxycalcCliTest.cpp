@@ -11,6 +11,7 @@
 #include "CliFixture.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
+#include "platform/Codepage1251.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -403,6 +404,7 @@ TEST_F(OxycalcCliTest, ABatchWithQcChartsItsCheckStandardAndMarksTheSeriesAround
     EXPECT_TRUE(Holds(json, "\"verdict\": \"conforms\""));
     EXPECT_TRUE(Holds(json, "\"status\": \"in_doubt\"")) << json;
     EXPECT_TRUE(Holds(json, "«Контрольный образец КО-1 — МТБЭ, % масс.» 14.03.24  12:00 не пройден"));
+    EXPECT_TRUE(Holds(json, "\"kind\": \"provisional\""));  // the limits that judged the check
     EXPECT_TRUE(Holds(Read(L"qc/2024-03-14_0912_АИ-95-К5_партия_2417.html"),
                       "Результаты под сомнением: контроль качества не пройден"));
     EXPECT_TRUE(Holds(Read(L"qc/2024-03-15_0800_АИ-95-К5_Е10_партия_2420.json"),
@@ -411,44 +413,214 @@ TEST_F(OxycalcCliTest, ABatchWithQcChartsItsCheckStandardAndMarksTheSeriesAround
     const std::string qc = Read(L"qc/qc.json");
     EXPECT_TRUE(Holds(qc, "\"report\": \"2024-03-14_1200_Контрольный_образец_КО-1\""));
     EXPECT_EQ(Count(qc, "\"outcome\": \"failed\""), 1u);
-    EXPECT_EQ(Count(qc, "\"outcome\": \"in_control\""), 59u);
+    // The first five results of the oxygen, which has no tolerance, have too few before them to be judged.
+    EXPECT_EQ(Count(qc, "\"outcome\": \"in_control\""), 54u);
+    EXPECT_EQ(Count(qc, "\"outcome\": \"unjudged\""), 5u);
     // A rerun keeps the previous charts for programs beside the new ones.
     EXPECT_EQ(Run(args).exitCode, 1);
     EXPECT_EQ(Read(L"qc/qc-все_даты.json").substr(0, 200), qc.substr(0, 200));
 }
 
-TEST_F(OxycalcCliTest, TheQcCommandChartsTheQcSeriesAloneWithTheBaselineOfTheDatesGiven) {
-    DemoData::WriteDemo(folder.Path(), 200, true);
-    std::vector<std::string> args = Batch(L"charts");
-    args[0] = "qc";
-    args[10] = OXY_SOURCE_DIR "/src/report/QcChart.xsl";
-    args.insert(args.end(), {"--from", "2024-03-01", "--qc-baseline", "2024-02-15", "2024-02-29"});
-    CliRun run = Run(args);
+// The demo data with its check standard, and what a lab does with its QC.
+class OxycalcCliQcTest : public OxycalcCliTest {
+protected:
+    OxycalcCliQcTest() { DemoData::WriteDemo(folder.Path(), 200, true); }
+
+    // `qc` on the demo data with the repository's chart stylesheet into the folder `out`.
+    std::vector<std::string> Qc(const std::wstring& out) const {
+        std::vector<std::string> args = Batch(out);
+        args[0] = "qc";
+        args[10] = OXY_SOURCE_DIR "/src/report/QcChart.xsl";
+        return args;
+    }
+    // `qc --establish` with a reason and, when given, the baseline's dates; no charts drawn.
+    CliRun Establish(const std::string& reason, std::vector<std::string> baseline = {}) const {
+        std::vector<std::string> args = Qc(L"");
+        args.resize(9);
+        args.insert(args.end(), {"--establish", "--reason", reason});
+        if (!baseline.empty()) args.insert(args.end(), {"--qc-baseline", baseline[0], baseline[1]});
+        return Run(args);
+    }
+    // The check standard's total oxygen raised 1.5 times on 2024-03-14, charted on a line without tolerance.
+    void RaiseTheChecksOxygenOnTheFourteenth() const {
+        HostDatabase database(folder.File(L"host.db"));
+        database.Execute(
+            "UPDATE peak SET concentration = concentration * 1.5 WHERE name <> '1,2-Диметоксиэтан' AND "
+            "assayid IN (SELECT id FROM assay WHERE sample = 'Контрольный образец КО-1' AND date >= "
+            "1710374400 AND date < 1710460800);");
+        WriteBytes(folder.File(L"QcOxycalc.csv"),
+                   "Проба;Компонент;Величина\nКонтрольный образец КО-1;;% масс.\n");
+    }
+    // The limits of the first chart in a qc.json.
+    std::string FirstLimits(const std::wstring& json) const {
+        const std::string text = Read(json);
+        const size_t from = text.find("\"limits\": {");
+        return from == std::string::npos ? std::string() : text.substr(from, text.find('}', from) - from);
+    }
+    std::vector<std::string> Days(const std::wstring& out, const char* from, const char* to) const {
+        std::vector<std::string> args = Batch(out);
+        args.insert(args.end(), {"--from", from, "--to", to});
+        return args;
+    }
+};
+
+TEST_F(OxycalcCliQcTest, TheQcCommandChartsTheQcSeriesAloneWithLimitsEstablishedFromTheDatesGiven) {
+    CliRun run = Establish("контроль с 15 по 29 февраля", {"2024-02-15", "2024-02-29"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Holds(run.err,
+                      "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: пределы установлены по 15 "
+                      "результатам (15.02.24 07:30 – 29.02.24 07:45)"))
+        << run.err;
+    std::vector<std::string> args = Qc(L"charts");
+    args.insert(args.end(), {"--from", "2024-03-01"});
+    run = Run(args);
     EXPECT_EQ(run.exitCode, 1);  // the failed check
     EXPECT_TRUE(Holds(run.err,
                       "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: 15 результатов, не пройдено 1, "
-                      "не определено 0; пределы по 15 результатам (предварительные)"))
+                      "не определено 0, не оценено 0; пределы установлены"))
         << run.err;
+    EXPECT_TRUE(Holds(run.err, "по 15 результатам (предварительные)")) << run.err;
     EXPECT_FALSE(Holds(run.err, "2417")) << "an analysis series was calculated";
-    EXPECT_TRUE(Holds(Read(L"charts/qc.html"), "Базовый период: серии с 2024-02-15 по 2024-02-29"));
+    EXPECT_TRUE(Holds(Read(L"charts/qc.html"), "(причина: контроль с 15 по 29 февраля) по 15 результатам"));
     EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"baseline_results\": 15"));
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"reason\": \"контроль с 15 по 29 февраля\""));
 
     // Without the QC sample's density its results are shown, undetermined, and confirm nothing.
     WriteBytes(folder.File(L"densities.csv"), "АИ-95-К5, партия 2417;745.68\n");
     run = Run(args);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.err, "15 результатов, не пройдено 0, не определено 15; пределов нет")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "15 результатов, не пройдено 0, не определено 15")) << run.err;
     EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"doubt\": \"нет плотности в файле плотностей\""));
 
-    // No QC file beside the components file; a baseline of one date; limits, which QC has none of.
+    // No QC file beside the components file; a baseline without --establish; a reason without it;
+    // establishing without a reason; limits, which QC has none of.
     std::filesystem::remove(ToUtf8(folder.File(L"QcOxycalc.csv")));
     run = Run(args);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "QcOxycalc.csv")) << run.err;
-    args.resize(args.size() - 1);
-    EXPECT_EQ(Run(args).exitCode, 2);
-    args = Batch(L"charts");
-    args[0] = "qc";
-    args.insert(args.end(), {"--limits", "x.csv"});
-    EXPECT_EQ(Run(args).exitCode, 2);
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{"--qc-baseline", "2024-02-15", "2024-02-29"},
+          std::vector<std::string>{"--reason", "x"}, std::vector<std::string>{"--establish"},
+          std::vector<std::string>{"--establish", "--reason", " \n"},
+          std::vector<std::string>{"--limits", "x.csv"}}) {
+        std::vector<std::string> wrong = Qc(L"charts");
+        wrong.insert(wrong.end(), extra.begin(), extra.end());
+        EXPECT_EQ(Run(wrong).exitCode, 2) << extra.front();
+    }
+    std::vector<std::string> batch = Batch(L"batch");
+    batch.insert(batch.end(), {"--qc-baseline", "2024-02-15", "2024-02-29"});
+    run = Run(batch);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(Holds(run.err, "--establish")) << run.err;
+}
+
+TEST_F(OxycalcCliQcTest, ADailyBatchJudgesTheDaysCheckByItsHistoryNeverByItself) {
+    RaiseTheChecksOxygenOnTheFourteenth();
+    for (const char* to : {"2024-03-14", "2024-03-15"}) {
+        const CliRun run = Run(Days(L"daily", "2024-03-14", to));
+        EXPECT_EQ(run.exitCode, 1) << to;
+        const std::string json = Read(L"daily/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+        EXPECT_TRUE(Holds(json, "\"status\": \"in_doubt\"")) << to << json;
+        EXPECT_TRUE(Holds(json,
+                          "«Контрольный образец КО-1 — кислород, % масс.» 14.03.24  12:00 не пройден: "
+                          "за пределом 3σ"))
+            << json;
+    }
+    // Run again into the same folder: still in doubt, the report as it was.
+    const std::string report = Read(L"daily/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+    EXPECT_EQ(Run(Days(L"daily", "2024-03-14", "2024-03-15")).exitCode, 1);
+    EXPECT_EQ(Read(L"daily/2024-03-14_0912_АИ-95-К5_партия_2417.json"), report);
+}
+
+TEST_F(OxycalcCliQcTest, ASampleAnalysedBetweenTheParallelsOfAFailedCheckIsInDoubt) {
+    RaiseTheChecksOxygenOnTheFourteenth();
+    // Two parallels at 12:05 and 12:07, between the check's parallels at 12:00 and 12:15.
+    HostDatabase database(folder.File(L"host.db"));
+    database.Execute(
+        "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration) "
+        "SELECT id + 900, 1710417900 + (id - 101) * 120, filename, 'АИ-92-К5, партия 3001', mixture, method, "
+        "iscalibration FROM assay WHERE id IN (101, 102);"
+        "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back) "
+        "SELECT assayid + 900, nameid, name, area, time, concentration, height, channel, front, back FROM "
+        "peak "
+        "WHERE assayid IN (101, 102);");
+    WriteBytes(folder.File(L"densities.csv"),
+               DemoData::DensitiesFileBytes() + "АИ-92-К5, партия 3001;741.2\n");
+    EXPECT_EQ(Run(Batch(L"between")).exitCode, 1);
+    // The next morning's check passes, and confirms nothing made before the failed one ended.
+    const std::string json = Read(L"between/2024-03-14_1205_АИ-92-К5_партия_3001.json");
+    EXPECT_TRUE(Holds(json, "\"status\": \"in_doubt\"")) << json;
+    EXPECT_TRUE(Holds(json, "14.03.24  12:00 не пройден")) << json;
+    EXPECT_TRUE(Holds(Read(L"between/2024-03-15_0800_АИ-95-К5_Е10_партия_2420.json"),
+                      "\"status\": \"not_yet_confirmed\""));
+}
+
+TEST_F(OxycalcCliQcTest, EstablishedLimitsAreTheSameWhateverTheRangeAndNoBatchRecomputesThem) {
+    CliRun run = Establish("первые 20 дней контрольного образца");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string log = Read(L"QcOxycalc.csv.log");
+    EXPECT_TRUE(Holds(log, "Событие: установлены контрольные пределы")) << log;
+    EXPECT_TRUE(Holds(log, "Причина: первые 20 дней контрольного образца"));
+    EXPECT_TRUE(Holds(log, "средняя линия — → ")) << log;
+
+    run = Run(Days(L"day", "2024-03-14", "2024-03-14"));
+    EXPECT_EQ(run.exitCode, 1);
+    run = Run(Days(L"month", "2024-03-01", "2024-03-15"));
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string limits = FirstLimits(L"day/qc.json");
+    EXPECT_TRUE(Holds(limits, "\"established\": true")) << limits;
+    EXPECT_TRUE(Holds(limits, "\"baseline_results\": 20")) << limits;
+    EXPECT_EQ(FirstLimits(L"month/qc.json"), limits);
+    // The report in doubt names the limits its failed check was held against.
+    const std::string json = Read(L"day/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+    EXPECT_TRUE(Holds(json, "\"kind\": \"established\"")) << json;
+    EXPECT_TRUE(Holds(json, "\"reason\": \"первые 20 дней контрольного образца\""));
+
+    // The baseline's results change in the database: a batch still judges by the limits recorded.
+    HostDatabase database(folder.File(L"host.db"));
+    database.Execute(
+        "UPDATE peak SET concentration = concentration * 1.02 WHERE name <> '1,2-Диметоксиэтан' AND assayid "
+        "IN (SELECT id FROM assay WHERE sample = 'Контрольный образец КО-1' AND date < 1708300000);");
+    run = Run(Days(L"again", "2024-03-14", "2024-03-14"));
+    EXPECT_EQ(FirstLimits(L"again/qc.json"), limits);
+    // Revised for a reason: new limits, the old ones kept in the log.
+    run = Establish("пересмотр после замены колонки", {"2024-02-15", "2024-03-05"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string revised = Read(L"QcOxycalc.csv.log");
+    EXPECT_TRUE(Holds(revised, "Причина: пересмотр после замены колонки"));
+    EXPECT_EQ(Count(revised, "Событие: установлены контрольные пределы"), 2u);
+    run = Run(Days(L"revised", "2024-03-14", "2024-03-14"));
+    EXPECT_NE(FirstLimits(L"revised/qc.json"), limits);
+}
+
+TEST_F(OxycalcCliQcTest, AQcLineNamingASampleAnalysedOnceIsAnErrorNamingItsLine) {
+    WriteBytes(folder.File(L"QcOxycalc.csv"),
+               DemoData::QcFileBytes() + *ToCodepage1251(L"АИ-95-К5, партия 2417;;% масс.\r\n"));
+    const CliRun run = Run(Batch(L"mixed"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err,
+                      "файл контроля качества: строка 4: проба «АИ-95-К5, партия 2417» в базе — одна "
+                      "серия (14.03.24 09:12)"))
+        << run.err;
+    // The petrol stays an ordinary sample, with what QC says of it.
+    EXPECT_TRUE(Holds(Read(L"mixed/2024-03-14_0912_АИ-95-К5_партия_2417.json"), "\"status\": \"in_doubt\""));
+}
+
+TEST_F(OxycalcCliQcTest, ARunWhereNoQcResultCouldBeJudgedSaysSoAndExitsWithOne) {
+    RaiseTheChecksOxygenOnTheFourteenth();  // the oxygen alone, without a tolerance
+    std::vector<std::string> args = Qc(L"first");
+    args.insert(args.end(), {"--to", "2024-02-18"});  // the first four results have too few before them
+    CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "ни один результат контроля качества в выбранные даты не оценён")) << run.err;
+    EXPECT_TRUE(Holds(Read(L"first/qc.html"), "Ни один результат контроля здесь не оценён"));
+    // Thirty equal results give no spread to judge by: a batch says so too.
+    HostDatabase database(folder.File(L"host.db"));
+    database.Execute(
+        "UPDATE peak SET concentration = 1.0 WHERE name <> '1,2-Диметоксиэтан' AND "
+        "assayid IN (SELECT id FROM assay WHERE sample = 'Контрольный образец КО-1');");
+    run = Run(Batch(L"equal"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "ни один результат контроля качества в выбранные даты не оценён")) << run.err;
+    EXPECT_TRUE(Holds(Read(L"equal/qc.json"), "\"none_judged\": true"));
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Windows oxycalc-cli on fresh demo data, end to end (three Wine starts).
+# The Windows oxycalc-cli on fresh demo data, end to end (four Wine starts).
 # Usage: wine-cli-check.sh WINE_RUN DEMO_DATA_EXE CLI_EXE REPORT_XSL
 set -euo pipefail
 wine_run=$1 demo=$2 cli=$3 xsl=$4
@@ -24,8 +24,18 @@ check report.xml "<name>-1.00</name>"
 check report.html "Всего"
 echo "oxycalc-cli under Wine: document and page written"
 
+# The check standard's limits established from its first 20 days: written into the QC file in its place,
+# and logged. The standard's name is Cyrillic: these command lines are read as UTF-8.
+LC_ALL=C.UTF-8 "$wine_run" "$cli" qc --establish --reason "first 20 days" --db "Z:$folder/host.db" \
+  --components "Z:$folder/CompsTableOxycalc.csv" --standard "1,2-Диметоксиэтан" \
+  --densities "Z:$folder/densities.csv" >/dev/null 2>"$folder/establish.txt" ||
+  { echo "qc --establish failed" >&2; cat "$folder/establish.txt" >&2; exit 1; }
+check QcOxycalc.csv ";20;2024-02-15T07:30:00Z;2024-03-05T07:45:00Z;"
+check QcOxycalc.csv.log "Причина: first 20 days"
+echo "oxycalc-cli under Wine: the QC limits established and logged"
+
 # The batch with its control charts, drawn by MSXML: BatchIndex.xsl imports the chart templates of
-# QcChart.xsl beside it. The standard's name is Cyrillic: this one command line is read as UTF-8.
+# QcChart.xsl beside it.
 status=0
 LC_ALL=C.UTF-8 "$wine_run" "$cli" batch --db "Z:$folder/host.db" --components "Z:$folder/CompsTableOxycalc.csv" \
   --standard "1,2-Диметоксиэтан" --densities "Z:$folder/densities.csv" --xsl "Z:$xsl" --out "Z:$folder/batch" \
@@ -35,6 +45,7 @@ check batch/index.html '<h2 class="qc">Контроль качества</h2>'
 check batch/index.html '<svg xmlns="http://www.w3.org/2000/svg"'
 check batch/index.html 'под сомнением: контроль качества не пройден'
 check batch/qc.json '"outcome": "failed"'
+check batch/qc.json '"established": true'
 if grep -q '<[A-Za-z0-9_]*:line' "$folder/batch/index.html"; then
   echo "an SVG element of the index page has a namespace prefix" >&2; exit 1
 fi

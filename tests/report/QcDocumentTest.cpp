@@ -47,8 +47,9 @@ protected:
 
 TEST_F(QcDocumentTest, DrawsEachChartFromItsDataAndNamesEveryHitOnItsPoint) {
     const std::string page = Page();
-    // Eight points with a value on the individuals chart, the one without a value as a cross on its axis.
-    EXPECT_EQ(Count(page, "<circle"), 8u + 6u + 1u);  // I points, moving ranges, the oxygen's one point
+    // Eight points with a value on the individuals chart, the one without a value as a cross on its axis;
+    // the first shown has its moving range to the last result before the range.
+    EXPECT_EQ(Count(page, "<circle"), 8u + 7u + 1u);  // I points, moving ranges, the oxygen's one point
     EXPECT_TRUE(Holds(page, ">×</text>"));
     // The rules and the tolerance the point broke, in red beside it.
     const size_t mark = page.find(">1,5,Д</text>");
@@ -59,9 +60,14 @@ TEST_F(QcDocumentTest, DrawsEachChartFromItsDataAndNamesEveryHitOnItsPoint) {
                       "(на карте 0.3012) — не пройден: за пределом 3σ; скользящий размах выше предела; вне "
                       "допуска ±0.15 · отчёт "
                       "2024-03-08_0730_КО-1</title>"));
-    EXPECT_TRUE(Holds(page, "Пределы предварительные"));
+    EXPECT_TRUE(Holds(page, "Пределы не установлены (oxycalc-cli qc --establish)"));
     EXPECT_TRUE(Holds(page, "ВКП "));
-    EXPECT_TRUE(Holds(page, "Пределы не определены: для пределов нужно не менее двух результатов"));
+    EXPECT_TRUE(Holds(page, "Для следующего результата пределов нет: до него на карте 1 используемых"));
+    // The return from the failed point: above the MR limit, counted to that point, and said so.
+    EXPECT_TRUE(Holds(page,
+                      "скользящий размах 0.3012 выше предела 0.0793: возврат от точки 08.03.24  07:30, "
+                      "нарушившей правило; отнесён к ней, правило 5 не засчитано"))
+        << page;
     EXPECT_TRUE(Holds(page, "строка 4: допуск задаётся вместе с принятым значением"));
     EXPECT_TRUE(Holds(page, "<a href=\"2024-03-08_0730_КО-1.html\">08.03.24  07:30</a>"));
     // Every SVG element unprefixed (an HTML parser reads no prefix), and the limits drawn.
@@ -70,6 +76,37 @@ TEST_F(QcDocumentTest, DrawsEachChartFromItsDataAndNamesEveryHitOnItsPoint) {
     // Saved as HTML reads it: no HTML element left empty.
     for (const char* empty : {"<td/>", "<th/>", "<p/>", "<div/>", "<span/>", "<b/>", "<tr/>"})
         EXPECT_FALSE(Holds(page, empty)) << empty;
+}
+
+TEST_F(QcDocumentTest, DrawsAValueBeyondTheScaleAtItsEdgeAndLetsNoNumberLessValueIntoTheDrawing) {
+    QcLine oxygen;
+    oxygen.sample = L"КО-1";
+    std::vector<QcResult> results;
+    for (int day = 0; day < 12; ++day) {
+        QcResult result;
+        result.first = 1709278200 + int64_t{86400} * day;
+        result.last = result.first + 900;
+        result.seriesKey = std::to_wstring(day);
+        result.measurement.value = day == 9 ? 1e300 : day % 2 == 0 ? 2.10 : 2.12;
+        results.push_back(result);
+    }
+    results[10].measurement = {std::nullopt, L"результат — не конечное число"};
+    QcCharts qc;
+    qc.charts = {MakeQcChart(oxygen, results)};
+    XMLWrapper document;
+    document.CreateDocument();
+    FillQcDocument(document, qc, L"все даты", 1710410940);
+    const std::wstring output = folder.File(L"wild.html");
+    ASSERT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output));
+    const std::string page = ReadBytes(output);
+    EXPECT_FALSE(Holds(page, "NaN"));
+    EXPECT_FALSE(Holds(page, "Infinity"));
+    // The wild value at the top edge with an arrow, on both charts; the others keep a readable scale.
+    EXPECT_EQ(Count(page, ">▲</text>"), 3u);  // its point, and the moving ranges into it and back
+    EXPECT_TRUE(Holds(page, "text-anchor=\"end\">2.175</text>")) << page;
+    EXPECT_TRUE(Holds(page, "1e+300 % масс."));
+    EXPECT_TRUE(Holds(page, "(за шкалой карты: нарисован у её края)"));
+    EXPECT_TRUE(Holds(page, ">×</text>"));  // the result without a number
 }
 
 // MSXML (under Wine) and libxslt are expected to give this same page.
@@ -89,7 +126,9 @@ TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {
     EXPECT_EQ(mtbe["plotted"], "result_minus_accepted");
     EXPECT_EQ(mtbe["tolerance"], 0.15);
     EXPECT_EQ(mtbe["limits"]["provisional"], true);
-    EXPECT_EQ(mtbe["limits"]["baseline_results"], 10);
+    EXPECT_EQ(mtbe["limits"]["established"], false);
+    // Ten results before the range and six in it that did not fail: the limits for the next result.
+    EXPECT_EQ(mtbe["limits"]["baseline_results"], 16);
     const Json& bad = mtbe["points"][7];
     EXPECT_EQ(bad["value"], 5.3012);
     EXPECT_EQ(bad["plotted"], 0.3012);
@@ -97,6 +136,10 @@ TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {
     EXPECT_EQ(bad["outcome"], "failed");
     EXPECT_EQ(bad["rule_hits"][0]["rule"], 1);
     EXPECT_EQ(bad["first_analysis_utc"], "2024-03-08T07:30:00Z");
+    EXPECT_EQ(bad["limits"]["kind"], "provisional");
+    EXPECT_EQ(bad["limits"]["baseline_results"], 15);
+    EXPECT_EQ(mtbe["points"][8]["moving_range_return"], true);
+    EXPECT_EQ(json["none_judged"], false);
     EXPECT_EQ(mtbe["points"][3]["used"], false);
     EXPECT_EQ(mtbe["points"][3]["outcome"], "undetermined");
     EXPECT_TRUE(mtbe["points"][6]["value"].is_null());

@@ -36,10 +36,11 @@ QcCharts SampleQcCharts() {
     QcCharts qc;
     qc.file = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\QcOxycalc.csv";
     qc.errors = {L"строка 4: допуск задаётся вместе с принятым значением"};
-    // A baseline of ten earlier results, not charted: provisional limits.
-    std::vector<QcResult> baseline;
-    for (int day = -20; day < -10; ++day) baseline.push_back(Result(day, day % 2 == 0 ? 5.01 : 4.99));
-    qc.charts = {MakeQcChart(mtbe, results, baseline, L"серии с 2024-02-10 по 2024-02-19"),
-                 MakeQcChart(oxygen, {Result(0, 2.1034)}, std::nullopt, L"первые 20 результатов на карте")};
+    // Ten earlier results, not shown: the shown ones are judged by provisional limits from what came before.
+    std::vector<QcResult> all;
+    for (int day = -20; day < -10; ++day) all.push_back(Result(day, day % 2 == 0 ? 5.01 : 4.99));
+    all.insert(all.end(), results.begin(), results.end());
+    qc.charts = {ChartStartingIn(MakeQcChart(mtbe, all), results.front().first, std::nullopt),
+                 MakeQcChart(oxygen, {Result(0, 2.1034)})};
     return qc;
 }

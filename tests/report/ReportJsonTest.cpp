@@ -80,11 +80,21 @@ TEST(ReportJson, WritesNullForAValueThatIsNoNumberAndForAReportWithoutTimeOrLimi
 
 TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
     ReportModel model = SampleModel();
-    model.quality = {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден"};
+    model.quality = SampleDoubt();
     const Json json = Json::parse(ReportJson(model));
     EXPECT_EQ(json["quality"]["status"], "in_doubt");
     EXPECT_EQ(json["quality"]["text"], "под сомнением: контроль качества не пройден");
     EXPECT_EQ(json["quality"]["detail"], "контроль «КО-1 — кислород, % масс.» не пройден");
+    // Which limits judged the check: a report keeps them, whatever the lab establishes later.
+    const Json& check = json["quality"]["checks"][0];
+    EXPECT_EQ(check["first_analysis_utc"], "2024-03-14T12:00:00Z");
+    EXPECT_EQ(check["passed"], false);
+    EXPECT_EQ(check["plotted"], "result");
+    EXPECT_EQ(check["limits"]["kind"], "established");
+    EXPECT_EQ(check["limits"]["centre"], 2.1072);
+    EXPECT_EQ(check["limits"]["upper"], 2.1718);
+    EXPECT_EQ(check["limits"]["established_utc"], "2024-03-16T10:05:00Z");
+    EXPECT_EQ(check["limits"]["reason"], "первые 20 дней <контроля & проверки>");
     EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");  // the verdicts stay as they are
 }
 
@@ -93,9 +103,9 @@ TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
 // neither, an infinite result and no time.
 TEST(ReportJson, FollowsItsSchema) {
     ReportModel full = SampleModel();
-    full.quality = {QualityMark::Status::InDoubt, L"контроль не пройден"};
+    full.quality = {QualityMark::Status::InDoubt, L"контроль не пройден", {}};
     full.origin = {ReportOrigin::Maker::Batch, ReportInput{L"/d.csv", std::string(64, 'a')}, 12.0,
-                   ReportInput{L"/q.csv", ""}};
+                   ReportTable{L"/q.csv", {}}};
     ReportModel bare = SampleModel();
     bare.data.results[0].oxygen = std::numeric_limits<double>::infinity();
     bare.data.limits.reset();

@@ -101,3 +101,23 @@ void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenNa
     ASSERT_FALSE(expected.empty()) << "no golden file tests/report/" << ToUtf8(goldenName);
     EXPECT_EQ(actual, expected);
 }
+
+QualityMark SampleDoubt() {
+    QualityCheck check;
+    check.chart = L"КО-1 — кислород, % масс.";
+    check.first = 1710417600;
+    check.why = L"за пределом 3σ";
+    check.limits = LimitsFromMeans(2.1072, 0.0243);
+    check.limits.baselineCount = 20;
+    check.limits.established = true;
+    EstablishedLimits established;
+    established.centre = 2.1072;
+    established.movingRangeMean = 0.0243;
+    established.count = 20;
+    established.baselineFrom = 1707982200;
+    established.baselineTo = 1709624700;
+    established.at = 1710583500;
+    established.reason = L"первые 20 дней <контроля & проверки>";
+    check.established = established;
+    return {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден", {check}};
+}

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
+#include "calc/QualityMark.h"
 #include "data/Assay.h"
 #include "support/TempFolder.h"
 
@@ -16,6 +17,10 @@ std::vector<Assay> SampleAssaysWithSamples();
 // One result row with the six summed columns set.
 ComponentResult MakeResult(std::wstring name, double mass, double massPercent, double delta, double volume,
                            double volumePercent, double oxygen);
+
+// What QC says of the sample: in doubt, by a check of 14.03.24 12:00 (UTC) held against limits the lab
+// established.
+QualityMark SampleDoubt();
 
 // A file of the source tree, by its path from the root ("src/report/Report.xsl").
 std::wstring SourceFile(const std::wstring& relative);

@@ -1,0 +1,211 @@
+#include "calc/QcEstablishment.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "calc/CsvTable.h"
+#include "calc/TableLog.h"
+#include "platform/Codepage1251.h"
+#include "platform/LocalTime.h"
+#include "platform/NumberText.h"
+#include "platform/Sha256.h"
+#include "platform/StagedFiles.h"
+#include "platform/StdioFile.h"
+#include "platform/WideText.h"
+
+namespace {
+
+constexpr size_t kLineFields = 5;  // sample, peak name, quantity, accepted value, tolerance
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// As the file keeps it, so that what is used now is what every later run reads.
+double AsKept(double value) {
+    return ReadWholeNumber(FormatFixed(value, 6)).value_or(value);
+}
+
+std::vector<const QcResult*> Baseline(const std::vector<QcResult>& results,
+                                      const std::optional<BaselineDates>& dates) {
+    std::vector<const QcResult*> sorted;
+    for (const QcResult& result : results) sorted.push_back(&result);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QcResult* a, const QcResult* b) { return a->first < b->first; });
+    std::vector<const QcResult*> chosen;
+    for (const QcResult* result : sorted) {
+        if (!result->measurement.Used()) continue;
+        if (dates && (result->first < dates->from || result->first >= dates->to)) continue;
+        if (!dates && chosen.size() == kFullBaseline) break;
+        chosen.push_back(result);
+    }
+    return chosen;
+}
+
+std::wstring Range(double lower, double upper) {
+    return FormatFixed(lower, 4) + L" … " + FormatFixed(upper, 4);
+}
+
+// What a line's limits are, for the change log; "—" without any.
+std::vector<std::wstring> LimitsTexts(const std::optional<EstablishedLimits>& limits) {
+    if (!limits) return {L"—", L"—", L"—", L"—"};
+    const ChartLimits chart = LimitsFromMeans(limits->centre, limits->movingRangeMean);
+    return {FormatFixed(limits->centre, 6), FormatFixed(limits->movingRangeMean, 6),
+            Range(chart.lower, chart.upper),
+            std::to_wstring(limits->count) + L" результатов, " + LocalTimeText(limits->baselineFrom) +
+                L" – " + LocalTimeText(limits->baselineTo)};
+}
+
+// A line's bytes with its fields after the first five replaced by `tail`, in the file's encoding.
+bool Rewritten(std::string& line, const std::vector<std::wstring>& tail, bool utf8, std::wstring& error) {
+    size_t bodyEnd = line.size();
+    if (bodyEnd > 0 && line[bodyEnd - 1] == '\n') --bodyEnd;
+    if (bodyEnd > 0 && line[bodyEnd - 1] == '\r') --bodyEnd;
+    const std::string end = line.substr(bodyEnd);
+    std::string_view body(line.data(), bodyEnd);
+    const bool mark = utf8 && body.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+    if (mark) body.remove_prefix(kUtf8Mark.size());
+    const std::wstring text = utf8 ? FromUtf8(body) : FromCodepage1251(body);
+    std::vector<std::wstring> fields;
+    for (size_t start = 0; fields.size() < kLineFields;) {
+        const size_t separator = std::min(text.find(L';', start), text.size());
+        fields.push_back(start <= text.size() ? text.substr(start, separator - start) : std::wstring());
+        start = separator + 1;
+    }
+    fields.insert(fields.end(), tail.begin(), tail.end());
+    std::wstring joined;
+    for (const std::wstring& field : fields) joined += (joined.empty() ? L"" : L";") + field;
+    const std::optional<std::string> encoded =
+        utf8 ? std::optional<std::string>(ToUtf8(joined)) : ToCodepage1251(joined);
+    if (!encoded) {
+        error = L"в тексте «" + joined + L"» есть знак, которого нет в кодировке файла (Windows-1251)";
+        return false;
+    }
+    line = (mark ? std::string(kUtf8Mark) : std::string()) + *encoded + end;
+    return true;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t end = bytes.find('\n', start);
+        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        lines.push_back(bytes.substr(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
+bool WriteWhole(const std::wstring& path, const std::string& bytes, std::wstring& error) {
+    StagedFiles staged;
+    std::wstring why;
+    const std::wstring temporary = staged.Stage(path, &why);
+    if (temporary.empty()) {
+        error = L"временный файл рядом с ним не создан: " + why;
+        return false;
+    }
+    StdioFile file = OpenStdioFile(temporary, "wb");
+    const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    if (!file || std::fclose(file.release()) != 0 || !written) {
+        error = L"временный файл рядом с ним не записан";
+        return false;
+    }
+    if (!staged.Commit()) {
+        error = L"файл не заменён (открыт в другой программе или только для чтения)";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Establishment EstablishLimits(const std::vector<QcResult>& results, const std::optional<BaselineDates>& dates,
+                              int64_t now, const std::wstring& reason) {
+    Establishment establishment;
+    const std::vector<const QcResult*> chosen = Baseline(results, dates);
+    if (chosen.size() < kLeastBaseline) {
+        establishment.why = std::wstring(dates ? L"в базовом периоде " : L"на карте ") +
+                            std::to_wstring(chosen.size()) + L" используемых результатов, нужно не менее " +
+                            std::to_wstring(kLeastBaseline);
+        return establishment;
+    }
+    std::vector<double> values;
+    for (const QcResult* result : chosen) values.push_back(*result->measurement.value);
+    const ChartLimits limits = LimitsFromBaseline(values);
+    if (!limits.determined) {
+        establishment.why = limits.why;
+        return establishment;
+    }
+    for (const QcResult* result : chosen) {
+        const double value = *result->measurement.value;
+        if (value >= limits.lower && value <= limits.upper) continue;
+        establishment.why = L"результат " + LocalTimeText(result->first) + L" (" + FormatFixed(value, 4) +
+                            L") лежит за пределами " + Range(limits.lower, limits.upper) +
+                            L", которые даёт сам базовый период: найдите его причину или выберите другой "
+                            L"базовый период (--qc-baseline)";
+        return establishment;
+    }
+    EstablishedLimits established;
+    established.centre = AsKept(limits.centre);
+    established.movingRangeMean = AsKept(limits.movingRangeMean);
+    if (!(established.movingRangeMean > 0.0)) {
+        establishment.why = L"разброс базового периода меньше 0.000001: пределы не записать";
+        return establishment;
+    }
+    established.count = chosen.size();
+    established.baselineFrom = chosen.front()->first;
+    for (const QcResult* result : chosen)
+        established.baselineTo = std::max(established.baselineTo, result->last);
+    established.at = now;
+    established.reason = reason;
+    establishment.limits = established;
+    return establishment;
+}
+
+std::wstring DescribeLimitsChange(const QcLine& line, const EstablishedLimits& limits) {
+    const std::vector<std::wstring> before = LimitsTexts(line.established);
+    const std::vector<std::wstring> after = LimitsTexts(limits);
+    const wchar_t* const names[] = {L"средняя линия", L"средний скользящий размах", L"пределы 3σ",
+                                    L"базовый период"};
+    std::wstring text = L"карта «" + line.Title() + L"» (строка " + std::to_wstring(line.row) + L"): ";
+    for (size_t i = 0; i < before.size(); ++i)
+        text += (i == 0 ? L"" : L"; ") + std::wstring(names[i]) + L" " + before[i] + L" → " + after[i];
+    return text;
+}
+
+bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional<EstablishedLimits>>& limits,
+                             const std::wstring& reason, const std::vector<std::wstring>& changes,
+                             bool& logged, std::wstring& error) {
+    logged = false;
+    const std::optional<std::string> bytes = ReadFileBytes(file.path);
+    if (!bytes) {
+        error = L"файл не читается";
+        return false;
+    }
+    if (!file.version.sha256.empty() && Sha256Hex(*bytes) != file.version.sha256) {
+        error = L"файл изменён после того, как был прочитан; повторите команду";
+        return false;
+    }
+    const bool utf8 = ReadsAsUtf8(*bytes);
+    std::vector<std::string> lines = Lines(*bytes);
+    for (size_t i = 0; i < file.lines.size() && i < limits.size(); ++i) {
+        const size_t row = file.lines[i].row;
+        if (!limits[i] || row == 0 || row > lines.size()) continue;
+        if (!Rewritten(lines[row - 1], EstablishedFields(*limits[i]), utf8, error)) return false;
+    }
+    if (file.headerRow > 0 && file.headerRow <= lines.size() &&
+        !Rewritten(lines[file.headerRow - 1], EstablishedCaptions(), utf8, error))
+        return false;
+    std::string written;
+    for (const std::string& line : lines) written += line;
+    if (!utf8 && ReadsAsUtf8(written)) {
+        error = L"в кодировке Windows-1251 файл читался бы как UTF-8";
+        return false;
+    }
+    if (!WriteWhole(file.path, written, error)) return false;
+    TableLog log(file.path);
+    // The version before is kept too: a file first logged at this read still shows its changes.
+    log.KeepVersion(*bytes, Sha256Hex(*bytes));
+    const std::string sha = Sha256Hex(written);
+    logged = log.Append(L"установлены контрольные пределы", reason, changes, sha).has_value() &&
+             log.KeepVersion(written, sha);
+    return true;
+}
