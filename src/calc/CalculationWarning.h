@@ -33,13 +33,17 @@ struct CalculationWarning {
         NoAnalysisDate,    // chromatograms: ticked ones whose analysis time lies outside 1970–9999
         TableChangedOutside,  // subject: a reference table changed outside the program since it last knew it
         NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
+        PeakNameInSeveralRows,  // subject: a peak name; detail: the rows bearing it. Each row counts the peak
+        StandardInSeveralRows,  // subject: the standard; detail: the rows shown under its name
+        PeakTwiceInChromatogram,  // subject: a peak name; chromatograms: one; detail: the peaks' times
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
-                       std::wstring peakName_ = {})
+                       std::wstring peakName_ = {}, std::wstring detail_ = {})
         : kind(kind_),
           subject(std::move(subject_)),
           chromatograms(std::move(chromatograms_)),
-          peakName(std::move(peakName_)) {}
+          peakName(std::move(peakName_)),
+          detail(std::move(detail_)) {}
 
     Kind kind;
     std::wstring subject;
@@ -48,6 +52,9 @@ struct CalculationWarning {
     // The peak name of the component the warning is about, so that sums over it can be found; empty
     // for the others.
     std::wstring peakName;
+    // What else the warning names: the rows of the components table ("№6, №12"), the retention times of
+    // peaks ("3.512, 3.608"); empty for the others.
+    std::wstring detail;
 
     // The warning as a sentence in Russian, naming its subject.
     std::wstring Text() const;
@@ -72,7 +79,8 @@ bool PlausibleSampleDensity(double density);
 
 // The warnings of a finished calculation: the components' source, an empty table or one without its
 // header line, components that no peak can match, ticked chromatograms of more than one sample, a
-// standard that is missing or names no component, a sample density no petrol has, each result row
+// standard that is missing or names no component, a peak name borne by several rows of the table or the
+// standard's name shown on several, a sample density no petrol has, each result row
 // whose component has no usable molar mass (other than the standard, which contributes no oxygen
 // anyway) or density, and what the ticked chromatograms themselves lack (CheckChromatograms).
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
