@@ -173,6 +173,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     }
     row.base = base;
     row.totalOxygen = data.totalOxygen;
+    row.totalOxygenDoubt = data.totalOxygenDoubt;
     for (const CalculationWarning& warning : data.warnings) row.warnings.push_back(warning.Text());
     for (const LimitVerdict& verdict : data.verdicts) row.verdicts.emplace_back(verdict);
     row.exceededR = ComponentsAboveR(data);
@@ -184,8 +185,9 @@ std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
     std::wstring line = L"[" + std::to_wstring(number) + L"/" + std::to_wstring(count) + L"] " + row.sample +
                         L" (" + LocalTimeText(row.firstDate) + L"): ";
     if (!row.reason.empty()) return line + row.reason;
-    return line + std::to_wstring(row.determinations) + L" опр., кислород " +
-           FormatFixed(row.totalOxygen, 4) + L" % масс.";
+    line += std::to_wstring(row.determinations) + L" опр., кислород ";
+    if (!row.totalOxygenDoubt.empty()) return line + L"не определено (" + row.totalOxygenDoubt + L")";
+    return line + FormatFixed(row.totalOxygen, 4) + L" % масс.";
 }
 
 // The previous index page of the folder (or its QC charts for programs) is kept under a name of its own

@@ -34,6 +34,7 @@ struct IndexRow {
     size_t determinations = 0;  // those calculated: with a usable sample mass
     size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
+    std::wstring totalOxygenDoubt;       // why the total is no result; empty when it is one
     std::vector<std::wstring> warnings;  // their texts
     std::vector<IndexVerdict> verdicts;
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
@@ -46,7 +47,7 @@ struct IndexRow {
 };
 
 // Whether a row shows anything a lab must look at before it signs: no report, a determination left
-// out, a warning, a verdict not determined, a spread above r, a doubt from QC, a failed QC result.
+// out, a warning, a total or a verdict not determined, a spread above r, a doubt from QC, a failed QC result.
 bool HasProblem(const IndexRow& row);
 
 // The index page of one batch run.

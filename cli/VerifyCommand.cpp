@@ -5,6 +5,7 @@
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "calc/ResultColumns.h"
+#include "calc/TotalOxygen.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
@@ -146,7 +147,7 @@ std::vector<std::wstring> ArithmeticDifferences(const RecordedReport& report) {
         Compare(std::wstring(L"«Всего», ") + column.caption, report.sums[c],
                 FormatFixed(data.sums.*column.sum, column.decimals), differences);
     }
-    Compare(L"общее содержание кислорода", report.totalOxygen, FormatFixed(data.totalOxygen, 4), differences);
+    Compare(L"общее содержание кислорода", report.totalOxygen, TotalOxygenText(data), differences);
     if (limits) {
         for (size_t i = 0; i < std::min(data.verdicts.size(), report.verdicts.size()); ++i) {
             Compare(L"вывод «" + report.verdicts[i].first + L"»", report.verdicts[i].second,

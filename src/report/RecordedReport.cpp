@@ -170,7 +170,10 @@ std::optional<RecordedReport> FromJson(const std::string& bytes, std::wstring& e
         }
         for (const ResultColumn& column : kResultColumns)
             report.sums.push_back(Printed(json["totals"][column.key], column.decimals));
-        report.totalOxygen = Printed(json["total_oxygen_mass_percent"], 4);
+        const bool undetermined = json.contains("total_oxygen_determined") &&
+                                  json["total_oxygen_determined"].is_boolean() &&
+                                  !json["total_oxygen_determined"].get<bool>();
+        report.totalOxygen = undetermined ? L"не определено" : Printed(json["total_oxygen_mass_percent"], 4);
         if (json["limits"].is_object()) {
             for (const Json& limit : json["limits"]["limits"])
                 report.verdicts.emplace_back(Wide(limit["name"]),
