@@ -34,6 +34,9 @@ constexpr KindString kStrings[] = {
     {Kind::NoOxygenAtoms, IDS_OXY_WARN_NO_OXYGEN_ATOMS},
     {Kind::NoAnalysisDate, IDS_OXY_WARN_NO_ANALYSIS_DATE},
     {Kind::TableChangedOutside, IDS_OXY_WARN_TABLE_CHANGED_OUTSIDE},
+    {Kind::PeakNameInSeveralRows, IDS_OXY_WARN_PEAK_NAME_IN_SEVERAL_ROWS},
+    {Kind::StandardInSeveralRows, IDS_OXY_WARN_STANDARD_IN_SEVERAL_ROWS},
+    {Kind::PeakTwiceInChromatogram, IDS_OXY_WARN_PEAK_TWICE_IN_CHROMATOGRAM},
 };
 
 }  // namespace
@@ -48,5 +51,6 @@ UINT WarningStringId(CalculationWarning::Kind kind) {
 std::wstring WarningText(const CalculationWarning& warning) {
     const UINT id = WarningStringId(warning.kind);
     const std::wstring pattern = id != 0 ? ResourceText(id) : std::wstring();
-    return pattern.empty() ? warning.Text() : FillTemplate(pattern, {warning.subject, warning.chromatograms});
+    return pattern.empty() ? warning.Text()
+                           : FillTemplate(pattern, {warning.subject, warning.chromatograms, warning.detail});
 }

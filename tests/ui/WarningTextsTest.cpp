@@ -29,6 +29,9 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoOxygenAtoms, L"Диметилкарбонат"},
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
+    {Kind::PeakNameInSeveralRows, L"Этанол", L"", L"Этанол", L"№6, №12"},
+    {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"},
+    {Kind::PeakTwiceInChromatogram, L"Этанол", L"Проба 2417-2.stg", L"", L"3.512, 3.608"},
 };
 
 }  // namespace
@@ -46,5 +49,6 @@ TEST(WarningTexts, EachKindHasARussianStringThatIsTheCoresTextAndAnEnglishOne) {
         EXPECT_NE(text, warning.Text()) << warning.Key();
         EXPECT_NE(text.find(warning.subject), std::wstring::npos) << warning.Key();
         EXPECT_NE(text.find(warning.chromatograms), std::wstring::npos) << warning.Key();
+        EXPECT_NE(text.find(warning.detail), std::wstring::npos) << warning.Key();
     }
 }
