@@ -92,18 +92,15 @@ void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
     if (page.qc) AddQcCharts(wrapper, *page.qc);
 }
 
-bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
-                    UserMessages& messages) {
+bool StageIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    StagedFiles& staged, UserMessages& messages) {
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ страницы пакета не создан");
         return false;
     }
     FillIndexDocument(document, page);
-    StagedFiles staged;
-    return StageFile(path, staged, messages,
-                     [&](const std::wstring& staging, std::wstring& error) {
-                         return TransformToFile(document, stylesheet, staging, &error);
-                     }) &&
-           CommitStaged(staged, messages);
+    return StageFile(path, staged, messages, [&](const std::wstring& staging, std::wstring& error) {
+        return TransformToFile(document, stylesheet, staging, &error);
+    });
 }

@@ -10,6 +10,7 @@
 #include "calc/QcChart.h"
 #include "calc/QualityMark.h"
 
+class StagedFiles;
 class UserMessages;
 class XMLWrapper;
 
@@ -59,10 +60,10 @@ struct IndexPage {
     std::optional<QcCharts> qc;  // the control charts, when a QC file is kept
 };
 
-// Writes the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
-// restyle). False, after telling why, when it is not written.
-bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
-                    UserMessages& messages);
+// Stages the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
+// restyle). False, after telling why, when it cannot be made.
+bool StageIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    StagedFiles& staged, UserMessages& messages);
 
 // Appends the index document to one just made by XMLWrapper::CreateDocument: program, range,
 // limits_file, limits_errors, series with one row each and, when QC is kept, qc (AddQcCharts).

@@ -49,6 +49,7 @@ struct BatchOptions {
     std::optional<std::wstring>
         stylesheet;                       // batch: the reports' (Report.xsl); qc: the QC page's (QcChart.xsl)
     std::optional<DateRange> qcBaseline;  // the series whose QC results give the charts' limits
+    int64_t waitSeconds = 60;             // batch: how long to wait for a folder another batch holds
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.
