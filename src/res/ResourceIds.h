@@ -103,8 +103,7 @@
 #define IDS_OXY_SAVE_WRITE_FAILED 194
 #define IDS_OXY_SAVE_READS_AS_UTF8 195
 
-/* Warnings of a calculation, one per kind; %1 is the warning's subject, %2 its chromatograms, %3 its detail
- */
+/* Warnings of a calculation, one per kind: %1 its subject, %2 its chromatograms, %3 its detail */
 #define IDS_OXY_WARN_STANDARD_NOT_FOUND 200
 #define IDS_OXY_WARN_NO_MOLAR_MASS 201
 #define IDS_OXY_WARN_NO_DENSITY 202
