@@ -58,6 +58,11 @@ const wchar_t kStagingFolder[] = L"oxycalc-batch-staging";
 
 // Everything one run shares: its inputs, read once, and what the folder holds.
 struct BatchRun {
+    explicit BatchRun(const BatchOptions& options_)
+        : options(options_),
+          manifest(options_.outFolder),
+          staging(JoinPath(options_.outFolder, kStagingFolder)) {}
+
     const BatchOptions& options;
     SeriesInputs series;
     std::wstring stylesheet;       // of each report
@@ -69,7 +74,7 @@ struct BatchRun {
     std::optional<QcFile> qcFile;      // beside the components file, when kept
     std::optional<QcCharts> qc;        // its charts over the run's series
     std::wstring staging;              // the staging folder
-    const FolderLock* lock;            // this run's hold on the folder
+    const FolderLock* lock = nullptr;  // this run's hold on the folder
 };
 
 // The name of a series' reports: the one its files were first given here; for a series new to the
@@ -385,18 +390,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options,
-                 {},
-                 {},
-                 {},
-                 {},
-                 {},
-                 BatchManifest(options.outFolder),
-                 {},
-                 {},
-                 {},
-                 JoinPath(options.outFolder, kStagingFolder),
-                 nullptr};
+    BatchRun run(options);
     Shortfalls shortfalls(messages);
     if (const std::optional<ExitCode> failed = ReadInputs(run, shortfalls, messages)) return *failed;
     const std::wstring index = JoinPath(options.outFolder, L"index.html");
