@@ -83,7 +83,7 @@ struct BatchRun {
 // first analysis' id.
 std::wstring BaseNameOf(const Series& series, BatchRun& run) {
     // Made once: a later run, in whatever time zone, gives the series the name it has here.
-    const std::optional<std::wstring> kept = run.manifest.BaseOf(series.Key(), kExtensions[0]);
+    const std::optional<std::wstring> kept = run.manifest.BaseOf(series.Key());
     if (kept && run.usedNames.insert(*kept).second) return *kept;
     std::wstring stamp = LocalFileStamp(series.First(), false);
     if (stamp.empty()) stamp = L"без-даты";
@@ -112,10 +112,11 @@ std::wstring FileNameOf(const std::wstring& path) {
     return FromFileSystemPath(ToFileSystemPath(path).filename());
 }
 
-// Records each file of a commit that is now in its place as it was staged.
-void RecordPlaced(const BatchManifest::Commit& commit, BatchRun& run, UserMessages& messages) {
+// Records each file of a commit that is in its place as it was staged: every one after a commit that went
+// through whole, otherwise those whose file is found so.
+void RecordPlaced(const BatchManifest::Commit& commit, bool whole, BatchRun& run, UserMessages& messages) {
     for (const BatchManifest::StagedFile& file : commit.files) {
-        if (Sha256OfFile(JoinPath(run.options.outFolder, file.name)) != file.sha256) continue;
+        if (!whole && Sha256OfFile(JoinPath(run.options.outFolder, file.name)) != file.sha256) continue;
         if (!run.manifest.Record(file.name, commit.seriesKey, file.sha256, commit.created))
             messages.ShowError(L"запись о файле «" + file.name + L"» не добавлена в " + run.manifest.Path() +
                                L": следующий пакет не заменит этот файл");
@@ -132,7 +133,7 @@ void CompleteCutShortRun(BatchRun& run, UserMessages& messages) {
             if (FileExists(staged) && Sha256OfFile(staged) == file.sha256)
                 ReplaceFileWith(JoinPath(run.options.outFolder, file.name), staged);
         }
-        RecordPlaced(commit, run, messages);
+        RecordPlaced(commit, false, run, messages);
         const std::vector<BatchManifest::Commit> left = run.manifest.Pending();
         const bool whole = std::none_of(left.begin(), left.end(), [&](const BatchManifest::Commit& other) {
             return other.seriesKey == commit.seriesKey;
@@ -196,7 +197,7 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
         return false;
     }
     const bool committed = CommitStaged(staged, messages);
-    RecordPlaced(commit, run, messages);
+    RecordPlaced(commit, committed, run, messages);
     return committed;
 }
 

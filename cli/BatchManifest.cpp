@@ -18,6 +18,9 @@ std::vector<std::wstring> Fields(const std::wstring& line) {
     return fields;
 }
 
+// A series' page, by whose name the series' files are named.
+const std::wstring kPage = L".html";
+
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -49,7 +52,8 @@ void BatchManifest::Read(const std::vector<std::wstring>& fields) {
 void BatchManifest::Note(const std::wstring& name, const std::wstring& seriesKey, const std::string& sha256,
                          int64_t created) {
     files_.insert({name, {seriesKey, sha256}});
-    names_[seriesKey].push_back(name);
+    if (EndsWith(name, kPage) && name.size() > kPage.size())
+        bases_[seriesKey] = name.substr(0, name.size() - kPage.size());
     created_.insert({seriesKey, created});
     const auto pending = pending_.find(seriesKey);
     if (pending == pending_.end()) return;
@@ -77,15 +81,9 @@ std::optional<std::wstring> BatchManifest::SeriesOf(const std::wstring& name) co
     return std::prev(after)->second.seriesKey;
 }
 
-std::optional<std::wstring> BatchManifest::BaseOf(const std::wstring& seriesKey,
-                                                  const std::wstring& extension) const {
-    const auto names = names_.find(seriesKey);
-    if (names == names_.end()) return std::nullopt;
-    for (auto name = names->second.rbegin(); name != names->second.rend(); ++name) {
-        if (EndsWith(*name, extension) && name->size() > extension.size())
-            return name->substr(0, name->size() - extension.size());
-    }
-    return std::nullopt;
+std::optional<std::wstring> BatchManifest::BaseOf(const std::wstring& seriesKey) const {
+    const auto base = bases_.find(seriesKey);
+    return base == bases_.end() ? std::nullopt : std::optional<std::wstring>(base->second);
 }
 
 std::optional<int64_t> BatchManifest::CreatedOf(const std::wstring& seriesKey) const {

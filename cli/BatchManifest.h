@@ -42,9 +42,9 @@ public:
     bool MayReplace(const std::wstring& name, const std::wstring& seriesKey, const std::string& sha256) const;
     // The series that last wrote a file of that name; nothing when no batch did.
     std::optional<std::wstring> SeriesOf(const std::wstring& name) const;
-    // The name of the series' files without `extension`, as a batch last wrote them here; nothing for a
-    // series no batch wrote here.
-    std::optional<std::wstring> BaseOf(const std::wstring& seriesKey, const std::wstring& extension) const;
+    // The name of the series' files without their extension, as a batch last wrote its page (".html")
+    // here; nothing for a series no batch wrote here.
+    std::optional<std::wstring> BaseOf(const std::wstring& seriesKey) const;
     // When the series' reports were first made; nothing for a series no batch wrote here.
     std::optional<int64_t> CreatedOf(const std::wstring& seriesKey) const;
     // The date range of the last index page written here, as its file name gives it.
@@ -71,7 +71,7 @@ private:
 
     std::wstring path_;
     std::multimap<std::wstring, Written> files_;  // by name, in the order written: the last one wrote it last
-    std::map<std::wstring, std::vector<std::wstring>> names_;  // by series, in the order written
+    std::map<std::wstring, std::wstring> bases_;  // by series: the name of its page without ".html"
     std::map<std::wstring, int64_t> created_;
     std::map<std::wstring, Commit> pending_;  // by series
     std::optional<std::wstring> indexRange_;

@@ -104,8 +104,8 @@ TEST(BatchManifest, ReadsTheRecordsOfThePresentVersionAndKeepsASeriesName) {
     const BatchManifest manifest(folder.Path());
     EXPECT_TRUE(manifest.MayReplace(L"2024-03-14_0912_АИ-95.html", L"101@1710407520", "aa"));
     EXPECT_FALSE(manifest.MayReplace(L"2024-03-14_0912_АИ-95.html", L"101@1710407520", "cc"));
-    EXPECT_EQ(manifest.BaseOf(L"101@1710407520", L".html"), L"2024-03-14_0912_АИ-95");
-    EXPECT_FALSE(manifest.BaseOf(L"105@1710500580", L".html").has_value());
+    EXPECT_EQ(manifest.BaseOf(L"101@1710407520"), L"2024-03-14_0912_АИ-95");
+    EXPECT_FALSE(manifest.BaseOf(L"105@1710500580").has_value());
     EXPECT_EQ(manifest.CreatedOf(L"101@1710407520"), 1710410000);
     EXPECT_EQ(manifest.IndexRange(), L"все даты");
     EXPECT_TRUE(manifest.Pending().empty());
