@@ -68,6 +68,7 @@ struct BatchRun {
     std::wstring stylesheet;       // of each report
     std::wstring indexStylesheet;  // of the index page, beside the report's
     ReportInput stylesheetInput;   // the report's stylesheet with its checksum, as the reports name it
+    ReportOrigin origin;           // what every report records of how the batch made it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
     std::set<std::wstring> usedNames;  // the reports' names this run gave
@@ -170,8 +171,9 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     StagedFiles staged(run.staging);
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
     model.quality = quality;
-    model.databasePath = run.options.database;
+    model.databasePath = AbsolutePath(run.options.database);
     model.stylesheet = run.stylesheetInput;
+    model.origin = run.origin;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
     if (earlier && SameAsInPlace(staged)) return true;
     if (earlier) {
@@ -293,7 +295,7 @@ bool WriteIndex(const std::wstring& index, const IndexPage& page, BatchRun& run,
 // QC file's unread lines are shortfalls.
 std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMessages& messages) {
     const BatchOptions& options = run.options;
-    run.series.components = ReadComponents(options.components);
+    run.series.components = ReadComponents(AbsolutePath(options.components));
     run.series.densities = ReadDensities(options.densities);
     run.series.standard = options.standard;
     run.series.to = options.to;
@@ -301,14 +303,15 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
         messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
         return kExitFailure;
     }
-    if (options.limits && !ReadLimits(*options.limits, run.series.limits, messages)) return kExitFailure;
+    if (options.limits && !ReadLimits(AbsolutePath(*options.limits), run.series.limits, messages))
+        return kExitFailure;
     TellUnwritableLogs(run.series.components, run.series.limits, messages);
     if (run.series.limits) {
         for (const std::wstring& error : run.series.limits->errors) shortfalls.Add(L"файл норм: " + error);
     }
     run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
-    run.stylesheetInput = StylesheetInput(run.stylesheet);
+    run.stylesheetInput = FileInput(run.stylesheet);
     run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
     if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
     // The index page draws its control charts with the QC page's templates.
@@ -316,6 +319,10 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     if (!CanRead(chartStylesheet, L"таблица стилей контрольных карт", messages)) return kExitFailure;
     const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
+    run.origin.maker = ReportOrigin::Maker::Batch;
+    run.origin.densitiesFile = FileInput(options.densities);
+    run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
+    if (run.qcFile) run.origin.qcFile = FileInput(qcPath);
     run.inputs = {options.database,
                   options.components,
                   options.densities,

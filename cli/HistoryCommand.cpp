@@ -17,10 +17,12 @@ ExitCode RunHistory(const std::wstring& tablePath) {
     std::wstring text;
     for (const TableLogEntry& entry : entries) text += FromUtf8(entry.text);
     WriteConsoleText(stdout, text);
-    const TableLogCheck check = CheckTableLog(entries, Sha256OfFile(tablePath));
+    TableLogCheck check = CheckTableLog(entries, Sha256OfFile(tablePath));
+    if (check.intact) check = CheckTableVersions(log, entries);
     if (check.intact) {
         WriteConsoleText(stdout, L"Журнал цел: записей " + std::to_wstring(entries.size()) +
-                                     L", файл таблицы совпадает с последней записью.\n");
+                                     L", файл таблицы совпадает с последней записью, каждая версия таблицы "
+                                     L"сохранена и её изменения совпадают с записью.\n");
         return kExitSuccess;
     }
     WriteConsoleText(stdout, L"Журнал нарушен: запись " + std::to_wstring(check.brokenEntry) + L" — " +

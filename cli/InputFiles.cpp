@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "calc/TableLog.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileSystemPath.h"
 #include "platform/StdioFile.h"
@@ -34,6 +35,12 @@ bool ReadLimits(const std::wstring& path, std::optional<LimitsFile>& limits, Use
 bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<std::wstring>& inputs,
                   UserMessages& messages) {
     for (size_t i = 0; i < outputs.size(); ++i) {
+        if (IsTableLogPlace(outputs[i])) {
+            messages.ShowError(
+                L"файл «" + outputs[i] +
+                L"» — журнал изменений таблицы или её сохранённая версия; отчёт туда не записан");
+            return false;
+        }
         for (const std::wstring& input : inputs) {
             if (!SameFile(outputs[i], input)) continue;
             messages.ShowError(L"файл «" + outputs[i] + L"» — входные данные расчёта (" + input +

@@ -39,7 +39,7 @@ bool ReadLimits(const std::wstring& path, std::optional<LimitsFile>& limits, Use
 void TellUnwritableLogs(const ComponentsSnapshot& components, const std::optional<LimitsFile>& limits,
                         UserMessages& messages);
 
-// No output may be written over an input or over another output: the lab's data would be lost.
-// False, after telling which, when one would.
+// No output may be written over an input, over another output, or into a table's change log or versions
+// folder: the lab's data or its records would be lost. False, after telling which, when one would.
 bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<std::wstring>& inputs,
                   UserMessages& messages);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AssayLoading.h"
 #include "InputFiles.h"
 #include "ResultTable.h"
 #include "calc/DataFilePath.h"
@@ -26,28 +27,6 @@ std::vector<std::wstring> ChromatogramFiles(const std::vector<Assay>& assays) {
     std::vector<std::wstring> files;
     for (const Assay& assay : assays) files.push_back(assay.fileName);
     return files;
-}
-
-// Loads the ids in order; an id already loaded is not loaded again, an id without a row is reported
-// and skipped. Database failures are thrown.
-std::vector<Assay> LoadAssays(const std::vector<int32_t>& ids, UserMessages& messages,
-                              Shortfalls& shortfalls) {
-    DataBase::DbHandle db;
-    std::vector<Assay> assays;
-    for (const int32_t id : ids) {
-        bool hasRow = false;
-        QueryAssayFileName(db, id, [&hasRow](const std::wstring&) { hasRow = true; });
-        if (!hasRow) {
-            shortfalls.Add(L"хроматограммы " + std::to_wstring(id) + L" нет в базе данных; она пропущена");
-            continue;
-        }
-        std::string reason;
-        if (LoadAssay(assays, messages, db, id, &reason) < 0) {
-            shortfalls.Add(L"хроматограмма " + std::to_wstring(id) + L" не загружена" +
-                           (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")") + L"; она пропущена");
-        }
-    }
-    return assays;
 }
 
 // Ticks as the check boxes do: a chromatogram without a usable sample mass is refused and the run
@@ -86,7 +65,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     const int64_t createdAt = static_cast<int64_t>(std::time(nullptr));
     std::optional<LimitsFile> limits;
-    if (options.limits && !ReadLimits(*options.limits, limits, messages)) return kExitFailure;
+    if (options.limits && !ReadLimits(AbsolutePath(*options.limits), limits, messages)) return kExitFailure;
     ReportOutputs outputs = OutputsOf(options);
     if (outputs.html) {
         outputs.stylesheet =
@@ -103,15 +82,15 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     std::vector<Assay> assays = LoadAssays(options.assays, messages, shortfalls);
     if (!OutputsApart(outputs.Paths(), ChromatogramFiles(assays), messages)) return kExitUsage;
     Tick(assays, options, shortfalls);
-    const ComponentsSnapshot components = ReadComponents(options.components);
-    TellUnwritableLogs(components, limits, messages);
+    const ComponentsSnapshot components = ReadComponents(AbsolutePath(options.components));
     ReportModel model =
         MakeReportModel(assays,
                         Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
                                     components, assays, limits),
                         createdAt);
-    model.databasePath = options.database;
-    if (outputs.html) model.stylesheet = StylesheetInput(outputs.stylesheet);
+    model.databasePath = AbsolutePath(options.database);
+    model.origin.maker = ReportOrigin::Maker::Report;
+    if (outputs.html) model.stylesheet = FileInput(outputs.stylesheet);
     const CalculationData& data = model.data;
     for (const CalculationWarning& warning : data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text());

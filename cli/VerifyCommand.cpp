@@ -1,109 +1,85 @@
 #include "VerifyCommand.h"
 
 #include <cstdio>
+#include <ctime>
+#include <optional>
 
-#include "calc/Limits.h"
-#include "calc/Recalculation.h"
-#include "calc/ResultColumns.h"
-#include "calc/TotalOxygen.h"
-#include "data/DataBaseConnection.h"
-#include "data/DbHandle.h"
-#include "data/LoadAssay.h"
-#include "data/SqlException.h"
+#include "ReportRebuild.h"
+#include "calc/TableLog.h"
 #include "platform/ConsoleText.h"
-#include "platform/FileSystemPath.h"
-#include "platform/NumberText.h"
+#include "platform/LocalTime.h"
 #include "platform/Sha256.h"
-#include "platform/UserMessages.h"
 #include "platform/WideText.h"
 #include "report/RecordedReport.h"
+#include "report/ReportDifferences.h"
+#include "report/ReportDocument.h"
+#include "report/ReportJson.h"
 
 namespace {
 
-class QuietMessages : public UserMessages {
-public:
-    void ShowError(const std::wstring&) override {}
-    void ShowMessage(const std::wstring&) override {}
+// What the comparison passes over: when the report was made and by which program (shown, not compared),
+// and the checksums and log anchors of its files, which InputDifferences names in words.
+const std::vector<std::string> kSkippedJson = {
+    "created_utc",
+    "program",
+    "inputs.chromatograms.sha256",
+    "inputs.components_file.sha256",
+    "inputs.components_file.logged",
+    "inputs.components_file.log_entries",
+    "inputs.components_file.log_last_entry_sha256",
+    "inputs.limits_file.sha256",
+    "inputs.limits_file.logged",
+    "inputs.limits_file.log_entries",
+    "inputs.limits_file.log_last_entry_sha256",
+    "inputs.stylesheet.sha256",
+    "inputs.densities_file.sha256",
+    "inputs.qc_file.sha256",
 };
 
-void Compare(const std::wstring& what, const std::wstring& printed, const std::wstring& now,
-             std::vector<std::wstring>& differences) {
-    if (printed != now)
-        differences.push_back(what + L": в отчёте «" + printed + L"», пересчёт даёт «" + now + L"»");
+const std::vector<std::string> kSkippedXml = {
+    "Document/created",
+    "Document/created_utc",
+    "Document/program",
+    "Document/inputs/chromatogram/sha256",
+    "Document/inputs/components_file/sha256",
+    "Document/inputs/components_file/logged",
+    "Document/inputs/components_file/log_entries",
+    "Document/inputs/components_file/log_last_entry_sha256",
+    "Document/inputs/limits_file/sha256",
+    "Document/inputs/limits_file/logged",
+    "Document/inputs/limits_file/log_entries",
+    "Document/inputs/limits_file/log_last_entry_sha256",
+    "Document/inputs/stylesheet/sha256",
+    "Document/inputs/densities_file/sha256",
+    "Document/inputs/qc_file/sha256",
+};
+
+std::wstring Short(const std::string& sha256) {
+    return sha256.empty() ? L"не прочитан" : FromUtf8(sha256.substr(0, 12)) + L"…";
 }
 
 // A file against its recorded checksum.
-void CompareFile(const std::wstring& what, const RecordedFile& file, std::vector<std::wstring>& differences) {
-    const std::optional<std::string> now = Sha256OfFile(file.path);
+void CompareFile(const std::wstring& what, const RecordedFile& file, const std::wstring& reportPath,
+                 std::vector<std::wstring>& differences) {
+    const std::wstring path = ResolveRecordedPath(file.path, reportPath);
+    const std::optional<std::string> now = Sha256OfFile(path);
     if (!now) {
-        if (!file.sha256.empty()) differences.push_back(what + L" «" + file.path + L"» не читается");
+        differences.push_back(L"не проверить: " + what + L" «" + file.path + L"» нет или он не читается");
     } else if (*now != file.sha256) {
-        differences.push_back(what + L" «" + file.path + L"» изменён: SHA-256 " +
-                              FromUtf8(file.sha256.substr(0, 12)) + L"… → " + FromUtf8(now->substr(0, 12)) +
-                              L"…");
+        differences.push_back(what + L" «" + file.path + L"» изменён: SHA-256 " + Short(file.sha256) +
+                              L" → " + Short(*now));
     }
 }
 
-std::wstring Concentration(const Peak& peak) {
-    return peak.concentrationGiven ? FormatGeneral(peak.concentration, 15) : L"не задана";
-}
-
-bool SameConcentration(const Peak& a, const Peak& b) {
-    return a.concentrationGiven == b.concentrationGiven &&
-           (!a.concentrationGiven || a.concentration == b.concentration);
-}
-
-// The host's rows of one chromatogram against the recorded ones.
-void CompareRows(const Assay& recorded, const Assay& now, std::vector<std::wstring>& differences) {
-    const std::wstring which = L"хроматограмма " + std::to_wstring(recorded.id) + L" в базе данных: ";
-    if (now.sample != recorded.sample)
-        differences.push_back(which + L"проба «" + recorded.sample + L"» → «" + now.sample + L"»");
-    if (now.date != recorded.date)
-        differences.push_back(which + L"время анализа " + std::to_wstring(recorded.date) + L" → " +
-                              std::to_wstring(now.date));
-    if (now.fileName != recorded.fileName)
-        differences.push_back(which + L"файл «" + recorded.fileName + L"» → «" + now.fileName + L"»");
-    const size_t common = std::min(now.peaks.size(), recorded.peaks.size());
-    for (size_t i = 0; i < common; ++i) {
-        const Peak& was = recorded.peaks[i];
-        const Peak& is = now.peaks[i];
-        if (was.name != is.name) {
-            differences.push_back(which + L"пик №" + std::to_wstring(i + 1) + L" «" + was.name + L"» → «" +
-                                  is.name + L"»");
-        } else if (!SameConcentration(was, is)) {
-            differences.push_back(which + L"концентрация пика «" + was.name + L"» " + Concentration(was) +
-                                  L" → " + Concentration(is));
-        }
-    }
-    for (size_t i = common; i < recorded.peaks.size(); ++i)
-        differences.push_back(which + L"пика «" + recorded.peaks[i].name + L"» больше нет");
-    for (size_t i = common; i < now.peaks.size(); ++i)
-        differences.push_back(which + L"добавлен пик «" + now.peaks[i].name + L"»");
-}
-
-void CompareDatabase(const RecordedReport& report, std::vector<std::wstring>& differences) {
-    if (report.chromatograms.empty()) return;
-    if (!FileExists(report.database)) {
-        differences.push_back(L"база данных «" + report.database + L"» не найдена");
-        return;
-    }
-    DataBaseConnection::Instance().Store(report.database.c_str());
-    try {
-        DataBase::DbHandle db;
-        QuietMessages quiet;
-        for (const Assay& recorded : report.chromatograms) {
-            std::vector<Assay> loaded;
-            if (LoadAssay(loaded, quiet, db, recorded.id) < 0 || loaded.empty()) {
-                differences.push_back(L"хроматограммы " + std::to_wstring(recorded.id) +
-                                      L" нет в базе данных");
-                continue;
-            }
-            CompareRows(recorded, loaded.front(), differences);
-        }
-    } catch (const DataBase::SqlException& error) {
-        differences.push_back(L"база данных «" + report.database + L"» не читается: " +
-                              FromUtf8(error.what()));
-    }
+// A table's change log against the entry the report anchored: still there, in an unbroken chain.
+void CompareLog(const std::wstring& what, const RecordedTable& table, const std::wstring& reportPath,
+                std::vector<std::wstring>& differences) {
+    if (table.version.logEntries == 0) return;
+    const TableLog log(ResolveRecordedPath(table.file.path, reportPath));
+    const TableLogCheck check =
+        CheckLogHolds(log.ReadAll(), {table.version.logEntries, table.version.logLastEntrySha256, L""});
+    if (!check.intact)
+        differences.push_back(L"журнал изменений " + what + L" «" + log.Path() + L"»: " + check.problem);
 }
 
 void Print(const std::wstring& title, const std::vector<std::wstring>& lines, const std::wstring& none) {
@@ -113,58 +89,48 @@ void Print(const std::wstring& title, const std::vector<std::wstring>& lines, co
     WriteConsoleText(stdout, text);
 }
 
-}  // namespace
-
-std::vector<std::wstring> ArithmeticDifferences(const RecordedReport& report) {
-    ComponentsSnapshot components;
-    components.source = ComponentsSource::File;
-    components.path = report.componentsFile ? report.componentsFile->path : std::wstring();
-    components.components = report.components;
-    // The verdicts are recalculated too when the limits file is the one the report used.
-    std::optional<LimitsFile> limits;
-    if (report.limitsFile && Sha256OfFile(report.limitsFile->path) == report.limitsFile->sha256)
-        limits = ParseLimitsFile(report.limitsFile->path);
-    const CalculationData data =
-        Recalculate({report.standard, report.sampleDensity}, components, report.chromatograms, limits);
-    std::vector<std::wstring> differences;
-    if (data.results.size() != report.results.size()) {
-        differences.push_back(L"строк результатов в отчёте " + std::to_wstring(report.results.size()) +
-                              L", пересчёт даёт " + std::to_wstring(data.results.size()));
-    }
-    for (size_t i = 0; i < std::min(data.results.size(), report.results.size()); ++i) {
-        const RecordedReport::Row& printed = report.results[i];
-        const ComponentResult& result = data.results[i];
-        const std::wstring row = L"строка " + std::to_wstring(i + 1) + L" «" + printed.name + L"»";
-        Compare(row + L", компонент", printed.name, result.name, differences);
-        for (size_t c = 0; c < kResultColumns.size() && c < printed.values.size(); ++c) {
-            const ResultColumn& column = kResultColumns[c];
-            Compare(row + L", " + column.caption, printed.values[c],
-                    FormatFixed(result.*column.value, column.decimals), differences);
-        }
-    }
-    for (size_t c = 0; c < kResultColumns.size() && c < report.sums.size(); ++c) {
-        const ResultColumn& column = kResultColumns[c];
-        Compare(std::wstring(L"«Всего», ") + column.caption, report.sums[c],
-                FormatFixed(data.sums.*column.sum, column.decimals), differences);
-    }
-    Compare(L"общее содержание кислорода", report.totalOxygen, TotalOxygenText(data), differences);
-    if (limits) {
-        for (size_t i = 0; i < std::min(data.verdicts.size(), report.verdicts.size()); ++i) {
-            Compare(L"вывод «" + report.verdicts[i].first + L"»", report.verdicts[i].second,
-                    data.verdicts[i].OutcomeText(), differences);
-        }
-    }
-    return differences;
+std::string Serialised(const ReportModel& model, RecordedReport::Format format) {
+    return format == RecordedReport::Format::Json ? ReportJson(model) : ReportDocumentText(model);
 }
 
-std::vector<std::wstring> InputDifferences(const RecordedReport& report) {
+std::vector<std::wstring> FieldDifferences(const RecordedReport& recorded, const ReportModel& model) {
+    const std::string present = Serialised(model, recorded.format);
+    const std::vector<ReportDifference> differences =
+        recorded.format == RecordedReport::Format::Json
+            ? CompareJsonReports(recorded.bytes, present, kSkippedJson)
+            : CompareXmlReports(recorded.bytes, present, kSkippedXml);
+    std::vector<std::wstring> lines;
+    for (const ReportDifference& d : differences)
+        lines.push_back(d.where + L": в отчёте «" + d.recorded + L"», сейчас «" + d.present + L"»");
+    return lines;
+}
+
+// Local times are shown as where the report was made: at its recorded offset from UTC when this
+// computer's differs.
+std::optional<FixedUtcOffset> ZoneOf(const RecordedReport& recorded) {
+    const int64_t moment =
+        recorded.createdAt != 0 ? recorded.createdAt : static_cast<int64_t>(std::time(nullptr));
+    if (UtcOffsetMinutes(moment) == recorded.utcOffsetMinutes) return std::nullopt;
+    return std::optional<FixedUtcOffset>(std::in_place, recorded.utcOffsetMinutes);
+}
+
+}  // namespace
+
+std::vector<std::wstring> InputDifferences(const RecordedReport& report, const std::wstring& reportPath) {
     std::vector<std::wstring> differences;
-    for (const Assay& chromatogram : report.chromatograms)
-        CompareFile(L"файл хроматограммы", {chromatogram.fileName, chromatogram.fileSha256}, differences);
-    if (report.componentsFile) CompareFile(L"файл таблицы компонентов", *report.componentsFile, differences);
-    if (report.limitsFile) CompareFile(L"файл норм", *report.limitsFile, differences);
-    if (report.stylesheet) CompareFile(L"таблица стилей", *report.stylesheet, differences);
-    CompareDatabase(report, differences);
+    for (const RecordedChromatogram& chromatogram : report.chromatograms)
+        CompareFile(L"файл хроматограммы", chromatogram.file, reportPath, differences);
+    CompareFile(L"файл таблицы компонентов", report.componentsFile.file, reportPath, differences);
+    CompareLog(L"таблицы компонентов", report.componentsFile, reportPath, differences);
+    if (report.limitsFile) {
+        CompareFile(L"файл норм", report.limitsFile->file, reportPath, differences);
+        CompareLog(L"файла норм", *report.limitsFile, reportPath, differences);
+    }
+    if (report.stylesheet) CompareFile(L"таблица стилей", *report.stylesheet, reportPath, differences);
+    if (const auto& densities = report.origin.densitiesFile)
+        CompareFile(L"файл плотностей", {densities->path, densities->sha256}, reportPath, differences);
+    if (const auto& qc = report.origin.qcFile)
+        CompareFile(L"файл контроля качества", {qc->path, qc->sha256}, reportPath, differences);
     return differences;
 }
 
@@ -175,9 +141,15 @@ ExitCode RunVerify(const std::wstring& reportPath) {
         WriteConsoleText(stderr, L"oxycalc-cli: " + error + L"\n");
         return kExitUsage;
     }
-    const std::vector<std::wstring> arithmetic = ArithmeticDifferences(*report);
-    const std::vector<std::wstring> inputs = InputDifferences(*report);
-    Print(L"Пересчёт по записанным в отчёте данным:", arithmetic, L"числа отчёта совпадают");
-    Print(L"Исходные данные сейчас:", inputs, L"совпадают с записанными в отчёте");
-    return arithmetic.empty() && inputs.empty() ? kExitSuccess : kExitFailure;
+    const std::vector<std::wstring> inputs = InputDifferences(*report, reportPath);
+    const std::optional<FixedUtcOffset> zone = ZoneOf(*report);
+    RebuiltReport rebuilt = RebuildReport(*report, reportPath);
+    std::vector<std::wstring> fields = rebuilt.unverifiable;
+    if (rebuilt.model) {
+        const std::vector<std::wstring> differences = FieldDifferences(*report, *rebuilt.model);
+        fields.insert(fields.end(), differences.begin(), differences.end());
+    }
+    Print(L"Исходные данные сейчас против записанных в отчёте:", inputs, L"совпадают");
+    Print(L"Отчёт, составленный заново по нынешним исходным данным:", fields, L"совпадает с записанным");
+    return inputs.empty() && fields.empty() ? kExitSuccess : kExitFailure;
 }

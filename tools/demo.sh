@@ -9,6 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 tools/bootstrap.sh >&2
+tree_before=$(tools/tree-state.sh)
 source tools/wine.sh
 read -r build _ <<<"$(oxy_windows_builds)"
 for preset in native "$build"; do
@@ -109,3 +110,11 @@ LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" batch --db "$(oxy_winepath "$demo
   --limits "$(oxy_winepath "$data/LimitsOxycalc.csv")" --out "$(oxy_winepath "$out/batch")" \
   2>&1 | sed 's/^oxycalc-cli: /demo: batch: /' || true
 echo "demo: batch index $out/batch/index.html, with the control charts of the check standard (for programs: qc.json)"
+
+# The demo writes into build/ and out/ only.
+tree_after=$(tools/tree-state.sh)
+if [[ "$tree_after" != "$tree_before" ]]; then
+  diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+  echo "demo: the source tree changed during the demo (lines above: < before, > after)" >&2
+  exit 1
+fi

@@ -17,7 +17,8 @@ cmake --build --preset fuzz -j2 >/dev/null
 seeds="$fuzz/seeds"
 rm -rf "$seeds"
 "$fuzz/tools/oxycalc-demo-data" "$seeds" --samples 40 >/dev/null
-mkdir -p "$fuzz/corpus/chromatogram_file" "$fuzz/corpus/passport" "$fuzz/corpus/components_file" "$fuzz/findings"
+mkdir -p "$fuzz/corpus/chromatogram_file" "$fuzz/corpus/passport" "$fuzz/corpus/components_file" \
+  "$fuzz/corpus/recorded_report" "$fuzz/findings"
 for file in "$seeds"/*.stg; do
   name=$(basename "$file" .stg)
   cp "$file" "$fuzz/corpus/chromatogram_file/$name.stg"
@@ -32,8 +33,14 @@ cp "$seeds/CompsTableOxycalc.csv" "$fuzz/corpus/components_file/windows-1251.csv
 iconv -f WINDOWS-1251 -t UTF-8 "$seeds/CompsTableOxycalc.csv" | tr -d '\r' | sed 's/\([0-9]\)\.\([0-9]\)/\1,\2/g' \
   >"$fuzz/corpus/components_file/utf-8.csv"
 
+# A report of the demo petrol as a document and as JSON, made with the fuzz build's own oxycalc-cli.
+"$fuzz/cli/oxycalc-cli" report --db "$seeds/host.db" --components "$seeds/CompsTableOxycalc.csv" \
+  --assay 101 --assay 102 --tick-all --density 745.68 --standard 1,2-диметоксиэтан \
+  --json "$fuzz/corpus/recorded_report/report.json" --xml "$fuzz/corpus/recorded_report/report.xml" \
+  >/dev/null 2>&1 || true
+
 status=0
-for target in chromatogram_file passport components_file; do
+for target in chromatogram_file passport components_file recorded_report; do
   log="$fuzz/fuzz_$target.log"
   echo "fuzz: $target for ${seconds}s"
   if ! "$fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, checks the sources' format, builds the presets with warnings as
 # errors, runs the native tests directly and the Windows tests under Wine, then the fuzz targets for
-# FUZZ_SECONDS each (60 in CI, else 10).
+# FUZZ_SECONDS each (60 in CI, else 10), and checks that nothing was written into the source tree.
 # The 32-bit product (win32) is always built. Its tests run where the kernel runs 32-bit programs; the
 # 64-bit build (win64) is built and tested everywhere else, and beside win32 where both run.
 # OXY_WINDOWS=win64 (or win32) runs the Windows tests of that build only.
@@ -12,6 +12,7 @@ cd "$root"
 jobs=$(nproc)
 
 tools/bootstrap.sh
+tree_before=$(tools/tree-state.sh)
 source tools/wine.sh
 read -r -a windows_runs <<<"$(oxy_windows_builds)"
 presets=(native win32)
@@ -55,4 +56,12 @@ fi
 if [[ -n "${CI:-}" ]]; then default_fuzz_seconds=60; else default_fuzz_seconds=10; fi
 echo "== fuzz"
 tools/fuzz.sh "${FUZZ_SECONDS:-$default_fuzz_seconds}" || status=1
+
+echo "== the source tree: as it was before the tests"
+tree_after=$(tools/tree-state.sh)
+if [[ "$tree_after" != "$tree_before" ]]; then
+  diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+  echo "tests wrote into the source tree (lines above: < before, > after)" >&2
+  status=1
+fi
 exit $status

@@ -26,6 +26,8 @@ struct CalculationData {
     bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
     TableVersion componentsVersion;            // the version of the components file used
     bool componentsChangedOutside = false;     // this read found it changed outside the program
+    bool componentsLogUnwritable = false;      // its change log could not be written at this read
+    std::wstring componentsLogProblem;         // why its change log cannot be trusted; empty: it can
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;

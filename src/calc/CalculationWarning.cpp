@@ -139,6 +139,11 @@ std::wstring CalculationWarning::Text() const {
                    L"» число атомов кислорода в молекуле — не целое число от 1: его кислород не учтён.";
         case Kind::NoSampleDensity:
             return L"Плотность пробы не задана: объёмные доли компонентов неверны.";
+        case Kind::TableLogUnwritable:
+            return L"Журнал изменений файла " + subject +
+                   L" не записывается (папка только для чтения?): изменения таблицы не учтены в журнале.";
+        case Kind::TableLogBroken:
+            return L"Журналу изменений файла " + subject + L" нельзя доверять: " + detail + L".";
         case Kind::PeakNameInSeveralRows:
             return L"Пик «" + subject + L"» назван в нескольких строках таблицы компонентов (" + detail +
                    L"): он учтён в каждой из них; нормы не определены.";
@@ -193,6 +198,10 @@ const wchar_t* CalculationWarning::Key() const {
             return L"table_changed_outside";
         case Kind::NoSampleDensity:
             return L"no_sample_density";
+        case Kind::TableLogUnwritable:
+            return L"table_log_unwritable";
+        case Kind::TableLogBroken:
+            return L"table_log_broken";
         case Kind::PeakNameInSeveralRows:
             return L"peak_name_in_several_rows";
         case Kind::StandardInSeveralRows:
@@ -239,6 +248,13 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
     if (data.componentsChangedOutside) warnings.push_back({Kind::TableChangedOutside, data.componentsPath});
     if (data.limits && data.limits->changedOutside)
         warnings.push_back({Kind::TableChangedOutside, data.limits->path});
+    if (data.componentsLogUnwritable) warnings.push_back({Kind::TableLogUnwritable, data.componentsPath});
+    if (data.limits && data.limits->logUnwritable)
+        warnings.push_back({Kind::TableLogUnwritable, data.limits->path});
+    if (!data.componentsLogProblem.empty())
+        warnings.push_back({Kind::TableLogBroken, data.componentsPath, L"", L"", data.componentsLogProblem});
+    if (data.limits && !data.limits->logProblem.empty())
+        warnings.push_back({Kind::TableLogBroken, data.limits->path, L"", L"", data.limits->logProblem});
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     CheckRowsTogether(data, warnings);

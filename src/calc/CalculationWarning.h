@@ -33,6 +33,8 @@ struct CalculationWarning {
         NoAnalysisDate,    // chromatograms: ticked ones whose analysis time lies outside 1970–9999
         TableChangedOutside,  // subject: a reference table changed outside the program since it last knew it
         NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
+        TableLogUnwritable,   // subject: a reference table whose change log could not be written
+        TableLogBroken,       // subject: a reference table; detail: why its change log cannot be trusted
         PeakNameInSeveralRows,  // subject: a peak name; detail: the rows bearing it. Each row counts the peak
         StandardInSeveralRows,  // subject: the standard; detail: the rows shown under its name
         PeakTwiceInChromatogram,  // subject: a peak name; chromatograms: one; detail: the peaks' times
@@ -52,8 +54,9 @@ struct CalculationWarning {
     // The peak name of the component the warning is about, so that sums over it can be found; empty
     // for the others.
     std::wstring peakName;
-    // What else the warning names: the rows of the components table ("№6, №12"), the retention times of
-    // peaks ("3.512, 3.608"); empty for the others.
+    // What more the warning says, for the kinds that say more: the rows of the components table ("№6,
+    // №12"), the retention times of peaks ("3.512, 3.608"), why a change log cannot be trusted; empty for the
+    // others.
     std::wstring detail;
 
     // The warning as a sentence in Russian, naming its subject.

@@ -22,4 +22,5 @@ struct ComponentsSnapshot {
     TableVersion version;         // of the file as last read
     bool changedOutside = false;  // this read found it changed outside the program (and logged it)
     bool logUnwritable = false;   // its change log could not be written at this read
+    std::wstring logProblem;      // why its change log cannot be trusted as it stands; empty: it can
 };

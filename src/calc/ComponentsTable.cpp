@@ -150,13 +150,23 @@ bool HasContent(const std::wstring& path) {
 }  // namespace
 
 bool ComponentsTable::Load() {
+    CsvTable table;
+    const bool read = table.Read(path);
+    return TakeRows(table, read);
+}
+
+bool ComponentsTable::LoadReadOnly() {
+    CsvTable table;
+    const bool read = table.ReadShared(path);
+    return TakeRows(table, read);
+}
+
+bool ComponentsTable::TakeRows(const CsvTable& table, bool read) {
     components.clear();
     headerToRewrite.reset();
     headerMissing = false;
     hasOxygenAtoms = false;
     headerFields.clear();
-    CsvTable table;
-    const bool read = table.Read(path);
     if (table.rows.empty()) {
         headerLength = -1;
         return read;

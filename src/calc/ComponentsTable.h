@@ -8,6 +8,8 @@
 
 #include "calc/Component.h"
 
+class CsvTable;
+
 // How ComponentsTable::Save ended. Except for WriteFailed, a save that did not succeed left the file
 // exactly as it was.
 enum class SaveStatus {
@@ -56,6 +58,9 @@ public:
     // A file that does not open gives an empty table and false. nextId becomes the last row's id + 1
     // when rows were read and stays as it was otherwise.
     bool Load();
+    // As Load, but the file is only read, shared with whoever holds it, and never created: a check of
+    // an earlier report reads the table as it is.
+    bool LoadReadOnly();
 
     // Rewrites the file behind its header line and cuts it after the last component. When the file had
     // no header line, one of the dialog's column captions is written first. Nothing is written when a
@@ -67,4 +72,7 @@ public:
 
     // Removes the first row with this id; nothing when there is none.
     void RemoveComponent(int32_t id);
+
+private:
+    bool TakeRows(const CsvTable& table, bool read);
 };

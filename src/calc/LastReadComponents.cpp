@@ -18,6 +18,7 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
         version_ = tracking.version;
         snapshot.changedOutside = tracking.changedOutside;
         snapshot.logUnwritable = tracking.logUnwritable;
+        snapshot.logProblem = tracking.logProblem;
         logFailureBegan_ = tracking.logUnwritable && !logFailing_;
         logFailing_ = tracking.logUnwritable;
     }
@@ -28,6 +29,19 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     snapshot.headerMissing = headerMissing_;
     snapshot.components = components_;
     snapshot.version = version_;
+    return snapshot;
+}
+
+ComponentsSnapshot ReadComponentsAsTheyAre(const std::wstring& path) {
+    ComponentsSnapshot snapshot;
+    snapshot.path = path;
+    ComponentsTable table;
+    table.path = path;
+    if (path.empty() || !table.LoadReadOnly() || table.headerLength < 0) return snapshot;
+    snapshot.source = ComponentsSource::File;
+    snapshot.headerMissing = table.headerMissing;
+    snapshot.components = table.components;
+    snapshot.version = ReadTableVersion(path);
     return snapshot;
 }
 

@@ -40,3 +40,7 @@ private:
 
 // The components of a run that reads its file once, at its start (a report, a batch).
 ComponentsSnapshot ReadComponents(const std::wstring& path);
+
+// The components of the file as it is now, read without holding, creating or logging it: what a check of
+// an earlier report holds that report against. Source None when the file does not read.
+ComponentsSnapshot ReadComponentsAsTheyAre(const std::wstring& path);

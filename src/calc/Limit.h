@@ -35,6 +35,7 @@ struct LimitsFile {
     TableVersion version;              // of the file as read
     bool changedOutside = false;       // this read found it changed outside the program (and logged it)
     bool logUnwritable = false;        // its change log could not be written at this read
+    std::wstring logProblem;           // why its change log cannot be trusted as it stands; empty: it can
 };
 
 // A limit held against a calculation.

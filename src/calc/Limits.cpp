@@ -231,6 +231,7 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
     file->version = tracking.version;
     file->changedOutside = tracking.changedOutside;
     file->logUnwritable = tracking.logUnwritable;
+    file->logProblem = tracking.logProblem;
     return file;
 }
 

@@ -18,6 +18,8 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     data.componentsHeaderMissing = components.headerMissing;
     data.componentsVersion = components.version;
     data.componentsChangedOutside = components.changedOutside;
+    data.componentsLogUnwritable = components.logUnwritable;
+    data.componentsLogProblem = components.logProblem;
     OxygenateCalculator calculator;
     calculator.data = &data;
     calculator.assays = &assays;

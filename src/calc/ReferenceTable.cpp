@@ -7,6 +7,60 @@
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 
+namespace {
+
+void SetHead(TableVersion& version, const TableLog& log) {
+    const std::optional<TableLogHead> head = log.Head();
+    if (!head) return;
+    version.logEntries = head->entries;
+    version.logLastEntrySha256 = head->lastEntrySha256;
+}
+
+// Why the log cannot be trusted as it stands, or empty: its last entry names a version of the table
+// that is not kept (the entry was edited to hide a change by hand, or the version could not be kept).
+std::wstring LastEntryProblem(const TableLog& log, const TableLogEntry& last) {
+    const std::optional<std::string> kept = log.Version(last.fileSha256);
+    if (kept && Sha256Hex(*kept) == last.fileSha256) return L"";
+    return L"последняя запись журнала называет версию таблицы, которой нет в папке версий (запись изменена "
+           L"или версии не записываются)";
+}
+
+// The log's last entry after LogUnknownVersion, and whether it stands for a version that is not kept.
+struct LoggedVersion {
+    std::optional<TableLogEntry> last;
+    bool unbacked = false;
+};
+
+// Logs the bytes as the table's present version when the log does not know them yet: starts a log (anew,
+// saying so, when versions are kept but the log is gone) or logs a change made outside the program.
+LoggedVersion LogUnknownVersion(TableLog& log, const std::string& bytes, const std::string& sha,
+                                TableTracking& tracking) {
+    std::optional<TableLogEntry> last = log.Last();
+    if (last && last->fileSha256 == sha) {
+        tracking.logProblem = LastEntryProblem(log, *last);
+        return {last, !tracking.logProblem.empty()};
+    }
+    std::vector<std::wstring> changes;
+    std::wstring event = L"журнал начат";
+    if (last) {
+        event = L"изменено вне модуля";
+        const std::optional<std::string> known = log.Version(last->fileSha256);
+        changes = known ? DescribeTableChanges(*known, bytes)
+                        : std::vector<std::wstring>{L"прежняя версия не сохранена: различия не показаны"};
+        if (log.Version(sha)) changes.push_back(kVersionSeenBefore);
+        tracking.changedOutside = true;
+    } else if (log.HasVersions()) {
+        event = L"журнал начат заново";
+        changes.push_back(L"прежнего журнала нет, а версии таблицы сохранены: журнал был удалён");
+        tracking.logProblem = L"журнал изменений был удалён: он начат заново";
+    }
+    const std::optional<TableLogEntry> logged = log.Append(event, L"", changes, sha);
+    tracking.logUnwritable = !logged;
+    return {logged ? logged : last, false};
+}
+
+}  // namespace
+
 TableTracking TrackReferenceTable(const std::wstring& path) {
     TableTracking tracking;
     const std::optional<std::string> bytes = path.empty() ? std::nullopt : ReadFileBytes(path);
@@ -14,23 +68,27 @@ TableTracking TrackReferenceTable(const std::wstring& path) {
     const std::string sha = Sha256Hex(*bytes);
     tracking.version.sha256 = sha;
     TableLog log(path);
-    std::optional<TableLogEntry> last = log.Last();
-    if (!last || last->fileSha256 != sha) {
-        std::vector<std::wstring> changes;
-        if (last) {
-            const std::optional<std::string> known = log.Version(last->fileSha256);
-            changes = known ? DescribeTableChanges(*known, *bytes)
-                            : std::vector<std::wstring>{L"прежняя версия не сохранена: различия не показаны"};
-        }
-        tracking.changedOutside = last.has_value();
-        const std::optional<TableLogEntry> logged =
-            log.Append(last ? L"изменено вне модуля" : L"журнал начат", L"", changes, sha);
-        tracking.logUnwritable = !logged;
-        if (logged) last = logged;
+    const LoggedVersion logged = LogUnknownVersion(log, *bytes, sha, tracking);
+    // A version an entry names but that is not kept is not kept now either: the entry may have been edited
+    // to hide a change by hand, and the warning stays until the table is saved in the program.
+    if (!logged.unbacked) tracking.logUnwritable = !log.KeepVersion(*bytes, sha) || tracking.logUnwritable;
+    const std::optional<TableLogEntry>& last = logged.last;
+    if (last && last->fileSha256 == sha) {
+        tracking.version.loggedAt = last->local;
+        SetHead(tracking.version, log);
     }
-    tracking.logUnwritable = !log.KeepVersion(*bytes, sha) || tracking.logUnwritable;
-    if (last && last->fileSha256 == sha) tracking.version.loggedAt = last->local;
     return tracking;
+}
+
+TableVersion ReadTableVersion(const std::wstring& path) {
+    TableVersion version;
+    const std::optional<std::string> sha = Sha256OfFile(path);
+    if (!sha) return version;
+    version.sha256 = *sha;
+    const TableLog log(path);
+    if (const std::optional<TableLogEntry> last = log.Last()) version.loggedAt = last->local;
+    SetHead(version, log);
+    return version;
 }
 
 bool LogTableSave(const std::wstring& path, const std::string& before, const std::wstring& reason) {
@@ -38,9 +96,12 @@ bool LogTableSave(const std::wstring& path, const std::string& before, const std
     if (!bytes) return false;
     const std::string sha = Sha256Hex(*bytes);
     TableLog log(path);
-    // The version before is kept too: a table saved before it was ever logged still shows its changes.
-    log.KeepVersion(before, Sha256Hex(before));
+    // The version before is logged and kept first: a change made outside since the last read is not
+    // folded into the save, and a table saved before it was ever logged still shows its changes.
+    TableTracking beforeSave;
+    LogUnknownVersion(log, before, Sha256Hex(before), beforeSave);
+    const bool keptBefore = log.KeepVersion(before, Sha256Hex(before));
     const bool logged =
         log.Append(L"сохранено в модуле", reason, DescribeTableChanges(before, *bytes), sha).has_value();
-    return log.KeepVersion(*bytes, sha) && logged;
+    return log.KeepVersion(*bytes, sha) && logged && keptBefore && !beforeSave.logUnwritable;
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The version of a reference table (the components table, a limits file) a calculation used.
 struct TableVersion {
     std::string sha256;     // of the file as read; empty when it was not read
     std::wstring loggedAt;  // local time of its log's last entry; empty without a log
+    // Where its change log stood: the number of entries and the SHA-256 of the last one; 0 and empty
+    // without a log. A report anchors the log so: a log rewritten later no longer holds that entry.
+    size_t logEntries = 0;
+    std::string logLastEntrySha256;
 };
 
 // What reading a reference table found out about its version.
@@ -13,6 +18,9 @@ struct TableTracking {
     TableVersion version;
     bool changedOutside = false;  // it is not the last version the program knew: logged now as such
     bool logUnwritable = false;   // its log or its versions could not be written
+    // Why its log cannot be trusted as it stands (removed while versions were kept, its last entry naming
+    // a version that is not kept); empty when nothing is wrong with it.
+    std::wstring logProblem;
 };
 
 // Keeps a reference table's change log at each read: starts the log of a table that has none, logs a
@@ -20,6 +28,11 @@ struct TableTracking {
 // the program knew) and keeps the present version beside the log.
 TableTracking TrackReferenceTable(const std::wstring& path);
 
-// Logs a save made in the program: the reason the user gave and the changes against the bytes the file
-// held before. False when the log could not be written.
+// The version of a reference table as it is now, with its log's head, read without writing anything: what
+// a check of an earlier report holds it against.
+TableVersion ReadTableVersion(const std::wstring& path);
+
+// Logs a save made in the program: first a change made outside the program to the bytes the file held
+// before, when the log does not know them yet, then the reason the user gave and the changes against
+// those bytes. False when the log could not be written.
 bool LogTableSave(const std::wstring& path, const std::string& before, const std::wstring& reason);

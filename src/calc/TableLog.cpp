@@ -1,9 +1,12 @@
 #include "calc/TableLog.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <cwchar>
 #include <filesystem>
 
+#include "calc/TableChanges.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -15,6 +18,7 @@
 namespace {
 
 const char kEntryStart[] = "=== ";
+const wchar_t kNumberLine[] = L"Номер записи: ";
 const wchar_t kUserLine[] = L"Пользователь: ";
 const wchar_t kLocalLine[] = L"Местное время: ";
 const wchar_t kProgramLine[] = L"Программа: ";
@@ -59,6 +63,8 @@ TableLogEntry ParseEntry(const std::string& text) {
         } else if (After(line, kLocalLine, entry.local) || After(line, kUserLine, entry.user) ||
                    After(line, kProgramLine, entry.program) || After(line, kEventLine, entry.event) ||
                    After(line, kReasonLine, entry.reason)) {
+        } else if (After(line, kNumberLine, value)) {
+            entry.number = static_cast<size_t>(std::wcstoull(value.c_str(), nullptr, 10));
         } else if (After(line, kFileLine, value)) {
             entry.fileSha256 = ToUtf8(value);
         } else if (After(line, kPreviousLine, value)) {
@@ -79,6 +85,7 @@ std::wstring OneLine(std::wstring text) {
 
 std::string EntryText(const TableLogEntry& entry) {
     std::wstring text = L"=== " + entry.utc + L" ===\n";
+    if (entry.number != 0) text += kNumberLine + std::to_wstring(entry.number) + L"\n";
     text += kLocalLine + entry.local + L"\n";
     text += kUserLine + entry.user + L"\n";
     text += kProgramLine + entry.program + L"\n";
@@ -94,6 +101,21 @@ std::string EntryText(const TableLogEntry& entry) {
 }
 
 }  // namespace
+
+const wchar_t kVersionSeenBefore[] =
+    L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись";
+
+bool IsTableLogPlace(const std::wstring& path) {
+    const std::filesystem::path place = ToFileSystemPath(path);
+    for (std::filesystem::path folder = place.parent_path();
+         !folder.empty() && folder != folder.parent_path(); folder = folder.parent_path()) {
+        if (folder.extension() == ".versions") return true;
+    }
+    if (place.extension() != ".log") return false;
+    if (FileExists(FromFileSystemPath(place.parent_path() / place.stem()))) return true;
+    const std::optional<std::string> start = ReadFileBytes(path, 0);
+    return start && start->rfind(kEntryStart, 0) == 0;
+}
 
 std::vector<TableLogEntry> ParseTableLog(const std::string& text) {
     std::vector<TableLogEntry> entries;
@@ -134,6 +156,18 @@ std::optional<TableLogEntry> TableLog::Last() const {
     }
 }
 
+std::optional<TableLogHead> TableLog::Head() const {
+    const std::optional<TableLogEntry> last = Last();
+    if (!last) return std::nullopt;
+    // Entries written before entries were numbered are counted once, when such a one is the last.
+    const size_t entries = last->number != 0 ? last->number : ReadAll().size();
+    return TableLogHead{entries, Sha256Hex(last->text), last->local};
+}
+
+bool TableLog::Exists() const {
+    return FileExists(path_);
+}
+
 std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const std::wstring& reason,
                                               const std::vector<std::wstring>& changes,
                                               const std::string& fileSha256) {
@@ -149,6 +183,7 @@ std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const s
     entry.changes = changes;
     entry.fileSha256 = fileSha256;
     entry.previousSha256 = last ? Sha256Hex(last->text) : kNoPrevious;
+    entry.number = !last ? 1 : last->number != 0 ? last->number + 1 : ReadAll().size() + 1;
     entry.text = EntryText(entry);
     StdioFile file = OpenStdioFile(path_, "ab");
     if (!file) return std::nullopt;
@@ -173,16 +208,39 @@ std::optional<std::string> TableLog::Version(const std::string& sha256) const {
     return ReadFileBytes(JoinPath(versions_, FromUtf8(sha256) + L".csv"), 0);
 }
 
+bool TableLog::HasVersions() const {
+    std::error_code error;
+    std::filesystem::directory_iterator entry(ToFileSystemPath(versions_), error);
+    return !error && entry != std::filesystem::directory_iterator();
+}
+
+namespace {
+
+// The first break of the chain (each entry carries the digest of the one before) or of the numbering.
+TableLogCheck CheckChain(const std::vector<TableLogEntry>& entries) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string expected = i == 0 ? std::string(kNoPrevious) : Sha256Hex(entries[i - 1].text);
+        if (entries[i].previousSha256 != expected) {
+            return {false, i + 1,
+                    i == 0 ? L"первая запись ссылается на предыдущую: начало журнала удалено"
+                           : L"запись не продолжает предыдущую: запись перед ней удалена или изменена"};
+        }
+        if (entries[i].number != 0 && entries[i].number != i + 1)
+            return {false, i + 1,
+                    L"номер записи " + std::to_wstring(entries[i].number) + L" не на своём месте"};
+    }
+    return {};
+}
+
+std::wstring Short(const std::string& sha256) {
+    return FromUtf8(sha256.substr(0, 12)) + L"…";
+}
+
+}  // namespace
+
 TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
                             const std::optional<std::string>& tableSha256) {
-    TableLogCheck check;
-    for (size_t i = 0; i < entries.size() && check.intact; ++i) {
-        const std::string expected = i == 0 ? std::string(kNoPrevious) : Sha256Hex(entries[i - 1].text);
-        if (entries[i].previousSha256 == expected) continue;
-        check = {false, i + 1,
-                 i == 0 ? L"первая запись ссылается на предыдущую: начало журнала удалено"
-                        : L"запись не продолжает предыдущую: запись перед ней удалена или изменена"};
-    }
+    TableLogCheck check = CheckChain(entries);
     if (check.intact && entries.empty()) check = {false, 0, L"в журнале нет записей"};
     if (check.intact && tableSha256 != entries.back().fileSha256) {
         check = {false, entries.size(),
@@ -190,4 +248,51 @@ TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
                              : L"файл таблицы не читается"};
     }
     return check;
+}
+
+TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLogEntry>& entries) {
+    std::optional<std::string> before;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const TableLogEntry& entry = entries[i];
+        const std::optional<std::string> version = log.Version(entry.fileSha256);
+        if (!version) {
+            return {
+                false, i + 1,
+                L"версии таблицы " + Short(entry.fileSha256) + L", названной записью, нет в папке версий"};
+        }
+        if (Sha256Hex(*version) != entry.fileSha256) {
+            return {false, i + 1,
+                    L"версия таблицы " + Short(entry.fileSha256) +
+                        L" в папке версий изменена: её SHA-256 другой"};
+        }
+        // What an entry says changed is checked where the table did change and its version before is kept.
+        const bool changed = i > 0 && entries[i - 1].fileSha256 != entry.fileSha256;
+        std::vector<std::wstring> expected;
+        if (changed && before) {
+            for (const std::wstring& change : DescribeTableChanges(*before, *version))
+                expected.push_back(OneLine(change));
+        }
+        std::vector<std::wstring> said = entry.changes;
+        said.erase(std::remove(said.begin(), said.end(), std::wstring(kVersionSeenBefore)), said.end());
+        if (changed && before && said != expected) {
+            return {false, i + 1,
+                    L"изменения, названные записью, не те, что между версиями таблицы до и после неё"};
+        }
+        before = version;
+    }
+    return {};
+}
+
+TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const TableLogHead& anchored) {
+    if (entries.size() < anchored.entries || anchored.entries == 0) {
+        return {false, anchored.entries,
+                L"в журнале " + std::to_wstring(entries.size()) + L" записей, а при отчёте было " +
+                    std::to_wstring(anchored.entries) + L": журнал укорочен или начат заново"};
+    }
+    if (Sha256Hex(entries[anchored.entries - 1].text) != anchored.lastEntrySha256) {
+        return {false, anchored.entries,
+                L"запись " + std::to_wstring(anchored.entries) +
+                    L" не та, что была последней при отчёте: журнал переписан"};
+    }
+    return CheckChain(entries);
 }

@@ -7,6 +7,7 @@
 
 // One entry of a reference table's change log.
 struct TableLogEntry {
+    size_t number = 0;   // its place in the log, from 1; 0 in an entry written before entries were numbered
     std::wstring utc;    // when, "2026-12-09T16:05:51Z"
     std::wstring local;  // the same in local time, "09.12.2026 19:05"
     std::wstring user;   // "analyst@LAB-PC"
@@ -17,6 +18,14 @@ struct TableLogEntry {
     std::string fileSha256;      // of the table after the event
     std::string previousSha256;  // of the entry before, as written; "—" for the first
     std::string text;            // the entry as the log holds it, UTF-8: what the next entry's digest covers
+};
+
+// Where a log stood when a report read its table: how many entries it held and the SHA-256 of the last
+// one. A later log that no longer holds that entry there, in an unbroken chain, was rewritten.
+struct TableLogHead {
+    size_t entries = 0;
+    std::string lastEntrySha256;
+    std::wstring lastLocal;  // the last entry's local time, as a page shows it
 };
 
 // The change log of a reference table (the components table, a limits file): "NAME.log" beside
@@ -33,6 +42,10 @@ public:
     std::vector<TableLogEntry> ReadAll() const;
     // The last entry, read from the log's end; nothing when there is no log or no entry.
     std::optional<TableLogEntry> Last() const;
+    // Where the log stands now; nothing when there is no log or no entry.
+    std::optional<TableLogHead> Head() const;
+    // Whether the log file is there at all.
+    bool Exists() const;
 
     // Appends an entry made of the event, the reason, the changes and the table's digest, stamped with
     // the time, the user and computer, the program and the digest of the last entry. The stamped
@@ -45,6 +58,8 @@ public:
     bool KeepVersion(const std::string& bytes, const std::string& sha256) const;
     // A version kept before; nothing when there is none.
     std::optional<std::string> Version(const std::string& sha256) const;
+    // Whether the versions folder keeps any version.
+    bool HasVersions() const;
 
 private:
     std::wstring table_;
@@ -59,10 +74,27 @@ struct TableLogCheck {
     std::wstring problem;
 };
 
-// Checks the chain of the entries, and that the table's present digest (nothing when the table does not
-// read) is the last entry's.
+// Checks the chain of the entries and their numbers, and that the table's present digest (nothing when the
+// table does not read) is the last entry's.
 TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
                             const std::optional<std::string>& tableSha256);
+
+// Checks the log against the versions kept beside it: each entry's version is there and hashes to its
+// name, and what each entry says changed is what changed between the version before it and its own. A
+// table changed by hand and its checksum written into the last entry shows here.
+TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLogEntry>& entries);
+
+// Whether the log still holds, unbroken, the entry a report anchored: an entry at that place whose
+// SHA-256 is the anchored one. Why not, otherwise.
+TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const TableLogHead& anchored);
+
+// The line an entry of a change made outside the program adds to its changes when the table is back at a
+// version the program kept before: a version put back by hand, or an entry removed from the log.
+extern const wchar_t kVersionSeenBefore[];
+
+// Whether a path is a reference table's change log ("NAME.log" beside "NAME", or a file that reads as such
+// a log) or lies in a versions folder ("NAME.versions"): nothing but the log itself ever writes there.
+bool IsTableLogPlace(const std::wstring& path);
 
 // The entries of a log's text.
 std::vector<TableLogEntry> ParseTableLog(const std::string& text);

@@ -8,7 +8,20 @@ namespace {
 
 const wchar_t kNoMoment[] = L"---";
 
-bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
+// The offset every local time is shown with while a FixedUtcOffset lives; none: the C library's zone.
+std::optional<int32_t> fixedOffsetMinutes;
+
+bool ToUtcTime(int64_t secondsSince1970, std::tm& utc) {
+#ifdef _WIN32
+    const __time64_t moment = secondsSince1970;
+    return _gmtime64_s(&utc, &moment) == 0;
+#else
+    const std::time_t moment = static_cast<std::time_t>(secondsSince1970);
+    return gmtime_r(&moment, &utc) != nullptr;
+#endif
+}
+
+bool ToZoneTime(int64_t secondsSince1970, std::tm& local) {
 #ifdef _WIN32
     const __time64_t moment = secondsSince1970;
     return _localtime64_s(&local, &moment) == 0;
@@ -18,7 +31,39 @@ bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
 #endif
 }
 
+bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
+    if (fixedOffsetMinutes) return ToUtcTime(secondsSince1970 + int64_t{*fixedOffsetMinutes} * 60, local);
+    return ToZoneTime(secondsSince1970, local);
+}
+
+// Days from 1970-01-01 to a civil date (proleptic Gregorian).
+int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
+    year -= month <= 2 ? 1 : 0;
+    const int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
 }  // namespace
+
+std::optional<int32_t> UtcOffsetMinutes(int64_t secondsSince1970) {
+    if (!IsShowableMoment(secondsSince1970)) return std::nullopt;
+    std::tm local{};
+    if (!ToLocalTime(secondsSince1970, local)) return std::nullopt;
+    const int64_t asUtc = DaysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) * 86400 +
+                          local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    return static_cast<int32_t>((asUtc - secondsSince1970) / 60);
+}
+
+FixedUtcOffset::FixedUtcOffset(int32_t minutes) : previous_(fixedOffsetMinutes) {
+    fixedOffsetMinutes = minutes;
+}
+
+FixedUtcOffset::~FixedUtcOffset() {
+    fixedOffsetMinutes = previous_;
+}
 
 bool IsShowableMoment(int64_t secondsSince1970) {
     return secondsSince1970 >= 0 && secondsSince1970 <= 253402300799;  // 9999-12-31T23:59:59Z
@@ -129,4 +174,26 @@ std::wstring UtcIsoText(int64_t secondsSince1970) {
                   static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
                   static_cast<long long>(seconds % 60));
     return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+std::optional<int64_t> ParseUtcIsoText(std::wstring_view text) {
+    // "YYYY-MM-DDThh:mm:ssZ": digits where the pattern has 9.
+    const std::wstring_view pattern = L"9999-99-99T99:99:99Z";
+    if (text.size() != pattern.size()) return std::nullopt;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= L'0' && text[i] <= L'9';
+        if (pattern[i] == L'9' ? !digit : text[i] != pattern[i]) return std::nullopt;
+    }
+    auto number = [text](size_t from, size_t count) {
+        int64_t value = 0;
+        for (size_t i = from; i < from + count; ++i) value = value * 10 + (text[i] - L'0');
+        return value;
+    };
+    const int64_t year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    const int64_t hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+    if (month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59) return std::nullopt;
+    const int64_t moment = DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+    // A day past the month's end would land in the next month.
+    if (UtcIsoText(moment) != text) return std::nullopt;
+    return moment;
 }

@@ -30,6 +30,25 @@ std::optional<int64_t> LocalDayStart(std::wstring_view isoDate);
 // The moment the local day after it begins: the end of that day, exclusive.
 std::optional<int64_t> LocalDayEnd(std::wstring_view isoDate);
 
+// How far local time (as the functions above show it) is ahead of UTC at a moment, in minutes; nothing
+// for a moment that is not showable or that the C library cannot convert.
+std::optional<int32_t> UtcOffsetMinutes(int64_t secondsSince1970);
+
+// While it lives, every local time above is shown at this fixed offset from UTC instead of in the
+// computer's zone: a report is checked on another computer in the zone it was made in.
+class FixedUtcOffset {
+public:
+    explicit FixedUtcOffset(int32_t minutes);
+    ~FixedUtcOffset();
+    FixedUtcOffset(const FixedUtcOffset&) = delete;
+    FixedUtcOffset& operator=(const FixedUtcOffset&) = delete;
+
+private:
+    std::optional<int32_t> previous_;
+};
+
 // A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry; "---"
 // for a moment that is not showable.
 std::wstring UtcIsoText(int64_t secondsSince1970);
+// The moment of such a text; nothing for any other text or a date that is not in the calendar.
+std::optional<int64_t> ParseUtcIsoText(std::wstring_view text);

@@ -139,3 +139,16 @@ std::wstring FromUtf16(const char16_t* units) {
     }
     return out;
 }
+
+bool IsXmlCharacter(wchar_t c) {
+    const unsigned long code = static_cast<unsigned long>(c);
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code != 0xFFFE && code != 0xFFFF);
+}
+
+std::wstring XmlCarriableText(std::wstring_view text) {
+    std::wstring carried(text);
+    for (wchar_t& c : carried) {
+        if (!IsXmlCharacter(c)) c = L'\uFFFD';
+    }
+    return carried;
+}

@@ -1,200 +1,336 @@
 #include "report/RecordedReport.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <set>
+
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 
-#include "calc/ResultColumns.h"
+#include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "report/ReportJson.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-double Number(const wchar_t* text) {
-    return ParseDouble(text);
+// What is wrong with a report as read: the first key or element that is missing or not of its kind.
+struct FormatError {
+    std::wstring what;
+};
+
+const wchar_t* const kCircumstances[] = {L"components_last_read", L"components_not_read",
+                                         L"table_changed_outside", L"table_log_unwritable",
+                                         L"table_log_broken"};
+
+[[noreturn]] void Missing(const std::string& at) {
+    throw FormatError{L"в отчёте нет «" + FromUtf8(at) + L"»"};
 }
 
-std::wstring Text(const pugi::xml_node& node, const wchar_t* child) {
-    return node.child(child).text().get();
+[[noreturn]] void WrongKind(const std::string& at, const wchar_t* expected) {
+    throw FormatError{L"«" + FromUtf8(at) + L"» в отчёте — не " + expected};
 }
 
-RecordedFile FileOf(const pugi::xml_node& node) {
-    return {Text(node, L"file"), ToUtf8(Text(node, L"sha256"))};
+// ---- JSON: every member read is looked up with `at`, its path, so that an error names it.
+
+const Json& Member(const Json& object, const char* key, const std::string& at) {
+    const std::string path = at.empty() ? key : at + "." + key;
+    if (!object.is_object()) WrongKind(at, L"объект");
+    const auto found = object.find(key);
+    if (found == object.end()) Missing(path);
+    return *found;
 }
 
-Assay ChromatogramOf(const pugi::xml_node& node) {
-    Assay assay;
-    assay.id = node.child(L"id").text().as_int();
-    assay.isTicked = Text(node, L"ticked") == L"да" ? 1 : 0;
-    assay.fileName = Text(node, L"file");
-    assay.fileSha256 = ToUtf8(Text(node, L"sha256"));
-    assay.sample = Text(node, L"sample");
-    assay.date = node.child(L"date").text().as_llong();
-    assay.sampleMass = Number(node.child(L"sample_mass").text().get());
-    for (const pugi::xml_node& element : node.children(L"peak")) {
-        Peak peak;
-        peak.name = Text(element, L"name");
-        const std::wstring concentration = Text(element, L"concentration");
-        peak.concentrationGiven = !concentration.empty();
-        peak.concentration = Number(concentration.c_str());
-        assay.peaks.push_back(peak);
+std::string Path(const std::string& at, const char* key) {
+    return at.empty() ? key : at + "." + key;
+}
+
+std::wstring String(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (!value.is_string()) WrongKind(Path(at, key), L"строка");
+    return FromUtf8(value.get<std::string>());
+}
+
+// A string or null (empty).
+std::string OptionalString(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (value.is_null()) return "";
+    if (!value.is_string()) WrongKind(Path(at, key), L"строка");
+    return value.get<std::string>();
+}
+
+double Number(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (!value.is_number()) WrongKind(Path(at, key), L"число");
+    return value.get<double>();
+}
+
+int64_t Integer(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (!value.is_number_integer()) WrongKind(Path(at, key), L"целое число");
+    return value.get<int64_t>();
+}
+
+bool Boolean(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (!value.is_boolean()) WrongKind(Path(at, key), L"true или false");
+    return value.get<bool>();
+}
+
+const Json& Array(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (!value.is_array()) WrongKind(Path(at, key), L"массив");
+    return value;
+}
+
+// An object or null.
+const Json* OptionalObject(const Json& object, const char* key, const std::string& at) {
+    const Json& value = Member(object, key, at);
+    if (value.is_null()) return nullptr;
+    if (!value.is_object()) WrongKind(Path(at, key), L"объект");
+    return &value;
+}
+
+std::string Item(const std::string& at, size_t index) {
+    return at + "[" + std::to_string(index) + "]";
+}
+
+RecordedFile FileOf(const Json& file, const std::string& at) {
+    return {String(file, "file", at), OptionalString(file, "sha256", at)};
+}
+
+std::optional<RecordedFile> OptionalFile(const Json& inputs, const char* key) {
+    const Json* file = OptionalObject(inputs, key, "inputs");
+    if (file == nullptr) return std::nullopt;
+    return FileOf(*file, Path("inputs", key));
+}
+
+RecordedTable TableOf(const Json& table, const std::string& at) {
+    RecordedTable recorded{FileOf(table, at), {}};
+    recorded.version.sha256 = recorded.file.sha256;
+    recorded.version.loggedAt = FromUtf8(OptionalString(table, "logged", at));
+    const int64_t entries = Integer(table, "log_entries", at);
+    if (entries < 0) WrongKind(Path(at, "log_entries"), L"число записей");
+    recorded.version.logEntries = static_cast<size_t>(entries);
+    recorded.version.logLastEntrySha256 = OptionalString(table, "log_last_entry_sha256", at);
+    return recorded;
+}
+
+ReportOrigin::Maker MakerOf(const std::wstring& text, const std::string& at) {
+    if (text == L"plugin") return ReportOrigin::Maker::Plugin;
+    if (text == L"report") return ReportOrigin::Maker::Report;
+    if (text == L"batch") return ReportOrigin::Maker::Batch;
+    WrongKind(at, L"«plugin», «report» или «batch»");
+}
+
+void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
+    const std::string at = "inputs";
+    report.origin.maker = MakerOf(String(inputs, "made_by", at), "inputs.made_by");
+    report.standard = String(inputs, "standard", at);
+    report.sampleDensity = Number(inputs, "sample_density", at);
+    report.sampleDensityGiven = Boolean(inputs, "sample_density_given", at);
+    report.utcOffsetMinutes = static_cast<int32_t>(Integer(inputs, "utc_offset_minutes", at));
+    report.database = String(inputs, "database", at);
+    const Json& chromatograms = Array(inputs, "chromatograms", at);
+    for (size_t i = 0; i < chromatograms.size(); ++i) {
+        const Json& c = chromatograms[i];
+        const std::string item = Item("inputs.chromatograms", i);
+        report.chromatograms.push_back({static_cast<int32_t>(Integer(c, "id", item)),
+                                        Boolean(c, "ticked", item), FileOf(c, item), Integer(c, "date", item),
+                                        String(c, "sample", item)});
     }
-    return assay;
+    report.componentsFile = TableOf(Member(inputs, "components_file", at), "inputs.components_file");
+    if (const Json* limits = OptionalObject(inputs, "limits_file", at))
+        report.limitsFile = TableOf(*limits, "inputs.limits_file");
+    report.stylesheet = OptionalFile(inputs, "stylesheet");
+    if (const std::optional<RecordedFile> densities = OptionalFile(inputs, "densities_file"))
+        report.origin.densitiesFile = ReportInput{densities->path, densities->sha256};
+    const Json& gap = Member(inputs, "series_gap_hours", at);
+    if (!gap.is_null()) report.origin.seriesGapHours = Number(inputs, "series_gap_hours", at);
+    if (const std::optional<RecordedFile> qc = OptionalFile(inputs, "qc_file"))
+        report.origin.qcFile = ReportInput{qc->path, qc->sha256};
 }
 
-std::optional<RecordedReport> FromXml(const std::string& bytes, std::wstring& error) {
+void ReadJsonWarnings(const Json& json, RecordedReport& report) {
+    const Json& warnings = Array(json, "warnings", "");
+    for (size_t i = 0; i < warnings.size(); ++i) {
+        const std::string item = Item("warnings", i);
+        const std::wstring kind = String(warnings[i], "kind", item);
+        if (!IsReadCircumstance(kind)) continue;
+        report.circumstances.push_back(
+            {kind, String(warnings[i], "subject", item), String(warnings[i], "detail", item)});
+    }
+}
+
+void ReadJson(RecordedReport& report) {
+    const Json json = Json::parse(report.bytes, nullptr, false);
+    if (json.is_discarded() || !json.is_object())
+        throw FormatError{L"отчёт для программ не читается как JSON"};
+    if (String(json, "format", "") != L"oxycalc-report") throw FormatError{L"это не отчёт oxycalc"};
+    const int64_t version = Integer(json, "format_version", "");
+    if (version != kReportFormatVersion) {
+        throw FormatError{
+            L"версия формата отчёта " + std::to_wstring(version) + L", а проверяется версия " +
+            std::to_wstring(kReportFormatVersion) +
+            (version < kReportFormatVersion ? L" (отчёт сделан прежней версией программы)" : L"")};
+    }
+    const std::string created = OptionalString(json, "created_utc", "");
+    if (!created.empty()) {
+        const std::optional<int64_t> moment = ParseUtcIsoText(FromUtf8(created));
+        if (!moment) WrongKind("created_utc", L"время UTC");
+        report.createdAt = *moment;
+    }
+    ReadJsonInputs(Member(json, "inputs", ""), report);
+    ReadJsonWarnings(json, report);
+}
+
+// ---- XML: every element read is looked up with its path.
+
+pugi::xml_node Child(const pugi::xml_node& node, const char* name, const std::string& at) {
+    const pugi::xml_node child = node.child(FromUtf8(name).c_str());
+    if (!child) Missing(at + "/" + name);
+    return child;
+}
+
+std::wstring TextOf(const pugi::xml_node& node, const char* name, const std::string& at) {
+    return Child(node, name, at).text().get();
+}
+
+double NumberOf(const pugi::xml_node& node, const char* name, const std::string& at) {
+    const std::optional<double> number = ReadWholeNumber(TextOf(node, name, at));
+    if (!number) WrongKind(at + "/" + name, L"число");
+    return *number;
+}
+
+int64_t IntegerOf(const pugi::xml_node& node, const char* name, const std::string& at) {
+    const std::wstring text = TextOf(node, name, at);
+    errno = 0;
+    wchar_t* end = nullptr;
+    const long long value = std::wcstoll(text.c_str(), &end, 10);
+    if (text.empty() || end == nullptr || *end != L'\0' || errno != 0)
+        WrongKind(at + "/" + name, L"целое число");
+    return value;
+}
+
+bool YesNo(const pugi::xml_node& node, const char* name, const std::string& at) {
+    const std::wstring text = TextOf(node, name, at);
+    if (text != L"да" && text != L"нет") WrongKind(at + "/" + name, L"«да» или «нет»");
+    return text == L"да";
+}
+
+RecordedFile XmlFileOf(const pugi::xml_node& node, const std::string& at) {
+    return {TextOf(node, "file", at), ToUtf8(TextOf(node, "sha256", at))};
+}
+
+RecordedTable XmlTableOf(const pugi::xml_node& node, const std::string& at) {
+    RecordedTable recorded{XmlFileOf(node, at), {}};
+    recorded.version.sha256 = recorded.file.sha256;
+    recorded.version.loggedAt = TextOf(node, "logged", at);
+    const int64_t entries = IntegerOf(node, "log_entries", at);
+    if (entries < 0) WrongKind(at + "/log_entries", L"число записей");
+    recorded.version.logEntries = static_cast<size_t>(entries);
+    recorded.version.logLastEntrySha256 = ToUtf8(TextOf(node, "log_last_entry_sha256", at));
+    return recorded;
+}
+
+std::optional<ReportInput> XmlOptionalFile(const pugi::xml_node& inputs, const char* name) {
+    const pugi::xml_node node = inputs.child(FromUtf8(name).c_str());
+    if (!node) return std::nullopt;
+    const RecordedFile file = XmlFileOf(node, std::string("Document/inputs/") + name);
+    return ReportInput{file.path, file.sha256};
+}
+
+void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
+    const std::string at = "Document/inputs";
+    report.origin.maker = MakerOf(TextOf(inputs, "made_by", at), at + "/made_by");
+    report.standard = TextOf(inputs, "standard", at);
+    report.sampleDensity = NumberOf(inputs, "sample_density", at);
+    report.sampleDensityGiven = YesNo(inputs, "sample_density_given", at);
+    report.utcOffsetMinutes = static_cast<int32_t>(IntegerOf(inputs, "utc_offset_minutes", at));
+    report.database = TextOf(inputs, "database", at);
+    size_t index = 0;
+    for (const pugi::xml_node& node : inputs.children(L"chromatogram")) {
+        const std::string item = at + "/chromatogram[" + std::to_string(++index) + "]";
+        report.chromatograms.push_back({static_cast<int32_t>(IntegerOf(node, "id", item)),
+                                        YesNo(node, "ticked", item), XmlFileOf(node, item),
+                                        IntegerOf(node, "date", item), TextOf(node, "sample", item)});
+    }
+    report.componentsFile = XmlTableOf(Child(inputs, "components_file", at), at + "/components_file");
+    if (const pugi::xml_node limits = inputs.child(L"limits_file"))
+        report.limitsFile = XmlTableOf(limits, at + "/limits_file");
+    if (const std::optional<ReportInput> stylesheet = XmlOptionalFile(inputs, "stylesheet"))
+        report.stylesheet = RecordedFile{stylesheet->path, stylesheet->sha256};
+    report.origin.densitiesFile = XmlOptionalFile(inputs, "densities_file");
+    if (inputs.child(L"series_gap_hours"))
+        report.origin.seriesGapHours = NumberOf(inputs, "series_gap_hours", at);
+    report.origin.qcFile = XmlOptionalFile(inputs, "qc_file");
+}
+
+void ReadXml(RecordedReport& report) {
     pugi::xml_document document;
-    if (!document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
-        error = L"документ отчёта не читается как XML";
-        return std::nullopt;
+    if (!document.load_buffer(report.bytes.data(), report.bytes.size(), pugi::parse_default,
+                              pugi::encoding_utf8))
+        throw FormatError{L"документ отчёта не читается как XML"};
+    const pugi::xml_node root = Child(document, "Document", "");
+    const int64_t version = IntegerOf(root, "format_version", "Document");
+    if (version != kReportFormatVersion) {
+        throw FormatError{L"версия формата отчёта " + std::to_wstring(version) + L", а проверяется версия " +
+                          std::to_wstring(kReportFormatVersion)};
     }
-    const pugi::xml_node root = document.child(L"Document");
-    const pugi::xml_node inputs = root.child(L"inputs");
-    if (!inputs) {
-        error = L"в отчёте нет исходных данных (он сделан прежней версией)";
-        return std::nullopt;
+    if (const pugi::xml_node created = root.child(L"created_utc")) {
+        const std::optional<int64_t> moment = ParseUtcIsoText(created.text().get());
+        if (!moment) WrongKind("Document/created_utc", L"время UTC");
+        report.createdAt = *moment;
     }
-    RecordedReport report;
-    report.standard = Text(inputs, L"standard");
-    report.sampleDensity = Number(inputs.child(L"sample_density").text().get());
-    for (const pugi::xml_node& node : inputs.children(L"component")) {
-        Component component{node.child(L"id").text().as_int(),
-                            Text(node, L"peak_name"),
-                            Text(node, L"name"),
-                            Number(node.child(L"molar_mass").text().get()),
-                            Number(node.child(L"density").text().get()),
-                            node.child(L"oxygen_atoms").text().as_int(1)};
-        report.components.push_back(component);
+    ReadXmlInputs(Child(root, "inputs", "Document"), report);
+    for (const pugi::xml_node& warning : root.child(L"warnings").children(L"warning")) {
+        const std::wstring kind = warning.child(L"kind").text().get();
+        if (IsReadCircumstance(kind))
+            report.circumstances.push_back(
+                {kind, warning.child(L"subject").text().get(), warning.child(L"detail").text().get()});
     }
-    report.database = Text(inputs, L"database");
-    for (const pugi::xml_node& node : inputs.children(L"chromatogram"))
-        report.chromatograms.push_back(ChromatogramOf(node));
-    if (const pugi::xml_node node = inputs.child(L"components_file")) report.componentsFile = FileOf(node);
-    if (const pugi::xml_node node = inputs.child(L"limits_file")) report.limitsFile = FileOf(node);
-    if (const pugi::xml_node node = inputs.child(L"stylesheet")) report.stylesheet = FileOf(node);
-    // The result table: every row but the separator and the totals, cells by position.
-    std::vector<pugi::xml_node> rows;
-    for (const pugi::xml_node& row : root.child(L"calc_table").children(L"fill_data")) rows.push_back(row);
-    for (size_t i = 0; i + 2 < rows.size(); ++i) {
-        RecordedReport::Row row;
-        size_t cell = 0;
-        for (const pugi::xml_node& value : rows[i].children()) {
-            if (cell == 1) row.name = value.text().get();
-            if (cell >= 2) row.values.push_back(value.text().get());
-            ++cell;
-        }
-        report.results.push_back(row);
-    }
-    if (rows.size() >= 2) {
-        size_t cell = 0;
-        for (const pugi::xml_node& value : rows.back().children()) {
-            if (cell++ >= 2) report.sums.push_back(value.text().get());
-        }
-    }
-    report.totalOxygen = Text(root, L"oxygen");
-    for (const pugi::xml_node& limit : root.child(L"limits").children(L"limit"))
-        report.verdicts.emplace_back(Text(limit, L"name"), Text(limit, L"verdict"));
-    return report;
 }
 
-std::wstring Wide(const Json& value) {
-    return value.is_string() ? FromUtf8(value.get<std::string>()) : std::wstring();
-}
-
-RecordedFile FileOf(const Json& value) {
-    return {Wide(value["file"]),
-            value["sha256"].is_string() ? value["sha256"].get<std::string>() : std::string()};
-}
-
-// A number as the report printed it: four decimals, or empty for null.
-std::wstring Printed(const Json& value, int decimals) {
-    return value.is_number() ? FormatFixed(value.get<double>(), decimals) : std::wstring();
-}
-
-std::wstring VerdictText(const std::string& key) {
-    if (key == "conforms") return L"соответствует";
-    if (key == "exceeds") return L"превышает";
-    return L"не определено";
-}
-
-std::optional<RecordedReport> FromJson(const std::string& bytes, std::wstring& error) {
-    const Json json = Json::parse(bytes, nullptr, false);
-    if (json.is_discarded() || !json.is_object()) {
-        error = L"отчёт для программ не читается как JSON";
-        return std::nullopt;
-    }
-    if (!json.contains("inputs") || !json["inputs"].is_object()) {
-        error = L"в отчёте нет исходных данных (он сделан прежней версией)";
-        return std::nullopt;
-    }
-    try {
-        const Json& inputs = json["inputs"];
-        RecordedReport report;
-        report.standard = Wide(inputs["standard"]);
-        report.sampleDensity = inputs["sample_density"].get<double>();
-        for (const Json& c : inputs["components"]) {
-            report.components.push_back({c["id"].get<int32_t>(), Wide(c["peak_name"]), Wide(c["name"]),
-                                         c["molar_mass"].is_number() ? c["molar_mass"].get<double>() : 0.0,
-                                         c["density"].is_number() ? c["density"].get<double>() : 0.0,
-                                         c["oxygen_atoms"].get<int32_t>()});
-        }
-        report.database = Wide(inputs["database"]);
-        for (const Json& c : inputs["chromatograms"]) {
-            Assay assay;
-            assay.id = c["id"].get<int32_t>();
-            assay.isTicked = c["ticked"].get<bool>() ? 1 : 0;
-            assay.fileName = Wide(c["file"]);
-            assay.fileSha256 = c["sha256"].is_string() ? c["sha256"].get<std::string>() : std::string();
-            assay.sample = Wide(c["sample"]);
-            assay.date = c["date"].get<int64_t>();
-            assay.sampleMass = c["sample_mass"].get<double>();
-            for (const Json& p : c["peaks"]) {
-                Peak peak;
-                peak.name = Wide(p["name"]);
-                peak.concentrationGiven = p["concentration"].is_number();
-                peak.concentration = peak.concentrationGiven ? p["concentration"].get<double>() : 0.0;
-                assay.peaks.push_back(peak);
-            }
-            report.chromatograms.push_back(assay);
-        }
-        if (inputs["components_file"].is_object()) report.componentsFile = FileOf(inputs["components_file"]);
-        if (inputs["limits_file"].is_object()) report.limitsFile = FileOf(inputs["limits_file"]);
-        if (inputs["stylesheet"].is_object()) report.stylesheet = FileOf(inputs["stylesheet"]);
-        for (const Json& r : json["results"]) {
-            RecordedReport::Row row{Wide(r["name"]), {}};
-            for (const ResultColumn& column : kResultColumns)
-                row.values.push_back(Printed(r[column.key], column.decimals));
-            report.results.push_back(row);
-        }
-        for (const ResultColumn& column : kResultColumns)
-            report.sums.push_back(Printed(json["totals"][column.key], column.decimals));
-        const bool undetermined = json.contains("total_oxygen_determined") &&
-                                  json["total_oxygen_determined"].is_boolean() &&
-                                  !json["total_oxygen_determined"].get<bool>();
-        report.totalOxygen = undetermined ? L"не определено" : Printed(json["total_oxygen_mass_percent"], 4);
-        if (json["limits"].is_object()) {
-            for (const Json& limit : json["limits"]["limits"])
-                report.verdicts.emplace_back(Wide(limit["name"]),
-                                             VerdictText(limit["verdict"].get<std::string>()));
-        }
-        return report;
-    } catch (const Json::exception&) {
-        error = L"в отчёте для программ не хватает исходных данных или они не того вида";
-        return std::nullopt;
+void RefuseRepeatedChromatograms(const RecordedReport& report) {
+    std::set<int32_t> seen;
+    for (const RecordedChromatogram& chromatogram : report.chromatograms) {
+        if (!seen.insert(chromatogram.id).second)
+            throw FormatError{L"хроматограмма " + std::to_wstring(chromatogram.id) +
+                              L" записана в отчёте дважды"};
     }
 }
 
 }  // namespace
 
+bool IsReadCircumstance(const std::wstring& warningKey) {
+    return std::find(std::begin(kCircumstances), std::end(kCircumstances), warningKey) !=
+           std::end(kCircumstances);
+}
+
 std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, std::wstring& error) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
+    std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         error = L"файл отчёта «" + path + L"» не читается";
         return std::nullopt;
     }
-    const size_t first = bytes->find_first_not_of(" \t\r\n\xEF\xBB\xBF");
-    if (first != std::string::npos && (*bytes)[first] == '{') return FromJson(*bytes, error);
-    return FromXml(*bytes, error);
+    RecordedReport report;
+    report.bytes = std::move(*bytes);
+    const size_t first = report.bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    report.format = first != std::string::npos && report.bytes[first] == '{' ? RecordedReport::Format::Json
+                                                                             : RecordedReport::Format::Xml;
+    try {
+        if (report.format == RecordedReport::Format::Json)
+            ReadJson(report);
+        else
+            ReadXml(report);
+        RefuseRepeatedChromatograms(report);
+    } catch (const FormatError& wrong) {
+        error = wrong.what;
+        return std::nullopt;
+    }
+    return report;
 }

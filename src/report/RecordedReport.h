@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "calc/Component.h"
-#include "data/Assay.h"
+#include "calc/ReferenceTable.h"
+#include "report/ReportModel.h"
 
 // A file a report names as its input, with the checksum it had then.
 struct RecordedFile {
@@ -13,31 +14,54 @@ struct RecordedFile {
     std::string sha256;  // empty: it did not read then
 };
 
-// What a report (its document or its JSON) records: the inputs its numbers rest on and the numbers it
-// printed, so that both can be checked later.
-struct RecordedReport {
-    std::wstring standard;
-    double sampleDensity = 1.0;
-    std::vector<Component> components;
-    std::wstring database;
-    std::vector<Assay> chromatograms;  // id, tick, file and its checksum, sample, date, mass, named peaks
-    std::optional<RecordedFile> componentsFile;
-    std::optional<RecordedFile> limitsFile;
-    std::optional<RecordedFile> stylesheet;
-
-    // The printed numbers, as text: each result row's name and six values, the six sums, the total
-    // oxygen, and each limit's name and verdict.
-    struct Row {
-        std::wstring name;
-        std::vector<std::wstring> values;
-    };
-    std::vector<Row> results;
-    std::vector<std::wstring> sums;
-    std::wstring totalOxygen;
-    std::vector<std::pair<std::wstring, std::wstring>> verdicts;
+// A reference table a report read, with where its change log stood then.
+struct RecordedTable {
+    RecordedFile file;
+    TableVersion version;
 };
 
+// One chromatogram a report lists, as far as making the report again needs it.
+struct RecordedChromatogram {
+    int32_t id = 0;
+    bool ticked = false;
+    RecordedFile file;
+    int64_t date = 0;
+    std::wstring sample;
+};
+
+// A warning of a report that tells how a table was read then, not what its data are (read as remembered,
+// changed outside the program, its log not written or not to be trusted): a report made again reads the
+// table once more and cannot know it, so it is taken from the report.
+struct RecordedCircumstance {
+    std::wstring kind;  // the warning's key
+    std::wstring subject;
+    std::wstring detail;
+};
+
+// What a report (its document or its JSON) records of how it was made and what it rests on, read back
+// with every key and type it needs checked, and the report itself to compare with one made again.
+struct RecordedReport {
+    enum class Format { Xml, Json };
+    Format format = Format::Json;
+    std::string bytes;      // the report as it was read
+    int64_t createdAt = 0;  // 0: not told
+    int32_t utcOffsetMinutes = 0;
+    ReportOrigin origin;  // its files' paths as recorded, with their checksums
+    std::wstring standard;
+    double sampleDensity = 1.0;
+    bool sampleDensityGiven = true;
+    std::wstring database;
+    std::vector<RecordedChromatogram> chromatograms;
+    RecordedTable componentsFile;
+    std::optional<RecordedTable> limitsFile;
+    std::optional<RecordedFile> stylesheet;
+    std::vector<RecordedCircumstance> circumstances;
+};
+
+// The warning keys that tell how a table was read rather than what the data are.
+bool IsReadCircumstance(const std::wstring& warningKey);
+
 // Reads a report document (XML) or a report for programs (JSON), told apart by their first character.
-// Nothing, with `error` saying why, when the file does not read or records no inputs (a report made
-// before reports recorded them).
+// Nothing, with `error` naming the first key or element that is missing or of the wrong type, when the
+// file does not read, is of another format or version, or names one chromatogram twice.
 std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, std::wstring& error);

@@ -538,7 +538,7 @@
     <div class="inputs">
       <div class="title">Inputs (SHA-256, first 12 digits; check: oxycalc-cli verify)</div>
       <div class="list">
-        <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet">
+        <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet | densities_file | qc_file">
           <div class="item">
             <span class="hash">
               <xsl:choose>
@@ -712,6 +712,12 @@
       </xsl:when>
       <xsl:when test="kind = 'no_components'">
         <xsl:value-of select="concat('The components table holds no component (', subject, '): there are no results.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'table_log_unwritable'">
+        <xsl:value-of select="concat('The change log of file ', subject, ' cannot be written (a read-only folder?): changes of the table are not logged.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'table_log_broken'">
+        <xsl:value-of select="concat('The change log of file ', subject, ' cannot be trusted: ', detail, '.')"/>
       </xsl:when>
       <xsl:when test="kind = 'no_sample_density'">The sample density is not given: the volume fractions of the components are wrong.</xsl:when>
       <xsl:when test="kind = 'peak_name_in_several_rows'">

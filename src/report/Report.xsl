@@ -524,7 +524,7 @@
     <div class="inputs">
       <div class="title">Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)</div>
       <div class="list">
-        <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet">
+        <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet | densities_file | qc_file">
           <div class="item">
             <span class="hash">
               <xsl:choose>

@@ -20,7 +20,7 @@ void ReportBuilder::Show() {
     // stylesheet is looked for elsewhere.
     const std::wstring stylesheetPath = ReportStylesheetPath(stylesheet, messages_);
     if (stylesheetPath.empty()) return;
-    model.stylesheet = StylesheetInput(stylesheetPath);
+    model.stylesheet = FileInput(stylesheetPath);
     FillDocument(wrapper);
     TransformAndOpen(wrapper, stylesheetPath, output.HtmlPath(), open_);
 }

@@ -13,6 +13,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
+#include "report/ReportJson.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
 
@@ -200,11 +201,21 @@ std::wstring Exact(double value) {
 }
 
 void AddFileInput(XMLWrapper& wrapper, const XMLElement& inputs, const wchar_t* name,
-                  const std::wstring& path, const std::string& sha256, const std::wstring& loggedAt) {
+                  const ReportInput& file) {
+    const XMLElement element = wrapper.AddElement(inputs, name);
+    wrapper.AddTextElement(element, L"file", file.path);
+    wrapper.AddTextElement(element, L"sha256", FromUtf8(file.sha256));
+}
+
+// A reference table's record: its file, checksum and where its change log stood.
+void AddTableInput(XMLWrapper& wrapper, const XMLElement& inputs, const wchar_t* name,
+                   const std::wstring& path, const TableVersion& version) {
     const XMLElement element = wrapper.AddElement(inputs, name);
     wrapper.AddTextElement(element, L"file", path);
-    wrapper.AddTextElement(element, L"sha256", FromUtf8(sha256));
-    wrapper.AddTextElement(element, L"logged", loggedAt);
+    wrapper.AddTextElement(element, L"sha256", FromUtf8(version.sha256));
+    wrapper.AddTextElement(element, L"logged", version.loggedAt);
+    wrapper.AddTextElement(element, L"log_entries", std::to_wstring(version.logEntries));
+    wrapper.AddTextElement(element, L"log_last_entry_sha256", FromUtf8(version.logLastEntrySha256));
 }
 
 void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
@@ -216,6 +227,9 @@ void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
     wrapper.AddTextElement(element, L"sha256", FromUtf8(chromatogram.fileSha256));
     wrapper.AddTextElement(element, L"sha256_unavailable", chromatogram.checksumUnavailable ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"sample", chromatogram.sample);
+    wrapper.AddTextElement(element, L"method", chromatogram.method);
+    wrapper.AddTextElement(element, L"mixture", chromatogram.mixture);
+    wrapper.AddTextElement(element, L"kind", chromatogram.isCalibration ? L"calibration" : L"analysis");
     wrapper.AddTextElement(element, L"date", std::to_wstring(chromatogram.date));
     wrapper.AddTextElement(element, L"sample_mass", Exact(chromatogram.sampleMass));
     for (const Peak& peak : chromatogram.peaks) {
@@ -226,14 +240,30 @@ void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
     }
 }
 
-// <inputs>: everything the numbers rest on, exactly, with the files' SHA-256: the settings, every
-// component of the table, the host database, each chromatogram with its file and named peaks, the
-// components and limits files with their logs' last entries, the stylesheet.
+const wchar_t* MakerKey(ReportOrigin::Maker maker) {
+    switch (maker) {
+        case ReportOrigin::Maker::Plugin:
+            return L"plugin";
+        case ReportOrigin::Maker::Batch:
+            return L"batch";
+        case ReportOrigin::Maker::Report:
+            break;
+    }
+    return L"report";
+}
+
+// <inputs>: everything the numbers rest on, exactly, with the files' SHA-256, and how the report was made:
+// the program, the settings, every component of the table, the host database, each chromatogram with its
+// file and named peaks, the components and limits files with where their logs stood, the stylesheet, and
+// a batch's densities file, series gap and QC file. What a check makes the report again from.
 void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
     const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
+    wrapper.AddTextElement(inputs, L"made_by", MakerKey(model.origin.maker));
     wrapper.AddTextElement(inputs, L"standard", data.standard);
     wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));
+    wrapper.AddTextElement(inputs, L"sample_density_given", data.sampleDensityGiven ? L"да" : L"нет");
+    wrapper.AddTextElement(inputs, L"utc_offset_minutes", std::to_wstring(model.utcOffsetMinutes));
     for (const Component& component : data.components) {
         const XMLElement row = wrapper.AddElement(inputs, L"component");
         wrapper.AddIntElement(row, L"id", component.id);
@@ -246,13 +276,14 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     wrapper.AddTextElement(inputs, L"database", model.databasePath);
     for (const ReportChromatogram& chromatogram : model.chromatograms)
         AddChromatogramInput(wrapper, inputs, chromatogram);
-    AddFileInput(wrapper, inputs, L"components_file", data.componentsPath, data.componentsVersion.sha256,
-                 data.componentsVersion.loggedAt);
-    if (data.limits)
-        AddFileInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->version.sha256,
-                     data.limits->version.loggedAt);
-    if (model.stylesheet)
-        AddFileInput(wrapper, inputs, L"stylesheet", model.stylesheet->path, model.stylesheet->sha256, L"");
+    AddTableInput(wrapper, inputs, L"components_file", data.componentsPath, data.componentsVersion);
+    if (data.limits) AddTableInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->version);
+    if (model.stylesheet) AddFileInput(wrapper, inputs, L"stylesheet", *model.stylesheet);
+    if (model.origin.densitiesFile)
+        AddFileInput(wrapper, inputs, L"densities_file", *model.origin.densitiesFile);
+    if (model.origin.seriesGapHours)
+        wrapper.AddTextElement(inputs, L"series_gap_hours", Exact(*model.origin.seriesGapHours));
+    if (model.origin.qcFile) AddFileInput(wrapper, inputs, L"qc_file", *model.origin.qcFile);
 }
 
 }  // namespace
@@ -284,10 +315,22 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     wrapper.AddTextElement(XMLElement(), L"oxygen_arithmetic", FormatFixed(data.totalOxygen, 4));
     AddLimits(wrapper, data);
     AddProgram(wrapper);
-    // <created>dd.mm.yyyy hh:mm</created> in local time; absent for a report made with no time.
-    if (model.createdAt != 0)
+    // <format_version>: the version of the document's shape, as the JSON's.
+    wrapper.AddIntElement(XMLElement(), L"format_version", kReportFormatVersion);
+    // <created>dd.mm.yyyy hh:mm</created> in local time and <created_utc> as the JSON has it; absent for a
+    // report made with no time.
+    if (model.createdAt != 0) {
         wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
+        wrapper.AddTextElement(XMLElement(), L"created_utc", UtcIsoText(model.createdAt));
+    }
     AddInputs(wrapper, model);
     wrapper.AddTextElement(XMLElement(), L"decision_rule", kDecisionRule);
     AddQuality(wrapper, model.quality);
+}
+
+std::string ReportDocumentText(const ReportModel& model) {
+    XMLWrapper document;
+    if (!document.CreateDocument()) return std::string();
+    FillReportDocument(document, model);
+    return document.ToText();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "report/ReportModel.h"
 
 class XMLWrapper;
@@ -12,6 +14,9 @@ class XMLWrapper;
 // when the report was made, the inputs it rests on (exactly, with their files' SHA-256) and the decision rule
 // of its verdicts. Failures of the DOM are raised as XMLError.
 void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model);
+
+// The report document as UTF-8 XML, as it is written beside the page.
+std::string ReportDocumentText(const ReportModel& model);
 
 // How a verdict is reached, as a report states it.
 extern const wchar_t kDecisionRule[];

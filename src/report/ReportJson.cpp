@@ -22,8 +22,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// Text as every report carries it: a character XML cannot carry reads as U+FFFD here too.
 std::string Text(const std::wstring& text) {
-    return ToUtf8(text);
+    return ToUtf8(XmlCarriableText(text));
 }
 
 // The number as the report prints it with `decimals`, read back: a LIMS sees the printed value, not
@@ -124,53 +125,92 @@ Json Quality(const QualityMark& quality) {
         {"status", Text(quality.Key())}, {"text", Text(quality.Text())}, {"detail", Text(quality.detail)}};
 }
 
-Json FileInput(const std::wstring& path, const std::string& sha256, const std::wstring& loggedAt) {
-    Json file = {{"file", Text(path)}, {"sha256", sha256.empty() ? Json(nullptr) : Json(sha256)}};
-    if (!loggedAt.empty()) file["logged"] = Text(loggedAt);
+Json FileRecord(const ReportInput& file) {
+    return {{"file", Text(file.path)}, {"sha256", file.sha256.empty() ? Json(nullptr) : Json(file.sha256)}};
+}
+
+Json OptionalFile(const std::optional<ReportInput>& file) {
+    return file ? FileRecord(*file) : Json(nullptr);
+}
+
+// A reference table's record: its file, checksum and where its change log stood.
+Json TableRecord(const std::wstring& path, const TableVersion& version) {
+    Json file = FileRecord({path, version.sha256});
+    file["logged"] = version.loggedAt.empty() ? Json(nullptr) : Json(Text(version.loggedAt));
+    file["log_entries"] = version.logEntries;
+    file["log_last_entry_sha256"] =
+        version.logLastEntrySha256.empty() ? Json(nullptr) : Json(version.logLastEntrySha256);
     return file;
 }
 
-// Everything the numbers rest on, exactly (17 significant digits), with the files' SHA-256.
+// An exact number, or null for one that is not finite.
+Json Exact(double value) {
+    return std::isfinite(value) ? Json(value) : Json(nullptr);
+}
+
+Json ChromatogramInput(const ReportChromatogram& c) {
+    Json peaks = Json::array();
+    for (const Peak& peak : c.peaks) {
+        peaks.push_back(
+            {{"name", Text(peak.name)},
+             {"concentration", peak.concentrationGiven ? Exact(peak.concentration) : Json(nullptr)}});
+    }
+    return {{"id", c.id},
+            {"ticked", c.ticked},
+            {"file", Text(c.fileName)},
+            {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
+            {"sha256_unavailable", c.checksumUnavailable},
+            {"sample", Text(c.sample)},
+            {"method", Text(c.method)},
+            {"mixture", Text(c.mixture)},
+            {"kind", c.isCalibration ? "calibration" : "analysis"},
+            {"date", c.date},
+            {"sample_mass", Exact(c.sampleMass)},
+            {"peaks", peaks}};
+}
+
+const char* MakerKey(ReportOrigin::Maker maker) {
+    switch (maker) {
+        case ReportOrigin::Maker::Plugin:
+            return "plugin";
+        case ReportOrigin::Maker::Batch:
+            return "batch";
+        case ReportOrigin::Maker::Report:
+            break;
+    }
+    return "report";
+}
+
+// Everything the numbers rest on, exactly (17 significant digits), with the files' SHA-256, and how the
+// report was made: what a check makes it again from.
 Json Inputs(const ReportModel& model) {
     const CalculationData& data = model.data;
-    Json inputs = {{"standard", Text(data.standard)}, {"sample_density", data.sampleDensity}};
+    Json inputs = {{"made_by", MakerKey(model.origin.maker)},
+                   {"standard", Text(data.standard)},
+                   {"sample_density", Exact(data.sampleDensity)},
+                   {"sample_density_given", data.sampleDensityGiven},
+                   {"utc_offset_minutes", model.utcOffsetMinutes}};
     inputs["components"] = Json::array();
     for (const Component& c : data.components) {
         inputs["components"].push_back({{"id", c.id},
                                         {"peak_name", Text(c.peakName)},
                                         {"name", Text(c.name)},
-                                        {"molar_mass", c.molarMass},
-                                        {"density", c.density},
+                                        {"molar_mass", Exact(c.molarMass)},
+                                        {"density", Exact(c.density)},
                                         {"oxygen_atoms", c.oxygenAtoms}});
     }
     inputs["database"] = Text(model.databasePath);
     inputs["chromatograms"] = Json::array();
-    for (const ReportChromatogram& c : model.chromatograms) {
-        Json peaks = Json::array();
-        for (const Peak& peak : c.peaks) {
-            peaks.push_back({{"name", Text(peak.name)},
-                             {"concentration", peak.concentrationGiven && std::isfinite(peak.concentration)
-                                                   ? Json(peak.concentration)
-                                                   : Json(nullptr)}});
-        }
-        inputs["chromatograms"].push_back(
-            {{"id", c.id},
-             {"ticked", c.ticked},
-             {"file", Text(c.fileName)},
-             {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
-             {"sha256_unavailable", c.checksumUnavailable},
-             {"sample", Text(c.sample)},
-             {"date", c.date},
-             {"sample_mass", c.sampleMass},
-             {"peaks", peaks}});
-    }
-    inputs["components_file"] =
-        FileInput(data.componentsPath, data.componentsVersion.sha256, data.componentsVersion.loggedAt);
+    for (const ReportChromatogram& c : model.chromatograms)
+        inputs["chromatograms"].push_back(ChromatogramInput(c));
+    inputs["components_file"] = TableRecord(data.componentsPath, data.componentsVersion);
     inputs["limits_file"] =
-        data.limits ? FileInput(data.limits->path, data.limits->version.sha256, data.limits->version.loggedAt)
-                    : Json(nullptr);
-    inputs["stylesheet"] =
-        model.stylesheet ? FileInput(model.stylesheet->path, model.stylesheet->sha256, L"") : Json(nullptr);
+        data.limits ? TableRecord(data.limits->path, data.limits->version) : Json(nullptr);
+    inputs["stylesheet"] = OptionalFile(model.stylesheet);
+    inputs["densities_file"] = OptionalFile(model.origin.densitiesFile);
+    inputs["series_gap_hours"] =
+        model.origin.seriesGapHours ? Json(*model.origin.seriesGapHours) : Json(nullptr);
+    inputs["qc_file"] = OptionalFile(model.origin.qcFile);
     return inputs;
 }
 
@@ -180,7 +220,7 @@ std::string ReportJson(const ReportModel& model) {
     const CalculationData& data = model.data;
     Json json = {
         {"format", "oxycalc-report"},
-        {"format_version", 1},
+        {"format_version", kReportFormatVersion},
         {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
         {"created_utc", model.createdAt != 0 ? Json(Text(UtcIsoText(model.createdAt))) : Json(nullptr)}};
     json["settings"] = {{"standard", Text(data.standard)},

@@ -1,7 +1,11 @@
 #include "report/ReportModel.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
+#include "platform/FileSystemPath.h"
+#include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 
 namespace {
@@ -34,9 +38,17 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
     model.distinctSamples = DistinctSampleCount(model.samples);
     model.data = std::move(data);
     model.createdAt = createdAt;
+    model.utcOffsetMinutes = UtcOffsetMinutes(createdAt).value_or(0);
     return model;
 }
 
-ReportInput StylesheetInput(const std::wstring& path) {
-    return {path, Sha256OfFile(path).value_or(""), L""};
+ReportInput FileInput(const std::wstring& path) {
+    return {AbsolutePath(path), Sha256OfFile(path).value_or("")};
+}
+
+std::wstring AbsolutePath(const std::wstring& path) {
+    if (path.empty()) return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(ToFileSystemPath(path), error);
+    return error ? path : FromFileSystemPath(absolute.lexically_normal());
 }

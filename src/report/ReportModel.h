@@ -31,8 +31,19 @@ struct ReportChromatogram {
 // A file a report rests on, by its path and the SHA-256 of its content when the report was made.
 struct ReportInput {
     std::wstring path;
-    std::string sha256;     // empty: the file did not read
-    std::wstring loggedAt;  // for a reference table: its change log's last entry, local time
+    std::string sha256;  // empty: the file did not read
+};
+
+// Which program made a report, and what a batch made it with besides what every report records: so that
+// the report can be made again from the same settings and the inputs as they are now.
+struct ReportOrigin {
+    enum class Maker { Plugin, Report, Batch };
+    Maker maker = Maker::Report;
+    // A batch's: the file its sample density came from, the gap that ends its series, in hours, and the
+    // QC file whose checks say what the series' results are worth.
+    std::optional<ReportInput> densitiesFile;
+    std::optional<double> seriesGapHours;
+    std::optional<ReportInput> qcFile;
 };
 
 // One sample's report: everything its outputs show, built once from a finished calculation. The report
@@ -43,15 +54,25 @@ struct ReportModel {
     size_t distinctSamples = 0;                     // different sample names among them
     CalculationData data;                           // the calculation, its warnings and verdicts
     int64_t createdAt = 0;                          // when the report was made; 0: not told
+    // How far the local time the report shows its times in was ahead of UTC when it was made, in minutes:
+    // a check on a computer in another zone shows them so.
+    int32_t utcOffsetMinutes = 0;
     // What the numbers rest on besides the chromatograms, so that the report can be checked later: the
     // host database the chromatograms came from and the stylesheet that made the page, set by whoever
     // makes the report; the components and limits files come with the calculation.
     std::wstring databasePath;
     std::optional<ReportInput> stylesheet;
     QualityMark quality;  // what QC says of the series; set by a batch
+    ReportOrigin origin;
 };
 
+// The report of a calculation of `assays`, made at `createdAt`; its local times are shown in the
+// computer's time zone.
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt);
 
-// The stylesheet as an input of a report: its path and checksum.
-ReportInput StylesheetInput(const std::wstring& path);
+// A file as an input of a report: its path, made absolute so that the report can be checked from any
+// folder, and its checksum.
+ReportInput FileInput(const std::wstring& path);
+
+// A path made absolute against the working folder; as it is when that fails.
+std::wstring AbsolutePath(const std::wstring& path);

@@ -2,16 +2,6 @@
 
 #include "platform/WideText.h"
 
-namespace {
-
-// Characters XML 1.0 allows in a document. Surrogates of UTF-16 text pass: ToUtf8 pairs them.
-bool IsXmlCharacter(wchar_t c) {
-    const unsigned long code = static_cast<unsigned long>(c);
-    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code != 0xFFFE && code != 0xFFFF);
-}
-
-}  // namespace
-
 XMLTextWriter::XMLTextWriter() : text_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") {}
 
 void XMLTextWriter::Open(std::wstring_view name) {

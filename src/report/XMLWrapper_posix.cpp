@@ -118,7 +118,7 @@ XMLElement XMLWrapper::AddTextElement(const XMLElement& parent, const std::wstri
                                       const std::wstring& value) {
     XMLElement element = AddElement(parent, name);
     if (element && !value.empty()) {
-        const std::string utf8 = ToUtf8(value);
+        const std::string utf8 = ToUtf8(XmlCarriableText(value));
         // Added as text, not parsed: "&" and "<" stay characters.
         xmlNodeAddContentLen(element.Handle(), AsXmlText(utf8), static_cast<int>(utf8.size()));
     }

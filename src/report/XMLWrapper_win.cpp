@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "platform/WideText.h"
 #include "report/Msxml6_win.h"
 #include "report/XMLError.h"
 #include "report/XMLTextWriter.h"
@@ -139,8 +140,9 @@ XMLElement XMLWrapper::AddTextElement(const XMLElement& parent, const std::wstri
                                       const std::wstring& value) {
     XMLElement element = AddElement(parent, name);
     if (!element) return element;
-    const Bstr text(value);
-    SetTypedValue(element.Handle(), L"string", text.AsVariant(), value);
+    const std::wstring carried = XmlCarriableText(value);
+    const Bstr text(carried);
+    SetTypedValue(element.Handle(), L"string", text.AsVariant(), carried);
     return element;
 }
 

@@ -248,7 +248,8 @@ void DlgMain::ShowAbout() {
 void DlgMain::ShowReport() {
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
     const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
-    report->model.databasePath = database != nullptr ? *database : std::wstring();
+    report->model.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
+    report->model.origin.maker = ReportOrigin::Maker::Plugin;
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.

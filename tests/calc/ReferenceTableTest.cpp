@@ -111,3 +111,83 @@ TEST_F(ReferenceTableTest, ALogThatCannotBeWrittenIsToldAndTheTableStillReads) {
     EXPECT_EQ(tracking.version.sha256, Sha256Hex(kTable));
     EXPECT_TRUE(tracking.version.loggedAt.empty());
 }
+
+TEST_F(ReferenceTableTest, ASaveAfterAnEditByHandLogsTheEditFirstAndEveryEntryKeepsItsVersion) {
+    TrackReferenceTable(path);
+    std::string edited = kTable;
+    edited.replace(edited.find("789.30"), 6, "793.50");
+    const std::string saved = edited + "12;ДМК;Диметилкарбонат;90.08;1079.00\r\n";
+    WriteBytes(path, saved);  // the dialog saved over a table edited by hand since the last read
+    ASSERT_TRUE(LogTableSave(path, edited, L"добавлен диметилкарбонат"));
+    const std::vector<TableLogEntry> entries = log.ReadAll();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1].event, L"изменено вне модуля");
+    EXPECT_EQ(entries[1].changes, std::vector<std::wstring>{L"строка «6»: Плотность «789.30» → «793.50»"});
+    EXPECT_EQ(entries[2].event, L"сохранено в модуле");
+    for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, i + 1);
+    EXPECT_TRUE(CheckTableLog(entries, Sha256Hex(saved)).intact);
+    EXPECT_TRUE(CheckTableVersions(log, entries).intact);
+    const std::optional<TableLogHead> head = log.Head();
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->entries, 3u);
+    EXPECT_EQ(head->lastEntrySha256, Sha256Hex(entries[2].text));
+    EXPECT_EQ(TrackReferenceTable(path).version.logEntries, 3u);
+}
+
+TEST_F(ReferenceTableTest, AChangeHiddenInTheLastEntryOrALogRemovedIsNotTrusted) {
+    TrackReferenceTable(path);
+    std::string edited = kTable;
+    edited.replace(edited.find("789.30"), 6, "700.00");
+    WriteBytes(path, edited);
+    std::string text = ReadBytes(log.Path());
+    text.replace(text.find(Sha256Hex(kTable)), 64, Sha256Hex(edited));
+    WriteBytes(log.Path(), text);
+    TableTracking tracking = TrackReferenceTable(path);
+    EXPECT_FALSE(tracking.changedOutside);
+    EXPECT_NE(tracking.logProblem, L"");
+    EXPECT_FALSE(log.Version(Sha256Hex(edited)));  // not kept, so that it stays found
+    EXPECT_NE(TrackReferenceTable(path).logProblem, L"");
+    EXPECT_FALSE(CheckTableVersions(log, log.ReadAll()).intact);
+
+    std::filesystem::remove(ToFileSystemPath(log.Path()));
+    tracking = TrackReferenceTable(path);
+    EXPECT_NE(tracking.logProblem, L"");
+    ASSERT_EQ(log.ReadAll().size(), 1u);
+    EXPECT_EQ(log.ReadAll()[0].event, L"журнал начат заново");
+    EXPECT_EQ(TrackReferenceTable(path).logProblem, L"");  // said once, and kept in the log for good
+}
+
+TEST_F(ReferenceTableTest, ALogHoldsTheEntryAReportAnchoredUntilItIsRewritten) {
+    TrackReferenceTable(path);
+    const TableLogHead anchored = *log.Head();
+    WriteBytes(path, kTable + "7;x;x;1;1\r\n");
+    TrackReferenceTable(path);
+    EXPECT_TRUE(CheckLogHolds(log.ReadAll(), anchored).intact);  // entries added after it do no harm
+
+    std::vector<TableLogEntry> entries = log.ReadAll();
+    std::vector<TableLogEntry> rewritten = entries;
+    rewritten[0].text.replace(rewritten[0].text.find("журнал"), 12, "ЖУРНАЛ");
+    EXPECT_FALSE(CheckLogHolds(rewritten, anchored).intact);
+    EXPECT_FALSE(CheckLogHolds({}, anchored).intact);
+
+    // A log written before entries were numbered: the next entry is numbered after counting them.
+    std::string old = ReadBytes(log.Path());
+    for (size_t at = old.find("Номер записи: "); at != std::string::npos; at = old.find("Номер записи: "))
+        old.erase(at, old.find('\n', at) + 1 - at);
+    WriteBytes(log.Path(), old);
+    EXPECT_EQ(log.Head()->entries, 2u);
+    WriteBytes(path, kTable);
+    TrackReferenceTable(path);
+    EXPECT_EQ(log.ReadAll().back().number, 3u);
+}
+
+TEST(TableLogPlace, IsALogBesideItsTableAFileThatReadsAsALogOrAnythingInAVersionsFolder) {
+    TempFolder folder;
+    folder.Write(L"t.csv", "a;b\r\n");
+    EXPECT_TRUE(IsTableLogPlace(folder.File(L"t.csv.log")));
+    EXPECT_TRUE(IsTableLogPlace(folder.File(L"t.csv.versions/x.json")));
+    EXPECT_FALSE(IsTableLogPlace(folder.File(L"r.log")));
+    folder.Write(L"r.log", "=== 2026-12-09T16:05:51Z ===\n");
+    EXPECT_TRUE(IsTableLogPlace(folder.File(L"r.log")));
+    EXPECT_FALSE(IsTableLogPlace(folder.File(L"r.json")));
+}

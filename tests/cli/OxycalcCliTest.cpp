@@ -8,92 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "CliFixture.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
 #include "platform/WideText.h"
-#include "support/ScopedTimeZone.h"
-#include "support/TempFolder.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-class OxycalcCliTest : public ::testing::Test {
-protected:
-    OxycalcCliTest() { DemoData::WriteDemo(folder.Path(), 200); }
-
-    CliRun Run(const std::vector<std::string>& args) const {
-        std::string command = Quoted(OXY_CLI_PATH);
-        for (const std::string& argument : args) command += " " + Quoted(argument);
-        const std::string out = ToUtf8(folder.File(L"stdout.txt"));
-        const std::string err = ToUtf8(folder.File(L"stderr.txt"));
-        const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-        CliRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = ReadBytes(FromUtf8(out));
-        run.err = ReadBytes(FromUtf8(err));
-        return run;
-    }
-
-    // --db and --components of the demo, followed by the given arguments.
-    CliRun Report(const std::vector<std::string>& args) const {
-        std::vector<std::string> all{"report", "--db", Path(L"host.db"), "--components",
-                                     Path(L"CompsTableOxycalc.csv")};
-        all.insert(all.end(), args.begin(), args.end());
-        return Run(all);
-    }
-
-    // `batch` on the demo data with the repository's stylesheets into the folder `out`.
-    std::vector<std::string> Batch(const std::wstring& out) const {
-        return {"batch",
-                "--db",
-                Path(L"host.db"),
-                "--components",
-                Path(L"CompsTableOxycalc.csv"),
-                "--standard",
-                "1,2-Диметоксиэтан",
-                "--densities",
-                Path(L"densities.csv"),
-                "--xsl",
-                OXY_SOURCE_DIR "/src/report/Report.xsl",
-                "--out",
-                Path(out)};
-    }
-
-    std::string Path(const std::wstring& name) const { return ToUtf8(folder.File(name)); }
-    // The demo petrol's three parallel determinations, ticked, with its density.
-    static std::vector<std::string> DemoPetrol() {
-        return {"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745.68"};
-    }
-    // A copy of a shipped limits file in the test's folder: its change log is kept beside it.
-    std::string ShippedLimits(const std::wstring& name) const {
-        return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
-    }
-    std::string Read(const std::wstring& name) const { return ReadBytes(folder.File(name)); }
-
-    const ScopedTimeZone utc{"UTC0"};
-    TempFolder folder;
-};
-
-bool Holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
+class OxycalcCliTest : public CliFixture {};
 
 }  // namespace
 
@@ -250,7 +172,7 @@ TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVer
     EXPECT_TRUE(Holds(run.out, "Этанол (EN 228, E5): 4.3256 % об. при норме не более 5.0 — соответствует"));
     const std::string json = Read(L"r.json");
     for (const char* part :
-         {"\"format_version\": 1", "\"total_oxygen_mass_percent\": 3.5343", "\"verdict\": \"exceeds\"",
+         {"\"format_version\": 2", "\"total_oxygen_mass_percent\": 3.5343", "\"verdict\": \"exceeds\"",
           "\"internal_standard\": true", "\"analysis_time_utc\": \"2024-03-14T09:12:00Z\"",
           "\"sample\": \"АИ-95-К5, партия 2417\""}) {
         EXPECT_TRUE(Holds(json, part)) << part;
@@ -304,72 +226,6 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
                       "Кислород (EN 228, E10): 4.4006 % масс. при норме не более 3.7 — не определено "
                       "(внутренний стандарт не задан)"))
         << run.out;
-}
-
-TEST_F(OxycalcCliTest, AReportVerifiesUntilOneOfItsInputsChangesAndNamesIt) {
-    std::vector<std::string> args = DemoPetrol();
-    args.insert(args.end(),
-                {"--standard", "1,2-Диметоксиэтан", "--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv"),
-                 "--xml", Path(L"r.xml"), "--json", Path(L"r.json"), "--html", Path(L"r.html"), "--xsl",
-                 OXY_SOURCE_DIR "/src/report/Report.xsl"});
-    const CliRun made = Report(args);
-    ASSERT_EQ(made.exitCode, 0) << made.err;
-    for (const wchar_t* report : {L"r.xml", L"r.json"}) {
-        const CliRun run = Run({"verify", Path(report)});
-        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-        EXPECT_TRUE(Holds(run.out, "числа отчёта совпадают")) << run.out;
-    }
-    // One byte of a chromatogram file, one concentration in the host's database, one density of the table.
-    std::string file = Read(L"Проба 2417-2.stg");
-    file.back() = static_cast<char>(file.back() ^ 1);
-    WriteBytes(folder.File(L"Проба 2417-2.stg"), file);
-    HostDatabase(folder.File(L"host.db"))
-        .Execute(
-            "UPDATE peak SET concentration = concentration + 0.001 WHERE assayid = 103 AND name = 'Этанол';");
-    std::string table = Read(L"CompsTableOxycalc.csv");
-    table.replace(table.find("793.50"), 6, "793.60");
-    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), table);
-    const CliRun changed = Run({"verify", Path(L"r.json")});
-    EXPECT_EQ(changed.exitCode, 1);
-    EXPECT_TRUE(Holds(changed.out, "Проба 2417-2.stg» изменён")) << changed.out;
-    EXPECT_TRUE(Holds(changed.out, "хроматограмма 103 в базе данных: концентрация пика «Этанол»"))
-        << changed.out;
-    EXPECT_TRUE(Holds(changed.out, "CompsTableOxycalc.csv» изменён")) << changed.out;
-    EXPECT_TRUE(Holds(changed.out, "числа отчёта совпадают")) << "the recorded values still give the numbers";
-
-    // A number of the report changed by hand no longer follows from its recorded values.
-    std::string xml = Read(L"r.xml");
-    xml.replace(xml.find("<oxygen>3.5343</oxygen>"), 23, "<oxygen>3.4343</oxygen>");
-    WriteBytes(folder.File(L"r.xml"), xml);
-    const CliRun edited = Run({"verify", Path(L"r.xml")});
-    EXPECT_EQ(edited.exitCode, 1);
-    EXPECT_TRUE(Holds(edited.out, "общее содержание кислорода: в отчёте «3.4343», пересчёт даёт «3.5343»"))
-        << edited.out;
-    WriteBytes(folder.File(L"broken.json"), "{\"format\": ");
-    EXPECT_EQ(Run({"verify", Path(L"broken.json")}).exitCode, 2);
-}
-
-TEST_F(OxycalcCliTest, HistoryPrintsATablesLogAndFindsAnEntryRemoved) {
-    const std::vector<std::string> report{"--assay", "101",        "--tick-all",       "--density",
-                                          "745.68",  "--standard", "1,2-Диметоксиэтан"};
-    Report(report);  // the first read starts the log
-    std::string table = Read(L"CompsTableOxycalc.csv");
-    table.replace(table.find("793.50"), 6, "793.60");
-    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), table);
-    const CliRun outside = Report(report);
-    EXPECT_TRUE(Holds(outside.err, "изменён вне модуля")) << outside.err;
-    CliRun run = Run({"history", Path(L"CompsTableOxycalc.csv")});
-    EXPECT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_TRUE(Holds(run.out, "Событие: изменено вне модуля")) << run.out;
-    EXPECT_TRUE(Holds(run.out, "Плотность «793.50» → «793.60»")) << run.out;
-
-    std::string log = Read(L"CompsTableOxycalc.csv.log");
-    log.erase(0, log.find("\n=== ") + 1);  // the first entry removed
-    WriteBytes(folder.File(L"CompsTableOxycalc.csv.log"), log);
-    run = Run({"history", Path(L"CompsTableOxycalc.csv")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.out, "Журнал нарушен: запись 1")) << run.out;
-    EXPECT_EQ(Run({"history", Path(L"densities.csv")}).exitCode, 2);
 }
 
 TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
@@ -534,7 +390,7 @@ TEST_F(OxycalcCliTest, ABatchIndexShowsEveryProblemOfASeriesAndHidesNoUnsafeText
 TEST_F(OxycalcCliTest, ABatchWithQcChartsItsCheckStandardAndMarksTheSeriesAroundTheFailedCheck) {
     DemoData::WriteDemo(folder.Path(), 200, true);
     std::vector<std::string> args = Batch(L"qc");
-    args.insert(args.end(), {"--limits", OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"});
+    args.insert(args.end(), {"--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv")});
     CliRun run = Run(args);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(

@@ -40,3 +40,25 @@ TEST(LocalTime, ShowsAMomentBefore1970OrAfter9999AsThreeDashesWithoutConvertingI
         EXPECT_EQ(LocalFileStamp(moment, false), L"");
     }
 }
+
+TEST(LocalTime, TellsItsOffsetFromUtcAndShowsTimesAtAFixedOneWhileAsked) {
+    const ScopedTimeZone moscow("MSK-3");
+    const int64_t moment = 1710407520;  // 2024-03-14T09:12:00Z
+    EXPECT_EQ(UtcOffsetMinutes(moment), 180);
+    EXPECT_EQ(LocalTimeText(moment), L"14.03.24  12:12");
+    {
+        const FixedUtcOffset newYork(-240);
+        EXPECT_EQ(LocalTimeText(moment), L"14.03.24  05:12");
+        EXPECT_EQ(UtcOffsetMinutes(moment), -240);
+    }
+    EXPECT_EQ(LocalTimeText(moment), L"14.03.24  12:12");
+    EXPECT_FALSE(UtcOffsetMinutes(-1));
+}
+
+TEST(LocalTime, ReadsBackTheUtcTextItWritesAndNothingElse) {
+    EXPECT_EQ(ParseUtcIsoText(L"2024-03-14T09:12:00Z"), 1710407520);
+    EXPECT_EQ(ParseUtcIsoText(UtcIsoText(951782400)), 951782400);  // 2000-02-29
+    for (const wchar_t* text : {L"2024-02-30T00:00:00Z", L"2024-03-14 09:12:00Z", L"2024-03-14T24:00:00Z",
+                                L"2024-03-14T09:12:00", L"", L"2024-13-01T00:00:00Z"})
+        EXPECT_FALSE(ParseUtcIsoText(text)) << ToUtf8(text);
+}

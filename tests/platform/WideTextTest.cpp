@@ -20,3 +20,12 @@ TEST(WideText, ReplacesMalformedUtf8InsteadOfReadingPastTheEndAndTellsItIsMalfor
     EXPECT_TRUE(IsValidUtf8("\xD0\x81 \xF0\x9F\xA7\xAA ok"));
     EXPECT_TRUE(IsValidUtf8(""));
 }
+
+TEST(WideText, CarriesWhatXmlCanCarryAndShowsEveryOtherCharacterAsTheReplacement) {
+    EXPECT_EQ(XmlCarriableText(L"АИ-95\tК5\r\n"), L"АИ-95\tК5\r\n");
+    EXPECT_EQ(XmlCarriableText(std::wstring(L"a\x01"
+                                            L"b\x1F"
+                                            L"c\xFFFE",
+                                            6)),
+              L"a\uFFFDb\uFFFDc\uFFFD");
+}

@@ -149,18 +149,19 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
         L"oxygen_scope", L"oxygen_doubt",  L"oxygen_arithmetic"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
-    expected.insert(expected.end(), {L"program", L"inputs", L"decision_rule"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
     EXPECT_EQ(ChildNames(root), expected);
     data.standard = L"1,2-диметоксиэтн";
     data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.warnings = CheckCalculation(data);
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}, false, false};
+    data.limits =
+        LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}, false, false, L""};
     Fill();
     expected = described;
     expected.push_back(L"warnings");
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"limits");
-    expected.insert(expected.end(), {L"program", L"inputs", L"decision_rule"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
     EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
@@ -178,7 +179,7 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     data.results[0].density = 740.5;
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}, false, false};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}, false, false, L""};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
     EXPECT_EQ(std::wstring(samples.child(L"distinct").text().get()), L"2");

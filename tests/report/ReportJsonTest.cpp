@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "platform/WideText.h"
 #include "report/ReportSample.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -16,7 +19,7 @@ ReportModel SampleModel() {
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
     data.limits = LimitsFile{
-        L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}, false, false};
+        L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}, false, false, L""};
     LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, L""};
     LimitVerdict open{
         others, 0.125, LimitVerdict::Outcome::Undetermined, {}, L"внутренний стандарт не задан"};
@@ -32,27 +35,13 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     const Json json = Json::parse(text);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"format",
-                                              "format_version",
-                                              "program",
-                                              "created_utc",
-                                              "settings",
-                                              "samples",
-                                              "chromatograms",
-                                              "results",
-                                              "totals",
-                                              "totals_without_standard",
-                                              "total_oxygen_mass_percent",
-                                              "total_oxygen_outside_scope",
-                                              "total_oxygen_determined",
-                                              "total_oxygen_doubt",
-                                              "total_oxygen_arithmetic_mass_percent",
-                                              "warnings",
-                                              "limits",
-                                              "inputs",
-                                              "decision_rule",
-                                              "quality"}));
-    EXPECT_EQ(json["format_version"], 1);
+    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc", "settings",
+                                              "samples", "chromatograms", "results", "totals",
+                                              "totals_without_standard", "total_oxygen_mass_percent",
+                                              "total_oxygen_outside_scope", "total_oxygen_determined",
+                                              "total_oxygen_doubt", "total_oxygen_arithmetic_mass_percent",
+                                              "warnings", "limits", "inputs", "decision_rule", "quality"}));
+    EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
     EXPECT_EQ(json["settings"]["standard_found"], true);
@@ -119,3 +108,27 @@ TEST(ReportJson, GivesNoTotalWhileItIsNoResultButWhyAndItsArithmeticValue) {
     EXPECT_EQ(json["inputs"]["chromatograms"][0]["sha256_unavailable"], true);
     EXPECT_EQ(json["inputs"]["chromatograms"][1]["sha256_unavailable"], false);
 }
+
+#ifndef _WIN32
+// The shape the schema beside the header describes, for a report with limits and QC and for one with
+// neither, an infinite result and no time.
+TEST(ReportJson, FollowsItsSchema) {
+    ReportModel full = SampleModel();
+    full.quality = {QualityMark::Status::InDoubt, L"контроль не пройден"};
+    full.origin = {ReportOrigin::Maker::Batch, ReportInput{L"/d.csv", std::string(64, 'a')}, 12.0,
+                   ReportInput{L"/q.csv", ""}};
+    ReportModel bare = SampleModel();
+    bare.data.results[0].oxygen = std::numeric_limits<double>::infinity();
+    bare.data.limits.reset();
+    bare.createdAt = 0;
+    bare.data.totalOxygenDoubt = L"внутренний стандарт не задан";  // the total no result
+    bare.chromatograms[0].fileSha256.clear();
+    bare.chromatograms[0].checksumUnavailable = true;
+    const TempFolder folder;
+    std::string command = "/usr/bin/python3 '" OXY_SOURCE_DIR "/tools/check-report-json.py' '" OXY_SOURCE_DIR
+                          "/src/report/ReportJson.schema.json'";
+    for (const auto& [name, model] : {std::pair{L"full.json", &full}, std::pair{L"bare.json", &bare}})
+        command += " '" + ToUtf8(folder.Write(name, ReportJson(*model))) + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+}
+#endif

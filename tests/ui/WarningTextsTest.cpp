@@ -29,6 +29,8 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoOxygenAtoms, L"Диметилкарбонат"},
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
+    {Kind::TableLogUnwritable, L"C:\\t.csv"},
+    {Kind::TableLogBroken, L"C:\\t.csv", L"", L"", L"запись 3 изменена"},
     {Kind::PeakNameInSeveralRows, L"Этанол", L"", L"Этанол", L"№6, №12"},
     {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"},
     {Kind::PeakTwiceInChromatogram, L"Этанол", L"Проба 2417-2.stg", L"", L"3.512, 3.608"},

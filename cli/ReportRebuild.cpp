@@ -1,0 +1,211 @@
+#include "ReportRebuild.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "AssayLoading.h"
+#include "BatchInputs.h"
+#include "BatchSeries.h"
+#include "QcCharting.h"
+#include "SeriesCalculation.h"
+#include "calc/LastReadComponents.h"
+#include "calc/Limits.h"
+#include "calc/QcFile.h"
+#include "calc/QualityMark.h"
+#include "calc/Recalculation.h"
+#include "data/AnalysisList.h"
+#include "data/DataBaseConnection.h"
+#include "data/DbHandle.h"
+#include "data/SqlException.h"
+#include "platform/FileSystemPath.h"
+#include "platform/UserMessages.h"
+#include "platform/WideText.h"
+
+namespace {
+
+class QuietMessages : public UserMessages {
+public:
+    void ShowError(const std::wstring&) override {}
+    void ShowMessage(const std::wstring&) override {}
+};
+
+bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
+    return std::any_of(recorded.circumstances.begin(), recorded.circumstances.end(),
+                       [&](const RecordedCircumstance& c) { return c.kind == kind && c.subject == subject; });
+}
+
+std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
+    for (const RecordedCircumstance& c : recorded.circumstances) {
+        if (c.kind == kind && c.subject == subject) return c.detail;
+    }
+    return L"";
+}
+
+// The components file as it is now, with how the report found it then: read as remembered, changed
+// outside the program, its log not written or not to be trusted.
+ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::wstring& reportPath) {
+    const std::wstring path = recorded.componentsFile.file.path;
+    ComponentsSnapshot components = ReadComponentsAsTheyAre(ResolveRecordedPath(path, reportPath));
+    components.path = path;
+    if (Has(recorded, L"components_last_read", path)) components.source = ComponentsSource::LastRead;
+    if (Has(recorded, L"components_not_read", path)) {
+        components.source = ComponentsSource::None;
+        components.components.clear();
+    }
+    components.changedOutside = Has(recorded, L"table_changed_outside", path);
+    components.logUnwritable = Has(recorded, L"table_log_unwritable", path);
+    components.logProblem = DetailOf(recorded, L"table_log_broken", path);
+    return components;
+}
+
+std::optional<LimitsFile> PresentLimits(const RecordedReport& recorded, const std::wstring& reportPath) {
+    if (!recorded.limitsFile) return std::nullopt;
+    const std::wstring path = recorded.limitsFile->file.path;
+    const std::wstring present = ResolveRecordedPath(path, reportPath);
+    std::optional<LimitsFile> limits = ParseLimitsFile(present);
+    if (!limits) return limits;
+    limits->path = path;
+    limits->version = ReadTableVersion(present);
+    limits->changedOutside = Has(recorded, L"table_changed_outside", path);
+    limits->logUnwritable = Has(recorded, L"table_log_unwritable", path);
+    limits->logProblem = DetailOf(recorded, L"table_log_broken", path);
+    return limits;
+}
+
+std::vector<int32_t> RecordedIds(const RecordedReport& recorded) {
+    std::vector<int32_t> ids;
+    for (const RecordedChromatogram& chromatogram : recorded.chromatograms) ids.push_back(chromatogram.id);
+    return ids;
+}
+
+// A report of the plug-in or of `oxycalc-cli report`: its chromatograms by id, ticked as recorded where
+// they still can be.
+CalculationData CalculateListed(const RecordedReport& recorded, const ComponentsSnapshot& components,
+                                const std::optional<LimitsFile>& limits, std::vector<Assay>& assays) {
+    QuietMessages quiet;
+    Shortfalls shortfalls(quiet);
+    assays = LoadAssays(RecordedIds(recorded), quiet, shortfalls);
+    for (Assay& assay : assays) {
+        const auto was = std::find_if(recorded.chromatograms.begin(), recorded.chromatograms.end(),
+                                      [&assay](const RecordedChromatogram& c) { return c.id == assay.id; });
+        assay.isTicked = was != recorded.chromatograms.end() && was->ticked && HasUsableMass(assay) ? 1 : 0;
+    }
+    return Recalculate({recorded.standard, recorded.sampleDensity, recorded.sampleDensityGiven}, components,
+                       assays, limits);
+}
+
+// The series of the database that holds the report's first analysis, grouped with the report's gap.
+std::optional<Series> PresentSeries(const RecordedReport& recorded, DataBase::DbHandle& db) {
+    if (recorded.chromatograms.empty()) return std::nullopt;
+    const double hours = recorded.origin.seriesGapHours.value_or(12.0);
+    const int64_t gap = static_cast<int64_t>(std::llround(hours * 3600.0));
+    const int32_t first = recorded.chromatograms.front().id;
+    for (Series& series : GroupIntoSeries(ListAnalyses(db), gap)) {
+        const bool holds = std::any_of(series.analyses.begin(), series.analyses.end(),
+                                       [first](const AnalysisRow& row) { return row.id == first; });
+        if (holds) return std::move(series);
+    }
+    return std::nullopt;
+}
+
+// What QC says of a batch's series now: the QC file's charts over every series of the database.
+QualityMark PresentQuality(const RecordedReport& recorded, const std::wstring& reportPath,
+                           const Series& series, const SeriesInputs& inputs, DataBase::DbHandle& db,
+                           std::vector<std::wstring>& unverifiable) {
+    if (!recorded.origin.qcFile) return {};
+    const std::optional<QcFile> qcFile =
+        ReadQcFile(ResolveRecordedPath(recorded.origin.qcFile->path, reportPath));
+    if (!qcFile) {
+        unverifiable.push_back(L"не проверить: файла контроля качества «" + recorded.origin.qcFile->path +
+                               L"» нет");
+        return {};
+    }
+    if (IsQcSample(*qcFile, series.sample)) return {};
+    const int64_t gap =
+        static_cast<int64_t>(std::llround(recorded.origin.seriesGapHours.value_or(12.0) * 3600.0));
+    const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), gap);
+    QuietMessages quiet;
+    const QcCharts charts =
+        ChartQcSeries(*qcFile, all, BaselineOf(std::nullopt, all),
+                      [&](const Series& one) { return CalculateSeries(one, inputs, db, quiet); });
+    return MarkSeries(series.First(), series.Last(), charts.charts);
+}
+
+// A batch's report: its series grouped anew, its density from the densities file, what QC says of it.
+std::optional<CalculationData> CalculateSeriesAgain(const RecordedReport& recorded,
+                                                    const std::wstring& reportPath, SeriesInputs& inputs,
+                                                    std::vector<Assay>& assays, QualityMark& quality,
+                                                    std::vector<std::wstring>& unverifiable) {
+    DataBase::DbHandle db;
+    const std::optional<Series> series = PresentSeries(recorded, db);
+    if (!series) {
+        unverifiable.push_back(
+            L"не проверить: первого анализа серии (" +
+            std::to_wstring(recorded.chromatograms.empty() ? 0 : recorded.chromatograms[0].id) +
+            L") нет в базе данных");
+        return std::nullopt;
+    }
+    if (recorded.origin.densitiesFile) {
+        const std::wstring densities = ResolveRecordedPath(recorded.origin.densitiesFile->path, reportPath);
+        if (FileExists(densities)) inputs.densities = ReadDensities(densities);
+    }
+    if (inputs.densities.bySample.count(series->sample) == 0) {
+        unverifiable.push_back(L"не проверить: плотности пробы «" + series->sample +
+                               L"» нет в файле плотностей; взята записанная в отчёте");
+        inputs.densities.bySample[series->sample] = recorded.sampleDensity;
+        inputs.densities.problems.erase(series->sample);
+    }
+    QuietMessages quiet;
+    CalculatedSeries calculated = CalculateSeries(*series, inputs, db, quiet);
+    assays = std::move(calculated.assays);
+    quality = PresentQuality(recorded, reportPath, *series, inputs, db, unverifiable);
+    return calculated.data;
+}
+
+}  // namespace
+
+std::wstring ResolveRecordedPath(const std::wstring& recorded, const std::wstring& reportPath) {
+    if (recorded.empty() || FileExists(recorded)) return recorded;
+    const std::filesystem::path path = ToFileSystemPath(recorded);
+    if (path.is_absolute()) return recorded;
+    const std::filesystem::path beside = ToFileSystemPath(reportPath).parent_path() / path;
+    return FileExists(FromFileSystemPath(beside)) ? FromFileSystemPath(beside) : recorded;
+}
+
+RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& reportPath) {
+    RebuiltReport rebuilt;
+    const std::wstring database = ResolveRecordedPath(recorded.database, reportPath);
+    if (!FileExists(database)) {
+        rebuilt.unverifiable.push_back(L"не проверить: базы данных «" + recorded.database + L"» нет");
+        return rebuilt;
+    }
+    DataBaseConnection::Instance().Store(database.c_str());
+    const ComponentsSnapshot components = PresentComponents(recorded, reportPath);
+    const std::optional<LimitsFile> limits = PresentLimits(recorded, reportPath);
+    std::vector<Assay> assays;
+    QualityMark quality;
+    std::optional<CalculationData> data;
+    try {
+        if (recorded.origin.maker == ReportOrigin::Maker::Batch) {
+            SeriesInputs inputs{components, limits, {}, recorded.standard, std::nullopt};
+            data = CalculateSeriesAgain(recorded, reportPath, inputs, assays, quality, rebuilt.unverifiable);
+        } else {
+            data = CalculateListed(recorded, components, limits, assays);
+        }
+    } catch (const DataBase::SqlException& error) {
+        rebuilt.unverifiable.push_back(L"не проверить: база данных «" + recorded.database +
+                                       L"» не читается: " + FromUtf8(error.what()));
+        return rebuilt;
+    }
+    if (!data) return rebuilt;
+    ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
+    model.utcOffsetMinutes = recorded.utcOffsetMinutes;
+    model.databasePath = recorded.database;
+    model.origin = recorded.origin;
+    model.quality = quality;
+    if (recorded.stylesheet)
+        model.stylesheet = ReportInput{recorded.stylesheet->path, recorded.stylesheet->sha256};
+    rebuilt.model = std::move(model);
+    return rebuilt;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report/RecordedReport.h"
+#include "report/ReportModel.h"
+
+// A recorded report made again: with the settings it records, from its inputs as they are now, through
+// the road that made it (a batch's series grouped anew, its density taken from the densities file, its
+// QC mark judged anew).
+struct RebuiltReport {
+    std::optional<ReportModel> model;  // none when it cannot be made again; `unverifiable` says why
+    std::vector<std::wstring> unverifiable;
+};
+
+RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& reportPath);
+
+// Where a path a report records is now: as recorded when it is there, otherwise a relative one beside
+// the report; as recorded when neither is there.
+std::wstring ResolveRecordedPath(const std::wstring& recorded, const std::wstring& reportPath);

@@ -1,0 +1,107 @@
+#include "CliFixture.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "DemoData.h"
+#include "platform/WideText.h"
+
+namespace {
+
+// Every report for programs below the folder, by its first bytes.
+std::vector<std::string> ReportJsonFiles(const std::wstring& folder) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(ToUtf8(folder), error)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".json") continue;
+        const std::string text = ReadBytes(FromUtf8(entry.path().string()));
+        if (text.find("\"format\": \"oxycalc-report\"") != std::string::npos)
+            files.push_back(entry.path().string());
+    }
+    return files;
+}
+
+}  // namespace
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+CliFixture::CliFixture() {
+    DemoData::WriteDemo(folder.Path(), 200);
+}
+
+void CliFixture::TearDown() {
+    const std::vector<std::string> reports = ReportJsonFiles(folder.Path());
+    if (reports.empty()) return;
+    std::string command = "/usr/bin/python3 " + Quoted(OXY_SOURCE_DIR "/tools/check-report-json.py") + " " +
+                          Quoted(OXY_SOURCE_DIR "/src/report/ReportJson.schema.json");
+    for (const std::string& report : reports) command += " " + Quoted(report);
+    EXPECT_EQ(std::system(command.c_str()), 0) << "a report for programs does not follow its schema";
+}
+
+CliRun CliFixture::Run(const std::vector<std::string>& args) const {
+    std::string command = Quoted(OXY_CLI_PATH);
+    for (const std::string& argument : args) command += " " + Quoted(argument);
+    const std::string out = ToUtf8(folder.File(L"stdout.txt"));
+    const std::string err = ToUtf8(folder.File(L"stderr.txt"));
+    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+    CliRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadBytes(FromUtf8(out));
+    run.err = ReadBytes(FromUtf8(err));
+    return run;
+}
+
+CliRun CliFixture::Report(const std::vector<std::string>& args) const {
+    std::vector<std::string> all{"report", "--db", Path(L"host.db"), "--components",
+                                 Path(L"CompsTableOxycalc.csv")};
+    all.insert(all.end(), args.begin(), args.end());
+    return Run(all);
+}
+
+std::vector<std::string> CliFixture::Batch(const std::wstring& out) const {
+    return {"batch",
+            "--db",
+            Path(L"host.db"),
+            "--components",
+            Path(L"CompsTableOxycalc.csv"),
+            "--standard",
+            "1,2-Диметоксиэтан",
+            "--densities",
+            Path(L"densities.csv"),
+            "--xsl",
+            OXY_SOURCE_DIR "/src/report/Report.xsl",
+            "--out",
+            Path(out)};
+}
+
+std::string CliFixture::Path(const std::wstring& name) const {
+    return ToUtf8(folder.File(name));
+}
+
+std::vector<std::string> CliFixture::DemoPetrol() {
+    return {"--assay", "101", "--assay", "102", "--assay", "103", "--tick-all", "--density", "745.68"};
+}
+
+std::string CliFixture::ShippedLimits(const std::wstring& name) const {
+    return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
+}
+
+std::string CliFixture::Read(const std::wstring& name) const {
+    return ReadBytes(folder.File(name));
+}
