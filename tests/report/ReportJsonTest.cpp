@@ -35,12 +35,26 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     const Json json = Json::parse(text);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc", "settings",
-                                              "samples", "chromatograms", "results", "totals",
-                                              "totals_without_standard", "total_oxygen_mass_percent",
-                                              "total_oxygen_outside_scope", "total_oxygen_determined",
-                                              "total_oxygen_doubt", "total_oxygen_arithmetic_mass_percent",
-                                              "warnings", "limits", "inputs", "decision_rule", "quality"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"format",
+                                              "format_version",
+                                              "program",
+                                              "created_utc",
+                                              "settings",
+                                              "samples",
+                                              "chromatograms",
+                                              "results",
+                                              "totals",
+                                              "totals_without_standard",
+                                              "total_oxygen_mass_percent",
+                                              "total_oxygen_outside_scope",
+                                              "total_oxygen_determined",
+                                              "total_oxygen_doubt",
+                                              "total_oxygen_arithmetic_mass_percent",
+                                              "warnings",
+                                              "limits",
+                                              "inputs",
+                                              "decision_rule",
+                                              "quality"}));
     EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
