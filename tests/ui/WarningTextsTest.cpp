@@ -30,6 +30,10 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
     {Kind::TableLogUnwritable, L"C:\\t.csv"},
+    {Kind::TableLogBroken, L"C:\\t.csv", L"", L"", L"запись 3 изменена"},
+    {Kind::PeakNameInSeveralRows, L"Этанол", L"", L"Этанол", L"№6, №12"},
+    {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"},
+    {Kind::PeakTwiceInChromatogram, L"Этанол", L"Проба 2417-2.stg", L"", L"3.512, 3.608"},
 };
 
 }  // namespace
@@ -47,5 +51,6 @@ TEST(WarningTexts, EachKindHasARussianStringThatIsTheCoresTextAndAnEnglishOne) {
         EXPECT_NE(text, warning.Text()) << warning.Key();
         EXPECT_NE(text.find(warning.subject), std::wstring::npos) << warning.Key();
         EXPECT_NE(text.find(warning.chromatograms), std::wstring::npos) << warning.Key();
+        EXPECT_NE(text.find(warning.detail), std::wstring::npos) << warning.Key();
     }
 }
