@@ -17,10 +17,8 @@
 #include "QcCharting.h"
 #include "SeriesCalculation.h"
 #include "calc/CalculationWarning.h"
-#include "calc/DataFilePath.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
-#include "calc/QualityMark.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
@@ -33,8 +31,11 @@
 #include "platform/Sha256.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "qc/QualityMark.h"
+#include "records/TrackedTables.h"
 #include "report/QcJson.h"
 #include "report/ReportFiles.h"
+#include "tables/DataFilePath.h"
 
 namespace {
 
@@ -205,10 +206,8 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
 
 std::vector<std::wstring> ComponentsAboveR(const CalculationData& data) {
     std::vector<std::wstring> names;
-    if (!data.limits) return names;
     for (const ComponentResult& result : data.results) {
-        const std::optional<double> r = RepeatabilityLimit(data.limits->limits, result);
-        if (r && RepeatabilityExceeded(result, *r)) names.push_back(result.name);
+        if (result.repeatabilityExceeded) names.push_back(result.name);
     }
     return names;
 }
@@ -321,7 +320,7 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     run.origin.maker = ReportOrigin::Maker::Batch;
     run.origin.densitiesFile = FileInput(options.densities);
     run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
-    if (run.qcFile) run.origin.qcFile = ReportTable{AbsolutePath(qcPath), run.qcFile->version};
+    if (run.qcFile) run.origin.qcFile = ReportTable{AbsolutePath(qcPath), run.qcFile->tracking.version};
     run.inputs = {options.database,
                   options.components,
                   options.densities,

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "calc/Limits.h"
-#include "calc/QcChart.h"
-#include "calc/QualityMark.h"
+#include "qc/QcChart.h"
+#include "qc/QualityMark.h"
 
 class StagedFiles;
 class UserMessages;

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "calc/CalculationWarning.h"
-#include "calc/CsvTable.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
+#include "tables/CsvTable.h"
 
 Densities ReadDensities(const std::wstring& path) {
     CsvTable table;

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "calc/TableLog.h"
 #include "platform/ConsoleText.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
 
 ExitCode RunHistory(const std::wstring& tablePath) {
     const TableLog log(tablePath);

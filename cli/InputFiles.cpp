@@ -3,11 +3,12 @@
 #include <cerrno>
 #include <cstring>
 
-#include "calc/TableLog.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileSystemPath.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
+#include "records/TrackedTables.h"
 
 bool CanRead(const std::wstring& path, const std::wstring& what, UserMessages& messages) {
     if (OpenStdioFile(path, "rb")) return true;
@@ -59,8 +60,8 @@ bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<st
 void TellUnwritableLogs(const ComponentsSnapshot& components, const std::optional<LimitsFile>& limits,
                         UserMessages& messages) {
     for (const auto& [unwritable, path] :
-         {std::pair{components.logUnwritable, components.path},
-          std::pair{limits && limits->logUnwritable, limits ? limits->path : L""}}) {
+         {std::pair{components.tracking.logUnwritable, components.path},
+          std::pair{limits && limits->tracking.logUnwritable, limits ? limits->path : L""}}) {
         if (!unwritable) continue;
         messages.ShowMessage(
             L"журнал изменений «" + path +

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <map>
 
-#include "calc/NameCompare.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
+#include "tables/NameCompare.h"
 
 namespace {
 
@@ -142,14 +142,14 @@ std::wstring NoneJudgedText() {
 }
 
 void TellQcFileLog(const QcFile& file, UserMessages& messages) {
-    if (file.logUnwritable)
+    if (file.tracking.logUnwritable)
         messages.ShowMessage(L"журнал изменений «" + file.path +
                              L".log» не записывается (папка только для чтения?): изменения файла контроля не "
                              L"учтены в журнале; расчёт продолжается");
-    if (file.changedOutside)
+    if (file.tracking.changedOutside)
         messages.ShowMessage(L"файл контроля качества «" + file.path +
                              L"» изменён вне модуля: изменение записано в его журнал");
-    if (!file.logProblem.empty())
+    if (!file.tracking.logProblem.empty())
         messages.ShowError(L"журналу изменений файла контроля качества «" + file.path +
-                           L"» нельзя доверять: " + file.logProblem);
+                           L"» нельзя доверять: " + file.tracking.logProblem);
 }

@@ -8,9 +8,9 @@
 #include "BatchSeries.h"
 #include "CliOptions.h"
 #include "SeriesCalculation.h"
-#include "calc/QcChart.h"
-#include "calc/QcFile.h"
-#include "calc/QualityMark.h"
+#include "qc/QcChart.h"
+#include "qc/QualityMark.h"
+#include "tables/QcFile.h"
 
 class UserMessages;
 

@@ -7,9 +7,7 @@
 #include "InputFiles.h"
 #include "QcCharting.h"
 #include "SeriesCalculation.h"
-#include "calc/DataFilePath.h"
 #include "calc/LastReadComponents.h"
-#include "calc/QcEstablishment.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
@@ -17,11 +15,14 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/UserMessages.h"
+#include "qc/QcEstablishment.h"
+#include "records/TrackedTables.h"
 #include "report/QcDocument.h"
 #include "report/QcJson.h"
 #include "report/ReportFiles.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
+#include "tables/DataFilePath.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "AssayLoading.h"
 #include "InputFiles.h"
 #include "ResultTable.h"
-#include "calc/DataFilePath.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Recalculation.h"
 #include "data/DataBaseConnection.h"
@@ -18,6 +17,7 @@
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
 #include "report/ReportFiles.h"
+#include "tables/DataFilePath.h"
 
 namespace {
 

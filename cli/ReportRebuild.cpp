@@ -11,8 +11,6 @@
 #include "SeriesCalculation.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
-#include "calc/QcFile.h"
-#include "calc/QualityMark.h"
 #include "calc/Recalculation.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
@@ -21,6 +19,8 @@
 #include "platform/FileSystemPath.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
+#include "qc/QualityMark.h"
+#include "tables/QcFile.h"
 
 namespace {
 
@@ -53,9 +53,9 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
         components.source = ComponentsSource::None;
         components.components.clear();
     }
-    components.changedOutside = Has(recorded, L"table_changed_outside", path);
-    components.logUnwritable = Has(recorded, L"table_log_unwritable", path);
-    components.logProblem = DetailOf(recorded, L"table_log_broken", path);
+    components.tracking.changedOutside = Has(recorded, L"table_changed_outside", path);
+    components.tracking.logUnwritable = Has(recorded, L"table_log_unwritable", path);
+    components.tracking.logProblem = DetailOf(recorded, L"table_log_broken", path);
     return components;
 }
 
@@ -66,10 +66,10 @@ std::optional<LimitsFile> PresentLimits(const RecordedReport& recorded, const st
     std::optional<LimitsFile> limits = ParseLimitsFile(present);
     if (!limits) return limits;
     limits->path = path;
-    limits->version = ReadTableVersion(present);
-    limits->changedOutside = Has(recorded, L"table_changed_outside", path);
-    limits->logUnwritable = Has(recorded, L"table_log_unwritable", path);
-    limits->logProblem = DetailOf(recorded, L"table_log_broken", path);
+    limits->tracking.version = ReadTableVersion(present);
+    limits->tracking.changedOutside = Has(recorded, L"table_changed_outside", path);
+    limits->tracking.logUnwritable = Has(recorded, L"table_log_unwritable", path);
+    limits->tracking.logProblem = DetailOf(recorded, L"table_log_broken", path);
     return limits;
 }
 

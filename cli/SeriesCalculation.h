@@ -9,7 +9,7 @@
 #include "BatchSeries.h"
 #include "calc/CalculationData.h"
 #include "calc/ComponentsSnapshot.h"
-#include "calc/Limit.h"
+#include "calc/LimitVerdict.h"
 #include "data/Assay.h"
 #include "data/DbHandle.h"
 

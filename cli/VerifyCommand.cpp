@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "ReportRebuild.h"
-#include "calc/TableLog.h"
 #include "platform/ConsoleText.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
 #include "report/RecordedReport.h"
 #include "report/ReportDifferences.h"
 #include "report/ReportDocument.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "ScratchFile.h"
-#include "calc/ComponentsTable.h"
-#include "calc/NotSet.h"
 #include "platform/NumberText.h"
+#include "tables/ComponentsTable.h"
+#include "tables/NotSet.h"
 
 namespace {
 

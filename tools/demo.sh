@@ -43,7 +43,7 @@ cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/
 lims="$data/Выгрузка"
 rm -rf "$lims" && mkdir -p "$lims"
 # The report holds the results against EN 228 E10, as a lab that chose those limits would have it.
-cp src/calc/LimitsOxycalc-EN228-E10.csv "$data/LimitsOxycalc.csv"
+cp src/tables/LimitsOxycalc-EN228-E10.csv "$data/LimitsOxycalc.csv"
 
 host=("${OXY_WINE[@]}" "$bin/veltar-host.exe" --db "$(oxy_winepath "$demo/host.db")"
       --profile "$(oxy_winepath "$demo/host-profile.txt")")

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/ComponentsTable.h"
 #include "calc/OxygenateCalculator.h"
 #include "data/Assay.h"
+#include "tables/ComponentsTable.h"
 
 namespace {
 
@@ -72,15 +72,11 @@ void ReloadAndCalculate(benchmark::State& state) {
     const std::vector<Assay> assays = TickedChromatograms();
     ComponentsTable table;
     table.path = file.Path();
-    CalculationData data;
-    data.sampleDensity = 745;
-    OxygenateCalculator calculator;
-    calculator.data = &data;
-    calculator.assays = &assays;
+    const CalculationSettings settings{L"", 745, true};
+    OxygenateResults data;
     for (auto _ : state) {
         table.Load();
-        data.components = table.components;
-        calculator.Calculate();
+        data = CalculateOxygenates(settings, table.components, assays);
         benchmark::DoNotOptimize(data.totalOxygen);
     }
     if (data.results.size() != kComponents) state.SkipWithError("not every component was found");
@@ -103,13 +99,9 @@ void CalculateOnly(benchmark::State& state) {
     ComponentsTable table;
     table.path = file.Path();
     table.Load();
-    CalculationData data;
-    data.components = table.components;
-    OxygenateCalculator calculator;
-    calculator.data = &data;
-    calculator.assays = &assays;
+    const CalculationSettings settings;
     for (auto _ : state) {
-        calculator.Calculate();
+        const OxygenateResults data = CalculateOxygenates(settings, table.components, assays);
         benchmark::DoNotOptimize(data.totalOxygen);
     }
 }

@@ -4,37 +4,34 @@
 #include <string>
 #include <vector>
 
+#include "calc/CalculationSettings.h"
 #include "calc/CalculationWarning.h"
-#include "calc/Component.h"
 #include "calc/ComponentResult.h"
-#include "calc/Limit.h"
+#include "calc/ComponentsSnapshot.h"
+#include "calc/LimitVerdict.h"
 #include "calc/ResultSums.h"
+#include "calc/ScopeNote.h"
 
-// A calculation: its settings, its copy of the components, its results with their sums, what a lab
-// must know about them and the limits' verdicts. The dialog shows it and every report is made of it.
+// A finished calculation: the settings and the components table it used, whole; its results with every
+// fact an output shows of them; what a lab must know about them and the limits' verdicts. Made by
+// Recalculate; the dialog shows it and every report writes it, none deriving anything again.
 struct CalculationData {
-    std::wstring standard;                 // name of the component used as internal standard
-    double sampleDensity = 1.0;            // kg/m3
-    bool sampleDensityGiven = true;        // false: none was given; sampleDensity is the default 1
-    double totalOxygen = 0.0;              // organically bound oxygen, % by mass, as the arithmetic gives it
-    std::vector<Component> components;     // copy of the components table taken before each run
+    CalculationSettings settings;
+    // The components table as this calculation read it.
+    ComponentsSnapshot table = ComponentsSnapshot{ComponentsSource::File, {}, false, {}, {}};
+    bool standardFound = false;            // the standard names a component of the table
     std::vector<ComponentResult> results;  // one per component found, in table order
     ResultSums sums;                       // of every result row, for the row "Всего"
-    // Where `components` came from, and the file meant; what the user must know about the results.
-    ComponentsSource componentsSource = ComponentsSource::File;
-    std::wstring componentsPath;
-    bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
-    TableVersion componentsVersion;            // the version of the components file used
-    bool componentsChangedOutside = false;     // this read found it changed outside the program
-    bool componentsLogUnwritable = false;      // its change log could not be written at this read
-    std::wstring componentsLogProblem;         // why its change log cannot be trusted; empty: it can
-    std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
+    ResultSums sumsWithoutStandard;        // of the sample's own components: the standard's row left out
+    double totalOxygen = 0.0;              // organically bound oxygen, % by mass, rounded to four decimals
+    ScopeNote totalOxygenScope = ScopeNote::Within;  // its place in the method's range while it is a result
+    // Why totalOxygen is no result a lab may report (a verdict on it would be undetermined for the same
+    // reason); empty when it is one.
+    std::wstring totalOxygenDoubt;
+    std::vector<CalculationWarning> warnings;
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;
     std::vector<LimitVerdict> verdicts;
-    // Why totalOxygen is no result a lab may report (a verdict on it would be undetermined for the same
-    // reason); empty when it is one. Set by Recalculate, so that every output says the same.
-    std::wstring totalOxygenDoubt;
 
     bool TotalOxygenDetermined() const { return totalOxygenDoubt.empty(); }
 };

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "calc/Component.h"
 #include "calc/ComponentsSnapshot.h"
 #include "data/Assay.h"
+#include "tables/Component.h"
 
 struct CalculationData;
 

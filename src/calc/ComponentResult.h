@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "calc/ScopeNote.h"
 
 // The calculation's result for one component found in the ticked chromatograms.
 struct ComponentResult {
@@ -16,4 +19,11 @@ struct ComponentResult {
     double volume = 0.0;         // cm3
     double massPercent = 0.0;    // mean concentration, % by mass
     int32_t oxygenAtoms = 1;     // copied from the component; 0 when not usable
+    // What every output shows beside the numbers, decided once by Recalculate: whether the row is the
+    // internal standard's, the repeatability limit r a limit gives this one component and whether its
+    // parallels spread above it, and the row's place in the method's range.
+    bool isStandard = false;
+    std::optional<double> repeatabilityLimit;
+    bool repeatabilityExceeded = false;
+    ScopeNote scope = ScopeNote::Within;
 };

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/Component.h"
-#include "calc/ReferenceTable.h"
+#include "tables/Component.h"
+#include "tables/TableVersion.h"
 
 // Where the components of a calculation came from.
 enum class ComponentsSource {
@@ -19,8 +19,5 @@ struct ComponentsSnapshot {
     std::wstring path;           // the components file meant
     bool headerMissing = false;  // its first line was a component, not a header
     std::vector<Component> components;
-    TableVersion version;         // of the file as last read
-    bool changedOutside = false;  // this read found it changed outside the program (and logged it)
-    bool logUnwritable = false;   // its change log could not be written at this read
-    std::wstring logProblem;      // why its change log cannot be trusted as it stands; empty: it can
+    TableTracking tracking;  // its version as read, and what the read found out about its change log
 };

@@ -1,6 +1,8 @@
 #include "calc/LastReadComponents.h"
 
-#include "calc/ComponentsTable.h"
+#include "records/ReferenceTable.h"
+
+#include "tables/ComponentsTable.h"
 
 ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     // A file without even a header line is one just created for a missing table.
@@ -16,9 +18,9 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
         everRead_ = true;
         const TableTracking tracking = TrackReferenceTable(table.path);
         version_ = tracking.version;
-        snapshot.changedOutside = tracking.changedOutside;
-        snapshot.logUnwritable = tracking.logUnwritable;
-        snapshot.logProblem = tracking.logProblem;
+        snapshot.tracking.changedOutside = tracking.changedOutside;
+        snapshot.tracking.logUnwritable = tracking.logUnwritable;
+        snapshot.tracking.logProblem = tracking.logProblem;
         logFailureBegan_ = tracking.logUnwritable && !logFailing_;
         logFailing_ = tracking.logUnwritable;
     }
@@ -28,7 +30,7 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     snapshot.path = table.path;
     snapshot.headerMissing = headerMissing_;
     snapshot.components = components_;
-    snapshot.version = version_;
+    snapshot.tracking.version = version_;
     return snapshot;
 }
 
@@ -41,7 +43,7 @@ ComponentsSnapshot ReadComponentsAsTheyAre(const std::wstring& path) {
     snapshot.source = ComponentsSource::File;
     snapshot.headerMissing = table.headerMissing;
     snapshot.components = table.components;
-    snapshot.version = ReadTableVersion(path);
+    snapshot.tracking.version = ReadTableVersion(path);
     return snapshot;
 }
 

@@ -2,65 +2,11 @@
 
 #include <algorithm>
 
-#include "calc/CsvTable.h"
-#include "calc/NameCompare.h"
 #include "calc/RoundTo4.h"
-#include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
+#include "tables/NameCompare.h"
 
 namespace {
-
-enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
-
-std::vector<std::wstring> SplitNames(const std::wstring& text) {
-    std::vector<std::wstring> names;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t comma = std::min(text.find(L',', start), text.size());
-        std::wstring name = std::wstring(TrimBlanks(std::wstring_view(text).substr(start, comma - start)));
-        if (!name.empty()) names.push_back(std::move(name));
-        start = comma + 1;
-    }
-    return names;
-}
-
-// The limit of one line, or why the line is no limit.
-std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
-    Limit limit;
-    limit.name = TrimmedField(row, kName);
-    const std::wstring names = TrimmedField(row, kPeakNames);
-    limit.others = names == L"*";
-    if (!limit.others) limit.peakNames = SplitNames(names);
-    const std::optional<LimitQuantity> quantity = ReadQuantity(TrimmedField(row, kQuantity));
-    const std::optional<double> maximum = ReadWholeNumber(TrimmedField(row, kMaximum));
-    const std::wstring repeatability = TrimmedField(row, kRepeatability);
-    if (limit.name.empty())
-        error = L"нет названия нормы";
-    else if (!quantity)
-        error = L"величина «" + TrimmedField(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
-    else if (!maximum)
-        error = L"предел «" + TrimmedField(row, kMaximum) + L"» — не число";
-    if (!error.empty()) return std::nullopt;
-    limit.quantity = *quantity;
-    limit.maximum = *maximum;
-    limit.maximumText = TrimmedField(row, kMaximum);
-    std::replace(limit.maximumText.begin(), limit.maximumText.end(), L',', L'.');
-    if (limit.peakNames.empty() && !limit.others && limit.quantity != LimitQuantity::MassPercent) {
-        error = L"общее содержание кислорода задаётся в «% масс.»";
-        return std::nullopt;
-    }
-    if (!repeatability.empty()) {
-        limit.repeatability = ReadWholeNumber(repeatability);
-        if (!limit.repeatability)
-            error = L"предел повторяемости r «" + repeatability + L"» — не число";
-        else if (*limit.repeatability <= 0.0)
-            error = L"предел повторяемости r «" + repeatability + L"» — не положительное число";
-        else if (limit.peakNames.size() != 1)
-            error = L"предел повторяемости r задаётся для одного компонента";
-        if (!error.empty()) return std::nullopt;
-    }
-    return limit;
-}
 
 bool Lists(const std::vector<std::wstring>& names, const std::wstring& peakName) {
     return std::any_of(names.begin(), names.end(),
@@ -87,7 +33,7 @@ std::vector<const ComponentResult*> CountedRows(const Limit& limit, const std::v
     for (const ComponentResult& result : data.results) {
         const bool counted = OfTotalOxygen(limit) ? true
                              : limit.others       ? !NamedByAnother(limits, result.peakName) &&
-                                                  !EqualNoCase(result.name, data.standard)
+                                                  !EqualNoCase(result.name, data.settings.standard)
                                             : Lists(limit.peakNames, result.peakName);
         if (counted) rows.push_back(&result);
     }
@@ -118,7 +64,7 @@ std::wstring DoubtOfAll(const CalculationData& data, const std::vector<Assay>& a
     using Kind = CalculationWarning::Kind;
     if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
         return L"нет отмеченных хроматограмм";
-    if (data.componentsSource != ComponentsSource::File || data.components.empty())
+    if (data.table.source != ComponentsSource::File || data.table.components.empty())
         return L"таблица компонентов не прочитана";
     if (Warned(data, Kind::SeveralSamples)) return L"отмечены хроматограммы разных проб";
     if (Warned(data, Kind::NoNamedPeaks))
@@ -154,22 +100,24 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
         return L"внутренний стандарт не задан";
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
-    if (volume && !data.sampleDensityGiven) return L"плотность пробы не задана";
-    if (volume && !PlausibleSampleDensity(data.sampleDensity)) return L"плотность пробы неправдоподобна";
+    if (volume && !data.settings.sampleDensityGiven) return L"плотность пробы не задана";
+    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity))
+        return L"плотность пробы неправдоподобна";
     for (const ComponentResult* row : rows) {
         if (volume && !IsUsableConstant(row->density))
             return L"у компонента «" + row->name + L"» нет плотности";
         if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) &&
-            !EqualNoCase(row->name, data.standard))
+            !EqualNoCase(row->name, data.settings.standard))
             return L"у компонента «" + row->name + L"» нет молярной массы";
-        if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !EqualNoCase(row->name, data.standard))
+        if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !EqualNoCase(row->name, data.settings.standard))
             return L"у компонента «" + row->name + L"» не задано число атомов кислорода";
         if (WarnedOf(data, Kind::BadConcentration, *row))
             return L"у компонента «" + row->name + L"» недостоверная концентрация пика";
         if (WarnedOf(data, Kind::PartlyFound, *row))
             return L"компонент «" + row->name + L"» найден не во всех параллельных определениях";
         // The standard's spread decides no sum of the sample's own components.
-        const bool ownComponent = limit.peakNames.size() == 1 || !EqualNoCase(row->name, data.standard);
+        const bool ownComponent =
+            limit.peakNames.size() == 1 || !EqualNoCase(row->name, data.settings.standard);
         if (const std::wstring spread = SpreadDoubt(*row, data); !spread.empty() && ownComponent)
             return limit.peakNames.size() == 1 ? spread : L"у компонента «" + row->name + L"» " + spread;
     }
@@ -185,7 +133,7 @@ Limit TotalOxygenLimit() {
 std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
     std::vector<std::wstring> unknown;
     for (const std::wstring& name : limit.peakNames) {
-        const bool known = std::any_of(data.components.begin(), data.components.end(),
+        const bool known = std::any_of(data.table.components.begin(), data.table.components.end(),
                                        [&name](const Component& c) { return EqualNoCase(c.peakName, name); });
         if (!known) unknown.push_back(name);
     }
@@ -193,47 +141,6 @@ std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const Calculation
 }
 
 }  // namespace
-
-std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
-    if (!FileExists(path)) return std::nullopt;
-    LimitsFile file;
-    file.path = path;
-    CsvTable table;
-    if (!table.ReadShared(path)) {
-        file.errors.push_back(L"файл норм не открывается");
-        return file;
-    }
-    bool headerSeen = false;
-    for (size_t row = 0; row < table.rows.size(); ++row) {
-        const CsvTable::Row& line = table.rows[row];
-        if (IsBlankOrComment(line)) continue;
-        // The first line is a header when it names no quantity and its maximum is no number: a file may
-        // well start with a limit, also with one whose maximum is mistyped (which is an error of that line).
-        const bool header = !headerSeen && !ReadQuantity(TrimmedField(line, kQuantity)) &&
-                            !ReadWholeNumber(TrimmedField(line, kMaximum));
-        headerSeen = true;
-        if (header) continue;
-        std::wstring error;
-        if (std::optional<Limit> limit = LimitOf(line, error)) {
-            file.limits.push_back(std::move(*limit));
-        } else {
-            file.errors.push_back(L"строка " + std::to_wstring(row + 1) + L": " + error);
-        }
-    }
-    if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
-    return file;
-}
-
-std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
-    std::optional<LimitsFile> file = ParseLimitsFile(path);
-    if (!file) return file;
-    const TableTracking tracking = TrackReferenceTable(path);
-    file->version = tracking.version;
-    file->changedOutside = tracking.changedOutside;
-    file->logUnwritable = tracking.logUnwritable;
-    file->logProblem = tracking.logProblem;
-    return file;
-}
 
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
                                       const std::vector<Assay>& assays) {

@@ -5,13 +5,7 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
-#include "calc/Limit.h"
-
-// Nothing when no file is at the path (no limits are set); otherwise what it holds, an error when it
-// does not open. The file's change log is kept as at every read of a reference table.
-std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path);
-// The same without touching the change log: for a check that only looks.
-std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path);
+#include "calc/LimitVerdict.h"
 
 // Why the total organically bound oxygen of a finished calculation (its warnings and limits set) of the
 // ticked chromatograms of `assays` is no result: what would leave a limit of it undetermined, a spread of a

@@ -1,6 +1,6 @@
 #include "calc/MethodScope.h"
 
-#include "calc/NameCompare.h"
+#include "tables/NameCompare.h"
 
 ScopeNote ResultScope(const ComponentResult& result, const std::wstring& standard) {
     if (EqualNoCase(result.name, standard)) return ScopeNote::Within;

@@ -1,11 +1,10 @@
 #include "calc/OxygenateCalculator.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstddef>
 
-#include "calc/NameCompare.h"
 #include "calc/PeakNameIndex.h"
+#include "tables/NameCompare.h"
 
 namespace {
 
@@ -78,28 +77,28 @@ std::vector<Tally> TallyPeaks(const std::vector<Component>& components, const st
 
 }  // namespace
 
-void OxygenateCalculator::Calculate() {
-    assert(data != nullptr && assays != nullptr);
-    CalculationData& out = *data;
-    out.results.clear();
-    out.totalOxygen = 0.0;
+OxygenateResults CalculateOxygenates(const CalculationSettings& settings,
+                                     const std::vector<Component>& components,
+                                     const std::vector<Assay>& assays) {
+    OxygenateResults out;
     const auto isTicked = [](const Assay& assay) { return assay.isTicked != 0; };
-    const size_t ticked = static_cast<size_t>(std::count_if(assays->begin(), assays->end(), isTicked));
-    if (ticked == 0) return;
+    const size_t ticked = static_cast<size_t>(std::count_if(assays.begin(), assays.end(), isTicked));
+    if (ticked == 0) return out;
 
     double massTotal = 0.0;
-    for (const Assay& assay : *assays) {
+    for (const Assay& assay : assays) {
         if (isTicked(assay)) massTotal += assay.sampleMass;
     }
     const double meanMass = massTotal / static_cast<double>(ticked);
-    const double sampleVolume = GuardedQuotient(meanMass * 1000, out.sampleDensity);
+    const double sampleVolume = GuardedQuotient(meanMass * 1000, settings.sampleDensity);
 
-    const std::vector<Tally> tallies = TallyPeaks(out.components, *assays);
-    out.results.reserve(out.components.size());
-    for (size_t position = 0; position < out.components.size(); ++position) {
+    const std::vector<Tally> tallies = TallyPeaks(components, assays);
+    out.results.reserve(components.size());
+    for (size_t position = 0; position < components.size(); ++position) {
         if (tallies[position].foundIn == 0) continue;
         out.results.push_back(
-            ResultOf(out.components[position], tallies[position], ticked, sampleVolume, out.standard));
+            ResultOf(components[position], tallies[position], ticked, sampleVolume, settings.standard));
         out.totalOxygen += out.results.back().oxygen;
     }
+    return out;
 }

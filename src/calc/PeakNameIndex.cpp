@@ -1,6 +1,6 @@
 #include "calc/PeakNameIndex.h"
 
-#include "calc/NameCompare.h"
+#include "tables/NameCompare.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Component.h"
+#include "tables/Component.h"
 
 // Finds the components whose peakName equals a peak's name without regard to case, without
 // comparing the name with every component. The components must outlive the index.

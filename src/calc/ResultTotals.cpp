@@ -1,6 +1,5 @@
 #include "calc/ResultTotals.h"
 
-#include "calc/NameCompare.h"
 #include "calc/ResultColumns.h"
 
 namespace {
@@ -22,7 +21,6 @@ ResultSums SumOfResults(const std::vector<ComponentResult>& results) {
     return SumOf(results, [](const ComponentResult&) { return true; });
 }
 
-ResultSums SumsWithoutStandard(const CalculationData& data) {
-    return SumOf(data.results,
-                 [&data](const ComponentResult& result) { return !EqualNoCase(result.name, data.standard); });
+ResultSums SumsWithoutStandard(const std::vector<ComponentResult>& results) {
+    return SumOf(results, [](const ComponentResult& result) { return !result.isStandard; });
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "calc/CalculationData.h"
+#include "calc/ComponentResult.h"
 #include "calc/ResultSums.h"
 
 // The plain sums of every result row's columns, added in row order (the order decides the last bits);
@@ -11,4 +11,4 @@ ResultSums SumOfResults(const std::vector<ComponentResult>& results);
 
 // The sums over the sample's own components: every result row but the internal standard's, which
 // the analyst added to the sample.
-ResultSums SumsWithoutStandard(const CalculationData& data);
+ResultSums SumsWithoutStandard(const std::vector<ComponentResult>& results);

@@ -11,7 +11,3 @@ std::wstring TotalOxygenNote(const CalculationData& data) {
     return data.totalOxygenDoubt + L". Арифметическое значение " + FormatFixed(data.totalOxygen, 4) +
            L" % масс. — не результат";
 }
-
-ScopeNote TotalOxygenScopeOf(const CalculationData& data) {
-    return data.TotalOxygenDetermined() ? TotalOxygenScope(data.totalOxygen) : ScopeNote::Within;
-}

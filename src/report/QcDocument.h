@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 
 class XMLWrapper;
 

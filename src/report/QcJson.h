@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 
 // The control charts for programs (a LIMS): UTF-8 JSON of a fixed shape, indented by two blanks, with
 // the same points, limits and rule hits the QC page draws. Members are only ever added; "format_version"

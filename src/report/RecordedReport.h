@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/ReferenceTable.h"
+#include "records/ReferenceTable.h"
 #include "report/ReportModel.h"
 
 // A file a report names as its input, with the checksum it had then.

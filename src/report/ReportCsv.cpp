@@ -57,8 +57,7 @@ std::string ResultsCsv(const CalculationData& data) {
     for (const ComponentResult& r : data.results) {
         text += Line(Fields(
             {std::to_wstring(++number), Text(r.name), Text(r.peakName), std::to_wstring(r.oxygenAtoms)},
-            [&r](const ResultColumn& column) { return r.*column.value; },
-            ScopeNoteText(ResultScope(r, data.standard))));
+            [&r](const ResultColumn& column) { return r.*column.value; }, ScopeNoteText(r.scope)));
     }
     text += Line(Fields(
         {L"", L"Всего", L"", L""}, [&data](const ResultColumn& column) { return data.sums.*column.sum; },
@@ -68,7 +67,7 @@ std::string ResultsCsv(const CalculationData& data) {
     total[1] = L"Общее содержание органически связанного кислорода, % масс.";
     if (data.TotalOxygenDetermined()) {
         total.push_back(Number(data.totalOxygen, 4));
-        total.push_back(ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+        total.push_back(ScopeNoteText(data.totalOxygenScope));
     } else {
         total.push_back(TotalOxygenText(data));
         total.push_back(TotalOxygenNote(data));

@@ -5,8 +5,6 @@
 #include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
 #include "calc/MethodScope.h"
-#include "calc/NameCompare.h"
-#include "calc/NotSet.h"
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
 #include "calc/TotalOxygen.h"
@@ -16,6 +14,8 @@
 #include "report/ReportJson.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
+#include "tables/NameCompare.h"
+#include "tables/NotSet.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr int kCellsPerRow = 8;
 
 // The standard as the user typed it when some component bears that name, otherwise "---".
 std::wstring StandardText(const CalculationData& data) {
-    return NamesAComponent(data.components, data.standard) ? data.standard : L"---";
+    return data.standardFound ? data.settings.standard : L"---";
 }
 
 // A molar mass or density as the components table shows it: two decimals, "---" when not set.
@@ -49,7 +49,7 @@ std::wstring LimitComponentsText(const Limit& limit) {
 
 void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
     wrapper.AddTextElement(XMLElement(), L"standart", StandardText(data));
-    wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.sampleDensity, 2));
+    wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.settings.sampleDensity, 2));
 }
 
 void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
@@ -134,26 +134,23 @@ void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatog
 // range and the oxygen atoms of its molecule.
 void AddResultDetails(XMLWrapper& wrapper, const CalculationData& data) {
     const XMLElement element = wrapper.AddElement(XMLElement(), L"result_rows");
-    const std::vector<Limit> noLimits;
-    const std::vector<Limit>& all = data.limits ? data.limits->limits : noLimits;
     for (const ComponentResult& result : data.results) {
         const XMLElement row = wrapper.AddElement(element, L"result_row");
         wrapper.AddTextElement(row, L"peak_name", result.peakName);
         wrapper.AddTextElement(row, L"molar_mass", ConstantText(result.molarMass));
         wrapper.AddTextElement(row, L"density", ConstantText(result.density));
-        wrapper.AddTextElement(row, L"standard", EqualNoCase(result.name, data.standard) ? L"да" : L"нет");
-        const std::optional<double> r = RepeatabilityLimit(all, result);
+        wrapper.AddTextElement(row, L"standard", result.isStandard ? L"да" : L"нет");
+        const std::optional<double>& r = result.repeatabilityLimit;
         wrapper.AddTextElement(row, L"repeatability_limit", r ? FormatGeneral(*r, 15) : L"");
-        wrapper.AddTextElement(row, L"repeatability_exceeded",
-                               r && RepeatabilityExceeded(result, *r) ? L"да" : L"нет");
-        wrapper.AddTextElement(row, L"scope", ScopeNoteText(ResultScope(result, data.standard)));
+        wrapper.AddTextElement(row, L"repeatability_exceeded", result.repeatabilityExceeded ? L"да" : L"нет");
+        wrapper.AddTextElement(row, L"scope", ScopeNoteText(result.scope));
         wrapper.AddIntElement(row, L"oxygen_atoms", result.oxygenAtoms);
     }
 }
 
 // <totals_without_standard>: the six sums of the sample's own components.
 void AddTotalsWithoutStandard(XMLWrapper& wrapper, const CalculationData& data) {
-    const ResultSums sums = SumsWithoutStandard(data);
+    const ResultSums& sums = data.sumsWithoutStandard;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"totals_without_standard");
     for (const ResultColumn& column : kResultColumns)
         wrapper.AddTextElement(element, column.element, FormatFixed(sums.*column.sum, column.decimals));
@@ -291,11 +288,12 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
     const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
     wrapper.AddTextElement(inputs, L"made_by", MakerKey(model.origin.maker));
-    wrapper.AddTextElement(inputs, L"standard", data.standard);
-    wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));
-    wrapper.AddTextElement(inputs, L"sample_density_given", data.sampleDensityGiven ? L"да" : L"нет");
+    wrapper.AddTextElement(inputs, L"standard", data.settings.standard);
+    wrapper.AddTextElement(inputs, L"sample_density", Exact(data.settings.sampleDensity));
+    wrapper.AddTextElement(inputs, L"sample_density_given",
+                           data.settings.sampleDensityGiven ? L"да" : L"нет");
     wrapper.AddTextElement(inputs, L"utc_offset_minutes", std::to_wstring(model.utcOffsetMinutes));
-    for (const Component& component : data.components) {
+    for (const Component& component : data.table.components) {
         const XMLElement row = wrapper.AddElement(inputs, L"component");
         wrapper.AddIntElement(row, L"id", component.id);
         wrapper.AddTextElement(row, L"peak_name", component.peakName);
@@ -307,8 +305,9 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     wrapper.AddTextElement(inputs, L"database", model.databasePath);
     for (const ReportChromatogram& chromatogram : model.chromatograms)
         AddChromatogramInput(wrapper, inputs, chromatogram);
-    AddTableInput(wrapper, inputs, L"components_file", data.componentsPath, data.componentsVersion);
-    if (data.limits) AddTableInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->version);
+    AddTableInput(wrapper, inputs, L"components_file", data.table.path, data.table.tracking.version);
+    if (data.limits)
+        AddTableInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->tracking.version);
     if (model.stylesheet) AddFileInput(wrapper, inputs, L"stylesheet", *model.stylesheet);
     if (model.origin.densitiesFile)
         AddFileInput(wrapper, inputs, L"densities_file", *model.origin.densitiesFile);
@@ -340,7 +339,7 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     AddResultDetails(wrapper, data);
     AddTotalsWithoutStandard(wrapper, data);
     // <oxygen_scope>: the note on the total oxygen when it lies outside the method's range, else empty.
-    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(TotalOxygenScopeOf(data)));
+    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(data.totalOxygenScope));
     // <oxygen_doubt>: why the total is no result, empty when it is one; <oxygen_arithmetic>: the value the
     // arithmetic gives, to be shown only marked as such when it is no result.
     wrapper.AddTextElement(XMLElement(), L"oxygen_doubt", data.totalOxygenDoubt);

@@ -7,8 +7,6 @@
 
 #include "calc/Limits.h"
 #include "calc/MethodScope.h"
-#include "calc/NameCompare.h"
-#include "calc/NotSet.h"
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
 #include "calc/TotalOxygen.h"
@@ -17,6 +15,8 @@
 #include "platform/WideText.h"
 #include "report/ReportDocument.h"
 #include "res/ProductVersion.h"
+#include "tables/NameCompare.h"
+#include "tables/NotSet.h"
 
 namespace {
 
@@ -64,21 +64,21 @@ Json Chromatograms(const std::vector<ReportChromatogram>& chromatograms) {
     return rows;
 }
 
-Json Result(const ComponentResult& r, int number, const CalculationData& data,
-            const std::vector<Limit>& limits) {
+Json Result(const ComponentResult& r, int number) {
     Json row = {{"number", number},
                 {"name", Text(r.name)},
                 {"peak_name", Text(r.peakName)},
-                {"internal_standard", EqualNoCase(r.name, data.standard)},
+                {"internal_standard", r.isStandard},
                 {"molar_mass_g_mol", Fixed(r.molarMass, 2)},
                 {"density_kg_m3", Fixed(r.density, 2)},
                 {"oxygen_atoms", r.oxygenAtoms}};
     for (const ResultColumn& column : kResultColumns)
         row[column.key] = Fixed(r.*column.value, column.decimals);
-    const std::optional<double> r95 = RepeatabilityLimit(limits, r);
-    row["repeatability_limit"] = r95 ? Json(ParseDouble(FormatGeneral(*r95, 15))) : Json(nullptr);
-    row["repeatability_exceeded"] = r95 && RepeatabilityExceeded(r, *r95);
-    row["outside_scope"] = Scope(ResultScope(r, data.standard));
+
+    row["repeatability_limit"] =
+        r.repeatabilityLimit ? Json(ParseDouble(FormatGeneral(*r.repeatabilityLimit, 15))) : Json(nullptr);
+    row["repeatability_exceeded"] = r.repeatabilityExceeded;
+    row["outside_scope"] = Scope(r.scope);
     return row;
 }
 
@@ -227,12 +227,12 @@ const char* MakerKey(ReportOrigin::Maker maker) {
 Json Inputs(const ReportModel& model) {
     const CalculationData& data = model.data;
     Json inputs = {{"made_by", MakerKey(model.origin.maker)},
-                   {"standard", Text(data.standard)},
-                   {"sample_density", Exact(data.sampleDensity)},
-                   {"sample_density_given", data.sampleDensityGiven},
+                   {"standard", Text(data.settings.standard)},
+                   {"sample_density", Exact(data.settings.sampleDensity)},
+                   {"sample_density_given", data.settings.sampleDensityGiven},
                    {"utc_offset_minutes", model.utcOffsetMinutes}};
     inputs["components"] = Json::array();
-    for (const Component& c : data.components) {
+    for (const Component& c : data.table.components) {
         inputs["components"].push_back({{"id", c.id},
                                         {"peak_name", Text(c.peakName)},
                                         {"name", Text(c.name)},
@@ -244,9 +244,9 @@ Json Inputs(const ReportModel& model) {
     inputs["chromatograms"] = Json::array();
     for (const ReportChromatogram& c : model.chromatograms)
         inputs["chromatograms"].push_back(ChromatogramInput(c));
-    inputs["components_file"] = TableRecord(data.componentsPath, data.componentsVersion);
+    inputs["components_file"] = TableRecord(data.table.path, data.table.tracking.version);
     inputs["limits_file"] =
-        data.limits ? TableRecord(data.limits->path, data.limits->version) : Json(nullptr);
+        data.limits ? TableRecord(data.limits->path, data.limits->tracking.version) : Json(nullptr);
     inputs["stylesheet"] = OptionalFile(model.stylesheet);
     inputs["densities_file"] = OptionalFile(model.origin.densitiesFile);
     inputs["series_gap_hours"] =
@@ -266,23 +266,21 @@ std::string ReportJson(const ReportModel& model) {
         {"format_version", kReportFormatVersion},
         {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
         {"created_utc", model.createdAt != 0 ? Json(Text(UtcIsoText(model.createdAt))) : Json(nullptr)}};
-    json["settings"] = {{"standard", Text(data.standard)},
-                        {"standard_found", NamesAComponent(data.components, data.standard)},
-                        {"sample_density_kg_m3", Fixed(data.sampleDensity, 2)}};
+    json["settings"] = {{"standard", Text(data.settings.standard)},
+                        {"standard_found", data.standardFound},
+                        {"sample_density_kg_m3", Fixed(data.settings.sampleDensity, 2)}};
     json["samples"] = Json::array();
     for (const SampleName& sample : model.samples)
         json["samples"].push_back({{"sample", Text(sample.sample)}, {"mixture", Text(sample.mixture)}});
     json["chromatograms"] = Chromatograms(model.chromatograms);
-    const std::vector<Limit> noLimits;
     json["results"] = Json::array();
     int number = 0;
-    for (const ComponentResult& r : data.results)
-        json["results"].push_back(Result(r, ++number, data, data.limits ? data.limits->limits : noLimits));
+    for (const ComponentResult& r : data.results) json["results"].push_back(Result(r, ++number));
     json["totals"] = Sums(data.sums);
-    json["totals_without_standard"] = Sums(SumsWithoutStandard(data));
+    json["totals_without_standard"] = Sums(data.sumsWithoutStandard);
     const bool determined = data.TotalOxygenDetermined();
     json["total_oxygen_mass_percent"] = determined ? Fixed(data.totalOxygen, 4) : Json(nullptr);
-    json["total_oxygen_outside_scope"] = Scope(TotalOxygenScopeOf(data));
+    json["total_oxygen_outside_scope"] = Scope(data.totalOxygenScope);
     json["total_oxygen_determined"] = determined;
     json["total_oxygen_doubt"] = Text(data.totalOxygenDoubt);
     json["total_oxygen_arithmetic_mass_percent"] = Fixed(data.totalOxygen, 4);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
-#include "calc/QualityMark.h"
 #include "calc/TickedSamples.h"
 #include "data/Assay.h"
+#include "qc/QualityMark.h"
 
 // One chromatogram of the list as the reports show it: its row and sample mass, without its signal.
 struct ReportChromatogram {

@@ -1,8 +1,8 @@
 #include "report/ReportOutput.h"
 
-#include "calc/DataFilePath.h"
 #include "platform/FileSystemPath.h"
 #include "platform/TemporaryFile.h"
+#include "tables/DataFilePath.h"
 
 namespace {
 

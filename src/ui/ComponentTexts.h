@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/ComponentEntry.h"
-#include "calc/ComponentsTable.h"
+#include "tables/ComponentEntry.h"
+#include "tables/ComponentsTable.h"
 
 // What the components dialog says when the table cannot be saved, in the host's language.
 

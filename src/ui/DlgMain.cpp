@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "calc/DataFilePath.h"
 #include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
 #include "platform/ShellOpen.h"
@@ -15,6 +14,7 @@
 #include "report/LimsExport.h"
 #include "res/ProductVersion.h"
 #include "res/ResourceIds.h"
+#include "tables/DataFilePath.h"
 #include "ui/DlgAbout.h"
 #include "ui/Dlg_Components.h"
 #include "ui/GridNotifications.h"
@@ -253,7 +253,7 @@ void DlgMain::ShowReport() {
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.
-    const std::wstring lims = DataFileBeside(calculation.componentsPath, kLimsFolderName);
+    const std::wstring lims = DataFileBeside(calculation.table.path, kLimsFolderName);
     if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
 }
 

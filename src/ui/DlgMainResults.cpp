@@ -1,14 +1,15 @@
 // The main dialog's recalculation, its result table and the exchange of the settings fields.
 #include <windows.h>
 
-#include "calc/DataFilePath.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "calc/ResultColumns.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
 #include "platform/TextTemplate.h"
+#include "records/TrackedTables.h"
 #include "res/ResourceIds.h"
+#include "tables/DataFilePath.h"
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
 #include "ui/PluginMessages.h"
@@ -39,13 +40,13 @@ void DlgMain::SetUpResultList() {
 }
 
 bool DlgMain::TakeSettings() {
-    calculation.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
+    calculation.settings.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
     HWND density = Item(IDC_OXY_DENSITY);
     // An emptied density field gives the default 1; the field stays empty and says it is not given.
     densityGiven_ = !TrimBlanks(DataExchange::Text(density)).empty();
     if (!densityGiven_) {
-        calculation.sampleDensity = 1.0;
-    } else if (!DataExchange::TakeDouble(density, calculation.sampleDensity)) {
+        calculation.settings.sampleDensity = 1.0;
+    } else if (!DataExchange::TakeDouble(density, calculation.settings.sampleDensity)) {
         return false;
     }
     return true;
@@ -73,10 +74,11 @@ void DlgMain::ShowSettings() {
     const auto show = [focus](HWND field, auto showValue) {
         if (field != focus) showValue(field);
     };
-    show(Item(IDC_OXY_STANDARD), [this](HWND field) { DataExchange::ShowText(field, calculation.standard); });
+    show(Item(IDC_OXY_STANDARD),
+         [this](HWND field) { DataExchange::ShowText(field, calculation.settings.standard); });
     if (densityGiven_) {
         show(Item(IDC_OXY_DENSITY),
-             [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
+             [this](HWND field) { DataExchange::ShowDouble(field, calculation.settings.sampleDensity); });
     }
     ShowTotalOxygen();
     showingSettings_ = false;
@@ -85,8 +87,9 @@ void DlgMain::ShowSettings() {
 // A field the user has left is shown in its shortest form ("745." as 745); an empty density stays empty.
 void DlgMain::ShowTypedSetting(int id) {
     showingSettings_ = true;
-    if (id == IDC_OXY_DENSITY && densityGiven_) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
-    if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.standard);
+    if (id == IDC_OXY_DENSITY && densityGiven_)
+        DataExchange::ShowDouble(Item(id), calculation.settings.sampleDensity);
+    if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.settings.standard);
     showingSettings_ = false;
 }
 
@@ -105,7 +108,7 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
         messages.ShowMessage(
             WarningText({lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}));
     }
-    TellTableLog(table.path, snapshot.changedOutside, components_.LogFailureBegan(), messages);
+    TellTableLog(table.path, snapshot.tracking.changedOutside, components_.LogFailureBegan(), messages);
     return snapshot;
 }
 
@@ -127,12 +130,13 @@ void DlgMain::Recalculate() {
         ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
     if (limits) {
         PluginMessages messages(Handle());
-        const bool failureBegan = limits->logUnwritable && !limitsLogFailing_;
-        limitsLogFailing_ = limits->logUnwritable;
-        TellTableLog(limits->path, limits->changedOutside, failureBegan, messages);
+        const bool failureBegan = limits->tracking.logUnwritable && !limitsLogFailing_;
+        limitsLogFailing_ = limits->tracking.logUnwritable;
+        TellTableLog(limits->path, limits->tracking.changedOutside, failureBegan, messages);
     }
-    calculation = ::Recalculate({calculation.standard, calculation.sampleDensity, densityGiven_}, components,
-                                assays, limits);
+    calculation =
+        ::Recalculate({calculation.settings.standard, calculation.settings.sampleDensity, densityGiven_},
+                      components, assays, limits);
     FillResultGrid();
     ShowWarnings();
     ShowSettings();

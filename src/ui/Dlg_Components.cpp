@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "calc/ComponentEntry.h"
-#include "calc/DataFilePath.h"
-#include "calc/NotSet.h"
-#include "calc/ReferenceTable.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
 #include "platform/StdioFile.h"
 #include "platform/TextTemplate.h"
+#include "records/ReferenceTable.h"
 #include "res/ResourceIds.h"
+#include "tables/ComponentEntry.h"
+#include "tables/DataFilePath.h"
+#include "tables/NotSet.h"
 #include "ui/ComponentTexts.h"
 #include "ui/DlgChangeReason.h"
 #include "ui/GridNotifications.h"

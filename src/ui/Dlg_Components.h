@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "calc/ComponentsTable.h"
+#include "tables/ComponentsTable.h"
 #include "ui/CGridCtrl.h"
 #include "win/Dialog.h"
 

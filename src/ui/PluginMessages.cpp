@@ -1,7 +1,7 @@
 #include "ui/PluginMessages.h"
 
-#include "calc/DataFilePath.h"
 #include "res/ResourceIds.h"
+#include "tables/DataFilePath.h"
 #include "win/Resources.h"
 
 void PluginMessages::ShowError(const std::wstring& text) {

@@ -1,10 +1,10 @@
-#include "calc/ComponentEntry.h"
+#include "tables/ComponentEntry.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "calc/NotSet.h"
+#include "tables/NotSet.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "calc/ComponentsTable.h"
+#include "tables/ComponentsTable.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/NotSet.h"
 #include "platform/ExclusiveFile.h"
 #include "support/TempFolder.h"
+#include "tables/NotSet.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "calc/ControlChart.h"
+#include "qc/ControlChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/CsvTable.h"
+#include "tables/CsvTable.h"
 
 #include <gtest/gtest.h>
 

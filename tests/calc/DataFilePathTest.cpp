@@ -1,4 +1,4 @@
-#include "calc/DataFilePath.h"
+#include "tables/DataFilePath.h"
 
 #include <gtest/gtest.h>
 

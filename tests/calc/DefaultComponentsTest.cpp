@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "DemoData.h"
-#include "calc/ComponentsTable.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "calc/RoundTo4.h"
+#include "records/TrackedTables.h"
 #include "report/ReportSample.h"
 #include "support/TempFolder.h"
+#include "tables/ComponentsTable.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST(DefaultComponents, ReadTenPerCentEthanolByVolumeAsTenAndWithinE10sOxygen) {
     assays[0].peaks = {MakePeak(L"Этанол", 10.0 * ethanolDensity / settings.sampleDensity),
                        MakePeak(L"1,2-Диметоксиэтан", 5.0)};
     const std::optional<LimitsFile> e10 =
-        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
+        ReadLimitsFile(CopyOfSourceFile(L"src/tables/LimitsOxycalc-EN228-E10.csv", folder));
     ASSERT_TRUE(e10.has_value());
     const CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.results.size(), 2u);

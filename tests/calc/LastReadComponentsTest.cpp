@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/ComponentsTable.h"
 #include "platform/ExclusiveFile.h"
 #include "support/TempFolder.h"
+#include "tables/ComponentsTable.h"
 
 TEST(LastReadComponents, KeepsTheTableAsLastReadWhileTheFileDoesNotReadAndTellsOncePerStretch) {
     TempFolder folder;

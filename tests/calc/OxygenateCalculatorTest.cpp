@@ -32,12 +32,22 @@ Component MakeComponent(std::wstring peakName, std::wstring name, double molarMa
     return {0, std::move(peakName), std::move(name), molarMass, density};
 }
 
+// What a calculation is given and what it gives, side by side as the tests read them.
+struct Calculation {
+    std::wstring standard;
+    double sampleDensity = 1.0;
+    std::vector<Component> components;
+    std::vector<ComponentResult> results;
+    double totalOxygen = 0.0;
+};
+
 class OxygenateCalculatorTest : public ::testing::Test {
 protected:
     void Calculate() {
-        calculator.data = &data;
-        calculator.assays = &assays;
-        calculator.Calculate();
+        OxygenateResults out =
+            CalculateOxygenates({data.standard, data.sampleDensity, true}, data.components, assays);
+        data.results = std::move(out.results);
+        data.totalOxygen = out.totalOxygen;
     }
 
     // The worked example: samples of 10 g and 12 g, density 750, a component of molar mass 80 and
@@ -48,9 +58,8 @@ protected:
         assays = {TickedAssay(10, firstPeaks), TickedAssay(12, secondPeaks)};
     }
 
-    CalculationData data;
+    Calculation data;
     std::vector<Assay> assays;
-    OxygenateCalculator calculator;
 };
 
 void ExpectRelativelyNear(double actual, double expected) {

@@ -1,22 +1,22 @@
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "calc/Component.h"
+#include "tables/Component.h"
 
 namespace {
 
 // A QC sample's calculation: MTBE found, the standard known, three parallels ticked.
 struct Calculated {
     Calculated() {
-        data.standard = L"ДМЭ";
-        data.sampleDensity = 742.5;
+        data.settings.standard = L"ДМЭ";
+        data.settings.sampleDensity = 742.5;
         data.totalOxygen = 2.1061;
-        data.components = {{1, L"МТБЭ", L"МТБЭ", 88.15, 745.82},
-                           {2, L"ЭТБЭ", L"ЭТБЭ", 102.17, 745.17},
-                           {3, L"ДМЭ", L"ДМЭ", 90.12, 872.06}};
+        data.table.components = {{1, L"МТБЭ", L"МТБЭ", 88.15, 745.82},
+                                 {2, L"ЭТБЭ", L"ЭТБЭ", 102.17, 745.17},
+                                 {3, L"ДМЭ", L"ДМЭ", 90.12, 872.06}};
         ComponentResult mtbe;
         mtbe.peakName = mtbe.name = L"МТБЭ";
         mtbe.massPercent = 5.01234;

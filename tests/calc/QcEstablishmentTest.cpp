@@ -1,10 +1,11 @@
-#include "calc/QcEstablishment.h"
+#include "qc/QcEstablishment.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/TableLog.h"
 #include "platform/Codepage1251.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
+#include "records/TrackedTables.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
 
@@ -113,7 +114,7 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
     EXPECT_EQ(log.back().event, L"установлены контрольные пределы");
     EXPECT_EQ(log.back().reason, L"первые 20 дней");
     EXPECT_EQ(log.back().changes, changes);
-    EXPECT_FALSE(file->changedOutside);
+    EXPECT_FALSE(file->tracking.changedOutside);
 
     // A revision: the old limits stay in the log, beside the new ones.
     EstablishedLimits revised = limits;

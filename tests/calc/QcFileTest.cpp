@@ -1,7 +1,8 @@
-#include "calc/QcFile.h"
+#include "tables/QcFile.h"
 
 #include <gtest/gtest.h>
 
+#include "records/TrackedTables.h"
 #include "support/TempFolder.h"
 
 TEST(QcFile, ReadsEachLineWithItsOptionalValuesAndSkipsHeaderCommentsAndBlankLines) {
@@ -92,6 +93,6 @@ TEST(QcFile, ReadsTheLimitsALabEstablishedAndRefusesALineWhoseLimitsAreHalfWritt
             L"ГГГГ-ММ-ДДTчч:мм:ссZ",
             L"строка 6: установленные пределы: конец базового периода раньше его начала"}));
     // Each read keeps the file's change log, as for the other reference tables.
-    EXPECT_FALSE(file->version.sha256.empty());
+    EXPECT_FALSE(file->tracking.version.sha256.empty());
     EXPECT_FALSE(ReadBytes(path + L".log").empty());
 }

@@ -1,8 +1,8 @@
-#include "calc/QualityMark.h"
+#include "qc/QualityMark.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 #include "support/ScopedTimeZone.h"
 
 namespace {

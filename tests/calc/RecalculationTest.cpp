@@ -12,6 +12,7 @@
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "records/TrackedTables.h"
 #include "report/ReportSample.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
@@ -46,12 +47,12 @@ TEST_F(RecalculationTest, GivesTheRoundedTotalTheSumsAndNoWarningForTheDemoPetro
     EXPECT_TRUE(data.warnings.empty());
     EXPECT_FALSE(data.limits.has_value());
     EXPECT_TRUE(data.verdicts.empty());
-    EXPECT_EQ(data.componentsSource, ComponentsSource::File);
+    EXPECT_EQ(data.table.source, ComponentsSource::File);
 }
 
 TEST_F(RecalculationTest, HoldsTheResultsAgainstTheLimitsWithTheWarningsTaken) {
     const std::optional<LimitsFile> e10 =
-        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
+        ReadLimitsFile(CopyOfSourceFile(L"src/tables/LimitsOxycalc-EN228-E10.csv", folder));
     CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.verdicts.size(), 8u);
     for (const LimitVerdict& verdict : data.verdicts)
@@ -70,7 +71,7 @@ TEST_F(RecalculationTest, HoldsTheResultsAgainstTheLimitsWithTheWarningsTaken) {
 TEST_F(RecalculationTest, TheTotalIsNoResultWhileTheTickedChromatogramsCannotCarryIt) {
     EXPECT_TRUE(Recalculate(settings, components, assays, std::nullopt).TotalOxygenDetermined());
     const std::optional<LimitsFile> e10 =
-        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
+        ReadLimitsFile(CopyOfSourceFile(L"src/tables/LimitsOxycalc-EN228-E10.csv", folder));
     std::vector<Assay> withUnprocessed = assays;
     withUnprocessed.push_back(assays[0]);
     withUnprocessed.back().id = 199;
@@ -121,7 +122,7 @@ TEST_F(RecalculationTest, AParallelSpreadAboveRLeavesEveryLimitCountingTheCompon
 // has its oxygen dropped. The table contradicts itself, so nothing is judged.
 TEST_F(RecalculationTest, ATableNamingAPeakTwiceOrShowingTheStandardTwiceJudgesNothing) {
     const std::optional<LimitsFile> e10 =
-        ReadLimitsFile(CopyOfSourceFile(L"src/calc/LimitsOxycalc-EN228-E10.csv", folder));
+        ReadLimitsFile(CopyOfSourceFile(L"src/tables/LimitsOxycalc-EN228-E10.csv", folder));
     using Kind = CalculationWarning::Kind;
     ComponentsSnapshot twice = components;
     twice.components.push_back({12, L"ЭТАНОЛ", L"Этанол (второй раз)", 46.07, 793.50});

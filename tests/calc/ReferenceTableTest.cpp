@@ -1,16 +1,16 @@
 // The change log of a reference table: started at the first read, a change made outside the program
 // logged with its differences, a save in the program logged with its reason, and a log whose entries are
 // removed or edited found out.
-#include "calc/ReferenceTable.h"
+#include "records/ReferenceTable.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "calc/TableChanges.h"
-#include "calc/TableLog.h"
 #include "platform/FileSystemPath.h"
 #include "platform/Sha256.h"
+#include "records/TableChanges.h"
+#include "records/TableLog.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -16,11 +16,11 @@ TEST(ResultTotals, SumsEachColumnIntoItsOwnFieldStartingFromZero) {
     EXPECT_EQ(sums.oxygen, 66);
 }
 
-TEST(ResultTotals, SumsWithoutTheStandardLeaveOutItsRowWhateverItsCase) {
-    CalculationData data;
-    data.standard = L"дмэ";
-    data.results = {MakeResult(L"a", 1, 2, 3, 4, 5, 6), MakeResult(L"ДМЭ", 10, 20, 30, 40, 50, 0)};
-    const ResultSums sums = SumsWithoutStandard(data);
+TEST(ResultTotals, SumsWithoutTheStandardLeaveOutTheRowMarkedAsItsRow) {
+    std::vector<ComponentResult> results = {MakeResult(L"a", 1, 2, 3, 4, 5, 6),
+                                            MakeResult(L"ДМЭ", 10, 20, 30, 40, 50, 0)};
+    results[1].isStandard = true;
+    const ResultSums sums = SumsWithoutStandard(results);
     EXPECT_EQ(sums.mass, 1);
     EXPECT_EQ(sums.massPercent, 2);
     EXPECT_EQ(sums.volumePercent, 5);

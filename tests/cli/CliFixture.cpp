@@ -99,7 +99,7 @@ std::vector<std::string> CliFixture::DemoPetrol() {
 }
 
 std::string CliFixture::ShippedLimits(const std::wstring& name) const {
-    return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/") + name)));
+    return ToUtf8(folder.Write(name, ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/tables/") + name)));
 }
 
 std::string CliFixture::Read(const std::wstring& name) const {

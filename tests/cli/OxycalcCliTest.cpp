@@ -634,7 +634,7 @@ TEST_F(OxycalcCliQcTest, ARunWhereNoQcResultCouldBeJudgedSaysSoAndExitsWithOne) 
 // EN 13132 takes the mean of parallels only when they agree within r; the demo petrol's ethanol spreads
 // 0.1224 % by mass. A limit of ethanol, and every one that counts it, is then no verdict of conformity.
 TEST_F(OxycalcCliTest, ASpreadAboveRLeavesEthanolsLimitsOpenAndARBelowZeroIsAnErrorOfItsLine) {
-    std::string limits = ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"));
+    std::string limits = ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/tables/LimitsOxycalc-EN228-E10.csv"));
     const std::string ethanol = "Этанол (EN 228, E10);Этанол;% об.;10.0;";
     limits.replace(limits.find(ethanol), ethanol.size(), ethanol + "0.05");
     std::vector<std::string> args = DemoPetrol();

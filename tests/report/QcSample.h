@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 
 // Fixed control charts: a check standard's MTBE against 5.00 ± 0.15 over nine days, its limits from ten
 // earlier results (one result beyond its limit and tolerance, one whose basis is undetermined, one not

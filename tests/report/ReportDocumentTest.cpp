@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "calc/Limits.h"
-#include "calc/NotSet.h"
+#include "calc/Recalculation.h"
 #include "platform/WideText.h"
 #include "report/ReportSample.h"
 #include "report/XMLWrapper.h"
 #include "support/ScopedTimeZone.h"
+#include "tables/NotSet.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ protected:
     // The document of the model made of assays and data, as text and read back; the limits' verdicts
     // are taken as the calculation takes them.
     const pugi::xml_node& Fill() {
+        MarkResults(data);
         if (data.limits) data.verdicts = CheckLimits(data.limits->limits, data, assays);
         XMLWrapper wrapper;
         EXPECT_TRUE(wrapper.CreateDocument());
@@ -119,20 +121,20 @@ TEST_F(ReportDocumentTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber
 }
 
 TEST_F(ReportDocumentTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
-    data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
-    data.standard = L"метил-трет-бутиловый эфир";
+    data.table.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
+    data.settings.standard = L"метил-трет-бутиловый эфир";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"метил-трет-бутиловый эфир");
     // Matched against the component's name, not its peak name.
-    data.standard = L"мтбэ";
+    data.settings.standard = L"мтбэ";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    data.standard = L"";
+    data.settings.standard = L"";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    data.components.push_back({2, L"", L"", 0, 0});
+    data.table.components.push_back({2, L"", L"", 0, 0});
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"");
 }
 
 TEST_F(ReportDocumentTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
-    data.sampleDensity = 745.678;
+    data.settings.sampleDensity = 745.678;
     data.totalOxygen = 2.71828;
     Fill();
     EXPECT_EQ(std::wstring(root.child(L"density_proba").text().get()), L"745.68");
@@ -151,11 +153,10 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     expected.insert(expected.end(), added.begin(), added.end());
     expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
     EXPECT_EQ(ChildNames(root), expected);
-    data.standard = L"1,2-диметоксиэтн";
-    data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
+    data.settings.standard = L"1,2-диметоксиэтн";
+    data.table.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.warnings = CheckCalculation(data);
-    data.limits =
-        LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}, false, false, L""};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}};
     Fill();
     expected = described;
     expected.push_back(L"warnings");
@@ -179,7 +180,7 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     data.results[0].density = 740.5;
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}, false, false, L""};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
     EXPECT_EQ(std::wstring(samples.child(L"distinct").text().get()), L"2");

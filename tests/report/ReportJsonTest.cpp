@@ -18,8 +18,7 @@ ReportModel SampleModel() {
     CalculationData data = SampleCalculation();
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
-    data.limits = LimitsFile{
-        L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}, false, false, L""};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}};
     LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, L""};
     LimitVerdict open{
         others, 0.125, LimitVerdict::Outcome::Undetermined, {}, L"внутренний стандарт не задан"};

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
-#include "calc/QualityMark.h"
 #include "data/Assay.h"
+#include "qc/QualityMark.h"
 #include "support/TempFolder.h"
 
 // A fixed report input: three chromatograms (one unticked, one without sample mass, one whose file

@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "TempFolder.h"
-#include "calc/DataFilePath.h"
 #include "platform/FileSystemPath.h"
 #include "support/RecordingMessages.h"
+#include "tables/DataFilePath.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "DemoData.h"
 #include "HostDatabase.h"
 #include "UiFixture.h"
-#include "calc/DataFilePath.h"
 #include "data/DataBaseConnection.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileSystemPath.h"
@@ -17,6 +16,7 @@
 #include "platform/NumberText.h"
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
+#include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
 namespace {
@@ -151,7 +151,7 @@ TEST_F(DlgMainTest, AnEmptiedDensityStaysEmptyIsMarkedAndSaidToBeNotGiven) {
     SetEditText(hwnd, IDC_OXY_DENSITY, L"");
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
     EXPECT_EQ(WindowText(density), L"");
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 1.0);
     EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(),
               static_cast<int>(dialog->Calculation().results.size()) + 2);
     const std::wstring notGiven = L"Плотность пробы не задана: объёмные доли компонентов неверны.";
@@ -169,7 +169,7 @@ TEST_F(DlgMainTest, ADecimalPointTypedAfterADensityIsUndoneAtOnce) {
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750.");
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"750");
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 750.0);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 750.0);
 }
 
 TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft) {
@@ -180,17 +180,17 @@ TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft)
     TypeInto(hwnd, IDC_OXY_DENSITY, L"745.6");
     ASSERT_EQ(GetFocus(), density);
     EXPECT_EQ(WindowText(density), L"745.6");
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.6);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 745.6);
     TypeInto(hwnd, IDC_OXY_DENSITY, L"745,68");  // a Russian keyboard's decimal comma
     EXPECT_EQ(WindowText(density), L"745,68");
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.68);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 745.68);
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
     EXPECT_EQ(WindowText(density), L"745.68");
 
     // Emptied while typing: the calculation takes 1, the field stays empty until it is left.
     TypeInto(hwnd, IDC_OXY_DENSITY, L"\b");
     EXPECT_EQ(WindowText(density), L"");
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 1.0);
     TypeInto(hwnd, IDC_OXY_DENSITY, L"750.");
     EXPECT_EQ(WindowText(density), L"750.");
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
@@ -263,7 +263,7 @@ TEST_F(DlgMainTest, ADensityThatIsNoNumberWarnsAndKeepsThePreviousOne) {
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"7x");
     EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Введите число."});
-    EXPECT_EQ(dialog->Calculation().sampleDensity, 740.0);
+    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 740.0);
 }
 
 TEST_F(DlgMainTest, AChromatogramWithoutSampleMassCannotBeTicked) {
@@ -440,7 +440,7 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     Click(dialog->Handle(), IDC_OXY_REPORT);
     ASSERT_EQ(dialog->Report().model.chromatograms.size(), 1u);
     EXPECT_EQ(dialog->Report().model.chromatograms[0].id, kPetrol1);
-    EXPECT_EQ(dialog->Report().model.data.standard, L"X");
+    EXPECT_EQ(dialog->Report().model.data.settings.standard, L"X");
     EXPECT_NE(dialog->Report().model.createdAt, 0);
 }
 

@@ -1,4 +1,4 @@
-#include "calc/CsvTable.h"
+#include "tables/CsvTable.h"
 
 #include <algorithm>
 #include <cassert>

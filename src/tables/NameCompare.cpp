@@ -1,4 +1,4 @@
-#include "calc/NameCompare.h"
+#include "tables/NameCompare.h"
 
 bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) return false;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Component.h"
+#include "tables/Component.h"
 
 // What the components dialog takes from a cell the user typed, and what it checks before a save: a
 // typo in a constant would change every later result without a word.

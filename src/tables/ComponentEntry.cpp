@@ -1,12 +1,12 @@
-#include "calc/ComponentEntry.h"
+#include "tables/ComponentEntry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/NameCompare.h"
-#include "calc/NotSet.h"
 #include "platform/Codepage1251.h"
 #include "platform/NumberText.h"
+#include "tables/NameCompare.h"
+#include "tables/NotSet.h"
 
 const wchar_t kNewComponentPeakName[] = L"Задайте имя компонента!";
 const wchar_t kNewComponentName[] = L"-";

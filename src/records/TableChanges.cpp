@@ -1,9 +1,9 @@
-#include "calc/TableChanges.h"
+#include "records/TableChanges.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "calc/CsvTable.h"
+#include "tables/CsvTable.h"
 
 namespace {
 

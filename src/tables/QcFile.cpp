@@ -1,12 +1,12 @@
-#include "calc/QcFile.h"
+#include "tables/QcFile.h"
 
 #include <algorithm>
 
-#include "calc/CsvTable.h"
-#include "calc/NameCompare.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "tables/CsvTable.h"
+#include "tables/NameCompare.h"
 
 namespace {
 
@@ -170,17 +170,6 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
     }
     if (file.lines.empty() && file.errors.empty())
         file.errors.push_back(L"в файле нет ни одной строки контроля");
-    return file;
-}
-
-std::optional<QcFile> ReadQcFile(const std::wstring& path) {
-    std::optional<QcFile> file = ParseQcFile(path);
-    if (!file) return file;
-    const TableTracking tracking = TrackReferenceTable(path);
-    file->version = tracking.version;
-    file->changedOutside = tracking.changedOutside;
-    file->logUnwritable = tracking.logUnwritable;
-    file->logProblem = tracking.logProblem;
     return file;
 }
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "calc/CalculationData.h"
-#include "calc/ControlChart.h"
-#include "calc/QcFile.h"
 #include "data/Assay.h"
+#include "qc/ControlChart.h"
+#include "tables/QcFile.h"
 
 // The value one series of a QC sample gives for a line of the QC file.
 struct QcMeasurement {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/QcChart.h"
-#include "calc/QcFile.h"
+#include "qc/QcChart.h"
+#include "tables/QcFile.h"
 
 // Where a lab takes the baseline of limits it establishes: the series that began in [from, to).
 struct BaselineDates {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Component.h"
+#include "tables/Component.h"
 
 class CsvTable;
 

@@ -1,10 +1,8 @@
-#include "calc/QcEstablishment.h"
+#include "qc/QcEstablishment.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "calc/CsvTable.h"
-#include "calc/TableLog.h"
 #include "platform/Codepage1251.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
@@ -12,6 +10,8 @@
 #include "platform/StagedFiles.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
+#include "tables/CsvTable.h"
 
 namespace {
 
@@ -180,7 +180,7 @@ bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional
         error = L"файл не читается";
         return false;
     }
-    if (!file.version.sha256.empty() && Sha256Hex(*bytes) != file.version.sha256) {
+    if (!file.tracking.version.sha256.empty() && Sha256Hex(*bytes) != file.tracking.version.sha256) {
         error = L"файл изменён после того, как был прочитан; повторите команду";
         return false;
     }

@@ -1,11 +1,11 @@
-#include "calc/ReferenceTable.h"
+#include "records/ReferenceTable.h"
 
 #include <optional>
 
-#include "calc/TableChanges.h"
-#include "calc/TableLog.h"
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
+#include "records/TableChanges.h"
+#include "records/TableLog.h"
 
 namespace {
 

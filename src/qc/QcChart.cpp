@@ -1,12 +1,12 @@
-#include "calc/QcChart.h"
+#include "qc/QcChart.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "calc/Limits.h"
-#include "calc/NameCompare.h"
 #include "calc/RoundTo4.h"
 #include "platform/LocalTime.h"
+#include "tables/NameCompare.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/ControlChart.h"
-#include "calc/QcFile.h"
+#include "qc/ControlChart.h"
+#include "tables/QcFile.h"
 
 struct QcChart;
 

@@ -1,4 +1,4 @@
-#include "calc/TableLog.h"
+#include "records/TableLog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,13 +6,13 @@
 #include <cwchar>
 #include <filesystem>
 
-#include "calc/TableChanges.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 #include "platform/UserIdentity.h"
 #include "platform/WideText.h"
+#include "records/TableChanges.h"
 #include "res/ProductVersion.h"
 
 namespace {

@@ -1,16 +1,16 @@
-#include "calc/ComponentsTable.h"
+#include "tables/ComponentsTable.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
 
-#include "calc/ComponentEntry.h"
-#include "calc/CsvTable.h"
-#include "calc/NotSet.h"
 #include "platform/Codepage1251.h"
 #include "platform/NumberText.h"
 #include "platform/StdioFile.h"
+#include "tables/ComponentEntry.h"
+#include "tables/CsvTable.h"
+#include "tables/NotSet.h"
 
 namespace {
 

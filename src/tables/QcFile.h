@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/Limit.h"
-#include "calc/ReferenceTable.h"
+#include "tables/LimitsFile.h"
+#include "tables/TableVersion.h"
 
 // Control limits a lab established once for a line from a baseline of its results, kept in the QC file
 // until the lab revises them: every result made after the baseline is judged by them, whatever the dates
@@ -56,16 +56,11 @@ struct QcFile {
     std::vector<QcLine> lines;
     std::vector<std::wstring> errors;  // "строка 4: …"
     size_t headerRow = 0;              // the header's line, from 1; 0 without one
-    TableVersion version;              // of the file as read
-    bool changedOutside = false;       // this read found it changed outside the program (and logged it)
-    bool logUnwritable = false;        // its change log could not be written at this read
-    std::wstring logProblem;           // why its change log cannot be trusted as it stands; empty: it can
+    TableTracking tracking;  // its version as read, and what the read found out about its change log
 };
 
-// Nothing when no file is at the path (no QC is kept); otherwise what it holds, an error when it does
-// not open. The file's change log is kept as at every read of a reference table.
-std::optional<QcFile> ReadQcFile(const std::wstring& path);
-// The same without touching the change log: for a check that only looks.
+// Reads the QC file without touching its change log: nothing when no file is at the path (no QC is kept);
+// otherwise what it holds, an error when it does not open.
 std::optional<QcFile> ParseQcFile(const std::wstring& path);
 
 // The captions of the established limits' fields, in the order the file holds them after the tolerance.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/ReferenceTable.h"
+#include "tables/TableVersion.h"
 
 // The quantity a limit bounds.
 enum class LimitQuantity {
@@ -32,31 +32,7 @@ struct LimitsFile {
     std::wstring path;
     std::vector<Limit> limits;
     std::vector<std::wstring> errors;  // "строка 4: …"
-    TableVersion version;              // of the file as read
-    bool changedOutside = false;       // this read found it changed outside the program (and logged it)
-    bool logUnwritable = false;        // its change log could not be written at this read
-    std::wstring logProblem;           // why its change log cannot be trusted as it stands; empty: it can
-};
-
-// A limit held against a calculation.
-struct LimitVerdict {
-    enum class Outcome { Conforms, Exceeds, Undetermined };
-    Limit limit;
-    double measured = 0.0;  // rounded to the four decimals the report shows, as compared
-    Outcome outcome = Outcome::Undetermined;
-    // Peak names of the limit that no component of the table bears: the sum would silently miss
-    // them, so no verdict is given.
-    std::vector<std::wstring> unknownPeakNames;
-    // Why no verdict is given; empty when one is. For every limit: nothing ticked, no table, several
-    // samples ticked together, a ticked chromatogram without named peaks or without the standard's peak.
-    // For the oxygen and the other oxygenates: a standard not given or naming no component. For
-    // volumes: an implausible sample density. For a counted component: no density or molar mass, a
-    // peak without a usable concentration, a peak missing from some parallels, parallels spread more
-    // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
-    std::wstring doubt;
-
-    // "соответствует", "превышает" or "не определено".
-    std::wstring OutcomeText() const;
+    TableTracking tracking;  // its version as read, and what the read found out about its change log
 };
 
 // "% масс." or "% об.".
@@ -64,3 +40,7 @@ std::wstring QuantityText(LimitQuantity quantity);
 // The quantity a field of a limits or QC file names: "% масс." or "% об.", blanks, the final point and
 // letter case aside; nothing for any other text.
 std::optional<LimitQuantity> ReadQuantity(const std::wstring& text);
+
+// Reads a limits file without touching its change log; nothing when no file is at the path (no limits are
+// set), an error when it does not open.
+std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path);

@@ -1,9 +1,9 @@
-#include "calc/QualityMark.h"
+#include "qc/QualityMark.h"
 
 #include <algorithm>
 
-#include "calc/QcChart.h"
 #include "platform/LocalTime.h"
+#include "qc/QcChart.h"
 
 namespace {
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tables/LimitsFile.h"
+
+// A limit held against a calculation.
+struct LimitVerdict {
+    enum class Outcome { Conforms, Exceeds, Undetermined };
+    Limit limit;
+    double measured = 0.0;  // rounded to the four decimals the report shows, as compared
+    Outcome outcome = Outcome::Undetermined;
+    // Peak names of the limit that no component of the table bears: the sum would silently miss
+    // them, so no verdict is given.
+    std::vector<std::wstring> unknownPeakNames;
+    // Why no verdict is given; empty when one is. For every limit: nothing ticked, no table, several
+    // samples ticked together, a ticked chromatogram without named peaks or without the standard's peak.
+    // For the oxygen and the other oxygenates: a standard not given or naming no component. For
+    // volumes: an implausible sample density. For a counted component: no density or molar mass, a
+    // peak without a usable concentration, a peak missing from some parallels, parallels spread more
+    // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
+    std::wstring doubt;
+
+    // "соответствует", "превышает" or "не определено".
+    std::wstring OutcomeText() const;
+};
