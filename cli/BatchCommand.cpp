@@ -29,11 +29,12 @@
 #include "platform/NumberText.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Sha256.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
 #include "records/TrackedTables.h"
 #include "report/QcJson.h"
+#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
 #include "tables/DataFilePath.h"
 
@@ -228,22 +229,21 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     std::vector<std::wstring> inputs = run.inputs;
     for (const Assay& assay : assays) inputs.push_back(assay.fileName);
     if (!OutputsApart(outputs.Paths(), inputs, messages)) {
-        row.reason = L"отчёт не записан: его файл — входные данные";
+        row.reason = MessageCode::BatchReportIsInput;
         return row;
     }
     if (const std::optional<std::wstring> foreign = ForeignFile(outputs, series.Key(), run)) {
-        row.reason = L"отчёт не записан: в папке уже есть файл «" + *foreign +
-                     L"», записанный не пакетом для этой серии или изменённый после записи; он не тронут";
+        row.reason = Message(MessageCode::BatchForeignFile, {*foreign});
         return row;
     }
     if (!WriteSeries(assays, data, quality, outputs, series.Key(), run, messages)) {
-        row.reason = L"отчёт не записан";
+        row.reason = MessageCode::BatchReportNotWritten;
         return row;
     }
     row.base = base;
     row.totalOxygen = data.totalOxygen;
     row.totalOxygenDoubt = data.totalOxygenDoubt;
-    for (const CalculationWarning& warning : data.warnings) row.warnings.push_back(warning.Text());
+    for (const CalculationWarning& warning : data.warnings) row.warnings.push_back(warning.ToMessage());
     for (const LimitVerdict& verdict : data.verdicts) row.verdicts.emplace_back(verdict);
     row.exceededR = ComponentsAboveR(data);
     row.quality = quality;
@@ -253,9 +253,10 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
 std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
     std::wstring line = L"[" + std::to_wstring(number) + L"/" + std::to_wstring(count) + L"] " + row.sample +
                         L" (" + LocalTimeText(row.firstDate) + L"): ";
-    if (!row.reason.empty()) return line + row.reason;
+    if (!row.reason.Empty()) return line + Render(row.reason, Language::Russian);
     line += std::to_wstring(row.determinations) + L" опр., кислород ";
-    if (!row.totalOxygenDoubt.empty()) return line + L"не определено (" + row.totalOxygenDoubt + L")";
+    if (!row.totalOxygenDoubt.Empty())
+        return line + L"не определено (" + Render(row.totalOxygenDoubt, Language::Russian) + L")";
     return line + FormatFixed(row.totalOxygen, 4) + L" % масс.";
 }
 
@@ -305,15 +306,19 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
         return kExitFailure;
     TellUnwritableLogs(run.series.components, run.series.limits, messages);
     if (run.series.limits) {
-        for (const std::wstring& error : run.series.limits->errors) shortfalls.Add(L"файл норм: " + error);
+        for (const Message& error : run.series.limits->errors)
+            shortfalls.Add(L"файл норм: " + Render(error, Language::Russian));
     }
-    run.stylesheet = options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
+    run.stylesheet = options.stylesheet
+                         ? *options.stylesheet
+                         : DataFilePath(L"\\" + StylesheetName(L"Report", options.language), messages);
     if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
     run.stylesheetInput = FileInput(run.stylesheet);
-    run.indexStylesheet = DataFileBeside(run.stylesheet, L"BatchIndex.xsl");
+    run.indexStylesheet = DataFileBeside(run.stylesheet, StylesheetName(L"BatchIndex", options.language));
     if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
     // The index page draws its control charts with the QC page's templates.
-    const std::wstring chartStylesheet = DataFileBeside(run.stylesheet, kQcStylesheetName);
+    const std::wstring chartStylesheet =
+        DataFileBeside(run.stylesheet, StylesheetName(kQcStylesheetStem, options.language));
     if (!CanRead(chartStylesheet, L"таблица стилей контрольных карт", messages)) return kExitFailure;
     const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
@@ -339,7 +344,8 @@ void ChartQc(BatchRun& run, const std::vector<Series>& all, DataBase::DbHandle& 
              UserMessages& messages) {
     TellQcFileLog(*run.qcFile, messages);
     SetAsideSamplesAnalysedOnce(*run.qcFile, all);
-    for (const std::wstring& error : run.qcFile->errors) shortfalls.Add(L"файл контроля качества: " + error);
+    for (const Message& error : run.qcFile->errors)
+        shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
     QuietMessages quiet;
     run.qc = ChartQcSeries(*run.qcFile, all,
                            [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });
@@ -379,12 +385,12 @@ std::optional<ExitCode> TakeFolder(FolderLock& lock, const BatchOptions& options
 
 }  // namespace
 
-std::wstring RangeText(const BatchOptions& options) {
-    if (!options.fromText && !options.toText) return L"все даты";
-    std::wstring text;
-    if (options.fromText) text = L"с " + *options.fromText;
-    if (options.toText) text += (text.empty() ? L"по " : L" по ") + *options.toText;
-    return text;
+Message RangeOf(const BatchOptions& options) {
+    if (options.fromText && options.toText)
+        return Message(MessageCode::RangeFromTo, {*options.fromText, *options.toText});
+    if (options.fromText) return Message(MessageCode::RangeFrom, {*options.fromText});
+    if (options.toText) return Message(MessageCode::RangeTo, {*options.toText});
+    return MessageCode::RangeAll;
 }
 
 bool MakeFolder(const std::wstring& folder, UserMessages& messages) {
@@ -422,7 +428,8 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     const std::vector<Series> series = SeriesStartingIn(all, options.from, options.to);
     if (run.qcFile) ChartQc(run, all, db, shortfalls, messages);
     IndexPage page;
-    page.range = RangeText(options);
+    page.language = options.language;
+    page.range = RangeOf(options);
     if (run.series.limits) {
         page.limitsFile = run.series.limits->path;
         page.limitsErrors = run.series.limits->errors;
@@ -437,7 +444,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         std::map<std::wstring, std::wstring> reports;
         for (size_t i = 0; i < series.size(); ++i) reports[series[i].Key()] = page.rows[i].base;
         LinkQcReports(*page.qc, [&reports](const std::wstring& key) { return reports[key]; });
-        if (NoneJudged(*page.qc)) shortfalls.Add(NoneJudgedText());
+        if (NoneJudged(*page.qc)) shortfalls.Add(Render(MessageCode::QcNoneJudged, Language::Russian));
     }
     if (!lock.StillHeld()) {
         messages.ShowError(L"папку «" + options.outFolder +
@@ -447,9 +454,9 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!WriteIndex(index, page, run, messages)) return kExitFailure;
     if (page.qc &&
         (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
-         !WriteText(qcJson, QcJson(*page.qc, page.range, std::time(nullptr)), messages, run.staging)))
+         !WriteText(qcJson, QcJson(*page.qc, Render(page.range, page.language), std::time(nullptr), page.language), messages, run.staging)))
         return kExitFailure;
-    run.manifest.RecordIndex(page.range);
+    run.manifest.RecordIndex(Render(page.range, Language::Russian));
     std::error_code error;
     std::filesystem::remove(ToFileSystemPath(run.staging), error);  // only when nothing is left in it
     if (series.empty()) shortfalls.Add(L"в выбранные даты анализов нет");

@@ -2,6 +2,7 @@
 
 #include "CliOptions.h"
 #include "ReportCommand.h"
+#include "messages/Message.h"
 
 class UserMessages;
 
@@ -17,6 +18,6 @@ class UserMessages;
 ExitCode RunBatch(const BatchOptions& options, UserMessages& messages);
 
 // The dates asked for, as pages and the names of kept pages say them ("с 2024-03-14 по 2024-03-15").
-std::wstring RangeText(const BatchOptions& options);
+Message RangeOf(const BatchOptions& options);
 // Makes the out folder when missing; false, after telling why, when it cannot.
 bool MakeFolder(const std::wstring& folder, UserMessages& messages);

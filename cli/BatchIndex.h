@@ -19,8 +19,7 @@ class XMLWrapper;
 struct IndexVerdict {
     std::wstring name;
     LimitVerdict::Outcome outcome = LimitVerdict::Outcome::Undetermined;
-    std::wstring outcomeText;
-    std::wstring doubt;
+    Message doubt;
 
     IndexVerdict() = default;
     explicit IndexVerdict(const LimitVerdict& verdict);
@@ -35,16 +34,16 @@ struct IndexRow {
     size_t determinations = 0;  // those calculated: with a usable sample mass
     size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
-    std::wstring totalOxygenDoubt;       // why the total is no result; empty when it is one
-    std::vector<std::wstring> warnings;  // their texts
+    Message totalOxygenDoubt;        // why the total is no result; empty when it is one
+    std::vector<Message> warnings;
     std::vector<IndexVerdict> verdicts;
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
     std::wstring base;    // file name of its reports without extension; empty when none was written
-    std::wstring reason;  // why the series has no report; empty when it has one
-    std::vector<std::wstring> notes;  // what loading its chromatograms told (a file that did not read, …)
-    QualityMark quality;              // what QC says of an analysis series with a report
-    std::vector<std::wstring> qcResults;   // a QC series' own results that are in control or unjudged
-    std::vector<std::wstring> qcFailures;  // and those that failed or could not be used
+    Message reason;  // why the series has no report; empty when it has one
+    std::vector<Message> notes;   // what loading its chromatograms told (a file that did not read, …)
+    QualityMark quality;          // what QC says of an analysis series with a report
+    std::vector<Message> qcResults;   // a QC series' own results that are in control or unjudged
+    std::vector<Message> qcFailures;  // and those that failed or could not be used
 };
 
 // Whether a row shows anything a lab must look at before it signs: no report, a determination left
@@ -53,9 +52,10 @@ bool HasProblem(const IndexRow& row);
 
 // The index page of one batch run.
 struct IndexPage {
-    std::wstring range;                      // the dates asked for, as the page says them
-    std::wstring limitsFile;                 // the limits file the verdicts come from; empty: none used
-    std::vector<std::wstring> limitsErrors;  // lines of it that could not be read
+    Language language = Language::Russian;  // of its words
+    Message range;                          // the dates asked for
+    std::wstring limitsFile;                // the limits file the verdicts come from; empty: none used
+    std::vector<Message> limitsErrors;      // lines of it that could not be read
     std::vector<IndexRow> rows;
     std::optional<QcCharts> qc;  // the control charts, when a QC file is kept
 };

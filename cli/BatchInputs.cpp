@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "calc/CalculationChecks.h"
 #include "calc/CalculationWarning.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
@@ -22,12 +23,12 @@ Densities ReadDensities(const std::wstring& path) {
         if (!density && row == 0 && text.find_first_of(L"0123456789") == std::wstring::npos) continue;
         if (!density || !PlausibleSampleDensity(*density)) {
             densities.problems[sample] =
-                L"плотность «" + text + L"» в файле плотностей — не плотность бензина, кг/м³";
+                Message(MessageCode::BatchDensityNotPetrol, {text});
             continue;
         }
         const auto known = densities.bySample.find(sample);
         if (known != densities.bySample.end() && known->second != *density) {
-            densities.problems[sample] = L"в файле плотностей две разные плотности этой пробы";
+            densities.problems[sample] = MessageCode::BatchTwoDensities;
             densities.bySample.erase(known);
             continue;
         }

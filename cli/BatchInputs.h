@@ -4,13 +4,15 @@
 #include <map>
 #include <string>
 
+#include "messages/Message.h"
+
 // The sample densities of a batch, from "sample;density" lines (the components file's reading rules;
 // a decimal point or comma). A first line whose density field holds no digit is a header. A density no petrol
 // has (g/cm3 for kg/m3, say) gives the sample none, and so does a sample given twice with different
 // densities: which one is meant cannot be known.
 struct Densities {
     std::map<std::wstring, double> bySample;
-    std::map<std::wstring, std::wstring> problems;  // sample -> why it has no density
+    std::map<std::wstring, Message> problems;  // sample -> why it has no density
 };
 
 Densities ReadDensities(const std::wstring& path);

@@ -42,6 +42,14 @@ bool SetOnce(std::optional<std::wstring>& field, const std::wstring& value) {
     return true;
 }
 
+// --lang: "ru" or "en".
+bool SetLanguage(std::optional<Language>& field, const std::wstring& value, std::wstring& error) {
+    if (field) return false;
+    field = LanguageOfKey(value);
+    if (!field) error = L"--lang «" + value + L"» — не язык: ru или en";
+    return field.has_value();
+}
+
 const std::map<std::wstring, Setter>& ValueOptions() {
     static const std::map<std::wstring, Setter> options = {
         {L"--assay",
@@ -58,6 +66,8 @@ const std::map<std::wstring, Setter>& ValueOptions() {
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.stylesheet, v); }},
         {L"--limits",
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.limits, v); }},
+        {L"--lang",
+         [](CliOptions& o, const std::wstring& v, std::wstring& e) { return SetLanguage(o.language, v, e); }},
     };
     return options;
 }
@@ -139,7 +149,7 @@ std::wstring CheckEstablishing(bool establish, bool baseline, const std::optiona
 CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Command command) {
     std::map<std::wstring, std::optional<std::wstring>> values;
     for (const wchar_t* name : {L"--db", L"--components", L"--standard", L"--densities", L"--out", L"--from",
-                                L"--to", L"--xsl", L"--series-gap"})
+                                L"--to", L"--xsl", L"--series-gap", L"--lang"})
         values[name];
     if (command == CliParse::Command::Batch) {
         values[L"--limits"];
@@ -213,6 +223,11 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
         batch.waitSeconds = static_cast<int64_t>(*seconds);
     }
     batch.stylesheet = values[L"--xsl"];
+    if (const std::optional<std::wstring>& key = values[L"--lang"]) {
+        const std::optional<Language> language = LanguageOfKey(*key);
+        if (!language) return Error(L"--lang «" + *key + L"» — не язык: ru или en");
+        batch.language = *language;
+    }
     parse.command = command;
     parse.kind = CliParse::Kind::Run;
     return parse;
@@ -281,13 +296,13 @@ std::wstring CliUsage() {
   oxycalc-cli report --db ПУТЬ --assay ID [--assay ID ...] [--tick ID ... | --tick-all]
                      [--density ТЕКСТ] [--standard ТЕКСТ] --components ПУТЬ
                      [--limits ФАЙЛ] [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]
-                     [--json ФАЙЛ] [--csv ФАЙЛ]
+                     [--json ФАЙЛ] [--csv ФАЙЛ] [--lang ru|en]
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
-                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--wait СЕКУНДЫ]
+                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--wait СЕКУНДЫ] [--lang ru|en]
   oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
-                 [--series-gap ЧАСЫ]
+                 [--series-gap ЧАСЫ] [--lang ru|en]
   oxycalc-cli qc --establish [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД] --reason ТЕКСТ
                  --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
@@ -319,6 +334,10 @@ std::wstring CliUsage() {
   --json ФАЙЛ        записать отчёт для программ (LIMS): JSON постоянной структуры
   --csv ФАЙЛ         записать результаты для электронных таблиц: «;», десятичная
                      точка, UTF-8 с меткой порядка байтов
+  --lang ru|en       язык отчётов и страниц (report, batch, qc): ru — русский
+                     (по умолчанию), en — английский; таблицы стилей по умолчанию
+                     тогда Report.ENU.xsl, BatchIndex.ENU.xsl, QcChart.ENU.xsl;
+                     сообщения в консоли — по-русски
   Файл вывода не может совпадать с входным файлом (база, таблица компонентов,
   хроматограмма, таблица стилей) или с другим файлом вывода (код 2).
 

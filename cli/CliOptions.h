@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Language.h"
+
 // What `oxycalc-cli report` was asked to do.
 struct CliOptions {
     std::wstring database;        // the host database file
@@ -21,6 +23,7 @@ struct CliOptions {
     std::optional<std::wstring> csvPath;     // where the results for spreadsheets go, if anywhere
     std::optional<std::wstring> stylesheet;  // the stylesheet for htmlPath; the data folder's by default
     std::optional<std::wstring> limits;      // a limits file the results are held against
+    std::optional<Language> language;        // of the report's words (--lang); Russian when not given
 };
 
 // Local days from the start of `from` to the end of `to`, as given.
@@ -52,6 +55,7 @@ struct BatchOptions {
     bool establish = false;               // qc: establish each line's limits and record them in the QC file
     std::wstring reason;                  // why they are established or revised
     int64_t waitSeconds = 60;             // batch: how long to wait for a folder another batch holds
+    Language language = Language::Russian;  // of the pages' and documents' words (--lang)
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.

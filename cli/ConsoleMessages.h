@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // What the plug-in shows in message boxes, written to standard error, one line per message.
 class ConsoleMessages : public UserMessages {

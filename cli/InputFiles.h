@@ -6,7 +6,7 @@
 
 #include "calc/ComponentsSnapshot.h"
 #include "calc/Limits.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // Reasons why a run, though it went to its end, did not use everything it was given: each is told
 // on standard error, and any one makes the exit code 1.

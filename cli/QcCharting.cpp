@@ -5,7 +5,7 @@
 
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "tables/NameCompare.h"
 
 namespace {
@@ -79,10 +79,10 @@ void SetAsideSamplesAnalysedOnce(QcFile& file, const std::vector<Series>& all) {
             kept.push_back(std::move(line));
             continue;
         }
-        file.errors.push_back(L"строка " + std::to_wstring(line.row) + L": проба «" + line.sample +
-                              L"» в базе — одна серия (" + LocalTimeText(only->First()) +
-                              L"): это анализ обычной пробы, а контрольную пробу анализируют раз за разом; "
-                              L"строка не учтена, серия рассчитана как обычная проба");
+        file.errors.push_back(
+            Message(MessageCode::FileLine,
+                    {static_cast<int64_t>(line.row), Nested(Message(MessageCode::QcSampleAnalysedOnce,
+                                                       {line.sample, MessageMoment{only->First()}}))}));
     }
     file.lines = std::move(kept);
 }
@@ -118,27 +118,25 @@ void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wst
     }
 }
 
-void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& results,
-                     std::vector<std::wstring>& failures) {
+void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<Message>& results,
+                     std::vector<Message>& failures) {
     for (const QcChart& chart : qc.charts) {
         for (const QcPoint& point : chart.points) {
             if (point.result.seriesKey != seriesKey) continue;
             const std::optional<double>& value = point.result.measurement.value;
-            std::wstring note = L"контроль, " + chart.line.Measure() + L": " +
-                                (value ? FormatFixed(*value, 4) : std::wstring(L"нет результата")) + L" — " +
-                                QcOutcomeText(point.outcome);
-            const std::wstring why = point.Why(chart.line);
-            if (!why.empty()) note += L": " + why;
+            std::vector<MessageArg> args = {
+                Nested(chart.line.MeasureMessage()),
+                value ? Decimal(*value, 4) : Nested(Message(MessageCode::BatchQcNoResult)),
+                Nested(QcOutcomeMessage(point.outcome))};
+            const Message why = point.Why(chart.line);
+            if (!why.Empty()) args.push_back(Nested(why));
+            const Message note(why.Empty() ? MessageCode::BatchQcNote : MessageCode::BatchQcNoteWhy,
+                               std::move(args));
             const bool failed =
                 point.outcome == QcOutcome::Failed || point.outcome == QcOutcome::Undetermined;
             (failed ? failures : results).push_back(note);
         }
     }
-}
-
-std::wstring NoneJudgedText() {
-    return L"ни один результат контроля качества в выбранные даты не оценён: нет пределов (мало "
-           L"предшествующих результатов или нет разброса) и нет допуска; контроль ничего не подтверждает";
 }
 
 void TellQcFileLog(const QcFile& file, UserMessages& messages) {
@@ -149,7 +147,7 @@ void TellQcFileLog(const QcFile& file, UserMessages& messages) {
     if (file.tracking.changedOutside)
         messages.ShowMessage(L"файл контроля качества «" + file.path +
                              L"» изменён вне модуля: изменение записано в его журнал");
-    if (!file.tracking.logProblem.empty())
+    if (!file.tracking.logProblem.Empty())
         messages.ShowError(L"журналу изменений файла контроля качества «" + file.path +
-                           L"» нельзя доверять: " + file.tracking.logProblem);
+                           L"» нельзя доверять: " + Render(file.tracking.logProblem, Language::Russian));
 }

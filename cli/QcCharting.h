@@ -17,7 +17,7 @@ class UserMessages;
 // The QC page, its charts for programs, and the stylesheet beside the report's that draws them.
 constexpr const wchar_t* kQcPageName = L"qc.html";
 constexpr const wchar_t* kQcJsonName = L"qc.json";
-constexpr const wchar_t* kQcStylesheetName = L"QcChart.xsl";
+constexpr const wchar_t* kQcStylesheetStem = L"QcChart";
 
 // Whether a sample is one the QC file charts (its name compared whole, without regard to case).
 bool IsQcSample(const QcFile& file, const std::wstring& sample);
@@ -45,12 +45,10 @@ void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wst
 
 // What a QC series' own row of an index says: per chart, its result and outcome, those that failed or
 // could not be used apart.
-void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<std::wstring>& results,
-                     std::vector<std::wstring>& failures);
+void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<Message>& results,
+                     std::vector<Message>& failures);
 
 // Says, once, that the QC file's change log could not be written, or that the file was changed outside
 // the program (which its log now tells).
 void TellQcFileLog(const QcFile& file, UserMessages& messages);
 
-// The message for a run whose charted results include not one judged.
-std::wstring NoneJudgedText();

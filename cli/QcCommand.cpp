@@ -14,11 +14,12 @@
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "qc/QcEstablishment.h"
 #include "records/TrackedTables.h"
 #include "report/QcDocument.h"
 #include "report/QcJson.h"
+#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
@@ -45,7 +46,7 @@ std::wstring SummaryLine(size_t number, const QcChart& chart) {
     if (chart.line.established)
         return line + L"; пределы установлены " + LocalDateTimeText(chart.line.established->at) + L" по " +
                count + (limits.provisional ? L" (предварительные)" : L"");
-    if (!limits.determined) return line + L"; пределы не установлены, предварительных нет: " + limits.why;
+    if (!limits.determined) return line + L"; пределы не установлены, предварительных нет: " + Render(limits.why, Language::Russian);
     return line + L"; пределы не установлены, предварительные по " + count;
 }
 
@@ -55,12 +56,12 @@ std::wstring LimitsLine(const QcChart& chart) {
     return L"средняя линия " + FormatFixed(limits.centre, 4) + L", пределы 3σ " +
            FormatFixed(limits.lower, 4) + L" … " + FormatFixed(limits.upper, 4) +
            L", средний скользящий размах " + FormatFixed(limits.movingRangeMean, 4) + L", его предел " +
-           FormatFixed(limits.movingRangeUpper, 4) + L" (" + QuantityText(chart.line.quantity) +
+           FormatFixed(limits.movingRangeUpper, 4) + L" (" + QuantityText(chart.line.quantity, Language::Russian) +
            (chart.line.accepted ? L", результат − принятое" : L"") + L")";
 }
 
 // The page and its JSON, put in place together.
-bool WriteQcFiles(const QcCharts& qc, const std::wstring& range, const std::wstring& page,
+bool WriteQcFiles(const QcCharts& qc, const Message& range, Language language, const std::wstring& page,
                   const std::wstring& json, const std::wstring& stylesheet, UserMessages& messages) {
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     XMLWrapper document;
@@ -68,13 +69,13 @@ bool WriteQcFiles(const QcCharts& qc, const std::wstring& range, const std::wstr
         messages.ShowError(L"документ контрольных карт не создан");
         return false;
     }
-    FillQcDocument(document, qc, range, now);
+    FillQcDocument(document, qc, Render(range, language), now, language);
     StagedFiles staged;
     return StageFile(page, staged, messages,
                      [&](const std::wstring& path, std::wstring& error) {
                          return TransformToFile(document, stylesheet, path, &error);
                      }) &&
-           StageText(json, QcJson(qc, range, now), staged, messages) && CommitStaged(staged, messages);
+           StageText(json, QcJson(qc, Render(range, language), now, language), staged, messages) && CommitStaged(staged, messages);
 }
 
 std::vector<QcResult> ResultsOf(const QcChart& chart) {
@@ -98,7 +99,7 @@ bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserM
             EstablishLimits(ResultsOf(whole.charts[i]), dates, now, options.reason);
         if (!established.limits) {
             messages.ShowError(L"Карта " + std::to_wstring(i + 1) + L". " + line.Title() +
-                               L": пределы не установлены: " + established.why +
+                               L": пределы не установлены: " + Render(established.why, Language::Russian) +
                                (line.established
                                     ? L"; остаются установленные " + LocalDateTimeText(line.established->at)
                                     : std::wstring()));
@@ -156,7 +157,7 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     const std::wstring stylesheet = !drawn ? std::wstring()
                                     : options.stylesheet
                                         ? *options.stylesheet
-                                        : DataFilePath(std::wstring(L"\\") + kQcStylesheetName, messages);
+                                        : DataFilePath(L"\\" + StylesheetName(kQcStylesheetStem, options.language), messages);
     if (drawn && (stylesheet.empty() || !CanRead(stylesheet, L"таблица стилей контрольных карт", messages)))
         return kExitFailure;
     const std::wstring page = JoinPath(options.outFolder, kQcPageName);
@@ -174,7 +175,8 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     DataBase::DbHandle db;
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds);
     SetAsideSamplesAnalysedOnce(*file, all);
-    for (const std::wstring& error : file->errors) shortfalls.Add(L"файл контроля качества: " + error);
+    for (const Message& error : file->errors)
+        shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
     // The series outside the dates are calculated quietly: what their loading tells belongs to their own
     // runs.
     QuietMessages quiet;
@@ -191,10 +193,10 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         messages.ShowMessage(SummaryLine(i + 1, qc.charts[i]));
         results += qc.charts[i].points.size();
     }
-    if (drawn && !WriteQcFiles(qc, RangeText(options), page, json, stylesheet, messages)) return kExitFailure;
+    if (drawn && !WriteQcFiles(qc, RangeOf(options), options.language, page, json, stylesheet, messages)) return kExitFailure;
     // Establishing answers for the limits it records; the charts' results are for the runs that judge.
     if (options.establish) return shortfalls.Any() ? kExitFailure : kExitSuccess;
     if (results == 0) shortfalls.Add(L"в выбранные даты серий контрольных проб нет");
-    if (NoneJudged(qc)) shortfalls.Add(NoneJudgedText());
+    if (NoneJudged(qc)) shortfalls.Add(Render(MessageCode::QcNoneJudged, Language::Russian));
     return !QcNeedsLook(qc) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -14,8 +14,9 @@
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
 #include "platform/ConsoleText.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
+#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
 #include "tables/DataFilePath.h"
 
@@ -67,9 +68,10 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     std::optional<LimitsFile> limits;
     if (options.limits && !ReadLimits(AbsolutePath(*options.limits), limits, messages)) return kExitFailure;
     ReportOutputs outputs = OutputsOf(options);
+    const Language language = options.language.value_or(Language::Russian);
     if (outputs.html) {
         outputs.stylesheet =
-            options.stylesheet ? *options.stylesheet : DataFilePath(L"\\Report.xsl", messages);
+            options.stylesheet ? *options.stylesheet : DataFilePath(L"\\" + StylesheetName(L"Report", language), messages);
         // Checked before anything is written: a run that cannot make its page makes no file at all.
         if (outputs.stylesheet.empty() || !CanRead(outputs.stylesheet, L"таблица стилей", messages))
             return kExitFailure;
@@ -89,16 +91,18 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
                                     components, assays, limits),
                         createdAt);
     model.databasePath = AbsolutePath(options.database);
+    model.language = language;
     model.origin.maker = ReportOrigin::Maker::Report;
     if (outputs.html) model.stylesheet = FileInput(outputs.stylesheet);
     const CalculationData& data = model.data;
     for (const CalculationWarning& warning : data.warnings)
-        messages.ShowMessage(L"предупреждение: " + warning.Text());
+        messages.ShowMessage(L"предупреждение: " + warning.Text(Language::Russian));
     if (components.source != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
     if (components.source == ComponentsSource::File && components.components.empty())
         shortfalls.Add(L"таблица компонентов пуста");
     if (limits) {
-        for (const std::wstring& error : limits->errors) shortfalls.Add(L"файл норм: " + error);
+        for (const Message& error : limits->errors)
+            shortfalls.Add(L"файл норм: " + Render(error, Language::Russian));
     }
     if (!WriteReportFiles(model, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.

@@ -17,7 +17,7 @@
 #include "data/DbHandle.h"
 #include "data/SqlException.h"
 #include "platform/FileSystemPath.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
 #include "tables/QcFile.h"
@@ -35,11 +35,22 @@ bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring
                        [&](const RecordedCircumstance& c) { return c.kind == kind && c.subject == subject; });
 }
 
-std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
-    for (const RecordedCircumstance& c : recorded.circumstances) {
-        if (c.kind == kind && c.subject == subject) return c.detail;
+// Why a log was not to be trusted, as the report said it: the code whose words it is in either language.
+Message LogProblemOf(const std::wstring& detail) {
+    if (detail.empty()) return Message();
+    for (const MessageCode code : {MessageCode::LogVersionNotKept, MessageCode::LogRemoved}) {
+        for (const Language language : {Language::Russian, Language::English}) {
+            if (Render(code, language) == detail) return code;
+        }
     }
-    return L"";
+    return Message(MessageCode::Text, {detail});
+}
+
+Message LogProblemOf(const RecordedReport& recorded, const std::wstring& subject) {
+    for (const RecordedCircumstance& c : recorded.circumstances) {
+        if (c.kind == L"table_log_broken" && c.subject == subject) return LogProblemOf(c.detail);
+    }
+    return Message();
 }
 
 // The components file as it is now, with how the report found it then: read as remembered, changed
@@ -55,7 +66,7 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
     }
     components.tracking.changedOutside = Has(recorded, L"table_changed_outside", path);
     components.tracking.logUnwritable = Has(recorded, L"table_log_unwritable", path);
-    components.tracking.logProblem = DetailOf(recorded, L"table_log_broken", path);
+    components.tracking.logProblem = LogProblemOf(recorded, path);
     return components;
 }
 
@@ -69,7 +80,7 @@ std::optional<LimitsFile> PresentLimits(const RecordedReport& recorded, const st
     limits->tracking.version = ReadTableVersion(present);
     limits->tracking.changedOutside = Has(recorded, L"table_changed_outside", path);
     limits->tracking.logUnwritable = Has(recorded, L"table_log_unwritable", path);
-    limits->tracking.logProblem = DetailOf(recorded, L"table_log_broken", path);
+    limits->tracking.logProblem = LogProblemOf(recorded, path);
     return limits;
 }
 
@@ -200,6 +211,7 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     if (!data) return rebuilt;
     ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
     model.utcOffsetMinutes = recorded.utcOffsetMinutes;
+    model.language = recorded.language;
     model.databasePath = recorded.database;
     model.origin = recorded.origin;
     model.quality = quality;

@@ -6,16 +6,21 @@
 
 #include "calc/ResultColumns.h"
 #include "calc/TotalOxygen.h"
+#include "messages/Catalogue.h"
 #include "platform/NumberText.h"
 
 namespace {
 
-constexpr size_t kColumns = 2 + kResultColumns.size();
+// The console speaks Russian, as the rest of this front end does.
+constexpr Language kConsole = Language::Russian;
+constexpr size_t kColumns = kResultTableColumns;
 using Row = std::array<std::wstring, kColumns>;
 
 Row Captions() {
-    Row row{L"№", L"Компонент"};
-    for (size_t i = 0; i < kResultColumns.size(); ++i) row[i + 2] = kResultColumns[i].caption;
+    Row row;
+    for (size_t i = 0; i < kLeadingColumns.size(); ++i) row[i] = Render(kLeadingColumns[i], kConsole);
+    for (size_t i = 0; i < kResultColumns.size(); ++i)
+        row[i + kLeadingColumns.size()] = Render(kResultColumns[i].caption, kConsole);
     return row;
 }
 
@@ -35,7 +40,7 @@ std::vector<Row> Rows(const CalculationData& data) {
                                [&r](const ResultColumn& column) { return r.*column.value; }));
     }
     rows.push_back(
-        Numbers(L"", L"Всего", [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
+        Numbers(L"", Render(MessageCode::Total, kConsole), [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
     return rows;
 }
 
@@ -62,8 +67,9 @@ std::wstring ResultTableText(const CalculationData& data) {
         text += L"\n";
     }
     text += L"\nОбщее содержание органически связанного кислорода: ";
-    text += data.TotalOxygenDetermined() ? TotalOxygenText(data) + L" % масс.\n"
-                                         : TotalOxygenText(data) + L" — " + TotalOxygenNote(data) + L"\n";
+    text += data.TotalOxygenDetermined()
+                ? TotalOxygenText(data, kConsole) + L" % масс.\n"
+                : TotalOxygenText(data, kConsole) + L" — " + TotalOxygenNote(data, kConsole) + L"\n";
     return text;
 }
 
@@ -71,9 +77,9 @@ std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts) {
     std::wstring text = L"\nСоответствие нормам:\n";
     for (const LimitVerdict& verdict : verdicts) {
         text += L"  " + verdict.limit.name + L": " + FormatFixed(verdict.measured, 4) + L" " +
-                QuantityText(verdict.limit.quantity) + L" при норме не более " + verdict.limit.maximumText +
-                L" — " + verdict.OutcomeText();
-        if (!verdict.doubt.empty()) text += L" (" + verdict.doubt + L")";
+                QuantityText(verdict.limit.quantity, kConsole) + L" при норме не более " +
+                verdict.limit.maximumText + L" — " + Render(verdict.OutcomeMessage(), kConsole);
+        if (!verdict.doubt.Empty()) text += L" (" + Render(verdict.doubt, kConsole) + L")";
         text += L"\n";
     }
     return text;

@@ -4,7 +4,7 @@
 
 #include "calc/Recalculation.h"
 #include "data/LoadAssay.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -14,15 +14,17 @@ namespace {
 class SeriesMessages : public UserMessages {
 public:
     explicit SeriesMessages(UserMessages& shown) : shown_(shown) {}
-    void ShowError(const std::wstring& text) override {
-        shown_.ShowError(text);
-        texts.push_back(text);
+    void ShowError(const std::wstring& text) override { ShowError(Message(MessageCode::Text, {text})); }
+    void ShowMessage(const std::wstring& text) override { ShowMessage(Message(MessageCode::Text, {text})); }
+    void ShowError(const Message& message) override {
+        shown_.ShowError(message);
+        said.push_back(message);
     }
-    void ShowMessage(const std::wstring& text) override {
-        shown_.ShowMessage(text);
-        texts.push_back(text);
+    void ShowMessage(const Message& message) override {
+        shown_.ShowMessage(message);
+        said.push_back(message);
     }
-    std::vector<std::wstring> texts;
+    std::vector<Message> said;
 
 private:
     UserMessages& shown_;
@@ -47,7 +49,7 @@ CalculatedSeries CalculateSeries(const Series& series, const SeriesInputs& input
     const auto density = inputs.densities.bySample.find(series.sample);
     if (problem != inputs.densities.problems.end() || density == inputs.densities.bySample.end()) {
         row.reason = problem != inputs.densities.problems.end() ? problem->second
-                                                                : L"нет плотности в файле плотностей";
+                                                                : Message(MessageCode::BatchNoDensity);
         return calculated;
     }
     std::vector<Assay>& assays = calculated.assays;
@@ -55,16 +57,18 @@ CalculatedSeries CalculateSeries(const Series& series, const SeriesInputs& input
     for (const AnalysisRow& analysis : series.analyses) {
         std::string reason;
         if (LoadAssay(assays, loading, db, analysis.id, &reason) < 0) {
-            loading.ShowError(L"хроматограмма " + std::to_wstring(analysis.id) + L" не загружена" +
-                              (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")"));
+            loading.ShowError(reason.empty() ? Message(MessageCode::BatchChromatogramNotLoaded,
+                                                       {int64_t{analysis.id}})
+                                             : Message(MessageCode::BatchChromatogramNotLoadedWhy,
+                                                       {int64_t{analysis.id}, FromUtf8(reason)}));
         }
     }
-    row.notes = loading.texts;
+    row.notes = loading.said;
     for (Assay& assay : assays) assay.isTicked = HasUsableMass(assay) ? 1 : 0;
     row.determinations = static_cast<size_t>(
         std::count_if(assays.begin(), assays.end(), [](const Assay& a) { return a.isTicked != 0; }));
     if (row.determinations == 0) {
-        row.reason = L"нет хроматограмм с указанной массой пробы";
+        row.reason = MessageCode::BatchNoUsableMass;
         return calculated;
     }
     calculated.data =

@@ -12,7 +12,7 @@
 #include "CliOptions.h"
 #include "DemoData.h"
 #include "ReportCommand.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"

@@ -7,7 +7,7 @@
 
 #include "calc/CalculationData.h"
 #include "data/Assay.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "report/ReportDocument.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"

@@ -27,11 +27,11 @@ struct CalculationData {
     ScopeNote totalOxygenScope = ScopeNote::Within;  // its place in the method's range while it is a result
     // Why totalOxygen is no result a lab may report (a verdict on it would be undetermined for the same
     // reason); empty when it is one.
-    std::wstring totalOxygenDoubt;
+    Message totalOxygenDoubt;
     std::vector<CalculationWarning> warnings;
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;
     std::vector<LimitVerdict> verdicts;
 
-    bool TotalOxygenDetermined() const { return totalOxygenDoubt.empty(); }
+    bool TotalOxygenDetermined() const { return totalOxygenDoubt.Empty(); }
 };

@@ -1,13 +1,33 @@
 #include "calc/LimitVerdict.h"
 
-std::wstring LimitVerdict::OutcomeText() const {
+Message OutcomeMessage(LimitVerdict::Outcome outcome) {
     switch (outcome) {
-        case Outcome::Conforms:
-            return L"соответствует";
-        case Outcome::Exceeds:
-            return L"превышает";
-        case Outcome::Undetermined:
+        case LimitVerdict::Outcome::Conforms:
+            return MessageCode::VerdictConforms;
+        case LimitVerdict::Outcome::Exceeds:
+            return MessageCode::VerdictExceeds;
+        case LimitVerdict::Outcome::Undetermined:
             break;
     }
-    return L"не определено";
+    return MessageCode::VerdictUndetermined;
+}
+
+const char* OutcomeKey(LimitVerdict::Outcome outcome) {
+    switch (outcome) {
+        case LimitVerdict::Outcome::Conforms:
+            return "conforms";
+        case LimitVerdict::Outcome::Exceeds:
+            return "exceeds";
+        case LimitVerdict::Outcome::Undetermined:
+            break;
+    }
+    return "undetermined";
+}
+
+Message LimitVerdict::OutcomeMessage() const {
+    return ::OutcomeMessage(outcome);
+}
+
+const char* LimitVerdict::OutcomeKey() const {
+    return ::OutcomeKey(outcome);
 }

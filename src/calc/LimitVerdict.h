@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
 #include "tables/LimitsFile.h"
 
 // A limit held against a calculation.
@@ -20,8 +21,13 @@ struct LimitVerdict {
     // volumes: an implausible sample density. For a counted component: no density or molar mass, a
     // peak without a usable concentration, a peak missing from some parallels, parallels spread more
     // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
-    std::wstring doubt;
+    Message doubt;
 
-    // "соответствует", "превышает" or "не определено".
-    std::wstring OutcomeText() const;
+    Message OutcomeMessage() const;
+    const char* OutcomeKey() const;
 };
+
+// An outcome as the catalogues name it: "соответствует", "превышает", "не определено".
+Message OutcomeMessage(LimitVerdict::Outcome outcome);
+// An outcome's key for programs: "conforms", "exceeds", "undetermined".
+const char* OutcomeKey(LimitVerdict::Outcome outcome);

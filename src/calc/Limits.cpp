@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/CalculationChecks.h"
 #include "calc/RoundTo4.h"
 #include "platform/NumberText.h"
 #include "tables/NameCompare.h"
@@ -60,73 +61,62 @@ bool WarnedOf(const CalculationData& data, CalculationWarning::Kind kind, const 
 }
 
 // Why no limit at all can be held against the calculation, or nothing.
-std::wstring DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays) {
+Message DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
     if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
-        return L"нет отмеченных хроматограмм";
+        return MessageCode::DoubtNothingTicked;
     if (data.table.source != ComponentsSource::File || data.table.components.empty())
-        return L"таблица компонентов не прочитана";
-    if (Warned(data, Kind::SeveralSamples)) return L"отмечены хроматограммы разных проб";
-    if (Warned(data, Kind::NoNamedPeaks))
-        return L"отмечена хроматограмма без именованных пиков (не обработана)";
-    if (Warned(data, Kind::NoStandardPeak))
-        return L"в отмеченной хроматограмме нет пика внутреннего стандарта";
-    if (Warned(data, Kind::PeakNameInSeveralRows))
-        return L"пик назван в нескольких строках таблицы компонентов";
-    if (Warned(data, Kind::StandardInSeveralRows))
-        return L"под именем внутреннего стандарта несколько строк таблицы компонентов";
-    return std::wstring();
+        return MessageCode::DoubtTableNotRead;
+    if (Warned(data, Kind::SeveralSamples)) return MessageCode::DoubtSeveralSamples;
+    if (Warned(data, Kind::NoNamedPeaks)) return MessageCode::DoubtUnprocessed;
+    if (Warned(data, Kind::NoStandardPeak)) return MessageCode::DoubtNoStandardPeak;
+    if (Warned(data, Kind::PeakNameInSeveralRows)) return MessageCode::DoubtPeakInSeveralRows;
+    if (Warned(data, Kind::StandardInSeveralRows)) return MessageCode::DoubtStandardInSeveralRows;
+    return {};
 }
 
 // Why the mean of a row's parallel determinations cannot be taken: their spread is above the r a limit of
 // the component gives. Empty when it can, or when no r is given.
-std::wstring SpreadDoubt(const ComponentResult& row, const CalculationData& data) {
-    if (!data.limits) return std::wstring();
+Message SpreadDoubt(const ComponentResult& row, const CalculationData& data) {
+    if (!data.limits) return {};
     const std::optional<double> r = RepeatabilityLimit(data.limits->limits, row);
-    if (!r || !RepeatabilityExceeded(row, *r)) return std::wstring();
-    return L"расхождение параллельных определений выше r (" + FormatFixed(RoundTo4(row.delta), 4) + L" > " +
-           FormatGeneral(*r, 15) + L")";
+    if (!r || !RepeatabilityExceeded(row, *r)) return {};
+    return {MessageCode::DoubtSpread, {Decimal(RoundTo4(row.delta), 4), General(*r)}};
 }
 
 // Why a measured value cannot be held against the limit, or nothing when it can: a sum over
 // incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
-std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows,
-                   const CalculationData& data, const std::vector<Assay>& assays) {
+Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data,
+              const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
-    if (std::wstring doubt = DoubtOfAll(data, assays); !doubt.empty()) return doubt;
+    if (Message doubt = DoubtOfAll(data, assays); !doubt.Empty()) return doubt;
     // Without the standard known, its own oxygen or volume would be counted as the sample's.
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::StandardNotFound))
-        return L"внутренний стандарт не найден в таблице компонентов";
-    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
-        return L"внутренний стандарт не задан";
+        return MessageCode::DoubtStandardNotFound;
+    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard)) return MessageCode::DoubtNoStandard;
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
-    if (volume && !data.settings.sampleDensityGiven) return L"плотность пробы не задана";
-    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity))
-        return L"плотность пробы неправдоподобна";
+    if (volume && !data.settings.sampleDensityGiven) return MessageCode::DoubtNoSampleDensity;
+    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity)) return MessageCode::DoubtImplausibleDensity;
     for (const ComponentResult* row : rows) {
-        if (volume && !IsUsableConstant(row->density))
-            return L"у компонента «" + row->name + L"» нет плотности";
-        if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) &&
-            !EqualNoCase(row->name, data.settings.standard))
-            return L"у компонента «" + row->name + L"» нет молярной массы";
-        if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !EqualNoCase(row->name, data.settings.standard))
-            return L"у компонента «" + row->name + L"» не задано число атомов кислорода";
-        if (WarnedOf(data, Kind::BadConcentration, *row))
-            return L"у компонента «" + row->name + L"» недостоверная концентрация пика";
-        if (WarnedOf(data, Kind::PartlyFound, *row))
-            return L"компонент «" + row->name + L"» найден не во всех параллельных определениях";
+        if (volume && !IsUsableConstant(row->density)) return {MessageCode::DoubtNoDensity, {row->name}};
+        if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) && !row->isStandard)
+            return {MessageCode::DoubtNoMolarMass, {row->name}};
+        if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !row->isStandard)
+            return {MessageCode::DoubtNoOxygenAtoms, {row->name}};
+        if (WarnedOf(data, Kind::BadConcentration, *row)) return {MessageCode::DoubtBadConcentration, {row->name}};
+        if (WarnedOf(data, Kind::PartlyFound, *row)) return {MessageCode::DoubtPartlyFound, {row->name}};
         // The standard's spread decides no sum of the sample's own components.
-        const bool ownComponent =
-            limit.peakNames.size() == 1 || !EqualNoCase(row->name, data.settings.standard);
-        if (const std::wstring spread = SpreadDoubt(*row, data); !spread.empty() && ownComponent)
-            return limit.peakNames.size() == 1 ? spread : L"у компонента «" + row->name + L"» " + spread;
+        const bool ownComponent = limit.peakNames.size() == 1 || !row->isStandard;
+        if (Message spread = SpreadDoubt(*row, data); !spread.Empty() && ownComponent)
+            return limit.peakNames.size() == 1 ? spread
+                                               : Message(MessageCode::DoubtOfComponent, {row->name, Nested(spread)});
     }
-    return std::wstring();
+    return {};
 }
 
 Limit TotalOxygenLimit() {
     Limit limit;
-    limit.name = L"общее содержание кислорода";
+    limit.name = L"total_oxygen";
     return limit;
 }
 
@@ -153,10 +143,10 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         verdict.unknownPeakNames = UnknownPeakNames(limit, data);
         // A limit of the total oxygen doubts it as TotalOxygenDoubt does: by the same function.
         verdict.doubt = Doubt(limit, rows, data, assays);
-        if (verdict.doubt.empty() && !verdict.unknownPeakNames.empty())
-            verdict.doubt = L"компонент нормы не в таблице";
+        if (verdict.doubt.Empty() && !verdict.unknownPeakNames.empty())
+            verdict.doubt = MessageCode::DoubtUnknownPeakName;
         using Outcome = LimitVerdict::Outcome;
-        verdict.outcome = !verdict.doubt.empty()             ? Outcome::Undetermined
+        verdict.outcome = !verdict.doubt.Empty()             ? Outcome::Undetermined
                           : verdict.measured > limit.maximum ? Outcome::Exceeds
                                                              : Outcome::Conforms;
         verdicts.push_back(std::move(verdict));
@@ -164,7 +154,7 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
     return verdicts;
 }
 
-std::wstring TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays) {
+Message TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays) {
     const Limit total = TotalOxygenLimit();
     const std::vector<Limit> none;
     return Doubt(total, CountedRows(total, data.limits ? data.limits->limits : none, data), data, assays);
@@ -181,4 +171,8 @@ std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const
 
 bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
+}
+
+Message DecisionRule(const std::optional<LimitsFile>&) {
+    return MessageCode::DecisionRuleSimple;
 }

@@ -6,16 +6,21 @@
 
 #include "calc/CalculationData.h"
 #include "calc/LimitVerdict.h"
+#include "data/Assay.h"
+#include "messages/Message.h"
 
 // Why the total organically bound oxygen of a finished calculation (its warnings and limits set) of the
 // ticked chromatograms of `assays` is no result: what would leave a limit of it undetermined, a spread of a
 // component's parallels above its r included. Empty when it is a result.
-std::wstring TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays);
+Message TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays);
 
 // Each limit against a finished calculation (its warnings set) of the ticked chromatograms of `assays`; a
 // limit of the total oxygen is undetermined exactly when TotalOxygenDoubt names a reason.
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
                                       const std::vector<Assay>& assays);
+
+// How the verdicts against the limits are reached, as a report states it.
+Message DecisionRule(const std::optional<LimitsFile>& limits);
 
 // The repeatability limit r that a limit of this one component gives, if any.
 std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result);

@@ -1,5 +1,6 @@
 #include "calc/MethodScope.h"
 
+#include "messages/Catalogue.h"
 #include "tables/NameCompare.h"
 
 ScopeNote ResultScope(const ComponentResult& result, const std::wstring& standard) {
@@ -13,14 +14,14 @@ ScopeNote TotalOxygenScope(double totalOxygen) {
     return totalOxygen > kHighestTotalOxygenMassPercent ? ScopeNote::Above : ScopeNote::Within;
 }
 
-std::wstring ScopeNoteText(ScopeNote note) {
+std::wstring ScopeNoteText(ScopeNote note, Language language) {
     switch (note) {
         case ScopeNote::Within:
             break;
         case ScopeNote::Below:
-            return L"ниже области метода";
+            return Render(MessageCode::ScopeBelow, language);
         case ScopeNote::Above:
-            return L"выше области метода";
+            return Render(MessageCode::ScopeAbove, language);
     }
     return std::wstring();
 }

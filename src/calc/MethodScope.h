@@ -4,6 +4,7 @@
 
 #include "calc/ComponentResult.h"
 #include "calc/ScopeNote.h"
+#include "messages/Language.h"
 
 // Where a result row stands against the range; the internal standard's row is always Within, since the
 // analyst weighed it in.
@@ -13,4 +14,4 @@ ScopeNote ResultScope(const ComponentResult& result, const std::wstring& standar
 ScopeNote TotalOxygenScope(double totalOxygen);
 
 // The note printed beside a result outside the range, short enough for a table cell; empty for Within.
-std::wstring ScopeNoteText(ScopeNote note);
+std::wstring ScopeNoteText(ScopeNote note, Language language);

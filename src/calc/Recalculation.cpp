@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "calc/CalculationChecks.h"
 #include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
 #include "calc/MethodScope.h"

@@ -1,13 +1,15 @@
 #include "calc/TotalOxygen.h"
 
+#include "messages/Catalogue.h"
 #include "platform/NumberText.h"
 
-std::wstring TotalOxygenText(const CalculationData& data) {
-    return data.TotalOxygenDetermined() ? FormatFixed(data.totalOxygen, 4) : L"не определено";
+std::wstring TotalOxygenText(const CalculationData& data, Language language) {
+    return data.TotalOxygenDetermined() ? FormatFixed(data.totalOxygen, 4)
+                                        : Render(MessageCode::TotalUndetermined, language);
 }
 
-std::wstring TotalOxygenNote(const CalculationData& data) {
+std::wstring TotalOxygenNote(const CalculationData& data, Language language) {
     if (data.TotalOxygenDetermined()) return std::wstring();
-    return data.totalOxygenDoubt + L". Арифметическое значение " + FormatFixed(data.totalOxygen, 4) +
-           L" % масс. — не результат";
+    return Render({MessageCode::TotalNoResultNote, {Nested(data.totalOxygenDoubt), Decimal(data.totalOxygen, 4)}},
+                  language);
 }

@@ -8,7 +8,7 @@
 #include "data/Assay.h"
 #include "data/DbHandle.h"
 #include "data/LoadProblem.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // Loads chromatogram `id` into the list: its [assay] row, its file's channels and sample mass,
 // its named peaks. Returns its index in the list (the one it already had, or the new last one), or

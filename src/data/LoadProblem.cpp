@@ -6,19 +6,18 @@ namespace {
 
 constexpr size_t kShownDetail = 40;
 
-std::wstring RussianText(const LoadProblem& problem) {
+Message MessageOf(const LoadProblem& problem) {
     switch (problem.kind) {
         case LoadProblem::Kind::FileNotRead:
-            return L"Ошибка загрузки файла: '" + problem.fileName + L"'";
+            return Message(MessageCode::LoadFileNotRead, {problem.fileName});
         case LoadProblem::Kind::NoSampleMass:
-            return L"В хроматограмме \n" + problem.ShortFileName() + L"\nне указана масса пробы";
+            return Message(MessageCode::LoadNoSampleMass, {problem.ShortFileName()});
         case LoadProblem::Kind::SampleMassNotPositive:
-            return L"В хроматограмме \n" + problem.ShortFileName() + L"\nмасса пробы «" +
-                   problem.ShownDetail() + L"» не является положительным числом";
+            return Message(MessageCode::LoadSampleMassNotPositive, {problem.ShortFileName(), problem.ShownDetail()});
         case LoadProblem::Kind::OutOfMemory:
-            return L"Недостаточно памяти для загрузки хроматограммы " + std::to_wstring(problem.id);
+            return Message(MessageCode::LoadOutOfMemory, {int64_t{problem.id}});
     }
-    return problem.fileName;
+    return Message(MessageCode::Text, {problem.fileName});
 }
 
 }  // namespace
@@ -38,6 +37,6 @@ LoadProblem MakeLoadProblem(LoadProblem::Kind kind, int32_t id, std::wstring fil
     problem.id = id;
     problem.fileName = std::move(fileName);
     problem.detail = std::move(detail);
-    problem.text = RussianText(problem);
+    problem.message = MessageOf(problem);
     return problem;
 }

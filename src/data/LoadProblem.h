@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // Why a chromatogram came into the list without a usable sample mass, or did not come at all: what
 // LoadAssay has to tell about one chromatogram, for a caller that tells it in its own way (one box
@@ -20,9 +20,8 @@ struct LoadProblem {
     int32_t id = 0;
     std::wstring fileName;  // as the host database names it; empty for OutOfMemory
     std::wstring detail;    // the passport's text of the sample mass, for SampleMassNotPositive
-    // The message in Russian. Made with the problem: when memory has run out there may be none left
-    // to make it.
-    std::wstring text;
+    // What to say of it. Made with the problem: when memory has run out there may be none left to make it.
+    Message message;
 
     // The file's own name, without its folders.
     std::wstring ShortFileName() const;
@@ -30,7 +29,7 @@ struct LoadProblem {
     std::wstring ShownDetail() const;
 };
 
-// A problem with its Russian message made.
+// A problem with its message made.
 LoadProblem MakeLoadProblem(LoadProblem::Kind kind, int32_t id, std::wstring fileName,
                             std::wstring detail = std::wstring());
 
@@ -43,11 +42,11 @@ protected:
     ~LoadProblems() = default;
 };
 
-// Tells each problem at once as an error box of its own, with its Russian message.
+// Tells each problem at once as an error box of its own.
 class LoadProblemMessages : public LoadProblems {
 public:
     explicit LoadProblemMessages(UserMessages& messages) : messages_(messages) {}
-    void Report(const LoadProblem& problem) override { messages_.ShowError(problem.text); }
+    void Report(const LoadProblem& problem) override { messages_.ShowError(problem.message); }
 
 private:
     UserMessages& messages_;

@@ -54,20 +54,20 @@ std::vector<RunRule> IndividualsHits(const std::vector<double>& used, size_t end
 
 }  // namespace
 
-std::wstring RunRuleText(RunRule rule) {
+Message RunRuleMessage(RunRule rule) {
     switch (rule) {
         case RunRule::BeyondLimit:
-            return L"за пределом 3σ";
+            return MessageCode::RuleBeyondLimit;
         case RunRule::TwoOfThree:
-            return L"2 из 3 подряд за 2σ по одну сторону";
+            return MessageCode::RuleTwoOfThree;
         case RunRule::FourOfFive:
-            return L"4 из 5 подряд за 1σ по одну сторону";
+            return MessageCode::RuleFourOfFive;
         case RunRule::EightOnOneSide:
-            return L"8 подряд по одну сторону от средней линии";
+            return MessageCode::RuleEightOnOneSide;
         case RunRule::MovingRangeAbove:
             break;
     }
-    return L"скользящий размах выше предела";
+    return MessageCode::RuleMovingRange;
 }
 
 ChartLimits LimitsFromBaseline(const std::vector<double>& baseline) {
@@ -75,7 +75,7 @@ ChartLimits LimitsFromBaseline(const std::vector<double>& baseline) {
         ChartLimits limits;
         limits.baselineCount = baseline.size();
         limits.provisional = true;
-        limits.why = L"для пределов нужно не менее двух результатов базового периода";
+        limits.why = MessageCode::LimitsNeedTwo;
         return limits;
     }
     double sum = 0.0;
@@ -96,7 +96,7 @@ ChartLimits LimitsFromMeans(double centre, double movingRangeMean) {
     limits.centre = centre;
     limits.movingRangeMean = movingRangeMean;
     if (!(movingRangeMean > 0.0) || !std::isfinite(movingRangeMean) || !std::isfinite(centre)) {
-        limits.why = L"результаты базового периода все одинаковы: разброс не оценить";
+        limits.why = MessageCode::LimitsNoSpread;
         return limits;
     }
     limits.determined = true;

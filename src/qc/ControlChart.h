@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
+
 // Individuals (I) and moving range (MR) charts of consecutive results: limits from a baseline and the
 // zone rules every point is held against. Values come in the order the results were made; a result
 // that is not used (its basis is undetermined) is nothing here and is skipped as if it were not there.
@@ -29,12 +31,12 @@ enum class RunRule {
 };
 
 // The rule as pages name it: "за пределом 3σ", "2 из 3 подряд за 2σ по одну сторону", …
-std::wstring RunRuleText(RunRule rule);
+Message RunRuleMessage(RunRule rule);
 
 // The centre line and limits of a chart.
 struct ChartLimits {
     bool determined = false;   // false: too few or too uniform baseline results; no rule is applied
-    std::wstring why;          // why not, for the page
+    Message why;               // why not, for the page
     size_t baselineCount = 0;  // results the limits come from
     bool provisional = false;  // fewer than kFullBaseline of them: "предварительные"
     double centre = 0.0;

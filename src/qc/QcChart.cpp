@@ -31,9 +31,8 @@ ChartLimits Provisional(const std::vector<double>& base, const QcLine& line) {
         ChartLimits none;
         none.baselineCount = base.size();
         none.provisional = true;
-        none.why = L"до него на карте " + std::to_wstring(base.size()) +
-                   L" используемых результатов в норме, для предварительных пределов нужно не менее " +
-                   std::to_wstring(kLeastBaseline);
+        none.why = {MessageCode::ProvisionalTooFew,
+                    {static_cast<int64_t>(base.size()), static_cast<int64_t>(kLeastBaseline)}};
         return none;
     }
     return Shifted(LimitsFromBaseline(base), Shift(line));
@@ -49,12 +48,10 @@ ChartLimits Established(const QcLine& line) {
     return limits;
 }
 
-std::wstring BaselineText(const QcLine& line) {
-    if (!line.established)
-        return L"первые " + std::to_wstring(kFullBaseline) +
-               L" используемых результатов карты в базе до оцениваемого, кроме не пройденных";
-    return L"серии с " + LocalTimeText(line.established->baselineFrom) + L" по " +
-           LocalTimeText(line.established->baselineTo);
+Message BaselineText(const QcLine& line) {
+    if (!line.established) return {MessageCode::BaselineFirstResults, {static_cast<int64_t>(kFullBaseline)}};
+    return {MessageCode::BaselineSeries,
+            {MessageMoment{line.established->baselineFrom}, MessageMoment{line.established->baselineTo}}};
 }
 
 QcOutcome OutcomeOf(const QcPoint& point, const QcLine& line) {
@@ -80,23 +77,23 @@ const wchar_t* QcOutcomeKey(QcOutcome outcome) {
     return L"unjudged";
 }
 
-std::wstring QcOutcomeText(QcOutcome outcome) {
+Message QcOutcomeMessage(QcOutcome outcome) {
     switch (outcome) {
         case QcOutcome::InControl:
-            return L"в норме";
+            return MessageCode::QcInControl;
         case QcOutcome::Failed:
-            return L"не пройден";
+            return MessageCode::QcFailed;
         case QcOutcome::Undetermined:
-            return L"не определён";
+            return MessageCode::QcUndetermined;
         case QcOutcome::Unjudged:
             break;
     }
-    return L"не оценён";
+    return MessageCode::QcUnjudged;
 }
 
 QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const std::vector<Assay>& assays) {
     Limit limit;
-    limit.name = line.Title();
+    limit.name = line.Title();  // a name of its own, never shown
     if (!line.peakName.empty()) limit.peakNames = {line.peakName};
     limit.quantity = line.quantity;
     const LimitVerdict verdict = CheckLimits({limit}, data, assays).front();
@@ -106,27 +103,27 @@ QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const s
     if (!std::isfinite(verdict.measured)) {
         // A damaged concentration: no number to chart or to judge by.
         measurement.value.reset();
-        measurement.doubt = L"результат — не конечное число";
+        measurement.doubt = MessageCode::QcNotFinite;
         return measurement;
     }
     if (!verdict.unknownPeakNames.empty())
-        measurement.doubt = L"компонента «" + line.peakName + L"» нет в таблице компонентов";
-    else if (measurement.doubt.empty() && !line.peakName.empty() && !Found(line, data))
-        measurement.doubt = L"компонент «" + line.peakName + L"» не найден в хроматограммах";
+        measurement.doubt = {MessageCode::QcComponentNotInTable, {line.peakName}};
+    else if (measurement.doubt.Empty() && !line.peakName.empty() && !Found(line, data))
+        measurement.doubt = {MessageCode::QcComponentNotFound, {line.peakName}};
     return measurement;
 }
 
-std::wstring QcPoint::Why(const QcLine& line) const {
+Message QcPoint::Why(const QcLine& line) const {
     if (outcome == QcOutcome::Undetermined) {
-        const std::wstring& doubt = result.measurement.doubt;
-        return doubt.empty() ? std::wstring(L"результат не рассчитан") : doubt;
+        const Message& doubt = result.measurement.doubt;
+        return doubt.Empty() ? Message(MessageCode::QcNotCalculated) : doubt;
     }
-    if (outcome == QcOutcome::Unjudged) return L"нет допуска, " + limits.why;
-    std::wstring why;
-    for (const RunRule rule : check.hits) why += (why.empty() ? L"" : L"; ") + RunRuleText(rule);
-    if (withinTolerance == false)
-        why += (why.empty() ? L"" : L"; ") + (L"вне допуска ±" + line.toleranceText);
-    return why;
+    if (outcome == QcOutcome::Unjudged) return {MessageCode::QcNoTolerance, {Nested(limits.why)}};
+    std::vector<Message> why;
+    for (const RunRule rule : check.hits) why.push_back(RunRuleMessage(rule));
+    if (withinTolerance == false) why.push_back({MessageCode::QcOutsideTolerance, {line.toleranceText}});
+    if (why.empty()) return {};
+    return ListMessage(std::move(why));
 }
 
 QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results) {

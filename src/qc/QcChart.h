@@ -13,9 +13,9 @@
 // The value one series of a QC sample gives for a line of the QC file.
 struct QcMeasurement {
     std::optional<double> value;  // rounded to the four decimals pages show; none when not calculated
-    std::wstring doubt;           // why the value is not used; empty when it is
+    Message doubt;                // why the value is not used; empty when it is
 
-    bool Used() const { return value.has_value() && doubt.empty(); }
+    bool Used() const { return value.has_value() && doubt.Empty(); }
 };
 
 // The line's value in a finished calculation of the QC sample's ticked chromatograms, with the doubt
@@ -42,7 +42,7 @@ enum class QcOutcome {
 
 // How an outcome is keyed ("in_control", "failed", "undetermined", "unjudged") and named ("в норме", …).
 const wchar_t* QcOutcomeKey(QcOutcome outcome);
-std::wstring QcOutcomeText(QcOutcome outcome);
+Message QcOutcomeMessage(QcOutcome outcome);
 
 // A result on its chart.
 struct QcPoint {
@@ -56,7 +56,7 @@ struct QcPoint {
     QcOutcome outcome = QcOutcome::Unjudged;
 
     // What failed ("за пределом 3σ; вне допуска ±0.15"), why it is undetermined or unjudged, or empty.
-    std::wstring Why(const QcLine& line) const;
+    Message Why(const QcLine& line) const;
     // Whether it was judged: in control or failed.
     bool Judged() const { return outcome == QcOutcome::InControl || outcome == QcOutcome::Failed; }
 };
@@ -65,7 +65,7 @@ struct QcPoint {
 struct QcChart {
     QcLine line;
     ChartLimits limits;     // in force for the next result, on the plotted scale
-    std::wstring baseline;  // where they come from, as pages say it
+    Message baseline;       // where they come from, as pages say it
     std::vector<QcPoint> points;
 };
 
@@ -84,7 +84,7 @@ QcChart ChartStartingIn(const QcChart& chart, std::optional<int64_t> from, std::
 // The QC part of a page: the file, its unread lines and a chart per line.
 struct QcCharts {
     std::wstring file;
-    std::vector<std::wstring> errors;
+    std::vector<Message> errors;
     std::vector<QcChart> charts;
 };
 

@@ -122,9 +122,8 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
     Establishment establishment;
     const std::vector<const QcResult*> chosen = Baseline(results, dates);
     if (chosen.size() < kLeastBaseline) {
-        establishment.why = std::wstring(dates ? L"в базовом периоде " : L"на карте ") +
-                            std::to_wstring(chosen.size()) + L" используемых результатов, нужно не менее " +
-                            std::to_wstring(kLeastBaseline);
+        establishment.why = {dates ? MessageCode::EstablishTooFewInBaseline : MessageCode::EstablishTooFewOnChart,
+                             {static_cast<int64_t>(chosen.size()), static_cast<int64_t>(kLeastBaseline)}};
         return establishment;
     }
     std::vector<double> values;
@@ -137,17 +136,16 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
     for (const QcResult* result : chosen) {
         const double value = *result->measurement.value;
         if (value >= limits.lower && value <= limits.upper) continue;
-        establishment.why = L"результат " + LocalTimeText(result->first) + L" (" + FormatFixed(value, 4) +
-                            L") лежит за пределами " + Range(limits.lower, limits.upper) +
-                            L", которые даёт сам базовый период: найдите его причину или выберите другой "
-                            L"базовый период (--qc-baseline)";
+        establishment.why = {MessageCode::EstablishOutlier,
+                             {MessageMoment{result->first}, Decimal(value, 4), Decimal(limits.lower, 4),
+                              Decimal(limits.upper, 4)}};
         return establishment;
     }
     EstablishedLimits established;
     established.centre = AsKept(limits.centre);
     established.movingRangeMean = AsKept(limits.movingRangeMean);
     if (!(established.movingRangeMean > 0.0)) {
-        establishment.why = L"разброс базового периода меньше 0.000001: пределы не записать";
+        establishment.why = MessageCode::EstablishNoSpread;
         return establishment;
     }
     established.count = chosen.size();

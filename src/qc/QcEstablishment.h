@@ -17,7 +17,7 @@ struct BaselineDates {
 // Limits established for one line, or why none could be.
 struct Establishment {
     std::optional<EstablishedLimits> limits;
-    std::wstring why;
+    Message why;
 };
 
 // The limits a line's results give (every result of the line in the database, in any order): their

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/LocalTime.h"
 #include "qc/QcChart.h"
 
 namespace {
@@ -18,16 +17,16 @@ bool Failed(const QcPoint& point) {
 }
 
 // "контроль «КО-1 — МТБЭ, % масс.» 14.03.24  12:00"
-std::wstring Check(const QcChart& chart, const QcPoint& point) {
-    return L"контроль «" + chart.line.Title() + L"» " + LocalTimeText(point.result.first);
+Message Check(const QcChart& chart, const QcPoint& point) {
+    return {MessageCode::QualityCheck, {Nested(chart.line.TitleMessage()), MessageMoment{point.result.first}}};
 }
 
 QualityCheck Recorded(const QcChart& chart, const QcPoint& point) {
     QualityCheck check;
-    check.chart = chart.line.Title();
+    check.chart = chart.line.TitleMessage();
     check.first = point.result.first;
     check.passed = Passed(point);
-    check.why = check.passed ? std::wstring() : point.Why(chart.line);
+    check.why = check.passed ? Message() : point.Why(chart.line);
     check.limits = point.limits;
     check.accepted = chart.line.accepted;
     check.tolerance = chart.line.tolerance;
@@ -63,15 +62,14 @@ const QcPoint* DoubtOf(const QcChart& chart, int64_t time) {
 
 // A chart's mark; a chart with no judged result after the series only names itself in `pending`, so
 // that several such charts are told in one sentence.
-QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart, std::wstring& pending) {
+QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart, std::vector<Message>& pending) {
     const int64_t last = *std::max_element(times.begin(), times.end());
     for (const int64_t time : times) {
         const QcPoint* failed = DoubtOf(chart, time);
         if (failed == nullptr) continue;
-        const std::wstring detail = failed->result.last >= time
-                                        ? Check(chart, *failed) + L" не пройден: " + failed->Why(chart.line)
-                                        : L"сделана после не пройденного контроля: " + Check(chart, *failed) +
-                                              L" (" + failed->Why(chart.line) + L"), до контроля в норме";
+        const MessageCode code =
+            failed->result.last >= time ? MessageCode::QualityCheckFailed : MessageCode::QualityAfterFailed;
+        const Message detail(code, {Nested(Check(chart, *failed)), Nested(failed->Why(chart.line))});
         return {Status::InDoubt, detail, {Recorded(chart, *failed)}};
     }
     const auto after = std::find_if(chart.points.begin(), chart.points.end(), [last](const QcPoint& point) {
@@ -80,31 +78,31 @@ QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart,
     if (after == chart.points.end()) {
         if (!chart.limits.determined && !chart.line.tolerance)
             return {Status::NotYetConfirmed,
-                    L"у карты «" + chart.line.Title() + L"» нет пределов и нет допуска: " + chart.limits.why,
+                    {MessageCode::QualityNoLimits, {Nested(chart.line.TitleMessage()), Nested(chart.limits.why)}},
                     {}};
-        pending = L"«" + chart.line.Title() + L"»";
-        return {Status::NotYetConfirmed, std::wstring(), {}};
+        pending.push_back({MessageCode::QcQuoted, {Nested(chart.line.TitleMessage())}});
+        return {Status::NotYetConfirmed, {}, {}};
     }
-    const std::wstring provisional = after->limits.determined && after->limits.provisional
-                                         ? std::wstring(L" (пределы предварительные)")
-                                         : std::wstring();
-    return {Status::Confirmed, Check(chart, *after) + L" в норме" + provisional, {Recorded(chart, *after)}};
+    const MessageCode inControl = after->limits.determined && after->limits.provisional
+                                      ? MessageCode::QualityCheckInControlProvisional
+                                      : MessageCode::QualityCheckInControl;
+    return {Status::Confirmed, {inControl, {Nested(Check(chart, *after))}}, {Recorded(chart, *after)}};
 }
 
 }  // namespace
 
-std::wstring QualityMark::Text() const {
+Message QualityMark::TextMessage() const {
     switch (status) {
         case Status::Confirmed:
-            return L"подтверждено контролем качества";
+            return MessageCode::QualityConfirmed;
         case Status::NotYetConfirmed:
-            return L"ещё не подтверждено контролем качества";
+            return MessageCode::QualityNotYetConfirmed;
         case Status::InDoubt:
-            return L"под сомнением: контроль качества не пройден";
+            return MessageCode::QualityInDoubt;
         case Status::None:
             break;
     }
-    return std::wstring();
+    return {};
 }
 
 const wchar_t* QualityMark::Key() const {
@@ -124,22 +122,23 @@ const wchar_t* QualityMark::Key() const {
 QualityMark MarkAnalyses(const std::vector<int64_t>& times, const std::vector<QcChart>& charts) {
     QualityMark mark;
     if (times.empty()) return mark;
-    std::wstring pending;  // the charts with no judged result after the series, of the worst status
+    std::vector<Message> details;
+    std::vector<Message> pending;  // the charts with no judged result after the series, of the worst status
     for (const QcChart& chart : charts) {
-        std::wstring waiting;
+        std::vector<Message> waiting;
         QualityMark one = MarkByChart(times, chart, waiting);
         if (one.status < mark.status) continue;
         if (one.status > mark.status) {
-            mark = QualityMark{one.status, std::wstring(), {}};
+            mark = QualityMark{one.status, {}, {}};
+            details.clear();
             pending.clear();
         }
-        if (!one.detail.empty()) mark.detail += (mark.detail.empty() ? L"" : L"; ") + one.detail;
-        if (!waiting.empty()) pending += (pending.empty() ? L"" : L", ") + waiting;
+        if (!one.detail.Empty()) details.push_back(one.detail);
+        pending.insert(pending.end(), waiting.begin(), waiting.end());
         mark.checks.insert(mark.checks.end(), one.checks.begin(), one.checks.end());
     }
-    if (!pending.empty())
-        mark.detail += (mark.detail.empty() ? L"" : L"; ") +
-                       (L"после серии нет оценённого результата контроля " + pending);
+    if (!pending.empty()) details.push_back({MessageCode::QualityPending, {Joined(std::move(pending), L", ")}});
+    if (!details.empty()) mark.detail = ListMessage(std::move(details));
     return mark;
 }
 

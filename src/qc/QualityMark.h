@@ -12,10 +12,10 @@ struct QcChart;
 
 // A QC result a mark rests on, with the limits it was held against: what a report records of them.
 struct QualityCheck {
-    std::wstring chart;  // the chart's title, "КО-1 — МТБЭ, % масс."
+    Message chart;       // the chart's title, "КО-1 — МТБЭ, % масс."
     int64_t first = 0;   // the check's first analysis
     bool passed = false;
-    std::wstring why;                              // what failed; empty when it passed
+    Message why;                                   // what failed; empty when it passed
     ChartLimits limits;                            // on the chart's plotted scale; undetermined: none
     std::optional<double> accepted;                // the value the chart shows the results minus
     std::optional<double> tolerance;               // its ± around the accepted value
@@ -31,12 +31,12 @@ struct QualityMark {
         InDoubt,          // made while the method was not shown in control (see MarkAnalyses)
     };
     Status status = Status::None;
-    std::wstring detail;               // which QC results, when
+    Message detail;                    // which QC results, when
     std::vector<QualityCheck> checks;  // those the mark rests on: the failed ones, or the confirming ones
 
     // "под сомнением: контроль качества не пройден", "ещё не подтверждено контролем качества",
     // "подтверждено контролем качества"; empty for None.
-    std::wstring Text() const;
+    Message TextMessage() const;
     // "in_doubt", "not_yet_confirmed", "confirmed"; empty for None.
     const wchar_t* Key() const;
 };

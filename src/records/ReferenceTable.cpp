@@ -18,11 +18,10 @@ void SetHead(TableVersion& version, const TableLog& log) {
 
 // Why the log cannot be trusted as it stands, or empty: its last entry names a version of the table
 // that is not kept (the entry was edited to hide a change by hand, or the version could not be kept).
-std::wstring LastEntryProblem(const TableLog& log, const TableLogEntry& last) {
+Message LastEntryProblem(const TableLog& log, const TableLogEntry& last) {
     const std::optional<std::string> kept = log.Version(last.fileSha256);
-    if (kept && Sha256Hex(*kept) == last.fileSha256) return L"";
-    return L"последняя запись журнала называет версию таблицы, которой нет в папке версий (запись изменена "
-           L"или версии не записываются)";
+    if (kept && Sha256Hex(*kept) == last.fileSha256) return {};
+    return MessageCode::LogVersionNotKept;
 }
 
 // The log's last entry after LogUnknownVersion, and whether it stands for a version that is not kept.
@@ -38,7 +37,7 @@ LoggedVersion LogUnknownVersion(TableLog& log, const std::string& bytes, const s
     std::optional<TableLogEntry> last = log.Last();
     if (last && last->fileSha256 == sha) {
         tracking.logProblem = LastEntryProblem(log, *last);
-        return {last, !tracking.logProblem.empty()};
+        return {last, !tracking.logProblem.Empty()};
     }
     std::vector<std::wstring> changes;
     std::wstring event = L"журнал начат";
@@ -52,7 +51,7 @@ LoggedVersion LogUnknownVersion(TableLog& log, const std::string& bytes, const s
     } else if (log.HasVersions()) {
         event = L"журнал начат заново";
         changes.push_back(L"прежнего журнала нет, а версии таблицы сохранены: журнал был удалён");
-        tracking.logProblem = L"журнал изменений был удалён: он начат заново";
+        tracking.logProblem = MessageCode::LogRemoved;
     }
     const std::optional<TableLogEntry> logged = log.Append(event, L"", changes, sha);
     tracking.logUnwritable = !logged;

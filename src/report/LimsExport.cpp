@@ -2,7 +2,7 @@
 
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "report/ReportFiles.h"
 
 std::wstring LimsFileName(const ReportModel& model) {

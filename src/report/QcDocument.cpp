@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "report/ChartScale.h"
@@ -81,14 +82,14 @@ const wchar_t* KindOf(const ChartLimits& limits) {
     return limits.established ? L"established" : L"provisional";
 }
 
-void AddLimits(XMLWrapper& wrapper, const XMLElement& parent, const QcChart& chart) {
+void AddLimits(XMLWrapper& wrapper, const XMLElement& parent, const QcChart& chart, Language language) {
     const ChartLimits& limits = chart.limits;
     const XMLElement element = wrapper.AddElement(parent, L"limits");
     wrapper.AddTextElement(element, L"determined", YesNo(limits.determined));
-    wrapper.AddTextElement(element, L"why", limits.why);
+    wrapper.AddTextElement(element, L"why", Render(limits.why, language));
     wrapper.AddIntElement(element, L"baseline_count", static_cast<int32_t>(limits.baselineCount));
     wrapper.AddTextElement(element, L"provisional", YesNo(limits.provisional));
-    wrapper.AddTextElement(element, L"baseline", chart.baseline);
+    wrapper.AddTextElement(element, L"baseline", Render(chart.baseline, language));
     wrapper.AddTextElement(element, L"established", YesNo(chart.line.established.has_value()));
     if (const std::optional<EstablishedLimits>& established = chart.line.established) {
         wrapper.AddTextElement(element, L"established_at", LocalDateTimeText(established->at));
@@ -158,16 +159,15 @@ std::wstring RuleNumbers(const std::vector<RunRule>& hits) {
 }
 
 // The note of a point whose moving range lies above its limit but counts as no hit.
-std::wstring ReturnNote(const QcPoint& point, const QcPoint* previous) {
-    if (!point.check.movingRangeReturn) return std::wstring();
-    return L"скользящий размах " + Number(*point.check.movingRange) + L" выше предела " +
-           Number(point.limits.movingRangeUpper) + L": возврат от точки " +
-           (previous ? LocalTimeText(previous->result.first) : std::wstring(L"перед ней")) +
-           L", нарушившей правило; отнесён к ней, правило 5 не засчитано";
+Message ReturnNote(const QcPoint& point, const QcPoint* previous) {
+    if (!point.check.movingRangeReturn) return {};
+    const MessageArg from = previous ? MessageArg(MessageMoment{previous->result.first})
+                                     : MessageArg(Nested(MessageCode::QcPointBefore));
+    return {MessageCode::QcReturnNote, {Number(*point.check.movingRange), Number(point.limits.movingRangeUpper), from}};
 }
 
 void AddPoint(XMLWrapper& wrapper, const XMLElement& parent, size_t number, const QcPoint& point,
-              const QcPoint* previous, const QcLine& line, const Scales& scales) {
+              const QcPoint* previous, const QcLine& line, const Scales& scales, Language language) {
     const XMLElement element = wrapper.AddElement(parent, L"point");
     wrapper.AddIntElement(element, L"index", static_cast<int32_t>(number));
     const std::wstring moment = LocalTimeText(point.result.first);
@@ -190,20 +190,21 @@ void AddPoint(XMLWrapper& wrapper, const XMLElement& parent, size_t number, cons
     wrapper.AddTextElement(element, L"mr_above", YesNo(point.check.movingRangeAbove));
     wrapper.AddTextElement(element, L"mr_return", YesNo(point.check.movingRangeReturn));
     wrapper.AddTextElement(element, L"tolerance",
-                           !point.withinTolerance   ? L""
-                           : *point.withinTolerance ? L"в допуске"
-                                                    : L"вне допуска");
+                           !point.withinTolerance ? L""
+                                                  : Render(*point.withinTolerance ? MessageCode::QcWithinToleranceShort
+                                                                                  : MessageCode::QcOutsideToleranceShort,
+                                                           language));
     wrapper.AddTextElement(element, L"limits_kind", KindOf(point.limits));
     wrapper.AddTextElement(element, L"outcome", QcOutcomeKey(point.outcome));
-    wrapper.AddTextElement(element, L"outcome_text", QcOutcomeText(point.outcome));
-    wrapper.AddTextElement(element, L"why", point.Why(line));
-    wrapper.AddTextElement(element, L"note", ReturnNote(point, previous));
+    wrapper.AddTextElement(element, L"outcome_text", Render(QcOutcomeMessage(point.outcome), language));
+    wrapper.AddTextElement(element, L"why", Render(point.Why(line), language));
+    wrapper.AddTextElement(element, L"note", Render(ReturnNote(point, previous), language));
     wrapper.AddTextElement(element, L"rules", RuleNumbers(point.check.hits));
     const XMLElement hits = wrapper.AddElement(element, L"hits");
     for (const RunRule rule : point.check.hits) {
         const XMLElement hit = wrapper.AddElement(hits, L"hit");
         wrapper.AddIntElement(hit, L"rule", static_cast<int32_t>(rule));
-        wrapper.AddTextElement(hit, L"text", RunRuleText(rule));
+        wrapper.AddTextElement(hit, L"text", Render(RunRuleMessage(rule), language));
     }
 }
 
@@ -212,22 +213,23 @@ size_t CountOutcome(const QcChart& chart, QcOutcome outcome) {
                                              [outcome](const QcPoint& p) { return p.outcome == outcome; }));
 }
 
-void AddChart(XMLWrapper& wrapper, const XMLElement& parent, size_t number, const QcChart& chart) {
+void AddChart(XMLWrapper& wrapper, const XMLElement& parent, size_t number, const QcChart& chart,
+              Language language) {
     const QcLine& line = chart.line;
     const XMLElement element = wrapper.AddElement(parent, L"chart");
     wrapper.AddIntElement(element, L"number", static_cast<int32_t>(number));
-    wrapper.AddTextElement(element, L"title", line.Title());
+    wrapper.AddTextElement(element, L"title", line.Title(language));
     wrapper.AddTextElement(element, L"sample", line.sample);
     wrapper.AddTextElement(
         element, L"component",
-        line.peakName.empty() ? L"общее содержание органически связанного кислорода" : line.peakName);
-    wrapper.AddTextElement(element, L"quantity", QuantityText(line.quantity));
+        line.peakName.empty() ? Render(MessageCode::QcTotalOxygen, language) : line.peakName);
+    wrapper.AddTextElement(element, L"quantity", QuantityText(line.quantity, language));
     wrapper.AddTextElement(element, L"accepted", line.acceptedText);
     wrapper.AddTextElement(element, L"tolerance", line.toleranceText);
     wrapper.AddIntElement(element, L"failed", static_cast<int32_t>(CountOutcome(chart, QcOutcome::Failed)));
     wrapper.AddIntElement(element, L"undetermined",
                           static_cast<int32_t>(CountOutcome(chart, QcOutcome::Undetermined)));
-    AddLimits(wrapper, element, chart);
+    AddLimits(wrapper, element, chart, language);
     const Scales scales = ScalesOf(chart);
     AddScale(wrapper, element, L"scale", scales.values);
     AddScale(wrapper, element, L"mr_scale", scales.movingRanges);
@@ -243,27 +245,28 @@ void AddChart(XMLWrapper& wrapper, const XMLElement& parent, size_t number, cons
     // range shown.
     const QcPoint* previous = nullptr;
     for (size_t i = 0; i < chart.points.size(); ++i) {
-        AddPoint(wrapper, points, i + 1, chart.points[i], previous, line, scales);
+        AddPoint(wrapper, points, i + 1, chart.points[i], previous, line, scales, language);
         if (chart.points[i].result.measurement.Used()) previous = &chart.points[i];
     }
 }
 
 }  // namespace
 
-void AddQcCharts(XMLWrapper& wrapper, const QcCharts& qc) {
+void AddQcCharts(XMLWrapper& wrapper, const QcCharts& qc, Language language) {
     const XMLElement element = wrapper.AddElement(XMLElement(), L"qc");
     wrapper.AddTextElement(element, L"file", qc.file);
     const XMLElement errors = wrapper.AddElement(element, L"errors");
-    for (const std::wstring& error : qc.errors) wrapper.AddTextElement(errors, L"error", error);
+    for (const Message& error : qc.errors) wrapper.AddTextElement(errors, L"error", Render(error, language));
     wrapper.AddTextElement(element, L"none_judged", YesNo(NoneJudged(qc)));
-    for (size_t i = 0; i < qc.charts.size(); ++i) AddChart(wrapper, element, i + 1, qc.charts[i]);
+    for (size_t i = 0; i < qc.charts.size(); ++i) AddChart(wrapper, element, i + 1, qc.charts[i], language);
 }
 
-void FillQcDocument(XMLWrapper& wrapper, const QcCharts& qc, const std::wstring& range, int64_t createdAt) {
+void FillQcDocument(XMLWrapper& wrapper, const QcCharts& qc, const std::wstring& range, int64_t createdAt,
+                    Language language) {
     const XMLElement program = wrapper.AddElement(XMLElement(), L"program");
     wrapper.AddTextElement(program, L"name", L"oxycalc");
     wrapper.AddTextElement(program, L"version", kPluginVersionText);
     wrapper.AddTextElement(XMLElement(), L"range", range);
     wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(createdAt));
-    AddQcCharts(wrapper, qc);
+    AddQcCharts(wrapper, qc, language);
 }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
@@ -38,13 +39,13 @@ Json PointLimits(const ChartLimits& limits) {
             {"lower", shown(limits.lower)},   {"moving_range_upper", shown(limits.movingRangeUpper)}};
 }
 
-Json Limits(const QcChart& chart) {
+Json Limits(const QcChart& chart, Language language) {
     const ChartLimits& limits = chart.limits;
     const auto shown = [&limits](double value) { return limits.determined ? Shown(value) : Json(nullptr); };
     const std::optional<EstablishedLimits>& established = chart.line.established;
     return {{"determined", limits.determined},
-            {"why", Text(limits.why)},
-            {"baseline", Text(chart.baseline)},
+            {"why", Text(Render(limits.why, language))},
+            {"baseline", Text(Render(chart.baseline, language))},
             {"baseline_results", limits.baselineCount},
             {"provisional", limits.provisional},
             {"centre", shown(limits.centre)},
@@ -60,10 +61,10 @@ Json Limits(const QcChart& chart) {
             {"baseline_to_utc", established ? Moment(established->baselineTo) : Json(nullptr)}};
 }
 
-Json Point(const QcPoint& point) {
+Json Point(const QcPoint& point, Language language) {
     Json hits = Json::array();
     for (const RunRule rule : point.check.hits)
-        hits.push_back({{"rule", static_cast<int>(rule)}, {"text", Text(RunRuleText(rule))}});
+        hits.push_back({{"rule", static_cast<int>(rule)}, {"text", Text(Render(RunRuleMessage(rule), language))}});
     const QcResult& result = point.result;
     return {{"first_analysis_utc", Moment(result.first)},
             {"series", Text(result.seriesKey)},
@@ -71,7 +72,7 @@ Json Point(const QcPoint& point) {
             {"value", Shown(result.measurement.value)},
             {"plotted", Shown(point.plotted)},
             {"used", result.measurement.Used()},
-            {"doubt", Text(result.measurement.doubt)},
+            {"doubt", Text(Render(result.measurement.doubt, language))},
             {"in_baseline", point.inBaseline},
             {"moving_range", Shown(point.check.movingRange)},
             {"moving_range_above_limit", point.check.movingRangeAbove},
@@ -82,27 +83,27 @@ Json Point(const QcPoint& point) {
             {"limits", PointLimits(point.limits)}};
 }
 
-Json Chart(const QcChart& chart) {
+Json Chart(const QcChart& chart, Language language) {
     const QcLine& line = chart.line;
     Json points = Json::array();
-    for (const QcPoint& point : chart.points) points.push_back(Point(point));
+    for (const QcPoint& point : chart.points) points.push_back(Point(point, language));
     return {{"sample", Text(line.sample)},
             {"peak_name", line.peakName.empty() ? Json(nullptr) : Json(Text(line.peakName))},
             {"quantity", line.quantity == LimitQuantity::MassPercent ? "mass_percent" : "volume_percent"},
             {"accepted_value", line.accepted ? Json(*line.accepted) : Json(nullptr)},
             {"tolerance", line.tolerance ? Json(*line.tolerance) : Json(nullptr)},
             {"plotted", line.accepted ? "result_minus_accepted" : "result"},
-            {"limits", Limits(chart)},
+            {"limits", Limits(chart, language)},
             {"points", points}};
 }
 
 }  // namespace
 
-std::string QcJson(const QcCharts& qc, const std::wstring& range, int64_t createdAt) {
+std::string QcJson(const QcCharts& qc, const std::wstring& range, int64_t createdAt, Language language) {
     Json errors = Json::array();
-    for (const std::wstring& error : qc.errors) errors.push_back(Text(error));
+    for (const Message& error : qc.errors) errors.push_back(Text(Render(error, language)));
     Json charts = Json::array();
-    for (const QcChart& chart : qc.charts) charts.push_back(Chart(chart));
+    for (const QcChart& chart : qc.charts) charts.push_back(Chart(chart, language));
     const Json json = {{"format", "oxycalc-qc"},
                        {"format_version", 1},
                        {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "messages/Language.h"
 #include "qc/QcChart.h"
 
 // The control charts for programs (a LIMS): UTF-8 JSON of a fixed shape, indented by two blanks, with
@@ -42,4 +43,4 @@
 // }
 // Rules: 1 beyond 3σ, 2 two of three beyond 2σ on one side, 3 four of five beyond 1σ on one side,
 // 4 eight in a row on one side, 5 the moving range above its limit.
-std::string QcJson(const QcCharts& qc, const std::wstring& range, int64_t createdAt);
+std::string QcJson(const QcCharts& qc, const std::wstring& range, int64_t createdAt, Language language);

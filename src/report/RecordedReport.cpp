@@ -127,6 +127,14 @@ ReportOrigin::Maker MakerOf(const std::wstring& text, const std::string& at) {
     WrongKind(at, L"«plugin», «report» или «batch»");
 }
 
+// The report's language; a report that does not name one is Russian, as every report was before.
+Language LanguageOf(const std::wstring& key, const std::string& at) {
+    if (key.empty()) return Language::Russian;
+    const std::optional<Language> language = LanguageOfKey(key);
+    if (!language) WrongKind(at, L"«ru» или «en»");
+    return *language;
+}
+
 void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
     const std::string at = "inputs";
     report.origin.maker = MakerOf(String(inputs, "made_by", at), "inputs.made_by");
@@ -134,6 +142,7 @@ void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
     report.sampleDensity = Number(inputs, "sample_density", at);
     report.sampleDensityGiven = Boolean(inputs, "sample_density_given", at);
     report.utcOffsetMinutes = static_cast<int32_t>(Integer(inputs, "utc_offset_minutes", at));
+    report.language = LanguageOf(FromUtf8(OptionalString(inputs, "language", at)), at + ".language");
     report.database = String(inputs, "database", at);
     const Json& chromatograms = Array(inputs, "chromatograms", at);
     for (size_t i = 0; i < chromatograms.size(); ++i) {
@@ -253,6 +262,7 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     report.sampleDensity = NumberOf(inputs, "sample_density", at);
     report.sampleDensityGiven = YesNo(inputs, "sample_density_given", at);
     report.utcOffsetMinutes = static_cast<int32_t>(IntegerOf(inputs, "utc_offset_minutes", at));
+    report.language = LanguageOf(inputs.child(L"language").text().as_string(), at + "/language");
     report.database = TextOf(inputs, "database", at);
     size_t index = 0;
     for (const pugi::xml_node& node : inputs.children(L"chromatogram")) {

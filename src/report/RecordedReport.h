@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Language.h"
+
 #include "records/ReferenceTable.h"
 #include "report/ReportModel.h"
 
@@ -46,6 +48,7 @@ struct RecordedReport {
     std::string bytes;      // the report as it was read
     int64_t createdAt = 0;  // 0: not told
     int32_t utcOffsetMinutes = 0;
+    Language language = Language::Russian;  // of its words; reports that do not say it are Russian
     ReportOrigin origin;  // its files' paths as recorded, with their checksums (the QC file's also: qcFile)
     std::wstring standard;
     double sampleDensity = 1.0;

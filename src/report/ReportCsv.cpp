@@ -7,6 +7,7 @@
 #include "calc/MethodScope.h"
 #include "calc/ResultColumns.h"
 #include "calc/TotalOxygen.h"
+#include "messages/Catalogue.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 
@@ -48,29 +49,32 @@ std::vector<std::wstring> Fields(std::vector<std::wstring> first, Value value, s
 
 }  // namespace
 
-std::string ResultsCsv(const CalculationData& data) {
-    std::vector<std::wstring> header{L"№", L"Компонент", L"Пик", L"Атомов O"};
-    for (const ResultColumn& column : kResultColumns) header.push_back(column.caption);
-    header.push_back(L"Примечание (область метода: 0,17–15 % масс. компонента, кислород до 3,7 % масс.)");
+std::string ResultsCsv(const CalculationData& data, Language language) {
+    const auto say = [language](MessageCode code) { return Render(code, language); };
+    std::vector<std::wstring> header;
+    for (const MessageCode caption : {MessageCode::ColumnNumber, MessageCode::ColumnComponent, MessageCode::ColumnPeak,
+                                      MessageCode::ColumnOxygenAtoms})
+        header.push_back(say(caption));
+    for (const ResultColumn& column : kResultColumns) header.push_back(say(column.caption));
+    header.push_back(say(MessageCode::ColumnNote));
     std::wstring text = Line(header);
     int number = 0;
     for (const ComponentResult& r : data.results) {
         text += Line(Fields(
             {std::to_wstring(++number), Text(r.name), Text(r.peakName), std::to_wstring(r.oxygenAtoms)},
-            [&r](const ResultColumn& column) { return r.*column.value; }, ScopeNoteText(r.scope)));
+            [&r](const ResultColumn& column) { return r.*column.value; }, ScopeNoteText(r.scope, language)));
     }
-    text += Line(Fields(
-        {L"", L"Всего", L"", L""}, [&data](const ResultColumn& column) { return data.sums.*column.sum; },
-        L""));
+    text += Line(Fields({L"", say(MessageCode::Total), L"", L""},
+                        [&data](const ResultColumn& column) { return data.sums.*column.sum; }, L""));
     // The total stands in the oxygen column, the last of the six.
     std::vector<std::wstring> total(4 + kResultColumns.size() - 1);
-    total[1] = L"Общее содержание органически связанного кислорода, % масс.";
+    total[1] = say(MessageCode::TotalOxygenCaption);
     if (data.TotalOxygenDetermined()) {
         total.push_back(Number(data.totalOxygen, 4));
-        total.push_back(ScopeNoteText(data.totalOxygenScope));
+        total.push_back(ScopeNoteText(data.totalOxygenScope, language));
     } else {
-        total.push_back(TotalOxygenText(data));
-        total.push_back(TotalOxygenNote(data));
+        total.push_back(TotalOxygenText(data, language));
+        total.push_back(TotalOxygenNote(data, language));
     }
     text += Line(total);
     return "\xEF\xBB\xBF" + ToUtf8(text);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/CalculationData.h"
+#include "messages/Language.h"
 
 // The results for spreadsheets: UTF-8 with a byte-order mark (so that spreadsheets take it as UTF-8),
 // ";"-separated, CR LF, a decimal point. A header line, one line per component (number, component,
@@ -12,4 +13,4 @@
 // arithmetic value marked as such. A field holding ";", a quote or a line end is quoted, its quotes doubled;
 // a name a spreadsheet would run as a formula (starting with "=", "+", "-", "@", a tab or CR) starts with
 // "'".
-std::string ResultsCsv(const CalculationData& data);
+std::string ResultsCsv(const CalculationData& data, Language language = Language::Russian);

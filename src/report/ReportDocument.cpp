@@ -11,6 +11,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
+#include "messages/Catalogue.h"
 #include "report/ReportJson.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
@@ -22,7 +23,6 @@ namespace {
 // Both tables reach the stylesheet as rows of cells all named "name", known only by position.
 const wchar_t kRow[] = L"fill_data";
 const wchar_t kCell[] = L"name";
-constexpr int kCellsPerRow = 8;
 
 // The standard as the user typed it when some component bears that name, otherwise "---".
 std::wstring StandardText(const CalculationData& data) {
@@ -41,10 +41,15 @@ std::wstring JoinNames(const std::vector<std::wstring>& names) {
 }
 
 // What a limit sums, as the report names it.
-std::wstring LimitComponentsText(const Limit& limit) {
-    if (limit.others) return L"прочие оксигенаты";
-    if (limit.peakNames.empty()) return L"общее содержание кислорода";
+std::wstring LimitComponentsText(const Limit& limit, Language language) {
+    if (limit.others) return Render(MessageCode::LimitOfOthers, language);
+    if (limit.peakNames.empty()) return Render(MessageCode::LimitOfTotalOxygen, language);
     return JoinNames(limit.peakNames);
+}
+
+// A flag as the document's machine parts write it, whatever its language.
+const wchar_t* Flag(bool value) {
+    return value ? L"да" : L"нет";
 }
 
 void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
@@ -52,14 +57,15 @@ void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
     wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.settings.sampleDensity, 2));
 }
 
-void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
+void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms, Language language) {
     if (chromatograms.empty()) return;
     const XMLElement files = wrapper.AddElement(XMLElement(), L"files");
     int32_t number = 0;
     for (const ReportChromatogram& chromatogram : chromatograms) {
         const XMLElement row = wrapper.AddElement(files, kRow);
         wrapper.AddIntElement(row, kCell, ++number);
-        wrapper.AddTextElement(row, kCell, chromatogram.ticked ? L"Да" : L"Нет");
+        wrapper.AddTextElement(row, kCell,
+                               Render(chromatogram.ticked ? MessageCode::YesCapital : MessageCode::NoCapital, language));
         wrapper.AddTextElement(row, kCell, chromatogram.fileName);
         wrapper.AddTextElement(row, kCell, chromatogram.method);
         wrapper.AddTextElement(row, L"analyse_time", LocalTimeText(chromatogram.date));
@@ -68,7 +74,7 @@ void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chroma
 }
 
 // One row per result, then a separator row of "-" and the totals row "Всего".
-void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
+void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data, Language language) {
     const XMLElement table = wrapper.AddElement(XMLElement(), L"calc_table");
     int32_t number = 0;
     for (const ComponentResult& result : data.results) {
@@ -79,27 +85,28 @@ void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
             wrapper.AddTextElement(row, kCell, FormatFixed(result.*column.value, column.decimals));
     }
     const XMLElement separator = wrapper.AddElement(table, kRow);
-    for (int cell = 0; cell < kCellsPerRow; ++cell) wrapper.AddTextElement(separator, kCell, L"-");
+    for (size_t cell = 0; cell < kResultTableColumns; ++cell) wrapper.AddTextElement(separator, kCell, L"-");
     const XMLElement totals = wrapper.AddElement(table, kRow);
     wrapper.AddTextElement(totals, kCell, L"");
-    wrapper.AddTextElement(totals, kCell, L"Всего");
+    wrapper.AddTextElement(totals, kCell, Render(MessageCode::Total, language));
     for (const ResultColumn& column : kResultColumns)
         wrapper.AddTextElement(totals, kCell, FormatFixed(data.sums.*column.sum, column.decimals));
 }
 
 // <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text>
 // [<chromatograms>…</chromatograms>][<detail>…</detail>]</warning>…; absent when there are none.
-void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& warnings) {
+void AddWarnings(XMLWrapper& wrapper, const std::vector<CalculationWarning>& warnings, Language language) {
     if (warnings.empty()) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"warnings");
     for (const CalculationWarning& warning : warnings) {
         const XMLElement row = wrapper.AddElement(element, L"warning");
-        wrapper.AddTextElement(row, L"kind", warning.Key());
+        wrapper.AddTextElement(row, L"kind", FromUtf8(warning.Key()));
         wrapper.AddTextElement(row, L"subject", warning.subject);
-        wrapper.AddTextElement(row, L"text", warning.Text());
+        wrapper.AddTextElement(row, L"text", warning.Text(language));
         if (!warning.chromatograms.empty())
             wrapper.AddTextElement(row, L"chromatograms", warning.chromatograms);
-        if (!warning.detail.empty()) wrapper.AddTextElement(row, L"detail", warning.detail);
+        const std::wstring detail = warning.DetailText(language);
+        if (!detail.empty()) wrapper.AddTextElement(row, L"detail", detail);
     }
 }
 
@@ -117,12 +124,15 @@ void AddSamples(XMLWrapper& wrapper, const ReportModel& model) {
 
 // <chromatograms><chromatogram><kind/><sample/><mixture/></chromatogram>…: one per row of `files`,
 // in its order; kind "Анализ" or "Градуировка".
-void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
+void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms,
+                          Language language) {
     if (chromatograms.empty()) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"chromatograms");
     for (const ReportChromatogram& chromatogram : chromatograms) {
         const XMLElement row = wrapper.AddElement(element, L"chromatogram");
-        wrapper.AddTextElement(row, L"kind", chromatogram.isCalibration ? L"Градуировка" : L"Анализ");
+        wrapper.AddTextElement(
+            row, L"kind",
+            Render(chromatogram.isCalibration ? MessageCode::KindCalibration : MessageCode::KindAnalysis, language));
         wrapper.AddTextElement(row, L"sample", chromatogram.sample);
         wrapper.AddTextElement(row, L"mixture", chromatogram.mixture);
     }
@@ -132,18 +142,18 @@ void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatog
 // molar mass and density the row was calculated with, whether it is the internal standard's, the
 // repeatability limit r with its outcome where the limits give one, the row's place in the method's
 // range and the oxygen atoms of its molecule.
-void AddResultDetails(XMLWrapper& wrapper, const CalculationData& data) {
+void AddResultDetails(XMLWrapper& wrapper, const CalculationData& data, Language language) {
     const XMLElement element = wrapper.AddElement(XMLElement(), L"result_rows");
     for (const ComponentResult& result : data.results) {
         const XMLElement row = wrapper.AddElement(element, L"result_row");
         wrapper.AddTextElement(row, L"peak_name", result.peakName);
         wrapper.AddTextElement(row, L"molar_mass", ConstantText(result.molarMass));
         wrapper.AddTextElement(row, L"density", ConstantText(result.density));
-        wrapper.AddTextElement(row, L"standard", result.isStandard ? L"да" : L"нет");
+        wrapper.AddTextElement(row, L"standard", Flag(result.isStandard));
         const std::optional<double>& r = result.repeatabilityLimit;
         wrapper.AddTextElement(row, L"repeatability_limit", r ? FormatGeneral(*r, 15) : L"");
-        wrapper.AddTextElement(row, L"repeatability_exceeded", result.repeatabilityExceeded ? L"да" : L"нет");
-        wrapper.AddTextElement(row, L"scope", ScopeNoteText(result.scope));
+        wrapper.AddTextElement(row, L"repeatability_exceeded", Flag(result.repeatabilityExceeded));
+        wrapper.AddTextElement(row, L"scope", ScopeNoteText(result.scope, language));
         wrapper.AddIntElement(row, L"oxygen_atoms", result.oxygenAtoms);
     }
 }
@@ -157,22 +167,24 @@ void AddTotalsWithoutStandard(XMLWrapper& wrapper, const CalculationData& data) 
 }
 
 // <limits><file/><limit>…</limit>…<error/>…</limits>, only when a limits file is there.
-void AddLimits(XMLWrapper& wrapper, const CalculationData& data) {
+void AddLimits(XMLWrapper& wrapper, const CalculationData& data, Language language) {
     if (!data.limits) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"limits");
     wrapper.AddTextElement(element, L"file", data.limits->path);
     for (const LimitVerdict& verdict : data.verdicts) {
         const XMLElement row = wrapper.AddElement(element, L"limit");
         wrapper.AddTextElement(row, L"name", verdict.limit.name);
-        wrapper.AddTextElement(row, L"components", LimitComponentsText(verdict.limit));
-        wrapper.AddTextElement(row, L"quantity", QuantityText(verdict.limit.quantity));
+        wrapper.AddTextElement(row, L"components", LimitComponentsText(verdict.limit, language));
+        wrapper.AddTextElement(row, L"quantity", QuantityText(verdict.limit.quantity, language));
         wrapper.AddTextElement(row, L"measured", FormatFixed(verdict.measured, 4));
         wrapper.AddTextElement(row, L"maximum", verdict.limit.maximumText);
-        wrapper.AddTextElement(row, L"verdict", verdict.OutcomeText());
+        wrapper.AddTextElement(row, L"verdict", Render(verdict.OutcomeMessage(), language));
         wrapper.AddTextElement(row, L"unknown", JoinNames(verdict.unknownPeakNames));
-        wrapper.AddTextElement(row, L"doubt", verdict.doubt);
+        wrapper.AddTextElement(row, L"doubt", Render(verdict.doubt, language));
+        wrapper.AddTextElement(row, L"outcome", FromUtf8(verdict.OutcomeKey()));
+        wrapper.AddTextElement(row, L"doubt_kind", verdict.doubt.Empty() ? L"" : FromUtf8(verdict.doubt.Key()));
     }
-    for (const std::wstring& error : data.limits->errors) wrapper.AddTextElement(element, L"error", error);
+    for (const Message& error : data.limits->errors) wrapper.AddTextElement(element, L"error", Render(error, language));
 }
 
 // <program><name>oxycalc</name><version>1.1.1.0</version></program>
@@ -182,13 +194,13 @@ void AddProgram(XMLWrapper& wrapper) {
     wrapper.AddTextElement(element, L"version", kPluginVersionText);
 }
 
-void AddCheck(XMLWrapper& wrapper, const XMLElement& parent, const QualityCheck& check) {
+void AddCheck(XMLWrapper& wrapper, const XMLElement& parent, const QualityCheck& check, Language language) {
     const XMLElement element = wrapper.AddElement(parent, L"check");
     const ChartLimits& limits = check.limits;
-    wrapper.AddTextElement(element, L"chart", check.chart);
+    wrapper.AddTextElement(element, L"chart", Render(check.chart, language));
     wrapper.AddTextElement(element, L"moment", LocalTimeText(check.first));
-    wrapper.AddTextElement(element, L"passed", check.passed ? L"да" : L"нет");
-    wrapper.AddTextElement(element, L"why", check.why);
+    wrapper.AddTextElement(element, L"passed", Flag(check.passed));
+    wrapper.AddTextElement(element, L"why", Render(check.why, language));
     wrapper.AddTextElement(element, L"tolerance",
                            check.tolerance ? FormatGeneral(*check.tolerance, 15) : L"");
     wrapper.AddTextElement(element, L"kind",
@@ -196,7 +208,7 @@ void AddCheck(XMLWrapper& wrapper, const XMLElement& parent, const QualityCheck&
                            : limits.established ? L"established"
                                                 : L"provisional");
     wrapper.AddIntElement(element, L"baseline_count", static_cast<int32_t>(limits.baselineCount));
-    wrapper.AddTextElement(element, L"provisional", limits.provisional ? L"да" : L"нет");
+    wrapper.AddTextElement(element, L"provisional", Flag(limits.provisional));
     if (check.established) {
         wrapper.AddTextElement(element, L"established_at", LocalDateTimeText(check.established->at));
         wrapper.AddTextElement(element, L"reason", check.established->reason);
@@ -213,14 +225,14 @@ void AddCheck(XMLWrapper& wrapper, const XMLElement& parent, const QualityCheck&
 // moment, passed, why, tolerance, kind: established, provisional or none, baseline_count, provisional,
 // established_at and reason when established, centre, lower, upper, mr_upper when determined); absent
 // when no QC is kept.
-void AddQuality(XMLWrapper& wrapper, const QualityMark& quality) {
+void AddQuality(XMLWrapper& wrapper, const QualityMark& quality, Language language) {
     if (quality.status == QualityMark::Status::None) return;
     const XMLElement element = wrapper.AddElement(XMLElement(), L"quality");
     wrapper.AddTextElement(element, L"status", quality.Key());
-    wrapper.AddTextElement(element, L"text", quality.Text());
-    wrapper.AddTextElement(element, L"detail", quality.detail);
+    wrapper.AddTextElement(element, L"text", Render(quality.TextMessage(), language));
+    wrapper.AddTextElement(element, L"detail", Render(quality.detail, language));
     const XMLElement checks = wrapper.AddElement(element, L"checks");
-    for (const QualityCheck& check : quality.checks) AddCheck(wrapper, checks, check);
+    for (const QualityCheck& check : quality.checks) AddCheck(wrapper, checks, check, language);
 }
 
 // The exact value, as it reads back bit for bit: what a later check recomputes from.
@@ -288,6 +300,7 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
     const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
     wrapper.AddTextElement(inputs, L"made_by", MakerKey(model.origin.maker));
+    wrapper.AddTextElement(inputs, L"language", FromUtf8(LanguageKey(model.language)));
     wrapper.AddTextElement(inputs, L"standard", data.settings.standard);
     wrapper.AddTextElement(inputs, L"sample_density", Exact(data.settings.sampleDensity));
     wrapper.AddTextElement(inputs, L"sample_density_given",
@@ -317,34 +330,39 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
         AddTableInput(wrapper, inputs, L"qc_file", model.origin.qcFile->path, model.origin.qcFile->version);
 }
 
-}  // namespace
+// <columns><column>№</column>…</columns>: the results table's captions in the report's language, for the
+// page's header.
+void AddWords(XMLWrapper& wrapper, Language language) {
+    const XMLElement columns = wrapper.AddElement(XMLElement(), L"columns");
+    for (const MessageCode caption : kLeadingColumns)
+        wrapper.AddTextElement(columns, L"column", Render(caption, language));
+    for (const ResultColumn& column : kResultColumns)
+        wrapper.AddTextElement(columns, L"column", Render(column.caption, language));
+}
 
-const wchar_t kDecisionRule[] =
-    L"Измеренное значение, округлённое до четырёх знаков после запятой (половина — от нуля), сравнивается с "
-    L"нормой: не больше нормы — «соответствует», больше — «превышает». Неопределённость измерения не "
-    L"учитывается (без защитной полосы). «Не определено» — когда данные вывода не позволяют; причина "
-    L"названа.";
+}  // namespace
 
 void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
+    const Language language = model.language;
     AddSettings(wrapper, data);
-    AddFiles(wrapper, model.chromatograms);
-    AddCalcTable(wrapper, data);
+    AddFiles(wrapper, model.chromatograms, language);
+    AddCalcTable(wrapper, data, language);
     // A stylesheet that knows only the first elements shows "не определено" in place of a total that is no
     // result, never the arithmetic value.
-    wrapper.AddTextElement(XMLElement(), L"oxygen", TotalOxygenText(data));
-    AddWarnings(wrapper, data.warnings);
+    wrapper.AddTextElement(XMLElement(), L"oxygen", TotalOxygenText(data, language));
+    AddWarnings(wrapper, data.warnings, language);
     AddSamples(wrapper, model);
-    AddChromatogramKinds(wrapper, model.chromatograms);
-    AddResultDetails(wrapper, data);
+    AddChromatogramKinds(wrapper, model.chromatograms, language);
+    AddResultDetails(wrapper, data, language);
     AddTotalsWithoutStandard(wrapper, data);
     // <oxygen_scope>: the note on the total oxygen when it lies outside the method's range, else empty.
-    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(data.totalOxygenScope));
+    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(data.totalOxygenScope, language));
     // <oxygen_doubt>: why the total is no result, empty when it is one; <oxygen_arithmetic>: the value the
     // arithmetic gives, to be shown only marked as such when it is no result.
-    wrapper.AddTextElement(XMLElement(), L"oxygen_doubt", data.totalOxygenDoubt);
+    wrapper.AddTextElement(XMLElement(), L"oxygen_doubt", Render(data.totalOxygenDoubt, language));
     wrapper.AddTextElement(XMLElement(), L"oxygen_arithmetic", FormatFixed(data.totalOxygen, 4));
-    AddLimits(wrapper, data);
+    AddLimits(wrapper, data, language);
     AddProgram(wrapper);
     // <format_version>: the version of the document's shape, as the JSON's.
     wrapper.AddIntElement(XMLElement(), L"format_version", kReportFormatVersion);
@@ -355,8 +373,9 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
         wrapper.AddTextElement(XMLElement(), L"created_utc", UtcIsoText(model.createdAt));
     }
     AddInputs(wrapper, model);
-    wrapper.AddTextElement(XMLElement(), L"decision_rule", kDecisionRule);
-    AddQuality(wrapper, model.quality);
+    wrapper.AddTextElement(XMLElement(), L"decision_rule", Render(DecisionRule(data.limits), language));
+    AddQuality(wrapper, model.quality, language);
+    AddWords(wrapper, language);
 }
 
 std::string ReportDocumentText(const ReportModel& model) {

@@ -18,5 +18,4 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model);
 // The report document as UTF-8 XML, as it is written beside the page.
 std::string ReportDocumentText(const ReportModel& model);
 
-// How a verdict is reached, as a report states it.
-extern const wchar_t kDecisionRule[];
+

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/StdioFile.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 #include "report/ReportCsv.h"
 #include "report/ReportDocument.h"
@@ -56,7 +56,7 @@ bool StageReportFiles(const ReportModel& model, const ReportOutputs& outputs, St
                       UserMessages& messages) {
     const bool all = StageDocuments(model, outputs, staged, messages) &&
                      (!outputs.json || StageText(*outputs.json, ReportJson(model), staged, messages)) &&
-                     (!outputs.csv || StageText(*outputs.csv, ResultsCsv(model.data), staged, messages));
+                     (!outputs.csv || StageText(*outputs.csv, ResultsCsv(model.data, model.language), staged, messages));
     if (!all) staged.Discard();
     return all;
 }

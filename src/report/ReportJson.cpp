@@ -10,6 +10,7 @@
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
 #include "calc/TotalOxygen.h"
+#include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
@@ -25,6 +26,18 @@ using Json = nlohmann::ordered_json;
 // Text as every report carries it: a character XML cannot carry reads as U+FFFD here too.
 std::string Text(const std::wstring& text) {
     return ToUtf8(XmlCarriableText(text));
+}
+
+// A message in the report's language, as every report carries its text.
+std::string Text(const Message& message, Language language) {
+    return Text(Render(message, language));
+}
+
+// The texts of messages in the report's language.
+Json Texts(const std::vector<Message>& messages, Language language) {
+    Json array = Json::array();
+    for (const Message& message : messages) array.push_back(Text(message, language));
+    return array;
 }
 
 // The number as the report prints it with `decimals`, read back: a LIMS sees the printed value, not
@@ -82,25 +95,13 @@ Json Result(const ComponentResult& r, int number) {
     return row;
 }
 
-const char* VerdictKey(LimitVerdict::Outcome outcome) {
-    switch (outcome) {
-        case LimitVerdict::Outcome::Conforms:
-            return "conforms";
-        case LimitVerdict::Outcome::Exceeds:
-            return "exceeds";
-        case LimitVerdict::Outcome::Undetermined:
-            break;
-    }
-    return "undetermined";
-}
-
 Json Names(const std::vector<std::wstring>& names) {
     Json array = Json::array();
     for (const std::wstring& name : names) array.push_back(Text(name));
     return array;
 }
 
-Json Limits(const CalculationData& data) {
+Json Limits(const CalculationData& data, Language language) {
     if (!data.limits) return nullptr;
     Json limits = Json::array();
     for (const LimitVerdict& verdict : data.verdicts) {
@@ -111,11 +112,12 @@ Json Limits(const CalculationData& data) {
               verdict.limit.quantity == LimitQuantity::MassPercent ? "mass_percent" : "volume_percent"},
              {"measured", Fixed(verdict.measured, 4)},
              {"maximum", ParseDouble(FormatGeneral(verdict.limit.maximum, 15))},
-             {"verdict", VerdictKey(verdict.outcome)},
-             {"doubt", Text(verdict.doubt)},
-             {"unknown_peak_names", Names(verdict.unknownPeakNames)}});
+             {"verdict", verdict.OutcomeKey()},
+             {"doubt", Text(verdict.doubt, language)},
+             {"unknown_peak_names", Names(verdict.unknownPeakNames)},
+             {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())}});
     }
-    return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Names(data.limits->errors)}};
+    return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Texts(data.limits->errors, language)}};
 }
 
 Json Moment(int64_t moment) {
@@ -147,22 +149,22 @@ Json CheckLimits(const QualityCheck& check) {
 }
 
 // null when no QC is kept.
-Json Quality(const QualityMark& quality) {
+Json Quality(const QualityMark& quality, Language language) {
     if (quality.status == QualityMark::Status::None) return nullptr;
     Json checks = Json::array();
     for (const QualityCheck& check : quality.checks) {
-        checks.push_back({{"chart", Text(check.chart)},
+        checks.push_back({{"chart", Text(check.chart, language)},
                           {"first_analysis_utc", Moment(check.first)},
                           {"passed", check.passed},
-                          {"why", Text(check.why)},
+                          {"why", Text(check.why, language)},
                           {"plotted", check.accepted ? "result_minus_accepted" : "result"},
                           {"accepted_value", check.accepted ? Json(*check.accepted) : Json(nullptr)},
                           {"tolerance", check.tolerance ? Json(*check.tolerance) : Json(nullptr)},
                           {"limits", CheckLimits(check)}});
     }
     return {{"status", Text(quality.Key())},
-            {"text", Text(quality.Text())},
-            {"detail", Text(quality.detail)},
+            {"text", Text(quality.TextMessage(), language)},
+            {"detail", Text(quality.detail, language)},
             {"checks", checks}};
 }
 
@@ -227,6 +229,7 @@ const char* MakerKey(ReportOrigin::Maker maker) {
 Json Inputs(const ReportModel& model) {
     const CalculationData& data = model.data;
     Json inputs = {{"made_by", MakerKey(model.origin.maker)},
+                   {"language", LanguageKey(model.language)},
                    {"standard", Text(data.settings.standard)},
                    {"sample_density", Exact(data.settings.sampleDensity)},
                    {"sample_density_given", data.settings.sampleDensityGiven},
@@ -282,19 +285,19 @@ std::string ReportJson(const ReportModel& model) {
     json["total_oxygen_mass_percent"] = determined ? Fixed(data.totalOxygen, 4) : Json(nullptr);
     json["total_oxygen_outside_scope"] = Scope(data.totalOxygenScope);
     json["total_oxygen_determined"] = determined;
-    json["total_oxygen_doubt"] = Text(data.totalOxygenDoubt);
+    json["total_oxygen_doubt"] = Text(data.totalOxygenDoubt, model.language);
     json["total_oxygen_arithmetic_mass_percent"] = Fixed(data.totalOxygen, 4);
     json["warnings"] = Json::array();
     for (const CalculationWarning& warning : data.warnings) {
-        json["warnings"].push_back({{"kind", Text(warning.Key())},
+        json["warnings"].push_back({{"kind", warning.Key()},
                                     {"subject", Text(warning.subject)},
-                                    {"text", Text(warning.Text())},
+                                    {"text", Text(warning.Text(model.language))},
                                     {"chromatograms", Text(warning.chromatograms)},
-                                    {"detail", Text(warning.detail)}});
+                                    {"detail", Text(warning.DetailText(model.language))}});
     }
-    json["limits"] = Limits(data);
+    json["limits"] = Limits(data, model.language);
     json["inputs"] = Inputs(model);
-    json["decision_rule"] = Text(kDecisionRule);
-    json["quality"] = Quality(model.quality);
+    json["decision_rule"] = Text(DecisionRule(data.limits), model.language);
+    json["quality"] = Quality(model.quality, model.language);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

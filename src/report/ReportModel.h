@@ -9,6 +9,7 @@
 #include "calc/CalculationData.h"
 #include "calc/TickedSamples.h"
 #include "data/Assay.h"
+#include "messages/Language.h"
 #include "qc/QualityMark.h"
 
 // One chromatogram of the list as the reports show it: its row and sample mass, without its signal.
@@ -60,6 +61,7 @@ struct ReportModel {
     size_t distinctSamples = 0;                     // different sample names among them
     CalculationData data;                           // the calculation, its warnings and verdicts
     int64_t createdAt = 0;                          // when the report was made; 0: not told
+    Language language = Language::Russian;          // the language of its words
     // How far the local time the report shows its times in was ahead of UTC when it was made, in minutes:
     // a check on a computer in another zone shows them so.
     int32_t utcOffsetMinutes = 0;

@@ -36,3 +36,7 @@ std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& m
         standard.substr(0, standard.size() - std::wstring(L"Report.xsl").size()) + preferred;
     return FileExists(path) ? path : standard;
 }
+
+std::wstring StylesheetName(const std::wstring& stem, Language language) {
+    return stem + (language == Language::English ? L".ENU.xsl" : L".xsl");
+}

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Language.h"
+
 class UserMessages;
 
 // The HTML file of one report in the temporary folder: a name the platform forms from "vlt" and holds
@@ -28,3 +30,6 @@ private:
 // "Report.ENU.xsl") when that file is there, otherwise "Report.xsl". Empty, after telling the user,
 // when the public documents folder is unknown.
 std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& messages);
+
+// The file name of a stylesheet of the data folder in a language: "Report.xsl", "Report.ENU.xsl".
+std::wstring StylesheetName(const std::wstring& stem, Language language);

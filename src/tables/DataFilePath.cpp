@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/PublicDocuments.h"
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 const wchar_t kNoPublicDocumentsText[] = L"Не найден путь до общих документов.";
 

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
+#include "messages/Catalogue.h"
 #include "platform/FileSystemPath.h"
 #include "platform/NumberText.h"
 #include "tables/CsvTable.h"
 
 #include "tables/NameCompare.h"
 
-std::wstring QuantityText(LimitQuantity quantity) {
-    return quantity == LimitQuantity::MassPercent ? L"% масс." : L"% об.";
+std::wstring QuantityText(LimitQuantity quantity, Language language) {
+    return Render(quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass : MessageCode::QuantityVolume,
+                  language);
 }
 
 std::optional<LimitQuantity> ReadQuantity(const std::wstring& text) {
@@ -39,7 +41,7 @@ std::vector<std::wstring> SplitNames(const std::wstring& text) {
 }
 
 // The limit of one line, or why the line is no limit.
-std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
+std::optional<Limit> LimitOf(const CsvTable::Row& row, Message& error) {
     Limit limit;
     limit.name = TrimmedField(row, kName);
     const std::wstring names = TrimmedField(row, kPeakNames);
@@ -49,29 +51,29 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
     const std::optional<double> maximum = ReadWholeNumber(TrimmedField(row, kMaximum));
     const std::wstring repeatability = TrimmedField(row, kRepeatability);
     if (limit.name.empty())
-        error = L"нет названия нормы";
+        error = MessageCode::LimitsNoName;
     else if (!quantity)
-        error = L"величина «" + TrimmedField(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
+        error = {MessageCode::LimitsBadQuantity, {TrimmedField(row, kQuantity)}};
     else if (!maximum)
-        error = L"предел «" + TrimmedField(row, kMaximum) + L"» — не число";
-    if (!error.empty()) return std::nullopt;
+        error = {MessageCode::LimitsBadMaximum, {TrimmedField(row, kMaximum)}};
+    if (!error.Empty()) return std::nullopt;
     limit.quantity = *quantity;
     limit.maximum = *maximum;
     limit.maximumText = TrimmedField(row, kMaximum);
     std::replace(limit.maximumText.begin(), limit.maximumText.end(), L',', L'.');
     if (limit.peakNames.empty() && !limit.others && limit.quantity != LimitQuantity::MassPercent) {
-        error = L"общее содержание кислорода задаётся в «% масс.»";
+        error = MessageCode::LimitsOxygenByMass;
         return std::nullopt;
     }
     if (!repeatability.empty()) {
         limit.repeatability = ReadWholeNumber(repeatability);
         if (!limit.repeatability)
-            error = L"предел повторяемости r «" + repeatability + L"» — не число";
+            error = {MessageCode::LimitsBadR, {repeatability}};
         else if (*limit.repeatability <= 0.0)
-            error = L"предел повторяемости r «" + repeatability + L"» — не положительное число";
+            error = {MessageCode::LimitsRNotPositive, {repeatability}};
         else if (limit.peakNames.size() != 1)
-            error = L"предел повторяемости r задаётся для одного компонента";
-        if (!error.empty()) return std::nullopt;
+            error = MessageCode::LimitsROneComponent;
+        if (!error.Empty()) return std::nullopt;
     }
     return limit;
 }
@@ -84,7 +86,7 @@ std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
     file.path = path;
     CsvTable table;
     if (!table.ReadShared(path)) {
-        file.errors.push_back(L"файл норм не открывается");
+        file.errors.push_back(MessageCode::LimitsNotOpened);
         return file;
     }
     bool headerSeen = false;
@@ -97,13 +99,13 @@ std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
                             !ReadWholeNumber(TrimmedField(line, kMaximum));
         headerSeen = true;
         if (header) continue;
-        std::wstring error;
+        Message error;
         if (std::optional<Limit> read = LimitOf(line, error)) {
             file.limits.push_back(std::move(*read));
         } else {
-            file.errors.push_back(L"строка " + std::to_wstring(row + 1) + L": " + error);
+            file.errors.push_back({MessageCode::FileLine, {static_cast<int64_t>(row + 1), Nested(error)}});
         }
     }
-    if (file.limits.empty() && file.errors.empty()) file.errors.push_back(L"в файле нет ни одной нормы");
+    if (file.limits.empty() && file.errors.empty()) file.errors.push_back(MessageCode::LimitsEmpty);
     return file;
 }

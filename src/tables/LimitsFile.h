@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Language.h"
+#include "messages/Message.h"
 #include "tables/TableVersion.h"
 
 // The quantity a limit bounds.
@@ -31,12 +33,12 @@ struct Limit {
 struct LimitsFile {
     std::wstring path;
     std::vector<Limit> limits;
-    std::vector<std::wstring> errors;  // "строка 4: …"
+    std::vector<Message> errors;  // "строка 4: …"
     TableTracking tracking;  // its version as read, and what the read found out about its change log
 };
 
-// "% масс." or "% об.".
-std::wstring QuantityText(LimitQuantity quantity);
+// "% масс." or "% об." in the language.
+std::wstring QuantityText(LimitQuantity quantity, Language language);
 // The quantity a field of a limits or QC file names: "% масс." or "% об.", blanks, the final point and
 // letter case aside; nothing for any other text.
 std::optional<LimitQuantity> ReadQuantity(const std::wstring& text);

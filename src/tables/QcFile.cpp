@@ -1,5 +1,7 @@
 #include "tables/QcFile.h"
 
+#include "messages/Catalogue.h"
+
 #include <algorithm>
 
 #include "platform/FileSystemPath.h"
@@ -41,16 +43,14 @@ bool LooksLikeHeader(const CsvTable::Row& row) {
            !HasDigit(TrimmedField(row, kAccepted)) && !HasDigit(TrimmedField(row, kTolerance));
 }
 
-std::optional<int64_t> Moment(const CsvTable::Row& row, Field field, const wchar_t* what,
-                              std::wstring& error) {
+std::optional<int64_t> Moment(const CsvTable::Row& row, Field field, MessageCode what, Message& error) {
     const std::optional<int64_t> moment = ParseUtcIsoText(TrimmedField(row, field));
-    if (!moment && error.empty())
-        error = std::wstring(what) + L" «" + TrimmedField(row, field) + L"» — не момент ГГГГ-ММ-ДДTчч:мм:ссZ";
+    if (!moment && error.Empty()) error = {MessageCode::QcBadMoment, {Nested(what), TrimmedField(row, field)}};
     return moment;
 }
 
 // The established limits of a line: nothing when their fields are empty; all of them when one is not.
-std::optional<EstablishedLimits> EstablishedOf(const CsvTable::Row& row, std::wstring& error) {
+std::optional<EstablishedLimits> EstablishedOf(const CsvTable::Row& row, Message& error) {
     bool any = false;
     for (size_t field = kCentre; field < kFieldCount; ++field) any = any || !TrimmedField(row, field).empty();
     if (!any) return std::nullopt;
@@ -59,20 +59,19 @@ std::optional<EstablishedLimits> EstablishedOf(const CsvTable::Row& row, std::ws
     const std::optional<double> movingRange = ReadWholeNumber(TrimmedField(row, kMovingRangeMean));
     const std::optional<double> count = ReadWholeNumber(TrimmedField(row, kCount));
     if (!centre)
-        error = L"средняя линия «" + TrimmedField(row, kCentre) + L"» — не число";
+        error = {MessageCode::QcBadCentre, {TrimmedField(row, kCentre)}};
     else if (!movingRange || *movingRange <= 0)
-        error = L"средний скользящий размах «" + TrimmedField(row, kMovingRangeMean) +
-                L"» — не положительное число";
+        error = {MessageCode::QcBadMovingRange, {TrimmedField(row, kMovingRangeMean)}};
     else if (!count || *count < 2 || *count > 1e9 ||
              *count != static_cast<double>(static_cast<size_t>(*count)))
-        error = L"число результатов базового периода «" + TrimmedField(row, kCount) + L"» — не целое от 2";
-    const std::optional<int64_t> from = Moment(row, kBaselineFrom, L"начало базового периода", error);
-    const std::optional<int64_t> to = Moment(row, kBaselineTo, L"конец базового периода", error);
-    const std::optional<int64_t> at = Moment(row, kEstablishedAt, L"момент установки пределов", error);
-    if (error.empty() && *to < *from) error = L"конец базового периода раньше его начала";
-    if (error.empty() && TrimmedField(row, kReason).empty()) error = L"не указана причина установки пределов";
-    if (!error.empty()) {
-        error = L"установленные пределы: " + error;
+        error = {MessageCode::QcBadCount, {TrimmedField(row, kCount)}};
+    const std::optional<int64_t> from = Moment(row, kBaselineFrom, MessageCode::QcBaselineStart, error);
+    const std::optional<int64_t> to = Moment(row, kBaselineTo, MessageCode::QcBaselineEnd, error);
+    const std::optional<int64_t> at = Moment(row, kEstablishedAt, MessageCode::QcEstablishedAt, error);
+    if (error.Empty() && *to < *from) error = MessageCode::QcBaselineReversed;
+    if (error.Empty() && TrimmedField(row, kReason).empty()) error = MessageCode::QcNoReason;
+    if (!error.Empty()) {
+        error = {MessageCode::QcEstablishedError, {Nested(error)}};
         return std::nullopt;
     }
     limits.centre = *centre;
@@ -86,7 +85,7 @@ std::optional<EstablishedLimits> EstablishedOf(const CsvTable::Row& row, std::ws
 }
 
 // The line's QC line, or why it is none.
-std::optional<QcLine> LineOf(const CsvTable::Row& row, std::wstring& error) {
+std::optional<QcLine> LineOf(const CsvTable::Row& row, Message& error) {
     QcLine line;
     line.sample = TrimmedField(row, kSample);
     line.peakName = TrimmedField(row, kPeakName);
@@ -96,21 +95,21 @@ std::optional<QcLine> LineOf(const CsvTable::Row& row, std::wstring& error) {
     if (!line.acceptedText.empty()) line.accepted = ReadWholeNumber(line.acceptedText);
     if (!line.toleranceText.empty()) line.tolerance = ReadWholeNumber(line.toleranceText);
     if (line.sample.empty())
-        error = L"нет названия контрольной пробы";
+        error = MessageCode::QcNoSample;
     else if (line.peakName.find(L',') != std::wstring::npos)
-        error = L"на карте один компонент, а не «" + line.peakName + L"»";
+        error = {MessageCode::QcOneComponent, {line.peakName}};
     else if (!quantity)
-        error = L"величина «" + TrimmedField(row, kQuantity) + L"» — не «% масс.» и не «% об.»";
+        error = {MessageCode::LimitsBadQuantity, {TrimmedField(row, kQuantity)}};
     else if (line.peakName.empty() && *quantity != LimitQuantity::MassPercent)
-        error = L"общее содержание кислорода задаётся в «% масс.»";
+        error = MessageCode::LimitsOxygenByMass;
     else if (!line.acceptedText.empty() && !line.accepted)
-        error = L"принятое значение «" + line.acceptedText + L"» — не число";
+        error = {MessageCode::QcBadAccepted, {line.acceptedText}};
     else if (!line.toleranceText.empty() && (!line.tolerance || *line.tolerance <= 0))
-        error = L"допуск «" + line.toleranceText + L"» — не положительное число";
+        error = {MessageCode::QcBadTolerance, {line.toleranceText}};
     else if (line.tolerance && !line.accepted)
-        error = L"допуск задаётся вместе с принятым значением";
-    if (error.empty()) line.established = EstablishedOf(row, error);
-    if (!error.empty()) return std::nullopt;
+        error = MessageCode::QcToleranceWithoutAccepted;
+    if (error.Empty()) line.established = EstablishedOf(row, error);
+    if (!error.Empty()) return std::nullopt;
     line.quantity = *quantity;
     return line;
 }
@@ -121,12 +120,22 @@ bool SameChart(const QcLine& a, const QcLine& b) {
 
 }  // namespace
 
-std::wstring QcLine::Measure() const {
-    return (peakName.empty() ? std::wstring(L"кислород") : peakName) + L", " + QuantityText(quantity);
+Message QcLine::MeasureMessage() const {
+    const Message component = peakName.empty() ? Message(MessageCode::QcOxygen) : Message(MessageCode::Text, {peakName});
+    const Message units(quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass : MessageCode::QuantityVolume);
+    return {MessageCode::QcMeasure, {Nested(component), Nested(units)}};
 }
 
-std::wstring QcLine::Title() const {
-    return sample + L" — " + Measure();
+Message QcLine::TitleMessage() const {
+    return {MessageCode::QcChartTitle, {sample, Nested(MeasureMessage())}};
+}
+
+std::wstring QcLine::Measure(Language language) const {
+    return Render(MeasureMessage(), language);
+}
+
+std::wstring QcLine::Title(Language language) const {
+    return Render(TitleMessage(), language);
 }
 
 std::optional<QcFile> ParseQcFile(const std::wstring& path) {
@@ -135,7 +144,7 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
     file.path = path;
     CsvTable table;
     if (!table.ReadShared(path)) {
-        file.errors.push_back(L"файл контроля качества не открывается");
+        file.errors.push_back(MessageCode::QcNotOpened);
         return file;
     }
     bool firstSeen = false;
@@ -149,11 +158,13 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
             file.headerRow = row + 1;
             continue;
         }
-        const std::wstring where = L"строка " + std::to_wstring(row + 1) + L": ";
-        std::wstring error;
+        const auto where = [row](Message error) {
+            return Message(MessageCode::FileLine, {static_cast<int64_t>(row + 1), Nested(std::move(error))});
+        };
+        Message error;
         std::optional<QcLine> line = LineOf(fields, error);
         if (!line) {
-            file.errors.push_back(where + error);
+            file.errors.push_back(where(error));
             continue;
         }
         // Two lines of one chart would draw it twice, each with half a story.
@@ -161,7 +172,7 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
                                        [&line](const QcLine& other) { return SameChart(other, *line); });
         if (same != file.lines.end()) {
             const size_t earlier = lineRows[static_cast<size_t>(same - file.lines.begin())];
-            file.errors.push_back(where + L"та же карта, что в строке " + std::to_wstring(earlier + 1));
+            file.errors.push_back(where({MessageCode::QcSameChart, {static_cast<int64_t>(earlier + 1)}}));
             continue;
         }
         line->row = row + 1;
@@ -169,7 +180,7 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
         lineRows.push_back(row);
     }
     if (file.lines.empty() && file.errors.empty())
-        file.errors.push_back(L"в файле нет ни одной строки контроля");
+        file.errors.push_back(MessageCode::QcEmpty);
     return file;
 }
 

@@ -36,10 +36,12 @@ struct QcLine {
     std::wstring toleranceText;
     std::optional<EstablishedLimits> established;  // none: judged by provisional limits
 
-    // "МТБЭ, % масс." or "кислород, % масс.": what the line charts.
-    std::wstring Measure() const;
+    // "кислород, % масс.", "МТБЭ, % об.": what the line charts.
+    Message MeasureMessage() const;
+    std::wstring Measure(Language language = Language::Russian) const;
     // "КО-1 — МТБЭ, % масс.": the line as pages name it.
-    std::wstring Title() const;
+    Message TitleMessage() const;
+    std::wstring Title(Language language = Language::Russian) const;
 };
 
 // The QC file, "QcOxycalc.csv" beside the components file: an optional header line (a first line whose
@@ -54,7 +56,7 @@ struct QcLine {
 struct QcFile {
     std::wstring path;
     std::vector<QcLine> lines;
-    std::vector<std::wstring> errors;  // "строка 4: …"
+    std::vector<Message> errors;  // "строка 4: …"
     size_t headerRow = 0;              // the header's line, from 1; 0 without one
     TableTracking tracking;  // its version as read, and what the read found out about its change log
 };

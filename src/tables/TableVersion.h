@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "messages/Message.h"
+
 // The version of a reference table (the components table, a limits file, the QC file) a calculation used.
 struct TableVersion {
     std::string sha256;     // of the file as read; empty when it was not read
@@ -20,5 +22,5 @@ struct TableTracking {
     bool logUnwritable = false;   // its log or its versions could not be written
     // Why its log cannot be trusted as it stands (removed while versions were kept, its last entry naming
     // a version that is not kept); empty when nothing is wrong with it.
-    std::wstring logProblem;
+    Message logProblem;
 };

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // A message box owned by a window; the button the user pressed.
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);

@@ -1,3 +1,4 @@
+#include "calc/CalculationChecks.h"
 #include "calc/CalculationWarning.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ CalculationData Data(std::wstring standard) {
 }  // namespace
 
 void PrintTo(const CalculationWarning& warning, std::ostream* out) {
-    *out << ToUtf8(warning.Key()) << " " << ToUtf8(warning.subject);
+    *out << warning.Key() << " " << ToUtf8(warning.subject);
 }
 
 TEST(CalculationWarning, NamesAStandardThatMatchesNoComponentButNotAnEmptyOne) {
@@ -46,8 +47,8 @@ TEST(CalculationWarning, NamesAStandardThatMatchesNoComponentButNotAnEmptyOne) {
     EXPECT_TRUE(CheckCalculation(Data(L"")).empty());
     const auto warnings = CheckCalculation(Data(L"1,2-диметоксиэтн"));
     ASSERT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::StandardNotFound, L"1,2-диметоксиэтн"}}));
-    EXPECT_NE(warnings[0].Text().find(L"«1,2-диметоксиэтн»"), std::wstring::npos);
-    EXPECT_STREQ(warnings[0].Key(), L"standard_not_found");
+    EXPECT_NE(warnings[0].Text(Language::Russian).find(L"«1,2-диметоксиэтн»"), std::wstring::npos);
+    EXPECT_STREQ(warnings[0].Key(), "standard_not_found");
 }
 
 TEST(CalculationWarning, NamesEachResultWithoutAUsableMolarMassOrDensity) {
@@ -69,7 +70,7 @@ TEST(CalculationWarning, SaysWhereTheComponentsCameFrom) {
     auto warnings = CheckCalculation(data);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].kind, Kind::ComponentsLastRead);
-    EXPECT_NE(warnings[0].Text().find(data.table.path), std::wstring::npos);
+    EXPECT_NE(warnings[0].Text(Language::Russian).find(data.table.path), std::wstring::npos);
     data.table.source = ComponentsSource::None;
     warnings = CheckCalculation(data);
     ASSERT_EQ(warnings.size(), 1u);
@@ -124,7 +125,7 @@ TEST(CalculationWarning, ADensityNotGivenIsSaidSoInPlaceOfTheDefaultsNumber) {
     data.settings.sampleDensityGiven = false;
     const std::vector<CalculationWarning> warnings = CheckCalculation(data);
     EXPECT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
-    EXPECT_EQ(warnings[0].Text(), L"Плотность пробы не задана: объёмные доли компонентов неверны.");
+    EXPECT_EQ(warnings[0].Text(Language::Russian), L"Плотность пробы не задана: объёмные доли компонентов неверны.");
     data.results.clear();
     EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
 }

@@ -63,8 +63,8 @@ TEST(ChromatogramChecks, NameAnUnprocessedChromatogramOnceAndOneWithoutTheStanda
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_EQ(warnings[0], CalculationWarning(Kind::NoNamedPeaks, L"", L"2.stg"));
     EXPECT_EQ(warnings[1], CalculationWarning(Kind::NoStandardPeak, L"1,2-Диметоксиэтан", L"3.stg", L"ДМЭ"));
-    EXPECT_NE(warnings[1].Text().find(L"«1,2-Диметоксиэтан»: 3.stg"), std::wstring::npos)
-        << warnings[1].Text();
+    EXPECT_NE(warnings[1].Text(Language::Russian).find(L"«1,2-Диметоксиэтан»: 3.stg"), std::wstring::npos)
+        << warnings[1].Text(Language::Russian);
     // Without a standard there is no peak to miss; a chromatogram without a file is named by its id.
     CalculationData data = Data();
     data.settings.standard.clear();
@@ -126,7 +126,7 @@ TEST(ChromatogramChecks, NameAPeakNameGivenToSeveralPeaksOfOneChromatogramWithTh
               (std::vector<CalculationWarning>{CalculationWarning(Kind::PeakTwiceInChromatogram, L"этанол",
                                                                   L"2.stg", L"", L"3.512, 3.608, 3.700")}));
     EXPECT_EQ(
-        warnings[0].Text(),
+        warnings[0].Text(Language::Russian),
         L"В хроматограмме 2.stg пик «этанол» встречается несколько раз (время удерживания 3.512, 3.608, "
         L"3.700 мин): учтён первый.");
 }

@@ -49,7 +49,7 @@ TEST(ControlChart, CallsLimitsProvisionalBelowTwentyResultsAndGivesNoneWithoutAS
 
     const ChartLimits one = LimitsFromBaseline({5.0});
     EXPECT_FALSE(one.determined);
-    EXPECT_FALSE(one.why.empty());
+    EXPECT_FALSE(one.why.Empty());
     EXPECT_FALSE(LimitsFromBaseline({5.0, 5.0, 5.0}).determined);
     // Without limits no rule is applied, and the moving ranges are still there to draw.
     const std::vector<ChartPointCheck> checks = CheckPoints({5.0, 9.0}, one);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 namespace {
 

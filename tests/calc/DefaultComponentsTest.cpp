@@ -8,6 +8,7 @@
 #include "calc/RoundTo4.h"
 #include "records/TrackedTables.h"
 #include "report/ReportSample.h"
+#include "support/MessageText.h"
 #include "support/TempFolder.h"
 #include "tables/ComponentsTable.h"
 
@@ -53,5 +54,5 @@ TEST(DefaultComponents, ReadTenPerCentEthanolByVolumeAsTenAndWithinE10sOxygen) {
     EXPECT_EQ(verdicts[0].measured, 3.6991);  // oxygen, % by mass
     EXPECT_EQ(verdicts[0].outcome, LimitVerdict::Outcome::Conforms);
     EXPECT_EQ(verdicts[2].measured, 10.0);  // ethanol, % by volume
-    EXPECT_EQ(verdicts[2].outcome, LimitVerdict::Outcome::Conforms) << verdicts[2].doubt;
+    EXPECT_EQ(verdicts[2].outcome, LimitVerdict::Outcome::Conforms) << Russian(verdicts[2].doubt);
 }

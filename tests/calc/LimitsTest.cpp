@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/CalculationChecks.h"
 #include "records/TrackedTables.h"
 #include "report/ReportSample.h"
+#include "support/MessageText.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -58,7 +60,7 @@ std::vector<Limit> Shipped(const wchar_t* name) {
         ReadLimitsFile(CopyOfSourceFile(std::wstring(L"src/tables/") + name, folder));
     EXPECT_TRUE(file.has_value());
     if (!file) return {};
-    EXPECT_EQ(file->errors, std::vector<std::wstring>{});
+    EXPECT_EQ(Russian(file->errors), std::vector<std::wstring>{});
     return file->limits;
 }
 
@@ -79,7 +81,7 @@ TEST(Limits, TheDemoPetrolConformsToE10AndExceedsE5sOxygen) {
         CheckLimits(Shipped(L"LimitsOxycalc-EN228-E5.csv"), petrol, Ticked());
     ASSERT_EQ(e5.size(), 2u);
     EXPECT_EQ(e5[0].outcome, Outcome::Exceeds);
-    EXPECT_EQ(e5[0].OutcomeText(), L"превышает");
+    EXPECT_EQ(Russian(e5[0].OutcomeMessage()), L"превышает");
     EXPECT_EQ(e5[1].outcome, Outcome::Conforms);
     EXPECT_DOUBLE_EQ(e5[1].measured, 4.3486);
 }
@@ -113,18 +115,18 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
         ReadLimitsFile(folder.Write(L"typo.csv", "Метанол;Метанол;% об.;0,05 %;\nКислород;;% масс.;3.7\n"));
     EXPECT_EQ(typo->limits.size(), 1u);
     ASSERT_EQ(typo->errors.size(), 1u);
-    EXPECT_EQ(typo->errors[0], L"строка 1: предел «0,05 %» — не число");
-    EXPECT_EQ(ReadLimitsFile(folder.Write(L"none.csv", "Name;Peaks;Quantity;Max\n"))->errors,
+    EXPECT_EQ(Russian(typo->errors[0]), L"строка 1: предел «0,05 %» — не число");
+    EXPECT_EQ(Russian(ReadLimitsFile(folder.Write(L"none.csv", "Name;Peaks;Quantity;Max\n"))->errors),
               std::vector<std::wstring>{L"в файле нет ни одной нормы"});
-    EXPECT_EQ(file->errors[0].rfind(L"строка 6:", 0), 0u) << file->errors[0];  // r for two components
-    EXPECT_NE(file->errors[1].find(L"«ppm»"), std::wstring::npos);
-    EXPECT_NE(file->errors[2].find(L"«abc»"), std::wstring::npos);
-    EXPECT_NE(file->errors[3].find(L"% масс."), std::wstring::npos);
+    EXPECT_EQ(Russian(file->errors[0]).rfind(L"строка 6:", 0), 0u) << Russian(file->errors[0]);  // r for two components
+    EXPECT_NE(Russian(file->errors[1]).find(L"«ppm»"), std::wstring::npos);
+    EXPECT_NE(Russian(file->errors[2]).find(L"«abc»"), std::wstring::npos);
+    EXPECT_NE(Russian(file->errors[3]).find(L"% масс."), std::wstring::npos);
     // An r of zero or below would flag every spread, or none: a typing slip named by its line.
     const std::optional<LimitsFile> r = ReadLimitsFile(folder.Write(
         L"r.csv", "Этанол;Этанол;% об.;10;0\nМетанол;Метанол;% об.;3;-0,05\nМТБЭ;МТБЭ;% об.;22;0.1\n"));
     EXPECT_EQ(r->limits.size(), 1u);
-    EXPECT_EQ(r->errors, (std::vector<std::wstring>{
+    EXPECT_EQ(Russian(r->errors), (std::vector<std::wstring>{
                              L"строка 1: предел повторяемости r «0» — не положительное число",
                              L"строка 2: предел повторяемости r «-0,05» — не положительное число"}));
 }
@@ -156,8 +158,8 @@ TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
     const auto doubts = [&e10](const CalculationData& data, const std::vector<Assay>& assays) {
         std::vector<std::wstring> all;
         for (const LimitVerdict& verdict : CheckLimits(e10, data, assays)) {
-            EXPECT_EQ(verdict.outcome == Outcome::Undetermined, !verdict.doubt.empty());
-            all.push_back(verdict.doubt);
+            EXPECT_EQ(verdict.outcome == Outcome::Undetermined, !verdict.doubt.Empty());
+            all.push_back(Russian(verdict.doubt));
         }
         return all;
     };
@@ -192,7 +194,7 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     const std::vector<Limit> e10 = Shipped(L"LimitsOxycalc-EN228-E10.csv");
     const auto doubts = [&e10](const CalculationData& data) {
         std::vector<std::wstring> all;
-        for (const LimitVerdict& verdict : CheckLimits(e10, data, Ticked())) all.push_back(verdict.doubt);
+        for (const LimitVerdict& verdict : CheckLimits(e10, data, Ticked())) all.push_back(Russian(verdict.doubt));
         return all;
     };
     using Kind = CalculationWarning::Kind;

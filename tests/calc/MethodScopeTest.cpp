@@ -22,6 +22,6 @@ TEST(MethodScope, MarksComponentsOutsideTheRangeButNeverTheInternalStandard) {
     EXPECT_EQ(ResultScope(Row(L"1,2-ДИМЕТОКСИЭТАН", 0.05), standard), ScopeNote::Within);
     EXPECT_EQ(TotalOxygenScope(3.7), ScopeNote::Within);
     EXPECT_EQ(TotalOxygenScope(3.7001), ScopeNote::Above);
-    EXPECT_EQ(ScopeNoteText(ScopeNote::Within), L"");
-    EXPECT_EQ(ScopeNoteText(ScopeNote::Below), L"ниже области метода");
+    EXPECT_EQ(ScopeNoteText(ScopeNote::Within, Language::Russian), L"");
+    EXPECT_EQ(ScopeNoteText(ScopeNote::Below, Language::Russian), L"ниже области метода");
 }

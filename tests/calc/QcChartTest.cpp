@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "tables/Component.h"
+#include "support/MessageText.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ QcLine Line(std::wstring peakName, std::optional<double> accepted = {},
 }
 
 // A result a day, made at `day` · 1000 seconds, with a used value or a doubt.
-QcResult Result(int day, std::optional<double> value, std::wstring doubt = {}) {
+QcResult Result(int day, std::optional<double> value, Message doubt = {}) {
     QcResult result;
     result.first = day * 1000;
     result.last = result.first + 100;
@@ -61,9 +62,9 @@ TEST(QcChart, MeasuresTheLinesValueAndSaysWhyOneCannotBeUsed) {
     EXPECT_DOUBLE_EQ(*MeasureQc(Line(L"мтбэ"), qc.data, qc.assays).value, 5.0123);  // rounded as shown
 
     // The component of the line is in the table but in no chromatogram: no zero is charted.
-    EXPECT_EQ(MeasureQc(Line(L"ЭТБЭ"), qc.data, qc.assays).doubt,
+    EXPECT_EQ(Russian(MeasureQc(Line(L"ЭТБЭ"), qc.data, qc.assays).doubt),
               L"компонент «ЭТБЭ» не найден в хроматограммах");
-    EXPECT_EQ(MeasureQc(Line(L"ТАМЭ"), qc.data, qc.assays).doubt,
+    EXPECT_EQ(Russian(MeasureQc(Line(L"ТАМЭ"), qc.data, qc.assays).doubt),
               L"компонента «ТАМЭ» нет в таблице компонентов");
     // The standard's own oxygen would count in the total: the value is shown, not used.
     qc.data.warnings.emplace_back(CalculationWarning::Kind::StandardNotFound, L"ДМЭ");
@@ -75,7 +76,7 @@ TEST(QcChart, MeasuresTheLinesValueAndSaysWhyOneCannotBeUsed) {
     qc.data.totalOxygen = std::numeric_limits<double>::infinity();
     const QcMeasurement infinite = MeasureQc(Line(L""), qc.data, qc.assays);
     EXPECT_FALSE(infinite.value.has_value());
-    EXPECT_EQ(infinite.doubt, L"результат — не конечное число");
+    EXPECT_EQ(Russian(infinite.doubt), L"результат — не конечное число");
 }
 
 TEST(QcChart, ChartsResultMinusAcceptedValueAndFailsAResultOutsideItsTolerance) {
@@ -87,7 +88,7 @@ TEST(QcChart, ChartsResultMinusAcceptedValueAndFailsAResultOutsideItsTolerance) 
     EXPECT_FALSE(chart.points[3].limits.determined);
     EXPECT_EQ(chart.points[2].withinTolerance, false);
     EXPECT_EQ(chart.points[2].outcome, QcOutcome::Failed);
-    EXPECT_EQ(chart.points[2].Why(chart.line), L"вне допуска ±0.15");
+    EXPECT_EQ(Russian(chart.points[2].Why(chart.line)), L"вне допуска ±0.15");
     EXPECT_EQ(chart.points[3].withinTolerance, true);  // exactly on the tolerance passes
     EXPECT_EQ(chart.points[3].outcome, QcOutcome::InControl);
 }
@@ -95,7 +96,7 @@ TEST(QcChart, ChartsResultMinusAcceptedValueAndFailsAResultOutsideItsTolerance) 
 TEST(QcChart, JudgesEachResultByTheFirstTwentyBeforeItLeavingOutThoseThatFailed) {
     std::vector<QcResult> results;
     for (int day = 1; day <= 25; ++day) results.push_back(Result(day, day % 2 == 0 ? 2.0 : 2.1));
-    results[3].measurement.doubt = L"внутренний стандарт не задан";  // shown, not used
+    results[3].measurement.doubt = MessageCode::DoubtNoStandard;  // shown, not used
     results[9].measurement.value = 2.4;  // out of control: no part of later limits
     results.push_back(Result(26, 2.4));
     const QcChart chart = MakeQcChart(Line(L""), results);
@@ -104,7 +105,7 @@ TEST(QcChart, JudgesEachResultByTheFirstTwentyBeforeItLeavingOutThoseThatFailed)
         EXPECT_EQ(chart.points[unjudged].outcome, QcOutcome::Unjudged) << unjudged;
         EXPECT_TRUE(chart.points[unjudged].inBaseline);
     }
-    EXPECT_NE(chart.points[0].Why(chart.line).find(L"нужно не менее 5"), std::wstring::npos);
+    EXPECT_NE(Russian(chart.points[0].Why(chart.line)).find(L"нужно не менее 5"), std::wstring::npos);
     EXPECT_EQ(chart.points[3].outcome, QcOutcome::Undetermined);
     EXPECT_FALSE(chart.points[3].inBaseline);
     const QcPoint& sixth = chart.points[6];
@@ -165,14 +166,14 @@ TEST(QcChart, LeavesAResultUnjudgedWithoutLimitsOrTolerance) {
     qc.charts = {chart};
     EXPECT_FALSE(QcNeedsLook(qc));
     EXPECT_TRUE(NoneJudged(qc));
-    qc.errors = {L"строка 2: нет названия контрольной пробы"};
+    qc.errors = {Message(MessageCode::QcNoSample)};
     EXPECT_TRUE(QcNeedsLook(qc));
     // Thirty equal results give no spread to judge by.
     std::vector<QcResult> equal;
     for (int day = 1; day <= 30; ++day) equal.push_back(Result(day, 2.1));
     qc.charts = {MakeQcChart(Line(L""), equal)};
     EXPECT_TRUE(NoneJudged(qc));
-    EXPECT_NE(qc.charts[0].points[29].Why(qc.charts[0].line).find(L"все одинаковы"), std::wstring::npos);
+    EXPECT_NE(Russian(qc.charts[0].points[29].Why(qc.charts[0].line)).find(L"все одинаковы"), std::wstring::npos);
     qc.charts.push_back(MakeQcChart(Line(L"МТБЭ", 5.0, 0.15), {Result(1, 5.0)}));  // judged by its tolerance
     EXPECT_FALSE(NoneJudged(qc));
 }

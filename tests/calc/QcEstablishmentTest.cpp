@@ -6,6 +6,7 @@
 #include "platform/WideText.h"
 #include "records/TableLog.h"
 #include "records/TrackedTables.h"
+#include "support/MessageText.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
 
@@ -44,9 +45,9 @@ const char kQcFile[] =
 
 TEST(QcEstablishment, TakesTheFirstTwentyUsedResultsOrThoseOfTheDatesGiven) {
     std::vector<QcResult> results = Days();
-    results[2].measurement.doubt = L"стандарт не найден";  // not used: the baseline reaches a day further
+    results[2].measurement.doubt = MessageCode::DoubtNoStandard;  // not used: the baseline reaches a day further
     const Establishment first = EstablishLimits(results, std::nullopt, 5000000, L"первичная установка");
-    ASSERT_TRUE(first.limits.has_value()) << first.why;
+    ASSERT_TRUE(first.limits.has_value()) << Russian(first.why);
     EXPECT_EQ(first.limits->count, 20u);
     EXPECT_EQ(first.limits->baselineFrom, 1000);
     EXPECT_EQ(first.limits->baselineTo, 21100);
@@ -57,13 +58,13 @@ TEST(QcEstablishment, TakesTheFirstTwentyUsedResultsOrThoseOfTheDatesGiven) {
     EXPECT_EQ(first.limits->reason, L"первичная установка");
 
     const Establishment dated = EstablishLimits(results, BaselineDates{4000, 9000}, 0, L"пересмотр");
-    ASSERT_TRUE(dated.limits.has_value()) << dated.why;
+    ASSERT_TRUE(dated.limits.has_value()) << Russian(dated.why);
     EXPECT_EQ(dated.limits->count, 5u);
     EXPECT_DOUBLE_EQ(dated.limits->centre, 2.04);
 }
 
 TEST(QcEstablishment, EstablishesNothingFromTooFewResultsNoSpreadOrABaselineWithAnOutlier) {
-    EXPECT_NE(EstablishLimits(Days(), BaselineDates{1000, 5000}, 0, L"x").why.find(L"нужно не менее 5"),
+    EXPECT_NE(Russian(EstablishLimits(Days(), BaselineDates{1000, 5000}, 0, L"x").why).find(L"нужно не менее 5"),
               std::wstring::npos);
     std::vector<QcResult> equal;
     for (int day = 1; day <= 20; ++day) equal.push_back(Result(day, 2.1));
@@ -72,7 +73,7 @@ TEST(QcEstablishment, EstablishesNothingFromTooFewResultsNoSpreadOrABaselineWith
     wild[7].measurement.value = 1e300;
     const Establishment outlier = EstablishLimits(wild, std::nullopt, 0, L"x");
     EXPECT_FALSE(outlier.limits.has_value());
-    EXPECT_NE(outlier.why.find(L"за пределами"), std::wstring::npos) << outlier.why;
+    EXPECT_NE(Russian(outlier.why).find(L"за пределами"), std::wstring::npos) << Russian(outlier.why);
 }
 
 TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTheChange) {
@@ -106,7 +107,7 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
                      L"КО-1;МТБЭ;% масс.;5,00;0.15\r\n"));
     // Read back, the limits are those recorded; the log names who, when, why and what changed.
     file = ReadQcFile(path);
-    ASSERT_TRUE(file->errors.empty()) << ToUtf8(file->errors.front());
+    ASSERT_TRUE(file->errors.empty()) << file->errors.front();
     EXPECT_DOUBLE_EQ(file->lines[0].established->centre, 2.05);
     EXPECT_EQ(file->lines[0].established->baselineTo, limits.baselineTo);
     const std::vector<TableLogEntry> log = TableLog(path).ReadAll();
@@ -126,7 +127,7 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
         RecordEstablishedLimits(*file, {revised, std::nullopt}, revised.reason, {revision}, logged, error));
     file = ReadQcFile(path);
     // The file has no quoting: the reason's separator is written as a comma.
-    EXPECT_EQ(file->lines[0].established->reason, L"новая партия, стандарта");
+    EXPECT_EQ(Russian(file->lines[0].established->reason), L"новая партия, стандарта");
     EXPECT_EQ(TableLog(path).ReadAll().back().changes, std::vector<std::wstring>{revision});
 }
 

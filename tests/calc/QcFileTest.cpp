@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "records/TrackedTables.h"
+#include "support/MessageText.h"
 #include "support/TempFolder.h"
 
 TEST(QcFile, ReadsEachLineWithItsOptionalValuesAndSkipsHeaderCommentsAndBlankLines) {
@@ -15,7 +16,7 @@ TEST(QcFile, ReadsEachLineWithItsOptionalValuesAndSkipsHeaderCommentsAndBlankLin
                                                                "КО-1;МТБЭ;% МАСС;5,00;0.15\n"
                                                                "СО-2;Этанол;% об.;3.1\n"));
     ASSERT_TRUE(file.has_value());
-    EXPECT_TRUE(file->errors.empty()) << file->errors.front();
+    EXPECT_TRUE(file->errors.empty()) << Russian(file->errors.front());
     ASSERT_EQ(file->lines.size(), 3u);
     EXPECT_EQ(file->lines[0].sample, L"КО-1");
     EXPECT_TRUE(file->lines[0].peakName.empty());
@@ -44,7 +45,7 @@ TEST(QcFile, KeepsEveryLineItCannotReadAsAnErrorWithItsNumber) {
                                                                "ко-1;мтбэ;% масс.\n"));
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->lines.size(), 1u);
-    EXPECT_EQ(file->errors, (std::vector<std::wstring>{
+    EXPECT_EQ(Russian(file->errors), (std::vector<std::wstring>{
                                 L"строка 1: величина «% мас» — не «% масс.» и не «% об.»",
                                 L"строка 2: нет названия контрольной пробы",
                                 L"строка 3: на карте один компонент, а не «МТБЭ, ЭТБЭ»",
@@ -55,7 +56,7 @@ TEST(QcFile, KeepsEveryLineItCannotReadAsAnErrorWithItsNumber) {
                                 L"строка 9: та же карта, что в строке 8",
                             }));
     const std::optional<QcFile> empty = ReadQcFile(folder.Write(L"empty.csv", "Проба;Показатель;Величина\n"));
-    EXPECT_EQ(empty->errors, std::vector<std::wstring>{L"в файле нет ни одной строки контроля"});
+    EXPECT_EQ(Russian(empty->errors), std::vector<std::wstring>{L"в файле нет ни одной строки контроля"});
 }
 
 TEST(QcFile, ReadsTheLimitsALabEstablishedAndRefusesALineWhoseLimitsAreHalfWritten) {
@@ -85,7 +86,7 @@ TEST(QcFile, ReadsTheLimitsALabEstablishedAndRefusesALineWhoseLimitsAreHalfWritt
     EXPECT_EQ(EstablishedFields(limits)[0], L"2.107240");
     // Limits that cannot all be read keep the line out: no chart judged by half of them.
     EXPECT_EQ(
-        file->errors,
+        Russian(file->errors),
         (std::vector<std::wstring>{
             L"строка 3: установленные пределы: не указана причина установки пределов",
             L"строка 4: установленные пределы: средний скользящий размах «ноль» — не положительное число",

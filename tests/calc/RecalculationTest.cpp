@@ -14,6 +14,7 @@
 #include "data/LoadAssay.h"
 #include "records/TrackedTables.h"
 #include "report/ReportSample.h"
+#include "support/MessageText.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
@@ -56,7 +57,7 @@ TEST_F(RecalculationTest, HoldsTheResultsAgainstTheLimitsWithTheWarningsTaken) {
     CalculationData data = Recalculate(settings, components, assays, e10);
     ASSERT_EQ(data.verdicts.size(), 8u);
     for (const LimitVerdict& verdict : data.verdicts)
-        EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Conforms) << verdict.doubt;
+        EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Conforms) << Russian(verdict.doubt);
 
     // The calibration ticked too: another sample, so nothing is judged.
     assays[3].isTicked = 1;
@@ -79,7 +80,7 @@ TEST_F(RecalculationTest, TheTotalIsNoResultWhileTheTickedChromatogramsCannotCar
     withUnprocessed.back().peaks.clear();
     CalculationData data = Recalculate(settings, components, withUnprocessed, e10);
     EXPECT_EQ(data.totalOxygen, 2.6507);  // the arithmetic, kept to be shown as such
-    EXPECT_EQ(data.totalOxygenDoubt, L"отмечена хроматограмма без именованных пиков (не обработана)");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"отмечена хроматограмма без именованных пиков (не обработана)");
     for (const LimitVerdict& verdict : data.verdicts)
         EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Undetermined);
 
@@ -89,10 +90,10 @@ TEST_F(RecalculationTest, TheTotalIsNoResultWhileTheTickedChromatogramsCannotCar
                                [](const Peak& peak) { return peak.name == L"1,2-Диметоксиэтан"; }),
                 peaks.end());
     data = Recalculate(settings, components, withoutStandard, std::nullopt);
-    EXPECT_EQ(data.totalOxygenDoubt, L"в отмеченной хроматограмме нет пика внутреннего стандарта");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"в отмеченной хроматограмме нет пика внутреннего стандарта");
 
     data = Recalculate({L"", 745.68}, components, assays, std::nullopt);
-    EXPECT_EQ(data.totalOxygenDoubt, L"внутренний стандарт не задан");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"внутренний стандарт не задан");
     EXPECT_FALSE(Recalculate(settings, components, {}, std::nullopt).TotalOxygenDetermined());
 }
 
@@ -110,11 +111,11 @@ TEST_F(RecalculationTest, AParallelSpreadAboveRLeavesEveryLimitCountingTheCompon
     const CalculationData data = Recalculate(settings, components, assays, limits);
     ASSERT_EQ(data.verdicts.size(), 4u);
     const std::wstring spread = L"расхождение параллельных определений выше r (0.1224 > 0.05)";
-    EXPECT_EQ(data.verdicts[1].doubt, spread);
-    EXPECT_EQ(data.verdicts[0].doubt, L"у компонента «Этанол» " + spread);
+    EXPECT_EQ(Russian(data.verdicts[1].doubt), spread);
+    EXPECT_EQ(Russian(data.verdicts[0].doubt), L"у компонента «Этанол» " + spread);
     EXPECT_EQ(data.verdicts[3].doubt, data.verdicts[0].doubt);
     EXPECT_EQ(data.totalOxygenDoubt, data.verdicts[0].doubt);
-    EXPECT_EQ(data.verdicts[2].outcome, LimitVerdict::Outcome::Conforms) << data.verdicts[2].doubt;
+    EXPECT_EQ(data.verdicts[2].outcome, LimitVerdict::Outcome::Conforms) << Russian(data.verdicts[2].doubt);
     for (const size_t i : {0, 1, 3}) EXPECT_EQ(data.verdicts[i].outcome, LimitVerdict::Outcome::Undetermined);
 }
 
@@ -131,9 +132,9 @@ TEST_F(RecalculationTest, ATableNamingAPeakTwiceOrShowingTheStandardTwiceJudgesN
     const auto named =
         std::find_if(data.warnings.begin(), data.warnings.end(),
                      [](const CalculationWarning& w) { return w.kind == Kind::PeakNameInSeveralRows; });
-    EXPECT_EQ(named->detail, L"№6, №12");
+    EXPECT_EQ(Russian(named->detail), L"№6, №12");
     EXPECT_NE(named->Text().find(L"«Этанол»"), std::wstring::npos);
-    EXPECT_EQ(data.totalOxygenDoubt, L"пик назван в нескольких строках таблицы компонентов");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"пик назван в нескольких строках таблицы компонентов");
     for (const LimitVerdict& verdict : data.verdicts)
         EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Undetermined);
 
@@ -142,7 +143,7 @@ TEST_F(RecalculationTest, ATableNamingAPeakTwiceOrShowingTheStandardTwiceJudgesN
     data = Recalculate(settings, shownAsStandard, assays, e10);
     EXPECT_EQ(data.warnings, (std::vector<CalculationWarning>{
                                  {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"}}));
-    EXPECT_EQ(data.totalOxygenDoubt, L"под именем внутреннего стандарта несколько строк таблицы компонентов");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"под именем внутреннего стандарта несколько строк таблицы компонентов");
     for (const LimitVerdict& verdict : data.verdicts)
         EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Undetermined);
 }

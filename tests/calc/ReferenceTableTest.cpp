@@ -144,17 +144,17 @@ TEST_F(ReferenceTableTest, AChangeHiddenInTheLastEntryOrALogRemovedIsNotTrusted)
     WriteBytes(log.Path(), text);
     TableTracking tracking = TrackReferenceTable(path);
     EXPECT_FALSE(tracking.changedOutside);
-    EXPECT_NE(tracking.logProblem, L"");
+    EXPECT_FALSE(tracking.logProblem.Empty());
     EXPECT_FALSE(log.Version(Sha256Hex(edited)));  // not kept, so that it stays found
-    EXPECT_NE(TrackReferenceTable(path).logProblem, L"");
+    EXPECT_FALSE(TrackReferenceTable(path).logProblem.Empty());
     EXPECT_FALSE(CheckTableVersions(log, log.ReadAll()).intact);
 
     std::filesystem::remove(ToFileSystemPath(log.Path()));
     tracking = TrackReferenceTable(path);
-    EXPECT_NE(tracking.logProblem, L"");
+    EXPECT_FALSE(tracking.logProblem.Empty());
     ASSERT_EQ(log.ReadAll().size(), 1u);
     EXPECT_EQ(log.ReadAll()[0].event, L"журнал начат заново");
-    EXPECT_EQ(TrackReferenceTable(path).logProblem, L"");  // said once, and kept in the log for good
+    EXPECT_TRUE(TrackReferenceTable(path).logProblem.Empty());  // said once, and kept in the log for good
 }
 
 TEST_F(ReferenceTableTest, ALogHoldsTheEntryAReportAnchoredUntilItIsRewritten) {

@@ -7,6 +7,7 @@
 #include "BatchSeries.h"
 #include "platform/StagedFiles.h"
 #include "platform/WideText.h"
+#include "support/MessageText.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
@@ -33,7 +34,7 @@ TEST(BatchInputs, ReadsDensitiesAndGivesNoneWhereTheFileIsInDoubt) {
     // A first line with a unit after the number is no header: its sample is told why.
     const Densities unit = ReadDensities(folder.Write(L"unit.csv", "Проба X;745.68 кг/м3\nПроба Y;746\n"));
     ASSERT_EQ(unit.problems.count(L"Проба X"), 1u);
-    EXPECT_NE(unit.problems.at(L"Проба X").find(L"745.68 кг/м3"), std::wstring::npos);
+    EXPECT_NE(Russian(unit.problems.at(L"Проба X")).find(L"745.68 кг/м3"), std::wstring::npos);
     EXPECT_EQ(unit.bySample.count(L"Проба Y"), 1u);
 }
 
@@ -52,8 +53,8 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     IndexRow failed;
     failed.sample = L"Б";
     failed.analyses = 2;
-    failed.reason = L"нет плотности в файле плотностей";
-    failed.notes = {L"Ошибка загрузки файла: 'x<1>.stg'"};
+    failed.reason = MessageCode::BatchNoDensity;
+    failed.notes = {Message(MessageCode::LoadFileNotRead, {std::wstring(L"x<1>.stg")})};
     failed.firstDate = 0;
     failed.lastDate = 2 * 24 * 3600;
     TempFolder folder;

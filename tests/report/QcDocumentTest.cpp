@@ -10,6 +10,7 @@
 #include "report/ReportSample.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
+#include "support/MessageText.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
 
@@ -31,7 +32,7 @@ protected:
     std::string Page() {
         XMLWrapper document;
         document.CreateDocument();
-        FillQcDocument(document, SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940);
+        FillQcDocument(document, SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940, Language::Russian);
         const std::wstring output = folder.File(L"qc.html");
         std::wstring error;
         EXPECT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output, &error))
@@ -90,12 +91,12 @@ TEST_F(QcDocumentTest, DrawsAValueBeyondTheScaleAtItsEdgeAndLetsNoNumberLessValu
         result.measurement.value = day == 9 ? 1e300 : day % 2 == 0 ? 2.10 : 2.12;
         results.push_back(result);
     }
-    results[10].measurement = {std::nullopt, L"результат — не конечное число"};
+    results[10].measurement = {std::nullopt, MessageCode::QcNotFinite};
     QcCharts qc;
     qc.charts = {MakeQcChart(oxygen, results)};
     XMLWrapper document;
     document.CreateDocument();
-    FillQcDocument(document, qc, L"все даты", 1710410940);
+    FillQcDocument(document, qc, L"все даты", 1710410940, Language::Russian);
     const std::wstring output = folder.File(L"wild.html");
     ASSERT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output));
     const std::string page = ReadBytes(output);
@@ -117,7 +118,7 @@ TEST_F(QcDocumentTest, GivesTheGoldenQcPageOnEveryPlatform) {
 TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {
     const ScopedTimeZone utc{"UTC0"};
     using Json = nlohmann::ordered_json;
-    const Json json = Json::parse(QcJson(SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940));
+    const Json json = Json::parse(QcJson(SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940, Language::Russian));
     EXPECT_EQ(json["format"], "oxycalc-qc");
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:09:00Z");
     EXPECT_EQ(json["errors"].size(), 1u);

@@ -2,7 +2,7 @@
 
 namespace {
 
-QcResult Result(int day, std::optional<double> value, std::wstring doubt = {}) {
+QcResult Result(int day, std::optional<double> value, Message doubt = {}) {
     QcResult result;
     result.first = 1709251200 + int64_t{86400} * day + 27000;  // 2024-03-01 07:30 UTC on
     result.last = result.first + 900;
@@ -25,17 +25,17 @@ QcCharts SampleQcCharts() {
     const std::vector<QcResult> results = {Result(0, 5.01),
                                            Result(1, 4.98),
                                            Result(2, 5.03),
-                                           Result(3, 4.99, L"внутренний стандарт не задан"),
+                                           Result(3, 4.99, MessageCode::DoubtNoStandard),
                                            Result(4, 5.02),
                                            Result(5, 4.97),
-                                           Result(6, std::nullopt, L"нет плотности в файле плотностей"),
+                                           Result(6, std::nullopt, MessageCode::BatchNoDensity),
                                            Result(7, 5.3012),
                                            Result(8, 5.0)};
     QcLine oxygen;
     oxygen.sample = L"КО-1 <контроль & проверка>";
     QcCharts qc;
     qc.file = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\QcOxycalc.csv";
-    qc.errors = {L"строка 4: допуск задаётся вместе с принятым значением"};
+    qc.errors = {Message(MessageCode::FileLine, {int64_t{4}, Nested(MessageCode::QcToleranceWithoutAccepted)})};
     // Ten earlier results, not shown: the shown ones are judged by provisional limits from what came before.
     std::vector<QcResult> all;
     for (int day = -20; day < -10; ++day) all.push_back(Result(day, day % 2 == 0 ? 5.01 : 4.99));

@@ -43,7 +43,7 @@ TEST(ReportCsv, SaysTheTotalIsNotDeterminedAndWhyWithTheArithmeticValueOnlyInThe
     data.totalOxygen = 2.65068;
     EXPECT_TRUE(Holds(ResultsCsv(data),
                       "Общее содержание органически связанного кислорода, % масс.;;;;;;;;2.6507;\r\n"));
-    data.totalOxygenDoubt = L"в отмеченной хроматограмме нет пика внутреннего стандарта";
+    data.totalOxygenDoubt = MessageCode::DoubtNoStandardPeak;
     const std::string csv = ResultsCsv(data);
     EXPECT_TRUE(
         Holds(csv,

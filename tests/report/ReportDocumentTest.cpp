@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/CalculationChecks.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "platform/WideText.h"
@@ -151,23 +152,23 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
         L"oxygen_scope", L"oxygen_doubt",  L"oxygen_arithmetic"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
-    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule", L"columns"});
     EXPECT_EQ(ChildNames(root), expected);
     data.settings.standard = L"1,2-диметоксиэтн";
     data.table.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.warnings = CheckCalculation(data);
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {L"строка 2: нет названия нормы"}, {}};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {Message(MessageCode::LimitsNoName)}, {}};
     Fill();
     expected = described;
     expected.push_back(L"warnings");
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"limits");
-    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule", L"columns"});
     EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
     EXPECT_EQ(ChildTexts(warning), (std::vector<std::wstring>{L"standard_not_found", L"1,2-диметоксиэтн",
-                                                              data.warnings[0].Text()}));
+                                                              data.warnings[0].Text(Language::Russian)}));
 }
 
 TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAndTheVerdicts) {
@@ -201,7 +202,8 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     EXPECT_EQ(ChildTexts(limits[1]),
               (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
                                          L"2.7", L"не определено", L"",
-                                         L"у компонента «Метил-трет-бутиловый эфир» " + spread}));
+                                         L"у компонента «Метил-трет-бутиловый эфир» " + spread,
+                                         L"undetermined", L"doubt_of_component"}));
     EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"не определено");
     EXPECT_EQ(std::wstring(limits[2].child(L"doubt").text().get()), spread);
     // Within r, the oxygen still rests on a component without molar mass; MTBE conforms.

@@ -18,10 +18,10 @@ ReportModel SampleModel() {
     CalculationData data = SampleCalculation();
     Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
-    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, others}, {L"строка 4: нет названия нормы"}, {}};
-    LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, L""};
+    data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, others}, {Message(MessageCode::FileLine, {int64_t{4}, Nested(MessageCode::LimitsNoName)})}, {}};
+    LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, {}};
     LimitVerdict open{
-        others, 0.125, LimitVerdict::Outcome::Undetermined, {}, L"внутренний стандарт не задан"};
+        others, 0.125, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard};
     data.verdicts = {exceeds, open};
     return MakeReportModel(SampleAssaysWithSamples(), data, 1710411000);
 }
@@ -118,7 +118,7 @@ TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
 TEST(ReportJson, GivesNoTotalWhileItIsNoResultButWhyAndItsArithmeticValue) {
     ReportModel model = SampleModel();
     model.data.totalOxygen = 3.9;
-    model.data.totalOxygenDoubt = L"отмечена хроматограмма без именованных пиков (не обработана)";
+    model.data.totalOxygenDoubt = MessageCode::DoubtUnprocessed;
     model.chromatograms[0].checksumUnavailable = true;
     model.chromatograms[0].fileSha256.clear();
     const Json json = Json::parse(ReportJson(model));
@@ -137,14 +137,14 @@ TEST(ReportJson, GivesNoTotalWhileItIsNoResultButWhyAndItsArithmeticValue) {
 // neither, an infinite result and no time.
 TEST(ReportJson, FollowsItsSchema) {
     ReportModel full = SampleModel();
-    full.quality = {QualityMark::Status::InDoubt, L"контроль не пройден", {}};
+    full.quality = {QualityMark::Status::InDoubt, MessageCode::QcFailed, {}};
     full.origin = {ReportOrigin::Maker::Batch, ReportInput{L"/d.csv", std::string(64, 'a')}, 12.0,
                    ReportTable{L"/q.csv", {}}};
     ReportModel bare = SampleModel();
     bare.data.results[0].oxygen = std::numeric_limits<double>::infinity();
     bare.data.limits.reset();
     bare.createdAt = 0;
-    bare.data.totalOxygenDoubt = L"внутренний стандарт не задан";  // the total no result
+    bare.data.totalOxygenDoubt = MessageCode::DoubtNoStandard;  // the total no result
     bare.chromatograms[0].fileSha256.clear();
     bare.chromatograms[0].checksumUnavailable = true;
     const TempFolder folder;

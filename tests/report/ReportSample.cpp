@@ -106,9 +106,11 @@ void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenNa
 
 QualityMark SampleDoubt() {
     QualityCheck check;
-    check.chart = L"КО-1 — кислород, % масс.";
+    QcLine line;
+    line.sample = L"КО-1";
+    check.chart = line.TitleMessage();
     check.first = 1710417600;
-    check.why = L"за пределом 3σ";
+    check.why = MessageCode::RuleBeyondLimit;
     check.limits = LimitsFromMeans(2.1072, 0.0243);
     check.limits.baselineCount = 20;
     check.limits.established = true;
@@ -121,5 +123,6 @@ QualityMark SampleDoubt() {
     established.at = 1710583500;
     established.reason = L"первые 20 дней <контроля & проверки>";
     check.established = established;
-    return {QualityMark::Status::InDoubt, L"контроль «КО-1 — кислород, % масс.» не пройден", {check}};
+    return {QualityMark::Status::InDoubt, Message(MessageCode::Text, {L"контроль «КО-1 — кислород, % масс.» не пройден"}),
+            {check}};
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // Keeps the texts the core would have shown, in order.
 class RecordingMessages : public UserMessages {

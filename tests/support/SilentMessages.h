@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/UserMessages.h"
+#include "messages/UserMessages.h"
 
 // Swallows what the core would show: for benchmarks, which measure the work and not the telling.
 class SilentMessages : public UserMessages {

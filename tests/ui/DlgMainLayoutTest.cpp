@@ -106,10 +106,10 @@ TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheLineScrolls
     ASSERT_EQ(warnings.size(), 3u);
     std::wstring lines;
     for (const CalculationWarning& warning : warnings)
-        lines += (lines.empty() ? L"" : L"\r\n") + warning.Text();
+        lines += (lines.empty() ? L"" : L"\r\n") + warning.Text(Language::Russian);
     EXPECT_EQ(WindowText(line), lines);
     EXPECT_TRUE(HasScrollBar(line));
-    EXPECT_NE(dialog->Tooltips().ToolText(line).find(warnings[2].Text()), std::wstring::npos);
+    EXPECT_NE(dialog->Tooltips().ToolText(line).find(warnings[2].Text(Language::Russian)), std::wstring::npos);
 }
 
 TEST_F(DlgMainLayoutTest, TheColumnsOfBothListsWidenWithTheWindowAndFitTheirTexts) {

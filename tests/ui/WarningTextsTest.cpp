@@ -43,12 +43,12 @@ const CalculationWarning kEveryKind[] = {
 TEST(WarningTexts, EachKindHasARussianStringThatIsTheCoresTextAndAnEnglishOne) {
     for (const CalculationWarning& warning : kEveryKind) {
         EXPECT_NE(WarningStringId(warning.kind), 0u) << warning.Key();
-        EXPECT_EQ(WarningText(warning), warning.Text()) << warning.Key();
+        EXPECT_EQ(WarningText(warning), warning.Text(Language::Russian)) << warning.Key();
     }
     const EnglishResources english;
     for (const CalculationWarning& warning : kEveryKind) {
         const std::wstring text = WarningText(warning);
-        EXPECT_NE(text, warning.Text()) << warning.Key();
+        EXPECT_NE(text, warning.Text(Language::Russian)) << warning.Key();
         EXPECT_NE(text.find(warning.subject), std::wstring::npos) << warning.Key();
         EXPECT_NE(text.find(warning.chromatograms), std::wstring::npos) << warning.Key();
         EXPECT_NE(text.find(warning.detail), std::wstring::npos) << warning.Key();

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The languages people read this program in: its reports, its dialogs, its messages.
+enum class Language { Russian, English };
+
+// "ru" or "en": how documents and the command line name a language.
+const char* LanguageKey(Language language);
+// The language of such a key; nothing for any other text.
+std::optional<Language> LanguageOfKey(const std::wstring& key);
