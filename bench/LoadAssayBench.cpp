@@ -21,6 +21,8 @@ using Clock = std::chrono::steady_clock;
 
 class SilentMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring&) override { ++shown; }
     void ShowMessage(const std::wstring&) override { ++shown; }
     int shown = 0;

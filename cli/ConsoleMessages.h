@@ -7,6 +7,8 @@
 // What the plug-in shows in message boxes, written to standard error, one line per message.
 class ConsoleMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring& text) override;
     void ShowMessage(const std::wstring& text) override;
 };
@@ -14,6 +16,8 @@ public:
 // Swallows what a calculation tells: for a series calculated twice, whose second run tells it.
 class QuietMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring&) override {}
     void ShowMessage(const std::wstring&) override {}
 };

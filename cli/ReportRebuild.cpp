@@ -26,6 +26,8 @@ namespace {
 
 class QuietMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring&) override {}
     void ShowMessage(const std::wstring&) override {}
 };

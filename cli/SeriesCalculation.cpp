@@ -13,6 +13,8 @@ namespace {
 // index, so that a determination left out says why there too.
 class SeriesMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     explicit SeriesMessages(UserMessages& shown) : shown_(shown) {}
     void ShowError(const std::wstring& text) override { ShowError(Message(MessageCode::Text, {text})); }
     void ShowMessage(const std::wstring& text) override { ShowMessage(Message(MessageCode::Text, {text})); }

@@ -43,6 +43,7 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::ScopeBelow, L"below the method’s range"},
     {MessageCode::ScopeAbove, L"above the method’s range"},
     {MessageCode::TotalUndetermined, L"undetermined"},
+    {MessageCode::TotalUndeterminedTip, L"The total oxygen is not determined: %1. The arithmetic value %2 %% m/m is no result."},
     {MessageCode::TotalNoResultNote, L"%1. The arithmetic value %2 %% by mass is no result"},
     {MessageCode::LimitOfOthers, L"other oxygenates"},
     {MessageCode::LimitOfTotalOxygen, L"total oxygen"},
@@ -135,9 +136,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QualityCheckInControlProvisional, L"%1 in control (provisional limits)"},
     {MessageCode::QualityPending, L"no judged check result after the series: %1"},
     // Loading chromatograms
-    {MessageCode::LoadFileNotRead, L"The file could not be loaded: '%1'"},
-    {MessageCode::LoadNoSampleMass, L"Chromatogram \n%1\nnames no sample mass"},
-    {MessageCode::LoadSampleMassNotPositive, L"In chromatogram \n%1\nthe sample mass “%2” is not a positive number"},
+    {MessageCode::LoadFileNotRead, L"The file did not load: '%1'"},
+    {MessageCode::LoadNoSampleMass, L"The chromatogram\n%1\ngives no sample mass"},
+    {MessageCode::LoadSampleMassNotPositive, L"In the chromatogram\n%1\nthe sample mass “%2” is not a positive number"},
     {MessageCode::LoadOutOfMemory, L"Not enough memory to load chromatogram %1"},
     // The components table's file
     {MessageCode::TableNotRepresentable, L"The components table was not saved: component №%1 “%2” holds characters the table’s file cannot hold (Windows-1251)."},

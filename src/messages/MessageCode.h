@@ -47,6 +47,7 @@
     X(ScopeBelow, "scope_below") \
     X(ScopeAbove, "scope_above") \
     X(TotalUndetermined, "total_undetermined") \
+    X(TotalUndeterminedTip, "total_undetermined_tip")  /* doubt, value */ \
     X(TotalNoResultNote, "total_no_result_note")  /* doubt, value */ \
     X(LimitOfOthers, "limit_of_others") \
     X(LimitOfTotalOxygen, "limit_of_total_oxygen") \

@@ -43,6 +43,7 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::ScopeBelow, L"ниже области метода"},
     {MessageCode::ScopeAbove, L"выше области метода"},
     {MessageCode::TotalUndetermined, L"не определено"},
+    {MessageCode::TotalUndeterminedTip, L"Общее содержание кислорода не определено: %1. Арифметическое значение %2 %% масс. — не результат."},
     {MessageCode::TotalNoResultNote, L"%1. Арифметическое значение %2 %% масс. — не результат"},
     {MessageCode::LimitOfOthers, L"прочие оксигенаты"},
     {MessageCode::LimitOfTotalOxygen, L"общее содержание кислорода"},

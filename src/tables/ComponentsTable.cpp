@@ -82,8 +82,7 @@ CsvTable::Row RowOf(const Component& component, bool withOxygenAtoms) {
 SaveResult Refusal(const Component& component, size_t position, size_t field) {
     const std::wstring& text = field == kPeakName ? component.peakName : component.name;
     return {SaveStatus::Unrepresentable, position,
-            L"Таблица компонентов не сохранена: компонент №" + std::to_wstring(position + 1) + L" «" + text +
-                L"» содержит знаки, которые нельзя записать в файл таблицы (кодировка Windows-1251)."};
+            Message(MessageCode::TableNotRepresentable, {static_cast<int64_t>(position + 1), text})};
 }
 
 // The file has no quoting: a name with a separator or a line end would come back split into other
@@ -98,10 +97,7 @@ std::optional<SaveResult> UnstorableName(const std::vector<Component>& component
         if (Storable(component.peakName) && Storable(component.name)) continue;
         const std::wstring& text = Storable(component.peakName) ? component.name : component.peakName;
         return SaveResult{SaveStatus::Unstorable, position,
-                          L"Таблица компонентов не сохранена: компонент №" + std::to_wstring(position + 1) +
-                              L" «" + text +
-                              L"» содержит точку с запятой или перевод строки, которые нельзя записать в "
-                              L"поле файла таблицы."};
+                          Message(MessageCode::TableNotStorable, {static_cast<int64_t>(position + 1), text})};
     }
     return std::nullopt;
 }
@@ -133,10 +129,8 @@ std::optional<SaveResult> UnusableOxygenAtoms(const std::vector<Component>& comp
         const Component& component = components[position];
         if (component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms) continue;
         return SaveResult{SaveStatus::Unstorable, position,
-                          L"Таблица компонентов не сохранена: у компонента №" +
-                              std::to_wstring(position + 1) + L" «" + component.name +
-                              L"» число атомов кислорода — не целое число от 1 до " +
-                              std::to_wstring(kMostOxygenAtoms) + L"."};
+                          Message(MessageCode::TableBadOxygenAtoms, {static_cast<int64_t>(position + 1), component.name,
+                                                                     static_cast<int64_t>(kMostOxygenAtoms)})};
     }
     return std::nullopt;
 }
@@ -200,10 +194,7 @@ SaveResult ComponentsTable::Save() const {
     // A load that could not open the file (held by another program) left the table empty: writing
     // it over the file now would lose every row the user never saw.
     if (headerLength < 0 && HasContent(path)) {
-        return {SaveStatus::NotLoaded, 0,
-                L"Таблица компонентов не сохранена: файл таблицы не удалось прочитать при открытии, "
-                L"а сейчас в нём есть данные. Откройте таблицу заново.\n" +
-                    path};
+        return {SaveStatus::NotLoaded, 0, Message(MessageCode::TableNotLoaded, {path})};
     }
     const bool withOxygenAtoms =
         hasOxygenAtoms || std::any_of(components.begin(), components.end(), NeedsOxygenAtoms);
@@ -220,24 +211,21 @@ SaveResult ComponentsTable::Save() const {
     const CsvWriteResult result = table.Write(path, withHeader ? 0 : headerLength);
     switch (result.status) {
         case CsvWriteStatus::Written:
-            return {SaveStatus::Saved, 0, std::wstring()};
+            return {SaveStatus::Saved, 0, Message()};
         case CsvWriteStatus::NoPath:
-            return {SaveStatus::NoPath, 0, std::wstring()};
+            return {SaveStatus::NoPath, 0, Message()};
         case CsvWriteStatus::Unrepresentable: {
             const size_t position = result.row - (withHeader ? 1 : 0);
             return Refusal(components[position], position, result.field);
         }
         case CsvWriteStatus::ReadsAsUtf8:
-            return {SaveStatus::ReadsAsUtf8, 0,
-                    L"Таблица компонентов не сохранена: записанная в кодировке Windows-1251, она читалась бы "
-                    L"как текст UTF-8 с другими именами. Проверьте имена компонентов."};
+            return {SaveStatus::ReadsAsUtf8, 0, Message(MessageCode::TableReadsAsUtf8)};
         case CsvWriteStatus::OpenFailed:
-            return {SaveStatus::OpenFailed, 0,
-                    L"Не удалось открыть файл таблицы компонентов для записи:\n" + path};
+            return {SaveStatus::OpenFailed, 0, Message(MessageCode::TableOpenFailed, {path})};
         case CsvWriteStatus::WriteFailed:
             break;
     }
-    return {SaveStatus::WriteFailed, 0, L"Не удалось записать файл таблицы компонентов:\n" + path};
+    return {SaveStatus::WriteFailed, 0, Message(MessageCode::TableWriteFailed, {path})};
 }
 
 void ComponentsTable::AddComponent() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
+
 #include "tables/Component.h"
 
 class CsvTable;
@@ -26,7 +28,7 @@ enum class SaveStatus {
 struct SaveResult {
     SaveStatus status = SaveStatus::Saved;
     size_t component = 0;  // position of the refused component, for Unrepresentable and Unstorable
-    std::wstring message;  // for an error box; empty for Saved and NoPath
+    Message message;  // for an error box; empty for Saved and NoPath
 };
 
 // The components the calculation looks for, with what it takes to read and rewrite their file:

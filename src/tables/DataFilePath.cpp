@@ -5,8 +5,6 @@
 #include "platform/PublicDocuments.h"
 #include "messages/UserMessages.h"
 
-const wchar_t kNoPublicDocumentsText[] = L"Не найден путь до общих документов.";
-
 namespace {
 
 const wchar_t kDataFolders[] = L"\\Veltar4\\oxycalc";
@@ -23,7 +21,7 @@ std::wstring WithNativeSeparators(std::wstring tail) {
 std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages) {
     const std::wstring folder = PublicDocumentsFolder();
     if (folder.empty()) {
-        messages.ShowMessage(kNoPublicDocumentsText);
+        messages.ShowMessage(Message(MessageCode::NoPublicDocuments));
         return std::wstring();
     }
     return folder + WithNativeSeparators(kDataFolders + fileName);

@@ -6,14 +6,10 @@ class UserMessages;
 
 // Where the plug-in's data files live: the public documents folder followed by "\Veltar4\oxycalc"
 // and fileName, which begins with a backslash ("\CompsTableOxycalc.csv"). Outside Windows the
-// backslashes of that tail become "/". When the public documents folder is unknown the user is told
-// "Не найден путь до общих документов." and the result is empty. Neither folder is created here.
+// backslashes of that tail become "/". When the public documents folder is unknown the user is told so
+// (no_public_documents) and the result is empty. Neither folder is created here.
 std::wstring DataFilePath(const std::wstring& fileName, UserMessages& messages);
 
 // Another file of the folder a data file is in ("LimitsOxycalc.csv" beside the components file); empty
 // for an empty path.
 std::wstring DataFileBeside(const std::wstring& dataFile, const std::wstring& name);
-
-// What the user is told when the public documents folder is unknown, so that a window may put it in
-// the host's language.
-extern const wchar_t kNoPublicDocumentsText[];

@@ -7,6 +7,7 @@
 #include "platform/Codepage1251.h"
 #include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
+#include "ui/UiLanguage.h"
 #include "win/Resources.h"
 
 namespace {
@@ -52,16 +53,6 @@ std::wstring ProblemText(const ComponentProblem& problem, const std::wstring& ty
     return ResourceText(IDS_OXY_CHECK_UNREPRESENTABLE);
 }
 
-// The name of the refused component that the file cannot take.
-std::wstring RefusedName(const SaveResult& result, const ComponentsTable& table) {
-    if (result.component >= table.components.size()) return std::wstring();
-    const Component& component = table.components[result.component];
-    const bool peakNameRefused = result.status == SaveStatus::Unstorable
-                                     ? component.peakName.find_first_of(L";\r\n") != std::wstring::npos
-                                     : !ToCodepage1251(component.peakName).has_value();
-    return peakNameRefused ? component.peakName : component.name;
-}
-
 }  // namespace
 
 std::wstring ComponentProblemsText(const std::vector<ComponentProblem>& problems,
@@ -82,25 +73,6 @@ std::wstring ComponentProblemsText(const std::vector<ComponentProblem>& problems
     return text;
 }
 
-std::wstring SaveResultText(const SaveResult& result, const ComponentsTable& table) {
-    const std::wstring number = std::to_wstring(result.component + 1);
-    switch (result.status) {
-        case SaveStatus::Saved:
-        case SaveStatus::NoPath:
-            return std::wstring();
-        case SaveStatus::Unrepresentable:
-            return FillTemplate(ResourceText(IDS_OXY_SAVE_UNREPRESENTABLE),
-                                {number, RefusedName(result, table)});
-        case SaveStatus::Unstorable:
-            return FillTemplate(ResourceText(IDS_OXY_SAVE_UNSTORABLE), {number, RefusedName(result, table)});
-        case SaveStatus::ReadsAsUtf8:
-            return ResourceText(IDS_OXY_SAVE_READS_AS_UTF8);
-        case SaveStatus::OpenFailed:
-            return FillTemplate(ResourceText(IDS_OXY_SAVE_OPEN_FAILED), {table.path});
-        case SaveStatus::NotLoaded:
-            return FillTemplate(ResourceText(IDS_OXY_SAVE_NOT_LOADED), {table.path});
-        case SaveStatus::WriteFailed:
-            break;
-    }
-    return FillTemplate(ResourceText(IDS_OXY_SAVE_WRITE_FAILED), {table.path});
+std::wstring SaveResultText(const SaveResult& result) {
+    return UiText(result.message);
 }

@@ -16,4 +16,4 @@ std::wstring ComponentProblemsText(const std::vector<ComponentProblem>& problems
                                    const std::function<std::wstring(const ComponentProblem&)>& typedText);
 
 // Why the file did not take the table; empty for a save that succeeded or had no file to go to.
-std::wstring SaveResultText(const SaveResult& result, const ComponentsTable& table);
+std::wstring SaveResultText(const SaveResult& result);

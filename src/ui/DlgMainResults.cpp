@@ -13,7 +13,7 @@
 #include "ui/DlgMain.h"
 #include "ui/Dlg_Components.h"
 #include "ui/PluginMessages.h"
-#include "ui/WarningTexts.h"
+#include "ui/UiLanguage.h"
 #include "win/DataExchange.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
@@ -61,7 +61,7 @@ void DlgMain::ShowTotalOxygen() {
     } else if (calculation.TotalOxygenDetermined()) {
         DataExchange::ShowDouble(field, calculation.totalOxygen);
     } else {
-        DataExchange::ShowText(field, ResourceText(IDS_OXY_TOTAL_UNDETERMINED));
+        DataExchange::ShowText(field, UiText(MessageCode::TotalUndetermined));
     }
 }
 
@@ -105,8 +105,8 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
     if (components_.FailureBegan() && !missing) {
         const bool lastRead = snapshot.source == ComponentsSource::LastRead;
         using Kind = CalculationWarning::Kind;
-        messages.ShowMessage(
-            WarningText({lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}));
+        messages.ShowMessage(CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
+                                 .ToMessage());
     }
     TellTableLog(table.path, snapshot.tracking.changedOutside, components_.LogFailureBegan(), messages);
     return snapshot;
@@ -117,7 +117,7 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
 void DlgMain::TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
                            UserMessages& messages) const {
     if (changedOutside)
-        messages.ShowMessage(WarningText({CalculationWarning::Kind::TableChangedOutside, path}));
+        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::TableChangedOutside, path}.ToMessage());
     if (logFailureBegan)
         messages.ShowMessage(FillTemplate(ResourceText(IDS_OXY_LOG_UNWRITABLE), {path + L".log"}));
 }

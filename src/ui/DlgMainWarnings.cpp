@@ -7,7 +7,7 @@
 #include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
-#include "ui/WarningTexts.h"
+#include "ui/UiLanguage.h"
 #include "win/DataExchange.h"
 #include "win/Resources.h"
 
@@ -46,7 +46,7 @@ void DlgMain::ShowWarnings() {
     std::wstring standardTip;
     std::wstring densityTip;
     for (const CalculationWarning& warning : calculation.warnings) {
-        const std::wstring text = WarningText(warning);
+        const std::wstring text = warning.Text(UiLanguage());
         lines += (lines.empty() ? L"" : L"\r\n") + text;
         tip += (tip.empty() ? L"" : L"\n") + text;
         if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = text;
@@ -58,8 +58,8 @@ void DlgMain::ShowWarnings() {
     tooltips.SetToolText(Item(IDC_OXY_DENSITY), densityTip);
     const std::wstring totalTip =
         Marked(IDC_OXY_TOTAL_OXYGEN)
-            ? FillTemplate(ResourceText(IDS_OXY_TOTAL_UNDETERMINED_TIP),
-                           {calculation.totalOxygenDoubt, FormatFixed(calculation.totalOxygen, 4)})
+            ? UiText(Message(MessageCode::TotalUndeterminedTip,
+                             {Nested(calculation.totalOxygenDoubt), Decimal(calculation.totalOxygen, 4)}))
             : std::wstring();
     tooltips.SetToolText(Item(IDC_OXY_TOTAL_OXYGEN), totalTip);
     for (const int field : {IDC_OXY_STANDARD, IDC_OXY_DENSITY, IDC_OXY_TOTAL_OXYGEN})

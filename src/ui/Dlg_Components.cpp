@@ -215,7 +215,7 @@ void Dlg_Components::OnOk() {
     const std::string before = ReadFileBytes(table.path).value_or("");
     const SaveResult result = table.Save();
     if (result.status != SaveStatus::Saved) {
-        const std::wstring text = SaveResultText(result, table);
+        const std::wstring text = SaveResultText(result);
         if (!text.empty()) ShowErrorBox(Handle(), text);
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
+#include "ui/UiLanguage.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -15,10 +16,10 @@ constexpr size_t kListedFolders = 3;
 
 using Kind = LoadProblem::Kind;
 
-// A text of the string table with the problem's values; the core's own text when the module has none.
+// A text of the string table with the problem's values; the core's own words when the module has none.
 std::wstring Filled(UINT id, const LoadProblem& problem, std::vector<std::wstring> values) {
     const std::wstring pattern = ResourceText(id);
-    return pattern.empty() ? problem.text : FillTemplate(pattern, values);
+    return pattern.empty() ? UiText(problem.message) : FillTemplate(pattern, values);
 }
 
 std::wstring LoadProblemLine(const LoadProblem& problem) {
@@ -64,17 +65,7 @@ void LoadProblemsBox::Show(HWND owner) const {
 }
 
 std::wstring LoadProblemText(const LoadProblem& problem) {
-    switch (problem.kind) {
-        case Kind::FileNotRead:
-            return Filled(IDS_OXY_LOAD_FILE_NOT_READ, problem, {problem.fileName});
-        case Kind::NoSampleMass:
-            return Filled(IDS_OXY_LOAD_NO_MASS, problem, {problem.ShortFileName()});
-        case Kind::SampleMassNotPositive:
-            return Filled(IDS_OXY_LOAD_BAD_MASS, problem, {problem.ShortFileName(), problem.ShownDetail()});
-        case Kind::OutOfMemory:
-            break;
-    }
-    return Filled(IDS_OXY_LOAD_OUT_OF_MEMORY, problem, {std::to_wstring(problem.id)});
+    return UiText(problem.message);
 }
 
 std::wstring LoadProblemsText(const std::vector<LoadProblem>& problems) {

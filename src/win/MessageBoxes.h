@@ -20,6 +20,8 @@ void ShowErrorBox(HWND owner, const std::wstring& text);
 class DialogMessages : public UserMessages {
 public:
     explicit DialogMessages(HWND owner) : owner_(owner) {}
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring& text) override;
     void ShowMessage(const std::wstring& text) override;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ExclusiveFile.h"
+#include "support/MessageText.h"
 #include "support/TempFolder.h"
 #include "tables/NotSet.h"
 
@@ -195,7 +196,7 @@ TEST_F(ComponentsTableTest, RefusesANameTheFileCannotHoldAndLeavesTheFileAlone) 
     const SaveResult result = table.Save();
     EXPECT_EQ(result.status, SaveStatus::Unrepresentable);
     EXPECT_EQ(result.component, 1u);
-    EXPECT_NE(result.message.find(L"«\u03B1-Пинен»"), std::wstring::npos);
+    EXPECT_NE(Russian(result.message).find(L"«\u03B1-Пинен»"), std::wstring::npos);
     EXPECT_EQ(FileBytes(), content);
 }
 
@@ -215,7 +216,7 @@ TEST_F(ComponentsTableTest, AFileThatDoesNotOpenReadsAsEmptyAndRefusesTheSave) {
     const SaveResult result = table.Save();
     SetReadOnly(table.path, false);
     EXPECT_EQ(result.status, SaveStatus::NotLoaded);
-    EXPECT_NE(result.message.find(table.path), std::wstring::npos);
+    EXPECT_NE(Russian(result.message).find(table.path), std::wstring::npos);
     EXPECT_EQ(FileBytes(), content);
 }
 
@@ -274,7 +275,7 @@ TEST_F(ComponentsTableTest, RefusesANameWithASeparatorOrLineEndAndLeavesTheFileA
         const SaveResult result = table.Save();
         EXPECT_EQ(result.status, SaveStatus::Unstorable);
         EXPECT_EQ(result.component, 1u);
-        EXPECT_NE(result.message.find(L"№2"), std::wstring::npos);
+        EXPECT_NE(Russian(result.message).find(L"№2"), std::wstring::npos);
         EXPECT_EQ(FileBytes(), content);
     }
 }

@@ -11,6 +11,8 @@ namespace {
 
 class RecordedMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring& text) override { shown.push_back(text); }
     void ShowMessage(const std::wstring& text) override { shown.push_back(text); }
 

@@ -8,6 +8,8 @@
 // Keeps the texts the core would have shown, in order.
 class RecordingMessages : public UserMessages {
 public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
     void ShowError(const std::wstring& text) override { errors.push_back(text); }
     void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
 
