@@ -105,6 +105,12 @@ std::wstring CalculationWarning::Text() const {
                    L" не записывается (папка только для чтения?): изменения таблицы не учтены в журнале.";
         case Kind::TableLogBroken:
             return L"Журналу изменений файла " + subject + L" нельзя доверять: " + detail + L".";
+        case Kind::NewDefaultTable:
+            return L"Новая таблица по умолчанию " + subject +
+                   L" отличается от таблицы компонентов лаборатории: " + detail +
+                   L". Результаты рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле "
+                   L"либо удалите файл " +
+                   subject + L", если значения лаборатории верны.";
     }
     return subject;
 }
@@ -153,6 +159,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"table_log_unwritable";
         case Kind::TableLogBroken:
             return L"table_log_broken";
+        case Kind::NewDefaultTable:
+            return L"new_default_table";
     }
     return L"";
 }
@@ -200,6 +208,10 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::TableLogBroken, data.componentsPath, L"", L"", data.componentsLogProblem});
     if (data.limits && !data.limits->logProblem.empty())
         warnings.push_back({Kind::TableLogBroken, data.limits->path, L"", L"", data.limits->logProblem});
+    if (!data.componentsNewDefault.path.empty()) {
+        warnings.push_back({Kind::NewDefaultTable, data.componentsNewDefault.path, L"", L"",
+                            data.componentsNewDefault.differences});
+    }
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))

@@ -35,6 +35,7 @@ struct CalculationWarning {
         NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
         TableLogUnwritable,   // subject: a reference table whose change log could not be written
         TableLogBroken,       // subject: a reference table; detail: why its change log cannot be trusted
+        NewDefaultTable,  // subject: the default table beside the components table; detail: how they differ
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
                        std::wstring peakName_ = {}, std::wstring detail_ = {})

@@ -36,6 +36,7 @@ constexpr KindString kStrings[] = {
     {Kind::TableChangedOutside, IDS_OXY_WARN_TABLE_CHANGED_OUTSIDE},
     {Kind::TableLogUnwritable, IDS_OXY_WARN_TABLE_LOG_UNWRITABLE},
     {Kind::TableLogBroken, IDS_OXY_WARN_TABLE_LOG_BROKEN},
+    {Kind::NewDefaultTable, IDS_OXY_WARN_NEW_DEFAULT_TABLE},
 };
 
 }  // namespace

@@ -30,6 +30,8 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
     {Kind::TableLogUnwritable, L"C:\\t.csv"},
+    {Kind::TableLogBroken, L"C:\\t.csv", L"", L"", L"журнал был удалён"},
+    {Kind::NewDefaultTable, L"C:\\t.default.csv", L"", L"", L"«Этанол» — плотность 789.30 (в новой 793.50)"},
 };
 
 }  // namespace
@@ -47,5 +49,6 @@ TEST(WarningTexts, EachKindHasARussianStringThatIsTheCoresTextAndAnEnglishOne) {
         EXPECT_NE(text, warning.Text()) << warning.Key();
         EXPECT_NE(text.find(warning.subject), std::wstring::npos) << warning.Key();
         EXPECT_NE(text.find(warning.chromatograms), std::wstring::npos) << warning.Key();
+        EXPECT_NE(text.find(warning.detail), std::wstring::npos) << warning.Key();
     }
 }
