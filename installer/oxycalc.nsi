@@ -901,10 +901,6 @@ Section "oxycalc" SectionMain
   Pop $2
   ${If} $2 != ""
     ${If} $KeepOld == "1"
-      ; Its uninstaller becomes this version's, which removes only that copy.
-      ${If} ${FileExists} "$OldFolder\${UNINSTALLER}"
-        WriteUninstaller "$OldFolder\${UNINSTALLER}"
-      ${EndIf}
       ${Say} "Прежняя копия плагина оставлена в папке $OldFolder: теперь он установлен в обеих папках. Veltar загружает плагины из своей папки плагинов; лишнюю копию удалите программой $OldFolder\${UNINSTALLER}"
       StrCpy $Outcome "Прежняя копия плагина оставлена в папке$\r$\n$OldFolder:$\r$\nлишнюю удалите программой ${UNINSTALLER} в ней.$\r$\n$\r$\n"
     ${Else}
@@ -928,6 +924,12 @@ Section "oxycalc" SectionMain
   File "${PLUGIN_DIR}/oxycalcENU.dll"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   ${Say} "Установлены oxycalc.dll и oxycalcENU.dll"
+  ; A copy left in the old folder gets this version's uninstaller, which removes only that copy.
+  ${If} $2 != ""
+  ${AndIf} $KeepOld == "1"
+  ${AndIf} ${FileExists} "$OldFolder\${UNINSTALLER}"
+    CopyFiles /SILENT "$INSTDIR\${UNINSTALLER}" "$OldFolder\${UNINSTALLER}"
+  ${EndIf}
 
   InitPluginsDir
   SetOutPath "$PLUGINSDIR"
