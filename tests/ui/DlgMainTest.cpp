@@ -452,10 +452,10 @@ TEST_F(DlgMainTest, AComponentsTableEditedByHandIsLoggedAndSaidOnce) {
 }
 
 TEST_F(DlgMainTest, ANewDefaultTableThatDiffersIsSaidOnceAndStaysAmongTheWarnings) {
+    auto dialog = WithChromatograms({kPetrol1});
     std::string newer = ReadBytes(componentsPath);
     newer.replace(newer.find("793.50"), 6, "794.00");
-    const DataFileInPlace beside(L"\\CompsTableOxycalc.default.csv", newer);
-    auto dialog = WithChromatograms({kPetrol1});
+    const DataFileInPlace beside(L"\\CompsTableOxycalc.default.csv", newer);  // an upgrade put it there
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.6");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
     ASSERT_EQ(boxes.boxes.size(), 1u);
