@@ -1,8 +1,8 @@
 ; oxycalc's setup program: the plug-in and its language library into the host's plug-in folder, the data
 ; files into Veltar4\oxycalc below the public documents folder; an uninstaller in Windows' list of
 ; installed programs. Built by installer/CMakeLists.txt (make-setup.sh) with
-;   makensis -INPUTCHARSET UTF8 -DPRODUCT_NSH=… -DDATA_NSH=… -DDATA_DIR=… -DPLUGIN_DIR=… -DCOMPARE_TABLES=…
-;            -DFINALIZE_UNINSTALLER=… -DICON=… -DOUTFILE=… [-DTARGET=amd64-unicode] oxycalc.nsi
+;   makensis -INPUTCHARSET UTF8 -DPRODUCT_NSH=… -DDATA_NSH=… -DSTAGED_DATA_DIR=… -DPLUGIN_DIR=…
+;            -DCOMPARE_TABLES=… -DFINALIZE_UNINSTALLER=… -DICON=… -DOUTFILE=… -DTARGET=… oxycalc.nsi
 ; The product is the 32-bit setup program; TARGET=amd64-unicode makes the same for the 64-bit build, so that
 ; the setup program's life cycle is tested where no 32-bit program runs.
 ; Nothing the lab made is lost:
@@ -14,8 +14,8 @@
 ;   - the uninstaller removes the libraries and those data files that are still as installed.
 ; What was installed is remembered per file (size and checksum) in the registry, under DATA_KEY. What the
 ; setup did is said on its finish page and, also when silent (/S), in the setup log in the data folder.
-; Exit codes besides NSIS's own (1 cancelled, 2 aborted): 2 the folder given with /D is refused, 3 the
-; plug-in is loaded (close Veltar first).
+; Exit codes: 0 done, 1 cancelled by the user, 2 aborted (also: the folder given with /D is no full path
+; and is refused), 3 the plug-in is loaded (close Veltar first).
 
 Unicode true
 !ifndef TARGET
