@@ -58,8 +58,10 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
     components.logUnwritable = Has(recorded, L"table_log_unwritable", path);
     components.logProblem = DetailOf(recorded, L"table_log_broken", path);
     const std::wstring defaultPath = DefaultTablePath(path);
-    if (Has(recorded, L"new_default_table", defaultPath))
-        components.newDefault = {defaultPath, DetailOf(recorded, L"new_default_table", defaultPath), false};
+    if (Has(recorded, L"new_default_table", defaultPath)) {
+        components.newDefault.path = defaultPath;
+        components.newDefault.differences = DetailOf(recorded, L"new_default_table", defaultPath);
+    }
     return components;
 }
 

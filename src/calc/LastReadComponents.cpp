@@ -22,7 +22,7 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
         snapshot.logProblem = tracking.logProblem;
         logFailureBegan_ = tracking.logUnwritable && !logFailing_;
         logFailing_ = tracking.logUnwritable;
-        newDefault_ = FindNewDefaultTable(table.path, components_, version_);
+        newDefault_ = FindNewDefaultTable(table.path, components_, version_, newDefault_);
         newDefaultLogged_ = newDefault_.loggedNow;
     }
     snapshot.source = read        ? ComponentsSource::File

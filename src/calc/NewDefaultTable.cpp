@@ -76,7 +76,7 @@ std::vector<std::wstring> DescribeDefaultDifferences(const std::vector<Component
 }
 
 NewDefaultTable FindNewDefaultTable(const std::wstring& tablePath, const std::vector<Component>& components,
-                                    TableVersion& version) {
+                                    TableVersion& version, const NewDefaultTable& last) {
     const std::wstring path = tablePath.empty() ? std::wstring() : DefaultTablePath(tablePath);
     if (path.empty() || path == tablePath || !FileExists(path)) return {};
     const std::optional<std::string> bytes = ReadFileBytes(path);
@@ -85,9 +85,18 @@ NewDefaultTable FindNewDefaultTable(const std::wstring& tablePath, const std::ve
     defaults.LoadBytes(*bytes);
     const std::vector<std::wstring> differences = DescribeDefaultDifferences(components, defaults.components);
     if (differences.empty()) return {};
+    const std::string sha = Sha256Hex(*bytes);
+    const auto foundFor = [&sha, &version] { return sha + version.sha256 + version.logLastEntrySha256; };
+    // A log of years is read whole to find this default's entry: not again while nothing changed.
+    if (!last.foundFor.empty() && last.foundFor == foundFor()) {
+        NewDefaultTable same = last;
+        same.loggedNow = false;
+        return same;
+    }
     const std::wstring name = FromFileSystemPath(ToFileSystemPath(path).filename());
-    const DefaultTableLogging logging =
-        LogNewDefaultTable(tablePath, name, Sha256Hex(*bytes), differences, version);
-    if (!logging.pending) return {};
-    return {path, Joined(differences), logging.loggedNow};
+    const DefaultTableLogging logging = LogNewDefaultTable(tablePath, name, sha, differences, version);
+    NewDefaultTable found;
+    if (logging.pending) found = {path, Joined(differences), logging.loggedNow, ""};
+    found.foundFor = foundFor();
+    return found;
 }

@@ -21,10 +21,13 @@ struct NewDefaultTable {
     std::wstring path;         // the default file; empty: there is nothing to say
     std::wstring differences;  // DescribeDefaultDifferences, "; "-separated
     bool loggedNow = false;    // this read logged it in the table's change log: the moment to tell the user
+    // The default's, the table's and the log's last entry's SHA-256 this was found for: while they stay,
+    // the next read takes it as it is rather than read the whole log again.
+    std::string foundFor;
 };
 
 // Looks for a default table beside a components table just read (its path, components and version) and
 // compares them. Differences are logged once per default (LogNewDefaultTable), and said until a save in
-// the program answers them or the default file is removed.
+// the program answers them or the default file is removed. `last` is what the previous read found.
 NewDefaultTable FindNewDefaultTable(const std::wstring& tablePath, const std::vector<Component>& components,
-                                    TableVersion& version);
+                                    TableVersion& version, const NewDefaultTable& last = {});
