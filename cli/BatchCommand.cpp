@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -24,8 +25,11 @@
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "platform/FileSystemPath.h"
+#include "platform/FolderLock.h"
+#include "platform/InterruptCleanup.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "platform/ReplaceFile.h"
 #include "platform/Sha256.h"
 #include "platform/UserMessages.h"
 #include "platform/WideText.h"
@@ -48,8 +52,17 @@ ReportOutputs OutputsFor(const std::wstring& folder, const std::wstring& base,
     return outputs;
 }
 
+// Where a run stages the files it puts in the folder: a folder of its own inside, so that whatever a run
+// cut short left there is known to be a batch's and is cleared by the next one.
+const wchar_t kStagingFolder[] = L"oxycalc-batch-staging";
+
 // Everything one run shares: its inputs, read once, and what the folder holds.
 struct BatchRun {
+    explicit BatchRun(const BatchOptions& options_)
+        : options(options_),
+          manifest(options_.outFolder),
+          staging(JoinPath(options_.outFolder, kStagingFolder)) {}
+
     const BatchOptions& options;
     SeriesInputs series;
     std::wstring stylesheet;       // of each report
@@ -61,12 +74,18 @@ struct BatchRun {
     std::set<std::wstring> usedNames;  // the reports' names this run gave
     std::optional<QcFile> qcFile;      // beside the components file, when kept
     std::optional<QcCharts> qc;        // its charts over the run's series
+    std::wstring staging;              // the staging folder
+    const FolderLock* lock = nullptr;  // this run's hold on the folder
 };
 
-// The name of a series' reports: its first analysis' local time and its sample, so that a series keeps
-// its name from run to run and different series have different ones. A name another series took (two
-// samples whose names differ only in characters a file name cannot hold) gets the first analysis' id.
+// The name of a series' reports: the one its files were first given here; for a series new to the
+// folder, its first analysis' local time and its sample, so that different series have different ones. A name
+// another series took (two samples whose names differ only in characters a file name cannot hold) gets the
+// first analysis' id.
 std::wstring BaseNameOf(const Series& series, BatchRun& run) {
+    // Made once: a later run, in whatever time zone, gives the series the name it has here.
+    const std::optional<std::wstring> kept = run.manifest.BaseOf(series.Key());
+    if (kept && run.usedNames.insert(*kept).second) return *kept;
     std::wstring stamp = LocalFileStamp(series.First(), false);
     if (stamp.empty()) stamp = L"без-даты";
     std::wstring base = stamp + L"_" + FileNamePart(series.sample);
@@ -90,6 +109,49 @@ std::optional<std::wstring> ForeignFile(const ReportOutputs& outputs, const std:
     return std::nullopt;
 }
 
+std::wstring FileNameOf(const std::wstring& path) {
+    return FromFileSystemPath(ToFileSystemPath(path).filename());
+}
+
+// Records each file of a commit that is in its place as it was staged: every one after a commit that went
+// through whole, otherwise those whose file is found so.
+void RecordPlaced(const BatchManifest::Commit& commit, bool whole, BatchRun& run, UserMessages& messages) {
+    for (const BatchManifest::StagedFile& file : commit.files) {
+        if (!whole && Sha256OfFile(JoinPath(run.options.outFolder, file.name)) != file.sha256) continue;
+        if (!run.manifest.Record(file.name, commit.seriesKey, file.sha256, commit.created))
+            messages.ShowError(L"запись о файле «" + file.name + L"» не добавлена в " + run.manifest.Path() +
+                               L": следующий пакет не заменит этот файл");
+    }
+}
+
+// Completes what a run cut short left: the files of a series recorded as about to take their places are
+// put there from the staging folder and recorded; whatever else that folder holds was never put in place
+// and is removed.
+void CompleteCutShortRun(BatchRun& run, UserMessages& messages) {
+    for (const BatchManifest::Commit& commit : run.manifest.Pending()) {
+        for (const BatchManifest::StagedFile& file : commit.files) {
+            const std::wstring staged = JoinPath(run.staging, file.staged);
+            if (FileExists(staged) && Sha256OfFile(staged) == file.sha256)
+                ReplaceFileWith(JoinPath(run.options.outFolder, file.name), staged);
+        }
+        RecordPlaced(commit, false, run, messages);
+        const std::vector<BatchManifest::Commit> left = run.manifest.Pending();
+        const bool whole = std::none_of(left.begin(), left.end(), [&](const BatchManifest::Commit& other) {
+            return other.seriesKey == commit.seriesKey;
+        });
+        const std::wstring file = commit.files.empty() ? commit.seriesKey : commit.files.front().name;
+        const std::wstring name = file.substr(0, file.rfind(L'.'));
+        const std::wstring series = L"отчёты серии «" + name + L"», прерванные прежним пакетом, ";
+        messages.ShowMessage(
+            series + (whole ? L"поставлены на место" : L"не все поставлены на место: серия пишется заново"));
+    }
+    std::error_code error;
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(ToFileSystemPath(run.staging), error))
+        left.push_back(entry.path());
+    for (const std::filesystem::path& path : left) std::filesystem::remove(path, error);
+}
+
 // Whether every staged file is byte for byte the file already in its place.
 bool SameAsInPlace(const StagedFiles& staged) {
     for (size_t i = 0; i < staged.Count(); ++i) {
@@ -106,7 +168,7 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
                  UserMessages& messages) {
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
-    StagedFiles staged;
+    StagedFiles staged(run.staging);
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
     model.quality = quality;
     model.databasePath = AbsolutePath(run.options.database);
@@ -119,19 +181,26 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
         model.createdAt = now;
         if (!StageReportFiles(model, outputs, staged, messages)) return false;
     }
-    std::vector<std::pair<std::wstring, std::string>> written;
+    BatchManifest::Commit commit{key, model.createdAt, {}};
     for (size_t i = 0; i < staged.Count(); ++i) {
-        const std::optional<std::string> sha = Sha256OfFile(staged.Temporary(i));
-        written.emplace_back(FromFileSystemPath(ToFileSystemPath(staged.Target(i)).filename()),
-                             sha.value_or(""));
+        commit.files.push_back({FileNameOf(staged.Target(i)), Sha256OfFile(staged.Temporary(i)).value_or(""),
+                                FileNameOf(staged.Temporary(i))});
     }
-    if (!CommitStaged(staged, messages)) return false;
-    for (const auto& [name, sha] : written) {
-        if (!run.manifest.Record(name, key, sha, model.createdAt))
-            messages.ShowError(L"запись о файле «" + name + L"» не добавлена в " + run.manifest.Path() +
-                               L": следующий пакет не заменит этот файл");
+    if (!run.lock->StillHeld()) {
+        messages.ShowError(L"папку «" + run.options.outFolder +
+                           L"» занял другой пакет: отчёты серии не записаны");
+        return false;
     }
-    return true;
+    // The files go in place together, recorded before the first and after the last: an interruption waits
+    // for them, and a process killed on the way leaves the record from which the next run completes them.
+    const InterruptsDeferred whole;
+    if (!run.manifest.RecordCommit(commit)) {
+        messages.ShowError(L"запись в " + run.manifest.Path() + L" не добавлена: отчёты серии не записаны");
+        return false;
+    }
+    const bool committed = CommitStaged(staged, messages);
+    RecordPlaced(commit, committed, run, messages);
+    return committed;
 }
 
 std::vector<std::wstring> ComponentsAboveR(const CalculationData& data) {
@@ -174,6 +243,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     }
     row.base = base;
     row.totalOxygen = data.totalOxygen;
+    row.totalOxygenDoubt = data.totalOxygenDoubt;
     for (const CalculationWarning& warning : data.warnings) row.warnings.push_back(warning.Text());
     for (const LimitVerdict& verdict : data.verdicts) row.verdicts.emplace_back(verdict);
     row.exceededR = ComponentsAboveR(data);
@@ -185,8 +255,9 @@ std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
     std::wstring line = L"[" + std::to_wstring(number) + L"/" + std::to_wstring(count) + L"] " + row.sample +
                         L" (" + LocalTimeText(row.firstDate) + L"): ";
     if (!row.reason.empty()) return line + row.reason;
-    return line + std::to_wstring(row.determinations) + L" опр., кислород " +
-           FormatFixed(row.totalOxygen, 4) + L" % масс.";
+    line += std::to_wstring(row.determinations) + L" опр., кислород ";
+    if (!row.totalOxygenDoubt.empty()) return line + L"не определено (" + row.totalOxygenDoubt + L")";
+    return line + FormatFixed(row.totalOxygen, 4) + L" % масс.";
 }
 
 // The previous index page of the folder (or its QC charts for programs) is kept under a name of its own
@@ -207,6 +278,15 @@ bool KeepPreviousIndex(const std::wstring& index, const BatchManifest& manifest,
     messages.ShowError(L"прежняя страница «" + index + L"» не сохранена под другим именем: " +
                        FromUtf8(error.message()) + L"; новая не записана");
     return false;
+}
+
+// The index page: the folder's page stays as it is when it is this one already (a batch run again, or
+// one that waited for another over the same dates); otherwise the previous page is kept aside.
+bool WriteIndex(const std::wstring& index, const IndexPage& page, BatchRun& run, UserMessages& messages) {
+    StagedFiles staged(run.staging);
+    if (!StageIndexPage(index, page, run.indexStylesheet, staged, messages)) return false;
+    if (SameAsInPlace(staged)) return true;
+    return KeepPreviousIndex(index, run.manifest, messages) && CommitStaged(staged, messages);
 }
 
 // Reads what every series shares: the components, the densities, the limits, the stylesheets and the QC
@@ -266,6 +346,38 @@ void ChartQc(BatchRun& run, const std::vector<Series>& all, DataBase::DbHandle& 
                            [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });
 }
 
+std::wstring HolderText(const FolderLock& lock) {
+    const FolderLockHolder& holder = lock.Holder();
+    if (holder.who.empty()) return L"файл «" + lock.Path() + L"» ещё записывается";
+    return L"его ведёт " + holder.who + L" (процесс " + std::to_wstring(holder.pid) + L") с " +
+           LocalDateTimeText(holder.since);
+}
+
+// Takes the folder for this run, waiting a while for a batch that holds it. The exit code to end with
+// when it cannot be taken.
+std::optional<ExitCode> TakeFolder(FolderLock& lock, const BatchOptions& options, UserMessages& messages) {
+    const auto waiting = [&](const FolderLockHolder&) {
+        messages.ShowMessage(L"папка «" + options.outFolder + L"» занята другим пакетом: " +
+                             HolderText(lock) + L"; ждём до " + std::to_wstring(options.waitSeconds) + L" с");
+    };
+    switch (lock.Take(std::chrono::seconds(options.waitSeconds), waiting)) {
+        case FolderLock::State::Taken:
+            return std::nullopt;
+        case FolderLock::State::Failed:
+            messages.ShowError(L"папка «" + options.outFolder + L"» не закрыта для других пакетов: файл «" +
+                               lock.Path() + L"» не создан: " + lock.Why());
+            return kExitFailure;
+        case FolderLock::State::Held:
+            break;
+    }
+    std::wstring text = L"папка «" + options.outFolder + L"» занята другим пакетом: " + HolderText(lock) +
+                        L"; пакет не запущен";
+    if (lock.HolderElsewhere())
+        text += L". Если на том компьютере пакет уже не идёт, удалите файл «" + lock.Path() + L"»";
+    messages.ShowError(text);
+    return kExitBusy;
+}
+
 }  // namespace
 
 std::wstring RangeText(const BatchOptions& options) {
@@ -288,13 +400,20 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
-    BatchRun run{options, {}, {}, {}, {}, {}, {}, BatchManifest(options.outFolder), {}, {}, {}};
+    BatchRun run(options);
     Shortfalls shortfalls(messages);
     if (const std::optional<ExitCode> failed = ReadInputs(run, shortfalls, messages)) return *failed;
     const std::wstring index = JoinPath(options.outFolder, L"index.html");
     const std::wstring qcJson = JoinPath(options.outFolder, kQcJsonName);
     if (!OutputsApart({index, qcJson, run.manifest.Path()}, run.inputs, messages)) return kExitUsage;
     if (!MakeFolder(options.outFolder, messages)) return kExitFailure;
+    FolderLock lock(options.outFolder);
+    if (const std::optional<ExitCode> busy = TakeFolder(lock, options, messages)) return *busy;
+    run.lock = &lock;
+    // Read again now that no other batch writes it, and what a run cut short left is completed.
+    run.manifest = BatchManifest(options.outFolder);
+    if (!MakeFolder(run.staging, messages)) return kExitFailure;
+    CompleteCutShortRun(run, messages);
     if (options.from && options.to && *options.from >= *options.to)
         shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
 
@@ -321,13 +440,19 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         LinkQcReports(*page.qc, [&reports](const std::wstring& key) { return reports[key]; });
         if (NoneJudged(*page.qc)) shortfalls.Add(NoneJudgedText());
     }
-    if (!KeepPreviousIndex(index, run.manifest, messages) ||
-        !WriteIndexPage(index, page, run.indexStylesheet, messages))
+    if (!lock.StillHeld()) {
+        messages.ShowError(L"папку «" + options.outFolder +
+                           L"» занял другой пакет: страница пакета не записана");
         return kExitFailure;
-    if (page.qc && (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
-                    !WriteText(qcJson, QcJson(*page.qc, page.range, std::time(nullptr)), messages)))
+    }
+    if (!WriteIndex(index, page, run, messages)) return kExitFailure;
+    if (page.qc &&
+        (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
+         !WriteText(qcJson, QcJson(*page.qc, page.range, std::time(nullptr)), messages, run.staging)))
         return kExitFailure;
     run.manifest.RecordIndex(page.range);
+    std::error_code error;
+    std::filesystem::remove(ToFileSystemPath(run.staging), error);  // only when nothing is left in it
     if (series.empty()) shortfalls.Add(L"в выбранные даты анализов нет");
     const bool clean = std::none_of(page.rows.begin(), page.rows.end(), HasProblem);
     return clean && !(page.qc && QcNeedsLook(*page.qc)) && !shortfalls.Any() ? kExitSuccess : kExitFailure;

@@ -19,6 +19,12 @@ bool OnDifferentDays(const IndexRow& row) {
     return row.lastDate - row.firstDate >= 24 * 3600;
 }
 
+// The total with four decimals; "не определено" while it is no result; nothing for a series without a report.
+std::wstring TotalOxygenCell(const IndexRow& row) {
+    if (!row.reason.empty()) return std::wstring();
+    return row.totalOxygenDoubt.empty() ? FormatFixed(row.totalOxygen, 4) : L"не определено";
+}
+
 void AddTexts(XMLWrapper& wrapper, const XMLElement& parent, const wchar_t* list, const wchar_t* item,
               const std::vector<std::wstring>& texts) {
     const XMLElement element = wrapper.AddElement(parent, list);
@@ -36,8 +42,8 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     wrapper.AddIntElement(element, L"determinations", static_cast<int32_t>(row.determinations));
     wrapper.AddIntElement(element, L"after_range", static_cast<int32_t>(row.afterRange));
     wrapper.AddTextElement(element, L"reason", row.reason);
-    wrapper.AddTextElement(element, L"total_oxygen",
-                           row.reason.empty() ? FormatFixed(row.totalOxygen, 4) : L"");
+    wrapper.AddTextElement(element, L"total_oxygen", TotalOxygenCell(row));
+    wrapper.AddTextElement(element, L"total_oxygen_doubt", row.reason.empty() ? row.totalOxygenDoubt : L"");
     const XMLElement verdicts = wrapper.AddElement(element, L"verdicts");
     for (const IndexVerdict& verdict : row.verdicts) {
         const XMLElement item = wrapper.AddElement(verdicts, L"verdict");
@@ -70,8 +76,8 @@ bool HasProblem(const IndexRow& row) {
         row.verdicts.begin(), row.verdicts.end(),
         [](const IndexVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
     return !row.reason.empty() || row.determinations != row.analyses || !row.warnings.empty() ||
-           undetermined || !row.exceededR.empty() || row.quality.status == QualityMark::Status::InDoubt ||
-           !row.qcFailures.empty();
+           undetermined || !row.totalOxygenDoubt.empty() || !row.exceededR.empty() ||
+           row.quality.status == QualityMark::Status::InDoubt || !row.qcFailures.empty();
 }
 
 void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
@@ -86,18 +92,15 @@ void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {
     if (page.qc) AddQcCharts(wrapper, *page.qc);
 }
 
-bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
-                    UserMessages& messages) {
+bool StageIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    StagedFiles& staged, UserMessages& messages) {
     XMLWrapper document;
     if (!document.CreateDocument()) {
         messages.ShowError(L"документ страницы пакета не создан");
         return false;
     }
     FillIndexDocument(document, page);
-    StagedFiles staged;
-    return StageFile(path, staged, messages,
-                     [&](const std::wstring& staging, std::wstring& error) {
-                         return TransformToFile(document, stylesheet, staging, &error);
-                     }) &&
-           CommitStaged(staged, messages);
+    return StageFile(path, staged, messages, [&](const std::wstring& staging, std::wstring& error) {
+        return TransformToFile(document, stylesheet, staging, &error);
+    });
 }

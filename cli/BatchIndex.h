@@ -10,6 +10,7 @@
 #include "calc/QcChart.h"
 #include "calc/QualityMark.h"
 
+class StagedFiles;
 class UserMessages;
 class XMLWrapper;
 
@@ -34,6 +35,7 @@ struct IndexRow {
     size_t determinations = 0;  // those calculated: with a usable sample mass
     size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
+    std::wstring totalOxygenDoubt;       // why the total is no result; empty when it is one
     std::vector<std::wstring> warnings;  // their texts
     std::vector<IndexVerdict> verdicts;
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
@@ -46,7 +48,7 @@ struct IndexRow {
 };
 
 // Whether a row shows anything a lab must look at before it signs: no report, a determination left
-// out, a warning, a verdict not determined, a spread above r, a doubt from QC, a failed QC result.
+// out, a warning, a total or a verdict not determined, a spread above r, a doubt from QC, a failed QC result.
 bool HasProblem(const IndexRow& row);
 
 // The index page of one batch run.
@@ -58,10 +60,10 @@ struct IndexPage {
     std::optional<QcCharts> qc;  // the control charts, when a QC file is kept
 };
 
-// Writes the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
-// restyle). False, after telling why, when it is not written.
-bool WriteIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
-                    UserMessages& messages);
+// Stages the page: the index document turned by `stylesheet` (BatchIndex.xsl, which a lab may
+// restyle). False, after telling why, when it cannot be made.
+bool StageIndexPage(const std::wstring& path, const IndexPage& page, const std::wstring& stylesheet,
+                    StagedFiles& staged, UserMessages& messages);
 
 // Appends the index document to one just made by XMLWrapper::CreateDocument: program, range,
 // limits_file, limits_errors, series with one row each and, when QC is kept, qc (AddQcCharts).

@@ -141,7 +141,10 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     for (const wchar_t* name : {L"--db", L"--components", L"--standard", L"--densities", L"--out", L"--from",
                                 L"--to", L"--xsl", L"--series-gap"})
         values[name];
-    if (command == CliParse::Command::Batch) values[L"--limits"];
+    if (command == CliParse::Command::Batch) {
+        values[L"--limits"];
+        values[L"--wait"];
+    }
     if (command == CliParse::Command::Qc) values[L"--reason"];
     std::optional<DateRange> baseline;
     bool establish = false;
@@ -202,6 +205,12 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
         if (!hours || *hours <= 0 || *hours > 24 * 365)
             return Error(L"--series-gap «" + *gap + L"» — не число часов");
         batch.seriesGapSeconds = static_cast<int64_t>(*hours * 3600);
+    }
+    if (const std::optional<std::wstring>& wait = values[L"--wait"]) {
+        const std::optional<double> seconds = ReadWholeNumber(*wait);
+        if (!seconds || *seconds < 0 || *seconds > 24 * 3600 || *seconds != static_cast<int64_t>(*seconds))
+            return Error(L"--wait «" + *wait + L"» — не целое число секунд");
+        batch.waitSeconds = static_cast<int64_t>(*seconds);
     }
     batch.stylesheet = values[L"--xsl"];
     parse.command = command;
@@ -275,7 +284,7 @@ std::wstring CliUsage() {
                      [--json ФАЙЛ] [--csv ФАЙЛ]
   oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                     --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]
-                    [--xsl ПУТЬ] [--series-gap ЧАСЫ]
+                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--wait СЕКУНДЫ]
   oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
                  [--series-gap ЧАСЫ]
@@ -330,6 +339,15 @@ oxycalc-batch-files.txt в той же папке. Страница index.html �
 плотности или без хроматограмм с массой указывается с причиной. По строке хода
 расчёта на серию — в стандартный поток ошибок; код 1, если у какой-либо серии
 есть предупреждение, неопределённый вывод, превышение r или она не рассчитана.
+Имя файлов серии даётся один раз, при первой записи, и остаётся за ней в любом
+часовом поясе: серия узнаётся по первому анализу (номеру и времени UTC).
+В папке работает один пакет за раз (файл oxycalc-batch.lock называет его:
+пользователь@компьютер, процесс, с какого времени); второй ждёт --wait секунд
+(60) и, если папка всё ещё занята, не запускается (код 2). Файл блокировки
+процесса, которого уже нет на этом компьютере, не мешает. Пакет, прерванный на
+полпути (Ctrl+C, закрытое окно, снятый процесс), оставляет каждую серию целой
+или прежней; незаконченное следующий пакет в этой папке доводит до конца, а
+временные файлы (папка oxycalc-batch-staging) удаляет.
 
 Контроль качества (batch и qc): файл QcOxycalc.csv рядом с таблицей компонентов
 (правила чтения те же, строка заголовка необязательна, «#» — комментарий) задаёт

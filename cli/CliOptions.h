@@ -51,6 +51,7 @@ struct BatchOptions {
     std::optional<DateRange> qcBaseline;  // qc --establish: the series whose QC results give the limits
     bool establish = false;               // qc: establish each line's limits and record them in the QC file
     std::wstring reason;                  // why they are established or revised
+    int64_t waitSeconds = 60;             // batch: how long to wait for a folder another batch holds
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.

@@ -108,6 +108,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     const bool undetermined = std::any_of(
         data.verdicts.begin(), data.verdicts.end(),
         [](const LimitVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
-    const bool complete = !shortfalls.Any() && data.warnings.empty() && !undetermined;
+    const bool complete =
+        !shortfalls.Any() && data.warnings.empty() && !undetermined && data.TotalOxygenDetermined();
     return complete ? kExitSuccess : kExitFailure;
 }

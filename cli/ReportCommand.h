@@ -9,6 +9,7 @@ enum ExitCode : int {
     kExitSuccess = 0,
     kExitFailure = 1,  // the database or a file cannot be used; a tick was refused
     kExitUsage = 2,    // bad command line, or a value that is not a number
+    kExitBusy = 2,     // batch: the out folder stays held by another batch
 };
 
 // Runs `oxycalc-cli report`: loads the chromatograms, ticks, calculates, prints the results on

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/ResultColumns.h"
+#include "calc/TotalOxygen.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -60,8 +61,9 @@ std::wstring ResultTableText(const CalculationData& data) {
         while (!text.empty() && text.back() == L' ') text.pop_back();
         text += L"\n";
     }
-    text += L"\nОбщее содержание органически связанного кислорода: " + FormatFixed(data.totalOxygen, 4) +
-            L" % масс.\n";
+    text += L"\nОбщее содержание органически связанного кислорода: ";
+    text += data.TotalOxygenDetermined() ? TotalOxygenText(data) + L" % масс.\n"
+                                         : TotalOxygenText(data) + L" — " + TotalOxygenNote(data) + L"\n";
     return text;
 }
 

@@ -8,7 +8,8 @@
 #include "calc/Limits.h"
 
 // The results as the result grid shows them (eight columns, the row "Всего") followed by the total
-// organically bound oxygen, as plain text with aligned columns.
+// organically bound oxygen ("не определено", why, and the arithmetic value marked as such while it is no
+// result), as plain text with aligned columns.
 std::wstring ResultTableText(const CalculationData& data);
 
 // The limits' verdicts, one line each: name, measured value, maximum, verdict.

@@ -17,7 +17,7 @@ struct CalculationData {
     std::wstring standard;                 // name of the component used as internal standard
     double sampleDensity = 1.0;            // kg/m3
     bool sampleDensityGiven = true;        // false: none was given; sampleDensity is the default 1
-    double totalOxygen = 0.0;              // organically bound oxygen, % by mass
+    double totalOxygen = 0.0;              // organically bound oxygen, % by mass, as the arithmetic gives it
     std::vector<Component> components;     // copy of the components table taken before each run
     std::vector<ComponentResult> results;  // one per component found, in table order
     ResultSums sums;                       // of every result row, for the row "Всего"
@@ -35,4 +35,9 @@ struct CalculationData {
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;
     std::vector<LimitVerdict> verdicts;
+    // Why totalOxygen is no result a lab may report (a verdict on it would be undetermined for the same
+    // reason); empty when it is one. Set by Recalculate, so that every output says the same.
+    std::wstring totalOxygenDoubt;
+
+    bool TotalOxygenDetermined() const { return totalOxygenDoubt.empty(); }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "calc/CalculationData.h"
 #include "calc/ChromatogramChecks.h"
@@ -31,6 +32,44 @@ std::wstring SampleNames(const std::vector<SampleName>& samples) {
         names += (names.empty() ? L"" : L"; ") + name.sample;
     }
     return names;
+}
+
+// The rows of the table, by id, that `same` puts together with an earlier row: for each group of two or
+// more, its first row's value and the group's ids ("№6, №12"), in table order.
+template <typename Same>
+std::vector<std::pair<std::wstring, std::wstring>> RowsTogether(const std::vector<Component>& components,
+                                                                Same same) {
+    std::vector<std::pair<std::wstring, std::wstring>> groups;
+    std::vector<bool> grouped(components.size(), false);
+    for (size_t first = 0; first < components.size(); ++first) {
+        if (grouped[first]) continue;
+        std::wstring ids = L"№" + std::to_wstring(components[first].id);
+        bool several = false;
+        for (size_t other = first + 1; other < components.size(); ++other) {
+            if (grouped[other] || !same(components[first], components[other])) continue;
+            grouped[other] = several = true;
+            ids += L", №" + std::to_wstring(components[other].id);
+        }
+        if (several) groups.emplace_back(components[first].peakName, ids);
+    }
+    return groups;
+}
+
+// A table whose rows contradict each other: a peak name borne by several rows (the peak is counted once
+// for each), the standard's name shown on several (none of them is counted as oxygen).
+void CheckRowsTogether(const CalculationData& data, std::vector<CalculationWarning>& warnings) {
+    using Kind = CalculationWarning::Kind;
+    const auto samePeak = [](const Component& a, const Component& b) {
+        return !a.peakName.empty() && EqualNoCase(a.peakName, b.peakName);
+    };
+    for (const auto& [peakName, rows] : RowsTogether(data.components, samePeak))
+        warnings.push_back({Kind::PeakNameInSeveralRows, peakName, L"", peakName, rows});
+    if (data.standard.empty()) return;
+    const auto bothStandard = [&data](const Component& a, const Component& b) {
+        return EqualNoCase(a.name, data.standard) && EqualNoCase(b.name, data.standard);
+    };
+    for (const auto& group : RowsTogether(data.components, bothStandard))
+        warnings.push_back({Kind::StandardInSeveralRows, data.standard, L"", L"", group.second});
 }
 
 }  // namespace
@@ -105,6 +144,16 @@ std::wstring CalculationWarning::Text() const {
                    L" не записывается (папка только для чтения?): изменения таблицы не учтены в журнале.";
         case Kind::TableLogBroken:
             return L"Журналу изменений файла " + subject + L" нельзя доверять: " + detail + L".";
+        case Kind::PeakNameInSeveralRows:
+            return L"Пик «" + subject + L"» назван в нескольких строках таблицы компонентов (" + detail +
+                   L"): он учтён в каждой из них; нормы не определены.";
+        case Kind::StandardInSeveralRows:
+            return L"Под именем внутреннего стандарта «" + subject +
+                   L"» в таблице компонентов несколько строк (" + detail +
+                   L"): кислород каждой из них не учтён; нормы не определены.";
+        case Kind::PeakTwiceInChromatogram:
+            return L"В хроматограмме " + chromatograms + L" пик «" + subject +
+                   L"» встречается несколько раз (время удерживания " + detail + L" мин): учтён первый.";
         case Kind::NewDefaultTable:
             return L"Новая таблица по умолчанию " + subject +
                    L" отличается от таблицы компонентов лаборатории: " + detail +
@@ -159,6 +208,12 @@ const wchar_t* CalculationWarning::Key() const {
             return L"table_log_unwritable";
         case Kind::TableLogBroken:
             return L"table_log_broken";
+        case Kind::PeakNameInSeveralRows:
+            return L"peak_name_in_several_rows";
+        case Kind::StandardInSeveralRows:
+            return L"standard_in_several_rows";
+        case Kind::PeakTwiceInChromatogram:
+            return L"peak_twice_in_chromatogram";
         case Kind::NewDefaultTable:
             return L"new_default_table";
     }
@@ -214,6 +269,7 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
     }
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
+    CheckRowsTogether(data, warnings);
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
         warnings.push_back({Kind::StandardNotFound, data.standard});
     const bool anyTicked =

@@ -35,6 +35,9 @@ struct CalculationWarning {
         NoSampleDensity,      // the sample density was not given: volume fractions rest on the default 1
         TableLogUnwritable,   // subject: a reference table whose change log could not be written
         TableLogBroken,       // subject: a reference table; detail: why its change log cannot be trusted
+        PeakNameInSeveralRows,  // subject: a peak name; detail: the rows bearing it. Each row counts the peak
+        StandardInSeveralRows,  // subject: the standard; detail: the rows shown under its name
+        PeakTwiceInChromatogram,  // subject: a peak name; chromatograms: one; detail: the peaks' times
         NewDefaultTable,  // subject: the default table beside the components table; detail: how they differ
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
@@ -52,7 +55,9 @@ struct CalculationWarning {
     // The peak name of the component the warning is about, so that sums over it can be found; empty
     // for the others.
     std::wstring peakName;
-    // What more the warning says, for the kinds that say more; empty for the others.
+    // What more the warning says, for the kinds that say more: the rows of the components table ("№6,
+    // №12"), the retention times of peaks ("3.512, 3.608"), why a change log cannot be trusted; empty for the
+    // others.
     std::wstring detail;
 
     // The warning as a sentence in Russian, naming its subject.
@@ -78,7 +83,8 @@ bool PlausibleSampleDensity(double density);
 
 // The warnings of a finished calculation: the components' source, an empty table or one without its
 // header line, components that no peak can match, ticked chromatograms of more than one sample, a
-// standard that is missing or names no component, a sample density no petrol has, each result row
+// standard that is missing or names no component, a peak name borne by several rows of the table or the
+// standard's name shown on several, a sample density no petrol has, each result row
 // whose component has no usable molar mass (other than the standard, which contributes no oxygen
 // anyway) or density, and what the ticked chromatograms themselves lack (CheckChromatograms).
 std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,

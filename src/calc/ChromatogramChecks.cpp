@@ -8,6 +8,7 @@
 #include "calc/NameCompare.h"
 #include "calc/PeakNameIndex.h"
 #include "platform/LocalTime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -28,15 +29,39 @@ private:
     std::wstring text_;
 };
 
-// The first peak of each component's name in one chromatogram, by the component's position.
-std::vector<const Peak*> CountedPeaks(const PeakNameIndex& index, size_t components, const Assay& assay) {
+// The first peak of each component's name in one chromatogram, by the component's position; the later
+// peaks of a name already counted go into `again`, by the position of the first.
+std::vector<const Peak*> CountedPeaks(const PeakNameIndex& index, size_t components, const Assay& assay,
+                                      std::vector<std::vector<const Peak*>>& again) {
     std::vector<const Peak*> counted(components, nullptr);
+    again.assign(components, {});
     for (const Peak& peak : assay.peaks) {
         index.ForEachMatch(peak.name, [&](size_t position) {
-            if (counted[position] == nullptr) counted[position] = &peak;
+            if (counted[position] == nullptr) {
+                counted[position] = &peak;
+            } else {
+                again[position].push_back(&peak);
+            }
         });
     }
     return counted;
+}
+
+// One warning for each name the chromatogram gives to more than one peak that the calculation counts,
+// with the times of all of them in list order; a name two components share is said once.
+void CheckPeaksNamedAgain(const Assay& assay, const std::vector<const Peak*>& counted,
+                          const std::vector<std::vector<const Peak*>>& again,
+                          std::vector<CalculationWarning>& warnings) {
+    std::vector<const Peak*> told;
+    for (size_t position = 0; position < counted.size(); ++position) {
+        if (again[position].empty() || std::find(told.begin(), told.end(), counted[position]) != told.end())
+            continue;
+        told.push_back(counted[position]);
+        std::wstring times = FormatFixed(counted[position]->time, 3);
+        for (const Peak* peak : again[position]) times += L", " + FormatFixed(peak->time, 3);
+        warnings.push_back(
+            {Kind::PeakTwiceInChromatogram, counted[position]->name, ChromatogramLabel(assay), L"", times});
+    }
 }
 
 // What the processed chromatograms say about one component.
@@ -72,6 +97,8 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
     LabelList withoutStandard;
     LabelList undated;
     std::vector<ComponentFindings> findings(components.size());
+    std::vector<CalculationWarning> namedAgain;
+    std::vector<std::vector<const Peak*>> again;
     for (const Assay& assay : assays) {
         if (assay.isTicked == 0) continue;
         if (!IsShowableMoment(assay.date)) undated.Add(assay);
@@ -80,7 +107,8 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
             unprocessed.Add(assay);
             continue;
         }
-        const std::vector<const Peak*> counted = CountedPeaks(index, components.size(), assay);
+        const std::vector<const Peak*> counted = CountedPeaks(index, components.size(), assay, again);
+        CheckPeaksNamedAgain(assay, counted, again, namedAgain);
         for (size_t position = 0; position < components.size(); ++position) {
             ComponentFindings& finding = findings[position];
             const Peak* peak = counted[position];
@@ -115,5 +143,6 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
             warnings.push_back(
                 {Kind::PartlyFound, component.name, finding.missing.Text(), component.peakName});
     }
+    warnings.insert(warnings.end(), namedAgain.begin(), namedAgain.end());
     return warnings;
 }

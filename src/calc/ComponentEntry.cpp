@@ -37,6 +37,17 @@ std::optional<Kind> NumberProblem(double value) {
     return std::nullopt;
 }
 
+// The first earlier row whose name of this field equals the row's, case aside.
+void AddRepeated(const std::vector<Component>& components, size_t position, std::wstring Component::*name,
+                 Field field, std::vector<ComponentProblem>& problems) {
+    for (size_t earlier = 0; earlier < position; ++earlier) {
+        if (!EqualNoCase(TrimBlanks(components[earlier].*name), TrimBlanks(components[position].*name)))
+            continue;
+        problems.push_back({position, field, Kind::Repeated, earlier});
+        return;
+    }
+}
+
 }  // namespace
 
 std::optional<double> ReadComponentNumber(std::wstring_view text) {
@@ -55,7 +66,7 @@ std::optional<int32_t> ReadOxygenAtoms(std::wstring_view text) {
 }
 
 bool operator==(const ComponentProblem& a, const ComponentProblem& b) {
-    return a.position == b.position && a.field == b.field && a.kind == b.kind;
+    return a.position == b.position && a.field == b.field && a.kind == b.kind && a.earlier == b.earlier;
 }
 
 std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& components,
@@ -66,8 +77,12 @@ std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& comp
         const auto add = [&](Field field, std::optional<Kind> kind) {
             if (kind) problems.push_back({position, field, *kind});
         };
-        add(Field::PeakName, NameProblem(component.peakName, placeholders));
-        add(Field::Name, NameProblem(component.name, placeholders));
+        const std::optional<Kind> peakName = NameProblem(component.peakName, placeholders);
+        const std::optional<Kind> name = NameProblem(component.name, placeholders);
+        add(Field::PeakName, peakName);
+        if (!peakName) AddRepeated(components, position, &Component::peakName, Field::PeakName, problems);
+        add(Field::Name, name);
+        if (!name) AddRepeated(components, position, &Component::name, Field::Name, problems);
         add(Field::MolarMass, NumberProblem(component.molarMass));
         add(Field::Density, NumberProblem(component.density));
         const bool atoms = component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms;

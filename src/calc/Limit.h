@@ -51,7 +51,8 @@ struct LimitVerdict {
     // samples ticked together, a ticked chromatogram without named peaks or without the standard's peak.
     // For the oxygen and the other oxygenates: a standard not given or naming no component. For
     // volumes: an implausible sample density. For a counted component: no density or molar mass, a
-    // peak without a usable concentration, a peak missing from some parallels. An unknown peak name.
+    // peak without a usable concentration, a peak missing from some parallels, parallels spread more
+    // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
     std::wstring doubt;
 
     // "соответствует", "превышает" or "не определено".

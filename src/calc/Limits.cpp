@@ -53,6 +53,8 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, std::wstring& error) {
         limit.repeatability = ReadWholeNumber(repeatability);
         if (!limit.repeatability)
             error = L"предел повторяемости r «" + repeatability + L"» — не число";
+        else if (*limit.repeatability <= 0.0)
+            error = L"предел повторяемости r «" + repeatability + L"» — не положительное число";
         else if (limit.peakNames.size() != 1)
             error = L"предел повторяемости r задаётся для одного компонента";
         if (!error.empty()) return std::nullopt;
@@ -123,7 +125,21 @@ std::wstring DoubtOfAll(const CalculationData& data, const std::vector<Assay>& a
         return L"отмечена хроматограмма без именованных пиков (не обработана)";
     if (Warned(data, Kind::NoStandardPeak))
         return L"в отмеченной хроматограмме нет пика внутреннего стандарта";
+    if (Warned(data, Kind::PeakNameInSeveralRows))
+        return L"пик назван в нескольких строках таблицы компонентов";
+    if (Warned(data, Kind::StandardInSeveralRows))
+        return L"под именем внутреннего стандарта несколько строк таблицы компонентов";
     return std::wstring();
+}
+
+// Why the mean of a row's parallel determinations cannot be taken: their spread is above the r a limit of
+// the component gives. Empty when it can, or when no r is given.
+std::wstring SpreadDoubt(const ComponentResult& row, const CalculationData& data) {
+    if (!data.limits) return std::wstring();
+    const std::optional<double> r = RepeatabilityLimit(data.limits->limits, row);
+    if (!r || !RepeatabilityExceeded(row, *r)) return std::wstring();
+    return L"расхождение параллельных определений выше r (" + FormatFixed(RoundTo4(row.delta), 4) + L" > " +
+           FormatGeneral(*r, 15) + L")";
 }
 
 // Why a measured value cannot be held against the limit, or nothing when it can: a sum over
@@ -152,8 +168,18 @@ std::wstring Doubt(const Limit& limit, const std::vector<const ComponentResult*>
             return L"у компонента «" + row->name + L"» недостоверная концентрация пика";
         if (WarnedOf(data, Kind::PartlyFound, *row))
             return L"компонент «" + row->name + L"» найден не во всех параллельных определениях";
+        // The standard's spread decides no sum of the sample's own components.
+        const bool ownComponent = limit.peakNames.size() == 1 || !EqualNoCase(row->name, data.standard);
+        if (const std::wstring spread = SpreadDoubt(*row, data); !spread.empty() && ownComponent)
+            return limit.peakNames.size() == 1 ? spread : L"у компонента «" + row->name + L"» " + spread;
     }
     return std::wstring();
+}
+
+Limit TotalOxygenLimit() {
+    Limit limit;
+    limit.name = L"общее содержание кислорода";
+    return limit;
 }
 
 std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
@@ -218,6 +244,7 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         const std::vector<const ComponentResult*> rows = CountedRows(limit, limits, data);
         verdict.measured = RoundTo4(Measured(limit, rows, data));
         verdict.unknownPeakNames = UnknownPeakNames(limit, data);
+        // A limit of the total oxygen doubts it as TotalOxygenDoubt does: by the same function.
         verdict.doubt = Doubt(limit, rows, data, assays);
         if (verdict.doubt.empty() && !verdict.unknownPeakNames.empty())
             verdict.doubt = L"компонент нормы не в таблице";
@@ -228,6 +255,12 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         verdicts.push_back(std::move(verdict));
     }
     return verdicts;
+}
+
+std::wstring TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays) {
+    const Limit total = TotalOxygenLimit();
+    const std::vector<Limit> none;
+    return Doubt(total, CountedRows(total, data.limits ? data.limits->limits : none, data), data, assays);
 }
 
 std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result) {

@@ -13,7 +13,13 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path);
 // The same without touching the change log: for a check that only looks.
 std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path);
 
-// Each limit against a finished calculation (its warnings set) of the ticked chromatograms of `assays`.
+// Why the total organically bound oxygen of a finished calculation (its warnings and limits set) of the
+// ticked chromatograms of `assays` is no result: what would leave a limit of it undetermined, a spread of a
+// component's parallels above its r included. Empty when it is a result.
+std::wstring TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays);
+
+// Each limit against a finished calculation (its warnings set) of the ticked chromatograms of `assays`; a
+// limit of the total oxygen is undetermined exactly when TotalOxygenDoubt names a reason.
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
                                       const std::vector<Assay>& assays);
 

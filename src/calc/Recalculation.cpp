@@ -29,6 +29,7 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     data.sums = SumOfResults(data.results);
     data.limits = limits;
     data.warnings = CheckCalculation(data, assays);
+    data.totalOxygenDoubt = TotalOxygenDoubt(data, assays);
     if (limits) data.verdicts = CheckLimits(limits->limits, data, assays);
     return data;
 }

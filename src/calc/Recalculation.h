@@ -18,7 +18,7 @@ struct CalculationSettings {
 
 // The one road from chromatograms to results, for the dialog, every report and every batch: calculates
 // the ticked chromatograms of `assays` with the components, rounds the total organically bound oxygen
-// to four decimals, sums the result columns, names what a lab must know about the results and holds
-// them against the limits, when a limits file is given.
+// to four decimals, sums the result columns, names what a lab must know about the results, decides
+// whether the total is a result, and holds them against the limits, when a limits file is given.
 CalculationData Recalculate(const CalculationSettings& settings, const ComponentsSnapshot& components,
                             const std::vector<Assay>& assays, const std::optional<LimitsFile>& limits);

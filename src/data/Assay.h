@@ -33,7 +33,8 @@ struct Assay {
     int32_t id = 0;
     int64_t date = 0;  // seconds since 1970-01-01 00:00 UTC
     std::wstring fileName;
-    std::string fileSha256;  // of the chromatogram file as loaded; empty when it did not read
+    std::string fileSha256;            // of the chromatogram file as loaded; empty when it did not read
+    bool checksumUnavailable = false;  // the file loaded, but its SHA-256 could not be made
     std::wstring sample;
     std::wstring method;
     std::wstring mixture;

@@ -130,6 +130,17 @@ void WritePeakMark(pugi::xml_node item, const PeakMark& mark) {
     AppendDouble(item, L"index", mark.index);
 }
 
+// The digest's hex digits; false when the platform's cryptography fails at the last step.
+bool Finish(Sha256& digest, std::string& hex) {
+    try {
+        hex = digest.HexDigest();
+        return true;
+    } catch (const std::runtime_error&) {
+        hex.clear();
+        return false;
+    }
+}
+
 }  // namespace
 
 int32_t CVeltarFile4::Read(const std::wstring& path) {
@@ -137,6 +148,7 @@ int32_t CVeltarFile4::Read(const std::wstring& path) {
     int32_t failure = kNotOpened;
     try {
         sha256.clear();
+        checksumUnavailable = false;
         RegularFile file(path);
         if (!file.IsOpen()) return kNotOpened;
         // A platform without SHA-256 still loads the file; only its checksum is missing.
@@ -160,7 +172,7 @@ int32_t CVeltarFile4::Read(const std::wstring& path) {
         failure = kBadXml;
         if (ReadXml(file, file.Size() > position ? file.Size() - position : 0) != kOk) return kBadXml;
         passport.path = path;
-        if (digest) sha256 = digest->HexDigest();
+        checksumUnavailable = !digest || file.DigestFailed() || !Finish(*digest, sha256);
         return kOk;
     } catch (const std::bad_alloc&) {
         return failure;

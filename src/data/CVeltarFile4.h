@@ -33,6 +33,9 @@ public:
     Passport passport;
     std::vector<ChromatogramChannel> channels;
     std::string sha256;  // of the whole file as Read read it; empty when it did not read
+    // The file read, but the platform could not make its SHA-256 (sha256 is empty): the chromatogram
+    // loads all the same, and its reports say that its checksum is unavailable.
+    bool checksumUnavailable = false;
 
     CVeltarFile4() = default;
     virtual ~CVeltarFile4() = default;
@@ -41,9 +44,10 @@ public:
     CVeltarFile4(CVeltarFile4&&) = default;
     CVeltarFile4& operator=(CVeltarFile4&&) = default;
 
-    // Reads the file, and its SHA-256 with it; a VeltarFileStatus. After a failure the channels read
-    // before it are kept. Only a regular file opens. Memory that runs out is the failure of the part being
-    // read: the samples (kBadSamples) or the XML (kBadXml).
+    // Reads the file, and its SHA-256 with it (a failure of the checksum alone fails no read); a
+    // VeltarFileStatus. After a failure the channels read before it are kept. Only a regular file opens.
+    // Memory that runs out is the failure of the part being read: the samples (kBadSamples) or the XML
+    // (kBadXml).
     virtual int32_t Read(const std::wstring& path);
     // Writes the file (created or truncated); a VeltarFileStatus.
     virtual int32_t Write(const std::wstring& path);

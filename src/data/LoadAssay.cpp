@@ -118,6 +118,7 @@ void ReadChromatogramFile(Assay& assay, LoadProblems& problems, FileFailure& fai
     }
     assay.sampleMass = SampleMass(file, assay, problems);
     assay.fileSha256 = file.sha256;
+    assay.checksumUnavailable = file.checksumUnavailable;
     // Moved, not copied: the samples are held once.
     assay.channels = std::move(file.channels);
 }

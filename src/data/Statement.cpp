@@ -4,6 +4,7 @@
 
 #include "data/DbHandle.h"
 #include "data/SqlException.h"
+#include "platform/NumberText.h"
 #include "platform/WideText.h"
 
 namespace DataBase {
@@ -61,8 +62,10 @@ double ReadColumn<double>(Statement& statement, int index) {
 template <>
 std::optional<double> ReadColumn<std::optional<double>>(Statement& statement, int index) {
     const int type = sqlite3_column_type(statement.Get(), index);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) return std::nullopt;
-    return sqlite3_column_double(statement.Get(), index);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) return sqlite3_column_double(statement.Get(), index);
+    // A column without a numeric type keeps what the host wrote as text.
+    if (type == SQLITE_TEXT) return ReadWholeNumber(ReadColumn<std::wstring>(statement, index));
+    return std::nullopt;
 }
 
 template <>

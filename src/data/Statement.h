@@ -60,7 +60,9 @@ template <>
 double ReadColumn<double>(Statement& statement, int index);
 template <>
 std::wstring ReadColumn<std::wstring>(Statement& statement, int index);
-// A number, or nothing when the column holds NULL, text or a blob: a value the host never gave.
+// A number, also one the host stored as text ("5.1", " 5,1 ": the whole text one finite number, as
+// ReadWholeNumber reads it); nothing when the column holds NULL, other text or a blob: a value the host
+// never gave.
 template <>
 std::optional<double> ReadColumn<std::optional<double>>(Statement& statement, int index);
 

@@ -19,3 +19,19 @@ public:
 private:
     int slot_ = -1;
 };
+
+// Holds off an interruption while it lives: what it guards (a series' files put in place together and
+// recorded) is done whole, and the program ends right after. A process killed outright (SIGKILL, the task
+// manager) is not held off; the next run completes what it left.
+class InterruptsDeferred {
+public:
+    InterruptsDeferred();
+    ~InterruptsDeferred();
+    InterruptsDeferred(const InterruptsDeferred&) = delete;
+    InterruptsDeferred& operator=(const InterruptsDeferred&) = delete;
+
+private:
+#ifndef _WIN32
+    unsigned char previous_[128];  // the thread's signal mask before, a sigset_t
+#endif
+};

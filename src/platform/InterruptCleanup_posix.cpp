@@ -1,3 +1,4 @@
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -48,6 +49,19 @@ RemovedOnInterrupt::RemovedOnInterrupt(const std::wstring& path) {
         slot_ = i;
         return;
     }
+}
+
+InterruptsDeferred::InterruptsDeferred() {
+    static_assert(sizeof(previous_) >= sizeof(sigset_t), "room for a signal mask");
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, reinterpret_cast<sigset_t*>(previous_));
+}
+
+// A signal that came meanwhile is delivered here, and its handler ends the program.
+InterruptsDeferred::~InterruptsDeferred() {
+    pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(previous_), nullptr);
 }
 
 RemovedOnInterrupt::~RemovedOnInterrupt() {

@@ -17,8 +17,13 @@ struct Slot {
 };
 Slot slots[kSlots];
 
+// How many InterruptsDeferred live; the handler waits for them, up to what Windows gives a closing console.
+std::atomic<int> deferred{0};
+constexpr DWORD kLongestDeferral = 4000;
+
 // Windows calls this on a thread of its own; returning FALSE lets the default handler end the program.
 BOOL WINAPI RemoveAndEnd(DWORD) {
+    for (DWORD waited = 0; deferred.load() > 0 && waited < kLongestDeferral; waited += 20) Sleep(20);
     for (Slot& slot : slots) {
         if (slot.used.load(std::memory_order_acquire)) DeleteFileW(slot.path);
     }
@@ -40,6 +45,14 @@ RemovedOnInterrupt::RemovedOnInterrupt(const std::wstring& path) {
         slot_ = i;
         return;
     }
+}
+
+InterruptsDeferred::InterruptsDeferred() {
+    ++deferred;
+}
+
+InterruptsDeferred::~InterruptsDeferred() {
+    --deferred;
 }
 
 RemovedOnInterrupt::~RemovedOnInterrupt() {

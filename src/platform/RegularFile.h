@@ -28,9 +28,14 @@ public:
     // Feeds every byte read from now on into the digest as well: a file's checksum comes with the read
     // that loads it, without reading it twice.
     void DigestInto(Sha256* digest) { digest_ = digest; }
+    // Whether the digest failed on some bytes (the platform's cryptography said no): it was fed no more,
+    // and the reads went on all the same.
+    bool DigestFailed() const { return digestFailed_; }
 
 private:
     void Close() noexcept;
+    // A digest that fails is dropped: a file is not lost for want of its checksum.
+    void Feed(const void* bytes, size_t count) noexcept;
 
 #ifdef _WIN32
     void* handle_;  // a HANDLE; INVALID_HANDLE_VALUE when not open
@@ -39,4 +44,5 @@ private:
 #endif
     uint64_t size_ = 0;
     Sha256* digest_ = nullptr;
+    bool digestFailed_ = false;
 };

@@ -42,7 +42,8 @@ RegularFile::~RegularFile() {
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : descriptor_(std::exchange(other.descriptor_, -1)),
       size_(std::exchange(other.size_, 0)),
-      digest_(std::exchange(other.digest_, nullptr)) {}
+      digest_(std::exchange(other.digest_, nullptr)),
+      digestFailed_(std::exchange(other.digestFailed_, false)) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
@@ -50,6 +51,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         descriptor_ = std::exchange(other.descriptor_, -1);
         size_ = std::exchange(other.size_, 0);
         digest_ = std::exchange(other.digest_, nullptr);
+        digestFailed_ = std::exchange(other.digestFailed_, false);
     }
     return *this;
 }
@@ -74,6 +76,6 @@ size_t RegularFile::Read(void* buffer, size_t count) {
         if (got <= 0) break;
         done += static_cast<size_t>(got);
     }
-    if (digest_ != nullptr && done > 0) digest_->Update(bytes, done);
+    if (done > 0) Feed(bytes, done);
     return done;
 }

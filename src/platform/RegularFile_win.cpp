@@ -35,7 +35,8 @@ RegularFile::~RegularFile() {
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
       size_(std::exchange(other.size_, 0)),
-      digest_(std::exchange(other.digest_, nullptr)) {}
+      digest_(std::exchange(other.digest_, nullptr)),
+      digestFailed_(std::exchange(other.digestFailed_, false)) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
@@ -43,6 +44,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
         size_ = std::exchange(other.size_, 0);
         digest_ = std::exchange(other.digest_, nullptr);
+        digestFailed_ = std::exchange(other.digestFailed_, false);
     }
     return *this;
 }
@@ -67,6 +69,6 @@ size_t RegularFile::Read(void* buffer, size_t count) {
         if (!ReadFile(handle_, bytes + done, wanted, &got, nullptr) || got == 0) break;
         done += got;
     }
-    if (digest_ != nullptr && done > 0) digest_->Update(bytes, done);
+    if (done > 0) Feed(bytes, done);
     return done;
 }

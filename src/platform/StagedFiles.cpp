@@ -11,7 +11,8 @@ StagedFiles::~StagedFiles() {
 }
 
 std::wstring StagedFiles::Stage(const std::wstring& target, std::wstring* why) {
-    std::filesystem::path folder = ToFileSystemPath(target).parent_path();
+    std::filesystem::path folder =
+        stagingFolder_.empty() ? ToFileSystemPath(target).parent_path() : ToFileSystemPath(stagingFolder_);
     if (folder.empty()) folder = ".";
     const std::wstring temporary = CreateTemporaryFile(FromFileSystemPath(folder), L"oxy", why);
     if (temporary.empty()) return std::wstring();

@@ -3,17 +3,21 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/InterruptCleanup.h"
 
 // Files written together: each is first written into a temporary file of its own, made unique in its
-// target's folder (so that it can never be another output, an input or another run's file), and all
-// take their targets' places only when every one of them is whole. Temporary files not committed are
-// removed, also when the program is interrupted; the targets' previous files then stay as they were.
+// target's folder (so that it can never be another output, an input or another run's file) or in a
+// staging folder of the caller's on the same volume, and all take their targets' places only when every
+// one of them is whole. Temporary files not committed are removed, also when the program is interrupted;
+// the targets' previous files then stay as they were.
 class StagedFiles {
 public:
     StagedFiles() = default;
+    // Stages into this folder, which must lie on the targets' volume (a folder inside theirs).
+    explicit StagedFiles(std::wstring stagingFolder) : stagingFolder_(std::move(stagingFolder)) {}
     ~StagedFiles();
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
@@ -38,5 +42,6 @@ private:
         std::wstring temporary;
         std::unique_ptr<RemovedOnInterrupt> cleanup;
     };
+    std::wstring stagingFolder_;  // empty: each target's own folder
     std::vector<File> files_;
 };

@@ -128,6 +128,7 @@
         <xsl:otherwise>
           <td class="num">
             <b><xsl:value-of select="total_oxygen"/></b>
+            <xsl:if test="total_oxygen_doubt != ''"><div class="bad"><xsl:value-of select="total_oxygen_doubt"/></div></xsl:if>
             <xsl:if test="not($withLimits)"><xsl:call-template name="quality-mark"/></xsl:if>
             <xsl:if test="quality = 'confirmed'"><div class="ok note"><xsl:value-of select="quality_text"/></div></xsl:if>
           </td>

@@ -6,7 +6,7 @@
 
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
-  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
+  totals_without_standard, oxygen_scope, oxygen_doubt, oxygen_arithmetic, limits when a limits file is used, program, created, inputs,
   decision_rule, quality when QC is kept) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
@@ -107,6 +107,9 @@
           .oxygen .label { font-size: 10pt; font-weight: bold; }
           .oxygen .value { text-align: right; font-size: 14pt; font-weight: bold; white-space: nowrap; }
           .oxygen .unit { font-size: 10pt; font-weight: normal; }
+          .oxygen.undetermined { border-color: #b00020; background: #fdecee; }
+          .oxygen.undetermined .value { color: #b00020; }
+          .oxygen-doubt { margin: 1mm 0 0 0; font-size: 8pt; color: #b00020; }
 
           .inputs { margin-top: 2mm; font-size: 6.5pt; line-height: 1.25; color: #444; }
           .inputs .title { font-weight: bold; }
@@ -221,10 +224,27 @@
       <xsl:if test="result_rows/result_row[scope != '']">Components outside the method's range (0.17 to 15 % m/m
         each) are marked.</xsl:if></div>
 
-    <div class="oxygen">
+    <!-- A total that is no result is "not determined" in the box; its arithmetic value only beneath, marked. -->
+    <div>
+      <xsl:attribute name="class">
+        <xsl:text>oxygen</xsl:text>
+        <xsl:if test="string(oxygen_doubt) != ''"> undetermined</xsl:if>
+      </xsl:attribute>
       <div class="label">Total organically bound oxygen</div>
-      <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% m/m</span></div>
+      <xsl:choose>
+        <xsl:when test="string(oxygen_doubt) != ''"><div class="value">not determined</div></xsl:when>
+        <xsl:otherwise>
+          <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% m/m</span></div>
+        </xsl:otherwise>
+      </xsl:choose>
     </div>
+    <xsl:if test="string(oxygen_doubt) != ''">
+      <p class="oxygen-doubt">
+        <xsl:text>Not determined: </xsl:text>
+        <xsl:call-template name="russian-text"><xsl:with-param name="text" select="oxygen_doubt"/></xsl:call-template>
+        <xsl:value-of select="concat('. The arithmetic value ', oxygen_arithmetic, ' % m/m is no result.')"/>
+      </p>
+    </xsl:if>
     <xsl:if test="oxygen_scope != ''">
       <p class="scope-note">The total oxygen lies above the method's range (up to 3.7 % m/m).</p>
     </xsl:if>
@@ -520,7 +540,12 @@
       <div class="list">
         <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet | densities_file | qc_file">
           <div class="item">
-            <span class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></span>
+            <span class="hash">
+              <xsl:choose>
+                <xsl:when test="sha256_unavailable = 'да'">SHA-256 unavailable</xsl:when>
+                <xsl:otherwise><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></xsl:otherwise>
+              </xsl:choose>
+            </span>
             <xsl:text>&#160;&#160;</xsl:text>
             <xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template>
           </div>
@@ -723,6 +748,15 @@
         <xsl:value-of select="concat('The new default table ', subject, ' differs from the lab’s components table: ', detail, '. The results use the lab’s table: compare it with the new one and save it in the plug-in, or delete file ', subject, ' if the lab’s values are right.')"/>
       </xsl:when>
       <xsl:when test="kind = 'no_sample_density'">The sample density is not given: the volume fractions of the components are wrong.</xsl:when>
+      <xsl:when test="kind = 'peak_name_in_several_rows'">
+        <xsl:value-of select="concat('Peak “', subject, '” is named on several rows of the components table (', detail, '): it is counted on each of them; no limit is judged.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'standard_in_several_rows'">
+        <xsl:value-of select="concat('Several rows of the components table are shown under the internal standard’s name “', subject, '” (', detail, '): the oxygen of none of them is counted; no limit is judged.')"/>
+      </xsl:when>
+      <xsl:when test="kind = 'peak_twice_in_chromatogram'">
+        <xsl:value-of select="concat('Chromatogram ', chromatograms, ' holds peak “', subject, '” more than once (retention times ', detail, ' min): the first is counted.')"/>
+      </xsl:when>
       <xsl:otherwise><xsl:value-of select="text"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -759,6 +793,14 @@
       <xsl:when test="$text = 'внутренний стандарт не задан'">no internal standard is given</xsl:when>
       <xsl:when test="$text = 'отмечена хроматограмма без именованных пиков (не обработана)'">a ticked chromatogram holds no named peak (not processed)</xsl:when>
       <xsl:when test="$text = 'в отмеченной хроматограмме нет пика внутреннего стандарта'">a ticked chromatogram holds no peak of the internal standard</xsl:when>
+      <xsl:when test="$text = 'пик назван в нескольких строках таблицы компонентов'">a peak is named on several rows of the components table</xsl:when>
+      <xsl:when test="$text = 'под именем внутреннего стандарта несколько строк таблицы компонентов'">several rows of the components table are shown under the internal standard’s name</xsl:when>
+      <xsl:when test="starts-with($text, 'расхождение параллельных определений выше r (')">
+        <xsl:value-of select="concat('the parallel determinations spread more than r (', substring-after($text, 'выше r ('))"/>
+      </xsl:when>
+      <xsl:when test="starts-with($text, 'у компонента «') and contains($text, '» расхождение параллельных определений выше r (')">
+        <xsl:value-of select="concat('the parallel determinations of component “', substring-before(substring-after($text, '«'), '» расхождение'), '” spread more than r (', substring-after($text, 'выше r ('))"/>
+      </xsl:when>
       <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'недостоверная концентрация пика'">
         <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” has a peak concentration that cannot be trusted')"/>
       </xsl:when>
@@ -794,6 +836,9 @@
         <xsl:value-of select="concat('repeatability limit r “', substring-before(substring-after($text, 'r «'), '» — не число'), '” is no number')"/>
       </xsl:when>
       <xsl:when test="$text = 'предел повторяемости r задаётся для одного компонента'">a repeatability limit r is given for one component only</xsl:when>
+      <xsl:when test="starts-with($text, 'предел повторяемости r «') and contains($text, '» — не положительное число')">
+        <xsl:value-of select="concat('repeatability limit r “', substring-before(substring-after($text, 'r «'), '» — не положительное число'), '” is not a positive number')"/>
+      </xsl:when>
       <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>

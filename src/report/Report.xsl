@@ -2,7 +2,7 @@
 <!--
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
-  totals_without_standard, oxygen_scope, limits when a limits file is used, program, created, inputs,
+  totals_without_standard, oxygen_scope, oxygen_doubt, oxygen_arithmetic, limits when a limits file is used, program, created, inputs,
   decision_rule, quality when QC is kept) into one XHTML page, printable
   on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
   same order. A document of the first five elements alone still gives a whole report.
@@ -103,6 +103,9 @@
           .oxygen .label { font-size: 10pt; font-weight: bold; }
           .oxygen .value { text-align: right; font-size: 14pt; font-weight: bold; white-space: nowrap; }
           .oxygen .unit { font-size: 10pt; font-weight: normal; }
+          .oxygen.undetermined { border-color: #b00020; background: #fdecee; }
+          .oxygen.undetermined .value { color: #b00020; }
+          .oxygen-doubt { margin: 1mm 0 0 0; font-size: 8pt; color: #b00020; }
 
           .inputs { margin-top: 2mm; font-size: 6.5pt; line-height: 1.25; color: #444; }
           .inputs .title { font-weight: bold; }
@@ -217,10 +220,23 @@
       <xsl:if test="result_rows/result_row[scope != '']">Отмечены компоненты вне области применения
         метода (от 0,17 до 15 % масс. каждого).</xsl:if></div>
 
-    <div class="oxygen">
+    <!-- A total that is no result is "не определено" in the box; its arithmetic value only beneath, marked. -->
+    <div>
+      <xsl:attribute name="class">
+        <xsl:text>oxygen</xsl:text>
+        <xsl:if test="string(oxygen_doubt) != ''"> undetermined</xsl:if>
+      </xsl:attribute>
       <div class="label">Общее содержание органически связанного кислорода</div>
-      <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% масс.</span></div>
+      <xsl:choose>
+        <xsl:when test="string(oxygen_doubt) != ''"><div class="value">не определено</div></xsl:when>
+        <xsl:otherwise>
+          <div class="value"><xsl:value-of select="oxygen"/><span class="unit">&#160;% масс.</span></div>
+        </xsl:otherwise>
+      </xsl:choose>
     </div>
+    <xsl:if test="string(oxygen_doubt) != ''">
+      <p class="oxygen-doubt"><xsl:value-of select="concat('Не определено: ', oxygen_doubt, '. Арифметическое значение ', oxygen_arithmetic, ' % масс. результатом не является.')"/></p>
+    </xsl:if>
     <xsl:if test="oxygen_scope != ''">
       <p class="scope-note"><xsl:value-of select="concat('Общее содержание кислорода ', oxygen_scope, ': метод применим до 3,7 % масс.')"/></p>
     </xsl:if>
@@ -510,7 +526,12 @@
       <div class="list">
         <xsl:for-each select="chromatogram | components_file | limits_file | stylesheet | densities_file | qc_file">
           <div class="item">
-            <span class="hash"><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></span>
+            <span class="hash">
+              <xsl:choose>
+                <xsl:when test="sha256_unavailable = 'да'">SHA-256 недоступна</xsl:when>
+                <xsl:otherwise><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></xsl:otherwise>
+              </xsl:choose>
+            </span>
             <xsl:text>&#160;&#160;</xsl:text>
             <xsl:call-template name="path"><xsl:with-param name="text" select="file"/></xsl:call-template>
           </div>

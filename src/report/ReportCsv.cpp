@@ -6,6 +6,7 @@
 
 #include "calc/MethodScope.h"
 #include "calc/ResultColumns.h"
+#include "calc/TotalOxygen.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 
@@ -65,8 +66,13 @@ std::string ResultsCsv(const CalculationData& data) {
     // The total stands in the oxygen column, the last of the six.
     std::vector<std::wstring> total(4 + kResultColumns.size() - 1);
     total[1] = L"Общее содержание органически связанного кислорода, % масс.";
-    total.push_back(Number(data.totalOxygen, 4));
-    total.push_back(ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+    if (data.TotalOxygenDetermined()) {
+        total.push_back(Number(data.totalOxygen, 4));
+        total.push_back(ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+    } else {
+        total.push_back(TotalOxygenText(data));
+        total.push_back(TotalOxygenNote(data));
+    }
     text += Line(total);
     return "\xEF\xBB\xBF" + ToUtf8(text);
 }

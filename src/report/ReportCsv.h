@@ -8,7 +8,8 @@
 // ";"-separated, CR LF, a decimal point. A header line, one line per component (number, component,
 // peak name, oxygen atoms, the six result columns with four decimals as the report shows them, a note
 // when the row lies outside the method's range), the line "Всего" and a last line with the total
-// organically bound oxygen. A field holding ";", a quote or a line end is quoted, its quotes doubled; a
-// name a spreadsheet would run as a formula (starting with "=", "+", "-", "@", a tab or CR) starts
-// with "'".
+// organically bound oxygen: "не определено" while it is no result, the note then saying why and giving the
+// arithmetic value marked as such. A field holding ";", a quote or a line end is quoted, its quotes doubled;
+// a name a spreadsheet would run as a formula (starting with "=", "+", "-", "@", a tab or CR) starts with
+// "'".
 std::string ResultsCsv(const CalculationData& data);

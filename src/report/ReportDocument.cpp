@@ -9,6 +9,7 @@
 #include "calc/NotSet.h"
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
+#include "calc/TotalOxygen.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
@@ -255,6 +256,7 @@ void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
     wrapper.AddTextElement(element, L"ticked", chromatogram.ticked ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"file", chromatogram.fileName);
     wrapper.AddTextElement(element, L"sha256", FromUtf8(chromatogram.fileSha256));
+    wrapper.AddTextElement(element, L"sha256_unavailable", chromatogram.checksumUnavailable ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"sample", chromatogram.sample);
     wrapper.AddTextElement(element, L"method", chromatogram.method);
     wrapper.AddTextElement(element, L"mixture", chromatogram.mixture);
@@ -329,14 +331,20 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     AddSettings(wrapper, data);
     AddFiles(wrapper, model.chromatograms);
     AddCalcTable(wrapper, data);
-    wrapper.AddTextElement(XMLElement(), L"oxygen", FormatFixed(data.totalOxygen, 4));
+    // A stylesheet that knows only the first elements shows "не определено" in place of a total that is no
+    // result, never the arithmetic value.
+    wrapper.AddTextElement(XMLElement(), L"oxygen", TotalOxygenText(data));
     AddWarnings(wrapper, data.warnings);
     AddSamples(wrapper, model);
     AddChromatogramKinds(wrapper, model.chromatograms);
     AddResultDetails(wrapper, data);
     AddTotalsWithoutStandard(wrapper, data);
     // <oxygen_scope>: the note on the total oxygen when it lies outside the method's range, else empty.
-    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(TotalOxygenScope(data.totalOxygen)));
+    wrapper.AddTextElement(XMLElement(), L"oxygen_scope", ScopeNoteText(TotalOxygenScopeOf(data)));
+    // <oxygen_doubt>: why the total is no result, empty when it is one; <oxygen_arithmetic>: the value the
+    // arithmetic gives, to be shown only marked as such when it is no result.
+    wrapper.AddTextElement(XMLElement(), L"oxygen_doubt", data.totalOxygenDoubt);
+    wrapper.AddTextElement(XMLElement(), L"oxygen_arithmetic", FormatFixed(data.totalOxygen, 4));
     AddLimits(wrapper, data);
     AddProgram(wrapper);
     // <format_version>: the version of the document's shape, as the JSON's.

@@ -93,7 +93,8 @@ bool CommitStaged(StagedFiles& staged, UserMessages& messages) {
     return false;
 }
 
-bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages) {
-    StagedFiles staged;
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages,
+               const std::wstring& stagingFolder) {
+    StagedFiles staged(stagingFolder);
     return StageText(path, text, staged, messages) && CommitStaged(staged, messages);
 }

@@ -43,5 +43,7 @@ bool StageText(const std::wstring& target, const std::string& text, StagedFiles&
 // Commits staged files; false, after telling which, when one could not take its place.
 bool CommitStaged(StagedFiles& staged, UserMessages& messages);
 
-// Writes one whole file of the text's bytes, as WriteReportFiles writes reports.
-bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages);
+// Writes one whole file of the text's bytes, as WriteReportFiles writes reports; staged in
+// `stagingFolder` (on the file's volume) when one is given, else beside the file.
+bool WriteText(const std::wstring& path, const std::string& text, UserMessages& messages,
+               const std::wstring& stagingFolder = std::wstring());

@@ -11,6 +11,7 @@
 #include "calc/NotSet.h"
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
+#include "calc/TotalOxygen.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
@@ -199,6 +200,7 @@ Json ChromatogramInput(const ReportChromatogram& c) {
             {"ticked", c.ticked},
             {"file", Text(c.fileName)},
             {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
+            {"sha256_unavailable", c.checksumUnavailable},
             {"sample", Text(c.sample)},
             {"method", Text(c.method)},
             {"mixture", Text(c.mixture)},
@@ -278,8 +280,12 @@ std::string ReportJson(const ReportModel& model) {
         json["results"].push_back(Result(r, ++number, data, data.limits ? data.limits->limits : noLimits));
     json["totals"] = Sums(data.sums);
     json["totals_without_standard"] = Sums(SumsWithoutStandard(data));
-    json["total_oxygen_mass_percent"] = Fixed(data.totalOxygen, 4);
-    json["total_oxygen_outside_scope"] = Scope(TotalOxygenScope(data.totalOxygen));
+    const bool determined = data.TotalOxygenDetermined();
+    json["total_oxygen_mass_percent"] = determined ? Fixed(data.totalOxygen, 4) : Json(nullptr);
+    json["total_oxygen_outside_scope"] = Scope(TotalOxygenScopeOf(data));
+    json["total_oxygen_determined"] = determined;
+    json["total_oxygen_doubt"] = Text(data.totalOxygenDoubt);
+    json["total_oxygen_arithmetic_mass_percent"] = Fixed(data.totalOxygen, 4);
     json["warnings"] = Json::array();
     for (const CalculationWarning& warning : data.warnings) {
         json["warnings"].push_back({{"kind", Text(warning.Key())},

@@ -32,9 +32,13 @@ constexpr int kReportFormatVersion = 2;
 //   "totals": {"mass_g", "mass_percent", "delta_mass_percent", "volume_cm3", "volume_percent",
 //              "oxygen_mass_percent"},                    every row, the standard's included
 //   "totals_without_standard": {the same members},
-//   "total_oxygen_mass_percent": number,
-//   "total_oxygen_outside_scope": null|"above",            above 3.7 % by mass
-//   "warnings": [{"kind", "subject", "text", "chromatograms", "detail"}],  chromatograms: those it names
+//   "total_oxygen_mass_percent": number | null,            null while the total is no result
+//   "total_oxygen_outside_scope": null|"above",            above 3.7 % by mass; null while no result
+//   "total_oxygen_determined": bool,                       false: no result, for "total_oxygen_doubt"
+//   "total_oxygen_doubt": text,                            why it is no result; "" for a result
+//   "total_oxygen_arithmetic_mass_percent": number,        what the arithmetic gives, a result or not
+//   "warnings": [{"kind", "subject", "text", "chromatograms", "detail"}],  chromatograms: those it names;
+//              detail: what more it says (the table's rows, the peaks' times, why a log is not trusted)
 //   "limits": null | {"file", "limits": [{"name", "peak_names": [text] | "*" | [], "quantity":
 //              "mass_percent"|"volume_percent", "measured", "maximum",
 //              "verdict": "conforms"|"exceeds"|"undetermined", "doubt": text (why undetermined),
@@ -44,9 +48,10 @@ constexpr int kReportFormatVersion = 2;
 //              "sample_density_given", "utc_offset_minutes" (of the local times shown, when made),
 //              "components": [{"id", "peak_name", "name", "molar_mass", "density", "oxygen_atoms"}],
 //              "database",
-//              "chromatograms": [{"id", "ticked", "file", "sha256", "sample", "method", "mixture", "kind",
-//                                 "date" (seconds since 1970), "sample_mass", "peaks": [{"name",
-//                                 "concentration"}]}],
+//              "chromatograms": [{"id", "ticked", "file", "sha256", "sha256_unavailable" (the file loaded
+//                                 but its checksum could not be made; "sha256" is null), "sample", "method",
+//                                 "mixture", "kind", "date" (seconds since 1970), "sample_mass",
+//                                 "peaks": [{"name", "concentration"}]}],
 //              "components_file": {"file", "sha256", "logged", "log_entries", "log_last_entry_sha256"},
 //              "limits_file": null | {the same}, "stylesheet": null | {"file", "sha256"},
 //              "densities_file": null | {"file", "sha256"}, "series_gap_hours": null | number,

@@ -23,6 +23,7 @@ ReportChromatogram ChromatogramOf(const Assay& assay) {
     row.usableMass = HasUsableMass(assay);
     row.ticked = assay.isTicked != 0;
     row.fileSha256 = assay.fileSha256;
+    row.checksumUnavailable = assay.checksumUnavailable;
     row.peaks = assay.peaks;
     return row;
 }

@@ -23,8 +23,9 @@ struct ReportChromatogram {
     double sampleMass = kNoSampleMass;
     bool usableMass = false;  // a sample mass the calculation can use
     bool ticked = false;
-    std::string fileSha256;   // of the chromatogram file as loaded; empty when it did not read
-    std::vector<Peak> peaks;  // its named peaks as the host's database gave them
+    std::string fileSha256;            // of the chromatogram file as loaded; empty when it did not read
+    bool checksumUnavailable = false;  // the file loaded, but its SHA-256 could not be made
+    std::vector<Peak> peaks;           // its named peaks as the host's database gave them
 };
 
 // A file a report rests on, by its path and the SHA-256 of its content when the report was made.

@@ -95,6 +95,7 @@
 #define IDS_OXY_CHECK_NOT_POSITIVE 185
 #define IDS_OXY_CHECK_UNSTORABLE 186
 #define IDS_OXY_CHECK_UNREPRESENTABLE 187
+#define IDS_OXY_CHECK_SAME_AS_ROW 188
 #define IDS_OXY_SAVE_UNREPRESENTABLE 190
 #define IDS_OXY_SAVE_UNSTORABLE 191
 #define IDS_OXY_SAVE_OPEN_FAILED 192
@@ -102,7 +103,7 @@
 #define IDS_OXY_SAVE_WRITE_FAILED 194
 #define IDS_OXY_SAVE_READS_AS_UTF8 195
 
-/* Warnings of a calculation, one per kind; %1 is the warning's subject */
+/* Warnings of a calculation, one per kind: %1 its subject, %2 its chromatograms, %3 its detail */
 #define IDS_OXY_WARN_STANDARD_NOT_FOUND 200
 #define IDS_OXY_WARN_NO_MOLAR_MASS 201
 #define IDS_OXY_WARN_NO_DENSITY 202
@@ -123,13 +124,17 @@
 #define IDS_OXY_WARN_NO_ANALYSIS_DATE 217
 #define IDS_OXY_WARN_TABLE_CHANGED_OUTSIDE 218
 #define IDS_OXY_WARN_TABLE_LOG_UNWRITABLE 219
-#define IDS_OXY_WARN_TABLE_LOG_BROKEN 220
-#define IDS_OXY_WARN_NEW_DEFAULT_TABLE 221
-
-/* The change log of a reference table */
-#define IDS_OXY_REASON_EMPTY 230
-#define IDS_OXY_LOG_NOT_WRITTEN 231
-#define IDS_OXY_LOG_UNWRITABLE 232
+#define IDS_OXY_WARN_TABLE_LOG_BROKEN 228
+#define IDS_OXY_WARN_PEAK_NAME_IN_SEVERAL_ROWS 223
+#define IDS_OXY_WARN_STANDARD_IN_SEVERAL_ROWS 224
+#define IDS_OXY_WARN_PEAK_TWICE_IN_CHROMATOGRAM 225
+#define IDS_OXY_WARN_NEW_DEFAULT_TABLE 229
+#define IDS_OXY_REASON_EMPTY 220
+#define IDS_OXY_LOG_NOT_WRITTEN 221
+#define IDS_OXY_LOG_UNWRITABLE 222
+/* The total oxygen while it is no result: the field's text and its tip (%1 why, %2 the arithmetic value) */
+#define IDS_OXY_TOTAL_UNDETERMINED 226
+#define IDS_OXY_TOTAL_UNDETERMINED_TIP 227
 
 /* Main dialog controls */
 #define IDC_OXY_CHROMATOGRAMS 1001

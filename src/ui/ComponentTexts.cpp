@@ -43,6 +43,9 @@ std::wstring ProblemText(const ComponentProblem& problem, const std::wstring& ty
             return ResourceText(IDS_OXY_CHECK_NOT_POSITIVE);
         case Kind::Unstorable:
             return ResourceText(IDS_OXY_CHECK_UNSTORABLE);
+        case Kind::Repeated:
+            return FillTemplate(ResourceText(IDS_OXY_CHECK_SAME_AS_ROW),
+                                {std::to_wstring(problem.earlier + 1)});
         case Kind::Unrepresentable:
             break;
     }

@@ -116,6 +116,8 @@ void DlgMain::CreateTooltips() {
     // empty otherwise.
     tooltips.AddTool(Item(IDC_OXY_STANDARD), L"");
     tooltips.AddTool(Item(IDC_OXY_DENSITY), L"");
+    // Why the total is no result while it is none.
+    tooltips.AddTool(Item(IDC_OXY_TOTAL_OXYGEN), L"");
     // The warnings whole, one a line, where the line under the results has no room for them all.
     tooltips.AddTool(Item(IDC_OXY_WARNINGS), L"");
     tooltips.Activate(true);

@@ -85,6 +85,8 @@ private:
 
     bool TakeSettings();
     void ShowSettings();
+    void ShowTotalOxygen();
+    bool AnyTicked() const;
     void StoreList();
     void StoreWindowRect();
     void ShowTypedSetting(int id);

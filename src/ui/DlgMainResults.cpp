@@ -48,7 +48,20 @@ bool DlgMain::TakeSettings() {
     } else if (!DataExchange::TakeDouble(density, calculation.sampleDensity)) {
         return false;
     }
-    return DataExchange::TakeDouble(Item(IDC_OXY_TOTAL_OXYGEN), calculation.totalOxygen);
+    return true;
+}
+
+// The total as the calculation decided it: its number, "не определено" while it is no result (the field is
+// marked and its tip says why), nothing while nothing is ticked.
+void DlgMain::ShowTotalOxygen() {
+    HWND field = Item(IDC_OXY_TOTAL_OXYGEN);
+    if (!AnyTicked()) {
+        DataExchange::ShowText(field, L"");
+    } else if (calculation.TotalOxygenDetermined()) {
+        DataExchange::ShowDouble(field, calculation.totalOxygen);
+    } else {
+        DataExchange::ShowText(field, ResourceText(IDS_OXY_TOTAL_UNDETERMINED));
+    }
 }
 
 void DlgMain::ShowSettings() {
@@ -65,8 +78,7 @@ void DlgMain::ShowSettings() {
         show(Item(IDC_OXY_DENSITY),
              [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
     }
-    show(Item(IDC_OXY_TOTAL_OXYGEN),
-         [this](HWND field) { DataExchange::ShowDouble(field, calculation.totalOxygen); });
+    ShowTotalOxygen();
     showingSettings_ = false;
 }
 

@@ -1,12 +1,15 @@
 // What the main dialog says about the last calculation besides its numbers: every warning in the line
-// under the results (and all of them in its tip), and the settings field a warning is about marked
-// with its warning as the field's tip.
+// under the results (and all of them in its tip), the settings field a warning is about marked with its
+// warning as the field's tip, and the total marked with why while it is no result.
 #include <windows.h>
 
+#include "platform/NumberText.h"
+#include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 #include "ui/WarningTexts.h"
 #include "win/DataExchange.h"
+#include "win/Resources.h"
 
 namespace {
 
@@ -22,9 +25,17 @@ bool DlgMain::HasWarning(CalculationWarning::Kind kind) const {
     return false;
 }
 
+bool DlgMain::AnyTicked() const {
+    for (const Assay& assay : assays) {
+        if (assay.isTicked != 0) return true;
+    }
+    return false;
+}
+
 bool DlgMain::Marked(int field) const {
     if (field == IDC_OXY_STANDARD) return HasWarning(CalculationWarning::Kind::StandardNotFound);
     if (field == IDC_OXY_DENSITY) return !densityGiven_;
+    if (field == IDC_OXY_TOTAL_OXYGEN) return AnyTicked() && !calculation.TotalOxygenDetermined();
     return false;
 }
 
@@ -45,8 +56,14 @@ void DlgMain::ShowWarnings() {
     tooltips.SetToolText(Item(IDC_OXY_WARNINGS), tip);
     tooltips.SetToolText(Item(IDC_OXY_STANDARD), standardTip);
     tooltips.SetToolText(Item(IDC_OXY_DENSITY), densityTip);
-    InvalidateRect(Item(IDC_OXY_STANDARD), nullptr, TRUE);
-    InvalidateRect(Item(IDC_OXY_DENSITY), nullptr, TRUE);
+    const std::wstring totalTip =
+        Marked(IDC_OXY_TOTAL_OXYGEN)
+            ? FillTemplate(ResourceText(IDS_OXY_TOTAL_UNDETERMINED_TIP),
+                           {calculation.totalOxygenDoubt, FormatFixed(calculation.totalOxygen, 4)})
+            : std::wstring();
+    tooltips.SetToolText(Item(IDC_OXY_TOTAL_OXYGEN), totalTip);
+    for (const int field : {IDC_OXY_STANDARD, IDC_OXY_DENSITY, IDC_OXY_TOTAL_OXYGEN})
+        InvalidateRect(Item(field), nullptr, TRUE);
     FitWarningLines();
 }
 
@@ -73,7 +90,7 @@ bool DlgMain::ColourControl(HWND control, HDC dc, LRESULT& brush) const {
         brush = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         return true;
     }
-    for (const int field : {IDC_OXY_STANDARD, IDC_OXY_DENSITY}) {
+    for (const int field : {IDC_OXY_STANDARD, IDC_OXY_DENSITY, IDC_OXY_TOTAL_OXYGEN}) {
         if (control != Item(field) || !Marked(field)) continue;
         SetBkColor(dc, kMarkedField);
         brush = reinterpret_cast<LRESULT>(warningBrush_.Get());

@@ -36,6 +36,9 @@ constexpr KindString kStrings[] = {
     {Kind::TableChangedOutside, IDS_OXY_WARN_TABLE_CHANGED_OUTSIDE},
     {Kind::TableLogUnwritable, IDS_OXY_WARN_TABLE_LOG_UNWRITABLE},
     {Kind::TableLogBroken, IDS_OXY_WARN_TABLE_LOG_BROKEN},
+    {Kind::PeakNameInSeveralRows, IDS_OXY_WARN_PEAK_NAME_IN_SEVERAL_ROWS},
+    {Kind::StandardInSeveralRows, IDS_OXY_WARN_STANDARD_IN_SEVERAL_ROWS},
+    {Kind::PeakTwiceInChromatogram, IDS_OXY_WARN_PEAK_TWICE_IN_CHROMATOGRAM},
     {Kind::NewDefaultTable, IDS_OXY_WARN_NEW_DEFAULT_TABLE},
 };
 

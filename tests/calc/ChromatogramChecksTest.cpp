@@ -91,12 +91,14 @@ TEST(ChromatogramChecks, NameEveryCountedPeakWithoutAUsableConcentration) {
     assays[0].peaks[0].concentration = -50.0;
     assays[1].peaks[0] = MakePeak(L"Этанол", 0.0, false);  // NULL in the host's table
     assays[2].peaks[1].concentration = std::numeric_limits<double>::infinity();
-    // A second peak of the name is not counted, whatever it holds.
+    // A second peak of the name is not counted, whatever it holds; that there is one is said.
     assays[2].peaks.push_back(MakePeak(L"Этанол", std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(CheckChromatograms(Data(), assays),
-              (std::vector<CalculationWarning>{
-                  CalculationWarning(Kind::BadConcentration, L"Этанол", L"1.stg, 2.stg", L"Этанол"),
-                  CalculationWarning(Kind::BadConcentration, L"Метанол", L"3.stg", L"Метанол")}));
+    EXPECT_EQ(
+        CheckChromatograms(Data(), assays),
+        (std::vector<CalculationWarning>{
+            CalculationWarning(Kind::BadConcentration, L"Этанол", L"1.stg, 2.stg", L"Этанол"),
+            CalculationWarning(Kind::BadConcentration, L"Метанол", L"3.stg", L"Метанол"),
+            CalculationWarning(Kind::PeakTwiceInChromatogram, L"Этанол", L"3.stg", L"", L"0.000, 0.000")}));
 }
 
 TEST(ChromatogramChecks, NameAnAnalysisTimeThatIsNoDate) {
@@ -104,4 +106,27 @@ TEST(ChromatogramChecks, NameAnAnalysisTimeThatIsNoDate) {
     assays[0].date = INT64_MIN;
     EXPECT_EQ(CheckChromatograms(Data(), assays),
               std::vector<CalculationWarning>{CalculationWarning(Kind::NoAnalysisDate, L"", L"1.stg")});
+}
+
+// The first of a name counts, as the calculation takes it; the others are named with their times, once for
+// a name two components share and not at all for a name no component bears.
+TEST(ChromatogramChecks, NameAPeakNameGivenToSeveralPeaksOfOneChromatogramWithTheirTimes) {
+    std::vector<Assay> assays = Parallels();
+    assays[1].peaks[0].time = 3.5124;
+    assays[1].peaks.push_back(MakePeak(L"ЭТАНОЛ", 2.0));
+    assays[1].peaks.back().time = 3.6081;
+    assays[1].peaks.push_back(MakePeak(L"Этанол", 2.0));
+    assays[1].peaks.back().time = 3.7;
+    assays[1].peaks.push_back(MakePeak(L"Гептан", 1.0));
+    assays[1].peaks.push_back(MakePeak(L"Гептан", 1.0));
+    CalculationData data = Data();
+    data.components.push_back({4, L"этанол", L"Этанол (второй раз)", 46.07, 793.5});
+    const std::vector<CalculationWarning> warnings = CheckChromatograms(data, assays);
+    ASSERT_EQ(warnings,
+              (std::vector<CalculationWarning>{CalculationWarning(Kind::PeakTwiceInChromatogram, L"этанол",
+                                                                  L"2.stg", L"", L"3.512, 3.608, 3.700")}));
+    EXPECT_EQ(
+        warnings[0].Text(),
+        L"В хроматограмме 2.stg пик «этанол» встречается несколько раз (время удерживания 3.512, 3.608, "
+        L"3.700 мин): учтён первый.");
 }

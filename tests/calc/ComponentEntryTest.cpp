@@ -11,8 +11,10 @@ namespace {
 using Field = ComponentProblem::Field;
 using Kind = ComponentProblem::Kind;
 
-Component Good() {
-    return {4, L"MeOH", L"Метанол", 32.04, 791.8};
+// A complete row; `n` tells rows apart, as no two may bear one name.
+Component Good(int n = 1) {
+    const std::wstring suffix = n == 1 ? L"" : std::to_wstring(n);
+    return {3 + n, L"MeOH" + suffix, L"Метанол" + suffix, 32.04, 791.8};
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ TEST(ComponentEntry, ANumberCellTakesOnlyAWholeNumberWithAPointOrAComma) {
 }
 
 TEST(ComponentEntry, ACompleteTableHasNoProblem) {
-    EXPECT_TRUE(CheckComponents({Good(), Good()}).empty());
+    EXPECT_TRUE(CheckComponents({Good(), Good(2)}).empty());
 }
 
 // The junk row a forgotten "Добавить компонент" used to leave in the file.
@@ -43,7 +45,7 @@ TEST(ComponentEntry, ANewRowLeftAsAddedHasNoNamesAndNoPositiveNumbers) {
 TEST(ComponentEntry, NamesAreMissingWhenBlankOrAPlaceholderOfTheHostsLanguage) {
     Component blank = Good();
     blank.peakName = L"  ";
-    Component english = Good();
+    Component english = Good(2);
     english.peakName = L"set the component's NAME!";
     const std::vector<ComponentProblem> problems =
         CheckComponents({blank, english}, {L"Set the component's name!"});
@@ -54,7 +56,7 @@ TEST(ComponentEntry, NamesAreMissingWhenBlankOrAPlaceholderOfTheHostsLanguage) {
 TEST(ComponentEntry, NamesTheFileCannotKeepAreProblems) {
     Component separator = Good();
     separator.name = L"Метанол;2";
-    Component foreign = Good();
+    Component foreign = Good(2);
     foreign.peakName = L"Méthanol";
     EXPECT_EQ(CheckComponents({separator, foreign}),
               (std::vector<ComponentProblem>{{0, Field::Name, Kind::Unstorable},
@@ -65,10 +67,30 @@ TEST(ComponentEntry, NumbersMustBeGivenNumbersAndPositive) {
     Component component = Good();
     component.molarMass = std::numeric_limits<double>::quiet_NaN();
     component.density = NotSet;
-    Component negative = Good();
+    Component negative = Good(2);
     negative.molarMass = -32.04;
     EXPECT_EQ(CheckComponents({component, negative}),
               (std::vector<ComponentProblem>{{0, Field::MolarMass, Kind::NotANumber},
                                              {0, Field::Density, Kind::Missing},
                                              {1, Field::MolarMass, Kind::NotPositive}}));
+}
+
+// Both rows would take one peak, which then counts twice; a name on two rows makes the standard chosen by
+// it ambiguous. Each repeat is named with the row it repeats.
+TEST(ComponentEntry, NoTwoRowsBearOnePeakNameOrOneName) {
+    Component peakAgain = Good(2);
+    peakAgain.peakName = L" meoh";
+    Component nameAgain = Good(3);
+    nameAgain.name = L"МЕТАНОЛ";
+    EXPECT_EQ(CheckComponents({Good(), peakAgain, nameAgain, Good(4)}),
+              (std::vector<ComponentProblem>{{1, Field::PeakName, Kind::Repeated, 0},
+                                             {2, Field::Name, Kind::Repeated, 0}}));
+    // Two rows left without names are missing names, not repeats.
+    Component blank = Good(5);
+    blank.peakName.clear();
+    Component alsoBlank = Good(6);
+    alsoBlank.peakName.clear();
+    EXPECT_EQ(CheckComponents({blank, alsoBlank}),
+              (std::vector<ComponentProblem>{{0, Field::PeakName, Kind::Missing},
+                                             {1, Field::PeakName, Kind::Missing}}));
 }

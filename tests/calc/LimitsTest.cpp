@@ -119,6 +119,13 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
     EXPECT_NE(file->errors[1].find(L"«ppm»"), std::wstring::npos);
     EXPECT_NE(file->errors[2].find(L"«abc»"), std::wstring::npos);
     EXPECT_NE(file->errors[3].find(L"% масс."), std::wstring::npos);
+    // An r of zero or below would flag every spread, or none: a typing slip named by its line.
+    const std::optional<LimitsFile> r = ReadLimitsFile(folder.Write(
+        L"r.csv", "Этанол;Этанол;% об.;10;0\nМетанол;Метанол;% об.;3;-0,05\nМТБЭ;МТБЭ;% об.;22;0.1\n"));
+    EXPECT_EQ(r->limits.size(), 1u);
+    EXPECT_EQ(r->errors, (std::vector<std::wstring>{
+                             L"строка 1: предел повторяемости r «0» — не положительное число",
+                             L"строка 2: предел повторяемости r «-0,05» — не положительное число"}));
 }
 
 TEST(Limits, GiveNoVerdictForAComponentTheTableDoesNotKnowAndFlagASpreadAboveR) {

@@ -3,7 +3,9 @@
 
 #include "BatchIndex.h"
 #include "BatchInputs.h"
+#include "BatchManifest.h"
 #include "BatchSeries.h"
+#include "platform/StagedFiles.h"
 #include "platform/WideText.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
@@ -58,8 +60,10 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     SilentMessages messages;
     IndexPage index;
     index.rows = {done, failed};
-    ASSERT_TRUE(WriteIndexPage(folder.File(L"index.html"), index,
-                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.xsl"), messages));
+    StagedFiles staged;
+    ASSERT_TRUE(StageIndexPage(folder.File(L"index.html"), index,
+                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.xsl"), staged, messages));
+    ASSERT_TRUE(staged.Commit());
     const std::string page = ReadBytes(folder.File(L"index.html"));
     EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
     EXPECT_TRUE(Holds(page, "<b>3.5343</b>"));
@@ -87,4 +91,50 @@ TEST(BatchSeries, GroupsASamplesNeighboursWithinTheGapAndSelectsBySeriesStart) {
     const std::vector<Series> day = SeriesStartingIn(series, 100 * h, 101 * h);
     ASSERT_EQ(day.size(), 2u);
     EXPECT_EQ(day[0].Last(), 112 * h);
+}
+
+// A lab's folder holds records of the present version: they are read as they stand.
+TEST(BatchManifest, ReadsTheRecordsOfThePresentVersionAndKeepsASeriesName) {
+    TempFolder folder;
+    folder.Write(BatchManifest::kFileName,
+                 "# oxycalc: файлы, записанные пакетным расчётом в эту папку, по строке на файл.\n"
+                 "file\t2024-03-14_0912_АИ-95.html\t101@1710407520\taa\t1710410000\n"
+                 "file\t2024-03-14_0912_АИ-95.json\t101@1710407520\tbb\t1710410000\n"
+                 "index\tвсе даты\n");
+    const BatchManifest manifest(folder.Path());
+    EXPECT_TRUE(manifest.MayReplace(L"2024-03-14_0912_АИ-95.html", L"101@1710407520", "aa"));
+    EXPECT_FALSE(manifest.MayReplace(L"2024-03-14_0912_АИ-95.html", L"101@1710407520", "cc"));
+    EXPECT_EQ(manifest.BaseOf(L"101@1710407520"), L"2024-03-14_0912_АИ-95");
+    EXPECT_FALSE(manifest.BaseOf(L"105@1710500580").has_value());
+    EXPECT_EQ(manifest.CreatedOf(L"101@1710407520"), 1710410000);
+    EXPECT_EQ(manifest.IndexRange(), L"все даты");
+    EXPECT_TRUE(manifest.Pending().empty());
+}
+
+// A series' files recorded as about to take their places stay pending until each has its own line, also
+// across a run cut short; a line cut short as it was written says nothing, and the next starts anew.
+TEST(BatchManifest, KeepsASeriesPendingUntilEachOfItsFilesIsRecorded) {
+    TempFolder folder;
+    {
+        BatchManifest manifest(folder.Path());
+        ASSERT_TRUE(
+            manifest.RecordCommit({L"101@1710407520",
+                                   1710410000,
+                                   {{L"a.html", "aa", L"oxy1.tmp"}, {L"a.json", "bb", L"oxy2.tmp"}}}));
+        ASSERT_TRUE(manifest.Record(L"a.html", L"101@1710407520", "aa", 1710410000));
+        ASSERT_EQ(manifest.Pending().size(), 1u);
+    }
+    const std::wstring path = folder.File(BatchManifest::kFileName);
+    WriteBytes(path, ReadBytes(path) + "file\ta.json\t101@171040");  // killed as it wrote
+    BatchManifest again(folder.Path());
+    const std::vector<BatchManifest::Commit> pending = again.Pending();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].created, 1710410000);
+    ASSERT_EQ(pending[0].files.size(), 1u);
+    EXPECT_EQ(pending[0].files[0].name, L"a.json");
+    EXPECT_EQ(pending[0].files[0].staged, L"oxy2.tmp");
+    ASSERT_TRUE(again.Record(L"a.json", L"101@1710407520", "bb", 1710410000));
+    EXPECT_TRUE(again.Pending().empty());
+    EXPECT_TRUE(BatchManifest(folder.Path()).Pending().empty());
+    EXPECT_TRUE(Holds(ReadBytes(path), "101@171040\nfile\ta.json\t101@1710407520\tbb\t1710410000\n"));
 }

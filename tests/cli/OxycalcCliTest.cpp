@@ -198,7 +198,13 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
     database.Execute("CREATE TABLE kept AS SELECT * FROM peak; DELETE FROM peak WHERE assayid = 102;");
     run = Report(args);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Holds(run.out, "кислорода: 2.3631 % масс.")) << run.out;
+    // The total is no result: said so and why, its arithmetic value only marked as such.
+    EXPECT_TRUE(
+        Holds(run.out,
+              "кислорода: не определено — отмечена хроматограмма без именованных пиков (не обработана). "
+              "Арифметическое значение 2.3631 % масс. — не результат"))
+        << run.out;
+    EXPECT_TRUE(Holds(Read(L"r.json"), "\"total_oxygen_mass_percent\": null"));
     EXPECT_EQ(Count(run.out, "— не определено (отмечена хроматограмма без именованных пиков"), 8u) << run.out;
     EXPECT_TRUE(Holds(run.err, "нет ни одного именованного пика")) << run.err;
     EXPECT_TRUE(Holds(Read(L"r.json"), "\"kind\": \"no_named_peaks\""));
@@ -623,4 +629,44 @@ TEST_F(OxycalcCliQcTest, ARunWhereNoQcResultCouldBeJudgedSaysSoAndExitsWithOne) 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "ни один результат контроля качества в выбранные даты не оценён")) << run.err;
     EXPECT_TRUE(Holds(Read(L"equal/qc.json"), "\"none_judged\": true"));
+}
+
+// EN 13132 takes the mean of parallels only when they agree within r; the demo petrol's ethanol spreads
+// 0.1224 % by mass. A limit of ethanol, and every one that counts it, is then no verdict of conformity.
+TEST_F(OxycalcCliTest, ASpreadAboveRLeavesEthanolsLimitsOpenAndARBelowZeroIsAnErrorOfItsLine) {
+    std::string limits = ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/calc/LimitsOxycalc-EN228-E10.csv"));
+    const std::string ethanol = "Этанол (EN 228, E10);Этанол;% об.;10.0;";
+    limits.replace(limits.find(ethanol), ethanol.size(), ethanol + "0.05");
+    std::vector<std::string> args = DemoPetrol();
+    args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--limits",
+                             ToUtf8(folder.Write(L"LimitsOxycalc.csv", limits)), "--json", Path(L"r.json"),
+                             "--html", Path(L"r.html"), "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl"});
+    CliRun run = Report(args);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::string spread = "расхождение параллельных определений выше r (0.1224 > 0.05)";
+    EXPECT_TRUE(
+        Holds(run.out,
+              "Этанол (EN 228, E10): 4.3256 % об. при норме не более 10.0 — не определено (" + spread + ")"))
+        << run.out;
+    EXPECT_TRUE(Holds(run.out,
+                      "Кислород (EN 228, E10): 3.5343 % масс. при норме не более 3.7 — не определено "
+                      "(у компонента «Этанол» " +
+                          spread + ")"));
+    EXPECT_EQ(Count(run.out, "— соответствует"), 6u);
+    EXPECT_TRUE(Holds(run.out, "кислорода: не определено — у компонента «Этанол» " + spread));
+    const std::string json = Read(L"r.json");
+    EXPECT_TRUE(Holds(json, "\"doubt\": \"" + spread + "\"")) << json;
+    EXPECT_TRUE(Holds(json, "\"total_oxygen_determined\": false"));
+    const std::string page = Read(L"r.html");
+    EXPECT_TRUE(Holds(page, "расхождение параллельных определений выше r (0.1224 &gt; 0.05)")) << page;
+    EXPECT_EQ(Count(page, "class=\"verdict\">соответствует"), 6u);
+
+    // Zero or a negative r is a typing slip: the line is named, and the run ends with 1.
+    limits.replace(limits.find(ethanol), ethanol.size() + 4, ethanol + "-0.05");
+    args[args.size() - 7] = ToUtf8(folder.Write(L"LimitsOxycalc.csv", limits));
+    run = Report(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        Holds(run.err, "файл норм: строка 10: предел повторяемости r «-0.05» — не положительное число"))
+        << run.err;
 }

@@ -50,4 +50,8 @@ if grep -q '<[A-Za-z0-9_]*:line' "$folder/batch/index.html"; then
   echo "an SVG element of the index page has a namespace prefix" >&2; exit 1
 fi
 [[ $(grep -o '<circle' "$folder/batch/index.html" | wc -l) -ge 100 ]] || { echo "too few points drawn" >&2; exit 1; }
+# The batch gives the folder back and leaves nothing it staged.
+for left in oxycalc-batch.lock oxycalc-batch-staging; do
+  [[ ! -e "$folder/batch/$left" ]] || { echo "the batch left $left behind" >&2; exit 1; }
+done
 echo "oxycalc-cli under Wine: the batch's index page with its control charts written"

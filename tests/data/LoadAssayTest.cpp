@@ -16,6 +16,26 @@
 #include "support/ScarceMemory.h"
 #include "support/TempFolder.h"
 
+#ifndef _WIN32
+#include <dlfcn.h>
+#include <openssl/evp.h>
+
+#include <atomic>
+
+namespace {
+// While set, SHA-256 fails as a platform whose cryptography breaks down part-way would: the program's
+// calls reach this definition before OpenSSL's, which it hands every other call to.
+std::atomic<bool> digestFails{false};
+}  // namespace
+
+extern "C" int EVP_DigestUpdate(EVP_MD_CTX* context, const void* data, size_t size) {
+    if (digestFails) return 0;
+    using Update = int (*)(EVP_MD_CTX*, const void*, size_t);
+    static const auto real = reinterpret_cast<Update>(dlsym(RTLD_NEXT, "EVP_DigestUpdate"));
+    return real(context, data, size);
+}
+#endif
+
 namespace {
 
 constexpr double kNoHeaderValue = std::numeric_limits<double>::lowest();
@@ -305,6 +325,54 @@ TEST_F(LoadAssayTest, NullColumnsLoadAsZeroOrEmptyTextAndAConcentrationNotGivenI
     EXPECT_FALSE(assay.peaks[1].concentrationGiven);
     EXPECT_TRUE(assay.peaks[2].concentrationGiven);
     EXPECT_EQ(assay.peaks[2].concentration, 4.0);
+}
+
+// A host database whose concentration column has no numeric type keeps what it was given as text.
+TEST_F(LoadAssayTest, AConcentrationStoredAsTextIsThatNumberWhenTheWholeTextIsOne) {
+    Execute(
+        L"DROP TABLE peak;"
+        L"CREATE TABLE peak (id INTEGER PRIMARY KEY, assayid INTEGER, nameid INTEGER, name TEXT, area REAL,"
+        L" time REAL, concentration, height REAL, channel INTEGER, front REAL, back REAL);"
+        L"INSERT INTO peak (assayid, name, time, concentration) VALUES (101, 'a', 1, '5.1'),"
+        L" (101, 'b', 2, ' 4,25 '), (101, 'c', 3, '5.1 %'), (101, 'd', 4, ''), (101, 'e', 5, 'n/a'),"
+        L" (101, 'f', 6, 7);");
+    ASSERT_EQ(Load(101), 0);
+    const std::vector<Peak>& peaks = assays[0].peaks;
+    ASSERT_EQ(peaks.size(), 6u);
+    EXPECT_TRUE(peaks[0].concentrationGiven);
+    EXPECT_EQ(peaks[0].concentration, 5.1);
+    EXPECT_TRUE(peaks[1].concentrationGiven);
+    EXPECT_EQ(peaks[1].concentration, 4.25);
+    for (const size_t other : {2, 3, 4}) {
+        EXPECT_FALSE(peaks[other].concentrationGiven) << other;
+        EXPECT_EQ(peaks[other].concentration, 0.0);
+    }
+    EXPECT_EQ(peaks[5].concentration, 7.0);
+}
+
+// A checksum that cannot be made must not cost the chromatogram, nor those loaded before it.
+TEST_F(LoadAssayTest, AChecksumThatCannotBeMadeLeavesTheChromatogramLoadedAndSaysSo) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the platform's cryptography is made to fail through OpenSSL only";
+#else
+    ASSERT_EQ(Load(102), 0);
+    digestFails = true;
+    const int32_t index = Load(101);
+    digestFails = false;
+    ASSERT_EQ(index, 1);
+    ASSERT_EQ(assays.size(), 2u);
+    EXPECT_EQ(assays[0].fileSha256.size(), 64u);
+    EXPECT_FALSE(assays[0].checksumUnavailable);
+    const Assay& assay = assays[1];
+    EXPECT_TRUE(HasUsableMass(assay));
+    EXPECT_EQ(assay.channels.size(), 2u);
+    EXPECT_FALSE(assay.peaks.empty());
+    EXPECT_TRUE(assay.fileSha256.empty());
+    EXPECT_TRUE(assay.checksumUnavailable);
+    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_EQ(Load(103), 2);
+    EXPECT_EQ(assays[2].fileSha256.size(), 64u);
+#endif
 }
 
 TEST_F(LoadAssayTest, MissingPeakTableGivesMinusOneAfterTheFileMessage) {

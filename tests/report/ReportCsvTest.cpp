@@ -37,3 +37,17 @@ TEST(ReportCsv, KeepsANameThatLooksLikeAFormulaTextAndANegativeNumberANumber) {
     EXPECT_TRUE(Holds(csv, "\r\n4;'@sum;"));
     EXPECT_TRUE(Holds(csv, "\r\n5;'\tтаб;"));
 }
+
+TEST(ReportCsv, SaysTheTotalIsNotDeterminedAndWhyWithTheArithmeticValueOnlyInTheNote) {
+    CalculationData data;
+    data.totalOxygen = 2.65068;
+    EXPECT_TRUE(Holds(ResultsCsv(data),
+                      "Общее содержание органически связанного кислорода, % масс.;;;;;;;;2.6507;\r\n"));
+    data.totalOxygenDoubt = L"в отмеченной хроматограмме нет пика внутреннего стандарта";
+    const std::string csv = ResultsCsv(data);
+    EXPECT_TRUE(
+        Holds(csv,
+              "кислорода, % масс.;;;;;;;;не определено;в отмеченной хроматограмме нет пика внутреннего "
+              "стандарта. Арифметическое значение 2.6507 % масс. — не результат\r\n"))
+        << csv;
+}

@@ -144,8 +144,9 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     Fill();
     const std::vector<std::wstring> described{L"standart", L"density_proba", L"files", L"calc_table",
                                               L"oxygen"};
-    const std::vector<std::wstring> added{L"samples", L"chromatograms", L"result_rows",
-                                          L"totals_without_standard", L"oxygen_scope"};
+    const std::vector<std::wstring> added{
+        L"samples",      L"chromatograms", L"result_rows",      L"totals_without_standard",
+        L"oxygen_scope", L"oxygen_doubt",  L"oxygen_arithmetic"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
     expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule"});
@@ -194,12 +195,21 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     EXPECT_EQ(std::wstring(rows[2].child(L"standard").text().get()), L"да");
     const std::vector<pugi::xml_node> limits = Rows(root.child(L"limits"));
     ASSERT_EQ(limits.size(), 3u);  // file, two limits
-    // The oxygen rests on a component without molar mass: no verdict, and why.
+    // MTBE's parallels spread more than its r: no verdict on any limit that counts it, and why.
+    const std::wstring spread = L"расхождение параллельных определений выше r (0.1200 > 0.1)";
     EXPECT_EQ(ChildTexts(limits[1]),
               (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
                                          L"2.7", L"не определено", L"",
-                                         L"у компонента «Спирты & эфиры <C5>» нет молярной массы"}));
-    EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"соответствует");
+                                         L"у компонента «Метил-трет-бутиловый эфир» " + spread}));
+    EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"не определено");
+    EXPECT_EQ(std::wstring(limits[2].child(L"doubt").text().get()), spread);
+    // Within r, the oxygen still rests on a component without molar mass; MTBE conforms.
+    data.results[0].delta = 0.1;
+    Fill();
+    const std::vector<pugi::xml_node> within = Rows(root.child(L"limits"));
+    EXPECT_EQ(std::wstring(within[1].child(L"doubt").text().get()),
+              L"у компонента «Спирты & эфиры <C5>» нет молярной массы");
+    EXPECT_EQ(std::wstring(within[2].child(L"verdict").text().get()), L"соответствует");
     // Without the standard's row: every sum but the standard's own.
     EXPECT_EQ(std::wstring(root.child(L"totals_without_standard").child(L"mass").text().get()), L"0.8278");
 }

@@ -35,11 +35,26 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     const Json json = Json::parse(text);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"format", "format_version", "program", "created_utc",
-                                              "settings", "samples", "chromatograms", "results", "totals",
-                                              "totals_without_standard", "total_oxygen_mass_percent",
-                                              "total_oxygen_outside_scope", "warnings", "limits", "inputs",
-                                              "decision_rule", "quality"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"format",
+                                              "format_version",
+                                              "program",
+                                              "created_utc",
+                                              "settings",
+                                              "samples",
+                                              "chromatograms",
+                                              "results",
+                                              "totals",
+                                              "totals_without_standard",
+                                              "total_oxygen_mass_percent",
+                                              "total_oxygen_outside_scope",
+                                              "total_oxygen_determined",
+                                              "total_oxygen_doubt",
+                                              "total_oxygen_arithmetic_mass_percent",
+                                              "warnings",
+                                              "limits",
+                                              "inputs",
+                                              "decision_rule",
+                                              "quality"}));
     EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);
@@ -58,6 +73,8 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
     EXPECT_EQ(json["totals"]["delta_mass_percent"],
               0.0558);  // 0.05585 is a little less in binary, as printed
     EXPECT_EQ(json["total_oxygen_mass_percent"], 2.7183);
+    EXPECT_EQ(json["total_oxygen_determined"], true);
+    EXPECT_EQ(json["total_oxygen_doubt"], "");
     EXPECT_EQ(json["warnings"][0]["kind"], "no_molar_mass");
     EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");
     EXPECT_EQ(json["limits"]["limits"][1]["peak_names"], "*");
@@ -98,6 +115,24 @@ TEST(ReportJson, CarriesWhatQcSaysOfTheSeries) {
     EXPECT_EQ(json["limits"]["limits"][0]["verdict"], "exceeds");  // the verdicts stay as they are
 }
 
+// A LIMS that takes the total as it stands must not meet a number that is no result.
+TEST(ReportJson, GivesNoTotalWhileItIsNoResultButWhyAndItsArithmeticValue) {
+    ReportModel model = SampleModel();
+    model.data.totalOxygen = 3.9;
+    model.data.totalOxygenDoubt = L"отмечена хроматограмма без именованных пиков (не обработана)";
+    model.chromatograms[0].checksumUnavailable = true;
+    model.chromatograms[0].fileSha256.clear();
+    const Json json = Json::parse(ReportJson(model));
+    EXPECT_TRUE(json["total_oxygen_mass_percent"].is_null());
+    EXPECT_TRUE(json["total_oxygen_outside_scope"].is_null());  // the range says nothing of it
+    EXPECT_EQ(json["total_oxygen_determined"], false);
+    EXPECT_EQ(json["total_oxygen_doubt"], "отмечена хроматограмма без именованных пиков (не обработана)");
+    EXPECT_EQ(json["total_oxygen_arithmetic_mass_percent"], 3.9);
+    EXPECT_TRUE(json["inputs"]["chromatograms"][0]["sha256"].is_null());
+    EXPECT_EQ(json["inputs"]["chromatograms"][0]["sha256_unavailable"], true);
+    EXPECT_EQ(json["inputs"]["chromatograms"][1]["sha256_unavailable"], false);
+}
+
 #ifndef _WIN32
 // The shape the schema beside the header describes, for a report with limits and QC and for one with
 // neither, an infinite result and no time.
@@ -110,6 +145,9 @@ TEST(ReportJson, FollowsItsSchema) {
     bare.data.results[0].oxygen = std::numeric_limits<double>::infinity();
     bare.data.limits.reset();
     bare.createdAt = 0;
+    bare.data.totalOxygenDoubt = L"внутренний стандарт не задан";  // the total no result
+    bare.chromatograms[0].fileSha256.clear();
+    bare.chromatograms[0].checksumUnavailable = true;
     const TempFolder folder;
     std::string command = "/usr/bin/python3 '" OXY_SOURCE_DIR "/tools/check-report-json.py' '" OXY_SOURCE_DIR
                           "/src/report/ReportJson.schema.json'";

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "DemoData.h"
+#include "HostDatabase.h"
 #include "UiFixture.h"
 #include "calc/DataFilePath.h"
 #include "data/DataBaseConnection.h"
@@ -88,7 +89,33 @@ TEST_F(DlgMainTest, AnEmptyListShowsOnlyTheEmptyRowAndZeroTotals) {
     EXPECT_EQ(results.ItemText(1, 1), L"Всего");
     for (int column = 2; column <= 7; ++column) EXPECT_EQ(results.ItemText(1, column), L"0.0000");
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"1");
-    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), L"0");
+    // Nothing ticked, nothing calculated: no total at all.
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), L"");
+    EXPECT_FALSE(Marked(dialog->Handle(), IDC_OXY_TOTAL_OXYGEN));
+}
+
+// The mean with an unprocessed chromatogram is pulled down: the field says the total is not determined,
+// is marked, and its tip says why with the arithmetic value marked as no result.
+TEST_F(DlgMainTest, ATotalThatIsNoResultIsShownAsNotDeterminedWithWhyInItsTip) {
+    HostDatabase(DemoData::HostDatabasePath(folder.Path())).Execute("DELETE FROM peak WHERE assayid = 103;");
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    for (int item = 0; item < 3; ++item) list.SetChecked(item, true);
+    const HWND total = dialog->Item(IDC_OXY_TOTAL_OXYGEN);
+    EXPECT_EQ(WindowText(total), L"не определено");
+    EXPECT_TRUE(Marked(dialog->Handle(), IDC_OXY_TOTAL_OXYGEN));
+    const CalculationData& data = dialog->Calculation();
+    EXPECT_EQ(dialog->Tooltips().ToolText(total),
+              L"Общее содержание кислорода не определено: отмечена хроматограмма без именованных пиков (не "
+              L"обработана). Арифметическое значение " +
+                  FormatFixed(data.totalOxygen, 4) + L" % масс. — не результат.");
+    // Unticked, the unprocessed one no longer counts: the total is a result again.
+    list.SetChecked(2, false);
+    EXPECT_EQ(WindowText(total), FormatGeneral(dialog->Calculation().totalOxygen, 15));
+    EXPECT_FALSE(Marked(dialog->Handle(), IDC_OXY_TOTAL_OXYGEN));
+    EXPECT_EQ(dialog->Tooltips().ToolText(total), L"");
 }
 
 TEST_F(DlgMainTest, TickingChromatogramsFillsTheResultsWithNumberedRowsAndTheirSums) {

@@ -117,6 +117,23 @@ TEST_F(Dlg_ComponentsTest, ASaveIsRefusedNamingEveryCellThatIsNoNumberAndEveryRo
               L"строка 5, «Плотность»: значение должно быть больше нуля");
 }
 
+// A table that names one peak on two rows, or shows one name on two, is refused naming both rows.
+TEST_F(Dlg_ComponentsTest, ASaveIsRefusedNamingTheRowsThatRepeatAPeakOrAName) {
+    const INT_PTR result = Run([&](HWND dialog, const ListView& list) {
+        Type(dialog, list, 1, 1, L"meoh", VK_RETURN);
+        Type(dialog, list, 3, 2, L"mtbe", VK_RETURN);
+        Click(dialog, IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    });
+    EXPECT_EQ(result, kLeftOpen);
+    EXPECT_EQ(ReadBytes(componentsPath), kFourComponents);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text,
+              L"Таблица компонентов не сохранена:\n"
+              L"строка 2, «Компонент»: то же, что в строке 1: таблица с повторами противоречит себе\n"
+              L"строка 4, «Имя компонента»: то же, что в строке 3: таблица с повторами противоречит себе");
+}
+
 // Keys one by one, as a lab types them all day.
 TEST_F(Dlg_ComponentsTest, TheKeyboardEditsCellsAndEnterNeverSavesOrCloses) {
     const INT_PTR result = Run([&](HWND dialog, const ListView& list) {

@@ -30,7 +30,10 @@ const CalculationWarning kEveryKind[] = {
     {Kind::NoAnalysisDate, L"", L"Проба 2417-1.stg"},
     {Kind::TableChangedOutside, L"C:\\t.csv"},
     {Kind::TableLogUnwritable, L"C:\\t.csv"},
-    {Kind::TableLogBroken, L"C:\\t.csv", L"", L"", L"журнал был удалён"},
+    {Kind::TableLogBroken, L"C:\\t.csv", L"", L"", L"запись 3 изменена"},
+    {Kind::PeakNameInSeveralRows, L"Этанол", L"", L"Этанол", L"№6, №12"},
+    {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"},
+    {Kind::PeakTwiceInChromatogram, L"Этанол", L"Проба 2417-2.stg", L"", L"3.512, 3.608"},
     {Kind::NewDefaultTable, L"C:\\t.default.csv", L"", L"", L"«Этанол» — плотность 789.30 (в новой 793.50)"},
 };
 
