@@ -48,6 +48,8 @@ SetCompressor /SOLID lzma
 !define LOADED_MARK "Global\oxycalc-plugin-loaded"
 ; What the lab should know of the components table this version ships.
 !define TABLE_NEWS "Плотности компонентов в поставляемой таблице даны при 15 °C (до версии 1.1.1.0 — при 20 °C)."
+; The finish page's last paragraph.
+!define FINISH_LAST "Запустите Veltar: плагин находится в меню «Данные → Расчёты»."
 !define EXIT_FOLDER_REFUSED 2
 !define EXIT_PLUGIN_LOADED 3
 
@@ -72,9 +74,12 @@ Var OldFolder      ; the plug-in folder of the installed version; "" when none i
 Var OldVersion
 Var KeepOld        ; "1": the plug-in stays in $OldFolder too (asked, or silent)
 Var LogFile        ; the setup log, open while the section runs
-Var Outcome        ; the finish page's text
-Var TableNote      ; what happened to the components table, for the finish page
-Var OtherNotes     ; other tables kept and files put aside, for the finish page
+; The finish page's text in parts, each well below NSIS's limit of a text (NSIS_MAX_STRLEN characters): an
+; upgrade that kept every table and file the lab changed has more to say than one text holds.
+Var Outcome        ; what was installed where, and a copy left in the old folder
+Var TableNote      ; what happened to the components table, and the values that differ
+Var TableAdvice    ; what the lab should do about those values
+Var OtherNotes     ; other tables kept and files put aside
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -690,8 +695,8 @@ Function PlaceTable
       StrCpy $TableNote "Таблица компонентов лаборатории оставлена, новая — рядом: $5.$\r$\n"
       ${If} $2 > 0
         ${Say} "Значения таблиц различаются у компонентов: $2 (выше). Плагин называет их в каждом расчёте, пока таблица лаборатории не сохранена в модуле или файл $5 не удалён."
-        StrCpy $TableNote "$TableNote$\r$\nРазличаются значения компонентов ($2):$\r$\n$3$\r$\n${TABLE_NEWS}$\r$\n"
-        StrCpy $TableNote "$TableNote$\r$\nПлагин называет эти различия в каждом расчёте, пока таблица лаборатории не сверена и не сохранена в модуле.$\r$\n"
+        StrCpy $TableNote "$TableNote$\r$\nРазличаются значения компонентов ($2):$\r$\n$3"
+        StrCpy $TableAdvice "$\r$\n${TABLE_NEWS}$\r$\n$\r$\nПлагин называет эти различия в каждом расчёте, пока таблица лаборатории не сверена и не сохранена в модуле.$\r$\n"
       ${ElseIf} $2 = 0
         ${Say} "Молярные массы, плотности и атомы O общих компонентов совпадают"
         StrCpy $TableNote "$TableNote$\r$\nМолярные массы, плотности и атомы O общих компонентов совпадают.$\r$\n"
@@ -891,6 +896,7 @@ Section "oxycalc" SectionMain
   ${Say} "Папка плагинов: $INSTDIR"
   ${Say} "Папка данных: $DataFolder"
   StrCpy $TableNote ""
+  StrCpy $TableAdvice ""
   StrCpy $OtherNotes ""
   StrCpy $Outcome ""
 
@@ -977,13 +983,14 @@ Section "oxycalc" SectionMain
     StrCpy $0 "Плагин обновлён с версии $OldVersion до ${VERSION} в папке$\r$\n$INSTDIR.$\r$\n$\r$\n"
   ${EndIf}
   StrCpy $Outcome "$0$Outcome"
-  ${If} $TableNote != ""
-    StrCpy $Outcome "$Outcome$TableNote$\r$\n"
+  ${If} $TableAdvice != ""
+    StrCpy $TableAdvice "$TableAdvice$\r$\n"
+  ${ElseIf} $TableNote != ""
+    StrCpy $TableNote "$TableNote$\r$\n"
   ${EndIf}
   ${If} $OtherNotes != ""
-    StrCpy $Outcome "$Outcome$OtherNotes$\r$\n"
+    StrCpy $OtherNotes "$OtherNotes$\r$\n"
   ${EndIf}
-  StrCpy $Outcome "$OutcomeЗапустите Veltar: плагин находится в меню «Данные → Расчёты»."
   Push "Готово"
   Call LogLine
   Call CloseLog
@@ -1023,14 +1030,44 @@ Function FinishLines
   Exch $0
 FunctionEnd
 
-; The finish page's text in a read-only box that scrolls when it is longer than the page: an upgrade may
-; have more to say (every value that differs, the tables kept) than the page's label holds.
-Function FinishShow
-  Push $Outcome
-  Call FinishLines
+; Appends a part of the finish page's text to the box made for it: Push PART / Push BOX / Call AppendToBox
+Function AppendToBox
+  Exch $0  ; the box
+  Exch
+  Exch $1  ; the part
+  Push $2
+  ${If} $1 != ""
+    SendMessage $0 ${WM_GETTEXTLENGTH} 0 0 $2
+    SendMessage $0 ${EM_SETSEL} $2 $2
+    SendMessage $0 ${EM_REPLACESEL} 0 "STR:$1"
+  ${EndIf}
+  Pop $2
   Pop $1
-  ${If} $1 <= 15
-    Return
+  Pop $0
+FunctionEnd
+
+; The finish page's text: on the page's label when it is short, else in a read-only box that scrolls. An
+; upgrade may have more to say (every value that differs, the tables kept) than the label, or one NSIS
+; text, holds: the box takes the parts one by one.
+Function FinishShow
+  StrLen $0 $Outcome
+  StrLen $1 $TableNote
+  IntOp $0 $0 + $1
+  StrLen $1 $TableAdvice
+  IntOp $0 $0 + $1
+  StrLen $1 $OtherNotes
+  IntOp $0 $0 + $1
+  StrLen $1 "${FINISH_LAST}"
+  IntOp $0 $0 + $1
+  ${If} $0 < ${NSIS_MAX_STRLEN}
+    StrCpy $0 "$Outcome$TableNote$TableAdvice$OtherNotes${FINISH_LAST}"
+    Push $0
+    Call FinishLines
+    Pop $1
+    ${If} $1 <= 15
+      SendMessage $mui.FinishPage.Text ${WM_SETTEXT} 0 "STR:$0"
+      Return
+    ${EndIf}
   ${EndIf}
   ShowWindow $mui.FinishPage.Text ${SW_HIDE}
   nsDialogs::CreateControl EDIT ${WS_CHILD}|${WS_VISIBLE}|${WS_VSCROLL}|${ES_MULTILINE}|${ES_READONLY} 0 120u 45u 195u 130u $Outcome
@@ -1038,6 +1075,21 @@ Function FinishShow
   SetCtlColors $0 "${MUI_TEXTCOLOR}" "${MUI_BGCOLOR}"
   SendMessage $mui.FinishPage.Text ${WM_GETFONT} 0 0 $1
   SendMessage $0 ${WM_SETFONT} $1 1
+  Push $TableNote
+  Push $0
+  Call AppendToBox
+  Push $TableAdvice
+  Push $0
+  Call AppendToBox
+  Push $OtherNotes
+  Push $0
+  Call AppendToBox
+  Push "${FINISH_LAST}"
+  Push $0
+  Call AppendToBox
+  ; The box shows its beginning.
+  SendMessage $0 ${EM_SETSEL} 0 0
+  SendMessage $0 ${EM_SCROLLCARET} 0 0
 FunctionEnd
 
 Function un.onInit
