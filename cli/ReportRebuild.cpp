@@ -11,6 +11,7 @@
 #include "SeriesCalculation.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
+#include "calc/NewDefaultTable.h"
 #include "calc/QcFile.h"
 #include "calc/QualityMark.h"
 #include "calc/Recalculation.h"
@@ -43,7 +44,7 @@ std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const
 }
 
 // The components file as it is now, with how the report found it then: read as remembered, changed
-// outside the program, its log not written or not to be trusted.
+// outside the program, its log not written or not to be trusted, a new default beside it not answered.
 ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::wstring& reportPath) {
     const std::wstring path = recorded.componentsFile.file.path;
     ComponentsSnapshot components = ReadComponentsAsTheyAre(ResolveRecordedPath(path, reportPath));
@@ -56,6 +57,11 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
     components.changedOutside = Has(recorded, L"table_changed_outside", path);
     components.logUnwritable = Has(recorded, L"table_log_unwritable", path);
     components.logProblem = DetailOf(recorded, L"table_log_broken", path);
+    const std::wstring defaultPath = DefaultTablePath(path);
+    if (Has(recorded, L"new_default_table", defaultPath)) {
+        components.newDefault.path = defaultPath;
+        components.newDefault.differences = DetailOf(recorded, L"new_default_table", defaultPath);
+    }
     return components;
 }
 

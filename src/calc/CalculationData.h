@@ -8,6 +8,7 @@
 #include "calc/Component.h"
 #include "calc/ComponentResult.h"
 #include "calc/Limit.h"
+#include "calc/NewDefaultTable.h"
 #include "calc/ResultSums.h"
 
 // A calculation: its settings, its copy of the components, its results with their sums, what a lab
@@ -23,11 +24,13 @@ struct CalculationData {
     // Where `components` came from, and the file meant; what the user must know about the results.
     ComponentsSource componentsSource = ComponentsSource::File;
     std::wstring componentsPath;
-    bool componentsHeaderMissing = false;      // the file's first line was a component, not a header
-    TableVersion componentsVersion;            // the version of the components file used
-    bool componentsChangedOutside = false;     // this read found it changed outside the program
-    bool componentsLogUnwritable = false;      // its change log could not be written at this read
-    std::wstring componentsLogProblem;         // why its change log cannot be trusted; empty: it can
+    bool componentsHeaderMissing = false;   // the file's first line was a component, not a header
+    TableVersion componentsVersion;         // the version of the components file used
+    bool componentsChangedOutside = false;  // this read found it changed outside the program
+    bool componentsLogUnwritable = false;   // its change log could not be written at this read
+    std::wstring componentsLogProblem;      // why its change log cannot be trusted; empty: it can
+    // A new default table beside it whose values differ, not yet answered by the lab; path empty: none.
+    NewDefaultTable componentsNewDefault;
     std::vector<CalculationWarning> warnings;  // set by CheckCalculation after each run
     // The limits the results are held against, when a limits file is there, and each one's verdict.
     std::optional<LimitsFile> limits;

@@ -154,6 +154,12 @@ std::wstring CalculationWarning::Text() const {
         case Kind::PeakTwiceInChromatogram:
             return L"В хроматограмме " + chromatograms + L" пик «" + subject +
                    L"» встречается несколько раз (время удерживания " + detail + L" мин): учтён первый.";
+        case Kind::NewDefaultTable:
+            return L"Новая таблица по умолчанию " + subject +
+                   L" отличается от таблицы компонентов лаборатории: " + detail +
+                   L". Результаты рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле "
+                   L"либо удалите файл " +
+                   subject + L", если значения лаборатории верны.";
     }
     return subject;
 }
@@ -208,6 +214,8 @@ const wchar_t* CalculationWarning::Key() const {
             return L"standard_in_several_rows";
         case Kind::PeakTwiceInChromatogram:
             return L"peak_twice_in_chromatogram";
+        case Kind::NewDefaultTable:
+            return L"new_default_table";
     }
     return L"";
 }
@@ -255,6 +263,10 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
         warnings.push_back({Kind::TableLogBroken, data.componentsPath, L"", L"", data.componentsLogProblem});
     if (data.limits && !data.limits->logProblem.empty())
         warnings.push_back({Kind::TableLogBroken, data.limits->path, L"", L"", data.limits->logProblem});
+    if (!data.componentsNewDefault.path.empty()) {
+        warnings.push_back({Kind::NewDefaultTable, data.componentsNewDefault.path, L"", L"",
+                            data.componentsNewDefault.differences});
+    }
     const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     CheckRowsTogether(data, warnings);

@@ -38,6 +38,7 @@ struct CalculationWarning {
         PeakNameInSeveralRows,  // subject: a peak name; detail: the rows bearing it. Each row counts the peak
         StandardInSeveralRows,  // subject: the standard; detail: the rows shown under its name
         PeakTwiceInChromatogram,  // subject: a peak name; chromatograms: one; detail: the peaks' times
+        NewDefaultTable,  // subject: the default table beside the components table; detail: how they differ
     };
     CalculationWarning(Kind kind_, std::wstring subject_ = {}, std::wstring chromatograms_ = {},
                        std::wstring peakName_ = {}, std::wstring detail_ = {})

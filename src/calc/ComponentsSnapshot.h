@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/Component.h"
+#include "calc/NewDefaultTable.h"
 #include "calc/ReferenceTable.h"
 
 // Where the components of a calculation came from.
@@ -23,4 +24,5 @@ struct ComponentsSnapshot {
     bool changedOutside = false;  // this read found it changed outside the program (and logged it)
     bool logUnwritable = false;   // its change log could not be written at this read
     std::wstring logProblem;      // why its change log cannot be trusted as it stands; empty: it can
+    NewDefaultTable newDefault;   // a default table beside it that differs and waits for the lab's answer
 };

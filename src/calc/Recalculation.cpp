@@ -20,6 +20,7 @@ CalculationData Recalculate(const CalculationSettings& settings, const Component
     data.componentsChangedOutside = components.changedOutside;
     data.componentsLogUnwritable = components.logUnwritable;
     data.componentsLogProblem = components.logProblem;
+    data.componentsNewDefault = components.newDefault;
     OxygenateCalculator calculator;
     calculator.data = &data;
     calculator.assays = &assays;

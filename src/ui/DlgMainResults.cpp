@@ -106,6 +106,12 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
             WarningText({lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}));
     }
     TellTableLog(table.path, snapshot.changedOutside, components_.LogFailureBegan(), messages);
+    // A new default table that differs is said once as a message, when it is logged, and in every
+    // calculation's warnings until the lab answers it.
+    if (components_.NewDefaultLogged()) {
+        messages.ShowMessage(WarningText({CalculationWarning::Kind::NewDefaultTable, snapshot.newDefault.path,
+                                          L"", L"", snapshot.newDefault.differences}));
+    }
     return snapshot;
 }
 

@@ -39,6 +39,7 @@ constexpr KindString kStrings[] = {
     {Kind::PeakNameInSeveralRows, IDS_OXY_WARN_PEAK_NAME_IN_SEVERAL_ROWS},
     {Kind::StandardInSeveralRows, IDS_OXY_WARN_STANDARD_IN_SEVERAL_ROWS},
     {Kind::PeakTwiceInChromatogram, IDS_OXY_WARN_PEAK_TWICE_IN_CHROMATOGRAM},
+    {Kind::NewDefaultTable, IDS_OXY_WARN_NEW_DEFAULT_TABLE},
 };
 
 }  // namespace

@@ -34,6 +34,7 @@ const CalculationWarning kEveryKind[] = {
     {Kind::PeakNameInSeveralRows, L"Этанол", L"", L"Этанол", L"№6, №12"},
     {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"},
     {Kind::PeakTwiceInChromatogram, L"Этанол", L"Проба 2417-2.stg", L"", L"3.512, 3.608"},
+    {Kind::NewDefaultTable, L"C:\\t.default.csv", L"", L"", L"«Этанол» — плотность 789.30 (в новой 793.50)"},
 };
 
 }  // namespace
