@@ -12,6 +12,7 @@
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
+#include "records/NewDefaultTable.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
@@ -37,6 +38,13 @@ bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring
                        [&](const RecordedCircumstance& c) { return c.kind == kind && c.subject == subject; });
 }
 
+std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
+    for (const RecordedCircumstance& c : recorded.circumstances) {
+        if (c.kind == kind && c.subject == subject) return c.detail;
+    }
+    return L"";
+}
+
 // Why a log was not to be trusted, as the report said it: the code whose words it is in either language.
 Message LogProblemOf(const std::wstring& detail) {
     if (detail.empty()) return Message();
@@ -49,14 +57,11 @@ Message LogProblemOf(const std::wstring& detail) {
 }
 
 Message LogProblemOf(const RecordedReport& recorded, const std::wstring& subject) {
-    for (const RecordedCircumstance& c : recorded.circumstances) {
-        if (c.kind == L"table_log_broken" && c.subject == subject) return LogProblemOf(c.detail);
-    }
-    return Message();
+    return LogProblemOf(DetailOf(recorded, L"table_log_broken", subject));
 }
 
 // The components file as it is now, with how the report found it then: read as remembered, changed
-// outside the program, its log not written or not to be trusted.
+// outside the program, its log not written or not to be trusted, a new default beside it not answered.
 ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::wstring& reportPath) {
     const std::wstring path = recorded.componentsFile.file.path;
     ComponentsSnapshot components = ReadComponentsAsTheyAre(ResolveRecordedPath(path, reportPath));
@@ -69,6 +74,11 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
     components.tracking.changedOutside = Has(recorded, L"table_changed_outside", path);
     components.tracking.logUnwritable = Has(recorded, L"table_log_unwritable", path);
     components.tracking.logProblem = LogProblemOf(recorded, path);
+    const std::wstring defaultPath = DefaultTablePath(path);
+    if (Has(recorded, L"new_default_table", defaultPath)) {
+        components.newDefault.path = defaultPath;
+        components.newDefault.differences = Message(MessageCode::Text, {DetailOf(recorded, L"new_default_table", defaultPath)});
+    }
     return components;
 }
 

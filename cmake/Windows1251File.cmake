@@ -1,12 +1,15 @@
 # Turns a UTF-8 table into a data file as the plug-in reads it: Windows-1251, CR LF after every line,
-# the last included; lines that are empty or begin with "#" are left out.
-#   cmake -DINPUT=table.csv -DOUTPUT=file.csv -P Windows1251File.cmake
+# the last included; lines that are empty or begin with "#" are left out. With -DTEXT=ON (a text for
+# people, such as a README) every line is kept, empty ones too, so that its paragraphs stay apart.
+#   cmake -DINPUT=table.csv -DOUTPUT=file.csv [-DTEXT=ON] -P Windows1251File.cmake
 # iconv refuses a character the code page lacks, and so the build fails rather than ship a "?".
 file(READ "${INPUT}" text)
-string(PREPEND text "\n")
-string(REGEX REPLACE "\n#[^\n]*" "\n" text "${text}")
-string(REGEX REPLACE "\n\n+" "\n" text "${text}")
-string(REGEX REPLACE "^\n" "" text "${text}")
+if(NOT TEXT)
+  string(PREPEND text "\n")
+  string(REGEX REPLACE "\n#[^\n]*" "\n" text "${text}")
+  string(REGEX REPLACE "\n\n+" "\n" text "${text}")
+  string(REGEX REPLACE "^\n" "" text "${text}")
+endif()
 if(NOT text MATCHES "\n$")
   string(APPEND text "\n")
 endif()

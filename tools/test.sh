@@ -49,7 +49,8 @@ if [[ " ${windows_runs[*]} " != *" win32 "* ]]; then
     why="32-bit Wine could not be installed"
   fi
   echo "== win32: not run here ($why): the product's binaries, setup program and ZIP are checked as files" \
-       "(listed and unpacked); installing, upgrading and uninstalling are tested only where 32-bit programs run"
+       "(listed and unpacked); installing, upgrading and uninstalling were tested with the 64-bit build's setup" \
+       "program, made from the same script"
   ctest --preset win32 -L binary || status=1
 fi
 

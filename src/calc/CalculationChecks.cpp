@@ -108,6 +108,10 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
     if (data.limits && !data.limits->tracking.logProblem.Empty())
         warnings.push_back(
             {Kind::TableLogBroken, data.limits->path, L"", L"", Nested(data.limits->tracking.logProblem)});
+    if (!data.table.newDefault.path.empty()) {
+        warnings.push_back({Kind::NewDefaultTable, data.table.newDefault.path, L"", L"",
+                            Nested(data.table.newDefault.differences)});
+    }
     const std::wstring withoutPeakName = WithoutPeakName(data.table.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     CheckRowsTogether(data, warnings);

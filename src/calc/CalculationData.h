@@ -18,7 +18,7 @@
 struct CalculationData {
     CalculationSettings settings;
     // The components table as this calculation read it.
-    ComponentsSnapshot table = ComponentsSnapshot{ComponentsSource::File, {}, false, {}, {}};
+    ComponentsSnapshot table = ComponentsSnapshot{ComponentsSource::File, {}, false, {}, {}, {}};
     bool standardFound = false;            // the standard names a component of the table
     std::vector<ComponentResult> results;  // one per component found, in table order
     ResultSums sums;                       // of every result row, for the row "Всего"

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "records/NewDefaultTable.h"
 #include "tables/Component.h"
 #include "tables/TableVersion.h"
 
@@ -20,4 +21,5 @@ struct ComponentsSnapshot {
     bool headerMissing = false;  // its first line was a component, not a header
     std::vector<Component> components;
     TableTracking tracking;  // its version as read, and what the read found out about its change log
+    NewDefaultTable newDefault;  // a default table beside it that differs and waits for the lab's answer
 };

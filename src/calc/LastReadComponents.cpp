@@ -12,6 +12,7 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     failureBegan_ = !read && !failing_ && (everRead_ || !opened);
     failing_ = !read;
     ComponentsSnapshot snapshot;
+    newDefaultLogged_ = false;
     if (read) {
         components_ = table.components;
         headerMissing_ = table.headerMissing;
@@ -23,6 +24,8 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
         snapshot.tracking.logProblem = tracking.logProblem;
         logFailureBegan_ = tracking.logUnwritable && !logFailing_;
         logFailing_ = tracking.logUnwritable;
+        newDefault_ = FindNewDefaultTable(table.path, components_, version_, newDefault_);
+        newDefaultLogged_ = newDefault_.loggedNow;
     }
     snapshot.source = read        ? ComponentsSource::File
                       : everRead_ ? ComponentsSource::LastRead
@@ -31,6 +34,8 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     snapshot.headerMissing = headerMissing_;
     snapshot.components = components_;
     snapshot.tracking.version = version_;
+    snapshot.newDefault = newDefault_;
+    snapshot.newDefault.loggedNow = newDefaultLogged_;
     return snapshot;
 }
 

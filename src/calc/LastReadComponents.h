@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include <string>
 #include <vector>
 
@@ -26,6 +24,8 @@ public:
     bool FailureBegan() const { return failureBegan_; }
     // True when the last Reload began a stretch in which the table's change log cannot be written.
     bool LogFailureBegan() const { return logFailureBegan_; }
+    // True when the last Reload logged a new default table beside the file: the moment to tell the user.
+    bool NewDefaultLogged() const { return newDefaultLogged_; }
 
 private:
     std::vector<Component> components_;
@@ -36,6 +36,8 @@ private:
     TableVersion version_;
     bool logFailing_ = false;
     bool logFailureBegan_ = false;
+    NewDefaultTable newDefault_;
+    bool newDefaultLogged_ = false;
 };
 
 // The components of a run that reads its file once, at its start (a report, a batch).

@@ -37,6 +37,9 @@ LoadProblem MakeLoadProblem(LoadProblem::Kind kind, int32_t id, std::wstring fil
     problem.id = id;
     problem.fileName = std::move(fileName);
     problem.detail = std::move(detail);
-    problem.message = MessageOf(problem);
     return problem;
+}
+
+Message LoadProblem::ToMessage() const {
+    return MessageOf(*this);
 }

@@ -20,16 +20,17 @@ struct LoadProblem {
     int32_t id = 0;
     std::wstring fileName;  // as the host database names it; empty for OutOfMemory
     std::wstring detail;    // the passport's text of the sample mass, for SampleMassNotPositive
-    // What to say of it. Made with the problem: when memory has run out there may be none left to make it.
-    Message message;
 
     // The file's own name, without its folders.
     std::wstring ShortFileName() const;
     // The detail as a message shows it: a long text is cut.
     std::wstring ShownDetail() const;
+    // What to say of it. Made when it is said, which may be when memory has run out: whoever says it
+    // takes a std::bad_alloc as nothing said.
+    Message ToMessage() const;
 };
 
-// A problem with its message made.
+// A problem of a chromatogram.
 LoadProblem MakeLoadProblem(LoadProblem::Kind kind, int32_t id, std::wstring fileName,
                             std::wstring detail = std::wstring());
 
@@ -46,7 +47,7 @@ protected:
 class LoadProblemMessages : public LoadProblems {
 public:
     explicit LoadProblemMessages(UserMessages& messages) : messages_(messages) {}
-    void Report(const LoadProblem& problem) override { messages_.ShowError(problem.message); }
+    void Report(const LoadProblem& problem) override { messages_.ShowError(problem.ToMessage()); }
 
 private:
     UserMessages& messages_;

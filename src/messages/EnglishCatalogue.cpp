@@ -31,6 +31,13 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::PeakNameInSeveralRows, L"Peak “%1” is named on several rows of the components table (%3): it is counted on each of them; no limit is judged."},
     {MessageCode::StandardInSeveralRows, L"Several rows of the components table are shown under the internal standard’s name “%1” (%3): the oxygen of none of them is counted; no limit is judged."},
     {MessageCode::PeakTwiceInChromatogram, L"Chromatogram %2 holds peak “%1” more than once (retention times %3 min): the first is counted."},
+    {MessageCode::NewDefaultTable, L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values are right."},
+    // How a new default table differs (the detail of new_default_table)
+    {MessageCode::DefaultDiffers, L"“%1” — %2"},
+    {MessageCode::DefaultField, L"%1 %2 (new: %3)"},
+    {MessageCode::DefaultMolarMass, L"molar mass"},
+    {MessageCode::DefaultDensity, L"density"},
+    {MessageCode::DefaultOxygenAtoms, L"O atoms"},
     // Why a change log cannot be trusted (the detail of table_log_broken)
     {MessageCode::LogVersionNotKept, L"its last entry names a version of the table that is not in the versions folder (the entry was changed, or versions are not written)"},
     {MessageCode::LogRemoved, L"the change log was removed: it has been started anew"},

@@ -35,6 +35,13 @@
     X(PeakNameInSeveralRows, "peak_name_in_several_rows")  /* subject, chromatograms, detail */ \
     X(StandardInSeveralRows, "standard_in_several_rows")  /* subject, chromatograms, detail */ \
     X(PeakTwiceInChromatogram, "peak_twice_in_chromatogram")  /* subject, chromatograms, detail */ \
+    X(NewDefaultTable, "new_default_table")  /* subject, chromatograms, detail */ \
+    /* How a new default table differs (the detail of new_default_table) */ \
+    X(DefaultDiffers, "default_differs")  /* component, fields */ \
+    X(DefaultField, "default_field")  /* field, ours, theirs */ \
+    X(DefaultMolarMass, "default_molar_mass") \
+    X(DefaultDensity, "default_density") \
+    X(DefaultOxygenAtoms, "default_oxygen_atoms") \
     /* Why a change log cannot be trusted (the detail of table_log_broken) */ \
     X(LogVersionNotKept, "log_version_not_kept") \
     X(LogRemoved, "log_removed") \

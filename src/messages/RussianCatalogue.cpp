@@ -31,6 +31,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::PeakNameInSeveralRows, L"Пик «%1» назван в нескольких строках таблицы компонентов (%3): он учтён в каждой из них; нормы не определены."},
     {MessageCode::StandardInSeveralRows, L"Под именем внутреннего стандарта «%1» в таблице компонентов несколько строк (%3): кислород каждой из них не учтён; нормы не определены."},
     {MessageCode::PeakTwiceInChromatogram, L"В хроматограмме %2 пик «%1» встречается несколько раз (время удерживания %3 мин): учтён первый."},
+    {MessageCode::NewDefaultTable, L"Новая таблица по умолчанию %1 отличается от таблицы компонентов лаборатории: %3. Результаты рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле либо удалите файл %1, если значения лаборатории верны."},
+    // How a new default table differs (the detail of new_default_table)
+    {MessageCode::DefaultDiffers, L"«%1» — %2"},
+    {MessageCode::DefaultField, L"%1 %2 (в новой %3)"},
+    {MessageCode::DefaultMolarMass, L"молярная масса"},
+    {MessageCode::DefaultDensity, L"плотность"},
+    {MessageCode::DefaultOxygenAtoms, L"атомов O"},
     // Why a change log cannot be trusted (the detail of table_log_broken)
     {MessageCode::LogVersionNotKept, L"последняя запись журнала называет версию таблицы, которой нет в папке версий (запись изменена или версии не записываются)"},
     {MessageCode::LogRemoved, L"журнал изменений был удалён: он начат заново"},

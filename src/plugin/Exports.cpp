@@ -2,12 +2,15 @@
 #include <windows.h>
 
 #include "plugin/Lifecycle.h"
+#include "plugin/LoadedMark.h"
 #include "plugin/PluginInfo.h"
 #include "win/Firewall.h"
 
 namespace {
 HINSTANCE gSelf = nullptr;
-}
+// Made when the library is mapped, released when it is unmapped.
+const LoadedMark gLoadedMark;
+}  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {

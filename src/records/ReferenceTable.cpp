@@ -4,10 +4,15 @@
 
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
+#include "platform/WideText.h"
 #include "records/TableChanges.h"
 #include "records/TableLog.h"
 
 namespace {
+
+const wchar_t kSavedInProgram[] = L"сохранено в модуле";
+const wchar_t kNewDefaultTable[] = L"новая таблица по умолчанию: ";
+const wchar_t kDefaultSha256[] = L"SHA-256 таблицы по умолчанию: ";
 
 void SetHead(TableVersion& version, const TableLog& log) {
     const std::optional<TableLogHead> head = log.Head();
@@ -101,6 +106,33 @@ bool LogTableSave(const std::wstring& path, const std::string& before, const std
     LogUnknownVersion(log, before, Sha256Hex(before), beforeSave);
     const bool keptBefore = log.KeepVersion(before, Sha256Hex(before));
     const bool logged =
-        log.Append(L"сохранено в модуле", reason, DescribeTableChanges(before, *bytes), sha).has_value();
+        log.Append(kSavedInProgram, reason, DescribeTableChanges(before, *bytes), sha).has_value();
     return log.KeepVersion(*bytes, sha) && logged && keptBefore && !beforeSave.logUnwritable;
+}
+
+DefaultTableLogging LogNewDefaultTable(const std::wstring& path, const std::wstring& defaultName,
+                                       const std::string& defaultSha256,
+                                       const std::vector<std::wstring>& differences, TableVersion& version) {
+    // A table that did not read has no version for an entry to name: said, not logged.
+    if (version.sha256.empty()) return {true, false};
+    TableLog log(path);
+    const std::wstring shaLine = kDefaultSha256 + FromUtf8(defaultSha256);
+    // The latest entry of this default, from the end, and whether a save in the program came after it.
+    const std::vector<TableLogEntry> entries = log.ReadAll();
+    bool answered = false;
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        if (entry->event == kSavedInProgram) answered = true;
+        const bool ofThisDefault = entry->event.rfind(kNewDefaultTable, 0) == 0 && !entry->changes.empty() &&
+                                   entry->changes.front() == shaLine;
+        if (ofThisDefault) return {!answered, false};
+    }
+    std::vector<std::wstring> changes{shaLine};
+    changes.insert(changes.end(), differences.begin(), differences.end());
+    const std::optional<TableLogEntry> logged =
+        log.Append(kNewDefaultTable + defaultName, L"", changes, version.sha256);
+    if (!logged) return {true, false};
+    version.loggedAt = logged->local;
+    version.logEntries = logged->number;
+    version.logLastEntrySha256 = Sha256Hex(logged->text);
+    return {true, true};
 }

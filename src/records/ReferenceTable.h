@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "tables/TableVersion.h"
 
@@ -18,3 +19,17 @@ TableVersion ReadTableVersion(const std::wstring& path);
 // before, when the log does not know them yet, then the reason the user gave and the changes against
 // those bytes. False when the log could not be written.
 bool LogTableSave(const std::wstring& path, const std::string& before, const std::wstring& reason);
+
+// What a table's log says of a new default table beside it (NAME.default.csv, known by its SHA-256).
+struct DefaultTableLogging {
+    bool pending = false;    // the lab has not answered it: no save in the program since it was logged
+    bool loggedNow = false;  // this read logged it
+};
+
+// Logs a new default table beside the table once, as "новая таблица по умолчанию: NAME" with its SHA-256 and
+// the differences the caller found; a later default, or the same one after the log was started anew, is
+// logged again. It stays pending until a save in the program follows its entry. `version` is the table's
+// as just read; it gets the log's new head when the entry is written now.
+DefaultTableLogging LogNewDefaultTable(const std::wstring& path, const std::wstring& defaultName,
+                                       const std::string& defaultSha256,
+                                       const std::vector<std::wstring>& differences, TableVersion& version);

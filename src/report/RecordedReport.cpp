@@ -23,9 +23,9 @@ struct FormatError {
     std::wstring what;
 };
 
-const wchar_t* const kCircumstances[] = {L"components_last_read", L"components_not_read",
+const wchar_t* const kCircumstances[] = {L"components_last_read",  L"components_not_read",
                                          L"table_changed_outside", L"table_log_unwritable",
-                                         L"table_log_broken"};
+                                         L"table_log_broken",      L"new_default_table"};
 
 [[noreturn]] void Missing(const std::string& at) {
     throw FormatError{L"в отчёте нет «" + FromUtf8(at) + L"»"};

@@ -32,8 +32,9 @@ struct RecordedChromatogram {
 };
 
 // A warning of a report that tells how a table was read then, not what its data are (read as remembered,
-// changed outside the program, its log not written or not to be trusted): a report made again reads the
-// table once more and cannot know it, so it is taken from the report.
+// changed outside the program, its log not written or not to be trusted, a new default beside it not yet
+// answered by the lab): a report made again reads the table once more and cannot know it, so it is taken
+// from the report.
 struct RecordedCircumstance {
     std::wstring kind;  // the warning's key
     std::wstring subject;

@@ -744,6 +744,9 @@
       <xsl:when test="kind = 'table_log_broken'">
         <xsl:value-of select="concat('The change log of file ', subject, ' cannot be trusted: ', detail, '.')"/>
       </xsl:when>
+      <xsl:when test="kind = 'new_default_table'">
+        <xsl:value-of select="concat('The new default table ', subject, ' differs from the lab’s components table: ', detail, '. The results use the lab’s table: compare it with the new one and save it in the plug-in, or delete file ', subject, ' if the lab’s values are right.')"/>
+      </xsl:when>
       <xsl:when test="kind = 'no_sample_density'">The sample density is not given: the volume fractions of the components are wrong.</xsl:when>
       <xsl:when test="kind = 'peak_name_in_several_rows'">
         <xsl:value-of select="concat('Peak “', subject, '” is named on several rows of the components table (', detail, '): it is counted on each of them; no limit is judged.')"/>

@@ -155,6 +155,12 @@ bool ComponentsTable::LoadReadOnly() {
     return TakeRows(table, read);
 }
 
+void ComponentsTable::LoadBytes(std::string_view bytes) {
+    CsvTable table;
+    table.ParseBytes(bytes);
+    TakeRows(table, true);
+}
+
 bool ComponentsTable::TakeRows(const CsvTable& table, bool read) {
     components.clear();
     headerToRewrite.reset();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "messages/Message.h"
@@ -63,6 +64,8 @@ public:
     // As Load, but the file is only read, shared with whoever holds it, and never created: a check of
     // an earlier report reads the table as it is.
     bool LoadReadOnly();
+    // As Load, from a file's bytes read elsewhere (read once for its checksum and its rows).
+    void LoadBytes(std::string_view bytes);
 
     // Rewrites the file behind its header line and cuts it after the last component. When the file had
     // no header line, one of the dialog's column captions is written first. Nothing is written when a

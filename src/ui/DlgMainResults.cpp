@@ -109,6 +109,13 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
                                  .ToMessage());
     }
     TellTableLog(table.path, snapshot.tracking.changedOutside, components_.LogFailureBegan(), messages);
+    // A new default table that differs is said once as a message, when it is logged, and in every
+    // calculation's warnings until the lab answers it.
+    if (components_.NewDefaultLogged()) {
+        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::NewDefaultTable, snapshot.newDefault.path,
+                                                L"", L"", Nested(snapshot.newDefault.differences)}
+                                 .ToMessage());
+    }
     return snapshot;
 }
 

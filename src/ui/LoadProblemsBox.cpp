@@ -19,7 +19,7 @@ using Kind = LoadProblem::Kind;
 // A text of the string table with the problem's values; the core's own words when the module has none.
 std::wstring Filled(UINT id, const LoadProblem& problem, std::vector<std::wstring> values) {
     const std::wstring pattern = ResourceText(id);
-    return pattern.empty() ? UiText(problem.message) : FillTemplate(pattern, values);
+    return pattern.empty() ? UiText(problem.ToMessage()) : FillTemplate(pattern, values);
 }
 
 std::wstring LoadProblemLine(const LoadProblem& problem) {
@@ -65,7 +65,7 @@ void LoadProblemsBox::Show(HWND owner) const {
 }
 
 std::wstring LoadProblemText(const LoadProblem& problem) {
-    return UiText(problem.message);
+    return UiText(problem.ToMessage());
 }
 
 std::wstring LoadProblemsText(const std::vector<LoadProblem>& problems) {

@@ -361,3 +361,27 @@ TEST_F(VerifyCommandTest, ALogThatCannotBeWrittenIsAWarningOfTheReport) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(Read(L"r.json"), "\"kind\": \"table_log_unwritable\"")) << run.err;
 }
+
+TEST_F(VerifyCommandTest, ANewDefaultTableBesideTheLabsIsAWarningUntilRemovedAndVerifyKeepsItFromTheReport) {
+    // An upgrade kept the lab's table with its 20 °C ethanol and put the new default beside it.
+    WriteBytes(folder.File(L"CompsTableOxycalc.default.csv"), Read(L"CompsTableOxycalc.csv"));
+    Replace(L"CompsTableOxycalc.csv", "793.50", "789.30");
+    std::vector<std::string> args = DemoPetrol();
+    args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--json", Path(L"r.json")});
+    for (int run = 0; run < 2; ++run) {
+        const CliRun report = Report(args);
+        EXPECT_EQ(report.exitCode, 1);
+        EXPECT_EQ(Count(report.err, "Новая таблица по умолчанию "), 1u) << report.err;
+        EXPECT_TRUE(Holds(report.err, "«Этанол» — плотность 789.30 (в новой 793.50)")) << report.err;
+    }
+    EXPECT_TRUE(Holds(Read(L"r.json"), "\"kind\": \"new_default_table\""));
+    EXPECT_EQ(Count(Read(L"CompsTableOxycalc.csv.log"), "Событие: новая таблица по умолчанию"), 1u);
+
+    std::filesystem::remove(ToUtf8(folder.File(L"CompsTableOxycalc.default.csv")));
+    const CliRun verified = Verify(L"r.json");
+    EXPECT_EQ(verified.exitCode, 0) << verified.out << verified.err;
+    args.back() = Path(L"after.json");
+    const CliRun after = Report(args);
+    EXPECT_EQ(after.exitCode, 0) << after.err;
+    EXPECT_FALSE(Holds(Read(L"after.json"), "new_default_table"));
+}

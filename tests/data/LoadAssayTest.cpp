@@ -418,13 +418,13 @@ TEST_F(LoadAssayTest, ProblemsReachAProblemsListWithTheirKindIdFileAndRussianTex
     EXPECT_EQ(mass.id, 101);
     EXPECT_EQ(mass.ShortFileName(), L"Проба 2417-1.stg");
     EXPECT_EQ(mass.ShownDetail(), L"12abc");
-    EXPECT_EQ(Russian(mass.message),
+    EXPECT_EQ(Russian(mass.ToMessage()),
               L"В хроматограмме \nПроба 2417-1.stg\nмасса пробы «12abc» не является положительным числом");
     EXPECT_EQ(recorded.problems[1].kind, LoadProblem::Kind::NoSampleMass);
     EXPECT_EQ(recorded.problems[1].id, 105);
     EXPECT_EQ(recorded.problems[2].kind, LoadProblem::Kind::FileNotRead);
     EXPECT_EQ(recorded.problems[2].id, 106);
-    EXPECT_EQ(Russian(recorded.problems[2].message), FileFailure(106));
-    EXPECT_EQ(Russian(MakeLoadProblem(LoadProblem::Kind::OutOfMemory, 7, L"").message),
+    EXPECT_EQ(Russian(recorded.problems[2].ToMessage()), FileFailure(106));
+    EXPECT_EQ(Russian(MakeLoadProblem(LoadProblem::Kind::OutOfMemory, 7, L"").ToMessage()),
               L"Недостаточно памяти для загрузки хроматограммы 7");
 }

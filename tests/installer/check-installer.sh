@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The setup program and the ZIP read as files, without running them (so they are checked even where no
 # 32-bit program runs): both hold exactly the build's libraries and data files, the ZIP's user tables as
-# NAME.default.csv; the components table is in the plug-in's format; the setup program carries our
-# version resource.
+# NAME.default.csv and its README as written, paragraphs apart; the components table is in the plug-in's
+# format; the setup program and its uninstaller each carry a version resource of their own.
 # Usage: check-installer.sh WINDRES BIN_FOLDER DIST_FOLDER DATA_FOLDER PRODUCT_VERSION_H
 set -euo pipefail
 windres=$1 bin=$2 dist=$3 staged=$4 product_h=$5
@@ -26,16 +26,24 @@ compare() {
 data_names=$(cd "$staged" && ls | sort)
 
 # The setup program, as 7-Zip lists and unpacks it: the libraries for the plug-in folder, the data files
-# it places at run time from its plug-ins folder, the uninstaller it writes.
-expected=$( (printf '%s\n' oxycalc.dll oxycalcENU.dll oxycalc-uninstall.exe; sed 's|^|$PLUGINSDIR/data/|' <<<"$data_names") | sort)
+# it places at run time from its plug-ins folder with the helper that compares tables, the uninstaller it
+# writes.
+expected=$( (printf '%s\n' oxycalc.dll oxycalcENU.dll oxycalc-uninstall.exe '$PLUGINSDIR/oxycalc-compare-tables.exe'
+             sed 's|^|$PLUGINSDIR/data/|' <<<"$data_names") | sort)
 actual=$(paths "$setup" | grep -vE '^\$PLUGINSDIR/[^/]+\.(dll|bmp)$')
 [[ "$actual" == "$expected" ]] || fail "$(basename "$setup") holds $(tr '\n' ' ' <<<"$actual")instead of $(tr '\n' ' ' <<<"$expected")"
 7z x -y -o"$work/setup" "$setup" >/dev/null || fail "7-Zip cannot unpack $(basename "$setup")"
 {
   printf '%s\t%s\n' oxycalc.dll "$bin/oxycalc.dll" oxycalcENU.dll "$bin/oxycalcENU.dll"
+  printf '%s\t%s\n' '$PLUGINSDIR/oxycalc-compare-tables.exe' "$bin/oxycalc-compare-tables.exe"
   for name in $data_names; do printf '%s\t%s\n' "\$PLUGINSDIR/data/$name" "$staged/$name"; done
 } | compare setup "$(basename "$setup")"
 while read -r problem; do fail "$problem"; done < <(version_problems "$windres" "$setup" "$product_h")
+uninstaller="$work/setup/oxycalc-uninstall.exe"
+while read -r problem; do fail "$problem"; done < <(version_problems "$windres" "$uninstaller" "$product_h")
+[[ "$("$windres" -i "$uninstaller" -O rc 2>/dev/null | grep 'FileDescription')" != \
+   "$("$windres" -i "$setup" -O rc 2>/dev/null | grep 'FileDescription')" ]] ||
+  fail "the uninstaller describes itself as the setup program"
 
 # The ZIP: the same files, the user tables under another name, and a README.
 top="oxycalc-$version"
@@ -51,6 +59,10 @@ data="$top/Public Documents/Veltar4/oxycalc"
 expected=$( (cut -f1 "$work/zip-pairs"; echo "$top/README.txt") | sort)
 actual=$(cd "$work/zip" && find . -type f | sed 's|^\./||' | sort)
 [[ "$actual" == "$expected" ]] || fail "$(basename "$zip") holds $(tr '\n' ' ' <<<"$actual")"
+# Its README as written, in Windows-1251 with CR LF, its empty lines between paragraphs included.
+readme_source="$(dirname "$0")/../../installer/README.txt"
+[[ "$(iconv -f CP1251 -t UTF-8 "$work/zip/$top/README.txt" | tr -d '\r')" == "$(cat "$readme_source")" ]] ||
+  fail "the ZIP's README.txt is not installer/README.txt (paragraphs lost?)"
 
 # The components table as the plug-in reads it: Windows-1251, CR LF after every line, a header first,
 # then rows "id;peak name;name;molar mass;density" with two decimals.

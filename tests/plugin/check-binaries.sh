@@ -34,7 +34,7 @@ if grep -q 'pei-i386' <<<"$plugin"; then
   done
 fi
 source "$(dirname "$0")/../support/version-resource.sh"
-for file in oxycalc.dll oxycalcENU.dll veltar-host.exe oxycalc-cli.exe; do
+for file in oxycalc.dll oxycalcENU.dll veltar-host.exe oxycalc-cli.exe oxycalc-compare-tables.exe; do
   while read -r problem; do fail "$problem"; done < <(version_problems "$windres" "$bin/$file" "$product_h")
 done
 

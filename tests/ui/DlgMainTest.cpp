@@ -16,6 +16,7 @@
 #include "platform/NumberText.h"
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
+#include "support/DataFileInPlace.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -475,6 +476,19 @@ TEST_F(DlgMainTest, AComponentsTableEditedByHandIsLoggedAndSaidOnce) {
     const std::string log = ReadBytes(componentsPath + L".log");
     EXPECT_NE(log.find("Событие: изменено вне модуля"), std::string::npos) << log;
     EXPECT_NE(log.find("добавлена строка «99»"), std::string::npos) << log;
+}
+
+TEST_F(DlgMainTest, ANewDefaultTableThatDiffersIsSaidOnceAndStaysAmongTheWarnings) {
+    auto dialog = WithChromatograms({kPetrol1});
+    std::string newer = ReadBytes(componentsPath);
+    newer.replace(newer.find("793.50"), 6, "794.00");
+    const DataFileInPlace beside(L"\\CompsTableOxycalc.default.csv", newer);  // an upgrade put it there
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.6");
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    const wchar_t ethanol[] = L"«Этанол» — плотность 793.50 (в новой 794.00)";
+    EXPECT_NE(boxes.boxes[0].text.find(ethanol), std::wstring::npos) << boxes.boxes[0].text;
+    EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(ethanol), std::wstring::npos);
 }
 
 }  // namespace

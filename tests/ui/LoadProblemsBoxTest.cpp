@@ -21,7 +21,7 @@ const LoadProblem kEachKind[] = {
 // One chromatogram's box reads as it always did: the Russian strings give the core's own texts.
 TEST(LoadProblemsBox, OneProblemIsToldInTheCoresWordsAndInEnglishInTheEnglishHost) {
     for (const LoadProblem& problem : kEachKind)
-        EXPECT_EQ(LoadProblemText(problem), Render(problem.message, Language::Russian));
+        EXPECT_EQ(LoadProblemText(problem), Render(problem.ToMessage(), Language::Russian));
     const EnglishResources english;
     EXPECT_EQ(LoadProblemText(kEachKind[1]), L"The chromatogram\nПроба 0988-1.stg\ngives no sample mass");
     EXPECT_EQ(LoadProblemText(kEachKind[3]), L"Not enough memory to load chromatogram 103");
