@@ -45,7 +45,7 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     wrapper.AddTextElement(element, L"sample", row.sample);
     wrapper.AddTextElement(element, L"first_analysis", LocalTimeText(row.firstDate));
     wrapper.AddTextElement(element, L"last_analysis", LocalTimeText(row.lastDate));
-    wrapper.AddTextElement(element, L"different_days", Render(OnDifferentDays(row) ? MessageCode::Yes : MessageCode::No, language));
+    wrapper.AddTextElement(element, L"different_days", OnDifferentDays(row) ? L"да" : L"нет");
     wrapper.AddIntElement(element, L"analyses", static_cast<int32_t>(row.analyses));
     wrapper.AddIntElement(element, L"determinations", static_cast<int32_t>(row.determinations));
     wrapper.AddIntElement(element, L"after_range", static_cast<int32_t>(row.afterRange));
@@ -64,7 +64,7 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
     AddTexts(wrapper, element, L"warnings", L"warning", row.warnings, language);
     AddTexts(wrapper, element, L"exceeded_r", L"component", row.exceededR);
     AddTexts(wrapper, element, L"notes", L"note", row.notes, language);
-    wrapper.AddTextElement(element, L"problem", Render(HasProblem(row) ? MessageCode::Yes : MessageCode::No, language));
+    wrapper.AddTextElement(element, L"problem", HasProblem(row) ? L"да" : L"нет");
     wrapper.AddTextElement(element, L"base", row.base);
     wrapper.AddTextElement(element, L"quality", row.quality.Key());
     wrapper.AddTextElement(element, L"quality_text", Render(row.quality.TextMessage(), language));

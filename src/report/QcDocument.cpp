@@ -194,6 +194,8 @@ void AddPoint(XMLWrapper& wrapper, const XMLElement& parent, size_t number, cons
                                                   : Render(*point.withinTolerance ? MessageCode::QcWithinToleranceShort
                                                                                   : MessageCode::QcOutsideToleranceShort,
                                                            language));
+    wrapper.AddTextElement(element, L"tolerance_key",
+                           !point.withinTolerance ? L"" : *point.withinTolerance ? L"within" : L"outside");
     wrapper.AddTextElement(element, L"limits_kind", KindOf(point.limits));
     wrapper.AddTextElement(element, L"outcome", QcOutcomeKey(point.outcome));
     wrapper.AddTextElement(element, L"outcome_text", Render(QcOutcomeMessage(point.outcome), language));

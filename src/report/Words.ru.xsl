@@ -1,0 +1,89 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!--
+  The words of the pages in Russian: the batch's index page (batch.*) and the control charts (qc.*). Each
+  language's file names the same variables; the pages' structure is in BatchIndexPage.xsl and
+  QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
+-->
+<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+
+  <xsl:variable name="batch.page-title" select="'Пакетный расчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012'"/>
+  <xsl:variable name="batch.page-heading" select="'Пакетный расчёт органических кислородсодержащих соединений (ГОСТ EN 13132-2012)'"/>
+  <xsl:variable name="batch.range" select="'Серии, начатые в даты: '"/>
+  <xsl:variable name="batch.limits-file" select="'Файл норм '"/>
+  <xsl:variable name="batch.limits-unread" select="' содержит строки, которые не прочитаны: выводы неполны.'"/>
+  <xsl:variable name="batch.column-number" select="'№'"/>
+  <xsl:variable name="batch.column-sample" select="'Проба'"/>
+  <xsl:variable name="batch.column-series" select="'Серия анализов'"/>
+  <xsl:variable name="batch.column-determinations" select="'Определений'"/>
+  <xsl:variable name="batch.column-oxygen" select="'Кислород, % масс.'"/>
+  <xsl:variable name="batch.column-limits" select="'Нормы'"/>
+  <xsl:variable name="batch.column-warnings" select="'Предупреждения'"/>
+  <xsl:variable name="batch.column-report" select="'Отчёт'"/>
+  <xsl:variable name="batch.no-analyses" select="'В выбранные даты анализов нет.'"/>
+  <xsl:variable name="batch.foot" select="'Серия — анализы одной пробы, сделанные друг за другом; определения — её хроматограммы с указанной массой пробы. '"/>
+  <xsl:variable name="batch.limits-from" select="'Нормы из файла '"/>
+  <xsl:variable name="batch.calculated-by" select="'Рассчитано программой '"/>
+  <xsl:variable name="batch.different-days" select="'разные дни'"/>
+  <xsl:variable name="batch.after-range" select="'после конца дат: '"/>
+  <xsl:variable name="batch.analyses-short" select="' ан.'"/>
+  <xsl:variable name="batch.of" select="' из '"/>
+  <xsl:variable name="batch.exceeded-r" select="'расхождение параллельных определений превышает r: '"/>
+  <xsl:variable name="batch.conforms" select="'соответствует'"/>
+  <xsl:variable name="batch.exceeds" select="'превышает: '"/>
+  <xsl:variable name="batch.undetermined" select="'не определено: '"/>
+  <xsl:variable name="batch.limits-partly-read" select="'файл норм прочитан не весь'"/>
+
+  <xsl:variable name="qc.page-title" select="'Контрольные карты: кислородсодержащие соединения, ГОСТ EN 13132-2012'"/>
+  <xsl:variable name="qc.page-heading" select="'Контрольные карты: определение кислородсодержащих соединений (ГОСТ EN 13132-2012)'"/>
+  <xsl:variable name="qc.range" select="'Серии контрольных проб, начатые в даты: '"/>
+  <xsl:variable name="qc.made" select="'. Составлено '"/>
+  <xsl:variable name="qc.calculated-by" select="'Рассчитано программой '"/>
+  <xsl:variable name="qc.heading" select="'Контроль качества'"/>
+  <xsl:variable name="qc.file" select="'Файл контроля качества: '"/>
+  <xsl:variable name="qc.unread-lines" select="'Строки файла контроля, которые не прочитаны (их карт нет):'"/>
+  <xsl:variable name="qc.none-judged" select="'Ни один результат контроля здесь не оценён: нет пределов (мало предшествующих результатов или нет разброса) и нет допуска. Контроль качества ничего не подтверждает.'"/>
+  <xsl:variable name="qc.legend" select="'Линии: сплошная зелёная — средняя линия; красный пунктир — пределы 3σ; серые точки — 1σ и 2σ; оранжевый штрихпунктир — допуск. Тонированный фон — базовый период. Цифры у точки — нарушенные правила: 1 — за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону; 3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней линии; 5 — скользящий размах выше предела; Д — вне допуска. Полый кружок — результат не используется (его основа не определена); на карте размахов — размах выше предела при возврате от точки, нарушившей правило: он отнесён к ней и правилом 5 не засчитан. ▲ или ▼ у края — значение за шкалой карты (оно в подсказке и в таблице). × — результата нет.'"/>
+  <xsl:variable name="qc.chart" select="'Карта '"/>
+  <xsl:variable name="qc.plotted-minus-accepted" select="'На карте: результат − принятое значение '"/>
+  <xsl:variable name="qc.tolerance" select="'; допуск ±'"/>
+  <xsl:variable name="qc.plotted-result" select="'На карте: результат, '"/>
+  <xsl:variable name="qc.results" select="'Результатов: '"/>
+  <xsl:variable name="qc.failed" select="'; не пройдено: '"/>
+  <xsl:variable name="qc.undetermined" select="'; не определено: '"/>
+  <xsl:variable name="qc.individuals" select="'Индивидуальные значения (I)'"/>
+  <xsl:variable name="qc.moving-range" select="'Скользящий размах (MR) между соседними используемыми результатами'"/>
+  <xsl:variable name="qc.no-results" select="'В выбранные даты результатов контрольной пробы нет.'"/>
+  <xsl:variable name="qc.established" select="'Пределы установлены '"/>
+  <xsl:variable name="qc.reason" select="' (причина: '"/>
+  <xsl:variable name="qc.by" select="') по '"/>
+  <xsl:variable name="qc.baseline-results" select="' результатам базового периода: '"/>
+  <xsl:variable name="qc.centre-line-capital" select="'. Средняя линия '"/>
+  <xsl:variable name="qc.limits-3s" select="'; пределы (3σ) '"/>
+  <xsl:variable name="qc.sigma" select="'; σ '"/>
+  <xsl:variable name="qc.mr-mean" select="'; средний скользящий размах '"/>
+  <xsl:variable name="qc.mr-limit" select="', его предел '"/>
+  <xsl:variable name="qc.provisional-few" select="'&#160;Пределы предварительные: меньше 20 результатов базового периода.'"/>
+  <xsl:variable name="qc.provisional-before" select="'&#160;Результаты до конца базового периода ('"/>
+  <xsl:variable name="qc.provisional-here" select="' здесь) оценены по предварительным пределам из результатов, сделанных до них.'"/>
+  <xsl:variable name="qc.not-established" select="'Пределы не установлены (oxycalc-cli qc --establish): каждый результат оценён по предварительным пределам из результатов этой карты в базе, сделанных до него (первые 20 используемых, кроме не пройденных; меньше 5 — не оценён).'"/>
+  <xsl:variable name="qc.next-centre" select="'&#160;Для следующего результата: средняя линия '"/>
+  <xsl:variable name="qc.from-results" select="'), по '"/>
+  <xsl:variable name="qc.results-end" select="' результатам.'"/>
+  <xsl:variable name="qc.next-none" select="'&#160;Для следующего результата пределов нет: '"/>
+  <xsl:variable name="qc.tolerance-only" select="'. Результаты оцениваются только по допуску, если он задан.'"/>
+  <xsl:variable name="qc.cl" select="'СЛ '"/>
+  <xsl:variable name="qc.ucl" select="'ВКП '"/>
+  <xsl:variable name="qc.lcl" select="'НКП '"/>
+  <xsl:variable name="qc.tolerance-mark" select="'Д'"/>
+  <xsl:variable name="qc.no-result" select="'нет результата'"/>
+  <xsl:variable name="qc.plotted-as" select="' (на карте '"/>
+  <xsl:variable name="qc.beyond-scale" select="' (за шкалой карты: нарисован у её края)'"/>
+  <xsl:variable name="qc.report" select="' · отчёт '"/>
+  <xsl:variable name="qc.mean-mr" select="'ср. MR '"/>
+  <xsl:variable name="qc.moving-range-of" select="': скользящий размах '"/>
+  <xsl:variable name="qc.column-series" select="'Серия контрольной пробы'"/>
+  <xsl:variable name="qc.column-result" select="'Результат'"/>
+  <xsl:variable name="qc.column-plotted" select="'На карте'"/>
+  <xsl:variable name="qc.column-outcome" select="'Итог'"/>
+  <xsl:variable name="qc.column-why" select="'Почему'"/>
+</xsl:stylesheet>
