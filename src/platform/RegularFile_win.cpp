@@ -35,6 +35,7 @@ RegularFile::~RegularFile() {
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
       size_(std::exchange(other.size_, 0)),
+      position_(std::exchange(other.position_, 0)),
       digest_(std::exchange(other.digest_, nullptr)),
       digestFailed_(std::exchange(other.digestFailed_, false)) {}
 
@@ -43,6 +44,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         Close();
         handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
         size_ = std::exchange(other.size_, 0);
+        position_ = std::exchange(other.position_, 0);
         digest_ = std::exchange(other.digest_, nullptr);
         digestFailed_ = std::exchange(other.digestFailed_, false);
     }
@@ -53,6 +55,7 @@ void RegularFile::Close() noexcept {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
     size_ = 0;
+    position_ = 0;
 }
 
 bool RegularFile::IsOpen() const {
@@ -69,6 +72,15 @@ size_t RegularFile::Read(void* buffer, size_t count) {
         if (!ReadFile(handle_, bytes + done, wanted, &got, nullptr) || got == 0) break;
         done += got;
     }
+    position_ += done;
     if (done > 0) Feed(bytes, done);
     return done;
+}
+
+bool RegularFile::Seek(uint64_t count) {
+    LARGE_INTEGER target;
+    target.QuadPart = static_cast<LONGLONG>(position_ + count);
+    if (!SetFilePointerEx(handle_, target, nullptr, FILE_BEGIN)) return false;
+    position_ += count;
+    return true;
 }
