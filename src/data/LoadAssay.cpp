@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "data/CVeltarFile4.h"
+#include "data/ReadTransaction.h"
 #include "data/SampleMass.h"
 #include "data/SqlException.h"
 #include "data/Statement.h"
@@ -170,6 +171,7 @@ int32_t LoadAssay(std::vector<Assay>& assays, LoadProblems& problems, DataBase::
                   std::string* databaseError) {
     int32_t result = -1;
     try {
+        const DataBase::ReadTransaction snapshot(db);
         DataBase::Statement statement = DataBase::Prepare(db, kAssayQuery);
         DataBase::BindInt64(statement, AsUnsignedId(id));
         DataBase::ReadRows(

@@ -74,7 +74,8 @@ size_t RegularFile::Read(void* buffer, size_t count) {
     char* const bytes = static_cast<char*>(buffer);
     size_t done = 0;
     while (done < count) {
-        const ssize_t got = read(descriptor_, bytes + done, std::min(count - done, kMaxChunk));
+        const ssize_t got = pread(descriptor_, bytes + done, std::min(count - done, kMaxChunk),
+                                  static_cast<off_t>(position_ + done));
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;
         done += static_cast<size_t>(got);
@@ -82,11 +83,4 @@ size_t RegularFile::Read(void* buffer, size_t count) {
     position_ += done;
     if (done > 0) Feed(bytes, done);
     return done;
-}
-
-bool RegularFile::Seek(uint64_t count) {
-    const off_t target = static_cast<off_t>(position_ + count);
-    if (lseek(descriptor_, target, SEEK_SET) != target) return false;
-    position_ += count;
-    return true;
 }

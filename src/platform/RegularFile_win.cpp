@@ -68,19 +68,15 @@ size_t RegularFile::Read(void* buffer, size_t count) {
     size_t done = 0;
     while (done < count) {
         const DWORD wanted = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        const uint64_t at = position_ + done;
+        OVERLAPPED offset{};
+        offset.Offset = static_cast<DWORD>(at);
+        offset.OffsetHigh = static_cast<DWORD>(at >> 32);
         DWORD got = 0;
-        if (!ReadFile(handle_, bytes + done, wanted, &got, nullptr) || got == 0) break;
+        if (!ReadFile(handle_, bytes + done, wanted, &got, &offset) || got == 0) break;
         done += got;
     }
     position_ += done;
     if (done > 0) Feed(bytes, done);
     return done;
-}
-
-bool RegularFile::Seek(uint64_t count) {
-    LARGE_INTEGER target;
-    target.QuadPart = static_cast<LONGLONG>(position_ + count);
-    if (!SetFilePointerEx(handle_, target, nullptr, FILE_BEGIN)) return false;
-    position_ += count;
-    return true;
 }
