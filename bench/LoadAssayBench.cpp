@@ -5,6 +5,8 @@
 // the plain read's time, and ratio, LoadAssay's time over it (the goal is 0.25 at most, 0.05 at best);
 // io_ms and io_ratio the same against reading the files' bytes into one buffer used again and again, which
 // asks no fresh memory of the system: what reading them costs where fresh memory is dear.
+// ChecksumsOfTheWholeList: what a report of all 256 adds, each listed file read once more, whole, for its
+// SHA-256 and held against what was loaded.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -12,9 +14,11 @@
 #include <vector>
 
 #include "DemoData.h"
+#include "calc/CalculationData.h"
 #include "data/DataBaseConnection.h"
 #include "data/LoadAssay.h"
 #include "platform/StdioFile.h"
+#include "report/ReportModel.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -115,6 +119,24 @@ void LoadAssays(benchmark::State& state) {
     state.counters["io_ratio"] = loading / io;
 }
 BENCHMARK(LoadAssays)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void ChecksumsOfTheWholeList(benchmark::State& state) {
+    const std::vector<DemoData::Run>& runs = Chromatograms();
+    std::vector<Assay> assays;
+    SilentMessages messages;
+    {
+        DataBase::DbHandle db;
+        for (const DemoData::Run& run : runs) LoadAssay(assays, messages, db, run.assay.id);
+    }
+    ReportModel model = MakeReportModel(assays, CalculationData(), 0);
+    for (auto _ : state) {
+        if (!TakeChecksums(model, assays, messages) || model.chromatograms.back().fileSha256.empty()) {
+            state.SkipWithError("no checksums");
+            break;
+        }
+    }
+}
+BENCHMARK(ChecksumsOfTheWholeList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
