@@ -170,6 +170,7 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged(run.staging);
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
+    if (!TakeChecksums(model, assays, messages)) return false;
     model.quality = quality;
     model.databasePath = AbsolutePath(run.options.database);
     model.stylesheet = run.stylesheetInput;

@@ -88,6 +88,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
                         Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
                                     components, assays, limits),
                         createdAt);
+    if (!TakeChecksums(model, assays, messages)) return kExitFailure;
     model.databasePath = AbsolutePath(options.database);
     model.origin.maker = ReportOrigin::Maker::Report;
     if (outputs.html) model.stylesheet = FileInput(outputs.stylesheet);

@@ -31,6 +31,14 @@ public:
     void ShowMessage(const std::wstring&) override {}
 };
 
+// Keeps the errors told, for the lines of a check.
+class KeptErrors : public UserMessages {
+public:
+    void ShowError(const std::wstring& text) override { errors.push_back(text); }
+    void ShowMessage(const std::wstring&) override {}
+    std::vector<std::wstring> errors;
+};
+
 bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
     return std::any_of(recorded.circumstances.begin(), recorded.circumstances.end(),
                        [&](const RecordedCircumstance& c) { return c.kind == kind && c.subject == subject; });
@@ -205,6 +213,12 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     }
     if (!data) return rebuilt;
     ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
+    KeptErrors stale;
+    if (!TakeChecksums(model, assays, stale)) {
+        for (const std::wstring& error : stale.errors)
+            rebuilt.unverifiable.push_back(L"не проверить: " + error);
+        return rebuilt;
+    }
     model.utcOffsetMinutes = recorded.utcOffsetMinutes;
     model.databasePath = recorded.database;
     model.origin = recorded.origin;

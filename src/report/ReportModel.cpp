@@ -4,9 +4,11 @@
 #include <system_error>
 #include <utility>
 
+#include "data/ChromatogramFileCheck.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
+#include "platform/UserMessages.h"
 
 namespace {
 
@@ -22,10 +24,31 @@ ReportChromatogram ChromatogramOf(const Assay& assay) {
     row.sampleMass = assay.sampleMass;
     row.usableMass = HasUsableMass(assay);
     row.ticked = assay.isTicked != 0;
-    row.fileSha256 = assay.fileSha256;
-    row.checksumUnavailable = assay.checksumUnavailable;
     row.peaks = assay.peaks;
     return row;
+}
+
+const Assay* FindAssay(const std::vector<Assay>& assays, int32_t id) {
+    for (const Assay& assay : assays) {
+        if (assay.id == id) return &assay;
+    }
+    return nullptr;
+}
+
+// What makes a report's chromatogram stale, or nothing when it is not.
+std::wstring StaleFile(const ReportChromatogram& chromatogram, ChromatogramFileCheck::State state) {
+    const std::wstring file =
+        L"файл хроматограммы " + std::to_wstring(chromatogram.id) + L" «" + chromatogram.fileName + L"» ";
+    switch (state) {
+        case ChromatogramFileCheck::State::Changed:
+            return file + L"изменён после загрузки";
+        case ChromatogramFileCheck::State::NotRead:
+            return file + L"больше не читается";
+        case ChromatogramFileCheck::State::NotLoaded:
+        case ChromatogramFileCheck::State::Same:
+            break;
+    }
+    return std::wstring();
 }
 
 }  // namespace
@@ -40,6 +63,24 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
     model.createdAt = createdAt;
     model.utcOffsetMinutes = UtcOffsetMinutes(createdAt).value_or(0);
     return model;
+}
+
+bool TakeChecksums(ReportModel& model, const std::vector<Assay>& assays, UserMessages& messages) {
+    std::wstring stale;
+    for (ReportChromatogram& chromatogram : model.chromatograms) {
+        const Assay* assay = FindAssay(assays, chromatogram.id);
+        if (assay == nullptr) continue;
+        const ChromatogramFileCheck check = CheckChromatogramFile(*assay);
+        chromatogram.fileSha256 = check.sha256;
+        chromatogram.checksumUnavailable = check.checksumUnavailable;
+        const std::wstring problem = StaleFile(chromatogram, check.state);
+        if (!problem.empty()) stale += (stale.empty() ? L"" : L", ") + problem;
+    }
+    if (stale.empty()) return true;
+    messages.ShowError(L"отчёт не составлен: " + stale +
+                       L"; значения, загруженные из файла, могут быть уже не его: загрузите хроматограммы "
+                       L"заново и составьте отчёт снова");
+    return false;
 }
 
 ReportInput FileInput(const std::wstring& path) {
