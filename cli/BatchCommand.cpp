@@ -22,6 +22,7 @@
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
+#include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/FolderLock.h"
 #include "platform/InterruptCleanup.h"
@@ -29,13 +30,12 @@
 #include "platform/NumberText.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Sha256.h"
-#include "messages/UserMessages.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
 #include "records/TrackedTables.h"
 #include "report/QcJson.h"
-#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
+#include "report/ReportOutput.h"
 #include "tables/DataFilePath.h"
 
 namespace {
@@ -172,6 +172,7 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged(run.staging);
     ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
+    if (!TakeChecksums(model, assays, messages)) return false;
     model.quality = quality;
     model.databasePath = AbsolutePath(run.options.database);
     model.stylesheet = run.stylesheetInput;
@@ -454,7 +455,9 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!WriteIndex(index, page, run, messages)) return kExitFailure;
     if (page.qc &&
         (!KeepPreviousIndex(qcJson, run.manifest, messages) ||
-         !WriteText(qcJson, QcJson(*page.qc, Render(page.range, page.language), std::time(nullptr), page.language), messages, run.staging)))
+         !WriteText(qcJson,
+                    QcJson(*page.qc, Render(page.range, page.language), std::time(nullptr), page.language),
+                    messages, run.staging)))
         return kExitFailure;
     run.manifest.RecordIndex(Render(page.range, Language::Russian));
     std::error_code error;

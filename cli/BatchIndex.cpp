@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "messages/UserMessages.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
-#include "messages/UserMessages.h"
 #include "report/QcDocument.h"
 #include "report/ReportFiles.h"
 #include "report/TransformAndOpen.h"
@@ -39,7 +39,8 @@ void AddTexts(XMLWrapper& wrapper, const XMLElement& parent, const wchar_t* list
     for (const Message& text : texts) wrapper.AddTextElement(element, item, Render(text, language));
 }
 
-void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const IndexRow& row, Language language) {
+void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const IndexRow& row,
+            Language language) {
     const XMLElement element = wrapper.AddElement(series, L"row");
     wrapper.AddIntElement(element, L"number", static_cast<int32_t>(number));
     wrapper.AddTextElement(element, L"sample", row.sample);
@@ -76,9 +77,7 @@ void AddRow(XMLWrapper& wrapper, const XMLElement& series, size_t number, const 
 }  // namespace
 
 IndexVerdict::IndexVerdict(const LimitVerdict& verdict)
-    : name(verdict.limit.name),
-      outcome(verdict.outcome),
-      doubt(verdict.doubt) {}
+    : name(verdict.limit.name), outcome(verdict.outcome), doubt(verdict.doubt) {}
 
 bool HasProblem(const IndexRow& row) {
     const bool undetermined = std::any_of(

@@ -34,14 +34,14 @@ struct IndexRow {
     size_t determinations = 0;  // those calculated: with a usable sample mass
     size_t afterRange = 0;      // analyses made after the end of the batch's dates, taken with their series
     double totalOxygen = 0.0;
-    Message totalOxygenDoubt;        // why the total is no result; empty when it is one
+    Message totalOxygenDoubt;  // why the total is no result; empty when it is one
     std::vector<Message> warnings;
     std::vector<IndexVerdict> verdicts;
     std::vector<std::wstring> exceededR;  // components whose parallels spread more than their r
-    std::wstring base;    // file name of its reports without extension; empty when none was written
-    Message reason;  // why the series has no report; empty when it has one
-    std::vector<Message> notes;   // what loading its chromatograms told (a file that did not read, …)
-    QualityMark quality;          // what QC says of an analysis series with a report
+    std::wstring base;           // file name of its reports without extension; empty when none was written
+    Message reason;              // why the series has no report; empty when it has one
+    std::vector<Message> notes;  // what loading its chromatograms told (a file that did not read, …)
+    QualityMark quality;         // what QC says of an analysis series with a report
     std::vector<Message> qcResults;   // a QC series' own results that are in control or unjudged
     std::vector<Message> qcFailures;  // and those that failed or could not be used
 };

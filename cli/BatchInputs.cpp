@@ -22,8 +22,7 @@ Densities ReadDensities(const std::wstring& path) {
         // is a density with a unit, to be told as such.
         if (!density && row == 0 && text.find_first_of(L"0123456789") == std::wstring::npos) continue;
         if (!density || !PlausibleSampleDensity(*density)) {
-            densities.problems[sample] =
-                Message(MessageCode::BatchDensityNotPetrol, {text});
+            densities.problems[sample] = Message(MessageCode::BatchDensityNotPetrol, {text});
             continue;
         }
         const auto known = densities.bySample.find(sample);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "messages/UserMessages.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "messages/UserMessages.h"
 #include "tables/NameCompare.h"
 
 namespace {
@@ -79,10 +79,10 @@ void SetAsideSamplesAnalysedOnce(QcFile& file, const std::vector<Series>& all) {
             kept.push_back(std::move(line));
             continue;
         }
-        file.errors.push_back(
-            Message(MessageCode::FileLine,
-                    {static_cast<int64_t>(line.row), Nested(Message(MessageCode::QcSampleAnalysedOnce,
-                                                       {line.sample, MessageMoment{only->First()}}))}));
+        file.errors.push_back(Message(
+            MessageCode::FileLine,
+            {static_cast<int64_t>(line.row), Nested(Message(MessageCode::QcSampleAnalysedOnce,
+                                                            {line.sample, MessageMoment{only->First()}}))}));
     }
     file.lines = std::move(kept);
 }

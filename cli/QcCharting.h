@@ -51,4 +51,3 @@ void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vec
 // Says, once, that the QC file's change log could not be written, or that the file was changed outside
 // the program (which its log now tells).
 void TellQcFileLog(const QcFile& file, UserMessages& messages);
-

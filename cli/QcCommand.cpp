@@ -11,16 +11,16 @@
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
+#include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "messages/UserMessages.h"
 #include "qc/QcEstablishment.h"
 #include "records/TrackedTables.h"
 #include "report/QcDocument.h"
 #include "report/QcJson.h"
-#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
+#include "report/ReportOutput.h"
 #include "report/TransformAndOpen.h"
 #include "report/XMLWrapper.h"
 #include "tables/DataFilePath.h"
@@ -46,7 +46,9 @@ std::wstring SummaryLine(size_t number, const QcChart& chart) {
     if (chart.line.established)
         return line + L"; пределы установлены " + LocalDateTimeText(chart.line.established->at) + L" по " +
                count + (limits.provisional ? L" (предварительные)" : L"");
-    if (!limits.determined) return line + L"; пределы не установлены, предварительных нет: " + Render(limits.why, Language::Russian);
+    if (!limits.determined)
+        return line + L"; пределы не установлены, предварительных нет: " +
+               Render(limits.why, Language::Russian);
     return line + L"; пределы не установлены, предварительные по " + count;
 }
 
@@ -56,7 +58,8 @@ std::wstring LimitsLine(const QcChart& chart) {
     return L"средняя линия " + FormatFixed(limits.centre, 4) + L", пределы 3σ " +
            FormatFixed(limits.lower, 4) + L" … " + FormatFixed(limits.upper, 4) +
            L", средний скользящий размах " + FormatFixed(limits.movingRangeMean, 4) + L", его предел " +
-           FormatFixed(limits.movingRangeUpper, 4) + L" (" + QuantityText(chart.line.quantity, Language::Russian) +
+           FormatFixed(limits.movingRangeUpper, 4) + L" (" +
+           QuantityText(chart.line.quantity, Language::Russian) +
            (chart.line.accepted ? L", результат − принятое" : L"") + L")";
 }
 
@@ -75,7 +78,8 @@ bool WriteQcFiles(const QcCharts& qc, const Message& range, Language language, c
                      [&](const std::wstring& path, std::wstring& error) {
                          return TransformToFile(document, stylesheet, path, &error);
                      }) &&
-           StageText(json, QcJson(qc, Render(range, language), now, language), staged, messages) && CommitStaged(staged, messages);
+           StageText(json, QcJson(qc, Render(range, language), now, language), staged, messages) &&
+           CommitStaged(staged, messages);
 }
 
 std::vector<QcResult> ResultsOf(const QcChart& chart) {
@@ -154,10 +158,11 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     TellUnwritableLogs(inputs.components, std::nullopt, messages);
     // Establishing draws the charts only when asked for a folder.
     const bool drawn = !options.outFolder.empty();
-    const std::wstring stylesheet = !drawn ? std::wstring()
-                                    : options.stylesheet
-                                        ? *options.stylesheet
-                                        : DataFilePath(L"\\" + StylesheetName(kQcStylesheetStem, options.language), messages);
+    const std::wstring stylesheet =
+        !drawn ? std::wstring()
+        : options.stylesheet
+            ? *options.stylesheet
+            : DataFilePath(L"\\" + StylesheetName(kQcStylesheetStem, options.language), messages);
     if (drawn && (stylesheet.empty() || !CanRead(stylesheet, L"таблица стилей контрольных карт", messages)))
         return kExitFailure;
     const std::wstring page = JoinPath(options.outFolder, kQcPageName);
@@ -193,7 +198,8 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         messages.ShowMessage(SummaryLine(i + 1, qc.charts[i]));
         results += qc.charts[i].points.size();
     }
-    if (drawn && !WriteQcFiles(qc, RangeOf(options), options.language, page, json, stylesheet, messages)) return kExitFailure;
+    if (drawn && !WriteQcFiles(qc, RangeOf(options), options.language, page, json, stylesheet, messages))
+        return kExitFailure;
     // Establishing answers for the limits it records; the charts' results are for the runs that judge.
     if (options.establish) return shortfalls.Any() ? kExitFailure : kExitSuccess;
     if (results == 0) shortfalls.Add(L"в выбранные даты серий контрольных проб нет");

@@ -13,11 +13,11 @@
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
-#include "platform/ConsoleText.h"
 #include "messages/UserMessages.h"
+#include "platform/ConsoleText.h"
 #include "platform/WideText.h"
-#include "report/ReportOutput.h"
 #include "report/ReportFiles.h"
+#include "report/ReportOutput.h"
 #include "tables/DataFilePath.h"
 
 namespace {
@@ -70,8 +70,9 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     ReportOutputs outputs = OutputsOf(options);
     const Language language = options.language.value_or(Language::Russian);
     if (outputs.html) {
-        outputs.stylesheet =
-            options.stylesheet ? *options.stylesheet : DataFilePath(L"\\" + StylesheetName(L"Report", language), messages);
+        outputs.stylesheet = options.stylesheet
+                                 ? *options.stylesheet
+                                 : DataFilePath(L"\\" + StylesheetName(L"Report", language), messages);
         // Checked before anything is written: a run that cannot make its page makes no file at all.
         if (outputs.stylesheet.empty() || !CanRead(outputs.stylesheet, L"таблица стилей", messages))
             return kExitFailure;
@@ -90,6 +91,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
                         Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
                                     components, assays, limits),
                         createdAt);
+    if (!TakeChecksums(model, assays, messages)) return kExitFailure;
     model.databasePath = AbsolutePath(options.database);
     model.language = language;
     model.origin.maker = ReportOrigin::Maker::Report;

@@ -12,15 +12,15 @@
 #include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
-#include "records/NewDefaultTable.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/SqlException.h"
-#include "platform/FileSystemPath.h"
 #include "messages/UserMessages.h"
+#include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
+#include "records/NewDefaultTable.h"
 #include "tables/QcFile.h"
 
 namespace {
@@ -31,6 +31,14 @@ public:
     using UserMessages::ShowMessage;
     void ShowError(const std::wstring&) override {}
     void ShowMessage(const std::wstring&) override {}
+};
+
+// Keeps the errors told, for the lines of a check.
+class KeptErrors : public UserMessages {
+public:
+    void ShowError(const std::wstring& text) override { errors.push_back(text); }
+    void ShowMessage(const std::wstring&) override {}
+    std::vector<std::wstring> errors;
 };
 
 bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
@@ -77,7 +85,8 @@ ComponentsSnapshot PresentComponents(const RecordedReport& recorded, const std::
     const std::wstring defaultPath = DefaultTablePath(path);
     if (Has(recorded, L"new_default_table", defaultPath)) {
         components.newDefault.path = defaultPath;
-        components.newDefault.differences = Message(MessageCode::Text, {DetailOf(recorded, L"new_default_table", defaultPath)});
+        components.newDefault.differences =
+            Message(MessageCode::Text, {DetailOf(recorded, L"new_default_table", defaultPath)});
     }
     return components;
 }
@@ -222,6 +231,12 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     }
     if (!data) return rebuilt;
     ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
+    KeptErrors stale;
+    if (!TakeChecksums(model, assays, stale)) {
+        for (const std::wstring& error : stale.errors)
+            rebuilt.unverifiable.push_back(L"не проверить: " + error);
+        return rebuilt;
+    }
     model.utcOffsetMinutes = recorded.utcOffsetMinutes;
     model.language = recorded.language;
     model.databasePath = recorded.database;

@@ -39,8 +39,8 @@ std::vector<Row> Rows(const CalculationData& data) {
         rows.push_back(Numbers(std::to_wstring(++number), r.name,
                                [&r](const ResultColumn& column) { return r.*column.value; }));
     }
-    rows.push_back(
-        Numbers(L"", Render(MessageCode::Total, kConsole), [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
+    rows.push_back(Numbers(L"", Render(MessageCode::Total, kConsole),
+                           [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
     return rows;
 }
 

@@ -59,10 +59,10 @@ CalculatedSeries CalculateSeries(const Series& series, const SeriesInputs& input
     for (const AnalysisRow& analysis : series.analyses) {
         std::string reason;
         if (LoadAssay(assays, loading, db, analysis.id, &reason) < 0) {
-            loading.ShowError(reason.empty() ? Message(MessageCode::BatchChromatogramNotLoaded,
-                                                       {int64_t{analysis.id}})
-                                             : Message(MessageCode::BatchChromatogramNotLoadedWhy,
-                                                       {int64_t{analysis.id}, FromUtf8(reason)}));
+            loading.ShowError(reason.empty()
+                                  ? Message(MessageCode::BatchChromatogramNotLoaded, {int64_t{analysis.id}})
+                                  : Message(MessageCode::BatchChromatogramNotLoadedWhy,
+                                            {int64_t{analysis.id}, FromUtf8(reason)}));
         }
     }
     row.notes = loading.said;

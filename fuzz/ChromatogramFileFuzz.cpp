@@ -1,5 +1,6 @@
 // Any bytes as a chromatogram file: reading must end with a status, never crash, hang or ask for
-// more memory than the file justifies; a file that reads must write and read back the same.
+// more memory than the file justifies; a file that reads must write and read back the same. Reading its
+// outline (what loading reads) must end with the same status and say what the whole read says.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +39,16 @@ void CheckRoundTrip(CVeltarFile4& file) {
     }
 }
 
+// What a whole read says besides the samples and peak tables, to hold the outline read against.
+ChromatogramOutline OutlineOf(const CVeltarFile4& file) {
+    ChromatogramOutline outline{file.version, {}, file.passport};
+    for (const ChromatogramChannel& channel : file.channels) {
+        outline.channels.push_back(
+            {channel.number, channel.headerValue1, channel.headerValue2, channel.samples.size()});
+    }
+    return outline;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -46,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CVeltarFile4 file;
     const int32_t status = file.Read(path);
     if (status > 0 || status < VeltarFileStatus::kBadXml) std::abort();
+    ChromatogramOutline outline;
+    if (ReadChromatogramOutline(path, outline) != status) std::abort();
+    if (status == VeltarFileStatus::kOk && !SameOutline(OutlineOf(file), outline)) std::abort();
     if (status == VeltarFileStatus::kOk) CheckRoundTrip(file);
     return 0;
 }

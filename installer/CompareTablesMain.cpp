@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "tables/ComponentsTable.h"
 #include "messages/Catalogue.h"
-#include "records/NewDefaultTable.h"
 #include "platform/ProgramArguments.h"
 #include "platform/StdioFile.h"
+#include "records/NewDefaultTable.h"
+#include "tables/ComponentsTable.h"
 
 namespace {
 

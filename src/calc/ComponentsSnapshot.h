@@ -20,6 +20,6 @@ struct ComponentsSnapshot {
     std::wstring path;           // the components file meant
     bool headerMissing = false;  // its first line was a component, not a header
     std::vector<Component> components;
-    TableTracking tracking;  // its version as read, and what the read found out about its change log
+    TableTracking tracking;      // its version as read, and what the read found out about its change log
     NewDefaultTable newDefault;  // a default table beside it that differs and waits for the lab's answer
 };

@@ -86,30 +86,34 @@ Message SpreadDoubt(const ComponentResult& row, const CalculationData& data) {
 
 // Why a measured value cannot be held against the limit, or nothing when it can: a sum over
 // incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
-Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const CalculationData& data,
-              const std::vector<Assay>& assays) {
+Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows,
+              const CalculationData& data, const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
     if (Message doubt = DoubtOfAll(data, assays); !doubt.Empty()) return doubt;
     // Without the standard known, its own oxygen or volume would be counted as the sample's.
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::StandardNotFound))
         return MessageCode::DoubtStandardNotFound;
-    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard)) return MessageCode::DoubtNoStandard;
+    if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
+        return MessageCode::DoubtNoStandard;
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
     if (volume && !data.settings.sampleDensityGiven) return MessageCode::DoubtNoSampleDensity;
-    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity)) return MessageCode::DoubtImplausibleDensity;
+    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity))
+        return MessageCode::DoubtImplausibleDensity;
     for (const ComponentResult* row : rows) {
         if (volume && !IsUsableConstant(row->density)) return {MessageCode::DoubtNoDensity, {row->name}};
         if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) && !row->isStandard)
             return {MessageCode::DoubtNoMolarMass, {row->name}};
         if (OfTotalOxygen(limit) && row->oxygenAtoms < 1 && !row->isStandard)
             return {MessageCode::DoubtNoOxygenAtoms, {row->name}};
-        if (WarnedOf(data, Kind::BadConcentration, *row)) return {MessageCode::DoubtBadConcentration, {row->name}};
+        if (WarnedOf(data, Kind::BadConcentration, *row))
+            return {MessageCode::DoubtBadConcentration, {row->name}};
         if (WarnedOf(data, Kind::PartlyFound, *row)) return {MessageCode::DoubtPartlyFound, {row->name}};
         // The standard's spread decides no sum of the sample's own components.
         const bool ownComponent = limit.peakNames.size() == 1 || !row->isStandard;
         if (Message spread = SpreadDoubt(*row, data); !spread.Empty() && ownComponent)
-            return limit.peakNames.size() == 1 ? spread
-                                               : Message(MessageCode::DoubtOfComponent, {row->name, Nested(spread)});
+            return limit.peakNames.size() == 1
+                       ? spread
+                       : Message(MessageCode::DoubtOfComponent, {row->name, Nested(spread)});
     }
     return {};
 }

@@ -10,6 +10,7 @@ std::wstring TotalOxygenText(const CalculationData& data, Language language) {
 
 std::wstring TotalOxygenNote(const CalculationData& data, Language language) {
     if (data.TotalOxygenDetermined()) return std::wstring();
-    return Render({MessageCode::TotalNoResultNote, {Nested(data.totalOxygenDoubt), Decimal(data.totalOxygen, 4)}},
-                  language);
+    return Render(
+        {MessageCode::TotalNoResultNote, {Nested(data.totalOxygenDoubt), Decimal(data.totalOxygen, 4)}},
+        language);
 }

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "data/ChromatogramChannel.h"
+#include "data/ChromatogramOutline.h"
 
 // One named peak of a chromatogram, a row of the host's [peak] table.
 struct Peak {
@@ -27,31 +28,25 @@ struct Peak {
 // such a chromatogram cannot be ticked.
 constexpr double kNoSampleMass = -1.0;
 
-// One chromatogram as the plug-in keeps it: its [assay] row, sample mass, tick, channels and peaks.
-// The list of the main dialog never holds two with the same id.
+// One chromatogram as the plug-in keeps it: its [assay] row, sample mass, tick, what its file said and
+// its peaks. The list of the main dialog never holds two with the same id.
 struct Assay {
     int32_t id = 0;
     int64_t date = 0;  // seconds since 1970-01-01 00:00 UTC
     std::wstring fileName;
-    std::string fileSha256;            // of the chromatogram file as loaded; empty when it did not read
-    bool checksumUnavailable = false;  // the file loaded, but its SHA-256 could not be made
     std::wstring sample;
     std::wstring method;
     std::wstring mixture;
     bool isCalibration = false;
     double sampleMass = kNoSampleMass;  // grams: positive and finite, or kNoSampleMass
     int32_t isTicked = 0;
-    std::vector<ChromatogramChannel> channels;  // the file's, with their samples; empty when it did not read
-    std::vector<Peak> peaks;                    // by channel, then by time
+    // What its file said besides its samples when it was loaded; none when it did not read. Nothing the
+    // plug-in does needs the samples: they are not kept, and a report holds the file against this.
+    std::optional<ChromatogramOutline> file;
+    std::vector<Peak> peaks;  // by channel, then by time
     // The last channel's header values, also when the file failed after that channel.
     double lastHeaderValue2 = std::numeric_limits<double>::lowest();
     double lastHeaderValue1 = std::numeric_limits<double>::lowest();
-
-    // The samples of channels[index] widened to double; empty when there is no such channel. Made
-    // each time it is asked for and not kept: the samples are held once, as the file's floats. A
-    // widened copy kept beside them tripled what a chromatogram takes in memory, and nothing but a
-    // drawing needs the samples at all.
-    std::vector<double> Signal(size_t index) const;
 };
 
 // Whether the chromatogram has a sample mass the calculation can use; only such a one can be ticked.

@@ -6,13 +6,10 @@
 #include <limits>
 #include <memory>
 #include <new>
-#include <optional>
-#include <stdexcept>
 
 #include "data/XmlValue.h"
 #include "platform/NumberText.h"
 #include "platform/RegularFile.h"
-#include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 
 using namespace VeltarFileStatus;
@@ -130,15 +127,49 @@ void WritePeakMark(pugi::xml_node item, const PeakMark& mark) {
     AppendDouble(item, L"index", mark.index);
 }
 
-// The digest's hex digits; false when the platform's cryptography fails at the last step.
-bool Finish(Sha256& digest, std::string& hex) {
-    try {
-        hex = digest.HexDigest();
-        return true;
-    } catch (const std::runtime_error&) {
-        hex.clear();
-        return false;
+// The header's version and end-of-blocks offset; a status.
+int32_t ReadHeader(RegularFile& file, uint8_t& version, uint64_t& endOfBlocks) {
+    unsigned char header[kHeaderSize];
+    if (file.Read(header, kHeaderSize) != kHeaderSize) return kShortHeader;
+    if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
+    if (header[3] > 1) return kBadVersion;
+    version = header[3];
+    endOfBlocks = LoadU64(header + 8);
+    return kOk;
+}
+
+// Reads each block header and hands the channel it describes to `take`, which reads or passes the
+// samples that follow (false: they did not read). The end-of-blocks offset only says whether another
+// block follows; the XML starts wherever the last block ended, at `position` on return.
+template <typename Take>
+int32_t ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position, Take take) {
+    while (position < endOfBlocks) {
+        unsigned char block[kBlockHeaderSize];
+        if (file.Read(block, kBlockHeaderSize) != kBlockHeaderSize) return kShortBlockHeader;
+        position += kBlockHeaderSize;
+        const uint64_t count = LoadU64(block + 24);
+        // A count the rest of the file cannot hold is refused before anything is allocated or passed: a
+        // damaged file must not ask for gigabytes, and a truncated one is found even where its samples
+        // are not read.
+        const uint64_t remaining = file.Size() > position ? file.Size() - position : 0;
+        if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
+        const ChannelOutline channel{block[0], LoadDouble(block + 8), LoadDouble(block + 16), count};
+        if (!take(channel)) return kBadSamples;
+        position += count * sizeof(float);
     }
+    return kOk;
+}
+
+// The XML part, the rest of the file from `position`; false when it does not parse.
+bool ParseXml(RegularFile& file, uint64_t position, pugi::xml_document& document) {
+    const uint64_t length = file.Size() > position ? file.Size() - position : 0;
+    if (length > std::numeric_limits<size_t>::max()) return false;
+    // Left uninitialised: the read fills it.
+    const std::unique_ptr<char[]> text(new char[static_cast<size_t>(length)]);
+    const size_t read = file.Read(text.get(), static_cast<size_t>(length));
+    // pugixml reports memory it cannot get as a parse failure.
+    return static_cast<bool>(
+        document.load_buffer(text.get(), read, pugi::parse_default, pugi::encoding_auto));
 }
 
 }  // namespace
@@ -147,73 +178,68 @@ int32_t CVeltarFile4::Read(const std::wstring& path) {
     // What running out of memory means depends on the part being read when it happens.
     int32_t failure = kNotOpened;
     try {
-        sha256.clear();
-        checksumUnavailable = false;
         RegularFile file(path);
         if (!file.IsOpen()) return kNotOpened;
-        // A platform without SHA-256 still loads the file; only its checksum is missing.
-        std::optional<Sha256> digest;
-        try {
-            digest.emplace();
-            file.DigestInto(&*digest);
-        } catch (const std::runtime_error&) {
-            digest.reset();
-        }
-        unsigned char header[kHeaderSize];
-        if (file.Read(header, kHeaderSize) != kHeaderSize) return kShortHeader;
-        if (std::memcmp(header, "STG", 3) != 0) return kBadSignature;
-        if (header[3] > 1) return kBadVersion;
-        version = header[3];
+        uint64_t endOfBlocks = 0;
+        const int32_t header = ReadHeader(file, version, endOfBlocks);
+        if (header != kOk) return header;
         channels.clear();
         uint64_t position = kHeaderSize;
         failure = kBadSamples;
-        const int32_t status = ReadBlocks(file, LoadU64(header + 8), position);
+        const int32_t status = ReadBlocks(file, endOfBlocks, position, [&](const ChannelOutline& outline) {
+            ChromatogramChannel channel;
+            if (!ReadSamples(file, outline.sampleCount, channel.samples)) return false;
+            channel.number = outline.number;
+            channel.headerValue1 = outline.headerValue1;
+            channel.headerValue2 = outline.headerValue2;
+            channels.push_back(std::move(channel));
+            return true;
+        });
         if (status != kOk) return status;
         failure = kBadXml;
-        if (ReadXml(file, file.Size() > position ? file.Size() - position : 0) != kOk) return kBadXml;
+        pugi::xml_document document;
+        if (!ParseXml(file, position, document)) return kBadXml;
+        const pugi::xml_node root = document.child(L"root");
+        passport.Read(root.child(L"passport"));
+        ReadChannels(root.child(L"channels"));
         passport.path = path;
-        checksumUnavailable = !digest || file.DigestFailed() || !Finish(*digest, sha256);
         return kOk;
     } catch (const std::bad_alloc&) {
         return failure;
     }
 }
 
-// The end-of-blocks offset only says whether another block follows; the XML starts wherever the
-// last block ended.
-int32_t CVeltarFile4::ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position) {
-    while (position < endOfBlocks) {
-        unsigned char block[kBlockHeaderSize];
-        if (file.Read(block, kBlockHeaderSize) != kBlockHeaderSize) return kShortBlockHeader;
-        position += kBlockHeaderSize;
-        const uint64_t count = LoadU64(block + 24);
-        // A count the rest of the file cannot hold is refused before anything is allocated: a
-        // damaged file must not ask for gigabytes.
-        const uint64_t remaining = file.Size() > position ? file.Size() - position : 0;
-        if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
-        ChromatogramChannel channel;
-        if (!ReadSamples(file, count, channel.samples)) return kBadSamples;
-        position += count * sizeof(float);
-        channel.number = block[0];
-        channel.headerValue1 = LoadDouble(block + 8);
-        channel.headerValue2 = LoadDouble(block + 16);
-        channels.push_back(std::move(channel));
+int32_t ReadChromatogramOutline(RegularFile& file, ChromatogramOutline& outline) {
+    int32_t failure = kNotOpened;
+    try {
+        outline.channels.clear();
+        if (!file.IsOpen()) return kNotOpened;
+        uint64_t endOfBlocks = 0;
+        const int32_t header = ReadHeader(file, outline.version, endOfBlocks);
+        if (header != kOk) return header;
+        uint64_t position = kHeaderSize;
+        failure = kBadSamples;
+        const int32_t status = ReadBlocks(file, endOfBlocks, position, [&](const ChannelOutline& channel) {
+            if (!file.Skip(channel.sampleCount * sizeof(float))) return false;
+            outline.channels.push_back(channel);
+            return true;
+        });
+        if (status != kOk) return status;
+        failure = kBadXml;
+        pugi::xml_document document;
+        if (!ParseXml(file, position, document)) return kBadXml;
+        outline.passport.Read(document.child(L"root").child(L"passport"));
+        return kOk;
+    } catch (const std::bad_alloc&) {
+        return failure;
     }
-    return kOk;
 }
 
-int32_t CVeltarFile4::ReadXml(RegularFile& file, uint64_t length) {
-    if (length > std::numeric_limits<size_t>::max()) return kBadXml;
-    // Left uninitialised: the read fills it.
-    const std::unique_ptr<char[]> text(new char[static_cast<size_t>(length)]);
-    const size_t read = file.Read(text.get(), static_cast<size_t>(length));
-    pugi::xml_document document;
-    // pugixml reports memory it cannot get as a parse failure.
-    if (!document.load_buffer(text.get(), read, pugi::parse_default, pugi::encoding_auto)) return kBadXml;
-    const pugi::xml_node root = document.child(L"root");
-    passport.Read(root.child(L"passport"));
-    ReadChannels(root.child(L"channels"));
-    return kOk;
+int32_t ReadChromatogramOutline(const std::wstring& path, ChromatogramOutline& outline) {
+    RegularFile file(path);
+    const int32_t status = ReadChromatogramOutline(file, outline);
+    if (status == kOk) outline.passport.path = path;
+    return status;
 }
 
 void CVeltarFile4::ReadChannels(const pugi::xml_node& element) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/ChromatogramChannel.h"
+#include "data/ChromatogramOutline.h"
 #include "data/Passport.h"
 
 class RegularFile;
@@ -32,10 +33,6 @@ public:
     uint8_t version = 1;
     Passport passport;
     std::vector<ChromatogramChannel> channels;
-    std::string sha256;  // of the whole file as Read read it; empty when it did not read
-    // The file read, but the platform could not make its SHA-256 (sha256 is empty): the chromatogram
-    // loads all the same, and its reports say that its checksum is unavailable.
-    bool checksumUnavailable = false;
 
     CVeltarFile4() = default;
     virtual ~CVeltarFile4() = default;
@@ -44,10 +41,9 @@ public:
     CVeltarFile4(CVeltarFile4&&) = default;
     CVeltarFile4& operator=(CVeltarFile4&&) = default;
 
-    // Reads the file, and its SHA-256 with it (a failure of the checksum alone fails no read); a
-    // VeltarFileStatus. After a failure the channels read before it are kept. Only a regular file opens.
-    // Memory that runs out is the failure of the part being read: the samples (kBadSamples) or the XML
-    // (kBadXml).
+    // Reads the whole file, samples and all; a VeltarFileStatus. After a failure the channels read before
+    // it are kept. Only a regular file opens. Memory that runs out is the failure of the part being read:
+    // the samples (kBadSamples) or the XML (kBadXml).
     virtual int32_t Read(const std::wstring& path);
     // Writes the file (created or truncated); a VeltarFileStatus.
     virtual int32_t Write(const std::wstring& path);
@@ -58,8 +54,14 @@ public:
     void WriteChannels(pugi::xml_node element) const;
 
 private:
-    int32_t ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position);
-    int32_t ReadXml(RegularFile& file, uint64_t length);
     int32_t WriteBlocks(std::FILE* file) const;
     void SaveXml(std::FILE* file);
 };
+
+// Reads a chromatogram file's outline (header, block headers, passport) with the checks and statuses of
+// CVeltarFile4::Read: a block that runs past the end of the file and XML that does not parse fail as
+// there. The samples are not kept: they are seeked past, or read through the file's digest when it has
+// one. After a failure the channels read before it are kept.
+int32_t ReadChromatogramOutline(RegularFile& file, ChromatogramOutline& outline);
+// The same for the file at `path` (the passport's path).
+int32_t ReadChromatogramOutline(const std::wstring& path, ChromatogramOutline& outline);

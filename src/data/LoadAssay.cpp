@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "data/CVeltarFile4.h"
+#include "data/ReadTransaction.h"
 #include "data/SampleMass.h"
 #include "data/SqlException.h"
 #include "data/Statement.h"
@@ -46,8 +47,8 @@ Assay NewAssay(int32_t id, int64_t date, const std::wstring& fileName, const std
 
 // The sample mass from the passport; kNoSampleMass, after telling the user, when the passport names
 // none or its text is not a positive number.
-double SampleMass(const CVeltarFile4& file, const Assay& assay, LoadProblems& problems) {
-    const std::wstring* text = file.passport.FindMassSample();
+double SampleMass(const Passport& passport, const Assay& assay, LoadProblems& problems) {
+    const std::wstring* text = passport.FindMassSample();
     if (text == nullptr) {
         problems.Report(MakeLoadProblem(LoadProblem::Kind::NoSampleMass, assay.id, assay.fileName));
         return kNoSampleMass;
@@ -103,31 +104,29 @@ private:
     bool reported_ = false;
 };
 
-// The file's channels with their samples and its sample mass. A file that does not read leaves the
-// chromatogram without both; the header values of the channels read before the failure are kept.
+// What the file says besides its samples, and its sample mass: the file is read up to its samples and
+// on after them, the checks it must pass the same as a whole read's. A file that does not read leaves
+// the chromatogram without both; the header values of the channels read before the failure are kept.
 void ReadChromatogramFile(Assay& assay, LoadProblems& problems, FileFailure& failure) {
-    CVeltarFile4 file;
-    const int32_t status = file.Read(assay.fileName);
-    if (!file.channels.empty()) {
-        assay.lastHeaderValue2 = file.channels.back().headerValue2;
-        assay.lastHeaderValue1 = file.channels.back().headerValue1;
+    ChromatogramOutline outline;
+    const int32_t status = ReadChromatogramOutline(assay.fileName, outline);
+    if (!outline.channels.empty()) {
+        assay.lastHeaderValue2 = outline.channels.back().headerValue2;
+        assay.lastHeaderValue1 = outline.channels.back().headerValue1;
     }
     if (status != VeltarFileStatus::kOk) {
         failure.Report();
         return;
     }
-    assay.sampleMass = SampleMass(file, assay, problems);
-    assay.fileSha256 = file.sha256;
-    assay.checksumUnavailable = file.checksumUnavailable;
-    // Moved, not copied: the samples are held once.
-    assay.channels = std::move(file.channels);
+    assay.sampleMass = SampleMass(outline.passport, assay, problems);
+    assay.file = std::move(outline);
 }
 
 // Memory ran out while the chromatogram was being loaded: it stays in the list, unusable, and what it
 // took is given back.
 void MakeUnusable(Assay& assay) {
     assay.sampleMass = kNoSampleMass;
-    std::vector<ChromatogramChannel>().swap(assay.channels);
+    assay.file.reset();
     std::vector<Peak>().swap(assay.peaks);
 }
 
@@ -172,6 +171,7 @@ int32_t LoadAssay(std::vector<Assay>& assays, LoadProblems& problems, DataBase::
                   std::string* databaseError) {
     int32_t result = -1;
     try {
+        const DataBase::ReadTransaction snapshot(db);
         DataBase::Statement statement = DataBase::Prepare(db, kAssayQuery);
         DataBase::BindInt64(statement, AsUnsignedId(id));
         DataBase::ReadRows(

@@ -10,7 +10,7 @@
 #include "data/LoadProblem.h"
 #include "messages/UserMessages.h"
 
-// Loads chromatogram `id` into the list: its [assay] row, its file's channels and sample mass,
+// Loads chromatogram `id` into the list: its [assay] row, its file's outline (no samples) and sample mass,
 // its named peaks. Returns its index in the list (the one it already had, or the new last one), or
 // -1 when there is no such row or a database error occurred (nothing is added then). A file that
 // does not read (also for want of memory) or gives no usable sample mass is reported through

@@ -13,7 +13,8 @@ Message MessageOf(const LoadProblem& problem) {
         case LoadProblem::Kind::NoSampleMass:
             return Message(MessageCode::LoadNoSampleMass, {problem.ShortFileName()});
         case LoadProblem::Kind::SampleMassNotPositive:
-            return Message(MessageCode::LoadSampleMassNotPositive, {problem.ShortFileName(), problem.ShownDetail()});
+            return Message(MessageCode::LoadSampleMassNotPositive,
+                           {problem.ShortFileName(), problem.ShownDetail()});
         case LoadProblem::Kind::OutOfMemory:
             return Message(MessageCode::LoadOutOfMemory, {int64_t{problem.id}});
     }

@@ -31,7 +31,8 @@ std::wstring RenderArg(const MessageArg& arg, Language language) {
     if (const auto* text = std::get_if<std::wstring>(&arg)) return *text;
     if (const auto* whole = std::get_if<int64_t>(&arg)) return std::to_wstring(*whole);
     if (const auto* number = std::get_if<MessageNumber>(&arg))
-        return number->decimals < 0 ? FormatGeneral(number->value, 15) : FormatFixed(number->value, number->decimals);
+        return number->decimals < 0 ? FormatGeneral(number->value, 15)
+                                    : FormatFixed(number->value, number->decimals);
     if (const auto* moment = std::get_if<MessageMoment>(&arg)) return LocalTimeText(moment->secondsSince1970);
     if (const auto* nested = std::get_if<std::shared_ptr<const Message>>(&arg))
         return *nested ? Render(**nested, language) : std::wstring();

@@ -25,8 +25,8 @@ struct MessageMoment {
 
 // One value a message names: a text (a name, a path), a whole number, a number, a moment, another
 // message (why a verdict is undetermined, within the sentence that says it is), or a list of messages.
-using MessageArg = std::variant<std::wstring, int64_t, MessageNumber, MessageMoment, std::shared_ptr<const Message>,
-                                std::shared_ptr<const MessageList>>;
+using MessageArg = std::variant<std::wstring, int64_t, MessageNumber, MessageMoment,
+                                std::shared_ptr<const Message>, std::shared_ptr<const MessageList>>;
 
 // What the core says, as a code and the values it names; a catalogue per language turns it into words.
 struct Message {

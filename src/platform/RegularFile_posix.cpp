@@ -42,6 +42,7 @@ RegularFile::~RegularFile() {
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : descriptor_(std::exchange(other.descriptor_, -1)),
       size_(std::exchange(other.size_, 0)),
+      position_(std::exchange(other.position_, 0)),
       digest_(std::exchange(other.digest_, nullptr)),
       digestFailed_(std::exchange(other.digestFailed_, false)) {}
 
@@ -50,6 +51,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         Close();
         descriptor_ = std::exchange(other.descriptor_, -1);
         size_ = std::exchange(other.size_, 0);
+        position_ = std::exchange(other.position_, 0);
         digest_ = std::exchange(other.digest_, nullptr);
         digestFailed_ = std::exchange(other.digestFailed_, false);
     }
@@ -60,6 +62,7 @@ void RegularFile::Close() noexcept {
     if (descriptor_ >= 0) close(descriptor_);
     descriptor_ = -1;
     size_ = 0;
+    position_ = 0;
 }
 
 bool RegularFile::IsOpen() const {
@@ -71,11 +74,13 @@ size_t RegularFile::Read(void* buffer, size_t count) {
     char* const bytes = static_cast<char*>(buffer);
     size_t done = 0;
     while (done < count) {
-        const ssize_t got = read(descriptor_, bytes + done, std::min(count - done, kMaxChunk));
+        const ssize_t got = pread(descriptor_, bytes + done, std::min(count - done, kMaxChunk),
+                                  static_cast<off_t>(position_ + done));
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;
         done += static_cast<size_t>(got);
     }
+    position_ += done;
     if (done > 0) Feed(bytes, done);
     return done;
 }

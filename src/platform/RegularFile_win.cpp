@@ -35,6 +35,7 @@ RegularFile::~RegularFile() {
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
       size_(std::exchange(other.size_, 0)),
+      position_(std::exchange(other.position_, 0)),
       digest_(std::exchange(other.digest_, nullptr)),
       digestFailed_(std::exchange(other.digestFailed_, false)) {}
 
@@ -43,6 +44,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         Close();
         handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
         size_ = std::exchange(other.size_, 0);
+        position_ = std::exchange(other.position_, 0);
         digest_ = std::exchange(other.digest_, nullptr);
         digestFailed_ = std::exchange(other.digestFailed_, false);
     }
@@ -53,6 +55,7 @@ void RegularFile::Close() noexcept {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
     size_ = 0;
+    position_ = 0;
 }
 
 bool RegularFile::IsOpen() const {
@@ -65,10 +68,15 @@ size_t RegularFile::Read(void* buffer, size_t count) {
     size_t done = 0;
     while (done < count) {
         const DWORD wanted = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        const uint64_t at = position_ + done;
+        OVERLAPPED offset{};
+        offset.Offset = static_cast<DWORD>(at);
+        offset.OffsetHigh = static_cast<DWORD>(at >> 32);
         DWORD got = 0;
-        if (!ReadFile(handle_, bytes + done, wanted, &got, nullptr) || got == 0) break;
+        if (!ReadFile(handle_, bytes + done, wanted, &got, &offset) || got == 0) break;
         done += got;
     }
+    position_ += done;
     if (done > 0) Feed(bytes, done);
     return done;
 }

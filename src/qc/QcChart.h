@@ -64,8 +64,8 @@ struct QcPoint {
 // One line's control chart.
 struct QcChart {
     QcLine line;
-    ChartLimits limits;     // in force for the next result, on the plotted scale
-    Message baseline;       // where they come from, as pages say it
+    ChartLimits limits;  // in force for the next result, on the plotted scale
+    Message baseline;    // where they come from, as pages say it
     std::vector<QcPoint> points;
 };
 

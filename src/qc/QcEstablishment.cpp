@@ -122,8 +122,9 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
     Establishment establishment;
     const std::vector<const QcResult*> chosen = Baseline(results, dates);
     if (chosen.size() < kLeastBaseline) {
-        establishment.why = {dates ? MessageCode::EstablishTooFewInBaseline : MessageCode::EstablishTooFewOnChart,
-                             {static_cast<int64_t>(chosen.size()), static_cast<int64_t>(kLeastBaseline)}};
+        establishment.why = {
+            dates ? MessageCode::EstablishTooFewInBaseline : MessageCode::EstablishTooFewOnChart,
+            {static_cast<int64_t>(chosen.size()), static_cast<int64_t>(kLeastBaseline)}};
         return establishment;
     }
     std::vector<double> values;

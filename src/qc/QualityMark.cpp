@@ -18,7 +18,8 @@ bool Failed(const QcPoint& point) {
 
 // "контроль «КО-1 — МТБЭ, % масс.» 14.03.24  12:00"
 Message Check(const QcChart& chart, const QcPoint& point) {
-    return {MessageCode::QualityCheck, {Nested(chart.line.TitleMessage()), MessageMoment{point.result.first}}};
+    return {MessageCode::QualityCheck,
+            {Nested(chart.line.TitleMessage()), MessageMoment{point.result.first}}};
 }
 
 QualityCheck Recorded(const QcChart& chart, const QcPoint& point) {
@@ -62,7 +63,8 @@ const QcPoint* DoubtOf(const QcChart& chart, int64_t time) {
 
 // A chart's mark; a chart with no judged result after the series only names itself in `pending`, so
 // that several such charts are told in one sentence.
-QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart, std::vector<Message>& pending) {
+QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart,
+                        std::vector<Message>& pending) {
     const int64_t last = *std::max_element(times.begin(), times.end());
     for (const int64_t time : times) {
         const QcPoint* failed = DoubtOf(chart, time);
@@ -77,9 +79,10 @@ QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart,
     });
     if (after == chart.points.end()) {
         if (!chart.limits.determined && !chart.line.tolerance)
-            return {Status::NotYetConfirmed,
-                    {MessageCode::QualityNoLimits, {Nested(chart.line.TitleMessage()), Nested(chart.limits.why)}},
-                    {}};
+            return {
+                Status::NotYetConfirmed,
+                {MessageCode::QualityNoLimits, {Nested(chart.line.TitleMessage()), Nested(chart.limits.why)}},
+                {}};
         pending.push_back({MessageCode::QcQuoted, {Nested(chart.line.TitleMessage())}});
         return {Status::NotYetConfirmed, {}, {}};
     }
@@ -137,7 +140,8 @@ QualityMark MarkAnalyses(const std::vector<int64_t>& times, const std::vector<Qc
         pending.insert(pending.end(), waiting.begin(), waiting.end());
         mark.checks.insert(mark.checks.end(), one.checks.begin(), one.checks.end());
     }
-    if (!pending.empty()) details.push_back({MessageCode::QualityPending, {Joined(std::move(pending), L", ")}});
+    if (!pending.empty())
+        details.push_back({MessageCode::QualityPending, {Joined(std::move(pending), L", ")}});
     if (!details.empty()) mark.detail = ListMessage(std::move(details));
     return mark;
 }

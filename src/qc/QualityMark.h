@@ -12,8 +12,8 @@ struct QcChart;
 
 // A QC result a mark rests on, with the limits it was held against: what a report records of them.
 struct QualityCheck {
-    Message chart;       // the chart's title, "КО-1 — МТБЭ, % масс."
-    int64_t first = 0;   // the check's first analysis
+    Message chart;      // the chart's title, "КО-1 — МТБЭ, % масс."
+    int64_t first = 0;  // the check's first analysis
     bool passed = false;
     Message why;                                   // what failed; empty when it passed
     ChartLimits limits;                            // on the chart's plotted scale; undetermined: none

@@ -37,12 +37,14 @@ Message Field(MessageCode field, const std::wstring& ours, const std::wstring& t
 std::vector<Message> FieldsThatDiffer(const Component& ours, const Component& theirs) {
     std::vector<Message> fields;
     if (!SameValue(ours.molarMass, theirs.molarMass))
-        fields.push_back(Field(MessageCode::DefaultMolarMass, ValueText(ours.molarMass), ValueText(theirs.molarMass)));
-    if (!SameValue(ours.density, theirs.density))
-        fields.push_back(Field(MessageCode::DefaultDensity, ValueText(ours.density), ValueText(theirs.density)));
-    if (ours.oxygenAtoms != theirs.oxygenAtoms)
         fields.push_back(
-            Field(MessageCode::DefaultOxygenAtoms, AtomsText(ours.oxygenAtoms), AtomsText(theirs.oxygenAtoms)));
+            Field(MessageCode::DefaultMolarMass, ValueText(ours.molarMass), ValueText(theirs.molarMass)));
+    if (!SameValue(ours.density, theirs.density))
+        fields.push_back(
+            Field(MessageCode::DefaultDensity, ValueText(ours.density), ValueText(theirs.density)));
+    if (ours.oxygenAtoms != theirs.oxygenAtoms)
+        fields.push_back(Field(MessageCode::DefaultOxygenAtoms, AtomsText(ours.oxygenAtoms),
+                               AtomsText(theirs.oxygenAtoms)));
     return fields;
 }
 
@@ -65,8 +67,9 @@ std::vector<Message> DescribeDefaultDifferences(const std::vector<Component>& ta
         if (ours.peakName.empty() || theirs == defaults.end()) continue;
         std::vector<Message> fields = FieldsThatDiffer(ours, *theirs);
         if (fields.empty()) continue;
-        differences.push_back(Message(MessageCode::DefaultDiffers, {ours.name.empty() ? ours.peakName : ours.name,
-                                                                     Joined(std::move(fields), L", ")}));
+        differences.push_back(
+            Message(MessageCode::DefaultDiffers,
+                    {ours.name.empty() ? ours.peakName : ours.name, Joined(std::move(fields), L", ")}));
     }
     return differences;
 }

@@ -1,8 +1,8 @@
 #include "report/LimsExport.h"
 
+#include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
-#include "messages/UserMessages.h"
 #include "report/ReportFiles.h"
 
 std::wstring LimsFileName(const ReportModel& model) {

@@ -163,7 +163,8 @@ Message ReturnNote(const QcPoint& point, const QcPoint* previous) {
     if (!point.check.movingRangeReturn) return {};
     const MessageArg from = previous ? MessageArg(MessageMoment{previous->result.first})
                                      : MessageArg(Nested(MessageCode::QcPointBefore));
-    return {MessageCode::QcReturnNote, {Number(*point.check.movingRange), Number(point.limits.movingRangeUpper), from}};
+    return {MessageCode::QcReturnNote,
+            {Number(*point.check.movingRange), Number(point.limits.movingRangeUpper), from}};
 }
 
 void AddPoint(XMLWrapper& wrapper, const XMLElement& parent, size_t number, const QcPoint& point,
@@ -190,12 +191,15 @@ void AddPoint(XMLWrapper& wrapper, const XMLElement& parent, size_t number, cons
     wrapper.AddTextElement(element, L"mr_above", YesNo(point.check.movingRangeAbove));
     wrapper.AddTextElement(element, L"mr_return", YesNo(point.check.movingRangeReturn));
     wrapper.AddTextElement(element, L"tolerance",
-                           !point.withinTolerance ? L""
-                                                  : Render(*point.withinTolerance ? MessageCode::QcWithinToleranceShort
-                                                                                  : MessageCode::QcOutsideToleranceShort,
-                                                           language));
+                           !point.withinTolerance
+                               ? L""
+                               : Render(*point.withinTolerance ? MessageCode::QcWithinToleranceShort
+                                                               : MessageCode::QcOutsideToleranceShort,
+                                        language));
     wrapper.AddTextElement(element, L"tolerance_key",
-                           !point.withinTolerance ? L"" : *point.withinTolerance ? L"within" : L"outside");
+                           !point.withinTolerance   ? L""
+                           : *point.withinTolerance ? L"within"
+                                                    : L"outside");
     wrapper.AddTextElement(element, L"limits_kind", KindOf(point.limits));
     wrapper.AddTextElement(element, L"outcome", QcOutcomeKey(point.outcome));
     wrapper.AddTextElement(element, L"outcome_text", Render(QcOutcomeMessage(point.outcome), language));

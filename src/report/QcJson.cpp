@@ -64,7 +64,8 @@ Json Limits(const QcChart& chart, Language language) {
 Json Point(const QcPoint& point, Language language) {
     Json hits = Json::array();
     for (const RunRule rule : point.check.hits)
-        hits.push_back({{"rule", static_cast<int>(rule)}, {"text", Text(Render(RunRuleMessage(rule), language))}});
+        hits.push_back(
+            {{"rule", static_cast<int>(rule)}, {"text", Text(Render(RunRuleMessage(rule), language))}});
     const QcResult& result = point.result;
     return {{"first_analysis_utc", Moment(result.first)},
             {"series", Text(result.seriesKey)},

@@ -241,7 +241,7 @@
     <xsl:if test="string(oxygen_doubt) != ''">
       <p class="oxygen-doubt">
         <xsl:text>Not determined: </xsl:text>
-        <xsl:call-template name="russian-text"><xsl:with-param name="text" select="oxygen_doubt"/></xsl:call-template>
+        <xsl:value-of select="oxygen_doubt"/>
         <xsl:value-of select="concat('. The arithmetic value ', oxygen_arithmetic, ' % m/m is no result.')"/>
       </p>
     </xsl:if>
@@ -272,7 +272,7 @@
   <!-- The chromatograms: number, used, file, method, analysis time, sample mass. -->
   <xsl:template match="files">
     <p class="note">
-      <xsl:value-of select="concat('Used in the calculation: ', count(fill_data[*[2] = 'Да']), ' of ', count(fill_data))"/>
+      <xsl:value-of select="concat('Used in the calculation: ', count(/Document/inputs/chromatogram[ticked = 'да']), ' of ', count(fill_data))"/>
     </p>
     <table>
       <thead>
@@ -290,14 +290,14 @@
           <xsl:variable name="row" select="position()"/>
           <tr>
             <xsl:attribute name="class">
-              <xsl:if test="*[2] != 'Да'">unused</xsl:if>
+              <xsl:if test="/Document/inputs/chromatogram[$row]/ticked != 'да'">unused</xsl:if>
               <xsl:if test="*[6] = '-1.00'"> missing</xsl:if>
             </xsl:attribute>
             <td class="center"><xsl:value-of select="*[1]"/></td>
-            <td class="center"><xsl:call-template name="yes-no"><xsl:with-param name="text" select="*[2]"/></xsl:call-template></td>
+            <td class="center"><xsl:value-of select="*[2]"/></td>
             <td class="path">
               <xsl:call-template name="path"><xsl:with-param name="text" select="*[3]"/></xsl:call-template>
-              <xsl:if test="/Document/chromatograms/chromatogram[$row]/kind = 'Градуировка'">
+              <xsl:if test="/Document/inputs/chromatogram[$row]/kind = 'calibration'">
                 <span class="badge">Calibration</span>
               </xsl:if>
             </td>
@@ -355,12 +355,7 @@
                 </span>
               </xsl:if>
               <xsl:if test="$details/scope != ''">
-                <span class="scope">
-                  <xsl:choose>
-                    <xsl:when test="$details/scope = 'ниже области метода'">below the method's range</xsl:when>
-                    <xsl:otherwise>above the method's range</xsl:otherwise>
-                  </xsl:choose>
-                </span>
+                <span class="scope"><xsl:value-of select="$details/scope"/></span>
               </xsl:if>
               <xsl:if test="$details/repeatability_exceeded = 'да'">
                 <span class="flag">
@@ -472,32 +467,32 @@
           <tr>
             <td><xsl:value-of select="name"/></td>
             <td>
-              <xsl:call-template name="russian-text"><xsl:with-param name="text" select="components"/></xsl:call-template>
+              <xsl:value-of select="components"/>
               <xsl:if test="string-length(unknown) &gt; 0">
                 <span class="flag"><xsl:value-of select="concat('not in the components table: ', unknown)"/></span>
               </xsl:if>
             </td>
-            <td class="unit"><xsl:call-template name="russian-text"><xsl:with-param name="text" select="quantity"/></xsl:call-template></td>
+            <td class="unit"><xsl:value-of select="quantity"/></td>
             <td class="num"><xsl:value-of select="measured"/></td>
             <td class="num"><xsl:value-of select="maximum"/></td>
             <td>
               <xsl:attribute name="class">
                 <xsl:text>verdict</xsl:text>
-                <xsl:if test="verdict = 'превышает'"> bad</xsl:if>
-                <xsl:if test="verdict = 'не определено'"> unknown</xsl:if>
+                <xsl:if test="outcome = 'exceeds'"> bad</xsl:if>
+                <xsl:if test="outcome = 'undetermined'"> unknown</xsl:if>
               </xsl:attribute>
-              <xsl:call-template name="russian-text"><xsl:with-param name="text" select="verdict"/></xsl:call-template>
+              <xsl:value-of select="verdict"/>
               <xsl:if test="string-length(doubt) &gt; 0 and not($sharedDoubt)">
-                <span class="flag"><xsl:call-template name="russian-text"><xsl:with-param name="text" select="doubt"/></xsl:call-template></span>
+                <span class="flag"><xsl:value-of select="doubt"/></span>
               </xsl:if>
             </td>
           </tr>
         </xsl:for-each>
         <xsl:if test="$sharedDoubt">
-          <tr class="limits-error"><td colspan="6"><xsl:text>No verdicts: </xsl:text><xsl:call-template name="russian-text"><xsl:with-param name="text" select="$doubt"/></xsl:call-template></td></tr>
+          <tr class="limits-error"><td colspan="6"><xsl:text>No verdicts: </xsl:text><xsl:value-of select="$doubt"/></td></tr>
         </xsl:if>
         <xsl:for-each select="error">
-          <tr class="limits-error"><td colspan="6"><xsl:text>Limits file, </xsl:text><xsl:call-template name="russian-text"><xsl:with-param name="text" select="."/></xsl:call-template></td></tr>
+          <tr class="limits-error"><td colspan="6"><xsl:text>Limits file, </xsl:text><xsl:value-of select="."/></td></tr>
         </xsl:for-each>
         <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
         <xsl:if test="/Document/quality/status = 'in_doubt'">
@@ -600,7 +595,7 @@
       <div class="title">Attention: the results need checking</div>
       <ul>
         <xsl:for-each select="warning">
-          <li><xsl:call-template name="warning-text"/></li>
+          <li><xsl:value-of select="text"/></li>
         </xsl:for-each>
       </ul>
     </div>
@@ -677,169 +672,6 @@
     <xsl:choose>
       <xsl:when test="string-length($text) &gt; 0"><xsl:value-of select="$text"/></xsl:when>
       <xsl:otherwise>&#8212;</xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- ==== The English of the Russian texts the report document carries. Everything above mirrors
-       Report.xsl; a text not known here is shown as the document has it. ==== -->
-
-  <!-- A warning of the calculation, said by its kind with its subject. -->
-  <xsl:template name="warning-text">
-    <xsl:choose>
-      <xsl:when test="kind = 'components_without_header'">
-        <xsl:value-of select="concat('The components table file has no header line: its first line was read as a component (', subject, '). Saving the table adds a header.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_named_peaks'">
-        <xsl:value-of select="concat('Ticked chromatograms hold no named peak, they have not been processed: ', chromatograms, '. The means count them as chromatograms without components; no limit is judged.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_standard_peak'">
-        <xsl:value-of select="concat('Ticked chromatograms hold no peak of the internal standard “', subject, '”: ', chromatograms, '. The peaks are named wrongly or the standard was not added; no limit is judged.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'partly_found'">
-        <xsl:value-of select="concat('Component “', subject, '” is missing from chromatograms ', chromatograms, ' while the others show at least 0.17 % by mass of it: the parallel determinations disagree, the mean is too low.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'bad_concentration'">
-        <xsl:value-of select="concat('The peak of component “', subject, '” has no concentration, a negative or an infinite one in chromatograms ', chromatograms, ': the result of the component cannot be trusted.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_oxygen_atoms'">
-        <xsl:value-of select="concat('The oxygen atoms of component “', subject, '” are not a whole number from 1 on: its oxygen is not counted.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_analysis_date'">
-        <xsl:value-of select="concat('The analysis time of chromatograms ', chromatograms, ' is no date (outside 1970–9999): it is shown as “---”.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'table_changed_outside'">
-        <xsl:value-of select="concat('File ', subject, ' was changed outside the plug-in since the plug-in last read it: the change is in its log (', subject, '.log); please check it.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'standard_not_found'">
-        <xsl:value-of select="concat('The standard “', subject, '” is not in the components table: its oxygen is counted in the total.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_molar_mass'">
-        <xsl:value-of select="concat('Component “', subject, '” has no molar mass or one that is not a positive number: its oxygen is not counted.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_density'">
-        <xsl:value-of select="concat('Component “', subject, '” has no density or one that is not a positive number: its volume is not calculated.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'components_last_read'">
-        <xsl:value-of select="concat('The components table file does not read (another program holds it, or it was deleted or is empty): ', subject, '. The results use the table as it was read before.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'components_not_read'">
-        <xsl:value-of select="concat('The components table was not read (the file is held by another program, missing or empty): ', subject, '. There are no results.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'several_samples'">
-        <xsl:value-of select="concat('Chromatograms of different samples are ticked (', subject, '): parallel determinations must be of one sample.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_standard'">No internal standard is given: the oxygen of every component found is counted in the total.</xsl:when>
-      <xsl:when test="kind = 'implausible_density'">
-        <xsl:value-of select="concat('A sample density of ', subject, ' kg/m³ is no density of petrol (600–1000 kg/m³): volumes and volume fractions are wrong.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_peak_name'">
-        <xsl:value-of select="concat('Components ', subject, ' of the table have no peak name: no chromatogram will match them (are the fields of the file not separated by “;”?).')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_components'">
-        <xsl:value-of select="concat('The components table holds no component (', subject, '): there are no results.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'table_log_unwritable'">
-        <xsl:value-of select="concat('The change log of file ', subject, ' cannot be written (a read-only folder?): changes of the table are not logged.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'table_log_broken'">
-        <xsl:value-of select="concat('The change log of file ', subject, ' cannot be trusted: ', detail, '.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'new_default_table'">
-        <xsl:value-of select="concat('The new default table ', subject, ' differs from the lab’s components table: ', detail, '. The results use the lab’s table: compare it with the new one and save it in the plug-in, or delete file ', subject, ' if the lab’s values are right.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'no_sample_density'">The sample density is not given: the volume fractions of the components are wrong.</xsl:when>
-      <xsl:when test="kind = 'peak_name_in_several_rows'">
-        <xsl:value-of select="concat('Peak “', subject, '” is named on several rows of the components table (', detail, '): it is counted on each of them; no limit is judged.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'standard_in_several_rows'">
-        <xsl:value-of select="concat('Several rows of the components table are shown under the internal standard’s name “', subject, '” (', detail, '): the oxygen of none of them is counted; no limit is judged.')"/>
-      </xsl:when>
-      <xsl:when test="kind = 'peak_twice_in_chromatogram'">
-        <xsl:value-of select="concat('Chromatogram ', chromatograms, ' holds peak “', subject, '” more than once (retention times ', detail, ' min): the first is counted.')"/>
-      </xsl:when>
-      <xsl:otherwise><xsl:value-of select="text"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- "Да" and "Нет" of the chromatograms' column "used". -->
-  <xsl:template name="yes-no">
-    <xsl:param name="text"/>
-    <xsl:choose>
-      <xsl:when test="$text = 'Да'">Yes</xsl:when>
-      <xsl:when test="$text = 'Нет'">No</xsl:when>
-      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- The limits' texts: verdicts, units, what a limit sums, why no verdict is made, errors of the
-       limits file ("строка N: …"). Units quoted in an error stay as the file must have them. -->
-  <xsl:template name="russian-text">
-    <xsl:param name="text"/>
-    <xsl:choose>
-      <xsl:when test="$text = 'соответствует'">complies</xsl:when>
-      <xsl:when test="$text = 'превышает'">exceeds</xsl:when>
-      <xsl:when test="$text = 'не определено'">not determined</xsl:when>
-      <xsl:when test="$text = '% масс.'">% m/m</xsl:when>
-      <xsl:when test="$text = '% об.'">% V/V</xsl:when>
-      <xsl:when test="$text = 'прочие оксигенаты'">other oxygenates</xsl:when>
-      <xsl:when test="$text = 'общее содержание кислорода'">total oxygen</xsl:when>
-      <xsl:when test="$text = 'нет отмеченных хроматограмм'">no chromatogram is ticked</xsl:when>
-      <xsl:when test="$text = 'таблица компонентов не прочитана'">the components table was not read</xsl:when>
-      <xsl:when test="$text = 'отмечены хроматограммы разных проб'">chromatograms of different samples are ticked</xsl:when>
-      <xsl:when test="$text = 'внутренний стандарт не найден в таблице компонентов'">the internal standard is not in the components table</xsl:when>
-      <xsl:when test="$text = 'плотность пробы неправдоподобна'">the sample density is implausible</xsl:when>
-      <xsl:when test="$text = 'компонент нормы не в таблице'">a component of the limit is not in the table</xsl:when>
-      <xsl:when test="$text = 'плотность пробы не задана'">the sample density is not given</xsl:when>
-      <xsl:when test="$text = 'внутренний стандарт не задан'">no internal standard is given</xsl:when>
-      <xsl:when test="$text = 'отмечена хроматограмма без именованных пиков (не обработана)'">a ticked chromatogram holds no named peak (not processed)</xsl:when>
-      <xsl:when test="$text = 'в отмеченной хроматограмме нет пика внутреннего стандарта'">a ticked chromatogram holds no peak of the internal standard</xsl:when>
-      <xsl:when test="$text = 'пик назван в нескольких строках таблицы компонентов'">a peak is named on several rows of the components table</xsl:when>
-      <xsl:when test="$text = 'под именем внутреннего стандарта несколько строк таблицы компонентов'">several rows of the components table are shown under the internal standard’s name</xsl:when>
-      <xsl:when test="starts-with($text, 'расхождение параллельных определений выше r (')">
-        <xsl:value-of select="concat('the parallel determinations spread more than r (', substring-after($text, 'выше r ('))"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'у компонента «') and contains($text, '» расхождение параллельных определений выше r (')">
-        <xsl:value-of select="concat('the parallel determinations of component “', substring-before(substring-after($text, '«'), '» расхождение'), '” spread more than r (', substring-after($text, 'выше r ('))"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'недостоверная концентрация пика'">
-        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” has a peak concentration that cannot be trusted')"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'компонент «') and substring-after($text, '» ') = 'найден не во всех параллельных определениях'">
-        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” is missing from some parallel determinations')"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'не задано число атомов кислорода'">
-        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» '), '” has no number of oxygen atoms')"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'нет плотности'">
-        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» нет'), '” has no density')"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'у компонента «') and substring-after($text, '» ') = 'нет молярной массы'">
-        <xsl:value-of select="concat('component “', substring-before(substring-after($text, '«'), '» нет'), '” has no molar mass')"/>
-      </xsl:when>
-      <xsl:when test="$text = 'файл норм не открывается'">the file does not open</xsl:when>
-      <xsl:when test="$text = 'в файле нет ни одной нормы'">the file holds no limit</xsl:when>
-      <xsl:when test="starts-with($text, 'строка ') and contains($text, ': ')">
-        <xsl:value-of select="concat('line ', substring-before(substring-after($text, 'строка '), ': '), ': ')"/>
-        <xsl:call-template name="russian-text">
-          <xsl:with-param name="text" select="substring-after($text, ': ')"/>
-        </xsl:call-template>
-      </xsl:when>
-      <xsl:when test="$text = 'нет названия нормы'">the limit has no name</xsl:when>
-      <xsl:when test="starts-with($text, 'величина «') and contains($text, '» — не «% масс.» и не «% об.»')">
-        <xsl:value-of select="concat('unit “', substring-before(substring-after($text, 'величина «'), '» — не «% масс.»'), '” is neither “% масс.” nor “% об.”')"/>
-      </xsl:when>
-      <xsl:when test="starts-with($text, 'предел «') and contains($text, '» — не число')">
-        <xsl:value-of select="concat('maximum “', substring-before(substring-after($text, 'предел «'), '» — не число'), '” is no number')"/>
-      </xsl:when>
-      <xsl:when test="$text = 'общее содержание кислорода задаётся в «% масс.»'">the total oxygen is limited in “% масс.”</xsl:when>
-      <xsl:when test="starts-with($text, 'предел повторяемости r «') and contains($text, '» — не число')">
-        <xsl:value-of select="concat('repeatability limit r “', substring-before(substring-after($text, 'r «'), '» — не число'), '” is no number')"/>
-      </xsl:when>
-      <xsl:when test="$text = 'предел повторяемости r задаётся для одного компонента'">a repeatability limit r is given for one component only</xsl:when>
-      <xsl:when test="starts-with($text, 'предел повторяемости r «') and contains($text, '» — не положительное число')">
-        <xsl:value-of select="concat('repeatability limit r “', substring-before(substring-after($text, 'r «'), '» — не положительное число'), '” is not a positive number')"/>
-      </xsl:when>
-      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 

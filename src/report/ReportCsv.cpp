@@ -52,8 +52,8 @@ std::vector<std::wstring> Fields(std::vector<std::wstring> first, Value value, s
 std::string ResultsCsv(const CalculationData& data, Language language) {
     const auto say = [language](MessageCode code) { return Render(code, language); };
     std::vector<std::wstring> header;
-    for (const MessageCode caption : {MessageCode::ColumnNumber, MessageCode::ColumnComponent, MessageCode::ColumnPeak,
-                                      MessageCode::ColumnOxygenAtoms})
+    for (const MessageCode caption : {MessageCode::ColumnNumber, MessageCode::ColumnComponent,
+                                      MessageCode::ColumnPeak, MessageCode::ColumnOxygenAtoms})
         header.push_back(say(caption));
     for (const ResultColumn& column : kResultColumns) header.push_back(say(column.caption));
     header.push_back(say(MessageCode::ColumnNote));
@@ -64,8 +64,9 @@ std::string ResultsCsv(const CalculationData& data, Language language) {
             {std::to_wstring(++number), Text(r.name), Text(r.peakName), std::to_wstring(r.oxygenAtoms)},
             [&r](const ResultColumn& column) { return r.*column.value; }, ScopeNoteText(r.scope, language)));
     }
-    text += Line(Fields({L"", say(MessageCode::Total), L"", L""},
-                        [&data](const ResultColumn& column) { return data.sums.*column.sum; }, L""));
+    text += Line(Fields(
+        {L"", say(MessageCode::Total), L"", L""},
+        [&data](const ResultColumn& column) { return data.sums.*column.sum; }, L""));
     // The total stands in the oxygen column, the last of the six.
     std::vector<std::wstring> total(4 + kResultColumns.size() - 1);
     total[1] = say(MessageCode::TotalOxygenCaption);

@@ -8,10 +8,10 @@
 #include "calc/ResultColumns.h"
 #include "calc/ResultTotals.h"
 #include "calc/TotalOxygen.h"
+#include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
-#include "messages/Catalogue.h"
 #include "report/ReportJson.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
@@ -64,8 +64,9 @@ void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chroma
     for (const ReportChromatogram& chromatogram : chromatograms) {
         const XMLElement row = wrapper.AddElement(files, kRow);
         wrapper.AddIntElement(row, kCell, ++number);
-        wrapper.AddTextElement(row, kCell,
-                               Render(chromatogram.ticked ? MessageCode::YesCapital : MessageCode::NoCapital, language));
+        wrapper.AddTextElement(
+            row, kCell,
+            Render(chromatogram.ticked ? MessageCode::YesCapital : MessageCode::NoCapital, language));
         wrapper.AddTextElement(row, kCell, chromatogram.fileName);
         wrapper.AddTextElement(row, kCell, chromatogram.method);
         wrapper.AddTextElement(row, L"analyse_time", LocalTimeText(chromatogram.date));
@@ -132,7 +133,8 @@ void AddChromatogramKinds(XMLWrapper& wrapper, const std::vector<ReportChromatog
         const XMLElement row = wrapper.AddElement(element, L"chromatogram");
         wrapper.AddTextElement(
             row, L"kind",
-            Render(chromatogram.isCalibration ? MessageCode::KindCalibration : MessageCode::KindAnalysis, language));
+            Render(chromatogram.isCalibration ? MessageCode::KindCalibration : MessageCode::KindAnalysis,
+                   language));
         wrapper.AddTextElement(row, L"sample", chromatogram.sample);
         wrapper.AddTextElement(row, L"mixture", chromatogram.mixture);
     }
@@ -182,9 +184,11 @@ void AddLimits(XMLWrapper& wrapper, const CalculationData& data, Language langua
         wrapper.AddTextElement(row, L"unknown", JoinNames(verdict.unknownPeakNames));
         wrapper.AddTextElement(row, L"doubt", Render(verdict.doubt, language));
         wrapper.AddTextElement(row, L"outcome", FromUtf8(verdict.OutcomeKey()));
-        wrapper.AddTextElement(row, L"doubt_kind", verdict.doubt.Empty() ? L"" : FromUtf8(verdict.doubt.Key()));
+        wrapper.AddTextElement(row, L"doubt_kind",
+                               verdict.doubt.Empty() ? L"" : FromUtf8(verdict.doubt.Key()));
     }
-    for (const Message& error : data.limits->errors) wrapper.AddTextElement(element, L"error", Render(error, language));
+    for (const Message& error : data.limits->errors)
+        wrapper.AddTextElement(element, L"error", Render(error, language));
 }
 
 // <program><name>oxycalc</name><version>1.1.1.0</version></program>

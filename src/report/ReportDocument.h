@@ -17,5 +17,3 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model);
 
 // The report document as UTF-8 XML, as it is written beside the page.
 std::string ReportDocumentText(const ReportModel& model);
-
-

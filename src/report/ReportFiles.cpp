@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/StdioFile.h"
 #include "messages/UserMessages.h"
+#include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "report/ReportCsv.h"
 #include "report/ReportDocument.h"
@@ -31,7 +31,7 @@ bool StageDocuments(const ReportModel& model, const ReportOutputs& outputs, Stag
     if (!outputs.xml && !outputs.html) return true;
     XMLWrapper document;
     if (!document.CreateDocument()) {
-        messages.ShowError(L"документ отчёта не создан");
+        messages.ShowError(Message(MessageCode::DocumentNotCreated));
         return false;
     }
     FillReportDocument(document, model);
@@ -54,9 +54,10 @@ std::vector<std::wstring> ReportOutputs::Paths() const {
 
 bool StageReportFiles(const ReportModel& model, const ReportOutputs& outputs, StagedFiles& staged,
                       UserMessages& messages) {
-    const bool all = StageDocuments(model, outputs, staged, messages) &&
-                     (!outputs.json || StageText(*outputs.json, ReportJson(model), staged, messages)) &&
-                     (!outputs.csv || StageText(*outputs.csv, ResultsCsv(model.data, model.language), staged, messages));
+    const bool all =
+        StageDocuments(model, outputs, staged, messages) &&
+        (!outputs.json || StageText(*outputs.json, ReportJson(model), staged, messages)) &&
+        (!outputs.csv || StageText(*outputs.csv, ResultsCsv(model.data, model.language), staged, messages));
     if (!all) staged.Discard();
     return all;
 }
@@ -71,8 +72,8 @@ bool StageFile(const std::wstring& target, StagedFiles& staged, UserMessages& me
     std::wstring error;
     const std::wstring path = staged.Stage(target, &error);
     if (!path.empty() && write(path, error)) return true;
-    messages.ShowError(L"файл «" + target + L"» не записан" + (error.empty() ? L"" : L": " + error) +
-                       L"; прежний файл, если был, не тронут");
+    // Why, when the platform says it, follows the name: "…» не записан: <why>; …".
+    messages.ShowError(Message(MessageCode::FileNotWritten, {target, error.empty() ? L"" : L": " + error}));
     return false;
 }
 
@@ -89,7 +90,7 @@ bool CommitStaged(StagedFiles& staged, UserMessages& messages) {
     if (staged.Commit()) return true;
     std::wstring list;
     for (const std::wstring& target : targets) list += (list.empty() ? L"«" : L", «") + target + L"»";
-    messages.ShowError(L"файлы " + list + L" не все поставлены на место");
+    messages.ShowError(Message(MessageCode::FilesNotAllPlaced, {list}));
     return false;
 }
 

@@ -117,7 +117,9 @@ Json Limits(const CalculationData& data, Language language) {
              {"unknown_peak_names", Names(verdict.unknownPeakNames)},
              {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())}});
     }
-    return {{"file", Text(data.limits->path)}, {"limits", limits}, {"errors", Texts(data.limits->errors, language)}};
+    return {{"file", Text(data.limits->path)},
+            {"limits", limits},
+            {"errors", Texts(data.limits->errors, language)}};
 }
 
 Json Moment(int64_t moment) {

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "data/ChromatogramFileCheck.h"
+#include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -22,10 +24,30 @@ ReportChromatogram ChromatogramOf(const Assay& assay) {
     row.sampleMass = assay.sampleMass;
     row.usableMass = HasUsableMass(assay);
     row.ticked = assay.isTicked != 0;
-    row.fileSha256 = assay.fileSha256;
-    row.checksumUnavailable = assay.checksumUnavailable;
     row.peaks = assay.peaks;
     return row;
+}
+
+const Assay* FindAssay(const std::vector<Assay>& assays, int32_t id) {
+    for (const Assay& assay : assays) {
+        if (assay.id == id) return &assay;
+    }
+    return nullptr;
+}
+
+// What makes a report's chromatogram stale, or nothing when it is not.
+Message StaleFile(const ReportChromatogram& chromatogram, ChromatogramFileCheck::State state) {
+    const std::vector<MessageArg> file{int64_t{chromatogram.id}, chromatogram.fileName};
+    switch (state) {
+        case ChromatogramFileCheck::State::Changed:
+            return Message(MessageCode::ChromatogramFileChanged, file);
+        case ChromatogramFileCheck::State::NotRead:
+            return Message(MessageCode::ChromatogramFileGone, file);
+        case ChromatogramFileCheck::State::NotLoaded:
+        case ChromatogramFileCheck::State::Same:
+            break;
+    }
+    return Message();
 }
 
 }  // namespace
@@ -40,6 +62,22 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
     model.createdAt = createdAt;
     model.utcOffsetMinutes = UtcOffsetMinutes(createdAt).value_or(0);
     return model;
+}
+
+bool TakeChecksums(ReportModel& model, const std::vector<Assay>& assays, UserMessages& messages) {
+    std::vector<Message> stale;
+    for (ReportChromatogram& chromatogram : model.chromatograms) {
+        const Assay* assay = FindAssay(assays, chromatogram.id);
+        if (assay == nullptr) continue;
+        const ChromatogramFileCheck check = CheckChromatogramFile(*assay);
+        chromatogram.fileSha256 = check.sha256;
+        chromatogram.checksumUnavailable = check.checksumUnavailable;
+        const Message problem = StaleFile(chromatogram, check.state);
+        if (!problem.Empty()) stale.push_back(problem);
+    }
+    if (stale.empty()) return true;
+    messages.ShowError(Message(MessageCode::ReportNotMadeStale, {Joined(std::move(stale), L", ")}));
+    return false;
 }
 
 ReportInput FileInput(const std::wstring& path) {

@@ -12,6 +12,8 @@
 #include "messages/Language.h"
 #include "qc/QualityMark.h"
 
+class UserMessages;
+
 // One chromatogram of the list as the reports show it: its row and sample mass, without its signal.
 struct ReportChromatogram {
     int32_t id = 0;
@@ -24,8 +26,9 @@ struct ReportChromatogram {
     double sampleMass = kNoSampleMass;
     bool usableMass = false;  // a sample mass the calculation can use
     bool ticked = false;
-    std::string fileSha256;            // of the chromatogram file as loaded; empty when it did not read
-    bool checksumUnavailable = false;  // the file loaded, but its SHA-256 could not be made
+    // Of the chromatogram file when the report was made (TakeChecksums); empty when it did not load.
+    std::string fileSha256;
+    bool checksumUnavailable = false;  // the file is as loaded, but its SHA-256 could not be made
     std::vector<Peak> peaks;           // its named peaks as the host's database gave them
 };
 
@@ -75,8 +78,15 @@ struct ReportModel {
 };
 
 // The report of a calculation of `assays`, made at `createdAt`; its local times are shown in the
-// computer's time zone.
+// computer's time zone. The chromatograms' checksums are not taken yet (TakeChecksums).
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt);
+
+// Reads the file of each chromatogram of the report's list once, whole, for its SHA-256, holding its
+// header, block headers and passport against what loading read: the list keeps no checksum, as most of
+// what it lists never goes into a report. `assays` is the list the model was made of. False, after
+// telling which files changed or no longer read since they were loaded, when one did: the values loaded
+// from it may no longer be the file's, and no report is to be made of them.
+bool TakeChecksums(ReportModel& model, const std::vector<Assay>& assays, UserMessages& messages);
 
 // A file as an input of a report: its path, made absolute so that the report can be checked from any
 // folder, and its checksum.

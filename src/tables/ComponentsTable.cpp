@@ -128,9 +128,10 @@ std::optional<SaveResult> UnusableOxygenAtoms(const std::vector<Component>& comp
     for (size_t position = 0; position < components.size(); ++position) {
         const Component& component = components[position];
         if (component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms) continue;
-        return SaveResult{SaveStatus::Unstorable, position,
-                          Message(MessageCode::TableBadOxygenAtoms, {static_cast<int64_t>(position + 1), component.name,
-                                                                     static_cast<int64_t>(kMostOxygenAtoms)})};
+        return SaveResult{
+            SaveStatus::Unstorable, position,
+            Message(MessageCode::TableBadOxygenAtoms, {static_cast<int64_t>(position + 1), component.name,
+                                                       static_cast<int64_t>(kMostOxygenAtoms)})};
     }
     return std::nullopt;
 }

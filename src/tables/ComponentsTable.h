@@ -29,7 +29,7 @@ enum class SaveStatus {
 struct SaveResult {
     SaveStatus status = SaveStatus::Saved;
     size_t component = 0;  // position of the refused component, for Unrepresentable and Unstorable
-    Message message;  // for an error box; empty for Saved and NoPath
+    Message message;       // for an error box; empty for Saved and NoPath
 };
 
 // The components the calculation looks for, with what it takes to read and rewrite their file:

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/PublicDocuments.h"
 #include "messages/UserMessages.h"
+#include "platform/PublicDocuments.h"
 
 namespace {
 

@@ -10,8 +10,9 @@
 #include "tables/NameCompare.h"
 
 std::wstring QuantityText(LimitQuantity quantity, Language language) {
-    return Render(quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass : MessageCode::QuantityVolume,
-                  language);
+    return Render(
+        quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass : MessageCode::QuantityVolume,
+        language);
 }
 
 std::optional<LimitQuantity> ReadQuantity(const std::wstring& text) {

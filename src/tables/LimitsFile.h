@@ -34,7 +34,7 @@ struct LimitsFile {
     std::wstring path;
     std::vector<Limit> limits;
     std::vector<Message> errors;  // "строка 4: …"
-    TableTracking tracking;  // its version as read, and what the read found out about its change log
+    TableTracking tracking;       // its version as read, and what the read found out about its change log
 };
 
 // "% масс." or "% об." in the language.

@@ -45,7 +45,8 @@ bool LooksLikeHeader(const CsvTable::Row& row) {
 
 std::optional<int64_t> Moment(const CsvTable::Row& row, Field field, MessageCode what, Message& error) {
     const std::optional<int64_t> moment = ParseUtcIsoText(TrimmedField(row, field));
-    if (!moment && error.Empty()) error = {MessageCode::QcBadMoment, {Nested(what), TrimmedField(row, field)}};
+    if (!moment && error.Empty())
+        error = {MessageCode::QcBadMoment, {Nested(what), TrimmedField(row, field)}};
     return moment;
 }
 
@@ -121,8 +122,10 @@ bool SameChart(const QcLine& a, const QcLine& b) {
 }  // namespace
 
 Message QcLine::MeasureMessage() const {
-    const Message component = peakName.empty() ? Message(MessageCode::QcOxygen) : Message(MessageCode::Text, {peakName});
-    const Message units(quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass : MessageCode::QuantityVolume);
+    const Message component =
+        peakName.empty() ? Message(MessageCode::QcOxygen) : Message(MessageCode::Text, {peakName});
+    const Message units(quantity == LimitQuantity::MassPercent ? MessageCode::QuantityMass
+                                                               : MessageCode::QuantityVolume);
     return {MessageCode::QcMeasure, {Nested(component), Nested(units)}};
 }
 
@@ -179,8 +182,7 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
         file.lines.push_back(std::move(*line));
         lineRows.push_back(row);
     }
-    if (file.lines.empty() && file.errors.empty())
-        file.errors.push_back(MessageCode::QcEmpty);
+    if (file.lines.empty() && file.errors.empty()) file.errors.push_back(MessageCode::QcEmpty);
     return file;
 }
 

@@ -57,8 +57,8 @@ struct QcFile {
     std::wstring path;
     std::vector<QcLine> lines;
     std::vector<Message> errors;  // "строка 4: …"
-    size_t headerRow = 0;              // the header's line, from 1; 0 without one
-    TableTracking tracking;  // its version as read, and what the read found out about its change log
+    size_t headerRow = 0;         // the header's line, from 1; 0 without one
+    TableTracking tracking;       // its version as read, and what the read found out about its change log
 };
 
 // Reads the QC file without touching its change log: nothing when no file is at the path (no QC is kept);

@@ -244,9 +244,11 @@ void DlgMain::ShowAbout() {
     about.Run(Handle());
 }
 
-// Reports what was last calculated: no recalculation is made first.
+// Reports what was last calculated: no recalculation is made first. A chromatogram file that changed
+// since it was loaded stops the report: its numbers would rest on values the file may no longer hold.
 void DlgMain::ShowReport() {
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
+    if (!TakeChecksums(report->model, assays, *messages_)) return;
     const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
     report->model.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
     report->model.origin.maker = ReportOrigin::Maker::Plugin;

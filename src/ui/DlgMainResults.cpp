@@ -105,15 +105,17 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
     if (components_.FailureBegan() && !missing) {
         const bool lastRead = snapshot.source == ComponentsSource::LastRead;
         using Kind = CalculationWarning::Kind;
-        messages.ShowMessage(CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
-                                 .ToMessage());
+        messages.ShowMessage(
+            CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
+                .ToMessage());
     }
     TellTableLog(table.path, snapshot.tracking.changedOutside, components_.LogFailureBegan(), messages);
     // A new default table that differs is said once as a message, when it is logged, and in every
     // calculation's warnings until the lab answers it.
     if (components_.NewDefaultLogged()) {
-        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::NewDefaultTable, snapshot.newDefault.path,
-                                                L"", L"", Nested(snapshot.newDefault.differences)}
+        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::NewDefaultTable,
+                                                snapshot.newDefault.path, L"", L"",
+                                                Nested(snapshot.newDefault.differences)}
                                  .ToMessage());
     }
     return snapshot;
@@ -124,7 +126,8 @@ ComponentsSnapshot DlgMain::ReloadComponents() {
 void DlgMain::TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
                            UserMessages& messages) const {
     if (changedOutside)
-        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::TableChangedOutside, path}.ToMessage());
+        messages.ShowMessage(
+            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, path}.ToMessage());
     if (logFailureBegan)
         messages.ShowMessage(FillTemplate(ResourceText(IDS_OXY_LOG_UNWRITABLE), {path + L".log"}));
 }

@@ -125,7 +125,8 @@ TEST(CalculationWarning, ADensityNotGivenIsSaidSoInPlaceOfTheDefaultsNumber) {
     data.settings.sampleDensityGiven = false;
     const std::vector<CalculationWarning> warnings = CheckCalculation(data);
     EXPECT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
-    EXPECT_EQ(warnings[0].Text(Language::Russian), L"Плотность пробы не задана: объёмные доли компонентов неверны.");
+    EXPECT_EQ(warnings[0].Text(Language::Russian),
+              L"Плотность пробы не задана: объёмные доли компонентов неверны.");
     data.results.clear();
     EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
 }

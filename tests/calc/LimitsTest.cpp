@@ -118,7 +118,8 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
     EXPECT_EQ(Russian(typo->errors[0]), L"строка 1: предел «0,05 %» — не число");
     EXPECT_EQ(Russian(ReadLimitsFile(folder.Write(L"none.csv", "Name;Peaks;Quantity;Max\n"))->errors),
               std::vector<std::wstring>{L"в файле нет ни одной нормы"});
-    EXPECT_EQ(Russian(file->errors[0]).rfind(L"строка 6:", 0), 0u) << Russian(file->errors[0]);  // r for two components
+    EXPECT_EQ(Russian(file->errors[0]).rfind(L"строка 6:", 0), 0u)
+        << Russian(file->errors[0]);  // r for two components
     EXPECT_NE(Russian(file->errors[1]).find(L"«ppm»"), std::wstring::npos);
     EXPECT_NE(Russian(file->errors[2]).find(L"«abc»"), std::wstring::npos);
     EXPECT_NE(Russian(file->errors[3]).find(L"% масс."), std::wstring::npos);
@@ -127,8 +128,8 @@ TEST(Limits, ReadsTheFileAsLabsEditItAndKeepsEveryLineItCannotRead) {
         L"r.csv", "Этанол;Этанол;% об.;10;0\nМетанол;Метанол;% об.;3;-0,05\nМТБЭ;МТБЭ;% об.;22;0.1\n"));
     EXPECT_EQ(r->limits.size(), 1u);
     EXPECT_EQ(Russian(r->errors), (std::vector<std::wstring>{
-                             L"строка 1: предел повторяемости r «0» — не положительное число",
-                             L"строка 2: предел повторяемости r «-0,05» — не положительное число"}));
+                                      L"строка 1: предел повторяемости r «0» — не положительное число",
+                                      L"строка 2: предел повторяемости r «-0,05» — не положительное число"}));
 }
 
 TEST(Limits, GiveNoVerdictForAComponentTheTableDoesNotKnowAndFlagASpreadAboveR) {
@@ -194,7 +195,8 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     const std::vector<Limit> e10 = Shipped(L"LimitsOxycalc-EN228-E10.csv");
     const auto doubts = [&e10](const CalculationData& data) {
         std::vector<std::wstring> all;
-        for (const LimitVerdict& verdict : CheckLimits(e10, data, Ticked())) all.push_back(Russian(verdict.doubt));
+        for (const LimitVerdict& verdict : CheckLimits(e10, data, Ticked()))
+            all.push_back(Russian(verdict.doubt));
         return all;
     };
     using Kind = CalculationWarning::Kind;

@@ -80,7 +80,8 @@ TEST_F(RecalculationTest, TheTotalIsNoResultWhileTheTickedChromatogramsCannotCar
     withUnprocessed.back().peaks.clear();
     CalculationData data = Recalculate(settings, components, withUnprocessed, e10);
     EXPECT_EQ(data.totalOxygen, 2.6507);  // the arithmetic, kept to be shown as such
-    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"отмечена хроматограмма без именованных пиков (не обработана)");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt),
+              L"отмечена хроматограмма без именованных пиков (не обработана)");
     for (const LimitVerdict& verdict : data.verdicts)
         EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Undetermined);
 
@@ -143,7 +144,8 @@ TEST_F(RecalculationTest, ATableNamingAPeakTwiceOrShowingTheStandardTwiceJudgesN
     data = Recalculate(settings, shownAsStandard, assays, e10);
     EXPECT_EQ(data.warnings, (std::vector<CalculationWarning>{
                                  {Kind::StandardInSeveralRows, L"1,2-Диметоксиэтан", L"", L"", L"№6, №10"}}));
-    EXPECT_EQ(Russian(data.totalOxygenDoubt), L"под именем внутреннего стандарта несколько строк таблицы компонентов");
+    EXPECT_EQ(Russian(data.totalOxygenDoubt),
+              L"под именем внутреннего стандарта несколько строк таблицы компонентов");
     for (const LimitVerdict& verdict : data.verdicts)
         EXPECT_EQ(verdict.outcome, LimitVerdict::Outcome::Undetermined);
 }

@@ -73,6 +73,20 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     EXPECT_TRUE(Holds(page, "x&lt;1&gt;.stg"));
     EXPECT_TRUE(Holds(page, "разные дни"));
     EXPECT_FALSE(Holds(page, "<th>Нормы</th>"));
+
+    // In English the same rows, the data as they are, no Russian word of the page's own.
+    index.language = Language::English;
+    StagedFiles english;
+    ASSERT_TRUE(StageIndexPage(folder.File(L"index.en.html"), index,
+                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.ENU.xsl"), english, messages));
+    ASSERT_TRUE(english.Commit());
+    const std::string en = ReadBytes(folder.File(L"index.en.html"));
+    EXPECT_TRUE(Holds(en, "&lt;Проба &amp; Ко&gt;"));
+    EXPECT_TRUE(Holds(en, "no density in the densities file"));
+    EXPECT_TRUE(Holds(en, "different days"));
+    EXPECT_TRUE(Holds(en, "<th>Sample</th>"));
+    for (const char* russian : {"Проба</th>", "разные дни", "Серии", "нет плотности", "Ошибка", "Рассчитано"})
+        EXPECT_FALSE(Holds(en, russian)) << russian;
 }
 
 TEST(BatchSeries, GroupsASamplesNeighboursWithinTheGapAndSelectsBySeriesStart) {

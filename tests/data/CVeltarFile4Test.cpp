@@ -11,6 +11,8 @@
 #include <iterator>
 
 #include "platform/FileSystemPath.h"
+#include "platform/RegularFile.h"
+#include "platform/Sha256.h"
 #include "platform/WideText.h"
 #include "support/CommaLocale.h"
 #include "support/TempFolder.h"
@@ -227,6 +229,58 @@ TEST_F(CVeltarFile4Test, EveryTruncationOfAFileFailsWithAStatus) {
         const int32_t status = read.Read(folder.Write(L"cut.stg", bytes.substr(0, length)));
         EXPECT_TRUE(status < 0 && status >= kBadXml) << length << ": " << status;
     }
+}
+
+// What the chromatogram list loads: everything but the samples and peak tables, found damaged where a
+// whole read finds it damaged, at every length the file could be cut to and for every kind of damage.
+TEST_F(CVeltarFile4Test, TheOutlineIsAWholeReadWithoutSamplesAndFailsAsOneFails) {
+    file.passport.sample = L"АИ-95";
+    file.passport.items.push_back({L"masssample", L"Масса пробы, г", L"10.0213"});
+    file.channels.resize(2);
+    file.channels[0].number = 7;
+    file.channels[0].samples = {1, 2, 3};
+    file.channels[0].headerValue1 = 0.1;
+    file.channels[1].headerValue2 = -1.0 / 3;
+    file.channels[1].peakMarks.resize(1);
+    ASSERT_EQ(file.Write(folder.File(L"whole.stg")), kOk);
+    const std::string bytes = ReadBytes(folder.File(L"whole.stg"));
+
+    ChromatogramOutline outline;
+    ASSERT_EQ(ReadChromatogramOutline(folder.File(L"whole.stg"), outline), kOk);
+    EXPECT_EQ(outline.version, 1);
+    ASSERT_EQ(outline.channels.size(), 2u);
+    EXPECT_EQ(outline.channels[0].number, 7);
+    EXPECT_EQ(outline.channels[0].sampleCount, 3u);
+    EXPECT_EQ(outline.channels[0].headerValue1, 0.1);
+    EXPECT_EQ(outline.channels[1].sampleCount, 0u);
+    EXPECT_EQ(outline.channels[1].headerValue2, -1.0 / 3);
+    EXPECT_EQ(*outline.passport.FindMassSample(), L"10.0213");
+    EXPECT_EQ(outline.passport.path, folder.File(L"whole.stg"));
+
+    std::vector<std::string> damaged{Header(16, 1, "STH") + kEmptyXml, Header(16, 2) + kEmptyXml,
+                                     Header(48 + 8) + Block(1, 2, 2), Header(48 + 8) + Block(1, 3, 2)};
+    for (size_t length = 0; length < bytes.size(); ++length) damaged.push_back(bytes.substr(0, length));
+    for (const std::string& cut : damaged) {
+        const std::wstring path = folder.Write(L"cut.stg", cut);
+        CVeltarFile4 read;
+        ChromatogramOutline readOutline;
+        EXPECT_EQ(ReadChromatogramOutline(path, readOutline), read.Read(path)) << cut.size();
+    }
+    EXPECT_EQ(ReadChromatogramOutline(folder.File(L"нет.stg"), outline), kNotOpened);
+}
+
+TEST_F(CVeltarFile4Test, AnOutlineReadThroughADigestPassesEverySampleThroughIt) {
+    file.channels.resize(1);
+    file.channels[0].samples.assign(100000, 0.5f);
+    const std::wstring path = folder.File(L"c.stg");
+    ASSERT_EQ(file.Write(path), kOk);
+    Sha256 digest;
+    RegularFile opened(path);
+    opened.DigestInto(&digest);
+    ChromatogramOutline outline;
+    ASSERT_EQ(ReadChromatogramOutline(opened, outline), kOk);
+    EXPECT_EQ(outline.channels[0].sampleCount, 100000u);
+    EXPECT_EQ(digest.HexDigest(), Sha256OfFile(path));
 }
 
 TEST_F(CVeltarFile4Test, WritingIntoAMissingFolderDoesNotOpen) {

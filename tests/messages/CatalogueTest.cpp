@@ -30,7 +30,8 @@ bool HasCyrillic(const std::wstring& text) {
 // The English words, but the units a limits file is written with, which a text may quote.
 std::wstring WithoutFileUnits(std::wstring text) {
     for (const std::wstring unit : {L"% масс.", L"% об."}) {
-        for (size_t at = text.find(unit); at != std::wstring::npos; at = text.find(unit)) text.erase(at, unit.size());
+        for (size_t at = text.find(unit); at != std::wstring::npos; at = text.find(unit))
+            text.erase(at, unit.size());
     }
     return text;
 }
@@ -65,8 +66,9 @@ TEST(Catalogue, EveryCodeHasOneTextInEachLanguageWithTheSamePlaces) {
 // A nested message and a list are said in the language of the sentence around them; a number keeps
 // its decimals and its point in both.
 TEST(Catalogue, NestedMessagesAndNumbersAreSaidInTheLanguageAroundThem) {
-    const Message doubt(MessageCode::DoubtOfComponent,
-                        {L"Этанол", Nested(Message(MessageCode::DoubtSpread, {Decimal(0.1224, 4), General(0.05)}))});
+    const Message doubt(
+        MessageCode::DoubtOfComponent,
+        {L"Этанол", Nested(Message(MessageCode::DoubtSpread, {Decimal(0.1224, 4), General(0.05)}))});
     EXPECT_EQ(Render(doubt, Language::Russian),
               L"у компонента «Этанол» расхождение параллельных определений выше r (0.1224 > 0.05)");
     const std::wstring english = Render(doubt, Language::English);
@@ -76,6 +78,7 @@ TEST(Catalogue, NestedMessagesAndNumbersAreSaidInTheLanguageAroundThem) {
     const Message list = ListMessage({MessageCode::VerdictConforms, Message(), MessageCode::VerdictExceeds});
     EXPECT_EQ(Render(list, Language::Russian), L"соответствует; превышает");
     // A code a catalogue lacks still says what it was, by its key and values.
-    EXPECT_EQ(Render(Message(MessageCode::Count, {L"x"}), Language::English).find(L"«x»") != std::wstring::npos,
-              true);
+    EXPECT_EQ(
+        Render(Message(MessageCode::Count, {L"x"}), Language::English).find(L"«x»") != std::wstring::npos,
+        true);
 }

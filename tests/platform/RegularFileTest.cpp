@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Sha256.h"
 #include "platform/WideText.h"
 #include "support/TempFolder.h"
 
@@ -29,6 +30,28 @@ TEST(RegularFile, ReadsInPiecesUpToTheEndAndTellsTheSizeFromTheStart) {
     EXPECT_FALSE(file.IsOpen());
     EXPECT_EQ(moved.Read(bytes, sizeof bytes), 16u);
     EXPECT_EQ(moved.Read(bytes, sizeof bytes), 0u);
+}
+
+// Without a digest a skip reads nothing; with one, the digest still sees every byte.
+TEST(RegularFile, SkipsBySeekingOrThroughTheDigestAndNotPastTheEnd) {
+    const TempFolder folder;
+    const std::string bytes(200000, 'x');
+    const std::wstring path = folder.Write(L"Проба.stg", bytes + "0123");
+    for (const bool digested : {false, true}) {
+        Sha256 digest;
+        RegularFile file(path);
+        if (digested) file.DigestInto(&digest);
+        ASSERT_TRUE(file.Skip(bytes.size() - 1));
+        ASSERT_TRUE(file.Skip(1));
+        EXPECT_FALSE(file.Skip(5));
+        char rest[8] = {};
+        EXPECT_EQ(file.Read(rest, sizeof rest), 4u);
+        EXPECT_EQ(std::string(rest, 4), "0123");
+        EXPECT_FALSE(file.Skip(1));
+        if (digested) {
+            EXPECT_EQ(digest.HexDigest(), Sha256OfFile(path));
+        }
+    }
 }
 
 TEST(RegularFile, AMissingFileOrAFolderDoesNotOpen) {

@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "tables/Component.h"
 #include "support/MessageText.h"
+#include "tables/Component.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST(QcChart, JudgesEachResultByTheFirstTwentyBeforeItLeavingOutThoseThatFailed)
     std::vector<QcResult> results;
     for (int day = 1; day <= 25; ++day) results.push_back(Result(day, day % 2 == 0 ? 2.0 : 2.1));
     results[3].measurement.doubt = MessageCode::DoubtNoStandard;  // shown, not used
-    results[9].measurement.value = 2.4;  // out of control: no part of later limits
+    results[9].measurement.value = 2.4;                           // out of control: no part of later limits
     results.push_back(Result(26, 2.4));
     const QcChart chart = MakeQcChart(Line(L""), results);
     // Never judged by limits made from itself: the first five used results have fewer than five before them.
@@ -173,7 +173,8 @@ TEST(QcChart, LeavesAResultUnjudgedWithoutLimitsOrTolerance) {
     for (int day = 1; day <= 30; ++day) equal.push_back(Result(day, 2.1));
     qc.charts = {MakeQcChart(Line(L""), equal)};
     EXPECT_TRUE(NoneJudged(qc));
-    EXPECT_NE(Russian(qc.charts[0].points[29].Why(qc.charts[0].line)).find(L"все одинаковы"), std::wstring::npos);
+    EXPECT_NE(Russian(qc.charts[0].points[29].Why(qc.charts[0].line)).find(L"все одинаковы"),
+              std::wstring::npos);
     qc.charts.push_back(MakeQcChart(Line(L"МТБЭ", 5.0, 0.15), {Result(1, 5.0)}));  // judged by its tolerance
     EXPECT_FALSE(NoneJudged(qc));
 }

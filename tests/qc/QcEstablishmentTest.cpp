@@ -45,7 +45,8 @@ const char kQcFile[] =
 
 TEST(QcEstablishment, TakesTheFirstTwentyUsedResultsOrThoseOfTheDatesGiven) {
     std::vector<QcResult> results = Days();
-    results[2].measurement.doubt = MessageCode::DoubtNoStandard;  // not used: the baseline reaches a day further
+    results[2].measurement.doubt =
+        MessageCode::DoubtNoStandard;  // not used: the baseline reaches a day further
     const Establishment first = EstablishLimits(results, std::nullopt, 5000000, L"первичная установка");
     ASSERT_TRUE(first.limits.has_value()) << Russian(first.why);
     EXPECT_EQ(first.limits->count, 20u);
@@ -64,8 +65,9 @@ TEST(QcEstablishment, TakesTheFirstTwentyUsedResultsOrThoseOfTheDatesGiven) {
 }
 
 TEST(QcEstablishment, EstablishesNothingFromTooFewResultsNoSpreadOrABaselineWithAnOutlier) {
-    EXPECT_NE(Russian(EstablishLimits(Days(), BaselineDates{1000, 5000}, 0, L"x").why).find(L"нужно не менее 5"),
-              std::wstring::npos);
+    EXPECT_NE(
+        Russian(EstablishLimits(Days(), BaselineDates{1000, 5000}, 0, L"x").why).find(L"нужно не менее 5"),
+        std::wstring::npos);
     std::vector<QcResult> equal;
     for (int day = 1; day <= 20; ++day) equal.push_back(Result(day, 2.1));
     EXPECT_FALSE(EstablishLimits(equal, std::nullopt, 0, L"x").limits.has_value());

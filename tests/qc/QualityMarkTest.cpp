@@ -38,11 +38,13 @@ TEST(QualityMark, PutsTheSeriesOnEitherSideOfAFailedCheckInDoubtAndConfirmsThose
     const QualityMark before = MarkSeries(1700, 1800, charts);
     EXPECT_EQ(before.status, Status::InDoubt);
     EXPECT_EQ(Russian(before.TextMessage()), L"под сомнением: контроль качества не пройден");
-    EXPECT_EQ(Russian(before.detail), L"контроль «КО-1 — МТБЭ, % масс.» 01.01.70  00:33 не пройден: вне допуска ±0.1");
+    EXPECT_EQ(Russian(before.detail),
+              L"контроль «КО-1 — МТБЭ, % масс.» 01.01.70  00:33 не пройден: вне допуска ±0.1");
     // Made after the failed check, before the next in control: the method was known to be out of control.
     const QualityMark after = MarkSeries(2700, 2800, charts);
     EXPECT_EQ(after.status, Status::InDoubt);
-    EXPECT_NE(Russian(after.detail).find(L"после не пройденного контроля"), std::wstring::npos) << Russian(after.detail);
+    EXPECT_NE(Russian(after.detail).find(L"после не пройденного контроля"), std::wstring::npos)
+        << Russian(after.detail);
 
     EXPECT_EQ(MarkSeries(100, 900, charts).status, Status::Confirmed);
     const QualityMark last = MarkSeries(3700, 3800, charts);
@@ -61,7 +63,8 @@ TEST(QualityMark, GivesTheWorstChartsMarkAndSaysWhyAChartConfirmsNothing) {
     const QcChart unjudged = MakeQcChart(oxygen, {Result(1000, 2.1)});
     const QualityMark mark = MarkSeries(100, 900, {CheckStandard(), unjudged});
     EXPECT_EQ(mark.status, Status::NotYetConfirmed);
-    EXPECT_NE(Russian(mark.detail).find(L"нет пределов и нет допуска"), std::wstring::npos) << Russian(mark.detail);
+    EXPECT_NE(Russian(mark.detail).find(L"нет пределов и нет допуска"), std::wstring::npos)
+        << Russian(mark.detail);
     EXPECT_EQ(MarkSeries(1700, 1800, {unjudged, CheckStandard()}).status, Status::InDoubt);
 }
 

@@ -8,16 +8,16 @@
 #include <filesystem>
 
 #include "calc/CalculationWarning.h"
-#include "tables/ComponentsTable.h"
 #include "calc/LastReadComponents.h"
-#include "tables/NotSet.h"
 #include "calc/Recalculation.h"
-#include "records/TableLog.h"
 #include "platform/FileSystemPath.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/TableLog.h"
 #include "support/MessageText.h"
 #include "support/TempFolder.h"
+#include "tables/ComponentsTable.h"
+#include "tables/NotSet.h"
 
 namespace {
 
@@ -98,12 +98,14 @@ TEST_F(NewDefaultTableTest, IsSaidInEveryCalculationAndLoggedOnceUntilTheLabSave
     EXPECT_FALSE(components.NewDefaultLogged());
     EXPECT_FALSE(Read().newDefault.loggedNow);
     const CalculationData data = Recalculate({L"", 745.0, true}, second, {}, std::nullopt);
-    const auto expected = std::find_if(data.warnings.begin(), data.warnings.end(), [](const CalculationWarning& w) {
-        return w.kind == CalculationWarning::Kind::NewDefaultTable;
-    });
+    const auto expected = std::find_if(
+        data.warnings.begin(), data.warnings.end(),
+        [](const CalculationWarning& w) { return w.kind == CalculationWarning::Kind::NewDefaultTable; });
     ASSERT_NE(expected, data.warnings.end());
     EXPECT_EQ(std::count_if(data.warnings.begin(), data.warnings.end(),
-                            [](const CalculationWarning& w) { return w.kind == CalculationWarning::Kind::NewDefaultTable; }),
+                            [](const CalculationWarning& w) {
+                                return w.kind == CalculationWarning::Kind::NewDefaultTable;
+                            }),
               1);
     EXPECT_EQ(expected->subject, defaultPath);
     EXPECT_EQ(Russian(expected->detail), differences);

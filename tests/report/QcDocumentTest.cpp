@@ -32,7 +32,8 @@ protected:
     std::string Page() {
         XMLWrapper document;
         document.CreateDocument();
-        FillQcDocument(document, SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940, Language::Russian);
+        FillQcDocument(document, SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940,
+                       Language::Russian);
         const std::wstring output = folder.File(L"qc.html");
         std::wstring error;
         EXPECT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output, &error))
@@ -118,7 +119,8 @@ TEST_F(QcDocumentTest, GivesTheGoldenQcPageOnEveryPlatform) {
 TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {
     const ScopedTimeZone utc{"UTC0"};
     using Json = nlohmann::ordered_json;
-    const Json json = Json::parse(QcJson(SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940, Language::Russian));
+    const Json json =
+        Json::parse(QcJson(SampleQcCharts(), L"с 2024-03-01 по 2024-03-09", 1710410940, Language::Russian));
     EXPECT_EQ(json["format"], "oxycalc-qc");
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:09:00Z");
     EXPECT_EQ(json["errors"].size(), 1u);

@@ -35,7 +35,8 @@ QcCharts SampleQcCharts() {
     oxygen.sample = L"КО-1 <контроль & проверка>";
     QcCharts qc;
     qc.file = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\QcOxycalc.csv";
-    qc.errors = {Message(MessageCode::FileLine, {int64_t{4}, Nested(MessageCode::QcToleranceWithoutAccepted)})};
+    qc.errors = {
+        Message(MessageCode::FileLine, {int64_t{4}, Nested(MessageCode::QcToleranceWithoutAccepted)})};
     // Ten earlier results, not shown: the shown ones are judged by provisional limits from what came before.
     std::vector<QcResult> all;
     for (int day = -20; day < -10; ++day) all.push_back(Result(day, day % 2 == 0 ? 5.01 : 4.99));

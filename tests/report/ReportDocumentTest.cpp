@@ -199,11 +199,11 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     ASSERT_EQ(limits.size(), 3u);  // file, two limits
     // MTBE's parallels spread more than its r: no verdict on any limit that counts it, and why.
     const std::wstring spread = L"расхождение параллельных определений выше r (0.1200 > 0.1)";
-    EXPECT_EQ(ChildTexts(limits[1]),
-              (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
-                                         L"2.7", L"не определено", L"",
-                                         L"у компонента «Метил-трет-бутиловый эфир» " + spread,
-                                         L"undetermined", L"doubt_of_component"}));
+    EXPECT_EQ(
+        ChildTexts(limits[1]),
+        (std::vector<std::wstring>{
+            L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183", L"2.7", L"не определено", L"",
+            L"у компонента «Метил-трет-бутиловый эфир» " + spread, L"undetermined", L"doubt_of_component"}));
     EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"не определено");
     EXPECT_EQ(std::wstring(limits[2].child(L"doubt").text().get()), spread);
     // Within r, the oxygen still rests on a component without molar mass; MTBE conforms.

@@ -123,6 +123,7 @@ QualityMark SampleDoubt() {
     established.at = 1710583500;
     established.reason = L"первые 20 дней <контроля & проверки>";
     check.established = established;
-    return {QualityMark::Status::InDoubt, Message(MessageCode::Text, {L"контроль «КО-1 — кислород, % масс.» не пройден"}),
+    return {QualityMark::Status::InDoubt,
+            Message(MessageCode::Text, {L"контроль «КО-1 — кислород, % масс.» не пройден"}),
             {check}};
 }

@@ -109,7 +109,8 @@ TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheLineScrolls
         lines += (lines.empty() ? L"" : L"\r\n") + warning.Text(Language::Russian);
     EXPECT_EQ(WindowText(line), lines);
     EXPECT_TRUE(HasScrollBar(line));
-    EXPECT_NE(dialog->Tooltips().ToolText(line).find(warnings[2].Text(Language::Russian)), std::wstring::npos);
+    EXPECT_NE(dialog->Tooltips().ToolText(line).find(warnings[2].Text(Language::Russian)),
+              std::wstring::npos);
 }
 
 TEST_F(DlgMainLayoutTest, TheColumnsOfBothListsWidenWithTheWindowAndFitTheirTexts) {

@@ -443,6 +443,8 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     EXPECT_EQ(dialog->Report().model.chromatograms[0].id, kPetrol1);
     EXPECT_EQ(dialog->Report().model.data.settings.standard, L"X");
     EXPECT_NE(dialog->Report().model.createdAt, 0);
+    // Taken from the file when the report is made.
+    EXPECT_EQ(dialog->Report().model.chromatograms[0].fileSha256.size(), 64u);
 }
 
 TEST_F(DlgMainTest, AReportAlsoGoesToTheLimsFolderWhenTheLabHasMadeIt) {
@@ -461,6 +463,29 @@ TEST_F(DlgMainTest, AReportAlsoGoesToTheLimsFolderWhenTheLabHasMadeIt) {
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, (std::vector<std::wstring>{L".csv", L".json"}));
     EXPECT_TRUE(boxes.boxes.empty());
+    std::filesystem::remove_all(lims);
+}
+
+// The results rest on what was loaded: a chromatogram file changed since gets no report, nor an export,
+// until the list is loaded again.
+TEST_F(DlgMainTest, AFileChangedSinceLoadingStopsTheReportUntilTheListIsUpdated) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    const std::filesystem::path lims = ToFileSystemPath(DataFileBeside(componentsPath, kLimsFolderName));
+    std::filesystem::create_directory(lims);
+    // The second file is replaced by the first one's, whose passport names another sample mass.
+    ASSERT_TRUE(CopyFileW(dialog->Assays()[0].fileName.c_str(), dialog->Assays()[1].fileName.c_str(), FALSE));
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"хроматограммы 102"), std::wstring::npos) << boxes.boxes[0].text;
+    EXPECT_NE(boxes.boxes[0].text.find(L"изменён после загрузки"), std::wstring::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(lims));
+
+    boxes.boxes.clear();
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_FALSE(std::filesystem::is_empty(lims));
     std::filesystem::remove_all(lims);
 }
 
