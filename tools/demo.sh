@@ -37,7 +37,7 @@ oxy_wine "$bin/oxycalc-demo-data.exe" "$(oxy_winepath "$demo")" >/dev/null
 # host's own set-up leaves a stylesheet already there alone: this one is the build's).
 data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 mkdir -p "$data"
-cp "$demo/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/"
+cp "$demo/CompsTableOxycalc.csv" "$bin"/*.xsl "$data/"
 # The lab switches the export for its LIMS on by making the folder: every report then leaves its JSON and
 # CSV there.
 lims="$data/Выгрузка"

@@ -1,10 +1,115 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The words of the pages in English: the batch's index page (batch.*) and the control charts (qc.*). Each
-  language's file names the same variables; the pages' structure is in BatchIndexPage.xsl and
-  QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
+  The words of the pages in English: the report (report.*), the batch's index page (batch.*) and the control charts (qc.*). Each
+  language's file names the same variables; the pages' structure is in ReportPage.xsl,
+  BatchIndexPage.xsl and QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+
+  <xsl:variable name="report.title" select="'Report: oxygenates, GOST EN 13132-2012'"/>
+  <xsl:variable name="report.kind" select="'Calculation report'"/>
+  <xsl:variable name="report.made" select="'Report made: '"/>
+  <xsl:variable name="report.no-date" select="'____ ______________ 20____'"/>
+  <xsl:variable name="report.settings" select="'1. Calculation settings'"/>
+  <xsl:variable name="report.standard" select="'Internal standard'"/>
+  <xsl:variable name="report.quote-open" select="'“'"/>
+  <xsl:variable name="report.not-in-table" select="'” — not in the components table'"/>
+  <xsl:variable name="report.no-standard" select="'not given (not in the components table)'"/>
+  <xsl:variable name="report.sample-density" select="'Sample density, kg/m³'"/>
+  <xsl:variable name="report.not-given-f" select="'not given'"/>
+  <xsl:variable name="report.chromatograms" select="'2. Chromatograms'"/>
+  <xsl:variable name="report.no-chromatograms" select="'The list of chromatograms is empty.'"/>
+  <xsl:variable name="report.results" select="'3. Results'"/>
+  <xsl:variable name="report.outside-scope" select="'Components outside the method’s range (0.17 to 15 % m/m each) are marked.'"/>
+  <xsl:variable name="report.total-oxygen" select="'Total organically bound oxygen'"/>
+  <xsl:variable name="report.undetermined" select="'not determined'"/>
+  <xsl:variable name="report.mass-unit" select="'&#160;% m/m'"/>
+  <xsl:variable name="report.undetermined-why" select="'Not determined: '"/>
+  <xsl:variable name="report.arithmetic" select="'. The arithmetic value '"/>
+  <xsl:variable name="report.no-result" select="' % m/m is no result.'"/>
+  <xsl:variable name="report.total-scope" select="'The total oxygen lies '"/>
+  <xsl:variable name="report.scope-upto" select="' (the method applies up to 3.7 % m/m).'"/>
+  <xsl:variable name="report.calculated-by" select="'Calculated by'"/>
+  <xsl:variable name="report.checked-by" select="'Checked by'"/>
+  <xsl:variable name="report.used-count" select="'Used in the calculation: '"/>
+  <xsl:variable name="report.of" select="' of '"/>
+  <xsl:variable name="report.used" select="'Used'"/>
+  <xsl:variable name="report.chromatogram-file" select="'Chromatogram file'"/>
+  <xsl:variable name="report.method" select="'Method'"/>
+  <xsl:variable name="report.analysis-time" select="'Analysis time'"/>
+  <xsl:variable name="report.sample-mass" select="'Sample mass, g'"/>
+  <xsl:variable name="report.calibration" select="'Calibration'"/>
+  <xsl:variable name="report.not-given-m" select="'not given'"/>
+  <xsl:variable name="report.component" select="'Component'"/>
+  <xsl:variable name="report.molar-mass" select="'M, g/mol'"/>
+  <xsl:variable name="report.density" select="'ρ, kg/m³'"/>
+  <xsl:variable name="report.mass" select="'Mass, g'"/>
+  <xsl:variable name="report.mass-fraction" select="'Mass fraction, %'"/>
+  <xsl:variable name="report.delta" select="'Delta, % m/m'"/>
+  <xsl:variable name="report.volume" select="'Volume, cm³'"/>
+  <xsl:variable name="report.volume-fraction" select="'Volume fraction, %'"/>
+  <xsl:variable name="report.oxygen" select="'Oxygen, % m/m'"/>
+  <xsl:variable name="report.internal-standard" select="'int. standard'"/>
+  <xsl:variable name="report.oxygen-atoms" select="'oxygen atoms in the molecule: '"/>
+  <xsl:variable name="report.exceeds-r" select="'the spread of the parallel determinations exceeds r = '"/>
+  <xsl:variable name="report.none-found" select="'No component of the table was found in the ticked chromatograms.'"/>
+  <xsl:variable name="report.with-standard" select="' (with int. standard)'"/>
+  <xsl:variable name="report.total-without-standard" select="'Total without int. standard'"/>
+  <xsl:variable name="report.no-sample" select="'Sample: none chosen (no chromatogram is ticked)'"/>
+  <xsl:variable name="report.samples-different" select="'Samples (different ones: check the chromatograms ticked): '"/>
+  <xsl:variable name="report.sample" select="'Sample: '"/>
+  <xsl:variable name="report.mixture" select="' (mixture: '"/>
+  <xsl:variable name="report.limits" select="'4. Conformity to limits'"/>
+  <xsl:variable name="report.limit" select="'Limit'"/>
+  <xsl:variable name="report.components" select="'Components'"/>
+  <xsl:variable name="report.unit" select="'Unit'"/>
+  <xsl:variable name="report.measured" select="'Measured'"/>
+  <xsl:variable name="report.maximum" select="'Maximum'"/>
+  <xsl:variable name="report.verdict" select="'Verdict'"/>
+  <xsl:variable name="report.unknown-components" select="'not in the components table: '"/>
+  <xsl:variable name="report.no-verdicts" select="'No verdicts: '"/>
+  <xsl:variable name="report.limits-file-line" select="'Limits file, '"/>
+  <xsl:variable name="report.verdicts" select="'Verdicts '"/>
+  <xsl:variable name="report.limits-from" select="'Limits from the file '"/>
+  <xsl:variable name="report.decision-rule" select="'Decision rule: '"/>
+  <xsl:variable name="report.compared" select="'The measured value is compared with the limit with four decimals, as it is shown.'"/>
+  <xsl:variable name="report.components-table" select="'Components table'"/>
+  <xsl:variable name="report.limits-file" select="'Limits file'"/>
+  <xsl:variable name="report.change-log" select="', change log of '"/>
+  <xsl:variable name="report.inputs" select="'Inputs (SHA-256, first 12 digits; check: oxycalc-cli verify)'"/>
+  <xsl:variable name="report.sha-unavailable" select="'SHA-256 unavailable'"/>
+  <xsl:variable name="report.database" select="'database'"/>
+  <xsl:variable name="report.not-read" select="'not read'"/>
+  <xsl:variable name="report.attention" select="'Attention: the results need checking'"/>
+  <xsl:variable name="report.in-doubt" select="'Results in doubt: quality control failed'"/>
+  <xsl:variable name="report.not-yet-confirmed" select="'Not yet confirmed by quality control: '"/>
+  <xsl:variable name="report.confirmed" select="'Confirmed by quality control: '"/>
+  <xsl:variable name="report.check-limits" select="'Limits of the check “'"/>
+  <xsl:variable name="report.quote-close-blank" select="'” '"/>
+  <xsl:variable name="report.established" select="'established '"/>
+  <xsl:variable name="report.reason" select="' (reason: '"/>
+  <xsl:variable name="report.by" select="') from '"/>
+  <xsl:variable name="report.results-word" select="' results'"/>
+  <xsl:variable name="report.provisional" select="'provisional, from '"/>
+  <xsl:variable name="report.made-before" select="' results made before it'"/>
+  <xsl:variable name="report.tolerance-only" select="'none, judged by its tolerance ±'"/>
+  <xsl:variable name="report.centre-line" select="'; centre line '"/>
+  <xsl:variable name="report.limits-3s" select="', 3σ limits '"/>
+  <xsl:variable name="report.mr-limit" select="', moving range limit '"/>
+  <xsl:variable name="report.signature" select="'signature'"/>
+  <xsl:variable name="report.name" select="'name'"/>
+  <xsl:variable name="report.date" select="'date'"/>
+  <xsl:variable name="report.heading">Determination of organic oxygenate compounds and total organically bound oxygen in petrol by
+        gas chromatography according to </xsl:variable>
+  <xsl:variable name="report.standard-name" select="'GOST&#160;EN&#160;13132-2012'"/>
+  <xsl:variable name="report.foot">Calculated from the chromatograms marked “Yes”. Mass fractions and oxygen in per cent
+      of the sample’s mass; “Delta”: the spread of a component’s mass fraction between the parallel
+      determinations; M: molar mass, ρ: density, as the components table gives them.
+      The row “Total” and the total oxygen are calculated from unrounded values: the printed rows may add up
+      to a total that differs in the last digit.
+      </xsl:variable>
+  <xsl:variable name="report.page" select="'Page '"/>
+  <xsl:variable name="report.page-of" select="' of '"/>
 
   <xsl:variable name="batch.page-title" select="'Batch calculation: oxygenates, GOST EN 13132-2012'"/>
   <xsl:variable name="batch.page-heading" select="'Batch calculation of organic oxygenates (GOST EN 13132-2012)'"/>
@@ -15,7 +120,7 @@
   <xsl:variable name="batch.column-sample" select="'Sample'"/>
   <xsl:variable name="batch.column-series" select="'Series of analyses'"/>
   <xsl:variable name="batch.column-determinations" select="'Determinations'"/>
-  <xsl:variable name="batch.column-oxygen" select="'Oxygen, % by mass'"/>
+  <xsl:variable name="batch.column-oxygen" select="'Oxygen, % m/m'"/>
   <xsl:variable name="batch.column-limits" select="'Limits'"/>
   <xsl:variable name="batch.column-warnings" select="'Warnings'"/>
   <xsl:variable name="batch.column-report" select="'Report'"/>

@@ -1,10 +1,116 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The words of the pages in Russian: the batch's index page (batch.*) and the control charts (qc.*). Each
-  language's file names the same variables; the pages' structure is in BatchIndexPage.xsl and
-  QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
+  The words of the pages in Russian: the report (report.*), the batch's index page (batch.*) and the control charts (qc.*). Each
+  language's file names the same variables; the pages' structure is in ReportPage.xsl,
+  BatchIndexPage.xsl and QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+
+  <xsl:variable name="report.title" select="'Отчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012'"/>
+  <xsl:variable name="report.kind" select="'Отчёт о расчёте'"/>
+  <xsl:variable name="report.made" select="'Дата составления отчёта: '"/>
+  <xsl:variable name="report.no-date" select="'«____» ______________ 20____ г.'"/>
+  <xsl:variable name="report.settings" select="'1. Условия расчёта'"/>
+  <xsl:variable name="report.standard" select="'Внутренний стандарт'"/>
+  <xsl:variable name="report.quote-open" select="'«'"/>
+  <xsl:variable name="report.not-in-table" select="'» — нет в таблице компонентов'"/>
+  <xsl:variable name="report.no-standard" select="'не задан (нет в таблице компонентов)'"/>
+  <xsl:variable name="report.sample-density" select="'Плотность пробы, кг/м³'"/>
+  <xsl:variable name="report.not-given-f" select="'не задана'"/>
+  <xsl:variable name="report.chromatograms" select="'2. Хроматограммы'"/>
+  <xsl:variable name="report.no-chromatograms" select="'Список хроматограмм пуст.'"/>
+  <xsl:variable name="report.results" select="'3. Результаты расчёта'"/>
+  <xsl:variable name="report.outside-scope">Отмечены компоненты вне области применения
+        метода (от 0,17 до 15 % масс. каждого).</xsl:variable>
+  <xsl:variable name="report.total-oxygen" select="'Общее содержание органически связанного кислорода'"/>
+  <xsl:variable name="report.undetermined" select="'не определено'"/>
+  <xsl:variable name="report.mass-unit" select="'&#160;% масс.'"/>
+  <xsl:variable name="report.undetermined-why" select="'Не определено: '"/>
+  <xsl:variable name="report.arithmetic" select="'. Арифметическое значение '"/>
+  <xsl:variable name="report.no-result" select="' % масс. результатом не является.'"/>
+  <xsl:variable name="report.total-scope" select="'Общее содержание кислорода '"/>
+  <xsl:variable name="report.scope-upto" select="': метод применим до 3,7 % масс.'"/>
+  <xsl:variable name="report.calculated-by" select="'Расчёт выполнил'"/>
+  <xsl:variable name="report.checked-by" select="'Проверил'"/>
+  <xsl:variable name="report.used-count" select="'Учтено в расчёте: '"/>
+  <xsl:variable name="report.of" select="' из '"/>
+  <xsl:variable name="report.used" select="'Учтена'"/>
+  <xsl:variable name="report.chromatogram-file" select="'Файл хроматограммы'"/>
+  <xsl:variable name="report.method" select="'Метод'"/>
+  <xsl:variable name="report.analysis-time" select="'Время анализа'"/>
+  <xsl:variable name="report.sample-mass" select="'Масса пробы, г'"/>
+  <xsl:variable name="report.calibration" select="'Градуировка'"/>
+  <xsl:variable name="report.not-given-m" select="'не указана'"/>
+  <xsl:variable name="report.component" select="'Компонент'"/>
+  <xsl:variable name="report.molar-mass" select="'M, г/моль'"/>
+  <xsl:variable name="report.density" select="'ρ, кг/м³'"/>
+  <xsl:variable name="report.mass" select="'Масса, г'"/>
+  <xsl:variable name="report.mass-fraction" select="'Массовая доля, %'"/>
+  <xsl:variable name="report.delta" select="'Дельта, % масс.'"/>
+  <xsl:variable name="report.volume" select="'Объём, см³'"/>
+  <xsl:variable name="report.volume-fraction" select="'Объёмная доля, %'"/>
+  <xsl:variable name="report.oxygen" select="'Кислород, % масс.'"/>
+  <xsl:variable name="report.internal-standard" select="'вн. стандарт'"/>
+  <xsl:variable name="report.oxygen-atoms" select="'атомов кислорода в молекуле: '"/>
+  <xsl:variable name="report.exceeds-r" select="'расхождение параллельных определений превышает r = '"/>
+  <xsl:variable name="report.none-found" select="'Ни один компонент таблицы не найден в отмеченных хроматограммах.'"/>
+  <xsl:variable name="report.with-standard" select="' (с вн. стандартом)'"/>
+  <xsl:variable name="report.total-without-standard" select="'Всего без вн. стандарта'"/>
+  <xsl:variable name="report.no-sample" select="'Проба: не выбрана (нет отмеченных хроматограмм)'"/>
+  <xsl:variable name="report.samples-different" select="'Пробы (разные — проверьте выбор хроматограмм): '"/>
+  <xsl:variable name="report.sample" select="'Проба: '"/>
+  <xsl:variable name="report.mixture" select="' (смесь: '"/>
+  <xsl:variable name="report.limits" select="'4. Соответствие нормам'"/>
+  <xsl:variable name="report.limit" select="'Норма'"/>
+  <xsl:variable name="report.components" select="'Компоненты'"/>
+  <xsl:variable name="report.unit" select="'Ед.'"/>
+  <xsl:variable name="report.measured" select="'Измерено'"/>
+  <xsl:variable name="report.maximum" select="'Не более'"/>
+  <xsl:variable name="report.verdict" select="'Вывод'"/>
+  <xsl:variable name="report.unknown-components" select="'нет в таблице компонентов: '"/>
+  <xsl:variable name="report.no-verdicts" select="'Выводы не сделаны: '"/>
+  <xsl:variable name="report.limits-file-line" select="'Файл норм, '"/>
+  <xsl:variable name="report.verdicts" select="'Выводы '"/>
+  <xsl:variable name="report.limits-from" select="'Нормы из файла '"/>
+  <xsl:variable name="report.decision-rule" select="'Правило принятия решения: '"/>
+  <xsl:variable name="report.compared" select="'Измеренное значение сравнивается с нормой с четырьмя знаками после запятой, как оно показано.'"/>
+  <xsl:variable name="report.components-table" select="'Таблица компонентов'"/>
+  <xsl:variable name="report.limits-file" select="'Файл норм'"/>
+  <xsl:variable name="report.change-log" select="', журнал изменений от '"/>
+  <xsl:variable name="report.inputs" select="'Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)'"/>
+  <xsl:variable name="report.sha-unavailable" select="'SHA-256 недоступна'"/>
+  <xsl:variable name="report.database" select="'база данных'"/>
+  <xsl:variable name="report.not-read" select="'не прочитан'"/>
+  <xsl:variable name="report.attention" select="'Внимание: результаты требуют проверки'"/>
+  <xsl:variable name="report.in-doubt" select="'Результаты под сомнением: контроль качества не пройден'"/>
+  <xsl:variable name="report.not-yet-confirmed" select="'Ещё не подтверждено контролем качества: '"/>
+  <xsl:variable name="report.confirmed" select="'Подтверждено контролем качества: '"/>
+  <xsl:variable name="report.check-limits" select="'Пределы контроля «'"/>
+  <xsl:variable name="report.quote-close-blank" select="'» '"/>
+  <xsl:variable name="report.established" select="'установлены '"/>
+  <xsl:variable name="report.reason" select="' (причина: '"/>
+  <xsl:variable name="report.by" select="') по '"/>
+  <xsl:variable name="report.results-word" select="' результатам'"/>
+  <xsl:variable name="report.provisional" select="'предварительные, по '"/>
+  <xsl:variable name="report.made-before" select="' результатам, сделанным до него'"/>
+  <xsl:variable name="report.tolerance-only" select="'нет, оценён по допуску ±'"/>
+  <xsl:variable name="report.centre-line" select="'; средняя линия '"/>
+  <xsl:variable name="report.limits-3s" select="', пределы 3σ '"/>
+  <xsl:variable name="report.mr-limit" select="', предел скользящего размаха '"/>
+  <xsl:variable name="report.signature" select="'подпись'"/>
+  <xsl:variable name="report.name" select="'фамилия, инициалы'"/>
+  <xsl:variable name="report.date" select="'дата'"/>
+  <xsl:variable name="report.heading">Определение органических кислородсодержащих соединений и общего содержания органически
+        связанного кислорода в бензине методом газовой хроматографии по </xsl:variable>
+  <xsl:variable name="report.standard-name" select="'ГОСТ&#160;EN&#160;13132-2012'"/>
+  <xsl:variable name="report.foot">Расчёт по хроматограммам, отмеченным «Да». Массовые доли и кислород — в процентах
+      от массы пробы; «Дельта» — расхождение массовой доли компонента между параллельными
+      определениями; M — молярная масса, ρ — плотность, взятые из таблицы компонентов.
+      Строка «Всего» и общее содержание кислорода рассчитаны по неокруглённым значениям: сумма
+      напечатанных строк может отличаться от итога в последнем знаке.
+      </xsl:variable>
+  <xsl:variable name="report.page" select="'Страница '"/>
+  <xsl:variable name="report.page-of" select="' из '"/>
 
   <xsl:variable name="batch.page-title" select="'Пакетный расчёт: кислородсодержащие соединения, ГОСТ EN 13132-2012'"/>
   <xsl:variable name="batch.page-heading" select="'Пакетный расчёт органических кислородсодержащих соединений (ГОСТ EN 13132-2012)'"/>

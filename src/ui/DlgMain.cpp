@@ -19,6 +19,7 @@
 #include "ui/Dlg_Components.h"
 #include "ui/GridNotifications.h"
 #include "ui/PluginMessages.h"
+#include "ui/UiLanguage.h"
 #include "win/DataExchange.h"
 #include "win/IconHandle.h"
 #include "win/MessageBoxes.h"
@@ -252,6 +253,8 @@ void DlgMain::ShowReport() {
     const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
     report->model.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
     report->model.origin.maker = ReportOrigin::Maker::Plugin;
+    // The page, its JSON and the export speak the language of the windows.
+    report->model.language = UiLanguage();
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.

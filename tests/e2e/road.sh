@@ -31,7 +31,7 @@ trap restore EXIT
 win() { oxy_winepath "$1"; }
 
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
-cp "$work/CompsTableOxycalc.csv" "$bin/Report.xsl" "$bin/Report.ENU.xsl" "$data/"
+cp "$work/CompsTableOxycalc.csv" "$bin"/*.xsl "$data/"
 # What report-road.txt types, for oxycalc-cli to calculate the same.
 standard="1,2-Диметоксиэтан"
 density="745.68"

@@ -43,7 +43,8 @@ std::set<std::string> NotFromTheData(const std::string& page, const std::string&
 std::string Drawn(const XMLWrapper& document, const wchar_t* stylesheet, const TempFolder& folder) {
     const std::wstring output = folder.File(L"page.html");
     std::wstring error;
-    EXPECT_TRUE(TransformToFile(document, SourceFile(std::wstring(L"src/report/") + stylesheet), output, &error))
+    EXPECT_TRUE(
+        TransformToFile(document, SourceFile(std::wstring(L"src/report/") + stylesheet), output, &error))
         << std::string(error.begin(), error.end());
     return ReadBytes(output);
 }
@@ -58,7 +59,8 @@ TEST(EnglishPages, TheReportSaysInRussianOnlyTheData) {
     data.warnings = CheckCalculation(data);
     const Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
     data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen}, {Message(MessageCode::LimitsNoName)}, {}};
-    data.verdicts = {LimitVerdict{oxygen, 2.7183, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard}};
+    data.verdicts = {
+        LimitVerdict{oxygen, 2.7183, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard}};
     ReportModel model = MakeReportModel(SampleAssaysWithSamples(), data, 1710410940);
     model.language = Language::English;
     model.quality = SampleDoubt();
@@ -75,7 +77,8 @@ TEST(EnglishPages, TheControlChartsSayInRussianOnlyTheData) {
     const TempFolder folder;
     XMLWrapper document;
     document.CreateDocument();
-    FillQcDocument(document, SampleQcCharts(), L"from 2024-03-01 to 2024-03-09", 1710410940, Language::English);
+    FillQcDocument(document, SampleQcCharts(), L"from 2024-03-01 to 2024-03-09", 1710410940,
+                   Language::English);
     const std::string page = Drawn(document, L"QcChart.ENU.xsl", folder);
     EXPECT_NE(page.find("Quality control"), std::string::npos);
     EXPECT_EQ(NotFromTheData(page, document.ToText()), std::set<std::string>{});

@@ -44,6 +44,9 @@ class DlgMainEnglishTest : public UiFixture {
 protected:
     DataFileInPlace russian{L"\\Report.xsl", ReadBytes(SourceFile(L"src/report/Report.xsl"))};
     DataFileInPlace english{L"\\Report.ENU.xsl", ReadBytes(SourceFile(L"src/report/Report.ENU.xsl"))};
+    DataFileInPlace structure{L"\\ReportPage.xsl", ReadBytes(SourceFile(L"src/report/ReportPage.xsl"))};
+    DataFileInPlace russianWords{L"\\Words.ru.xsl", ReadBytes(SourceFile(L"src/report/Words.ru.xsl"))};
+    DataFileInPlace englishWords{L"\\Words.en.xsl", ReadBytes(SourceFile(L"src/report/Words.en.xsl"))};
 
     // Makes a report with "->"; its page. No file but the page is left behind.
     std::string MakeReport(const DlgMain& dialog) {
