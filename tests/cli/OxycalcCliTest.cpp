@@ -13,6 +13,7 @@
 #include "HostDatabase.h"
 #include "platform/Codepage1251.h"
 #include "platform/WideText.h"
+#include "support/SpreadsheetImport.h"
 
 namespace {
 
@@ -180,8 +181,19 @@ TEST_F(OxycalcCliTest, WritesTheReportForProgramsAndSpreadsheetsWithTheLimitsVer
     }
     const std::string csv = Read(L"r.csv");
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF№;Компонент;Пик;", 0), 0u);
-    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;;2.0170;"));
-    EXPECT_TRUE(Holds(csv, ";3.5343;\r\n"));
+    EXPECT_TRUE(Holds(csv, "\r\n;Всего;;;2,0170;"));
+    EXPECT_TRUE(Holds(csv, ";3,5343;\r\n"));
+    // Read as a Russian spreadsheet reads it, every result of the demo petrol is a number.
+    const std::vector<std::vector<std::string>> cells = ImportCsv(csv, ';');
+    size_t numbers = 0;
+    for (size_t row = 1; row + 1 < cells.size(); ++row) {
+        for (size_t column = 4; column < 10; ++column) {
+            EXPECT_TRUE(IsNumberCell(cells[row][column], ','))
+                << row << ":" << column << " " << cells[row][column];
+            ++numbers;
+        }
+    }
+    EXPECT_GE(numbers, 60u);
 }
 
 TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryOne) {
