@@ -136,8 +136,39 @@ std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const Calculation
 
 }  // namespace
 
+void Decide(LimitVerdict& verdict, DecisionRule rule) {
+    using Outcome = LimitVerdict::Outcome;
+    const double x = verdict.measured;
+    const double limit = verdict.limit.maximum;
+    if (!verdict.doubt.Empty()) {
+        verdict.outcome = Outcome::Undetermined;
+        return;
+    }
+    if (rule == DecisionRule::Simple) {
+        verdict.outcome = x > limit ? Outcome::Exceeds : Outcome::Conforms;
+        return;
+    }
+    if (!verdict.limit.reproducibility) {
+        verdict.doubt = MessageCode::DoubtNoReproducibility;
+        verdict.outcome = Outcome::Undetermined;
+        return;
+    }
+    constexpr double kGuardFactor = 0.59;
+    verdict.reproducibility = verdict.limit.reproducibility->At(x);
+    const double w = kGuardFactor * *verdict.reproducibility;
+    verdict.guardBand = w;
+    verdict.acceptanceLimit = limit + w;
+    if (x > limit + w) {
+        verdict.outcome = Outcome::Exceeds;
+    } else if (rule == DecisionRule::Iso4259 || x <= limit - w) {
+        verdict.outcome = Outcome::Conforms;
+    } else {
+        verdict.outcome = x <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
+    }
+}
+
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
-                                      const std::vector<Assay>& assays) {
+                                      const std::vector<Assay>& assays, std::optional<DecisionRule> rule) {
     std::vector<LimitVerdict> verdicts;
     for (const Limit& limit : limits) {
         LimitVerdict verdict;
@@ -149,10 +180,8 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         verdict.doubt = Doubt(limit, rows, data, assays);
         if (verdict.doubt.Empty() && !verdict.unknownPeakNames.empty())
             verdict.doubt = MessageCode::DoubtUnknownPeakName;
-        using Outcome = LimitVerdict::Outcome;
-        verdict.outcome = !verdict.doubt.Empty()             ? Outcome::Undetermined
-                          : verdict.measured > limit.maximum ? Outcome::Exceeds
-                                                             : Outcome::Conforms;
+        if (verdict.doubt.Empty() && !rule) verdict.doubt = MessageCode::DoubtUnknownRule;
+        Decide(verdict, rule.value_or(DecisionRule::Simple));
         verdicts.push_back(std::move(verdict));
     }
     return verdicts;
@@ -177,6 +206,6 @@ bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
 }
 
-Message DecisionRule(const std::optional<LimitsFile>&) {
+Message DecisionRuleStatement(const std::optional<LimitsFile>&) {
     return MessageCode::DecisionRuleSimple;
 }

@@ -377,7 +377,8 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
         wrapper.AddTextElement(XMLElement(), L"created_utc", UtcIsoText(model.createdAt));
     }
     AddInputs(wrapper, model);
-    wrapper.AddTextElement(XMLElement(), L"decision_rule", Render(DecisionRule(data.limits), language));
+    wrapper.AddTextElement(XMLElement(), L"decision_rule",
+                           Render(DecisionRuleStatement(data.limits), language));
     AddQuality(wrapper, model.quality, language);
     AddWords(wrapper, language);
 }

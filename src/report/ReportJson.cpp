@@ -299,7 +299,7 @@ std::string ReportJson(const ReportModel& model) {
     }
     json["limits"] = Limits(data, model.language);
     json["inputs"] = Inputs(model);
-    json["decision_rule"] = Text(DecisionRule(data.limits), model.language);
+    json["decision_rule"] = Text(DecisionRuleStatement(data.limits), model.language);
     json["quality"] = Quality(model.quality, model.language);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -179,8 +179,8 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     data.results[0].delta = 0.12;
     data.results[0].molarMass = 88.15;
     data.results[0].density = 740.5;
-    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
-    Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
+    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt, std::nullopt};
+    Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1, std::nullopt};
     data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
