@@ -206,6 +206,30 @@ bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
 }
 
-Message DecisionRuleStatement(const std::optional<LimitsFile>&) {
+Message DecisionRuleStatement(const std::optional<LimitsFile>& limits) {
+    if (!limits) return MessageCode::DecisionRuleSimple;
+    if (!limits->rule) return MessageCode::DecisionRuleUnknown;
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return MessageCode::DecisionRuleIso4259;
+        case DecisionRule::IlacG8:
+            return MessageCode::DecisionRuleIlacG8;
+        case DecisionRule::Simple:
+            break;
+    }
     return MessageCode::DecisionRuleSimple;
+}
+
+const char* DecisionRuleKey(const std::optional<LimitsFile>& limits) {
+    if (!limits) return "simple";
+    if (!limits->rule) return "unknown";
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return "iso_4259_2";
+        case DecisionRule::IlacG8:
+            return "ilac_g8";
+        case DecisionRule::Simple:
+            break;
+    }
+    return "simple";
 }

@@ -29,6 +29,8 @@ void Decide(LimitVerdict& verdict, DecisionRule rule);
 
 // How the verdicts against the limits are reached, as a report states it.
 Message DecisionRuleStatement(const std::optional<LimitsFile>& limits);
+// The rule's key for programs: "simple", "iso_4259_2", "ilac_g8", "unknown".
+const char* DecisionRuleKey(const std::optional<LimitsFile>& limits);
 
 // The repeatability limit r that a limit of this one component gives, if any.
 std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result);

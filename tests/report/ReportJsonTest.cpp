@@ -57,6 +57,7 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
                                               "limits",
                                               "inputs",
                                               "decision_rule",
+                                              "decision_rule_name",
                                               "quality"}));
     EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
