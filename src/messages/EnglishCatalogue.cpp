@@ -7,31 +7,69 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::List, L"%1"},
     {MessageCode::Text, L"%1"},
     // Warnings of a calculation: %1 subject, %2 chromatograms, %3 detail
-    {MessageCode::StandardNotFound, L"The standard “%1” is not in the components table: its oxygen is counted in the total."},
-    {MessageCode::NoMolarMass, L"Component “%1” has no molar mass or one that is not a positive number: its oxygen is not counted."},
-    {MessageCode::NoDensity, L"Component “%1” has no density or one that is not a positive number: its volume is not calculated."},
-    {MessageCode::ComponentsLastRead, L"The components table file does not read (another program holds it, or it was deleted or is empty): %1. The results use the table as it was read before."},
-    {MessageCode::ComponentsNotRead, L"The components table was not read (the file is held by another program, missing or empty): %1. There are no results."},
-    {MessageCode::SeveralSamples, L"Chromatograms of different samples are ticked (%1): parallel determinations must be of one sample."},
-    {MessageCode::NoStandard, L"No internal standard is given: the oxygen of every component found is counted in the total."},
-    {MessageCode::ImplausibleDensity, L"A sample density of %1 kg/m³ is no density of petrol (600–1000 kg/m³): volumes and volume fractions are wrong."},
-    {MessageCode::NoPeakName, L"Components %1 of the table have no peak name: no chromatogram will match them (are the fields of the file not separated by “;”?)."},
+    {MessageCode::StandardNotFound,
+     L"The standard “%1” is not in the components table: its oxygen is counted in the total."},
+    {MessageCode::NoMolarMass,
+     L"Component “%1” has no molar mass or one that is not a positive number: its oxygen is not counted."},
+    {MessageCode::NoDensity,
+     L"Component “%1” has no density or one that is not a positive number: its volume is not calculated."},
+    {MessageCode::ComponentsLastRead,
+     L"The components table file does not read (another program holds it, or it was deleted or is empty): "
+     L"%1. The results use the table as it was read before."},
+    {MessageCode::ComponentsNotRead,
+     L"The components table was not read (the file is held by another program, missing or empty): %1. There "
+     L"are no results."},
+    {MessageCode::SeveralSamples,
+     L"Chromatograms of different samples are ticked (%1): parallel determinations must be of one sample."},
+    {MessageCode::NoStandard,
+     L"No internal standard is given: the oxygen of every component found is counted in the total."},
+    {MessageCode::ImplausibleDensity,
+     L"A sample density of %1 kg/m³ is no density of petrol (600–1000 kg/m³): volumes and volume fractions "
+     L"are wrong."},
+    {MessageCode::NoPeakName,
+     L"Components %1 of the table have no peak name: no chromatogram will match them (are the fields of the "
+     L"file not separated by “;”?)."},
     {MessageCode::NoComponents, L"The components table holds no component (%1): there are no results."},
-    {MessageCode::ComponentsWithoutHeader, L"The components table file has no header line: its first line was read as a component (%1). Saving the table adds a header."},
-    {MessageCode::NoNamedPeaks, L"Ticked chromatograms hold no named peak, they have not been processed: %2. The means count them as chromatograms without components; no limit is judged."},
-    {MessageCode::NoStandardPeak, L"Ticked chromatograms hold no peak of the internal standard “%1”: %2. The peaks are named wrongly or the standard was not added; no limit is judged."},
-    {MessageCode::PartlyFound, L"Component “%1” is missing from chromatograms %2 while the others show at least 0.17 %% by mass of it: the parallel determinations disagree, the mean is too low."},
-    {MessageCode::BadConcentration, L"The peak of component “%1” has no concentration, a negative or an infinite one in chromatograms %2: the result of the component cannot be trusted."},
-    {MessageCode::NoOxygenAtoms, L"The oxygen atoms of component “%1” are not a whole number from 1 on: its oxygen is not counted."},
-    {MessageCode::NoAnalysisDate, L"The analysis time of chromatograms %2 is no date (outside 1970–9999): it is shown as “---”."},
-    {MessageCode::TableChangedOutside, L"File %1 was changed outside the plug-in since the plug-in last read it: the change is in its log (%1.log); please check it."},
-    {MessageCode::NoSampleDensity, L"The sample density is not given: the volume fractions of the components are wrong."},
-    {MessageCode::TableLogUnwritable, L"The change log of file %1 cannot be written (a read-only folder?): changes of the table are not logged."},
+    {MessageCode::ComponentsWithoutHeader,
+     L"The components table file has no header line: its first line was read as a component (%1). Saving the "
+     L"table adds a header."},
+    {MessageCode::NoNamedPeaks,
+     L"Ticked chromatograms hold no named peak, they have not been processed: %2. The means count them as "
+     L"chromatograms without components; no limit is judged."},
+    {MessageCode::NoStandardPeak,
+     L"Ticked chromatograms hold no peak of the internal standard “%1”: %2. The peaks are named wrongly or "
+     L"the standard was not added; no limit is judged."},
+    {MessageCode::PartlyFound,
+     L"Component “%1” is missing from chromatograms %2 while the others show at least 0.17 %% by mass of it: "
+     L"the parallel determinations disagree, the mean is too low."},
+    {MessageCode::BadConcentration,
+     L"The peak of component “%1” has no concentration, a negative or an infinite one in chromatograms %2: "
+     L"the result of the component cannot be trusted."},
+    {MessageCode::NoOxygenAtoms,
+     L"The oxygen atoms of component “%1” are not a whole number from 1 on: its oxygen is not counted."},
+    {MessageCode::NoAnalysisDate,
+     L"The analysis time of chromatograms %2 is no date (outside 1970–9999): it is shown as “---”."},
+    {MessageCode::TableChangedOutside,
+     L"File %1 was changed outside the plug-in since the plug-in last read it: the change is in its log "
+     L"(%1.log); please check it."},
+    {MessageCode::NoSampleDensity,
+     L"The sample density is not given: the volume fractions of the components are wrong."},
+    {MessageCode::TableLogUnwritable,
+     L"The change log of file %1 cannot be written (a read-only folder?): changes of the table are not "
+     L"logged."},
     {MessageCode::TableLogBroken, L"The change log of file %1 cannot be trusted: %3."},
-    {MessageCode::PeakNameInSeveralRows, L"Peak “%1” is named on several rows of the components table (%3): it is counted on each of them; no limit is judged."},
-    {MessageCode::StandardInSeveralRows, L"Several rows of the components table are shown under the internal standard’s name “%1” (%3): the oxygen of none of them is counted; no limit is judged."},
-    {MessageCode::PeakTwiceInChromatogram, L"Chromatogram %2 holds peak “%1” more than once (retention times %3 min): the first is counted."},
-    {MessageCode::NewDefaultTable, L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values are right."},
+    {MessageCode::PeakNameInSeveralRows,
+     L"Peak “%1” is named on several rows of the components table (%3): it is counted on each of them; no "
+     L"limit is judged."},
+    {MessageCode::StandardInSeveralRows,
+     L"Several rows of the components table are shown under the internal standard’s name “%1” (%3): the "
+     L"oxygen of none of them is counted; no limit is judged."},
+    {MessageCode::PeakTwiceInChromatogram,
+     L"Chromatogram %2 holds peak “%1” more than once (retention times %3 min): the first is counted."},
+    {MessageCode::NewDefaultTable,
+     L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s "
+     L"table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values "
+     L"are right."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"“%1” — %2"},
     {MessageCode::DefaultField, L"%1 %2 (new: %3)"},
@@ -39,7 +77,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DefaultDensity, L"density"},
     {MessageCode::DefaultOxygenAtoms, L"O atoms"},
     // Why a change log cannot be trusted (the detail of table_log_broken)
-    {MessageCode::LogVersionNotKept, L"its last entry names a version of the table that is not in the versions folder (the entry was changed, or versions are not written)"},
+    {MessageCode::LogVersionNotKept,
+     L"its last entry names a version of the table that is not in the versions folder (the entry was "
+     L"changed, or versions are not written)"},
     {MessageCode::LogRemoved, L"the change log was removed: it has been started anew"},
     // Verdicts, quantities, the method's range, the total
     {MessageCode::VerdictConforms, L"conforms"},
@@ -52,7 +92,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::ScopeBelow, L"below the method’s range"},
     {MessageCode::ScopeAbove, L"above the method’s range"},
     {MessageCode::TotalUndetermined, L"undetermined"},
-    {MessageCode::TotalUndeterminedTip, L"The total oxygen is not determined: %1. The arithmetic value %2 %% m/m is no result."},
+    {MessageCode::TotalUndeterminedTip,
+     L"The total oxygen is not determined: %1. The arithmetic value %2 %% m/m is no result."},
     {MessageCode::TotalNoResultNote, L"%1. The arithmetic value %2 %% by mass is no result"},
     {MessageCode::LimitOfOthers, L"other oxygenates"},
     {MessageCode::LimitOfTotalOxygen, L"total oxygen"},
@@ -63,7 +104,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtUnprocessed, L"a ticked chromatogram has no named peak (not processed)"},
     {MessageCode::DoubtNoStandardPeak, L"a ticked chromatogram has no peak of the internal standard"},
     {MessageCode::DoubtPeakInSeveralRows, L"a peak is named on several rows of the components table"},
-    {MessageCode::DoubtStandardInSeveralRows, L"several rows of the components table are shown under the internal standard’s name"},
+    {MessageCode::DoubtStandardInSeveralRows,
+     L"several rows of the components table are shown under the internal standard’s name"},
     {MessageCode::DoubtSpread, L"the spread of the parallel determinations exceeds r (%1 > %2)"},
     {MessageCode::DoubtOfComponent, L"component “%1”: %2"},
     {MessageCode::DoubtStandardNotFound, L"the internal standard is not in the components table"},
@@ -88,7 +130,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::LimitsROneComponent, L"a repeatability limit r is given for one component only"},
     {MessageCode::LimitsBadReproducibility, L"reproducibility R “%1” is neither a number nor a·X+b"},
     {MessageCode::LimitsNegativeReproducibility, L"reproducibility R “%1” is negative"},
-    {MessageCode::LimitsUnknownRule, L"decision rule “%1” is unknown: “простое”, “ISO 4259-2” or “ILAC G8” are allowed"},
+    {MessageCode::LimitsUnknownRule,
+     L"decision rule “%1” is unknown: “простое”, “ISO 4259-2” or “ILAC G8” are allowed"},
     {MessageCode::LimitsRuleTwice, L"the decision rule is given twice"},
     {MessageCode::LimitsNotOpened, L"the limits file does not open"},
     {MessageCode::LimitsEmpty, L"the file holds no limit"},
@@ -126,8 +169,10 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::RuleMovingRange, L"moving range above its limit"},
     {MessageCode::LimitsNeedTwo, L"limits need at least two results of the baseline"},
     {MessageCode::LimitsNoSpread, L"the baseline’s results are all equal: their spread cannot be estimated"},
-    {MessageCode::ProvisionalTooFew, L"the chart holds %1 usable results in control before it; provisional limits need at least %2"},
-    {MessageCode::BaselineFirstResults, L"the chart’s first %1 usable results in the database before the one judged, failed ones left out"},
+    {MessageCode::ProvisionalTooFew,
+     L"the chart holds %1 usable results in control before it; provisional limits need at least %2"},
+    {MessageCode::BaselineFirstResults,
+     L"the chart’s first %1 usable results in the database before the one judged, failed ones left out"},
     {MessageCode::BaselineSeries, L"the series from %1 to %2"},
     {MessageCode::QcNotFinite, L"the result is no finite number"},
     {MessageCode::QcComponentNotInTable, L"component “%1” is not in the components table"},
@@ -137,7 +182,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QcOutsideTolerance, L"outside the tolerance ±%1"},
     {MessageCode::QcWithinToleranceShort, L"within tolerance"},
     {MessageCode::QcOutsideToleranceShort, L"outside tolerance"},
-    {MessageCode::QcReturnNote, L"moving range %1 above its limit %2: the return from the point %3 that broke a rule; counted with it, rule 5 not scored"},
+    {MessageCode::QcReturnNote,
+     L"moving range %1 above its limit %2: the return from the point %3 that broke a rule; counted with it, "
+     L"rule 5 not scored"},
     {MessageCode::QcPointBefore, L"before it"},
     // What QC says of a series
     {MessageCode::QualityConfirmed, L"confirmed by quality control"},
@@ -153,23 +200,37 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     // Loading chromatograms
     {MessageCode::LoadFileNotRead, L"The file did not load: '%1'"},
     {MessageCode::LoadNoSampleMass, L"The chromatogram\n%1\ngives no sample mass"},
-    {MessageCode::LoadSampleMassNotPositive, L"In the chromatogram\n%1\nthe sample mass “%2” is not a positive number"},
+    {MessageCode::LoadSampleMassNotPositive,
+     L"In the chromatogram\n%1\nthe sample mass “%2” is not a positive number"},
     {MessageCode::LoadOutOfMemory, L"Not enough memory to load chromatogram %1"},
     // The components table's file
-    {MessageCode::TableNotRepresentable, L"The components table was not saved: component №%1 “%2” holds characters the table’s file cannot hold (Windows-1251)."},
-    {MessageCode::TableNotStorable, L"The components table was not saved: component №%1 “%2” holds a semicolon or a line break, which a field of the table’s file cannot hold."},
-    {MessageCode::TableBadOxygenAtoms, L"The components table was not saved: the oxygen atoms of component №%1 “%2” are no whole number from 1 to %3."},
-    {MessageCode::TableNotLoaded, L"The components table was not saved: its file could not be read when the table was opened, and it holds data now. Open the table again.\n%1"},
-    {MessageCode::TableReadsAsUtf8, L"The components table was not saved: written in Windows-1251, it would read as UTF-8 text with other names. Please check the components’ names."},
+    {MessageCode::TableNotRepresentable,
+     L"The components table was not saved: component №%1 “%2” holds characters the table’s file cannot hold "
+     L"(Windows-1251)."},
+    {MessageCode::TableNotStorable,
+     L"The components table was not saved: component №%1 “%2” holds a semicolon or a line break, which a "
+     L"field of the table’s file cannot hold."},
+    {MessageCode::TableBadOxygenAtoms,
+     L"The components table was not saved: the oxygen atoms of component №%1 “%2” are no whole number from 1 "
+     L"to %3."},
+    {MessageCode::TableNotLoaded,
+     L"The components table was not saved: its file could not be read when the table was opened, and it "
+     L"holds data now. Open the table again.\n%1"},
+    {MessageCode::TableReadsAsUtf8,
+     L"The components table was not saved: written in Windows-1251, it would read as UTF-8 text with other "
+     L"names. Please check the components’ names."},
     {MessageCode::TableOpenFailed, L"The components table file could not be opened for writing:\n%1"},
     {MessageCode::TableWriteFailed, L"The components table file could not be written:\n%1"},
     {MessageCode::NoPublicDocuments, L"The public documents folder was not found."},
     {MessageCode::NewComponentPeakName, L"Give the component a name!"},
     // Writing reports
     {MessageCode::DocumentNotCreated, L"the report document was not created"},
-    {MessageCode::FileNotWritten, L"file “%1” was not written%2; an earlier file of that name, if any, is untouched"},
+    {MessageCode::FileNotWritten,
+     L"file “%1” was not written%2; an earlier file of that name, if any, is untouched"},
     {MessageCode::FilesNotAllPlaced, L"files %1 were not all put in place"},
-    {MessageCode::ReportNotMadeStale, L"no report was made: %1; the values loaded from the file may no longer be its own: load the chromatograms again and make the report again"},
+    {MessageCode::ReportNotMadeStale,
+     L"no report was made: %1; the values loaded from the file may no longer be its own: load the "
+     L"chromatograms again and make the report again"},
     {MessageCode::ChromatogramFileChanged, L"the file of chromatogram %1 “%2” was changed after loading"},
     {MessageCode::ChromatogramFileGone, L"the file of chromatogram %1 “%2” no longer reads"},
     // The report's words
@@ -185,17 +246,29 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::ColumnPeak, L"Peak"},
     {MessageCode::ColumnOxygenAtoms, L"O atoms"},
     {MessageCode::ColumnMass, L"Mass, g"},
-    {MessageCode::ColumnMassPercent, L"% mass"},
-    {MessageCode::ColumnDelta, L"Delta, % mass"},
+    {MessageCode::ColumnMassPercent, L"% m/m"},
+    {MessageCode::ColumnDelta, L"Delta, % m/m"},
     {MessageCode::ColumnVolume, L"Volume, cm³"},
-    {MessageCode::ColumnVolumePercent, L"% vol."},
-    {MessageCode::ColumnOxygen, L"Oxygen, % mass"},
-    {MessageCode::ColumnNote, L"Note (the method’s range: 0.17–15 %% by mass of a component, oxygen up to 3.7 %% by mass)"},
-    {MessageCode::TotalOxygenCaption, L"Total organically bound oxygen, %% by mass"},
-    {MessageCode::DecisionRuleSimple, L"The measured value, rounded to four decimals (halves away from zero), is compared with the limit: not above it “conforms”, above it “exceeds”. The measurement uncertainty is not taken into account (no guard band). “Undetermined” where the data do not allow a verdict; the reason is named."},
-    {MessageCode::DecisionRuleIso4259, L"Decision rule ISO 4259-2: the result X, rounded to four decimals, “exceeds” the limit L only when X > L + 0.59·R(X), R(X) being the method’s reproducibility at X from the limits file; otherwise it “conforms”. 0.59 ≈ 1.645 / 2.77: 95 %% confidence for whoever checks the result. Without R no verdict is given."},
-    {MessageCode::DecisionRuleIlacG8, L"Decision rule ILAC G8:2019 with the guard band w = 0.59·R(X), R(X) being the method’s reproducibility at the result X from the limits file: X ≤ L − w “conforms”, L − w < X ≤ L “conditionally conforms”, L < X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. Without R no verdict is given."},
-    {MessageCode::DecisionRuleUnknown, L"The decision rule the limits file names is unknown: no verdicts are given."},
+    {MessageCode::ColumnVolumePercent, L"% V/V"},
+    {MessageCode::ColumnOxygen, L"Oxygen, % m/m"},
+    {MessageCode::ColumnNote,
+     L"Note (the method’s range: 0.17–15 %% by mass of a component, oxygen up to 3.7 %% by mass)"},
+    {MessageCode::TotalOxygenCaption, L"Total organically bound oxygen, %% m/m"},
+    {MessageCode::DecisionRuleSimple,
+     L"The measured value, rounded to four decimals (halves away from zero), is compared with the limit: not "
+     L"above it “conforms”, above it “exceeds”. The measurement uncertainty is not taken into account (no "
+     L"guard band). “Undetermined” where the data do not allow a verdict; the reason is named."},
+    {MessageCode::DecisionRuleIso4259,
+     L"Decision rule ISO 4259-2: the result X, rounded to four decimals, “exceeds” the limit L only when X > "
+     L"L + 0.59·R(X), R(X) being the method’s reproducibility at X from the limits file; otherwise it "
+     L"“conforms”. 0.59 ≈ 1.645 / 2.77: 95 %% confidence for whoever checks the result. Without R no verdict "
+     L"is given."},
+    {MessageCode::DecisionRuleIlacG8,
+     L"Decision rule ILAC G8:2019 with the guard band w = 0.59·R(X), R(X) being the method’s reproducibility "
+     L"at the result X from the limits file: X ≤ L − w “conforms”, L − w < X ≤ L “conditionally conforms”, L "
+     L"< X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. Without R no verdict is given."},
+    {MessageCode::DecisionRuleUnknown,
+     L"The decision rule the limits file names is unknown: no verdicts are given."},
     {MessageCode::Absent, L"none"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
@@ -204,23 +277,32 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     // Establishing control limits
     {MessageCode::EstablishTooFewInBaseline, L"the baseline holds %1 usable results; at least %2 are needed"},
     {MessageCode::EstablishTooFewOnChart, L"the chart holds %1 usable results; at least %2 are needed"},
-    {MessageCode::EstablishOutlier, L"the result of %1 (%2) lies beyond the limits %3 … %4 the baseline itself gives: find its cause or choose another baseline (--qc-baseline)"},
+    {MessageCode::EstablishOutlier,
+     L"the result of %1 (%2) lies beyond the limits %3 … %4 the baseline itself gives: find its cause or "
+     L"choose another baseline (--qc-baseline)"},
     {MessageCode::EstablishNoSpread, L"the baseline’s spread is below 0.000001: no limits can be written"},
     // A batch's series
     {MessageCode::BatchNoDensity, L"no density in the densities file"},
-    {MessageCode::BatchDensityNotPetrol, L"density “%1” in the densities file is no density of petrol, kg/m³"},
+    {MessageCode::BatchDensityNotPetrol,
+     L"density “%1” in the densities file is no density of petrol, kg/m³"},
     {MessageCode::BatchTwoDensities, L"the densities file holds two different densities of this sample"},
     {MessageCode::BatchNoUsableMass, L"no chromatogram names a sample mass"},
     {MessageCode::BatchChromatogramNotLoaded, L"chromatogram %1 was not loaded"},
     {MessageCode::BatchChromatogramNotLoadedWhy, L"chromatogram %1 was not loaded (%2)"},
     {MessageCode::BatchReportIsInput, L"no report written: its file is an input"},
-    {MessageCode::BatchForeignFile, L"no report written: the folder already holds the file “%1”, not written by the batch for this series or changed since; it was left untouched"},
+    {MessageCode::BatchForeignFile,
+     L"no report written: the folder already holds the file “%1”, not written by the batch for this series "
+     L"or changed since; it was left untouched"},
     {MessageCode::BatchReportNotWritten, L"no report written"},
     {MessageCode::BatchQcNote, L"check, %1: %2 — %3"},
     {MessageCode::BatchQcNoteWhy, L"check, %1: %2 — %3: %4"},
     {MessageCode::BatchQcNoResult, L"no result"},
-    {MessageCode::QcSampleAnalysedOnce, L"sample “%1” is one series in the database (%2): an ordinary sample’s analysis, whereas a check sample is analysed again and again; the line is not used, the series is calculated as an ordinary sample"},
-    {MessageCode::QcNoneJudged, L"no QC result of the dates chosen was judged: no limits (too few earlier results or no spread) and no tolerance; QC confirms nothing"},
+    {MessageCode::QcSampleAnalysedOnce,
+     L"sample “%1” is one series in the database (%2): an ordinary sample’s analysis, whereas a check sample "
+     L"is analysed again and again; the line is not used, the series is calculated as an ordinary sample"},
+    {MessageCode::QcNoneJudged,
+     L"no QC result of the dates chosen was judged: no limits (too few earlier results or no spread) and no "
+     L"tolerance; QC confirms nothing"},
     {MessageCode::RangeAll, L"all dates"},
     {MessageCode::RangeFrom, L"from %1"},
     {MessageCode::RangeTo, L"to %1"},
