@@ -26,8 +26,9 @@ struct LimitVerdict {
     // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
     Message doubt;
 
-    // Under a rule with a guard band: R at the measured value, the guard band 0.59·R and the value beyond
-    // which the result exceeds (ISO 4259-2: L + w; ILAC G8: L + w, conditional within L ± w).
+    // Under a rule with a guard band, each to four decimals: R at the measured value, the guard band
+    // w = 0.59·R and the acceptance limit, the largest result that plainly conforms (ISO 4259-2: L + w;
+    // ILAC G8: L − w, the results up to L + w conforming or exceeding conditionally).
     std::optional<double> reproducibility;
     std::optional<double> guardBand;
     std::optional<double> acceptanceLimit;

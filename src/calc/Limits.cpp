@@ -1,5 +1,7 @@
 #include "calc/Limits.h"
 
+#include <cmath>
+
 #include <algorithm>
 
 #include "calc/CalculationChecks.h"
@@ -153,14 +155,22 @@ void Decide(LimitVerdict& verdict, DecisionRule rule) {
         verdict.outcome = Outcome::Undetermined;
         return;
     }
+    // R, the guard band and the zone's edges are rounded to four decimals as the page shows them, and the
+    // result is held against them in whole ten-thousandths: a reader who redoes the comparison from the
+    // printed figures gets the printed verdict.
     constexpr double kGuardFactor = 0.59;
-    verdict.reproducibility = verdict.limit.reproducibility->At(x);
-    const double w = kGuardFactor * *verdict.reproducibility;
-    verdict.guardBand = w;
-    verdict.acceptanceLimit = limit + w;
-    if (x > limit + w) {
+    const double r = verdict.limit.reproducibility->At(x);
+    const double w = kGuardFactor * r;
+    const long long measured = std::llround(x * 1e4);
+    const long long upper = std::llround((limit + w) * 1e4);
+    const long long lower = std::llround((limit - w) * 1e4);
+    verdict.reproducibility = RoundTo4(r);
+    verdict.guardBand = RoundTo4(w);
+    // The largest result that plainly conforms.
+    verdict.acceptanceLimit = (rule == DecisionRule::Iso4259 ? upper : lower) / 1e4;
+    if (measured > upper) {
         verdict.outcome = Outcome::Exceeds;
-    } else if (rule == DecisionRule::Iso4259 || x <= limit - w) {
+    } else if (rule == DecisionRule::Iso4259 || measured <= lower) {
         verdict.outcome = Outcome::Conforms;
     } else {
         verdict.outcome = x <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;

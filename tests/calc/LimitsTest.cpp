@@ -263,13 +263,32 @@ TEST(Limits, DecideByTheRuleWithTheGuardBandOfTheMethodsReproducibility) {
     EXPECT_EQ(iso.outcome, Outcome::Conforms);  // 3.5343 ≤ 3.568
     EXPECT_NEAR(*iso.guardBand, 0.118, 1e-12);
     EXPECT_NEAR(*iso.acceptanceLimit, 3.568, 1e-12);
-    EXPECT_EQ(decide(3.45, fixed, DecisionRule::IlacG8).outcome, Outcome::ConditionallyExceeds);
+    const LimitVerdict ilac = decide(3.45, fixed, DecisionRule::IlacG8);
+    EXPECT_EQ(ilac.outcome, Outcome::ConditionallyExceeds);
+    EXPECT_DOUBLE_EQ(*ilac.acceptanceLimit, 3.332);  // L − w: the largest result that plainly conforms
     EXPECT_EQ(decide(3.60, fixed, DecisionRule::IlacG8).outcome,
               Outcome::ConditionallyConforms);  // 3.482 < X
     EXPECT_EQ(decide(3.70, fixed, DecisionRule::IlacG8).outcome, Outcome::Conforms);
     const Reproducibility linear{0.05, 0.01};  // 0.1867 at X, w 0.1102
     EXPECT_EQ(decide(3.45, linear, DecisionRule::Iso4259).outcome, Outcome::Conforms);
     EXPECT_EQ(decide(3.42, linear, DecisionRule::Iso4259).outcome, Outcome::Exceeds);
+    // A result on an edge of the zone, as printed, takes the side the rule gives it.
+    const auto at = [&](double measured, double maximum, DecisionRule rule) {
+        LimitVerdict verdict = decide(maximum, fixed, rule);
+        verdict.measured = measured;
+        Decide(verdict, rule);
+        return verdict.outcome;
+    };
+    EXPECT_EQ(at(3.568, 3.45, DecisionRule::Iso4259), Outcome::Conforms);
+    EXPECT_EQ(at(3.5681, 3.45, DecisionRule::Iso4259), Outcome::Exceeds);
+    EXPECT_EQ(at(3.332, 3.45, DecisionRule::IlacG8), Outcome::Conforms);
+    EXPECT_EQ(at(3.3321, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyConforms);
+    EXPECT_EQ(at(3.45, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyConforms);
+    EXPECT_EQ(at(3.4501, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyExceeds);
+    const LimitVerdict shown = decide(3.45, linear, DecisionRule::Iso4259);
+    EXPECT_DOUBLE_EQ(*shown.reproducibility, 0.1867);
+    EXPECT_DOUBLE_EQ(*shown.guardBand, 0.1102);
+    EXPECT_DOUBLE_EQ(*shown.acceptanceLimit, 3.5602);
     // A guard-banded rule without R is no simple acceptance in disguise.
     const LimitVerdict none = decide(3.60, std::nullopt, DecisionRule::IlacG8);
     EXPECT_EQ(none.outcome, Outcome::Undetermined);
