@@ -230,6 +230,20 @@ Message DecisionRuleStatement(const std::optional<LimitsFile>& limits) {
     return MessageCode::DecisionRuleSimple;
 }
 
+Message DecisionRuleNotice(const std::optional<LimitsFile>& limits) {
+    if (!limits) return {};
+    if (!limits->rule) return MessageCode::DecisionRuleNoticeUnknown;
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return MessageCode::DecisionRuleNoticeIso4259;
+        case DecisionRule::IlacG8:
+            return MessageCode::DecisionRuleNoticeIlacG8;
+        case DecisionRule::Simple:
+            break;
+    }
+    return {};
+}
+
 const char* DecisionRuleKey(const std::optional<LimitsFile>& limits) {
     if (!limits) return "simple";
     if (!limits->rule) return "unknown";

@@ -29,6 +29,9 @@ void Decide(LimitVerdict& verdict, DecisionRule rule);
 
 // How the verdicts against the limits are reached, as a report states it.
 Message DecisionRuleStatement(const std::optional<LimitsFile>& limits);
+// A line for where a lab looks first (the dialog's warnings, the console) when the rule is not simple
+// acceptance; empty under it.
+Message DecisionRuleNotice(const std::optional<LimitsFile>& limits);
 // The rule's key for programs: "simple", "iso_4259_2", "ilac_g8", "unknown".
 const char* DecisionRuleKey(const std::optional<LimitsFile>& limits);
 

@@ -259,16 +259,23 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"above it “conforms”, above it “exceeds”. The measurement uncertainty is not taken into account (no "
      L"guard band). “Undetermined” where the data do not allow a verdict; the reason is named."},
     {MessageCode::DecisionRuleIso4259,
-     L"Decision rule ISO 4259-2: the result X, rounded to four decimals, “exceeds” the limit L only when X > "
+     L"ISO 4259-2: the result X, rounded to four decimals, “exceeds” the limit L only when X > "
      L"L + 0.59·R(X), R(X) being the method’s reproducibility at X from the limits file; otherwise it "
-     L"“conforms”. 0.59 ≈ 1.645 / 2.77: 95 %% confidence for whoever checks the result. Without R no verdict "
-     L"is given."},
+     L"“conforms”. 0.59 ≈ 1.645 / 2.77: 95 %% confidence for whoever checks the result. R(X), w and L + w "
+     L"are rounded to four decimals as they are shown. Without R no verdict is given."},
     {MessageCode::DecisionRuleIlacG8,
-     L"Decision rule ILAC G8:2019 with the guard band w = 0.59·R(X), R(X) being the method’s reproducibility "
+     L"ILAC G8:2019 with the guard band w = 0.59·R(X), R(X) being the method’s reproducibility "
      L"at the result X from the limits file: X ≤ L − w “conforms”, L − w < X ≤ L “conditionally conforms”, L "
-     L"< X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. Without R no verdict is given."},
+     L"< X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. R(X), w and the band’s edges are "
+     L"rounded to four decimals as they are shown. Without R no verdict is given."},
     {MessageCode::DecisionRuleUnknown,
      L"The decision rule the limits file names is unknown: no verdicts are given."},
+    {MessageCode::DecisionRuleNoticeIso4259,
+     L"Decision rule: ISO 4259-2 (exceeds only above the limit + 0.59·R)"},
+    {MessageCode::DecisionRuleNoticeIlacG8,
+     L"Decision rule: ILAC G8 (conditional verdicts within the limit ± 0.59·R)"},
+    {MessageCode::DecisionRuleNoticeUnknown,
+     L"The limits file names an unknown decision rule: no verdicts are given"},
     {MessageCode::Absent, L"none"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},

@@ -200,6 +200,9 @@
     X(DecisionRuleIso4259, "decision_rule_iso_4259")                                                \
     X(DecisionRuleIlacG8, "decision_rule_ilac_g8")                                                  \
     X(DecisionRuleUnknown, "decision_rule_unknown")                                                 \
+    X(DecisionRuleNoticeIso4259, "decision_rule_notice_iso_4259")                                   \
+    X(DecisionRuleNoticeIlacG8, "decision_rule_notice_ilac_g8")                                     \
+    X(DecisionRuleNoticeUnknown, "decision_rule_notice_unknown")                                    \
     X(Absent, "absent")                                                                             \
     /* A chart's names */                                                                           \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                         \
