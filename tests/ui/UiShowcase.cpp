@@ -6,6 +6,7 @@
 //   failures   two chromatogram files gone at the start: the one box that lists them
 //   removeall  the question "--" asks
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
+//   decision   the main window with a limits file under ILAC G8: the rule named among the warnings
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
 //   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
@@ -119,6 +120,25 @@ void ShowComponents(const std::wstring& what) {
         [&] { table.Run(nullptr); });
 }
 
+// A limits file beside the components file for as long as this object lives, with the change log its
+// reading starts.
+class LimitsFileInPlace {
+public:
+    LimitsFileInPlace(const std::wstring& componentsPath, const std::string& bytes)
+        : path_(componentsPath.substr(0, componentsPath.find_last_of(L'\\') + 1) + L"LimitsOxycalc.csv") {
+        WriteBytes(path_, bytes);
+    }
+    ~LimitsFileInPlace() {
+        DeleteFileW(path_.c_str());
+        DeleteFileW((path_ + L".log").c_str());
+    }
+    LimitsFileInPlace(const LimitsFileInPlace&) = delete;
+    LimitsFileInPlace& operator=(const LimitsFileInPlace&) = delete;
+
+private:
+    std::wstring path_;
+};
+
 void ShowMain(const std::wstring& what, const std::wstring& folder,
               std::optional<MessageBoxAnswerer>& boxes) {
     FakeHost& host = FakeHost::Instance();
@@ -182,6 +202,11 @@ int wmain(int argc, wchar_t** argv) {
     const ComponentsFileInPlace components(
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
     if (what == L"refused" || what == L"reason") boxes.reset();
+    std::optional<LimitsFileInPlace> limits;
+    if (what == L"decision")
+        limits.emplace(components.Path(),
+                       "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;ILAC G8\n"
+                       "Кислород;;% масс.;3,45;;0,2\nЭтанол;Этанол;% об.;10;;\n");
 
     if (what == L"about") {
         WithModalDialog(
