@@ -26,6 +26,7 @@
 #include "data/DataBaseConnection.h"
 #include "res/ResourceIds.h"
 #include "support/ComponentsFileInPlace.h"
+#include "support/DataFileInPlace.h"
 #include "support/TempFolder.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/DlgAbout.h"
@@ -120,25 +121,6 @@ void ShowComponents(const std::wstring& what) {
         [&] { table.Run(nullptr); });
 }
 
-// A limits file beside the components file for as long as this object lives, with the change log its
-// reading starts.
-class LimitsFileInPlace {
-public:
-    LimitsFileInPlace(const std::wstring& componentsPath, const std::string& bytes)
-        : path_(componentsPath.substr(0, componentsPath.find_last_of(L'\\') + 1) + L"LimitsOxycalc.csv") {
-        WriteBytes(path_, bytes);
-    }
-    ~LimitsFileInPlace() {
-        DeleteFileW(path_.c_str());
-        DeleteFileW((path_ + L".log").c_str());
-    }
-    LimitsFileInPlace(const LimitsFileInPlace&) = delete;
-    LimitsFileInPlace& operator=(const LimitsFileInPlace&) = delete;
-
-private:
-    std::wstring path_;
-};
-
 void ShowMain(const std::wstring& what, const std::wstring& folder,
               std::optional<MessageBoxAnswerer>& boxes) {
     FakeHost& host = FakeHost::Instance();
@@ -202,9 +184,9 @@ int wmain(int argc, wchar_t** argv) {
     const ComponentsFileInPlace components(
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
     if (what == L"refused" || what == L"reason") boxes.reset();
-    std::optional<LimitsFileInPlace> limits;
+    std::optional<DataFileInPlace> limits;
     if (what == L"decision")
-        limits.emplace(components.Path(),
+        limits.emplace(L"\\LimitsOxycalc.csv",
                        "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;ILAC G8\n"
                        "Кислород;;% масс.;3,45;;0,2\nЭтанол;Этанол;% об.;10;;\n");
 
