@@ -109,7 +109,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!WriteReportFiles(model, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(data));
-    if (limits) WriteConsoleText(stdout, VerdictTableText(data.verdicts));
+    if (limits) WriteConsoleText(stdout, VerdictTableText(data.verdicts, DecisionRuleNotice(data.limits)));
     // Numbers a lab must not sign as they stand: the report is there, the exit code says so.
     const bool undetermined = std::any_of(
         data.verdicts.begin(), data.verdicts.end(),

@@ -73,13 +73,18 @@ std::wstring ResultTableText(const CalculationData& data) {
     return text;
 }
 
-std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts) {
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice) {
     std::wstring text = L"\nСоответствие нормам:\n";
+    if (!ruleNotice.Empty()) text += L"  " + Render(ruleNotice, kConsole) + L"\n";
     for (const LimitVerdict& verdict : verdicts) {
         text += L"  " + verdict.limit.name + L": " + FormatFixed(verdict.measured, 4) + L" " +
                 QuantityText(verdict.limit.quantity, kConsole) + L" при норме не более " +
                 verdict.limit.maximumText + L" — " + Render(verdict.OutcomeMessage(), kConsole);
         if (!verdict.doubt.Empty()) text += L" (" + Render(verdict.doubt, kConsole) + L")";
+        if (verdict.guardBand)
+            text += L" (R " + FormatFixed(*verdict.reproducibility, 4) + L", w " +
+                    FormatFixed(*verdict.guardBand, 4) + L", предел приёмки " +
+                    FormatFixed(*verdict.acceptanceLimit, 4) + L")";
         text += L"\n";
     }
     return text;

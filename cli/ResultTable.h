@@ -13,4 +13,4 @@
 std::wstring ResultTableText(const CalculationData& data);
 
 // The limits' verdicts, one line each: name, measured value, maximum, verdict.
-std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts);
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice);

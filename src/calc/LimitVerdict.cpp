@@ -4,6 +4,10 @@ Message OutcomeMessage(LimitVerdict::Outcome outcome) {
     switch (outcome) {
         case LimitVerdict::Outcome::Conforms:
             return MessageCode::VerdictConforms;
+        case LimitVerdict::Outcome::ConditionallyConforms:
+            return MessageCode::VerdictConditionallyConforms;
+        case LimitVerdict::Outcome::ConditionallyExceeds:
+            return MessageCode::VerdictConditionallyExceeds;
         case LimitVerdict::Outcome::Exceeds:
             return MessageCode::VerdictExceeds;
         case LimitVerdict::Outcome::Undetermined:
@@ -16,6 +20,10 @@ const char* OutcomeKey(LimitVerdict::Outcome outcome) {
     switch (outcome) {
         case LimitVerdict::Outcome::Conforms:
             return "conforms";
+        case LimitVerdict::Outcome::ConditionallyConforms:
+            return "conditionally_conforms";
+        case LimitVerdict::Outcome::ConditionallyExceeds:
+            return "conditionally_exceeds";
         case LimitVerdict::Outcome::Exceeds:
             return "exceeds";
         case LimitVerdict::Outcome::Undetermined:

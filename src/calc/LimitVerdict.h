@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@
 
 // A limit held against a calculation.
 struct LimitVerdict {
-    enum class Outcome { Conforms, Exceeds, Undetermined };
+    // ConditionallyConforms and ConditionallyExceeds come only from a rule with a guard band (ILAC G8): the
+    // result lies within it, below or above the limit.
+    enum class Outcome { Conforms, ConditionallyConforms, ConditionallyExceeds, Exceeds, Undetermined };
     Limit limit;
     double measured = 0.0;  // rounded to the four decimals the report shows, as compared
     Outcome outcome = Outcome::Undetermined;
@@ -22,6 +25,13 @@ struct LimitVerdict {
     // peak without a usable concentration, a peak missing from some parallels, parallels spread more
     // than its r. An unknown peak name. For every limit: a table naming a peak or the standard twice.
     Message doubt;
+
+    // Under a rule with a guard band, each to four decimals: R at the measured value, the guard band
+    // w = 0.59·R and the acceptance limit, the largest result that plainly conforms (ISO 4259-2: L + w;
+    // ILAC G8: L − w, the results up to L + w conforming or exceeding conditionally).
+    std::optional<double> reproducibility;
+    std::optional<double> guardBand;
+    std::optional<double> acceptanceLimit;
 
     Message OutcomeMessage() const;
     const char* OutcomeKey() const;

@@ -1,5 +1,7 @@
 #include "calc/Limits.h"
 
+#include <cmath>
+
 #include <algorithm>
 
 #include "calc/CalculationChecks.h"
@@ -136,8 +138,47 @@ std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const Calculation
 
 }  // namespace
 
+void Decide(LimitVerdict& verdict, DecisionRule rule) {
+    using Outcome = LimitVerdict::Outcome;
+    const double x = verdict.measured;
+    const double limit = verdict.limit.maximum;
+    if (!verdict.doubt.Empty()) {
+        verdict.outcome = Outcome::Undetermined;
+        return;
+    }
+    if (rule == DecisionRule::Simple) {
+        verdict.outcome = x > limit ? Outcome::Exceeds : Outcome::Conforms;
+        return;
+    }
+    if (!verdict.limit.reproducibility) {
+        verdict.doubt = MessageCode::DoubtNoReproducibility;
+        verdict.outcome = Outcome::Undetermined;
+        return;
+    }
+    // R, the guard band and the zone's edges are rounded to four decimals as the page shows them, and the
+    // result is held against them in whole ten-thousandths: a reader who redoes the comparison from the
+    // printed figures gets the printed verdict.
+    constexpr double kGuardFactor = 0.59;
+    const double r = verdict.limit.reproducibility->At(x);
+    const double w = kGuardFactor * r;
+    const long long measured = std::llround(x * 1e4);
+    const long long upper = std::llround((limit + w) * 1e4);
+    const long long lower = std::llround((limit - w) * 1e4);
+    verdict.reproducibility = RoundTo4(r);
+    verdict.guardBand = RoundTo4(w);
+    // The largest result that plainly conforms.
+    verdict.acceptanceLimit = (rule == DecisionRule::Iso4259 ? upper : lower) / 1e4;
+    if (measured > upper) {
+        verdict.outcome = Outcome::Exceeds;
+    } else if (rule == DecisionRule::Iso4259 || measured <= lower) {
+        verdict.outcome = Outcome::Conforms;
+    } else {
+        verdict.outcome = x <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
+    }
+}
+
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
-                                      const std::vector<Assay>& assays) {
+                                      const std::vector<Assay>& assays, std::optional<DecisionRule> rule) {
     std::vector<LimitVerdict> verdicts;
     for (const Limit& limit : limits) {
         LimitVerdict verdict;
@@ -149,10 +190,8 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
         verdict.doubt = Doubt(limit, rows, data, assays);
         if (verdict.doubt.Empty() && !verdict.unknownPeakNames.empty())
             verdict.doubt = MessageCode::DoubtUnknownPeakName;
-        using Outcome = LimitVerdict::Outcome;
-        verdict.outcome = !verdict.doubt.Empty()             ? Outcome::Undetermined
-                          : verdict.measured > limit.maximum ? Outcome::Exceeds
-                                                             : Outcome::Conforms;
+        if (verdict.doubt.Empty() && !rule) verdict.doubt = MessageCode::DoubtUnknownRule;
+        Decide(verdict, rule.value_or(DecisionRule::Simple));
         verdicts.push_back(std::move(verdict));
     }
     return verdicts;
@@ -177,6 +216,44 @@ bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
 }
 
-Message DecisionRule(const std::optional<LimitsFile>&) {
+Message DecisionRuleStatement(const std::optional<LimitsFile>& limits) {
+    if (!limits) return MessageCode::DecisionRuleSimple;
+    if (!limits->rule) return MessageCode::DecisionRuleUnknown;
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return MessageCode::DecisionRuleIso4259;
+        case DecisionRule::IlacG8:
+            return MessageCode::DecisionRuleIlacG8;
+        case DecisionRule::Simple:
+            break;
+    }
     return MessageCode::DecisionRuleSimple;
+}
+
+Message DecisionRuleNotice(const std::optional<LimitsFile>& limits) {
+    if (!limits) return {};
+    if (!limits->rule) return MessageCode::DecisionRuleNoticeUnknown;
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return MessageCode::DecisionRuleNoticeIso4259;
+        case DecisionRule::IlacG8:
+            return MessageCode::DecisionRuleNoticeIlacG8;
+        case DecisionRule::Simple:
+            break;
+    }
+    return {};
+}
+
+const char* DecisionRuleKey(const std::optional<LimitsFile>& limits) {
+    if (!limits) return "simple";
+    if (!limits->rule) return "unknown";
+    switch (*limits->rule) {
+        case DecisionRule::Iso4259:
+            return "iso_4259_2";
+        case DecisionRule::IlacG8:
+            return "ilac_g8";
+        case DecisionRule::Simple:
+            break;
+    }
+    return "simple";
 }

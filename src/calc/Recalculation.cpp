@@ -50,5 +50,5 @@ void FinishCalculation(CalculationData& data, const std::vector<Assay>& assays) 
     data.totalOxygenDoubt = TotalOxygenDoubt(data, assays);
     data.totalOxygenScope =
         data.TotalOxygenDetermined() ? TotalOxygenScope(data.totalOxygen) : ScopeNote::Within;
-    if (data.limits) data.verdicts = CheckLimits(data.limits->limits, data, assays);
+    if (data.limits) data.verdicts = CheckLimits(data.limits->limits, data, assays, data.limits->rule);
 }

@@ -84,6 +84,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     // Verdicts, quantities, the method's range, the total
     {MessageCode::VerdictConforms, L"conforms"},
     {MessageCode::VerdictExceeds, L"exceeds"},
+    {MessageCode::VerdictConditionallyConforms, L"conditionally conforms"},
+    {MessageCode::VerdictConditionallyExceeds, L"conditionally does not conform"},
     {MessageCode::VerdictUndetermined, L"undetermined"},
     {MessageCode::QuantityMass, L"% m/m"},
     {MessageCode::QuantityVolume, L"% V/V"},
@@ -107,6 +109,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtSpread, L"the spread of the parallel determinations exceeds r (%1 > %2)"},
     {MessageCode::DoubtOfComponent, L"component “%1”: %2"},
     {MessageCode::DoubtStandardNotFound, L"the internal standard is not in the components table"},
+    {MessageCode::DoubtNoReproducibility, L"R is not given"},
+    {MessageCode::DoubtUnknownRule, L"the decision rule is unknown"},
     {MessageCode::DoubtNoStandard, L"no internal standard is given"},
     {MessageCode::DoubtNoSampleDensity, L"the sample density is not given"},
     {MessageCode::DoubtImplausibleDensity, L"the sample density is implausible"},
@@ -124,6 +128,11 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::LimitsBadR, L"repeatability limit r “%1” is no number"},
     {MessageCode::LimitsRNotPositive, L"repeatability limit r “%1” is not a positive number"},
     {MessageCode::LimitsROneComponent, L"a repeatability limit r is given for one component only"},
+    {MessageCode::LimitsBadReproducibility, L"reproducibility R “%1” is neither a number nor a·X+b"},
+    {MessageCode::LimitsNegativeReproducibility, L"reproducibility R “%1” is negative"},
+    {MessageCode::LimitsUnknownRule,
+     L"decision rule “%1” is unknown: “простое”, “ISO 4259-2” or “ILAC G8” are allowed"},
+    {MessageCode::LimitsRuleTwice, L"the decision rule is given twice"},
     {MessageCode::LimitsNotOpened, L"the limits file does not open"},
     {MessageCode::LimitsEmpty, L"the file holds no limit"},
     {MessageCode::FileLine, L"line %1: %2"},
@@ -249,6 +258,24 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The measured value, rounded to four decimals (halves away from zero), is compared with the limit: not "
      L"above it “conforms”, above it “exceeds”. The measurement uncertainty is not taken into account (no "
      L"guard band). “Undetermined” where the data do not allow a verdict; the reason is named."},
+    {MessageCode::DecisionRuleIso4259,
+     L"ISO 4259-2: the result X, rounded to four decimals, “exceeds” the limit L only when X > "
+     L"L + 0.59·R(X), R(X) being the method’s reproducibility at X from the limits file; otherwise it "
+     L"“conforms”. 0.59 ≈ 1.645 / 2.77: 95 %% confidence for whoever checks the result. R(X), w and L + w "
+     L"are rounded to four decimals as they are shown. Without R no verdict is given."},
+    {MessageCode::DecisionRuleIlacG8,
+     L"ILAC G8:2019 with the guard band w = 0.59·R(X), R(X) being the method’s reproducibility "
+     L"at the result X from the limits file: X ≤ L − w “conforms”, L − w < X ≤ L “conditionally conforms”, L "
+     L"< X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. R(X), w and the band’s edges are "
+     L"rounded to four decimals as they are shown. Without R no verdict is given."},
+    {MessageCode::DecisionRuleUnknown,
+     L"The decision rule the limits file names is unknown: no verdicts are given."},
+    {MessageCode::DecisionRuleNoticeIso4259,
+     L"Decision rule: ISO 4259-2 (exceeds only above the limit + 0.59·R)"},
+    {MessageCode::DecisionRuleNoticeIlacG8,
+     L"Decision rule: ILAC G8 (conditional verdicts within the limit ± 0.59·R)"},
+    {MessageCode::DecisionRuleNoticeUnknown,
+     L"The limits file names an unknown decision rule: no verdicts are given"},
     {MessageCode::Absent, L"none"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},

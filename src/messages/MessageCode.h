@@ -48,6 +48,8 @@
     /* Verdicts, quantities, the method's range, the total */                                       \
     X(VerdictConforms, "verdict_conforms")                                                          \
     X(VerdictExceeds, "verdict_exceeds")                                                            \
+    X(VerdictConditionallyConforms, "verdict_conditionally_conforms")                               \
+    X(VerdictConditionallyExceeds, "verdict_conditionally_exceeds")                                 \
     X(VerdictUndetermined, "verdict_undetermined")                                                  \
     X(QuantityMass, "quantity_mass")                                                                \
     X(QuantityVolume, "quantity_volume")                                                            \
@@ -69,6 +71,8 @@
     X(DoubtSpread, "doubt_spread")            /* spread, r */                                       \
     X(DoubtOfComponent, "doubt_of_component") /* component, doubt */                                \
     X(DoubtStandardNotFound, "doubt_standard_not_found")                                            \
+    X(DoubtNoReproducibility, "doubt_no_reproducibility")                                           \
+    X(DoubtUnknownRule, "doubt_unknown_rule")                                                       \
     X(DoubtNoStandard, "doubt_no_standard")                                                         \
     X(DoubtNoSampleDensity, "doubt_no_sample_density")                                              \
     X(DoubtImplausibleDensity, "doubt_implausible_density")                                         \
@@ -86,6 +90,10 @@
     X(LimitsBadR, "limits_bad_r")                  /* text */                                       \
     X(LimitsRNotPositive, "limits_r_not_positive") /* text */                                       \
     X(LimitsROneComponent, "limits_r_one_component")                                                \
+    X(LimitsBadReproducibility, "limits_bad_reproducibility")           /* text */                  \
+    X(LimitsNegativeReproducibility, "limits_negative_reproducibility") /* text */                  \
+    X(LimitsUnknownRule, "limits_unknown_rule")                         /* text */                  \
+    X(LimitsRuleTwice, "limits_rule_twice")                                                         \
     X(LimitsNotOpened, "limits_not_opened")                                                         \
     X(LimitsEmpty, "limits_empty")                                                                  \
     X(FileLine, "file_line") /* line, error */                                                      \
@@ -189,6 +197,12 @@
     X(ColumnNote, "column_note")                                                                    \
     X(TotalOxygenCaption, "total_oxygen_caption")                                                   \
     X(DecisionRuleSimple, "decision_rule_simple")                                                   \
+    X(DecisionRuleIso4259, "decision_rule_iso_4259")                                                \
+    X(DecisionRuleIlacG8, "decision_rule_ilac_g8")                                                  \
+    X(DecisionRuleUnknown, "decision_rule_unknown")                                                 \
+    X(DecisionRuleNoticeIso4259, "decision_rule_notice_iso_4259")                                   \
+    X(DecisionRuleNoticeIlacG8, "decision_rule_notice_ilac_g8")                                     \
+    X(DecisionRuleNoticeUnknown, "decision_rule_notice_unknown")                                    \
     X(Absent, "absent")                                                                             \
     /* A chart's names */                                                                           \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                         \

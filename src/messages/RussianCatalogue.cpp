@@ -83,6 +83,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     // Verdicts, quantities, the method's range, the total
     {MessageCode::VerdictConforms, L"соответствует"},
     {MessageCode::VerdictExceeds, L"превышает"},
+    {MessageCode::VerdictConditionallyConforms, L"условно соответствует"},
+    {MessageCode::VerdictConditionallyExceeds, L"условно не соответствует"},
     {MessageCode::VerdictUndetermined, L"не определено"},
     {MessageCode::QuantityMass, L"% масс."},
     {MessageCode::QuantityVolume, L"% об."},
@@ -106,6 +108,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::DoubtSpread, L"расхождение параллельных определений выше r (%1 > %2)"},
     {MessageCode::DoubtOfComponent, L"у компонента «%1» %2"},
     {MessageCode::DoubtStandardNotFound, L"внутренний стандарт не найден в таблице компонентов"},
+    {MessageCode::DoubtNoReproducibility, L"R не задан"},
+    {MessageCode::DoubtUnknownRule, L"правило принятия решения неизвестно"},
     {MessageCode::DoubtNoStandard, L"внутренний стандарт не задан"},
     {MessageCode::DoubtNoSampleDensity, L"плотность пробы не задана"},
     {MessageCode::DoubtImplausibleDensity, L"плотность пробы неправдоподобна"},
@@ -123,6 +127,11 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::LimitsBadR, L"предел повторяемости r «%1» — не число"},
     {MessageCode::LimitsRNotPositive, L"предел повторяемости r «%1» — не положительное число"},
     {MessageCode::LimitsROneComponent, L"предел повторяемости r задаётся для одного компонента"},
+    {MessageCode::LimitsBadReproducibility, L"воспроизводимость R «%1» — не число и не a·X+b"},
+    {MessageCode::LimitsNegativeReproducibility, L"воспроизводимость R «%1» отрицательна"},
+    {MessageCode::LimitsUnknownRule,
+     L"правило принятия решения «%1» неизвестно: допустимы «простое», «ISO 4259-2», «ILAC G8»"},
+    {MessageCode::LimitsRuleTwice, L"правило принятия решения задано дважды"},
     {MessageCode::LimitsNotOpened, L"файл норм не открывается"},
     {MessageCode::LimitsEmpty, L"в файле нет ни одной нормы"},
     {MessageCode::FileLine, L"строка %1: %2"},
@@ -248,6 +257,26 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"нормой: не больше нормы — «соответствует», больше — «превышает». Неопределённость измерения не "
      L"учитывается (без защитной полосы). «Не определено» — когда данные вывода не позволяют; причина "
      L"названа."},
+    {MessageCode::DecisionRuleIso4259,
+     L"ISO 4259-2: результат X, округлённый до четырёх знаков после запятой, "
+     L"«превышает» норму L, только когда X > L + 0,59·R(X), где R(X) — воспроизводимость метода при X из "
+     L"файла норм; иначе «соответствует». 0,59 ≈ 1,645 / 2,77: 95 %% уверенности того, кто проверяет "
+     L"результат. R(X), w и L + w округляются до четырёх знаков, как они показаны. Без R вывод не "
+     L"определён."},
+    {MessageCode::DecisionRuleIlacG8,
+     L"ILAC G8:2019 с защитной полосой w = 0,59·R(X), где R(X) — воспроизводимость "
+     L"метода при результате X из файла норм: X ≤ L − w — «соответствует», L − w < X ≤ L — «условно "
+     L"соответствует», L < X ≤ L + w — «условно не соответствует», X > L + w — «превышает». R(X), w и края "
+     L"полосы округляются до четырёх знаков, как они "
+     L"показаны. Без R вывод не определён."},
+    {MessageCode::DecisionRuleUnknown,
+     L"Правило принятия решения, названное в файле норм, неизвестно: выводы не сделаны."},
+    {MessageCode::DecisionRuleNoticeIso4259,
+     L"Правило принятия решения: ISO 4259-2 (превышение — выше нормы + 0,59·R)"},
+    {MessageCode::DecisionRuleNoticeIlacG8,
+     L"Правило принятия решения: ILAC G8 (условные выводы в полосе норма ± 0,59·R)"},
+    {MessageCode::DecisionRuleNoticeUnknown,
+     L"Правило принятия решения в файле норм неизвестно: выводы не сделаны"},
     {MessageCode::Absent, L"нет"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},

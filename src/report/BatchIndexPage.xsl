@@ -41,6 +41,9 @@
           .nowrap { white-space: nowrap; }
           .bad { color: #b00020; }
           .ok { color: #1b5e20; }
+          td.conditionally-conforms { background: #fff4c2; }
+          td.conditionally-exceeds { background: #ffd9b8; }
+          .conditionally-exceeds { color: #8a3a00; font-weight: bold; }
           .warn { font-size: 8.5pt; color: #7a4d00; }
           .note { font-size: 8pt; color: #444; }
           .foot { font-size: 8pt; color: #555; margin-top: 3mm; }
@@ -158,44 +161,78 @@
     </tr>
   </xsl:template>
 
-  <!-- "соответствует" when every limit is met and the limits file read whole, else the limits that are
-       not met or not determined (with why), in red. -->
+  <!-- "соответствует" when every limit is met and the limits file read whole; else each group of limits by
+       its verdict: those exceeded and not determined (with why) in red, the conditional ones of a rule with a
+       guard band on their own tint. -->
   <xsl:template match="verdicts">
     <xsl:variable name="exceeded" select="verdict[outcome_key = 'exceeds']"/>
     <xsl:variable name="undetermined" select="verdict[outcome_key = 'undetermined']"/>
+    <xsl:variable name="conditionallyExceeded" select="verdict[outcome_key = 'conditionally_exceeds']"/>
+    <xsl:variable name="conditionallyMet" select="verdict[outcome_key = 'conditionally_conforms']"/>
     <xsl:variable name="fileErrors" select="boolean(/Document/limits_errors/error)"/>
+    <xsl:variable name="bad" select="$exceeded or $undetermined or $fileErrors"/>
     <xsl:choose>
       <xsl:when test="not(verdict) and not($fileErrors)">
         <td>—<xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
       </xsl:when>
-      <xsl:when test="not($exceeded) and not($undetermined) and not($fileErrors)">
+      <xsl:when test="not($bad) and not($conditionallyExceeded) and not($conditionallyMet)">
         <td class="ok"><xsl:value-of select="$batch.conforms"/><xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
       </xsl:when>
       <xsl:otherwise>
-        <td class="bad">
-          <xsl:if test="$exceeded">
-            <xsl:value-of select="$batch.exceeds"/>
-            <xsl:for-each select="$exceeded">
-              <xsl:if test="position() &gt; 1">; </xsl:if>
-              <xsl:value-of select="name"/>
-            </xsl:for-each>
-          </xsl:if>
-          <xsl:if test="$exceeded and $undetermined"><br/></xsl:if>
-          <xsl:if test="$undetermined">
-            <xsl:value-of select="$batch.undetermined"/>
-            <xsl:for-each select="$undetermined">
-              <xsl:if test="position() &gt; 1">; </xsl:if>
-              <xsl:value-of select="concat(name, ' (', doubt, ')')"/>
-            </xsl:for-each>
-          </xsl:if>
+        <td>
+          <xsl:attribute name="class">
+            <xsl:choose>
+              <xsl:when test="$bad">bad</xsl:when>
+              <xsl:when test="$conditionallyExceeded">conditionally-exceeds</xsl:when>
+              <xsl:otherwise>conditionally-conforms</xsl:otherwise>
+            </xsl:choose>
+          </xsl:attribute>
+          <xsl:call-template name="verdict-group">
+            <xsl:with-param name="verdicts" select="$exceeded"/>
+            <xsl:with-param name="words" select="$batch.exceeds"/>
+            <xsl:with-param name="class" select="'bad'"/>
+          </xsl:call-template>
+          <xsl:call-template name="verdict-group">
+            <xsl:with-param name="verdicts" select="$conditionallyExceeded"/>
+            <xsl:with-param name="words" select="$batch.conditionally-exceeds"/>
+            <xsl:with-param name="class" select="'conditionally-exceeds'"/>
+          </xsl:call-template>
+          <xsl:call-template name="verdict-group">
+            <xsl:with-param name="verdicts" select="$conditionallyMet"/>
+            <xsl:with-param name="words" select="$batch.conditionally-conforms"/>
+            <xsl:with-param name="class" select="'pending'"/>
+          </xsl:call-template>
+          <xsl:call-template name="verdict-group">
+            <xsl:with-param name="verdicts" select="$undetermined"/>
+            <xsl:with-param name="words" select="$batch.undetermined"/>
+            <xsl:with-param name="class" select="'bad'"/>
+            <xsl:with-param name="why" select="true()"/>
+          </xsl:call-template>
           <xsl:if test="$fileErrors">
-            <xsl:if test="$exceeded or $undetermined"><br/></xsl:if>
-            <xsl:value-of select="$batch.limits-partly-read"/>
+            <div class="bad"><xsl:value-of select="$batch.limits-partly-read"/></div>
           </xsl:if>
           <xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each>
         </td>
       </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- One line of a series' verdicts: the words, then the limits that got them. -->
+  <xsl:template name="verdict-group">
+    <xsl:param name="verdicts"/>
+    <xsl:param name="words"/>
+    <xsl:param name="class"/>
+    <xsl:param name="why" select="false()"/>
+    <xsl:if test="$verdicts">
+      <div class="{$class}">
+        <xsl:value-of select="$words"/>
+        <xsl:for-each select="$verdicts">
+          <xsl:if test="position() &gt; 1">; </xsl:if>
+          <xsl:value-of select="name"/>
+          <xsl:if test="$why"><xsl:value-of select="concat(' (', doubt, ')')"/></xsl:if>
+        </xsl:for-each>
+      </div>
+    </xsl:if>
   </xsl:template>
 
   <xsl:template match="note">

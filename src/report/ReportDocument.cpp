@@ -186,6 +186,11 @@ void AddLimits(XMLWrapper& wrapper, const CalculationData& data, Language langua
         wrapper.AddTextElement(row, L"outcome", FromUtf8(verdict.OutcomeKey()));
         wrapper.AddTextElement(row, L"doubt_kind",
                                verdict.doubt.Empty() ? L"" : FromUtf8(verdict.doubt.Key()));
+        // What a rule with a guard band rests on; empty under one without.
+        for (const auto& [name, value] : {std::pair{L"reproducibility", verdict.reproducibility},
+                                          std::pair{L"guard_band", verdict.guardBand},
+                                          std::pair{L"acceptance_limit", verdict.acceptanceLimit}})
+            wrapper.AddTextElement(row, name, value ? FormatFixed(*value, 4) : L"");
     }
     for (const Message& error : data.limits->errors)
         wrapper.AddTextElement(element, L"error", Render(error, language));
@@ -377,7 +382,9 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
         wrapper.AddTextElement(XMLElement(), L"created_utc", UtcIsoText(model.createdAt));
     }
     AddInputs(wrapper, model);
-    wrapper.AddTextElement(XMLElement(), L"decision_rule", Render(DecisionRule(data.limits), language));
+    wrapper.AddTextElement(XMLElement(), L"decision_rule",
+                           Render(DecisionRuleStatement(data.limits), language));
+    wrapper.AddTextElement(XMLElement(), L"decision_rule_name", FromUtf8(DecisionRuleKey(data.limits)));
     AddQuality(wrapper, model.quality, language);
     AddWords(wrapper, language);
 }

@@ -101,6 +101,11 @@ Json Names(const std::vector<std::wstring>& names) {
     return array;
 }
 
+// A value a rule with a guard band gives, with four decimals; null under a rule without one.
+Json Optional4(const std::optional<double>& value) {
+    return value ? Fixed(*value, 4) : Json(nullptr);
+}
+
 Json Limits(const CalculationData& data, Language language) {
     if (!data.limits) return nullptr;
     Json limits = Json::array();
@@ -115,7 +120,10 @@ Json Limits(const CalculationData& data, Language language) {
              {"verdict", verdict.OutcomeKey()},
              {"doubt", Text(verdict.doubt, language)},
              {"unknown_peak_names", Names(verdict.unknownPeakNames)},
-             {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())}});
+             {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())},
+             {"reproducibility", Optional4(verdict.reproducibility)},
+             {"guard_band", Optional4(verdict.guardBand)},
+             {"acceptance_limit", Optional4(verdict.acceptanceLimit)}});
     }
     return {{"file", Text(data.limits->path)},
             {"limits", limits},
@@ -299,7 +307,8 @@ std::string ReportJson(const ReportModel& model) {
     }
     json["limits"] = Limits(data, model.language);
     json["inputs"] = Inputs(model);
-    json["decision_rule"] = Text(DecisionRule(data.limits), model.language);
+    json["decision_rule"] = Text(DecisionRuleStatement(data.limits), model.language);
+    json["decision_rule_name"] = DecisionRuleKey(data.limits);
     json["quality"] = Quality(model.quality, model.language);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

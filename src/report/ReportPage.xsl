@@ -92,6 +92,9 @@
           td.verdict .flag { white-space: normal; }
           td.verdict.bad { color: #b00020; font-weight: bold; }
           td.verdict.unknown { color: #7a4d00; }
+          td.verdict.conditionally-conforms, td.verdict.conditionally-exceeds { white-space: normal; }
+          td.verdict.conditionally-conforms { background: #fff4c2; }
+          td.verdict.conditionally-exceeds { background: #ffd9b8; color: #8a3a00; font-weight: bold; }
           tr.limits-error td { color: #b00020; }
           .final { page-break-inside: avoid; break-inside: avoid; }
           td.time { white-space: nowrap; }
@@ -439,15 +442,28 @@
          under the table, not in each row. -->
     <xsl:variable name="doubt" select="string(limit[1]/doubt)"/>
     <xsl:variable name="sharedDoubt" select="string-length($doubt) &gt; 0 and not(limit[string(doubt) != $doubt])"/>
+    <!-- A rule with a guard band shows what each verdict rests on: R at the result, w and the acceptance limit. -->
+    <xsl:variable name="banded" select="/Document/decision_rule_name = 'iso_4259_2' or /Document/decision_rule_name = 'ilac_g8'"/>
+    <xsl:variable name="columns" select="6 + 3 * number($banded)"/>
     <h2><xsl:value-of select="$report.limits"/></h2>
     <table class="results">
       <thead>
         <tr>
-          <th style="width: 57mm"><xsl:value-of select="$report.limit"/></th>
+          <th>
+            <xsl:attribute name="style">
+              <xsl:choose><xsl:when test="$banded">width: 40mm</xsl:when><xsl:otherwise>width: 57mm</xsl:otherwise></xsl:choose>
+            </xsl:attribute>
+            <xsl:value-of select="$report.limit"/>
+          </th>
           <th><xsl:value-of select="$report.components"/></th>
           <th style="width: 13mm"><xsl:value-of select="$report.unit"/></th>
           <th class="num" style="width: 16mm"><xsl:value-of select="$report.measured"/></th>
           <th class="num" style="width: 14mm"><xsl:value-of select="$report.maximum"/></th>
+          <xsl:if test="$banded">
+            <th class="num" style="width: 14mm"><xsl:value-of select="$report.reproducibility"/></th>
+            <th class="num" style="width: 14mm"><xsl:value-of select="$report.guard-band"/></th>
+            <th class="num" style="width: 16mm"><xsl:value-of select="$report.acceptance-limit"/></th>
+          </xsl:if>
           <th style="width: 27mm"><xsl:value-of select="$report.verdict"/></th>
         </tr>
       </thead>
@@ -464,11 +480,18 @@
             <td class="unit"><xsl:value-of select="quantity"/></td>
             <td class="num"><xsl:value-of select="measured"/></td>
             <td class="num"><xsl:value-of select="maximum"/></td>
+            <xsl:if test="$banded">
+              <td class="num"><xsl:value-of select="reproducibility"/></td>
+              <td class="num"><xsl:value-of select="guard_band"/></td>
+              <td class="num"><xsl:value-of select="acceptance_limit"/></td>
+            </xsl:if>
             <td>
               <xsl:attribute name="class">
                 <xsl:text>verdict</xsl:text>
                 <xsl:if test="outcome = 'exceeds'"> bad</xsl:if>
                 <xsl:if test="outcome = 'undetermined'"> unknown</xsl:if>
+                <xsl:if test="outcome = 'conditionally_conforms'"> conditionally-conforms</xsl:if>
+                <xsl:if test="outcome = 'conditionally_exceeds'"> conditionally-exceeds</xsl:if>
               </xsl:attribute>
               <xsl:value-of select="verdict"/>
               <xsl:if test="string-length(doubt) &gt; 0 and not($sharedDoubt)">
@@ -478,17 +501,17 @@
           </tr>
         </xsl:for-each>
         <xsl:if test="$sharedDoubt">
-          <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat($report.no-verdicts, $doubt)"/></td></tr>
+          <tr class="limits-error"><td colspan="{$columns}"><xsl:value-of select="concat($report.no-verdicts, $doubt)"/></td></tr>
         </xsl:if>
         <xsl:for-each select="error">
-          <tr class="limits-error"><td colspan="6"><xsl:value-of select="concat($report.limits-file-line, .)"/></td></tr>
+          <tr class="limits-error"><td colspan="{$columns}"><xsl:value-of select="concat($report.limits-file-line, .)"/></td></tr>
         </xsl:for-each>
         <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
         <xsl:for-each select="/Document/quality[status = 'in_doubt']">
-          <tr class="limits-error"><td colspan="6"><b><xsl:value-of select="concat($report.verdicts, text)"/></b></td></tr>
+          <tr class="limits-error"><td colspan="{$columns}"><b><xsl:value-of select="concat($report.verdicts, text)"/></b></td></tr>
         </xsl:for-each>
         <xsl:for-each select="/Document/quality[status = 'not_yet_confirmed']">
-          <tr><td colspan="6" style="color: #7a4d00"><xsl:value-of select="concat($report.verdicts, text)"/></td></tr>
+          <tr><td colspan="{$columns}" style="color: #7a4d00"><xsl:value-of select="concat($report.verdicts, text)"/></td></tr>
         </xsl:for-each>
       </tbody>
     </table>

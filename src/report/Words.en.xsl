@@ -65,6 +65,9 @@
   <xsl:variable name="report.unit" select="'Unit'"/>
   <xsl:variable name="report.measured" select="'Measured'"/>
   <xsl:variable name="report.maximum" select="'Maximum'"/>
+  <xsl:variable name="report.reproducibility" select="'R(X)'"/>
+  <xsl:variable name="report.guard-band" select="'Guard band w'"/>
+  <xsl:variable name="report.acceptance-limit" select="'Acceptance limit'"/>
   <xsl:variable name="report.verdict" select="'Verdict'"/>
   <xsl:variable name="report.unknown-components" select="'not in the components table: '"/>
   <xsl:variable name="report.no-verdicts" select="'No verdicts: '"/>
@@ -135,6 +138,8 @@
   <xsl:variable name="batch.exceeded-r" select="'the spread of the parallel determinations exceeds r: '"/>
   <xsl:variable name="batch.conforms" select="'conforms'"/>
   <xsl:variable name="batch.exceeds" select="'exceeds: '"/>
+  <xsl:variable name="batch.conditionally-exceeds" select="'conditionally does not conform: '"/>
+  <xsl:variable name="batch.conditionally-conforms" select="'conditionally conforms: '"/>
   <xsl:variable name="batch.undetermined" select="'undetermined: '"/>
   <xsl:variable name="batch.limits-partly-read" select="'the limits file was not read whole'"/>
 

@@ -66,6 +66,9 @@
   <xsl:variable name="report.unit" select="'Ед.'"/>
   <xsl:variable name="report.measured" select="'Измерено'"/>
   <xsl:variable name="report.maximum" select="'Не более'"/>
+  <xsl:variable name="report.reproducibility" select="'R(X)'"/>
+  <xsl:variable name="report.guard-band" select="'Защитная полоса w'"/>
+  <xsl:variable name="report.acceptance-limit" select="'Предел приёмки'"/>
   <xsl:variable name="report.verdict" select="'Вывод'"/>
   <xsl:variable name="report.unknown-components" select="'нет в таблице компонентов: '"/>
   <xsl:variable name="report.no-verdicts" select="'Выводы не сделаны: '"/>
@@ -136,6 +139,8 @@
   <xsl:variable name="batch.exceeded-r" select="'расхождение параллельных определений превышает r: '"/>
   <xsl:variable name="batch.conforms" select="'соответствует'"/>
   <xsl:variable name="batch.exceeds" select="'превышает: '"/>
+  <xsl:variable name="batch.conditionally-exceeds" select="'условно не соответствует: '"/>
+  <xsl:variable name="batch.conditionally-conforms" select="'условно соответствует: '"/>
   <xsl:variable name="batch.undetermined" select="'не определено: '"/>
   <xsl:variable name="batch.limits-partly-read" select="'файл норм прочитан не весь'"/>
 

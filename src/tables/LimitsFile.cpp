@@ -27,7 +27,21 @@ std::optional<LimitQuantity> ReadQuantity(const std::wstring& text) {
 
 namespace {
 
-enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability };
+enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability, kReproducibility };
+
+const wchar_t kRuleLine[] = L"Правило принятия решения";
+
+// The rule a rule line names, case and blanks aside; nothing for an unknown one.
+std::optional<DecisionRule> RuleOf(const std::wstring& text) {
+    std::wstring key;
+    for (const wchar_t c : text) {
+        if (c != L' ' && c != L'-') key += FoldCase(c);
+    }
+    if (key == L"простое") return DecisionRule::Simple;
+    if (key == L"iso42592") return DecisionRule::Iso4259;
+    if (key == L"ilacg8") return DecisionRule::IlacG8;
+    return std::nullopt;
+}
 
 std::vector<std::wstring> SplitNames(const std::wstring& text) {
     std::vector<std::wstring> names;
@@ -76,10 +90,59 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, Message& error) {
             error = MessageCode::LimitsROneComponent;
         if (!error.Empty()) return std::nullopt;
     }
+    const std::wstring reproducibility = TrimmedField(row, kReproducibility);
+    if (!reproducibility.empty()) {
+        limit.reproducibility = ReadReproducibility(reproducibility);
+        if (!limit.reproducibility)
+            error = {MessageCode::LimitsBadReproducibility, {reproducibility}};
+        else if (limit.reproducibility->slope < 0.0 || limit.reproducibility->intercept < 0.0)
+            error = {MessageCode::LimitsNegativeReproducibility, {reproducibility}};
+        if (!error.Empty()) return std::nullopt;
+    }
     return limit;
 }
 
+// A rule line: the rule it names, or why it names none.
+void TakeRule(const CsvTable::Row& row, bool& seen, LimitsFile& file, Message& error) {
+    const std::wstring text = TrimmedField(row, kPeakNames);
+    const std::optional<DecisionRule> rule = RuleOf(text);
+    if (seen) {
+        error = MessageCode::LimitsRuleTwice;
+    } else if (!rule) {
+        error = {MessageCode::LimitsUnknownRule, {text}};
+        file.rule.reset();
+    } else {
+        file.rule = *rule;
+    }
+    seen = true;
+}
+
 }  // namespace
+
+std::optional<Reproducibility> ReadReproducibility(const std::wstring& text) {
+    std::wstring compact;
+    for (const wchar_t c : text) {
+        if (c != L' ') compact += c == L'х' || c == L'Х' || c == L'x' ? L'X' : c;
+    }
+    Reproducibility reproducibility;
+    const size_t times = compact.find(L"*X");
+    if (times == std::wstring::npos) {
+        const std::optional<double> value = ReadWholeNumber(compact);
+        if (!value) return std::nullopt;
+        reproducibility.intercept = *value;
+        return reproducibility;
+    }
+    const std::optional<double> slope = ReadWholeNumber(compact.substr(0, times));
+    if (!slope) return std::nullopt;
+    reproducibility.slope = *slope;
+    const std::wstring rest = compact.substr(times + 2);
+    if (rest.empty()) return reproducibility;
+    if (rest[0] != L'+') return std::nullopt;
+    const std::optional<double> intercept = ReadWholeNumber(rest.substr(1));
+    if (!intercept) return std::nullopt;
+    reproducibility.intercept = *intercept;
+    return reproducibility;
+}
 
 std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
     if (!FileExists(path)) return std::nullopt;
@@ -91,9 +154,18 @@ std::optional<LimitsFile> ParseLimitsFile(const std::wstring& path) {
         return file;
     }
     bool headerSeen = false;
+    bool ruleSeen = false;
     for (size_t row = 0; row < table.rows.size(); ++row) {
         const CsvTable::Row& line = table.rows[row];
         if (IsBlankOrComment(line)) continue;
+        if (EqualNoCase(TrimmedField(line, kName), kRuleLine)) {
+            Message error;
+            TakeRule(line, ruleSeen, file, error);
+            if (!error.Empty())
+                file.errors.push_back(
+                    {MessageCode::FileLine, {static_cast<int64_t>(row + 1), Nested(error)}});
+            continue;
+        }
         // The first line is a header when it names no quantity and its maximum is no number: a file may
         // well start with a limit, also with one whose maximum is mistyped (which is an error of that line).
         const bool header = !headerSeen && !ReadQuantity(TrimmedField(line, kQuantity)) &&

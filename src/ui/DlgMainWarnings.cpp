@@ -3,6 +3,7 @@
 // warning as the field's tip, and the total marked with why while it is no result.
 #include <windows.h>
 
+#include "calc/Limits.h"
 #include "platform/NumberText.h"
 #include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
@@ -51,6 +52,11 @@ void DlgMain::ShowWarnings() {
         tip += (tip.empty() ? L"" : L"\n") + text;
         if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = text;
         if (warning.kind == CalculationWarning::Kind::NoSampleDensity) densityTip = text;
+    }
+    // A rule other than simple acceptance is no fault, but the verdicts read differently under it.
+    if (const Message rule = DecisionRuleNotice(calculation.limits); !rule.Empty()) {
+        lines += (lines.empty() ? L"" : L"\r\n") + UiText(rule);
+        tip += (tip.empty() ? L"" : L"\n") + UiText(rule);
     }
     DataExchange::ShowText(Item(IDC_OXY_WARNINGS), lines);
     tooltips.SetToolText(Item(IDC_OXY_WARNINGS), tip);

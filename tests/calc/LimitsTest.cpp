@@ -231,3 +231,96 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     EXPECT_EQ(seen[7], L"внутренний стандарт не задан");
     EXPECT_EQ(seen[2], L"");
 }
+
+// R as labs write it: a number, or a linear function of the result, with a point or a comma, blanks and a
+// Cyrillic "х" aside.
+TEST(Limits, ReadTheReproducibilityAsANumberOrALinearFunctionOfTheResult) {
+    const auto read = [](const wchar_t* text) { return ReadReproducibility(text); };
+    ASSERT_TRUE(read(L"0,2"));
+    EXPECT_DOUBLE_EQ(read(L"0,2")->At(3.5343), 0.2);
+    for (const wchar_t* text : {L"0.05*X+0.01", L"0,05 * X + 0,01", L"0,05*х+0,01"}) {
+        ASSERT_TRUE(read(text)) << ToUtf8(text);
+        EXPECT_NEAR(read(text)->At(3.5343), 0.186715, 1e-12) << ToUtf8(text);
+    }
+    EXPECT_NEAR(read(L"0,05*X")->At(2.0), 0.1, 1e-12);
+    for (const wchar_t* text : {L"abc", L"0.05*Y", L"0.05*X-0.01", L"*X", L"0.05*X+"})
+        EXPECT_FALSE(read(text)) << ToUtf8(text);
+}
+
+// The demo petrol's total oxygen, 3.5343 % by mass, against maxima around it under each rule.
+TEST(Limits, DecideByTheRuleWithTheGuardBandOfTheMethodsReproducibility) {
+    using Outcome = LimitVerdict::Outcome;
+    const auto decide = [](double maximum, std::optional<Reproducibility> r, DecisionRule rule) {
+        LimitVerdict verdict;
+        verdict.limit = {L"Кислород", {}, false, LimitQuantity::MassPercent, maximum, L"", std::nullopt, r};
+        verdict.measured = 3.5343;
+        Decide(verdict, rule);
+        return verdict;
+    };
+    const Reproducibility fixed{0.0, 0.2};  // w = 0.118
+    EXPECT_EQ(decide(3.45, fixed, DecisionRule::Simple).outcome, Outcome::Exceeds);
+    const LimitVerdict iso = decide(3.45, fixed, DecisionRule::Iso4259);
+    EXPECT_EQ(iso.outcome, Outcome::Conforms);  // 3.5343 ≤ 3.568
+    EXPECT_NEAR(*iso.guardBand, 0.118, 1e-12);
+    EXPECT_NEAR(*iso.acceptanceLimit, 3.568, 1e-12);
+    const LimitVerdict ilac = decide(3.45, fixed, DecisionRule::IlacG8);
+    EXPECT_EQ(ilac.outcome, Outcome::ConditionallyExceeds);
+    EXPECT_DOUBLE_EQ(*ilac.acceptanceLimit, 3.332);  // L − w: the largest result that plainly conforms
+    EXPECT_EQ(decide(3.60, fixed, DecisionRule::IlacG8).outcome,
+              Outcome::ConditionallyConforms);  // 3.482 < X
+    EXPECT_EQ(decide(3.70, fixed, DecisionRule::IlacG8).outcome, Outcome::Conforms);
+    const Reproducibility linear{0.05, 0.01};  // 0.1867 at X, w 0.1102
+    EXPECT_EQ(decide(3.45, linear, DecisionRule::Iso4259).outcome, Outcome::Conforms);
+    EXPECT_EQ(decide(3.42, linear, DecisionRule::Iso4259).outcome, Outcome::Exceeds);
+    // A result on an edge of the zone, as printed, takes the side the rule gives it.
+    const auto at = [&](double measured, double maximum, DecisionRule rule) {
+        LimitVerdict verdict = decide(maximum, fixed, rule);
+        verdict.measured = measured;
+        Decide(verdict, rule);
+        return verdict.outcome;
+    };
+    EXPECT_EQ(at(3.568, 3.45, DecisionRule::Iso4259), Outcome::Conforms);
+    EXPECT_EQ(at(3.5681, 3.45, DecisionRule::Iso4259), Outcome::Exceeds);
+    EXPECT_EQ(at(3.332, 3.45, DecisionRule::IlacG8), Outcome::Conforms);
+    EXPECT_EQ(at(3.3321, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyConforms);
+    EXPECT_EQ(at(3.45, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyConforms);
+    EXPECT_EQ(at(3.4501, 3.45, DecisionRule::IlacG8), Outcome::ConditionallyExceeds);
+    const LimitVerdict shown = decide(3.45, linear, DecisionRule::Iso4259);
+    EXPECT_DOUBLE_EQ(*shown.reproducibility, 0.1867);
+    EXPECT_DOUBLE_EQ(*shown.guardBand, 0.1102);
+    EXPECT_DOUBLE_EQ(*shown.acceptanceLimit, 3.5602);
+    // A guard-banded rule without R is no simple acceptance in disguise.
+    const LimitVerdict none = decide(3.60, std::nullopt, DecisionRule::IlacG8);
+    EXPECT_EQ(none.outcome, Outcome::Undetermined);
+    EXPECT_EQ(none.doubt, Message(MessageCode::DoubtNoReproducibility));
+    EXPECT_EQ(decide(3.60, std::nullopt, DecisionRule::Simple).outcome, Outcome::Conforms);
+}
+
+TEST(Limits, ReadTheRuleLineAndNameEveryBadRuleOrRByItsLine) {
+    TempFolder folder;
+    const std::optional<LimitsFile> ilac =
+        ReadLimitsFile(folder.Write(L"ilac.csv",
+                                    "Правило принятия решения;ILAC G8\nКислород;;% "
+                                    "масс.;3,7;;0,2\nЭтанол;Этанол;% об.;10;0,05;0,05*X+0,01\n"));
+    ASSERT_TRUE(ilac);
+    EXPECT_EQ(Russian(ilac->errors), std::vector<std::wstring>{});
+    EXPECT_EQ(ilac->rule, DecisionRule::IlacG8);
+    ASSERT_EQ(ilac->limits.size(), 2u);  // the rule line is no header and no limit
+    EXPECT_DOUBLE_EQ(ilac->limits[0].reproducibility->At(3.5), 0.2);
+    EXPECT_DOUBLE_EQ(ilac->limits[1].reproducibility->slope, 0.05);
+
+    const std::optional<LimitsFile> bad = ReadLimitsFile(folder.Write(
+        L"bad.csv",
+        "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;строгое\n"
+        "Кислород;;% масс.;3,7;;abc\nМетанол;Метанол;% об.;3;;-0,1\nПравило принятия решения;простое\n"));
+    ASSERT_TRUE(bad);
+    EXPECT_FALSE(bad->rule.has_value());  // every verdict undetermined
+    EXPECT_EQ(
+        Russian(bad->errors),
+        (std::vector<std::wstring>{
+            L"строка 2: правило принятия решения «строгое» неизвестно: допустимы «простое», «ISO 4259-2», "
+            L"«ILAC G8»",
+            L"строка 3: воспроизводимость R «abc» — не число и не a·X+b",
+            L"строка 4: воспроизводимость R «-0,1» отрицательна",
+            L"строка 5: правило принятия решения задано дважды"}));
+}

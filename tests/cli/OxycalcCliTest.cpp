@@ -679,6 +679,6 @@ TEST_F(OxycalcCliTest, ASpreadAboveRLeavesEthanolsLimitsOpenAndARBelowZeroIsAnEr
     run = Report(args);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(
-        Holds(run.err, "файл норм: строка 10: предел повторяемости r «-0.05» — не положительное число"))
+        Holds(run.err, "файл норм: строка 13: предел повторяемости r «-0.05» — не положительное число"))
         << run.err;
 }

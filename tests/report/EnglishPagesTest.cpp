@@ -57,10 +57,11 @@ TEST(EnglishPages, TheReportSaysInRussianOnlyTheData) {
     CalculationData data = SampleCalculation();
     data.settings.standard = L"1,2-диметоксиэтн";  // a warning, a doubt on every verdict
     data.warnings = CheckCalculation(data);
-    const Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
+    const Limit oxygen{L"Кислород", {},     false,        LimitQuantity::MassPercent,
+                       2.7,         L"2.7", std::nullopt, std::nullopt};
     data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen}, {Message(MessageCode::LimitsNoName)}, {}};
-    data.verdicts = {
-        LimitVerdict{oxygen, 2.7183, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard}};
+    data.verdicts = {LimitVerdict{
+        oxygen, 2.7183, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard, {}, {}, {}}};
     ReportModel model = MakeReportModel(SampleAssaysWithSamples(), data, 1710410940);
     model.language = Language::English;
     model.quality = SampleDoubt();

@@ -152,7 +152,8 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
         L"oxygen_scope", L"oxygen_doubt",  L"oxygen_arithmetic"};
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
-    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule", L"columns"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule",
+                                     L"decision_rule_name", L"columns"});
     EXPECT_EQ(ChildNames(root), expected);
     data.settings.standard = L"1,2-диметоксиэтн";
     data.table.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
@@ -163,7 +164,8 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     expected.push_back(L"warnings");
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"limits");
-    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule", L"columns"});
+    expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule",
+                                     L"decision_rule_name", L"columns"});
     EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");
@@ -179,8 +181,8 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     data.results[0].delta = 0.12;
     data.results[0].molarMass = 88.15;
     data.results[0].density = 740.5;
-    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
-    Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1};
+    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt, std::nullopt};
+    Limit mtbe{L"МТБЭ", {L"мтбэ"}, false, LimitQuantity::MassPercent, 22.0, L"22.0", 0.1, std::nullopt};
     data.limits = LimitsFile{L"LimitsOxycalc.csv", {oxygen, mtbe}, {}, {}};
     Fill();
     const pugi::xml_node samples = root.child(L"samples");
@@ -199,11 +201,11 @@ TEST_F(ReportDocumentTest, TellsTheSamplesTheKindsTheConstantsTheStandardsRowAnd
     ASSERT_EQ(limits.size(), 3u);  // file, two limits
     // MTBE's parallels spread more than its r: no verdict on any limit that counts it, and why.
     const std::wstring spread = L"расхождение параллельных определений выше r (0.1200 > 0.1)";
-    EXPECT_EQ(
-        ChildTexts(limits[1]),
-        (std::vector<std::wstring>{
-            L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183", L"2.7", L"не определено", L"",
-            L"у компонента «Метил-трет-бутиловый эфир» " + spread, L"undetermined", L"doubt_of_component"}));
+    EXPECT_EQ(ChildTexts(limits[1]),
+              (std::vector<std::wstring>{L"Кислород", L"общее содержание кислорода", L"% масс.", L"2.7183",
+                                         L"2.7", L"не определено", L"",
+                                         L"у компонента «Метил-трет-бутиловый эфир» " + spread,
+                                         L"undetermined", L"doubt_of_component", L"", L"", L""}));
     EXPECT_EQ(std::wstring(limits[2].child(L"verdict").text().get()), L"не определено");
     EXPECT_EQ(std::wstring(limits[2].child(L"doubt").text().get()), spread);
     // Within r, the oxygen still rests on a component without molar mass; MTBE conforms.

@@ -16,15 +16,16 @@ using Json = nlohmann::ordered_json;
 
 ReportModel SampleModel() {
     CalculationData data = SampleCalculation();
-    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt};
-    Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt};
+    Limit oxygen{L"Кислород", {}, false, LimitQuantity::MassPercent, 2.7, L"2.7", std::nullopt, std::nullopt};
+    Limit others{L"Прочие", {}, true, LimitQuantity::VolumePercent, 15.0, L"15", std::nullopt, std::nullopt};
     data.limits =
         LimitsFile{L"LimitsOxycalc.csv",
                    {oxygen, others},
                    {Message(MessageCode::FileLine, {int64_t{4}, Nested(MessageCode::LimitsNoName)})},
                    {}};
-    LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, {}};
-    LimitVerdict open{others, 0.125, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard};
+    LimitVerdict exceeds{oxygen, 2.7183, LimitVerdict::Outcome::Exceeds, {}, {}, {}, {}, {}};
+    LimitVerdict open{
+        others, 0.125, LimitVerdict::Outcome::Undetermined, {}, MessageCode::DoubtNoStandard, {}, {}, {}};
     data.verdicts = {exceeds, open};
     return MakeReportModel(SampleAssaysWithSamples(), data, 1710411000);
 }
@@ -56,6 +57,7 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
                                               "limits",
                                               "inputs",
                                               "decision_rule",
+                                              "decision_rule_name",
                                               "quality"}));
     EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");

@@ -13,6 +13,7 @@ DataFileInPlace::DataFileInPlace(const std::wstring& fileName, const std::string
     path_ = DataFilePath(fileName, quiet);
     if (path_.empty()) throw std::runtime_error("no public documents folder");
     if (FileExists(path_)) saved_ = ReadBytes(path_);
+    logWasThere_ = FileExists(path_ + L".log");
     std::filesystem::create_directories(ToFileSystemPath(path_).parent_path());
     WriteBytes(path_, bytes);
 }
@@ -23,5 +24,10 @@ DataFileInPlace::~DataFileInPlace() {
     } else {
         std::error_code ignored;
         std::filesystem::remove(ToFileSystemPath(path_), ignored);
+    }
+    // The change log that reading the file started goes with it.
+    if (!logWasThere_) {
+        std::error_code ignored;
+        std::filesystem::remove(ToFileSystemPath(path_ + L".log"), ignored);
     }
 }

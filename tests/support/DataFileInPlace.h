@@ -18,4 +18,5 @@ public:
 private:
     std::wstring path_;
     std::optional<std::string> saved_;
+    bool logWasThere_ = false;
 };

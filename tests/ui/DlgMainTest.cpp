@@ -17,6 +17,7 @@
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
 #include "support/DataFileInPlace.h"
+#include "support/MessageText.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -514,6 +515,21 @@ TEST_F(DlgMainTest, ANewDefaultTableThatDiffersIsSaidOnceAndStaysAmongTheWarning
     const wchar_t ethanol[] = L"«Этанол» — плотность 793.50 (в новой 794.00)";
     EXPECT_NE(boxes.boxes[0].text.find(ethanol), std::wstring::npos) << boxes.boxes[0].text;
     EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(ethanol), std::wstring::npos);
+}
+
+// The verdicts read differently under a rule with a guard band: the warnings say which rule holds.
+TEST_F(DlgMainTest, ALimitsFileUnderARuleOtherThanSimpleNamesItAmongTheWarnings) {
+    const DataFileInPlace limits(L"\\LimitsOxycalc.csv",
+                                 "Правило принятия решения;ILAC G8\nКислород;;% масс.;3,45;;0,2\n");
+    auto dialog = WithChromatograms({kPetrol1});
+    SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)),
+              L"Правило принятия решения: ILAC G8 (условные выводы в полосе норма ± 0,59·R)");
+    const LimitVerdict& verdict = dialog->Calculation().verdicts.at(0);
+    EXPECT_NE(verdict.outcome, LimitVerdict::Outcome::Undetermined) << Russian(verdict.doubt);
+    EXPECT_EQ(verdict.guardBand, 0.118);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 //   failures   two chromatogram files gone at the start: the one box that lists them
 //   removeall  the question "--" asks
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
+//   decision   the main window with a limits file under ILAC G8: the rule named among the warnings
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
 //   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
@@ -25,6 +26,7 @@
 #include "data/DataBaseConnection.h"
 #include "res/ResourceIds.h"
 #include "support/ComponentsFileInPlace.h"
+#include "support/DataFileInPlace.h"
 #include "support/TempFolder.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/DlgAbout.h"
@@ -182,6 +184,11 @@ int wmain(int argc, wchar_t** argv) {
     const ComponentsFileInPlace components(
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
     if (what == L"refused" || what == L"reason") boxes.reset();
+    std::optional<DataFileInPlace> limits;
+    if (what == L"decision")
+        limits.emplace(L"\\LimitsOxycalc.csv",
+                       "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;ILAC G8\n"
+                       "Кислород;;% масс.;3,45;;0,2\nЭтанол;Этанол;% об.;10;;\n");
 
     if (what == L"about") {
         WithModalDialog(
