@@ -216,44 +216,45 @@ bool RepeatabilityExceeded(const ComponentResult& result, double r) {
     return RoundTo4(result.delta) > r;
 }
 
-Message DecisionRuleStatement(const std::optional<LimitsFile>& limits) {
-    if (!limits) return MessageCode::DecisionRuleSimple;
-    if (!limits->rule) return MessageCode::DecisionRuleUnknown;
-    switch (*limits->rule) {
-        case DecisionRule::Iso4259:
-            return MessageCode::DecisionRuleIso4259;
-        case DecisionRule::IlacG8:
-            return MessageCode::DecisionRuleIlacG8;
-        case DecisionRule::Simple:
-            break;
+namespace {
+
+// How each rule is stated in a report, named where a lab looks first, and keyed for programs. The last
+// row stands for a rule the limits file names but this program does not know.
+struct RuleWords {
+    std::optional<DecisionRule> rule;
+    MessageCode statement;
+    std::optional<MessageCode> notice;
+    const char* key;
+};
+
+constexpr RuleWords kRuleWords[] = {
+    {DecisionRule::Simple, MessageCode::DecisionRuleSimple, std::nullopt, "simple"},
+    {DecisionRule::Iso4259, MessageCode::DecisionRuleIso4259, MessageCode::DecisionRuleNoticeIso4259,
+     "iso_4259_2"},
+    {DecisionRule::IlacG8, MessageCode::DecisionRuleIlacG8, MessageCode::DecisionRuleNoticeIlacG8, "ilac_g8"},
+    {std::nullopt, MessageCode::DecisionRuleUnknown, MessageCode::DecisionRuleNoticeUnknown, "unknown"},
+};
+
+// Without a limits file the rule is simple acceptance.
+const RuleWords& WordsOf(const std::optional<LimitsFile>& limits) {
+    const std::optional<DecisionRule> rule = limits ? limits->rule : DecisionRule::Simple;
+    for (const RuleWords& words : kRuleWords) {
+        if (words.rule == rule) return words;
     }
-    return MessageCode::DecisionRuleSimple;
+    return kRuleWords[0];
+}
+
+}  // namespace
+
+Message DecisionRuleStatement(const std::optional<LimitsFile>& limits) {
+    return WordsOf(limits).statement;
 }
 
 Message DecisionRuleNotice(const std::optional<LimitsFile>& limits) {
-    if (!limits) return {};
-    if (!limits->rule) return MessageCode::DecisionRuleNoticeUnknown;
-    switch (*limits->rule) {
-        case DecisionRule::Iso4259:
-            return MessageCode::DecisionRuleNoticeIso4259;
-        case DecisionRule::IlacG8:
-            return MessageCode::DecisionRuleNoticeIlacG8;
-        case DecisionRule::Simple:
-            break;
-    }
-    return {};
+    const std::optional<MessageCode> notice = WordsOf(limits).notice;
+    return notice ? Message(*notice) : Message();
 }
 
 const char* DecisionRuleKey(const std::optional<LimitsFile>& limits) {
-    if (!limits) return "simple";
-    if (!limits->rule) return "unknown";
-    switch (*limits->rule) {
-        case DecisionRule::Iso4259:
-            return "iso_4259_2";
-        case DecisionRule::IlacG8:
-            return "ilac_g8";
-        case DecisionRule::Simple:
-            break;
-    }
-    return "simple";
+    return WordsOf(limits).key;
 }
