@@ -95,6 +95,9 @@
 #define IDS_OXY_REASON_EMPTY 220
 #define IDS_OXY_LOG_NOT_WRITTEN 221
 #define IDS_OXY_LOG_UNWRITABLE 222
+/* The components dialog */
+#define IDS_OXY_CHECK_NUMBER_AS_PEAK_NAME 238
+#define IDS_OXY_REMOVE_COMPONENTS_QUESTION 239
 /* The language the module's texts are in: "ru" or "en" */
 #define IDS_OXY_LANGUAGE 229
 
