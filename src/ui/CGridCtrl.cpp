@@ -293,6 +293,9 @@ void CGridCtrl::OnDoubleClick(NMITEMACTIVATE& click) {
 }
 
 bool CGridCtrl::OnItemChanged(const NMLISTVIEW& change) const {
+    // The focus frame moves with the focused row: the whole list is drawn again, not only the rows.
+    if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_FOCUSED))
+        InvalidateRect(Handle(), nullptr, FALSE);
     const bool nowSelected =
         (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
     if (!(change.uChanged & LVIF_STATE) || !nowSelected || change.iItem < 0) return false;

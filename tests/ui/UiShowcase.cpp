@@ -7,9 +7,8 @@
 //   removeall  the question "--" asks
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
 //   unavailable a ticked chromatogram whose file is away: its tick kept, not counted
-//   five       five warnings and more at the size the window first opens with (an unprocessed and an
-//              unavailable chromatogram, two samples, a mistyped standard, no density, a table
-//              changed outside)
+//   five       five warnings at the size the window first opens with: an unprocessed and an
+//              unavailable chromatogram, a mistyped standard, no density, a table changed outside
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
 //   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
@@ -139,7 +138,9 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
         host.profile[root + L"WindowRect_bty"] = smallest ? L"590" : L"680";
     }
     if (what == L"unavailable" || five) DeleteFileW(DemoData::InFolder(folder, L"Проба 2417-2.stg").c_str());
-    if (what == L"unprocessed" || five) {
+    if (five)
+        HostDatabase(DemoData::HostDatabasePath(folder)).Execute("DELETE FROM peak WHERE assayid = 103;");
+    if (what == L"unprocessed") {
         HostDatabase(DemoData::HostDatabasePath(folder))
             .Execute(
                 "DELETE FROM peak WHERE assayid = 102;"
@@ -160,7 +161,8 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
     }
     SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD, warnings ? L"1,2-Диметоксиэтн" : DemoData::kStandard);
     SetDlgItemTextW(dialog.Handle(), IDC_OXY_DENSITY, warnings ? L"" : L"745.3");
-    if (warnings) ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
+    if (warnings && !five)
+        ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
     ShowWindow(dialog.Handle(), SW_SHOW);
     if (what == L"removeall") {
         boxes.reset();
