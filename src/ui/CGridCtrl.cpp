@@ -265,14 +265,13 @@ RECT CGridCtrl::FocusFrame() const {
     return frame;
 }
 
+// A dark line with a light one inside: seen on a highlighted row as on a plain one.
 void CGridCtrl::DrawFocusFrame(HDC dc) const {
-    const RECT frame = FocusFrame();
+    RECT frame = FocusFrame();
     if (IsRectEmpty(&frame)) return;
-    const HBRUSH brush = GetSysColorBrush(GetFocus() == Handle() ? COLOR_HIGHLIGHT : COLOR_GRAYTEXT);
-    RECT inner = frame;
-    FrameRect(dc, &inner, brush);
-    InflateRect(&inner, -1, -1);
-    FrameRect(dc, &inner, brush);
+    FrameRect(dc, &frame, GetSysColorBrush(GetFocus() == Handle() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    InflateRect(&frame, -1, -1);
+    FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOW));
 }
 
 bool CGridCtrl::IsCurrentCell(int item, int subItem) const {

@@ -7,6 +7,7 @@
 //   removeall  the question "--" asks
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
 //   unavailable a ticked chromatogram whose file is away: its tick kept, not counted
+//   focus      the main window with the keyboard in the chromatogram list, on its second row
 //   five       five warnings at the size the window first opens with: an unprocessed and an
 //              unavailable chromatogram, a mistyped standard, no density, a table changed outside
 //   components the components dialog
@@ -164,6 +165,11 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
     if (warnings && !five)
         ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
     ShowWindow(dialog.Handle(), SW_SHOW);
+    if (what == L"focus") {
+        HWND list = GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS);
+        SetFocus(list);
+        ListView_SetItemState(list, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    }
     if (what == L"removeall") {
         boxes.reset();
         AnswerBoxesLater();
