@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -32,6 +34,12 @@ BOOL CALLBACK FindByCaption(HWND window, LPARAM data) {
 
 void Expect(bool holds, const std::wstring& what) {
     if (!holds) throw std::runtime_error("not as expected: " + ToUtf8(what));
+}
+
+std::wstring TextOf(HWND control) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(control, text, 4096);
+    return text;
 }
 
 void WriteFile(const std::wstring& path) {
@@ -102,6 +110,13 @@ UINT HostScript::Run(const std::wstring& line) {
         target_ = finder.found;
     } else if (action == L"click" && arguments >> id) {
         SendMessageW(target_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+    } else if (action == L"post-click" && arguments >> id) {
+        PostMessageW(target_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+    } else if (action == L"dismiss") {
+        Finder finder{rest};
+        EnumThreadWindows(GetCurrentThreadId(), FindByCaption, reinterpret_cast<LPARAM>(&finder));
+        if (finder.found == nullptr) throw std::runtime_error("no box " + ToUtf8(rest));
+        PostMessageW(finder.found, WM_COMMAND, IDOK, 0);
     } else if (action == L"text" && arguments >> id) {
         std::wstring value;
         std::getline(arguments >> std::ws, value);
@@ -132,6 +147,7 @@ UINT HostScript::Run(const std::wstring& line) {
                line + L" (found " + std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
                    std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top) +
                    L")");
+    } else if (RunCheck(action, arguments, line)) {
     } else if (action == L"sleep" && arguments >> id) {
         return static_cast<UINT>(id);
     } else if (action == L"signal") {
@@ -144,6 +160,43 @@ UINT HostScript::Run(const std::wstring& line) {
         throw std::runtime_error("cannot do: " + ToUtf8(line));
     }
     return kStepDelay;
+}
+
+bool HostScript::RunCheck(const std::wstring& action, std::wistringstream& arguments,
+                          const std::wstring& line) {
+    static const wchar_t* const kChecks[] = {L"expect-cell", L"expect-contains", L"expect-lacks",
+                                             L"remember",    L"expect-same",     L"expect-other"};
+    if (std::find(std::begin(kChecks), std::end(kChecks), action) == std::end(kChecks)) return false;
+    int id = 0;
+    int row = 0;
+    int column = 0;
+    std::wstring value;
+    if (action == L"expect-cell" && arguments >> id >> row >> column) {
+        std::getline(arguments >> std::ws, value);
+        wchar_t text[1024] = {};
+        ListView_GetItemText(Control(id), row, column, text, 1024);
+        Expect(value == text, line + L" (found \"" + text + L"\")");
+        return true;
+    }
+    if (!(arguments >> id)) throw std::runtime_error("cannot do: " + ToUtf8(line));
+    std::getline(arguments >> std::ws, value);
+    const std::wstring text = TextOf(Control(id));
+    if (action == L"expect-contains") {
+        Expect(text.find(value) != std::wstring::npos, line + L" (found \"" + text + L"\")");
+    } else if (action == L"expect-lacks") {
+        Expect(text.find(value) == std::wstring::npos, line + L" (found \"" + text + L"\")");
+    } else if (action == L"remember") {
+        remembered_[value] = text;
+    } else if (action == L"expect-same") {
+        Expect(remembered_.count(value) != 0 && remembered_[value] == text,
+               line + L" (found \"" + text + L"\")");
+    } else if (action == L"expect-other") {
+        Expect(remembered_.count(value) != 0 && remembered_[value] != text,
+               line + L" (found \"" + text + L"\")");
+    } else {
+        return false;
+    }
+    return true;
 }
 
 std::vector<std::wstring> ReadScript(const std::wstring& path) {

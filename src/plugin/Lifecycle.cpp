@@ -72,13 +72,24 @@ int __cdecl OnMenuCommand(intptr_t ownerWindow) {
                 std::make_unique<DlgMain>(state.host, state.profileRoot, [] { Plugin().mainDialog.reset(); });
             state.mainDialog->Create(reinterpret_cast<HWND>(ownerWindow));
         }
-        ShowWindow(state.mainDialog->Handle(), SW_SHOWNORMAL);
+        // The host may have closed while the opening showed a box: the window, and the object, are gone.
+        if (state.mainDialog && state.mainDialog->Handle() != nullptr)
+            ShowWindow(state.mainDialog->Handle(), SW_SHOWNORMAL);
         return 0;
     });
 }
 
 int UnloadPlugin() {
     PluginState& state = Plugin();
+    // The window must not outlive the code behind it. One whose handler still runs (the host unloads
+    // from inside an open box) is destroyed now and freed when that handler returns.
+    if (state.mainDialog) {
+        if (state.mainDialog->Busy()) {
+            DestroyWindow(state.mainDialog->Handle());
+        } else {
+            state.mainDialog.reset();
+        }
+    }
     state.host.Unsubscribe(state.subscriptionId);
     state.host.UnregisterCommand(state.commandId);
     state.languageModule.Reset();

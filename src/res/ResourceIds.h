@@ -95,6 +95,18 @@
 #define IDS_OXY_REASON_EMPTY 220
 #define IDS_OXY_LOG_NOT_WRITTEN 221
 #define IDS_OXY_LOG_UNWRITABLE 222
+/* Chromatograms whose files do not read, and what the dialog adds to the warning list */
+#define IDS_OXY_UNAVAILABLE 230
+#define IDS_OXY_TICK_FILE_MISSING 231
+#define IDS_OXY_TICK_FILE_UNREADABLE 232
+#define IDS_OXY_TICKS_NOT_COUNTED 233
+#define IDS_OXY_REPORT_TICKS_AWAY 234
+#define IDS_OXY_DENSITY_NOT_A_NUMBER 235
+#define IDS_OXY_LIMITS_LINE_ERROR 236
+#define IDS_OXY_LIMIT_UNDETERMINED 237
+/* The components dialog */
+#define IDS_OXY_CHECK_NUMBER_AS_PEAK_NAME 238
+#define IDS_OXY_REMOVE_COMPONENTS_QUESTION 239
 /* The language the module's texts are in: "ru" or "en" */
 #define IDS_OXY_LANGUAGE 229
 

@@ -77,7 +77,8 @@ std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& comp
         const auto add = [&](Field field, std::optional<Kind> kind) {
             if (kind) problems.push_back({position, field, *kind});
         };
-        const std::optional<Kind> peakName = NameProblem(component.peakName, placeholders);
+        std::optional<Kind> peakName = NameProblem(component.peakName, placeholders);
+        if (!peakName && ReadWholeNumber(TrimBlanks(component.peakName))) peakName = Kind::NumberAsName;
         const std::optional<Kind> name = NameProblem(component.name, placeholders);
         add(Field::PeakName, peakName);
         if (!peakName) AddRepeated(components, position, &Component::peakName, Field::PeakName, problems);

@@ -34,6 +34,8 @@ struct ComponentProblem {
         Unstorable,       // a name with ";", CR or LF: the file has no quoting
         Unrepresentable,  // a name with characters Windows-1251 lacks
         Repeated,         // a peak name or a name an earlier row bears too, case aside
+        NumberAsName,     // a peak name that reads as a number: the host's method names no peak so, it
+                          // is a value typed into the wrong cell
     };
     size_t position;  // of the component in the table, from 0
     Field field;
@@ -46,7 +48,8 @@ bool operator==(const ComponentProblem& a, const ComponentProblem& b);
 // Every problem of the components, row by row and in field order. A name counts as missing also when
 // it equals, without regard to case, one of the new row's names or of `placeholders` (the new row's
 // names in the host's language). Molar masses and densities must be positive finite numbers, the oxygen
-// atoms a whole number from 1 to kMostOxygenAtoms. No two rows may bear one peak name (the peak would be
-// counted on each) or one name (the standard is chosen by its name, and its rows give no oxygen).
+// atoms a whole number from 1 to kMostOxygenAtoms. A peak name may not read as a number. No two rows may bear
+// one peak name (the peak would be counted on each) or one name (the standard is chosen by its name, and its
+// rows give no oxygen).
 std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& components,
                                               const std::vector<std::wstring>& placeholders = {});

@@ -22,6 +22,10 @@ CGridCtrl::~CGridCtrl() {
 }
 
 void CGridCtrl::Attach(Dialog& parent, int id) {
+    // A dialog opened again makes a new list: its columns are added anew and fit anew.
+    captions_.clear();
+    designedWidths_.clear();
+    sizedByUser_ = false;
     parent_ = parent.Handle();
     id_ = id;
     WindowSubclass::Attach(parent.Item(id));
@@ -90,10 +94,13 @@ void CGridCtrl::SetCurrentCell(int item, int column) {
 void CGridCtrl::EditCurrentCell(const std::wstring* replacement) {
     const ListView list = List();
     if (list.ItemCount() == 0) return;
-    int item = list.FocusedItem();
+    const int item = list.FocusedItem();
     if (item < 0) {
-        item = 0;
-        SetCurrentCell(item, currentColumn_);
+        // No cell is current yet: the first key shows which one would be edited and changes nothing,
+        // so that typing into a grid just opened never overwrites its first row.
+        SetCurrentCell(0, currentColumn_);
+        MessageBeep(MB_OK);
+        return;
     }
     // A column the parent keeps from editing (a running number) hands the edit to the next one.
     for (int column = currentColumn_; column < list.ColumnCount(); ++column) {
@@ -212,6 +219,10 @@ bool CGridCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
 LRESULT CGridCtrl::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
     const DWORD stage = draw.nmcd.dwDrawStage;
     if (stage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    if (stage == CDDS_POSTPAINT) {
+        DrawFocusFrame(draw.nmcd.hdc);
+        return CDRF_DODEFAULT;
+    }
     if (stage != CDDS_ITEMPREPAINT && stage != (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) return CDRF_DODEFAULT;
     const int item = static_cast<int>(draw.nmcd.dwItemSpec);
     if (stage != CDDS_ITEMPREPAINT && IsCurrentCell(item, draw.iSubItem)) {
@@ -229,6 +240,38 @@ LRESULT CGridCtrl::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
         draw.clrTextBk = data->backColour;
     }
     return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+}
+
+// Where the keyboard is: a frame around the current cell of a grid that edits cells (grey while the
+// grid has not the focus), around the focused row of a list that has the focus, or inside the border of
+// a list that has the focus but no row to show it on.
+RECT CGridCtrl::FocusFrame() const {
+    const ListView list = List();
+    const int item = list.FocusedItem();
+    const bool focused = GetFocus() == Handle();
+    RECT frame{};
+    if (item >= 0 && keyboardEditing_) {
+        ListView_GetSubItemRect(Handle(), item, currentColumn_,
+                                currentColumn_ == 0 ? LVIR_LABEL : LVIR_BOUNDS, &frame);
+    } else if (item >= 0 && focused) {
+        ListView_GetItemRect(Handle(), item, &frame, LVIR_BOUNDS);
+    } else if (focused) {
+        GetClientRect(Handle(), &frame);
+        RECT header{};
+        if (GetWindowRect(ListView_GetHeader(Handle()), &header) &&
+            IsWindowVisible(ListView_GetHeader(Handle())))
+            frame.top += header.bottom - header.top;
+    }
+    return frame;
+}
+
+// A dark line with a light one inside: seen on a highlighted row as on a plain one.
+void CGridCtrl::DrawFocusFrame(HDC dc) const {
+    RECT frame = FocusFrame();
+    if (IsRectEmpty(&frame)) return;
+    FrameRect(dc, &frame, GetSysColorBrush(GetFocus() == Handle() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    InflateRect(&frame, -1, -1);
+    FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOW));
 }
 
 bool CGridCtrl::IsCurrentCell(int item, int subItem) const {
@@ -249,6 +292,9 @@ void CGridCtrl::OnDoubleClick(NMITEMACTIVATE& click) {
 }
 
 bool CGridCtrl::OnItemChanged(const NMLISTVIEW& change) const {
+    // The focus frame moves with the focused row: the whole list is drawn again, not only the rows.
+    if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_FOCUSED))
+        InvalidateRect(Handle(), nullptr, FALSE);
     const bool nowSelected =
         (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
     if (!(change.uChanged & LVIF_STATE) || !nowSelected || change.iItem < 0) return false;
@@ -372,7 +418,7 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            if (keyboardEditing_) InvalidateRect(Handle(), nullptr, FALSE);
+            InvalidateRect(Handle(), nullptr, FALSE);
             break;
         case WM_SIZE: {
             const LRESULT result = DefaultProc(message, wParam, lParam);

@@ -70,6 +70,8 @@ protected:
 private:
     LRESULT SendToParent(UINT code, int32_t first, int32_t second) const;
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
+    RECT FocusFrame() const;
+    void DrawFocusFrame(HDC dc) const;
     bool IsCurrentCell(int item, int subItem) const;
     bool OnEditKey(UINT key);
     bool OnEditChar(wchar_t character);

@@ -47,6 +47,8 @@ std::wstring ProblemText(const ComponentProblem& problem, const std::wstring& ty
         case Kind::Repeated:
             return FillTemplate(ResourceText(IDS_OXY_CHECK_SAME_AS_ROW),
                                 {std::to_wstring(problem.earlier + 1)});
+        case Kind::NumberAsName:
+            return FillTemplate(ResourceText(IDS_OXY_CHECK_NUMBER_AS_PEAK_NAME), {typed});
         case Kind::Unrepresentable:
             break;
     }

@@ -225,6 +225,8 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
 
 void DlgMain::OnCancel() {
     StoreState();
+    notices_.Clear();
+    ShowWarnings();
     End(IDCANCEL);
 }
 
@@ -248,6 +250,11 @@ void DlgMain::ShowAbout() {
 // Reports what was last calculated: no recalculation is made first. A chromatogram file that changed
 // since it was loaded stops the report: its numbers would rest on values the file may no longer hold.
 void DlgMain::ShowReport() {
+    // A report of fewer parallels than the analyst ticked would be signed as if it held them all.
+    if (!keptTicks_.empty()) {
+        ShowErrorBox(Handle(), FillTemplate(ResourceText(IDS_OXY_REPORT_TICKS_AWAY), {KeptTickFiles()}));
+        return;
+    }
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
     if (!TakeChecksums(report->model, assays, *messages_)) return;
     const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
@@ -266,7 +273,7 @@ void DlgMain::ReportDatabaseFailure(const std::exception& error) const {
     ShowErrorBox(Handle(), FromUtf8(error.what()));
 }
 
+// Kept ticks stay: they are shown in the list, and the user unticks or removes them there.
 void DlgMain::ListChangedByUser() {
     storeList_ = true;
-    keptTicks_.clear();
 }

@@ -14,6 +14,7 @@
 #include "hostlink/ProfileSettings.h"
 #include "report/ReportBuilder.h"
 #include "ui/CGridCtrl.h"
+#include "ui/PluginMessages.h"
 #include "win/Dialog.h"
 #include "win/DynamicLayout.h"
 #include "win/MessageBoxes.h"
@@ -90,16 +91,22 @@ private:
     void StoreList();
     void StoreWindowRect();
     void ShowTypedSetting(int id);
-    ComponentsSnapshot ReloadComponents();
-    void TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
-                      UserMessages& messages) const;
+    ComponentsSnapshot ReloadComponents(UserMessages& notices);
     void ShowWarnings();
+    std::vector<std::wstring> WarningLines() const;
+    void AddLimitsLines(std::vector<std::wstring>& lines) const;
+    std::wstring DensityNotANumberText() const;
+    // Whether the chromatogram's tick is kept while its file does not read: shown, stored, not counted.
+    bool TickKept(const Assay& assay) const { return keptTicks_.count(assay.id) != 0; }
+    // The file names of the chromatograms whose ticks are kept but not counted, ", "-separated.
+    std::wstring KeptTickFiles() const;
+    bool RefuseTick(const Assay& assay) const;
     void FitWarningLines() const;
     bool ColourControl(HWND control, HDC dc, LRESULT& brush) const;
     bool Marked(int field) const;
     bool HasWarning(CalculationWarning::Kind kind) const;
     void ReportDatabaseFailure(const std::exception& error) const;
-    // The user changed the list: it is stored at the next close, and remembered ticks give way to it.
+    // The user changed the list: it is stored at the next close.
     void ListChangedByUser();
 
     Tooltip tooltips;
@@ -126,8 +133,15 @@ private:
     // False while the density field is empty: the calculation takes the default 1, and the field is
     // marked and says that the density is not given.
     bool densityGiven_ = true;
-    bool limitsLogFailing_ = false;  // the limits file's change log could not be written at the last read
-    // Chromatograms remembered as ticked whose files did not read at the start (a share that went
-    // away): stored as ticked until their files read again or the user changes the list.
+    // The density field's text while it is no number; the calculation keeps the density before it.
+    std::wstring densityUnread_;
+    // Chromatograms ticked by the user whose files did not read at the start or at a refresh (a share
+    // that went away for a moment): shown and stored as ticked, not counted, until their files read
+    // again or the user unticks or removes them.
     std::set<int32_t> keptTicks_;
+    // What the recalculations found once and the user must still see (a table changed outside): in the
+    // warning list until the window is closed.
+    NoticeList notices_;
+    // What the last recalculation had to say besides its warnings (no table file, no public documents).
+    std::vector<std::wstring> lastNotices_;
 };

@@ -7,8 +7,10 @@
 
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
 #include "ui/LoadProblemsBox.h"
@@ -35,7 +37,9 @@ std::wstring ShortFileName(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+// A chromatogram whose file did not read says so where its sample mass would stand.
 std::wstring MassText(const Assay& assay) {
+    if (!assay.file) return ResourceText(IDS_OXY_UNAVAILABLE);
     return HasUsableMass(assay) ? FormatFixed(assay.sampleMass, 2) : L"---";
 }
 
@@ -61,7 +65,7 @@ void DlgMain::FillChromatogramRow(int item, const Assay& assay) {
     list.SetItemText(item, 5, ResourceText(assay.isCalibration ? IDS_OXY_CALIBRATION : IDS_OXY_ANALYSIS));
     list.SetItemText(item, 6, assay.method);
     list.SetItemText(item, kMassColumn, MassText(assay));
-    list.SetChecked(item, assay.isTicked != 0);
+    list.SetChecked(item, assay.isTicked != 0 || TickKept(assay));
 }
 
 void DlgMain::FillChromatogramList() {
@@ -77,11 +81,27 @@ void DlgMain::FillChromatogramList() {
     initialised = wasInitialised;
 }
 
+// A kept tick the user has taken off goes; a kept one still on is not counted.
 void DlgMain::CopyChecksToAssays() {
     const ListView list = chromatogramGrid.List();
     for (int item = 0; item < list.ItemCount() && item < static_cast<int>(assays.size()); ++item) {
-        assays[static_cast<size_t>(item)].isTicked = list.Checked(item) ? 1 : 0;
+        Assay& assay = assays[static_cast<size_t>(item)];
+        const bool checked = list.Checked(item);
+        if (TickKept(assay)) {
+            if (!checked) keptTicks_.erase(assay.id);
+            assay.isTicked = 0;
+        } else {
+            assay.isTicked = checked ? 1 : 0;
+        }
     }
+}
+
+std::wstring DlgMain::KeptTickFiles() const {
+    std::wstring files;
+    for (const Assay& assay : assays) {
+        if (TickKept(assay)) files += (files.empty() ? L"" : L", ") + ShortFileName(assay.fileName);
+    }
+    return files;
 }
 
 void DlgMain::AddChromatograms() {
@@ -140,9 +160,11 @@ int DlgMain::RemoveChromatograms(bool all) {
         assays.clear();
     }
     const ListView list = chromatogramGrid.List();
+    if (all) keptTicks_.clear();
     for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
         const GridRowData* data = chromatogramGrid.RowData(item);
         if (data == nullptr) continue;
+        keptTicks_.erase(data->value);
         for (auto at = assays.begin(); at != assays.end(); ++at) {
             if (at->id == data->value) {
                 assays.erase(at);
@@ -181,11 +203,16 @@ void DlgMain::UpdateChromatograms() {
             const int32_t index = LoadAssay(updated, problems, db, previous.id);
             if (index < 0) continue;
             Assay& loaded = updated[static_cast<size_t>(index)];
-            // A chromatogram without a sample mass cannot take part in the calculation; one whose file
-            // reads again takes back the tick it had before its file went away.
-            const bool kept = keptTicks_.count(loaded.id) != 0;
-            loaded.isTicked = HasUsableMass(loaded) ? (kept ? 1 : previous.isTicked) : 0;
-            if (!problems.FileNotRead(loaded.id)) keptTicks_.erase(loaded.id);
+            // A ticked chromatogram whose file does not read now keeps its tick, not counted, and takes
+            // part again once its file reads; one without a sample mass cannot take part at all.
+            const bool ticked = previous.isTicked != 0 || TickKept(previous);
+            if (problems.FileNotRead(loaded.id)) {
+                loaded.isTicked = 0;
+                if (ticked) keptTicks_.insert(loaded.id);
+                continue;
+            }
+            keptTicks_.erase(loaded.id);
+            loaded.isTicked = ticked && HasUsableMass(loaded) ? 1 : 0;
         }
     } catch (const std::exception& error) {
         ReportDatabaseFailure(error);
@@ -202,14 +229,29 @@ void DlgMain::UpdateChromatograms() {
 void DlgMain::OnCheckBoxChanged(const NMLISTVIEW& change) {
     if (!(change.uChanged & LVIF_STATE) || ((change.uOldState ^ change.uNewState) & kCheckBoxBits) == 0)
         return;
-    if (initialised == 0 || change.iItem < 0) return;
+    if (initialised == 0 || change.iItem < 0 || change.iItem >= static_cast<int>(assays.size())) return;
     const ListView list = chromatogramGrid.List();
-    if (list.Checked(change.iItem) && list.ItemText(change.iItem, kMassColumn) == L"---") {
+    const Assay& assay = assays[static_cast<size_t>(change.iItem)];
+    if (list.Checked(change.iItem) && !TickKept(assay) && RefuseTick(assay)) {
         initialised = 0;
         list.SetChecked(change.iItem, false);
         initialised = 1;
-        ShowErrorBox(Handle(), ResourceText(IDS_OXY_NO_MASS));
     }
     CopyChecksToAssays();
     Recalculate();
+}
+
+// A chromatogram without a usable sample mass cannot be ticked; the user hears why: its file is
+// missing (where), does not read, or its passport gives no mass.
+bool DlgMain::RefuseTick(const Assay& assay) const {
+    if (HasUsableMass(assay)) return false;
+    if (!assay.file) {
+        const bool missing = !FileExists(assay.fileName);
+        ShowErrorBox(Handle(), FillTemplate(ResourceText(missing ? IDS_OXY_TICK_FILE_MISSING
+                                                                 : IDS_OXY_TICK_FILE_UNREADABLE),
+                                            {assay.fileName}));
+    } else {
+        ShowErrorBox(Handle(), ResourceText(IDS_OXY_NO_MASS));
+    }
+    return true;
 }

@@ -1,6 +1,8 @@
 // The main dialog's recalculation, its result table and the exchange of the settings fields.
 #include <windows.h>
 
+#include <optional>
+
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "calc/ResultColumns.h"
@@ -39,14 +41,20 @@ void DlgMain::SetUpResultList() {
     for (const Column& column : kColumns) resultGrid.AddColumn(ResourceText(column.caption), column.width);
 }
 
+// A density that is no number (a slip while typing) leaves the one before in the calculation; the field
+// is marked and the warning list says so. No box: it would take the keys typed after the slip.
 bool DlgMain::TakeSettings() {
     calculation.settings.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
-    HWND density = Item(IDC_OXY_DENSITY);
+    const std::wstring typed = DataExchange::Text(Item(IDC_OXY_DENSITY));
     // An emptied density field gives the default 1; the field stays empty and says it is not given.
-    densityGiven_ = !TrimBlanks(DataExchange::Text(density)).empty();
+    densityGiven_ = !TrimBlanks(typed).empty();
+    densityUnread_.clear();
     if (!densityGiven_) {
         calculation.settings.sampleDensity = 1.0;
-    } else if (!DataExchange::TakeDouble(density, calculation.settings.sampleDensity)) {
+    } else if (const std::optional<double> number = ReadWholeNumber(typed)) {
+        calculation.settings.sampleDensity = *number;
+    } else {
+        densityUnread_ = typed;
         return false;
     }
     return true;
@@ -94,56 +102,31 @@ void DlgMain::ShowTypedSetting(int id) {
 }
 
 // The components file is read for every calculation; while it cannot be read, the table as last read
-// serves and the user hears of it once.
-ComponentsSnapshot DlgMain::ReloadComponents() {
-    PluginMessages messages(Handle());
+// serves and the calculation's warnings say so. Nothing found here opens a box: a recalculation runs
+// at every keystroke in a settings field, and a box would take the keys that follow.
+ComponentsSnapshot DlgMain::ReloadComponents(UserMessages& notices) {
     ComponentsTable& table = componentsDialog->table;
-    table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
-    const bool missing = !FileExists(table.path);
-    if (missing) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
+    table.path = DataFilePath(L"\\CompsTableOxycalc.csv", notices);
+    if (!FileExists(table.path)) notices.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     const ComponentsSnapshot snapshot = components_.Reload(table);
-    if (components_.FailureBegan() && !missing) {
-        const bool lastRead = snapshot.source == ComponentsSource::LastRead;
-        using Kind = CalculationWarning::Kind;
-        messages.ShowMessage(
-            CalculationWarning{lastRead ? Kind::ComponentsLastRead : Kind::ComponentsNotRead, table.path}
-                .ToMessage());
-    }
-    TellTableLog(table.path, snapshot.tracking.changedOutside, components_.LogFailureBegan(), messages);
-    // A new default table that differs is said once as a message, when it is logged, and in every
-    // calculation's warnings until the lab answers it.
-    if (components_.NewDefaultLogged()) {
-        messages.ShowMessage(CalculationWarning{CalculationWarning::Kind::NewDefaultTable,
-                                                snapshot.newDefault.path, L"", L"",
-                                                Nested(snapshot.newDefault.differences)}
-                                 .ToMessage());
-    }
+    // A change made outside is found by one read only: it stays in the list until the window closes.
+    if (snapshot.tracking.changedOutside)
+        notices_.ShowMessage(
+            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, table.path}.ToMessage());
     return snapshot;
-}
-
-// A reference table changed outside the plug-in is said once, when its read finds and logs it; a log that
-// cannot be written is said once for each stretch in which it cannot.
-void DlgMain::TellTableLog(const std::wstring& path, bool changedOutside, bool logFailureBegan,
-                           UserMessages& messages) const {
-    if (changedOutside)
-        messages.ShowMessage(
-            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, path}.ToMessage());
-    if (logFailureBegan)
-        messages.ShowMessage(FillTemplate(ResourceText(IDS_OXY_LOG_UNWRITABLE), {path + L".log"}));
 }
 
 void DlgMain::Recalculate() {
     TakeSettings();
-    const ComponentsSnapshot components = ReloadComponents();
+    NoticeList now;
+    const ComponentsSnapshot components = ReloadComponents(now);
     // The limits file lies beside the components file; without one no limit is held against the results.
     const std::optional<LimitsFile> limits =
         ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
-    if (limits) {
-        PluginMessages messages(Handle());
-        const bool failureBegan = limits->tracking.logUnwritable && !limitsLogFailing_;
-        limitsLogFailing_ = limits->tracking.logUnwritable;
-        TellTableLog(limits->path, limits->tracking.changedOutside, failureBegan, messages);
-    }
+    if (limits && limits->tracking.changedOutside)
+        notices_.ShowMessage(
+            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, limits->path}.ToMessage());
+    lastNotices_ = now.Texts();
     calculation =
         ::Recalculate({calculation.settings.standard, calculation.settings.sampleDensity, densityGiven_},
                       components, assays, limits);

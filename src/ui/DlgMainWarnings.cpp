@@ -3,6 +3,10 @@
 // warning as the field's tip, and the total marked with why while it is no result.
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "calc/Limits.h"
 #include "platform/NumberText.h"
 #include "platform/TextTemplate.h"
@@ -13,6 +17,17 @@
 #include "win/Resources.h"
 
 namespace {
+
+// The height of a line of text in the control's font.
+int LineHeight(HWND control) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
 
 constexpr COLORREF kWarningText = RGB(176, 0, 32);
 constexpr COLORREF kMarkedField = RGB(255, 214, 214);
@@ -35,28 +50,70 @@ bool DlgMain::AnyTicked() const {
 
 bool DlgMain::Marked(int field) const {
     if (field == IDC_OXY_STANDARD) return HasWarning(CalculationWarning::Kind::StandardNotFound);
-    if (field == IDC_OXY_DENSITY) return !densityGiven_;
+    if (field == IDC_OXY_DENSITY) return !densityGiven_ || !densityUnread_.empty();
     if (field == IDC_OXY_TOTAL_OXYGEN) return AnyTicked() && !calculation.TotalOxygenDetermined();
     return false;
 }
 
-// One warning a line, each whole: the line wraps them and scrolls when they take more room than it has.
+// Lines of the limits file that did not read, and why a limit has no verdict while something is
+// ticked: the report prints them too, but the analyst looks here.
+void DlgMain::AddLimitsLines(std::vector<std::wstring>& lines) const {
+    if (!calculation.limits) return;
+    for (const Message& error : calculation.limits->errors)
+        lines.push_back(
+            FillTemplate(ResourceText(IDS_OXY_LIMITS_LINE_ERROR), {calculation.limits->path, UiText(error)}));
+    if (!AnyTicked()) return;
+    for (const LimitVerdict& verdict : calculation.verdicts) {
+        if (verdict.outcome != LimitVerdict::Outcome::Undetermined) continue;
+        lines.push_back(
+            FillTemplate(ResourceText(IDS_OXY_LIMIT_UNDETERMINED),
+                         {verdict.limit.name, UiText(verdict.OutcomeMessage()), UiText(verdict.doubt)}));
+    }
+}
+
+std::wstring DlgMain::DensityNotANumberText() const {
+    return FillTemplate(ResourceText(IDS_OXY_DENSITY_NOT_A_NUMBER),
+                        {densityUnread_, FormatGeneral(calculation.settings.sampleDensity, 15)});
+}
+
+// Everything the analyst must know besides the numbers, each once: the calculation's warnings, what the
+// dialog itself knows (ticks not counted, a density that is no number), the limits' problems, and what
+// the reads of the tables found.
+std::vector<std::wstring> DlgMain::WarningLines() const {
+    std::vector<std::wstring> lines;
+    const auto add = [&lines](const std::wstring& text) {
+        if (!text.empty() && std::find(lines.begin(), lines.end(), text) == lines.end())
+            lines.push_back(text);
+    };
+    for (const CalculationWarning& warning : calculation.warnings) add(warning.Text(UiLanguage()));
+    if (!keptTicks_.empty()) add(FillTemplate(ResourceText(IDS_OXY_TICKS_NOT_COUNTED), {KeptTickFiles()}));
+    if (!densityUnread_.empty()) add(DensityNotANumberText());
+    std::vector<std::wstring> limits;
+    AddLimitsLines(limits);
+    for (const std::wstring& line : limits) add(line);
+    // A rule other than simple acceptance is no fault, but the verdicts read differently under it.
+    if (const Message rule = DecisionRuleNotice(calculation.limits); !rule.Empty()) add(UiText(rule));
+    for (const std::wstring& notice : lastNotices_) add(notice);
+    for (const std::wstring& notice : notices_.Texts()) add(notice);
+    return lines;
+}
+
+// One warning a line, each whole: the area grows to show them all, and scrolls when they take more room
+// than it may have.
 void DlgMain::ShowWarnings() {
     std::wstring lines;
     std::wstring tip;
-    std::wstring standardTip;
-    std::wstring densityTip;
-    for (const CalculationWarning& warning : calculation.warnings) {
-        const std::wstring text = warning.Text(UiLanguage());
+    for (const std::wstring& text : WarningLines()) {
         lines += (lines.empty() ? L"" : L"\r\n") + text;
         tip += (tip.empty() ? L"" : L"\n") + text;
-        if (warning.kind == CalculationWarning::Kind::StandardNotFound) standardTip = text;
-        if (warning.kind == CalculationWarning::Kind::NoSampleDensity) densityTip = text;
     }
-    // A rule other than simple acceptance is no fault, but the verdicts read differently under it.
-    if (const Message rule = DecisionRuleNotice(calculation.limits); !rule.Empty()) {
-        lines += (lines.empty() ? L"" : L"\r\n") + UiText(rule);
-        tip += (tip.empty() ? L"" : L"\n") + UiText(rule);
+    std::wstring standardTip;
+    std::wstring densityTip = densityUnread_.empty() ? std::wstring() : DensityNotANumberText();
+    for (const CalculationWarning& warning : calculation.warnings) {
+        if (warning.kind == CalculationWarning::Kind::StandardNotFound)
+            standardTip = warning.Text(UiLanguage());
+        if (warning.kind == CalculationWarning::Kind::NoSampleDensity)
+            densityTip = warning.Text(UiLanguage());
     }
     DataExchange::ShowText(Item(IDC_OXY_WARNINGS), lines);
     tooltips.SetToolText(Item(IDC_OXY_WARNINGS), tip);
@@ -73,20 +130,32 @@ void DlgMain::ShowWarnings() {
     FitWarningLines();
 }
 
-// The scroll bar shows only when the warnings take more lines than the line has room for; the lines
-// are counted without it.
+// Every warning shows whole: the area grows upward over the result list to the lines the warnings take,
+// up to three fifths of the room the two share; only beyond that does it scroll, and its scroll bar then says
+// that there is more. The lines are counted without the scroll bar.
 void DlgMain::FitWarningLines() const {
-    HWND line = Item(IDC_OXY_WARNINGS);
-    if (line == nullptr) return;
-    ShowScrollBar(line, SB_VERT, FALSE);
-    const auto count = static_cast<int>(SendMessageW(line, EM_GETLINECOUNT, 0, 0));
-    if (count < 2) return;
-    const auto second = static_cast<WPARAM>(SendMessageW(line, EM_LINEINDEX, 1, 0));
-    const int lineHeight = HIWORD(SendMessageW(line, EM_POSFROMCHAR, second, 0)) -
-                           HIWORD(SendMessageW(line, EM_POSFROMCHAR, 0, 0));
-    RECT client{};
-    GetClientRect(line, &client);
-    if (lineHeight > 0 && count * lineHeight > client.bottom) ShowScrollBar(line, SB_VERT, TRUE);
+    HWND area = Item(IDC_OXY_WARNINGS);
+    HWND results = Item(IDC_OXY_RESULTS);
+    if (area == nullptr || results == nullptr) return;
+    const RECT list = layout_.PlaceOf(results);
+    const RECT designed = layout_.PlaceOf(area);
+    if (IsRectEmpty(&list) || IsRectEmpty(&designed)) return;
+    ShowScrollBar(area, SB_VERT, FALSE);
+    const auto count = static_cast<int>(SendMessageW(area, EM_GETLINECOUNT, 0, 0));
+    const int line = std::max(1, LineHeight(area));
+    const int wanted = count * line + 4;
+    // Room for the result list's header and a few rows stays; a scrolled area shows whole lines.
+    const int room = (designed.bottom - list.top) * 3 / 5;
+    const int most = std::max<int>(designed.bottom - designed.top, room - (room - 4) % line);
+    const int height = std::clamp<int>(wanted, designed.bottom - designed.top, most);
+    const int top = designed.bottom - height;
+    const int gap = designed.top - list.bottom;
+    SetWindowPos(results, nullptr, list.left, list.top, list.right - list.left, top - gap - list.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(area, nullptr, designed.left, top, designed.right - designed.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (wanted > height) ShowScrollBar(area, SB_VERT, TRUE);
+    InvalidateRect(area, nullptr, TRUE);
 }
 
 bool DlgMain::ColourControl(HWND control, HDC dc, LRESULT& brush) const {

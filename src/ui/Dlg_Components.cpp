@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -68,11 +69,13 @@ BOOL Dlg_Components::OnInitDialog() {
     list.AddStyle(WS_HSCROLL);
     for (const Column& column : kColumns) grid.AddColumn(ResourceText(column.caption), column.width);
     unreadNumbers_.clear();
+    opened_.clear();
     PluginMessages messages(Handle());
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     if (table.path.empty()) return TRUE;
     table.Load();
+    opened_ = table.components;
     FillGrid();
     return TRUE;
 }
@@ -130,12 +133,27 @@ void Dlg_Components::OnCommand(int id, int code, HWND control) {
 }
 
 void Dlg_Components::RemoveSelected() {
+    if (!RemovingIsConfirmed()) return;
     // The grid is refilled only after the walk, so the row positions stay valid during it.
     const ListView list = grid.List();
     for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
         if (const GridRowData* data = grid.RowData(item)) table.RemoveComponent(data->value);
     }
     FillGrid();
+}
+
+// Removing rows of a reference table is asked about first, naming them.
+bool Dlg_Components::RemovingIsConfirmed() const {
+    const ListView list = grid.List();
+    std::wstring names;
+    for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
+        if (static_cast<size_t>(item) >= table.components.size()) continue;
+        names += (names.empty() ? L"" : L", ") + table.components[static_cast<size_t>(item)].peakName;
+    }
+    if (names.empty()) return false;
+    return ShowMessageBox(Handle(), FillTemplate(ResourceText(IDS_OXY_REMOVE_COMPONENTS_QUESTION), {names}),
+                          ResourceText(IDS_OXY_REMOVE_ALL_CAPTION),
+                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 LRESULT Dlg_Components::OnNotify(int id, NMHDR& header) {
@@ -194,6 +212,8 @@ bool Dlg_Components::CheckBeforeSaving() {
         CheckComponents(table.components, {ResourceText(IDS_OXY_NEW_COMPONENT)});
     if (problems.empty()) return true;
     const auto typed = [this](const ComponentProblem& problem) {
+        if (problem.kind == ComponentProblem::Kind::NumberAsName)
+            return table.components[problem.position].peakName;
         const int32_t id = table.components[problem.position].id;
         const auto text = unreadNumbers_.find({id, ColumnOf(problem.field)});
         return text != unreadNumbers_.end() ? text->second : std::wstring();
@@ -224,7 +244,27 @@ void Dlg_Components::OnOk() {
     End(IDOK);
 }
 
+// Numbers compare by their bits: a cell typed as no number holds NaN, which differs from what was read.
+bool Dlg_Components::Changed() const {
+    if (!unreadNumbers_.empty() || table.components.size() != opened_.size()) return true;
+    for (size_t position = 0; position < opened_.size(); ++position) {
+        const Component& now = table.components[position];
+        const Component& was = opened_[position];
+        if (now.id != was.id || now.peakName != was.peakName || now.name != was.name ||
+            now.oxygenAtoms != was.oxygenAtoms ||
+            std::memcmp(&now.molarMass, &was.molarMass, sizeof(double)) != 0 ||
+            std::memcmp(&now.density, &was.density, sizeof(double)) != 0)
+            return true;
+    }
+    return false;
+}
+
 void Dlg_Components::OnCancel() {
+    grid.CommitEdit();
+    if (!Changed()) {
+        End(IDCANCEL);
+        return;
+    }
     const int answer = ShowMessageBox(Handle(), ResourceText(IDS_OXY_LEAVE_UNSAVED),
                                       ResourceText(IDS_OXY_LEAVE_CAPTION), MB_OKCANCEL | MB_ICONQUESTION);
     if (answer == IDOK) End(IDCANCEL);

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tables/ComponentsTable.h"
 #include "ui/CGridCtrl.h"
@@ -26,6 +27,7 @@ protected:
     // Saves when every row is complete and every number a number; otherwise says what is wrong and
     // stays open.
     void OnOk() override;
+    // Closes without saving; asks first only when something was changed.
     void OnCancel() override;
 
 private:
@@ -35,10 +37,14 @@ private:
     void ApplyEdit(int item, int column);
     std::wstring NumberCell(const Component& component, int column) const;
     bool CheckBeforeSaving();
+    bool Changed() const;
+    bool RemovingIsConfirmed() const;
 
     CGridCtrl grid;
     // What the user typed into number cells that holds no number, by component id and column: the
     // component keeps NaN there, and the cell shows the text until it is corrected or the dialog
     // closes, so that a save can be refused naming it.
     std::map<std::pair<int32_t, int>, std::wstring> unreadNumbers_;
+    // The rows as the file gave them at the opening: Cancel asks only when they were changed.
+    std::vector<Component> opened_;
 };

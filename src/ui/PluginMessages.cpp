@@ -1,7 +1,18 @@
 #include "ui/PluginMessages.h"
 
+#include <algorithm>
+
 #include "ui/UiLanguage.h"
 
 Language PluginMessages::MessageLanguage() const {
     return UiLanguage();
+}
+
+Language NoticeList::MessageLanguage() const {
+    return UiLanguage();
+}
+
+void NoticeList::Add(const std::wstring& text) {
+    if (text.empty() || std::find(texts_.begin(), texts_.end(), text) != texts_.end()) return;
+    texts_.push_back(text);
 }

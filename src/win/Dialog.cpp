@@ -56,13 +56,29 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;
-        Firewall("OnFinalMessage", 0, [self] {
-            self->OnFinalMessage();
-            return 0;
-        });
+        if (self->depth_ > 0) {
+            self->finalPending_ = true;
+        } else {
+            Finish(self);
+        }
         return FALSE;
     }
-    return Firewall("DialogProc", INT_PTR{FALSE}, [&] { return self->Route(message, wParam, lParam); });
+    ++self->depth_;
+    const INT_PTR result =
+        Firewall("DialogProc", INT_PTR{FALSE}, [&] { return self->Route(message, wParam, lParam); });
+    --self->depth_;
+    if (self->depth_ == 0 && self->finalPending_) {
+        self->finalPending_ = false;
+        Finish(self);  // may delete the object: nothing of it is touched after this
+    }
+    return result;
+}
+
+void Dialog::Finish(Dialog* self) {
+    Firewall("OnFinalMessage", 0, [self] {
+        self->OnFinalMessage();
+        return 0;
+    });
 }
 
 INT_PTR Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,6 +33,9 @@ public:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     // Hands the notifications of control `id` to its own object first.
     void ReflectNotifications(int id, NotifyReflector* target) { reflectors_[id] = target; }
+    // Whether one of its handlers is running (a box or a modal dialog of its own may be open): the
+    // object must not be deleted now.
+    bool Busy() const { return depth_ > 0; }
 
 protected:
     // Ends a modal dialog, hides a modeless one (the object and its data stay).
@@ -44,7 +47,9 @@ protected:
     virtual LRESULT OnNotify(int id, NMHDR& header);
     // Any other message; return true when handled, with the answer in result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Called when the window is gone for good; the object may delete itself here.
+    // Called when the window is gone for good; the object may delete itself here. A window destroyed
+    // while one of its handlers runs (its owner closed under an open box) has it called only when that
+    // handler has returned, so that no handler goes on in a deleted object.
     virtual void OnFinalMessage() {}
 
     virtual void OnOk() { End(IDOK); }
@@ -54,7 +59,11 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Route(UINT message, WPARAM wParam, LPARAM lParam);
 
+    static void Finish(Dialog* self);
+
     HWND hwnd_ = nullptr;
     bool modal_ = false;
+    int depth_ = 0;              // handlers running, nested boxes and dialogs included
+    bool finalPending_ = false;  // the window went while a handler ran
     std::map<int, NotifyReflector*> reflectors_;
 };

@@ -16,21 +16,37 @@ void DynamicLayout::Add(HWND control, Share share) {
     items_.push_back({control, rect, share});
 }
 
-void DynamicLayout::Apply() const {
-    if (dialog_ == nullptr || items_.empty()) return;
+SIZE DynamicLayout::Change() const {
     RECT client{};
     GetClientRect(dialog_, &client);
-    const int dx = client.right - origin_.cx;
-    const int dy = client.bottom - origin_.cy;
+    return {client.right - origin_.cx, client.bottom - origin_.cy};
+}
+
+RECT DynamicLayout::Place(const Item& item, SIZE change) const {
+    const int x = item.origin.left + change.cx * item.share.moveX / 100;
+    const int y = item.origin.top + change.cy * item.share.moveY / 100;
+    const int width = item.origin.right - item.origin.left + change.cx * item.share.growX / 100;
+    const int height = item.origin.bottom - item.origin.top + change.cy * item.share.growY / 100;
+    return {x, y, x + width, y + height};
+}
+
+RECT DynamicLayout::PlaceOf(HWND control) const {
+    for (const Item& item : items_) {
+        if (item.control == control) return Place(item, Change());
+    }
+    return RECT{};
+}
+
+void DynamicLayout::Apply() const {
+    if (dialog_ == nullptr || items_.empty()) return;
+    const SIZE change = Change();
     HDWP batch = BeginDeferWindowPos(static_cast<int>(items_.size()));
     for (const Item& item : items_) {
-        const int x = item.origin.left + dx * item.share.moveX / 100;
-        const int y = item.origin.top + dy * item.share.moveY / 100;
-        const int width = item.origin.right - item.origin.left + dx * item.share.growX / 100;
-        const int height = item.origin.bottom - item.origin.top + dy * item.share.growY / 100;
+        const RECT place = Place(item, change);
         if (batch != nullptr) {
-            batch = DeferWindowPos(batch, item.control, nullptr, x, y, width, height,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+            batch =
+                DeferWindowPos(batch, item.control, nullptr, place.left, place.top, place.right - place.left,
+                               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
     if (batch != nullptr) EndDeferWindowPos(batch);

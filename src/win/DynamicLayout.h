@@ -17,6 +17,9 @@ public:
     void Add(HWND control, Share share);
     // Places every control for the dialog's current client size.
     void Apply() const;
+    // Where Apply places a control for the dialog's current client size; an empty rectangle for one
+    // not added.
+    RECT PlaceOf(HWND control) const;
 
 private:
     struct Item {
@@ -26,5 +29,8 @@ private:
     };
     HWND dialog_ = nullptr;
     SIZE origin_{};
+    RECT Place(const Item& item, SIZE change) const;
+    SIZE Change() const;
+
     std::vector<Item> items_;
 };

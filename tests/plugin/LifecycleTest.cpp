@@ -8,6 +8,10 @@
 #include "RecordingHost.h"
 #include "data/DataBaseConnection.h"
 #include "plugin/Lifecycle.h"
+#include "plugin/PluginState.h"
+#include "support/ComponentsFileInPlace.h"
+#include "support/MessageBoxAnswerer.h"
+#include "ui/DlgMain.h"
 
 TEST(Lifecycle, ASecondModulesLoadedReplacesTheConnectionStringWithAPrivateCopy) {
     RecordingHost& host = RecordingHost::Instance();
@@ -44,4 +48,23 @@ TEST(Lifecycle, TakesAConnectionStringPlacedAbove4GiB) {
     EXPECT_EQ(*DataBaseConnection::Instance().ConnectionString(), kPath);
     UnloadPlugin();
     VirtualFree(page, 0, MEM_RELEASE);
+}
+
+// The main window must not outlive the code behind it: unloading closes it and frees its object.
+TEST(Lifecycle, UnloadingClosesTheMainWindow) {
+    const MessageBoxAnswerer boxes;
+    const ComponentsFileInPlace components("N;Peak;Name;M;Density\r\n4;MeOH;Methanol;32.04;791.80\r\n");
+    RecordingHost& host = RecordingHost::Instance();
+    host.Reset({});
+    LoadPlugin(host.Table(), GetModuleHandleW(nullptr));
+    HWND frame = CreateWindowExW(0, L"STATIC", L"host frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                 nullptr, nullptr, nullptr);
+    OnMenuCommand(reinterpret_cast<intptr_t>(frame));
+    ASSERT_TRUE(Plugin().mainDialog);
+    HWND window = Plugin().mainDialog->Handle();
+    EXPECT_TRUE(IsWindow(window));
+    UnloadPlugin();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(Plugin().mainDialog);
+    DestroyWindow(frame);
 }

@@ -63,6 +63,21 @@ TEST(ComponentEntry, NamesTheFileCannotKeepAreProblems) {
                                              {1, Field::PeakName, Kind::Unrepresentable}}));
 }
 
+// A number in a peak-name cell is a value typed into the wrong cell; names with digits are names.
+TEST(ComponentEntry, APeakNameThatReadsAsANumberIsAProblem) {
+    std::vector<Component> components;
+    for (const wchar_t* peakName :
+         {L"805.74", L" 805,74 ", L"1,2-Диметоксиэтан", L"C4", L"2-Метилпропан-2-ол"}) {
+        components.push_back(Good(static_cast<int32_t>(components.size()) + 1));
+        components.back().peakName = peakName;
+        components.back().name = std::wstring(L"n") + peakName;
+    }
+    components[1].name = L"805,74";  // a name shown may be anything
+    EXPECT_EQ(CheckComponents(components),
+              (std::vector<ComponentProblem>{{0, Field::PeakName, Kind::NumberAsName},
+                                             {1, Field::PeakName, Kind::NumberAsName}}));
+}
+
 TEST(ComponentEntry, NumbersMustBeGivenNumbersAndPositive) {
     Component component = Good();
     component.molarMass = std::numeric_limits<double>::quiet_NaN();

@@ -88,7 +88,7 @@ TEST_F(DlgMainEnglishTest, WarningsBoxesAndCaptionsComeFromTheEnglishLibrary) {
     boxes.answers = {IDNO};
     Click(hwnd, IDC_OXY_REMOVE_ALL);
     SetEditText(hwnd, IDC_OXY_DENSITY, L"7x");
-    ASSERT_EQ(boxes.boxes.size(), 4u);
+    ASSERT_EQ(boxes.boxes.size(), 3u);
     EXPECT_EQ(boxes.boxes[0].caption, L"Error");
     EXPECT_EQ(boxes.boxes[0].text,
               L"This chromatogram cannot be selected because its sample mass is not given.");
@@ -96,8 +96,12 @@ TEST_F(DlgMainEnglishTest, WarningsBoxesAndCaptionsComeFromTheEnglishLibrary) {
     EXPECT_EQ(boxes.boxes[1].text, L"The file did not load: '" + DemoFile(L"Проба 0988-2.stg") + L"'");
     EXPECT_EQ(boxes.boxes[2].text, L"Remove all chromatograms from the list?");
     EXPECT_EQ(boxes.boxes[2].caption, L"Confirm removing");
-    EXPECT_EQ(boxes.boxes[3].caption, L"Calculation 207");
-    EXPECT_EQ(boxes.boxes[3].text, L"Enter a number.");
+    // A slip in a field is said in the warning list, not in a box that would take the next keys.
+    EXPECT_NE(
+        WindowText(dialog->Item(IDC_OXY_WARNINGS))
+            .find(
+                L"The sample density “7x” is no number: the calculation keeps the one before, 745.68 kg/m3"),
+        std::wstring::npos);
 }
 
 TEST_F(DlgMainEnglishTest, TheReportIsMadeWithTheHostLanguagesStylesheetAndLeavesOnlyItsPage) {

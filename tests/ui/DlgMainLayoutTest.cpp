@@ -89,7 +89,7 @@ TEST_F(DlgMainLayoutTest, TheSettingsLabelsWithTheirUnitsAndTheStandardShowWhole
     ExpectSettingsWhole(inEnglish->Handle());
 }
 
-TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheLineScrollsWhenFull) {
+TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheAreaGrowsToShowThemAll) {
     auto dialog = WithChromatograms({101, 102, 108});
     HWND hwnd = dialog->Handle();
     HWND line = dialog->Item(IDC_OXY_WARNINGS);
@@ -108,7 +108,8 @@ TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheLineScrolls
     for (const CalculationWarning& warning : warnings)
         lines += (lines.empty() ? L"" : L"\r\n") + warning.Text(Language::Russian);
     EXPECT_EQ(WindowText(line), lines);
-    EXPECT_TRUE(HasScrollBar(line));
+    EXPECT_FALSE(HasScrollBar(line));
+    EXPECT_LE(WindowFont(line).WrappedHeight(lines, ClientOf(line).right - 8), ClientOf(line).bottom);
     EXPECT_NE(dialog->Tooltips().ToolText(line).find(warnings[2].Text(Language::Russian)),
               std::wstring::npos);
 }
@@ -134,4 +135,37 @@ TEST_F(DlgMainLayoutTest, TheColumnsOfBothListsWidenWithTheWindowAndFitTheirText
         const std::wstring time = chromatograms.ItemText(0, 4);
         EXPECT_LE(chromatograms.StringWidth(time) + 12, chromatograms.ColumnWidth(4)) << time;
     }
+}
+
+// At the size the dialog first opens with, five warnings show whole (the one about an unprocessed or
+// uncounted chromatogram among them) and every column of the chromatogram list is in sight.
+TEST_F(DlgMainLayoutTest, FiveWarningsAndEveryColumnShowWholeAtTheFirstSize) {
+    auto dialog = WithChromatograms({101, 102, 108});
+    HWND hwnd = dialog->Handle();
+    HWND area = dialog->Item(IDC_OXY_WARNINGS);
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    for (int item = 0; item < 3; ++item) list.SetChecked(item, true);
+    const std::wstring file = DemoFile(L"Проба 2417-2.stg");
+    const std::wstring away = file + L".away";
+    ASSERT_TRUE(MoveFileW(file.c_str(), away.c_str()));
+    Click(hwnd, IDC_OXY_UPDATE);
+    std::string table = ReadBytes(componentsPath);
+    table.insert(table.find("\r\n") + 2, "99;X;X;1.00;1.00\r\n");
+    WriteBytes(componentsPath, table);  // changed outside the plug-in
+    SetEditText(hwnd, IDC_OXY_STANDARD, L"1,2-Диметоксиэтн");
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"0.7457");
+    const std::wstring text = WindowText(area);
+    size_t warnings = 1;
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at + 2))
+        ++warnings;
+    EXPECT_EQ(warnings, 5u) << text;
+    EXPECT_FALSE(HasScrollBar(area)) << text;
+    EXPECT_LE(WindowFont(area).WrappedHeight(text, ClientOf(area).right - 8), ClientOf(area).bottom) << text;
+    RECT results{};
+    RECT warningArea{};
+    GetWindowRect(dialog->Item(IDC_OXY_RESULTS), &results);
+    GetWindowRect(area, &warningArea);
+    EXPECT_LE(results.bottom, warningArea.top);
+    EXPECT_LE(ColumnsWidth(list), ClientOf(list.Handle()).right);
+    ASSERT_TRUE(MoveFileW(away.c_str(), file.c_str()));
 }

@@ -99,17 +99,18 @@ TEST_F(DlgMainStateTest, ATickedChromatogramWithoutUsableMassComesBackUnticked) 
     host.profile[kRoot + L"Assay 3"] = L"106/1";
     auto dialog = OpenMainDialog();
     const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
-    EXPECT_EQ(Column(list, 7), (std::vector<std::wstring>{L"10.02", L"---", L"---"}));
+    EXPECT_EQ(Column(list, 7), (std::vector<std::wstring>{L"10.02", L"---", L"недоступен"}));
     EXPECT_TRUE(list.Checked(0));
     EXPECT_FALSE(list.Checked(1));
-    EXPECT_FALSE(list.Checked(2));
+    EXPECT_TRUE(list.Checked(2));  // its file does not read: the tick is kept, not counted
     EXPECT_EQ(dialog->Assays()[2].isTicked, 0);
     ASSERT_EQ(boxes.boxes.size(), 1u);  // both told in one box
     EXPECT_NE(boxes.boxes[0].text.find(L"(2):"), std::wstring::npos) << boxes.boxes[0].text;
 }
 
-// A share that is away at a restart must not cost the lab its ticks.
-TEST_F(DlgMainStateTest, ATickIsKeptWhileTheFileIsAwayUntilItReadsAgainOrTheListChanges) {
+// A share that is away at a restart must not cost the lab its ticks: they show, are not counted, and
+// go only when the user takes them off.
+TEST_F(DlgMainStateTest, ATickIsKeptWhileTheFileIsAwayUntilItReadsAgainOrTheUserTakesItOff) {
     host.profile[kRoot + L"Assay 1"] = L"101/1";
     host.profile[kRoot + L"Assay 2"] = L"102/1";
     const std::wstring file = DemoFile(L"Проба 2417-1.stg");
@@ -117,7 +118,8 @@ TEST_F(DlgMainStateTest, ATickIsKeptWhileTheFileIsAwayUntilItReadsAgainOrTheList
     ASSERT_TRUE(MoveFileW(file.c_str(), away.c_str()));
     auto dialog = OpenMainDialog();
     const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
-    EXPECT_FALSE(list.Checked(0));
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_EQ(dialog->Assays()[0].isTicked, 0);
     EXPECT_TRUE(list.Checked(1));
     EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Ошибка загрузки файла: '" + file + L"'"});
     Click(dialog->Handle(), IDCANCEL);
@@ -136,6 +138,9 @@ TEST_F(DlgMainStateTest, ATickIsKeptWhileTheFileIsAwayUntilItReadsAgainOrTheList
     auto again = OpenMainDialog();
     host.chosenIds = {103};
     Click(again->Handle(), IDC_OXY_ADD);
+    Click(again->Handle(), IDCANCEL);
+    EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"101/1");  // another chromatogram added: the tick stays
+    ListOf(*again, IDC_OXY_CHROMATOGRAMS).SetChecked(0, false);
     Click(again->Handle(), IDCANCEL);
     EXPECT_EQ(host.profile[kRoot + L"Assay 1"], L"101/0");
     ASSERT_TRUE(MoveFileW(away.c_str(), file.c_str()));

@@ -228,7 +228,7 @@ TEST_F(DlgMainTest, AComponentWithoutMolarMassOrDensityIsNamedUnderTheResults) {
     EXPECT_NE(warnings.find(L"плотность не задана"), std::wstring::npos) << warnings;
 }
 
-TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldOnce) {
+TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldInTheWarningList) {
     auto dialog = WithChromatograms({kPetrol1});
     SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
@@ -239,13 +239,11 @@ TEST_F(DlgMainTest, AComponentsFileThatStopsReadingKeepsTheResultsAndIsToldOnce)
         SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
         SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745");
         EXPECT_EQ(dialog->Calculation().results.size(), rows);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_NE(boxes.boxes[0].text.find(L"прочитанной ранее"), std::wstring::npos);
         EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(L"прочитанной ранее"), std::wstring::npos);
     }
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)), L"");
-    EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(DlgMainTest, ListRowsShowNumberFileSampleMixtureTimeKindMethodAndMass) {
@@ -264,8 +262,12 @@ TEST_F(DlgMainTest, ADensityThatIsNoNumberWarnsAndKeepsThePreviousOne) {
     auto dialog = OpenMainDialog();
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"7x");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Введите число."});
+    EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 740.0);
+    const std::wstring said = L"Плотность пробы «7x» — не число: в расчёте прежняя, 740 кг/м³";
+    EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(said), std::wstring::npos);
+    EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(IDC_OXY_DENSITY)), said);
+    EXPECT_TRUE(Marked(dialog->Handle(), IDC_OXY_DENSITY));
 }
 
 TEST_F(DlgMainTest, AChromatogramWithoutSampleMassCannotBeTicked) {
@@ -490,37 +492,150 @@ TEST_F(DlgMainTest, AFileChangedSinceLoadingStopsTheReportUntilTheListIsUpdated)
     std::filesystem::remove_all(lims);
 }
 
-TEST_F(DlgMainTest, AComponentsTableEditedByHandIsLoggedAndSaidOnce) {
+TEST_F(DlgMainTest, AComponentsTableEditedByHandIsLoggedAndStaysInTheWarningList) {
     auto dialog = WithChromatograms({kPetrol1});
     std::string table = ReadBytes(componentsPath);
     table.insert(table.find("\r\n") + 2, "99;X;X;1.00;1.00\r\n");
     WriteBytes(componentsPath, table);  // by hand, as an editor saves it
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.6");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_NE(boxes.boxes[0].text.find(L"изменён вне модуля"), std::wstring::npos) << boxes.boxes[0].text;
+    EXPECT_TRUE(boxes.boxes.empty());
+    // Found by one read only, it stays said until the window is closed.
+    EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(L"изменён вне модуля"), std::wstring::npos);
+    Click(dialog->Handle(), IDCANCEL);
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(L"изменён вне модуля"), std::wstring::npos);
     const std::string log = ReadBytes(componentsPath + L".log");
     EXPECT_NE(log.find("Событие: изменено вне модуля"), std::string::npos) << log;
     EXPECT_NE(log.find("добавлена строка «99»"), std::string::npos) << log;
 }
 
-TEST_F(DlgMainTest, ANewDefaultTableThatDiffersIsSaidOnceAndStaysAmongTheWarnings) {
+TEST_F(DlgMainTest, ANewDefaultTableThatDiffersStaysAmongTheWarningsWithoutABox) {
     auto dialog = WithChromatograms({kPetrol1});
     std::string newer = ReadBytes(componentsPath);
     newer.replace(newer.find("793.50"), 6, "794.00");
     const DataFileInPlace beside(L"\\CompsTableOxycalc.default.csv", newer);  // an upgrade put it there
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.6");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"745.68");
-    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes.empty());
     const wchar_t ethanol[] = L"«Этанол» — плотность 793.50 (в новой 794.00)";
-    EXPECT_NE(boxes.boxes[0].text.find(ethanol), std::wstring::npos) << boxes.boxes[0].text;
     EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(ethanol), std::wstring::npos);
+}
+
+// A limits file beside the components file for as long as the object lives; its change log and kept
+// versions go with it.
+class LimitsInPlace {
+public:
+    explicit LimitsInPlace(const std::string& bytes) : file_(L"\\LimitsOxycalc.csv", bytes) {}
+    ~LimitsInPlace() {
+        std::error_code ignored;
+        std::filesystem::remove(ToFileSystemPath(file_.Path() + L".log"), ignored);
+        std::filesystem::remove_all(ToFileSystemPath(file_.Path() + L".versions"), ignored);
+    }
+    LimitsInPlace(const LimitsInPlace&) = delete;
+    LimitsInPlace& operator=(const LimitsInPlace&) = delete;
+
+private:
+    DataFileInPlace file_;
+};
+
+// A recalculation runs at every keystroke: what it finds (a table changed outside, a limits line that
+// does not read, a limit without verdict) is said in the warning list, and no box takes the keys that
+// follow.
+TEST_F(DlgMainTest, WhatARecalculationFindsGoesToTheWarningListAndNoBoxTakesTheKeys) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    list.SetChecked(0, true);
+    list.SetChecked(1, true);
+    const LimitsInPlace limits(
+        "Норма;Компоненты;Величина;Не более;r\r\n"
+        "Кислород;;% масс.;3.7;\r\n"
+        "Неизвестный;НетТакого;% об.;1.0;\r\n"
+        "Сломанная;;% штук;3.0;\r\n");
+    std::string table = ReadBytes(componentsPath);
+    table.insert(table.find("\r\n") + 2, "99;X;X;1.00;1.00\r\n");
+    WriteBytes(componentsPath, table);  // by hand, as an editor saves it
+    TypeInto(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes.front().text;
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_STANDARD)), DemoData::kStandard);
+    const std::wstring lines = WindowText(dialog->Item(IDC_OXY_WARNINGS));
+    EXPECT_NE(lines.find(L"изменён вне модуля"), std::wstring::npos) << lines;
+    EXPECT_NE(lines.find(L"прочитан не весь: строка 4"), std::wstring::npos) << lines;
+    EXPECT_NE(lines.find(L"Норма «Неизвестный»: не определено — "), std::wstring::npos) << lines;
+    EXPECT_EQ(lines.find(L"Норма «Кислород»"), std::wstring::npos) << lines;
+    ShowWindow(dialog->Handle(), SW_HIDE);
+}
+
+// A file server's moment: the ticks of chromatograms whose files are away at a refresh stay, are not
+// counted meanwhile (the list and the warnings say so, no report is made), and count again when the
+// files are back.
+TEST_F(DlgMainTest, ATickSurvivesAFileThatIsAwayAtARefreshAndCountsAgainWhenItIsBack) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2, kPetrol3});
+    HWND hwnd = dialog->Handle();
+    SetEditText(hwnd, IDC_OXY_STANDARD, DemoData::kStandard);
+    SetEditText(hwnd, IDC_OXY_DENSITY, L"745.68");
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    list.SetChecked(0, true);
+    const double firstAlone = dialog->Calculation().totalOxygen;
+    list.SetChecked(1, true);
+    const double both = dialog->Calculation().totalOxygen;
+    const std::wstring file = DemoFile(L"Проба 2417-2.stg");
+    const std::wstring away = file + L".away";
+    ASSERT_TRUE(MoveFileW(file.c_str(), away.c_str()));
+    Click(hwnd, IDC_OXY_UPDATE);
+    boxes.boxes.clear();  // the refresh said which file does not read
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_FALSE(list.Checked(2));
+    EXPECT_EQ(list.ItemText(1, 7), L"недоступен");
+    EXPECT_EQ(dialog->Assays()[1].isTicked, 0);
+    EXPECT_EQ(dialog->Calculation().totalOxygen, firstAlone);
+    EXPECT_NE(
+        WindowText(dialog->Item(IDC_OXY_WARNINGS))
+            .find(
+                L"Отмеченные хроматограммы не учтены в расчёте, пока их файлы недоступны: Проба 2417-2.stg"),
+        std::wstring::npos);
+    Click(hwnd, IDC_OXY_REPORT);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"Отчёт не составлен"), std::wstring::npos) << boxes.boxes[0].text;
+    Click(hwnd, IDC_OXY_UPDATE);  // still away
+    EXPECT_TRUE(list.Checked(1));
+    Click(hwnd, IDCANCEL);
+    EXPECT_EQ(host.profile[L"plugins\\oxycalc\\/Assay 2"], L"102/1");
+
+    ASSERT_TRUE(MoveFileW(away.c_str(), file.c_str()));
+    boxes.boxes.clear();
+    Click(hwnd, IDC_OXY_UPDATE);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_EQ(dialog->Assays()[1].isTicked, 1);
+    EXPECT_EQ(dialog->Calculation().totalOxygen, both);
+    EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(L"не учтены"), std::wstring::npos);
+}
+
+// Unticking a kept tick lets it go; ticking a chromatogram whose file is missing says so, and where.
+TEST_F(DlgMainTest, AChromatogramWhoseFileIsMissingIsRefusedSayingSoAndWhere) {
+    auto dialog = WithChromatograms({kPetrol1, kPetrol2});
+    const ListView list = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
+    list.SetChecked(1, true);
+    const std::wstring file = DemoFile(L"Проба 2417-2.stg");
+    const std::wstring away = file + L".away";
+    ASSERT_TRUE(MoveFileW(file.c_str(), away.c_str()));
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    boxes.boxes.clear();
+    list.SetChecked(1, false);
+    list.SetChecked(1, true);
+    EXPECT_FALSE(list.Checked(1));
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::wstring>{L"Эту хроматограмму нельзя отметить: её файла нет на месте: " + file +
+                                        L". Когда файл вернётся, нажмите «Обновить и пересчитать»."});
+    ASSERT_TRUE(MoveFileW(away.c_str(), file.c_str()));
+    Click(dialog->Handle(), IDC_OXY_UPDATE);
+    EXPECT_FALSE(list.Checked(1));
 }
 
 // The verdicts read differently under a rule with a guard band: the warnings say which rule holds.
 TEST_F(DlgMainTest, ALimitsFileUnderARuleOtherThanSimpleNamesItAmongTheWarnings) {
-    const DataFileInPlace limits(L"\\LimitsOxycalc.csv",
-                                 "Правило принятия решения;ILAC G8\nКислород;;% масс.;3,45;;0,2\n");
+    const LimitsInPlace limits("Правило принятия решения;ILAC G8\nКислород;;% масс.;3,45;;0,2\n");
     auto dialog = WithChromatograms({kPetrol1});
     SetEditText(dialog->Handle(), IDC_OXY_STANDARD, DemoData::kStandard);
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);

@@ -204,6 +204,7 @@ TEST_F(Dlg_ComponentsTest, ScrollingCommitsAnEditAndACaseChangeCounts) {
 }
 
 TEST_F(Dlg_ComponentsTest, ThreeNonAdjacentRowsAreRemovedAndIdsKeepCounting) {
+    boxes.answers = {IDYES, IDYES};
     Run([&](HWND dialog, const ListView& list) {
         Click(dialog, IDC_OXY_REMOVE_COMPONENTS);
         EXPECT_EQ(list.ItemCount(), 4);
@@ -221,9 +222,11 @@ TEST_F(Dlg_ComponentsTest, ThreeNonAdjacentRowsAreRemovedAndIdsKeepCounting) {
     });
 }
 
-TEST_F(Dlg_ComponentsTest, CancelAlwaysAsksAndStaysWhenTheAnswerIsNo) {
+TEST_F(Dlg_ComponentsTest, CancelAsksAfterAChangeAndStaysWhenTheAnswerIsNo) {
     boxes.answers = {IDCANCEL, IDOK};
-    const INT_PTR result = Run([&](HWND dialog, const ListView&) {
+    const INT_PTR result = Run([&](HWND dialog, const ListView& list) {
+        Type(dialog, list, 2, 2, L"MTBE", VK_RETURN);  // the same text: no change, no question
+        Click(dialog, IDC_OXY_ADD_COMPONENT);
         Click(dialog, IDCANCEL);
         EXPECT_TRUE(IsWindowVisible(dialog));
         Click(dialog, IDCANCEL);
@@ -341,4 +344,68 @@ TEST_F(Dlg_ComponentsTest, TheReasonPromptRefusesAnEmptyReason) {
     EXPECT_EQ(prompt.Reason(), L"новая партия реактива");
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_NE(boxes.boxes[0].text.find(L"причину"), std::wstring::npos);
+}
+
+// Peak names come from the host's method: a number there is a value typed into the wrong cell.
+TEST_F(Dlg_ComponentsTest, APeakNameThatIsANumberIsRefusedOnSaveNamingItsRow) {
+    const INT_PTR result = Run([&](HWND dialog, const ListView& list) {
+        Type(dialog, list, 1, 1, L" 805,74 ", VK_RETURN);
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(result, kLeftOpen);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"строка 2, «Компонент»: « 805,74 » — число, а не имя пика"),
+              std::wstring::npos)
+        << boxes.boxes[0].text;
+    EXPECT_EQ(ReadBytes(componentsPath), kFourComponents);
+}
+
+// A grid just opened has no current cell: the first key shows which cell would be edited, and
+// overwrites nothing.
+TEST_F(Dlg_ComponentsTest, KeysTypedIntoAGridJustOpenedOverwriteNoCell) {
+    Run([&](HWND dialog, const ListView& list) {
+        HWND grid = list.Handle();
+        SetFocus(grid);
+        EXPECT_EQ(list.FocusedItem(), -1);
+        TypeKeys(dialog, L"805.74");
+        EXPECT_EQ(list.ItemText(0, 1), L"MeOH");
+        EXPECT_EQ(list.FocusedItem(), 0);
+        HWND editor = GetDlgItem(grid, CGridCtrlEditCell::kControlId);
+        ASSERT_NE(editor, nullptr);  // the keys after the first went into the cell now shown as current
+        PressFocusedKey(dialog, VK_ESCAPE);
+        EXPECT_EQ(list.ItemText(0, 1), L"MeOH");
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Dlg_ComponentsTest, RemovingAsksNamingTheComponentsAndNoKeepsThem) {
+    boxes.answers = {IDNO, IDYES};
+    Run([&](HWND dialog, const ListView& list) {
+        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        Click(dialog, IDC_OXY_REMOVE_COMPONENTS);
+        EXPECT_EQ(list.ItemCount(), 4);
+        Click(dialog, IDC_OXY_REMOVE_COMPONENTS);
+        EXPECT_EQ(RowIds(list), (std::vector<int>{5, 7}));
+    });
+    ASSERT_GE(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].caption, L"Подтверждение удаления");
+    EXPECT_EQ(boxes.boxes[0].text, L"Удалить из таблицы компоненты: MeOH, MTBE?");
+}
+
+TEST_F(Dlg_ComponentsTest, CancelWithoutAChangeClosesAtOnceAndTheColumnsFillTheGridAtEveryOpening) {
+    for (int opening = 0; opening < 2; ++opening) {
+        const INT_PTR result = Run([&](HWND dialog, const ListView& list) {
+            int columns = 0;
+            for (int column = 0; column < list.ColumnCount(); ++column) columns += list.ColumnWidth(column);
+            RECT client{};
+            GetClientRect(list.Handle(), &client);
+            EXPECT_EQ(list.ColumnCount(), 6);
+            EXPECT_EQ(columns, client.right) << "opening " << opening;
+            Click(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
 }

@@ -17,6 +17,7 @@ void UiFixture::SetUp() {
     host.Reset();
     DemoData::WriteDemo(folder.Path(), 400);
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
+    limits_.emplace(L"\\LimitsOxycalc.csv");
     components_.emplace(ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
     componentsPath = components_->Path();
     frame = CreateWindowExW(0, L"STATIC", L"host frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
@@ -29,6 +30,7 @@ void UiFixture::TearDown() {
     DestroyWindow(owner);
     DestroyWindow(frame);
     components_.reset();
+    limits_.reset();
 }
 
 void UiFixture::WriteComponents(const std::string& bytes) const {

@@ -12,6 +12,7 @@
 #include "FakeHost.h"
 #include "WindowDriver.h"
 #include "support/ComponentsFileInPlace.h"
+#include "support/DataFileSetAside.h"
 #include "support/TempFolder.h"
 #include "ui/DlgMain.h"
 #include "win/LibraryModule.h"
@@ -46,6 +47,8 @@ protected:
     HWND owner = nullptr;
 
 private:
+    // A limits file the demo put in the data folder would add its verdicts to every warning line.
+    std::optional<DataFileSetAside> limits_;
     std::optional<ComponentsFileInPlace> components_;
 };
 

@@ -7,6 +7,10 @@
 //   removeall  the question "--" asks
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
 //   decision   the main window with a limits file under ILAC G8: the rule named among the warnings
+//   unavailable a ticked chromatogram whose file is away: its tick kept, not counted
+//   focus      the main window with the keyboard in the chromatogram list, on its second row
+//   five       five warnings at the size the window first opens with: an unprocessed and an
+//              unavailable chromatogram, a mistyped standard, no density, a table changed outside
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
 //   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
@@ -121,7 +125,7 @@ void ShowComponents(const std::wstring& what) {
         [&] { table.Run(nullptr); });
 }
 
-void ShowMain(const std::wstring& what, const std::wstring& folder,
+void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components,
               std::optional<MessageBoxAnswerer>& boxes) {
     FakeHost& host = FakeHost::Instance();
     const std::wstring root = L"plugins\\oxycalc\\/";
@@ -129,10 +133,16 @@ void ShowMain(const std::wstring& what, const std::wstring& folder,
     for (int index = 0; index < 5; ++index)
         host.profile[root + L"Assay " + std::to_wstring(index + 1)] = entries[index];
     const bool smallest = what == L"smallest";
-    host.profile[root + L"WindowRect_tlx"] = L"20";
-    host.profile[root + L"WindowRect_tly"] = L"20";
-    host.profile[root + L"WindowRect_btx"] = smallest ? L"995" : L"1100";
-    host.profile[root + L"WindowRect_bty"] = smallest ? L"590" : L"680";
+    const bool five = what == L"five";
+    if (!five) {
+        host.profile[root + L"WindowRect_tlx"] = L"20";
+        host.profile[root + L"WindowRect_tly"] = L"20";
+        host.profile[root + L"WindowRect_btx"] = smallest ? L"995" : L"1100";
+        host.profile[root + L"WindowRect_bty"] = smallest ? L"590" : L"680";
+    }
+    if (what == L"unavailable" || five) DeleteFileW(DemoData::InFolder(folder, L"Проба 2417-2.stg").c_str());
+    if (five)
+        HostDatabase(DemoData::HostDatabasePath(folder)).Execute("DELETE FROM peak WHERE assayid = 103;");
     if (what == L"unprocessed") {
         HostDatabase(DemoData::HostDatabasePath(folder))
             .Execute(
@@ -146,11 +156,22 @@ void ShowMain(const std::wstring& what, const std::wstring& folder,
     }
     DlgMain dialog(HostLink(host.Table()), L"plugins\\oxycalc", [] {});
     dialog.Create(nullptr);
-    const bool warnings = what == L"warnings" || smallest;
+    const bool warnings = what == L"warnings" || smallest || five;
+    if (five) {
+        std::string table = ReadBytes(components);
+        table.insert(table.find("\r\n") + 2, "99;X;X;1.00;1.00\r\n");
+        WriteBytes(components, table);  // by hand, as an editor saves it
+    }
     SetDlgItemTextW(dialog.Handle(), IDC_OXY_STANDARD, warnings ? L"1,2-Диметоксиэтн" : DemoData::kStandard);
     SetDlgItemTextW(dialog.Handle(), IDC_OXY_DENSITY, warnings ? L"" : L"745.3");
-    if (warnings) ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
+    if (warnings && !five)
+        ListView_SetCheckState(GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS), 3, TRUE);
     ShowWindow(dialog.Handle(), SW_SHOW);
+    if (what == L"focus") {
+        HWND list = GetDlgItem(dialog.Handle(), IDC_OXY_CHROMATOGRAMS);
+        SetFocus(list);
+        ListView_SetItemState(list, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    }
     if (what == L"removeall") {
         boxes.reset();
         AnswerBoxesLater();
@@ -201,7 +222,7 @@ int wmain(int argc, wchar_t** argv) {
     } else if (what == L"components" || what == L"refused" || what == L"reason") {
         ShowComponents(what);
     } else {
-        ShowMain(what, folder.Path(), boxes);
+        ShowMain(what, folder.Path(), components.Path(), boxes);
     }
     return 0;
 }
