@@ -7,33 +7,14 @@
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
-export LC_ALL=C.UTF-8  # Wine decodes command lines with the Unix locale
-source "$root/tools/wine.sh"
-oxy_wine_for "${OXY_WINDOWS_BUILD:-win32}"
-oxy_use_display
+source "$root/tests/e2e/data-folder.sh"
 # A crash ends the host at once with its exit code instead of waiting in the debugger.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe="
 
 fail() { echo "file-server: $*" >&2; exit 1; }
 
-work=$(mktemp -d)
-data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
-mkdir -p "$data" "$work/saved"
-# The plug-in's data folder is shared with the other tests and the demo: put back what was there.
-if compgen -G "$data/*" >/dev/null; then
-  cp -pr "$data"/* "$work/saved/" || fail "the data folder could not be put aside"
-  rm -rf "${data:?}"/*
-fi
 host_pid=""
-restore() {
-  [[ -n "$host_pid" ]] && kill "$host_pid" 2>/dev/null
-  rm -rf "${data:?}"/*
-  cp -pr "$work/saved"/* "$data/" 2>/dev/null || true
-  rm -rf "$work"
-  oxy_release_wine
-}
-trap restore EXIT
-win() { oxy_winepath "$1"; }
+on_exit='[[ -n "$host_pid" ]] && kill "$host_pid" 2>/dev/null'
 # Waits up to a minute for a file the host's script writes.
 wait_for() {
   for _ in $(seq 1 300); do [[ -e "$1" ]] && return 0; sleep 0.2; done

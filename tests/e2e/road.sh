@@ -5,30 +5,12 @@
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
-export LC_ALL=C.UTF-8  # Wine decodes command lines with the Unix locale
-source "$root/tools/wine.sh"
-oxy_wine_for "${OXY_WINDOWS_BUILD:-win32}"
-oxy_use_display
+source "$root/tests/e2e/data-folder.sh"
 
 fail() { echo "road: $*" >&2; exit 1; }
 
-work=$(mktemp -d)
-data="$WINEPREFIX/drive_c/users/Public/Documents/Veltar4/oxycalc"
 temp="$WINEPREFIX/drive_c/users/$(whoami)/Temp"
-mkdir -p "$data" "$temp" "$work/saved"
-# The plug-in's data folder is shared with the other tests and the demo: put back what was there.
-if compgen -G "$data/*" >/dev/null; then
-  cp -pr "$data"/* "$work/saved/" || fail "the data folder could not be put aside"
-  rm -rf "${data:?}"/*
-fi
-restore() {
-  rm -rf "${data:?}"/*
-  cp -pr "$work/saved"/* "$data/" 2>/dev/null || true
-  rm -rf "$work"
-  oxy_release_wine
-}
-trap restore EXIT
-win() { oxy_winepath "$1"; }
+mkdir -p "$temp"
 
 oxy_wine "$bin/oxycalc-demo-data.exe" "$(win "$work")" >/dev/null
 cp "$work/CompsTableOxycalc.csv" "$bin"/*.xsl "$data/"
