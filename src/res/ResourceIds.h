@@ -94,7 +94,6 @@
 
 #define IDS_OXY_REASON_EMPTY 220
 #define IDS_OXY_LOG_NOT_WRITTEN 221
-#define IDS_OXY_LOG_UNWRITABLE 222
 /* Chromatograms whose files do not read, and what the dialog adds to the warning list */
 #define IDS_OXY_UNAVAILABLE 230
 #define IDS_OXY_TICK_FILE_MISSING 231

@@ -355,7 +355,8 @@ TEST_F(DlgMainTest, ChromatogramsThatDoNotLoadAreToldInOneBoxAndOneAloneInItsOwn
         folder.Path() +
         L"\n\n"
         L"Их нельзя отметить для расчёта, пока не прочитаются их файлы и масса пробы "
-        L"(кнопка «Обновить и пересчитать»).";
+        L"(кнопка «Обновить и пересчитать»); отмеченные раньше остаются отмеченными, но до тех пор не "
+        L"учитываются.";
     for (const auto& box : boxes.boxes) {
         EXPECT_EQ(box.caption, L"Ошибка");
         EXPECT_EQ(box.text, listed);
