@@ -8,9 +8,6 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
     // A file without even a header line is one just created for a missing table.
     const bool opened = !table.path.empty() && table.Load();
     const bool read = opened && table.headerLength >= 0;
-    // An empty file where no table was ever read is a fresh installation's, not news.
-    failureBegan_ = !read && !failing_ && (everRead_ || !opened);
-    failing_ = !read;
     ComponentsSnapshot snapshot;
     newDefaultLogged_ = false;
     if (read) {
@@ -22,8 +19,6 @@ ComponentsSnapshot LastReadComponents::Reload(ComponentsTable& table) {
         snapshot.tracking.changedOutside = tracking.changedOutside;
         snapshot.tracking.logUnwritable = tracking.logUnwritable;
         snapshot.tracking.logProblem = tracking.logProblem;
-        logFailureBegan_ = tracking.logUnwritable && !logFailing_;
-        logFailing_ = tracking.logUnwritable;
         newDefault_ = FindNewDefaultTable(table.path, components_, version_, newDefault_);
         newDefaultLogged_ = newDefault_.loggedNow;
     }

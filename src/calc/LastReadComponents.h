@@ -9,7 +9,7 @@ class ComponentsTable;
 
 // The components each recalculation uses. The file is read every time; while it does not read (held
 // by another program, removed, or holding no table yet) the rows it held when it last read serve, so
-// that the results do not silently vanish, and the user is told once for each such stretch.
+// that the results do not silently vanish (the calculation's warnings say so).
 class LastReadComponents {
 public:
     // Loads the table from its path (an empty path reads nothing): the components to use now, and where
@@ -19,11 +19,6 @@ public:
     // The components as last read.
     const std::vector<Component>& Components() const { return components_; }
 
-    // True when the last Reload began a stretch of failed reads that loses a table or meets a file
-    // that does not open: the moment to tell the user.
-    bool FailureBegan() const { return failureBegan_; }
-    // True when the last Reload began a stretch in which the table's change log cannot be written.
-    bool LogFailureBegan() const { return logFailureBegan_; }
     // True when the last Reload logged a new default table beside the file: the moment to tell the user.
     bool NewDefaultLogged() const { return newDefaultLogged_; }
 
@@ -31,11 +26,7 @@ private:
     std::vector<Component> components_;
     bool everRead_ = false;
     bool headerMissing_ = false;
-    bool failing_ = false;
-    bool failureBegan_ = false;
     TableVersion version_;
-    bool logFailing_ = false;
-    bool logFailureBegan_ = false;
     NewDefaultTable newDefault_;
     bool newDefaultLogged_ = false;
 };
