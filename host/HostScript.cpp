@@ -136,8 +136,7 @@ UINT HostScript::Run(const std::wstring& line) {
     } else if (action == L"expect-text" && arguments >> id) {
         std::wstring value;
         std::getline(arguments >> std::ws, value);
-        wchar_t text[1024] = {};
-        GetWindowTextW(Control(id), text, 1024);
+        const std::wstring text = TextOf(Control(id));
         Expect(value == text, line + L" (found \"" + text + L"\")");
     } else if (action == L"expect-rect" && arguments >> x >> y >> width >> height) {
         RECT rect{};
