@@ -40,7 +40,7 @@ std::vector<Row> Rows(const CalculationData& data) {
                                [&r](const ResultColumn& column) { return r.*column.value; }));
     }
     rows.push_back(Numbers(L"", Render(MessageCode::Total, kConsole),
-                           [&data](const ResultColumn& column) { return data.sums.*column.sum; }));
+                           [&data](const ResultColumn& column) { return data.Sums().*column.sum; }));
     return rows;
 }
 

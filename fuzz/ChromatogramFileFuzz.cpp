@@ -43,8 +43,8 @@ void CheckRoundTrip(CVeltarFile4& file) {
 ChromatogramOutline OutlineOf(const CVeltarFile4& file) {
     ChromatogramOutline outline{file.version, {}, file.passport};
     for (const ChromatogramChannel& channel : file.channels) {
-        outline.channels.push_back(
-            {channel.number, channel.headerValue1, channel.headerValue2, channel.samples.size()});
+        outline.channels.push_back({channel.number, channel.headerValue1, channel.headerValue2,
+                                    channel.samples.size(), channel.peakMarks});
     }
     return outline;
 }

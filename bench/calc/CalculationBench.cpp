@@ -83,11 +83,13 @@ void ReloadAndCalculate(benchmark::State& state) {
     const std::vector<Assay> assays = TickedChromatograms();
     ComponentsTable table;
     table.path = file.Path();
-    const CalculationSettings settings{L"", 745, true};
-    OxygenateResults data;
+    CalculationData data;
+    data.sampleDensity = 745;
+    const OxygenateCalculator calculator{&data, &assays};
     for (auto _ : state) {
         table.Load();
-        data = CalculateOxygenates(settings, table.components, assays);
+        data.components = table.components;
+        calculator.Calculate();
         benchmark::DoNotOptimize(data.totalOxygen);
     }
     if (data.results.size() != kComponents) state.SkipWithError("not every component was found");
@@ -113,7 +115,7 @@ void Keystroke(benchmark::State& state) {
         benchmark::DoNotOptimize(data.totalOxygen);
     }
     if (data.results.size() != kComponents || !data.limits || data.verdicts.empty() ||
-        data.table.tracking.version.sha256.empty() || data.limits->tracking.version.sha256.empty())
+        data.componentsFile.tracking.version.sha256.empty() || data.limits->tracking.version.sha256.empty())
         state.SkipWithError("not the whole road");
 }
 
@@ -134,9 +136,11 @@ void CalculateOnly(benchmark::State& state) {
     ComponentsTable table;
     table.path = file.Path();
     table.Load();
-    const CalculationSettings settings;
+    CalculationData data;
+    data.components = table.components;
+    const OxygenateCalculator calculator{&data, &assays};
     for (auto _ : state) {
-        const OxygenateResults data = CalculateOxygenates(settings, table.components, assays);
+        calculator.Calculate();
         benchmark::DoNotOptimize(data.totalOxygen);
     }
 }

@@ -41,8 +41,8 @@ std::vector<Assay> Chromatograms() {
 
 CalculationData Calculation() {
     CalculationData data;
-    data.settings.standard = L"1,2-Диметоксиэтан";
-    data.settings.sampleDensity = 745.678;
+    data.standard = L"1,2-Диметоксиэтан";
+    data.sampleDensity = 745.678;
     data.totalOxygen = 2.71828;
     for (int i = 0; i < kResults; ++i) {
         ComponentResult result;

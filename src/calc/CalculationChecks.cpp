@@ -61,14 +61,14 @@ void CheckRowsTogether(const CalculationData& data, std::vector<CalculationWarni
     const auto samePeak = [](const Component& a, const Component& b) {
         return !a.peakName.empty() && EqualNoCase(a.peakName, b.peakName);
     };
-    for (const auto& [peakName, rows] : RowsTogether(data.table.components, samePeak))
+    for (const auto& [peakName, rows] : RowsTogether(data.components, samePeak))
         warnings.push_back({Kind::PeakNameInSeveralRows, peakName, L"", peakName, rows});
-    if (data.settings.standard.empty()) return;
+    if (data.standard.empty()) return;
     const auto bothStandard = [&data](const Component& a, const Component& b) {
-        return EqualNoCase(a.name, data.settings.standard) && EqualNoCase(b.name, data.settings.standard);
+        return EqualNoCase(a.name, data.standard) && EqualNoCase(b.name, data.standard);
     };
-    for (const auto& group : RowsTogether(data.table.components, bothStandard))
-        warnings.push_back({Kind::StandardInSeveralRows, data.settings.standard, L"", L"", group.second});
+    for (const auto& group : RowsTogether(data.components, bothStandard))
+        warnings.push_back({Kind::StandardInSeveralRows, data.standard, L"", L"", group.second});
 }
 
 }  // namespace
@@ -88,45 +88,47 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
     std::vector<CalculationWarning> warnings;
     const std::vector<SampleName> samples = TickedSamples(assays);
     if (DistinctSampleCount(samples) > 1) warnings.push_back({Kind::SeveralSamples, SampleNames(samples)});
-    if (data.table.source == ComponentsSource::LastRead)
-        warnings.push_back({Kind::ComponentsLastRead, data.table.path});
-    if (data.table.source == ComponentsSource::None)
-        warnings.push_back({Kind::ComponentsNotRead, data.table.path});
-    if (data.table.source != ComponentsSource::None && data.table.components.empty())
-        warnings.push_back({Kind::NoComponents, data.table.path});
-    if (data.table.source == ComponentsSource::File && data.table.headerMissing)
-        warnings.push_back({Kind::ComponentsWithoutHeader, data.table.path});
-    if (data.table.tracking.changedOutside) warnings.push_back({Kind::TableChangedOutside, data.table.path});
+    if (data.componentsFile.source == ComponentsSource::LastRead)
+        warnings.push_back({Kind::ComponentsLastRead, data.componentsFile.path});
+    if (data.componentsFile.source == ComponentsSource::None)
+        warnings.push_back({Kind::ComponentsNotRead, data.componentsFile.path});
+    if (data.componentsFile.source != ComponentsSource::None && data.components.empty())
+        warnings.push_back({Kind::NoComponents, data.componentsFile.path});
+    if (data.componentsFile.source == ComponentsSource::File && data.componentsFile.headerMissing)
+        warnings.push_back({Kind::ComponentsWithoutHeader, data.componentsFile.path});
+    if (data.componentsFile.tracking.changedOutside)
+        warnings.push_back({Kind::TableChangedOutside, data.componentsFile.path});
     if (data.limits && data.limits->tracking.changedOutside)
         warnings.push_back({Kind::TableChangedOutside, data.limits->path});
-    if (data.table.tracking.logUnwritable) warnings.push_back({Kind::TableLogUnwritable, data.table.path});
+    if (data.componentsFile.tracking.logUnwritable)
+        warnings.push_back({Kind::TableLogUnwritable, data.componentsFile.path});
     if (data.limits && data.limits->tracking.logUnwritable)
         warnings.push_back({Kind::TableLogUnwritable, data.limits->path});
-    if (!data.table.tracking.logProblem.Empty())
-        warnings.push_back(
-            {Kind::TableLogBroken, data.table.path, L"", L"", Nested(data.table.tracking.logProblem)});
+    if (!data.componentsFile.tracking.logProblem.Empty())
+        warnings.push_back({Kind::TableLogBroken, data.componentsFile.path, L"", L"",
+                            Nested(data.componentsFile.tracking.logProblem)});
     if (data.limits && !data.limits->tracking.logProblem.Empty())
         warnings.push_back(
             {Kind::TableLogBroken, data.limits->path, L"", L"", Nested(data.limits->tracking.logProblem)});
-    if (!data.table.newDefault.path.empty()) {
-        warnings.push_back({Kind::NewDefaultTable, data.table.newDefault.path, L"", L"",
-                            Nested(data.table.newDefault.differences)});
+    if (!data.componentsFile.newDefault.path.empty()) {
+        warnings.push_back({Kind::NewDefaultTable, data.componentsFile.newDefault.path, L"", L"",
+                            Nested(data.componentsFile.newDefault.differences)});
     }
-    const std::wstring withoutPeakName = WithoutPeakName(data.table.components);
+    const std::wstring withoutPeakName = WithoutPeakName(data.components);
     if (!withoutPeakName.empty()) warnings.push_back({Kind::NoPeakName, withoutPeakName});
     CheckRowsTogether(data, warnings);
-    if (!data.settings.standard.empty() && !NamesAComponent(data.table.components, data.settings.standard))
-        warnings.push_back({Kind::StandardNotFound, data.settings.standard});
+    if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
+        warnings.push_back({Kind::StandardNotFound, data.standard});
     const bool anyTicked =
         std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
-    if (data.settings.standard.empty() && (anyTicked || !data.results.empty()))
+    if (data.standard.empty() && (anyTicked || !data.results.empty()))
         warnings.push_back({Kind::NoStandard, L""});
-    if (!data.settings.sampleDensityGiven)
+    if (!data.sampleDensityGiven)
         warnings.push_back({Kind::NoSampleDensity, L""});
-    else if (!data.results.empty() && !PlausibleSampleDensity(data.settings.sampleDensity))
-        warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.settings.sampleDensity, 15)});
+    else if (!data.results.empty() && !PlausibleSampleDensity(data.sampleDensity))
+        warnings.push_back({Kind::ImplausibleDensity, FormatGeneral(data.sampleDensity, 15)});
     for (const ComponentResult& result : data.results) {
-        const bool isStandard = EqualNoCase(result.name, data.settings.standard);
+        const bool isStandard = EqualNoCase(result.name, data.standard);
         if (!IsUsableConstant(result.molarMass) && !isStandard)
             warnings.push_back({Kind::NoMolarMass, result.name});
         if (!IsUsableConstant(result.density)) warnings.push_back({Kind::NoDensity, result.name});

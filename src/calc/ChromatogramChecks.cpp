@@ -73,11 +73,11 @@ struct ComponentFindings {
 };
 
 const Component* StandardComponent(const CalculationData& data) {
-    if (data.settings.standard.empty()) return nullptr;
+    if (data.standard.empty()) return nullptr;
     const auto found =
-        std::find_if(data.table.components.begin(), data.table.components.end(),
-                     [&data](const Component& c) { return EqualNoCase(c.name, data.settings.standard); });
-    return found == data.table.components.end() || found->peakName.empty() ? nullptr : &*found;
+        std::find_if(data.components.begin(), data.components.end(),
+                     [&data](const Component& c) { return EqualNoCase(c.name, data.standard); });
+    return found == data.components.end() || found->peakName.empty() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ std::wstring ChromatogramLabel(const Assay& assay) {
 
 std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
                                                    const std::vector<Assay>& assays) {
-    const std::vector<Component>& components = data.table.components;
+    const std::vector<Component>& components = data.components;
     const PeakNameIndex index(components);
     const Component* standard = StandardComponent(data);
     LabelList unprocessed;
@@ -129,8 +129,7 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
     if (!undated.Empty()) warnings.push_back({Kind::NoAnalysisDate, L"", undated.Text()});
     if (!unprocessed.Empty()) warnings.push_back({Kind::NoNamedPeaks, L"", unprocessed.Text()});
     if (!withoutStandard.Empty())
-        warnings.push_back(
-            {Kind::NoStandardPeak, data.settings.standard, withoutStandard.Text(), standard->peakName});
+        warnings.push_back({Kind::NoStandardPeak, data.standard, withoutStandard.Text(), standard->peakName});
     for (size_t position = 0; position < components.size(); ++position) {
         const ComponentFindings& finding = findings[position];
         const Component& component = components[position];

@@ -14,12 +14,16 @@ enum class ComponentsSource {
     None,      // the file never read: no components
 };
 
-// The components a calculation uses and where they came from.
-struct ComponentsSnapshot {
+// What a read of the components file found out besides its rows.
+struct ComponentsOrigin {
     ComponentsSource source = ComponentsSource::None;
     std::wstring path;           // the components file meant
     bool headerMissing = false;  // its first line was a component, not a header
-    std::vector<Component> components;
     TableTracking tracking;      // its version as read, and what the read found out about its change log
     NewDefaultTable newDefault;  // a default table beside it that differs and waits for the lab's answer
+};
+
+// The components a calculation uses and where they came from.
+struct ComponentsSnapshot : ComponentsOrigin {
+    std::vector<Component> components;
 };

@@ -36,7 +36,7 @@ std::vector<const ComponentResult*> CountedRows(const Limit& limit, const std::v
     for (const ComponentResult& result : data.results) {
         const bool counted = OfTotalOxygen(limit) ? true
                              : limit.others       ? !NamedByAnother(limits, result.peakName) &&
-                                                  !EqualNoCase(result.name, data.settings.standard)
+                                                  !EqualNoCase(result.name, data.standard)
                                             : Lists(limit.peakNames, result.peakName);
         if (counted) rows.push_back(&result);
     }
@@ -67,7 +67,7 @@ Message DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays
     using Kind = CalculationWarning::Kind;
     if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
         return MessageCode::DoubtNothingTicked;
-    if (data.table.source != ComponentsSource::File || data.table.components.empty())
+    if (data.componentsFile.source != ComponentsSource::File || data.components.empty())
         return MessageCode::DoubtTableNotRead;
     if (Warned(data, Kind::SeveralSamples)) return MessageCode::DoubtSeveralSamples;
     if (Warned(data, Kind::NoNamedPeaks)) return MessageCode::DoubtUnprocessed;
@@ -98,9 +98,8 @@ Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& row
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::NoStandard))
         return MessageCode::DoubtNoStandard;
     const bool volume = limit.quantity == LimitQuantity::VolumePercent;
-    if (volume && !data.settings.sampleDensityGiven) return MessageCode::DoubtNoSampleDensity;
-    if (volume && !PlausibleSampleDensity(data.settings.sampleDensity))
-        return MessageCode::DoubtImplausibleDensity;
+    if (volume && !data.sampleDensityGiven) return MessageCode::DoubtNoSampleDensity;
+    if (volume && !PlausibleSampleDensity(data.sampleDensity)) return MessageCode::DoubtImplausibleDensity;
     for (const ComponentResult* row : rows) {
         if (volume && !IsUsableConstant(row->density)) return {MessageCode::DoubtNoDensity, {row->name}};
         if (OfTotalOxygen(limit) && !IsUsableConstant(row->molarMass) && !row->isStandard)
@@ -129,7 +128,7 @@ Limit TotalOxygenLimit() {
 std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
     std::vector<std::wstring> unknown;
     for (const std::wstring& name : limit.peakNames) {
-        const bool known = std::any_of(data.table.components.begin(), data.table.components.end(),
+        const bool known = std::any_of(data.components.begin(), data.components.end(),
                                        [&name](const Component& c) { return EqualNoCase(c.peakName, name); });
         if (!known) unknown.push_back(name);
     }

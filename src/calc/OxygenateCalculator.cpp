@@ -77,28 +77,28 @@ std::vector<Tally> TallyPeaks(const std::vector<Component>& components, const st
 
 }  // namespace
 
-OxygenateResults CalculateOxygenates(const CalculationSettings& settings,
-                                     const std::vector<Component>& components,
-                                     const std::vector<Assay>& assays) {
-    OxygenateResults out;
+void OxygenateCalculator::Calculate() const {
+    CalculationData& out = *data;
+    out.results.clear();
+    out.totalOxygen = 0.0;
     const auto isTicked = [](const Assay& assay) { return assay.isTicked != 0; };
-    const size_t ticked = static_cast<size_t>(std::count_if(assays.begin(), assays.end(), isTicked));
-    if (ticked == 0) return out;
+    const size_t ticked = static_cast<size_t>(std::count_if(assays->begin(), assays->end(), isTicked));
+    if (ticked == 0) return;
 
     double massTotal = 0.0;
-    for (const Assay& assay : assays) {
+    for (const Assay& assay : *assays) {
         if (isTicked(assay)) massTotal += assay.sampleMass;
     }
     const double meanMass = massTotal / static_cast<double>(ticked);
-    const double sampleVolume = GuardedQuotient(meanMass * 1000, settings.sampleDensity);
+    const double sampleVolume = GuardedQuotient(meanMass * 1000, out.sampleDensity);
 
-    const std::vector<Tally> tallies = TallyPeaks(components, assays);
+    const std::vector<Component>& components = out.components;
+    const std::vector<Tally> tallies = TallyPeaks(components, *assays);
     out.results.reserve(components.size());
     for (size_t position = 0; position < components.size(); ++position) {
         if (tallies[position].foundIn == 0) continue;
         out.results.push_back(
-            ResultOf(components[position], tallies[position], ticked, sampleVolume, settings.standard));
+            ResultOf(components[position], tallies[position], ticked, sampleVolume, out.standard));
         out.totalOxygen += out.results.back().oxygen;
     }
-    return out;
 }

@@ -1,7 +1,5 @@
 #include "calc/Recalculation.h"
 
-#include <utility>
-
 #include "calc/CalculationChecks.h"
 #include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
@@ -15,8 +13,8 @@ namespace {
 
 // What every output shows beside a row's numbers.
 void FinishRow(ComponentResult& row, const CalculationData& data) {
-    row.isStandard = EqualNoCase(row.name, data.settings.standard);
-    row.scope = ResultScope(row, data.settings.standard);
+    row.isStandard = EqualNoCase(row.name, data.standard);
+    row.scope = ResultScope(row, data.standard);
     if (!data.limits) return;
     row.repeatabilityLimit = RepeatabilityLimit(data.limits->limits, row);
     row.repeatabilityExceeded = row.repeatabilityLimit && RepeatabilityExceeded(row, *row.repeatabilityLimit);
@@ -27,25 +25,30 @@ void FinishRow(ComponentResult& row, const CalculationData& data) {
 CalculationData Recalculate(const CalculationSettings& settings, const ComponentsSnapshot& components,
                             const std::vector<Assay>& assays, const std::optional<LimitsFile>& limits) {
     CalculationData data;
-    data.settings = settings;
-    data.table = components;
+    data.standard = settings.standard;
+    data.sampleDensity = settings.sampleDensity;
+    data.sampleDensityGiven = settings.sampleDensityGiven;
+    data.components = components.components;
+    data.componentsFile = components;  // what the read found besides the rows
     data.limits = limits;
-    OxygenateResults arithmetic = CalculateOxygenates(settings, components.components, assays);
-    data.results = std::move(arithmetic.results);
-    data.totalOxygen = RoundTo4(arithmetic.totalOxygen);
+    OxygenateCalculator calculator;
+    calculator.data = &data;
+    calculator.assays = &assays;
+    calculator.Calculate();
+    data.totalOxygen = RoundTo4(data.totalOxygen);
     FinishCalculation(data, assays);
     return data;
 }
 
 void MarkResults(CalculationData& data) {
-    data.standardFound = NamesAComponent(data.table.components, data.settings.standard);
+    data.standardFound = NamesAComponent(data.components, data.standard);
     for (ComponentResult& row : data.results) FinishRow(row, data);
     data.sumsWithoutStandard = SumsWithoutStandard(data.results);
 }
 
 void FinishCalculation(CalculationData& data, const std::vector<Assay>& assays) {
     MarkResults(data);
-    data.sums = SumOfResults(data.results);
+    data.SetSums(SumOfResults(data.results));
     data.warnings = CheckCalculation(data, assays);
     data.totalOxygenDoubt = TotalOxygenDoubt(data, assays);
     data.totalOxygenScope =

@@ -40,9 +40,13 @@ struct Assay {
     bool isCalibration = false;
     double sampleMass = kNoSampleMass;  // grams: positive and finite, or kNoSampleMass
     int32_t isTicked = 0;
-    // What its file said besides its samples when it was loaded; none when it did not read. Nothing the
-    // plug-in does needs the samples: they are not kept, and a report holds the file against this.
-    std::optional<ChromatogramOutline> file;
+    // Its file's channels in file order, everything of them but their samples: nothing the plug-in does
+    // needs those, and a 32-bit host cannot hold them for a list of 256. Empty when the file did not read.
+    std::vector<ChannelOutline> channels;
+    // Its file's version and passport as loaded; none when the file did not read. A report holds the file
+    // against these and the channels.
+    std::optional<Passport> passport;
+    uint8_t fileVersion = 1;
     std::vector<Peak> peaks;  // by channel, then by time
     // The last channel's header values, also when the file failed after that channel.
     double lastHeaderValue2 = std::numeric_limits<double>::lowest();
@@ -51,3 +55,12 @@ struct Assay {
 
 // Whether the chromatogram has a sample mass the calculation can use; only such a one can be ticked.
 bool HasUsableMass(const Assay& assay);
+
+// Whether its file read when the chromatogram was loaded.
+bool FileRead(const Assay& assay);
+
+// Keeps what a read of the chromatogram's file gave: its channels, version and passport.
+void TakeOutline(Assay& assay, ChromatogramOutline outline);
+
+// Whether the file, read again, says what it said when the chromatogram was loaded (SameOutline).
+bool SameAsLoaded(const ChromatogramOutline& now, const Assay& assay);

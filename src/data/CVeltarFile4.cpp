@@ -153,11 +153,28 @@ int32_t ReadBlocks(RegularFile& file, uint64_t endOfBlocks, uint64_t& position, 
         // are not read.
         const uint64_t remaining = file.Size() > position ? file.Size() - position : 0;
         if (count >= kSampleCountLimit || count > remaining / sizeof(float)) return kBadSamples;
-        const ChannelOutline channel{block[0], LoadDouble(block + 8), LoadDouble(block + 16), count};
+        const ChannelOutline channel{block[0], LoadDouble(block + 8), LoadDouble(block + 16), count, {}};
         if (!take(channel)) return kBadSamples;
         position += count * sizeof(float);
     }
     return kOk;
+}
+
+// Fills the peak tables of the channels whose numbers the `channels` element names.
+template <typename Channel>
+void ReadPeakTables(const pugi::xml_node& element, std::vector<Channel>& channels) {
+    for (const pugi::xml_node& channelElement : element.children(L"channel")) {
+        const pugi::xml_attribute number = XmlValue::Of(channelElement, L"number");
+        if (!number || number.as_int() < 0) continue;
+        const auto channel = std::find_if(channels.begin(), channels.end(), [&](const auto& candidate) {
+            return candidate.number == number.as_int();
+        });
+        if (channel == channels.end()) continue;
+        channel->peakMarks.clear();
+        for (const pugi::xml_node& item : channelElement.child(L"table").children(L"item")) {
+            channel->peakMarks.push_back(ReadPeakMark(item));
+        }
+    }
 }
 
 // The XML part, the rest of the file from `position`; false when it does not parse.
@@ -228,7 +245,9 @@ int32_t ReadChromatogramOutline(RegularFile& file, ChromatogramOutline& outline)
         failure = kBadXml;
         pugi::xml_document document;
         if (!ParseXml(file, position, document)) return kBadXml;
-        outline.passport.Read(document.child(L"root").child(L"passport"));
+        const pugi::xml_node root = document.child(L"root");
+        outline.passport.Read(root.child(L"passport"));
+        ReadPeakTables(root.child(L"channels"), outline.channels);
         return kOk;
     } catch (const std::bad_alloc&) {
         return failure;
@@ -243,18 +262,7 @@ int32_t ReadChromatogramOutline(const std::wstring& path, ChromatogramOutline& o
 }
 
 void CVeltarFile4::ReadChannels(const pugi::xml_node& element) {
-    for (const pugi::xml_node& channelElement : element.children(L"channel")) {
-        const pugi::xml_attribute number = XmlValue::Of(channelElement, L"number");
-        if (!number || number.as_int() < 0) continue;
-        const auto channel = std::find_if(channels.begin(), channels.end(), [&](const auto& candidate) {
-            return candidate.number == number.as_int();
-        });
-        if (channel == channels.end()) continue;
-        channel->peakMarks.clear();
-        for (const pugi::xml_node& item : channelElement.child(L"table").children(L"item")) {
-            channel->peakMarks.push_back(ReadPeakMark(item));
-        }
-    }
+    ReadPeakTables(element, channels);
 }
 
 int32_t CVeltarFile4::Write(const std::wstring& path) {

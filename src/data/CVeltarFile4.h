@@ -58,9 +58,9 @@ private:
     void SaveXml(std::FILE* file);
 };
 
-// Reads a chromatogram file's outline (header, block headers, passport) with the checks and statuses of
-// CVeltarFile4::Read: a block that runs past the end of the file and XML that does not parse fail as
-// there. The samples are not kept: they are seeked past, or read through the file's digest when it has
+// Reads a chromatogram file's outline (header, block headers, passport, peak tables) with the checks and
+// statuses of CVeltarFile4::Read: a block that runs past the end of the file and XML that does not parse fail
+// as there. The samples are not kept: they are seeked past, or read through the file's digest when it has
 // one. After a failure the channels read before it are kept.
 int32_t ReadChromatogramOutline(RegularFile& file, ChromatogramOutline& outline);
 // The same for the file at `path` (the passport's path).

@@ -35,7 +35,7 @@ std::string Finish(Sha256& digest) {
 ChromatogramFileCheck CheckChromatogramFile(const Assay& assay) {
     using State = ChromatogramFileCheck::State;
     ChromatogramFileCheck check;
-    if (!assay.file) return check;
+    if (!FileRead(assay)) return check;
     try {
         std::optional<Sha256> digest = NewDigest();
         RegularFile file(assay.fileName);
@@ -45,7 +45,7 @@ ChromatogramFileCheck CheckChromatogramFile(const Assay& assay) {
             check.state = State::NotRead;
             return check;
         }
-        if (!SameOutline(now, *assay.file)) {
+        if (!SameAsLoaded(now, assay)) {
             check.state = State::Changed;
             return check;
         }

@@ -26,6 +26,8 @@ bool SameItem(const PassportItem& a, const PassportItem& b) {
     return a.name == b.name && a.title == b.title && a.value == b.value;
 }
 
+}  // namespace
+
 bool SamePassport(const Passport& a, const Passport& b) {
     return a.assayid == b.assayid && a.series == b.series && a.andate == b.andate &&
            Same(a.duration, b.duration) && a.sample == b.sample && a.method == b.method &&
@@ -35,11 +37,11 @@ bool SamePassport(const Passport& a, const Passport& b) {
            std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), SameItem);
 }
 
-}  // namespace
+bool SameChannels(const std::vector<ChannelOutline>& a, const std::vector<ChannelOutline>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameChannel);
+}
 
 bool SameOutline(const ChromatogramOutline& a, const ChromatogramOutline& b) {
-    return a.version == b.version &&
-           std::equal(a.channels.begin(), a.channels.end(), b.channels.begin(), b.channels.end(),
-                      SameChannel) &&
+    return a.version == b.version && SameChannels(a.channels, b.channels) &&
            SamePassport(a.passport, b.passport);
 }

@@ -119,14 +119,15 @@ void ReadChromatogramFile(Assay& assay, LoadProblems& problems, FileFailure& fai
         return;
     }
     assay.sampleMass = SampleMass(outline.passport, assay, problems);
-    assay.file = std::move(outline);
+    TakeOutline(assay, std::move(outline));
 }
 
 // Memory ran out while the chromatogram was being loaded: it stays in the list, unusable, and what it
 // took is given back.
 void MakeUnusable(Assay& assay) {
     assay.sampleMass = kNoSampleMass;
-    assay.file.reset();
+    std::vector<ChannelOutline>().swap(assay.channels);
+    assay.passport.reset();
     std::vector<Peak>().swap(assay.peaks);
 }
 

@@ -89,10 +89,11 @@ std::string ResultsCsv(const CalculationData& data, Language language) {
                 ScopeNoteText(r.scope, language), conventions),
             conventions);
     }
-    text += Line(Fields(
-                     {L"", say(MessageCode::Total), L"", L""},
-                     [&data](const ResultColumn& column) { return data.sums.*column.sum; }, L"", conventions),
-                 conventions);
+    text +=
+        Line(Fields(
+                 {L"", say(MessageCode::Total), L"", L""},
+                 [&data](const ResultColumn& column) { return data.Sums().*column.sum; }, L"", conventions),
+             conventions);
     // The total stands in the oxygen column, the last of the six.
     std::vector<std::wstring> total(4 + kResultColumns.size() - 1);
     total[1] = say(MessageCode::TotalOxygenCaption);

@@ -26,7 +26,7 @@ const wchar_t kCell[] = L"name";
 
 // The standard as the user typed it when some component bears that name, otherwise "---".
 std::wstring StandardText(const CalculationData& data) {
-    return data.standardFound ? data.settings.standard : L"---";
+    return data.standardFound ? data.standard : L"---";
 }
 
 // A molar mass or density as the components table shows it: two decimals, "---" when not set.
@@ -54,7 +54,7 @@ const wchar_t* Flag(bool value) {
 
 void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
     wrapper.AddTextElement(XMLElement(), L"standart", StandardText(data));
-    wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.settings.sampleDensity, 2));
+    wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.sampleDensity, 2));
 }
 
 void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms, Language language) {
@@ -91,7 +91,7 @@ void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data, Language lan
     wrapper.AddTextElement(totals, kCell, L"");
     wrapper.AddTextElement(totals, kCell, Render(MessageCode::Total, language));
     for (const ResultColumn& column : kResultColumns)
-        wrapper.AddTextElement(totals, kCell, FormatFixed(data.sums.*column.sum, column.decimals));
+        wrapper.AddTextElement(totals, kCell, FormatFixed(data.Sums().*column.sum, column.decimals));
 }
 
 // <warnings><warning><kind>standard_not_found</kind><subject>…</subject><text>…</text>
@@ -310,12 +310,11 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
     wrapper.AddTextElement(inputs, L"made_by", MakerKey(model.origin.maker));
     wrapper.AddTextElement(inputs, L"language", FromUtf8(LanguageKey(model.language)));
-    wrapper.AddTextElement(inputs, L"standard", data.settings.standard);
-    wrapper.AddTextElement(inputs, L"sample_density", Exact(data.settings.sampleDensity));
-    wrapper.AddTextElement(inputs, L"sample_density_given",
-                           data.settings.sampleDensityGiven ? L"да" : L"нет");
+    wrapper.AddTextElement(inputs, L"standard", data.standard);
+    wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));
+    wrapper.AddTextElement(inputs, L"sample_density_given", data.sampleDensityGiven ? L"да" : L"нет");
     wrapper.AddTextElement(inputs, L"utc_offset_minutes", std::to_wstring(model.utcOffsetMinutes));
-    for (const Component& component : data.table.components) {
+    for (const Component& component : data.components) {
         const XMLElement row = wrapper.AddElement(inputs, L"component");
         wrapper.AddIntElement(row, L"id", component.id);
         wrapper.AddTextElement(row, L"peak_name", component.peakName);
@@ -327,7 +326,8 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     wrapper.AddTextElement(inputs, L"database", model.databasePath);
     for (const ReportChromatogram& chromatogram : model.chromatograms)
         AddChromatogramInput(wrapper, inputs, chromatogram);
-    AddTableInput(wrapper, inputs, L"components_file", data.table.path, data.table.tracking.version);
+    AddTableInput(wrapper, inputs, L"components_file", data.componentsFile.path,
+                  data.componentsFile.tracking.version);
     if (data.limits)
         AddTableInput(wrapper, inputs, L"limits_file", data.limits->path, data.limits->tracking.version);
     if (model.stylesheet) AddFileInput(wrapper, inputs, L"stylesheet", *model.stylesheet);

@@ -240,12 +240,12 @@ Json Inputs(const ReportModel& model) {
     const CalculationData& data = model.data;
     Json inputs = {{"made_by", MakerKey(model.origin.maker)},
                    {"language", LanguageKey(model.language)},
-                   {"standard", Text(data.settings.standard)},
-                   {"sample_density", Exact(data.settings.sampleDensity)},
-                   {"sample_density_given", data.settings.sampleDensityGiven},
+                   {"standard", Text(data.standard)},
+                   {"sample_density", Exact(data.sampleDensity)},
+                   {"sample_density_given", data.sampleDensityGiven},
                    {"utc_offset_minutes", model.utcOffsetMinutes}};
     inputs["components"] = Json::array();
-    for (const Component& c : data.table.components) {
+    for (const Component& c : data.components) {
         inputs["components"].push_back({{"id", c.id},
                                         {"peak_name", Text(c.peakName)},
                                         {"name", Text(c.name)},
@@ -257,7 +257,7 @@ Json Inputs(const ReportModel& model) {
     inputs["chromatograms"] = Json::array();
     for (const ReportChromatogram& c : model.chromatograms)
         inputs["chromatograms"].push_back(ChromatogramInput(c));
-    inputs["components_file"] = TableRecord(data.table.path, data.table.tracking.version);
+    inputs["components_file"] = TableRecord(data.componentsFile.path, data.componentsFile.tracking.version);
     inputs["limits_file"] =
         data.limits ? TableRecord(data.limits->path, data.limits->tracking.version) : Json(nullptr);
     inputs["stylesheet"] = OptionalFile(model.stylesheet);
@@ -279,9 +279,9 @@ std::string ReportJson(const ReportModel& model) {
         {"format_version", kReportFormatVersion},
         {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
         {"created_utc", model.createdAt != 0 ? Json(Text(UtcIsoText(model.createdAt))) : Json(nullptr)}};
-    json["settings"] = {{"standard", Text(data.settings.standard)},
+    json["settings"] = {{"standard", Text(data.standard)},
                         {"standard_found", data.standardFound},
-                        {"sample_density_kg_m3", Fixed(data.settings.sampleDensity, 2)}};
+                        {"sample_density_kg_m3", Fixed(data.sampleDensity, 2)}};
     json["samples"] = Json::array();
     for (const SampleName& sample : model.samples)
         json["samples"].push_back({{"sample", Text(sample.sample)}, {"mixture", Text(sample.mixture)}});
@@ -289,7 +289,7 @@ std::string ReportJson(const ReportModel& model) {
     json["results"] = Json::array();
     int number = 0;
     for (const ComponentResult& r : data.results) json["results"].push_back(Result(r, ++number));
-    json["totals"] = Sums(data.sums);
+    json["totals"] = Sums(data.Sums());
     json["totals_without_standard"] = Sums(data.sumsWithoutStandard);
     const bool determined = data.TotalOxygenDetermined();
     json["total_oxygen_mass_percent"] = determined ? Fixed(data.totalOxygen, 4) : Json(nullptr);

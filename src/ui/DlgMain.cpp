@@ -265,7 +265,7 @@ void DlgMain::ShowReport() {
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.
-    const std::wstring lims = DataFileBeside(calculation.table.path, kLimsFolderName);
+    const std::wstring lims = DataFileBeside(calculation.componentsFile.path, kLimsFolderName);
     if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
 }
 

@@ -39,7 +39,7 @@ std::wstring ShortFileName(const std::wstring& path) {
 
 // A chromatogram whose file did not read says so where its sample mass would stand.
 std::wstring MassText(const Assay& assay) {
-    if (!assay.file) return ResourceText(IDS_OXY_UNAVAILABLE);
+    if (!FileRead(assay)) return ResourceText(IDS_OXY_UNAVAILABLE);
     return HasUsableMass(assay) ? FormatFixed(assay.sampleMass, 2) : L"---";
 }
 
@@ -245,7 +245,7 @@ void DlgMain::OnCheckBoxChanged(const NMLISTVIEW& change) {
 // missing (where), does not read, or its passport gives no mass.
 bool DlgMain::RefuseTick(const Assay& assay) const {
     if (HasUsableMass(assay)) return false;
-    if (!assay.file) {
+    if (!FileRead(assay)) {
         const bool missing = !FileExists(assay.fileName);
         ShowErrorBox(Handle(), FillTemplate(ResourceText(missing ? IDS_OXY_TICK_FILE_MISSING
                                                                  : IDS_OXY_TICK_FILE_UNREADABLE),

@@ -44,15 +44,15 @@ void DlgMain::SetUpResultList() {
 // A density that is no number (a slip while typing) leaves the one before in the calculation; the field
 // is marked and the warning list says so. No box: it would take the keys typed after the slip.
 bool DlgMain::TakeSettings() {
-    calculation.settings.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
+    calculation.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
     const std::wstring typed = DataExchange::Text(Item(IDC_OXY_DENSITY));
     // An emptied density field gives the default 1; the field stays empty and says it is not given.
     densityGiven_ = !TrimBlanks(typed).empty();
     densityUnread_.clear();
     if (!densityGiven_) {
-        calculation.settings.sampleDensity = 1.0;
+        calculation.sampleDensity = 1.0;
     } else if (const std::optional<double> number = ReadWholeNumber(typed)) {
-        calculation.settings.sampleDensity = *number;
+        calculation.sampleDensity = *number;
     } else {
         densityUnread_ = typed;
         return false;
@@ -82,11 +82,10 @@ void DlgMain::ShowSettings() {
     const auto show = [focus](HWND field, auto showValue) {
         if (field != focus) showValue(field);
     };
-    show(Item(IDC_OXY_STANDARD),
-         [this](HWND field) { DataExchange::ShowText(field, calculation.settings.standard); });
+    show(Item(IDC_OXY_STANDARD), [this](HWND field) { DataExchange::ShowText(field, calculation.standard); });
     if (densityGiven_) {
         show(Item(IDC_OXY_DENSITY),
-             [this](HWND field) { DataExchange::ShowDouble(field, calculation.settings.sampleDensity); });
+             [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
     }
     ShowTotalOxygen();
     showingSettings_ = false;
@@ -95,9 +94,8 @@ void DlgMain::ShowSettings() {
 // A field the user has left is shown in its shortest form ("745." as 745); an empty density stays empty.
 void DlgMain::ShowTypedSetting(int id) {
     showingSettings_ = true;
-    if (id == IDC_OXY_DENSITY && densityGiven_)
-        DataExchange::ShowDouble(Item(id), calculation.settings.sampleDensity);
-    if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.settings.standard);
+    if (id == IDC_OXY_DENSITY && densityGiven_) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
+    if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.standard);
     showingSettings_ = false;
 }
 
@@ -127,9 +125,8 @@ void DlgMain::Recalculate() {
         notices_.ShowMessage(
             CalculationWarning{CalculationWarning::Kind::TableChangedOutside, limits->path}.ToMessage());
     lastNotices_ = now.Texts();
-    calculation =
-        ::Recalculate({calculation.settings.standard, calculation.settings.sampleDensity, densityGiven_},
-                      components, assays, limits);
+    calculation = ::Recalculate({calculation.standard, calculation.sampleDensity, densityGiven_}, components,
+                                assays, limits);
     FillResultGrid();
     ShowWarnings();
     ShowSettings();
@@ -163,6 +160,6 @@ void DlgMain::FillResultRows() {
     AppendResultRow({});
     std::vector<std::wstring> totals{L"", ResourceText(IDS_OXY_TOTAL)};
     for (const ResultColumn& column : kResultColumns)
-        totals.push_back(FormatFixed(calculation.sums.*column.sum, column.decimals));
+        totals.push_back(FormatFixed(calculation.Sums().*column.sum, column.decimals));
     AppendResultRow(totals);
 }

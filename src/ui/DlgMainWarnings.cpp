@@ -73,7 +73,7 @@ void DlgMain::AddLimitsLines(std::vector<std::wstring>& lines) const {
 
 std::wstring DlgMain::DensityNotANumberText() const {
     return FillTemplate(ResourceText(IDS_OXY_DENSITY_NOT_A_NUMBER),
-                        {densityUnread_, FormatGeneral(calculation.settings.sampleDensity, 15)});
+                        {densityUnread_, FormatGeneral(calculation.sampleDensity, 15)});
 }
 
 // Everything the analyst must know besides the numbers, each once: the calculation's warnings, what the

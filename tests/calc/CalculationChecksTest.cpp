@@ -29,10 +29,10 @@ Peak StandardPeak() {
 
 CalculationData Data(std::wstring standard) {
     CalculationData data;
-    data.settings.standard = std::move(standard);
-    data.settings.sampleDensity = 745.68;
-    data.table.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3},
-                             {2, L"EtOH", L"Этанол", 46.07, 789.0}};
+    data.standard = std::move(standard);
+    data.sampleDensity = 745.68;
+    data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3},
+                       {2, L"EtOH", L"Этанол", 46.07, 789.0}};
     return data;
 }
 
@@ -65,13 +65,13 @@ TEST(CalculationWarning, NamesEachResultWithoutAUsableMolarMassOrDensity) {
 
 TEST(CalculationWarning, SaysWhereTheComponentsCameFrom) {
     CalculationData data = Data(L"");
-    data.table.path = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\CompsTableOxycalc.csv";
-    data.table.source = ComponentsSource::LastRead;
+    data.componentsFile.path = L"C:\\Users\\Public\\Documents\\Veltar4\\oxycalc\\CompsTableOxycalc.csv";
+    data.componentsFile.source = ComponentsSource::LastRead;
     auto warnings = CheckCalculation(data);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].kind, Kind::ComponentsLastRead);
-    EXPECT_NE(warnings[0].Text(Language::Russian).find(data.table.path), std::wstring::npos);
-    data.table.source = ComponentsSource::None;
+    EXPECT_NE(warnings[0].Text(Language::Russian).find(data.componentsFile.path), std::wstring::npos);
+    data.componentsFile.source = ComponentsSource::None;
     warnings = CheckCalculation(data);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].kind, Kind::ComponentsNotRead);
@@ -100,15 +100,15 @@ TEST(CalculationWarning, FlagsTickedChromatogramsOfMoreThanOneSample) {
 TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
     CalculationData data = Data(L"");
     data.results = {Result(L"Этанол", 46.07, 789.0)};
-    data.settings.sampleDensity = 0.7457;  // g/cm3 typed where kg/m3 belongs
-    data.table.components.push_back({7, L"", L"Пустой", 1.0, 1.0});
+    data.sampleDensity = 0.7457;  // g/cm3 typed where kg/m3 belongs
+    data.components.push_back({7, L"", L"Пустой", 1.0, 1.0});
     EXPECT_EQ(
         CheckCalculation(data),
         (std::vector<CalculationWarning>{
             {Kind::NoPeakName, L"№7"}, {Kind::NoStandard, L""}, {Kind::ImplausibleDensity, L"0.7457"}}));
-    data.table.components.clear();
+    data.components.clear();
     data.results.clear();
-    data.table.path = L"CompsTableOxycalc.csv";
+    data.componentsFile.path = L"CompsTableOxycalc.csv";
     EXPECT_EQ(CheckCalculation(data),
               (std::vector<CalculationWarning>{{Kind::NoComponents, L"CompsTableOxycalc.csv"}}));
     EXPECT_TRUE(PlausibleSampleDensity(745.68));
@@ -120,9 +120,9 @@ TEST(CalculationWarning, SaysWhatMakesEveryResultSuspect) {
 TEST(CalculationWarning, ADensityNotGivenIsSaidSoInPlaceOfTheDefaultsNumber) {
     CalculationData data = Data(L"1,2-Диметоксиэтан");
     data.results = {Result(L"Этанол", 46.07, 789.0)};
-    data.settings.sampleDensity = 1.0;
+    data.sampleDensity = 1.0;
     EXPECT_EQ(CheckCalculation(data), (std::vector<CalculationWarning>{{Kind::ImplausibleDensity, L"1"}}));
-    data.settings.sampleDensityGiven = false;
+    data.sampleDensityGiven = false;
     const std::vector<CalculationWarning> warnings = CheckCalculation(data);
     EXPECT_EQ(warnings, (std::vector<CalculationWarning>{{Kind::NoSampleDensity, L""}}));
     EXPECT_EQ(warnings[0].Text(Language::Russian),

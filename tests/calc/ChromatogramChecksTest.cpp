@@ -29,10 +29,10 @@ Assay Parallel(std::wstring file, std::vector<Peak> peaks) {
 
 CalculationData Data() {
     CalculationData data;
-    data.settings.standard = L"1,2-Диметоксиэтан";
-    data.table.components = {{1, L"Этанол", L"Этанол", 46.07, 793.5},
-                             {2, L"Метанол", L"Метанол", 32.04, 795.97},
-                             {3, L"ДМЭ", L"1,2-Диметоксиэтан", 90.12, 872.06}};
+    data.standard = L"1,2-Диметоксиэтан";
+    data.components = {{1, L"Этанол", L"Этанол", 46.07, 793.5},
+                       {2, L"Метанол", L"Метанол", 32.04, 795.97},
+                       {3, L"ДМЭ", L"1,2-Диметоксиэтан", 90.12, 872.06}};
     return data;
 }
 
@@ -67,7 +67,7 @@ TEST(ChromatogramChecks, NameAnUnprocessedChromatogramOnceAndOneWithoutTheStanda
         << warnings[1].Text(Language::Russian);
     // Without a standard there is no peak to miss; a chromatogram without a file is named by its id.
     CalculationData data = Data();
-    data.settings.standard.clear();
+    data.standard.clear();
     assays[2] = Parallels()[2];
     assays[1].fileName.clear();
     assays[1].id = 102;
@@ -120,7 +120,7 @@ TEST(ChromatogramChecks, NameAPeakNameGivenToSeveralPeaksOfOneChromatogramWithTh
     assays[1].peaks.push_back(MakePeak(L"Гептан", 1.0));
     assays[1].peaks.push_back(MakePeak(L"Гептан", 1.0));
     CalculationData data = Data();
-    data.table.components.push_back({4, L"этанол", L"Этанол (второй раз)", 46.07, 793.5});
+    data.components.push_back({4, L"этанол", L"Этанол (второй раз)", 46.07, 793.5});
     const std::vector<CalculationWarning> warnings = CheckChromatograms(data, assays);
     ASSERT_EQ(warnings,
               (std::vector<CalculationWarning>{CalculationWarning(Kind::PeakTwiceInChromatogram, L"этанол",

@@ -28,12 +28,12 @@ ComponentResult Result(std::wstring peakName, std::wstring name, double massPerc
 // The demo petrol's results as the calculation gives them (three parallel determinations).
 CalculationData DemoPetrol() {
     CalculationData data;
-    data.settings.standard = L"1,2-Диметоксиэтан";
-    data.settings.sampleDensity = 745.68;
+    data.standard = L"1,2-Диметоксиэтан";
+    data.sampleDensity = 745.68;
     data.totalOxygen = 3.5343;
     for (const wchar_t* peak : {L"ДИПЭ", L"МТБЭ", L"ЭТБЭ", L"ТАМЭ", L"Метанол", L"Этанол", L"2-Пропанол",
                                 L"трет-Бутанол", L"1-Пропанол", L"1,2-Диметоксиэтан", L"Изобутанол"})
-        data.table.components.push_back({0, peak, peak, 1.0, 1.0});
+        data.components.push_back({0, peak, peak, 1.0, 1.0});
     data.results = {Result(L"ДИПЭ", L"Диизопропиловый эфир", 0.0501, 0.0516),
                     Result(L"МТБЭ", L"Метил-трет-бутиловый эфир", 8.2357, 8.2933),
                     Result(L"ЭТБЭ", L"Этил-трет-бутиловый эфир", 1.1058, 1.1197),
@@ -169,7 +169,7 @@ TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
               std::vector<std::wstring>(8, L"нет отмеченных хроматограмм"));
 
     CalculationData data = DemoPetrol();
-    data.settings.sampleDensity = 0.7457;  // g/cm3 typed for kg/m3: every volume is off, the oxygen is not
+    data.sampleDensity = 0.7457;  // g/cm3 typed for kg/m3: every volume is off, the oxygen is not
     std::vector<std::wstring> seen = doubts(data, Ticked());
     EXPECT_EQ(seen[0], L"");
     EXPECT_EQ(seen[2], L"плотность пробы неправдоподобна");
@@ -183,7 +183,7 @@ TEST(Limits, GiveNoVerdictOnAValueThatRestsOnMissingData) {
     EXPECT_EQ(seen[1], L"");  // methanol has what it needs
 
     data = DemoPetrol();
-    data.settings.standard = L"1,2-диметоксиэтн";
+    data.standard = L"1,2-диметоксиэтн";
     data.warnings = CheckCalculation(data);
     seen = doubts(data, Ticked());
     EXPECT_EQ(seen[0], L"внутренний стандарт не найден в таблице компонентов");
@@ -205,7 +205,7 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     data.warnings = {{Kind::NoNamedPeaks, L"", L"102.stg"}};
     EXPECT_EQ(doubts(data),
               std::vector<std::wstring>(8, L"отмечена хроматограмма без именованных пиков (не обработана)"));
-    data.warnings = {{Kind::NoStandardPeak, data.settings.standard, L"102.stg", L"1,2-Диметоксиэтан"}};
+    data.warnings = {{Kind::NoStandardPeak, data.standard, L"102.stg", L"1,2-Диметоксиэтан"}};
     EXPECT_EQ(doubts(data),
               std::vector<std::wstring>(8, L"в отмеченной хроматограмме нет пика внутреннего стандарта"));
 
@@ -223,7 +223,7 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
 
     // No standard given: its own oxygen and volume would count, so the oxygen and "the others" stay open.
     data = DemoPetrol();
-    data.settings.standard.clear();
+    data.standard.clear();
     data.warnings = CheckCalculation(data);
     ASSERT_TRUE(HasWarning(data.warnings, Kind::NoStandard));
     seen = doubts(data);

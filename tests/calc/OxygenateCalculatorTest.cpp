@@ -32,22 +32,11 @@ Component MakeComponent(std::wstring peakName, std::wstring name, double molarMa
     return {0, std::move(peakName), std::move(name), molarMass, density};
 }
 
-// What a calculation is given and what it gives, side by side as the tests read them.
-struct Calculation {
-    std::wstring standard;
-    double sampleDensity = 1.0;
-    std::vector<Component> components;
-    std::vector<ComponentResult> results;
-    double totalOxygen = 0.0;
-};
-
 class OxygenateCalculatorTest : public ::testing::Test {
 protected:
     void Calculate() {
-        OxygenateResults out =
-            CalculateOxygenates({data.standard, data.sampleDensity, true}, data.components, assays);
-        data.results = std::move(out.results);
-        data.totalOxygen = out.totalOxygen;
+        const OxygenateCalculator calculator{&data, &assays};
+        calculator.Calculate();
     }
 
     // The worked example: samples of 10 g and 12 g, density 750, a component of molar mass 80 and
@@ -58,7 +47,7 @@ protected:
         assays = {TickedAssay(10, firstPeaks), TickedAssay(12, secondPeaks)};
     }
 
-    Calculation data;
+    CalculationData data;
     std::vector<Assay> assays;
 };
 

@@ -44,11 +44,11 @@ TEST_F(RecalculationTest, GivesTheRoundedTotalTheSumsAndNoWarningForTheDemoPetro
     const CalculationData data = Recalculate(settings, components, assays, std::nullopt);
     EXPECT_EQ(data.results.size(), 10u);
     EXPECT_EQ(data.totalOxygen, 3.5343);
-    EXPECT_EQ(data.sums.oxygen, SumOfResults(data.results).oxygen);
+    EXPECT_EQ(data.sumOxygen, SumOfResults(data.results).oxygen);
     EXPECT_TRUE(data.warnings.empty());
     EXPECT_FALSE(data.limits.has_value());
     EXPECT_TRUE(data.verdicts.empty());
-    EXPECT_EQ(data.table.source, ComponentsSource::File);
+    EXPECT_EQ(data.componentsFile.source, ComponentsSource::File);
 }
 
 TEST_F(RecalculationTest, HoldsTheResultsAgainstTheLimitsWithTheWarningsTaken) {

@@ -29,8 +29,9 @@ protected:
         file.channels[1].samples.assign(50000, 2.5f);
         assay.fileName = folder.File(L"Проба 2417-1.stg");
         EXPECT_EQ(file.Write(assay.fileName), 0);
-        assay.file.emplace();
-        EXPECT_EQ(ReadChromatogramOutline(assay.fileName, *assay.file), 0);
+        ChromatogramOutline outline;
+        EXPECT_EQ(ReadChromatogramOutline(assay.fileName, outline), 0);
+        TakeOutline(assay, outline);
     }
 
     // The file written again after `change`.
@@ -84,7 +85,8 @@ TEST_F(ChromatogramFileCheckTest, AFileThatNoLongerReadsIsToldAndOneThatNeverLoa
     EXPECT_EQ(CheckChromatogramFile(assay).state, State::NotRead);
 
     ASSERT_EQ(file.Write(assay.fileName), 0);
-    assay.file.reset();
+    assay.passport.reset();
+    assay.channels.clear();
     const ChromatogramFileCheck check = CheckChromatogramFile(assay);
     EXPECT_EQ(check.state, State::NotLoaded);
     EXPECT_TRUE(check.sha256.empty());

@@ -7,7 +7,7 @@
 
 TEST(ChromatogramOutline, IsTheSameWhenEveryValueIsNaNsIncludedAndThePathAside) {
     ChromatogramOutline a;
-    a.channels = {{1, std::nan(""), 2.0, 10}};
+    a.channels = {{1, std::nan(""), 2.0, 10, {}}};
     a.passport.duration = std::nan("");
     a.passport.columns.resize(1);
     a.passport.items = {{L"masssample", L"Масса", L"10"}};

@@ -94,12 +94,15 @@ TEST_F(LoadAssayTest, LoadsTheRowTheFileAndTheNamedPeaks) {
     EXPECT_EQ(assay.sampleMass, 10.0213);
     EXPECT_EQ(assay.isTicked, 0);
     // The file's outline, without its samples.
-    ASSERT_TRUE(assay.file.has_value());
-    ASSERT_EQ(assay.file->channels.size(), 2u);
-    EXPECT_EQ(assay.file->channels[1].number, 2);
-    EXPECT_EQ(assay.file->channels[1].sampleCount, 200u);
-    EXPECT_EQ(assay.file->passport.sample, L"АИ-95-К5, партия 2417");
-    EXPECT_EQ(assay.file->passport.path, expected.fileName);
+    ASSERT_TRUE(FileRead(assay));
+    ASSERT_EQ(assay.channels.size(), 2u);
+    EXPECT_EQ(assay.channels[1].number, 2);
+    EXPECT_EQ(assay.channels[1].sampleCount, 200u);
+    const CVeltarFile4 file = DemoData::MakeChromatogram(RunOf(101));
+    ASSERT_EQ(assay.channels[1].peakMarks.size(), file.channels[1].peakMarks.size());
+    EXPECT_EQ(assay.channels[1].peakMarks.back().name, file.channels[1].peakMarks.back().name);
+    EXPECT_EQ(assay.passport->sample, L"АИ-95-К5, партия 2417");
+    EXPECT_EQ(assay.passport->path, expected.fileName);
     EXPECT_EQ(assay.lastHeaderValue1, 20.0);
     EXPECT_EQ(assay.lastHeaderValue2, 0.0);
     const auto named = std::count_if(expected.peaks.begin(), expected.peaks.end(),
@@ -135,7 +138,7 @@ TEST_F(LoadAssayTest, MissingFileIsReportedAndTheChromatogramAddedWithoutMassOrC
     const Assay& assay = assays[0];
     EXPECT_EQ(assay.sampleMass, kNoSampleMass);
     EXPECT_FALSE(HasUsableMass(assay));
-    EXPECT_FALSE(assay.file.has_value());
+    EXPECT_FALSE(FileRead(assay));
     EXPECT_EQ(assay.lastHeaderValue1, kNoHeaderValue);
     EXPECT_FALSE(assay.peaks.empty());
 }
@@ -148,7 +151,7 @@ TEST_F(LoadAssayTest, DamagedFileKeepsOnlyTheHeaderValuesOfTheChannelsReadBefore
     EXPECT_EQ(messages.errors, std::vector<std::wstring>{FileFailure(101)});
     const Assay& assay = assays[0];
     EXPECT_EQ(assay.sampleMass, kNoSampleMass);
-    EXPECT_FALSE(assay.file.has_value());
+    EXPECT_FALSE(FileRead(assay));
     EXPECT_EQ(assay.lastHeaderValue1, 20.0);
 }
 
@@ -172,7 +175,7 @@ TEST_F(LoadAssayTest, LoadingFindsEveryDamageAWholeReadFinds) {
         messages.errors.clear();
         ASSERT_EQ(Load(101), 0);
         EXPECT_EQ(messages.errors, std::vector<std::wstring>{FileFailure(101)}) << i;
-        EXPECT_FALSE(assays[0].file.has_value()) << i;
+        EXPECT_FALSE(FileRead(assays[0])) << i;
         EXPECT_FALSE(HasUsableMass(assays[0])) << i;
     }
 }
@@ -186,8 +189,8 @@ std::string CheckLoadWhenMemoryIsShort(std::vector<Assay>& assays, RecordingMess
     const double firstMass = assays[0].sampleMass;
     const size_t firstPeaks = assays[0].peaks.size();
     const int32_t index = LoadAssay(assays, messages, db, 102);
-    if (assays[0].sampleMass != firstMass || !assays[0].file || assays[0].file->channels.size() != 2 ||
-        assays[0].file->channels[1].sampleCount != 200 || assays[0].peaks.size() != firstPeaks) {
+    if (assays[0].sampleMass != firstMass || !FileRead(assays[0]) || assays[0].channels.size() != 2 ||
+        assays[0].channels[1].sampleCount != 200 || assays[0].peaks.size() != firstPeaks) {
         return "the chromatogram loaded before changed";
     }
     // Compared without allocating: memory is short.
@@ -200,11 +203,11 @@ std::string CheckLoadWhenMemoryIsShort(std::vector<Assay>& assays, RecordingMess
     if (index != 1 || assays.size() != 2) return "index " + std::to_string(index);
     const Assay& loaded = assays[1];
     if (HasUsableMass(loaded)) {
-        const bool whole = loaded.sampleMass == 9.9874 && loaded.file && loaded.file->channels.size() == 2 &&
-                           loaded.file->channels[1].sampleCount == kLargeSamples && messages.errors.empty();
+        const bool whole = loaded.sampleMass == 9.9874 && FileRead(loaded) && loaded.channels.size() == 2 &&
+                           loaded.channels[1].sampleCount == kLargeSamples && messages.errors.empty();
         return whole ? "" : "usable, but not whole";
     }
-    if (loaded.sampleMass != kNoSampleMass || loaded.file) return "unusable, but not emptied";
+    if (loaded.sampleMass != kNoSampleMass || FileRead(loaded)) return "unusable, but not emptied";
     return told || !messageNeeded ? "" : "unusable without the file's message";
 }
 
@@ -262,7 +265,7 @@ TEST_F(LoadAssayTest, MissingSampleMassIsReportedWithTheFileNameAndGivesMinusOne
     EXPECT_EQ(messages.errors,
               std::vector<std::wstring>{L"В хроматограмме \nПроба 0988-1.stg\nне указана масса пробы"});
     EXPECT_EQ(assays[0].sampleMass, kNoSampleMass);
-    EXPECT_EQ(assays[0].file->channels.size(), 2u);
+    EXPECT_EQ(assays[0].channels.size(), 2u);
 }
 
 TEST_F(LoadAssayTest, FileNameWithoutFoldersIsShownWholeInTheMissingMassMessage) {
@@ -290,7 +293,7 @@ TEST_F(LoadAssayTest, MassTextIsTheMassOnlyWhenItIsWhollyAPositiveNumber) {
         messages.errors.clear();
         ASSERT_EQ(Load(101), 0);
         EXPECT_EQ(assays[0].sampleMass, kNoSampleMass) << ToUtf8(text);
-        EXPECT_TRUE(assays[0].file.has_value());
+        EXPECT_TRUE(FileRead(assays[0]));
         EXPECT_EQ(messages.errors,
                   std::vector<std::wstring>{L"В хроматограмме \nПроба 2417-1.stg\nмасса пробы «" + text +
                                             L"» не является положительным числом"});

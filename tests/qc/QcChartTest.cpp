@@ -12,12 +12,12 @@ namespace {
 // A QC sample's calculation: MTBE found, the standard known, three parallels ticked.
 struct Calculated {
     Calculated() {
-        data.settings.standard = L"ДМЭ";
-        data.settings.sampleDensity = 742.5;
+        data.standard = L"ДМЭ";
+        data.sampleDensity = 742.5;
         data.totalOxygen = 2.1061;
-        data.table.components = {{1, L"МТБЭ", L"МТБЭ", 88.15, 745.82},
-                                 {2, L"ЭТБЭ", L"ЭТБЭ", 102.17, 745.17},
-                                 {3, L"ДМЭ", L"ДМЭ", 90.12, 872.06}};
+        data.components = {{1, L"МТБЭ", L"МТБЭ", 88.15, 745.82},
+                           {2, L"ЭТБЭ", L"ЭТБЭ", 102.17, 745.17},
+                           {3, L"ДМЭ", L"ДМЭ", 90.12, 872.06}};
         ComponentResult mtbe;
         mtbe.peakName = mtbe.name = L"МТБЭ";
         mtbe.massPercent = 5.01234;

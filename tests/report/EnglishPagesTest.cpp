@@ -55,7 +55,7 @@ TEST(EnglishPages, TheReportSaysInRussianOnlyTheData) {
     const ScopedTimeZone utc{"UTC0"};
     const TempFolder folder;
     CalculationData data = SampleCalculation();
-    data.settings.standard = L"1,2-диметоксиэтн";  // a warning, a doubt on every verdict
+    data.standard = L"1,2-диметоксиэтн";  // a warning, a doubt on every verdict
     data.warnings = CheckCalculation(data);
     const Limit oxygen{L"Кислород", {},     false,        LimitQuantity::MassPercent,
                        2.7,         L"2.7", std::nullopt, std::nullopt};

@@ -122,20 +122,20 @@ TEST_F(ReportDocumentTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber
 }
 
 TEST_F(ReportDocumentTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
-    data.table.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
-    data.settings.standard = L"метил-трет-бутиловый эфир";
+    data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
+    data.standard = L"метил-трет-бутиловый эфир";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"метил-трет-бутиловый эфир");
     // Matched against the component's name, not its peak name.
-    data.settings.standard = L"мтбэ";
+    data.standard = L"мтбэ";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    data.settings.standard = L"";
+    data.standard = L"";
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"---");
-    data.table.components.push_back({2, L"", L"", 0, 0});
+    data.components.push_back({2, L"", L"", 0, 0});
     EXPECT_EQ(std::wstring(Fill().child(L"standart").text().get()), L"");
 }
 
 TEST_F(ReportDocumentTest, FormatsDensityWithTwoDecimalsAndTheOxygenWithFour) {
-    data.settings.sampleDensity = 745.678;
+    data.sampleDensity = 745.678;
     data.totalOxygen = 2.71828;
     Fill();
     EXPECT_EQ(std::wstring(root.child(L"density_proba").text().get()), L"745.68");
@@ -155,8 +155,8 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule",
                                      L"decision_rule_name", L"columns"});
     EXPECT_EQ(ChildNames(root), expected);
-    data.settings.standard = L"1,2-диметоксиэтн";
-    data.table.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
+    data.standard = L"1,2-диметоксиэтн";
+    data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.warnings = CheckCalculation(data);
     data.limits = LimitsFile{L"LimitsOxycalc.csv", {}, {Message(MessageCode::LimitsNoName)}, {}};
     Fill();

@@ -28,8 +28,9 @@ protected:
 
     static void WriteAndLoad(Assay& assay, const std::wstring& mass) {
         WriteWithMass(assay.fileName, mass);
-        assay.file.emplace();
-        ASSERT_EQ(ReadChromatogramOutline(assay.fileName, *assay.file), 0);
+        ChromatogramOutline outline;
+        ASSERT_EQ(ReadChromatogramOutline(assay.fileName, outline), 0);
+        TakeOutline(assay, outline);
     }
     static void WriteWithMass(const std::wstring& path, const std::wstring& mass) {
         CVeltarFile4 file;

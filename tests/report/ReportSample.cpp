@@ -59,17 +59,17 @@ std::vector<Assay> SampleAssaysWithSamples() {
 
 CalculationData SampleCalculation() {
     CalculationData data;
-    data.settings.standard = L"1,2-диметоксиэтан";
-    data.settings.sampleDensity = 745.678;
+    data.standard = L"1,2-диметоксиэтан";
+    data.sampleDensity = 745.678;
     data.totalOxygen = 2.71828;
-    data.table.components = {{1, L"МТБЭ", L"Метил-трет-бутиловый эфир", 88.15, 740.5},
-                             {2, L"1,2-Диметоксиэтан", L"1,2-Диметоксиэтан", 90.12, 868.3}};
+    data.components = {{1, L"МТБЭ", L"Метил-трет-бутиловый эфир", 88.15, 740.5},
+                       {2, L"1,2-Диметоксиэтан", L"1,2-Диметоксиэтан", 90.12, 868.3}};
     data.results = {
         MakeResult(L"Метил-трет-бутиловый эфир", 0.8278, 8.2357, 0.0195, 1.1179, 8.2932, 1.49485),
         MakeResult(L"Спирты & эфиры <C5>", 0, 0.5, 0.00005, 0.25, 0.125, 0.0),
         MakeResult(L"1,2-Диметоксиэтан", 0.4905, 4.8796, 0.0363, 0.5649, 4.1905, 0.0),
     };
-    data.sums = {1.3183, 13.6153, 0.05585, 1.9328, 12.6087, 1.49485};
+    data.SetSums({1.3183, 13.6153, 0.05585, 1.9328, 12.6087, 1.49485});
     data.warnings = {{CalculationWarning::Kind::NoMolarMass, L"Спирты & эфиры <C5>"}};
     MarkResults(data);  // the standard's row, each row's place in the method's range
     return data;

@@ -138,7 +138,7 @@ TEST_F(DlgMainTest, TickingChromatogramsFillsTheResultsWithNumberedRowsAndTheirS
     const int total = results.ItemCount() - 1;
     EXPECT_EQ(results.ItemText(total - 1, 2), L"");
     EXPECT_EQ(results.ItemText(total, 1), L"Всего");
-    EXPECT_DOUBLE_EQ(data.sums.mass, mass);
+    EXPECT_DOUBLE_EQ(data.sumMass, mass);
     EXPECT_EQ(results.ItemText(total, 2), FormatFixed(mass, 4));
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_TOTAL_OXYGEN)), FormatGeneral(data.totalOxygen, 15));
 }
@@ -153,7 +153,7 @@ TEST_F(DlgMainTest, AnEmptiedDensityStaysEmptyIsMarkedAndSaidToBeNotGiven) {
     SetEditText(hwnd, IDC_OXY_DENSITY, L"");
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
     EXPECT_EQ(WindowText(density), L"");
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 1.0);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
     EXPECT_EQ(ListOf(*dialog, IDC_OXY_RESULTS).ItemCount(),
               static_cast<int>(dialog->Calculation().results.size()) + 2);
     const std::wstring notGiven = L"Плотность пробы не задана: объёмные доли компонентов неверны.";
@@ -171,7 +171,7 @@ TEST_F(DlgMainTest, ADecimalPointTypedAfterADensityIsUndoneAtOnce) {
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"750.");
     EXPECT_EQ(WindowText(dialog->Item(IDC_OXY_DENSITY)), L"750");
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 750.0);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 750.0);
 }
 
 TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft) {
@@ -182,17 +182,17 @@ TEST_F(DlgMainTest, ADecimalDensityTypedKeyByKeyStaysAsTypedUntilTheFieldIsLeft)
     TypeInto(hwnd, IDC_OXY_DENSITY, L"745.6");
     ASSERT_EQ(GetFocus(), density);
     EXPECT_EQ(WindowText(density), L"745.6");
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 745.6);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.6);
     TypeInto(hwnd, IDC_OXY_DENSITY, L"745,68");  // a Russian keyboard's decimal comma
     EXPECT_EQ(WindowText(density), L"745,68");
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 745.68);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 745.68);
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
     EXPECT_EQ(WindowText(density), L"745.68");
 
     // Emptied while typing: the calculation takes 1, the field stays empty until it is left.
     TypeInto(hwnd, IDC_OXY_DENSITY, L"\b");
     EXPECT_EQ(WindowText(density), L"");
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 1.0);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 1.0);
     TypeInto(hwnd, IDC_OXY_DENSITY, L"750.");
     EXPECT_EQ(WindowText(density), L"750.");
     SetFocus(dialog->Item(IDC_OXY_STANDARD));
@@ -263,7 +263,7 @@ TEST_F(DlgMainTest, ADensityThatIsNoNumberWarnsAndKeepsThePreviousOne) {
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"740");
     SetEditText(dialog->Handle(), IDC_OXY_DENSITY, L"7x");
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(dialog->Calculation().settings.sampleDensity, 740.0);
+    EXPECT_EQ(dialog->Calculation().sampleDensity, 740.0);
     const std::wstring said = L"Плотность пробы «7x» — не число: в расчёте прежняя, 740 кг/м³";
     EXPECT_NE(WindowText(dialog->Item(IDC_OXY_WARNINGS)).find(said), std::wstring::npos);
     EXPECT_EQ(dialog->Tooltips().ToolText(dialog->Item(IDC_OXY_DENSITY)), said);
@@ -445,7 +445,7 @@ TEST_F(DlgMainTest, TheReportReceivesACopyOfTheCalculation) {
     Click(dialog->Handle(), IDC_OXY_REPORT);
     ASSERT_EQ(dialog->Report().model.chromatograms.size(), 1u);
     EXPECT_EQ(dialog->Report().model.chromatograms[0].id, kPetrol1);
-    EXPECT_EQ(dialog->Report().model.data.settings.standard, L"X");
+    EXPECT_EQ(dialog->Report().model.data.standard, L"X");
     EXPECT_NE(dialog->Report().model.createdAt, 0);
     // Taken from the file when the report is made.
     EXPECT_EQ(dialog->Report().model.chromatograms[0].fileSha256.size(), 64u);
