@@ -11,10 +11,8 @@ std::wstring InstallPluginData(const std::wstring& hostFolder) {
     const std::wstring data = veltar + L"\\oxycalc";
     CreateDirectoryW(veltar.c_str(), nullptr);
     CreateDirectoryW(data.c_str(), nullptr);
-    // A stylesheet already there (installed, or changed by the lab) stays as it is. The report's page is
-    // one structure with its words per language.
-    for (const wchar_t* name :
-         {L"Report.xsl", L"Report.ENU.xsl", L"ReportPage.xsl", L"Words.ru.xsl", L"Words.en.xsl"}) {
+    // A stylesheet already there (installed, or changed by the lab) stays as it is.
+    for (const wchar_t* name : {L"Report.xsl", L"Report.ENU.xsl"}) {
         const std::wstring stylesheet = hostFolder + L"\\" + name;
         if (GetFileAttributesW(stylesheet.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
         if (!CopyFileW(stylesheet.c_str(), (data + L"\\" + name).c_str(), TRUE) &&

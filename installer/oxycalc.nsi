@@ -573,10 +573,10 @@ Function CompareComponents
   Exch $0
 FunctionEnd
 
-; Removes NAME.default.csv when it is still as an earlier setup put it there: a table replaced or
-; already as new needs no default beside it, and an old one would be compared with it.
-;   Push DEFAULT_NAME / Call RemoveOldDefault
-Function RemoveOldDefault
+; Removes a data file when it is still as an earlier setup put it there: a NAME.default.csv beside a
+; table replaced or already as new (an old one would be compared with it), or a file no longer shipped.
+;   Push NAME / Call RemoveIfAsInstalled
+Function RemoveIfAsInstalled
   Exch $0
   Push $1
   Push $2
@@ -672,7 +672,7 @@ Function PlaceTable
       ${EndIf}
     ${EndIf}
     Push $5
-    Call RemoveOldDefault
+    Call RemoveIfAsInstalled
   ${ElseIf} $2 == "new"
     WriteRegStr HKLM "${DATA_KEY}" $0 $1
     ${Say} "Файл $0 лаборатории уже совпадает с новым"
@@ -680,7 +680,7 @@ Function PlaceTable
       StrCpy $TableNote "Таблица компонентов лаборатории уже совпадает с новой.$\r$\n"
     ${EndIf}
     Push $5
-    Call RemoveOldDefault
+    Call RemoveIfAsInstalled
   ${Else}
     Delete "$DataFolder\$5"
     CopyFiles /SILENT "$PLUGINSDIR\data\$0" "$DataFolder\$5"
@@ -960,6 +960,18 @@ Section "oxycalc" SectionMain
     FindNext $2 $3
   ${Loop}
   FindClose $2
+  ; Earlier versions installed each page as a structure, shared chart templates and words files that the
+  ; pages imported; every page is one file now. Those still as installed go.
+  Push "ReportPage.xsl"
+  Call RemoveIfAsInstalled
+  Push "BatchIndexPage.xsl"
+  Call RemoveIfAsInstalled
+  Push "QcChartPage.xsl"
+  Call RemoveIfAsInstalled
+  Push "Words.ru.xsl"
+  Call RemoveIfAsInstalled
+  Push "Words.en.xsl"
+  Call RemoveIfAsInstalled
   SetOutPath "$INSTDIR"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"

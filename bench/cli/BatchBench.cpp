@@ -45,7 +45,7 @@ BatchData& Data() {
 }
 
 std::wstring Stylesheet() {
-    return FromUtf8(OXY_SOURCE_DIR "/src/report/Report.xsl");
+    return FromUtf8(OXY_STYLESHEET_DIR "/Report.xsl");
 }
 
 void BatchOfTwoHundredSamples(benchmark::State& state) {

@@ -51,7 +51,7 @@ ProgramRun Batch(const std::string& cli, int count) {
     return RunProgram(
         {cli, "batch", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())), "--components",
          path + "/CompsTableOxycalc.csv", "--standard", ToUtf8(DemoData::kStandard), "--densities",
-         path + "/densities.csv", "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl", "--out", path + "/out"},
+         path + "/densities.csv", "--xsl", OXY_STYLESHEET_DIR "/Report.xsl", "--out", path + "/out"},
         "", path + "/log.txt");
 }
 

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     const Measured year = Run({cli, "qc", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())),
                                "--components", path + "/CompsTableOxycalc.csv", "--standard",
                                ToUtf8(DemoData::kStandard), "--densities", path + "/densities.csv", "--xsl",
-                               OXY_SOURCE_DIR "/src/report/QcChart.xsl", "--out", path + "/out"});
+                               OXY_STYLESHEET_DIR "/QcChart.xsl", "--out", path + "/out"});
     // 0: every check in control; 1 when one is not, which the varied days may give. Each series gives a
     // point on each chart.
     const std::string json = ReadBytes(folder.File(L"out/qc.json"));

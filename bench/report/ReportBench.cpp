@@ -59,8 +59,8 @@ CalculationData Calculation() {
 }
 
 std::wstring Stylesheet() {
-    const std::string root = OXY_SOURCE_DIR;
-    return std::wstring(root.begin(), root.end()) + L"/src/report/Report.xsl";
+    const std::string folder = OXY_STYLESHEET_DIR;
+    return std::wstring(folder.begin(), folder.end()) + L"/Report.xsl";
 }
 
 // The document and its page; false when the transformation failed.

@@ -1,22 +1,21 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
   The structure of a batch's index page, its words left to the variables batch.* (and qc.* for its charts)
-  of a words file: BatchIndex.xsl draws it in Russian (Words.ru.xsl), BatchIndex.ENU.xsl in English.
+  of a words file. BatchIndex.xsl (Russian) and BatchIndex.ENU.xsl (English) are each made of it, the chart
+  templates of QcCharts.xsl and a words file when the program is built.
 
   The index page of a batch: turns the batch's index document (Document: program, range, limits_file,
   limits_errors, series with one row per series of parallel determinations, qc when QC is kept) into one
   XHTML page, printable on A4 landscape. Every problem of a series shows on its row, in red; so does what
-  QC says of it. The control charts are drawn by the templates of QcChartPage.xsl, which must lie beside.
+  QC says of it. The control charts are drawn by the templates of QcCharts.xsl.
   A lab may restyle it; oxycalc-cli batch takes it from the folder of the report stylesheet.
 
-  As with Report.xsl, the result is saved from a DOM: it must be well-formed XML with a single root, and
+  As with the report's page, the result is saved from a DOM: it must be well-formed XML with a single root, and
   no element may be left empty (a saved <td/> reads in HTML as a start tag only).
 -->
 <xsl:stylesheet version="1.0"
                 xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
                 xmlns="http://www.w3.org/1999/xhtml">
-
-  <xsl:import href="QcChartPage.xsl"/>
 
   <xsl:output method="xml" encoding="UTF-8" indent="no" omit-xml-declaration="yes"/>
   <xsl:strip-space elements="*"/>

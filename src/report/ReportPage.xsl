@@ -1,8 +1,9 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The structure of the report's page, its words left to the variables report.* of a words file: Report.xsl
-  draws it in Russian (Words.ru.xsl), Report.ENU.xsl in English (Words.en.xsl). It tests the tokens the
-  document writes in every language (ticked, kind, outcome, да/нет of the flags), never its words.
+  The structure of the report's page, its words left to the variables report.* of a words file. Report.xsl
+  (Russian, Words.ru.xsl) and Report.ENU.xsl (English, Words.en.xsl) are each made of the two when the
+  program is built: one file that imports nothing. It tests the tokens the document writes in every
+  language (ticked, kind, outcome, да/нет of the flags), never its words.
 
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,

@@ -33,9 +33,6 @@ bool Transform(IXMLDOMDocument3* document, const std::wstring& stylesheetPath, c
     const ComPtr<IXMLDOMDocument3> stylesheet = CreateDomDocument60();
     if (!output || !stylesheet) return Fail(error, L"MSXML 6 cannot create a DOM document");
     CheckResult(stylesheet->put_async(VARIANT_FALSE));
-    // MSXML 6 resolves a stylesheet's xsl:import (the batch pages share the chart templates) only with
-    // external definitions allowed; DTDs stay prohibited.
-    CheckResult(stylesheet->put_resolveExternals(VARIANT_TRUE));
     const Bstr path(stylesheetPath);
     VARIANT_BOOL loaded = VARIANT_FALSE;
     CheckResult(stylesheet->load(path.AsVariant(), &loaded));

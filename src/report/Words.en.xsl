@@ -2,7 +2,7 @@
 <!--
   The words of the pages in English: the report (report.*), the batch's index page (batch.*) and the control charts (qc.*). Each
   language's file names the same variables; the pages' structure is in ReportPage.xsl,
-  BatchIndexPage.xsl and QcChartPage.xsl. A text that must keep a blank at its end holds it inside the quotes.
+  BatchIndexPage.xsl, QcChartPage.xsl and QcCharts.xsl. A text that must keep a blank at its end holds it inside the quotes.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
 

@@ -87,7 +87,7 @@ protected:
                 "--densities",
                 Path(L"densities.csv"),
                 "--xsl",
-                OXY_SOURCE_DIR "/src/report/Report.xsl",
+                OXY_STYLESHEET_DIR "/Report.xsl",
                 "--out",
                 Path(out)};
     }

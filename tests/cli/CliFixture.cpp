@@ -85,7 +85,7 @@ std::vector<std::string> CliFixture::Batch(const std::wstring& out) const {
             "--densities",
             Path(L"densities.csv"),
             "--xsl",
-            OXY_SOURCE_DIR "/src/report/Report.xsl",
+            OXY_STYLESHEET_DIR "/Report.xsl",
             "--out",
             Path(out)};
 }

@@ -63,7 +63,7 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     index.rows = {done, failed};
     StagedFiles staged;
     ASSERT_TRUE(StageIndexPage(folder.File(L"index.html"), index,
-                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.xsl"), staged, messages));
+                               FromUtf8(OXY_STYLESHEET_DIR "/BatchIndex.xsl"), staged, messages));
     ASSERT_TRUE(staged.Commit());
     const std::string page = ReadBytes(folder.File(L"index.html"));
     EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
@@ -78,7 +78,7 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     index.language = Language::English;
     StagedFiles english;
     ASSERT_TRUE(StageIndexPage(folder.File(L"index.en.html"), index,
-                               FromUtf8(OXY_SOURCE_DIR "/src/report/BatchIndex.ENU.xsl"), english, messages));
+                               FromUtf8(OXY_STYLESHEET_DIR "/BatchIndex.ENU.xsl"), english, messages));
     ASSERT_TRUE(english.Commit());
     const std::string en = ReadBytes(folder.File(L"index.en.html"));
     EXPECT_TRUE(Holds(en, "&lt;Проба &amp; Ко&gt;"));

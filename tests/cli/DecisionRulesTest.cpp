@@ -19,7 +19,7 @@ protected:
         std::vector<std::string> args = DemoPetrol();
         args.insert(args.end(),
                     {"--standard", "1,2-Диметоксиэтан", "--limits", limits, "--json", Path(L"r.json"),
-                     "--html", Path(L"r.html"), "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl"});
+                     "--html", Path(L"r.html"), "--xsl", OXY_STYLESHEET_DIR "/Report.xsl"});
         return Report(args);
     }
 

@@ -33,7 +33,7 @@ TEST_F(OxycalcCliTest, CalculatesTheTickedChromatogramsAndWritesTheDocumentAndTh
                                "--standard", "1,2-диметоксиэтан",
                                "--xml",      Path(L"report.xml"),
                                "--html",     Path(L"report.html"),
-                               "--xsl",      OXY_SOURCE_DIR "/src/report/Report.xsl"});
+                               "--xsl",      OXY_STYLESHEET_DIR "/Report.xsl"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::string xml = Read(L"report.xml");
@@ -99,7 +99,7 @@ TEST_F(OxycalcCliTest, NamesAMistypedStandardAndComponentsWithoutNumbersOnStanda
 
 TEST_F(OxycalcCliTest, NeverWritesAReportOverAnInput) {
     const std::string xsl = Path(L"Report.xsl");
-    WriteBytes(folder.File(L"Report.xsl"), ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/report/Report.xsl")));
+    WriteBytes(folder.File(L"Report.xsl"), ReadBytes(FromUtf8(OXY_STYLESHEET_DIR "/Report.xsl")));
     const std::string chromatogram = ToUtf8(DemoData::InFolder(folder.Path(), L"Проба 2417-1.stg"));
     for (const std::string& input : {Path(L"host.db"), Path(L"CompsTableOxycalc.csv"), xsl, chromatogram}) {
         const std::string before = ReadBytes(FromUtf8(input));
@@ -448,7 +448,7 @@ protected:
     std::vector<std::string> Qc(const std::wstring& out) const {
         std::vector<std::string> args = Batch(out);
         args[0] = "qc";
-        args[10] = OXY_SOURCE_DIR "/src/report/QcChart.xsl";
+        args[10] = OXY_STYLESHEET_DIR "/QcChart.xsl";
         return args;
     }
     // `qc --establish` with a reason and, when given, the baseline's dates; no charts drawn.
@@ -652,7 +652,7 @@ TEST_F(OxycalcCliTest, ASpreadAboveRLeavesEthanolsLimitsOpenAndARBelowZeroIsAnEr
     std::vector<std::string> args = DemoPetrol();
     args.insert(args.end(), {"--standard", "1,2-Диметоксиэтан", "--limits",
                              ToUtf8(folder.Write(L"LimitsOxycalc.csv", limits)), "--json", Path(L"r.json"),
-                             "--html", Path(L"r.html"), "--xsl", OXY_SOURCE_DIR "/src/report/Report.xsl"});
+                             "--html", Path(L"r.html"), "--xsl", OXY_STYLESHEET_DIR "/Report.xsl"});
     CliRun run = Report(args);
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::string spread = "расхождение параллельных определений выше r (0.1224 > 0.05)";

@@ -34,8 +34,8 @@ check QcOxycalc.csv ";20;2024-02-15T07:30:00Z;2024-03-05T07:45:00Z;"
 check QcOxycalc.csv.log "Причина: first 20 days"
 echo "oxycalc-cli under Wine: the QC limits established and logged"
 
-# The batch with its control charts, drawn by MSXML: BatchIndex.xsl imports the chart templates of
-# QcChart.xsl beside it.
+# The batch with its control charts, drawn by MSXML from BatchIndex.xsl beside the report stylesheet: one
+# file, loaded with MSXML's default properties.
 status=0
 LC_ALL=C.UTF-8 "$wine_run" "$cli" batch --db "Z:$folder/host.db" --components "Z:$folder/CompsTableOxycalc.csv" \
   --standard "1,2-Диметоксиэтан" --densities "Z:$folder/densities.csv" --xsl "Z:$xsl" --out "Z:$folder/batch" \

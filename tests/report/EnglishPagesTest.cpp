@@ -44,7 +44,7 @@ std::string Drawn(const XMLWrapper& document, const wchar_t* stylesheet, const T
     const std::wstring output = folder.File(L"page.html");
     std::wstring error;
     EXPECT_TRUE(
-        TransformToFile(document, SourceFile(std::wstring(L"src/report/") + stylesheet), output, &error))
+        TransformToFile(document, StylesheetFile(stylesheet), output, &error))
         << std::string(error.begin(), error.end());
     return ReadBytes(output);
 }

@@ -36,7 +36,7 @@ protected:
                        Language::Russian);
         const std::wstring output = folder.File(L"qc.html");
         std::wstring error;
-        EXPECT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output, &error))
+        EXPECT_TRUE(TransformToFile(document, StylesheetFile(L"QcChart.xsl"), output, &error))
             << std::string(error.begin(), error.end());
         return ReadBytes(output);
     }
@@ -99,7 +99,7 @@ TEST_F(QcDocumentTest, DrawsAValueBeyondTheScaleAtItsEdgeAndLetsNoNumberLessValu
     document.CreateDocument();
     FillQcDocument(document, qc, L"все даты", 1710410940, Language::Russian);
     const std::wstring output = folder.File(L"wild.html");
-    ASSERT_TRUE(TransformToFile(document, SourceFile(L"src/report/QcChart.xsl"), output));
+    ASSERT_TRUE(TransformToFile(document, StylesheetFile(L"QcChart.xsl"), output));
     const std::string page = ReadBytes(output);
     EXPECT_FALSE(Holds(page, "NaN"));
     EXPECT_FALSE(Holds(page, "Infinity"));

@@ -85,6 +85,15 @@ std::wstring SourceFile(const std::wstring& relative) {
     return std::wstring(root.begin(), root.end()) + L"/" + relative;
 }
 
+std::wstring StylesheetFile(const std::wstring& name) {
+#ifdef _WIN32
+    const std::string folder = std::string("Z:") + OXY_STYLESHEET_DIR;
+#else
+    const std::string folder = OXY_STYLESHEET_DIR;
+#endif
+    return std::wstring(folder.begin(), folder.end()) + L"/" + name;
+}
+
 std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder) {
     const std::wstring name = relative.substr(relative.find_last_of(L'/') + 1);
     return folder.Write(name, ReadBytes(SourceFile(relative)));

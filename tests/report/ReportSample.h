@@ -22,8 +22,10 @@ ComponentResult MakeResult(std::wstring name, double mass, double massPercent, d
 // established.
 QualityMark SampleDoubt();
 
-// A file of the source tree, by its path from the root ("src/report/Report.xsl").
+// A file of the source tree, by its path from the root ("tests/report/Report.golden.html").
 std::wstring SourceFile(const std::wstring& relative);
+// A stylesheet as the build makes it to be installed ("Report.xsl").
+std::wstring StylesheetFile(const std::wstring& name);
 // A copy of a file of the source tree in a folder, for a reader that keeps a change log beside the file
 // it reads (a limits file): the source tree gets none.
 std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder);

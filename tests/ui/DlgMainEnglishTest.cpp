@@ -14,9 +14,9 @@
 
 namespace {
 
-std::wstring SourceFile(const std::wstring& relative) {
-    const std::string root = std::string("Z:") + OXY_SOURCE_DIR;
-    return std::wstring(root.begin(), root.end()) + L"/" + relative;
+std::wstring StylesheetFile(const std::wstring& name) {
+    const std::string folder = std::string("Z:") + OXY_STYLESHEET_DIR;
+    return std::wstring(folder.begin(), folder.end()) + L"/" + name;
 }
 
 // The report files in the temporary folder: the HTML files and the files that held their names.
@@ -42,11 +42,8 @@ ReportFiles TemporaryReportFiles() {
 // Both stylesheets in the data folder, as the setup program installs them.
 class DlgMainEnglishTest : public UiFixture {
 protected:
-    DataFileInPlace russian{L"\\Report.xsl", ReadBytes(SourceFile(L"src/report/Report.xsl"))};
-    DataFileInPlace english{L"\\Report.ENU.xsl", ReadBytes(SourceFile(L"src/report/Report.ENU.xsl"))};
-    DataFileInPlace structure{L"\\ReportPage.xsl", ReadBytes(SourceFile(L"src/report/ReportPage.xsl"))};
-    DataFileInPlace russianWords{L"\\Words.ru.xsl", ReadBytes(SourceFile(L"src/report/Words.ru.xsl"))};
-    DataFileInPlace englishWords{L"\\Words.en.xsl", ReadBytes(SourceFile(L"src/report/Words.en.xsl"))};
+    DataFileInPlace russian{L"\\Report.xsl", ReadBytes(StylesheetFile(L"Report.xsl"))};
+    DataFileInPlace english{L"\\Report.ENU.xsl", ReadBytes(StylesheetFile(L"Report.ENU.xsl"))};
 
     // Makes a report with "->"; its page. No file but the page is left behind.
     std::string MakeReport(const DlgMain& dialog) {
