@@ -151,12 +151,13 @@ if [[ ! -f "$deps/sqlite/sqlite3.c" || ! -f "$deps/pugixml/src/pugixml.cpp" ]]; 
 fi
 
 # A prefix per Windows build. The marker names the prefix's settings; a prefix made with older
-# settings gets them again.
-prefix_settings=2
+# settings is made anew (it remembers the machine's fonts it once saw).
+prefix_settings=3
 make_prefix() {
   oxy_wine_for "$1"
   [[ "$(cat "$WINEPREFIX/.oxycalc-ready" 2>/dev/null)" == "$prefix_settings" ]] && return 0
   echo "bootstrap: preparing the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
   oxy_wine wineboot --init >/dev/null 2>&1
   # Xvfb has no window manager: Wine draws the captions and frames itself, as Windows would.
   oxy_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -164,8 +165,11 @@ make_prefix() {
   # A crash ends the program at once with its dump, instead of a dialog that waits for a click.
   oxy_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   oxy_wineserver -w
-  # The caption buttons' glyphs (package fonts-wine).
-  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  # The fonts the programs draw with, and the only ones (tools/wine-fonts.conf): the caption buttons'
+  # glyphs and the dialogs' Tahoma (Wine's own, package fonts-wine; Debian's Wine does not register them),
+  # DejaVu Sans for the characters Tahoma lacks (package fonts-dejavu-core).
+  cp /usr/share/wine/fonts/{marlett,tahoma,tahomabd}.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf \
+    "$WINEPREFIX/drive_c/windows/Fonts/"
   echo "$prefix_settings" >"$WINEPREFIX/.oxycalc-ready"
 }
 for b in "${windows_builds[@]}"; do make_prefix "$b"; done

@@ -43,6 +43,8 @@ oxy_windows_builds() {
 oxy_wine_for() {
   OXY_WINDOWS_BUILD=$1
   export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  # The fonts the programs draw with are the prefix's own, whatever fonts the machine has.
+  export FONTCONFIG_FILE="$oxy_root/tools/wine-fonts.conf"
   case "$1" in
     win32) export WINEPREFIX="$oxy_root/build/wine"; OXY_WINE=(wine); OXY_WINESERVER=wineserver ;;
     win64) export WINEPREFIX="$oxy_root/build/wine64"; OXY_WINE=(/usr/lib/wine/wine64)
