@@ -23,10 +23,10 @@ struct Peak {
     bool concentrationGiven = true;  // false: [peak].concentration was NULL or no number
 };
 
-// The sample mass of a chromatogram that has none to give: its passport names none or none that is a
-// positive number, or its file could not be read. Shown as "---" and written "-1.00" in the report;
-// such a chromatogram cannot be ticked.
+// The sample mass of a chromatogram whose passport names none, or none that is a positive number: shown as
+// "---" and written "-1.00" in the report. One whose file could not be read has 0. Neither can be ticked.
 constexpr double kNoSampleMass = -1.0;
+constexpr double kFileNotReadMass = 0.0;
 
 // One chromatogram as the plug-in keeps it: its [assay] row, sample mass, tick, what its file said and
 // its peaks. The list of the main dialog never holds two with the same id.
@@ -38,7 +38,7 @@ struct Assay {
     std::wstring method;
     std::wstring mixture;
     bool isCalibration = false;
-    double sampleMass = kNoSampleMass;  // grams: positive and finite, or kNoSampleMass
+    double sampleMass = kFileNotReadMass;  // grams: positive and finite, kNoSampleMass or kFileNotReadMass
     int32_t isTicked = 0;
     // Its file's channels in file order, everything of them but their samples: nothing the plug-in does
     // needs those, and a 32-bit host cannot hold them for a list of 256. Empty when the file did not read.

@@ -12,10 +12,6 @@ namespace DataBase {
 
 namespace {
 
-// The host writes its database while the analyst works; a query that meets a writer waits this long
-// for it to finish before it fails with "database is locked".
-constexpr int kBusyTimeoutMs = 5000;
-
 // The failure of opening carries an empty SQL text: no statement was involved.
 void CheckOpen(int result, sqlite3* handle) {
     if (result != SQLITE_OK) throw SqlException(sqlite3_errmsg(handle), "", result);
@@ -37,8 +33,6 @@ DbHandle::DbHandle() {
     handle_.reset(opened);
     CheckOpen(result, opened);
     CheckOpen(sqlite3_db_config(opened, SQLITE_DBCONFIG_ENABLE_FKEY, 1, nullptr), opened);
-    // Always succeeds on an open connection.
-    sqlite3_busy_timeout(opened, kBusyTimeoutMs);
 }
 
 }  // namespace DataBase

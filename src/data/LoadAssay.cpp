@@ -8,7 +8,6 @@
 #include <type_traits>
 
 #include "data/CVeltarFile4.h"
-#include "data/ReadTransaction.h"
 #include "data/SampleMass.h"
 #include "data/SqlException.h"
 #include "data/Statement.h"
@@ -122,10 +121,10 @@ void ReadChromatogramFile(Assay& assay, LoadProblems& problems, FileFailure& fai
     TakeOutline(assay, std::move(outline));
 }
 
-// Memory ran out while the chromatogram was being loaded: it stays in the list, unusable, and what it
-// took is given back.
+// Memory ran out while the chromatogram was being loaded: it stays in the list as one whose file did not
+// read, and what it took is given back.
 void MakeUnusable(Assay& assay) {
-    assay.sampleMass = kNoSampleMass;
+    assay.sampleMass = kFileNotReadMass;
     std::vector<ChannelOutline>().swap(assay.channels);
     assay.passport.reset();
     std::vector<Peak>().swap(assay.peaks);
@@ -172,7 +171,6 @@ int32_t LoadAssay(std::vector<Assay>& assays, LoadProblems& problems, DataBase::
                   std::string* databaseError) {
     int32_t result = -1;
     try {
-        const DataBase::ReadTransaction snapshot(db);
         DataBase::Statement statement = DataBase::Prepare(db, kAssayQuery);
         DataBase::BindInt64(statement, AsUnsignedId(id));
         DataBase::ReadRows(

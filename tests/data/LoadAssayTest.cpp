@@ -130,13 +130,13 @@ TEST_F(LoadAssayTest, UnknownIdReturnsMinusOneAndLeavesTheList) {
     EXPECT_TRUE(messages.errors.empty());
 }
 
-// Its peaks would otherwise be averaged in with a mass of 0.
-TEST_F(LoadAssayTest, MissingFileIsReportedAndTheChromatogramAddedWithoutMassOrChannels) {
+// Its mass of 0 is not usable: its peaks would otherwise be averaged in with it.
+TEST_F(LoadAssayTest, MissingFileIsReportedAndTheChromatogramAddedWithMassZeroAndNoChannels) {
     ASSERT_EQ(Load(106), 0);
     EXPECT_EQ(messages.errors,
               std::vector<std::wstring>{L"Ошибка загрузки файла: '" + RunOf(106).assay.fileName + L"'"});
     const Assay& assay = assays[0];
-    EXPECT_EQ(assay.sampleMass, kNoSampleMass);
+    EXPECT_EQ(assay.sampleMass, 0.0);
     EXPECT_FALSE(HasUsableMass(assay));
     EXPECT_FALSE(FileRead(assay));
     EXPECT_EQ(assay.lastHeaderValue1, kNoHeaderValue);
@@ -150,7 +150,7 @@ TEST_F(LoadAssayTest, DamagedFileKeepsOnlyTheHeaderValuesOfTheChannelsReadBefore
     ASSERT_EQ(Load(101), 0);
     EXPECT_EQ(messages.errors, std::vector<std::wstring>{FileFailure(101)});
     const Assay& assay = assays[0];
-    EXPECT_EQ(assay.sampleMass, kNoSampleMass);
+    EXPECT_EQ(assay.sampleMass, 0.0);
     EXPECT_FALSE(FileRead(assay));
     EXPECT_EQ(assay.lastHeaderValue1, 20.0);
 }
@@ -207,7 +207,7 @@ std::string CheckLoadWhenMemoryIsShort(std::vector<Assay>& assays, RecordingMess
                            loaded.channels[1].sampleCount == kLargeSamples && messages.errors.empty();
         return whole ? "" : "usable, but not whole";
     }
-    if (loaded.sampleMass != kNoSampleMass || FileRead(loaded)) return "unusable, but not emptied";
+    if (loaded.sampleMass != kFileNotReadMass || FileRead(loaded)) return "unusable, but not emptied";
     return told || !messageNeeded ? "" : "unusable without the file's message";
 }
 
@@ -370,6 +370,19 @@ TEST_F(LoadAssayTest, MissingPeakTableGivesMinusOneAfterTheFileMessage) {
     EXPECT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(Load(101), -1);
     EXPECT_TRUE(assays.empty());
+}
+
+// No busy timeout: the first step that meets the host writing fails, and says why to whoever asks.
+TEST_F(LoadAssayTest, ADatabaseTheHostHoldsGivesMinusOneAndSaysItIsLocked) {
+    HostDatabase writer(DemoData::HostDatabasePath(folder.Path()));
+    writer.Execute("BEGIN EXCLUSIVE;");
+    DataBase::DbHandle db;
+    std::string why;
+    EXPECT_EQ(LoadAssay(assays, messages, db, 101, &why), -1);
+    EXPECT_EQ(why, "database is locked");
+    EXPECT_TRUE(assays.empty());
+    writer.Execute("COMMIT;");
+    EXPECT_EQ(LoadAssay(assays, messages, db, 101, &why), 0);
 }
 
 TEST_F(LoadAssayTest, FileNameQueryHandsOverTheStoredPath) {
