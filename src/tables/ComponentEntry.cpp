@@ -16,24 +16,16 @@ namespace {
 using Field = ComponentProblem::Field;
 using Kind = ComponentProblem::Kind;
 
+// A new row's placeholder names no peak: rows that still bear it are not counted twice.
 bool IsPlaceholder(std::wstring_view name, const std::vector<std::wstring>& placeholders) {
-    if (EqualNoCase(name, kNewComponentPeakName) || EqualNoCase(name, kNewComponentName)) return true;
+    if (EqualNoCase(name, kNewComponentPeakName)) return true;
     return std::any_of(placeholders.begin(), placeholders.end(),
                        [name](const std::wstring& placeholder) { return EqualNoCase(name, placeholder); });
 }
 
-std::optional<Kind> NameProblem(const std::wstring& name, const std::vector<std::wstring>& placeholders) {
-    const std::wstring_view trimmed = TrimBlanks(name);
-    if (trimmed.empty() || IsPlaceholder(trimmed, placeholders)) return Kind::Missing;
+std::optional<Kind> NameProblem(const std::wstring& name) {
     if (name.find_first_of(L";\r\n") != std::wstring::npos) return Kind::Unstorable;
     if (!ToCodepage1251(name)) return Kind::Unrepresentable;
-    return std::nullopt;
-}
-
-std::optional<Kind> NumberProblem(double value) {
-    if (std::isnan(value)) return Kind::NotANumber;
-    if (IsNotSet(value)) return Kind::Missing;
-    if (!std::isfinite(value) || value <= 0.0) return Kind::NotPositive;
     return std::nullopt;
 }
 
@@ -77,15 +69,14 @@ std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& comp
         const auto add = [&](Field field, std::optional<Kind> kind) {
             if (kind) problems.push_back({position, field, *kind});
         };
-        std::optional<Kind> peakName = NameProblem(component.peakName, placeholders);
-        if (!peakName && ReadWholeNumber(TrimBlanks(component.peakName))) peakName = Kind::NumberAsName;
-        const std::optional<Kind> name = NameProblem(component.name, placeholders);
+        const std::optional<Kind> peakName = NameProblem(component.peakName);
         add(Field::PeakName, peakName);
-        if (!peakName) AddRepeated(components, position, &Component::peakName, Field::PeakName, problems);
-        add(Field::Name, name);
-        if (!name) AddRepeated(components, position, &Component::name, Field::Name, problems);
-        add(Field::MolarMass, NumberProblem(component.molarMass));
-        add(Field::Density, NumberProblem(component.density));
+        const std::wstring_view trimmed = TrimBlanks(component.peakName);
+        if (!peakName && !trimmed.empty() && !IsPlaceholder(trimmed, placeholders))
+            AddRepeated(components, position, &Component::peakName, Field::PeakName, problems);
+        add(Field::Name, NameProblem(component.name));
+        if (std::isnan(component.molarMass)) add(Field::MolarMass, Kind::NotANumber);
+        if (std::isnan(component.density)) add(Field::Density, Kind::NotANumber);
         const bool atoms = component.oxygenAtoms >= 1 && component.oxygenAtoms <= kMostOxygenAtoms;
         add(Field::OxygenAtoms, atoms ? std::nullopt : std::optional<Kind>(Kind::NotANumber));
     }

@@ -8,8 +8,9 @@
 
 #include "tables/Component.h"
 
-// What the components dialog takes from a cell the user typed, and what it checks before a save: a
-// typo in a constant would change every later result without a word.
+// What the components dialog takes from a cell the user typed, and what it refuses to save: a number that
+// does not read whole would be saved as another number without a word, a peak named on two rows would be
+// counted twice, and a name the file cannot hold would not read back.
 
 // A number typed into a molar-mass or density cell. Nothing typed, or "---", is NotSet. Otherwise the
 // whole text must be one finite number, its decimal separator a point or a comma ("32,04"), blanks
@@ -28,14 +29,10 @@ extern const wchar_t kNewComponentName[];
 struct ComponentProblem {
     enum class Field { PeakName, Name, MolarMass, Density, OxygenAtoms };
     enum class Kind {
-        Missing,          // a name empty, blank or still the new row's; a number not given
         NotANumber,       // a number cell whose text is none (the dialog keeps it as NaN)
-        NotPositive,      // a number that is zero or negative
         Unstorable,       // a name with ";", CR or LF: the file has no quoting
         Unrepresentable,  // a name with characters Windows-1251 lacks
-        Repeated,         // a peak name or a name an earlier row bears too, case aside
-        NumberAsName,     // a peak name that reads as a number: the host's method names no peak so, it
-                          // is a value typed into the wrong cell
+        Repeated,         // a peak name an earlier row bears too, case and blanks aside
     };
     size_t position;  // of the component in the table, from 0
     Field field;
@@ -45,11 +42,11 @@ struct ComponentProblem {
 
 bool operator==(const ComponentProblem& a, const ComponentProblem& b);
 
-// Every problem of the components, row by row and in field order. A name counts as missing also when
-// it equals, without regard to case, one of the new row's names or of `placeholders` (the new row's
-// names in the host's language). Molar masses and densities must be positive finite numbers, the oxygen
-// atoms a whole number from 1 to kMostOxygenAtoms. A peak name may not read as a number. No two rows may bear
-// one peak name (the peak would be counted on each) or one name (the standard is chosen by its name, and its
-// rows give no oxygen).
+// Every problem of the components, row by row and in field order: a molar mass or density typed as no
+// number, oxygen atoms that are no whole number from 1 to kMostOxygenAtoms, a name the file cannot hold, a
+// peak name an earlier row bears (the new row's placeholder, also as `placeholders` give it in the host's
+// language, aside: it names no peak). Anything else saves as it stands: an empty value (not set), zero or
+// a negative number, the new row's names; the calculation's warnings say what such a row leaves
+// undetermined.
 std::vector<ComponentProblem> CheckComponents(const std::vector<Component>& components,
                                               const std::vector<std::wstring>& placeholders = {});

@@ -125,6 +125,11 @@ void CsvTable::ParseBytes(std::string_view bytes) {
 }
 
 void CsvTable::Parse(std::wstring_view text) {
+    // A file whose first line ends in LF alone (an editor's) has its lines end so; in one whose lines end
+    // in CR LF, an LF alone is text of its field.
+    const size_t firstLineFeed = text.find(kLineFeed);
+    const bool lineFeedEnds = firstLineFeed != std::wstring_view::npos &&
+                              (firstLineFeed == 0 || text[firstLineFeed - 1] != kCarriageReturn);
     RowBuilder builder(rows);
     size_t i = 0;
     while (i < text.size()) {
@@ -134,7 +139,7 @@ void CsvTable::Parse(std::wstring_view text) {
             builder.EndRow();
             continue;
         }
-        if (c == kLineFeed) {
+        if (c == kLineFeed && lineFeedEnds) {
             builder.EndRow();
             continue;
         }

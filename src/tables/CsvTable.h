@@ -23,9 +23,10 @@ struct CsvWriteResult {
 };
 
 // A table of text fields stored as Windows-1251 lines ending in CR LF, fields separated by ";".
-// There is no quoting: a field cannot hold ";", CR LF or LF, while a CR without LF is field text.
+// There is no quoting: a field cannot hold ";" or CR LF, while a CR or an LF alone is field text.
 // The reader also takes what spreadsheets and editors save: UTF-8 (with or without a byte-order
-// mark), lines ending in LF alone, and a last line without a line end.
+// mark), a file whose first line ends in LF alone (its lines then end in LF), and a last line without a
+// line end.
 class CsvTable {
 public:
     using Row = std::vector<std::wstring>;

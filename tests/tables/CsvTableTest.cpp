@@ -16,9 +16,12 @@ Rows Parsed(std::wstring_view text) {
 
 }  // namespace
 
+// Lines end in CR LF; a file whose first line ends in LF alone (an editor's) has its lines end in LF, and in
+// any other an LF alone is text of its field.
 TEST(CsvTable, EndsLinesAtCrLfOrLfAndReadsALastLineWithoutALineEnd) {
     EXPECT_EQ(Parsed(L"h1;h2\r\n1;a;\r\n2;b"), (Rows{{L"h1", L"h2"}, {L"1", L"a", L""}, {L"2", L"b"}}));
     EXPECT_EQ(Parsed(L"h\n1;a\n2;b\r\n"), (Rows{{L"h"}, {L"1", L"a"}, {L"2", L"b"}}));
+    EXPECT_EQ(Parsed(L"h\r\n1;a\nb;c\r\n"), (Rows{{L"h"}, {L"1", L"a\nb", L"c"}}));
     EXPECT_EQ(Parsed(L"h\r\n1;a\r"), (Rows{{L"h"}, {L"1", L"a\r"}}));  // a lone CR as the very last character
     EXPECT_EQ(Parsed(L"\r\n\r\n"), (Rows{{L""}, {L""}}));
     EXPECT_EQ(Parsed(L"h\r\n;"), (Rows{{L"h"}, {L"", L""}}));
@@ -27,9 +30,9 @@ TEST(CsvTable, EndsLinesAtCrLfOrLfAndReadsALastLineWithoutALineEnd) {
 
 TEST(CsvTable, KeepsACrWithoutLfAsFieldText) {
     EXPECT_EQ(Parsed(L"a\rb;c\r;d\r\n"), (Rows{{L"a\rb", L"c\r", L"d"}}));
-    // The character behind such a CR is text even when it is a CR that starts a CR LF; the LF then
-    // ends the line on its own.
-    EXPECT_EQ(Parsed(L"a\r\r\nb\r\n"), (Rows{{L"a\r\r"}, {L"b"}}));
+    // The character behind such a CR is text even when it is a CR that starts a CR LF; the LF then is
+    // an LF alone, text in a file of CR LF lines.
+    EXPECT_EQ(Parsed(L"a\r\r\nb\r\n"), (Rows{{L"a\r\r\nb"}}));
 }
 
 TEST(CsvTable, ReadsLongFieldsWhole) {
