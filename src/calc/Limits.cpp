@@ -72,6 +72,7 @@ Message DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays
     if (Warned(data, Kind::SeveralSamples)) return MessageCode::DoubtSeveralSamples;
     if (Warned(data, Kind::NoNamedPeaks)) return MessageCode::DoubtUnprocessed;
     if (Warned(data, Kind::NoStandardPeak)) return MessageCode::DoubtNoStandardPeak;
+    if (Warned(data, Kind::StaleChromatograms)) return MessageCode::DoubtStaleChromatograms;
     if (Warned(data, Kind::PeakNameInSeveralRows)) return MessageCode::DoubtPeakInSeveralRows;
     if (Warned(data, Kind::StandardInSeveralRows)) return MessageCode::DoubtStandardInSeveralRows;
     return {};

@@ -1,5 +1,7 @@
 #include "calc/Recalculation.h"
 
+#include <utility>
+
 #include "calc/CalculationChecks.h"
 #include "calc/CalculationWarning.h"
 #include "calc/Limits.h"
@@ -46,12 +48,26 @@ void MarkResults(CalculationData& data) {
     data.sumsWithoutStandard = SumsWithoutStandard(data.results);
 }
 
-void FinishCalculation(CalculationData& data, const std::vector<Assay>& assays) {
-    MarkResults(data);
-    data.SetSums(SumOfResults(data.results));
-    data.warnings = CheckCalculation(data, assays);
+namespace {
+
+// Everything that rests on the warnings.
+void Decide(CalculationData& data, const std::vector<Assay>& assays) {
     data.totalOxygenDoubt = TotalOxygenDoubt(data, assays);
     data.totalOxygenScope =
         data.TotalOxygenDetermined() ? TotalOxygenScope(data.totalOxygen) : ScopeNote::Within;
     if (data.limits) data.verdicts = CheckLimits(data.limits->limits, data, assays, data.limits->rule);
+}
+
+}  // namespace
+
+void FinishCalculation(CalculationData& data, const std::vector<Assay>& assays) {
+    MarkResults(data);
+    data.SetSums(SumOfResults(data.results));
+    data.warnings = CheckCalculation(data, assays);
+    Decide(data, assays);
+}
+
+void AddWarning(CalculationData& data, CalculationWarning warning, const std::vector<Assay>& assays) {
+    data.warnings.push_back(std::move(warning));
+    Decide(data, assays);
 }

@@ -27,3 +27,8 @@ void MarkResults(CalculationData& data);
 // results and rounded total are set: the rows' marks, the sums, the warnings, whether the total is a
 // result and the verdicts.
 void FinishCalculation(CalculationData& data, const std::vector<Assay>& assays);
+
+// Adds a warning that only the caller knows of (ticks kept while their files are away, chromatogram files
+// changed since loading) and decides again what rests on the warnings: whether the total is a result, and
+// the verdicts.
+void AddWarning(CalculationData& data, CalculationWarning warning, const std::vector<Assay>& assays);

@@ -70,6 +70,12 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s "
      L"table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values "
      L"are right."},
+    {MessageCode::TicksNotCounted,
+     L"Ticked chromatograms are not counted while their files are unavailable: %2"},
+    {MessageCode::StaleChromatograms,
+     L"The files of ticked chromatograms were changed or no longer read after loading: %2. The results were "
+     L"calculated from the values loaded before (“Reload and recalculate” loads them again); the limits are "
+     L"undetermined."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"“%1” — %2"},
     {MessageCode::DefaultField, L"%1 %2 (new: %3)"},
@@ -103,6 +109,7 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtSeveralSamples, L"chromatograms of different samples are ticked"},
     {MessageCode::DoubtUnprocessed, L"a ticked chromatogram has no named peak (not processed)"},
     {MessageCode::DoubtNoStandardPeak, L"a ticked chromatogram has no peak of the internal standard"},
+    {MessageCode::DoubtStaleChromatograms, L"the file of a ticked chromatogram was changed after loading"},
     {MessageCode::DoubtPeakInSeveralRows, L"a peak is named on several rows of the components table"},
     {MessageCode::DoubtStandardInSeveralRows,
      L"several rows of the components table are shown under the internal standard’s name"},
@@ -236,8 +243,6 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     // The report's words
     {MessageCode::Yes, L"yes"},
     {MessageCode::No, L"no"},
-    {MessageCode::YesCapital, L"Yes"},
-    {MessageCode::NoCapital, L"No"},
     {MessageCode::Total, L"Total"},
     {MessageCode::KindAnalysis, L"Analysis"},
     {MessageCode::KindCalibration, L"Calibration"},

@@ -36,6 +36,8 @@
     X(StandardInSeveralRows, "standard_in_several_rows")     /* subject, chromatograms, detail */   \
     X(PeakTwiceInChromatogram, "peak_twice_in_chromatogram") /* subject, chromatograms, detail */   \
     X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */   \
+    X(TicksNotCounted, "ticks_not_counted")                  /* chromatograms */                    \
+    X(StaleChromatograms, "stale_chromatograms")             /* chromatograms */                    \
     /* How a new default table differs (the detail of new_default_table) */                         \
     X(DefaultDiffers, "default_differs") /* component, fields */                                    \
     X(DefaultField, "default_field")     /* field, ours, theirs */                                  \
@@ -66,6 +68,7 @@
     X(DoubtSeveralSamples, "doubt_several_samples")                                                 \
     X(DoubtUnprocessed, "doubt_unprocessed")                                                        \
     X(DoubtNoStandardPeak, "doubt_no_standard_peak")                                                \
+    X(DoubtStaleChromatograms, "doubt_stale_chromatograms")                                         \
     X(DoubtPeakInSeveralRows, "doubt_peak_in_several_rows")                                         \
     X(DoubtStandardInSeveralRows, "doubt_standard_in_several_rows")                                 \
     X(DoubtSpread, "doubt_spread")            /* spread, r */                                       \
@@ -179,8 +182,6 @@
     /* The report's words */                                                                        \
     X(Yes, "yes")                                                                                   \
     X(No, "no")                                                                                     \
-    X(YesCapital, "yes_capital")                                                                    \
-    X(NoCapital, "no_capital")                                                                      \
     X(Total, "total")                                                                               \
     X(KindAnalysis, "kind_analysis")                                                                \
     X(KindCalibration, "kind_calibration")                                                          \

@@ -69,6 +69,12 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"Новая таблица по умолчанию %1 отличается от таблицы компонентов лаборатории: %3. Результаты "
      L"рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле либо удалите файл %1, если "
      L"значения лаборатории верны."},
+    {MessageCode::TicksNotCounted,
+     L"Отмеченные хроматограммы не учтены в расчёте, пока их файлы недоступны: %2"},
+    {MessageCode::StaleChromatograms,
+     L"Файлы отмеченных хроматограмм изменены или не читаются после загрузки: %2. Результаты рассчитаны по "
+     L"значениям, загруженным раньше (кнопка «Обновить и пересчитать» загрузит их заново); нормы не "
+     L"определены."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"«%1» — %2"},
     {MessageCode::DefaultField, L"%1 %2 (в новой %3)"},
@@ -102,6 +108,7 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::DoubtSeveralSamples, L"отмечены хроматограммы разных проб"},
     {MessageCode::DoubtUnprocessed, L"отмечена хроматограмма без именованных пиков (не обработана)"},
     {MessageCode::DoubtNoStandardPeak, L"в отмеченной хроматограмме нет пика внутреннего стандарта"},
+    {MessageCode::DoubtStaleChromatograms, L"файл отмеченной хроматограммы изменён после загрузки"},
     {MessageCode::DoubtPeakInSeveralRows, L"пик назван в нескольких строках таблицы компонентов"},
     {MessageCode::DoubtStandardInSeveralRows,
      L"под именем внутреннего стандарта несколько строк таблицы компонентов"},
@@ -234,8 +241,6 @@ extern const CatalogueLine kRussianCatalogue[] = {
     // The report's words
     {MessageCode::Yes, L"да"},
     {MessageCode::No, L"нет"},
-    {MessageCode::YesCapital, L"Да"},
-    {MessageCode::NoCapital, L"Нет"},
     {MessageCode::Total, L"Всего"},
     {MessageCode::KindAnalysis, L"Анализ"},
     {MessageCode::KindCalibration, L"Градуировка"},

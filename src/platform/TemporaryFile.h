@@ -12,7 +12,3 @@ std::wstring TemporaryFolder();
 // caller: its name stays reserved while it exists.
 std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring& prefix,
                                  std::wstring* why = nullptr);
-
-// Removes a file made by CreateTemporaryFile (or any file); true when it is gone, also when it was
-// never there.
-bool RemoveTemporaryFile(const std::wstring& path);

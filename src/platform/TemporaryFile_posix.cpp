@@ -31,7 +31,3 @@ std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring&
     close(descriptor);
     return FromUtf8(name.data());
 }
-
-bool RemoveTemporaryFile(const std::wstring& path) {
-    return unlink(ToUtf8(path).c_str()) == 0 || errno == ENOENT;
-}

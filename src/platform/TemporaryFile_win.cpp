@@ -34,7 +34,3 @@ std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring&
     }
     return std::wstring(buffer);
 }
-
-bool RemoveTemporaryFile(const std::wstring& path) {
-    return DeleteFileW(path.c_str()) != 0 || GetLastError() == ERROR_FILE_NOT_FOUND;
-}

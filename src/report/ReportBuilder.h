@@ -23,8 +23,8 @@ public:
     // there; empty, or a file that is not there: "Report.xsl".
     std::wstring stylesheet;
 
-    // Makes one report: document, HTML file in the temporary folder ("vlt…" plus ".html", its name held
-    // meanwhile by an empty file that is then removed), transformation, viewer. Failures of the
+    // Makes one report: document, HTML file in the temporary folder ("vlt…" plus ".html", beside the empty
+    // file that gave its name; neither is deleted), transformation, viewer. Failures of the
     // transformation stay silent; failures of the DOM while the document is built are raised as
     // XMLError.
     void Show();

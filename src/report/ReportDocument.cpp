@@ -1,5 +1,6 @@
 #include "report/ReportDocument.h"
 
+#include <algorithm>
 #include <string>
 
 #include "calc/CalculationWarning.h"
@@ -57,16 +58,19 @@ void AddSettings(XMLWrapper& wrapper, const CalculationData& data) {
     wrapper.AddTextElement(XMLElement(), L"density_proba", FormatFixed(data.sampleDensity, 2));
 }
 
-void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms, Language language) {
+// The document's own tokens, whatever the report's language: a stylesheet puts them into words.
+const wchar_t kYes[] = L"Да";
+const wchar_t kNo[] = L"Нет";
+const wchar_t kTotal[] = L"Всего";
+
+void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chromatograms) {
     if (chromatograms.empty()) return;
     const XMLElement files = wrapper.AddElement(XMLElement(), L"files");
     int32_t number = 0;
     for (const ReportChromatogram& chromatogram : chromatograms) {
         const XMLElement row = wrapper.AddElement(files, kRow);
         wrapper.AddIntElement(row, kCell, ++number);
-        wrapper.AddTextElement(
-            row, kCell,
-            Render(chromatogram.ticked ? MessageCode::YesCapital : MessageCode::NoCapital, language));
+        wrapper.AddTextElement(row, kCell, chromatogram.ticked ? kYes : kNo);
         wrapper.AddTextElement(row, kCell, chromatogram.fileName);
         wrapper.AddTextElement(row, kCell, chromatogram.method);
         wrapper.AddTextElement(row, L"analyse_time", LocalTimeText(chromatogram.date));
@@ -75,7 +79,7 @@ void AddFiles(XMLWrapper& wrapper, const std::vector<ReportChromatogram>& chroma
 }
 
 // One row per result, then a separator row of "-" and the totals row "Всего".
-void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data, Language language) {
+void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data) {
     const XMLElement table = wrapper.AddElement(XMLElement(), L"calc_table");
     int32_t number = 0;
     for (const ComponentResult& result : data.results) {
@@ -89,7 +93,7 @@ void AddCalcTable(XMLWrapper& wrapper, const CalculationData& data, Language lan
     for (size_t cell = 0; cell < kResultTableColumns; ++cell) wrapper.AddTextElement(separator, kCell, L"-");
     const XMLElement totals = wrapper.AddElement(table, kRow);
     wrapper.AddTextElement(totals, kCell, L"");
-    wrapper.AddTextElement(totals, kCell, Render(MessageCode::Total, language));
+    wrapper.AddTextElement(totals, kCell, kTotal);
     for (const ResultColumn& column : kResultColumns)
         wrapper.AddTextElement(totals, kCell, FormatFixed(data.Sums().*column.sum, column.decimals));
 }
@@ -275,6 +279,8 @@ void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
     wrapper.AddTextElement(element, L"file", chromatogram.fileName);
     wrapper.AddTextElement(element, L"sha256", FromUtf8(chromatogram.fileSha256));
     wrapper.AddTextElement(element, L"sha256_unavailable", chromatogram.checksumUnavailable ? L"да" : L"нет");
+    // Only in a report made all the same (the plug-in's): a report of files as loaded is as it always was.
+    if (chromatogram.fileChanged) wrapper.AddTextElement(element, L"file_changed", L"да");
     wrapper.AddTextElement(element, L"sample", chromatogram.sample);
     wrapper.AddTextElement(element, L"method", chromatogram.method);
     wrapper.AddTextElement(element, L"mixture", chromatogram.mixture);
@@ -355,11 +361,15 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
     const Language language = model.language;
     AddSettings(wrapper, data);
-    AddFiles(wrapper, model.chromatograms, language);
-    AddCalcTable(wrapper, data, language);
+    AddFiles(wrapper, model.chromatograms);
+    AddCalcTable(wrapper, data);
     // A stylesheet that knows only the first elements shows "не определено" in place of a total that is no
-    // result, never the arithmetic value.
-    wrapper.AddTextElement(XMLElement(), L"oxygen", TotalOxygenText(data, language));
+    // result, never the arithmetic value; with nothing ticked the total is 0.
+    const bool nothingTicked = std::none_of(model.chromatograms.begin(), model.chromatograms.end(),
+                                            [](const ReportChromatogram& c) { return c.ticked; });
+    wrapper.AddTextElement(
+        XMLElement(), L"oxygen",
+        nothingTicked ? FormatFixed(data.totalOxygen, 4) : TotalOxygenText(data, language));
     AddWarnings(wrapper, data.warnings, language);
     AddSamples(wrapper, model);
     AddChromatogramKinds(wrapper, model.chromatograms, language);

@@ -208,18 +208,21 @@ Json ChromatogramInput(const ReportChromatogram& c) {
             {{"name", Text(peak.name)},
              {"concentration", peak.concentrationGiven ? Exact(peak.concentration) : Json(nullptr)}});
     }
-    return {{"id", c.id},
-            {"ticked", c.ticked},
-            {"file", Text(c.fileName)},
-            {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
-            {"sha256_unavailable", c.checksumUnavailable},
-            {"sample", Text(c.sample)},
-            {"method", Text(c.method)},
-            {"mixture", Text(c.mixture)},
-            {"kind", c.isCalibration ? "calibration" : "analysis"},
-            {"date", c.date},
-            {"sample_mass", Exact(c.sampleMass)},
-            {"peaks", peaks}};
+    Json input = {{"id", c.id},
+                  {"ticked", c.ticked},
+                  {"file", Text(c.fileName)},
+                  {"sha256", c.fileSha256.empty() ? Json(nullptr) : Json(c.fileSha256)},
+                  {"sha256_unavailable", c.checksumUnavailable},
+                  {"sample", Text(c.sample)},
+                  {"method", Text(c.method)},
+                  {"mixture", Text(c.mixture)},
+                  {"kind", c.isCalibration ? "calibration" : "analysis"},
+                  {"date", c.date},
+                  {"sample_mass", Exact(c.sampleMass)},
+                  {"peaks", peaks}};
+    // Only in a report made all the same (the plug-in's): a report of files as loaded is as it always was.
+    if (c.fileChanged) input["file_changed"] = true;
+    return input;
 }
 
 const char* MakerKey(ReportOrigin::Maker maker) {

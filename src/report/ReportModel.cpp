@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "calc/Recalculation.h"
 #include "data/ChromatogramFileCheck.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
@@ -28,6 +29,12 @@ ReportChromatogram ChromatogramOf(const Assay& assay) {
     return row;
 }
 
+// A file's own name, without its folders, as the warnings name chromatograms.
+std::wstring ShortName(const std::wstring& path) {
+    const size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? path : path.substr(separator + 1);
+}
+
 const Assay* FindAssay(const std::vector<Assay>& assays, int32_t id) {
     for (const Assay& assay : assays) {
         if (assay.id == id) return &assay;
@@ -50,6 +57,23 @@ Message StaleFile(const ReportChromatogram& chromatogram, ChromatogramFileCheck:
     return Message();
 }
 
+// Takes the checksum of every listed chromatogram's file; the ones that changed or no longer read since
+// loading, each with what became of it.
+std::vector<std::pair<ReportChromatogram*, Message>> ChecksumFiles(ReportModel& model,
+                                                                   const std::vector<Assay>& assays) {
+    std::vector<std::pair<ReportChromatogram*, Message>> stale;
+    for (ReportChromatogram& chromatogram : model.chromatograms) {
+        const Assay* assay = FindAssay(assays, chromatogram.id);
+        if (assay == nullptr) continue;
+        const ChromatogramFileCheck check = CheckChromatogramFile(*assay);
+        chromatogram.fileSha256 = check.sha256;
+        chromatogram.checksumUnavailable = check.checksumUnavailable;
+        Message problem = StaleFile(chromatogram, check.state);
+        if (!problem.Empty()) stale.emplace_back(&chromatogram, std::move(problem));
+    }
+    return stale;
+}
+
 }  // namespace
 
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt) {
@@ -66,18 +90,20 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
 
 bool TakeChecksums(ReportModel& model, const std::vector<Assay>& assays, UserMessages& messages) {
     std::vector<Message> stale;
-    for (ReportChromatogram& chromatogram : model.chromatograms) {
-        const Assay* assay = FindAssay(assays, chromatogram.id);
-        if (assay == nullptr) continue;
-        const ChromatogramFileCheck check = CheckChromatogramFile(*assay);
-        chromatogram.fileSha256 = check.sha256;
-        chromatogram.checksumUnavailable = check.checksumUnavailable;
-        const Message problem = StaleFile(chromatogram, check.state);
-        if (!problem.Empty()) stale.push_back(problem);
-    }
+    for (auto& [chromatogram, problem] : ChecksumFiles(model, assays)) stale.push_back(std::move(problem));
     if (stale.empty()) return true;
     messages.ShowError(Message(MessageCode::ReportNotMadeStale, {Joined(std::move(stale), L", ")}));
     return false;
+}
+
+void TakeChecksumsMarkingStale(ReportModel& model, const std::vector<Assay>& assays) {
+    std::wstring ticked;
+    for (auto& [chromatogram, problem] : ChecksumFiles(model, assays)) {
+        chromatogram->fileChanged = true;
+        if (chromatogram->ticked)
+            ticked += (ticked.empty() ? L"" : L", ") + ShortName(chromatogram->fileName);
+    }
+    if (!ticked.empty()) AddWarning(model.data, {MessageCode::StaleChromatograms, L"", ticked}, assays);
 }
 
 ReportInput FileInput(const std::wstring& path) {

@@ -29,7 +29,10 @@ struct ReportChromatogram {
     // Of the chromatogram file when the report was made (TakeChecksums); empty when it did not load.
     std::string fileSha256;
     bool checksumUnavailable = false;  // the file is as loaded, but its SHA-256 could not be made
-    std::vector<Peak> peaks;           // its named peaks as the host's database gave them
+    // Its file changed or no longer reads since it was loaded: the values loaded may no longer be the
+    // file's, and no checksum is given (TakeChecksumsMarkingStale).
+    bool fileChanged = false;
+    std::vector<Peak> peaks;  // its named peaks as the host's database gave them
 };
 
 // A file a report rests on, by its path and the SHA-256 of its content when the report was made.
@@ -87,6 +90,11 @@ ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData da
 // telling which files changed or no longer read since they were loaded, when one did: the values loaded
 // from it may no longer be the file's, and no report is to be made of them.
 bool TakeChecksums(ReportModel& model, const std::vector<Assay>& assays, UserMessages& messages);
+
+// The same for a report that is made whatever the files say (each press of the plug-in's report button
+// makes one): a chromatogram whose file changed or no longer reads since loading is marked, and when it is
+// ticked the calculation says so (a warning naming it): its total and verdicts are undetermined.
+void TakeChecksumsMarkingStale(ReportModel& model, const std::vector<Assay>& assays);
 
 // A file as an input of a report: its path, made absolute so that the report can be checked from any
 // folder, and its checksum.

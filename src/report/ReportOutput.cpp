@@ -16,17 +16,11 @@ ReportOutput::ReportOutput(const std::wstring& folder) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const std::wstring name = CreateTemporaryFile(folder, L"vlt");
         if (name.empty()) return;
-        // Held until the end, so that the platform does not hand out the same name again.
-        reserved_.push_back(name);
         if (!FileExists(name + L".html")) {
             html_ = name + L".html";
             return;
         }
     }
-}
-
-ReportOutput::~ReportOutput() {
-    for (const std::wstring& name : reserved_) RemoveTemporaryFile(name);
 }
 
 std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& messages) {

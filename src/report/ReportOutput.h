@@ -7,22 +7,18 @@
 
 class UserMessages;
 
-// The HTML file of one report in the temporary folder: a name the platform forms from "vlt" and holds
-// with an empty file of that name, ".html" appended. Names whose HTML file is already there (a report
-// shown earlier, still open in its viewer) are passed over. The empty files go with the object; the
-// HTML file stays for the viewer.
+// The HTML file of one report in the temporary folder: a name the platform forms from "vlt" and creates
+// as an empty file, ".html" appended. A name whose HTML file is already there (a report shown earlier,
+// still open in its viewer) is passed over. Nothing is deleted afterwards: the empty file stays, and the
+// HTML file for the viewer.
 class ReportOutput {
 public:
     explicit ReportOutput(const std::wstring& folder);
-    ~ReportOutput();
-    ReportOutput(const ReportOutput&) = delete;
-    ReportOutput& operator=(const ReportOutput&) = delete;
 
     // Empty when no name could be had.
     const std::wstring& HtmlPath() const { return html_; }
 
 private:
-    std::vector<std::wstring> reserved_;
     std::wstring html_;
 };
 

@@ -262,6 +262,18 @@
 
   </xsl:template>
 
+  <!-- The document's own tokens ("Да", "Нет", "Всего"), whatever its language, in the page's words; any
+       other text as it is. -->
+  <xsl:template name="token">
+    <xsl:param name="text"/>
+    <xsl:choose>
+      <xsl:when test="$text = 'Да'"><xsl:value-of select="$report.yes"/></xsl:when>
+      <xsl:when test="$text = 'Нет'"><xsl:value-of select="$report.no"/></xsl:when>
+      <xsl:when test="$text = 'Всего'"><xsl:value-of select="$report.total"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
   <!-- The chromatograms: number, used, file, method, analysis time, sample mass. -->
   <xsl:template match="files">
     <p class="note">
@@ -287,7 +299,7 @@
               <xsl:if test="*[6] = '-1.00'"> missing</xsl:if>
             </xsl:attribute>
             <td class="center"><xsl:value-of select="*[1]"/></td>
-            <td class="center"><xsl:value-of select="*[2]"/></td>
+            <td class="center"><xsl:call-template name="token"><xsl:with-param name="text" select="*[2]"/></xsl:call-template></td>
             <td class="path">
               <xsl:call-template name="path"><xsl:with-param name="text" select="*[3]"/></xsl:call-template>
               <xsl:if test="/Document/inputs/chromatogram[$row]/kind = 'calibration'">
@@ -383,7 +395,7 @@
           <tr class="totals">
             <td>&#160;</td>
             <td>
-              <xsl:value-of select="*[2]"/>
+              <xsl:call-template name="token"><xsl:with-param name="text" select="*[2]"/></xsl:call-template>
               <xsl:if test="/Document/result_rows/result_row[standard = 'да']"><xsl:value-of select="$report.with-standard"/></xsl:if>
             </td>
             <xsl:if test="$constants"><td colspan="2">&#160;</td></xsl:if>
@@ -549,6 +561,7 @@
           <div class="item">
             <span class="hash">
               <xsl:choose>
+                <xsl:when test="file_changed = 'да'"><xsl:value-of select="$report.file-changed"/></xsl:when>
                 <xsl:when test="sha256_unavailable = 'да'"><xsl:value-of select="$report.sha-unavailable"/></xsl:when>
                 <xsl:otherwise><xsl:call-template name="hash"><xsl:with-param name="sha" select="sha256"/></xsl:call-template></xsl:otherwise>
               </xsl:choose>

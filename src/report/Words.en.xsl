@@ -34,6 +34,9 @@
   <xsl:variable name="report.used-count" select="'Used in the calculation: '"/>
   <xsl:variable name="report.of" select="' of '"/>
   <xsl:variable name="report.used" select="'Used'"/>
+  <xsl:variable name="report.yes" select="'Yes'"/>
+  <xsl:variable name="report.no" select="'No'"/>
+  <xsl:variable name="report.total" select="'Total'"/>
   <xsl:variable name="report.chromatogram-file" select="'Chromatogram file'"/>
   <xsl:variable name="report.method" select="'Method'"/>
   <xsl:variable name="report.analysis-time" select="'Analysis time'"/>
@@ -81,6 +84,7 @@
   <xsl:variable name="report.change-log" select="', change log of '"/>
   <xsl:variable name="report.inputs" select="'Inputs (SHA-256, first 12 digits; check: oxycalc-cli verify)'"/>
   <xsl:variable name="report.sha-unavailable" select="'SHA-256 unavailable'"/>
+  <xsl:variable name="report.file-changed" select="'changed after loading'"/>
   <xsl:variable name="report.database" select="'database'"/>
   <xsl:variable name="report.not-read" select="'not read'"/>
   <xsl:variable name="report.attention" select="'Attention: the results need checking'"/>

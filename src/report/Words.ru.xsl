@@ -35,6 +35,9 @@
   <xsl:variable name="report.used-count" select="'Учтено в расчёте: '"/>
   <xsl:variable name="report.of" select="' из '"/>
   <xsl:variable name="report.used" select="'Учтена'"/>
+  <xsl:variable name="report.yes" select="'Да'"/>
+  <xsl:variable name="report.no" select="'Нет'"/>
+  <xsl:variable name="report.total" select="'Всего'"/>
   <xsl:variable name="report.chromatogram-file" select="'Файл хроматограммы'"/>
   <xsl:variable name="report.method" select="'Метод'"/>
   <xsl:variable name="report.analysis-time" select="'Время анализа'"/>
@@ -82,6 +85,7 @@
   <xsl:variable name="report.change-log" select="', журнал изменений от '"/>
   <xsl:variable name="report.inputs" select="'Исходные данные (SHA-256, первые 12 знаков; проверка: oxycalc-cli verify)'"/>
   <xsl:variable name="report.sha-unavailable" select="'SHA-256 недоступна'"/>
+  <xsl:variable name="report.file-changed" select="'изменён после загрузки'"/>
   <xsl:variable name="report.database" select="'база данных'"/>
   <xsl:variable name="report.not-read" select="'не прочитан'"/>
   <xsl:variable name="report.attention" select="'Внимание: результаты требуют проверки'"/>

@@ -27,12 +27,3 @@ TEST(TemporaryFile, GivesNoNameWhereNoFileCanBeCreated) {
     const TempFolder folder;
     EXPECT_EQ(CreateTemporaryFile(folder.File(L"missing"), L"vlt"), L"");
 }
-
-TEST(TemporaryFile, IsRemovedAndAFileThatIsNotThereCountsAsRemoved) {
-    const TempFolder folder;
-    const std::wstring name = CreateTemporaryFile(folder.Path(), L"vlt");
-    ASSERT_FALSE(name.empty());
-    EXPECT_TRUE(RemoveTemporaryFile(name));
-    EXPECT_FALSE(std::filesystem::exists(ToFileSystemPath(name)));
-    EXPECT_TRUE(RemoveTemporaryFile(name));
-}

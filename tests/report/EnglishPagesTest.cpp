@@ -43,8 +43,7 @@ std::set<std::string> NotFromTheData(const std::string& page, const std::string&
 std::string Drawn(const XMLWrapper& document, const wchar_t* stylesheet, const TempFolder& folder) {
     const std::wstring output = folder.File(L"page.html");
     std::wstring error;
-    EXPECT_TRUE(
-        TransformToFile(document, StylesheetFile(stylesheet), output, &error))
+    EXPECT_TRUE(TransformToFile(document, StylesheetFile(stylesheet), output, &error))
         << std::string(error.begin(), error.end());
     return ReadBytes(output);
 }
@@ -70,6 +69,10 @@ TEST(EnglishPages, TheReportSaysInRussianOnlyTheData) {
     FillReportDocument(document, model);
     const std::string page = Drawn(document, L"Report.ENU.xsl", folder);
     EXPECT_NE(page.find("Internal standard"), std::string::npos);
+    // The document's tokens, exactly, in English words.
+    EXPECT_NE(page.find(">Yes</td>"), std::string::npos);
+    EXPECT_NE(page.find(">No</td>"), std::string::npos);
+    EXPECT_NE(page.find("<td>Total"), std::string::npos);
     EXPECT_EQ(NotFromTheData(page, document.ToText()), std::set<std::string>{});
 }
 

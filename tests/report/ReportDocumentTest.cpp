@@ -121,6 +121,27 @@ TEST_F(ReportDocumentTest, ListsEveryChromatogramTickedOrNotWithItsMassAsANumber
     EXPECT_EQ(ChildTexts(rows[2])[5], L"0.00");
 }
 
+// "Да", "Нет" and "Всего" are the document's own tokens whatever the report's language: the stylesheet puts
+// them into words. With nothing ticked the total is 0, no result to hold against anything.
+TEST_F(ReportDocumentTest, ItsTokensStandWhateverTheLanguageAndNothingTickedGivesATotalOfZero) {
+    assays = SampleAssays();
+    for (Assay& assay : assays) assay.isTicked = 0;
+    ComponentsSnapshot table;
+    table.source = ComponentsSource::File;
+    data = Recalculate({L"", 745.68, true}, table, assays, std::nullopt);
+    XMLWrapper wrapper;
+    ASSERT_TRUE(wrapper.CreateDocument());
+    ReportModel model = MakeReportModel(assays, data, createdAt);
+    model.language = Language::English;
+    FillReportDocument(wrapper, model);
+    ASSERT_TRUE(document.load_string(FromUtf8(wrapper.ToText()).c_str()));
+    root = document.child(L"Document");
+    EXPECT_EQ(ChildTexts(Rows(root.child(L"files"))[0])[1], L"Нет");
+    EXPECT_EQ(ChildTexts(Rows(root.child(L"calc_table")).back())[1], L"Всего");
+    EXPECT_EQ(std::wstring(root.child(L"oxygen").text().get()), L"0.0000");
+    EXPECT_FALSE(data.TotalOxygenDetermined());
+}
+
 TEST_F(ReportDocumentTest, KeepsTheStandardAsTypedWhenAComponentBearsItsName) {
     data.components = {{1, L"МТБЭ", L"МЕТИЛ-ТРЕТ-БУТИЛОВЫЙ ЭФИР", 88.15, 740.5}};
     data.standard = L"метил-трет-бутиловый эфир";
