@@ -9,7 +9,6 @@
 #define IDD_OXY_MAIN 101
 #define IDD_OXY_COMPONENTS 105
 #define IDD_OXY_ABOUT 113
-#define IDD_OXY_CHANGE_REASON 116
 
 /* Icons: the buttons' images and the window icon */
 #define IDI_OXY_REPORT 105
@@ -65,47 +64,28 @@
 #define IDS_OXY_MESSAGE_CAPTION 154
 #define IDS_OXY_ENTER_NUMBER 155
 #define IDS_OXY_INTERNAL_ERROR 156
-#define IDS_OXY_REMOVE_ALL_QUESTION 158
-#define IDS_OXY_REMOVE_ALL_CAPTION 159
 #define IDS_OXY_NEW_COMPONENT 160
-#define IDS_OXY_TIP_SHORTCUT 161
 #define IDS_OXY_REPORT_STYLESHEET 162
 #define IDS_OXY_AND_MORE 163
 
 /* Chromatograms that did not load: one box for one, a list for several */
-#define IDS_OXY_LOAD_MANY 174
-#define IDS_OXY_LOAD_LINE_FILE_NOT_READ 175
-#define IDS_OXY_LOAD_LINE_NO_MASS 176
-#define IDS_OXY_LOAD_LINE_BAD_MASS 177
-#define IDS_OXY_LOAD_LINE_OUT_OF_MEMORY 178
-#define IDS_OXY_LOAD_MANY_NOTE 179
-#define IDS_OXY_LOAD_FOLDER 169
 
 /* The components table: what keeps it from being saved */
 #define IDS_OXY_CHECK_HEADER 180
 #define IDS_OXY_CHECK_ROW 181
-#define IDS_OXY_CHECK_MISSING_NAME 182
-#define IDS_OXY_CHECK_MISSING_NUMBER 183
 #define IDS_OXY_CHECK_NOT_A_NUMBER 184
-#define IDS_OXY_CHECK_NOT_POSITIVE 185
 #define IDS_OXY_CHECK_UNSTORABLE 186
 #define IDS_OXY_CHECK_UNREPRESENTABLE 187
 #define IDS_OXY_CHECK_SAME_AS_ROW 188
 
-#define IDS_OXY_REASON_EMPTY 220
 #define IDS_OXY_LOG_NOT_WRITTEN 221
 /* Chromatograms whose files do not read, and what the dialog adds to the warning list */
-#define IDS_OXY_UNAVAILABLE 230
 #define IDS_OXY_TICK_FILE_MISSING 231
 #define IDS_OXY_TICK_FILE_UNREADABLE 232
-#define IDS_OXY_TICKS_NOT_COUNTED 233
-#define IDS_OXY_REPORT_TICKS_AWAY 234
 #define IDS_OXY_DENSITY_NOT_A_NUMBER 235
 #define IDS_OXY_LIMITS_LINE_ERROR 236
 #define IDS_OXY_LIMIT_UNDETERMINED 237
 /* The components dialog */
-#define IDS_OXY_CHECK_NUMBER_AS_PEAK_NAME 238
-#define IDS_OXY_REMOVE_COMPONENTS_QUESTION 239
 /* The language the module's texts are in: "ru" or "en" */
 #define IDS_OXY_LANGUAGE 229
 
@@ -124,8 +104,6 @@
 #define IDC_OXY_UPDATE 1024
 #define IDC_OXY_ABOUT 1025
 #define IDC_OXY_WARNINGS 1040
-#define IDC_OXY_REASON 1041
-#define IDC_OXY_REASON_LABEL 1042
 
 /* Components dialog controls */
 #define IDC_OXY_ADD_COMPONENT 1028

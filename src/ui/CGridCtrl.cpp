@@ -8,24 +8,12 @@
 #include "platform/NumberText.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/GridNotifications.h"
-#include "win/ColumnWidths.h"
-
-namespace {
-
-// What a cell needs beside its text: the list's margins on both sides.
-constexpr int kCellMargin = 14;
-
-}  // namespace
 
 CGridCtrl::~CGridCtrl() {
     if (Handle() != nullptr) FreeRowData();
 }
 
 void CGridCtrl::Attach(Dialog& parent, int id) {
-    // A dialog opened again makes a new list: its columns are added anew and fit anew.
-    captions_.clear();
-    designedWidths_.clear();
-    sizedByUser_ = false;
     parent_ = parent.Handle();
     id_ = id;
     WindowSubclass::Attach(parent.Item(id));
@@ -158,36 +146,6 @@ bool CGridCtrl::OnEditChar(wchar_t character) {
 
 void CGridCtrl::AddColumn(const std::wstring& caption, int width) {
     List().InsertColumn(List().ColumnCount(), caption, width);
-    captions_.push_back(caption);
-    designedWidths_.push_back(width);
-}
-
-int CGridCtrl::NeededWidth(int column) const {
-    const ListView list = List();
-    int text = list.StringWidth(captions_[static_cast<size_t>(column)]);
-    for (int item = 0; item < list.ItemCount(); ++item)
-        text = std::max(text, list.StringWidth(list.ItemText(item, column)));
-    int need = text + kCellMargin;
-    // The first column of a list with check boxes draws the box before its text.
-    if (column == 0 && (ListView_GetExtendedListViewStyle(Handle()) & LVS_EX_CHECKBOXES)) {
-        need += GetSystemMetrics(SM_CXSMICON) + 4;
-    }
-    return need;
-}
-
-void CGridCtrl::FitColumns() {
-    if (sizedByUser_ || designedWidths_.empty() || Handle() == nullptr) return;
-    std::vector<int> needs;
-    for (int column = 0; column < static_cast<int>(designedWidths_.size()); ++column)
-        needs.push_back(NeededWidth(column));
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    const std::vector<int> widths = FitColumnWidths(needs, designedWidths_, client.right - client.left);
-    const ListView list = List();
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
-        if (list.ColumnWidth(column) != widths[static_cast<size_t>(column)])
-            list.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
-    }
 }
 
 bool CGridCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
@@ -366,12 +324,7 @@ bool CGridCtrl::OnHeaderNotify(NMHDR& header, LRESULT& result) {
         case HDN_ENDTRACKA:
             if (change.pitem == nullptr || !(change.pitem->mask & HDI_WIDTH) || width == 0) return false;
             result = SendToParent(GCN_ENDTRACK, change.iItem, change.pitem->cxy) == 1 ? 1 : 0;
-            if (result == 0) sizedByUser_ = true;
             return true;
-        case HDN_DIVIDERDBLCLICKW:
-        case HDN_DIVIDERDBLCLICKA:
-            sizedByUser_ = true;
-            return false;
         case HDN_ENDDRAG:
             if (change.pitem == nullptr || !(change.pitem->mask & HDI_ORDER) || width == 0) return false;
             result = SendToParent(GCN_COLUMNDRAGGED, change.iItem, change.pitem->iOrder) == 1 ? 1 : 0;
@@ -420,11 +373,6 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             InvalidateRect(Handle(), nullptr, FALSE);
             break;
-        case WM_SIZE: {
-            const LRESULT result = DefaultProc(message, wParam, lParam);
-            FitColumns();
-            return result;
-        }
         case CGridCtrlEditCell::kMoveMessage: {
             const auto& move = *reinterpret_cast<const CGridCtrlEditCell::Move*>(lParam);
             MoveEdit(move.item, move.subItem, move.direction);

@@ -38,13 +38,8 @@ public:
     // Ends an open edit, keeping what was typed.
     void CommitEdit();
 
-    // Appends a column of the width it was designed with.
+    // Appends a column of the width it was designed with, in pixels; the user may size it.
     void AddColumn(const std::wstring& caption, int width);
-    // Sizes the columns to fill the list: each as wide as its caption and cells need, the room left
-    // shared in proportion to the designed widths; when the texts need more, the list scrolls
-    // sideways. Runs again whenever the list changes its size; once the user has sized a column by
-    // hand, the widths are left to the user.
-    void FitColumns();
 
     // The keyboard edits cells: F2 or Enter opens the current cell (and Enter never reaches the
     // dialog's default button), a character typed over it starts the edit with that character, Left
@@ -77,7 +72,6 @@ private:
     bool OnEditChar(wchar_t character);
     void EditCurrentCell(const std::wstring* replacement);
     void MoveEdit(int32_t item, int32_t subItem, int direction);
-    int NeededWidth(int column) const;
     void OnDoubleClick(NMITEMACTIVATE& click);
     bool OnItemChanged(const NMLISTVIEW& change) const;
     void OnColumnClick(int column);
@@ -91,7 +85,4 @@ private:
     int id_ = 0;
     bool keyboardEditing_ = false;
     int currentColumn_ = 0;
-    std::vector<std::wstring> captions_;
-    std::vector<int> designedWidths_;
-    bool sizedByUser_ = false;
 };

@@ -34,21 +34,14 @@ UINT ColumnCaption(Field field) {
 }
 
 std::wstring ProblemText(const ComponentProblem& problem, const std::wstring& typed) {
-    const bool name = problem.field == Field::PeakName || problem.field == Field::Name;
     switch (problem.kind) {
-        case Kind::Missing:
-            return ResourceText(name ? IDS_OXY_CHECK_MISSING_NAME : IDS_OXY_CHECK_MISSING_NUMBER);
         case Kind::NotANumber:
             return FillTemplate(ResourceText(IDS_OXY_CHECK_NOT_A_NUMBER), {typed});
-        case Kind::NotPositive:
-            return ResourceText(IDS_OXY_CHECK_NOT_POSITIVE);
         case Kind::Unstorable:
             return ResourceText(IDS_OXY_CHECK_UNSTORABLE);
         case Kind::Repeated:
             return FillTemplate(ResourceText(IDS_OXY_CHECK_SAME_AS_ROW),
                                 {std::to_wstring(problem.earlier + 1)});
-        case Kind::NumberAsName:
-            return FillTemplate(ResourceText(IDS_OXY_CHECK_NUMBER_AS_PEAK_NAME), {typed});
         case Kind::Unrepresentable:
             break;
     }

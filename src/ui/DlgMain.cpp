@@ -47,14 +47,6 @@ constexpr IconButton kIconButtons[] = {
     {IDC_OXY_ABOUT, IDI_OXY_ABOUT, IDS_OXY_TIP_ABOUT},
 };
 
-// A tip that names the button's Alt shortcut, the letter after "&" in its (hidden) text.
-std::wstring TipWithShortcut(const std::wstring& tip, const std::wstring& buttonText) {
-    const size_t ampersand = buttonText.find(L'&');
-    if (ampersand == std::wstring::npos || ampersand + 1 >= buttonText.size()) return tip;
-    return FillTemplate(ResourceTextOr(IDS_OXY_TIP_SHORTCUT, L"%1 (Alt+%2)"),
-                        {tip, buttonText.substr(ampersand + 1, 1)});
-}
-
 }  // namespace
 
 DlgMain::DlgMain(const HostLink& host, std::wstring profileRoot, std::function<void()> windowGone)
@@ -111,7 +103,7 @@ void DlgMain::CreateTooltips() {
     if (!tooltips.Create(Handle())) return;
     for (const IconButton& button : kIconButtons) {
         HWND control = Item(button.control);
-        tooltips.AddTool(control, TipWithShortcut(ResourceText(button.tip), DataExchange::Text(control)));
+        tooltips.AddTool(control, ResourceText(button.tip));
     }
     // Say why the field is marked when the standard names no component or the density is not given;
     // empty otherwise.
@@ -182,7 +174,10 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
             return;
         case IDC_OXY_DENSITY:
         case IDC_OXY_STANDARD:
-            if (code == EN_CHANGE && !showingSettings_) Recalculate();
+            if (code == EN_CHANGE && !showingSettings_) {
+                if (id == IDC_OXY_DENSITY) densityFilledIn_ = false;
+                Recalculate(Raised::ByTyping);
+            }
             if (code == EN_KILLFOCUS) ShowTypedSetting(id);
             return;
         default:
@@ -247,16 +242,12 @@ void DlgMain::ShowAbout() {
     about.Run(Handle());
 }
 
-// Reports what was last calculated: no recalculation is made first. A chromatogram file that changed
-// since it was loaded stops the report: its numbers would rest on values the file may no longer hold.
+// Reports what was last calculated: no recalculation is made first. Each press makes a report; what it
+// cannot vouch for it says: ticked chromatograms not counted (the calculation's warning), a file changed
+// since it was loaded (marked, its verdicts and the total undetermined).
 void DlgMain::ShowReport() {
-    // A report of fewer parallels than the analyst ticked would be signed as if it held them all.
-    if (!keptTicks_.empty()) {
-        ShowErrorBox(Handle(), FillTemplate(ResourceText(IDS_OXY_REPORT_TICKS_AWAY), {KeptTickFiles()}));
-        return;
-    }
     report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
-    if (!TakeChecksums(report->model, assays, *messages_)) return;
+    TakeChecksumsMarkingStale(report->model, assays);
     const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
     report->model.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
     report->model.origin.maker = ReportOrigin::Maker::Plugin;
@@ -270,7 +261,11 @@ void DlgMain::ShowReport() {
 }
 
 void DlgMain::ReportDatabaseFailure(const std::exception& error) const {
-    ShowErrorBox(Handle(), FromUtf8(error.what()));
+    ReportDatabaseFailure(error.what());
+}
+
+void DlgMain::ReportDatabaseFailure(const std::string& reason) const {
+    ShowErrorBox(Handle(), FromUtf8(reason));
 }
 
 // Kept ticks stay: they are shown in the list, and the user unticks or removes them there.

@@ -23,7 +23,6 @@
 
 class Dlg_Components;
 class UserMessages;
-class LoadProblemsBox;
 
 // The plug-in's main window: a resizable, modeless dialog owned by a host window, with the chromatogram
 // list, the result table and the settings. Closing only hides it; the object and its data live as long
@@ -41,6 +40,8 @@ public:
     void FillChromatogramList();
     int RemoveChromatograms(bool all);
     void UpdateChromatograms();
+    // Recalculates as every command does: what it must say (a density that is no number, no table file)
+    // it says in a box.
     void Recalculate();
     void FillResultGrid();
     void FillResultRows();
@@ -65,6 +66,11 @@ protected:
     void OnFinalMessage() override;
 
 private:
+    // What raised a recalculation: a keystroke in a settings field says nothing in a box, which would take
+    // the keys that follow.
+    enum class Raised { ByCommand, ByTyping };
+
+    void Recalculate(Raised raised);
     void AppendVersionToCaption();
     void SetIcons();
     void CreateTooltips();
@@ -74,7 +80,6 @@ private:
 
     void AddChromatograms();
     void RemoveChromatogramsCommand(bool all);
-    bool RemovingAllIsConfirmed() const;
     void OpenChromatograms();
     void OnCheckBoxChanged(const NMLISTVIEW& change);
     void CopyChecksToAssays();
@@ -84,14 +89,16 @@ private:
     void ShowAbout();
     void ShowReport();
 
-    bool TakeSettings();
+    bool TakeSettings(Raised raised = Raised::ByCommand);
     void ShowSettings();
     void ShowTotalOxygen();
+    void ShowDensity(HWND field);
     bool AnyTicked() const;
     void StoreList();
     void StoreWindowRect();
     void ShowTypedSetting(int id);
     ComponentsSnapshot ReloadComponents(UserMessages& notices);
+    void AddKeptTicksWarning();
     void ShowWarnings();
     std::vector<std::wstring> WarningLines() const;
     void AddLimitsLines(std::vector<std::wstring>& lines) const;
@@ -100,7 +107,9 @@ private:
     bool TickKept(const Assay& assay) const { return keptTicks_.count(assay.id) != 0; }
     // The file names of the chromatograms whose ticks are kept but not counted, ", "-separated.
     std::wstring KeptTickFiles() const;
-    bool RefuseTick(const Assay& assay) const;
+    void RefuseTick(const Assay& assay) const;
+    // After a load that met a database error (SQLite's reason): the user is told.
+    void ReportDatabaseFailure(const std::string& reason) const;
     void FitWarningLines() const;
     bool ColourControl(HWND control, HDC dc, LRESULT& brush) const;
     bool Marked(int field) const;
@@ -130,9 +139,10 @@ private:
     // False after a restore that could not reach the database, until the user changes the list:
     // storing the empty list would lose the remembered one.
     bool storeList_ = true;
-    // False while the density field is empty: the calculation takes the default 1, and the field is
-    // marked and says that the density is not given.
+    // False while the density field is empty or shows the 1 the recalculation put into an empty one: the
+    // calculation takes 1, and the field is marked and says that the density is not given.
     bool densityGiven_ = true;
+    bool densityFilledIn_ = false;
     // The density field's text while it is no number; the calculation keeps the density before it.
     std::wstring densityUnread_;
     // Chromatograms ticked by the user whose files did not read at the start or at a refresh (a share

@@ -13,7 +13,7 @@
 #include "platform/TextTemplate.h"
 #include "res/ResourceIds.h"
 #include "ui/DlgMain.h"
-#include "ui/LoadProblemsBox.h"
+#include "ui/LoadProblemBoxes.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -37,10 +37,9 @@ std::wstring ShortFileName(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-// A chromatogram whose file did not read says so where its sample mass would stand.
+// "---" for a chromatogram whose passport names no mass; a file that did not read shows its 0.00.
 std::wstring MassText(const Assay& assay) {
-    if (!FileRead(assay)) return ResourceText(IDS_OXY_UNAVAILABLE);
-    return HasUsableMass(assay) ? FormatFixed(assay.sampleMass, 2) : L"---";
+    return assay.sampleMass == kNoSampleMass ? L"---" : FormatFixed(assay.sampleMass, 2);
 }
 
 }  // namespace
@@ -77,7 +76,6 @@ void DlgMain::FillChromatogramList() {
         const int item = chromatogramGrid.AppendRow(assay.id);
         if (item >= 0) FillChromatogramRow(item, assay);
     }
-    chromatogramGrid.FitColumns();
     initialised = wasInitialised;
 }
 
@@ -117,11 +115,13 @@ void DlgMain::AddChromatograms() {
     // Loading only appends, so a failure part-way is undone by cutting the list back.
     const auto before = static_cast<std::ptrdiff_t>(assays.size());
     bool anyLoaded = false;
-    LoadProblemsBox problems;
+    LoadProblemBoxes problems(Handle());
+    std::string databaseError;
     try {
         DataBase::DbHandle db;
         for (int32_t index = 0; index < count; ++index) {
-            if (LoadAssay(assays, problems, db, ids[static_cast<size_t>(index)]) >= 0) anyLoaded = true;
+            if (LoadAssay(assays, problems, db, ids[static_cast<size_t>(index)], &databaseError) >= 0)
+                anyLoaded = true;
         }
     } catch (const std::exception& error) {
         assays.erase(assays.begin() + before, assays.end());
@@ -133,24 +133,16 @@ void DlgMain::AddChromatograms() {
         FillChromatogramList();
         NotifyHostListChanged();
     }
-    problems.Show(Handle());
+    // A chromatogram the database could not give (busy, locked) is not added: the user hears why.
+    if (!databaseError.empty()) ReportDatabaseFailure(databaseError);
     ShowSettings();
 }
 
 void DlgMain::RemoveChromatogramsCommand(bool all) {
-    if (all && !RemovingAllIsConfirmed()) return;
     if (RemoveChromatograms(all) > 0) ListChangedByUser();
     FillChromatogramList();
     NotifyHostListChanged();
     Recalculate();
-}
-
-// Up to 256 chromatograms gathered one by one go with one click: the user is asked first.
-bool DlgMain::RemovingAllIsConfirmed() const {
-    if (assays.empty()) return true;
-    return ShowMessageBox(Handle(), ResourceText(IDS_OXY_REMOVE_ALL_QUESTION),
-                          ResourceText(IDS_OXY_REMOVE_ALL_CAPTION),
-                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 int DlgMain::RemoveChromatograms(bool all) {
@@ -196,11 +188,14 @@ void DlgMain::OpenChromatograms() {
 void DlgMain::UpdateChromatograms() {
     CopyChecksToAssays();
     std::vector<Assay> updated;
-    LoadProblemsBox problems;
+    LoadProblemBoxes problems(Handle());
+    std::string databaseError;
     try {
         DataBase::DbHandle db;
         for (const Assay& previous : assays) {
-            const int32_t index = LoadAssay(updated, problems, db, previous.id);
+            const int32_t index = LoadAssay(updated, problems, db, previous.id, &databaseError);
+            // The database could not give it (busy, locked): the list is kept as it was, not cut short.
+            if (!databaseError.empty()) break;
             if (index < 0) continue;
             Assay& loaded = updated[static_cast<size_t>(index)];
             // A ticked chromatogram whose file does not read now keeps its tick, not counted, and takes
@@ -218,11 +213,14 @@ void DlgMain::UpdateChromatograms() {
         ReportDatabaseFailure(error);
         return;
     }
+    if (!databaseError.empty()) {
+        ReportDatabaseFailure(databaseError);
+        return;
+    }
     assays = std::move(updated);
     FillChromatogramList();
     NotifyHostListChanged();
     Recalculate();
-    problems.Show(Handle());
     ShowSettings();
 }
 
@@ -232,26 +230,26 @@ void DlgMain::OnCheckBoxChanged(const NMLISTVIEW& change) {
     if (initialised == 0 || change.iItem < 0 || change.iItem >= static_cast<int>(assays.size())) return;
     const ListView list = chromatogramGrid.List();
     const Assay& assay = assays[static_cast<size_t>(change.iItem)];
-    if (list.Checked(change.iItem) && !TickKept(assay) && RefuseTick(assay)) {
+    // Unchecked first, then told why.
+    if (list.Checked(change.iItem) && !TickKept(assay) && !HasUsableMass(assay)) {
         initialised = 0;
         list.SetChecked(change.iItem, false);
         initialised = 1;
+        RefuseTick(assay);
     }
     CopyChecksToAssays();
     Recalculate();
 }
 
-// A chromatogram without a usable sample mass cannot be ticked; the user hears why: its file is
-// missing (where), does not read, or its passport gives no mass.
-bool DlgMain::RefuseTick(const Assay& assay) const {
-    if (HasUsableMass(assay)) return false;
-    if (!FileRead(assay)) {
-        const bool missing = !FileExists(assay.fileName);
-        ShowErrorBox(Handle(), FillTemplate(ResourceText(missing ? IDS_OXY_TICK_FILE_MISSING
-                                                                 : IDS_OXY_TICK_FILE_UNREADABLE),
-                                            {assay.fileName}));
-    } else {
+// Why a chromatogram without a usable sample mass cannot be ticked: its passport gives no mass, or its
+// file is missing (where) or does not read (its mass of 0 would bring the mean down).
+void DlgMain::RefuseTick(const Assay& assay) const {
+    if (FileRead(assay)) {
         ShowErrorBox(Handle(), ResourceText(IDS_OXY_NO_MASS));
+        return;
     }
-    return true;
+    const bool missing = !FileExists(assay.fileName);
+    ShowErrorBox(Handle(), FillTemplate(ResourceText(missing ? IDS_OXY_TICK_FILE_MISSING
+                                                             : IDS_OXY_TICK_FILE_UNREADABLE),
+                                        {assay.fileName}));
 }

@@ -41,67 +41,69 @@ void DlgMain::SetUpResultList() {
     for (const Column& column : kColumns) resultGrid.AddColumn(ResourceText(column.caption), column.width);
 }
 
-// A density that is no number (a slip while typing) leaves the one before in the calculation; the field
-// is marked and the warning list says so. No box: it would take the keys typed after the slip.
-bool DlgMain::TakeSettings() {
+// A density that is no number leaves the one before in the calculation. Outside typing the exchange stops
+// at the field with its warning box; while the user types, a box would take the keys typed after the slip:
+// the field is marked and the warning list says so instead.
+bool DlgMain::TakeSettings(Raised raised) {
     calculation.standard = DataExchange::Text(Item(IDC_OXY_STANDARD));
     const std::wstring typed = DataExchange::Text(Item(IDC_OXY_DENSITY));
-    // An emptied density field gives the default 1; the field stays empty and says it is not given.
-    densityGiven_ = !TrimBlanks(typed).empty();
+    // An empty field, or the 1 put into one, calculates with 1 and says that no density is given.
+    densityGiven_ = !TrimBlanks(typed).empty() && !densityFilledIn_;
     densityUnread_.clear();
-    if (!densityGiven_) {
+    if (TrimBlanks(typed).empty()) {
         calculation.sampleDensity = 1.0;
-    } else if (const std::optional<double> number = ReadWholeNumber(typed)) {
-        calculation.sampleDensity = *number;
-    } else {
-        densityUnread_ = typed;
-        return false;
+        return true;
     }
-    return true;
+    if (const std::optional<double> number = ReadWholeNumber(typed)) {
+        calculation.sampleDensity = *number;
+        return true;
+    }
+    densityUnread_ = typed;
+    if (raised == Raised::ByCommand) DataExchange::WarnNotANumber(Item(IDC_OXY_DENSITY));
+    return false;
 }
 
-// The total as the calculation decided it: its number, "не определено" while it is no result (the field is
-// marked and its tip says why), nothing while nothing is ticked.
+// The total as the calculation decided it: its number (0 while nothing is ticked), "не определено" while
+// it is no result (the field is marked and its tip says why).
 void DlgMain::ShowTotalOxygen() {
     HWND field = Item(IDC_OXY_TOTAL_OXYGEN);
-    if (!AnyTicked()) {
-        DataExchange::ShowText(field, L"");
-    } else if (calculation.TotalOxygenDetermined()) {
+    if (!AnyTicked() || calculation.TotalOxygenDetermined()) {
         DataExchange::ShowDouble(field, calculation.totalOxygen);
     } else {
         DataExchange::ShowText(field, UiText(MessageCode::TotalUndetermined));
     }
 }
 
+// An empty density field shows the 1 it is calculated with.
+void DlgMain::ShowDensity(HWND field) {
+    if (TrimBlanks(DataExchange::Text(field)).empty()) densityFilledIn_ = true;
+    DataExchange::ShowDouble(field, calculation.sampleDensity);
+}
+
 void DlgMain::ShowSettings() {
     // The exchange's own text changes are no edits of the user's. A field being typed into keeps its
     // text as typed: rewriting it in its shortest form would move the caret and swallow a decimal
-    // point ("745." is 745); it is shown so when it loses the focus.
+    // point ("745." is 745) or a digit ("745" typed into an emptied field that showed 1); it is shown so
+    // when it loses the focus.
     showingSettings_ = true;
     const HWND focus = GetFocus();
-    const auto show = [focus](HWND field, auto showValue) {
-        if (field != focus) showValue(field);
-    };
-    show(Item(IDC_OXY_STANDARD), [this](HWND field) { DataExchange::ShowText(field, calculation.standard); });
-    if (densityGiven_) {
-        show(Item(IDC_OXY_DENSITY),
-             [this](HWND field) { DataExchange::ShowDouble(field, calculation.sampleDensity); });
-    }
+    if (Item(IDC_OXY_STANDARD) != focus) DataExchange::ShowText(Item(IDC_OXY_STANDARD), calculation.standard);
+    if (Item(IDC_OXY_DENSITY) != focus && densityUnread_.empty()) ShowDensity(Item(IDC_OXY_DENSITY));
     ShowTotalOxygen();
     showingSettings_ = false;
 }
 
-// A field the user has left is shown in its shortest form ("745." as 745); an empty density stays empty.
+// A field the user has left is shown in its shortest form ("745." as 745, an empty density as 1).
 void DlgMain::ShowTypedSetting(int id) {
     showingSettings_ = true;
-    if (id == IDC_OXY_DENSITY && densityGiven_) DataExchange::ShowDouble(Item(id), calculation.sampleDensity);
+    if (id == IDC_OXY_DENSITY && densityUnread_.empty()) ShowDensity(Item(id));
     if (id == IDC_OXY_STANDARD) DataExchange::ShowText(Item(id), calculation.standard);
     showingSettings_ = false;
 }
 
 // The components file is read for every calculation; while it cannot be read, the table as last read
-// serves and the calculation's warnings say so. Nothing found here opens a box: a recalculation runs
-// at every keystroke in a settings field, and a box would take the keys that follow.
+// serves and the calculation's warnings say so. A missing file or public documents folder is told to
+// `notices`.
 ComponentsSnapshot DlgMain::ReloadComponents(UserMessages& notices) {
     ComponentsTable& table = componentsDialog->table;
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", notices);
@@ -114,10 +116,24 @@ ComponentsSnapshot DlgMain::ReloadComponents(UserMessages& notices) {
     return snapshot;
 }
 
+// Ticks kept while their files are away are not counted: the calculation and every report of it say so.
+void DlgMain::AddKeptTicksWarning() {
+    if (keptTicks_.empty()) return;
+    AddWarning(calculation, {CalculationWarning::Kind::TicksNotCounted, L"", KeptTickFiles()}, assays);
+}
+
 void DlgMain::Recalculate() {
-    TakeSettings();
+    Recalculate(Raised::ByCommand);
+}
+
+// What the recalculation has to say goes into the warning list; outside typing it is also said in a box
+// at once, as every command says it.
+void DlgMain::Recalculate(Raised raised) {
+    TakeSettings(raised);
     NoticeList now;
-    const ComponentsSnapshot components = ReloadComponents(now);
+    ListedMessages boxes(Handle(), now);
+    UserMessages& notices = raised == Raised::ByTyping ? static_cast<UserMessages&>(now) : boxes;
+    const ComponentsSnapshot components = ReloadComponents(notices);
     // The limits file lies beside the components file; without one no limit is held against the results.
     const std::optional<LimitsFile> limits =
         ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
@@ -127,6 +143,7 @@ void DlgMain::Recalculate() {
     lastNotices_ = now.Texts();
     calculation = ::Recalculate({calculation.standard, calculation.sampleDensity, densityGiven_}, components,
                                 assays, limits);
+    AddKeptTicksWarning();
     FillResultGrid();
     ShowWarnings();
     ShowSettings();
@@ -144,7 +161,6 @@ void DlgMain::FillResultGrid() {
     // One repaint for the whole rebuild, not one per row.
     const RedrawSuspended quiet(resultGrid.List().Handle());
     FillResultRows();
-    resultGrid.FitColumns();
 }
 
 // Shows the calculation's rows and sums; nothing is computed here.

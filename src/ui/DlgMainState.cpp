@@ -2,6 +2,7 @@
 // window rectangle.
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "data/DbHandle.h"
@@ -9,7 +10,7 @@
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 #include "ui/DlgMain.h"
-#include "ui/LoadProblemsBox.h"
+#include "ui/LoadProblemBoxes.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -67,7 +68,7 @@ void DlgMain::RestoreState() {
     assays.clear();
     keptTicks_.clear();
     int counted = 0;
-    LoadProblemsBox problems;
+    LoadProblemBoxes problems(Handle());
     for (int number = 1; number <= kMaxStoredKeys; ++number) {
         const std::wstring value = profile_.ProfileGetString(L"", AssayKey(number), kNotStored);
         if (value == kNotStored) break;
@@ -75,7 +76,11 @@ void DlgMain::RestoreState() {
         if (slash == std::wstring::npos || slash == 0) continue;
         try {
             DataBase::DbHandle db;
-            const int32_t index = LoadAssay(assays, problems, db, ReadInteger(value.substr(0, slash)));
+            std::string databaseError;
+            const int32_t index =
+                LoadAssay(assays, problems, db, ReadInteger(value.substr(0, slash)), &databaseError);
+            // A database that cannot give a row now (busy, locked) is gone for all entries alike.
+            if (!databaseError.empty()) throw std::runtime_error(databaseError);
             ++counted;
             if (index < 0) continue;
             Assay& assay = assays[static_cast<size_t>(index)];
@@ -102,7 +107,6 @@ void DlgMain::RestoreState() {
     if (counted > 0) {
         FillChromatogramList();
         NotifyHostListChanged();
-        problems.Show(Handle());
     }
     const int right = profile_.ProfileGetInt(L"", L"WindowRect_btx", 0);
     const int bottom = profile_.ProfileGetInt(L"", L"WindowRect_bty", 0);

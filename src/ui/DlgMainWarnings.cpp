@@ -86,7 +86,6 @@ std::vector<std::wstring> DlgMain::WarningLines() const {
             lines.push_back(text);
     };
     for (const CalculationWarning& warning : calculation.warnings) add(warning.Text(UiLanguage()));
-    if (!keptTicks_.empty()) add(FillTemplate(ResourceText(IDS_OXY_TICKS_NOT_COUNTED), {KeptTickFiles()}));
     if (!densityUnread_.empty()) add(DensityNotANumberText());
     std::vector<std::wstring> limits;
     AddLimitsLines(limits);

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@
 #include "tables/DataFilePath.h"
 #include "tables/NotSet.h"
 #include "ui/ComponentTexts.h"
-#include "ui/DlgChangeReason.h"
 #include "ui/GridNotifications.h"
 #include "ui/PluginMessages.h"
 #include "win/MessageBoxes.h"
@@ -31,9 +29,10 @@ struct Column {
     int width;
 };
 
-constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},          {IDS_OXY_COL_COMPONENT, 135},
-                               {IDS_OXY_COL_COMPONENT_NAME, 135}, {IDS_OXY_COL_MOLAR_MASS, 105},
-                               {IDS_OXY_COL_DENSITY, 95},         {IDS_OXY_COL_OXYGEN_ATOMS, 75}};
+// The oxygen atoms of a molecule come after the table's own five columns.
+constexpr Column kColumns[] = {{IDS_OXY_COL_NUMBER, 50},          {IDS_OXY_COL_COMPONENT, 145},
+                               {IDS_OXY_COL_COMPONENT_NAME, 145}, {IDS_OXY_COL_MOLAR_MASS, 115},
+                               {IDS_OXY_COL_DENSITY, 125},        {IDS_OXY_COL_OXYGEN_ATOMS, 75}};
 
 constexpr int kMolarMassColumn = 3;
 constexpr int kDensityColumn = 4;
@@ -69,13 +68,11 @@ BOOL Dlg_Components::OnInitDialog() {
     list.AddStyle(WS_HSCROLL);
     for (const Column& column : kColumns) grid.AddColumn(ResourceText(column.caption), column.width);
     unreadNumbers_.clear();
-    opened_.clear();
     PluginMessages messages(Handle());
     table.path = DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     if (!FileExists(table.path)) messages.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
     if (table.path.empty()) return TRUE;
     table.Load();
-    opened_ = table.components;
     FillGrid();
     return TRUE;
 }
@@ -94,7 +91,6 @@ void Dlg_Components::FillGrid() {
         list.SetItemText(item, kDensityColumn, NumberCell(component, kDensityColumn));
         list.SetItemText(item, kOxygenAtomsColumn, NumberCell(component, kOxygenAtomsColumn));
     }
-    grid.FitColumns();
 }
 
 // "---" when not set, the text typed when it was no number, otherwise two decimals; the oxygen atoms as a
@@ -132,28 +128,14 @@ void Dlg_Components::OnCommand(int id, int code, HWND control) {
     }
 }
 
+// Nothing is asked: the file changes only at "Сохранить".
 void Dlg_Components::RemoveSelected() {
-    if (!RemovingIsConfirmed()) return;
     // The grid is refilled only after the walk, so the row positions stay valid during it.
     const ListView list = grid.List();
     for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
         if (const GridRowData* data = grid.RowData(item)) table.RemoveComponent(data->value);
     }
     FillGrid();
-}
-
-// Removing rows of a reference table is asked about first, naming them.
-bool Dlg_Components::RemovingIsConfirmed() const {
-    const ListView list = grid.List();
-    std::wstring names;
-    for (int item = list.NextSelected(-1); item >= 0; item = list.NextSelected(item)) {
-        if (static_cast<size_t>(item) >= table.components.size()) continue;
-        names += (names.empty() ? L"" : L", ") + table.components[static_cast<size_t>(item)].peakName;
-    }
-    if (names.empty()) return false;
-    return ShowMessageBox(Handle(), FillTemplate(ResourceText(IDS_OXY_REMOVE_COMPONENTS_QUESTION), {names}),
-                          ResourceText(IDS_OXY_REMOVE_ALL_CAPTION),
-                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 LRESULT Dlg_Components::OnNotify(int id, NMHDR& header) {
@@ -212,8 +194,6 @@ bool Dlg_Components::CheckBeforeSaving() {
         CheckComponents(table.components, {ResourceText(IDS_OXY_NEW_COMPONENT)});
     if (problems.empty()) return true;
     const auto typed = [this](const ComponentProblem& problem) {
-        if (problem.kind == ComponentProblem::Kind::NumberAsName)
-            return table.components[problem.position].peakName;
         const int32_t id = table.components[problem.position].id;
         const auto text = unreadNumbers_.find({id, ColumnOf(problem.field)});
         return text != unreadNumbers_.end() ? text->second : std::wstring();
@@ -224,13 +204,11 @@ bool Dlg_Components::CheckBeforeSaving() {
     return false;
 }
 
+// The save is logged with who, when and what changed; a lab that wants a reason adds it to the log
+// afterwards (oxycalc-cli history FILE --reason).
 void Dlg_Components::OnOk() {
     grid.CommitEdit();
     if (!CheckBeforeSaving()) return;
-    // Every change of the table is logged with its reason; without one nothing is written and the
-    // dialog stays open with the edits.
-    DlgChangeReason reason;
-    if (reason.Run(Handle()) != IDOK) return;
     // What the file holds before the save: the version its change log compares with.
     const std::string before = ReadFileBytes(table.path).value_or("");
     const SaveResult result = table.Save();
@@ -239,32 +217,14 @@ void Dlg_Components::OnOk() {
         if (!text.empty()) ShowErrorBox(Handle(), text);
         return;
     }
-    if (!LogTableSave(table.path, before, reason.Reason()))
+    if (!LogTableSave(table.path, before, std::wstring()))
         ShowErrorBox(Handle(), FillTemplate(ResourceText(IDS_OXY_LOG_NOT_WRITTEN), {table.path + L".log"}));
     End(IDOK);
 }
 
-// Numbers compare by their bits: a cell typed as no number holds NaN, which differs from what was read.
-bool Dlg_Components::Changed() const {
-    if (!unreadNumbers_.empty() || table.components.size() != opened_.size()) return true;
-    for (size_t position = 0; position < opened_.size(); ++position) {
-        const Component& now = table.components[position];
-        const Component& was = opened_[position];
-        if (now.id != was.id || now.peakName != was.peakName || now.name != was.name ||
-            now.oxygenAtoms != was.oxygenAtoms ||
-            std::memcmp(&now.molarMass, &was.molarMass, sizeof(double)) != 0 ||
-            std::memcmp(&now.density, &was.density, sizeof(double)) != 0)
-            return true;
-    }
-    return false;
-}
-
+// Asked every time, whether anything was changed or not.
 void Dlg_Components::OnCancel() {
     grid.CommitEdit();
-    if (!Changed()) {
-        End(IDCANCEL);
-        return;
-    }
     const int answer = ShowMessageBox(Handle(), ResourceText(IDS_OXY_LEAVE_UNSAVED),
                                       ResourceText(IDS_OXY_LEAVE_CAPTION), MB_OKCANCEL | MB_ICONQUESTION);
     if (answer == IDOK) End(IDCANCEL);

@@ -24,10 +24,10 @@ protected:
     BOOL OnInitDialog() override;
     void OnCommand(int id, int code, HWND control) override;
     LRESULT OnNotify(int id, NMHDR& header) override;
-    // Saves when every row is complete and every number a number; otherwise says what is wrong and
-    // stays open.
+    // Saves when every number reads whole and the file can hold every name, with no peak named twice;
+    // otherwise says what is wrong and stays open.
     void OnOk() override;
-    // Closes without saving; asks first only when something was changed.
+    // Closes without saving, after asking.
     void OnCancel() override;
 
 private:
@@ -37,14 +37,10 @@ private:
     void ApplyEdit(int item, int column);
     std::wstring NumberCell(const Component& component, int column) const;
     bool CheckBeforeSaving();
-    bool Changed() const;
-    bool RemovingIsConfirmed() const;
 
     CGridCtrl grid;
     // What the user typed into number cells that holds no number, by component id and column: the
     // component keeps NaN there, and the cell shows the text until it is corrected or the dialog
     // closes, so that a save can be refused naming it.
     std::map<std::pair<int32_t, int>, std::wstring> unreadNumbers_;
-    // The rows as the file gave them at the opening: Cancel asks only when they were changed.
-    std::vector<Component> opened_;
 };

@@ -33,3 +33,18 @@ private:
 
     std::vector<std::wstring> texts_;
 };
+
+// What a command's recalculation says: each text in a box at once, and kept for the warning list too.
+class ListedMessages : public UserMessages {
+public:
+    ListedMessages(HWND owner, NoticeList& list) : boxes_(owner), list_(list) {}
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
+    void ShowError(const std::wstring& text) override;
+    void ShowMessage(const std::wstring& text) override;
+    Language MessageLanguage() const override { return boxes_.MessageLanguage(); }
+
+private:
+    PluginMessages boxes_;
+    NoticeList& list_;
+};

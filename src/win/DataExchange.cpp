@@ -1,6 +1,5 @@
 #include "win/DataExchange.h"
 
-#include <optional>
 #include <vector>
 
 #include "platform/NumberText.h"
@@ -21,16 +20,11 @@ void ShowText(HWND control, const std::wstring& text) {
     if (Text(control) != text) SetWindowTextW(control, text.c_str());
 }
 
-bool TakeDouble(HWND control, double& value) {
-    const std::optional<double> number = ReadWholeNumber(Text(control));
-    if (!number) {
-        ShowMessageBox(GetParent(control), ResourceTextOr(IDS_OXY_ENTER_NUMBER, L"Введите число."),
-                       MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
-        SetFocus(control);
-        return false;
-    }
-    value = *number;
-    return true;
+void WarnNotANumber(HWND control) {
+    ShowMessageBox(GetParent(control), ResourceTextOr(IDS_OXY_ENTER_NUMBER, L"Введите число."),
+                   MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+    SetFocus(control);
+    SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 void ShowDouble(HWND control, double value) {

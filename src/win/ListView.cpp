@@ -38,10 +38,6 @@ void ListView::SetColumnWidth(int column, int width) const {
     ListView_SetColumnWidth(hwnd_, column, width);
 }
 
-int ListView::StringWidth(const std::wstring& text) const {
-    return ListView_GetStringWidth(hwnd_, text.c_str());
-}
-
 int ListView::ItemCount() const {
     return ListView_GetItemCount(hwnd_);
 }

@@ -20,8 +20,6 @@ public:
     int ColumnCount() const;
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width) const;
-    // The width of a text in the list's font, without a cell's margins.
-    int StringWidth(const std::wstring& text) const;
 
     int ItemCount() const;
     // Appends (or inserts at index) a row with the text of column 0; its index.

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "res/ResourceIds.h"
-
 namespace {
 
 MessageBoxAnswerer* gAnswerer = nullptr;
@@ -48,15 +46,6 @@ std::vector<std::wstring> MessageBoxAnswerer::Texts() const {
 LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && gAnswerer != nullptr) {
         HWND box = reinterpret_cast<HWND>(wParam);
-        HWND reason = GetDlgItem(box, IDC_OXY_REASON);
-        if (reason != nullptr && ClassName(box) == L"#32770") {
-            if (!gAnswerer->answersReason) return CallNextHookEx(nullptr, code, wParam, lParam);
-            ++gAnswerer->reasonsAsked;
-            SetWindowTextW(reason, gAnswerer->reason.c_str());
-            PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(gAnswerer->reason.empty() ? IDCANCEL : IDOK),
-                         0);
-            return CallNextHookEx(nullptr, code, wParam, lParam);
-        }
         if (HWND text = MessageBoxText(box)) {
             gAnswerer->boxes.push_back({WindowText(box), WindowText(text)});
             // OK, or No where a box asks Yes or No.

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-// Answers every message box of this thread at once and keeps its caption and text, and the prompt for a
-// change's reason. Answers are taken
+// Answers every message box of this thread at once and keeps its caption and text. Answers are taken
 // from the queue in order; when it is empty a box is answered with OK (No where it asks Yes or No). A test
 // that opens a window of the plug-in keeps one, so that an unexpected box fails the test instead of waiting
 // for a click.
@@ -24,11 +23,6 @@ public:
 
     std::vector<Box> boxes;
     std::vector<int> answers;
-    // The prompt for the reason of a change to a reference table is answered with this text and OK, or
-    // with Cancel when it is empty; how many times it was asked is counted.
-    std::wstring reason = L"проверка";
-    int reasonsAsked = 0;
-    bool answersReason = true;  // false: the prompt is left to the test
 
     std::vector<std::wstring> Texts() const;
 

@@ -1,14 +1,17 @@
-// What the main dialog shows whole: its settings' labels with their units, the standard's name, every
-// warning, and table columns that widen with the window; in Russian and in English.
+// The main dialog's template and what it shows whole: every warning, and the lists' columns at their widths.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <numeric>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "DemoData.h"
 #include "UiFixture.h"
 #include "res/ResourceIds.h"
+#include "win/Resources.h"
 
 namespace {
 
@@ -50,27 +53,42 @@ RECT ClientOf(HWND window) {
     return client;
 }
 
-// Every label of the settings group shows its whole text, and the standard field the whole name of
-// the demo's standard.
-void ExpectSettingsWhole(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
-        if (std::wstring(className) != L"Static" || GetDlgCtrlID(child) != -1) continue;
-        const RECT client = ClientOf(child);
-        EXPECT_LE(WindowFont(child).WrappedHeight(WindowText(child), client.right), client.bottom)
-            << WindowText(child);
-    }
-    HWND standard = GetDlgItem(dialog, IDC_OXY_STANDARD);
-    const auto margins = static_cast<DWORD>(SendMessageW(standard, EM_GETMARGINS, 0, 0));
-    EXPECT_LE(WindowFont(standard).Width(DemoData::kStandard) + LOWORD(margins) + HIWORD(margins),
-              ClientOf(standard).right);
+// A control of a dialog template as its resource holds it.
+struct TemplateItem {
+    int id;
+    std::wstring text;
+    RECT rect;  // x, y, width, height in dialog units
+};
+
+// Reads past a name-or-ordinal of a template: nothing, an ordinal, or a string, which is kept.
+const WORD* SkipNameOrOrdinal(const WORD* at, std::wstring* name = nullptr) {
+    if (*at == 0x0000) return at + 1;
+    if (*at == 0xFFFF) return at + 2;
+    std::wstring text;
+    while (*at != 0) text += static_cast<wchar_t>(*at++);
+    if (name != nullptr) *name = text;
+    return at + 1;
 }
 
-int ColumnsWidth(const ListView& list) {
-    int width = 0;
-    for (int column = 0; column < list.ColumnCount(); ++column) width += list.ColumnWidth(column);
-    return width;
+// The controls of an extended dialog template (DLGTEMPLATEEX), in template order.
+std::vector<TemplateItem> TemplateItems(HMODULE module, int id) {
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    const auto* at = static_cast<const WORD*>(LockResource(LoadResource(module, resource)));
+    const WORD count = at[8];
+    at = SkipNameOrOrdinal(SkipNameOrOrdinal(SkipNameOrOrdinal(at + 13)));  // menu, class, caption
+    at = SkipNameOrOrdinal(at + 3);                                         // the font's size, weight, face
+    std::vector<TemplateItem> items;
+    for (WORD item = 0; item < count; ++item) {
+        at = reinterpret_cast<const WORD*>((reinterpret_cast<uintptr_t>(at) + 3) & ~uintptr_t{3});
+        const auto* shorts = reinterpret_cast<const short*>(at + 6);
+        TemplateItem control{static_cast<int>(*reinterpret_cast<const DWORD*>(at + 10)),
+                             L"",
+                             {shorts[0], shorts[1], shorts[2], shorts[3]}};
+        at = SkipNameOrOrdinal(SkipNameOrOrdinal(at + 12), &control.text);
+        at += 1 + *at / sizeof(WORD);  // the creation data
+        items.push_back(control);
+    }
+    return items;
 }
 
 bool HasScrollBar(HWND window) {
@@ -81,12 +99,49 @@ class DlgMainLayoutTest : public UiFixture {};
 
 }  // namespace
 
-TEST_F(DlgMainLayoutTest, TheSettingsLabelsWithTheirUnitsAndTheStandardShowWhole) {
-    auto dialog = OpenMainDialog();
-    ExpectSettingsWhole(dialog->Handle());
-    const EnglishResources english;
-    auto inEnglish = OpenMainDialog();
-    ExpectSettingsWhole(inEnglish->Handle());
+// The main window's template holds its controls in their order with their texts and places; the warning
+// area comes last, below the result list and left of the close button.
+TEST(DlgMainTemplate, HoldsItsControlsInOrderWithTheirTextsAndPlaces) {
+    const std::vector<TemplateItem> expected = {
+        {IDCANCEL, L"Закрыть", {582, 306, 50, 14}},
+        {IDC_OXY_OPEN, L"^", {7, 52, 16, 14}},
+        {IDC_OXY_REMOVE_ALL, L"--", {7, 37, 16, 14}},
+        {IDC_OXY_REMOVE, L"-", {7, 22, 16, 14}},
+        {IDC_OXY_ADD, L"+", {7, 7, 16, 14}},
+        {IDC_OXY_REPORT, L"->", {7, 67, 16, 14}},
+        {IDC_OXY_CHROMATOGRAMS, L"", {28, 7, 604, 154}},
+        {IDC_OXY_RESULTS, L"", {140, 166, 492, 133}},
+        {IDC_STATIC, L"Настройки", {7, 166, 128, 133}},
+        {IDC_OXY_COMPONENTS, L"Компоненты", {15, 278, 113, 14}},
+        {IDC_STATIC, L"Стандарт: ", {15, 175, 39, 8}},
+        {IDC_STATIC, L"Плотность пробы, кг/м^3:", {15, 205, 91, 8}},
+        {IDC_OXY_DENSITY, L"", {73, 218, 55, 14}},
+        {IDC_STATIC, L"Общее содержание органически связанного кислорода:", {15, 235, 113, 18}},
+        {IDC_OXY_TOTAL_OXYGEN, L"", {73, 255, 55, 14}},
+        {IDC_OXY_STANDARD, L"", {73, 185, 55, 14}},
+        {IDC_OXY_UPDATE, L"U", {7, 82, 16, 14}},
+        {IDC_OXY_ABOUT, L"i", {7, 97, 16, 14}},
+        {IDC_OXY_WARNINGS, L"", {140, 302, 436, 20}},
+    };
+    for (const bool english : {false, true}) {
+        const std::optional<EnglishResources> inEnglish =
+            english ? std::make_optional<EnglishResources>() : std::nullopt;
+        const std::vector<TemplateItem> items = TemplateItems(ResourceModule(), IDD_OXY_MAIN);
+        ASSERT_EQ(items.size(), expected.size());
+        for (size_t at = 0; at < items.size(); ++at) {
+            EXPECT_EQ(items[at].id, expected[at].id) << at;
+            if (!english) {
+                EXPECT_EQ(items[at].text, expected[at].text) << at;
+            }
+            EXPECT_TRUE(EqualRect(&items[at].rect, &expected[at].rect)) << at;
+        }
+    }
+    // The components dialog: its buttons' texts as they stand, without shortcut letters.
+    std::vector<std::wstring> texts;
+    for (const TemplateItem& item : TemplateItems(ResourceModule(), IDD_OXY_COMPONENTS))
+        texts.push_back(item.text);
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Сохранить", L"Отмена", L"", L"Добавить компонент",
+                                                L"Удалить компонент(ы)"}));
 }
 
 TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheAreaGrowsToShowThemAll) {
@@ -114,32 +169,28 @@ TEST_F(DlgMainLayoutTest, EveryWarningShowsWholeOnALineOfItsOwnAndTheAreaGrowsTo
               std::wstring::npos);
 }
 
-TEST_F(DlgMainLayoutTest, TheColumnsOfBothListsWidenWithTheWindowAndFitTheirTexts) {
+// The lists' columns have their widths in pixels, kept by every refill and resize; a list too narrow for
+// them scrolls sideways.
+TEST_F(DlgMainLayoutTest, TheColumnsOfBothListsKeepTheirWidths) {
     auto dialog = WithChromatograms({101, 102, 103});
-    HWND hwnd = dialog->Handle();
     const ListView chromatograms = ListOf(*dialog, IDC_OXY_CHROMATOGRAMS);
     const ListView results = ListOf(*dialog, IDC_OXY_RESULTS);
-    // At the least size the columns keep what their texts need and the lists scroll sideways; a wider
-    // window widens them until they fill the lists.
+    const auto widths = [](const ListView& list) {
+        std::vector<int> all;
+        for (int column = 0; column < list.ColumnCount(); ++column) all.push_back(list.ColumnWidth(column));
+        return all;
+    };
     for (const int width : {975, 1400}) {
-        SetWindowPos(hwnd, nullptr, 0, 0, width, 700, SWP_NOZORDER | SWP_NOMOVE);
-        for (const ListView& list : {chromatograms, results}) {
-            const int columns = ColumnsWidth(list);
-            const int client = ClientOf(list.Handle()).right;
-            if (width == 975) {
-                EXPECT_GE(columns, client);
-            } else {
-                EXPECT_EQ(columns, client);
-            }
-        }
-        const std::wstring time = chromatograms.ItemText(0, 4);
-        EXPECT_LE(chromatograms.StringWidth(time) + 12, chromatograms.ColumnWidth(4)) << time;
+        SetWindowPos(dialog->Handle(), nullptr, 0, 0, width, 700, SWP_NOZORDER | SWP_NOMOVE);
+        chromatograms.SetChecked(0, true);
+        EXPECT_EQ(widths(chromatograms), (std::vector<int>{40, 280, 102, 95, 93, 80, 140, 80}));
+        EXPECT_EQ(widths(results), (std::vector<int>{40, 137, 89, 86, 90, 80, 80, 140}));
     }
 }
 
 // At the size the dialog first opens with, five warnings show whole (the one about an unprocessed or
-// uncounted chromatogram among them) and every column of the chromatogram list is in sight.
-TEST_F(DlgMainLayoutTest, FiveWarningsAndEveryColumnShowWholeAtTheFirstSize) {
+// uncounted chromatogram among them).
+TEST_F(DlgMainLayoutTest, FiveWarningsShowWholeAtTheFirstSize) {
     auto dialog = WithChromatograms({101, 102, 108});
     HWND hwnd = dialog->Handle();
     HWND area = dialog->Item(IDC_OXY_WARNINGS);
@@ -166,6 +217,5 @@ TEST_F(DlgMainLayoutTest, FiveWarningsAndEveryColumnShowWholeAtTheFirstSize) {
     GetWindowRect(dialog->Item(IDC_OXY_RESULTS), &results);
     GetWindowRect(area, &warningArea);
     EXPECT_LE(results.bottom, warningArea.top);
-    EXPECT_LE(ColumnsWidth(list), ClientOf(list.Handle()).right);
     ASSERT_TRUE(MoveFileW(away.c_str(), file.c_str()));
 }

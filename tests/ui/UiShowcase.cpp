@@ -3,8 +3,7 @@
 //   main       the main window with three parallel determinations ticked
 //   warnings   the same with the standard mistyped, the density emptied and two samples ticked
 //   smallest   the warnings at the window's least size
-//   failures   two chromatogram files gone at the start: the one box that lists them
-//   removeall  the question "--" asks
+//   failures   two chromatogram files gone at the start: the first of their boxes
 //   unprocessed a ticked chromatogram the host has not processed yet and one without the standard
 //   decision   the main window with a limits file under ILAC G8: the rule named among the warnings
 //   unavailable a ticked chromatogram whose file is away: its tick kept, not counted
@@ -13,7 +12,6 @@
 //              unavailable chromatogram, a mistyped standard, no density, a table changed outside
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
-//   reason     the components dialog asking why the table changes (ethanol's density, three oxygen atoms)
 //   about      the about box
 // A box stays on screen until two seconds before the end.
 #include <windows.h>
@@ -83,18 +81,6 @@ void TypeIntoCell(HWND dialog, const ListView& list, int item, int column, const
     PressKey(dialog, editor, VK_RETURN);
 }
 
-// Types a reason into the prompt a save asks, as a user would, while the prompt waits.
-BOOL CALLBACK TypeReason(HWND window, LPARAM) {
-    if (HWND reason = GetDlgItem(window, IDC_OXY_REASON))
-        SetWindowTextW(reason, L"плотность этанола при 15 °C по паспорту реактива");
-    return TRUE;
-}
-
-void CALLBACK TypeReasonNow(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    EnumThreadWindows(GetCurrentThreadId(), TypeReason, 0);
-}
-
 void ShowComponents(const std::wstring& what) {
     const bool refused = what == L"refused";
     Dlg_Components table;
@@ -111,22 +97,13 @@ void ShowComponents(const std::wstring& what) {
                 AnswerBoxesLater();
                 Click(dialog, IDOK);
             }
-            if (what == L"reason") {
-                TypeIntoCell(dialog, list, 5, 4, L"793,5");
-                TypeIntoCell(dialog, list, 5, 5, L"1");
-                SetTimer(nullptr, 0, 300, TypeReasonNow);
-                AnswerBoxesLater();
-                Click(dialog, IDOK);
-                return;
-            }
             PumpFor(refused ? 2000 : gShownFor, dialog);
             EndDialog(dialog, IDCANCEL);
         },
         [&] { table.Run(nullptr); });
 }
 
-void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components,
-              std::optional<MessageBoxAnswerer>& boxes) {
+void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components) {
     FakeHost& host = FakeHost::Instance();
     const std::wstring root = L"plugins\\oxycalc\\/";
     const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};
@@ -172,13 +149,6 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
         SetFocus(list);
         ListView_SetItemState(list, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     }
-    if (what == L"removeall") {
-        boxes.reset();
-        AnswerBoxesLater();
-        Click(dialog.Handle(), IDC_OXY_REMOVE_ALL);
-        PumpFor(2000, dialog.Handle());
-        return;
-    }
     PumpFor(gShownFor, dialog.Handle());
 }
 
@@ -204,7 +174,7 @@ int wmain(int argc, wchar_t** argv) {
     DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
     const ComponentsFileInPlace components(
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
-    if (what == L"refused" || what == L"reason") boxes.reset();
+    if (what == L"refused") boxes.reset();
     std::optional<DataFileInPlace> limits;
     if (what == L"decision")
         limits.emplace(L"\\LimitsOxycalc.csv",
@@ -219,10 +189,10 @@ int wmain(int argc, wchar_t** argv) {
                 EndDialog(dialog, IDOK);
             },
             [] { DlgAbout().Run(nullptr); });
-    } else if (what == L"components" || what == L"refused" || what == L"reason") {
+    } else if (what == L"components" || what == L"refused") {
         ShowComponents(what);
     } else {
-        ShowMain(what, folder.Path(), components.Path(), boxes);
+        ShowMain(what, folder.Path(), components.Path());
     }
     return 0;
 }
