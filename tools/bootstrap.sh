@@ -165,11 +165,7 @@ make_prefix() {
   # A crash ends the program at once with its dump, instead of a dialog that waits for a click.
   oxy_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   oxy_wineserver -w
-  # The fonts the programs draw with, and the only ones (tools/wine-fonts.conf): the caption buttons'
-  # glyphs and the dialogs' Tahoma (Wine's own, package fonts-wine; Debian's Wine does not register them),
-  # DejaVu Sans for the characters Tahoma lacks (package fonts-dejavu-core).
-  cp /usr/share/wine/fonts/{marlett,tahoma,tahomabd}.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf \
-    "$WINEPREFIX/drive_c/windows/Fonts/"
+  oxy_give_fonts
   echo "$prefix_settings" >"$WINEPREFIX/.oxycalc-ready"
 }
 for b in "${windows_builds[@]}"; do make_prefix "$b"; done

@@ -56,6 +56,15 @@ oxy_wine_for() {
   export OXY_WINDOWS_BUILD
 }
 
+# Puts the fonts the prefix's programs draw with into it; they are the only ones (tools/wine-fonts.conf):
+# the caption buttons' glyphs and the dialogs' Tahoma (Wine's own, package fonts-wine, which Debian's Wine
+# does not register), DejaVu Sans for the characters Tahoma lacks (package fonts-dejavu-core).
+oxy_give_fonts() {
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/{marlett,tahoma,tahomabd}.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf \
+    "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
 oxy_wine() { "${OXY_WINE[@]}" "$@"; }
 oxy_winepath() { "${OXY_WINE[@]}" winepath -w "$1"; }
 oxy_wineserver() { "$WINESERVER" "$@"; }

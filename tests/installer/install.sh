@@ -76,6 +76,7 @@ sed -i 's/;2\.7;/;2.8;/' "$work/old-data/LimitsOxycalc-EN228-E5.csv"
 rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
 oxy_use_display
 oxy_use_wineserver  # makes the prefix
+oxy_give_fonts
 trap cleanup EXIT   # after tools/wine.sh set its own
 # A crash ends at once instead of waiting for a click.
 oxy_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
@@ -147,6 +148,16 @@ sed -i 's|</xsl:stylesheet>|<!-- изменено в лаборатории --><
 cp "$data/CompsTableOxycalc.csv" "$work/lab-components.csv"
 cp "$data/Report.xsl" "$work/lab-report.xsl"
 printf 'old' >"$plugins/oxycalcENU.dll"
+# Versions before made the report page of parts that Report.xsl imported; the setup program remembered them.
+for part in ReportPage.xsl Words.ru.xsl Words.en.xsl; do
+  printf '<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"/>\r\n' >"$data/$part"
+  checksum=$(python3 -c 'import sys
+h = 0x811C9DC5
+data = open(sys.argv[1], "rb").read()
+for b in data: h = ((h ^ b) * 16777619) & 0xFFFFFFFF
+print("%d:%08X" % (len(data), h))' "$data/$part")
+  oxy_wine reg add "$files_key" /v "$part" /d "$checksum" /f >/dev/null 2>&1
+done
 
 # 4. This version over it, silently, into the installed folder.
 oxy_wine "$setup" /S || fail "the setup program failed over the older version"
@@ -159,6 +170,10 @@ gone "$data/LimitsOxycalc-EN228-E5.default.csv" "a default was put beside a limi
 gone "$data/LimitsOxycalc-EN228-E10.default.csv" "a default was put beside a limits set that is already as new"
 same "$work/lab-report.xsl" "$data/Report.backup.xsl" "the lab's stylesheet was not kept as Report.backup.xsl"
 same "$staged/Report.xsl" "$data/Report.xsl" "Report.xsl was not replaced"
+for part in ReportPage.xsl Words.ru.xsl Words.en.xsl; do
+  gone "$data/$part" "$part, which the page no longer imports, was left in the data folder"
+done
+logged "Удалён прежний файл ReportPage.xsl"
 logged "Оставлен файл лаборатории CompsTableOxycalc.csv, новый по умолчанию — рядом: CompsTableOxycalc.default.csv"
 logged "«Этанол» — плотность 789.30 (в новой 793.50)"
 logged "«Метанол» — плотность 791.80 (в новой 795.97)"
