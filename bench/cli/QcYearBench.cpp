@@ -89,10 +89,10 @@ int main(int argc, char** argv) {
     const TempFolder folder;
     WriteYear(folder);
     const std::string path = ToUtf8(folder.Path());
-    const Measured year = Run({cli, "qc", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())),
-                               "--components", path + "/CompsTableOxycalc.csv", "--standard",
-                               ToUtf8(DemoData::kStandard), "--densities", path + "/densities.csv", "--xsl",
-                               OXY_STYLESHEET_DIR "/QcChart.xsl", "--out", path + "/out"});
+    const Measured year =
+        Run({cli, "qc", "--db", ToUtf8(DemoData::HostDatabasePath(folder.Path())), "--components",
+             path + "/CompsTableOxycalc.csv", "--standard", ToUtf8(DemoData::kStandard), "--densities",
+             path + "/densities.csv", "--xsl", OXY_STYLESHEET_DIR "/QcChart.xsl", "--out", path + "/out"});
     // 0: every check in control; 1 when one is not, which the varied days may give. Each series gives a
     // point on each chart.
     const std::string json = ReadBytes(folder.File(L"out/qc.json"));
