@@ -75,23 +75,26 @@ CalculationData SampleCalculation() {
     return data;
 }
 
-std::wstring SourceFile(const std::wstring& relative) {
-    // Under Wine the tests read the source tree through drive Z:, the Unix root.
+namespace {
+
+// A file below a folder of this machine; under Wine the tests read it through drive Z:, the Unix root.
+std::wstring InFolder(const std::string& folder, const std::wstring& relative) {
 #ifdef _WIN32
-    const std::string root = std::string("Z:") + OXY_SOURCE_DIR;
+    const std::string root = "Z:" + folder;
 #else
-    const std::string root = OXY_SOURCE_DIR;
+    const std::string& root = folder;
 #endif
     return std::wstring(root.begin(), root.end()) + L"/" + relative;
 }
 
+}  // namespace
+
+std::wstring SourceFile(const std::wstring& relative) {
+    return InFolder(OXY_SOURCE_DIR, relative);
+}
+
 std::wstring StylesheetFile(const std::wstring& name) {
-#ifdef _WIN32
-    const std::string folder = std::string("Z:") + OXY_STYLESHEET_DIR;
-#else
-    const std::string folder = OXY_STYLESHEET_DIR;
-#endif
-    return std::wstring(folder.begin(), folder.end()) + L"/" + name;
+    return InFolder(OXY_STYLESHEET_DIR, name);
 }
 
 std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder) {
