@@ -175,25 +175,26 @@ void Decide(LimitVerdict& verdict, DecisionRule rule) {
         verdict.outcome = Outcome::Undetermined;
         return;
     }
-    // R, the guard band and the zone's edges are rounded to four decimals as the page shows them, and the
-    // result is held against them in whole ten-thousandths: a reader who redoes the comparison from the
-    // printed figures gets the printed verdict.
+    // R and the guard band are rounded to four decimals as the page shows them, the zone's edges are the
+    // limit ± the printed w, rounded so too, and the result is held against them: a reader who redoes the
+    // comparison from the printed figures gets the printed verdict. Floating point throughout, so that no
+    // value a limits file may give overflows.
     constexpr double kGuardFactor = 0.59;
-    const double r = verdict.limit.reproducibility->At(x);
-    const double w = kGuardFactor * r;
-    const long long measured = std::llround(x * 1e4);
-    const long long upper = std::llround((limit + w) * 1e4);
-    const long long lower = std::llround((limit - w) * 1e4);
-    verdict.reproducibility = RoundTo4(r);
-    verdict.guardBand = RoundTo4(w);
+    const double r = RoundTo4(verdict.limit.reproducibility->At(x));
+    const double w = RoundTo4(kGuardFactor * verdict.limit.reproducibility->At(x));
+    const double measured = RoundTo4(x);
+    const double upper = RoundTo4(limit + w);
+    const double lower = RoundTo4(limit - w);
+    verdict.reproducibility = r;
+    verdict.guardBand = w;
     // The largest result that plainly conforms.
-    verdict.acceptanceLimit = (rule == DecisionRule::Iso4259 ? upper : lower) / 1e4;
+    verdict.acceptanceLimit = rule == DecisionRule::Iso4259 ? upper : lower;
     if (measured > upper) {
         verdict.outcome = Outcome::Exceeds;
     } else if (rule == DecisionRule::Iso4259 || measured <= lower) {
         verdict.outcome = Outcome::Conforms;
     } else {
-        verdict.outcome = x <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
+        verdict.outcome = measured <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
     }
 }
 

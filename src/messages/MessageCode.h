@@ -94,6 +94,7 @@
     X(LimitsNegativeReproducibility, "limits_negative_reproducibility") /* text */                  \
     X(LimitsUnknownRule, "limits_unknown_rule")                         /* text */                  \
     X(LimitsRuleTwice, "limits_rule_twice")                                                         \
+    X(LimitsTooLarge, "limits_too_large") /* text */                                                \
     X(LimitsNotOpened, "limits_not_opened")                                                         \
     X(LimitsEmpty, "limits_empty")                                                                  \
     X(FileLine, "file_line") /* line, error */                                                      \
