@@ -109,12 +109,35 @@ Message SpreadDoubt(const ComponentResult& row, const LimitsIndex& index) {
     return {MessageCode::DoubtSpread, {Decimal(RoundTo4(row.delta), 4), General(r->second)}};
 }
 
+// Whether the limit counts the component whose peak a warning is about: the total oxygen counts every one.
+bool Counts(const Limit& limit, const CalculationWarning& warning, const LimitsIndex& index,
+            const CalculationData& data) {
+    if (OfTotalOxygen(limit)) return true;
+    if (limit.others)
+        return index.named.count(Folded(warning.peakName)) == 0 &&
+               !EqualNoCase(warning.subject, data.standard);
+    const std::wstring key = LooseNameKey(warning.peakName);
+    return std::any_of(limit.peakNames.begin(), limit.peakNames.end(),
+                       [&key](const std::wstring& name) { return LooseNameKey(name) == key; });
+}
+
+// Why a component the limit counts has no result that can be trusted, though its row may be missing
+// altogether: its peak is named in a chromatogram but for blanks or control characters as in the table.
+Message MistypedDoubt(const Limit& limit, const LimitsIndex& index, const CalculationData& data) {
+    for (const CalculationWarning& warning : data.warnings) {
+        if (warning.kind == CalculationWarning::Kind::PeakNameMistyped && Counts(limit, warning, index, data))
+            return {MessageCode::DoubtPeakNameMistyped, {warning.subject}};
+    }
+    return {};
+}
+
 // Why a measured value cannot be held against the limit, or nothing when it can: a sum over
 // incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
 Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const LimitsIndex& index,
               const CalculationData& data, const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
     if (Message doubt = DoubtOfAll(data, assays); !doubt.Empty()) return doubt;
+    if (Message doubt = MistypedDoubt(limit, index, data); !doubt.Empty()) return doubt;
     // Without the standard known, its own oxygen or volume would be counted as the sample's.
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::StandardNotFound))
         return MessageCode::DoubtStandardNotFound;

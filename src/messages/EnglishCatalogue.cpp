@@ -70,6 +70,13 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s "
      L"table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values "
      L"are right."},
+    {MessageCode::PeaksWithoutComponent,
+     L"Peaks without a component (%3): %1 — in chromatograms %2. No row of the components table names them: "
+     L"they are counted in no result. Check the method’s peak names against the components table."},
+    {MessageCode::PeakNameMistyped,
+     L"The peak of component “%1” is named in chromatograms %2 otherwise than in the components table, "
+     L"differing only in blanks or control characters (%3): the peak is not counted; the total oxygen and "
+     L"the limits the component counts in are undetermined."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"“%1” — %2"},
     {MessageCode::DefaultField, L"%1 %2 (new: %3)"},
@@ -120,6 +127,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtBadConcentration, L"the peak concentration of component “%1” cannot be trusted"},
     {MessageCode::DoubtPartlyFound, L"component “%1” is not found in every parallel determination"},
     {MessageCode::DoubtUnknownPeakName, L"a component of the limit is not in the table"},
+    {MessageCode::DoubtPeakNameMistyped,
+     L"the peak of component “%1” is named in a chromatogram otherwise than in the table (blanks or "
+     L"control characters)"},
     // A limits file's lines
     {MessageCode::LimitsNoName, L"the limit has no name"},
     {MessageCode::LimitsBadQuantity, L"quantity “%1” is neither “%% масс.” nor “%% об.”"},

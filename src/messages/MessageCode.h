@@ -36,6 +36,8 @@
     X(StandardInSeveralRows, "standard_in_several_rows")     /* subject, chromatograms, detail */   \
     X(PeakTwiceInChromatogram, "peak_twice_in_chromatogram") /* subject, chromatograms, detail */   \
     X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */   \
+    X(PeaksWithoutComponent, "peaks_without_component")      /* subject, chromatograms, detail */   \
+    X(PeakNameMistyped, "peak_name_mistyped")                /* subject, chromatograms, detail */   \
     /* How a new default table differs (the detail of new_default_table) */                         \
     X(DefaultDiffers, "default_differs") /* component, fields */                                    \
     X(DefaultField, "default_field")     /* field, ours, theirs */                                  \
@@ -82,6 +84,7 @@
     X(DoubtBadConcentration, "doubt_bad_concentration") /* component */                             \
     X(DoubtPartlyFound, "doubt_partly_found")           /* component */                             \
     X(DoubtUnknownPeakName, "doubt_unknown_peak_name")                                              \
+    X(DoubtPeakNameMistyped, "doubt_peak_name_mistyped") /* component */                            \
     /* A limits file's lines */                                                                     \
     X(LimitsNoName, "limits_no_name")                                                               \
     X(LimitsBadQuantity, "limits_bad_quantity") /* text */                                          \

@@ -69,6 +69,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"Новая таблица по умолчанию %1 отличается от таблицы компонентов лаборатории: %3. Результаты "
      L"рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле либо удалите файл %1, если "
      L"значения лаборатории верны."},
+    {MessageCode::PeaksWithoutComponent,
+     L"Пики без компонента (%3): %1 — в хроматограммах %2. Ни одна строка таблицы компонентов их не "
+     L"называет: они не учтены ни в одном результате. Сверьте имена пиков метода с таблицей компонентов."},
+    {MessageCode::PeakNameMistyped,
+     L"Пик компонента «%1» назван в хроматограммах %2 не так, как в таблице компонентов, — они отличаются "
+     L"лишь пробелами или управляющими знаками (%3): пик не учтён; общее содержание кислорода и нормы, в "
+     L"которые входит компонент, не определены."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"«%1» — %2"},
     {MessageCode::DefaultField, L"%1 %2 (в новой %3)"},
@@ -119,6 +126,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::DoubtBadConcentration, L"у компонента «%1» недостоверная концентрация пика"},
     {MessageCode::DoubtPartlyFound, L"компонент «%1» найден не во всех параллельных определениях"},
     {MessageCode::DoubtUnknownPeakName, L"компонент нормы не в таблице"},
+    {MessageCode::DoubtPeakNameMistyped,
+     L"пик компонента «%1» назван в хроматограмме не так, как в таблице (пробелы или управляющие знаки)"},
     // A limits file's lines
     {MessageCode::LimitsNoName, L"нет названия нормы"},
     {MessageCode::LimitsBadQuantity, L"величина «%1» — не «%% масс.» и не «%% об.»"},

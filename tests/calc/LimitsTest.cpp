@@ -221,6 +221,25 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     EXPECT_EQ(seen[6], L"у компонента «Метил-трет-бутиловый эфир» недостоверная концентрация пика");
     EXPECT_EQ(seen[2], L"");
 
+    // Ethanol's peak named "Этанол " in the table: its row is gone, so every limit that would count it,
+    // "the others" included, is open; a peak named but for a control character as a limit names it too.
+    data.warnings = {{Kind::PeakNameMistyped, L"Этанол", L"101.stg", L"Этанол ", L"«Этанол» ≠ «Этанол »"}};
+    seen = doubts(data);
+    const std::wstring mistyped =
+        L"пик компонента «Этанол» назван в хроматограмме не так, как в таблице (пробелы или управляющие "
+        L"знаки)";
+    EXPECT_EQ(seen[0], mistyped);  // oxygen
+    EXPECT_EQ(seen[2], mistyped);  // ethanol
+    EXPECT_EQ(seen[7], mistyped);  // the others: no limit names "Этанол "
+    EXPECT_EQ(seen[1], L"");
+    EXPECT_EQ(seen[6], L"");
+    data.warnings = {{Kind::PeakNameMistyped, L"Метил-трет-бутиловый эфир", L"101.stg", L"МТБЭ", L""}};
+    seen = doubts(data);
+    EXPECT_EQ(seen[6],
+              L"пик компонента «Метил-трет-бутиловый эфир» назван в хроматограмме не так, как в "
+              L"таблице (пробелы или управляющие знаки)");
+    EXPECT_EQ(seen[7], L"");  // MTBE is named by the ethers' limit
+
     // No standard given: its own oxygen and volume would count, so the oxygen and "the others" stay open.
     data = DemoPetrol();
     data.standard.clear();

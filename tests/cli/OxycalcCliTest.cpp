@@ -241,6 +241,37 @@ TEST_F(OxycalcCliTest, GivesNoVerdictAndExitsWithOneWhenTheParallelsCannotCarryO
         << run.out;
 }
 
+// The ethanol peak renamed in the host's method drops out of the total: said, with exit 1. A blank typed
+// after the name in the components table makes the same peak no component's: the total is no result.
+TEST_F(OxycalcCliTest, NamesEveryPeakNoComponentTakesAndGivesNoTotalForAPeakNameMistypedInvisibly) {
+    std::vector<std::string> args = DemoPetrol();
+    args.insert(args.end(), {"--limits", ShippedLimits(L"LimitsOxycalc-EN228-E10.csv"), "--standard",
+                             "1,2-Диметоксиэтан", "--json", Path(L"r.json")});
+    HostDatabase database(folder.File(L"host.db"));
+    database.Execute(
+        "UPDATE peak SET name = 'Этанол-2' WHERE name = 'Этанол' AND assayid IN (101, 102, 103);");
+    CliRun run = Report(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "Пики без компонента (1): «Этанол-2» — в хроматограммах Проба 2417-1.stg"))
+        << run.err;
+    EXPECT_TRUE(Holds(Read(L"r.json"), "\"kind\": \"peaks_without_component\""));
+    EXPECT_EQ(Run({"verify", Path(L"r.json")}).exitCode, 0);
+
+    database.Execute("UPDATE peak SET name = 'Этанол' WHERE name = 'Этанол-2';");
+    std::string table = Read(L"CompsTableOxycalc.csv");
+    const std::string ethanol = "6;\xdd\xf2\xe0\xed\xee\xeb;";  // "6;Этанол;" in Windows-1251
+    table.replace(table.find(ethanol), ethanol.size(), "6;\xdd\xf2\xe0\xed\xee\xeb ;");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), table);
+    run = Report(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        Holds(run.out, "кислорода: не определено — пик компонента «Этанол» назван в хроматограмме не так"))
+        << run.out;
+    EXPECT_TRUE(Holds(run.out, "Этанол (EN 228, E10): 0.0000 % об. при норме не более 10.0 — не определено"))
+        << run.out;
+    EXPECT_TRUE(Holds(Read(L"r.json"), "\"total_oxygen_mass_percent\": null"));
+}
+
 TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
     HostDatabase(folder.File(L"host.db")).Execute("DROP TABLE peak;");
     const CliRun run = Report({"--assay", "101", "--tick-all"});
