@@ -13,6 +13,7 @@
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "report/ReportJson.h"
+#include "report/ReportSyntax.h"
 
 namespace {
 
@@ -178,6 +179,8 @@ void ReadJsonWarnings(const Json& json, RecordedReport& report) {
 }
 
 void ReadJson(RecordedReport& report) {
+    if (const std::optional<std::wstring> problem = JsonReportProblem(report.bytes))
+        throw FormatError{*problem};
     const Json json = Json::parse(report.bytes, nullptr, false);
     if (json.is_discarded() || !json.is_object())
         throw FormatError{L"отчёт для программ не читается как JSON"};
@@ -208,7 +211,7 @@ pugi::xml_node Child(const pugi::xml_node& node, const char* name, const std::st
 }
 
 std::wstring TextOf(const pugi::xml_node& node, const char* name, const std::string& at) {
-    return Child(node, name, at).text().get();
+    return ElementText(Child(node, name, at));
 }
 
 double NumberOf(const pugi::xml_node& node, const char* name, const std::string& at) {
@@ -262,7 +265,7 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     report.sampleDensity = NumberOf(inputs, "sample_density", at);
     report.sampleDensityGiven = YesNo(inputs, "sample_density_given", at);
     report.utcOffsetMinutes = static_cast<int32_t>(IntegerOf(inputs, "utc_offset_minutes", at));
-    report.language = LanguageOf(inputs.child(L"language").text().as_string(), at + "/language");
+    report.language = LanguageOf(ElementText(inputs.child(L"language")), at + "/language");
     report.database = TextOf(inputs, "database", at);
     size_t index = 0;
     for (const pugi::xml_node& node : inputs.children(L"chromatogram")) {
@@ -286,6 +289,8 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
 }
 
 void ReadXml(RecordedReport& report) {
+    if (const std::optional<std::wstring> problem = XmlReportProblem(report.bytes))
+        throw FormatError{*problem};
     pugi::xml_document document;
     if (!document.load_buffer(report.bytes.data(), report.bytes.size(), pugi::parse_default,
                               pugi::encoding_utf8))
@@ -297,16 +302,16 @@ void ReadXml(RecordedReport& report) {
                           std::to_wstring(kReportFormatVersion)};
     }
     if (const pugi::xml_node created = root.child(L"created_utc")) {
-        const std::optional<int64_t> moment = ParseUtcIsoText(created.text().get());
+        const std::optional<int64_t> moment = ParseUtcIsoText(ElementText(created));
         if (!moment) WrongKind("Document/created_utc", L"время UTC");
         report.createdAt = *moment;
     }
     ReadXmlInputs(Child(root, "inputs", "Document"), report);
     for (const pugi::xml_node& warning : root.child(L"warnings").children(L"warning")) {
-        const std::wstring kind = warning.child(L"kind").text().get();
+        const std::wstring kind = ElementText(warning.child(L"kind"));
         if (IsReadCircumstance(kind))
             report.circumstances.push_back(
-                {kind, warning.child(L"subject").text().get(), warning.child(L"detail").text().get()});
+                {kind, ElementText(warning.child(L"subject")), ElementText(warning.child(L"detail"))});
     }
 }
 

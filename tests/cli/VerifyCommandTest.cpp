@@ -213,6 +213,30 @@ TEST_F(VerifyCommandTest, AReportThatCannotBeReadExitsWithTwoNamingWhy) {
     }
     WriteBytes(folder.File(L"broken.json"), "{\"format\": ");
     EXPECT_EQ(Verify(L"broken.json").exitCode, 2);
+    // A verdict given twice (a reader keeping the first sees "conforms"), a nesting that would exhaust the
+    // stack even inside the member passed over.
+    Replace(L"r.json", "\"verdict\": \"conforms\"", "\"verdict\": \"conforms\", \"verdict\": \"exceeds\"");
+    CliRun twice = Verify(L"r.json");
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_TRUE(Holds(twice.err, "ключ «verdict» записан дважды в «limits.limits[0]»")) << twice.err;
+    std::string deep = honest;
+    deep.replace(deep.find("\"program\": ") + 11, 0,
+                 std::string(100000, '[') + std::string(100000, ']') + ", \"x\": ");
+    WriteBytes(folder.File(L"r.json"), deep);
+    EXPECT_EQ(Verify(L"r.json").exitCode, 2);
+    WriteBytes(folder.File(L"r.json"), honest);  // the schema's own check of the folder would recurse
+    // Text a reader sees whole, split by a comment or a CDATA section, or an attribute the program never
+    // writes.
+    const std::string document = Read(L"r.xml");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"партия 2417</name>", "партия 2417<!---->1</name>"},
+             {"<maximum>3.7</maximum>", "<maximum>3.7<![CDATA[5]]></maximum>"},
+             {"<made_by>", "<made_by kind=\"x\">"}}) {
+        WriteBytes(folder.File(L"r.xml"), document);
+        Replace(L"r.xml", from, to);
+        EXPECT_EQ(Verify(L"r.xml").exitCode, 2) << to;
+    }
+    WriteBytes(folder.File(L"r.xml"), document);
     Replace(L"r.xml", "<made_by>report</made_by>", "");
     const CliRun xml = Verify(L"r.xml");
     EXPECT_EQ(xml.exitCode, 2);
