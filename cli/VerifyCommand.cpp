@@ -77,11 +77,17 @@ void CompareFile(const std::wstring& what, const RecordedFile& file, const std::
     }
 }
 
-// A table's change log against the entry the report anchored: still there, in an unbroken chain.
+// A table's change log against the entry the report anchored: still there, in an unbroken chain. A report
+// that anchored none while the table has a log now says nothing of it: it cannot vouch for that log.
 void CompareLog(const std::wstring& what, const RecordedTable& table, const std::wstring& reportPath,
                 std::vector<std::wstring>& differences) {
-    if (table.version.logEntries == 0) return;
     const TableLog log(ResolveRecordedPath(table.file.path, reportPath));
+    if (table.version.logEntries == 0) {
+        if (log.Exists())
+            differences.push_back(L"журнал изменений " + what + L" «" + log.Path() +
+                                  L"» есть, а отчёт не указывает ни одной его записи");
+        return;
+    }
     const TableLogCheck check =
         CheckLogHolds(log.ReadAll(), {table.version.logEntries, table.version.logLastEntrySha256, L""});
     if (!check.intact)

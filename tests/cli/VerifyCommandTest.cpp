@@ -203,6 +203,13 @@ TEST_F(VerifyCommandTest, AReportThatCannotBeReadExitsWithTwoNamingWhy) {
          "записана в отчёте дважды"},
         {[](Json& j) { j["format_version"] = 1; }, "версия формата отчёта 1"},
         {[](Json& j) { j["format"] = "other"; }, "это не отчёт oxycalc"},
+        // Values beyond what the program records.
+        {[](Json& j) { j["inputs"]["utc_offset_minutes"] = 43200; },
+         "inputs.utc_offset_minutes» в отчёте — вне"},
+        {[](Json& j) { j["inputs"]["chromatograms"][0]["id"] = 4294967397; }, "inputs.chromatograms[0].id"},
+        {[](Json& j) { j["inputs"]["components_file"]["log_last_entry_sha256"] = nullptr; },
+         "inputs.components_file.log_entries» в отчёте — вне"},
+        {[](Json& j) { j["inputs"]["components_file"]["sha256"] = "abc"; }, "— не SHA-256"},
     };
     for (const auto& [edit, said] : edits) {
         WriteBytes(folder.File(L"r.json"), honest);
@@ -361,6 +368,15 @@ TEST_F(VerifyCommandTest, ALogRewrittenAfterAReportFailsThatReportsVerification)
     run = Verify(L"r.json");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.out, "журнал переписан")) << run.out;
+    // The report edited to anchor no entry at all: a log is there, so the report cannot vouch for it.
+    EditJson(L"r.json", [](Json& j) {
+        j["inputs"]["components_file"]["log_entries"] = 0;
+        j["inputs"]["components_file"]["log_last_entry_sha256"] = nullptr;
+    });
+    run = Verify(L"r.json");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.out, "CompsTableOxycalc.csv.log» есть, а отчёт не указывает ни одной его записи"))
+        << run.out;
 }
 
 TEST_F(VerifyCommandTest, NothingIsWrittenOverAChangeLogOrIntoItsVersions) {
