@@ -179,6 +179,15 @@ void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
         static_cast<int32_t>(InRange(Integer(inputs, "utc_offset_minutes", at), kWestmostOffsetMinutes,
                                      kEastmostOffsetMinutes, Path(at, "utc_offset_minutes")));
     report.language = LanguageOf(FromUtf8(OptionalString(inputs, "language", at)), at + ".language");
+    if (inputs.contains("utc_offsets")) {
+        const Json& offsets = Array(inputs, "utc_offsets", at);
+        for (size_t i = 0; i < offsets.size(); ++i) {
+            const std::string item = Item(Path(at, "utc_offsets"), i);
+            report.utcOffsets[Integer(offsets[i], "moment", item)] =
+                static_cast<int32_t>(InRange(Integer(offsets[i], "minutes", item), kWestmostOffsetMinutes,
+                                             kEastmostOffsetMinutes, Path(item, "minutes")));
+        }
+    }
     report.database = String(inputs, "database", at);
     const Json& chromatograms = Array(inputs, "chromatograms", at);
     for (size_t i = 0; i < chromatograms.size(); ++i) {
@@ -310,6 +319,13 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
         static_cast<int32_t>(InRange(IntegerOf(inputs, "utc_offset_minutes", at), kWestmostOffsetMinutes,
                                      kEastmostOffsetMinutes, at + "/utc_offset_minutes"));
     report.language = LanguageOf(ElementText(inputs.child(L"language")), at + "/language");
+    size_t offsetIndex = 0;
+    for (const pugi::xml_node& node : inputs.children(L"utc_offset")) {
+        const std::string item = at + "/utc_offset[" + std::to_string(++offsetIndex) + "]";
+        report.utcOffsets[IntegerOf(node, "moment", item)] =
+            static_cast<int32_t>(InRange(IntegerOf(node, "minutes", item), kWestmostOffsetMinutes,
+                                         kEastmostOffsetMinutes, item + "/minutes"));
+    }
     report.database = TextOf(inputs, "database", at);
     size_t index = 0;
     for (const pugi::xml_node& node : inputs.children(L"chromatogram")) {

@@ -2,6 +2,7 @@
 // report or a change log made to tell another story does not.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "CliFixture.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
+#include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
 
@@ -288,6 +290,39 @@ TEST_F(VerifyCommandTest, LocalTimesAreCheckedInTheZoneTheReportWasMadeIn) {
     EXPECT_TRUE(Holds(Read(L"r.xml"), "<analyse_time>14.03.24  12:12</analyse_time>"));
     const CliRun run = Verify(L"r.xml");  // in UTC
     EXPECT_EQ(run.exitCode, 0) << run.out;
+}
+
+// Made in a zone with summer time, of analyses in the other season than the day the report is made: one
+// offset cannot show both, so each moment's is recorded.
+TEST_F(VerifyCommandTest, TimesShownInSummerAndWinterTimeAreCheckedAsTheyWereShown) {
+    const char* berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+    bool summerNow = false;
+    {
+        const ScopedTimeZone zone(berlin);
+        summerNow = UtcOffsetMinutes(std::time(nullptr)) == 120;
+    }
+    // 14 March is winter time there; 14 July summer time.
+    if (!summerNow) Database().Execute("UPDATE assay SET date = date + 122 * 86400 WHERE id = 101;");
+    const std::string command =
+        "TZ=" + Quoted(berlin) + " " + Quoted(OXY_CLI_PATH) + " report --db " + Quoted(Path(L"host.db")) +
+        " --components " + Quoted(Path(L"CompsTableOxycalc.csv")) +
+        " --assay 101 --tick-all --density 745.68 --standard 1,2-Диметоксиэтан --xml " +
+        Quoted(Path(L"r.xml")) + " --json " + Quoted(Path(L"r.json")) + " >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(Holds(Read(L"r.xml"), summerNow ? "<analyse_time>14.03.24  10:12</analyse_time>"
+                                                : "<analyse_time>14.07.24  11:12</analyse_time>"))
+        << Read(L"r.xml");
+    for (const wchar_t* report : {L"r.xml", L"r.json"}) {
+        EXPECT_EQ(Verify(report).exitCode, 0) << Verify(report).out;  // in UTC
+        const std::string moscow =
+            "TZ=MSK-3 " + Quoted(OXY_CLI_PATH) + " verify " + Quoted(Path(report)) + " >/dev/null";
+        EXPECT_EQ(std::system(moscow.c_str()), 0);
+    }
+    // An offset beyond any zone's is no report the program wrote.
+    const std::string honest = Read(L"r.json");
+    EditJson(L"r.json", [](Json& j) { j["inputs"]["utc_offsets"][0]["minutes"] = 43200; });
+    EXPECT_EQ(Verify(L"r.json").exitCode, 2);
+    WriteBytes(folder.File(L"r.json"), honest);
 }
 
 TEST_F(VerifyCommandTest, ABatchReportIsMadeAgainFromItsSeriesDensitiesAndQc) {
