@@ -105,8 +105,9 @@ std::string EntryText(const TableLogEntry& entry) {
 const wchar_t kVersionSeenBefore[] =
     L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись";
 
-bool IsTableLogPlace(const std::wstring& path) {
-    const std::filesystem::path place = ToFileSystemPath(path);
+namespace {
+
+bool IsTableLogPlaceAsSpelt(const std::filesystem::path& place, const std::wstring& path) {
     for (std::filesystem::path folder = place.parent_path();
          !folder.empty() && folder != folder.parent_path(); folder = folder.parent_path()) {
         if (folder.extension() == ".versions") return true;
@@ -115,6 +116,18 @@ bool IsTableLogPlace(const std::wstring& path) {
     if (FileExists(FromFileSystemPath(place.parent_path() / place.stem()))) return true;
     const std::optional<std::string> start = ReadFileBytes(path, 0);
     return start && start->rfind(kEntryStart, 0) == 0;
+}
+
+}  // namespace
+
+bool IsTableLogPlace(const std::wstring& path) {
+    // As spelt and as the file system resolves it: a link to a versions folder leads into it.
+    const std::filesystem::path place = ToFileSystemPath(path);
+    std::error_code error;
+    const std::filesystem::path resolved =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(place, error), error);
+    return IsTableLogPlaceAsSpelt(place, path) ||
+           (!error && IsTableLogPlaceAsSpelt(resolved, FromFileSystemPath(resolved)));
 }
 
 std::vector<TableLogEntry> ParseTableLog(const std::string& text) {

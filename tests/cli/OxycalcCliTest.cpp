@@ -116,6 +116,32 @@ TEST_F(OxycalcCliTest, NeverWritesAReportOverAnInput) {
     const CliRun spelt = Report({"--assay", "101", "--tick-all", "--json", Path(L"same.json"), "--csv",
                                  ToUtf8(folder.Path()) + "/./same.json"});
     EXPECT_EQ(spelt.exitCode, 2);
+
+    // Files no run names as its input but the lab's all the same, and a versions folder reached by a link.
+    WriteBytes(folder.File(L"ReportPage.xsl"),
+               ReadBytes(FromUtf8(OXY_SOURCE_DIR "/src/report/ReportPage.xsl")));
+    ASSERT_EQ(Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json")}).exitCode,
+              1);  // starts the log
+    std::filesystem::create_directory_symlink(Path(L"CompsTableOxycalc.csv.versions"), Path(L"v"));
+    const std::vector<std::pair<const char*, std::wstring>> places = {{"--html", L"ReportPage.xsl"},
+                                                                      {"--json", L"QcOxycalc.csv"},
+                                                                      {"--csv", L"densities.csv"},
+                                                                      {"--xml", L"ReportPage.xsl"},
+                                                                      {"--json", L"v/r.json"}};
+    for (const auto& [output, name] : places) {
+        const std::string before = Read(name);
+        const CliRun run = Report({"--assay", "101", "--tick-all", output, Path(name), "--xsl", xsl});
+        EXPECT_EQ(run.exitCode, 2) << ToUtf8(name) << run.err;
+        EXPECT_EQ(Read(name), before) << ToUtf8(name);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path(L"CompsTableOxycalc.csv.versions/r.json")));
+    // A report of this program is replaced as ever.
+    EXPECT_EQ(
+        Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json"), "--csv", Path(L"r.csv")}).exitCode,
+        1);
+    EXPECT_EQ(
+        Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json"), "--csv", Path(L"r.csv")}).exitCode,
+        1);
 }
 
 TEST_F(OxycalcCliTest, ExitsWithTwoOnBadUsageOrAValueThatIsNoNumber) {
@@ -280,14 +306,15 @@ TEST_F(OxycalcCliTest, SaysWhyTheDatabaseKeptAChromatogramOut) {
 }
 
 TEST_F(OxycalcCliTest, AReportThatCannotBeWrittenWholeLeavesThePreviousOneAsItWas) {
-    WriteBytes(folder.File(L"r.json"), "{\"previous\": true}");
+    Report({"--assay", "102", "--tick-all", "--json", Path(L"r.json")});
+    const std::string previous = Read(L"r.json");
     // A stylesheet that does not transform: the page cannot be made, so no file of the report is written.
     const std::string broken = ToUtf8(folder.Write(L"broken.xsl", "<xsl:stylesheet"));
     const CliRun run = Report({"--assay", "101", "--tick-all", "--json", Path(L"r.json"), "--html",
                                Path(L"r.html"), "--xsl", broken});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.err, "r.html")) << run.err;
-    EXPECT_EQ(Read(L"r.json"), "{\"previous\": true}");
+    EXPECT_EQ(Read(L"r.json"), previous);
     EXPECT_FALSE(std::filesystem::exists(ToUtf8(folder.File(L"r.html"))));
     EXPECT_EQ(run.out, "");
     // Nothing of the run is left behind.
