@@ -66,6 +66,10 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"oxygen of none of them is counted; no limit is judged."},
     {MessageCode::PeakTwiceInChromatogram,
      L"Chromatogram %2 holds peak “%1” more than once (retention times %3 min): the first is counted."},
+    {MessageCode::QcLimitsNotAsEstablished,
+     L"The quality control limits in file %1 are not those its log recorded when they were established (%3): "
+     L"the QC results are not judged by them, and the QC marks that rest on them are undetermined. Establish "
+     L"the limits again (oxycalc-cli qc --establish)."},
     {MessageCode::NewDefaultTable,
      L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s "
      L"table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values "
@@ -168,6 +172,12 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QcNotOpened, L"the QC file does not open"},
     {MessageCode::QcSameChart, L"the same chart as on line %1"},
     {MessageCode::QcEmpty, L"the file holds no QC line"},
+    {MessageCode::QcLimitsNotLogged,
+     L"the limits are not in the QC file’s log as established by the program (no entry of limits established "
+     L"with the file’s version kept): nothing is judged by them"},
+    {MessageCode::QcLimitsNotAsLogged,
+     L"the line’s limits or tolerance are not those recorded when the limits were established (log entry %1, "
+     L"%2): changed outside the plug-in, nothing is judged by them"},
     {MessageCode::QcOxygen, L"oxygen"},
     {MessageCode::QcTotalOxygen, L"total organically bound oxygen"},
     // Control charts
@@ -203,6 +213,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QualityConfirmed, L"confirmed by quality control"},
     {MessageCode::QualityNotYetConfirmed, L"not yet confirmed by quality control"},
     {MessageCode::QualityInDoubt, L"in doubt: quality control failed"},
+    {MessageCode::QualityUndetermined,
+     L"undetermined: quality control was judged by limits that are not those established"},
+    {MessageCode::QualityLimitsInDoubt, L"%1 not judged: %2"},
     {MessageCode::QualityCheck, L"check “%1” %2"},
     {MessageCode::QualityCheckFailed, L"%1 failed: %2"},
     {MessageCode::QualityAfterFailed, L"made after a failed check: %1 (%2), before a check in control"},
@@ -298,8 +311,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::EstablishTooFewInBaseline, L"the baseline holds %1 usable results; at least %2 are needed"},
     {MessageCode::EstablishTooFewOnChart, L"the chart holds %1 usable results; at least %2 are needed"},
     {MessageCode::EstablishOutlier,
-     L"the result of %1 (%2) lies beyond the limits %3 … %4 the baseline itself gives: find its cause or "
-     L"choose another baseline (--qc-baseline)"},
+     L"the result of %1 (%2) lies beyond the limits %3 … %4 the rest of the baseline gives: find its cause "
+     L"or choose another baseline (--qc-baseline)"},
     {MessageCode::EstablishNoSpread, L"the baseline’s spread is below 0.000001: no limits can be written"},
     // A batch's series
     {MessageCode::BatchNoDensity, L"no density in the densities file"},

@@ -38,6 +38,8 @@
     X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */   \
     X(PeaksWithoutComponent, "peaks_without_component")      /* subject, chromatograms, detail */   \
     X(PeakNameMistyped, "peak_name_mistyped")                /* subject, chromatograms, detail */   \
+    /* The QC file behind a batch's marks: subject, detail */                                       \
+    X(QcLimitsNotAsEstablished, "qc_limits_not_as_established")                                     \
     /* How a new default table differs (the detail of new_default_table) */                         \
     X(DefaultDiffers, "default_differs") /* component, fields */                                    \
     X(DefaultField, "default_field")     /* field, ours, theirs */                                  \
@@ -122,6 +124,8 @@
     X(QcEmpty, "qc_empty")                                                                          \
     X(QcOxygen, "qc_oxygen")                                                                        \
     X(QcTotalOxygen, "qc_total_oxygen")                                                             \
+    X(QcLimitsNotLogged, "qc_limits_not_logged")                                                    \
+    X(QcLimitsNotAsLogged, "qc_limits_not_as_logged") /* entry, moment */                           \
     /* Control charts */                                                                            \
     X(QcInControl, "qc_in_control")                                                                 \
     X(QcFailed, "qc_failed")                                                                        \
@@ -151,6 +155,8 @@
     X(QualityConfirmed, "quality_confirmed")                                                        \
     X(QualityNotYetConfirmed, "quality_not_yet_confirmed")                                          \
     X(QualityInDoubt, "quality_in_doubt")                                                           \
+    X(QualityUndetermined, "quality_undetermined")                                                  \
+    X(QualityLimitsInDoubt, "quality_limits_in_doubt")                          /* check, why */    \
     X(QualityCheck, "quality_check")                                            /* chart, moment */ \
     X(QualityCheckFailed, "quality_check_failed")                               /* check, why */    \
     X(QualityAfterFailed, "quality_after_failed")                               /* check, why */    \

@@ -65,6 +65,10 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"них не учтён; нормы не определены."},
     {MessageCode::PeakTwiceInChromatogram,
      L"В хроматограмме %2 пик «%1» встречается несколько раз (время удерживания %3 мин): учтён первый."},
+    {MessageCode::QcLimitsNotAsEstablished,
+     L"Пределы контроля качества в файле %1 не те, что записаны в его журнале при установке (%3): результаты "
+     L"контроля по ним не оценены, отметки контроля качества, которые на них стоят, не определены. "
+     L"Установите пределы заново (oxycalc-cli qc --establish)."},
     {MessageCode::NewDefaultTable,
      L"Новая таблица по умолчанию %1 отличается от таблицы компонентов лаборатории: %3. Результаты "
      L"рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле либо удалите файл %1, если "
@@ -166,6 +170,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::QcNotOpened, L"файл контроля качества не открывается"},
     {MessageCode::QcSameChart, L"та же карта, что в строке %1"},
     {MessageCode::QcEmpty, L"в файле нет ни одной строки контроля"},
+    {MessageCode::QcLimitsNotLogged,
+     L"пределы не записаны в журнале файла контроля как установленные программой (нет записи «установлены "
+     L"контрольные пределы» с сохранённой версией файла): по ним не судят"},
+    {MessageCode::QcLimitsNotAsLogged,
+     L"пределы или допуск строки не те, что записаны при установке пределов (запись %1 журнала, %2): "
+     L"изменены "
+     L"вне модуля, по ним не судят"},
     {MessageCode::QcOxygen, L"кислород"},
     {MessageCode::QcTotalOxygen, L"общее содержание органически связанного кислорода"},
     // Control charts
@@ -201,6 +212,9 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::QualityConfirmed, L"подтверждено контролем качества"},
     {MessageCode::QualityNotYetConfirmed, L"ещё не подтверждено контролем качества"},
     {MessageCode::QualityInDoubt, L"под сомнением: контроль качества не пройден"},
+    {MessageCode::QualityUndetermined,
+     L"не определено: контроль качества судился по пределам, которые не те, что установлены"},
+    {MessageCode::QualityLimitsInDoubt, L"%1 не оценён: %2"},
     {MessageCode::QualityCheck, L"контроль «%1» %2"},
     {MessageCode::QualityCheckFailed, L"%1 не пройден: %2"},
     {MessageCode::QualityAfterFailed, L"сделана после не пройденного контроля: %1 (%2), до контроля в норме"},
@@ -299,8 +313,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"в базовом периоде %1 используемых результатов, нужно не менее %2"},
     {MessageCode::EstablishTooFewOnChart, L"на карте %1 используемых результатов, нужно не менее %2"},
     {MessageCode::EstablishOutlier,
-     L"результат %1 (%2) лежит за пределами %3 … %4, которые даёт сам базовый период: найдите его причину "
-     L"или выберите другой базовый период (--qc-baseline)"},
+     L"результат %1 (%2) лежит за пределами %3 … %4, которые дают остальные результаты базового периода: "
+     L"найдите его причину или выберите другой базовый период (--qc-baseline)"},
     {MessageCode::EstablishNoSpread, L"разброс базового периода меньше 0.000001: пределы не записать"},
     // A batch's series
     {MessageCode::BatchNoDensity, L"нет плотности в файле плотностей"},

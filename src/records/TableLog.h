@@ -13,8 +13,11 @@ struct TableLogEntry {
     std::wstring user;   // "analyst@LAB-PC"
     std::wstring program;
     std::wstring event;  // "журнал начат", "сохранено в модуле", "изменено вне модуля"
-    std::wstring reason;  // what the user gave for a save; empty for the others
-    std::vector<std::wstring> changes;
+    std::wstring reason;                // what the user gave for a save; empty for the others
+    std::vector<std::wstring> changes;  // what changed in the table's fields, as its versions show it
+    // What the entry says besides, for a person: per chart the limits established, the save a reason is
+    // given for. Not checked against the versions.
+    std::vector<std::wstring> notes;
     std::string fileSha256;      // of the table after the event
     std::string previousSha256;  // of the entry before, as written; "—" for the first
     std::string text;            // the entry as the log holds it, UTF-8: what the next entry's digest covers
@@ -52,7 +55,8 @@ public:
     // entry, or nothing when the log could not be written.
     std::optional<TableLogEntry> Append(const std::wstring& event, const std::wstring& reason,
                                         const std::vector<std::wstring>& changes,
-                                        const std::string& fileSha256);
+                                        const std::string& fileSha256,
+                                        const std::vector<std::wstring>& notes = {});
 
     // Keeps a version of the table's bytes under their digest; false when it could not be kept.
     bool KeepVersion(const std::string& bytes, const std::string& sha256) const;
@@ -87,6 +91,9 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
 // Whether the log still holds, unbroken, the entry a report anchored: an entry at that place whose
 // SHA-256 is the anchored one. Why not, otherwise.
 TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const TableLogHead& anchored);
+
+// The event of an entry that records control limits established in the QC file.
+extern const wchar_t kLimitsEstablishedEvent[];
 
 // The line an entry of a change made outside the program adds to its changes when the table is back at a
 // version the program kept before: a version put back by hand, or an entry removed from the log.

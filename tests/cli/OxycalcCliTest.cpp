@@ -541,12 +541,27 @@ protected:
 };
 
 TEST_F(OxycalcCliQcTest, TheQcCommandChartsTheQcSeriesAloneWithLimitsEstablishedFromTheDatesGiven) {
-    CliRun run = Establish("контроль с 15 по 29 февраля", {"2024-02-15", "2024-02-29"});
+    // Six results, the failed check among them: too few; a baseline that holds the failed check of 14 March
+    // among 25: that check lies beyond the limits of the others, whatever it does to its own.
+    CliRun run = Establish("шесть дней", {"2024-03-10", "2024-03-15"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err, "в базовом периоде 6 используемых результатов, нужно не менее 20")) << run.err;
+    run = Establish("с 20 февраля", {"2024-02-20", "2024-03-15"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.err,
+                      "МТБЭ, % масс.: пределы не установлены: результат 14.03.24 12:00 (5.2986) лежит за "
+                      "пределами 4.8453 … 5.1545, которые дают остальные результаты базового периода"))
+        << run.err;
+
+    run = Establish("контроль с 15 февраля по 5 марта", {"2024-02-15", "2024-03-05"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Holds(run.err,
-                      "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: пределы установлены по 15 "
-                      "результатам (15.02.24 07:30 – 29.02.24 07:45)"))
+                      "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: пределы установлены по 20 "
+                      "результатам (15.02.24 07:30 – 05.03.24 07:45)"))
         << run.err;
+    // The log holds against its versions right after it: no false alarm.
+    const CliRun history = Run({"history", Path(L"QcOxycalc.csv")});
+    EXPECT_EQ(history.exitCode, 0) << history.out;
     std::vector<std::string> args = Qc(L"charts");
     args.insert(args.end(), {"--from", "2024-03-01"});
     run = Run(args);
@@ -555,11 +570,13 @@ TEST_F(OxycalcCliQcTest, TheQcCommandChartsTheQcSeriesAloneWithLimitsEstablished
                       "Карта 2. Контрольный образец КО-1 — МТБЭ, % масс.: 15 результатов, не пройдено 1, "
                       "не определено 0, не оценено 0; пределы установлены"))
         << run.err;
-    EXPECT_TRUE(Holds(run.err, "по 15 результатам (предварительные)")) << run.err;
+    EXPECT_TRUE(Holds(run.err, "по 20 результатам")) << run.err;
+    EXPECT_FALSE(Holds(run.err, "(предварительные)")) << run.err;
     EXPECT_FALSE(Holds(run.err, "2417")) << "an analysis series was calculated";
-    EXPECT_TRUE(Holds(Read(L"charts/qc.html"), "(причина: контроль с 15 по 29 февраля) по 15 результатам"));
-    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"baseline_results\": 15"));
-    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"reason\": \"контроль с 15 по 29 февраля\""));
+    EXPECT_TRUE(
+        Holds(Read(L"charts/qc.html"), "(причина: контроль с 15 февраля по 5 марта) по 20 результатам"));
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"baseline_results\": 20"));
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "\"reason\": \"контроль с 15 февраля по 5 марта\""));
 
     // Without the QC sample's density its results are shown, undetermined, and confirm nothing.
     WriteBytes(folder.File(L"densities.csv"), "АИ-95-К5, партия 2417;745.68\n");
@@ -667,6 +684,40 @@ TEST_F(OxycalcCliQcTest, EstablishedLimitsAreTheSameWhateverTheRangeAndNoBatchRe
     EXPECT_EQ(Count(revised, "Событие: установлены контрольные пределы"), 2u);
     run = Run(Days(L"revised", "2024-03-14", "2024-03-14"));
     EXPECT_NE(FirstLimits(L"revised/qc.json"), limits);
+}
+
+// MTBE's tolerance and MR̄ widened by hand, to pass the failed check of 14 March: limits are established
+// only while they are what their establishing recorded, so the check is judged by none, and lot 2417,
+// analysed after it, is neither in doubt nor confirmed but undetermined, on every run until they are
+// established again.
+TEST_F(OxycalcCliQcTest, LimitsEditedByHandJudgeNothingAndTheMarksOnThemAreUndetermined) {
+    ASSERT_EQ(Establish("первые 20 дней").exitCode, 0);
+    std::string file = Read(L"QcOxycalc.csv");
+    const std::string mtbe = ";5.00;0.15;5.002440;0.058163;";
+    ASSERT_TRUE(Holds(file, mtbe)) << file;
+    file.replace(file.find(mtbe), mtbe.size(), ";5.00;0.50;5.002440;0.158163;");
+    WriteBytes(folder.File(L"QcOxycalc.csv"), file);
+    for (const wchar_t* out : {L"first", L"second"}) {
+        const CliRun run = Run(Days(out, "2024-03-14", "2024-03-14"));
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Holds(run.err, "строка 3: пределы или допуск строки не те, что записаны при установке"))
+            << run.err;
+        const std::string json = Read(std::wstring(out) + L"/2024-03-14_0912_АИ-95-К5_партия_2417.json");
+        EXPECT_TRUE(Holds(json, "\"status\": \"undetermined\"")) << json;
+        EXPECT_TRUE(Holds(json, "\"kind\": \"qc_limits_not_as_established\""));
+        EXPECT_FALSE(Holds(json, "подтверждено контролем качества"));
+        EXPECT_TRUE(Holds(Read(std::wstring(out) + L"/index.html"), "не определено: контроль качества"));
+    }
+    std::vector<std::string> qc = Qc(L"charts");
+    EXPECT_EQ(Run(qc).exitCode, 1);
+    EXPECT_TRUE(Holds(Read(L"charts/qc.json"), "изменены вне модуля, по ним не судят"));
+
+    // Established again, for a reason: judged by them once more.
+    ASSERT_EQ(Establish("допуск 0,50 по новому стандарту").exitCode, 0);
+    const CliRun run = Run(Days(L"third", "2024-03-14", "2024-03-14"));
+    EXPECT_FALSE(Holds(run.err, "не те, что записаны")) << run.err;
+    EXPECT_FALSE(
+        Holds(Read(L"third/2024-03-14_0912_АИ-95-К5_партия_2417.json"), "\"status\": \"undetermined\""));
 }
 
 TEST_F(OxycalcCliQcTest, AQcLineNamingASampleAnalysedOnceIsAnErrorNamingItsLine) {

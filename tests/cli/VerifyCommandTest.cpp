@@ -335,6 +335,18 @@ TEST_F(VerifyCommandTest, ABatchReportIsMadeAgainFromItsSeriesDensitiesAndQc) {
         const CliRun run = Verify(base + extension);
         EXPECT_EQ(run.exitCode, 0) << run.out;
     }
+    // Its QC record taken out: made again, the batch reads the QC file beside the components file all the
+    // same, and the report without its mark does not verify.
+    const std::string honest = Read(base + L".json");
+    EditJson(base + L".json", [](Json& j) {
+        j["quality"] = nullptr;
+        j["inputs"]["qc_file"] = nullptr;
+    });
+    const CliRun stripped = Verify(base + L".json");
+    EXPECT_EQ(stripped.exitCode, 1);
+    EXPECT_TRUE(Holds(stripped.out, "а отчёт пакета его не называет")) << stripped.out;
+    EXPECT_TRUE(Holds(stripped.out, "quality: в отчёте «null»")) << stripped.out;
+    WriteBytes(folder.File(base + L".json"), honest);
     // Another analysis of the sample within the series gap joins the series.
     Database().Execute(
         "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration) "
