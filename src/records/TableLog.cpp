@@ -25,6 +25,7 @@ const wchar_t kLocalLine[] = L"Местное время: ";
 const wchar_t kProgramLine[] = L"Программа: ";
 const wchar_t kEventLine[] = L"Событие: ";
 const wchar_t kReasonLine[] = L"Причина: ";
+const wchar_t kExplainsLine[] = L"К записи: ";
 const wchar_t kChangesLine[] = L"Изменения:";
 const wchar_t kNotesLine[] = L"Пояснения:";
 const wchar_t kFileLine[] = L"SHA-256 файла: ";
@@ -71,6 +72,8 @@ TableLogEntry ParseEntry(const std::string& text) {
                    After(line, kReasonLine, entry.reason)) {
         } else if (After(line, kNumberLine, value)) {
             entry.number = static_cast<size_t>(std::wcstoull(value.c_str(), nullptr, 10));
+        } else if (After(line, kExplainsLine, value)) {
+            entry.explains = static_cast<size_t>(std::wcstoull(value.c_str(), nullptr, 10));
         } else if (After(line, kFileLine, value)) {
             entry.fileSha256 = ToUtf8(value);
         } else if (After(line, kPreviousLine, value)) {
@@ -97,6 +100,7 @@ std::string EntryText(const TableLogEntry& entry) {
     text += kUserLine + entry.user + L"\n";
     text += kProgramLine + entry.program + L"\n";
     text += kEventLine + entry.event + L"\n";
+    if (entry.explains != 0) text += kExplainsLine + std::to_wstring(entry.explains) + L"\n";
     if (!entry.reason.empty()) text += kReasonLine + OneLine(entry.reason) + L"\n";
     if (!entry.changes.empty()) {
         text += std::wstring(kChangesLine) + L"\n";
@@ -114,7 +118,10 @@ std::string EntryText(const TableLogEntry& entry) {
 
 }  // namespace
 
+const wchar_t kSavedInProgramEvent[] = L"сохранено в модуле";
+const wchar_t kChangedOutsideEvent[] = L"изменено вне модуля";
 const wchar_t kLimitsEstablishedEvent[] = L"установлены контрольные пределы";
+const wchar_t kReasonGivenEvent[] = L"указана причина";
 
 const wchar_t kVersionSeenBefore[] =
     L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись";
@@ -198,7 +205,7 @@ bool TableLog::Exists() const {
 std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const std::wstring& reason,
                                               const std::vector<std::wstring>& changes,
                                               const std::string& fileSha256,
-                                              const std::vector<std::wstring>& notes) {
+                                              const std::vector<std::wstring>& notes, size_t explains) {
     const std::optional<TableLogEntry> last = Last();
     TableLogEntry entry;
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
@@ -210,6 +217,7 @@ std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const s
     entry.reason = reason;
     entry.changes = changes;
     entry.notes = notes;
+    entry.explains = explains;
     entry.fileSha256 = fileSha256;
     entry.previousSha256 = last ? Sha256Hex(last->text) : kNoPrevious;
     entry.number = !last ? 1 : last->number != 0 ? last->number + 1 : ReadAll().size() + 1;

@@ -16,6 +16,8 @@
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/ReferenceTable.h"
+#include "records/TableLog.h"
 
 namespace {
 
@@ -391,6 +393,49 @@ TEST_F(VerifyCommandTest, HistoryFindsATableChangeHiddenInTheLogAndSoDoesTheNext
     run = Run({"history", Path(L"CompsTableOxycalc.csv")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.out, "изменения, названные записью, не те")) << run.out;
+}
+
+// A save in the components dialog asks for no reason: the lab gives it afterwards, in an entry of its own
+// that names the save. The chain stays whole, and history tells which saves still have none and that the
+// last entry is anchored by nothing in the log.
+TEST_F(VerifyCommandTest, AReasonIsGivenForASaveAfterwardsInAnEntryThatNamesIt) {
+    ASSERT_EQ(MakeReport().exitCode, 0);  // starts the log
+    const std::wstring table = folder.File(L"CompsTableOxycalc.csv");
+    const std::string before = Read(L"CompsTableOxycalc.csv");
+    Replace(L"CompsTableOxycalc.csv", "793.50", "793.60");
+    ASSERT_TRUE(LogTableSave(table, before, L""));
+    CliRun run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Сохранения без причины: записи 2")) << run.out;
+    EXPECT_TRUE(Holds(run.out, ") — последняя: ни одна запись журнала её не закрепляет")) << run.out;
+
+    run =
+        Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "плотность этанола по паспорту партии"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<TableLogEntry> entries = TableLog(table).ReadAll();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].event, L"указана причина");
+    EXPECT_EQ(entries[2].explains, 2u);
+    EXPECT_EQ(entries[2].reason, L"плотность этанола по паспорту партии");
+    EXPECT_FALSE(entries[2].user.empty());
+    EXPECT_TRUE(Holds(Read(L"CompsTableOxycalc.csv.log"), "К записи: 2\n"));
+    run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_FALSE(Holds(run.out, "Сохранения без причины")) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Запись 3 (")) << run.out;
+    EXPECT_EQ(Verify(L"r.json").exitCode,
+              1);  // the table changed, but its log still holds the entry anchored
+    EXPECT_FALSE(Holds(Verify(L"r.json").out, "журнал изменений таблицы компонентов"));
+
+    // Only a change takes a reason; a number the log lacks, or a log that does not hold, takes none.
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x", "--entry", "1"}).exitCode, 2);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x", "--entry", "9"}).exitCode, 2);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--entry", "2"}).exitCode, 2);
+    std::string log = Read(L"CompsTableOxycalc.csv.log");
+    log.replace(log.find("793.60"), 6, "793.70");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv.log"), log);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x"}).exitCode, 1);
+    EXPECT_EQ(Read(L"CompsTableOxycalc.csv.log"), log);
 }
 
 TEST_F(VerifyCommandTest, ALogRewrittenAfterAReportFailsThatReportsVerification) {
