@@ -73,11 +73,12 @@ struct BatchRun {
     ReportOrigin origin;           // what every report records of how the batch made it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
-    std::set<std::wstring> usedNames;  // the reports' names this run gave
-    std::optional<QcFile> qcFile;      // beside the components file, when kept
-    std::optional<QcCharts> qc;        // its charts over the run's series
-    std::wstring staging;              // the staging folder
-    const FolderLock* lock = nullptr;  // this run's hold on the folder
+    std::set<std::wstring> usedNames;            // the reports' names this run gave
+    std::optional<QcFile> qcFile;                // beside the components file, when kept
+    std::optional<QcCharts> qc;                  // its charts over the run's series
+    std::vector<CalculationWarning> qcWarnings;  // what every report says of the QC file, as read
+    std::wstring staging;                        // the staging folder
+    const FolderLock* lock = nullptr;            // this run's hold on the folder
 };
 
 // The name of a series' reports: the one its files were first given here; for a series new to the
@@ -225,10 +226,7 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     CalculationData& data = *calculated.data;
     const std::vector<Assay>& assays = calculated.assays;
     const QualityMark quality = run.qc && !qcSeries ? MarkOf(series, *run.qc) : QualityMark();
-    if (run.qcFile) {
-        const std::vector<CalculationWarning> qc = QcFileWarnings(*run.qcFile);
-        data.warnings.insert(data.warnings.end(), qc.begin(), qc.end());
-    }
+    data.warnings.insert(data.warnings.end(), run.qcWarnings.begin(), run.qcWarnings.end());
     const std::wstring base = BaseNameOf(series, run);
     const ReportOutputs outputs = OutputsFor(run.options.outFolder, base, run.stylesheet);
     std::vector<std::wstring> inputs = run.inputs;
@@ -328,6 +326,7 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     // Absolute, as every report names it: a check of the report finds it beside the components file.
     const std::wstring qcPath = DataFileBeside(AbsolutePath(options.components), kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
+    if (run.qcFile) run.qcWarnings = QcFileWarnings(*run.qcFile);
     run.origin.maker = ReportOrigin::Maker::Batch;
     run.origin.densitiesFile = FileInput(options.densities);
     run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
