@@ -1,6 +1,5 @@
 #include "tables/NameCompare.h"
 
-#include <cwchar>
 #include <string>
 
 bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
@@ -34,9 +33,11 @@ std::wstring VisibleName(std::wstring_view name) {
             shown += c;
             continue;
         }
-        wchar_t code[16];
-        std::swprintf(code, sizeof code / sizeof code[0], L"[U+%04X]", static_cast<unsigned>(c));
-        shown += code;
+        const wchar_t* const digits = L"0123456789ABCDEF";
+        const uint32_t code = static_cast<uint32_t>(c);
+        shown += L"[U+";
+        for (int shift = 12; shift >= 0; shift -= 4) shown += digits[(code >> shift) & 0xF];
+        shown += L']';
     }
     return shown;
 }

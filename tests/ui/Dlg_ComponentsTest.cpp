@@ -258,7 +258,7 @@ TEST_F(Dlg_ComponentsTest, AFileThatCannotBeWrittenKeepsTheDialogOpenWithTheEdit
 
 TEST_F(Dlg_ComponentsTest, SavingFromTheMainDialogRecalculatesWithTheNewTable) {
     auto dialog = OpenMainDialog();
-    EXPECT_EQ(dialog->Calculation().table.components.size(), 4u);
+    EXPECT_EQ(dialog->Calculation().components.size(), 4u);
     WithModalDialog(
         IDC_OXY_COMPONENT_GRID,
         [&](HWND editor) {
@@ -270,7 +270,7 @@ TEST_F(Dlg_ComponentsTest, SavingFromTheMainDialogRecalculatesWithTheNewTable) {
             Click(editor, IDOK);
         },
         [&] { Click(dialog->Handle(), IDC_OXY_COMPONENTS); });
-    EXPECT_EQ(dialog->Calculation().table.components.size(), 5u);
+    EXPECT_EQ(dialog->Calculation().components.size(), 5u);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
