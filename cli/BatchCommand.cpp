@@ -73,11 +73,12 @@ struct BatchRun {
     ReportOrigin origin;           // what every report records of how the batch made it
     std::vector<std::wstring> inputs;
     BatchManifest manifest;
-    std::set<std::wstring> usedNames;  // the reports' names this run gave
-    std::optional<QcFile> qcFile;      // beside the components file, when kept
-    std::optional<QcCharts> qc;        // its charts over the run's series
-    std::wstring staging;              // the staging folder
-    const FolderLock* lock = nullptr;  // this run's hold on the folder
+    std::set<std::wstring> usedNames;            // the reports' names this run gave
+    std::optional<QcFile> qcFile;                // beside the components file, when kept
+    std::optional<QcCharts> qc;                  // its charts over the run's series
+    std::vector<CalculationWarning> qcWarnings;  // what every report says of the QC file, as read
+    std::wstring staging;                        // the staging folder
+    const FolderLock* lock = nullptr;            // this run's hold on the folder
 };
 
 // The name of a series' reports: the one its files were first given here; for a series new to the
@@ -222,9 +223,10 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     const bool qcSeries = run.qcFile && IsQcSample(*run.qcFile, series.sample);
     if (qcSeries) QcNotesOfSeries(*run.qc, series.Key(), row.qcResults, row.qcFailures);
     if (!calculated.data) return row;
-    const CalculationData& data = *calculated.data;
+    CalculationData& data = *calculated.data;
     const std::vector<Assay>& assays = calculated.assays;
     const QualityMark quality = run.qc && !qcSeries ? MarkOf(series, *run.qc) : QualityMark();
+    data.warnings.insert(data.warnings.end(), run.qcWarnings.begin(), run.qcWarnings.end());
     const std::wstring base = BaseNameOf(series, run);
     const ReportOutputs outputs = OutputsFor(run.options.outFolder, base, run.stylesheet);
     std::vector<std::wstring> inputs = run.inputs;
@@ -321,12 +323,14 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     const std::wstring chartStylesheet =
         DataFileBeside(run.stylesheet, StylesheetName(kQcStylesheetStem, options.language));
     if (!CanRead(chartStylesheet, L"таблица стилей контрольных карт", messages)) return kExitFailure;
-    const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
+    // Absolute, as every report names it: a check of the report finds it beside the components file.
+    const std::wstring qcPath = DataFileBeside(AbsolutePath(options.components), kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
+    if (run.qcFile) run.qcWarnings = QcFileWarnings(*run.qcFile);
     run.origin.maker = ReportOrigin::Maker::Batch;
     run.origin.densitiesFile = FileInput(options.densities);
     run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
-    if (run.qcFile) run.origin.qcFile = ReportTable{AbsolutePath(qcPath), run.qcFile->tracking.version};
+    if (run.qcFile) run.origin.qcFile = ReportTable{qcPath, run.qcFile->tracking.version};
     run.inputs = {options.database,
                   options.components,
                   options.densities,
@@ -347,6 +351,11 @@ void ChartQc(BatchRun& run, const std::vector<Series>& all, DataBase::DbHandle& 
     SetAsideSamplesAnalysedOnce(*run.qcFile, all);
     for (const Message& error : run.qcFile->errors)
         shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
+    for (const QcLine& line : run.qcFile->lines) {
+        if (!line.limitsDoubt.Empty())
+            shortfalls.Add(L"файл контроля качества, строка " + std::to_wstring(line.row) + L": " +
+                           Render(line.limitsDoubt, Language::Russian));
+    }
     QuietMessages quiet;
     run.qc = ChartQcSeries(*run.qcFile, all,
                            [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });

@@ -85,7 +85,8 @@ bool HasProblem(const IndexRow& row) {
         [](const IndexVerdict& verdict) { return verdict.outcome == LimitVerdict::Outcome::Undetermined; });
     return !row.reason.Empty() || row.determinations != row.analyses || !row.warnings.empty() ||
            undetermined || !row.totalOxygenDoubt.Empty() || !row.exceededR.empty() ||
-           row.quality.status == QualityMark::Status::InDoubt || !row.qcFailures.empty();
+           row.quality.status == QualityMark::Status::InDoubt ||
+           row.quality.status == QualityMark::Status::Undetermined || !row.qcFailures.empty();
 }
 
 void FillIndexDocument(XMLWrapper& wrapper, const IndexPage& page) {

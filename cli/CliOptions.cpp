@@ -233,6 +233,37 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     return parse;
 }
 
+// `history FILE [--reason TEXT [--entry N]]`.
+CliParse ParseHistoryOptions(const std::vector<std::wstring>& args) {
+    CliParse parse;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::wstring& name = args[i];
+        if (name != L"--reason" && name != L"--entry") {
+            if (!parse.file.empty() || name.rfind(L"--", 0) == 0)
+                return Error(L"после history ожидается один файл; неизвестный параметр " + name);
+            parse.file = name;
+            continue;
+        }
+        if (i + 1 >= args.size()) return Error(L"после " + name + L" нет значения");
+        const std::wstring& value = args[++i];
+        if (name == L"--reason") {
+            if (parse.reason) return Error(L"--reason указан дважды");
+            parse.reason = OneLineReason(value);
+            if (parse.reason->empty()) return Error(L"причина (--reason) пуста");
+            continue;
+        }
+        if (parse.entry) return Error(L"--entry указан дважды");
+        const std::optional<int32_t> number = ReadId(value);
+        if (!number || *number == 0) return Error(L"--entry «" + value + L"» — не номер записи журнала");
+        parse.entry = static_cast<size_t>(*number);
+    }
+    if (parse.file.empty()) return Error(L"после history ожидается файл таблицы");
+    if (parse.entry && !parse.reason) return Error(L"--entry указывается только вместе с --reason");
+    parse.kind = CliParse::Kind::Run;
+    parse.command = CliParse::Command::History;
+    return parse;
+}
+
 }  // namespace
 
 CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
@@ -243,14 +274,15 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
     }
     if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args, CliParse::Command::Batch);
     if (!args.empty() && args[0] == L"qc") return ParseBatchOptions(args, CliParse::Command::Qc);
-    if (!args.empty() && (args[0] == L"verify" || args[0] == L"history")) {
-        if (args.size() != 2) return Error(L"после " + args[0] + L" ожидается один файл");
+    if (!args.empty() && args[0] == L"verify") {
+        if (args.size() != 2) return Error(L"после verify ожидается один файл");
         CliParse parse;
         parse.kind = CliParse::Kind::Run;
-        parse.command = args[0] == L"verify" ? CliParse::Command::Verify : CliParse::Command::History;
+        parse.command = CliParse::Command::Verify;
         parse.file = args[1];
         return parse;
     }
+    if (!args.empty() && args[0] == L"history") return ParseHistoryOptions(args);
     if (args.empty() || args[0] != L"report")
         return Error(L"ожидается команда report, batch, qc, verify или history");
     CliParse parse;
@@ -308,7 +340,7 @@ std::wstring CliUsage() {
                  [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
                  [--series-gap ЧАСЫ]
   oxycalc-cli verify ОТЧЁТ
-  oxycalc-cli history ФАЙЛ
+  oxycalc-cli history ФАЙЛ [--reason ТЕКСТ [--entry N]]
   oxycalc-cli --help
 
 Параметры:
@@ -340,7 +372,9 @@ std::wstring CliUsage() {
                      тогда Report.ENU.xsl, BatchIndex.ENU.xsl, QcChart.ENU.xsl;
                      сообщения в консоли — по-русски
   Файл вывода не может совпадать с входным файлом (база, таблица компонентов,
-  хроматограмма, таблица стилей) или с другим файлом вывода (код 2).
+  хроматограмма, таблица стилей) или с другим файлом вывода, лежать в журнале или
+  папке версий таблицы (и по ссылке) и заменять файл, который не является таким
+  же выводом этой программы или пуст (файл контроля, плотностей, таблицу стилей) (код 2).
 
 Пакетный расчёт (batch): анализы базы (без градуировок) собираются в серии
 параллельных определений — анализы одной пробы ([assay].sample), сделанные друг
@@ -423,13 +457,20 @@ verify сверяет записанные файлы с нынешними (п�
 Код 0 — всё совпадает, 1 — есть различия или исходных данных нет, 2 — отчёт не
 читается (назван недостающий или неверный ключ).
 
-Журнал изменений (history): таблица компонентов и файл норм ведут журнал изменений
-рядом с собой (ИМЯ.log, версии — в папке ИМЯ.versions): сохранение в модуле с
-причиной, изменение вне модуля, найденное при следующем чтении. history печатает
+Журнал изменений (history): таблица компонентов, файл норм и файл контроля ведут журнал
+изменений рядом с собой (ИМЯ.log, версии — в папке ИМЯ.versions): сохранение в модуле,
+изменение вне модуля, найденное при следующем чтении, установка пределов контроля. history печатает
 журнал и проверяет его: каждая запись продолжает предыдущую (SHA-256), номера идут
 по порядку, файл совпадает с последней записью, версия таблицы каждой записи сохранена
-и изменения между версиями те, что названы в записи. Код 0 — журнал цел, 1 — нарушен
-(названа первая неверная запись), 2 — журнала нет.
+и изменения между версиями те, что названы в записи; называет сохранения без причины и
+говорит, что последнюю запись не закрепляет ничто в журнале (её закрепляет только
+отчёт, сделанный после неё). Код 0 — журнал цел, 1 — нарушен (названа первая неверная
+запись), 2 — журнала нет.
+С --reason ТЕКСТ history записывает новой записью журнала причину сохранения в модуле
+(или изменения вне модуля) — последнего сохранения или записи --entry N; запись
+называет ту, к которой дана причина, и кто, где и когда её дал. Код 0 — записана,
+1 — журнал нарушен или не записывается (ничего не добавлено), 2 — журнала или такой
+записи нет.
 
 Результаты печатаются в стандартный вывод, сообщения и предупреждения (стандарт не
 задан или не найден в таблице компонентов, хроматограмма без именованных пиков или

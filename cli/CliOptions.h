@@ -67,6 +67,10 @@ struct CliParse {
     CliOptions options;  // for report
     BatchOptions batch;  // for batch and qc
     std::wstring file;   // for verify (the report) and history (the table)
+    // For history: the reason to give an earlier entry (--reason), and which one (--entry; none: the
+    // newest save in the program).
+    std::optional<std::wstring> reason;
+    std::optional<size_t> entry;
     std::wstring error;  // for Error: what is wrong, one line
 };
 

@@ -34,7 +34,8 @@ int Run(const std::vector<std::wstring>& args) {
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
     if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file);
-    if (parse.command == CliParse::Command::History) return RunHistory(parse.file);
+    if (parse.command == CliParse::Command::History)
+        return parse.reason ? GiveReason(parse.file, *parse.reason, parse.entry) : RunHistory(parse.file);
     return RunReport(parse.options, messages);
 }
 

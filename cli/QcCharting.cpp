@@ -139,6 +139,25 @@ void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vec
     }
 }
 
+std::vector<CalculationWarning> QcFileWarnings(const QcFile& file) {
+    using Kind = CalculationWarning::Kind;
+    std::vector<CalculationWarning> warnings;
+    if (file.tracking.changedOutside) warnings.push_back({Kind::TableChangedOutside, file.path});
+    if (file.tracking.logUnwritable) warnings.push_back({Kind::TableLogUnwritable, file.path});
+    if (!file.tracking.logProblem.Empty())
+        warnings.push_back({Kind::TableLogBroken, file.path, L"", L"", Nested(file.tracking.logProblem)});
+    std::vector<Message> charts;
+    for (const QcLine& line : file.lines) {
+        if (!line.limitsDoubt.Empty())
+            charts.push_back(
+                {MessageCode::FileLine, {static_cast<int64_t>(line.row), Nested(line.limitsDoubt)}});
+    }
+    if (!charts.empty())
+        warnings.push_back(
+            {Kind::QcLimitsNotAsEstablished, file.path, L"", L"", Nested(ListMessage(charts))});
+    return warnings;
+}
+
 void TellQcFileLog(const QcFile& file, UserMessages& messages) {
     if (file.tracking.logUnwritable)
         messages.ShowMessage(L"журнал изменений «" + file.path +

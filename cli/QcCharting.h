@@ -8,6 +8,7 @@
 #include "BatchSeries.h"
 #include "CliOptions.h"
 #include "SeriesCalculation.h"
+#include "calc/CalculationWarning.h"
 #include "qc/QcChart.h"
 #include "qc/QualityMark.h"
 #include "tables/QcFile.h"
@@ -47,6 +48,11 @@ void LinkQcReports(QcCharts& qc, const std::function<std::wstring(const std::wst
 // could not be used apart.
 void QcNotesOfSeries(const QcCharts& qc, const std::wstring& seriesKey, std::vector<Message>& results,
                      std::vector<Message>& failures);
+
+// What a report whose QC mark rests on the QC file must say of it, as of the components and limits tables:
+// changed outside the program, its log not written or not to be trusted, and lines whose established limits
+// are not what their establishing recorded (CheckLimitsAgainstLog).
+std::vector<CalculationWarning> QcFileWarnings(const QcFile& file);
 
 // Says, once, that the QC file's change log could not be written, or that the file was changed outside
 // the program (which its log now tells).

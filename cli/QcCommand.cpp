@@ -126,6 +126,7 @@ bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserM
     for (size_t i = 0; i < file.lines.size(); ++i) {
         if (!limits[i]) continue;
         file.lines[i].established = limits[i];
+        file.lines[i].limitsDoubt = {};
         whole.charts[i] = MakeQcChart(file.lines[i], ResultsOf(whole.charts[i]));
         messages.ShowMessage(L"Карта " + std::to_wstring(i + 1) + L". " + file.lines[i].Title() +
                              L": пределы установлены по " + std::to_wstring(limits[i]->count) +
@@ -182,6 +183,12 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     SetAsideSamplesAnalysedOnce(*file, all);
     for (const Message& error : file->errors)
         shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
+    // Establishing answers for the limits it records: those it replaces are no shortfall of it.
+    for (const QcLine& line : file->lines) {
+        if (!line.limitsDoubt.Empty() && !options.establish)
+            shortfalls.Add(L"файл контроля качества, строка " + std::to_wstring(line.row) + L": " +
+                           Render(line.limitsDoubt, Language::Russian));
+    }
     // The series outside the dates are calculated quietly: what their loading tells belongs to their own
     // runs.
     QuietMessages quiet;

@@ -7,6 +7,7 @@
 
 #include "AssayLoading.h"
 #include "InputFiles.h"
+#include "OutputPlaces.h"
 #include "ResultTable.h"
 #include "calc/LastReadComponents.h"
 #include "calc/Recalculation.h"
@@ -79,7 +80,8 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     }
     const std::vector<std::wstring> inputs{options.database, options.components, outputs.stylesheet,
                                            options.limits.value_or(L"")};
-    if (!OutputsApart(outputs.Paths(), inputs, messages)) return kExitUsage;
+    if (!OutputsApart(outputs.Paths(), inputs, messages) || !OutputsReplaceable(outputs, messages))
+        return kExitUsage;
     DataBaseConnection::Instance().Store(options.database.c_str());
     Shortfalls shortfalls(messages);
     std::vector<Assay> assays = LoadAssays(options.assays, messages, shortfalls);

@@ -20,7 +20,10 @@
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
+#include "records/EstablishedLimitsLog.h"
 #include "records/NewDefaultTable.h"
+#include "records/ReferenceTable.h"
+#include "tables/DataFilePath.h"
 #include "tables/QcFile.h"
 
 namespace {
@@ -141,17 +144,38 @@ std::optional<Series> PresentSeries(const RecordedReport& recorded, DataBase::Db
     return std::nullopt;
 }
 
-// What QC says of a batch's series now: the QC file's charts over every series of the database.
-QualityMark PresentQuality(const RecordedReport& recorded, const std::wstring& reportPath,
-                           const Series& series, const SeriesInputs& inputs, DataBase::DbHandle& db,
-                           std::vector<std::wstring>& unverifiable) {
-    if (!recorded.origin.qcFile) return {};
-    std::optional<QcFile> qcFile = ParseQcFile(ResolveRecordedPath(recorded.origin.qcFile->path, reportPath));
-    if (!qcFile) {
-        unverifiable.push_back(L"не проверить: файла контроля качества «" + recorded.origin.qcFile->path +
-                               L"» нет");
-        return {};
+// The QC file a batch would read now, the one beside the components file, as the report found it then
+// (changed outside, its log not written or not to be trusted) and with its limits held against its log.
+// Nothing when there is none; `unverifiable` says when the report names one, or names none while it is there.
+std::optional<QcFile> PresentQcFile(const RecordedReport& recorded, const std::wstring& reportPath,
+                                    std::vector<std::wstring>& unverifiable) {
+    const std::wstring beside =
+        DataFileBeside(ResolveRecordedPath(recorded.componentsFile.file.path, reportPath), kQcFileName);
+    const std::optional<RecordedTable>& named = recorded.qcFile;
+    const std::wstring at = named ? ResolveRecordedPath(named->file.path, reportPath) : beside;
+    std::optional<QcFile> file = ParseQcFile(named && SameFile(at, beside) ? at : beside);
+    if (!file) {
+        if (named)
+            unverifiable.push_back(L"не проверить: файла контроля качества «" + named->file.path + L"» нет");
+        return file;
     }
+    if (!named) {
+        unverifiable.push_back(L"рядом с таблицей компонентов есть файл контроля качества «" + beside +
+                               L"», а отчёт пакета его не называет: отметка контроля качества не записана");
+    }
+    CheckLimitsAgainstLog(*file);
+    file->path = named ? named->file.path : beside;
+    file->tracking.version = ReadTableVersion(named && SameFile(at, beside) ? at : beside);
+    file->tracking.changedOutside = Has(recorded, L"table_changed_outside", file->path);
+    file->tracking.logUnwritable = Has(recorded, L"table_log_unwritable", file->path);
+    file->tracking.logProblem = LogProblemOf(recorded, file->path);
+    return file;
+}
+
+// What QC says of a batch's series now: the QC file's charts over every series of the database.
+QualityMark PresentQuality(const RecordedReport& recorded, std::optional<QcFile> qcFile, const Series& series,
+                           const SeriesInputs& inputs, DataBase::DbHandle& db) {
+    if (!qcFile) return {};
     const int64_t gap =
         static_cast<int64_t>(std::llround(recorded.origin.seriesGapHours.value_or(12.0) * 3600.0));
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), gap);
@@ -166,6 +190,7 @@ QualityMark PresentQuality(const RecordedReport& recorded, const std::wstring& r
 // A batch's report: its series grouped anew, its density from the densities file, what QC says of it.
 std::optional<CalculationData> CalculateSeriesAgain(const RecordedReport& recorded,
                                                     const std::wstring& reportPath, SeriesInputs& inputs,
+                                                    const std::optional<QcFile>& qcFile,
                                                     std::vector<Assay>& assays, QualityMark& quality,
                                                     std::vector<std::wstring>& unverifiable) {
     DataBase::DbHandle db;
@@ -190,7 +215,11 @@ std::optional<CalculationData> CalculateSeriesAgain(const RecordedReport& record
     QuietMessages quiet;
     CalculatedSeries calculated = CalculateSeries(*series, inputs, db, quiet);
     assays = std::move(calculated.assays);
-    quality = PresentQuality(recorded, reportPath, *series, inputs, db, unverifiable);
+    quality = PresentQuality(recorded, qcFile, *series, inputs, db);
+    if (calculated.data && qcFile) {
+        const std::vector<CalculationWarning> qc = QcFileWarnings(*qcFile);
+        calculated.data->warnings.insert(calculated.data->warnings.end(), qc.begin(), qc.end());
+    }
     return calculated.data;
 }
 
@@ -217,10 +246,14 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     std::vector<Assay> assays;
     QualityMark quality;
     std::optional<CalculationData> data;
+    const bool batch = recorded.origin.maker == ReportOrigin::Maker::Batch;
+    const std::optional<QcFile> qcFile =
+        batch ? PresentQcFile(recorded, reportPath, rebuilt.unverifiable) : std::nullopt;
     try {
-        if (recorded.origin.maker == ReportOrigin::Maker::Batch) {
+        if (batch) {
             SeriesInputs inputs{components, limits, {}, recorded.standard, std::nullopt};
-            data = CalculateSeriesAgain(recorded, reportPath, inputs, assays, quality, rebuilt.unverifiable);
+            data = CalculateSeriesAgain(recorded, reportPath, inputs, qcFile, assays, quality,
+                                        rebuilt.unverifiable);
         } else {
             data = CalculateListed(recorded, components, limits, assays);
         }
@@ -241,6 +274,11 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     model.language = recorded.language;
     model.databasePath = recorded.database;
     model.origin = recorded.origin;
+    // A batch reads the QC file beside its components file, whatever the report says of it.
+    if (batch) {
+        model.origin.qcFile.reset();
+        if (qcFile) model.origin.qcFile = ReportTable{qcFile->path, qcFile->tracking.version};
+    }
     model.quality = quality;
     if (recorded.stylesheet)
         model.stylesheet = ReportInput{recorded.stylesheet->path, recorded.stylesheet->sha256};

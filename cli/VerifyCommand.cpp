@@ -77,11 +77,17 @@ void CompareFile(const std::wstring& what, const RecordedFile& file, const std::
     }
 }
 
-// A table's change log against the entry the report anchored: still there, in an unbroken chain.
+// A table's change log against the entry the report anchored: still there, in an unbroken chain. A report
+// that anchored none while the table has a log now says nothing of it: it cannot vouch for that log.
 void CompareLog(const std::wstring& what, const RecordedTable& table, const std::wstring& reportPath,
                 std::vector<std::wstring>& differences) {
-    if (table.version.logEntries == 0) return;
     const TableLog log(ResolveRecordedPath(table.file.path, reportPath));
+    if (table.version.logEntries == 0) {
+        if (log.Exists())
+            differences.push_back(L"журнал изменений " + what + L" «" + log.Path() +
+                                  L"» есть, а отчёт не указывает ни одной его записи");
+        return;
+    }
     const TableLogCheck check =
         CheckLogHolds(log.ReadAll(), {table.version.logEntries, table.version.logLastEntrySha256, L""});
     if (!check.intact)
@@ -111,13 +117,21 @@ std::vector<std::wstring> FieldDifferences(const RecordedReport& recorded, const
     return lines;
 }
 
-// Local times are shown as where the report was made: at its recorded offset from UTC when this
-// computer's differs.
-std::optional<FixedUtcOffset> ZoneOf(const RecordedReport& recorded) {
+// Local times are shown as where the report was made: each moment at the offset the report recorded for it.
+// A report that recorded one offset only is shown at it when this computer's differs then.
+struct ReportZone {
+    std::optional<RecordedUtcOffsets> byMoment;
+    std::optional<FixedUtcOffset> fixed;
+};
+
+void ShowTimesAsRecorded(const RecordedReport& recorded, ReportZone& zone) {
+    if (!recorded.utcOffsets.empty()) {
+        zone.byMoment.emplace(recorded.utcOffsets, recorded.utcOffsetMinutes);
+        return;
+    }
     const int64_t moment =
         recorded.createdAt != 0 ? recorded.createdAt : static_cast<int64_t>(std::time(nullptr));
-    if (UtcOffsetMinutes(moment) == recorded.utcOffsetMinutes) return std::nullopt;
-    return std::optional<FixedUtcOffset>(std::in_place, recorded.utcOffsetMinutes);
+    if (UtcOffsetMinutes(moment) != recorded.utcOffsetMinutes) zone.fixed.emplace(recorded.utcOffsetMinutes);
 }
 
 }  // namespace
@@ -150,7 +164,8 @@ ExitCode RunVerify(const std::wstring& reportPath) {
         return kExitUsage;
     }
     const std::vector<std::wstring> inputs = InputDifferences(*report, reportPath);
-    const std::optional<FixedUtcOffset> zone = ZoneOf(*report);
+    ReportZone zone;
+    ShowTimesAsRecorded(*report, zone);
     RebuiltReport rebuilt = RebuildReport(*report, reportPath);
     std::vector<std::wstring> fields = rebuilt.unverifiable;
     if (rebuilt.model) {

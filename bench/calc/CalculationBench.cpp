@@ -53,7 +53,7 @@ public:
     // Puts the shipped E10 limits beside the table, as the lab that checks against them does.
     void AddLimits() const {
         std::filesystem::copy_file(
-            std::filesystem::path(OXY_SOURCE_DIR) / "src/calc/LimitsOxycalc-EN228-E10.csv",
+            std::filesystem::path(OXY_SOURCE_DIR) / "src/tables/LimitsOxycalc-EN228-E10.csv",
             folder_ / "LimitsOxycalc.csv", std::filesystem::copy_options::overwrite_existing);
     }
 
@@ -72,6 +72,23 @@ std::vector<Assay> TickedChromatograms() {
             Peak peak;
             peak.name = PeakName((p * 7 + a) % (kComponents + 15));
             peak.concentration = 0.1 + p * 0.05;
+            assays[a].peaks.push_back(peak);
+        }
+    }
+    return assays;
+}
+
+// Three parallel determinations, each with every component once: a calculation every limit is held against.
+std::vector<Assay> ThreeParallels() {
+    std::vector<Assay> assays(3);
+    for (int a = 0; a < 3; ++a) {
+        assays[a].isTicked = 1;
+        assays[a].sampleMass = 10.0 + a * 0.01;
+        for (int p = 0; p < kComponents; ++p) {
+            Peak peak;
+            peak.name = PeakName(p);
+            peak.concentration = 0.2 + p * 0.01;
+            peak.concentrationGiven = true;
             assays[a].peaks.push_back(peak);
         }
     }
@@ -145,8 +162,45 @@ void CalculateOnly(benchmark::State& state) {
     }
 }
 
+// A limits file of state.range(0) lines, each a limit of one component (no r: every line is looked
+// through for one), read and held against the calculation: its time must grow with the lines, not with
+// their square.
+void LimitsOfManyLines(benchmark::State& state) {
+    const ComponentsFile file;
+    const std::filesystem::path limitsPath = std::filesystem::path(file.Path()).parent_path() / "Many.csv";
+    {
+        std::ofstream out(limitsPath, std::ios::binary | std::ios::trunc);
+        for (int64_t i = 0; i < state.range(0); ++i)
+            out << "N " << i << ';' << ComponentName(static_cast<int>(i % kComponents))
+                << ";% \xEC\xE0\xF1\xF1.;15\r\n";
+    }
+    const std::vector<Assay> assays = ThreeParallels();
+    ComponentsTable table;
+    table.path = file.Path();
+    LastReadComponents lastRead;
+    const ComponentsSnapshot components = lastRead.Reload(table);
+    const CalculationSettings settings{L"Компонент 100", 745.0, true};
+    CalculationData data;
+    for (auto _ : state) {
+        const std::optional<LimitsFile> limits = ParseLimitsFile(limitsPath.wstring());
+        data = Recalculate(settings, components, assays, limits);
+        benchmark::DoNotOptimize(data.totalOxygen);
+    }
+    const bool determined = !data.verdicts.empty() && data.verdicts.back().doubt.Empty();
+    if (data.verdicts.size() != static_cast<size_t>(state.range(0)) || !determined)
+        state.SkipWithError("not every limit determined");
+    state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(LimitsOfManyLines)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 BENCHMARK(Keystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReloadAndCalculate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReloadOnly)->Unit(benchmark::kMicrosecond);

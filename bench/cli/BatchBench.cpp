@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BatchCommand.h"
+#include "BriefRun.h"
 #include "CliOptions.h"
 #include "DemoData.h"
 #include "ReportCommand.h"
@@ -112,7 +113,7 @@ private:
 }  // namespace
 
 BENCHMARK(OneSampleReport)->Unit(benchmark::kMillisecond);
-BENCHMARK(BatchOfTwoHundredSamples)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BatchOfTwoHundredSamples)->Unit(benchmark::kMillisecond)->Iterations(BriefRun() ? 1 : 3);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

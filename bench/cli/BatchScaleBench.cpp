@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BriefRun.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
 #include "ProgramRun.h"
@@ -72,17 +73,19 @@ double Megabytes(double mebibytes) {
 
 int main(int argc, char** argv) {
     const std::string cli = argc > 1 ? argv[1] : OXY_CLI;
-    const ProgramRun small = MedianBatch(cli, 200);
-    const ProgramRun large = Batch(cli, 5000);
+    const int smallCount = BriefRun() ? 10 : 200;
+    const int largeCount = BriefRun() ? 20 : 5000;
+    const ProgramRun small = BriefRun() ? Batch(cli, smallCount) : MedianBatch(cli, smallCount);
+    const ProgramRun large = Batch(cli, largeCount);
     if (small.exitCode < 0 || large.exitCode < 0) {
         std::fprintf(stderr, "bench_batch_scale: %s did not run\n", cli.c_str());
         return 1;
     }
-    std::printf("batch of   200 series x 3: %7.2f s, %.2f ms a series, peak %.1f MB (goal: under 2 s)\n",
-                small.seconds, small.seconds * 1000 / 200, Megabytes(small.peakMiB));
-    std::printf("batch of 5,000 series x 3: %7.2f s, %.2f ms a series, peak %.1f MB (goal: under 100 MB)\n",
-                large.seconds, large.seconds * 1000 / 5000, Megabytes(large.peakMiB));
-    std::printf("time a series, 5,000 / 200: %.2f (goal: 1.00 at most)\n",
-                (large.seconds / 5000) / (small.seconds / 200));
+    std::printf("batch of %5d series x 3: %7.2f s, %.2f ms a series, peak %.1f MB (goal: under 2 s)\n",
+                smallCount, small.seconds, small.seconds * 1000 / smallCount, Megabytes(small.peakMiB));
+    std::printf("batch of %5d series x 3: %7.2f s, %.2f ms a series, peak %.1f MB (goal: under 100 MB)\n",
+                largeCount, large.seconds, large.seconds * 1000 / largeCount, Megabytes(large.peakMiB));
+    std::printf("time a series, %d / %d: %.2f (goal: 1.00 at most)\n", largeCount, smallCount,
+                (large.seconds / largeCount) / (small.seconds / smallCount));
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <unordered_map>
 
 #include "calc/CalculationData.h"
 #include "calc/MethodScope.h"
@@ -30,22 +32,93 @@ private:
 };
 
 // The first peak of each component's name in one chromatogram, by the component's position; the later
-// peaks of a name already counted go into `again`, by the position of the first.
+// peaks of a name already counted go into `again`, by the position of the first; the named peaks no
+// component takes into `untaken`.
 std::vector<const Peak*> CountedPeaks(const PeakNameIndex& index, size_t components, const Assay& assay,
-                                      std::vector<std::vector<const Peak*>>& again) {
+                                      std::vector<std::vector<const Peak*>>& again,
+                                      std::vector<const Peak*>& untaken) {
     std::vector<const Peak*> counted(components, nullptr);
     again.assign(components, {});
+    untaken.clear();
     for (const Peak& peak : assay.peaks) {
+        bool taken = false;
         index.ForEachMatch(peak.name, [&](size_t position) {
+            taken = true;
             if (counted[position] == nullptr) {
                 counted[position] = &peak;
             } else {
                 again[position].push_back(&peak);
             }
         });
+        if (!taken && !peak.name.empty()) untaken.push_back(&peak);
     }
     return counted;
 }
+
+// The named peaks of the ticked chromatograms that no component takes: a peak renamed in the host's method
+// would otherwise drop out of every sum without a word. One whose name equals a component's peak name but
+// for blanks or control characters is that component's peak mistyped, here or in the table: the
+// component's result is then no result.
+class UntakenPeaks {
+public:
+    explicit UntakenPeaks(const std::vector<Component>& components) : components_(components) {
+        for (size_t position = 0; position < components.size(); ++position) {
+            const std::wstring key = LooseNameKey(components[position].peakName);
+            if (!key.empty()) byLooseName_[key].push_back(position);
+        }
+    }
+
+    void Add(const Assay& assay, const std::vector<const Peak*>& untaken) {
+        if (untaken.empty()) return;
+        chromatograms_.Add(assay);
+        std::vector<size_t> told;  // the components this chromatogram is named for already
+        for (const Peak* peak : untaken) {
+            const bool seen = std::any_of(names_.begin(), names_.end(), [peak](const std::wstring& name) {
+                return EqualNoCase(name, peak->name);
+            });
+            if (!seen) names_.push_back(peak->name);
+            const auto near = byLooseName_.find(LooseNameKey(peak->name));
+            if (near == byLooseName_.end()) continue;
+            for (const size_t position : near->second) {
+                Mistyped& mistyped = mistyped_[position];
+                if (mistyped.written.empty()) mistyped.written = peak->name;
+                if (std::find(told.begin(), told.end(), position) != told.end()) continue;
+                told.push_back(position);
+                mistyped.chromatograms.Add(assay);
+            }
+        }
+    }
+
+    void Tell(std::vector<CalculationWarning>& warnings) const {
+        if (names_.empty()) return;
+        std::wstring listed;
+        for (size_t i = 0; i < names_.size() && i < kListed; ++i)
+            listed += (listed.empty() ? L"«" : L", «") + VisibleName(names_[i]) + L"»";
+        if (names_.size() > kListed) listed += L", …";
+        warnings.push_back({Kind::PeaksWithoutComponent, listed, chromatograms_.Text(), L"",
+                            static_cast<int64_t>(names_.size())});
+        for (const auto& [position, mistyped] : mistyped_) {
+            const Component& component = components_[position];
+            warnings.push_back(
+                {Kind::PeakNameMistyped, component.name, mistyped.chromatograms.Text(), component.peakName,
+                 L"«" + VisibleName(mistyped.written) + L"» ≠ «" + VisibleName(component.peakName) + L"»"});
+        }
+    }
+
+private:
+    static constexpr size_t kListed = 20;  // names shown; the count tells the rest
+
+    struct Mistyped {
+        std::wstring written;  // the first such name, as the chromatogram gives it
+        LabelList chromatograms;
+    };
+
+    const std::vector<Component>& components_;
+    std::unordered_map<std::wstring, std::vector<size_t>> byLooseName_;
+    std::vector<std::wstring> names_;
+    LabelList chromatograms_;
+    std::map<size_t, Mistyped> mistyped_;  // by the component's position: in table order
+};
 
 // One warning for each name the chromatogram gives to more than one peak that the calculation counts,
 // with the times of all of them in list order; a name two components share is said once.
@@ -99,6 +172,8 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
     std::vector<ComponentFindings> findings(components.size());
     std::vector<CalculationWarning> namedAgain;
     std::vector<std::vector<const Peak*>> again;
+    std::vector<const Peak*> untaken;
+    UntakenPeaks untakenPeaks(components);
     for (const Assay& assay : assays) {
         if (assay.isTicked == 0) continue;
         if (!IsShowableMoment(assay.date)) undated.Add(assay);
@@ -107,8 +182,10 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
             unprocessed.Add(assay);
             continue;
         }
-        const std::vector<const Peak*> counted = CountedPeaks(index, components.size(), assay, again);
+        const std::vector<const Peak*> counted =
+            CountedPeaks(index, components.size(), assay, again, untaken);
         CheckPeaksNamedAgain(assay, counted, again, namedAgain);
+        untakenPeaks.Add(assay, untaken);
         for (size_t position = 0; position < components.size(); ++position) {
             ComponentFindings& finding = findings[position];
             const Peak* peak = counted[position];
@@ -144,5 +221,6 @@ std::vector<CalculationWarning> CheckChromatograms(const CalculationData& data,
                 {Kind::PartlyFound, component.name, finding.missing.Text(), component.peakName});
     }
     warnings.insert(warnings.end(), namedAgain.begin(), namedAgain.end());
+    untakenPeaks.Tell(warnings);
     return warnings;
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "calc/CalculationChecks.h"
 #include "calc/RoundTo4.h"
@@ -16,10 +18,32 @@ bool Lists(const std::vector<std::wstring>& names, const std::wstring& peakName)
                        [&peakName](const std::wstring& name) { return EqualNoCase(name, peakName); });
 }
 
-bool NamedByAnother(const std::vector<Limit>& limits, const std::wstring& peakName) {
-    return std::any_of(limits.begin(), limits.end(),
-                       [&peakName](const Limit& limit) { return Lists(limit.peakNames, peakName); });
+std::wstring Folded(const std::wstring& name) {
+    std::wstring folded = name;
+    for (wchar_t& c : folded) c = FoldCase(c);
+    return folded;
 }
+
+// What every limit looks up in all the limits, gathered once: a file of many lines is held against the
+// calculation in time that grows with its lines, not with their square.
+struct LimitsIndex {
+    LimitsIndex(const std::vector<Limit>& limits, const CalculationData& data) {
+        for (const Limit& limit : limits) {
+            for (const std::wstring& name : limit.peakNames) named.insert(Folded(name));
+        }
+        for (const Component& component : data.components) tablePeakNames.insert(Folded(component.peakName));
+        if (!data.limits) return;
+        // As RepeatabilityLimit finds it: the first one-component limit of the name that gives an r.
+        for (const Limit& limit : data.limits->limits) {
+            if (limit.repeatability && limit.peakNames.size() == 1)
+                repeatability.emplace(Folded(limit.peakNames[0]), *limit.repeatability);
+        }
+    }
+
+    std::unordered_set<std::wstring> named;                  // every peak name the limits sum
+    std::unordered_set<std::wstring> tablePeakNames;         // of the components table
+    std::unordered_map<std::wstring, double> repeatability;  // r of the limits file, by peak name
+};
 
 double Value(const ComponentResult& result, LimitQuantity quantity) {
     return quantity == LimitQuantity::MassPercent ? result.massPercent : result.volumePercent;
@@ -30,12 +54,12 @@ bool OfTotalOxygen(const Limit& limit) {
 }
 
 // The result rows a limit sums; for the total oxygen, every row (the standard's contributes nothing).
-std::vector<const ComponentResult*> CountedRows(const Limit& limit, const std::vector<Limit>& limits,
+std::vector<const ComponentResult*> CountedRows(const Limit& limit, const LimitsIndex& index,
                                                 const CalculationData& data) {
     std::vector<const ComponentResult*> rows;
     for (const ComponentResult& result : data.results) {
         const bool counted = OfTotalOxygen(limit) ? true
-                             : limit.others       ? !NamedByAnother(limits, result.peakName) &&
+                             : limit.others       ? index.named.count(Folded(result.peakName)) == 0 &&
                                                   !EqualNoCase(result.name, data.standard)
                                             : Lists(limit.peakNames, result.peakName);
         if (counted) rows.push_back(&result);
@@ -80,19 +104,41 @@ Message DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays
 
 // Why the mean of a row's parallel determinations cannot be taken: their spread is above the r a limit of
 // the component gives. Empty when it can, or when no r is given.
-Message SpreadDoubt(const ComponentResult& row, const CalculationData& data) {
-    if (!data.limits) return {};
-    const std::optional<double> r = RepeatabilityLimit(data.limits->limits, row);
-    if (!r || !RepeatabilityExceeded(row, *r)) return {};
-    return {MessageCode::DoubtSpread, {Decimal(RoundTo4(row.delta), 4), General(*r)}};
+Message SpreadDoubt(const ComponentResult& row, const LimitsIndex& index) {
+    const auto r = index.repeatability.find(Folded(row.peakName));
+    if (r == index.repeatability.end() || !RepeatabilityExceeded(row, r->second)) return {};
+    return {MessageCode::DoubtSpread, {Decimal(RoundTo4(row.delta), 4), General(r->second)}};
+}
+
+// Whether the limit counts the component whose peak a warning is about: the total oxygen counts every one.
+bool Counts(const Limit& limit, const CalculationWarning& warning, const LimitsIndex& index,
+            const CalculationData& data) {
+    if (OfTotalOxygen(limit)) return true;
+    if (limit.others)
+        return index.named.count(Folded(warning.peakName)) == 0 &&
+               !EqualNoCase(warning.subject, data.standard);
+    const std::wstring key = LooseNameKey(warning.peakName);
+    return std::any_of(limit.peakNames.begin(), limit.peakNames.end(),
+                       [&key](const std::wstring& name) { return LooseNameKey(name) == key; });
+}
+
+// Why a component the limit counts has no result that can be trusted, though its row may be missing
+// altogether: its peak is named in a chromatogram but for blanks or control characters as in the table.
+Message MistypedDoubt(const Limit& limit, const LimitsIndex& index, const CalculationData& data) {
+    for (const CalculationWarning& warning : data.warnings) {
+        if (warning.kind == CalculationWarning::Kind::PeakNameMistyped && Counts(limit, warning, index, data))
+            return {MessageCode::DoubtPeakNameMistyped, {warning.subject}};
+    }
+    return {};
 }
 
 // Why a measured value cannot be held against the limit, or nothing when it can: a sum over
 // incomplete data is no measurement, and a verdict on it would be a plausible wrong one.
-Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows,
+Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& rows, const LimitsIndex& index,
               const CalculationData& data, const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
     if (Message doubt = DoubtOfAll(data, assays); !doubt.Empty()) return doubt;
+    if (Message doubt = MistypedDoubt(limit, index, data); !doubt.Empty()) return doubt;
     // Without the standard known, its own oxygen or volume would be counted as the sample's.
     if ((OfTotalOxygen(limit) || limit.others) && Warned(data, Kind::StandardNotFound))
         return MessageCode::DoubtStandardNotFound;
@@ -112,7 +158,7 @@ Message Doubt(const Limit& limit, const std::vector<const ComponentResult*>& row
         if (WarnedOf(data, Kind::PartlyFound, *row)) return {MessageCode::DoubtPartlyFound, {row->name}};
         // The standard's spread decides no sum of the sample's own components.
         const bool ownComponent = limit.peakNames.size() == 1 || !row->isStandard;
-        if (Message spread = SpreadDoubt(*row, data); !spread.Empty() && ownComponent)
+        if (Message spread = SpreadDoubt(*row, index); !spread.Empty() && ownComponent)
             return limit.peakNames.size() == 1
                        ? spread
                        : Message(MessageCode::DoubtOfComponent, {row->name, Nested(spread)});
@@ -126,12 +172,10 @@ Limit TotalOxygenLimit() {
     return limit;
 }
 
-std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const CalculationData& data) {
+std::vector<std::wstring> UnknownPeakNames(const Limit& limit, const LimitsIndex& index) {
     std::vector<std::wstring> unknown;
     for (const std::wstring& name : limit.peakNames) {
-        const bool known = std::any_of(data.components.begin(), data.components.end(),
-                                       [&name](const Component& c) { return EqualNoCase(c.peakName, name); });
-        if (!known) unknown.push_back(name);
+        if (index.tablePeakNames.count(Folded(name)) == 0) unknown.push_back(name);
     }
     return unknown;
 }
@@ -155,39 +199,41 @@ void Decide(LimitVerdict& verdict, DecisionRule rule) {
         verdict.outcome = Outcome::Undetermined;
         return;
     }
-    // R, the guard band and the zone's edges are rounded to four decimals as the page shows them, and the
-    // result is held against them in whole ten-thousandths: a reader who redoes the comparison from the
-    // printed figures gets the printed verdict.
+    // R and the guard band are rounded to four decimals as the page shows them, the zone's edges are the
+    // limit ± the printed w, rounded so too, and the result is held against them: a reader who redoes the
+    // comparison from the printed figures gets the printed verdict. Floating point throughout, so that no
+    // value a limits file may give overflows.
     constexpr double kGuardFactor = 0.59;
-    const double r = verdict.limit.reproducibility->At(x);
-    const double w = kGuardFactor * r;
-    const long long measured = std::llround(x * 1e4);
-    const long long upper = std::llround((limit + w) * 1e4);
-    const long long lower = std::llround((limit - w) * 1e4);
-    verdict.reproducibility = RoundTo4(r);
-    verdict.guardBand = RoundTo4(w);
+    const double r = RoundTo4(verdict.limit.reproducibility->At(x));
+    const double w = RoundTo4(kGuardFactor * verdict.limit.reproducibility->At(x));
+    const double measured = RoundTo4(x);
+    const double upper = RoundTo4(limit + w);
+    const double lower = RoundTo4(limit - w);
+    verdict.reproducibility = r;
+    verdict.guardBand = w;
     // The largest result that plainly conforms.
-    verdict.acceptanceLimit = (rule == DecisionRule::Iso4259 ? upper : lower) / 1e4;
+    verdict.acceptanceLimit = rule == DecisionRule::Iso4259 ? upper : lower;
     if (measured > upper) {
         verdict.outcome = Outcome::Exceeds;
     } else if (rule == DecisionRule::Iso4259 || measured <= lower) {
         verdict.outcome = Outcome::Conforms;
     } else {
-        verdict.outcome = x <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
+        verdict.outcome = measured <= limit ? Outcome::ConditionallyConforms : Outcome::ConditionallyExceeds;
     }
 }
 
 std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const CalculationData& data,
                                       const std::vector<Assay>& assays, std::optional<DecisionRule> rule) {
     std::vector<LimitVerdict> verdicts;
+    const LimitsIndex index(limits, data);
     for (const Limit& limit : limits) {
         LimitVerdict verdict;
         verdict.limit = limit;
-        const std::vector<const ComponentResult*> rows = CountedRows(limit, limits, data);
+        const std::vector<const ComponentResult*> rows = CountedRows(limit, index, data);
         verdict.measured = RoundTo4(Measured(limit, rows, data));
-        verdict.unknownPeakNames = UnknownPeakNames(limit, data);
+        verdict.unknownPeakNames = UnknownPeakNames(limit, index);
         // A limit of the total oxygen doubts it as TotalOxygenDoubt does: by the same function.
-        verdict.doubt = Doubt(limit, rows, data, assays);
+        verdict.doubt = Doubt(limit, rows, index, data, assays);
         if (verdict.doubt.Empty() && !verdict.unknownPeakNames.empty())
             verdict.doubt = MessageCode::DoubtUnknownPeakName;
         if (verdict.doubt.Empty() && !rule) verdict.doubt = MessageCode::DoubtUnknownRule;
@@ -199,8 +245,8 @@ std::vector<LimitVerdict> CheckLimits(const std::vector<Limit>& limits, const Ca
 
 Message TotalOxygenDoubt(const CalculationData& data, const std::vector<Assay>& assays) {
     const Limit total = TotalOxygenLimit();
-    const std::vector<Limit> none;
-    return Doubt(total, CountedRows(total, data.limits ? data.limits->limits : none, data), data, assays);
+    const LimitsIndex index(data.limits ? data.limits->limits : std::vector<Limit>(), data);
+    return Doubt(total, CountedRows(total, index, data), index, data, assays);
 }
 
 std::optional<double> RepeatabilityLimit(const std::vector<Limit>& limits, const ComponentResult& result) {

@@ -66,6 +66,10 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"oxygen of none of them is counted; no limit is judged."},
     {MessageCode::PeakTwiceInChromatogram,
      L"Chromatogram %2 holds peak “%1” more than once (retention times %3 min): the first is counted."},
+    {MessageCode::QcLimitsNotAsEstablished,
+     L"The quality control limits in file %1 are not those its log recorded when they were established (%3): "
+     L"the QC results are not judged by them, and the QC marks that rest on them are undetermined. Establish "
+     L"the limits again (oxycalc-cli qc --establish)."},
     {MessageCode::NewDefaultTable,
      L"The new default table %1 differs from the lab’s components table: %3. The results use the lab’s "
      L"table: compare it with the new one and save it in the plug-in, or delete file %1 if the lab’s values "
@@ -76,6 +80,13 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The files of ticked chromatograms were changed or no longer read after loading: %2. The results were "
      L"calculated from the values loaded before (“Reload and recalculate” loads them again); the limits are "
      L"undetermined."},
+    {MessageCode::PeaksWithoutComponent,
+     L"Peaks without a component (%3): %1 — in chromatograms %2. No row of the components table names them: "
+     L"they are counted in no result. Check the method’s peak names against the components table."},
+    {MessageCode::PeakNameMistyped,
+     L"The peak of component “%1” is named in chromatograms %2 otherwise than in the components table, "
+     L"differing only in blanks or control characters (%3): the peak is not counted; the total oxygen and "
+     L"the limits the component counts in are undetermined."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"“%1” — %2"},
     {MessageCode::DefaultField, L"%1 %2 (new: %3)"},
@@ -117,7 +128,7 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtOfComponent, L"component “%1”: %2"},
     {MessageCode::DoubtStandardNotFound, L"the internal standard is not in the components table"},
     {MessageCode::DoubtNoReproducibility, L"R is not given"},
-    {MessageCode::DoubtUnknownRule, L"the decision rule is unknown"},
+    {MessageCode::DoubtUnknownRule, L"the decision rule is unknown or given twice"},
     {MessageCode::DoubtNoStandard, L"no internal standard is given"},
     {MessageCode::DoubtNoSampleDensity, L"the sample density is not given"},
     {MessageCode::DoubtImplausibleDensity, L"the sample density is implausible"},
@@ -127,6 +138,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::DoubtBadConcentration, L"the peak concentration of component “%1” cannot be trusted"},
     {MessageCode::DoubtPartlyFound, L"component “%1” is not found in every parallel determination"},
     {MessageCode::DoubtUnknownPeakName, L"a component of the limit is not in the table"},
+    {MessageCode::DoubtPeakNameMistyped,
+     L"the peak of component “%1” is named in a chromatogram otherwise than in the table (blanks or "
+     L"control characters)"},
     // A limits file's lines
     {MessageCode::LimitsNoName, L"the limit has no name"},
     {MessageCode::LimitsBadQuantity, L"quantity “%1” is neither “%% масс.” nor “%% об.”"},
@@ -139,7 +153,10 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::LimitsNegativeReproducibility, L"reproducibility R “%1” is negative"},
     {MessageCode::LimitsUnknownRule,
      L"decision rule “%1” is unknown: “простое”, “ISO 4259-2” or “ILAC G8” are allowed"},
-    {MessageCode::LimitsRuleTwice, L"the decision rule is given twice"},
+    {MessageCode::LimitsRuleTwice, L"the decision rule is given twice: no verdicts"},
+    {MessageCode::LimitsTooLarge,
+     L"“%1” exceeds 1,000,000,000: no limit, r or R is that large, and the calculation keeps no four "
+     L"decimals of such a number"},
     {MessageCode::LimitsNotOpened, L"the limits file does not open"},
     {MessageCode::LimitsEmpty, L"the file holds no limit"},
     {MessageCode::FileLine, L"line %1: %2"},
@@ -162,6 +179,12 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QcNotOpened, L"the QC file does not open"},
     {MessageCode::QcSameChart, L"the same chart as on line %1"},
     {MessageCode::QcEmpty, L"the file holds no QC line"},
+    {MessageCode::QcLimitsNotLogged,
+     L"the limits are not in the QC file’s log as established by the program (no entry of limits established "
+     L"with the file’s version kept): nothing is judged by them"},
+    {MessageCode::QcLimitsNotAsLogged,
+     L"the line’s limits or tolerance are not those recorded when the limits were established (log entry %1, "
+     L"%2): changed outside the plug-in, nothing is judged by them"},
     {MessageCode::QcOxygen, L"oxygen"},
     {MessageCode::QcTotalOxygen, L"total organically bound oxygen"},
     // Control charts
@@ -197,6 +220,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::QualityConfirmed, L"confirmed by quality control"},
     {MessageCode::QualityNotYetConfirmed, L"not yet confirmed by quality control"},
     {MessageCode::QualityInDoubt, L"in doubt: quality control failed"},
+    {MessageCode::QualityUndetermined,
+     L"undetermined: quality control was judged by limits that are not those established"},
+    {MessageCode::QualityLimitsInDoubt, L"%1 not judged: %2"},
     {MessageCode::QualityCheck, L"check “%1” %2"},
     {MessageCode::QualityCheckFailed, L"%1 failed: %2"},
     {MessageCode::QualityAfterFailed, L"made after a failed check: %1 (%2), before a check in control"},
@@ -274,13 +300,13 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"< X ≤ L + w “conditionally does not conform”, X > L + w “exceeds”. R(X), w and the band’s edges are "
      L"rounded to four decimals as they are shown. Without R no verdict is given."},
     {MessageCode::DecisionRuleUnknown,
-     L"The decision rule the limits file names is unknown: no verdicts are given."},
+     L"The decision rule the limits file names is unknown or given twice: no verdicts are given."},
     {MessageCode::DecisionRuleNoticeIso4259,
      L"Decision rule: ISO 4259-2 (exceeds only above the limit + 0.59·R)"},
     {MessageCode::DecisionRuleNoticeIlacG8,
      L"Decision rule: ILAC G8 (conditional verdicts within the limit ± 0.59·R)"},
     {MessageCode::DecisionRuleNoticeUnknown,
-     L"The limits file names an unknown decision rule: no verdicts are given"},
+     L"The limits file names an unknown decision rule or two rules: no verdicts are given"},
     {MessageCode::Absent, L"none"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
@@ -290,8 +316,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::EstablishTooFewInBaseline, L"the baseline holds %1 usable results; at least %2 are needed"},
     {MessageCode::EstablishTooFewOnChart, L"the chart holds %1 usable results; at least %2 are needed"},
     {MessageCode::EstablishOutlier,
-     L"the result of %1 (%2) lies beyond the limits %3 … %4 the baseline itself gives: find its cause or "
-     L"choose another baseline (--qc-baseline)"},
+     L"the result of %1 (%2) lies beyond the limits %3 … %4 the rest of the baseline gives: find its cause "
+     L"or choose another baseline (--qc-baseline)"},
     {MessageCode::EstablishNoSpread, L"the baseline’s spread is below 0.000001: no limits can be written"},
     // A batch's series
     {MessageCode::BatchNoDensity, L"no density in the densities file"},

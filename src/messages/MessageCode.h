@@ -38,6 +38,10 @@
     X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */   \
     X(TicksNotCounted, "ticks_not_counted")                  /* chromatograms */                    \
     X(StaleChromatograms, "stale_chromatograms")             /* chromatograms */                    \
+    X(PeaksWithoutComponent, "peaks_without_component")      /* subject, chromatograms, detail */   \
+    X(PeakNameMistyped, "peak_name_mistyped")                /* subject, chromatograms, detail */   \
+    /* The QC file behind a batch's marks: subject, detail */                                       \
+    X(QcLimitsNotAsEstablished, "qc_limits_not_as_established")                                     \
     /* How a new default table differs (the detail of new_default_table) */                         \
     X(DefaultDiffers, "default_differs") /* component, fields */                                    \
     X(DefaultField, "default_field")     /* field, ours, theirs */                                  \
@@ -85,6 +89,7 @@
     X(DoubtBadConcentration, "doubt_bad_concentration") /* component */                             \
     X(DoubtPartlyFound, "doubt_partly_found")           /* component */                             \
     X(DoubtUnknownPeakName, "doubt_unknown_peak_name")                                              \
+    X(DoubtPeakNameMistyped, "doubt_peak_name_mistyped") /* component */                            \
     /* A limits file's lines */                                                                     \
     X(LimitsNoName, "limits_no_name")                                                               \
     X(LimitsBadQuantity, "limits_bad_quantity") /* text */                                          \
@@ -97,6 +102,7 @@
     X(LimitsNegativeReproducibility, "limits_negative_reproducibility") /* text */                  \
     X(LimitsUnknownRule, "limits_unknown_rule")                         /* text */                  \
     X(LimitsRuleTwice, "limits_rule_twice")                                                         \
+    X(LimitsTooLarge, "limits_too_large") /* text */                                                \
     X(LimitsNotOpened, "limits_not_opened")                                                         \
     X(LimitsEmpty, "limits_empty")                                                                  \
     X(FileLine, "file_line") /* line, error */                                                      \
@@ -121,6 +127,8 @@
     X(QcEmpty, "qc_empty")                                                                          \
     X(QcOxygen, "qc_oxygen")                                                                        \
     X(QcTotalOxygen, "qc_total_oxygen")                                                             \
+    X(QcLimitsNotLogged, "qc_limits_not_logged")                                                    \
+    X(QcLimitsNotAsLogged, "qc_limits_not_as_logged") /* entry, moment */                           \
     /* Control charts */                                                                            \
     X(QcInControl, "qc_in_control")                                                                 \
     X(QcFailed, "qc_failed")                                                                        \
@@ -150,6 +158,8 @@
     X(QualityConfirmed, "quality_confirmed")                                                        \
     X(QualityNotYetConfirmed, "quality_not_yet_confirmed")                                          \
     X(QualityInDoubt, "quality_in_doubt")                                                           \
+    X(QualityUndetermined, "quality_undetermined")                                                  \
+    X(QualityLimitsInDoubt, "quality_limits_in_doubt")                          /* check, why */    \
     X(QualityCheck, "quality_check")                                            /* chart, moment */ \
     X(QualityCheckFailed, "quality_check_failed")                               /* check, why */    \
     X(QualityAfterFailed, "quality_after_failed")                               /* check, why */    \

@@ -65,6 +65,10 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"них не учтён; нормы не определены."},
     {MessageCode::PeakTwiceInChromatogram,
      L"В хроматограмме %2 пик «%1» встречается несколько раз (время удерживания %3 мин): учтён первый."},
+    {MessageCode::QcLimitsNotAsEstablished,
+     L"Пределы контроля качества в файле %1 не те, что записаны в его журнале при установке (%3): результаты "
+     L"контроля по ним не оценены, отметки контроля качества, которые на них стоят, не определены. "
+     L"Установите пределы заново (oxycalc-cli qc --establish)."},
     {MessageCode::NewDefaultTable,
      L"Новая таблица по умолчанию %1 отличается от таблицы компонентов лаборатории: %3. Результаты "
      L"рассчитаны по таблице лаборатории: сверьте её с новой и сохраните в модуле либо удалите файл %1, если "
@@ -75,6 +79,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"Файлы отмеченных хроматограмм изменены или не читаются после загрузки: %2. Результаты рассчитаны по "
      L"значениям, загруженным раньше (кнопка «Обновить и пересчитать» загрузит их заново); нормы не "
      L"определены."},
+    {MessageCode::PeaksWithoutComponent,
+     L"Пики без компонента (%3): %1 — в хроматограммах %2. Ни одна строка таблицы компонентов их не "
+     L"называет: они не учтены ни в одном результате. Сверьте имена пиков метода с таблицей компонентов."},
+    {MessageCode::PeakNameMistyped,
+     L"Пик компонента «%1» назван в хроматограммах %2 не так, как в таблице компонентов, — они отличаются "
+     L"лишь пробелами или управляющими знаками (%3): пик не учтён; общее содержание кислорода и нормы, в "
+     L"которые входит компонент, не определены."},
     // How a new default table differs (the detail of new_default_table)
     {MessageCode::DefaultDiffers, L"«%1» — %2"},
     {MessageCode::DefaultField, L"%1 %2 (в новой %3)"},
@@ -116,7 +127,7 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::DoubtOfComponent, L"у компонента «%1» %2"},
     {MessageCode::DoubtStandardNotFound, L"внутренний стандарт не найден в таблице компонентов"},
     {MessageCode::DoubtNoReproducibility, L"R не задан"},
-    {MessageCode::DoubtUnknownRule, L"правило принятия решения неизвестно"},
+    {MessageCode::DoubtUnknownRule, L"правило принятия решения неизвестно или названо дважды"},
     {MessageCode::DoubtNoStandard, L"внутренний стандарт не задан"},
     {MessageCode::DoubtNoSampleDensity, L"плотность пробы не задана"},
     {MessageCode::DoubtImplausibleDensity, L"плотность пробы неправдоподобна"},
@@ -126,6 +137,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::DoubtBadConcentration, L"у компонента «%1» недостоверная концентрация пика"},
     {MessageCode::DoubtPartlyFound, L"компонент «%1» найден не во всех параллельных определениях"},
     {MessageCode::DoubtUnknownPeakName, L"компонент нормы не в таблице"},
+    {MessageCode::DoubtPeakNameMistyped,
+     L"пик компонента «%1» назван в хроматограмме не так, как в таблице (пробелы или управляющие знаки)"},
     // A limits file's lines
     {MessageCode::LimitsNoName, L"нет названия нормы"},
     {MessageCode::LimitsBadQuantity, L"величина «%1» — не «%% масс.» и не «%% об.»"},
@@ -138,7 +151,10 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::LimitsNegativeReproducibility, L"воспроизводимость R «%1» отрицательна"},
     {MessageCode::LimitsUnknownRule,
      L"правило принятия решения «%1» неизвестно: допустимы «простое», «ISO 4259-2», «ILAC G8»"},
-    {MessageCode::LimitsRuleTwice, L"правило принятия решения задано дважды"},
+    {MessageCode::LimitsRuleTwice, L"правило принятия решения задано дважды: выводов нет"},
+    {MessageCode::LimitsTooLarge,
+     L"«%1» больше 1 000 000 000: таких норм, r и R не бывает, а четырёх знаков после запятой у такого числа "
+     L"расчёт не сохраняет"},
     {MessageCode::LimitsNotOpened, L"файл норм не открывается"},
     {MessageCode::LimitsEmpty, L"в файле нет ни одной нормы"},
     {MessageCode::FileLine, L"строка %1: %2"},
@@ -161,6 +177,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::QcNotOpened, L"файл контроля качества не открывается"},
     {MessageCode::QcSameChart, L"та же карта, что в строке %1"},
     {MessageCode::QcEmpty, L"в файле нет ни одной строки контроля"},
+    {MessageCode::QcLimitsNotLogged,
+     L"пределы не записаны в журнале файла контроля как установленные программой (нет записи «установлены "
+     L"контрольные пределы» с сохранённой версией файла): по ним не судят"},
+    {MessageCode::QcLimitsNotAsLogged,
+     L"пределы или допуск строки не те, что записаны при установке пределов (запись %1 журнала, %2): "
+     L"изменены "
+     L"вне модуля, по ним не судят"},
     {MessageCode::QcOxygen, L"кислород"},
     {MessageCode::QcTotalOxygen, L"общее содержание органически связанного кислорода"},
     // Control charts
@@ -196,6 +219,9 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::QualityConfirmed, L"подтверждено контролем качества"},
     {MessageCode::QualityNotYetConfirmed, L"ещё не подтверждено контролем качества"},
     {MessageCode::QualityInDoubt, L"под сомнением: контроль качества не пройден"},
+    {MessageCode::QualityUndetermined,
+     L"не определено: контроль качества судился по пределам, которые не те, что установлены"},
+    {MessageCode::QualityLimitsInDoubt, L"%1 не оценён: %2"},
     {MessageCode::QualityCheck, L"контроль «%1» %2"},
     {MessageCode::QualityCheckFailed, L"%1 не пройден: %2"},
     {MessageCode::QualityAfterFailed, L"сделана после не пройденного контроля: %1 (%2), до контроля в норме"},
@@ -275,13 +301,13 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"полосы округляются до четырёх знаков, как они "
      L"показаны. Без R вывод не определён."},
     {MessageCode::DecisionRuleUnknown,
-     L"Правило принятия решения, названное в файле норм, неизвестно: выводы не сделаны."},
+     L"Правило принятия решения, названное в файле норм, неизвестно или названо дважды: выводы не сделаны."},
     {MessageCode::DecisionRuleNoticeIso4259,
      L"Правило принятия решения: ISO 4259-2 (превышение — выше нормы + 0,59·R)"},
     {MessageCode::DecisionRuleNoticeIlacG8,
      L"Правило принятия решения: ILAC G8 (условные выводы в полосе норма ± 0,59·R)"},
     {MessageCode::DecisionRuleNoticeUnknown,
-     L"Правило принятия решения в файле норм неизвестно: выводы не сделаны"},
+     L"Правило принятия решения в файле норм неизвестно или названо дважды: выводы не сделаны"},
     {MessageCode::Absent, L"нет"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
@@ -292,8 +318,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"в базовом периоде %1 используемых результатов, нужно не менее %2"},
     {MessageCode::EstablishTooFewOnChart, L"на карте %1 используемых результатов, нужно не менее %2"},
     {MessageCode::EstablishOutlier,
-     L"результат %1 (%2) лежит за пределами %3 … %4, которые даёт сам базовый период: найдите его причину "
-     L"или выберите другой базовый период (--qc-baseline)"},
+     L"результат %1 (%2) лежит за пределами %3 … %4, которые дают остальные результаты базового периода: "
+     L"найдите его причину или выберите другой базовый период (--qc-baseline)"},
     {MessageCode::EstablishNoSpread, L"разброс базового периода меньше 0.000001: пределы не записать"},
     // A batch's series
     {MessageCode::BatchNoDensity, L"нет плотности в файле плотностей"},

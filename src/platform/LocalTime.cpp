@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -10,6 +11,8 @@ const wchar_t kNoMoment[] = L"---";
 
 // The offset every local time is shown with while a FixedUtcOffset lives; none: the C library's zone.
 std::optional<int32_t> fixedOffsetMinutes;
+// The offsets of moments while a RecordedUtcOffsets lives, before any fixed offset.
+const RecordedUtcOffsets* recordedOffsets = nullptr;
 
 bool ToUtcTime(int64_t secondsSince1970, std::tm& utc) {
 #ifdef _WIN32
@@ -32,6 +35,8 @@ bool ToZoneTime(int64_t secondsSince1970, std::tm& local) {
 }
 
 bool ToLocalTime(int64_t secondsSince1970, std::tm& local) {
+    if (recordedOffsets != nullptr)
+        return ToUtcTime(secondsSince1970 + int64_t{recordedOffsets->At(secondsSince1970)} * 60, local);
     if (fixedOffsetMinutes) return ToUtcTime(secondsSince1970 + int64_t{*fixedOffsetMinutes} * 60, local);
     return ToZoneTime(secondsSince1970, local);
 }
@@ -63,6 +68,20 @@ FixedUtcOffset::FixedUtcOffset(int32_t minutes) : previous_(fixedOffsetMinutes) 
 
 FixedUtcOffset::~FixedUtcOffset() {
     fixedOffsetMinutes = previous_;
+}
+
+RecordedUtcOffsets::RecordedUtcOffsets(std::map<int64_t, int32_t> minutesByMoment, int32_t otherwise)
+    : minutesByMoment_(std::move(minutesByMoment)), otherwise_(otherwise), previous_(recordedOffsets) {
+    recordedOffsets = this;
+}
+
+RecordedUtcOffsets::~RecordedUtcOffsets() {
+    recordedOffsets = previous_;
+}
+
+int32_t RecordedUtcOffsets::At(int64_t secondsSince1970) const {
+    const auto found = minutesByMoment_.find(secondsSince1970);
+    return found == minutesByMoment_.end() ? otherwise_ : found->second;
 }
 
 bool IsShowableMoment(int64_t secondsSince1970) {

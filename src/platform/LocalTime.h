@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,24 @@ public:
 
 private:
     std::optional<int32_t> previous_;
+};
+
+// While it lives, every local time above is shown at the offset from UTC recorded for its moment, and at
+// `otherwise` for a moment not recorded: a report checked later shows each time as it was shown, also where
+// the zone it was made in had summer time for some of its moments and not for others.
+class RecordedUtcOffsets {
+public:
+    RecordedUtcOffsets(std::map<int64_t, int32_t> minutesByMoment, int32_t otherwise);
+    ~RecordedUtcOffsets();
+    RecordedUtcOffsets(const RecordedUtcOffsets&) = delete;
+    RecordedUtcOffsets& operator=(const RecordedUtcOffsets&) = delete;
+
+    int32_t At(int64_t secondsSince1970) const;
+
+private:
+    std::map<int64_t, int32_t> minutesByMoment_;
+    int32_t otherwise_;
+    const RecordedUtcOffsets* previous_;
 };
 
 // A moment as ISO 8601 in UTC, "2024-03-14T09:12:00Z": what documents for other programs carry; "---"

@@ -39,6 +39,11 @@ ChartLimits Provisional(const std::vector<double>& base, const QcLine& line) {
 }
 
 ChartLimits Established(const QcLine& line) {
+    if (!line.limitsDoubt.Empty()) {
+        ChartLimits none;
+        none.why = line.limitsDoubt;
+        return none;
+    }
     const EstablishedLimits& established = *line.established;
     ChartLimits limits =
         Shifted(LimitsFromMeans(established.centre, established.movingRangeMean), Shift(line));
@@ -55,7 +60,7 @@ Message BaselineText(const QcLine& line) {
 }
 
 QcOutcome OutcomeOf(const QcPoint& point, const QcLine& line) {
-    if (!point.result.measurement.Used()) return QcOutcome::Undetermined;
+    if (!point.result.measurement.Used() || point.limitsInDoubt) return QcOutcome::Undetermined;
     if (point.check.OutOfControl() || point.withinTolerance == false) return QcOutcome::Failed;
     if (point.limits.determined || line.tolerance) return QcOutcome::InControl;
     return QcOutcome::Unjudged;
@@ -115,6 +120,7 @@ QcMeasurement MeasureQc(const QcLine& line, const CalculationData& data, const s
 
 Message QcPoint::Why(const QcLine& line) const {
     if (outcome == QcOutcome::Undetermined) {
+        if (limitsInDoubt && result.measurement.Used()) return line.limitsDoubt;
         const Message& doubt = result.measurement.doubt;
         return doubt.Empty() ? Message(MessageCode::QcNotCalculated) : doubt;
     }
@@ -141,6 +147,7 @@ QcChart MakeQcChart(const QcLine& line, std::vector<QcResult> results) {
         point.plotted = Plotted(line, result.measurement);
         const bool afterBaseline = established && result.first > established->baselineTo;
         point.limits = afterBaseline ? Established(line) : Provisional(base, line);
+        point.limitsInDoubt = afterBaseline && !line.limitsDoubt.Empty();
         point.check = rules.Next(used ? point.plotted : std::nullopt, point.limits);
         if (line.tolerance && used) point.withinTolerance = std::fabs(*point.plotted) <= *line.tolerance;
         point.result = std::move(result);

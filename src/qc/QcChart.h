@@ -54,6 +54,9 @@ struct QcPoint {
     ChartPointCheck check;
     std::optional<bool> withinTolerance;  // none without a tolerance or a used value
     QcOutcome outcome = QcOutcome::Unjudged;
+    // Held against established limits that are not what their establishing recorded: undetermined, and
+    // whatever it would say of the analyses around it is undetermined too.
+    bool limitsInDoubt = false;
 
     // What failed ("за пределом 3σ; вне допуска ±0.15"), why it is undetermined or unjudged, or empty.
     Message Why(const QcLine& line) const;

@@ -10,6 +10,7 @@
 #include "platform/StagedFiles.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "records/TableChanges.h"
 #include "records/TableLog.h"
 #include "tables/CsvTable.h"
 
@@ -121,10 +122,11 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
                               int64_t now, const std::wstring& reason) {
     Establishment establishment;
     const std::vector<const QcResult*> chosen = Baseline(results, dates);
-    if (chosen.size() < kLeastBaseline) {
+    // Limits that stay fixed rest on a full baseline; fewer results only ever give provisional ones.
+    if (chosen.size() < kFullBaseline) {
         establishment.why = {
             dates ? MessageCode::EstablishTooFewInBaseline : MessageCode::EstablishTooFewOnChart,
-            {static_cast<int64_t>(chosen.size()), static_cast<int64_t>(kLeastBaseline)}};
+            {static_cast<int64_t>(chosen.size()), static_cast<int64_t>(kFullBaseline)}};
         return establishment;
     }
     std::vector<double> values;
@@ -134,12 +136,17 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
         establishment.why = limits.why;
         return establishment;
     }
-    for (const QcResult* result : chosen) {
-        const double value = *result->measurement.value;
-        if (value >= limits.lower && value <= limits.upper) continue;
+    // Each result against the limits the rest of the baseline gives: an outlier widens the limits it is held
+    // against (its two moving ranges raise MR̄), so that against its own it may well pass.
+    for (size_t i = 0; i < chosen.size(); ++i) {
+        std::vector<double> rest = values;
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
+        const ChartLimits others = LimitsFromBaseline(rest);
+        const double value = values[i];
+        if (!others.determined || (value >= others.lower && value <= others.upper)) continue;
         establishment.why = {MessageCode::EstablishOutlier,
-                             {MessageMoment{result->first}, Decimal(value, 4), Decimal(limits.lower, 4),
-                              Decimal(limits.upper, 4)}};
+                             {MessageMoment{chosen[i]->first}, Decimal(value, 4), Decimal(others.lower, 4),
+                              Decimal(others.upper, 4)}};
         return establishment;
     }
     EstablishedLimits established;
@@ -171,8 +178,8 @@ std::wstring DescribeLimitsChange(const QcLine& line, const EstablishedLimits& l
 }
 
 bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional<EstablishedLimits>>& limits,
-                             const std::wstring& reason, const std::vector<std::wstring>& changes,
-                             bool& logged, std::wstring& error) {
+                             const std::wstring& reason, const std::vector<std::wstring>& notes, bool& logged,
+                             std::wstring& error) {
     logged = false;
     const std::optional<std::string> bytes = ReadFileBytes(file.path);
     if (!bytes) {
@@ -204,7 +211,10 @@ bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional
     // The version before is kept too: a file first logged at this read still shows its changes.
     log.KeepVersion(*bytes, Sha256Hex(*bytes));
     const std::string sha = Sha256Hex(written);
-    logged = log.Append(L"установлены контрольные пределы", reason, changes, sha).has_value() &&
+    // The fields that changed, as every entry says them (what a check of the log holds against the
+    // versions), and each chart's limits for a person to read.
+    logged = log.Append(kLimitsEstablishedEvent, reason, DescribeTableChanges(*bytes, written), sha, notes)
+                 .has_value() &&
              log.KeepVersion(written, sha);
     return true;
 }

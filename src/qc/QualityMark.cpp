@@ -16,6 +16,10 @@ bool Failed(const QcPoint& point) {
     return point.outcome == QcOutcome::Failed;
 }
 
+bool InDoubt(const QcPoint& point) {
+    return point.limitsInDoubt;
+}
+
 // "контроль «КО-1 — МТБЭ, % масс.» 14.03.24  12:00"
 Message Check(const QcChart& chart, const QcPoint& point) {
     return {MessageCode::QualityCheck,
@@ -42,14 +46,15 @@ bool PassedBetween(const QcChart& chart, int64_t from, int64_t to) {
     });
 }
 
-// The failed check that puts an analysis made at `time` in doubt, if any: the nearest failed check
-// ending at or after it with no check in control between, or else the nearest one ended before it
-// with none between.
-const QcPoint* DoubtOf(const QcChart& chart, int64_t time) {
+// The check `which` takes (a failed one, or one held against limits in doubt) that stands so to an analysis
+// made at `time`, if any: the nearest such check ending at or after it with no check in control between,
+// or else the nearest one ended before it with none between.
+template <typename Which>
+const QcPoint* NearestOf(const QcChart& chart, int64_t time, Which which) {
     const QcPoint* later = nullptr;
     const QcPoint* earlier = nullptr;
     for (const QcPoint& point : chart.points) {
-        if (!Failed(point)) continue;
+        if (!which(point)) continue;
         if (point.result.last >= time) {
             if (later == nullptr || point.result.first < later->result.first) later = &point;
         } else if (earlier == nullptr || point.result.last > earlier->result.last) {
@@ -67,12 +72,19 @@ QualityMark MarkByChart(const std::vector<int64_t>& times, const QcChart& chart,
                         std::vector<Message>& pending) {
     const int64_t last = *std::max_element(times.begin(), times.end());
     for (const int64_t time : times) {
-        const QcPoint* failed = DoubtOf(chart, time);
+        const QcPoint* failed = NearestOf(chart, time, Failed);
         if (failed == nullptr) continue;
         const MessageCode code =
             failed->result.last >= time ? MessageCode::QualityCheckFailed : MessageCode::QualityAfterFailed;
         const Message detail(code, {Nested(Check(chart, *failed)), Nested(failed->Why(chart.line))});
         return {Status::InDoubt, detail, {Recorded(chart, *failed)}};
+    }
+    for (const int64_t time : times) {
+        const QcPoint* doubted = NearestOf(chart, time, InDoubt);
+        if (doubted == nullptr) continue;
+        const Message detail(MessageCode::QualityLimitsInDoubt,
+                             {Nested(Check(chart, *doubted)), Nested(doubted->Why(chart.line))});
+        return {Status::Undetermined, detail, {Recorded(chart, *doubted)}};
     }
     const auto after = std::find_if(chart.points.begin(), chart.points.end(), [last](const QcPoint& point) {
         return Passed(point) && point.result.first >= last;
@@ -102,6 +114,8 @@ Message QualityMark::TextMessage() const {
             return MessageCode::QualityNotYetConfirmed;
         case Status::InDoubt:
             return MessageCode::QualityInDoubt;
+        case Status::Undetermined:
+            return MessageCode::QualityUndetermined;
         case Status::None:
             break;
     }
@@ -116,6 +130,8 @@ const wchar_t* QualityMark::Key() const {
             return L"not_yet_confirmed";
         case Status::InDoubt:
             return L"in_doubt";
+        case Status::Undetermined:
+            return L"undetermined";
         case Status::None:
             break;
     }

@@ -10,7 +10,6 @@
 
 namespace {
 
-const wchar_t kSavedInProgram[] = L"сохранено в модуле";
 const wchar_t kNewDefaultTable[] = L"новая таблица по умолчанию: ";
 const wchar_t kDefaultSha256[] = L"SHA-256 таблицы по умолчанию: ";
 
@@ -47,7 +46,7 @@ LoggedVersion LogUnknownVersion(TableLog& log, const std::string& bytes, const s
     std::vector<std::wstring> changes;
     std::wstring event = L"журнал начат";
     if (last) {
-        event = L"изменено вне модуля";
+        event = kChangedOutsideEvent;
         const std::optional<std::string> known = log.Version(last->fileSha256);
         changes = known ? DescribeTableChanges(*known, bytes)
                         : std::vector<std::wstring>{L"прежняя версия не сохранена: различия не показаны"};
@@ -106,7 +105,7 @@ bool LogTableSave(const std::wstring& path, const std::string& before, const std
     LogUnknownVersion(log, before, Sha256Hex(before), beforeSave);
     const bool keptBefore = log.KeepVersion(before, Sha256Hex(before));
     const bool logged =
-        log.Append(kSavedInProgram, reason, DescribeTableChanges(before, *bytes), sha).has_value();
+        log.Append(kSavedInProgramEvent, reason, DescribeTableChanges(before, *bytes), sha).has_value();
     return log.KeepVersion(*bytes, sha) && logged && keptBefore && !beforeSave.logUnwritable;
 }
 
@@ -121,7 +120,7 @@ DefaultTableLogging LogNewDefaultTable(const std::wstring& path, const std::wstr
     const std::vector<TableLogEntry> entries = log.ReadAll();
     bool answered = false;
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        if (entry->event == kSavedInProgram) answered = true;
+        if (entry->event == kSavedInProgramEvent) answered = true;
         const bool ofThisDefault = entry->event.rfind(kNewDefaultTable, 0) == 0 && !entry->changes.empty() &&
                                    entry->changes.front() == shaLine;
         if (ofThisDefault) return {!answered, false};

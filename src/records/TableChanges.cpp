@@ -1,7 +1,9 @@
 #include "records/TableChanges.h"
 
 #include <algorithm>
+#include <deque>
 #include <string_view>
+#include <unordered_map>
 
 #include "tables/CsvTable.h"
 
@@ -55,12 +57,16 @@ std::vector<std::wstring> DescribeTableChanges(const std::string& before, const 
     const Row header = now.empty() ? Row() : now[0];
     if (!old.empty() && !now.empty() && old[0] != now[0])
         changes.push_back(L"строка заголовка: «" + Joined(old[0]) + L"» → «" + Joined(now[0]) + L"»");
-    // Rows of one key are paired in order; those left over were added or removed.
+    // Rows of one key are paired in order; those left over were added or removed. The old rows are found
+    // by key, so that a table of many lines is compared in time that grows with its lines.
+    std::unordered_map<std::wstring_view, std::deque<size_t>> oldByKey;
+    for (size_t i = 1; i < old.size(); ++i) oldByKey[KeyOf(old[i])].push_back(i);
     std::vector<bool> paired(old.size(), false);
     for (size_t i = 1; i < now.size(); ++i) {
-        size_t match = 1;
-        while (match < old.size() && (paired[match] || KeyOf(old[match]) != KeyOf(now[i]))) ++match;
-        if (match < old.size()) {
+        const auto same = oldByKey.find(KeyOf(now[i]));
+        if (same != oldByKey.end() && !same->second.empty()) {
+            const size_t match = same->second.front();
+            same->second.pop_front();
             paired[match] = true;
             DescribeRow(header, old[match], now[i], changes);
         } else {

@@ -14,6 +14,7 @@
 #include "platform/WideText.h"
 #include "records/TableChanges.h"
 #include "res/ProductVersion.h"
+#include "tables/CsvTable.h"
 
 namespace {
 
@@ -24,7 +25,9 @@ const wchar_t kLocalLine[] = L"Местное время: ";
 const wchar_t kProgramLine[] = L"Программа: ";
 const wchar_t kEventLine[] = L"Событие: ";
 const wchar_t kReasonLine[] = L"Причина: ";
+const wchar_t kExplainsLine[] = L"К записи: ";
 const wchar_t kChangesLine[] = L"Изменения:";
+const wchar_t kNotesLine[] = L"Пояснения:";
 const wchar_t kFileLine[] = L"SHA-256 файла: ";
 const wchar_t kPreviousLine[] = L"SHA-256 предыдущей записи: ";
 const char kNoPrevious[] = "—";
@@ -49,6 +52,7 @@ TableLogEntry ParseEntry(const std::string& text) {
     const std::wstring wide = FromUtf8(text);
     size_t start = 0;
     bool inChanges = false;
+    bool inNotes = false;
     while (start < wide.size()) {
         size_t end = wide.find(L'\n', start);
         if (end == std::wstring::npos) end = wide.size();
@@ -60,17 +64,23 @@ TableLogEntry ParseEntry(const std::string& text) {
         } else if (inChanges && line.rfind(L"  ", 0) == 0) {
             entry.changes.push_back(line.substr(2));
             continue;
+        } else if (inNotes && line.rfind(L"  ", 0) == 0) {
+            entry.notes.push_back(line.substr(2));
+            continue;
         } else if (After(line, kLocalLine, entry.local) || After(line, kUserLine, entry.user) ||
                    After(line, kProgramLine, entry.program) || After(line, kEventLine, entry.event) ||
                    After(line, kReasonLine, entry.reason)) {
         } else if (After(line, kNumberLine, value)) {
             entry.number = static_cast<size_t>(std::wcstoull(value.c_str(), nullptr, 10));
+        } else if (After(line, kExplainsLine, value)) {
+            entry.explains = static_cast<size_t>(std::wcstoull(value.c_str(), nullptr, 10));
         } else if (After(line, kFileLine, value)) {
             entry.fileSha256 = ToUtf8(value);
         } else if (After(line, kPreviousLine, value)) {
             entry.previousSha256 = ToUtf8(value);
         }
         inChanges = line == kChangesLine;
+        inNotes = line == kNotesLine;
     }
     return entry;
 }
@@ -90,10 +100,16 @@ std::string EntryText(const TableLogEntry& entry) {
     text += kUserLine + entry.user + L"\n";
     text += kProgramLine + entry.program + L"\n";
     text += kEventLine + entry.event + L"\n";
+    if (entry.explains != 0) text += kExplainsLine + std::to_wstring(entry.explains) + L"\n";
     if (!entry.reason.empty()) text += kReasonLine + OneLine(entry.reason) + L"\n";
     if (!entry.changes.empty()) {
         text += std::wstring(kChangesLine) + L"\n";
         for (const std::wstring& change : entry.changes) text += L"  " + OneLine(change) + L"\n";
+    }
+    // After the changes, so that a reader of the entries before them passes over what it does not know.
+    if (!entry.notes.empty()) {
+        text += std::wstring(kNotesLine) + L"\n";
+        for (const std::wstring& note : entry.notes) text += L"  " + OneLine(note) + L"\n";
     }
     text += kFileLine + FromUtf8(entry.fileSha256) + L"\n";
     text += kPreviousLine + FromUtf8(entry.previousSha256) + L"\n\n";
@@ -102,11 +118,17 @@ std::string EntryText(const TableLogEntry& entry) {
 
 }  // namespace
 
+const wchar_t kSavedInProgramEvent[] = L"сохранено в модуле";
+const wchar_t kChangedOutsideEvent[] = L"изменено вне модуля";
+const wchar_t kLimitsEstablishedEvent[] = L"установлены контрольные пределы";
+const wchar_t kReasonGivenEvent[] = L"указана причина";
+
 const wchar_t kVersionSeenBefore[] =
     L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись";
 
-bool IsTableLogPlace(const std::wstring& path) {
-    const std::filesystem::path place = ToFileSystemPath(path);
+namespace {
+
+bool IsTableLogPlaceAsSpelt(const std::filesystem::path& place, const std::wstring& path) {
     for (std::filesystem::path folder = place.parent_path();
          !folder.empty() && folder != folder.parent_path(); folder = folder.parent_path()) {
         if (folder.extension() == ".versions") return true;
@@ -115,6 +137,18 @@ bool IsTableLogPlace(const std::wstring& path) {
     if (FileExists(FromFileSystemPath(place.parent_path() / place.stem()))) return true;
     const std::optional<std::string> start = ReadFileBytes(path, 0);
     return start && start->rfind(kEntryStart, 0) == 0;
+}
+
+}  // namespace
+
+bool IsTableLogPlace(const std::wstring& path) {
+    // As spelt and as the file system resolves it: a link to a versions folder leads into it.
+    const std::filesystem::path place = ToFileSystemPath(path);
+    std::error_code error;
+    const std::filesystem::path resolved =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(place, error), error);
+    return IsTableLogPlaceAsSpelt(place, path) ||
+           (!error && IsTableLogPlaceAsSpelt(resolved, FromFileSystemPath(resolved)));
 }
 
 std::vector<TableLogEntry> ParseTableLog(const std::string& text) {
@@ -170,7 +204,8 @@ bool TableLog::Exists() const {
 
 std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const std::wstring& reason,
                                               const std::vector<std::wstring>& changes,
-                                              const std::string& fileSha256) {
+                                              const std::string& fileSha256,
+                                              const std::vector<std::wstring>& notes, size_t explains) {
     const std::optional<TableLogEntry> last = Last();
     TableLogEntry entry;
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
@@ -181,6 +216,8 @@ std::optional<TableLogEntry> TableLog::Append(const std::wstring& event, const s
     entry.event = event;
     entry.reason = reason;
     entry.changes = changes;
+    entry.notes = notes;
+    entry.explains = explains;
     entry.fileSha256 = fileSha256;
     entry.previousSha256 = last ? Sha256Hex(last->text) : kNoPrevious;
     entry.number = !last ? 1 : last->number != 0 ? last->number + 1 : ReadAll().size() + 1;
@@ -236,6 +273,33 @@ std::wstring Short(const std::string& sha256) {
     return FromUtf8(sha256.substr(0, 12)) + L"…";
 }
 
+// An entry of limits established by an earlier version of the program names each chart's new limits in
+// its changes ("карта «…» (строка 3): …") instead of the fields that changed. It holds when the two versions
+// differ only from the sixth field on, where the limits and their captions are written.
+bool EarlierLimitsEntryHolds(const TableLogEntry& entry, const std::string& before,
+                             const std::string& after) {
+    constexpr size_t kLineFields = 5;  // sample, peak name, quantity, accepted value, tolerance
+    const bool earlier =
+        entry.event == kLimitsEstablishedEvent && !entry.changes.empty() &&
+        std::all_of(entry.changes.begin(), entry.changes.end(),
+                    [](const std::wstring& change) { return change.rfind(L"карта «", 0) == 0; });
+    if (!earlier) return false;
+    CsvTable was;
+    CsvTable now;
+    was.ParseBytes(before);
+    now.ParseBytes(after);
+    if (was.rows.size() != now.rows.size()) return false;
+    for (size_t row = 0; row < was.rows.size(); ++row) {
+        for (size_t field = 0; field < kLineFields; ++field) {
+            const auto at = [field](const CsvTable::Row& fields) {
+                return field < fields.size() ? fields[field] : std::wstring();
+            };
+            if (at(was.rows[row]) != at(now.rows[row])) return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
@@ -274,7 +338,7 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
         }
         std::vector<std::wstring> said = entry.changes;
         said.erase(std::remove(said.begin(), said.end(), std::wstring(kVersionSeenBefore)), said.end());
-        if (changed && before && said != expected) {
+        if (changed && before && said != expected && !EarlierLimitsEntryHolds(entry, *before, *version)) {
             return {false, i + 1,
                     L"изменения, названные записью, не те, что между версиями таблицы до и после неё"};
         }

@@ -13,8 +13,12 @@ struct TableLogEntry {
     std::wstring user;   // "analyst@LAB-PC"
     std::wstring program;
     std::wstring event;  // "журнал начат", "сохранено в модуле", "изменено вне модуля"
-    std::wstring reason;  // what the user gave for a save; empty for the others
-    std::vector<std::wstring> changes;
+    std::wstring reason;  // what the user gave for a save or for an earlier entry; empty for the others
+    size_t explains = 0;  // of an entry that gives the reason for an earlier one: that one's number; else 0
+    std::vector<std::wstring> changes;  // what changed in the table's fields, as its versions show it
+    // What the entry says besides, for a person: per chart the limits established, the save a reason is
+    // given for. Not checked against the versions.
+    std::vector<std::wstring> notes;
     std::string fileSha256;      // of the table after the event
     std::string previousSha256;  // of the entry before, as written; "—" for the first
     std::string text;            // the entry as the log holds it, UTF-8: what the next entry's digest covers
@@ -47,12 +51,14 @@ public:
     // Whether the log file is there at all.
     bool Exists() const;
 
-    // Appends an entry made of the event, the reason, the changes and the table's digest, stamped with
+    // Appends an entry made of the event, the reason, the changes, the table's digest, notes for a person and
+    // the entry it gives the reason for (0: none), stamped with
     // the time, the user and computer, the program and the digest of the last entry. The stamped
     // entry, or nothing when the log could not be written.
     std::optional<TableLogEntry> Append(const std::wstring& event, const std::wstring& reason,
                                         const std::vector<std::wstring>& changes,
-                                        const std::string& fileSha256);
+                                        const std::string& fileSha256,
+                                        const std::vector<std::wstring>& notes = {}, size_t explains = 0);
 
     // Keeps a version of the table's bytes under their digest; false when it could not be kept.
     bool KeepVersion(const std::string& bytes, const std::string& sha256) const;
@@ -87,6 +93,13 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
 // Whether the log still holds, unbroken, the entry a report anchored: an entry at that place whose
 // SHA-256 is the anchored one. Why not, otherwise.
 TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const TableLogHead& anchored);
+
+// The events of entries: a save in the program, a change found made outside it, control limits established
+// in the QC file, the reason given afterwards for an earlier entry (which it names).
+extern const wchar_t kSavedInProgramEvent[];
+extern const wchar_t kChangedOutsideEvent[];
+extern const wchar_t kLimitsEstablishedEvent[];
+extern const wchar_t kReasonGivenEvent[];
 
 // The line an entry of a change made outside the program adds to its changes when the table is back at a
 // version the program kept before: a version put back by hand, or an entry removed from the log.

@@ -1,5 +1,6 @@
 #include "records/TrackedTables.h"
 
+#include "records/EstablishedLimitsLog.h"
 #include "records/ReferenceTable.h"
 
 namespace {
@@ -17,5 +18,7 @@ std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path) {
 }
 
 std::optional<QcFile> ReadQcFile(const std::wstring& path) {
-    return Tracked(ParseQcFile(path));
+    std::optional<QcFile> file = Tracked(ParseQcFile(path));
+    if (file) CheckLimitsAgainstLog(*file);
+    return file;
 }

@@ -11,5 +11,6 @@
 // path (no limits are set); an error when it does not open.
 std::optional<LimitsFile> ReadLimitsFile(const std::wstring& path);
 
-// The QC file read so: nothing when no file is at the path (no QC is kept).
+// The QC file read so, each line's established limits held against its log (CheckLimitsAgainstLog): nothing
+// when no file is at the path (no QC is kept).
 std::optional<QcFile> ReadQcFile(const std::wstring& path);

@@ -144,7 +144,7 @@
             </xsl:for-each>
             <xsl:for-each select="warnings/warning"><div><xsl:value-of select="."/></div></xsl:for-each>
             <xsl:apply-templates select="notes/note"/>
-            <xsl:if test="quality = 'in_doubt'"><div class="bad"><xsl:value-of select="quality_detail"/></div></xsl:if>
+            <xsl:if test="quality = 'in_doubt' or quality = 'undetermined'"><div class="bad"><xsl:value-of select="quality_detail"/></div></xsl:if>
             <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending"><xsl:value-of select="quality_detail"/></div></xsl:if>
             <xsl:call-template name="qc-notes"/>
             <xsl:if test="not(warnings/warning) and not(notes/note) and not(exceeded_r/component) and not(qc_results/result) and not(qc_failures/result) and (quality = '' or quality = 'confirmed')">—</xsl:if>
@@ -240,7 +240,7 @@
 
   <!-- What QC says of an analysis series, beside its results and verdicts: in doubt or not yet confirmed. -->
   <xsl:template name="quality-mark">
-    <xsl:if test="quality = 'in_doubt'"><div class="bad mark"><b><xsl:value-of select="quality_text"/></b></div></xsl:if>
+    <xsl:if test="quality = 'in_doubt' or quality = 'undetermined'"><div class="bad mark"><b><xsl:value-of select="quality_text"/></b></div></xsl:if>
     <xsl:if test="quality = 'not_yet_confirmed'"><div class="pending mark"><xsl:value-of select="quality_text"/></div></xsl:if>
   </xsl:template>
 

@@ -13,6 +13,7 @@
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "report/ReportJson.h"
+#include "report/ReportSyntax.h"
 
 namespace {
 
@@ -26,6 +27,15 @@ struct FormatError {
 const wchar_t* const kCircumstances[] = {L"components_last_read",  L"components_not_read",
                                          L"table_changed_outside", L"table_log_unwritable",
                                          L"table_log_broken",      L"new_default_table"};
+
+// The ranges every recorded value can take: a zone's offset from UTC (UTC−12:00 to UTC+14:00), an id of the
+// host's database, a change log's entries, a batch's series gap (as oxycalc-cli takes it). A value beyond
+// them was not written by the program.
+constexpr int64_t kWestmostOffsetMinutes = -12 * 60;
+constexpr int64_t kEastmostOffsetMinutes = 14 * 60;
+constexpr int64_t kLargestId = 2147483647;
+constexpr int64_t kMostLogEntries = 1000000000;
+constexpr double kLongestSeriesGapHours = 24 * 365;
 
 [[noreturn]] void Missing(const std::string& at) {
     throw FormatError{L"в отчёте нет «" + FromUtf8(at) + L"»"};
@@ -95,12 +105,33 @@ const Json* OptionalObject(const Json& object, const char* key, const std::strin
     return &value;
 }
 
+[[noreturn]] void OutOfRange(const std::string& at) {
+    throw FormatError{L"«" + FromUtf8(at) + L"» в отчёте — вне пределов, которые программа записывает"};
+}
+
+int64_t InRange(int64_t value, int64_t lowest, int64_t highest, const std::string& at) {
+    if (value < lowest || value > highest) OutOfRange(at);
+    return value;
+}
+
+// A SHA-256 as the program writes it: 64 lowercase hexadecimal digits, or nothing for a file not read.
+std::string Checksum(std::string text, const std::string& at) {
+    const bool hex = text.find_first_not_of("0123456789abcdef") == std::string::npos;
+    if (!text.empty() && (text.size() != 64 || !hex)) WrongKind(at, L"SHA-256");
+    return text;
+}
+
+// Where a log stood: no entries and no digest, or some and the digest of the last.
+void CheckAnchor(const TableVersion& version, const std::string& at) {
+    if ((version.logEntries == 0) != version.logLastEntrySha256.empty()) OutOfRange(at + ".log_entries");
+}
+
 std::string Item(const std::string& at, size_t index) {
     return at + "[" + std::to_string(index) + "]";
 }
 
 RecordedFile FileOf(const Json& file, const std::string& at) {
-    return {String(file, "file", at), OptionalString(file, "sha256", at)};
+    return {String(file, "file", at), Checksum(OptionalString(file, "sha256", at), Path(at, "sha256"))};
 }
 
 std::optional<RecordedFile> OptionalFile(const Json& inputs, const char* key) {
@@ -115,8 +146,11 @@ RecordedTable TableOf(const Json& table, const std::string& at) {
     recorded.version.loggedAt = FromUtf8(OptionalString(table, "logged", at));
     const int64_t entries = Integer(table, "log_entries", at);
     if (entries < 0) WrongKind(Path(at, "log_entries"), L"число записей");
-    recorded.version.logEntries = static_cast<size_t>(entries);
-    recorded.version.logLastEntrySha256 = OptionalString(table, "log_last_entry_sha256", at);
+    recorded.version.logEntries =
+        static_cast<size_t>(InRange(entries, 0, kMostLogEntries, Path(at, "log_entries")));
+    recorded.version.logLastEntrySha256 =
+        Checksum(OptionalString(table, "log_last_entry_sha256", at), Path(at, "log_last_entry_sha256"));
+    CheckAnchor(recorded.version, at);
     return recorded;
 }
 
@@ -141,16 +175,28 @@ void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
     report.standard = String(inputs, "standard", at);
     report.sampleDensity = Number(inputs, "sample_density", at);
     report.sampleDensityGiven = Boolean(inputs, "sample_density_given", at);
-    report.utcOffsetMinutes = static_cast<int32_t>(Integer(inputs, "utc_offset_minutes", at));
+    report.utcOffsetMinutes =
+        static_cast<int32_t>(InRange(Integer(inputs, "utc_offset_minutes", at), kWestmostOffsetMinutes,
+                                     kEastmostOffsetMinutes, Path(at, "utc_offset_minutes")));
     report.language = LanguageOf(FromUtf8(OptionalString(inputs, "language", at)), at + ".language");
+    if (inputs.contains("utc_offsets")) {
+        const Json& offsets = Array(inputs, "utc_offsets", at);
+        for (size_t i = 0; i < offsets.size(); ++i) {
+            const std::string item = Item(Path(at, "utc_offsets"), i);
+            report.utcOffsets[Integer(offsets[i], "moment", item)] =
+                static_cast<int32_t>(InRange(Integer(offsets[i], "minutes", item), kWestmostOffsetMinutes,
+                                             kEastmostOffsetMinutes, Path(item, "minutes")));
+        }
+    }
     report.database = String(inputs, "database", at);
     const Json& chromatograms = Array(inputs, "chromatograms", at);
     for (size_t i = 0; i < chromatograms.size(); ++i) {
         const Json& c = chromatograms[i];
         const std::string item = Item("inputs.chromatograms", i);
-        report.chromatograms.push_back({static_cast<int32_t>(Integer(c, "id", item)),
-                                        Boolean(c, "ticked", item), FileOf(c, item), Integer(c, "date", item),
-                                        String(c, "sample", item)});
+        report.chromatograms.push_back(
+            {static_cast<int32_t>(InRange(Integer(c, "id", item), 0, kLargestId, Path(item, "id"))),
+             Boolean(c, "ticked", item), FileOf(c, item), Integer(c, "date", item),
+             String(c, "sample", item)});
     }
     report.componentsFile = TableOf(Member(inputs, "components_file", at), "inputs.components_file");
     if (const Json* limits = OptionalObject(inputs, "limits_file", at))
@@ -160,6 +206,9 @@ void ReadJsonInputs(const Json& inputs, RecordedReport& report) {
         report.origin.densitiesFile = ReportInput{densities->path, densities->sha256};
     const Json& gap = Member(inputs, "series_gap_hours", at);
     if (!gap.is_null()) report.origin.seriesGapHours = Number(inputs, "series_gap_hours", at);
+    if (report.origin.seriesGapHours &&
+        !(*report.origin.seriesGapHours > 0 && *report.origin.seriesGapHours <= kLongestSeriesGapHours))
+        OutOfRange(Path(at, "series_gap_hours"));
     if (const Json* qc = OptionalObject(inputs, "qc_file", at)) {
         report.qcFile = TableOf(*qc, "inputs.qc_file");
         report.origin.qcFile = ReportTable{report.qcFile->file.path, report.qcFile->version};
@@ -178,6 +227,8 @@ void ReadJsonWarnings(const Json& json, RecordedReport& report) {
 }
 
 void ReadJson(RecordedReport& report) {
+    if (const std::optional<std::wstring> problem = JsonReportProblem(report.bytes))
+        throw FormatError{*problem};
     const Json json = Json::parse(report.bytes, nullptr, false);
     if (json.is_discarded() || !json.is_object())
         throw FormatError{L"отчёт для программ не читается как JSON"};
@@ -208,7 +259,7 @@ pugi::xml_node Child(const pugi::xml_node& node, const char* name, const std::st
 }
 
 std::wstring TextOf(const pugi::xml_node& node, const char* name, const std::string& at) {
-    return Child(node, name, at).text().get();
+    return ElementText(Child(node, name, at));
 }
 
 double NumberOf(const pugi::xml_node& node, const char* name, const std::string& at) {
@@ -234,7 +285,7 @@ bool YesNo(const pugi::xml_node& node, const char* name, const std::string& at) 
 }
 
 RecordedFile XmlFileOf(const pugi::xml_node& node, const std::string& at) {
-    return {TextOf(node, "file", at), ToUtf8(TextOf(node, "sha256", at))};
+    return {TextOf(node, "file", at), Checksum(ToUtf8(TextOf(node, "sha256", at)), at + "/sha256")};
 }
 
 RecordedTable XmlTableOf(const pugi::xml_node& node, const std::string& at) {
@@ -243,8 +294,11 @@ RecordedTable XmlTableOf(const pugi::xml_node& node, const std::string& at) {
     recorded.version.loggedAt = TextOf(node, "logged", at);
     const int64_t entries = IntegerOf(node, "log_entries", at);
     if (entries < 0) WrongKind(at + "/log_entries", L"число записей");
-    recorded.version.logEntries = static_cast<size_t>(entries);
-    recorded.version.logLastEntrySha256 = ToUtf8(TextOf(node, "log_last_entry_sha256", at));
+    recorded.version.logEntries =
+        static_cast<size_t>(InRange(entries, 0, kMostLogEntries, at + "/log_entries"));
+    recorded.version.logLastEntrySha256 =
+        Checksum(ToUtf8(TextOf(node, "log_last_entry_sha256", at)), at + "/log_last_entry_sha256");
+    CheckAnchor(recorded.version, at);
     return recorded;
 }
 
@@ -261,15 +315,25 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     report.standard = TextOf(inputs, "standard", at);
     report.sampleDensity = NumberOf(inputs, "sample_density", at);
     report.sampleDensityGiven = YesNo(inputs, "sample_density_given", at);
-    report.utcOffsetMinutes = static_cast<int32_t>(IntegerOf(inputs, "utc_offset_minutes", at));
-    report.language = LanguageOf(inputs.child(L"language").text().as_string(), at + "/language");
+    report.utcOffsetMinutes =
+        static_cast<int32_t>(InRange(IntegerOf(inputs, "utc_offset_minutes", at), kWestmostOffsetMinutes,
+                                     kEastmostOffsetMinutes, at + "/utc_offset_minutes"));
+    report.language = LanguageOf(ElementText(inputs.child(L"language")), at + "/language");
+    size_t offsetIndex = 0;
+    for (const pugi::xml_node& node : inputs.children(L"utc_offset")) {
+        const std::string item = at + "/utc_offset[" + std::to_string(++offsetIndex) + "]";
+        report.utcOffsets[IntegerOf(node, "moment", item)] =
+            static_cast<int32_t>(InRange(IntegerOf(node, "minutes", item), kWestmostOffsetMinutes,
+                                         kEastmostOffsetMinutes, item + "/minutes"));
+    }
     report.database = TextOf(inputs, "database", at);
     size_t index = 0;
     for (const pugi::xml_node& node : inputs.children(L"chromatogram")) {
         const std::string item = at + "/chromatogram[" + std::to_string(++index) + "]";
-        report.chromatograms.push_back({static_cast<int32_t>(IntegerOf(node, "id", item)),
-                                        YesNo(node, "ticked", item), XmlFileOf(node, item),
-                                        IntegerOf(node, "date", item), TextOf(node, "sample", item)});
+        report.chromatograms.push_back(
+            {static_cast<int32_t>(InRange(IntegerOf(node, "id", item), 0, kLargestId, item + "/id")),
+             YesNo(node, "ticked", item), XmlFileOf(node, item), IntegerOf(node, "date", item),
+             TextOf(node, "sample", item)});
     }
     report.componentsFile = XmlTableOf(Child(inputs, "components_file", at), at + "/components_file");
     if (const pugi::xml_node limits = inputs.child(L"limits_file"))
@@ -279,6 +343,9 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     report.origin.densitiesFile = XmlOptionalFile(inputs, "densities_file");
     if (inputs.child(L"series_gap_hours"))
         report.origin.seriesGapHours = NumberOf(inputs, "series_gap_hours", at);
+    if (report.origin.seriesGapHours &&
+        !(*report.origin.seriesGapHours > 0 && *report.origin.seriesGapHours <= kLongestSeriesGapHours))
+        OutOfRange(at + "/series_gap_hours");
     if (const pugi::xml_node qc = inputs.child(L"qc_file")) {
         report.qcFile = XmlTableOf(qc, at + "/qc_file");
         report.origin.qcFile = ReportTable{report.qcFile->file.path, report.qcFile->version};
@@ -286,6 +353,8 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
 }
 
 void ReadXml(RecordedReport& report) {
+    if (const std::optional<std::wstring> problem = XmlReportProblem(report.bytes))
+        throw FormatError{*problem};
     pugi::xml_document document;
     if (!document.load_buffer(report.bytes.data(), report.bytes.size(), pugi::parse_default,
                               pugi::encoding_utf8))
@@ -297,16 +366,16 @@ void ReadXml(RecordedReport& report) {
                           std::to_wstring(kReportFormatVersion)};
     }
     if (const pugi::xml_node created = root.child(L"created_utc")) {
-        const std::optional<int64_t> moment = ParseUtcIsoText(created.text().get());
+        const std::optional<int64_t> moment = ParseUtcIsoText(ElementText(created));
         if (!moment) WrongKind("Document/created_utc", L"время UTC");
         report.createdAt = *moment;
     }
     ReadXmlInputs(Child(root, "inputs", "Document"), report);
     for (const pugi::xml_node& warning : root.child(L"warnings").children(L"warning")) {
-        const std::wstring kind = warning.child(L"kind").text().get();
+        const std::wstring kind = ElementText(warning.child(L"kind"));
         if (IsReadCircumstance(kind))
             report.circumstances.push_back(
-                {kind, warning.child(L"subject").text().get(), warning.child(L"detail").text().get()});
+                {kind, ElementText(warning.child(L"subject")), ElementText(warning.child(L"detail"))});
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,9 @@ struct RecordedReport {
     std::string bytes;      // the report as it was read
     int64_t createdAt = 0;  // 0: not told
     int32_t utcOffsetMinutes = 0;
+    // The offset from UTC of each moment it shows in local time; empty in a report that does not record them
+    // (its times are shown at utcOffsetMinutes).
+    std::map<int64_t, int32_t> utcOffsets;
     Language language = Language::Russian;  // of its words; reports that do not say it are Russian
     ReportOrigin origin;  // its files' paths as recorded, with their checksums (the QC file's also: qcFile)
     std::wstring standard;

@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include "platform/WideText.h"
+#include "report/ReportSyntax.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ private:
 };
 
 std::wstring ShownText(const pugi::xml_node& node) {
-    return Shortened(node.text().get());
+    return Shortened(ElementText(node));
 }
 
 class XmlComparison {
@@ -113,7 +114,7 @@ public:
     void Compare(const pugi::xml_node& recorded, const pugi::xml_node& present, const std::string& where,
                  const std::string& generic) {
         if (IsSkipped(skipped_, generic)) return;
-        if (std::wstring(recorded.text().get()) != present.text().get())
+        if (ElementText(recorded) != ElementText(present))
             Add(where, ShownText(recorded), ShownText(present));
         std::vector<pugi::xml_node> a = Elements(recorded);
         std::vector<pugi::xml_node> b = Elements(present);

@@ -14,6 +14,7 @@
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 #include "report/ReportJson.h"
+#include "report/ShownMoments.h"
 #include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
 #include "tables/NameCompare.h"
@@ -320,6 +321,12 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));
     wrapper.AddTextElement(inputs, L"sample_density_given", data.sampleDensityGiven ? L"да" : L"нет");
     wrapper.AddTextElement(inputs, L"utc_offset_minutes", std::to_wstring(model.utcOffsetMinutes));
+    // The offset of each moment shown in local time: one offset cannot show times of summer and winter.
+    for (const auto& [moment, minutes] : ShownUtcOffsets(model)) {
+        const XMLElement offset = wrapper.AddElement(inputs, L"utc_offset");
+        wrapper.AddTextElement(offset, L"moment", std::to_wstring(moment));
+        wrapper.AddTextElement(offset, L"minutes", std::to_wstring(minutes));
+    }
     for (const Component& component : data.components) {
         const XMLElement row = wrapper.AddElement(inputs, L"component");
         wrapper.AddIntElement(row, L"id", component.id);

@@ -15,6 +15,7 @@
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 #include "report/ReportDocument.h"
+#include "report/ShownMoments.h"
 #include "res/ProductVersion.h"
 #include "tables/NameCompare.h"
 #include "tables/NotSet.h"
@@ -247,6 +248,10 @@ Json Inputs(const ReportModel& model) {
                    {"sample_density", Exact(data.sampleDensity)},
                    {"sample_density_given", data.sampleDensityGiven},
                    {"utc_offset_minutes", model.utcOffsetMinutes}};
+    // The offset of each moment shown in local time: one offset cannot show times of summer and winter.
+    inputs["utc_offsets"] = Json::array();
+    for (const auto& [moment, minutes] : ShownUtcOffsets(model))
+        inputs["utc_offsets"].push_back({{"moment", moment}, {"minutes", minutes}});
     inputs["components"] = Json::array();
     for (const Component& c : data.components) {
         inputs["components"].push_back({{"id", c.id},

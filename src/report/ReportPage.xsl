@@ -520,7 +520,7 @@
           <tr class="limits-error"><td colspan="{$columns}"><xsl:value-of select="concat($report.limits-file-line, .)"/></td></tr>
         </xsl:for-each>
         <!-- The verdicts stand as the numbers give them; what QC says of them is written beneath. -->
-        <xsl:for-each select="/Document/quality[status = 'in_doubt']">
+        <xsl:for-each select="/Document/quality[status = 'in_doubt' or status = 'undetermined']">
           <tr class="limits-error"><td colspan="{$columns}"><b><xsl:value-of select="concat($report.verdicts, text)"/></b></td></tr>
         </xsl:for-each>
         <xsl:for-each select="/Document/quality[status = 'not_yet_confirmed']">
@@ -633,6 +633,15 @@
       <xsl:when test="status = 'in_doubt'">
         <div class="warnings">
           <div class="title"><xsl:value-of select="$report.in-doubt"/></div>
+          <ul>
+            <li><xsl:value-of select="detail"/></li>
+            <xsl:for-each select="checks/check"><li><xsl:apply-templates select="." mode="limits"/></li></xsl:for-each>
+          </ul>
+        </div>
+      </xsl:when>
+      <xsl:when test="status = 'undetermined'">
+        <div class="warnings">
+          <div class="title"><xsl:value-of select="text"/></div>
           <ul>
             <li><xsl:value-of select="detail"/></li>
             <xsl:for-each select="checks/check"><li><xsl:apply-templates select="." mode="limits"/></li></xsl:for-each>

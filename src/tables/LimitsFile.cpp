@@ -1,6 +1,7 @@
 #include "tables/LimitsFile.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "messages/Catalogue.h"
 #include "platform/FileSystemPath.h"
@@ -30,6 +31,13 @@ namespace {
 enum Field : size_t { kName, kPeakNames, kQuantity, kMaximum, kRepeatability, kReproducibility };
 
 const wchar_t kRuleLine[] = L"Правило принятия решения";
+
+// Beyond it a number keeps no four decimals in the calculation's arithmetic, and no percentage comes near.
+constexpr double kLargestValue = 1e9;
+
+bool TooLarge(double value) {
+    return std::fabs(value) > kLargestValue;
+}
 
 // The rule a rule line names, case and blanks aside; nothing for an unknown one.
 std::optional<DecisionRule> RuleOf(const std::wstring& text) {
@@ -71,6 +79,8 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, Message& error) {
         error = {MessageCode::LimitsBadQuantity, {TrimmedField(row, kQuantity)}};
     else if (!maximum)
         error = {MessageCode::LimitsBadMaximum, {TrimmedField(row, kMaximum)}};
+    else if (TooLarge(*maximum))
+        error = {MessageCode::LimitsTooLarge, {TrimmedField(row, kMaximum)}};
     if (!error.Empty()) return std::nullopt;
     limit.quantity = *quantity;
     limit.maximum = *maximum;
@@ -86,6 +96,8 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, Message& error) {
             error = {MessageCode::LimitsBadR, {repeatability}};
         else if (*limit.repeatability <= 0.0)
             error = {MessageCode::LimitsRNotPositive, {repeatability}};
+        else if (TooLarge(*limit.repeatability))
+            error = {MessageCode::LimitsTooLarge, {repeatability}};
         else if (limit.peakNames.size() != 1)
             error = MessageCode::LimitsROneComponent;
         if (!error.Empty()) return std::nullopt;
@@ -97,6 +109,8 @@ std::optional<Limit> LimitOf(const CsvTable::Row& row, Message& error) {
             error = {MessageCode::LimitsBadReproducibility, {reproducibility}};
         else if (limit.reproducibility->slope < 0.0 || limit.reproducibility->intercept < 0.0)
             error = {MessageCode::LimitsNegativeReproducibility, {reproducibility}};
+        else if (TooLarge(limit.reproducibility->slope) || TooLarge(limit.reproducibility->intercept))
+            error = {MessageCode::LimitsTooLarge, {reproducibility}};
         if (!error.Empty()) return std::nullopt;
     }
     return limit;
@@ -107,7 +121,9 @@ void TakeRule(const CsvTable::Row& row, bool& seen, LimitsFile& file, Message& e
     const std::wstring text = TrimmedField(row, kPeakNames);
     const std::optional<DecisionRule> rule = RuleOf(text);
     if (seen) {
+        // Which of the two the lab meant is not known: no verdict under either.
         error = MessageCode::LimitsRuleTwice;
+        file.rule.reset();
     } else if (!rule) {
         error = {MessageCode::LimitsUnknownRule, {text}};
         file.rule.reset();

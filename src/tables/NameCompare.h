@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // Case folding of names as the host writes them: Latin (ASCII and Latin-1) and Cyrillic letters,
@@ -42,3 +43,15 @@ inline wchar_t FoldCase(wchar_t c) {
 
 // Whether two names are equal, whole, without regard to letter case.
 bool EqualNoCase(std::wstring_view a, std::wstring_view b);
+
+// Whether a character is a blank (a space, a no-break space, a zero-width space, …) or a control character:
+// one that a name shows as nothing or as nothing a person tells apart.
+bool IsBlankOrControl(wchar_t c);
+
+// A name folded without regard to case, with its blanks and control characters taken out: two names with
+// the same key differ, if at all, only in what a person does not see.
+std::wstring LooseNameKey(std::wstring_view name);
+
+// The name with each control character and each blank other than the plain space shown as "[U+0001]":
+// what tells two such names apart on a page.
+std::wstring VisibleName(std::wstring_view name);

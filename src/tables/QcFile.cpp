@@ -141,15 +141,9 @@ std::wstring QcLine::Title(Language language) const {
     return Render(TitleMessage(), language);
 }
 
-std::optional<QcFile> ParseQcFile(const std::wstring& path) {
-    if (!FileExists(path)) return std::nullopt;
-    QcFile file;
-    file.path = path;
-    CsvTable table;
-    if (!table.ReadShared(path)) {
-        file.errors.push_back(MessageCode::QcNotOpened);
-        return file;
-    }
+namespace {
+
+void ReadLines(const CsvTable& table, QcFile& file) {
     bool firstSeen = false;
     std::vector<size_t> lineRows;  // the file's row of each line taken
     for (size_t row = 0; row < table.rows.size(); ++row) {
@@ -183,7 +177,38 @@ std::optional<QcFile> ParseQcFile(const std::wstring& path) {
         lineRows.push_back(row);
     }
     if (file.lines.empty() && file.errors.empty()) file.errors.push_back(MessageCode::QcEmpty);
+}
+
+}  // namespace
+
+std::optional<QcFile> ParseQcFile(const std::wstring& path) {
+    if (!FileExists(path)) return std::nullopt;
+    QcFile file;
+    file.path = path;
+    CsvTable table;
+    if (!table.ReadShared(path)) {
+        file.errors.push_back(MessageCode::QcNotOpened);
+        return file;
+    }
+    ReadLines(table, file);
     return file;
+}
+
+QcFile ParseQcBytes(const std::string& bytes, const std::wstring& path) {
+    QcFile file;
+    file.path = path;
+    CsvTable table;
+    table.ParseBytes(bytes);
+    ReadLines(table, file);
+    return file;
+}
+
+bool SameLine(const QcLine& a, const QcLine& b) {
+    const bool sameEstablished =
+        a.established.has_value() == b.established.has_value() &&
+        (!a.established || EstablishedFields(*a.established) == EstablishedFields(*b.established));
+    return SameChart(a, b) && a.acceptedText == b.acceptedText && a.toleranceText == b.toleranceText &&
+           sameEstablished;
 }
 
 const std::vector<std::wstring>& EstablishedCaptions() {

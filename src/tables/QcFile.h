@@ -35,6 +35,9 @@ struct QcLine {
     std::optional<double> tolerance;
     std::wstring toleranceText;
     std::optional<EstablishedLimits> established;  // none: judged by provisional limits
+    // Why the established limits are not to be judged by: they are not what the change log's entry of their
+    // establishing recorded (edited by hand since); empty when they are, or when there are none.
+    Message limitsDoubt;
 
     // "кислород, % масс.", "МТБЭ, % об.": what the line charts.
     Message MeasureMessage() const;
@@ -64,6 +67,12 @@ struct QcFile {
 // Reads the QC file without touching its change log: nothing when no file is at the path (no QC is kept);
 // otherwise what it holds, an error when it does not open.
 std::optional<QcFile> ParseQcFile(const std::wstring& path);
+// The same of the file's bytes (a version its change log keeps), as if read from `path`.
+QcFile ParseQcBytes(const std::string& bytes, const std::wstring& path);
+
+// Whether two lines chart the same sample, component and quantity with the same accepted value, tolerance
+// and established limits, as the file writes them.
+bool SameLine(const QcLine& a, const QcLine& b);
 
 // The captions of the established limits' fields, in the order the file holds them after the tolerance.
 const std::vector<std::wstring>& EstablishedCaptions();

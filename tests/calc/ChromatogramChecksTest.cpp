@@ -123,10 +123,45 @@ TEST(ChromatogramChecks, NameAPeakNameGivenToSeveralPeaksOfOneChromatogramWithTh
     data.components.push_back({4, L"этанол", L"Этанол (второй раз)", 46.07, 793.5});
     const std::vector<CalculationWarning> warnings = CheckChromatograms(data, assays);
     ASSERT_EQ(warnings,
-              (std::vector<CalculationWarning>{CalculationWarning(Kind::PeakTwiceInChromatogram, L"этанол",
-                                                                  L"2.stg", L"", L"3.512, 3.608, 3.700")}));
+              (std::vector<CalculationWarning>{
+                  CalculationWarning(Kind::PeakTwiceInChromatogram, L"этанол", L"2.stg", L"",
+                                     L"3.512, 3.608, 3.700"),
+                  CalculationWarning(Kind::PeaksWithoutComponent, L"«Гептан»", L"2.stg", L"", int64_t{1})}));
     EXPECT_EQ(
         warnings[0].Text(Language::Russian),
         L"В хроматограмме 2.stg пик «этанол» встречается несколько раз (время удерживания 3.512, 3.608, "
         L"3.700 мин): учтён первый.");
+}
+
+// A peak renamed in the host's method drops out of every sum: each named peak no component takes is named.
+// One whose name is a component's but for blanks or control characters is that component's, mistyped.
+TEST(ChromatogramChecks, NameEveryNamedPeakNoComponentTakesAndAComponentsPeakMistypedByAnInvisibleCharacter) {
+    std::vector<Assay> assays = Parallels();
+    for (Assay& assay : assays) assay.peaks[0].name = L"Этанол-2";
+    assays[1].peaks.push_back(MakePeak(L"", 0.0));  // an unnamed peak is no peak without a component
+    assays[2].peaks[1].name = L"Метанол\x01";
+    assays[2].peaks.push_back(MakePeak(L"ЭТАНОЛ-2", 1.0));  // the same name, told once
+    const std::vector<CalculationWarning> warnings = CheckChromatograms(Data(), assays);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0], CalculationWarning(Kind::PeaksWithoutComponent, L"«Этанол-2», «Метанол[U+0001]»",
+                                              L"1.stg, 2.stg, 3.stg", L"", int64_t{2}));
+    EXPECT_EQ(warnings[1], CalculationWarning(Kind::PeakNameMistyped, L"Метанол", L"3.stg", L"Метанол",
+                                              L"«Метанол[U+0001]» ≠ «Метанол»"));
+    EXPECT_NE(warnings[0].Text(Language::Russian).find(L"Пики без компонента (2): «Этанол-2»"),
+              std::wstring::npos)
+        << warnings[0].Text(Language::Russian);
+
+    // A blank typed after the name in the table, or a no-break space in the host's name.
+    CalculationData data = Data();
+    data.components[0].peakName = L"Этанол ";
+    assays = Parallels();
+    assays[0].peaks[1].name = L"Мета\u00A0нол";
+    EXPECT_EQ(CheckChromatograms(data, assays),
+              (std::vector<CalculationWarning>{
+                  CalculationWarning(Kind::PeaksWithoutComponent, L"«Этанол», «Мета[U+00A0]нол»",
+                                     L"1.stg, 2.stg, 3.stg", L"", int64_t{2}),
+                  CalculationWarning(Kind::PeakNameMistyped, L"Этанол", L"1.stg, 2.stg, 3.stg", L"Этанол ",
+                                     L"«Этанол» ≠ «Этанол »"),
+                  CalculationWarning(Kind::PeakNameMistyped, L"Метанол", L"1.stg", L"Метанол",
+                                     L"«Мета[U+00A0]нол» ≠ «Метанол»")}));
 }

@@ -221,6 +221,25 @@ TEST(Limits, GiveNoVerdictOnDataTheParallelsDoNotCarry) {
     EXPECT_EQ(seen[6], L"у компонента «Метил-трет-бутиловый эфир» недостоверная концентрация пика");
     EXPECT_EQ(seen[2], L"");
 
+    // Ethanol's peak named "Этанол " in the table: its row is gone, so every limit that would count it,
+    // "the others" included, is open; a peak named but for a control character as a limit names it too.
+    data.warnings = {{Kind::PeakNameMistyped, L"Этанол", L"101.stg", L"Этанол ", L"«Этанол» ≠ «Этанол »"}};
+    seen = doubts(data);
+    const std::wstring mistyped =
+        L"пик компонента «Этанол» назван в хроматограмме не так, как в таблице (пробелы или управляющие "
+        L"знаки)";
+    EXPECT_EQ(seen[0], mistyped);  // oxygen
+    EXPECT_EQ(seen[2], mistyped);  // ethanol
+    EXPECT_EQ(seen[7], mistyped);  // the others: no limit names "Этанол "
+    EXPECT_EQ(seen[1], L"");
+    EXPECT_EQ(seen[6], L"");
+    data.warnings = {{Kind::PeakNameMistyped, L"Метил-трет-бутиловый эфир", L"101.stg", L"МТБЭ", L""}};
+    seen = doubts(data);
+    EXPECT_EQ(seen[6],
+              L"пик компонента «Метил-трет-бутиловый эфир» назван в хроматограмме не так, как в "
+              L"таблице (пробелы или управляющие знаки)");
+    EXPECT_EQ(seen[7], L"");  // MTBE is named by the ethers' limit
+
     // No standard given: its own oxygen and volume would count, so the oxygen and "the others" stay open.
     data = DemoPetrol();
     data.standard.clear();
@@ -289,6 +308,29 @@ TEST(Limits, DecideByTheRuleWithTheGuardBandOfTheMethodsReproducibility) {
     EXPECT_DOUBLE_EQ(*shown.reproducibility, 0.1867);
     EXPECT_DOUBLE_EQ(*shown.guardBand, 0.1102);
     EXPECT_DOUBLE_EQ(*shown.acceptanceLimit, 3.5602);
+    // The edges are the limit ± the guard band as printed, not as computed: w = 0.59 · 0.025 = 0.01475 is
+    // printed 0.0148, so L − w = 3.5342 < X.
+    const auto edge = [](double measured, double maximum, double r, DecisionRule rule) {
+        LimitVerdict verdict;
+        verdict.limit = {L"",     {},  false,        LimitQuantity::MassPercent,
+                         maximum, L"", std::nullopt, Reproducibility{0.0, r}};
+        verdict.measured = measured;
+        Decide(verdict, rule);
+        return verdict;
+    };
+    const LimitVerdict printed = edge(3.5343, 3.549, 0.025, DecisionRule::IlacG8);
+    EXPECT_DOUBLE_EQ(*printed.guardBand, 0.0148);
+    EXPECT_DOUBLE_EQ(*printed.acceptanceLimit, 3.5342);
+    EXPECT_EQ(printed.outcome, Outcome::ConditionallyConforms);
+    const LimitVerdict methanol = edge(0.1204, 0.0938, 0.045, DecisionRule::Iso4259);  // w 0.0266
+    EXPECT_DOUBLE_EQ(*methanol.acceptanceLimit, 0.1204);
+    EXPECT_EQ(methanol.outcome, Outcome::Conforms);
+    // Values far beyond any percentage do not overflow the arithmetic into a verdict on every result.
+    const LimitVerdict huge = edge(3.5343, 1e15, 0.2, DecisionRule::IlacG8);
+    EXPECT_EQ(huge.outcome, Outcome::Conforms);
+    EXPECT_GT(*huge.acceptanceLimit, 9e14);
+    EXPECT_EQ(edge(3.5343, 3.45, 2e15, DecisionRule::IlacG8).outcome, Outcome::ConditionallyExceeds);
+    EXPECT_EQ(edge(3.5343, 3.45, 2e15, DecisionRule::Iso4259).outcome, Outcome::Conforms);
     // A guard-banded rule without R is no simple acceptance in disguise.
     const LimitVerdict none = decide(3.60, std::nullopt, DecisionRule::IlacG8);
     EXPECT_EQ(none.outcome, Outcome::Undetermined);
@@ -322,5 +364,22 @@ TEST(Limits, ReadTheRuleLineAndNameEveryBadRuleOrRByItsLine) {
             L"«ILAC G8»",
             L"строка 3: воспроизводимость R «abc» — не число и не a·X+b",
             L"строка 4: воспроизводимость R «-0,1» отрицательна",
-            L"строка 5: правило принятия решения задано дважды"}));
+            L"строка 5: правило принятия решения задано дважды: выводов нет"}));
+
+    // Two rules: which one the lab meant is not known, so no verdict under either; numbers the
+    // arithmetic cannot carry are refused by their line.
+    const std::optional<LimitsFile> twice = ReadLimitsFile(folder.Write(
+        L"twice.csv",
+        "Правило принятия решения;ISO 4259-2\nПравило принятия решения;простое\nКислород;;% масс.;3,7;;0,2\n"
+        "Этанол;Этанол;% масс.;1e15;;\nМетанол;Метанол;% масс.;3;;2e15\nМТБЭ;МТБЭ;% масс.;15;0,5*X\n"));
+    ASSERT_TRUE(twice);
+    EXPECT_FALSE(twice->rule.has_value());
+    EXPECT_EQ(Russian(twice->errors),
+              (std::vector<std::wstring>{
+                  L"строка 2: правило принятия решения задано дважды: выводов нет",
+                  L"строка 4: «1e15» больше 1 000 000 000: таких норм, r и R не бывает, а четырёх знаков "
+                  L"после запятой у такого числа расчёт не сохраняет",
+                  L"строка 5: «2e15» больше 1 000 000 000: таких норм, r и R не бывает, а четырёх знаков "
+                  L"после запятой у такого числа расчёт не сохраняет",
+                  L"строка 6: предел повторяемости r «0,5*X» — не число"}));
 }

@@ -91,7 +91,7 @@ TEST_F(DecisionRulesTest, AnUnknownRuleOrABadRIsAnErrorOfItsLineAndLeavesNoVerdi
     EXPECT_TRUE(Holds(run.err, "строка 2: правило принятия решения «ISO 4259» неизвестно")) << run.err;
     EXPECT_TRUE(Holds(run.out,
                       "3.5343 % масс. при норме не более 3.7 — не определено (правило принятия решения "
-                      "неизвестно)"))
+                      "неизвестно или названо дважды)"))
         << run.out;
     EXPECT_TRUE(Holds(Read(L"r.json"), "\"decision_rule_name\": \"unknown\""));
 

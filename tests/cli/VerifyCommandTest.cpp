@@ -2,6 +2,7 @@
 // report or a change log made to tell another story does not.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,8 +13,11 @@
 #include "CliFixture.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
+#include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/ReferenceTable.h"
+#include "records/TableLog.h"
 
 namespace {
 
@@ -203,6 +207,13 @@ TEST_F(VerifyCommandTest, AReportThatCannotBeReadExitsWithTwoNamingWhy) {
          "записана в отчёте дважды"},
         {[](Json& j) { j["format_version"] = 1; }, "версия формата отчёта 1"},
         {[](Json& j) { j["format"] = "other"; }, "это не отчёт oxycalc"},
+        // Values beyond what the program records.
+        {[](Json& j) { j["inputs"]["utc_offset_minutes"] = 43200; },
+         "inputs.utc_offset_minutes» в отчёте — вне"},
+        {[](Json& j) { j["inputs"]["chromatograms"][0]["id"] = 4294967397; }, "inputs.chromatograms[0].id"},
+        {[](Json& j) { j["inputs"]["components_file"]["log_last_entry_sha256"] = nullptr; },
+         "inputs.components_file.log_entries» в отчёте — вне"},
+        {[](Json& j) { j["inputs"]["components_file"]["sha256"] = "abc"; }, "— не SHA-256"},
     };
     for (const auto& [edit, said] : edits) {
         WriteBytes(folder.File(L"r.json"), honest);
@@ -213,6 +224,30 @@ TEST_F(VerifyCommandTest, AReportThatCannotBeReadExitsWithTwoNamingWhy) {
     }
     WriteBytes(folder.File(L"broken.json"), "{\"format\": ");
     EXPECT_EQ(Verify(L"broken.json").exitCode, 2);
+    // A verdict given twice (a reader keeping the first sees "conforms"), a nesting that would exhaust the
+    // stack even inside the member passed over.
+    Replace(L"r.json", "\"verdict\": \"conforms\"", "\"verdict\": \"conforms\", \"verdict\": \"exceeds\"");
+    CliRun twice = Verify(L"r.json");
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_TRUE(Holds(twice.err, "ключ «verdict» записан дважды в «limits.limits[0]»")) << twice.err;
+    std::string deep = honest;
+    deep.replace(deep.find("\"program\": ") + 11, 0,
+                 std::string(100000, '[') + std::string(100000, ']') + ", \"x\": ");
+    WriteBytes(folder.File(L"r.json"), deep);
+    EXPECT_EQ(Verify(L"r.json").exitCode, 2);
+    WriteBytes(folder.File(L"r.json"), honest);  // the schema's own check of the folder would recurse
+    // Text a reader sees whole, split by a comment or a CDATA section, or an attribute the program never
+    // writes.
+    const std::string document = Read(L"r.xml");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"партия 2417</name>", "партия 2417<!---->1</name>"},
+             {"<maximum>3.7</maximum>", "<maximum>3.7<![CDATA[5]]></maximum>"},
+             {"<made_by>", "<made_by kind=\"x\">"}}) {
+        WriteBytes(folder.File(L"r.xml"), document);
+        Replace(L"r.xml", from, to);
+        EXPECT_EQ(Verify(L"r.xml").exitCode, 2) << to;
+    }
+    WriteBytes(folder.File(L"r.xml"), document);
     Replace(L"r.xml", "<made_by>report</made_by>", "");
     const CliRun xml = Verify(L"r.xml");
     EXPECT_EQ(xml.exitCode, 2);
@@ -259,6 +294,39 @@ TEST_F(VerifyCommandTest, LocalTimesAreCheckedInTheZoneTheReportWasMadeIn) {
     EXPECT_EQ(run.exitCode, 0) << run.out;
 }
 
+// Made in a zone with summer time, of analyses in the other season than the day the report is made: one
+// offset cannot show both, so each moment's is recorded.
+TEST_F(VerifyCommandTest, TimesShownInSummerAndWinterTimeAreCheckedAsTheyWereShown) {
+    const char* berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+    bool summerNow = false;
+    {
+        const ScopedTimeZone zone(berlin);
+        summerNow = UtcOffsetMinutes(std::time(nullptr)) == 120;
+    }
+    // 14 March is winter time there; 14 July summer time.
+    if (!summerNow) Database().Execute("UPDATE assay SET date = date + 122 * 86400 WHERE id = 101;");
+    const std::string command =
+        "TZ=" + Quoted(berlin) + " " + Quoted(OXY_CLI_PATH) + " report --db " + Quoted(Path(L"host.db")) +
+        " --components " + Quoted(Path(L"CompsTableOxycalc.csv")) +
+        " --assay 101 --tick-all --density 745.68 --standard 1,2-Диметоксиэтан --xml " +
+        Quoted(Path(L"r.xml")) + " --json " + Quoted(Path(L"r.json")) + " >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(Holds(Read(L"r.xml"), summerNow ? "<analyse_time>14.03.24  10:12</analyse_time>"
+                                                : "<analyse_time>14.07.24  11:12</analyse_time>"))
+        << Read(L"r.xml");
+    for (const wchar_t* report : {L"r.xml", L"r.json"}) {
+        EXPECT_EQ(Verify(report).exitCode, 0) << Verify(report).out;  // in UTC
+        const std::string moscow =
+            "TZ=MSK-3 " + Quoted(OXY_CLI_PATH) + " verify " + Quoted(Path(report)) + " >/dev/null";
+        EXPECT_EQ(std::system(moscow.c_str()), 0);
+    }
+    // An offset beyond any zone's is no report the program wrote.
+    const std::string honest = Read(L"r.json");
+    EditJson(L"r.json", [](Json& j) { j["inputs"]["utc_offsets"][0]["minutes"] = 43200; });
+    EXPECT_EQ(Verify(L"r.json").exitCode, 2);
+    WriteBytes(folder.File(L"r.json"), honest);
+}
+
 TEST_F(VerifyCommandTest, ABatchReportIsMadeAgainFromItsSeriesDensitiesAndQc) {
     DemoData::WriteDemo(folder.Path(), 200, true);
     Run(Batch(L"b"));
@@ -269,6 +337,18 @@ TEST_F(VerifyCommandTest, ABatchReportIsMadeAgainFromItsSeriesDensitiesAndQc) {
         const CliRun run = Verify(base + extension);
         EXPECT_EQ(run.exitCode, 0) << run.out;
     }
+    // Its QC record taken out: made again, the batch reads the QC file beside the components file all the
+    // same, and the report without its mark does not verify.
+    const std::string honest = Read(base + L".json");
+    EditJson(base + L".json", [](Json& j) {
+        j["quality"] = nullptr;
+        j["inputs"]["qc_file"] = nullptr;
+    });
+    const CliRun stripped = Verify(base + L".json");
+    EXPECT_EQ(stripped.exitCode, 1);
+    EXPECT_TRUE(Holds(stripped.out, "а отчёт пакета его не называет")) << stripped.out;
+    EXPECT_TRUE(Holds(stripped.out, "quality: в отчёте «null»")) << stripped.out;
+    WriteBytes(folder.File(base + L".json"), honest);
     // Another analysis of the sample within the series gap joins the series.
     Database().Execute(
         "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration) "
@@ -315,6 +395,49 @@ TEST_F(VerifyCommandTest, HistoryFindsATableChangeHiddenInTheLogAndSoDoesTheNext
     EXPECT_TRUE(Holds(run.out, "изменения, названные записью, не те")) << run.out;
 }
 
+// A save in the components dialog asks for no reason: the lab gives it afterwards, in an entry of its own
+// that names the save. The chain stays whole, and history tells which saves still have none and that the
+// last entry is anchored by nothing in the log.
+TEST_F(VerifyCommandTest, AReasonIsGivenForASaveAfterwardsInAnEntryThatNamesIt) {
+    ASSERT_EQ(MakeReport().exitCode, 0);  // starts the log
+    const std::wstring table = folder.File(L"CompsTableOxycalc.csv");
+    const std::string before = Read(L"CompsTableOxycalc.csv");
+    Replace(L"CompsTableOxycalc.csv", "793.50", "793.60");
+    ASSERT_TRUE(LogTableSave(table, before, L""));
+    CliRun run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Сохранения без причины: записи 2")) << run.out;
+    EXPECT_TRUE(Holds(run.out, ") — последняя: ни одна запись журнала её не закрепляет")) << run.out;
+
+    run =
+        Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "плотность этанола по паспорту партии"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<TableLogEntry> entries = TableLog(table).ReadAll();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].event, L"указана причина");
+    EXPECT_EQ(entries[2].explains, 2u);
+    EXPECT_EQ(entries[2].reason, L"плотность этанола по паспорту партии");
+    EXPECT_FALSE(entries[2].user.empty());
+    EXPECT_TRUE(Holds(Read(L"CompsTableOxycalc.csv.log"), "К записи: 2\n"));
+    run = Run({"history", Path(L"CompsTableOxycalc.csv")});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_FALSE(Holds(run.out, "Сохранения без причины")) << run.out;
+    EXPECT_TRUE(Holds(run.out, "Запись 3 (")) << run.out;
+    EXPECT_EQ(Verify(L"r.json").exitCode,
+              1);  // the table changed, but its log still holds the entry anchored
+    EXPECT_FALSE(Holds(Verify(L"r.json").out, "журнал изменений таблицы компонентов"));
+
+    // Only a change takes a reason; a number the log lacks, or a log that does not hold, takes none.
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x", "--entry", "1"}).exitCode, 2);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x", "--entry", "9"}).exitCode, 2);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--entry", "2"}).exitCode, 2);
+    std::string log = Read(L"CompsTableOxycalc.csv.log");
+    log.replace(log.find("793.60"), 6, "793.70");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv.log"), log);
+    EXPECT_EQ(Run({"history", Path(L"CompsTableOxycalc.csv"), "--reason", "x"}).exitCode, 1);
+    EXPECT_EQ(Read(L"CompsTableOxycalc.csv.log"), log);
+}
+
 TEST_F(VerifyCommandTest, ALogRewrittenAfterAReportFailsThatReportsVerification) {
     ASSERT_EQ(MakeReport().exitCode, 0);
     EXPECT_TRUE(Holds(Read(L"r.json"), "\"log_entries\": 1"));
@@ -337,6 +460,15 @@ TEST_F(VerifyCommandTest, ALogRewrittenAfterAReportFailsThatReportsVerification)
     run = Verify(L"r.json");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Holds(run.out, "журнал переписан")) << run.out;
+    // The report edited to anchor no entry at all: a log is there, so the report cannot vouch for it.
+    EditJson(L"r.json", [](Json& j) {
+        j["inputs"]["components_file"]["log_entries"] = 0;
+        j["inputs"]["components_file"]["log_last_entry_sha256"] = nullptr;
+    });
+    run = Verify(L"r.json");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Holds(run.out, "CompsTableOxycalc.csv.log» есть, а отчёт не указывает ни одной его записи"))
+        << run.out;
 }
 
 TEST_F(VerifyCommandTest, NothingIsWrittenOverAChangeLogOrIntoItsVersions) {

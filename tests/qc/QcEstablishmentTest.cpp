@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "platform/Codepage1251.h"
+#include "platform/Sha256.h"
 #include "platform/WideText.h"
 #include "records/TableLog.h"
 #include "records/TrackedTables.h"
@@ -58,16 +62,16 @@ TEST(QcEstablishment, TakesTheFirstTwentyUsedResultsOrThoseOfTheDatesGiven) {
     EXPECT_EQ(first.limits->at, 5000000);
     EXPECT_EQ(first.limits->reason, L"первичная установка");
 
-    const Establishment dated = EstablishLimits(results, BaselineDates{4000, 9000}, 0, L"пересмотр");
+    const Establishment dated = EstablishLimits(results, BaselineDates{4000, 24000}, 0, L"пересмотр");
     ASSERT_TRUE(dated.limits.has_value()) << Russian(dated.why);
-    EXPECT_EQ(dated.limits->count, 5u);
-    EXPECT_DOUBLE_EQ(dated.limits->centre, 2.04);
+    EXPECT_EQ(dated.limits->count, 20u);
+    EXPECT_DOUBLE_EQ(dated.limits->centre, 2.05);
 }
 
 TEST(QcEstablishment, EstablishesNothingFromTooFewResultsNoSpreadOrABaselineWithAnOutlier) {
-    EXPECT_NE(
-        Russian(EstablishLimits(Days(), BaselineDates{1000, 5000}, 0, L"x").why).find(L"нужно не менее 5"),
-        std::wstring::npos);
+    // Limits that stay fixed need a full baseline: nineteen results give none.
+    EXPECT_EQ(Russian(EstablishLimits(Days(), BaselineDates{1000, 20000}, 0, L"x").why),
+              L"в базовом периоде 19 используемых результатов, нужно не менее 20");
     std::vector<QcResult> equal;
     for (int day = 1; day <= 20; ++day) equal.push_back(Result(day, 2.1));
     EXPECT_FALSE(EstablishLimits(equal, std::nullopt, 0, L"x").limits.has_value());
@@ -76,6 +80,16 @@ TEST(QcEstablishment, EstablishesNothingFromTooFewResultsNoSpreadOrABaselineWith
     const Establishment outlier = EstablishLimits(wild, std::nullopt, 0, L"x");
     EXPECT_FALSE(outlier.limits.has_value());
     EXPECT_NE(Russian(outlier.why).find(L"за пределами"), std::wstring::npos) << Russian(outlier.why);
+    // A failed check inside the baseline: within the limits it widens itself (2.0662 ± 2.66 · 0.124 reaches
+    // 2.396), beyond those of the rest (2.05 ± 2.66 · 0.0947).
+    std::vector<QcResult> failedCheck = Days();
+    failedCheck[10].measurement.value = 2.39;
+    const Establishment widened = EstablishLimits(failedCheck, BaselineDates{1000, 22000}, 0, L"x");
+    EXPECT_FALSE(widened.limits.has_value());
+    EXPECT_NE(
+        Russian(widened.why).find(L"(2.3900) лежит за пределами 1.7980 … 2.3020, которые дают остальные"),
+        std::wstring::npos)
+        << Russian(widened.why);
 }
 
 TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTheChange) {
@@ -116,7 +130,14 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back().event, L"установлены контрольные пределы");
     EXPECT_EQ(log.back().reason, L"первые 20 дней");
-    EXPECT_EQ(log.back().changes, changes);
+    EXPECT_EQ(log.back().notes, changes);
+    // The fields that changed, as every entry names them: what a check of the log finds between the versions
+    // (the comment above the header is taken for the captions' line, as in every entry of this file).
+    const std::vector<std::wstring>& fields = log.back().changes;
+    EXPECT_NE(std::find(fields.begin(), fields.end(), L"строка «КО-1»: поле 6 «» → «2.050000»"),
+              fields.end());
+    EXPECT_TRUE(CheckTableVersions(TableLog(path), log).intact)
+        << ToUtf8(CheckTableVersions(TableLog(path), log).problem);
     EXPECT_FALSE(file->tracking.changedOutside);
 
     // A revision: the old limits stay in the log, beside the new ones.
@@ -130,7 +151,22 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
     file = ReadQcFile(path);
     // The file has no quoting: the reason's separator is written as a comma.
     EXPECT_EQ(Russian(file->lines[0].established->reason), L"новая партия, стандарта");
-    EXPECT_EQ(TableLog(path).ReadAll().back().changes, std::vector<std::wstring>{revision});
+    EXPECT_EQ(TableLog(path).ReadAll().back().notes, std::vector<std::wstring>{revision});
+    EXPECT_TRUE(CheckTableVersions(TableLog(path), TableLog(path).ReadAll()).intact);
+
+    // An entry as the program wrote it before, naming the charts' limits in its changes: it holds while only
+    // the limits' fields changed, not when a tolerance changed with them.
+    for (const auto& [from, to, holds] :
+         {std::tuple{"2.060000", "2.070000", true}, std::tuple{"0.15", "0.50", false}}) {
+        TableLog qcLog(path);
+        std::string bytes = ReadBytes(path);
+        bytes.replace(bytes.find(from), std::string(from).size(), to);
+        WriteBytes(path, bytes);
+        qcLog.KeepVersion(bytes, Sha256Hex(bytes));
+        qcLog.Append(kLimitsEstablishedEvent, L"x", {L"карта «КО-1 — кислород, % масс.» (строка 4): …"},
+                     Sha256Hex(bytes));
+        EXPECT_EQ(CheckTableVersions(qcLog, qcLog.ReadAll()).intact, holds) << to;
+    }
 }
 
 TEST(QcEstablishment, WritesNothingIntoAFileChangedSinceItWasReadOrWhoseEncodingLacksTheReason) {
