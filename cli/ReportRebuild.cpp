@@ -263,6 +263,11 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
         return rebuilt;
     }
     if (!data) return rebuilt;
+    // Ticks the plug-in kept while their files were away are known from the report only.
+    for (const RecordedCircumstance& c : recorded.circumstances) {
+        if (c.kind == L"ticks_not_counted")
+            AddWarning(*data, {MessageCode::TicksNotCounted, c.subject, c.chromatograms}, assays);
+    }
     ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
     KeptErrors stale;
     if (!TakeChecksums(model, assays, stale)) {

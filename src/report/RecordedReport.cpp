@@ -24,9 +24,9 @@ struct FormatError {
     std::wstring what;
 };
 
-const wchar_t* const kCircumstances[] = {L"components_last_read",  L"components_not_read",
-                                         L"table_changed_outside", L"table_log_unwritable",
-                                         L"table_log_broken",      L"new_default_table"};
+const wchar_t* const kCircumstances[] = {
+    L"components_last_read", L"components_not_read", L"table_changed_outside", L"table_log_unwritable",
+    L"table_log_broken",     L"new_default_table",   L"ticks_not_counted"};
 
 // The ranges every recorded value can take: a zone's offset from UTC (UTC−12:00 to UTC+14:00), an id of the
 // host's database, a change log's entries, a batch's series gap (as oxycalc-cli takes it). A value beyond
@@ -221,8 +221,9 @@ void ReadJsonWarnings(const Json& json, RecordedReport& report) {
         const std::string item = Item("warnings", i);
         const std::wstring kind = String(warnings[i], "kind", item);
         if (!IsReadCircumstance(kind)) continue;
-        report.circumstances.push_back(
-            {kind, String(warnings[i], "subject", item), String(warnings[i], "detail", item)});
+        report.circumstances.push_back({kind, String(warnings[i], "subject", item),
+                                        String(warnings[i], "detail", item),
+                                        String(warnings[i], "chromatograms", item)});
     }
 }
 
@@ -374,8 +375,9 @@ void ReadXml(RecordedReport& report) {
     for (const pugi::xml_node& warning : root.child(L"warnings").children(L"warning")) {
         const std::wstring kind = ElementText(warning.child(L"kind"));
         if (IsReadCircumstance(kind))
-            report.circumstances.push_back(
-                {kind, ElementText(warning.child(L"subject")), ElementText(warning.child(L"detail"))});
+            report.circumstances.push_back({kind, ElementText(warning.child(L"subject")),
+                                            ElementText(warning.child(L"detail")),
+                                            ElementText(warning.child(L"chromatograms"))});
     }
 }
 

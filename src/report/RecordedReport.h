@@ -34,12 +34,13 @@ struct RecordedChromatogram {
 
 // A warning of a report that tells how a table was read then, not what its data are (read as remembered,
 // changed outside the program, its log not written or not to be trusted, a new default beside it not yet
-// answered by the lab): a report made again reads the table once more and cannot know it, so it is taken
-// from the report.
+// answered by the lab), or that ticks were kept while their files were away: a report made again reads the
+// tables once more and cannot know it, so it is taken from the report.
 struct RecordedCircumstance {
     std::wstring kind;  // the warning's key
     std::wstring subject;
     std::wstring detail;
+    std::wstring chromatograms;
 };
 
 // What a report (its document or its JSON) records of how it was made and what it rests on, read back
@@ -67,7 +68,8 @@ struct RecordedReport {
     std::vector<RecordedCircumstance> circumstances;
 };
 
-// The warning keys that tell how a table was read rather than what the data are.
+// The warning keys that tell how a table was read rather than what the data are, or that the plug-in kept
+// ticks while their files were away: a report made again cannot know them.
 bool IsReadCircumstance(const std::wstring& warningKey);
 
 // Reads a report document (XML) or a report for programs (JSON), told apart by their first character.

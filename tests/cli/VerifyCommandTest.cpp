@@ -13,6 +13,7 @@
 #include "CliFixture.h"
 #include "DemoData.h"
 #include "HostDatabase.h"
+#include "calc/CalculationWarning.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
@@ -84,6 +85,22 @@ TEST_F(VerifyCommandTest, AnHonestReportVerifiesAndEachChangedInputIsNamed) {
     const CliRun gone = Verify(L"r.xml");
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_TRUE(Holds(gone.out, "не проверить: файл хроматограммы")) << gone.out;
+}
+
+// The plug-in's report says which ticked chromatograms it did not count while their files were away: only
+// the report knows it, and its check takes it from there.
+TEST_F(VerifyCommandTest, TicksTheDialogKeptWhileTheirFilesWereAwayAreTakenFromTheReport) {
+    ASSERT_EQ(MakeReport().exitCode, 0);
+    const CalculationWarning kept{MessageCode::TicksNotCounted, L"", L"Проба 2417-4.stg"};
+    EditJson(L"r.json", [&kept](Json& json) {
+        json["warnings"].push_back({{"kind", kept.Key()},
+                                    {"subject", ""},
+                                    {"text", ToUtf8(kept.Text())},
+                                    {"chromatograms", ToUtf8(kept.chromatograms)},
+                                    {"detail", ""}});
+    });
+    const CliRun run = Verify(L"r.json");
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
 }
 
 TEST_F(VerifyCommandTest, AReportMadeWithAnotherTableFailsThoughItCarriesTheHonestTablesRecord) {
