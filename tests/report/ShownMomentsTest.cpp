@@ -6,7 +6,9 @@
 #include "support/ScopedTimeZone.h"
 
 // Every moment a report shows, a QC check's named within its mark's sentence too, with its own offset:
-// winter and summer time in one report.
+// winter and summer time in one report. (The Microsoft C library takes no summer-time rules from TZ, so
+// the zone is set natively only.)
+#ifndef _WIN32
 TEST(ShownMoments, GiveEachMomentTheReportShowsItsOwnOffset) {
     const ScopedTimeZone berlin("CET-1CEST,M3.5.0,M10.5.0/3");
     ReportModel model;
@@ -21,3 +23,4 @@ TEST(ShownMoments, GiveEachMomentTheReportShowsItsOwnOffset) {
     const std::map<int64_t, int32_t> expected = {{1710403200, 60}, {1720948320, 120}, {1733140800, 60}};
     EXPECT_EQ(ShownUtcOffsets(model), expected);
 }
+#endif
