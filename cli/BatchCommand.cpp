@@ -8,16 +8,15 @@
 #include <set>
 #include <system_error>
 
-#include "BatchIndex.h"
-#include "BatchInputs.h"
-#include "BatchManifest.h"
-#include "BatchSeries.h"
 #include "ConsoleMessages.h"
 #include "InputFiles.h"
-#include "QcCharting.h"
-#include "SeriesCalculation.h"
+#include "batch/BatchIndex.h"
+#include "batch/BatchInputs.h"
+#include "batch/BatchManifest.h"
+#include "batch/BatchQc.h"
+#include "batch/BatchSeries.h"
+#include "batch/SeriesCalculation.h"
 #include "calc/CalculationWarning.h"
-#include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
@@ -31,11 +30,12 @@
 #include "platform/ReplaceFile.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "qc/QcJson.h"
 #include "qc/QualityMark.h"
+#include "records/LastReadComponents.h"
 #include "records/TrackedTables.h"
-#include "report/QcJson.h"
-#include "report/ReportFiles.h"
-#include "report/ReportOutput.h"
+#include "report/ReportWriting.h"
+#include "report/TemporaryReportFile.h"
 #include "tables/DataFilePath.h"
 
 namespace {
@@ -172,12 +172,16 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged(run.staging);
-    ReportModel model = MakeReportModel(assays, data, earlier.value_or(now));
-    if (!TakeChecksums(model, assays, messages)) return false;
-    model.quality = quality;
-    model.databasePath = AbsolutePath(run.options.database);
-    model.stylesheet = run.stylesheetInput;
-    model.origin = run.origin;
+    ReportContext context;
+    context.createdAt = earlier.value_or(now);
+    context.language = run.options.language;
+    context.databasePath = AbsolutePath(run.options.database);
+    context.stylesheet = run.stylesheetInput;
+    context.origin = run.origin;
+    context.quality = quality;
+    std::optional<ReportModel> finished = FinishReportModel(assays, data, context, messages);
+    if (!finished) return false;
+    ReportModel& model = *finished;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
     if (earlier && SameAsInPlace(staged)) return true;
     if (earlier) {

@@ -4,25 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/ComponentsSnapshot.h"
 #include "calc/Limits.h"
+#include "messages/Shortfalls.h"
 #include "messages/UserMessages.h"
-
-// Reasons why a run, though it went to its end, did not use everything it was given: each is told
-// on standard error, and any one makes the exit code 1.
-class Shortfalls {
-public:
-    explicit Shortfalls(UserMessages& messages) : messages_(messages) {}
-    void Add(const std::wstring& reason) {
-        messages_.ShowError(reason);
-        any_ = true;
-    }
-    bool Any() const { return any_; }
-
-private:
-    UserMessages& messages_;
-    bool any_ = false;
-};
+#include "records/ComponentsSnapshot.h"
 
 // A file the tool is given must exist and be readable; the system's reason otherwise.
 bool CanRead(const std::wstring& path, const std::wstring& what, UserMessages& messages);

@@ -16,7 +16,7 @@
 #include "platform/InterruptCleanup.h"
 #include "platform/ProgramArguments.h"
 #include "platform/WideText.h"
-#include "report/XMLError.h"
+#include "xml/XMLError.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ReportFiles.h"
+#include "report/ReportWriting.h"
 
 class UserMessages;
 

@@ -5,20 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "AssayLoading.h"
 #include "InputFiles.h"
 #include "OutputPlaces.h"
 #include "ResultTable.h"
-#include "calc/LastReadComponents.h"
 #include "calc/Recalculation.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "data/LoadAssays.h"
 #include "messages/UserMessages.h"
 #include "platform/ConsoleText.h"
 #include "platform/WideText.h"
-#include "report/ReportFiles.h"
-#include "report/ReportOutput.h"
+#include "records/LastReadComponents.h"
+#include "report/ReportWriting.h"
+#include "report/TemporaryReportFile.h"
 #include "tables/DataFilePath.h"
 
 namespace {
@@ -88,17 +88,19 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!OutputsApart(outputs.Paths(), ChromatogramFiles(assays), messages)) return kExitUsage;
     Tick(assays, options, shortfalls);
     const ComponentsSnapshot components = ReadComponents(AbsolutePath(options.components));
-    ReportModel model =
-        MakeReportModel(assays,
-                        Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
-                                    components, assays, limits),
-                        createdAt);
-    if (!TakeChecksums(model, assays, messages)) return kExitFailure;
-    model.databasePath = AbsolutePath(options.database);
-    model.language = language;
-    model.origin.maker = ReportOrigin::Maker::Report;
-    if (outputs.html) model.stylesheet = FileInput(outputs.stylesheet);
-    const CalculationData& data = model.data;
+    ReportContext context;
+    context.createdAt = createdAt;
+    context.language = language;
+    context.databasePath = AbsolutePath(options.database);
+    context.origin.maker = ReportOrigin::Maker::Report;
+    if (outputs.html) context.stylesheet = FileInput(outputs.stylesheet);
+    const std::optional<ReportModel> model =
+        FinishReportModel(assays,
+                          Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},
+                                      components, assays, limits),
+                          context, messages);
+    if (!model) return kExitFailure;
+    const CalculationData& data = model->data;
     for (const CalculationWarning& warning : data.warnings)
         messages.ShowMessage(L"предупреждение: " + warning.Text(Language::Russian));
     if (components.source != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
@@ -108,7 +110,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
         for (const Message& error : limits->errors)
             shortfalls.Add(L"файл норм: " + Render(error, Language::Russian));
     }
-    if (!WriteReportFiles(model, outputs, messages)) return kExitFailure;
+    if (!WriteReportFiles(*model, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.
     WriteConsoleText(stdout, ResultTableText(data));
     if (limits) WriteConsoleText(stdout, VerdictTableText(data.verdicts, DecisionRuleNotice(data.limits)));

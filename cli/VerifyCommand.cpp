@@ -4,16 +4,16 @@
 #include <ctime>
 #include <optional>
 
-#include "ReportRebuild.h"
 #include "platform/ConsoleText.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
 #include "records/TableLog.h"
-#include "report/RecordedReport.h"
-#include "report/ReportDifferences.h"
 #include "report/ReportDocument.h"
 #include "report/ReportJson.h"
+#include "verify/RecordedReport.h"
+#include "verify/ReportDifferences.h"
+#include "verify/ReportRebuild.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "ScratchFile.h"
-#include "report/RecordedReport.h"
-#include "report/ReportDifferences.h"
+#include "verify/RecordedReport.h"
+#include "verify/ReportDifferences.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::wstring path = ScratchFile("-report");

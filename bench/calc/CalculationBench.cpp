@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
 #include "calc/OxygenateCalculator.h"
 #include "calc/Recalculation.h"
 #include "data/Assay.h"
+#include "records/LastReadComponents.h"
 #include "records/TrackedTables.h"
 #include "tables/ComponentsTable.h"
 #include "tables/DataFilePath.h"

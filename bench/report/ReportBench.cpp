@@ -16,9 +16,9 @@
 #include "messages/UserMessages.h"
 #include "report/ReportDocument.h"
 #include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
 #include "support/SilentMessages.h"
 #include "support/TempFolder.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

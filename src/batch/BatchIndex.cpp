@@ -1,4 +1,4 @@
-#include "BatchIndex.h"
+#include "batch/BatchIndex.h"
 
 #include <algorithm>
 
@@ -6,11 +6,12 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
-#include "report/QcDocument.h"
-#include "report/ReportFiles.h"
+#include "qc/QcDocument.h"
+#include "report/ReportWriting.h"
 #include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

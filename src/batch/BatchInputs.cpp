@@ -1,4 +1,4 @@
-#include "BatchInputs.h"
+#include "batch/BatchInputs.h"
 
 #include <optional>
 

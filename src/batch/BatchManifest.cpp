@@ -1,4 +1,4 @@
-#include "BatchManifest.h"
+#include "batch/BatchManifest.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "QcCharting.h"
+#include "batch/BatchQc.h"
 
 #include <algorithm>
 #include <map>

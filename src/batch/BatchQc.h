@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "BatchSeries.h"
-#include "CliOptions.h"
-#include "SeriesCalculation.h"
+#include "batch/BatchSeries.h"
+#include "batch/SeriesCalculation.h"
 #include "calc/CalculationWarning.h"
 #include "qc/QcChart.h"
 #include "qc/QualityMark.h"

@@ -1,4 +1,4 @@
-#include "BatchSeries.h"
+#include "batch/BatchSeries.h"
 
 #include <map>
 

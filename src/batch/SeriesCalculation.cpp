@@ -1,4 +1,4 @@
-#include "SeriesCalculation.h"
+#include "batch/SeriesCalculation.h"
 
 #include <algorithm>
 

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "BatchIndex.h"
-#include "BatchInputs.h"
-#include "BatchSeries.h"
+#include "batch/BatchIndex.h"
+#include "batch/BatchInputs.h"
+#include "batch/BatchSeries.h"
 #include "calc/CalculationData.h"
-#include "calc/ComponentsSnapshot.h"
 #include "calc/LimitVerdict.h"
 #include "data/Assay.h"
 #include "data/DbHandle.h"
+#include "records/ComponentsSnapshot.h"
 
 class UserMessages;
 

@@ -7,10 +7,10 @@
 #include "calc/CalculationSettings.h"
 #include "calc/CalculationWarning.h"
 #include "calc/ComponentResult.h"
-#include "calc/ComponentsSnapshot.h"
 #include "calc/LimitVerdict.h"
 #include "calc/ResultSums.h"
 #include "calc/ScopeNote.h"
+#include "records/ComponentsSnapshot.h"
 #include "tables/Component.h"
 
 // A finished calculation: its settings, the components it used, its results with every fact an output

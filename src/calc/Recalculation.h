@@ -6,9 +6,9 @@
 
 #include "calc/CalculationData.h"
 #include "calc/CalculationSettings.h"
-#include "calc/ComponentsSnapshot.h"
 #include "calc/LimitVerdict.h"
 #include "data/Assay.h"
+#include "records/ComponentsSnapshot.h"
 
 // The one road from chromatograms to results, for the dialog, every report, every batch and every check
 // of a report: calculates the ticked chromatograms of `assays` with the components, rounds the total

@@ -1,4 +1,4 @@
-#include "AssayLoading.h"
+#include "data/LoadAssays.h"
 
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "InputFiles.h"
 #include "data/Assay.h"
+#include "messages/Shortfalls.h"
 
 class UserMessages;
 

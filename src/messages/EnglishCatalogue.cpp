@@ -112,6 +112,10 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::TotalUndeterminedTip,
      L"The total oxygen is not determined: %1. The arithmetic value %2 %% m/m is no result."},
     {MessageCode::TotalNoResultNote, L"%1. The arithmetic value %2 %% by mass is no result"},
+    {MessageCode::LimitsLineError, L"The limits file %1 was not read whole: %2"},
+    {MessageCode::LimitUndetermined, L"Limit “%1”: %2 — %3"},
+    {MessageCode::DensityNotANumber,
+     L"The sample density “%1” is no number: the calculation keeps the one before, %2 kg/m3"},
     {MessageCode::LimitOfOthers, L"other oxygenates"},
     {MessageCode::LimitOfTotalOxygen, L"total oxygen"},
     // Why a verdict is undetermined

@@ -64,6 +64,10 @@
     X(TotalUndetermined, "total_undetermined")                                                      \
     X(TotalUndeterminedTip, "total_undetermined_tip") /* doubt, value */                            \
     X(TotalNoResultNote, "total_no_result_note")      /* doubt, value */                            \
+    /* Lines of the warning list beside the warnings */                                             \
+    X(LimitsLineError, "limits_line_error")      /* file, error */                                  \
+    X(LimitUndetermined, "limit_undetermined")   /* name, outcome, doubt */                         \
+    X(DensityNotANumber, "density_not_a_number") /* typed, the density kept */                      \
     X(LimitOfOthers, "limit_of_others")                                                             \
     X(LimitOfTotalOxygen, "limit_of_total_oxygen")                                                  \
     /* Why a verdict is undetermined */                                                             \

@@ -111,6 +111,9 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::TotalUndeterminedTip,
      L"Общее содержание кислорода не определено: %1. Арифметическое значение %2 %% масс. — не результат."},
     {MessageCode::TotalNoResultNote, L"%1. Арифметическое значение %2 %% масс. — не результат"},
+    {MessageCode::LimitsLineError, L"Файл норм %1 прочитан не весь: %2"},
+    {MessageCode::LimitUndetermined, L"Норма «%1»: %2 — %3"},
+    {MessageCode::DensityNotANumber, L"Плотность пробы «%1» — не число: в расчёте прежняя, %2 кг/м³"},
     {MessageCode::LimitOfOthers, L"прочие оксигенаты"},
     {MessageCode::LimitOfTotalOxygen, L"общее содержание кислорода"},
     // Why a verdict is undetermined

@@ -1,4 +1,4 @@
-#include "report/ChartScale.h"
+#include "qc/ChartScale.h"
 
 #include <algorithm>
 #include <cmath>

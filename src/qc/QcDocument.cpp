@@ -1,4 +1,4 @@
-#include "report/QcDocument.h"
+#include "qc/QcDocument.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "report/ChartScale.h"
-#include "report/XMLWrapper.h"
+#include "qc/ChartScale.h"
 #include "res/ProductVersion.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

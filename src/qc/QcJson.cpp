@@ -1,4 +1,4 @@
-#include "report/QcJson.h"
+#include "qc/QcJson.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "calc/LastReadComponents.h"
+#include "records/LastReadComponents.h"
 
 #include "records/ReferenceTable.h"
 

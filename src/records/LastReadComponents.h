@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/ComponentsSnapshot.h"
+#include "records/ComponentsSnapshot.h"
 
 class ComponentsTable;
 

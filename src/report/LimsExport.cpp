@@ -3,7 +3,7 @@
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
-#include "report/ReportFiles.h"
+#include "report/ReportWriting.h"
 
 std::wstring LimsFileName(const ReportModel& model) {
     std::wstring sample = model.samples.empty() ? std::wstring() : FileNamePart(model.samples.front().sample);

@@ -5,8 +5,8 @@
 
 #include "platform/TemporaryFile.h"
 #include "report/ReportDocument.h"
-#include "report/ReportOutput.h"
-#include "report/XMLWrapper.h"
+#include "report/TemporaryReportFile.h"
+#include "xml/XMLWrapper.h"
 
 ReportBuilder::ReportBuilder(UserMessages& messages, FileOpener open)
     : messages_(messages), open_(std::move(open)) {}
@@ -14,7 +14,7 @@ ReportBuilder::ReportBuilder(UserMessages& messages, FileOpener open)
 void ReportBuilder::Show() {
     XMLWrapper wrapper;
     wrapper.CreateDocument();
-    const ReportOutput output(TemporaryFolder());
+    const TemporaryReportFile output(TemporaryFolder());
     if (output.HtmlPath().empty()) return;
     // Without the public documents folder there is no stylesheet to use: the user is told, and no
     // stylesheet is looked for elsewhere.

@@ -15,10 +15,10 @@
 #include "platform/WideText.h"
 #include "report/ReportJson.h"
 #include "report/ShownMoments.h"
-#include "report/XMLWrapper.h"
 #include "res/ProductVersion.h"
 #include "tables/NameCompare.h"
 #include "tables/NotSet.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

@@ -106,6 +106,23 @@ void TakeChecksumsMarkingStale(ReportModel& model, const std::vector<Assay>& ass
     if (!ticked.empty()) AddWarning(model.data, {MessageCode::StaleChromatograms, L"", ticked}, assays);
 }
 
+std::optional<ReportModel> FinishReportModel(const std::vector<Assay>& assays, CalculationData data,
+                                             const ReportContext& context, UserMessages& messages) {
+    ReportModel model = MakeReportModel(assays, std::move(data), context.createdAt);
+    if (context.staleFiles == ReportContext::StaleFiles::Mark) {
+        TakeChecksumsMarkingStale(model, assays);
+    } else if (!TakeChecksums(model, assays, messages)) {
+        return std::nullopt;
+    }
+    if (context.utcOffsetMinutes) model.utcOffsetMinutes = *context.utcOffsetMinutes;
+    model.language = context.language;
+    model.databasePath = context.databasePath;
+    model.stylesheet = context.stylesheet;
+    model.origin = context.origin;
+    model.quality = context.quality;
+    return model;
+}
+
 ReportInput FileInput(const std::wstring& path) {
     return {AbsolutePath(path), Sha256OfFile(path).value_or("")};
 }

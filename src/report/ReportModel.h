@@ -80,6 +80,31 @@ struct ReportModel {
     ReportOrigin origin;
 };
 
+// What a report records besides its chromatograms and calculation: when, in which language and by which
+// program it is made, from which database and stylesheet, what QC says of its series, and what becomes of a
+// chromatogram file changed since it was loaded.
+struct ReportContext {
+    int64_t createdAt = 0;
+    Language language = Language::Russian;
+    std::wstring databasePath;
+    std::optional<ReportInput> stylesheet;
+    ReportOrigin origin;
+    QualityMark quality;
+    // The offset from UTC its local times are shown at; the computer's at createdAt when not given (a report
+    // made again shows them as the recorded one did).
+    std::optional<int32_t> utcOffsetMinutes;
+    // Mark: the file is marked and a ticked one leaves the total and verdicts undetermined (the plug-in's
+    // report button makes a report at each press). Refuse: no report is made.
+    enum class StaleFiles { Refuse, Mark };
+    StaleFiles staleFiles = StaleFiles::Refuse;
+};
+
+// The one road from a calculation to a finished report, for every maker of one: the model of `assays` and
+// their calculation with the context's records and the chromatograms' checksums. Nothing when a file changed
+// since loading and the context refuses that (told to `messages`).
+std::optional<ReportModel> FinishReportModel(const std::vector<Assay>& assays, CalculationData data,
+                                             const ReportContext& context, UserMessages& messages);
+
 // The report of a calculation of `assays`, made at `createdAt`; its local times are shown in the
 // computer's time zone. The chromatograms' checksums are not taken yet (TakeChecksums).
 ReportModel MakeReportModel(const std::vector<Assay>& assays, CalculationData data, int64_t createdAt);

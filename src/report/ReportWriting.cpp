@@ -1,4 +1,4 @@
-#include "report/ReportFiles.h"
+#include "report/ReportWriting.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,7 +11,8 @@
 #include "report/ReportDocument.h"
 #include "report/ReportJson.h"
 #include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

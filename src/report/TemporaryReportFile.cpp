@@ -1,4 +1,4 @@
-#include "report/ReportOutput.h"
+#include "report/TemporaryReportFile.h"
 
 #include "platform/FileSystemPath.h"
 #include "platform/TemporaryFile.h"
@@ -11,7 +11,7 @@ constexpr int kAttempts = 64;
 
 }  // namespace
 
-ReportOutput::ReportOutput(const std::wstring& folder) {
+TemporaryReportFile::TemporaryReportFile(const std::wstring& folder) {
     if (folder.empty()) return;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const std::wstring name = CreateTemporaryFile(folder, L"vlt");

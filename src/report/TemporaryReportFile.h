@@ -11,9 +11,9 @@ class UserMessages;
 // as an empty file, ".html" appended. A name whose HTML file is already there (a report shown earlier,
 // still open in its viewer) is passed over. Nothing is deleted afterwards: the empty file stays, and the
 // HTML file for the viewer.
-class ReportOutput {
+class TemporaryReportFile {
 public:
-    explicit ReportOutput(const std::wstring& folder);
+    explicit TemporaryReportFile(const std::wstring& folder);
 
     // Empty when no name could be had.
     const std::wstring& HtmlPath() const { return html_; }

@@ -82,9 +82,6 @@
 /* Chromatograms whose files do not read, and what the dialog adds to the warning list */
 #define IDS_OXY_TICK_FILE_MISSING 231
 #define IDS_OXY_TICK_FILE_UNREADABLE 232
-#define IDS_OXY_DENSITY_NOT_A_NUMBER 235
-#define IDS_OXY_LIMITS_LINE_ERROR 236
-#define IDS_OXY_LIMIT_UNDETERMINED 237
 /* The components dialog */
 /* The language the module's texts are in: "ru" or "en" */
 #define IDS_OXY_LANGUAGE 229

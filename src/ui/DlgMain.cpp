@@ -2,12 +2,20 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "calc/Limits.h"
+#include "calc/Recalculation.h"
+#include "calc/WarningLines.h"
+#include "records/TrackedTables.h"
+
 #include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
+#include "platform/NumberText.h"
 #include "platform/ShellOpen.h"
 #include "platform/TextTemplate.h"
 #include "platform/WideText.h"
@@ -22,6 +30,7 @@
 #include "ui/UiLanguage.h"
 #include "win/DataExchange.h"
 #include "win/IconHandle.h"
+#include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
@@ -50,7 +59,12 @@ constexpr IconButton kIconButtons[] = {
 }  // namespace
 
 DlgMain::DlgMain(const HostLink& host, std::wstring profileRoot, std::function<void()> windowGone)
-    : host_(host), profile_(host, std::move(profileRoot)), windowGone_(std::move(windowGone)) {}
+    : host_(host),
+      profile_(host, std::move(profileRoot)),
+      windowGone_(std::move(windowGone)),
+      chromatograms_(assays, initialised, host,
+                     {[this] { Recalculate(); }, [this] { NotifyHostListChanged(); },
+                      [this] { TakeSettings(); }, [this] { ShowSettings(); }}) {}
 
 DlgMain::~DlgMain() = default;
 
@@ -60,8 +74,8 @@ void DlgMain::Create(HWND owner) {
 }
 
 BOOL DlgMain::OnInitDialog() {
-    chromatogramGrid.Attach(*this, IDC_OXY_CHROMATOGRAMS);
-    resultGrid.Attach(*this, IDC_OXY_RESULTS);
+    chromatograms_.Attach(*this);
+    results_.Attach(*this);
     AppendVersionToCaption();
     componentsDialog = std::make_unique<Dlg_Components>();
     messages_ = std::make_unique<PluginMessages>(Handle());
@@ -69,8 +83,6 @@ BOOL DlgMain::OnInitDialog() {
     report->stylesheet = ResourceText(IDS_OXY_REPORT_STYLESHEET);
     SetIcons();
     CreateTooltips();
-    SetUpChromatogramList();
-    SetUpResultList();
     SetUpLayout();
     RestoreState();
     initialised = 1;
@@ -151,14 +163,14 @@ void DlgMain::SetUpLayout() {
 void DlgMain::OnCommand(int id, int code, HWND control) {
     switch (id) {
         case IDC_OXY_ADD:
-            AddChromatograms();
+            chromatograms_.Add();
             return;
         case IDC_OXY_REMOVE:
         case IDC_OXY_REMOVE_ALL:
-            RemoveChromatogramsCommand(id == IDC_OXY_REMOVE_ALL);
+            chromatograms_.RemoveCommand(id == IDC_OXY_REMOVE_ALL);
             return;
         case IDC_OXY_OPEN:
-            OpenChromatograms();
+            chromatograms_.Open();
             return;
         case IDC_OXY_UPDATE:
             UpdateChromatograms();
@@ -174,11 +186,8 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
             return;
         case IDC_OXY_DENSITY:
         case IDC_OXY_STANDARD:
-            if (code == EN_CHANGE && !showingSettings_) {
-                if (id == IDC_OXY_DENSITY) densityFilledIn_ = false;
-                Recalculate(Raised::ByTyping);
-            }
-            if (code == EN_KILLFOCUS) ShowTypedSetting(id);
+            if (code == EN_CHANGE && settings_.Typed(id)) Recalculate(Raised::ByTyping);
+            if (code == EN_KILLFOCUS) settings_.Left(id, calculation);
             return;
         default:
             Dialog::OnCommand(id, code, control);
@@ -188,9 +197,9 @@ void DlgMain::OnCommand(int id, int code, HWND control) {
 LRESULT DlgMain::OnNotify(int id, NMHDR& header) {
     if (id != IDC_OXY_CHROMATOGRAMS) return 0;
     if (header.code == GCN_DBLCLICK) {
-        OpenChromatograms();
+        chromatograms_.Open();
     } else if (header.code == LVN_ITEMCHANGED) {
-        OnCheckBoxChanged(reinterpret_cast<NMLISTVIEW&>(header));
+        chromatograms_.OnItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
     }
     return 0;
 }
@@ -208,11 +217,15 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         }
         case WM_SIZE:
             layout_.Apply();
-            FitWarningLines();
+            warnings_.Fit();
             return false;
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            return ColourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), result);
+        case WM_CTLCOLORSTATIC: {
+            const auto control = reinterpret_cast<HWND>(lParam);
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            return warnings_.Colour(control, dc, result) ||
+                   settings_.Colour(control, dc, result, calculation, AnyTicked());
+        }
         default:
             return false;
     }
@@ -246,13 +259,15 @@ void DlgMain::ShowAbout() {
 // cannot vouch for it says: ticked chromatograms not counted (the calculation's warning), a file changed
 // since it was loaded (marked, its verdicts and the total undetermined).
 void DlgMain::ShowReport() {
-    report->model = MakeReportModel(assays, calculation, static_cast<int64_t>(std::time(nullptr)));
-    TakeChecksumsMarkingStale(report->model, assays);
-    const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
-    report->model.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
-    report->model.origin.maker = ReportOrigin::Maker::Plugin;
+    ReportContext context;
+    context.createdAt = static_cast<int64_t>(std::time(nullptr));
     // The page, its JSON and the export speak the language of the windows.
-    report->model.language = UiLanguage();
+    context.language = UiLanguage();
+    const std::wstring* database = DataBaseConnection::Instance().ConnectionString();
+    context.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
+    context.origin.maker = ReportOrigin::Maker::Plugin;
+    context.staleFiles = ReportContext::StaleFiles::Mark;
+    report->model = *FinishReportModel(assays, calculation, context, *messages_);
     report->Show();
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.
@@ -260,15 +275,94 @@ void DlgMain::ShowReport() {
     if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
 }
 
-void DlgMain::ReportDatabaseFailure(const std::exception& error) const {
-    ReportDatabaseFailure(error.what());
+bool DlgMain::AnyTicked() const {
+    return std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
 }
 
-void DlgMain::ReportDatabaseFailure(const std::string& reason) const {
-    ShowErrorBox(Handle(), FromUtf8(reason));
+void DlgMain::StoreState() {
+    TakeSettings();
+    chromatograms_.CopyChecks();
+    if (chromatograms_.StoresList()) chromatograms_.Store(profile_);
+    StoreWindowRect();
+    ShowSettings();
 }
 
-// Kept ticks stay: they are shown in the list, and the user unticks or removes them there.
-void DlgMain::ListChangedByUser() {
-    storeList_ = true;
+void DlgMain::StoreWindowRect() {
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    profile_.ProfileSetInt(L"", L"WindowRect_btx", window.right);
+    profile_.ProfileSetInt(L"", L"WindowRect_bty", window.bottom);
+    profile_.ProfileSetInt(L"", L"WindowRect_tlx", window.left);
+    profile_.ProfileSetInt(L"", L"WindowRect_tly", window.top);
+}
+
+void DlgMain::RestoreState() {
+    chromatograms_.Restore(profile_);
+    const int right = profile_.ProfileGetInt(L"", L"WindowRect_btx", 0);
+    const int bottom = profile_.ProfileGetInt(L"", L"WindowRect_bty", 0);
+    const int left = profile_.ProfileGetInt(L"", L"WindowRect_tlx", 0);
+    const int top = profile_.ProfileGetInt(L"", L"WindowRect_tly", 0);
+    MoveWindow(Handle(), left, top, right - left, bottom - top, TRUE);
+    ShowSettings();
+}
+
+// The components file is read for every calculation; while it cannot be read, the table as last read
+// serves and the calculation's warnings say so. A missing file or public documents folder is told to
+// `notices`.
+ComponentsSnapshot DlgMain::ReloadComponents(UserMessages& notices) {
+    ComponentsTable& table = componentsDialog->table;
+    table.path = DataFilePath(L"\\CompsTableOxycalc.csv", notices);
+    if (!FileExists(table.path)) notices.ShowMessage(ResourceText(IDS_OXY_NO_TABLE_FILE));
+    const ComponentsSnapshot snapshot = components_.Reload(table);
+    // A change made outside is found by one read only: it stays in the list until the window closes.
+    if (snapshot.tracking.changedOutside)
+        notices_.ShowMessage(
+            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, table.path}.ToMessage());
+    return snapshot;
+}
+
+// What the recalculation has to say goes into the warning list; outside typing it is also said in a box
+// at once, as every command says it. Ticks kept while their files are away are not counted: the
+// calculation and every report of it say so.
+void DlgMain::Recalculate(Raised raised) {
+    settings_.Take(calculation, raised);
+    NoticeList now;
+    ListedMessages boxes(Handle(), now);
+    UserMessages& notices = raised == Raised::ByTyping ? static_cast<UserMessages&>(now) : boxes;
+    const ComponentsSnapshot components = ReloadComponents(notices);
+    // The limits file lies beside the components file; without one no limit is held against the results.
+    const std::optional<LimitsFile> limits =
+        ReadLimitsFile(DataFileBeside(components.path, L"LimitsOxycalc.csv"));
+    if (limits && limits->tracking.changedOutside)
+        notices_.ShowMessage(
+            CalculationWarning{CalculationWarning::Kind::TableChangedOutside, limits->path}.ToMessage());
+    lastNotices_ = now.Texts();
+    calculation = ::Recalculate({calculation.standard, calculation.sampleDensity, settings_.DensityGiven()},
+                                components, assays, limits);
+    if (const std::wstring kept = chromatograms_.KeptTickFiles(); !kept.empty())
+        AddWarning(calculation, {CalculationWarning::Kind::TicksNotCounted, L"", kept}, assays);
+    FillResultGrid();
+    ShowWarnings();
+    ShowSettings();
+}
+
+// Everything the analyst must know besides the numbers, each once, and the settings fields marked with
+// their warnings.
+void DlgMain::ShowWarnings() {
+    std::vector<std::wstring> lines;
+    const auto add = [&lines](const std::wstring& text) {
+        if (!text.empty() && std::find(lines.begin(), lines.end(), text) == lines.end())
+            lines.push_back(text);
+    };
+    const bool ticked = AnyTicked();
+    for (const Message& line : WarningLines(calculation, ticked, settings_.DensityNotANumber(calculation)))
+        add(UiText(line));
+    for (const std::wstring& notice : lastNotices_) add(notice);
+    for (const std::wstring& notice : notices_.Texts()) add(notice);
+    warnings_.Show(lines, tooltips);
+    settings_.ShowMarks(tooltips, calculation, ticked);
+}
+
+void DlgMain::FillResultGrid() {
+    results_.Fill(calculation);
 }

@@ -1,4 +1,4 @@
-#include "report/RecordedReport.h"
+#include "verify/RecordedReport.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +13,7 @@
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "report/ReportJson.h"
-#include "report/ReportSyntax.h"
+#include "verify/ReportSyntax.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report/ReportDifferences.h"
+#include "verify/ReportDifferences.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include <pugixml.hpp>
 
 #include "platform/WideText.h"
-#include "report/ReportSyntax.h"
+#include "verify/ReportSyntax.h"
 
 namespace {
 

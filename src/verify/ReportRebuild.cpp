@@ -1,26 +1,26 @@
-#include "ReportRebuild.h"
+#include "verify/ReportRebuild.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 
-#include "AssayLoading.h"
-#include "BatchInputs.h"
-#include "BatchSeries.h"
-#include "QcCharting.h"
-#include "SeriesCalculation.h"
-#include "calc/LastReadComponents.h"
+#include "batch/BatchInputs.h"
+#include "batch/BatchQc.h"
+#include "batch/BatchSeries.h"
+#include "batch/SeriesCalculation.h"
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "data/AnalysisList.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
+#include "data/LoadAssays.h"
 #include "data/SqlException.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
 #include "qc/QualityMark.h"
 #include "records/EstablishedLimitsLog.h"
+#include "records/LastReadComponents.h"
 #include "records/NewDefaultTable.h"
 #include "records/ReferenceTable.h"
 #include "tables/DataFilePath.h"
@@ -268,25 +268,22 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
         if (c.kind == L"ticks_not_counted")
             AddWarning(*data, {MessageCode::TicksNotCounted, c.subject, c.chromatograms}, assays);
     }
-    ReportModel model = MakeReportModel(assays, std::move(*data), recorded.createdAt);
-    KeptErrors stale;
-    if (!TakeChecksums(model, assays, stale)) {
-        for (const std::wstring& error : stale.errors)
-            rebuilt.unverifiable.push_back(L"не проверить: " + error);
-        return rebuilt;
-    }
-    model.utcOffsetMinutes = recorded.utcOffsetMinutes;
-    model.language = recorded.language;
-    model.databasePath = recorded.database;
-    model.origin = recorded.origin;
+    ReportContext context;
+    context.createdAt = recorded.createdAt;
+    context.utcOffsetMinutes = recorded.utcOffsetMinutes;
+    context.language = recorded.language;
+    context.databasePath = recorded.database;
+    context.origin = recorded.origin;
     // A batch reads the QC file beside its components file, whatever the report says of it.
     if (batch) {
-        model.origin.qcFile.reset();
-        if (qcFile) model.origin.qcFile = ReportTable{qcFile->path, qcFile->tracking.version};
+        context.origin.qcFile.reset();
+        if (qcFile) context.origin.qcFile = ReportTable{qcFile->path, qcFile->tracking.version};
     }
-    model.quality = quality;
+    context.quality = quality;
     if (recorded.stylesheet)
-        model.stylesheet = ReportInput{recorded.stylesheet->path, recorded.stylesheet->sha256};
-    rebuilt.model = std::move(model);
+        context.stylesheet = ReportInput{recorded.stylesheet->path, recorded.stylesheet->sha256};
+    KeptErrors stale;
+    rebuilt.model = FinishReportModel(assays, std::move(*data), context, stale);
+    for (const std::wstring& error : stale.errors) rebuilt.unverifiable.push_back(L"не проверить: " + error);
     return rebuilt;
 }

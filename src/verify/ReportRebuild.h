@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "report/RecordedReport.h"
 #include "report/ReportModel.h"
+#include "verify/RecordedReport.h"
 
 // A recorded report made again: with the settings it records, from its inputs as they are now, through
 // the road that made it (a batch's series grouped anew, its density taken from the densities file, its

@@ -1,4 +1,4 @@
-#include "report/ReportSyntax.h"
+#include "verify/ReportSyntax.h"
 
 #include <set>
 #include <vector>

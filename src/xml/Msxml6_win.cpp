@@ -1,10 +1,10 @@
-#include "report/Msxml6_win.h"
+#include "xml/Msxml6_win.h"
 
 #include <cstdio>
 #include <string>
 
 #include "platform/WideText.h"
-#include "report/XMLError.h"
+#include "xml/XMLError.h"
 
 namespace {
 

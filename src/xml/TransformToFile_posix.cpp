@@ -16,8 +16,8 @@
 
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
-#include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <string>
 
 #include "platform/WideText.h"
-#include "report/Msxml6_win.h"
-#include "report/TransformAndOpen.h"
-#include "report/XMLError.h"
-#include "report/XMLWrapper.h"
 #include "win/ComApartment.h"
+#include "xml/Msxml6_win.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLError.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report/XMLTextWriter.h"
+#include "xml/XMLTextWriter.h"
 
 #include "platform/WideText.h"
 

@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "platform/WideText.h"
-#include "report/XMLError.h"
-#include "report/XMLTextWriter.h"
-#include "report/XMLWrapper.h"
+#include "xml/XMLError.h"
+#include "xml/XMLTextWriter.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <utility>
 
 #include "platform/WideText.h"
-#include "report/Msxml6_win.h"
-#include "report/XMLError.h"
-#include "report/XMLTextWriter.h"
-#include "report/XMLWrapper.h"
 #include "win/ComApartment.h"
+#include "xml/Msxml6_win.h"
+#include "xml/XMLError.h"
+#include "xml/XMLTextWriter.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

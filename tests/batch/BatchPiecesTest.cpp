@@ -1,10 +1,10 @@
 // The pieces of oxycalc-cli's batch: its inputs and index page.
 #include <gtest/gtest.h>
 
-#include "BatchIndex.h"
-#include "BatchInputs.h"
-#include "BatchManifest.h"
-#include "BatchSeries.h"
+#include "batch/BatchIndex.h"
+#include "batch/BatchInputs.h"
+#include "batch/BatchManifest.h"
+#include "batch/BatchSeries.h"
 #include "platform/StagedFiles.h"
 #include "platform/WideText.h"
 #include "support/MessageText.h"

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "DemoData.h"
-#include "calc/LastReadComponents.h"
 #include "calc/Limits.h"
 #include "calc/ResultTotals.h"
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "records/LastReadComponents.h"
 #include "records/TrackedTables.h"
 #include "report/ReportSample.h"
 #include "support/MessageText.h"

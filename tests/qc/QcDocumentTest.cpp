@@ -1,18 +1,19 @@
-#include "report/QcDocument.h"
+#include "qc/QcDocument.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
-#include "report/ChartScale.h"
-#include "report/QcJson.h"
-#include "report/QcSample.h"
+#include "qc/ChartScale.h"
+#include "qc/QcJson.h"
+#include "qc/QcSample.h"
 #include "report/ReportSample.h"
 #include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
 #include "support/MessageText.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ TEST_F(QcDocumentTest, DrawsAValueBeyondTheScaleAtItsEdgeAndLetsNoNumberLessValu
 
 // MSXML (under Wine) and libxslt are expected to give this same page.
 TEST_F(QcDocumentTest, GivesTheGoldenQcPageOnEveryPlatform) {
-    ExpectMatchesGolden(Page(), L"QcChart.golden.html");
+    ExpectMatchesGolden(Page(), L"qc/QcChart.golden.html");
 }
 
 TEST(QcJson, CarriesTheChartsPointsLimitsAndRuleHits) {

@@ -1,4 +1,4 @@
-#include "report/QcSample.h"
+#include "qc/QcSample.h"
 
 namespace {
 

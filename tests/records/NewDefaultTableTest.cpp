@@ -8,11 +8,11 @@
 #include <filesystem>
 
 #include "calc/CalculationWarning.h"
-#include "calc/LastReadComponents.h"
 #include "calc/Recalculation.h"
 #include "platform/FileSystemPath.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/LastReadComponents.h"
 #include "records/TableLog.h"
 #include "support/MessageText.h"
 #include "support/TempFolder.h"

@@ -9,15 +9,16 @@
 
 #include "calc/CalculationChecks.h"
 #include "qc/QcChart.h"
-#include "report/QcDocument.h"
-#include "report/QcSample.h"
+#include "qc/QcDocument.h"
+#include "qc/QcSample.h"
 #include "report/ReportDocument.h"
 #include "report/ReportModel.h"
 #include "report/ReportSample.h"
 #include "report/TransformAndOpen.h"
-#include "report/XMLWrapper.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
+#include "xml/TransformToFile.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 

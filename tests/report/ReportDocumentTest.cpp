@@ -11,9 +11,9 @@
 #include "calc/Recalculation.h"
 #include "platform/WideText.h"
 #include "report/ReportSample.h"
-#include "report/XMLWrapper.h"
 #include "support/ScopedTimeZone.h"
 #include "tables/NotSet.h"
+#include "xml/XMLWrapper.h"
 
 namespace {
 
@@ -246,5 +246,5 @@ TEST_F(ReportDocumentTest, GivesTheGoldenDocumentForTheSampleOnEveryPlatform) {
     data = SampleCalculation();
     createdAt = 1710410940;
     Fill();
-    ExpectMatchesGolden(text, L"ReportDocument.golden.xml");
+    ExpectMatchesGolden(text, L"report/ReportDocument.golden.xml");
 }

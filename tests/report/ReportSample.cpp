@@ -102,8 +102,8 @@ std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& fo
     return folder.Write(name, ReadBytes(SourceFile(relative)));
 }
 
-void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenName) {
-    const std::wstring path = SourceFile(L"tests/report/" + goldenName);
+void ExpectMatchesGolden(const std::string& actual, const std::wstring& golden) {
+    const std::wstring path = SourceFile(L"tests/" + golden);
 #ifndef _WIN32
     const char* write = std::getenv("OXYCALC_WRITE_GOLDEN");
     if (write != nullptr && std::strcmp(write, "1") == 0) {
@@ -112,7 +112,7 @@ void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenNa
     }
 #endif
     const std::string expected = ReadBytes(path);
-    ASSERT_FALSE(expected.empty()) << "no golden file tests/report/" << ToUtf8(goldenName);
+    ASSERT_FALSE(expected.empty()) << "no golden file tests/" << ToUtf8(golden);
     EXPECT_EQ(actual, expected);
 }
 

@@ -30,6 +30,6 @@ std::wstring StylesheetFile(const std::wstring& name);
 // it reads (a limits file): the source tree gets none.
 std::wstring CopyOfSourceFile(const std::wstring& relative, const TempFolder& folder);
 
-// Compares a text with a golden file of tests/report; with OXYCALC_WRITE_GOLDEN=1 in the
-// environment (natively) the file is written instead.
-void ExpectMatchesGolden(const std::string& actual, const std::wstring& goldenName);
+// Compares a text with a golden file below tests/ ("report/Report.golden.html"); with OXYCALC_WRITE_GOLDEN=1
+// in the environment (natively) the file is written instead.
+void ExpectMatchesGolden(const std::string& actual, const std::wstring& golden);

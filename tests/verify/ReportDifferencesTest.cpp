@@ -1,4 +1,4 @@
-#include "report/ReportDifferences.h"
+#include "verify/ReportDifferences.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "report/XMLWrapper.h"
+#include "xml/XMLWrapper.h"
 
 #include <gtest/gtest.h>
 
-#include "report/XMLError.h"
+#include "xml/XMLError.h"
 
 TEST(XMLWrapper, AppendsUnderTheRootOrTheParentInTheOrderOfTheCalls) {
     XMLWrapper wrapper;
