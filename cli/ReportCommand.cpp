@@ -46,8 +46,7 @@ void Tick(std::vector<Assay>& assays, const CliOptions& options, Shortfalls& sho
         }
         if (asked || options.tickAll) assay.isTicked = 1;
     }
-    const bool anyTicked =
-        std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
+    const bool anyTicked = AnyTicked(assays);
     if (!anyTicked) shortfalls.Add(L"ни одна хроматограмма не отмечена: расчёт пуст");
 }
 

@@ -119,8 +119,7 @@ std::vector<CalculationWarning> CheckCalculation(const CalculationData& data,
     CheckRowsTogether(data, warnings);
     if (!data.standard.empty() && !NamesAComponent(data.components, data.standard))
         warnings.push_back({Kind::StandardNotFound, data.standard});
-    const bool anyTicked =
-        std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
+    const bool anyTicked = AnyTicked(assays);
     if (data.standard.empty() && (anyTicked || !data.results.empty()))
         warnings.push_back({Kind::NoStandard, L""});
     if (!data.sampleDensityGiven)

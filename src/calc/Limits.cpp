@@ -89,8 +89,7 @@ bool WarnedOf(const CalculationData& data, CalculationWarning::Kind kind, const 
 // Why no limit at all can be held against the calculation, or nothing.
 Message DoubtOfAll(const CalculationData& data, const std::vector<Assay>& assays) {
     using Kind = CalculationWarning::Kind;
-    if (std::none_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; }))
-        return MessageCode::DoubtNothingTicked;
+    if (!AnyTicked(assays)) return MessageCode::DoubtNothingTicked;
     if (data.componentsFile.source != ComponentsSource::File || data.components.empty())
         return MessageCode::DoubtTableNotRead;
     if (Warned(data, Kind::SeveralSamples)) return MessageCode::DoubtSeveralSamples;

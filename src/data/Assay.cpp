@@ -1,5 +1,6 @@
 #include "data/Assay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -20,4 +21,8 @@ void TakeOutline(Assay& assay, ChromatogramOutline outline) {
 bool SameAsLoaded(const ChromatogramOutline& now, const Assay& assay) {
     return assay.passport && now.version == assay.fileVersion && SameChannels(now.channels, assay.channels) &&
            SamePassport(now.passport, *assay.passport);
+}
+
+bool AnyTicked(const std::vector<Assay>& assays) {
+    return std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
 }

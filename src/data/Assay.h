@@ -56,6 +56,9 @@ struct Assay {
 // Whether the chromatogram has a sample mass the calculation can use; only such a one can be ticked.
 bool HasUsableMass(const Assay& assay);
 
+// Whether any chromatogram of the list is ticked.
+bool AnyTicked(const std::vector<Assay>& assays);
+
 // Whether its file read when the chromatogram was loaded.
 bool FileRead(const Assay& assay);
 

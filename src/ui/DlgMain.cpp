@@ -11,16 +11,11 @@
 #include "calc/Limits.h"
 #include "calc/Recalculation.h"
 #include "calc/WarningLines.h"
-#include "records/TrackedTables.h"
-
 #include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
-#include "platform/NumberText.h"
 #include "platform/ShellOpen.h"
-#include "platform/TextTemplate.h"
-#include "platform/WideText.h"
+#include "records/TrackedTables.h"
 #include "report/LimsExport.h"
-#include "res/ProductVersion.h"
 #include "res/ResourceIds.h"
 #include "tables/DataFilePath.h"
 #include "ui/DlgAbout.h"
@@ -28,33 +23,12 @@
 #include "ui/GridNotifications.h"
 #include "ui/PluginMessages.h"
 #include "ui/UiLanguage.h"
-#include "win/DataExchange.h"
-#include "win/IconHandle.h"
-#include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Resources.h"
 
 namespace {
 
 constexpr UINT kListChangedMessage = WM_USER + 11;
-constexpr LONG kMinimumWidth = 975;
-constexpr LONG kMinimumHeight = 570;
-
-struct IconButton {
-    int control;
-    int icon;
-    UINT tip;
-};
-
-constexpr IconButton kIconButtons[] = {
-    {IDC_OXY_ADD, IDI_OXY_ADD, IDS_OXY_TIP_ADD},
-    {IDC_OXY_REMOVE, IDI_OXY_REMOVE, IDS_OXY_TIP_REMOVE},
-    {IDC_OXY_REMOVE_ALL, IDI_OXY_REMOVE_ALL, IDS_OXY_TIP_REMOVE_ALL},
-    {IDC_OXY_OPEN, IDI_OXY_OPEN, IDS_OXY_TIP_OPEN},
-    {IDC_OXY_REPORT, IDI_OXY_REPORT, IDS_OXY_TIP_REPORT},
-    {IDC_OXY_UPDATE, IDI_OXY_UPDATE, IDS_OXY_TIP_UPDATE},
-    {IDC_OXY_ABOUT, IDI_OXY_ABOUT, IDS_OXY_TIP_ABOUT},
-};
 
 }  // namespace
 
@@ -76,88 +50,15 @@ void DlgMain::Create(HWND owner) {
 BOOL DlgMain::OnInitDialog() {
     chromatograms_.Attach(*this);
     results_.Attach(*this);
-    AppendVersionToCaption();
     componentsDialog = std::make_unique<Dlg_Components>();
     messages_ = std::make_unique<PluginMessages>(Handle());
     report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
     report->stylesheet = ResourceText(IDS_OXY_REPORT_STYLESHEET);
-    SetIcons();
-    CreateTooltips();
-    SetUpLayout();
+    frame_.Attach(*this);
     RestoreState();
     initialised = 1;
     Recalculate();
     return TRUE;
-}
-
-void DlgMain::AppendVersionToCaption() {
-    std::wstring caption = DataExchange::Text(Handle());
-    caption += L" ";
-    caption += kPluginVersionText;
-    SetWindowTextW(Handle(), caption.c_str());
-}
-
-void DlgMain::SetIcons() {
-    // Shared icons: loaded once per process and freed by the system.
-    const HICON big = LoadSharedIcon(ResourceModule(), IDI_OXY_APP, GetSystemMetrics(SM_CXICON));
-    const HICON small = LoadSharedIcon(ResourceModule(), IDI_OXY_APP, GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    for (const IconButton& button : kIconButtons) {
-        HWND control = Item(button.control);
-        if (control == nullptr) continue;
-        const HICON icon = LoadSharedIcon(OwnModule(), button.icon, 16);
-        SendMessageW(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-    }
-}
-
-void DlgMain::CreateTooltips() {
-    if (!tooltips.Create(Handle())) return;
-    for (const IconButton& button : kIconButtons) {
-        HWND control = Item(button.control);
-        tooltips.AddTool(control, ResourceText(button.tip));
-    }
-    // Say why the field is marked when the standard names no component or the density is not given;
-    // empty otherwise.
-    tooltips.AddTool(Item(IDC_OXY_STANDARD), L"");
-    tooltips.AddTool(Item(IDC_OXY_DENSITY), L"");
-    // Why the total is no result while it is none.
-    tooltips.AddTool(Item(IDC_OXY_TOTAL_OXYGEN), L"");
-    // The warnings whole, one a line, where the line under the results has no room for them all.
-    tooltips.AddTool(Item(IDC_OXY_WARNINGS), L"");
-    tooltips.Activate(true);
-}
-
-void DlgMain::SetUpLayout() {
-    layout_.Start(Handle());
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        switch (GetDlgCtrlID(child)) {
-            case IDCANCEL:
-                layout_.Add(child, {100, 100, 0, 0});
-                break;
-            case IDC_OXY_CHROMATOGRAMS:
-                layout_.Add(child, {0, 0, 100, 50});
-                break;
-            case IDC_OXY_RESULTS:
-                layout_.Add(child, {0, 50, 100, 50});
-                break;
-            case IDC_OXY_WARNINGS:
-                layout_.Add(child, {0, 100, 100, 0});
-                break;
-            case IDC_OXY_ADD:
-            case IDC_OXY_REMOVE:
-            case IDC_OXY_REMOVE_ALL:
-            case IDC_OXY_OPEN:
-            case IDC_OXY_REPORT:
-            case IDC_OXY_UPDATE:
-            case IDC_OXY_ABOUT:
-                break;
-            default:  // the settings group and everything inside it
-                layout_.Add(child, {0, 50, 0, 0});
-                break;
-        }
-    }
 }
 
 void DlgMain::OnCommand(int id, int code, HWND control) {
@@ -205,18 +106,9 @@ LRESULT DlgMain::OnNotify(int id, NMHDR& header) {
 }
 
 bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (frame_.OnMessage(message, wParam, lParam, result)) return true;
     switch (message) {
-        case WM_SETCURSOR:
-            tooltips.Relay(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
-            return false;
-        case WM_GETMINMAXINFO: {
-            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
-            result = 0;
-            return true;
-        }
         case WM_SIZE:
-            layout_.Apply();
             warnings_.Fit();
             return false;
         case WM_CTLCOLOREDIT:
@@ -224,7 +116,7 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
             const auto control = reinterpret_cast<HWND>(lParam);
             const auto dc = reinterpret_cast<HDC>(wParam);
             return warnings_.Colour(control, dc, result) ||
-                   settings_.Colour(control, dc, result, calculation, AnyTicked());
+                   settings_.Colour(control, dc, result, calculation, AnyTicked(assays));
         }
         default:
             return false;
@@ -275,34 +167,17 @@ void DlgMain::ShowReport() {
     if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
 }
 
-bool DlgMain::AnyTicked() const {
-    return std::any_of(assays.begin(), assays.end(), [](const Assay& assay) { return assay.isTicked != 0; });
-}
-
 void DlgMain::StoreState() {
     TakeSettings();
     chromatograms_.CopyChecks();
     if (chromatograms_.StoresList()) chromatograms_.Store(profile_);
-    StoreWindowRect();
+    frame_.StorePlace(Handle(), profile_);
     ShowSettings();
-}
-
-void DlgMain::StoreWindowRect() {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    profile_.ProfileSetInt(L"", L"WindowRect_btx", window.right);
-    profile_.ProfileSetInt(L"", L"WindowRect_bty", window.bottom);
-    profile_.ProfileSetInt(L"", L"WindowRect_tlx", window.left);
-    profile_.ProfileSetInt(L"", L"WindowRect_tly", window.top);
 }
 
 void DlgMain::RestoreState() {
     chromatograms_.Restore(profile_);
-    const int right = profile_.ProfileGetInt(L"", L"WindowRect_btx", 0);
-    const int bottom = profile_.ProfileGetInt(L"", L"WindowRect_bty", 0);
-    const int left = profile_.ProfileGetInt(L"", L"WindowRect_tlx", 0);
-    const int top = profile_.ProfileGetInt(L"", L"WindowRect_tly", 0);
-    MoveWindow(Handle(), left, top, right - left, bottom - top, TRUE);
+    frame_.RestorePlace(Handle(), profile_);
     ShowSettings();
 }
 
@@ -354,13 +229,13 @@ void DlgMain::ShowWarnings() {
         if (!text.empty() && std::find(lines.begin(), lines.end(), text) == lines.end())
             lines.push_back(text);
     };
-    const bool ticked = AnyTicked();
+    const bool ticked = AnyTicked(assays);
     for (const Message& line : WarningLines(calculation, ticked, settings_.DensityNotANumber(calculation)))
         add(UiText(line));
     for (const std::wstring& notice : lastNotices_) add(notice);
     for (const std::wstring& notice : notices_.Texts()) add(notice);
-    warnings_.Show(lines, tooltips);
-    settings_.ShowMarks(tooltips, calculation, ticked);
+    warnings_.Show(lines, frame_.Tips());
+    settings_.ShowMarks(frame_.Tips(), calculation, ticked);
 }
 
 void DlgMain::FillResultGrid() {

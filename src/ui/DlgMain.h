@@ -13,14 +13,13 @@
 #include "records/LastReadComponents.h"
 #include "report/ReportBuilder.h"
 #include "ui/ChromatogramPane.h"
+#include "ui/MainWindowFrame.h"
 #include "ui/PluginMessages.h"
 #include "ui/ResultTable.h"
 #include "ui/SettingsFields.h"
 #include "ui/WarningArea.h"
 #include "win/Dialog.h"
-#include "win/DynamicLayout.h"
 #include "win/MessageBoxes.h"
-#include "win/Tooltip.h"
 
 class Dlg_Components;
 class UserMessages;
@@ -52,7 +51,7 @@ public:
 
     const std::vector<Assay>& Assays() const { return assays; }
     const CalculationData& Calculation() const { return calculation; }
-    const Tooltip& Tooltips() const { return tooltips; }
+    const Tooltip& Tooltips() const { return frame_.Tips(); }
     const ReportBuilder& Report() const { return *report; }
 
 protected:
@@ -67,21 +66,14 @@ protected:
 
 private:
     void Recalculate(Raised raised);
-    void AppendVersionToCaption();
-    void SetIcons();
-    void CreateTooltips();
-    void SetUpLayout();
     void ShowComponents();
     void ShowAbout();
     void ShowReport();
     void TakeSettings() { settings_.Take(calculation, Raised::ByCommand); }
-    void ShowSettings() { settings_.Show(calculation, AnyTicked()); }
-    bool AnyTicked() const;
-    void StoreWindowRect();
+    void ShowSettings() { settings_.Show(calculation, AnyTicked(assays)); }
     ComponentsSnapshot ReloadComponents(UserMessages& notices);
     void ShowWarnings();
 
-    Tooltip tooltips;
     std::vector<Assay> assays;
     std::unique_ptr<Dlg_Components> componentsDialog;
     std::unique_ptr<DialogMessages> messages_;
@@ -94,11 +86,11 @@ private:
     HWND hostWindow_ = nullptr;  // the window the host gave as owner; its parent is the host's frame
     ProfileSettings profile_;
     std::function<void()> windowGone_;
-    DynamicLayout layout_;
     LastReadComponents components_;
     ChromatogramPane chromatograms_;
     SettingsFields settings_{*this};
-    WarningArea warnings_{*this, layout_};
+    MainWindowFrame frame_;
+    WarningArea warnings_{*this, frame_.Layout()};
     // What the recalculations found once and the user must still see (a table changed outside): in the
     // warning list until the window is closed.
     NoticeList notices_;
