@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "report/ReportModel.h"
@@ -20,6 +21,14 @@ constexpr int kReportFormatVersion = 2;
 //   "format": "oxycalc-report", "format_version": 2,
 //   "program": {"name": "oxycalc", "version": "1.1.1.0"},
 //   "created_utc": "YYYY-MM-DDThh:mm:ssZ" | null,            when the report was made
+//   only while the lab keeps a register of issued reports (a report of a lab that keeps none is as before):
+//   "report_number": text | null,                          null for a draft
+//   "status": "draft"|"issued"|"amended"|"withdrawn",      amended, withdrawn: no longer in force
+//   "issued_utc", "issued_by": text | null,                when and by whom it was issued
+//   "supersedes": null | {"report_number", "issued_utc", "status": "amended"|"withdrawn", "reason"},
+//                                                         the report this one takes the place of
+//   "superseded_by": null | {the same},                    the report that took this one's place
+//   "register": null | {"file", "entry", "previous_entry_sha256"},   the register's entry that issued it
 //   "settings": {"standard": text, "standard_found": bool, "sample_density_kg_m3": number},
 //   "samples": [{"sample": text, "mixture": text}],        distinct, of the ticked chromatograms
 //   "chromatograms": [{"id", "ticked", "kind": "analysis"|"calibration", "file", "sample", "mixture",
@@ -72,3 +81,8 @@ constexpr int kReportFormatVersion = 2;
 //                                                                         (on the plotted scale)
 // }
 std::string ReportJson(const ReportModel& model);
+
+// A report for programs as issued, with where it stands now: amended or withdrawn, and the report that took
+// its place (what a LIMS is given to replace its result). Every other member stays as issued. Nothing for
+// text that is no issued report.
+std::optional<std::string> ReportJsonWithStanding(const std::string& issued, const ReportLink& supersededBy);
