@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 
@@ -68,6 +69,8 @@ const std::map<std::wstring, Setter>& ValueOptions() {
          [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.limits, v); }},
         {L"--lang",
          [](CliOptions& o, const std::wstring& v, std::wstring& e) { return SetLanguage(o.language, v, e); }},
+        {L"--register",
+         [](CliOptions& o, const std::wstring& v, std::wstring&) { return SetOnce(o.registerFile, v); }},
     };
     return options;
 }
@@ -154,14 +157,21 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     if (command == CliParse::Command::Batch) {
         values[L"--limits"];
         values[L"--wait"];
+        values[L"--register"];
     }
     if (command == CliParse::Command::Qc) values[L"--reason"];
     std::optional<DateRange> baseline;
     bool establish = false;
+    bool issue = false;
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == L"--establish" && command == CliParse::Command::Qc) {
             if (establish) return Error(L"--establish указан дважды");
             establish = true;
+            continue;
+        }
+        if (args[i] == L"--issue" && command == CliParse::Command::Batch) {
+            if (issue) return Error(args[i] + L" указан дважды");
+            issue = true;
             continue;
         }
         if (args[i] == L"--qc-baseline") {
@@ -190,6 +200,10 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     if (!problem.empty()) return Error(problem);
     CliParse parse;
     BatchOptions& batch = parse.batch;
+    batch.issue = issue;
+    batch.registerFile = values[L"--register"];
+    if (batch.registerFile && !issue)
+        return Error(Render(MessageCode::RegisterCliRegisterWithIssue, Language::Russian));
     for (const auto& [name, day, end] :
          {std::tuple{L"--from", &batch.from, false}, std::tuple{L"--to", &batch.to, true}}) {
         const std::optional<std::wstring>& text = values[name];
@@ -275,16 +289,28 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
     if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args, CliParse::Command::Batch);
     if (!args.empty() && args[0] == L"qc") return ParseBatchOptions(args, CliParse::Command::Qc);
     if (!args.empty() && args[0] == L"verify") {
-        if (args.size() != 2) return Error(L"после verify ожидается один файл");
+        const bool withRegister = args.size() == 4 && args[2] == L"--register";
+        if (args.size() != 2 && !withRegister) return Error(L"после verify ожидается один файл");
         CliParse parse;
         parse.kind = CliParse::Kind::Run;
         parse.command = CliParse::Command::Verify;
         parse.file = args[1];
+        if (withRegister) parse.registerFile = args[3];
+        return parse;
+    }
+    if (IsRegisterCommand(args)) {
+        Message error;
+        CliParse parse;
+        const std::optional<RegisterOptions> options = ParseRegisterOptions(args, error);
+        if (!options) return Error(Render(error, Language::Russian));
+        parse.kind = CliParse::Kind::Run;
+        parse.command = CliParse::Command::Register;
+        parse.registerOptions = *options;
         return parse;
     }
     if (!args.empty() && args[0] == L"history") return ParseHistoryOptions(args);
     if (args.empty() || args[0] != L"report")
-        return Error(L"ожидается команда report, batch, qc, verify или history");
+        return Error(L"ожидается команда report, batch, qc, verify, history, register, issue или amend");
     CliParse parse;
     TextOptions text;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -321,7 +347,8 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
 }
 
 std::wstring CliUsage() {
-    return LR"(Расчёт органических кислородсодержащих соединений и общего содержания органически
+    return std::wstring(
+               LR"(Расчёт органических кислородсодержащих соединений и общего содержания органически
 связанного кислорода по ГОСТ EN 13132-2012 без окна: пакетный режим модуля oxycalc.
 
 Использование:
@@ -339,8 +366,14 @@ std::wstring CliUsage() {
                  --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ
                  [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]
                  [--series-gap ЧАСЫ]
-  oxycalc-cli verify ОТЧЁТ
+  oxycalc-cli verify ОТЧЁТ [--register РЕЕСТР]
   oxycalc-cli history ФАЙЛ [--reason ТЕКСТ [--entry N]]
+  oxycalc-cli register --start ШАБЛОН [--first N] [--register ФАЙЛ] [--components ПУТЬ]
+  oxycalc-cli register --use РЕЕСТР [--components ПУТЬ]
+  oxycalc-cli issue ПРОЕКТ [--register ФАЙЛ]
+  oxycalc-cli amend НОМЕР ПРОЕКТ --reason ТЕКСТ [--register ФАЙЛ]
+  oxycalc-cli amend НОМЕР --withdraw --reason ТЕКСТ [--register ФАЙЛ] [--components ПУТЬ]
+                    [--xsl ПУТЬ] [--lang ru|en]
   oxycalc-cli --help
 
 Параметры:
@@ -489,5 +522,5 @@ verify сверяет записанные файлы с нынешними (п�
      содержит ошибки; отчёт записан по тому, что можно было учесть
   2  неверная командная строка, значение не является числом, файл вывода совпадает
      с входным; ничего не записано
-)";
+)") + Render(MessageCode::RegisterUsage, Language::Russian);
 }

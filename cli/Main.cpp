@@ -9,13 +9,16 @@
 #include "ConsoleMessages.h"
 #include "HistoryCommand.h"
 #include "QcCommand.h"
+#include "RegisterCommand.h"
 #include "ReportCommand.h"
 #include "VerifyCommand.h"
 #include "data/SqlException.h"
+#include "messages/Catalogue.h"
 #include "platform/ConsoleText.h"
 #include "platform/InterruptCleanup.h"
 #include "platform/ProgramArguments.h"
 #include "platform/WideText.h"
+#include "register/RegisterFile.h"
 #include "xml/XMLError.h"
 
 namespace {
@@ -33,7 +36,16 @@ int Run(const std::vector<std::wstring>& args) {
     ConsoleMessages messages;
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
-    if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file);
+    if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file, parse.registerFile);
+    if (parse.command == CliParse::Command::Register)
+        return RunRegisterCommand(parse.registerOptions, messages);
+    if (parse.command == CliParse::Command::History && ReadsAsRegister(parse.file)) {
+        if (!parse.reason) return RunRegisterHistory(parse.file);
+        WriteConsoleText(
+            stderr,
+            L"oxycalc-cli: " + Render(MessageCode::RegisterCliHistoryReason, Language::Russian) + L"\n");
+        return kExitUsage;
+    }
     if (parse.command == CliParse::Command::History)
         return parse.reason ? GiveReason(parse.file, *parse.reason, parse.entry) : RunHistory(parse.file);
     return RunReport(parse.options, messages);

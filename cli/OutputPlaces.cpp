@@ -75,6 +75,19 @@ bool IsResultsCsv(std::string_view start) {
     return false;
 }
 
+// A report issued under a number (its JSON, document or page), or a notice of withdrawal: nothing the
+// program does writes over one.
+bool IsIssued(const std::string& whole) {
+    const std::string_view start = std::string_view(whole).substr(0, static_cast<size_t>(kStartBytes));
+    const bool json = start.find("\"report_number\": \"") != std::string_view::npos ||
+                      start.find("\"format\": \"oxycalc-withdrawal\"") != std::string_view::npos;
+    const size_t registration = whole.find("<registration>");
+    const bool document = registration != std::string::npos &&
+                          whole.find("<number>", registration) < whole.find("</registration>", registration);
+    const bool page = whole.find("<p class=\"register\"><span class=\"number\">") != std::string::npos;
+    return json || document || page || whole.find("<notice>") != std::string::npos;
+}
+
 enum class Kind { Document, Page, Json, Csv };
 
 const wchar_t* KindName(Kind kind) {
@@ -119,6 +132,10 @@ bool OutputsReplaceable(const ReportOutputs& outputs, UserMessages& messages) {
                                                                           {&outputs.json, Kind::Json},
                                                                           {&outputs.csv, Kind::Csv}};
     for (const auto& [path, kind] : places) {
+        if (*path && FileExists(**path) && IsIssued(ReadFileBytes(**path).value_or(""))) {
+            messages.ShowError(Message(MessageCode::RegisterIssuedNotReplaced, {**path}));
+            return false;
+        }
         if (!*path || Replaceable(**path, kind)) continue;
         messages.ShowError(L"файл «" + **path + L"» уже есть и это не " + KindName(kind) +
                            L" этой программы: он не заменён (назовите другой файл)");

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <optional>
 
+#include "RegisterCheck.h"
 #include "platform/ConsoleText.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -22,6 +23,14 @@ namespace {
 const std::vector<std::string> kSkippedJson = {
     "created_utc",
     "program",
+    // Where the report stands in the register is held against the register (RegisterCheck).
+    "report_number",
+    "status",
+    "issued_utc",
+    "issued_by",
+    "supersedes",
+    "superseded_by",
+    "register",
     "inputs.chromatograms.sha256",
     "inputs.components_file.sha256",
     "inputs.components_file.logged",
@@ -43,6 +52,7 @@ const std::vector<std::string> kSkippedXml = {
     "Document/created",
     "Document/created_utc",
     "Document/program",
+    "Document/registration",
     "Document/inputs/chromatogram/sha256",
     "Document/inputs/components_file/sha256",
     "Document/inputs/components_file/logged",
@@ -156,23 +166,34 @@ std::vector<std::wstring> InputDifferences(const RecordedReport& report, const s
     return differences;
 }
 
-ExitCode RunVerify(const std::wstring& reportPath) {
+std::vector<std::wstring> RebuiltDifferences(const RecordedReport& report, const std::wstring& reportPath,
+                                             std::optional<ReportModel>& model) {
+    RebuiltReport rebuilt = RebuildReport(report, reportPath);
+    std::vector<std::wstring> fields = rebuilt.unverifiable;
+    if (rebuilt.model) {
+        const std::vector<std::wstring> differences = FieldDifferences(report, *rebuilt.model);
+        fields.insert(fields.end(), differences.begin(), differences.end());
+    }
+    model = std::move(rebuilt.model);
+    return fields;
+}
+
+ExitCode RunVerify(const std::wstring& reportPath, const std::optional<std::wstring>& registerFile) {
+    if (IsNoticeFile(reportPath)) return VerifyNotice(reportPath, registerFile);
     std::wstring error;
     const std::optional<RecordedReport> report = ReadRecordedReport(reportPath, error);
     if (!report) {
         WriteConsoleText(stderr, L"oxycalc-cli: " + error + L"\n");
         return kExitUsage;
     }
+    const RegisterStanding standing = CheckAgainstRegister(*report, reportPath, registerFile);
+    PrintStanding(standing);
     const std::vector<std::wstring> inputs = InputDifferences(*report, reportPath);
     ReportZone zone;
     ShowTimesAsRecorded(*report, zone);
-    RebuiltReport rebuilt = RebuildReport(*report, reportPath);
-    std::vector<std::wstring> fields = rebuilt.unverifiable;
-    if (rebuilt.model) {
-        const std::vector<std::wstring> differences = FieldDifferences(*report, *rebuilt.model);
-        fields.insert(fields.end(), differences.begin(), differences.end());
-    }
+    std::optional<ReportModel> model;
+    const std::vector<std::wstring> fields = RebuiltDifferences(*report, reportPath, model);
     Print(L"Исходные данные сейчас против записанных в отчёте:", inputs, L"совпадают");
     Print(L"Отчёт, составленный заново по нынешним исходным данным:", fields, L"совпадает с записанным");
-    return inputs.empty() && fields.empty() ? kExitSuccess : kExitFailure;
+    return inputs.empty() && fields.empty() && standing.inForce ? kExitSuccess : kExitFailure;
 }
