@@ -170,7 +170,8 @@ TEST_F(RegisterCommandTest, AnIssueStoppedAtAnyStepLeavesADraftOrANumberWithItsF
     int given = 17;
     int round = 0;
     for (const std::string& step : steps) {
-        const std::string draft = Draft(L"d" + std::to_wstring(round++), "745." + std::to_string(20 + round));
+        ++round;
+        const std::string draft = Draft(L"d" + std::to_wstring(round), "745." + std::to_string(20 + round));
         const std::string before = ReadBytes(FromUtf8(draft));
         const std::string kill = step;
         if (kill.rfind("kill-", 0) == 0) {
@@ -193,8 +194,9 @@ TEST_F(RegisterCommandTest, AnIssueStoppedAtAnyStepLeavesADraftOrANumberWithItsF
         ExpectEveryNumberWithItsFiles(Reports(), Staging(), folder.File(L"RegisterOxycalc.txt"), false);
         const CliRun again = Run({"issue", draft});
         EXPECT_EQ(again.exitCode, numbered ? 1 : 0) << step << ": " << again.err;
-        if (!numbered)
+        if (!numbered) {
             EXPECT_EQ(std::stoi(LastLine(again).substr(LastLine(again).size() - 5)), ++given) << step;
+        }
     }
 }
 
