@@ -76,16 +76,17 @@ bool IsResultsCsv(std::string_view start) {
 }
 
 // A report issued under a number (its JSON, document or page), or a notice of withdrawal: nothing the
-// program does writes over one.
+// program does writes over one. Each kind is told by what the program writes at its head.
 bool IsIssued(const std::string& whole) {
     const std::string_view start = std::string_view(whole).substr(0, static_cast<size_t>(kStartBytes));
-    const bool json = start.find("\"report_number\": \"") != std::string_view::npos ||
-                      start.find("\"format\": \"oxycalc-withdrawal\"") != std::string_view::npos;
-    const size_t registration = whole.find("<registration>");
-    const bool document = registration != std::string::npos &&
-                          whole.find("<number>", registration) < whole.find("</registration>", registration);
-    const bool page = whole.find("<p class=\"register\"><span class=\"number\">") != std::string::npos;
-    return json || document || page || whole.find("<notice>") != std::string::npos;
+    if (IsReportJson(start) || start.find("\"format\": \"oxycalc-withdrawal\"") != std::string_view::npos)
+        return start.find("\"report_number\": \"") != std::string_view::npos;
+    if (IsPage(start))
+        return whole.find("<p class=\"register\"><span class=\"number\">") != std::string::npos;
+    if (start.find("<Document>\n  <notice>") != std::string_view::npos) return true;
+    const size_t registration = whole.find("\n  <registration>\n");
+    return registration != std::string::npos &&
+           whole.find("\n    <number>", registration) < whole.find("\n  </registration>", registration);
 }
 
 enum class Kind { Document, Page, Json, Csv };
