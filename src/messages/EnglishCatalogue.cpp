@@ -530,9 +530,6 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The report is open as a draft (DRAFT across its page).\n\nIssue it: give it a number from the report "
      L"register and keep its files unchangeable?"},
     {MessageCode::PluginIssued, L"The report is issued: No. %1.\n\nIts files are in the folder “%2”."},
-    {MessageCode::PluginNoPage,
-     L"The draft is not issued: its page was not made (there is no stylesheet Report.xsl in the plug-in's "
-     L"data folder)."},
     {MessageCode::RegisterUsage,
      L"\nThe register of issued reports (register, issue, amend): a lab begins it once with its\nnumber "
      L"pattern: oxycalc-cli register --start \"LAB-{YYYY}-{NNNNN}\" ({YYYY} the year of\nissue, {NNNNN} a "

@@ -338,7 +338,6 @@
     X(BatchNotIssued, "batch_not_issued")         /* why */                                         \
     X(PluginIssueQuestion, "plugin_issue_question")                                                 \
     X(PluginIssued, "plugin_issued") /* number, folder */                                           \
-    X(PluginNoPage, "plugin_no_page")                                                               \
     X(RegisterUsage, "register_usage")
 
 enum class MessageCode : uint16_t {

@@ -512,8 +512,6 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"Отчёт открыт как проект (на странице — ПРОЕКТ).\n\nВыпустить его: дать ему номер по реестру отчётов и "
      L"сохранить его файлы без права изменения?"},
     {MessageCode::PluginIssued, L"Отчёт выпущен: № %1.\n\nЕго файлы — в папке «%2»."},
-    {MessageCode::PluginNoPage,
-     L"Проект не выпущен: его страница не составлена (нет таблицы стилей Report.xsl в папке данных модуля)."},
     {MessageCode::RegisterUsage,
      L"\nРеестр выпущенных отчётов (register, issue, amend): лаборатория начинает его один раз,\nзадавая "
      L"шаблон номера: oxycalc-cli register --start \"ОХ-{YYYY}-{NNNNN}\" ({YYYY} — год\nвыпуска, {NNNNN} — "

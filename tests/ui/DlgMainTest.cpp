@@ -14,10 +14,12 @@
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
+#include "register/ReportRegister.h"
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
 #include "support/DataFileInPlace.h"
 #include "support/MessageText.h"
+#include "support/SilentMessages.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -684,6 +686,58 @@ TEST_F(DlgMainTest, ALimitsFileUnderARuleOtherThanSimpleNamesItAmongTheWarnings)
     const LimitVerdict& verdict = dialog->Calculation().verdicts.at(0);
     EXPECT_NE(verdict.outcome, LimitVerdict::Outcome::Undetermined) << Russian(verdict.doubt);
     EXPECT_EQ(verdict.guardBand, 0.118);
+}
+
+// A register of issued reports beside the components file for as long as this lives; it and its folders go
+// afterwards, so that no other test's report is a draft.
+class RegisterInDataFolder {
+public:
+    explicit RegisterInDataFolder(const std::wstring& componentsPath)
+        : place{DataFileBeside(componentsPath, kRegisterFileName)} {
+        Remove();
+        SilentMessages quiet;
+        Message problem;
+        EXPECT_TRUE(
+            ReportRegister(place).Start(*NumberPattern::Parse(L"ОХ-{NNNNN}", problem), 1, L"тест", quiet));
+    }
+    ~RegisterInDataFolder() { Remove(); }
+    RegisterInDataFolder(const RegisterInDataFolder&) = delete;
+    RegisterInDataFolder& operator=(const RegisterInDataFolder&) = delete;
+
+    size_t Entries() const { return RegisterFile(place.file).Read().entries; }
+
+    const RegisterPlace place;
+
+private:
+    void Remove() const {
+        std::error_code error;
+        for (const std::wstring& path : {place.file, place.Reports(), place.Staging()})
+            std::filesystem::remove_all(ToFileSystemPath(path), error);
+    }
+};
+
+// While the lab keeps a register, "->" shows a draft and then asks whether to issue it: "Нет" issues
+// nothing, "Да" gives it the next number and its files and says so. The window is the same either way.
+TEST_F(DlgMainTest, WhileARegisterIsKeptAReportIsADraftIssuedOnlyWhenAsked) {
+    const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/Report.xsl";
+    const DataFileInPlace page{L"\\Report.xsl", ReadBytes(std::wstring(shipped.begin(), shipped.end()))};
+    const RegisterInDataFolder lab(componentsPath);
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    boxes.answers = {IDNO};
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"ПРОЕКТ"), std::wstring::npos);
+    EXPECT_EQ(dialog->Report().model.registration.status, ReportRegistration::Status::Draft);
+    EXPECT_EQ(lab.Entries(), 1u);
+
+    boxes.boxes.clear();
+    boxes.answers = {IDYES, IDOK};
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    EXPECT_EQ(lab.Entries(), 2u);
+    EXPECT_TRUE(FileExists(lab.place.ReportFile(L"ОХ-00001.html")));
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_NE(boxes.boxes[1].text.find(L"№ ОХ-00001"), std::wstring::npos) << boxes.boxes[1].text;
 }
 
 }  // namespace
