@@ -205,7 +205,7 @@
   <xsl:variable name="report.draft-mark" select="'DRAFT'"/>
   <xsl:variable name="report.draft-line" select="'Draft report: not issued, no number. Not to be signed or passed on.'"/>
   <xsl:variable name="report.number" select="'Report No.&#160;'"/>
-  <xsl:variable name="report.issued" select="' · issued '"/>
+  <xsl:variable name="report.issued" select="'&#160;· issued '"/>
   <xsl:variable name="report.issued-by" select="', '"/>
   <xsl:variable name="report.replaces" select="'Replaces report No.&#160;'"/>
   <xsl:variable name="report.replaces-from" select="' of '"/>

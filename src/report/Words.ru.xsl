@@ -206,7 +206,7 @@
   <xsl:variable name="report.draft-mark" select="'ПРОЕКТ'"/>
   <xsl:variable name="report.draft-line" select="'Проект отчёта: не выпущен, номера нет. Не подписывается и не передаётся.'"/>
   <xsl:variable name="report.number" select="'Отчёт №&#160;'"/>
-  <xsl:variable name="report.issued" select="' · выпущен '"/>
+  <xsl:variable name="report.issued" select="'&#160;· выпущен '"/>
   <xsl:variable name="report.issued-by" select="', '"/>
   <xsl:variable name="report.replaces" select="'Взамен отчёта №&#160;'"/>
   <xsl:variable name="report.replaces-from" select="' от '"/>
