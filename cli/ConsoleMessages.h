@@ -12,12 +12,3 @@ public:
     void ShowError(const std::wstring& text) override;
     void ShowMessage(const std::wstring& text) override;
 };
-
-// Swallows what a calculation tells: for a series calculated twice, whose second run tells it.
-class QuietMessages : public UserMessages {
-public:
-    using UserMessages::ShowError;
-    using UserMessages::ShowMessage;
-    void ShowError(const std::wstring&) override {}
-    void ShowMessage(const std::wstring&) override {}
-};

@@ -28,14 +28,6 @@
 
 namespace {
 
-class QuietMessages : public UserMessages {
-public:
-    using UserMessages::ShowError;
-    using UserMessages::ShowMessage;
-    void ShowError(const std::wstring&) override {}
-    void ShowMessage(const std::wstring&) override {}
-};
-
 // Keeps the errors told, for the lines of a check.
 class KeptErrors : public UserMessages {
 public:
