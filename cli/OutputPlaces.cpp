@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include "messages/Catalogue.h"
+#include "messages/Languages.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/StdioFile.h"
@@ -64,13 +65,13 @@ bool IsPage(std::string_view start) {
     return StartsWithNoCase(start, "<html");
 }
 
-// The results CSV: a byte-order mark, then the first column's caption in either language.
+// The results CSV: a byte-order mark, then the first column's caption in any language.
 bool IsResultsCsv(std::string_view start) {
     if (start.substr(0, kUtf8Mark.size()) != kUtf8Mark) return false;
     start.remove_prefix(kUtf8Mark.size());
-    for (const Language language : {Language::Russian, Language::English}) {
-        const std::string caption = ToUtf8(Render(MessageCode::ColumnNumber, language));
-        if (start.rfind(caption + ";", 0) == 0 || start.rfind(caption + ",", 0) == 0) return true;
+    for (const LanguageEntry& language : Languages()) {
+        const std::string caption = ToUtf8(Render(MessageCode::ColumnNumber, language.language));
+        if (start.rfind(caption + ToUtf8(std::wstring(1, language.csvSeparator)), 0) == 0) return true;
     }
     return false;
 }

@@ -15,6 +15,7 @@
 #include "data/DbHandle.h"
 #include "data/LoadAssays.h"
 #include "data/SqlException.h"
+#include "messages/Languages.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
@@ -56,12 +57,12 @@ std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const
     return L"";
 }
 
-// Why a log was not to be trusted, as the report said it: the code whose words it is in either language.
+// Why a log was not to be trusted, as the report said it: the code whose words it is in any language.
 Message LogProblemOf(const std::wstring& detail) {
     if (detail.empty()) return Message();
     for (const MessageCode code : {MessageCode::LogVersionNotKept, MessageCode::LogRemoved}) {
-        for (const Language language : {Language::Russian, Language::English}) {
-            if (Render(code, language) == detail) return code;
+        for (const LanguageEntry& language : Languages()) {
+            if (Render(code, language.language) == detail) return code;
         }
     }
     return Message(MessageCode::Text, {detail});
