@@ -208,6 +208,8 @@
     X(ColumnDelta, "column_delta")                                                                  \
     X(ColumnVolume, "column_volume")                                                                \
     X(ColumnVolumePercent, "column_volume_percent")                                                 \
+    X(ColumnMassFraction, "column_mass_fraction")                                                   \
+    X(ColumnVolumeFraction, "column_volume_fraction")                                               \
     X(ColumnOxygen, "column_oxygen")                                                                \
     X(ColumnNote, "column_note")                                                                    \
     X(TotalOxygenCaption, "total_oxygen_caption")                                                   \
