@@ -78,18 +78,18 @@ bool IsResultsCsv(std::string_view start) {
 
 enum class Kind { Document, Page, Json, Csv };
 
-const wchar_t* KindName(Kind kind) {
+MessageCode KindName(Kind kind) {
     switch (kind) {
         case Kind::Document:
-            return L"документ отчёта (--xml)";
+            return MessageCode::KindReportDocument;
         case Kind::Page:
-            return L"страница отчёта (--html)";
+            return MessageCode::KindReportPage;
         case Kind::Json:
-            return L"отчёт для программ (--json)";
+            return MessageCode::KindReportJson;
         case Kind::Csv:
             break;
     }
-    return L"результаты для электронных таблиц (--csv)";
+    return MessageCode::KindReportCsv;
 }
 
 // Whether the file at the path may be replaced by an output of the kind: none there, an empty one, or one
@@ -121,8 +121,7 @@ bool OutputsReplaceable(const ReportOutputs& outputs, UserMessages& messages) {
                                                                           {&outputs.csv, Kind::Csv}};
     for (const auto& [path, kind] : places) {
         if (!*path || Replaceable(**path, kind)) continue;
-        messages.ShowError(L"файл «" + **path + L"» уже есть и это не " + KindName(kind) +
-                           L" этой программы: он не заменён (назовите другой файл)");
+        messages.ShowError(Message(MessageCode::CliNotReplaceable, {**path, Nested(KindName(kind))}));
         return false;
     }
     return true;
