@@ -7,6 +7,7 @@
 
 #include "RegisterOptions.h"
 #include "messages/Language.h"
+#include "messages/Message.h"
 
 // What `oxycalc-cli report` was asked to do.
 struct CliOptions {
@@ -78,11 +79,12 @@ struct CliParse {
     std::optional<size_t> entry;
     std::optional<std::wstring> registerFile;  // for verify: the register to hold the report against
     RegisterOptions registerOptions;           // for register, issue and amend
-    std::wstring error;                        // for Error: what is wrong, one line
+    Message error;                             // for Error: what is wrong, one line
 };
 
 // Reads the arguments after the program name.
 CliParse ParseCliOptions(const std::vector<std::wstring>& args);
 
-// The text of --help.
-std::wstring CliUsage();
+// The language the command line is asked to speak (--lang, wherever it stands and whatever else is wrong
+// with the arguments); Russian when none is asked for.
+Language CommandLineLanguage(const std::vector<std::wstring>& args);

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 
+#include "ConsoleMessages.h"
 #include "messages/Catalogue.h"
 #include "platform/ConsoleText.h"
 #include "platform/FileSystemPath.h"
@@ -158,10 +159,10 @@ RegisterStanding CheckAgainstRegister(const RecordedReport& report, const std::w
     return standing;
 }
 
-void PrintStanding(const RegisterStanding& standing) {
+void PrintStanding(const RegisterStanding& standing, Language language) {
     if (standing.lines.empty()) return;
-    std::wstring text = Render(MessageCode::VerifyRegisterTitle, Language::Russian) + L"\n";
-    for (const Message& line : standing.lines) text += L"  " + Render(line, Language::Russian) + L"\n";
+    std::wstring text = Render(MessageCode::VerifyRegisterTitle, language) + L"\n";
+    for (const Message& line : standing.lines) text += L"  " + Render(line, language) + L"\n";
     WriteConsoleText(stdout, text);
 }
 
@@ -208,16 +209,15 @@ std::optional<NoticeFields> ReadNotice(const std::string& bytes) {
 bool IsNoticeFile(const std::wstring& path) {
     const std::string start = ReadFileBytes(path).value_or("").substr(0, 4096);
     return start.find(std::string("\"format\": \"") + kNoticeFormat + "\"") != std::string::npos ||
-           (start.find("<Document>") != std::string::npos && start.find("<notice>") != std::string::npos);
+           start.find("<Document>\n  <notice>") != std::string::npos;
 }
 
-ExitCode VerifyNotice(const std::wstring& path, const std::optional<std::wstring>& registerFile) {
+ExitCode VerifyNotice(const std::wstring& path, const std::optional<std::wstring>& registerFile,
+                      Language language) {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     const std::optional<NoticeFields> notice = bytes ? ReadNotice(*bytes) : std::nullopt;
     if (!notice) {
-        WriteConsoleText(
-            stderr, L"oxycalc-cli: " +
-                        Render(Message(MessageCode::VerifyNoticeUnread, {path}), Language::Russian) + L"\n");
+        WriteCliLine(stderr, Message(MessageCode::VerifyNoticeUnread, {path}), language);
         return kExitUsage;
     }
     RegisterStanding standing;
@@ -240,6 +240,6 @@ ExitCode VerifyNotice(const std::wstring& path, const std::optional<std::wstring
                     {notice->number, notice->withdraws, MomentOf(*found.issued), found.issued->reason}));
         standing.inForce = true;
     }
-    PrintStanding(standing);
+    PrintStanding(standing, language);
     return standing.inForce ? kExitSuccess : kExitFailure;
 }

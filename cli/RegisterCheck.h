@@ -24,11 +24,12 @@ RegisterStanding CheckAgainstRegister(const RecordedReport& report, const std::w
                                       const std::optional<std::wstring>& registerFile);
 
 // Prints the lines on standard output, under their title.
-void PrintStanding(const RegisterStanding& standing);
+void PrintStanding(const RegisterStanding& standing, Language language);
 
 // Whether the file is a notice of withdrawal (JSON or its document).
 bool IsNoticeFile(const std::wstring& path);
 
 // `verify` of a notice: its number in the register as the withdrawal of the report it names, this very file
 // among its files. Exit 0 when it is, 1 otherwise, 2 when the notice does not read.
-ExitCode VerifyNotice(const std::wstring& path, const std::optional<std::wstring>& registerFile);
+ExitCode VerifyNotice(const std::wstring& path, const std::optional<std::wstring>& registerFile,
+                      Language language);

@@ -20,10 +20,6 @@
 
 namespace {
 
-std::wstring Said(const Message& message) {
-    return Render(message, Language::Russian);
-}
-
 // The components file a command means: --components, a draft's, or the data folder's.
 std::wstring ComponentsOf(const RegisterOptions& options, const std::wstring& recorded,
                           UserMessages& messages) {
@@ -97,7 +93,7 @@ struct Draft {
 
 std::optional<Draft> ReadDraft(const std::wstring& path, ExitCode& exit, UserMessages& messages) {
     exit = kExitFailure;
-    std::wstring error;
+    Message error;
     std::optional<RecordedReport> recorded = ReadRecordedReport(path, error);
     if (!recorded) {
         messages.ShowError(error);
@@ -108,13 +104,14 @@ std::optional<Draft> ReadDraft(const std::wstring& path, ExitCode& exit, UserMes
         messages.ShowError(Message(MessageCode::RegisterNotADraft, {path, recorded->registration->number}));
         return std::nullopt;
     }
-    std::vector<std::wstring> differences = InputDifferences(*recorded, path);
+    std::vector<Message> differences = InputDifferences(*recorded, path);
     std::optional<ReportModel> model;
-    const std::vector<std::wstring> fields = RebuiltDifferences(*recorded, path, model);
+    const std::vector<Message> fields = RebuiltDifferences(*recorded, path, model);
     differences.insert(differences.end(), fields.begin(), fields.end());
     if (!differences.empty() || !model) {
-        std::wstring text = Said(Message(MessageCode::RegisterDraftNotVerified, {path}));
-        for (const std::wstring& line : differences) text += L"\n  " + line;
+        const Language language = messages.MessageLanguage();
+        std::wstring text = Render(Message(MessageCode::RegisterDraftNotVerified, {path}), language);
+        for (const Message& line : differences) text += L"\n  " + Render(line, language);
         messages.ShowError(text);
         return std::nullopt;
     }
@@ -125,20 +122,20 @@ std::optional<Draft> ReadDraft(const std::wstring& path, ExitCode& exit, UserMes
         draft.recorded.stylesheet
             ? ResolveRecordedPath(draft.recorded.stylesheet->path, path)
             : DataFileBeside(draft.components, StylesheetName(L"Report", draft.recorded.language));
-    if (!CanRead(draft.stylesheet, Said(MessageCode::RegisterStylesheetWhat), messages)) return std::nullopt;
+    if (!CanRead(draft.stylesheet, MessageCode::RegisterStylesheetWhat, messages)) return std::nullopt;
     if (!draft.model.stylesheet) draft.model.stylesheet = FileInput(draft.stylesheet);
     return draft;
 }
 
 // What was issued, on standard output, the number last.
-void PrintIssued(const IssuedReport& issued) {
+void PrintIssued(const IssuedReport& issued, Language language) {
     const RegisterEntry& entry = issued.entry;
     Message line(MessageCode::RegisterIssuedLine, {entry.number});
     if (entry.event == RegisterEvent::Amended)
         line = Message(MessageCode::RegisterAmendedLine, {entry.number, entry.replaces});
     if (entry.event == RegisterEvent::Withdrawn)
         line = Message(MessageCode::RegisterWithdrawnLine, {entry.number, entry.replaces});
-    std::wstring text = Said(line) + L"\n";
+    std::wstring text = Render(line, language) + L"\n";
     for (const std::wstring& file : {issued.html, issued.xml, issued.json}) text += L"  " + file + L"\n";
     WriteConsoleText(stdout, text + entry.number + L"\n");
 }
@@ -170,7 +167,7 @@ ExitCode IssueDraft(const RegisterOptions& options, UserMessages& messages) {
     const std::optional<IssuedReport> issued = ReportRegister(*place).Issue(std::move(request), messages);
     if (!issued) return kExitFailure;
     Export(*issued, *place, draft->components, messages);
-    PrintIssued(*issued);
+    PrintIssued(*issued, messages.MessageLanguage());
     return kExitSuccess;
 }
 
@@ -183,12 +180,11 @@ ExitCode Withdraw(const RegisterOptions& options, UserMessages& messages) {
     request.stylesheet = options.stylesheet
                              ? *options.stylesheet
                              : DataFileBeside(components, StylesheetName(L"Report", options.language));
-    if (!CanRead(request.stylesheet, Said(MessageCode::RegisterStylesheetWhat), messages))
-        return kExitFailure;
+    if (!CanRead(request.stylesheet, MessageCode::RegisterStylesheetWhat, messages)) return kExitFailure;
     const std::optional<IssuedReport> issued = ReportRegister(*place).Withdraw(request, messages);
     if (!issued) return kExitFailure;
     Export(*issued, *place, components, messages);
-    PrintIssued(*issued);
+    PrintIssued(*issued, messages.MessageLanguage());
     return kExitSuccess;
 }
 
@@ -244,40 +240,40 @@ struct Counts {
 
 }  // namespace
 
-ExitCode RunRegisterHistory(const std::wstring& path) {
+ExitCode RunRegisterHistory(const std::wstring& path, Language language) {
     const RegisterPlace place = RegisterAt(path);
-    ConsoleMessages messages;
+    ConsoleMessages messages(language);
+    const auto said = [language](const Message& message) { return Render(message, language); };
     // What an issue cut short left is completed first, so that its files are found; a register that does not
     // hold is then listed up to the entry that breaks it.
     ReportRegister(place).Complete(messages);
     Counts counts;
     std::wstring text;
     const RegisterRead read = RegisterFile(place.file).Read([&](const RegisterEntry& entry) {
-        text += Said(EntryLine(entry)) + L"\n";
+        text += said(EntryLine(entry)) + L"\n";
         counts.issued += entry.GivesNumber() && entry.event != RegisterEvent::Withdrawn ? 1 : 0;
         counts.amended += entry.event == RegisterEvent::Amended ? 1 : 0;
         counts.withdrawn += entry.event == RegisterEvent::Withdrawn ? 1 : 0;
         for (const RegisteredFile& file : entry.files) {
             if (FileExists(place.ReportFile(file.name))) continue;
             text += L"   " +
-                    Said(Message(MessageCode::RegisterHistoryFileGone, {place.ReportFile(file.name)})) +
+                    said(Message(MessageCode::RegisterHistoryFileGone, {place.ReportFile(file.name)})) +
                     L"\n";
             ++counts.filesGone;
         }
     });
     if (!read.exists) {
-        WriteConsoleText(
-            stderr, L"oxycalc-cli: " + Said(Message(MessageCode::RegisterMissing, {place.file})) + L"\n");
+        WriteCliLine(stderr, Message(MessageCode::RegisterMissing, {place.file}), language);
         return kExitUsage;
     }
     if (!read.Holds()) {
-        text += Said(RegisterProblem(RegisterFile(place.file), read)) + L"\n";
+        text += said(RegisterProblem(RegisterFile(place.file), read)) + L"\n";
     } else {
-        text += Said(Message(
+        text += said(Message(
                     MessageCode::RegisterHistoryHolds,
                     {static_cast<int64_t>(read.entries), counts.issued, counts.amended, counts.withdrawn})) +
                 L"\n";
-        text += Said(Message(MessageCode::RegisterHistoryLast, {static_cast<int64_t>(read.entries)})) + L"\n";
+        text += said(Message(MessageCode::RegisterHistoryLast, {static_cast<int64_t>(read.entries)})) + L"\n";
     }
     WriteConsoleText(stdout, text);
     return read.Holds() && counts.filesGone == 0 ? kExitSuccess : kExitFailure;

@@ -24,4 +24,4 @@ ExitCode RunRegisterCommand(const RegisterOptions& options, UserMessages& messag
 // Runs `oxycalc-cli history REGISTER`: completes what an issue cut short left, checks the chain and lists
 // every entry, each issued report's files looked for in the reports folder. Exit 0 when it holds, 1 when it
 // does not (the first entry that does not named) or a file is gone, 2 when there is no register.
-ExitCode RunRegisterHistory(const std::wstring& path);
+ExitCode RunRegisterHistory(const std::wstring& path, Language language);

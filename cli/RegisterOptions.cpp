@@ -83,16 +83,10 @@ std::optional<RegisterOptions> ParseAmend(Values& values, bool withdraw,
     options.number = words[0];
     options.withdraw = withdraw;
     if (!withdraw) options.draft = words[1];
-    if (!withdraw && (values[L"--xsl"] || values[L"--lang"]))
-        return Failed(error, MessageCode::RegisterCliAmend);
+    if (!withdraw && values[L"--xsl"]) return Failed(error, MessageCode::RegisterCliAmend);
     options.reason = OneLineReason(values[L"--reason"].value_or(L""));
     if (options.reason.empty()) return Failed(error, MessageCode::RegisterCliReason);
     options.stylesheet = values[L"--xsl"];
-    if (const std::optional<std::wstring>& key = values[L"--lang"]) {
-        const std::optional<Language> language = LanguageOfKey(*key);
-        if (!language) return Failed(error, Message(MessageCode::RegisterCliLanguage, {*key}));
-        options.language = *language;
-    }
     return options;
 }
 
@@ -103,7 +97,8 @@ bool IsRegisterCommand(const std::vector<std::wstring>& args) {
 }
 
 std::optional<RegisterOptions> ParseRegisterOptions(const std::vector<std::wstring>& args, Message& error) {
-    Values values{{L"--register", std::nullopt}, {L"--components", std::nullopt}};
+    // --lang: the language the console speaks, and a notice of withdrawal's.
+    Values values{{L"--register", std::nullopt}, {L"--components", std::nullopt}, {L"--lang", std::nullopt}};
     std::map<std::wstring, bool> flags;
     if (args[0] == L"register") {
         values[L"--start"];
@@ -112,12 +107,16 @@ std::optional<RegisterOptions> ParseRegisterOptions(const std::vector<std::wstri
     } else if (args[0] == L"amend") {
         values[L"--reason"];
         values[L"--xsl"];
-        values[L"--lang"];
         flags[L"--withdraw"] = false;
     }
     std::vector<std::wstring> words;
     if (!ReadArguments(args, values, flags, words, error)) return std::nullopt;
     RegisterOptions options;
+    if (const std::optional<std::wstring>& key = values[L"--lang"]) {
+        const std::optional<Language> language = LanguageOfKey(*key);
+        if (!language) return Failed(error, Message(MessageCode::RegisterCliLanguage, {*key}));
+        options.language = *language;
+    }
     options.registerFile = values[L"--register"];
     options.components = values[L"--components"];
     if (args[0] == L"register") return ParseStart(values, words, options, error);

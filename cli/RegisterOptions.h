@@ -24,7 +24,7 @@ struct RegisterOptions {
     bool withdraw = false;                   // amend NUMBER --withdraw
     std::wstring reason;                     // amend --reason
     std::optional<std::wstring> stylesheet;  // amend --withdraw --xsl: the notice page's
-    Language language = Language::Russian;   // amend --withdraw --lang: the notice's words
+    Language language = Language::Russian;   // --lang: the console's, and a notice of withdrawal's words
 };
 
 // Reads the arguments of `register`, `issue` or `amend` (args[0]); nothing, with the usage error in `error`,

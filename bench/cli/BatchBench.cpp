@@ -15,7 +15,6 @@
 #include "ReportCommand.h"
 #include "messages/UserMessages.h"
 #include "platform/WideText.h"
-#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -51,7 +50,7 @@ std::wstring Stylesheet() {
 
 void BatchOfTwoHundredSamples(benchmark::State& state) {
     BatchData& data = Data();
-    SilentMessages messages;
+    QuietMessages messages;
     BatchOptions options;
     options.database = DemoData::HostDatabasePath(data.folder.Path());
     options.components = data.folder.File(L"CompsTableOxycalc.csv");
@@ -65,7 +64,7 @@ void BatchOfTwoHundredSamples(benchmark::State& state) {
 
 void OneSampleReport(benchmark::State& state) {
     BatchData& data = Data();
-    SilentMessages messages;
+    QuietMessages messages;
     CliOptions options;
     options.database = DemoData::HostDatabasePath(data.folder.Path());
     options.components = data.folder.File(L"CompsTableOxycalc.csv");

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "BriefRun.h"
+#include "messages/UserMessages.h"
 #include "platform/DurableFile.h"
 #include "platform/FileSystemPath.h"
 #include "platform/Sha256.h"
@@ -20,7 +21,6 @@
 #include "platform/WideText.h"
 #include "register/ReportRegister.h"
 #include "report/ReportJson.h"
-#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -127,7 +127,7 @@ BENCHMARK(LookUpNumber)->Apply(Sizes);
 
 void IssueEntry(benchmark::State& state) {
     const BenchRegister& reg = RegisterOf(static_cast<size_t>(state.range(0)));
-    SilentMessages quiet;
+    QuietMessages quiet;
     for (auto _ : state) {
         const std::unique_ptr<IssueSession> session =
             IssueSession::Open(reg.Place(), {L"", {Sha256Hex("a draft")}, {}}, quiet);
@@ -176,7 +176,7 @@ ReportModel Draft(int iteration) {
 
 void IssueReport(benchmark::State& state) {
     const BenchRegister& reg = RegisterOf(static_cast<size_t>(state.range(0)));
-    SilentMessages quiet;
+    QuietMessages quiet;
     int iteration = 0;
     for (auto _ : state) {
         IssueRequest request;

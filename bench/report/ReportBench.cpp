@@ -16,7 +16,6 @@
 #include "messages/UserMessages.h"
 #include "report/ReportDocument.h"
 #include "report/TransformAndOpen.h"
-#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 #include "xml/XMLWrapper.h"
 
@@ -93,7 +92,7 @@ const std::vector<Assay>& ThreeTicked() {
         DemoData::WriteRuns(folder.Path(), runs);
         DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
         std::vector<Assay> loaded;
-        SilentMessages messages;
+        QuietMessages messages;
         DataBase::DbHandle db;
         for (const DemoData::Run& run : runs) LoadAssay(loaded, messages, db, run.assay.id);
         for (Assay& assay : loaded) assay.isTicked = 1;
@@ -106,7 +105,7 @@ void ReportOfThreeTickedWithChecksums(benchmark::State& state) {
     const TempFolder folder;
     const std::wstring output = folder.File(L"report.html");
     const std::vector<Assay>& assays = ThreeTicked();
-    SilentMessages messages;
+    QuietMessages messages;
     for (auto _ : state) {
         ReportModel model = MakeReportModel(assays, Calculation(), 0);
         if (!TakeChecksums(model, assays, messages) || !MakePage(model, output)) {
@@ -120,7 +119,7 @@ BENCHMARK(ReportOfThreeTickedWithChecksums)->Unit(benchmark::kMillisecond);
 void ChecksumsOfThreeTicked(benchmark::State& state) {
     const std::vector<Assay>& assays = ThreeTicked();
     ReportModel model = MakeReportModel(assays, Calculation(), 0);
-    SilentMessages messages;
+    QuietMessages messages;
     for (auto _ : state) {
         if (!TakeChecksums(model, assays, messages) || model.chromatograms[2].fileSha256.empty()) {
             state.SkipWithError("no checksums");

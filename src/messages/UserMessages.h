@@ -25,3 +25,13 @@ public:
     // The language the user reads here.
     virtual Language MessageLanguage() const { return Language::Russian; }
 };
+
+// Swallows what the core would tell: for work done again whose first run told it already (a series
+// calculated twice, a report made again to be compared), and for benchmarks.
+class QuietMessages : public UserMessages {
+public:
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
+    void ShowError(const std::wstring&) override {}
+    void ShowMessage(const std::wstring&) override {}
+};

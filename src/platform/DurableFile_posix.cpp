@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "platform/DurableFile.h"
 #include "platform/FileSystemPath.h"
+#include "platform/SystemErrorText.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -35,7 +35,7 @@ private:
 };
 
 bool Fail(std::wstring* why, int code) {
-    if (why != nullptr) *why = FromUtf8(std::strerror(code));
+    if (why != nullptr) *why = SystemErrorText(static_cast<unsigned long>(code));
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "platform/DurableFile.h"
+#include "platform/SystemErrorText.h"
 
 namespace {
 
@@ -19,13 +20,7 @@ FileHandle Open(const std::wstring& path, DWORD access, DWORD disposition) {
 }
 
 bool Fail(std::wstring* why, DWORD code) {
-    if (why == nullptr) return false;
-    wchar_t text[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                  0, text, 512, nullptr);
-    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' '))
-        --length;
-    *why = length > 0 ? std::wstring(text, length) : L"error " + std::to_wstring(code);
+    if (why != nullptr) *why = SystemErrorText(code);
     return false;
 }
 

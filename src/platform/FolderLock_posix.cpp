@@ -11,6 +11,7 @@
 
 #include "platform/FileSystemPath.h"
 #include "platform/FolderLock.h"
+#include "platform/SystemErrorText.h"
 #include "platform/UserIdentity.h"
 #include "platform/WideText.h"
 
@@ -66,13 +67,13 @@ FolderLock::Made FolderLock::MakeNew(const std::wstring& path, const std::string
     const int descriptor = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (descriptor < 0) {
         if (errno == EEXIST) return Made::Exists;
-        why = FromUtf8(std::strerror(errno));
+        why = SystemErrorText(errno);
         return Made::Failed;
     }
     const bool written = write(descriptor, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     const int code = errno;
     if (close(descriptor) == 0 && written) return Made::Made;
-    why = FromUtf8(std::strerror(written ? errno : code));
+    why = SystemErrorText(written ? errno : code);
     unlink(name.c_str());
     return Made::Failed;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/FolderLock.h"
+#include "platform/SystemErrorText.h"
 #include "platform/UserIdentity.h"
 
 namespace {
@@ -20,15 +21,6 @@ std::string CreationOf(HANDLE process) {
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return std::string();
     return std::to_string((static_cast<unsigned long long>(created.dwHighDateTime) << 32) |
                           created.dwLowDateTime);
-}
-
-std::wstring SystemErrorText(DWORD code) {
-    wchar_t text[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                  0, text, 512, nullptr);
-    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' '))
-        --length;
-    return length > 0 ? std::wstring(text, length) : L"ошибка " + std::to_wstring(code);
 }
 
 }  // namespace

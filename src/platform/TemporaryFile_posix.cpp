@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/SystemErrorText.h"
 #include "platform/TemporaryFile.h"
 #include "platform/WideText.h"
 
@@ -25,7 +26,7 @@ std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring&
     name.push_back('\0');
     const int descriptor = mkstemps(name.data(), 4);
     if (descriptor < 0) {
-        if (why != nullptr) *why = FromUtf8(std::strerror(errno));
+        if (why != nullptr) *why = SystemErrorText(errno);
         return std::wstring();
     }
     close(descriptor);

@@ -6,6 +6,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
+#include "qc/ChartLimitsJson.h"
 #include "res/ProductVersion.h"
 
 namespace {
@@ -22,43 +23,22 @@ Json Shown(const std::optional<double>& value) {
     return ParseDouble(FormatFixed(*value, 4));
 }
 
-Json Moment(int64_t moment) {
-    return IsShowableMoment(moment) ? Json(Text(UtcIsoText(moment))) : Json(nullptr);
-}
-
-const char* KindOf(const ChartLimits& limits) {
-    if (!limits.determined) return "none";
-    return limits.established ? "established" : "provisional";
-}
-
 // The limits a point was held against.
 Json PointLimits(const ChartLimits& limits) {
-    const auto shown = [&limits](double value) { return limits.determined ? Shown(value) : Json(nullptr); };
-    return {{"kind", KindOf(limits)},         {"baseline_results", limits.baselineCount},
-            {"centre", shown(limits.centre)}, {"upper", shown(limits.upper)},
-            {"lower", shown(limits.lower)},   {"moving_range_upper", shown(limits.movingRangeUpper)}};
+    Json json = {{"kind", LimitsKind(limits)}};
+    AddLimitValues(json, limits);
+    for (const char* member : {"provisional", "sigma", "moving_range_mean"}) json.erase(member);
+    return json;
 }
 
 Json Limits(const QcChart& chart, Language language) {
-    const ChartLimits& limits = chart.limits;
-    const auto shown = [&limits](double value) { return limits.determined ? Shown(value) : Json(nullptr); };
-    const std::optional<EstablishedLimits>& established = chart.line.established;
-    return {{"determined", limits.determined},
-            {"why", Text(Render(limits.why, language))},
-            {"baseline", Text(Render(chart.baseline, language))},
-            {"baseline_results", limits.baselineCount},
-            {"provisional", limits.provisional},
-            {"centre", shown(limits.centre)},
-            {"sigma", shown(limits.sigma)},
-            {"upper", shown(limits.upper)},
-            {"lower", shown(limits.lower)},
-            {"moving_range_mean", shown(limits.movingRangeMean)},
-            {"moving_range_upper", shown(limits.movingRangeUpper)},
-            {"established", established.has_value()},
-            {"established_utc", established ? Moment(established->at) : Json(nullptr)},
-            {"reason", established ? Json(Text(established->reason)) : Json(nullptr)},
-            {"baseline_from_utc", established ? Moment(established->baselineFrom) : Json(nullptr)},
-            {"baseline_to_utc", established ? Moment(established->baselineTo) : Json(nullptr)}};
+    Json json = {{"determined", chart.limits.determined},
+                 {"why", Text(Render(chart.limits.why, language))},
+                 {"baseline", Text(Render(chart.baseline, language))}};
+    AddLimitValues(json, chart.limits);
+    json["established"] = chart.line.established.has_value();
+    AddEstablishment(json, chart.line.established);
+    return json;
 }
 
 Json Point(const QcPoint& point, Language language) {
@@ -67,7 +47,7 @@ Json Point(const QcPoint& point, Language language) {
         hits.push_back(
             {{"rule", static_cast<int>(rule)}, {"text", Text(Render(RunRuleMessage(rule), language))}});
     const QcResult& result = point.result;
-    return {{"first_analysis_utc", Moment(result.first)},
+    return {{"first_analysis_utc", UtcMoment(result.first)},
             {"series", Text(result.seriesKey)},
             {"report", Text(result.report)},
             {"value", Shown(result.measurement.value)},

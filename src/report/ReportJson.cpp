@@ -14,6 +14,7 @@
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
+#include "qc/ChartLimitsJson.h"
 #include "report/ReportDocument.h"
 #include "report/ShownMoments.h"
 #include "res/ProductVersion.h"
@@ -64,16 +65,15 @@ Json Scope(ScopeNote note) {
 Json Chromatograms(const std::vector<ReportChromatogram>& chromatograms) {
     Json rows = Json::array();
     for (const ReportChromatogram& c : chromatograms) {
-        rows.push_back(
-            {{"id", c.id},
-             {"ticked", c.ticked},
-             {"kind", c.isCalibration ? "calibration" : "analysis"},
-             {"file", Text(c.fileName)},
-             {"sample", Text(c.sample)},
-             {"mixture", Text(c.mixture)},
-             {"method", Text(c.method)},
-             {"analysis_time_utc", IsShowableMoment(c.date) ? Json(Text(UtcIsoText(c.date))) : Json(nullptr)},
-             {"sample_mass_g", c.usableMass ? Fixed(c.sampleMass, 4) : Json(nullptr)}});
+        rows.push_back({{"id", c.id},
+                        {"ticked", c.ticked},
+                        {"kind", c.isCalibration ? "calibration" : "analysis"},
+                        {"file", Text(c.fileName)},
+                        {"sample", Text(c.sample)},
+                        {"mixture", Text(c.mixture)},
+                        {"method", Text(c.method)},
+                        {"analysis_time_utc", UtcMoment(c.date)},
+                        {"sample_mass_g", c.usableMass ? Fixed(c.sampleMass, 4) : Json(nullptr)}});
     }
     return rows;
 }
@@ -119,6 +119,7 @@ Json Limits(const CalculationData& data, Language language) {
              {"measured", Fixed(verdict.measured, 4)},
              {"maximum", ParseDouble(FormatGeneral(verdict.limit.maximum, 15))},
              {"verdict", verdict.OutcomeKey()},
+             {"verdict_text", Text(verdict.OutcomeMessage(), language)},
              {"doubt", Text(verdict.doubt, language)},
              {"unknown_peak_names", Names(verdict.unknownPeakNames)},
              {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())},
@@ -131,32 +132,21 @@ Json Limits(const CalculationData& data, Language language) {
             {"errors", Texts(data.limits->errors, language)}};
 }
 
-Json Moment(int64_t moment) {
-    return IsShowableMoment(moment) ? Json(Text(UtcIsoText(moment))) : Json(nullptr);
+// The results' captions in the report's language, by the keys of the results: "number", "name", "mass_g", ….
+Json Columns(Language language) {
+    Json columns = Json::object();
+    columns["number"] = Text(Message(kLeadingColumns[0]), language);
+    columns["name"] = Text(Message(kLeadingColumns[1]), language);
+    for (const ResultColumn& column : kResultColumns) columns[column.key] = Text(column.caption, language);
+    return columns;
 }
 
 // The limits a QC result the mark rests on was held against, as the QC page shows them.
 Json CheckLimits(const QualityCheck& check) {
-    const ChartLimits& limits = check.limits;
-    const auto shown = [&limits](double value) {
-        return limits.determined ? Fixed(value, 4) : Json(nullptr);
-    };
-    const std::optional<EstablishedLimits>& established = check.established;
-    return {{"kind", !limits.determined   ? "none"
-                     : limits.established ? "established"
-                                          : "provisional"},
-            {"baseline_results", limits.baselineCount},
-            {"provisional", limits.provisional},
-            {"centre", shown(limits.centre)},
-            {"sigma", shown(limits.sigma)},
-            {"upper", shown(limits.upper)},
-            {"lower", shown(limits.lower)},
-            {"moving_range_mean", shown(limits.movingRangeMean)},
-            {"moving_range_upper", shown(limits.movingRangeUpper)},
-            {"established_utc", established ? Moment(established->at) : Json(nullptr)},
-            {"reason", established ? Json(Text(established->reason)) : Json(nullptr)},
-            {"baseline_from_utc", established ? Moment(established->baselineFrom) : Json(nullptr)},
-            {"baseline_to_utc", established ? Moment(established->baselineTo) : Json(nullptr)}};
+    Json json = {{"kind", LimitsKind(check.limits)}};
+    AddLimitValues(json, check.limits);
+    AddEstablishment(json, check.established);
+    return json;
 }
 
 // null when no QC is kept.
@@ -165,7 +155,7 @@ Json Quality(const QualityMark& quality, Language language) {
     Json checks = Json::array();
     for (const QualityCheck& check : quality.checks) {
         checks.push_back({{"chart", Text(check.chart, language)},
-                          {"first_analysis_utc", Moment(check.first)},
+                          {"first_analysis_utc", UtcMoment(check.first)},
                           {"passed", check.passed},
                           {"why", Text(check.why, language)},
                           {"plotted", check.accepted ? "result_minus_accepted" : "result"},
@@ -347,6 +337,7 @@ std::string ReportJson(const ReportModel& model) {
     json["decision_rule"] = Text(DecisionRuleStatement(data.limits), model.language);
     json["decision_rule_name"] = DecisionRuleKey(data.limits);
     json["quality"] = Quality(model.quality, model.language);
+    json["columns"] = Columns(model.language);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

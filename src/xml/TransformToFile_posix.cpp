@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/StdioFile.h"
+#include "platform/SystemErrorText.h"
 #include "platform/WideText.h"
 #include "xml/TransformToFile.h"
 #include "xml/XMLWrapper.h"
@@ -76,7 +77,7 @@ bool Fail(std::wstring* error, const std::wstring& reason) {
 // The system's reason for the failed call just made, after the path.
 bool FailWithSystemError(std::wstring* error, const std::wstring& path) {
     const int code = errno;
-    return Fail(error, path + L": " + FromUtf8(std::strerror(code)));
+    return Fail(error, path + L": " + SystemErrorText(code));
 }
 
 bool ReadFile(const std::wstring& path, std::string& bytes, std::wstring* error) {

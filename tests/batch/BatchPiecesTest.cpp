@@ -5,10 +5,10 @@
 #include "batch/BatchInputs.h"
 #include "batch/BatchManifest.h"
 #include "batch/BatchSeries.h"
+#include "messages/UserMessages.h"
 #include "platform/StagedFiles.h"
 #include "platform/WideText.h"
 #include "support/MessageText.h"
-#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -58,7 +58,7 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     failed.firstDate = 0;
     failed.lastDate = 2 * 24 * 3600;
     TempFolder folder;
-    SilentMessages messages;
+    QuietMessages messages;
     IndexPage index;
     index.rows = {done, failed};
     StagedFiles staged;

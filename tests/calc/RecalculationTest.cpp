@@ -11,11 +11,11 @@
 #include "data/DataBaseConnection.h"
 #include "data/DbHandle.h"
 #include "data/LoadAssay.h"
+#include "messages/UserMessages.h"
 #include "records/LastReadComponents.h"
 #include "records/TrackedTables.h"
 #include "report/ReportSample.h"
 #include "support/MessageText.h"
-#include "support/SilentMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -26,7 +26,7 @@ protected:
         DemoData::WriteDemo(folder.Path(), 200);
         DataBaseConnection::Instance().Store(DemoData::HostDatabasePath(folder.Path()).c_str());
         DataBase::DbHandle db;
-        SilentMessages messages;
+        QuietMessages messages;
         for (const int32_t id : {101, 102, 103, 104}) LoadAssay(assays, messages, db, id);
         for (size_t i = 0; i < 3; ++i) assays[i].isTicked = 1;  // the petrol's three parallels
         components = ReadComponents(folder.File(L"CompsTableOxycalc.csv"));

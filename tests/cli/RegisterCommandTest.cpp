@@ -131,6 +131,8 @@ TEST_F(RegisterCommandTest, IssuedAmendedAndWithdrawnReportsVerifyAsTheRegisterS
     const CliRun history = Run({"history", Path(L"RegisterOxycalc.txt")});
     EXPECT_EQ(history.exitCode, 0) << history.out;
     EXPECT_TRUE(Holds(history.out, "Реестр цел: записей 4")) << history.out;
+    EXPECT_TRUE(Holds(Run({"history", Path(L"RegisterOxycalc.txt"), "--lang", "en"}).out,
+                      "The register holds: 4 entries"));
 }
 
 // Issues started at once in several processes take turns on the register: each number once, one after

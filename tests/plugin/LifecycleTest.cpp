@@ -5,16 +5,16 @@
 
 #include <cstring>
 
-#include "RecordingHost.h"
 #include "data/DataBaseConnection.h"
 #include "plugin/Lifecycle.h"
 #include "plugin/PluginState.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/MessageBoxAnswerer.h"
+#include "support/TestHost.h"
 #include "ui/DlgMain.h"
 
 TEST(Lifecycle, ASecondModulesLoadedReplacesTheConnectionStringWithAPrivateCopy) {
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Reset({"DB/GetConnectionUri"});
     LoadPlugin(host.Table(), GetModuleHandleW(nullptr));
     host.connectionString = L"C:\\first.db";
@@ -38,7 +38,7 @@ TEST(Lifecycle, TakesAConnectionStringPlacedAbove4GiB) {
     const wchar_t kPath[] = L"E:\\Хроматограммы\\high.db";
     std::memcpy(page, kPath, sizeof kPath);
 
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Reset({"DB/GetConnectionUri"});
     host.connectionText = static_cast<const wchar_t*>(page);
     LoadPlugin(host.Table(), GetModuleHandleW(nullptr));
@@ -54,7 +54,7 @@ TEST(Lifecycle, TakesAConnectionStringPlacedAbove4GiB) {
 TEST(Lifecycle, UnloadingClosesTheMainWindow) {
     const MessageBoxAnswerer boxes;
     const ComponentsFileInPlace components("N;Peak;Name;M;Density\r\n4;MeOH;Methanol;32.04;791.80\r\n");
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Reset({});
     LoadPlugin(host.Table(), GetModuleHandleW(nullptr));
     HWND frame = CreateWindowExW(0, L"STATIC", L"host frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "RecordingHost.h"
 #include "platform/StdioFile.h"
 #include "plugin/PluginInfo.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/MessageBoxAnswerer.h"
+#include "support/TestHost.h"
 #include "win/LibraryModule.h"
 
 namespace {
@@ -100,12 +100,12 @@ const std::set<std::string> kAllServices = {"System/GetLanguage", "DB/GetConnect
 class PluginDll : public ::testing::Test {
 protected:
     void LoadFrom(const std::wstring& folder, std::set<std::string> offered = kAllServices) {
-        RecordingHost::Instance().Reset(std::move(offered));
+        TestHost::Instance().Reset(std::move(offered));
         module = LibraryModule(folder + L"\\oxycalc.dll");
         ASSERT_TRUE(module);
         load = ExportedFunction<LoadFunction>(module.Get(), "Load");
         unload = ExportedFunction<UnloadFunction>(module.Get(), "Unload");
-        ASSERT_EQ(load(RecordingHost::Instance().Table()), 0);
+        ASSERT_EQ(load(TestHost::Instance().Table()), 0);
     }
     void TearDown() override {
         for (HWND owner : owners) DestroyWindow(owner);
@@ -161,7 +161,7 @@ TEST(PluginExports, HandTheHostTheRecordAtTheHostsOffsets) {
 
 TEST_F(PluginDll, StartsAndStopsInTheHostsOrderAskingBeforeEveryServiceButTheMenu) {
     LoadFrom(TestFolder());
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.connectionString = L"C:\\data\\host.db";
     ASSERT_EQ(host.Fire("System/ModulesLoaded", 0), 0);
     unload();
@@ -183,7 +183,7 @@ TEST_F(PluginDll, StartsAndStopsInTheHostsOrderAskingBeforeEveryServiceButTheMen
 
 TEST_F(PluginDll, CallsNoServiceTheHostDoesNotOffer) {
     LoadFrom(TestFolder(), {});
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Fire("System/ModulesLoaded", 0);
     for (const std::string& call : host.calls) {
         if (call.rfind("call ", 0) == 0) {
@@ -196,12 +196,12 @@ TEST_F(PluginDll, UnloadWithoutModulesLoadedUnregistersCommandZero) {
     LoadFrom(TestFolder());
     unload();
     unload = nullptr;
-    EXPECT_EQ(RecordingHost::Instance().calls.back(), "unregister 0");
+    EXPECT_EQ(TestHost::Instance().calls.back(), "unregister 0");
 }
 
 TEST_F(PluginDll, RegistersAgainOnASecondModulesLoaded) {
     LoadFrom(TestFolder());
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Fire("System/ModulesLoaded", 0);
     host.Fire("System/ModulesLoaded", 0);
     unload();
@@ -211,18 +211,18 @@ TEST_F(PluginDll, RegistersAgainOnASecondModulesLoaded) {
 }
 
 TEST_F(PluginDll, LoadsNoLanguageLibraryForRussian) {
-    RecordingHost::Instance().language = 1049;
+    TestHost::Instance().language = 1049;
     LoadFrom(TestFolder());
     EXPECT_EQ(GetModuleHandleW(L"oxycalcENU.dll"), nullptr);
 }
 
 TEST_F(PluginDll, TakesTextsFromTheEnglishLibraryBesideThePlugin) {
-    RecordingHost::Instance().language = 1033;
+    TestHost::Instance().language = 1033;
     LoadFrom(TestFolder());
     EXPECT_NE(GetModuleHandleW(L"oxycalcENU.dll"), nullptr);
-    RecordingHost::Instance().Fire("System/ModulesLoaded", 0);
-    EXPECT_EQ(RecordingHost::Instance().menuPaths.at(0), L"Data/Calculations/Organic oxygenates (EN 13132)");
-    RecordingHost::Instance().Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(NewOwner()));
+    TestHost::Instance().Fire("System/ModulesLoaded", 0);
+    EXPECT_EQ(TestHost::Instance().menuPaths.at(0), L"Data/Calculations/Organic oxygenates (EN 13132)");
+    TestHost::Instance().Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(NewOwner()));
     EXPECT_EQ(MainDialogCaptions(),
               (std::vector<std::wstring>{L"Calculation 207: Organic oxygenates by EN 13132 1.1.1.0"}));
     unload();
@@ -237,17 +237,17 @@ TEST_F(PluginDll, KeepsRussianTextsWhenTheLanguageLibraryIsMissing) {
     CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(
         CopyFileW((TestFolder() + L"\\oxycalc.dll").c_str(), (folder + L"\\oxycalc.dll").c_str(), FALSE));
-    RecordingHost::Instance().language = 1033;
+    TestHost::Instance().language = 1033;
     LoadFrom(folder);
-    RecordingHost::Instance().Fire("System/ModulesLoaded", 0);
-    EXPECT_EQ(RecordingHost::Instance().menuPaths.at(0),
+    TestHost::Instance().Fire("System/ModulesLoaded", 0);
+    EXPECT_EQ(TestHost::Instance().menuPaths.at(0),
               L"Данные/Расчёты/Определение органических кислородсодержащих соединений");
 }
 
 TEST_F(PluginDll, MenuCommandsShowOneDialogAndANewOneAfterItsOwnerIsGone) {
-    RecordingHost::Instance().language = 1049;
+    TestHost::Instance().language = 1049;
     LoadFrom(TestFolder());
-    RecordingHost& host = RecordingHost::Instance();
+    TestHost& host = TestHost::Instance();
     host.Fire("System/ModulesLoaded", 0);
     HWND owner = NewOwner();
     host.Fire("oxycalc/MenuCommand", reinterpret_cast<intptr_t>(owner));

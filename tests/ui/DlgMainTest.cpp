@@ -10,6 +10,7 @@
 #include "HostDatabase.h"
 #include "UiFixture.h"
 #include "data/DataBaseConnection.h"
+#include "messages/UserMessages.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
@@ -19,7 +20,6 @@
 #include "res/ResourceIds.h"
 #include "support/DataFileInPlace.h"
 #include "support/MessageText.h"
-#include "support/SilentMessages.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -695,7 +695,7 @@ public:
     explicit RegisterInDataFolder(const std::wstring& componentsPath)
         : place{DataFileBeside(componentsPath, kRegisterFileName)} {
         Remove();
-        SilentMessages quiet;
+        QuietMessages quiet;
         Message problem;
         EXPECT_TRUE(
             ReportRegister(place).Start(*NumberPattern::Parse(L"ОХ-{NNNNN}", problem), 1, L"тест", quiet));

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "FakeHost.h"
 #include "WindowDriver.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/DataFileSetAside.h"
 #include "support/TempFolder.h"
+#include "support/TestHost.h"
 #include "ui/DlgMain.h"
 #include "win/LibraryModule.h"
 #include "win/ListView.h"
@@ -39,7 +39,7 @@ protected:
     int TakeListNotices();
     void WriteComponents(const std::string& bytes) const;
 
-    FakeHost& host = FakeHost::Instance();
+    TestHost& host = TestHost::Instance();
     MessageBoxAnswerer boxes;
     TempFolder folder;
     std::wstring componentsPath;

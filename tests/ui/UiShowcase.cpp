@@ -22,7 +22,6 @@
 #include <string>
 
 #include "DemoData.h"
-#include "FakeHost.h"
 #include "HostDatabase.h"
 #include "WindowDriver.h"
 #include "data/DataBaseConnection.h"
@@ -30,6 +29,7 @@
 #include "support/ComponentsFileInPlace.h"
 #include "support/DataFileInPlace.h"
 #include "support/TempFolder.h"
+#include "support/TestHost.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgMain.h"
@@ -104,7 +104,7 @@ void ShowComponents(const std::wstring& what) {
 }
 
 void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components) {
-    FakeHost& host = FakeHost::Instance();
+    TestHost& host = TestHost::Instance();
     const std::wstring root = L"plugins\\oxycalc\\/";
     const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};
     for (int index = 0; index < 5; ++index)
