@@ -1005,8 +1005,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::BatchIssuedBefore, L"issued before: report No. %1"},
     {MessageCode::BatchNotIssued, L"the report is not issued: %1"},
     {MessageCode::PluginIssueQuestion,
-     L"The report is open as a draft (DRAFT across its page).\n\nIssue it: give it a number from the report "
-     L"register and keep its files unchangeable?"},
+     L"The report is open as a draft (DRAFT across its page).\n\nIssue it under the next number of the "
+     L"report register? An issued report is never changed: only a new report can replace it."},
     {MessageCode::PluginIssued, L"The report is issued: No. %1.\n\nIts files are in the folder “%2”."},
     {MessageCode::RegisterUsage,
      L"\nThe register of issued reports (register, issue, amend): a lab begins it once with its\nnumber "
