@@ -10,16 +10,15 @@
 #include "HostDatabase.h"
 #include "UiFixture.h"
 #include "data/DataBaseConnection.h"
-#include "messages/UserMessages.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
-#include "register/ReportRegister.h"
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
 #include "support/DataFileInPlace.h"
 #include "support/MessageText.h"
+#include "support/RegisterInDataFolder.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -688,40 +687,13 @@ TEST_F(DlgMainTest, ALimitsFileUnderARuleOtherThanSimpleNamesItAmongTheWarnings)
     EXPECT_EQ(verdict.guardBand, 0.118);
 }
 
-// A register of issued reports beside the components file for as long as this lives; it and its folders go
-// afterwards, so that no other test's report is a draft.
-class RegisterInDataFolder {
-public:
-    explicit RegisterInDataFolder(const std::wstring& componentsPath)
-        : place{DataFileBeside(componentsPath, kRegisterFileName)} {
-        Remove();
-        QuietMessages quiet;
-        Message problem;
-        EXPECT_TRUE(
-            ReportRegister(place).Start(*NumberPattern::Parse(L"ОХ-{NNNNN}", problem), 1, L"тест", quiet));
-    }
-    ~RegisterInDataFolder() { Remove(); }
-    RegisterInDataFolder(const RegisterInDataFolder&) = delete;
-    RegisterInDataFolder& operator=(const RegisterInDataFolder&) = delete;
-
-    size_t Entries() const { return RegisterFile(place.file).Read().entries; }
-
-    const RegisterPlace place;
-
-private:
-    void Remove() const {
-        std::error_code error;
-        for (const std::wstring& path : {place.file, place.Reports(), place.Staging()})
-            std::filesystem::remove_all(ToFileSystemPath(path), error);
-    }
-};
-
 // While the lab keeps a register, "->" shows a draft and then asks whether to issue it: "Нет" issues
 // nothing, "Да" gives it the next number and its files and says so. The window is the same either way.
 TEST_F(DlgMainTest, WhileARegisterIsKeptAReportIsADraftIssuedOnlyWhenAsked) {
     const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/Report.xsl";
     const DataFileInPlace page{L"\\Report.xsl", ReadBytes(std::wstring(shipped.begin(), shipped.end()))};
     const RegisterInDataFolder lab(componentsPath);
+    ASSERT_TRUE(lab.Started());
     auto dialog = WithChromatograms({kPetrol1});
     ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
     boxes.answers = {IDNO};
