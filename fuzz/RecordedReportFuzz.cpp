@@ -5,16 +5,17 @@
 #include <string>
 
 #include "ScratchFile.h"
+#include "messages/Message.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportDifferences.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::wstring path = ScratchFile("-report");
     WriteBytes(path, data, size);
-    std::wstring error;
+    Message error;
     const std::optional<RecordedReport> report = ReadRecordedReport(path, error);
     if (!report) {
-        if (error.empty()) std::abort();
+        if (error.Empty()) std::abort();
         return 0;
     }
     const bool json = report->format == RecordedReport::Format::Json;
