@@ -5,247 +5,265 @@
 // Every code the core says something with, and its key as documents for programs name it, with the values it
 // takes in order. A new code is a line here and its text in each catalogue (RussianCatalogue.cpp,
 // EnglishCatalogue.cpp); a test holds every code against every catalogue.
-#define OXY_MESSAGE_CODES(X)                                                                        \
-    X(None, "none")                                                                                 \
-    /* Composed */                                                                                  \
-    X(List, "list") /* items */                                                                     \
-    X(Text, "text") /* text */                                                                      \
-    /* Warnings of a calculation: %1 subject, %2 chromatograms, %3 detail */                        \
-    X(StandardNotFound, "standard_not_found")     /* subject */                                     \
-    X(NoMolarMass, "no_molar_mass")               /* subject */                                     \
-    X(NoDensity, "no_density")                    /* subject */                                     \
-    X(ComponentsLastRead, "components_last_read") /* subject */                                     \
-    X(ComponentsNotRead, "components_not_read")   /* subject */                                     \
-    X(SeveralSamples, "several_samples")          /* subject */                                     \
-    X(NoStandard, "no_standard")                                                                    \
-    X(ImplausibleDensity, "implausible_density")            /* subject */                           \
-    X(NoPeakName, "no_peak_name")                           /* subject */                           \
-    X(NoComponents, "no_components")                        /* subject */                           \
-    X(ComponentsWithoutHeader, "components_without_header") /* subject */                           \
-    X(NoNamedPeaks, "no_named_peaks")                       /* subject, chromatograms */            \
-    X(NoStandardPeak, "no_standard_peak")                   /* subject, chromatograms */            \
-    X(PartlyFound, "partly_found")                          /* subject, chromatograms */            \
-    X(BadConcentration, "bad_concentration")                /* subject, chromatograms */            \
-    X(NoOxygenAtoms, "no_oxygen_atoms")                     /* subject */                           \
-    X(NoAnalysisDate, "no_analysis_date")                   /* subject, chromatograms */            \
-    X(TableChangedOutside, "table_changed_outside")         /* subject */                           \
-    X(NoSampleDensity, "no_sample_density")                                                         \
-    X(TableLogUnwritable, "table_log_unwritable")            /* subject */                          \
-    X(TableLogBroken, "table_log_broken")                    /* subject, chromatograms, detail */   \
-    X(PeakNameInSeveralRows, "peak_name_in_several_rows")    /* subject, chromatograms, detail */   \
-    X(StandardInSeveralRows, "standard_in_several_rows")     /* subject, chromatograms, detail */   \
-    X(PeakTwiceInChromatogram, "peak_twice_in_chromatogram") /* subject, chromatograms, detail */   \
-    X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */   \
-    X(TicksNotCounted, "ticks_not_counted")                  /* chromatograms */                    \
-    X(StaleChromatograms, "stale_chromatograms")             /* chromatograms */                    \
-    X(PeaksWithoutComponent, "peaks_without_component")      /* subject, chromatograms, detail */   \
-    X(PeakNameMistyped, "peak_name_mistyped")                /* subject, chromatograms, detail */   \
-    /* The QC file behind a batch's marks: subject, detail */                                       \
-    X(QcLimitsNotAsEstablished, "qc_limits_not_as_established")                                     \
-    /* How a new default table differs (the detail of new_default_table) */                         \
-    X(DefaultDiffers, "default_differs") /* component, fields */                                    \
-    X(DefaultField, "default_field")     /* field, ours, theirs */                                  \
-    X(DefaultMolarMass, "default_molar_mass")                                                       \
-    X(DefaultDensity, "default_density")                                                            \
-    X(DefaultOxygenAtoms, "default_oxygen_atoms")                                                   \
-    /* Why a change log cannot be trusted (the detail of table_log_broken) */                       \
-    X(LogVersionNotKept, "log_version_not_kept")                                                    \
-    X(LogRemoved, "log_removed")                                                                    \
-    /* Verdicts, quantities, the method's range, the total */                                       \
-    X(VerdictConforms, "verdict_conforms")                                                          \
-    X(VerdictExceeds, "verdict_exceeds")                                                            \
-    X(VerdictConditionallyConforms, "verdict_conditionally_conforms")                               \
-    X(VerdictConditionallyExceeds, "verdict_conditionally_exceeds")                                 \
-    X(VerdictUndetermined, "verdict_undetermined")                                                  \
-    X(QuantityMass, "quantity_mass")                                                                \
-    X(QuantityVolume, "quantity_volume")                                                            \
-    X(ScopeBelow, "scope_below")                                                                    \
-    X(ScopeAbove, "scope_above")                                                                    \
-    X(TotalUndetermined, "total_undetermined")                                                      \
-    X(TotalUndeterminedTip, "total_undetermined_tip") /* doubt, value */                            \
-    X(TotalNoResultNote, "total_no_result_note")      /* doubt, value */                            \
-    /* Lines of the warning list beside the warnings */                                             \
-    X(LimitsLineError, "limits_line_error")      /* file, error */                                  \
-    X(LimitUndetermined, "limit_undetermined")   /* name, outcome, doubt */                         \
-    X(DensityNotANumber, "density_not_a_number") /* typed, the density kept */                      \
-    X(LimitOfOthers, "limit_of_others")                                                             \
-    X(LimitOfTotalOxygen, "limit_of_total_oxygen")                                                  \
-    /* Why a verdict is undetermined */                                                             \
-    X(DoubtNothingTicked, "doubt_nothing_ticked")                                                   \
-    X(DoubtTableNotRead, "doubt_table_not_read")                                                    \
-    X(DoubtSeveralSamples, "doubt_several_samples")                                                 \
-    X(DoubtUnprocessed, "doubt_unprocessed")                                                        \
-    X(DoubtNoStandardPeak, "doubt_no_standard_peak")                                                \
-    X(DoubtStaleChromatograms, "doubt_stale_chromatograms")                                         \
-    X(DoubtPeakInSeveralRows, "doubt_peak_in_several_rows")                                         \
-    X(DoubtStandardInSeveralRows, "doubt_standard_in_several_rows")                                 \
-    X(DoubtSpread, "doubt_spread")            /* spread, r */                                       \
-    X(DoubtOfComponent, "doubt_of_component") /* component, doubt */                                \
-    X(DoubtStandardNotFound, "doubt_standard_not_found")                                            \
-    X(DoubtNoReproducibility, "doubt_no_reproducibility")                                           \
-    X(DoubtUnknownRule, "doubt_unknown_rule")                                                       \
-    X(DoubtNoStandard, "doubt_no_standard")                                                         \
-    X(DoubtNoSampleDensity, "doubt_no_sample_density")                                              \
-    X(DoubtImplausibleDensity, "doubt_implausible_density")                                         \
-    X(DoubtNoDensity, "doubt_no_density")               /* component */                             \
-    X(DoubtNoMolarMass, "doubt_no_molar_mass")          /* component */                             \
-    X(DoubtNoOxygenAtoms, "doubt_no_oxygen_atoms")      /* component */                             \
-    X(DoubtBadConcentration, "doubt_bad_concentration") /* component */                             \
-    X(DoubtPartlyFound, "doubt_partly_found")           /* component */                             \
-    X(DoubtUnknownPeakName, "doubt_unknown_peak_name")                                              \
-    X(DoubtPeakNameMistyped, "doubt_peak_name_mistyped") /* component */                            \
-    /* A limits file's lines */                                                                     \
-    X(LimitsNoName, "limits_no_name")                                                               \
-    X(LimitsBadQuantity, "limits_bad_quantity") /* text */                                          \
-    X(LimitsBadMaximum, "limits_bad_maximum")   /* text */                                          \
-    X(LimitsOxygenByMass, "limits_oxygen_by_mass")                                                  \
-    X(LimitsBadR, "limits_bad_r")                  /* text */                                       \
-    X(LimitsRNotPositive, "limits_r_not_positive") /* text */                                       \
-    X(LimitsROneComponent, "limits_r_one_component")                                                \
-    X(LimitsBadReproducibility, "limits_bad_reproducibility")           /* text */                  \
-    X(LimitsNegativeReproducibility, "limits_negative_reproducibility") /* text */                  \
-    X(LimitsUnknownRule, "limits_unknown_rule")                         /* text */                  \
-    X(LimitsRuleTwice, "limits_rule_twice")                                                         \
-    X(LimitsTooLarge, "limits_too_large") /* text */                                                \
-    X(LimitsNotOpened, "limits_not_opened")                                                         \
-    X(LimitsEmpty, "limits_empty")                                                                  \
-    X(FileLine, "file_line") /* line, error */                                                      \
-    /* A QC file's lines */                                                                         \
-    X(QcBadMoment, "qc_bad_moment") /* what, text */                                                \
-    X(QcBaselineStart, "qc_baseline_start")                                                         \
-    X(QcBaselineEnd, "qc_baseline_end")                                                             \
-    X(QcEstablishedAt, "qc_established_at")                                                         \
-    X(QcBadCentre, "qc_bad_centre")            /* text */                                           \
-    X(QcBadMovingRange, "qc_bad_moving_range") /* text */                                           \
-    X(QcBadCount, "qc_bad_count")              /* text */                                           \
-    X(QcBaselineReversed, "qc_baseline_reversed")                                                   \
-    X(QcNoReason, "qc_no_reason")                                                                   \
-    X(QcEstablishedError, "qc_established_error") /* error */                                       \
-    X(QcNoSample, "qc_no_sample")                                                                   \
-    X(QcOneComponent, "qc_one_component") /* text */                                                \
-    X(QcBadAccepted, "qc_bad_accepted")   /* text */                                                \
-    X(QcBadTolerance, "qc_bad_tolerance") /* text */                                                \
-    X(QcToleranceWithoutAccepted, "qc_tolerance_without_accepted")                                  \
-    X(QcNotOpened, "qc_not_opened")                                                                 \
-    X(QcSameChart, "qc_same_chart") /* row */                                                       \
-    X(QcEmpty, "qc_empty")                                                                          \
-    X(QcOxygen, "qc_oxygen")                                                                        \
-    X(QcTotalOxygen, "qc_total_oxygen")                                                             \
-    X(QcLimitsNotLogged, "qc_limits_not_logged")                                                    \
-    X(QcLimitsNotAsLogged, "qc_limits_not_as_logged") /* entry, moment */                           \
-    /* Control charts */                                                                            \
-    X(QcInControl, "qc_in_control")                                                                 \
-    X(QcFailed, "qc_failed")                                                                        \
-    X(QcUndetermined, "qc_undetermined")                                                            \
-    X(QcUnjudged, "qc_unjudged")                                                                    \
-    X(RuleBeyondLimit, "rule_beyond_limit")                                                         \
-    X(RuleTwoOfThree, "rule_two_of_three")                                                          \
-    X(RuleFourOfFive, "rule_four_of_five")                                                          \
-    X(RuleEightOnOneSide, "rule_eight_on_one_side")                                                 \
-    X(RuleMovingRange, "rule_moving_range")                                                         \
-    X(LimitsNeedTwo, "limits_need_two")                                                             \
-    X(LimitsNoSpread, "limits_no_spread")                                                           \
-    X(ProvisionalTooFew, "provisional_too_few")       /* count, least */                            \
-    X(BaselineFirstResults, "baseline_first_results") /* count */                                   \
-    X(BaselineSeries, "baseline_series")              /* from, to */                                \
-    X(QcNotFinite, "qc_not_finite")                                                                 \
-    X(QcComponentNotInTable, "qc_component_not_in_table") /* peak */                                \
-    X(QcComponentNotFound, "qc_component_not_found")      /* peak */                                \
-    X(QcNotCalculated, "qc_not_calculated")                                                         \
-    X(QcNoTolerance, "qc_no_tolerance")           /* why */                                         \
-    X(QcOutsideTolerance, "qc_outside_tolerance") /* tolerance */                                   \
-    X(QcWithinToleranceShort, "qc_within_tolerance_short")                                          \
-    X(QcOutsideToleranceShort, "qc_outside_tolerance_short")                                        \
-    X(QcReturnNote, "qc_return_note") /* range, limit, from */                                      \
-    X(QcPointBefore, "qc_point_before")                                                             \
-    /* What QC says of a series */                                                                  \
-    X(QualityConfirmed, "quality_confirmed")                                                        \
-    X(QualityNotYetConfirmed, "quality_not_yet_confirmed")                                          \
-    X(QualityInDoubt, "quality_in_doubt")                                                           \
-    X(QualityUndetermined, "quality_undetermined")                                                  \
-    X(QualityLimitsInDoubt, "quality_limits_in_doubt")                          /* check, why */    \
-    X(QualityCheck, "quality_check")                                            /* chart, moment */ \
-    X(QualityCheckFailed, "quality_check_failed")                               /* check, why */    \
-    X(QualityAfterFailed, "quality_after_failed")                               /* check, why */    \
-    X(QualityNoLimits, "quality_no_limits")                                     /* chart, why */    \
-    X(QualityCheckInControl, "quality_check_in_control")                        /* check */         \
-    X(QualityCheckInControlProvisional, "quality_check_in_control_provisional") /* check */         \
-    X(QualityPending, "quality_pending")                                        /* charts */        \
-    /* Loading chromatograms */                                                                     \
-    X(LoadFileNotRead, "load_file_not_read")                      /* file */                        \
-    X(LoadNoSampleMass, "load_no_sample_mass")                    /* file */                        \
-    X(LoadSampleMassNotPositive, "load_sample_mass_not_positive") /* file, text */                  \
-    X(LoadOutOfMemory, "load_out_of_memory")                      /* id */                          \
-    /* The components table's file */                                                               \
-    X(TableNotRepresentable, "table_not_representable") /* number, text */                          \
-    X(TableNotStorable, "table_not_storable")           /* number, text */                          \
-    X(TableBadOxygenAtoms, "table_bad_oxygen_atoms")    /* number, name, most */                    \
-    X(TableNotLoaded, "table_not_loaded")               /* path */                                  \
-    X(TableReadsAsUtf8, "table_reads_as_utf8")                                                      \
-    X(TableOpenFailed, "table_open_failed")   /* path */                                            \
-    X(TableWriteFailed, "table_write_failed") /* path */                                            \
-    X(NoPublicDocuments, "no_public_documents")                                                     \
-    X(NewComponentPeakName, "new_component_peak_name")                                              \
-    /* Writing reports */                                                                           \
-    X(DocumentNotCreated, "document_not_created")                                                   \
-    X(FileNotWritten, "file_not_written")                   /* path, why */                         \
-    X(FilesNotAllPlaced, "files_not_all_placed")            /* list */                              \
-    X(ReportNotMadeStale, "report_not_made_stale")          /* files */                             \
-    X(ChromatogramFileChanged, "chromatogram_file_changed") /* id, file */                          \
-    X(ChromatogramFileGone, "chromatogram_file_gone")       /* id, file */                          \
-    /* The report's words */                                                                        \
-    X(Yes, "yes")                                                                                   \
-    X(No, "no")                                                                                     \
-    X(Total, "total")                                                                               \
-    X(KindAnalysis, "kind_analysis")                                                                \
-    X(KindCalibration, "kind_calibration")                                                          \
-    X(ColumnNumber, "column_number")                                                                \
-    X(ColumnComponent, "column_component")                                                          \
-    X(ColumnPeak, "column_peak")                                                                    \
-    X(ColumnOxygenAtoms, "column_oxygen_atoms")                                                     \
-    X(ColumnMass, "column_mass")                                                                    \
-    X(ColumnMassPercent, "column_mass_percent")                                                     \
-    X(ColumnDelta, "column_delta")                                                                  \
-    X(ColumnVolume, "column_volume")                                                                \
-    X(ColumnVolumePercent, "column_volume_percent")                                                 \
-    X(ColumnOxygen, "column_oxygen")                                                                \
-    X(ColumnNote, "column_note")                                                                    \
-    X(TotalOxygenCaption, "total_oxygen_caption")                                                   \
-    X(DecisionRuleSimple, "decision_rule_simple")                                                   \
-    X(DecisionRuleIso4259, "decision_rule_iso_4259")                                                \
-    X(DecisionRuleIlacG8, "decision_rule_ilac_g8")                                                  \
-    X(DecisionRuleUnknown, "decision_rule_unknown")                                                 \
-    X(DecisionRuleNoticeIso4259, "decision_rule_notice_iso_4259")                                   \
-    X(DecisionRuleNoticeIlacG8, "decision_rule_notice_ilac_g8")                                     \
-    X(DecisionRuleNoticeUnknown, "decision_rule_notice_unknown")                                    \
-    X(Absent, "absent")                                                                             \
-    /* A chart's names */                                                                           \
-    X(QcChartTitle, "qc_chart_title") /* sample, measure */                                         \
-    X(QcMeasure, "qc_measure")        /* component, quantity */                                     \
-    X(QcQuoted, "qc_quoted")          /* title */                                                   \
-    /* Establishing control limits */                                                               \
-    X(EstablishTooFewInBaseline, "establish_too_few_in_baseline") /* count, least */                \
-    X(EstablishTooFewOnChart, "establish_too_few_on_chart")       /* count, least */                \
-    X(EstablishOutlier, "establish_outlier")                      /* moment, value, lower, upper */ \
-    X(EstablishNoSpread, "establish_no_spread")                                                     \
-    /* A batch's series */                                                                          \
-    X(BatchNoDensity, "batch_no_density")                                                           \
-    X(BatchDensityNotPetrol, "batch_density_not_petrol") /* text */                                 \
-    X(BatchTwoDensities, "batch_two_densities")                                                     \
-    X(BatchNoUsableMass, "batch_no_usable_mass")                                                    \
-    X(BatchChromatogramNotLoaded, "batch_chromatogram_not_loaded")        /* id */                  \
-    X(BatchChromatogramNotLoadedWhy, "batch_chromatogram_not_loaded_why") /* id, why */             \
-    X(BatchReportIsInput, "batch_report_is_input")                                                  \
-    X(BatchForeignFile, "batch_foreign_file") /* file */                                            \
-    X(BatchReportNotWritten, "batch_report_not_written")                                            \
-    X(BatchQcNote, "batch_qc_note")        /* measure, value, outcome */                            \
-    X(BatchQcNoteWhy, "batch_qc_note_why") /* measure, value, outcome, why */                       \
-    X(BatchQcNoResult, "batch_qc_no_result")                                                        \
-    X(QcSampleAnalysedOnce, "qc_sample_analysed_once") /* sample, moment */                         \
-    X(QcNoneJudged, "qc_none_judged")                                                               \
-    X(RangeAll, "range_all")                                                                        \
-    X(RangeFrom, "range_from")      /* from */                                                      \
-    X(RangeTo, "range_to")          /* to */                                                        \
+#define OXY_MESSAGE_CODES(X)                                                                             \
+    X(None, "none")                                                                                      \
+    /* Composed */                                                                                       \
+    X(List, "list") /* items */                                                                          \
+    X(Text, "text") /* text */                                                                           \
+    /* Warnings of a calculation: %1 subject, %2 chromatograms, %3 detail */                             \
+    X(StandardNotFound, "standard_not_found")     /* subject */                                          \
+    X(NoMolarMass, "no_molar_mass")               /* subject */                                          \
+    X(NoDensity, "no_density")                    /* subject */                                          \
+    X(ComponentsLastRead, "components_last_read") /* subject */                                          \
+    X(ComponentsNotRead, "components_not_read")   /* subject */                                          \
+    X(SeveralSamples, "several_samples")          /* subject */                                          \
+    X(NoStandard, "no_standard")                                                                         \
+    X(ImplausibleDensity, "implausible_density")            /* subject */                                \
+    X(NoPeakName, "no_peak_name")                           /* subject */                                \
+    X(NoComponents, "no_components")                        /* subject */                                \
+    X(ComponentsWithoutHeader, "components_without_header") /* subject */                                \
+    X(NoNamedPeaks, "no_named_peaks")                       /* subject, chromatograms */                 \
+    X(NoStandardPeak, "no_standard_peak")                   /* subject, chromatograms */                 \
+    X(PartlyFound, "partly_found")                          /* subject, chromatograms */                 \
+    X(BadConcentration, "bad_concentration")                /* subject, chromatograms */                 \
+    X(NoOxygenAtoms, "no_oxygen_atoms")                     /* subject */                                \
+    X(NoAnalysisDate, "no_analysis_date")                   /* subject, chromatograms */                 \
+    X(TableChangedOutside, "table_changed_outside")         /* subject */                                \
+    X(NoSampleDensity, "no_sample_density")                                                              \
+    X(TableLogUnwritable, "table_log_unwritable")            /* subject */                               \
+    X(TableLogBroken, "table_log_broken")                    /* subject, chromatograms, detail */        \
+    X(PeakNameInSeveralRows, "peak_name_in_several_rows")    /* subject, chromatograms, detail */        \
+    X(StandardInSeveralRows, "standard_in_several_rows")     /* subject, chromatograms, detail */        \
+    X(PeakTwiceInChromatogram, "peak_twice_in_chromatogram") /* subject, chromatograms, detail */        \
+    X(NewDefaultTable, "new_default_table")                  /* subject, chromatograms, detail */        \
+    X(TicksNotCounted, "ticks_not_counted")                  /* chromatograms */                         \
+    X(StaleChromatograms, "stale_chromatograms")             /* chromatograms */                         \
+    X(PeaksWithoutComponent, "peaks_without_component")      /* subject, chromatograms, detail */        \
+    X(PeakNameMistyped, "peak_name_mistyped")                /* subject, chromatograms, detail */        \
+    /* The QC file behind a batch's marks: subject, detail */                                            \
+    X(QcLimitsNotAsEstablished, "qc_limits_not_as_established")                                          \
+    /* How a new default table differs (the detail of new_default_table) */                              \
+    X(DefaultDiffers, "default_differs") /* component, fields */                                         \
+    X(DefaultField, "default_field")     /* field, ours, theirs */                                       \
+    X(DefaultMolarMass, "default_molar_mass")                                                            \
+    X(DefaultDensity, "default_density")                                                                 \
+    X(DefaultOxygenAtoms, "default_oxygen_atoms")                                                        \
+    /* Why a change log cannot be trusted (the detail of table_log_broken) */                            \
+    X(LogVersionNotKept, "log_version_not_kept")                                                         \
+    X(LogRemoved, "log_removed")                                                                         \
+    /* Verdicts, quantities, the method's range, the total */                                            \
+    X(VerdictConforms, "verdict_conforms")                                                               \
+    X(VerdictExceeds, "verdict_exceeds")                                                                 \
+    X(VerdictConditionallyConforms, "verdict_conditionally_conforms")                                    \
+    X(VerdictConditionallyExceeds, "verdict_conditionally_exceeds")                                      \
+    X(VerdictUndetermined, "verdict_undetermined")                                                       \
+    X(QuantityMass, "quantity_mass")                                                                     \
+    X(QuantityVolume, "quantity_volume")                                                                 \
+    X(ScopeBelow, "scope_below")                                                                         \
+    X(ScopeAbove, "scope_above")                                                                         \
+    X(TotalUndetermined, "total_undetermined")                                                           \
+    X(TotalUndeterminedTip, "total_undetermined_tip") /* doubt, value */                                 \
+    X(TotalNoResultNote, "total_no_result_note")      /* doubt, value */                                 \
+    /* Lines of the warning list beside the warnings */                                                  \
+    X(LimitsLineError, "limits_line_error")      /* file, error */                                       \
+    X(LimitUndetermined, "limit_undetermined")   /* name, outcome, doubt */                              \
+    X(DensityNotANumber, "density_not_a_number") /* typed, the density kept */                           \
+    X(LimitOfOthers, "limit_of_others")                                                                  \
+    X(LimitOfTotalOxygen, "limit_of_total_oxygen")                                                       \
+    /* Why a verdict is undetermined */                                                                  \
+    X(DoubtNothingTicked, "doubt_nothing_ticked")                                                        \
+    X(DoubtTableNotRead, "doubt_table_not_read")                                                         \
+    X(DoubtSeveralSamples, "doubt_several_samples")                                                      \
+    X(DoubtUnprocessed, "doubt_unprocessed")                                                             \
+    X(DoubtNoStandardPeak, "doubt_no_standard_peak")                                                     \
+    X(DoubtStaleChromatograms, "doubt_stale_chromatograms")                                              \
+    X(DoubtPeakInSeveralRows, "doubt_peak_in_several_rows")                                              \
+    X(DoubtStandardInSeveralRows, "doubt_standard_in_several_rows")                                      \
+    X(DoubtSpread, "doubt_spread")            /* spread, r */                                            \
+    X(DoubtOfComponent, "doubt_of_component") /* component, doubt */                                     \
+    X(DoubtStandardNotFound, "doubt_standard_not_found")                                                 \
+    X(DoubtNoReproducibility, "doubt_no_reproducibility")                                                \
+    X(DoubtUnknownRule, "doubt_unknown_rule")                                                            \
+    X(DoubtNoStandard, "doubt_no_standard")                                                              \
+    X(DoubtNoSampleDensity, "doubt_no_sample_density")                                                   \
+    X(DoubtImplausibleDensity, "doubt_implausible_density")                                              \
+    X(DoubtNoDensity, "doubt_no_density")               /* component */                                  \
+    X(DoubtNoMolarMass, "doubt_no_molar_mass")          /* component */                                  \
+    X(DoubtNoOxygenAtoms, "doubt_no_oxygen_atoms")      /* component */                                  \
+    X(DoubtBadConcentration, "doubt_bad_concentration") /* component */                                  \
+    X(DoubtPartlyFound, "doubt_partly_found")           /* component */                                  \
+    X(DoubtUnknownPeakName, "doubt_unknown_peak_name")                                                   \
+    X(DoubtPeakNameMistyped, "doubt_peak_name_mistyped") /* component */                                 \
+    /* A limits file's lines */                                                                          \
+    X(LimitsNoName, "limits_no_name")                                                                    \
+    X(LimitsBadQuantity, "limits_bad_quantity") /* text */                                               \
+    X(LimitsBadMaximum, "limits_bad_maximum")   /* text */                                               \
+    X(LimitsOxygenByMass, "limits_oxygen_by_mass")                                                       \
+    X(LimitsBadR, "limits_bad_r")                  /* text */                                            \
+    X(LimitsRNotPositive, "limits_r_not_positive") /* text */                                            \
+    X(LimitsROneComponent, "limits_r_one_component")                                                     \
+    X(LimitsBadReproducibility, "limits_bad_reproducibility")           /* text */                       \
+    X(LimitsNegativeReproducibility, "limits_negative_reproducibility") /* text */                       \
+    X(LimitsUnknownRule, "limits_unknown_rule")                         /* text */                       \
+    X(LimitsRuleTwice, "limits_rule_twice")                                                              \
+    X(LimitsTooLarge, "limits_too_large") /* text */                                                     \
+    X(LimitsNotOpened, "limits_not_opened")                                                              \
+    X(LimitsEmpty, "limits_empty")                                                                       \
+    X(FileLine, "file_line") /* line, error */                                                           \
+    /* A QC file's lines */                                                                              \
+    X(QcBadMoment, "qc_bad_moment") /* what, text */                                                     \
+    X(QcBaselineStart, "qc_baseline_start")                                                              \
+    X(QcBaselineEnd, "qc_baseline_end")                                                                  \
+    X(QcEstablishedAt, "qc_established_at")                                                              \
+    X(QcBadCentre, "qc_bad_centre")            /* text */                                                \
+    X(QcBadMovingRange, "qc_bad_moving_range") /* text */                                                \
+    X(QcBadCount, "qc_bad_count")              /* text */                                                \
+    X(QcBaselineReversed, "qc_baseline_reversed")                                                        \
+    X(QcNoReason, "qc_no_reason")                                                                        \
+    X(QcEstablishedError, "qc_established_error") /* error */                                            \
+    X(QcNoSample, "qc_no_sample")                                                                        \
+    X(QcOneComponent, "qc_one_component") /* text */                                                     \
+    X(QcBadAccepted, "qc_bad_accepted")   /* text */                                                     \
+    X(QcBadTolerance, "qc_bad_tolerance") /* text */                                                     \
+    X(QcToleranceWithoutAccepted, "qc_tolerance_without_accepted")                                       \
+    X(QcNotOpened, "qc_not_opened")                                                                      \
+    X(QcSameChart, "qc_same_chart") /* row */                                                            \
+    X(QcEmpty, "qc_empty")                                                                               \
+    X(QcOxygen, "qc_oxygen")                                                                             \
+    X(QcTotalOxygen, "qc_total_oxygen")                                                                  \
+    X(QcLimitsNotLogged, "qc_limits_not_logged")                                                         \
+    X(QcLimitsNotAsLogged, "qc_limits_not_as_logged") /* entry, moment */                                \
+    /* Control charts */                                                                                 \
+    X(QcInControl, "qc_in_control")                                                                      \
+    X(QcFailed, "qc_failed")                                                                             \
+    X(QcUndetermined, "qc_undetermined")                                                                 \
+    X(QcUnjudged, "qc_unjudged")                                                                         \
+    X(RuleBeyondLimit, "rule_beyond_limit")                                                              \
+    X(RuleTwoOfThree, "rule_two_of_three")                                                               \
+    X(RuleFourOfFive, "rule_four_of_five")                                                               \
+    X(RuleEightOnOneSide, "rule_eight_on_one_side")                                                      \
+    X(RuleMovingRange, "rule_moving_range")                                                              \
+    X(LimitsNeedTwo, "limits_need_two")                                                                  \
+    X(LimitsNoSpread, "limits_no_spread")                                                                \
+    X(ProvisionalTooFew, "provisional_too_few")       /* count, least */                                 \
+    X(BaselineFirstResults, "baseline_first_results") /* count */                                        \
+    X(BaselineSeries, "baseline_series")              /* from, to */                                     \
+    X(QcNotFinite, "qc_not_finite")                                                                      \
+    X(QcComponentNotInTable, "qc_component_not_in_table") /* peak */                                     \
+    X(QcComponentNotFound, "qc_component_not_found")      /* peak */                                     \
+    X(QcNotCalculated, "qc_not_calculated")                                                              \
+    X(QcNoTolerance, "qc_no_tolerance")           /* why */                                              \
+    X(QcOutsideTolerance, "qc_outside_tolerance") /* tolerance */                                        \
+    X(QcWithinToleranceShort, "qc_within_tolerance_short")                                               \
+    X(QcOutsideToleranceShort, "qc_outside_tolerance_short")                                             \
+    X(QcReturnNote, "qc_return_note") /* range, limit, from */                                           \
+    X(QcPointBefore, "qc_point_before")                                                                  \
+    /* What QC says of a series */                                                                       \
+    X(QualityConfirmed, "quality_confirmed")                                                             \
+    X(QualityNotYetConfirmed, "quality_not_yet_confirmed")                                               \
+    X(QualityInDoubt, "quality_in_doubt")                                                                \
+    X(QualityUndetermined, "quality_undetermined")                                                       \
+    X(QualityLimitsInDoubt, "quality_limits_in_doubt")                          /* check, why */         \
+    X(QualityCheck, "quality_check")                                            /* chart, moment */      \
+    X(QualityCheckFailed, "quality_check_failed")                               /* check, why */         \
+    X(QualityAfterFailed, "quality_after_failed")                               /* check, why */         \
+    X(QualityNoLimits, "quality_no_limits")                                     /* chart, why */         \
+    X(QualityCheckInControl, "quality_check_in_control")                        /* check */              \
+    X(QualityCheckInControlProvisional, "quality_check_in_control_provisional") /* check */              \
+    X(QualityPending, "quality_pending")                                        /* charts */             \
+    /* Loading chromatograms */                                                                          \
+    X(LoadFileNotRead, "load_file_not_read")                      /* file */                             \
+    X(LoadNoSampleMass, "load_no_sample_mass")                    /* file */                             \
+    X(LoadSampleMassNotPositive, "load_sample_mass_not_positive") /* file, text */                       \
+    X(LoadOutOfMemory, "load_out_of_memory")                      /* id */                               \
+    /* The components table's file */                                                                    \
+    X(TableNotRepresentable, "table_not_representable") /* number, text */                               \
+    X(TableNotStorable, "table_not_storable")           /* number, text */                               \
+    X(TableBadOxygenAtoms, "table_bad_oxygen_atoms")    /* number, name, most */                         \
+    X(TableNotLoaded, "table_not_loaded")               /* path */                                       \
+    X(TableReadsAsUtf8, "table_reads_as_utf8")                                                           \
+    X(TableOpenFailed, "table_open_failed")   /* path */                                                 \
+    X(TableWriteFailed, "table_write_failed") /* path */                                                 \
+    X(NoPublicDocuments, "no_public_documents")                                                          \
+    X(NewComponentPeakName, "new_component_peak_name")                                                   \
+    /* Writing reports */                                                                                \
+    X(DocumentNotCreated, "document_not_created")                                                        \
+    X(FileNotWritten, "file_not_written")                   /* path, why */                              \
+    X(FilesNotAllPlaced, "files_not_all_placed")            /* list */                                   \
+    X(ReportNotMadeStale, "report_not_made_stale")          /* files */                                  \
+    X(ChromatogramFileChanged, "chromatogram_file_changed") /* id, file */                               \
+    X(ChromatogramFileGone, "chromatogram_file_gone")       /* id, file */                               \
+    /* The report's words */                                                                             \
+    X(Yes, "yes")                                                                                        \
+    X(No, "no")                                                                                          \
+    X(Total, "total")                                                                                    \
+    X(KindAnalysis, "kind_analysis")                                                                     \
+    X(KindCalibration, "kind_calibration")                                                               \
+    X(ColumnNumber, "column_number")                                                                     \
+    X(ColumnComponent, "column_component")                                                               \
+    X(ColumnPeak, "column_peak")                                                                         \
+    X(ColumnOxygenAtoms, "column_oxygen_atoms")                                                          \
+    X(ColumnMass, "column_mass")                                                                         \
+    X(ColumnMassPercent, "column_mass_percent")                                                          \
+    X(ColumnDelta, "column_delta")                                                                       \
+    X(ColumnVolume, "column_volume")                                                                     \
+    X(ColumnVolumePercent, "column_volume_percent")                                                      \
+    X(ColumnOxygen, "column_oxygen")                                                                     \
+    X(ColumnNote, "column_note")                                                                         \
+    X(TotalOxygenCaption, "total_oxygen_caption")                                                        \
+    X(DecisionRuleSimple, "decision_rule_simple")                                                        \
+    X(DecisionRuleIso4259, "decision_rule_iso_4259")                                                     \
+    X(DecisionRuleIlacG8, "decision_rule_ilac_g8")                                                       \
+    X(DecisionRuleUnknown, "decision_rule_unknown")                                                      \
+    X(DecisionRuleNoticeIso4259, "decision_rule_notice_iso_4259")                                        \
+    X(DecisionRuleNoticeIlacG8, "decision_rule_notice_ilac_g8")                                          \
+    X(DecisionRuleNoticeUnknown, "decision_rule_notice_unknown")                                         \
+    X(Absent, "absent")                                                                                  \
+    /* Signatures */                                                                                     \
+    X(SignatureStatementUnreadable, "signature_statement_unreadable")                                    \
+    X(SignatureKeyFileUnreadable, "signature_key_file_unreadable") /* path */                            \
+    X(SignatureKeyFileNotPkcs12, "signature_key_file_not_pkcs12")  /* path, why */                       \
+    X(SignatureWrongPassword, "signature_wrong_password")          /* path, why */                       \
+    X(SignatureNoCertificate, "signature_no_certificate")          /* path, why */                       \
+    X(SignatureNoPrivateKey, "signature_no_private_key")           /* certificate, why */                \
+    X(SignatureNoStore, "signature_no_store")                                                            \
+    X(SignatureUseStore, "signature_use_store")                                                          \
+    X(SignatureCertificateNotFound, "signature_certificate_not_found")        /* which */                \
+    X(SignatureCertificateNotValidNow, "signature_certificate_not_valid_now") /* name, from, to */       \
+    X(SignatureNotMade, "signature_not_made")                                 /* why */                  \
+    X(SignatureDamaged, "signature_damaged")                                  /* why */                  \
+    X(SignatureNotOverContent, "signature_not_over_content")                  /* why */                  \
+    X(SignatureNoTrustFolder, "signature_no_trust_folder")                                               \
+    X(SignatureNoTrustedCertificates, "signature_no_trusted_certificates")      /* folder */             \
+    X(SignatureCertificateNotValidThen, "signature_certificate_not_valid_then") /* name, at, from, to */ \
+    X(SignatureNotTrusted, "signature_not_trusted")                             /* issuer, why */        \
+    /* A chart's names */                                                                                \
+    X(QcChartTitle, "qc_chart_title") /* sample, measure */                                              \
+    X(QcMeasure, "qc_measure")        /* component, quantity */                                          \
+    X(QcQuoted, "qc_quoted")          /* title */                                                        \
+    /* Establishing control limits */                                                                    \
+    X(EstablishTooFewInBaseline, "establish_too_few_in_baseline") /* count, least */                     \
+    X(EstablishTooFewOnChart, "establish_too_few_on_chart")       /* count, least */                     \
+    X(EstablishOutlier, "establish_outlier")                      /* moment, value, lower, upper */      \
+    X(EstablishNoSpread, "establish_no_spread")                                                          \
+    /* A batch's series */                                                                               \
+    X(BatchNoDensity, "batch_no_density")                                                                \
+    X(BatchDensityNotPetrol, "batch_density_not_petrol") /* text */                                      \
+    X(BatchTwoDensities, "batch_two_densities")                                                          \
+    X(BatchNoUsableMass, "batch_no_usable_mass")                                                         \
+    X(BatchChromatogramNotLoaded, "batch_chromatogram_not_loaded")        /* id */                       \
+    X(BatchChromatogramNotLoadedWhy, "batch_chromatogram_not_loaded_why") /* id, why */                  \
+    X(BatchReportIsInput, "batch_report_is_input")                                                       \
+    X(BatchForeignFile, "batch_foreign_file") /* file */                                                 \
+    X(BatchReportNotWritten, "batch_report_not_written")                                                 \
+    X(BatchQcNote, "batch_qc_note")        /* measure, value, outcome */                                 \
+    X(BatchQcNoteWhy, "batch_qc_note_why") /* measure, value, outcome, why */                            \
+    X(BatchQcNoResult, "batch_qc_no_result")                                                             \
+    X(QcSampleAnalysedOnce, "qc_sample_analysed_once") /* sample, moment */                              \
+    X(QcNoneJudged, "qc_none_judged")                                                                    \
+    X(RangeAll, "range_all")                                                                             \
+    X(RangeFrom, "range_from")      /* from */                                                           \
+    X(RangeTo, "range_to")          /* to */                                                             \
     X(RangeFromTo, "range_from_to") /* from, to */
 
 enum class MessageCode : uint16_t {
