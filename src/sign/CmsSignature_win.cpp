@@ -2,6 +2,7 @@
 
 #include <wincrypt.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <filesystem>
 #include <memory>
@@ -32,6 +33,10 @@ struct ChainFreer {
 using StorePtr = std::unique_ptr<void, StoreCloser>;
 using CertPtr = std::unique_ptr<const CERT_CONTEXT, CertFreer>;
 using ChainPtr = std::unique_ptr<const CERT_CHAIN_CONTEXT, ChainFreer>;
+struct MsgCloser {
+    void operator()(HCRYPTMSG message) const noexcept { CryptMsgClose(message); }
+};
+using MsgPtr = std::unique_ptr<void, MsgCloser>;
 
 std::wstring LastErrorText() {
     return SystemErrorText(GetLastError());
@@ -140,6 +145,7 @@ void PreferAesProvider(PCCERT_CONTEXT cert) {
     CRYPT_KEY_PROV_INFO aes = *info;
     aes.pwszProvName = const_cast<wchar_t*>(MS_ENH_RSA_AES_PROV_W);
     aes.dwProvType = PROV_RSA_AES;
+    aes.dwKeySpec = AT_KEYEXCHANGE;  // an imported key exchanges and signs
     CertSetCertificateContextProperty(cert, CERT_KEY_PROV_INFO_PROP_ID, 0, &aes);
 }
 
@@ -148,6 +154,49 @@ const char* HashFor(PCCERT_CONTEXT cert) {
     if (key == "1.2.643.7.1.1.1.1") return "1.2.643.7.1.1.2.2";  // ГОСТ Р 34.10-2012 256: 34.11-2012 256
     if (key == "1.2.643.7.1.1.1.2") return "1.2.643.7.1.1.2.3";  // 512 bits: 34.11-2012 512
     return szOID_NIST_sha256;
+}
+
+std::vector<BYTE> MessageParam(HCRYPTMSG message, DWORD param) {
+    DWORD size = 0;
+    if (!CryptMsgGetParam(message, param, 0, nullptr, &size)) return {};
+    std::vector<BYTE> value(size);
+    if (!CryptMsgGetParam(message, param, 0, value.data(), &size)) return {};
+    value.resize(size);
+    return value;
+}
+
+// Whether the digest of the content is the one the signed attributes name. The signature covers the
+// attributes; that they name this content is a check of its own, which Wine's CryptVerifyDetached-
+// MessageSignature leaves out: it is made here whatever the system does.
+bool DigestMatches(std::string_view signature, std::string_view content) {
+    MsgPtr message(CryptMsgOpenToDecode(kEncoding, CMSG_DETACHED_FLAG, 0, 0, nullptr, nullptr));
+    if (!message ||
+        !CryptMsgUpdate(message.get(), reinterpret_cast<const BYTE*>(signature.data()),
+                        static_cast<DWORD>(signature.size()), TRUE) ||
+        !CryptMsgUpdate(message.get(), reinterpret_cast<const BYTE*>(content.data()),
+                        static_cast<DWORD>(content.size()), TRUE))
+        return false;
+    const std::vector<BYTE> computed = MessageParam(message.get(), CMSG_COMPUTED_HASH_PARAM);
+    const std::vector<BYTE> attributes = MessageParam(message.get(), CMSG_SIGNER_AUTH_ATTR_PARAM);
+    if (computed.empty() || attributes.empty()) return false;
+    const auto* list = reinterpret_cast<const CRYPT_ATTRIBUTES*>(attributes.data());
+    for (DWORD i = 0; i < list->cAttr; ++i) {
+        const CRYPT_ATTRIBUTE& attribute = list->rgAttr[i];
+        if (std::string(attribute.pszObjId) != szOID_RSA_messageDigest || attribute.cValue != 1) continue;
+        DWORD size = 0;
+        const CRYPT_ATTR_BLOB& value = attribute.rgValue[0];
+        if (!CryptDecodeObject(X509_ASN_ENCODING, X509_OCTET_STRING, value.pbData, value.cbData, 0, nullptr,
+                               &size))
+            return false;
+        std::vector<BYTE> decoded(size);
+        if (!CryptDecodeObject(X509_ASN_ENCODING, X509_OCTET_STRING, value.pbData, value.cbData, 0,
+                               decoded.data(), &size))
+            return false;
+        const auto* digest = reinterpret_cast<const CRYPT_DATA_BLOB*>(decoded.data());
+        return digest->cbData == computed.size() &&
+               std::equal(computed.begin(), computed.end(), digest->pbData);
+    }
+    return false;
 }
 
 // The folder's PEM certificates, each file's every one, in a store of memory.
@@ -241,8 +290,12 @@ SigningKey SigningKey::FromUserStore(const std::wstring& which) {
     }());
     for (PCCERT_CONTEXT cert = nullptr; (cert = CertEnumCertificatesInStore(my.get(), cert)) != nullptr;) {
         if (!Matches(cert, which) || !HasPrivateKey(cert)) continue;
-        // The one valid now, when the subject matches several (a renewed certificate beside the old one).
-        if (!found || ValidAt(IdentityOf(cert), now)) found.reset(CertDuplicateCertificateContext(cert));
+        // Of several (a renewed certificate beside the old one) the newest valid now.
+        const CertificateIdentity identity = IdentityOf(cert);
+        const bool better =
+            !found || (ValidAt(identity, now) && (!ValidAt(IdentityOf(found.get()), now) ||
+                                                  identity.notBefore > IdentityOf(found.get()).notBefore));
+        if (better) found.reset(CertDuplicateCertificateContext(cert));
     }
     if (!found) throw SignatureError(Message(MessageCode::SignatureCertificateNotFound, {which}));
     auto impl = std::make_unique<Impl>();
@@ -317,6 +370,10 @@ SignatureCheck CheckDetached(std::string_view content, std::string_view signatur
     check.intact =
         CryptVerifyDetachedMessageSignature(&para, 0, der, derSize, 1, parts, sizes, &rawSigner) != 0;
     CertPtr signer(rawSigner);
+    if (check.intact && !DigestMatches(signature, content)) {
+        check.intact = false;
+        SetLastError(static_cast<DWORD>(CRYPT_E_HASH_VALUE));
+    }
     if (!check.intact || !signer) {
         check.intact = false;
         check.why = Message(MessageCode::SignatureNotOverContent, {LastErrorText()});
