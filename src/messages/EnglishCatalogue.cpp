@@ -339,6 +339,12 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"the certificate “%1” was not valid when signing (%2): it is valid from %3 to %4"},
     {MessageCode::SignatureNotTrusted,
      L"the signer’s certificate does not chain to one the lab trusts (%1): %2"},
+    {MessageCode::SignatureMeaningNotAsked, L"the lab does not sign reports as “%1”"},
+    {MessageCode::SignatureAlreadyMade, L"the report is already signed “%1”: %2"},
+    {MessageCode::SignatureOutOfOrder, L"“%1” is signed after “%2”, which is not signed yet"},
+    {MessageCode::SignatureSamePerson,
+     L"“%1” is signed by another person than the one who prepared the report (%2): another person checks and "
+     L"approves"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
     {MessageCode::QcMeasure, L"%1, %2"},

@@ -237,6 +237,10 @@
     X(SignatureNoTrustedCertificates, "signature_no_trusted_certificates")      /* folder */             \
     X(SignatureCertificateNotValidThen, "signature_certificate_not_valid_then") /* name, at, from, to */ \
     X(SignatureNotTrusted, "signature_not_trusted")                             /* issuer, why */        \
+    X(SignatureMeaningNotAsked, "signature_meaning_not_asked")                  /* meaning */            \
+    X(SignatureAlreadyMade, "signature_already_made")                           /* meaning, signer */    \
+    X(SignatureOutOfOrder, "signature_out_of_order")                            /* meaning, earlier */   \
+    X(SignatureSamePerson, "signature_same_person")                             /* meaning, preparer */  \
     /* A chart's names */                                                                                \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                              \
     X(QcMeasure, "qc_measure")        /* component, quantity */                                          \

@@ -339,6 +339,11 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"сертификат «%1» при подписании (%2) не действовал: он действителен с %3 по %4"},
     {MessageCode::SignatureNotTrusted,
      L"сертификат подписавшего выдан не тем, кому доверяет лаборатория (%1): %2"},
+    {MessageCode::SignatureMeaningNotAsked, L"лаборатория не подписывает отчёты как «%1»"},
+    {MessageCode::SignatureAlreadyMade, L"отчёт уже подписан «%1»: %2"},
+    {MessageCode::SignatureOutOfOrder, L"«%1» подписывают после «%2», а этой подписи ещё нет"},
+    {MessageCode::SignatureSamePerson,
+     L"«%1» подписывает не тот, кто составил отчёт (%2): проверяет и утверждает другой человек"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
     {MessageCode::QcMeasure, L"%1, %2"},
