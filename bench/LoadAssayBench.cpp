@@ -26,7 +26,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class QuietMessages : public UserMessages {
+class CountingMessages : public UserMessages {
 public:
     using UserMessages::ShowError;
     using UserMessages::ShowMessage;
@@ -82,7 +82,7 @@ double PlainRead(const std::vector<DemoData::Run>& runs) {
 
 double LoadAll(const std::vector<DemoData::Run>& runs, benchmark::State& state) {
     std::vector<Assay> assays;
-    QuietMessages messages;
+    CountingMessages messages;
     const Clock::time_point start = Clock::now();
     {
         DataBase::DbHandle db;
@@ -126,7 +126,7 @@ BENCHMARK(LoadAssays)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(B
 void ChecksumsOfTheWholeList(benchmark::State& state) {
     const std::vector<DemoData::Run>& runs = Chromatograms();
     std::vector<Assay> assays;
-    QuietMessages messages;
+    CountingMessages messages;
     {
         DataBase::DbHandle db;
         for (const DemoData::Run& run : runs) LoadAssay(assays, messages, db, run.assay.id);

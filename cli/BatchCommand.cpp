@@ -122,8 +122,7 @@ void RecordPlaced(const BatchManifest::Commit& commit, bool whole, BatchRun& run
     for (const BatchManifest::StagedFile& file : commit.files) {
         if (!whole && Sha256OfFile(JoinPath(run.options.outFolder, file.name)) != file.sha256) continue;
         if (!run.manifest.Record(file.name, commit.seriesKey, file.sha256, commit.created))
-            messages.ShowError(L"запись о файле «" + file.name + L"» не добавлена в " + run.manifest.Path() +
-                               L": следующий пакет не заменит этот файл");
+            messages.ShowError(Message(MessageCode::BatchRecordNotAdded, {file.name, run.manifest.Path()}));
     }
 }
 
@@ -144,9 +143,8 @@ void CompleteCutShortRun(BatchRun& run, UserMessages& messages) {
         });
         const std::wstring file = commit.files.empty() ? commit.seriesKey : commit.files.front().name;
         const std::wstring name = file.substr(0, file.rfind(L'.'));
-        const std::wstring series = L"отчёты серии «" + name + L"», прерванные прежним пакетом, ";
         messages.ShowMessage(
-            series + (whole ? L"поставлены на место" : L"не все поставлены на место: серия пишется заново"));
+            Message(whole ? MessageCode::BatchCutShortPlaced : MessageCode::BatchCutShortRewritten, {name}));
     }
     std::error_code error;
     std::vector<std::filesystem::path> left;
@@ -195,15 +193,14 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
                                 FileNameOf(staged.Temporary(i))});
     }
     if (!run.lock->StillHeld()) {
-        messages.ShowError(L"папку «" + run.options.outFolder +
-                           L"» занял другой пакет: отчёты серии не записаны");
+        messages.ShowError(Message(MessageCode::BatchFolderTakenReports, {run.options.outFolder}));
         return false;
     }
     // The files go in place together, recorded before the first and after the last: an interruption waits
     // for them, and a process killed on the way leaves the record from which the next run completes them.
     const InterruptsDeferred whole;
     if (!run.manifest.RecordCommit(commit)) {
-        messages.ShowError(L"запись в " + run.manifest.Path() + L" не добавлена: отчёты серии не записаны");
+        messages.ShowError(Message(MessageCode::BatchCommitNotRecorded, {run.manifest.Path()}));
         return false;
     }
     const bool committed = CommitStaged(staged, messages);
@@ -257,14 +254,15 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     return row;
 }
 
-std::wstring ProgressLine(size_t number, size_t count, const IndexRow& row) {
-    std::wstring line = L"[" + std::to_wstring(number) + L"/" + std::to_wstring(count) + L"] " + row.sample +
-                        L" (" + LocalTimeText(row.firstDate) + L"): ";
-    if (!row.reason.Empty()) return line + Render(row.reason, Language::Russian);
-    line += std::to_wstring(row.determinations) + L" опр., кислород ";
-    if (!row.totalOxygenDoubt.Empty())
-        return line + L"не определено (" + Render(row.totalOxygenDoubt, Language::Russian) + L")";
-    return line + FormatFixed(row.totalOxygen, 4) + L" % масс.";
+Message ProgressLine(size_t number, size_t count, const IndexRow& row) {
+    const int64_t determinations = static_cast<int64_t>(row.determinations);
+    const Message outcome =
+        !row.reason.Empty() ? row.reason
+        : !row.totalOxygenDoubt.Empty()
+            ? Message(MessageCode::BatchProgressUndetermined, {determinations, Nested(row.totalOxygenDoubt)})
+            : Message(MessageCode::BatchProgressOxygen, {determinations, Decimal(row.totalOxygen, 4)});
+    return Message(MessageCode::BatchProgress, {static_cast<int64_t>(number), static_cast<int64_t>(count),
+                                                row.sample, MessageMoment{row.firstDate}, Nested(outcome)});
 }
 
 // The previous index page of the folder (or its QC charts for programs) is kept under a name of its own
@@ -282,8 +280,7 @@ bool KeepPreviousIndex(const std::wstring& index, const BatchManifest& manifest,
         kept = path.parent_path() / ToFileSystemPath(stem + L"-" + std::to_wstring(copy) + extension);
     std::filesystem::rename(path, kept, error);
     if (!error) return true;
-    messages.ShowError(L"прежняя страница «" + index + L"» не сохранена под другим именем: " +
-                       FromUtf8(error.message()) + L"; новая не записана");
+    messages.ShowError(Message(MessageCode::BatchPreviousNotKept, {index, FromUtf8(error.message())}));
     return false;
 }
 
@@ -306,7 +303,7 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     run.series.standard = options.standard;
     run.series.to = options.to;
     if (run.series.components.source != ComponentsSource::File || run.series.components.components.empty()) {
-        messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
+        messages.ShowError(Message(MessageCode::CliComponentsNotReadOrEmpty, {options.components}));
         return kExitFailure;
     }
     if (options.limits && !ReadLimits(AbsolutePath(*options.limits), run.series.limits, messages))
@@ -314,19 +311,20 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     TellUnwritableLogs(run.series.components, run.series.limits, messages);
     if (run.series.limits) {
         for (const Message& error : run.series.limits->errors)
-            shortfalls.Add(L"файл норм: " + Render(error, Language::Russian));
+            shortfalls.Add(Message(MessageCode::CliLimitsError, {Nested(error)}));
     }
     run.stylesheet = options.stylesheet
                          ? *options.stylesheet
                          : DataFilePath(L"\\" + StylesheetName(L"Report", options.language), messages);
-    if (run.stylesheet.empty() || !CanRead(run.stylesheet, L"таблица стилей", messages)) return kExitFailure;
+    if (run.stylesheet.empty() || !CanRead(run.stylesheet, MessageCode::WhatStylesheet, messages))
+        return kExitFailure;
     run.stylesheetInput = FileInput(run.stylesheet);
     run.indexStylesheet = DataFileBeside(run.stylesheet, StylesheetName(L"BatchIndex", options.language));
-    if (!CanRead(run.indexStylesheet, L"таблица стилей страницы пакета", messages)) return kExitFailure;
+    if (!CanRead(run.indexStylesheet, MessageCode::WhatIndexStylesheet, messages)) return kExitFailure;
     // The index page draws its control charts with the QC page's templates.
     const std::wstring chartStylesheet =
         DataFileBeside(run.stylesheet, StylesheetName(kQcStylesheetStem, options.language));
-    if (!CanRead(chartStylesheet, L"таблица стилей контрольных карт", messages)) return kExitFailure;
+    if (!CanRead(chartStylesheet, MessageCode::WhatChartStylesheet, messages)) return kExitFailure;
     // Absolute, as every report names it: a check of the report finds it beside the components file.
     const std::wstring qcPath = DataFileBeside(AbsolutePath(options.components), kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
@@ -354,46 +352,45 @@ void ChartQc(BatchRun& run, const std::vector<Series>& all, DataBase::DbHandle& 
     TellQcFileLog(*run.qcFile, messages);
     SetAsideSamplesAnalysedOnce(*run.qcFile, all);
     for (const Message& error : run.qcFile->errors)
-        shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
+        shortfalls.Add(Message(MessageCode::CliQcFileError, {Nested(error)}));
     for (const QcLine& line : run.qcFile->lines) {
         if (!line.limitsDoubt.Empty())
-            shortfalls.Add(L"файл контроля качества, строка " + std::to_wstring(line.row) + L": " +
-                           Render(line.limitsDoubt, Language::Russian));
+            shortfalls.Add(Message(MessageCode::CliQcFileLine,
+                                   {static_cast<int64_t>(line.row), Nested(line.limitsDoubt)}));
     }
     QuietMessages quiet;
     run.qc = ChartQcSeries(*run.qcFile, all,
                            [&](const Series& one) { return CalculateSeries(one, run.series, db, quiet); });
 }
 
-std::wstring HolderText(const FolderLock& lock) {
+Message HolderText(const FolderLock& lock) {
     const FolderLockHolder& holder = lock.Holder();
-    if (holder.who.empty()) return L"файл «" + lock.Path() + L"» ещё записывается";
-    return L"его ведёт " + holder.who + L" (процесс " + std::to_wstring(holder.pid) + L") с " +
-           LocalDateTimeText(holder.since);
+    if (holder.who.empty()) return Message(MessageCode::BatchLockBeingWritten, {lock.Path()});
+    return Message(MessageCode::BatchLockHeldBy,
+                   {holder.who, static_cast<int64_t>(holder.pid), LocalDateTimeText(holder.since)});
 }
 
 // Takes the folder for this run, waiting a while for a batch that holds it. The exit code to end with
 // when it cannot be taken.
 std::optional<ExitCode> TakeFolder(FolderLock& lock, const BatchOptions& options, UserMessages& messages) {
     const auto waiting = [&](const FolderLockHolder&) {
-        messages.ShowMessage(L"папка «" + options.outFolder + L"» занята другим пакетом: " +
-                             HolderText(lock) + L"; ждём до " + std::to_wstring(options.waitSeconds) + L" с");
+        messages.ShowMessage(Message(MessageCode::BatchFolderBusyWaiting,
+                                     {options.outFolder, Nested(HolderText(lock)), options.waitSeconds}));
     };
     switch (lock.Take(std::chrono::seconds(options.waitSeconds), waiting)) {
         case FolderLock::State::Taken:
             return std::nullopt;
         case FolderLock::State::Failed:
-            messages.ShowError(L"папка «" + options.outFolder + L"» не закрыта для других пакетов: файл «" +
-                               lock.Path() + L"» не создан: " + lock.Why());
+            messages.ShowError(
+                Message(MessageCode::BatchFolderNotLocked, {options.outFolder, lock.Path(), lock.Why()}));
             return kExitFailure;
         case FolderLock::State::Held:
             break;
     }
-    std::wstring text = L"папка «" + options.outFolder + L"» занята другим пакетом: " + HolderText(lock) +
-                        L"; пакет не запущен";
-    if (lock.HolderElsewhere())
-        text += L". Если на том компьютере пакет уже не идёт, удалите файл «" + lock.Path() + L"»";
-    messages.ShowError(text);
+    std::vector<Message> text{
+        Message(MessageCode::BatchFolderBusy, {options.outFolder, Nested(HolderText(lock))})};
+    if (lock.HolderElsewhere()) text.push_back(Message(MessageCode::BatchFolderBusyElsewhere, {lock.Path()}));
+    messages.ShowError(ListMessage(std::move(text), L". "));
     return kExitBusy;
 }
 
@@ -411,14 +408,14 @@ bool MakeFolder(const std::wstring& folder, UserMessages& messages) {
     std::error_code error;
     std::filesystem::create_directories(ToFileSystemPath(folder), error);
     if (!error) return true;
-    messages.ShowError(L"папка отчётов «" + folder + L"» не создана: " + FromUtf8(error.message()));
+    messages.ShowError(Message(MessageCode::BatchFolderNotMade, {folder, FromUtf8(error.message())}));
     return false;
 }
 
 ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
-    if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
+    if (!CanRead(options.database, MessageCode::WhatDatabase, messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
-    if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
+    if (!CanRead(options.densities, MessageCode::WhatDensitiesFile, messages)) return kExitFailure;
     BatchRun run(options);
     Shortfalls shortfalls(messages);
     if (const std::optional<ExitCode> failed = ReadInputs(run, shortfalls, messages)) return *failed;
@@ -434,7 +431,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     if (!MakeFolder(run.staging, messages)) return kExitFailure;
     CompleteCutShortRun(run, messages);
     if (options.from && options.to && *options.from >= *options.to)
-        shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
+        shortfalls.Add(MessageCode::CliFromAfterTo);
 
     DataBaseConnection::Instance().Store(options.database.c_str());
     DataBase::DbHandle db;
@@ -458,11 +455,10 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         std::map<std::wstring, std::wstring> reports;
         for (size_t i = 0; i < series.size(); ++i) reports[series[i].Key()] = page.rows[i].base;
         LinkQcReports(*page.qc, [&reports](const std::wstring& key) { return reports[key]; });
-        if (NoneJudged(*page.qc)) shortfalls.Add(Render(MessageCode::QcNoneJudged, Language::Russian));
+        if (NoneJudged(*page.qc)) shortfalls.Add(MessageCode::QcNoneJudged);
     }
     if (!lock.StillHeld()) {
-        messages.ShowError(L"папку «" + options.outFolder +
-                           L"» занял другой пакет: страница пакета не записана");
+        messages.ShowError(Message(MessageCode::BatchFolderTakenIndex, {options.outFolder}));
         return kExitFailure;
     }
     if (!WriteIndex(index, page, run, messages)) return kExitFailure;
@@ -475,7 +471,7 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
     run.manifest.RecordIndex(Render(page.range, Language::Russian));
     std::error_code error;
     std::filesystem::remove(ToFileSystemPath(run.staging), error);  // only when nothing is left in it
-    if (series.empty()) shortfalls.Add(L"в выбранные даты анализов нет");
+    if (series.empty()) shortfalls.Add(MessageCode::BatchNoAnalyses);
     const bool clean = std::none_of(page.rows.begin(), page.rows.end(), HasProblem);
     return clean && !(page.qc && QcNeedsLook(*page.qc)) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

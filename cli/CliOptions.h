@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "messages/Language.h"
+#include "messages/Message.h"
 
 // What `oxycalc-cli report` was asked to do.
 struct CliOptions {
@@ -71,11 +72,12 @@ struct CliParse {
     // newest save in the program).
     std::optional<std::wstring> reason;
     std::optional<size_t> entry;
-    std::wstring error;  // for Error: what is wrong, one line
+    Message error;  // for Error: what is wrong, one line
 };
 
 // Reads the arguments after the program name.
 CliParse ParseCliOptions(const std::vector<std::wstring>& args);
 
-// The text of --help.
-std::wstring CliUsage();
+// The language the command line is asked to speak (--lang, wherever it stands and whatever else is wrong
+// with the arguments); Russian when none is asked for.
+Language CommandLineLanguage(const std::vector<std::wstring>& args);

@@ -21,9 +21,14 @@ std::wstring OneLine(const std::wstring& text) {
 }  // namespace
 
 void ConsoleMessages::ShowError(const std::wstring& text) {
-    WriteConsoleText(stderr, L"oxycalc-cli: ошибка: " + OneLine(text) + L"\n");
+    WriteConsoleText(stderr, L"oxycalc-cli: " +
+                                 Render(Message(MessageCode::CliError, {OneLine(text)}), language_) + L"\n");
 }
 
 void ConsoleMessages::ShowMessage(const std::wstring& text) {
     WriteConsoleText(stderr, L"oxycalc-cli: " + OneLine(text) + L"\n");
+}
+
+void WriteCliLine(FILE* stream, const Message& message, Language language) {
+    WriteConsoleText(stream, L"oxycalc-cli: " + Render(message, language) + L"\n");
 }

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "ConsoleMessages.h"
 #include "platform/ConsoleText.h"
 #include "platform/Sha256.h"
 #include "platform/WideText.h"
+#include "records/LogEntryText.h"
 #include "records/ReferenceTable.h"
 #include "records/TableLog.h"
 
@@ -51,47 +53,47 @@ const TableLogEntry* Target(const std::vector<TableLogEntry>& entries, std::opti
 }
 
 // What the chain cannot hold: nothing after the last entry carries its digest.
-std::wstring Unanchored(const TableLogEntry& last) {
-    return L"Запись " + std::to_wstring(last.number) + L" (" + last.local +
-           L") — последняя: ни одна запись журнала её не закрепляет, и её можно переписать так, что журнал "
-           L"останется цел. Её закрепляет только отчёт, сделанный после неё: verify такого отчёта найдёт "
-           L"подмену. Записи после той, на которую указывает последний отчёт, не закреплены ничем.\n";
+Message Unanchored(const TableLogEntry& last) {
+    return Message(MessageCode::HistoryUnanchored, {static_cast<int64_t>(last.number), last.local});
+}
+
+void Print(FILE* stream, const Message& message, Language language) {
+    WriteConsoleText(stream, Render(message, language) + L"\n");
 }
 
 }  // namespace
 
-ExitCode RunHistory(const std::wstring& tablePath) {
+ExitCode RunHistory(const std::wstring& tablePath, Language language) {
     const TableLog log(tablePath);
     const std::vector<TableLogEntry> entries = log.ReadAll();
     if (entries.empty()) {
-        WriteConsoleText(stderr, L"oxycalc-cli: журнала изменений «" + log.Path() + L"» нет или он пуст\n");
+        WriteCliLine(stderr, Message(MessageCode::HistoryNoLog, {log.Path()}), language);
         return kExitUsage;
     }
     std::wstring text;
-    for (const TableLogEntry& entry : entries) text += FromUtf8(entry.text);
+    for (const TableLogEntry& entry : entries) text += LogEntryText(entry, language);
     WriteConsoleText(stdout, text);
     const TableLogCheck check = CheckWhole(log, entries, tablePath);
     if (!check.intact) {
-        WriteConsoleText(stdout, L"Журнал нарушен: запись " + std::to_wstring(check.brokenEntry) + L" — " +
-                                     check.problem + L".\n");
+        Print(stdout,
+              Message(MessageCode::HistoryLogBroken,
+                      {static_cast<int64_t>(check.brokenEntry), Nested(check.problem)}),
+              language);
         return kExitFailure;
     }
-    std::wstring summary =
-        L"Журнал цел: записей " + std::to_wstring(entries.size()) +
-        L", файл таблицы совпадает с последней записью, каждая версия таблицы сохранена и её "
-        L"изменения совпадают с записью.\n";
+    Print(stdout, Message(MessageCode::HistoryLogIntact, {static_cast<int64_t>(entries.size())}), language);
     const std::vector<size_t> without = SavesWithoutReason(entries);
     if (!without.empty())
-        summary += L"Сохранения без причины: записи " + Numbers(without) +
-                   L" (причину записывает oxycalc-cli history ФАЙЛ --reason \"…\" --entry N).\n";
-    WriteConsoleText(stdout, summary + Unanchored(entries.back()));
+        Print(stdout, Message(MessageCode::HistorySavesWithoutReason, {Numbers(without)}), language);
+    Print(stdout, Unanchored(entries.back()), language);
     return kExitSuccess;
 }
 
-ExitCode GiveReason(const std::wstring& tablePath, const std::wstring& reason, std::optional<size_t> entry) {
+ExitCode GiveReason(const std::wstring& tablePath, const std::wstring& reason, std::optional<size_t> entry,
+                    Language language) {
     TableLog log(tablePath);
     if (!log.Exists()) {
-        WriteConsoleText(stderr, L"oxycalc-cli: журнала изменений «" + log.Path() + L"» нет\n");
+        WriteCliLine(stderr, Message(MessageCode::HistoryNoLogFile, {log.Path()}), language);
         return kExitUsage;
     }
     // A change made outside since the last entry is logged first, as at every read: the reason names an
@@ -100,29 +102,33 @@ ExitCode GiveReason(const std::wstring& tablePath, const std::wstring& reason, s
     const std::vector<TableLogEntry> entries = log.ReadAll();
     const TableLogCheck check = CheckWhole(log, entries, tablePath);
     if (!check.intact) {
-        WriteConsoleText(stderr, L"oxycalc-cli: журнал нарушен (запись " +
-                                     std::to_wstring(check.brokenEntry) + L" — " + check.problem +
-                                     L"): причина не записана\n");
+        WriteCliLine(stderr,
+                     Message(MessageCode::HistoryReasonNotWrittenBroken,
+                             {static_cast<int64_t>(check.brokenEntry), Nested(check.problem)}),
+                     language);
         return kExitFailure;
     }
     const TableLogEntry* target = Target(entries, entry);
     if (target == nullptr || !TakesReason(*target)) {
-        WriteConsoleText(stderr, std::wstring(L"oxycalc-cli: ") +
-                                     (target != nullptr ? L"запись " + std::to_wstring(target->number) +
-                                                              L" — не сохранение и не изменение таблицы"
-                                      : entry ? L"записи " + std::to_wstring(*entry) + L" в журнале нет"
-                                              : L"в журнале нет сохранения в модуле") +
-                                     L": причина не записана\n");
+        WriteCliLine(stderr,
+                     target != nullptr
+                         ? Message(MessageCode::HistoryNotASave, {static_cast<int64_t>(target->number)})
+                     : entry ? Message(MessageCode::HistoryNoSuchEntry, {static_cast<int64_t>(*entry)})
+                             : Message(MessageCode::HistoryNoSave),
+                     language);
         return kExitUsage;
     }
-    const std::wstring note = L"причина к записи " + std::to_wstring(target->number) + L" (" + target->event +
-                              L", " + target->local + L", " + target->user + L")";
+    // Logs are written in Russian, whatever the language of the run.
+    const std::wstring note =
+        Render(Message(MessageCode::LogReasonFor,
+                       {static_cast<int64_t>(target->number), target->event, target->local, target->user}),
+               Language::Russian);
     const std::optional<TableLogEntry> written =
         log.Append(kReasonGivenEvent, reason, {}, entries.back().fileSha256, {note}, target->number);
     if (!written) {
-        WriteConsoleText(stderr, L"oxycalc-cli: журнал изменений «" + log.Path() + L"» не записан\n");
+        WriteCliLine(stderr, Message(MessageCode::HistoryLogNotWritten, {log.Path()}), language);
         return kExitFailure;
     }
-    WriteConsoleText(stdout, FromUtf8(written->text));
+    WriteConsoleText(stdout, LogEntryText(*written, language));
     return kExitSuccess;
 }

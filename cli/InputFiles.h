@@ -10,7 +10,7 @@
 #include "records/ComponentsSnapshot.h"
 
 // A file the tool is given must exist and be readable; the system's reason otherwise.
-bool CanRead(const std::wstring& path, const std::wstring& what, UserMessages& messages);
+bool CanRead(const std::wstring& path, MessageCode what, UserMessages& messages);
 
 // The components file is held exclusively for reading and writing, as the plug-in holds it; a file
 // that does not open so would be read as an empty table.

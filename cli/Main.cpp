@@ -20,35 +20,37 @@
 
 namespace {
 
-int Run(const std::vector<std::wstring>& args) {
+int Run(const std::vector<std::wstring>& args, Language language) {
     const CliParse parse = ParseCliOptions(args);
     if (parse.kind == CliParse::Kind::Help) {
-        WriteConsoleText(stdout, CliUsage());
+        WriteConsoleText(stdout, Render(MessageCode::CliUsage, language));
         return kExitSuccess;
     }
     if (parse.kind == CliParse::Kind::Error) {
-        WriteConsoleText(stderr, L"oxycalc-cli: " + parse.error + L"\nСправка: oxycalc-cli --help\n");
+        WriteCliLine(stderr, Message(MessageCode::CliUsageError, {Nested(parse.error)}), language);
         return kExitUsage;
     }
-    ConsoleMessages messages;
+    ConsoleMessages messages(language);
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
-    if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file);
+    if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file, language);
     if (parse.command == CliParse::Command::History)
-        return parse.reason ? GiveReason(parse.file, *parse.reason, parse.entry) : RunHistory(parse.file);
+        return parse.reason ? GiveReason(parse.file, *parse.reason, parse.entry, language)
+                            : RunHistory(parse.file, language);
     return RunReport(parse.options, messages);
 }
 
 // Nothing escapes: every failure ends as a message and an exit code.
 int Main(const std::vector<std::wstring>& args) {
+    const Language language = CommandLineLanguage(args);
     try {
-        return Run(args);
+        return Run(args, language);
     } catch (const DataBase::SqlException& error) {
-        WriteConsoleText(stderr, L"oxycalc-cli: ошибка базы данных: " + FromUtf8(error.what()) + L"\n");
+        WriteCliLine(stderr, Message(MessageCode::CliDatabaseError, {FromUtf8(error.what())}), language);
     } catch (const XMLError& error) {
-        WriteConsoleText(stderr, L"oxycalc-cli: ошибка документа отчёта: " + FromUtf8(error.what()) + L"\n");
+        WriteCliLine(stderr, Message(MessageCode::CliDocumentError, {FromUtf8(error.what())}), language);
     } catch (const std::exception& error) {
-        WriteConsoleText(stderr, L"oxycalc-cli: " + FromUtf8(error.what()) + L"\n");
+        WriteCliLine(stderr, Message(MessageCode::Text, {FromUtf8(error.what())}), language);
     }
     return kExitFailure;
 }

@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include "messages/Catalogue.h"
+#include "messages/Languages.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/StdioFile.h"
@@ -64,31 +65,31 @@ bool IsPage(std::string_view start) {
     return StartsWithNoCase(start, "<html");
 }
 
-// The results CSV: a byte-order mark, then the first column's caption in either language.
+// The results CSV: a byte-order mark, then the first column's caption in any language.
 bool IsResultsCsv(std::string_view start) {
     if (start.substr(0, kUtf8Mark.size()) != kUtf8Mark) return false;
     start.remove_prefix(kUtf8Mark.size());
-    for (const Language language : {Language::Russian, Language::English}) {
-        const std::string caption = ToUtf8(Render(MessageCode::ColumnNumber, language));
-        if (start.rfind(caption + ";", 0) == 0 || start.rfind(caption + ",", 0) == 0) return true;
+    for (const LanguageEntry& language : Languages()) {
+        const std::string caption = ToUtf8(Render(MessageCode::ColumnNumber, language.language));
+        if (start.rfind(caption + ToUtf8(std::wstring(1, language.csvSeparator)), 0) == 0) return true;
     }
     return false;
 }
 
 enum class Kind { Document, Page, Json, Csv };
 
-const wchar_t* KindName(Kind kind) {
+MessageCode KindName(Kind kind) {
     switch (kind) {
         case Kind::Document:
-            return L"документ отчёта (--xml)";
+            return MessageCode::KindReportDocument;
         case Kind::Page:
-            return L"страница отчёта (--html)";
+            return MessageCode::KindReportPage;
         case Kind::Json:
-            return L"отчёт для программ (--json)";
+            return MessageCode::KindReportJson;
         case Kind::Csv:
             break;
     }
-    return L"результаты для электронных таблиц (--csv)";
+    return MessageCode::KindReportCsv;
 }
 
 // Whether the file at the path may be replaced by an output of the kind: none there, an empty one, or one
@@ -120,8 +121,7 @@ bool OutputsReplaceable(const ReportOutputs& outputs, UserMessages& messages) {
                                                                           {&outputs.csv, Kind::Csv}};
     for (const auto& [path, kind] : places) {
         if (!*path || Replaceable(**path, kind)) continue;
-        messages.ShowError(L"файл «" + **path + L"» уже есть и это не " + KindName(kind) +
-                           L" этой программы: он не заменён (назовите другой файл)");
+        messages.ShowError(Message(MessageCode::CliNotReplaceable, {**path, Nested(KindName(kind))}));
         return false;
     }
     return true;

@@ -28,40 +28,40 @@
 
 namespace {
 
+// What a chart's limits are, for its summary line.
+Message LimitsSummary(const QcChart& chart) {
+    const ChartLimits& limits = chart.limits;
+    const int64_t count = static_cast<int64_t>(limits.baselineCount);
+    if (chart.line.established)
+        return Message(limits.provisional ? MessageCode::QcSummaryEstablishedProvisional
+                                          : MessageCode::QcSummaryEstablished,
+                       {LocalDateTimeText(chart.line.established->at), count});
+    if (!limits.determined) return Message(MessageCode::QcSummaryNone, {Nested(limits.why)});
+    return Message(MessageCode::QcSummaryProvisional, {count});
+}
+
 // "Карта 1. КО-1 — МТБЭ, % масс.: 30 результатов, не пройдено 1, не определено 0, не оценено 0; …"
-std::wstring SummaryLine(size_t number, const QcChart& chart) {
-    size_t failed = 0;
-    size_t undetermined = 0;
-    size_t unjudged = 0;
+Message SummaryLine(size_t number, const QcChart& chart, Language language) {
+    int64_t failed = 0;
+    int64_t undetermined = 0;
+    int64_t unjudged = 0;
     for (const QcPoint& point : chart.points) {
         failed += point.outcome == QcOutcome::Failed ? 1 : 0;
         undetermined += point.outcome == QcOutcome::Undetermined ? 1 : 0;
         unjudged += point.outcome == QcOutcome::Unjudged ? 1 : 0;
     }
-    std::wstring line = L"Карта " + std::to_wstring(number) + L". " + chart.line.Title() + L": " +
-                        std::to_wstring(chart.points.size()) + L" результатов, не пройдено " +
-                        std::to_wstring(failed) + L", не определено " + std::to_wstring(undetermined) +
-                        L", не оценено " + std::to_wstring(unjudged);
-    const ChartLimits& limits = chart.limits;
-    const std::wstring count = std::to_wstring(limits.baselineCount) + L" результатам";
-    if (chart.line.established)
-        return line + L"; пределы установлены " + LocalDateTimeText(chart.line.established->at) + L" по " +
-               count + (limits.provisional ? L" (предварительные)" : L"");
-    if (!limits.determined)
-        return line + L"; пределы не установлены, предварительных нет: " +
-               Render(limits.why, Language::Russian);
-    return line + L"; пределы не установлены, предварительные по " + count;
+    return Message(MessageCode::QcSummary, {static_cast<int64_t>(number), chart.line.Title(language),
+                                            static_cast<int64_t>(chart.points.size()), failed, undetermined,
+                                            unjudged, Nested(LimitsSummary(chart))});
 }
 
 // "средняя линия 2.1035, пределы 3σ 2.0707 … 2.1362, средний скользящий размах 0.0123 (% масс.)"
-std::wstring LimitsLine(const QcChart& chart) {
+Message LimitsLine(const QcChart& chart, Language language) {
     const ChartLimits& limits = chart.limits;
-    return L"средняя линия " + FormatFixed(limits.centre, 4) + L", пределы 3σ " +
-           FormatFixed(limits.lower, 4) + L" … " + FormatFixed(limits.upper, 4) +
-           L", средний скользящий размах " + FormatFixed(limits.movingRangeMean, 4) + L", его предел " +
-           FormatFixed(limits.movingRangeUpper, 4) + L" (" +
-           QuantityText(chart.line.quantity, Language::Russian) +
-           (chart.line.accepted ? L", результат − принятое" : L"") + L")";
+    return Message(chart.line.accepted ? MessageCode::QcLimitsLineAccepted : MessageCode::QcLimitsLine,
+                   {Decimal(limits.centre, 4), Decimal(limits.lower, 4), Decimal(limits.upper, 4),
+                    Decimal(limits.movingRangeMean, 4), Decimal(limits.movingRangeUpper, 4),
+                    QuantityText(chart.line.quantity, language)});
 }
 
 // The page and its JSON, put in place together.
@@ -70,7 +70,7 @@ bool WriteQcFiles(const QcCharts& qc, const Message& range, Language language, c
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     XMLWrapper document;
     if (!document.CreateDocument()) {
-        messages.ShowError(L"документ контрольных карт не создан");
+        messages.ShowError(Message(MessageCode::QcDocumentNotCreated));
         return false;
     }
     FillQcDocument(document, qc, Render(range, language), now, language);
@@ -98,16 +98,19 @@ bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserM
     std::vector<std::optional<EstablishedLimits>> limits(file.lines.size());
     std::vector<std::wstring> changes;
     bool all = true;
+    const Language language = options.language;
     for (size_t i = 0; i < file.lines.size(); ++i) {
         const QcLine& line = file.lines[i];
         const Establishment established =
             EstablishLimits(ResultsOf(whole.charts[i]), dates, now, options.reason);
         if (!established.limits) {
-            messages.ShowError(L"Карта " + std::to_wstring(i + 1) + L". " + line.Title() +
-                               L": пределы не установлены: " + Render(established.why, Language::Russian) +
-                               (line.established
-                                    ? L"; остаются установленные " + LocalDateTimeText(line.established->at)
-                                    : std::wstring()));
+            const int64_t number = static_cast<int64_t>(i + 1);
+            messages.ShowError(line.established
+                                   ? Message(MessageCode::QcNotEstablishedKept,
+                                             {number, line.Title(language), Nested(established.why),
+                                              LocalDateTimeText(line.established->at)})
+                                   : Message(MessageCode::QcNotEstablished,
+                                             {number, line.Title(language), Nested(established.why)}));
             all = false;
             continue;
         }
@@ -116,23 +119,22 @@ bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserM
     }
     if (changes.empty()) return false;
     bool logged = false;
-    std::wstring error;
+    Message error;
     if (!RecordEstablishedLimits(file, limits, options.reason, changes, logged, error)) {
-        messages.ShowError(L"пределы не записаны в файл контроля качества «" + file.path + L"»: " + error);
+        messages.ShowError(Message(MessageCode::QcLimitsNotRecorded, {file.path, Nested(error)}));
         return false;
     }
-    if (!logged)
-        messages.ShowError(L"пределы записаны в «" + file.path + L"», но журнал изменений «" + file.path +
-                           L".log» не записан");
+    if (!logged) messages.ShowError(Message(MessageCode::QcLimitsNotLoggedAfter, {file.path}));
     for (size_t i = 0; i < file.lines.size(); ++i) {
         if (!limits[i]) continue;
         file.lines[i].established = limits[i];
         file.lines[i].limitsDoubt = {};
         whole.charts[i] = MakeQcChart(file.lines[i], ResultsOf(whole.charts[i]));
-        messages.ShowMessage(L"Карта " + std::to_wstring(i + 1) + L". " + file.lines[i].Title() +
-                             L": пределы установлены по " + std::to_wstring(limits[i]->count) +
-                             L" результатам (" + LocalTimeText(limits[i]->baselineFrom) + L" – " +
-                             LocalTimeText(limits[i]->baselineTo) + L"): " + LimitsLine(whole.charts[i]));
+        messages.ShowMessage(
+            Message(MessageCode::QcEstablishedLine,
+                    {static_cast<int64_t>(i + 1), file.lines[i].Title(language),
+                     static_cast<int64_t>(limits[i]->count), MessageMoment{limits[i]->baselineFrom},
+                     MessageMoment{limits[i]->baselineTo}, Nested(LimitsLine(whole.charts[i], language))}));
     }
     return all && logged;
 }
@@ -140,21 +142,20 @@ bool Establish(QcFile& file, QcCharts& whole, const BatchOptions& options, UserM
 }  // namespace
 
 ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
-    if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
+    if (!CanRead(options.database, MessageCode::WhatDatabase, messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
-    if (!CanRead(options.densities, L"файл плотностей проб", messages)) return kExitFailure;
+    if (!CanRead(options.densities, MessageCode::WhatDensitiesFile, messages)) return kExitFailure;
     const std::wstring qcPath = DataFileBeside(options.components, kQcFileName);
     std::optional<QcFile> file = ReadQcFile(qcPath);
     if (!file) {
-        messages.ShowError(L"файла контроля качества «" + qcPath +
-                           L"» нет (он лежит рядом с таблицей компонентов)");
+        messages.ShowError(Message(MessageCode::QcNoQcFile, {qcPath}));
         return kExitFailure;
     }
     TellQcFileLog(*file, messages);
     SeriesInputs inputs{ReadComponents(options.components), std::nullopt, ReadDensities(options.densities),
                         options.standard, options.to};
     if (inputs.components.source != ComponentsSource::File || inputs.components.components.empty()) {
-        messages.ShowError(L"таблица компонентов не прочитана или пуста: «" + options.components + L"»");
+        messages.ShowError(Message(MessageCode::CliComponentsNotReadOrEmpty, {options.components}));
         return kExitFailure;
     }
     TellUnwritableLogs(inputs.components, std::nullopt, messages);
@@ -165,7 +166,7 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         : options.stylesheet
             ? *options.stylesheet
             : DataFilePath(L"\\" + StylesheetName(kQcStylesheetStem, options.language), messages);
-    if (drawn && (stylesheet.empty() || !CanRead(stylesheet, L"таблица стилей контрольных карт", messages)))
+    if (drawn && (stylesheet.empty() || !CanRead(stylesheet, MessageCode::WhatChartStylesheet, messages)))
         return kExitFailure;
     const std::wstring page = JoinPath(options.outFolder, kQcPageName);
     const std::wstring json = JoinPath(options.outFolder, kQcJsonName);
@@ -176,19 +177,19 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
     if (drawn && !MakeFolder(options.outFolder, messages)) return kExitFailure;
     Shortfalls shortfalls(messages);
     if (options.from && options.to && *options.from >= *options.to)
-        shortfalls.Add(L"--from позже --to: в эти даты анализов нет");
+        shortfalls.Add(MessageCode::CliFromAfterTo);
 
     DataBaseConnection::Instance().Store(options.database.c_str());
     DataBase::DbHandle db;
     const std::vector<Series> all = GroupIntoSeries(ListAnalyses(db), options.seriesGapSeconds);
     SetAsideSamplesAnalysedOnce(*file, all);
     for (const Message& error : file->errors)
-        shortfalls.Add(L"файл контроля качества: " + Render(error, Language::Russian));
+        shortfalls.Add(Message(MessageCode::CliQcFileError, {Nested(error)}));
     // Establishing answers for the limits it records: those it replaces are no shortfall of it.
     for (const QcLine& line : file->lines) {
         if (!line.limitsDoubt.Empty() && !options.establish)
-            shortfalls.Add(L"файл контроля качества, строка " + std::to_wstring(line.row) + L": " +
-                           Render(line.limitsDoubt, Language::Russian));
+            shortfalls.Add(Message(MessageCode::CliQcFileLine,
+                                   {static_cast<int64_t>(line.row), Nested(line.limitsDoubt)}));
     }
     // The series outside the dates are calculated quietly: what their loading tells belongs to their own
     // runs.
@@ -199,18 +200,18 @@ ExitCode RunQc(const BatchOptions& options, UserMessages& messages) {
         return CalculateSeries(series, inputs, db, shown ? messages : quiet);
     });
     if (options.establish && !Establish(*file, whole, options, messages))
-        shortfalls.Add(L"пределы контроля качества установлены не для всех карт");
+        shortfalls.Add(MessageCode::QcNotAllEstablished);
     const QcCharts qc = QcChartsStartingIn(whole, options.from, options.to);
     size_t results = 0;
     for (size_t i = 0; i < qc.charts.size(); ++i) {
-        messages.ShowMessage(SummaryLine(i + 1, qc.charts[i]));
+        messages.ShowMessage(SummaryLine(i + 1, qc.charts[i], options.language));
         results += qc.charts[i].points.size();
     }
     if (drawn && !WriteQcFiles(qc, RangeOf(options), options.language, page, json, stylesheet, messages))
         return kExitFailure;
     // Establishing answers for the limits it records; the charts' results are for the runs that judge.
     if (options.establish) return shortfalls.Any() ? kExitFailure : kExitSuccess;
-    if (results == 0) shortfalls.Add(L"в выбранные даты серий контрольных проб нет");
-    if (NoneJudged(qc)) shortfalls.Add(Render(MessageCode::QcNoneJudged, Language::Russian));
+    if (results == 0) shortfalls.Add(MessageCode::QcNoSeries);
+    if (NoneJudged(qc)) shortfalls.Add(MessageCode::QcNoneJudged);
     return !QcNeedsLook(qc) && !shortfalls.Any() ? kExitSuccess : kExitFailure;
 }

@@ -23,8 +23,6 @@
 
 namespace {
 
-const wchar_t kNoMassRefusal[] = L"Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана.";
-
 std::vector<std::wstring> ChromatogramFiles(const std::vector<Assay>& assays) {
     std::vector<std::wstring> files;
     for (const Assay& assay : assays) files.push_back(assay.fileName);
@@ -39,15 +37,14 @@ void Tick(std::vector<Assay>& assays, const CliOptions& options, Shortfalls& sho
         const bool asked =
             std::find(options.ticks.begin(), options.ticks.end(), assay.id) != options.ticks.end();
         if (!usable) {
-            const std::wstring id = std::to_wstring(assay.id);
-            shortfalls.Add(asked ? std::wstring(kNoMassRefusal) + L" (" + id + L")"
-                                 : L"у хроматограммы " + id + L" не указана масса пробы; она не учтена");
+            shortfalls.Add(Message(asked ? MessageCode::CliNoMassRefused : MessageCode::CliNoMassLeftOut,
+                                   {int64_t{assay.id}}));
             continue;
         }
         if (asked || options.tickAll) assay.isTicked = 1;
     }
     const bool anyTicked = AnyTicked(assays);
-    if (!anyTicked) shortfalls.Add(L"ни одна хроматограмма не отмечена: расчёт пуст");
+    if (!anyTicked) shortfalls.Add(MessageCode::CliNothingTicked);
 }
 
 ReportOutputs OutputsOf(const CliOptions& options) {
@@ -62,7 +59,7 @@ ReportOutputs OutputsOf(const CliOptions& options) {
 }  // namespace
 
 ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
-    if (!CanRead(options.database, L"база данных", messages)) return kExitFailure;
+    if (!CanRead(options.database, MessageCode::WhatDatabase, messages)) return kExitFailure;
     if (!CanUseComponents(options.components, messages)) return kExitFailure;
     const int64_t createdAt = static_cast<int64_t>(std::time(nullptr));
     std::optional<LimitsFile> limits;
@@ -74,7 +71,7 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
                                  ? *options.stylesheet
                                  : DataFilePath(L"\\" + StylesheetName(L"Report", language), messages);
         // Checked before anything is written: a run that cannot make its page makes no file at all.
-        if (outputs.stylesheet.empty() || !CanRead(outputs.stylesheet, L"таблица стилей", messages))
+        if (outputs.stylesheet.empty() || !CanRead(outputs.stylesheet, MessageCode::WhatStylesheet, messages))
             return kExitFailure;
     }
     const std::vector<std::wstring> inputs{options.database, options.components, outputs.stylesheet,
@@ -101,18 +98,19 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     if (!model) return kExitFailure;
     const CalculationData& data = model->data;
     for (const CalculationWarning& warning : data.warnings)
-        messages.ShowMessage(L"предупреждение: " + warning.Text(Language::Russian));
-    if (components.source != ComponentsSource::File) shortfalls.Add(L"таблица компонентов не прочитана");
+        messages.ShowMessage(Message(MessageCode::CliWarning, {Nested(warning.ToMessage())}));
+    if (components.source != ComponentsSource::File) shortfalls.Add(MessageCode::CliComponentsNotRead);
     if (components.source == ComponentsSource::File && components.components.empty())
-        shortfalls.Add(L"таблица компонентов пуста");
+        shortfalls.Add(MessageCode::CliComponentsEmpty);
     if (limits) {
         for (const Message& error : limits->errors)
-            shortfalls.Add(L"файл норм: " + Render(error, Language::Russian));
+            shortfalls.Add(Message(MessageCode::CliLimitsError, {Nested(error)}));
     }
     if (!WriteReportFiles(*model, outputs, messages)) return kExitFailure;
     // The tables come last, so that a run that fails on its way prints none.
-    WriteConsoleText(stdout, ResultTableText(data));
-    if (limits) WriteConsoleText(stdout, VerdictTableText(data.verdicts, DecisionRuleNotice(data.limits)));
+    WriteConsoleText(stdout, ResultTableText(data, language));
+    if (limits)
+        WriteConsoleText(stdout, VerdictTableText(data.verdicts, DecisionRuleNotice(data.limits), language));
     // Numbers a lab must not sign as they stand: the report is there, the exit code says so.
     const bool undetermined = std::any_of(
         data.verdicts.begin(), data.verdicts.end(),

@@ -11,16 +11,14 @@
 
 namespace {
 
-// The console speaks Russian, as the rest of this front end does.
-constexpr Language kConsole = Language::Russian;
 constexpr size_t kColumns = kResultTableColumns;
 using Row = std::array<std::wstring, kColumns>;
 
-Row Captions() {
+Row Captions(Language language) {
     Row row;
-    for (size_t i = 0; i < kLeadingColumns.size(); ++i) row[i] = Render(kLeadingColumns[i], kConsole);
+    for (size_t i = 0; i < kLeadingColumns.size(); ++i) row[i] = Render(kLeadingColumns[i], language);
     for (size_t i = 0; i < kResultColumns.size(); ++i)
-        row[i + kLeadingColumns.size()] = Render(kResultColumns[i].caption, kConsole);
+        row[i + kLeadingColumns.size()] = Render(kResultColumns[i].caption, language);
     return row;
 }
 
@@ -32,14 +30,14 @@ Row Numbers(std::wstring first, std::wstring second, Value value) {
     return row;
 }
 
-std::vector<Row> Rows(const CalculationData& data) {
-    std::vector<Row> rows{Captions()};
+std::vector<Row> Rows(const CalculationData& data, Language language) {
+    std::vector<Row> rows{Captions(language)};
     size_t number = 0;
     for (const ComponentResult& r : data.results) {
         rows.push_back(Numbers(std::to_wstring(++number), r.name,
                                [&r](const ResultColumn& column) { return r.*column.value; }));
     }
-    rows.push_back(Numbers(L"", Render(MessageCode::Total, kConsole),
+    rows.push_back(Numbers(L"", Render(MessageCode::Total, language),
                            [&data](const ResultColumn& column) { return data.Sums().*column.sum; }));
     return rows;
 }
@@ -52,8 +50,8 @@ std::wstring Cell(const std::wstring& text, size_t width, size_t column) {
 
 }  // namespace
 
-std::wstring ResultTableText(const CalculationData& data) {
-    const std::vector<Row> rows = Rows(data);
+std::wstring ResultTableText(const CalculationData& data, Language language) {
+    const std::vector<Row> rows = Rows(data, language);
     std::array<size_t, kColumns> widths{};
     for (const Row& row : rows) {
         for (size_t c = 0; c < kColumns; ++c) widths[c] = std::max(widths[c], row[c].size());
@@ -66,25 +64,29 @@ std::wstring ResultTableText(const CalculationData& data) {
         while (!text.empty() && text.back() == L' ') text.pop_back();
         text += L"\n";
     }
-    text += L"\nОбщее содержание органически связанного кислорода: ";
-    text += data.TotalOxygenDetermined()
-                ? TotalOxygenText(data, kConsole) + L" % масс.\n"
-                : TotalOxygenText(data, kConsole) + L" — " + TotalOxygenNote(data, kConsole) + L"\n";
-    return text;
+    const Message total = data.TotalOxygenDetermined()
+                              ? Message(MessageCode::CliTotalOxygenLine, {TotalOxygenText(data, language)})
+                              : Message(MessageCode::CliTotalOxygenNoResult,
+                                        {TotalOxygenText(data, language), TotalOxygenNote(data, language)});
+    return text + L"\n" + Render(total, language) + L"\n";
 }
 
-std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice) {
-    std::wstring text = L"\nСоответствие нормам:\n";
-    if (!ruleNotice.Empty()) text += L"  " + Render(ruleNotice, kConsole) + L"\n";
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice,
+                              Language language) {
+    std::wstring text = L"\n" + Render(MessageCode::CliLimitsHeading, language) + L"\n";
+    if (!ruleNotice.Empty()) text += L"  " + Render(ruleNotice, language) + L"\n";
     for (const LimitVerdict& verdict : verdicts) {
-        text += L"  " + verdict.limit.name + L": " + FormatFixed(verdict.measured, 4) + L" " +
-                QuantityText(verdict.limit.quantity, kConsole) + L" при норме не более " +
-                verdict.limit.maximumText + L" — " + Render(verdict.OutcomeMessage(), kConsole);
-        if (!verdict.doubt.Empty()) text += L" (" + Render(verdict.doubt, kConsole) + L")";
+        text += L"  " + Render(Message(MessageCode::CliVerdictLine,
+                                       {verdict.limit.name, Decimal(verdict.measured, 4),
+                                        QuantityText(verdict.limit.quantity, language),
+                                        verdict.limit.maximumText, Nested(verdict.OutcomeMessage())}),
+                               language);
+        if (!verdict.doubt.Empty()) text += L" (" + Render(verdict.doubt, language) + L")";
         if (verdict.guardBand)
-            text += L" (R " + FormatFixed(*verdict.reproducibility, 4) + L", w " +
-                    FormatFixed(*verdict.guardBand, 4) + L", предел приёмки " +
-                    FormatFixed(*verdict.acceptanceLimit, 4) + L")";
+            text += L" " + Render(Message(MessageCode::CliGuardBand, {Decimal(*verdict.reproducibility, 4),
+                                                                      Decimal(*verdict.guardBand, 4),
+                                                                      Decimal(*verdict.acceptanceLimit, 4)}),
+                                  language);
         text += L"\n";
     }
     return text;

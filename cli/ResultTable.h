@@ -9,8 +9,9 @@
 
 // The results as the result grid shows them (eight columns, the row "Всего") followed by the total
 // organically bound oxygen ("не определено", why, and the arithmetic value marked as such while it is no
-// result), as plain text with aligned columns.
-std::wstring ResultTableText(const CalculationData& data);
+// result), as plain text with aligned columns, in the language.
+std::wstring ResultTableText(const CalculationData& data, Language language);
 
 // The limits' verdicts, one line each: name, measured value, maximum, verdict.
-std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice);
+std::wstring VerdictTableText(const std::vector<LimitVerdict>& verdicts, const Message& ruleNotice,
+                              Language language);

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <optional>
 
+#include "ConsoleMessages.h"
 #include "platform/ConsoleText.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -39,6 +40,11 @@ const std::vector<std::string> kSkippedJson = {
     "inputs.qc_file.log_last_entry_sha256",
 };
 
+// What this version of the program writes that reports made before it lack: no difference while the
+// report lacks it.
+const std::vector<std::string> kAddedLaterJson = {"columns", "limits.limits.verdict_text"};
+const std::vector<std::string> kAddedLaterXml = {"Document/words"};
+
 const std::vector<std::string> kSkippedXml = {
     "Document/created",
     "Document/created_utc",
@@ -60,44 +66,45 @@ const std::vector<std::string> kSkippedXml = {
     "Document/inputs/qc_file/log_last_entry_sha256",
 };
 
-std::wstring Short(const std::string& sha256) {
-    return sha256.empty() ? L"не прочитан" : FromUtf8(sha256.substr(0, 12)) + L"…";
+MessageArg Short(const std::string& sha256) {
+    if (sha256.empty()) return Nested(MessageCode::VerifyNotRead);
+    return FromUtf8(sha256.substr(0, 12)) + L"…";
 }
 
 // A file against its recorded checksum.
-void CompareFile(const std::wstring& what, const RecordedFile& file, const std::wstring& reportPath,
-                 std::vector<std::wstring>& differences) {
+void CompareFile(MessageCode what, const RecordedFile& file, const std::wstring& reportPath,
+                 std::vector<Message>& differences) {
     const std::wstring path = ResolveRecordedPath(file.path, reportPath);
     const std::optional<std::string> now = Sha256OfFile(path);
     if (!now) {
-        differences.push_back(L"не проверить: " + what + L" «" + file.path + L"» нет или он не читается");
+        differences.push_back(Message(MessageCode::VerifyFileGone, {Nested(what), file.path}));
     } else if (*now != file.sha256) {
-        differences.push_back(what + L" «" + file.path + L"» изменён: SHA-256 " + Short(file.sha256) +
-                              L" → " + Short(*now));
+        differences.push_back(Message(MessageCode::VerifyFileChanged,
+                                      {Nested(what), file.path, Short(file.sha256), Short(*now)}));
     }
 }
 
 // A table's change log against the entry the report anchored: still there, in an unbroken chain. A report
 // that anchored none while the table has a log now says nothing of it: it cannot vouch for that log.
-void CompareLog(const std::wstring& what, const RecordedTable& table, const std::wstring& reportPath,
-                std::vector<std::wstring>& differences) {
+void CompareLog(MessageCode what, const RecordedTable& table, const std::wstring& reportPath,
+                std::vector<Message>& differences) {
     const TableLog log(ResolveRecordedPath(table.file.path, reportPath));
     if (table.version.logEntries == 0) {
         if (log.Exists())
-            differences.push_back(L"журнал изменений " + what + L" «" + log.Path() +
-                                  L"» есть, а отчёт не указывает ни одной его записи");
+            differences.push_back(Message(MessageCode::VerifyLogNotAnchored, {Nested(what), log.Path()}));
         return;
     }
     const TableLogCheck check =
         CheckLogHolds(log.ReadAll(), {table.version.logEntries, table.version.logLastEntrySha256, L""});
     if (!check.intact)
-        differences.push_back(L"журнал изменений " + what + L" «" + log.Path() + L"»: " + check.problem);
+        differences.push_back(
+            Message(MessageCode::VerifyLogBroken, {Nested(what), log.Path(), Nested(check.problem)}));
 }
 
-void Print(const std::wstring& title, const std::vector<std::wstring>& lines, const std::wstring& none) {
-    std::wstring text = title + L"\n";
-    if (lines.empty()) text += L"  " + none + L"\n";
-    for (const std::wstring& line : lines) text += L"  " + line + L"\n";
+void Print(MessageCode title, const std::vector<Message>& lines, MessageCode none, Language language) {
+    std::wstring text = Render(title, language) + L"\n";
+    if (lines.empty()) text += L"  " + Render(none, language) + L"\n";
+    for (const Message& line : lines) text += L"  " + Render(line, language) + L"\n";
     WriteConsoleText(stdout, text);
 }
 
@@ -105,15 +112,21 @@ std::string Serialised(const ReportModel& model, RecordedReport::Format format) 
     return format == RecordedReport::Format::Json ? ReportJson(model) : ReportDocumentText(model);
 }
 
-std::vector<std::wstring> FieldDifferences(const RecordedReport& recorded, const ReportModel& model) {
+// A value as a difference shows it: what the report holds there, or that it holds nothing there.
+MessageArg Shown(const std::wstring& value, bool lacking) {
+    return lacking ? Nested(MessageCode::Absent) : MessageArg(value);
+}
+
+std::vector<Message> FieldDifferences(const RecordedReport& recorded, const ReportModel& model) {
     const std::string present = Serialised(model, recorded.format);
     const std::vector<ReportDifference> differences =
         recorded.format == RecordedReport::Format::Json
-            ? CompareJsonReports(recorded.bytes, present, kSkippedJson)
-            : CompareXmlReports(recorded.bytes, present, kSkippedXml);
-    std::vector<std::wstring> lines;
+            ? CompareJsonReports(recorded.bytes, present, kSkippedJson, kAddedLaterJson)
+            : CompareXmlReports(recorded.bytes, present, kSkippedXml, kAddedLaterXml);
+    std::vector<Message> lines;
     for (const ReportDifference& d : differences)
-        lines.push_back(d.where + L": в отчёте «" + d.recorded + L"», сейчас «" + d.present + L"»");
+        lines.push_back(Message(MessageCode::VerifyDifference, {d.where, Shown(d.recorded, d.recordedLacks),
+                                                                Shown(d.present, d.presentLacks)}));
     return lines;
 }
 
@@ -136,43 +149,45 @@ void ShowTimesAsRecorded(const RecordedReport& recorded, ReportZone& zone) {
 
 }  // namespace
 
-std::vector<std::wstring> InputDifferences(const RecordedReport& report, const std::wstring& reportPath) {
-    std::vector<std::wstring> differences;
+std::vector<Message> InputDifferences(const RecordedReport& report, const std::wstring& reportPath) {
+    std::vector<Message> differences;
     for (const RecordedChromatogram& chromatogram : report.chromatograms)
-        CompareFile(L"файл хроматограммы", chromatogram.file, reportPath, differences);
-    CompareFile(L"файл таблицы компонентов", report.componentsFile.file, reportPath, differences);
-    CompareLog(L"таблицы компонентов", report.componentsFile, reportPath, differences);
+        CompareFile(MessageCode::WhatChromatogramFile, chromatogram.file, reportPath, differences);
+    CompareFile(MessageCode::WhatComponentsFile, report.componentsFile.file, reportPath, differences);
+    CompareLog(MessageCode::OfComponentsTable, report.componentsFile, reportPath, differences);
     if (report.limitsFile) {
-        CompareFile(L"файл норм", report.limitsFile->file, reportPath, differences);
-        CompareLog(L"файла норм", *report.limitsFile, reportPath, differences);
+        CompareFile(MessageCode::WhatLimitsFile, report.limitsFile->file, reportPath, differences);
+        CompareLog(MessageCode::OfLimitsFile, *report.limitsFile, reportPath, differences);
     }
-    if (report.stylesheet) CompareFile(L"таблица стилей", *report.stylesheet, reportPath, differences);
+    if (report.stylesheet)
+        CompareFile(MessageCode::WhatStylesheet, *report.stylesheet, reportPath, differences);
     if (const auto& densities = report.origin.densitiesFile)
-        CompareFile(L"файл плотностей", {densities->path, densities->sha256}, reportPath, differences);
+        CompareFile(MessageCode::WhatDensitiesFileShort, {densities->path, densities->sha256}, reportPath,
+                    differences);
     if (report.qcFile) {
-        CompareFile(L"файл контроля качества", report.qcFile->file, reportPath, differences);
-        CompareLog(L"файла контроля качества", *report.qcFile, reportPath, differences);
+        CompareFile(MessageCode::WhatQcFile, report.qcFile->file, reportPath, differences);
+        CompareLog(MessageCode::OfQcFile, *report.qcFile, reportPath, differences);
     }
     return differences;
 }
 
-ExitCode RunVerify(const std::wstring& reportPath) {
-    std::wstring error;
+ExitCode RunVerify(const std::wstring& reportPath, Language language) {
+    Message error;
     const std::optional<RecordedReport> report = ReadRecordedReport(reportPath, error);
     if (!report) {
-        WriteConsoleText(stderr, L"oxycalc-cli: " + error + L"\n");
+        WriteCliLine(stderr, error, language);
         return kExitUsage;
     }
-    const std::vector<std::wstring> inputs = InputDifferences(*report, reportPath);
+    const std::vector<Message> inputs = InputDifferences(*report, reportPath);
     ReportZone zone;
     ShowTimesAsRecorded(*report, zone);
     RebuiltReport rebuilt = RebuildReport(*report, reportPath);
-    std::vector<std::wstring> fields = rebuilt.unverifiable;
+    std::vector<Message> fields = rebuilt.unverifiable;
     if (rebuilt.model) {
-        const std::vector<std::wstring> differences = FieldDifferences(*report, *rebuilt.model);
+        const std::vector<Message> differences = FieldDifferences(*report, *rebuilt.model);
         fields.insert(fields.end(), differences.begin(), differences.end());
     }
-    Print(L"Исходные данные сейчас против записанных в отчёте:", inputs, L"совпадают");
-    Print(L"Отчёт, составленный заново по нынешним исходным данным:", fields, L"совпадает с записанным");
+    Print(MessageCode::VerifyInputsHeading, inputs, MessageCode::VerifyInputsMatch, language);
+    Print(MessageCode::VerifyRebuiltHeading, fields, MessageCode::VerifyRebuiltMatches, language);
     return inputs.empty() && fields.empty() ? kExitSuccess : kExitFailure;
 }

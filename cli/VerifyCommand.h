@@ -12,9 +12,9 @@ struct RecordedReport;
 // checksum, the tables' change logs by the entry the report anchored), then makes the report again from
 // its recorded settings and the present inputs and compares it with the recorded one field by field,
 // naming every difference. Exit 0 when all match, 1 with a difference or an input that is gone, 2 when the
-// report cannot be read.
-ExitCode RunVerify(const std::wstring& reportPath);
+// report cannot be read. It speaks the language.
+ExitCode RunVerify(const std::wstring& reportPath, Language language);
 
 // The recorded inputs against the present ones, one line each: a file changed or gone, a change log that
 // no longer holds the entry the report anchored.
-std::vector<std::wstring> InputDifferences(const RecordedReport& report, const std::wstring& reportPath);
+std::vector<Message> InputDifferences(const RecordedReport& report, const std::wstring& reportPath);

@@ -3,7 +3,6 @@
 # target `stylesheets` makes them; whatever installs or reads them depends on it.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(OXY_STYLESHEET_DIR "${CMAKE_BINARY_DIR}/stylesheets")
-set(OXY_STYLESHEETS Report.xsl Report.ENU.xsl BatchIndex.xsl BatchIndex.ENU.xsl QcChart.xsl QcChart.ENU.xsl)
 
 set(_report "${CMAKE_SOURCE_DIR}/src/report")
 set(_join "${CMAKE_SOURCE_DIR}/tools/join-stylesheet.py")
@@ -23,12 +22,22 @@ function(_oxy_stylesheet name words)
   set(_outputs ${_outputs} "${OXY_STYLESHEET_DIR}/${name}" PARENT_SCOPE)
 endfunction()
 
-foreach(_language ru en)
-  if(_language STREQUAL "ru")
+# Each language's key and the suffix of its files, as src/messages/Languages.cpp names them: Report.xsl,
+# Report.ENU.xsl.
+set(OXY_LANGUAGES ru "" en ENU)
+set(OXY_STYLESHEETS)
+list(LENGTH OXY_LANGUAGES _count)
+math(EXPR _last "${_count} - 1")
+foreach(_at RANGE 0 ${_last} 2)
+  math(EXPR _next "${_at} + 1")
+  list(GET OXY_LANGUAGES ${_at} _language)
+  list(GET OXY_LANGUAGES ${_next} _suffix)
+  if(_suffix STREQUAL "")
     set(_suffix ".xsl")
   else()
-    set(_suffix ".ENU.xsl")
+    set(_suffix ".${_suffix}.xsl")
   endif()
+  list(APPEND OXY_STYLESHEETS Report${_suffix} BatchIndex${_suffix} QcChart${_suffix})
   _oxy_stylesheet("Report${_suffix}" "Words.${_language}.xsl" PREFIXES report. PARTS ReportPage.xsl)
   _oxy_stylesheet("BatchIndex${_suffix}" "Words.${_language}.xsl" PREFIXES batch. qc.
                   PARTS BatchIndexPage.xsl QcCharts.xsl)

@@ -107,7 +107,7 @@ bool StageIndexPage(const std::wstring& path, const IndexPage& page, const std::
                     StagedFiles& staged, UserMessages& messages) {
     XMLWrapper document;
     if (!document.CreateDocument()) {
-        messages.ShowError(L"документ страницы пакета не создан");
+        messages.ShowError(Message(MessageCode::BatchIndexNotCreated));
         return false;
     }
     FillIndexDocument(document, page);

@@ -159,14 +159,10 @@ std::vector<CalculationWarning> QcFileWarnings(const QcFile& file) {
 }
 
 void TellQcFileLog(const QcFile& file, UserMessages& messages) {
-    if (file.tracking.logUnwritable)
-        messages.ShowMessage(L"журнал изменений «" + file.path +
-                             L".log» не записывается (папка только для чтения?): изменения файла контроля не "
-                             L"учтены в журнале; расчёт продолжается");
+    if (file.tracking.logUnwritable) messages.ShowMessage(Message(MessageCode::QcLogUnwritable, {file.path}));
     if (file.tracking.changedOutside)
-        messages.ShowMessage(L"файл контроля качества «" + file.path +
-                             L"» изменён вне модуля: изменение записано в его журнал");
+        messages.ShowMessage(Message(MessageCode::QcFileChangedOutside, {file.path}));
     if (!file.tracking.logProblem.Empty())
-        messages.ShowError(L"журналу изменений файла контроля качества «" + file.path +
-                           L"» нельзя доверять: " + Render(file.tracking.logProblem, Language::Russian));
+        messages.ShowError(
+            Message(MessageCode::QcLogNotTrusted, {file.path, Nested(file.tracking.logProblem)}));
 }

@@ -12,13 +12,14 @@ std::vector<Assay> LoadAssays(const std::vector<int32_t>& ids, UserMessages& mes
         bool hasRow = false;
         QueryAssayFileName(db, id, [&hasRow](const std::wstring&) { hasRow = true; });
         if (!hasRow) {
-            shortfalls.Add(L"хроматограммы " + std::to_wstring(id) + L" нет в базе данных; она пропущена");
+            shortfalls.Add(Message(MessageCode::LoadNotInDatabase, {int64_t{id}}));
             continue;
         }
         std::string reason;
         if (LoadAssay(assays, messages, db, id, &reason) < 0) {
-            shortfalls.Add(L"хроматограмма " + std::to_wstring(id) + L" не загружена" +
-                           (reason.empty() ? L"" : L" (" + FromUtf8(reason) + L")") + L"; она пропущена");
+            shortfalls.Add(reason.empty() ? Message(MessageCode::LoadNotLoadedSkipped, {int64_t{id}})
+                                          : Message(MessageCode::LoadNotLoadedWhySkipped,
+                                                    {int64_t{id}, FromUtf8(reason)}));
         }
     }
     return assays;

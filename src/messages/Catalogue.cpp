@@ -1,15 +1,12 @@
 #include "messages/Catalogue.h"
 
 #include <array>
+#include <vector>
 
+#include "messages/Languages.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/TextTemplate.h"
-
-extern const CatalogueLine kRussianCatalogue[];
-extern const size_t kRussianCatalogueSize;
-extern const CatalogueLine kEnglishCatalogue[];
-extern const size_t kEnglishCatalogueSize;
 
 namespace {
 
@@ -47,16 +44,21 @@ std::wstring RenderArg(const MessageArg& arg, Language language) {
 }
 
 Catalogue CatalogueOf(Language language) {
-    return language == Language::English ? Catalogue{kEnglishCatalogue, kEnglishCatalogueSize}
-                                         : Catalogue{kRussianCatalogue, kRussianCatalogueSize};
+    return LanguageEntryOf(language).catalogue;
 }
 
 const wchar_t* MessagePattern(MessageCode code, Language language) {
-    static const Index russian = IndexOf(CatalogueOf(Language::Russian));
-    static const Index english = IndexOf(CatalogueOf(Language::English));
+    static const std::vector<Index> indexes = [] {
+        std::vector<Index> all;
+        for (const LanguageEntry& entry : Languages()) all.push_back(IndexOf(entry.catalogue));
+        return all;
+    }();
     const size_t at = static_cast<size_t>(code);
     if (at >= kCodes) return nullptr;
-    return (language == Language::English ? english : russian)[at];
+    for (size_t i = 0; i < Languages().size(); ++i) {
+        if (Languages()[i].language == language) return indexes[i][at];
+    }
+    return nullptr;
 }
 
 std::wstring Render(const Message& message, Language language) {

@@ -271,8 +271,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::ChromatogramFileChanged, L"the file of chromatogram %1 “%2” was changed after loading"},
     {MessageCode::ChromatogramFileGone, L"the file of chromatogram %1 “%2” no longer reads"},
     // The report's words
-    {MessageCode::Yes, L"yes"},
-    {MessageCode::No, L"no"},
+    {MessageCode::Yes, L"Yes"},
+    {MessageCode::No, L"No"},
     {MessageCode::Total, L"Total"},
     {MessageCode::KindAnalysis, L"Analysis"},
     {MessageCode::KindCalibration, L"Calibration"},
@@ -285,6 +285,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::ColumnDelta, L"Delta, % m/m"},
     {MessageCode::ColumnVolume, L"Volume, cm³"},
     {MessageCode::ColumnVolumePercent, L"% V/V"},
+    {MessageCode::ColumnMassFraction, L"Mass fraction, %%"},
+    {MessageCode::ColumnVolumeFraction, L"Volume fraction, %%"},
     {MessageCode::ColumnOxygen, L"Oxygen, % m/m"},
     {MessageCode::ColumnNote,
      L"Note (the method’s range: 0.17–15 %% by mass of a component, oxygen up to 3.7 %% by mass)"},
@@ -382,5 +384,473 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::RangeFrom, L"from %1"},
     {MessageCode::RangeTo, L"to %1"},
     {MessageCode::RangeFromTo, L"from %1 to %2"},
+    // The command line: its errors of use
+    {MessageCode::CliUsageError, L"%1\nHelp: oxycalc-cli --help"},
+    {MessageCode::CliError, L"error: %1"},
+    {MessageCode::CliDatabaseError, L"database error: %1"},
+    {MessageCode::CliDocumentError, L"report document error: %1"},
+    {MessageCode::CliNotAnId, L"“%1” is no chromatogram id"},
+    {MessageCode::CliNotALanguage, L"--lang “%1” is no language: %2"},
+    {MessageCode::CliOr, L"%1 or %2"},
+    {MessageCode::CliNoDatabase, L"no database given (--db)"},
+    {MessageCode::CliNoComponents, L"no components table file given (--components)"},
+    {MessageCode::CliNoAssay, L"no chromatogram given (--assay)"},
+    {MessageCode::CliTickAndTickAll, L"--tick and --tick-all are not given together"},
+    {MessageCode::CliXslWithoutHtml, L"--xsl is given only with --html"},
+    {MessageCode::CliTickNotAssay, L"chromatogram %1 is ticked (--tick) but not given in --assay"},
+    {MessageCode::CliGivenTwice, L"%1 is given twice"},
+    {MessageCode::CliBaselineNeedsDates, L"--qc-baseline needs two dates YYYY-MM-DD after it"},
+    {MessageCode::CliBaselineNotDates, L"--qc-baseline “%1 %2” is not two dates YYYY-MM-DD"},
+    {MessageCode::CliBaselineReversed, L"--qc-baseline: the first date is after the second"},
+    {MessageCode::CliBaselineWithoutEstablish,
+     L"--qc-baseline is given only with --establish: quality control limits are established once "
+     L"(oxycalc-cli qc --establish --qc-baseline FROM TO --reason \"…\"), and every run judges by them"},
+    {MessageCode::CliReasonWithoutEstablish, L"--reason is given only with --establish"},
+    {MessageCode::CliEstablishNeedsReason,
+     L"--establish needs a reason: --reason \"…\" (it goes into the QC file's change log)"},
+    {MessageCode::CliUnknownOption, L"unknown option %1"},
+    {MessageCode::CliNoValue, L"no value after %1"},
+    {MessageCode::CliNotGiven, L"no %1 given (%2)"},
+    {MessageCode::CliNotADate, L"%1 “%2” is no date YYYY-MM-DD"},
+    {MessageCode::CliStandardEmpty, L"the internal standard (--standard) is empty"},
+    {MessageCode::CliNotHours, L"--series-gap “%1” is no number of hours"},
+    {MessageCode::CliNotSeconds, L"--wait “%1” is no whole number of seconds"},
+    {MessageCode::CliHistoryOneFile, L"history takes one file; unknown option %1"},
+    {MessageCode::CliReasonEmpty, L"the reason (--reason) is empty"},
+    {MessageCode::CliNotAnEntry, L"--entry “%1” is no number of a log entry"},
+    {MessageCode::CliHistoryNeedsFile, L"history takes a table's file"},
+    {MessageCode::CliEntryWithoutReason, L"--entry is given only with --reason"},
+    {MessageCode::CliVerifyOneFile, L"verify takes one file"},
+    {MessageCode::CliExpectedCommand, L"a command is expected: report, batch, qc, verify or history"},
+    {MessageCode::CliDensityNotANumber, L"the sample density “%1” is no number"},
+    // The command line: the files it is given
+    {MessageCode::WhatDatabase, L"database"},
+    {MessageCode::WhatComponentsFile, L"components table file"},
+    {MessageCode::WhatDensitiesFile, L"sample densities file"},
+    {MessageCode::WhatStylesheet, L"stylesheet"},
+    {MessageCode::WhatIndexStylesheet, L"stylesheet of the batch page"},
+    {MessageCode::WhatChartStylesheet, L"stylesheet of the control charts"},
+    {MessageCode::WhatStandard, L"internal standard"},
+    {MessageCode::WhatOutFolder, L"reports folder"},
+    {MessageCode::CliCannotRead, L"%1 “%2”: %3"},
+    {MessageCode::CliComponentsNotExclusive,
+     L"the components table file “%1” does not open for reading and writing: it is read-only or another "
+     L"program holds it"},
+    {MessageCode::CliNoLimitsFile, L"there is no limits file “%1”"},
+    {MessageCode::CliOutputIsLog,
+     L"the file “%1” is a table's change log or a kept version of it; no report is written there"},
+    {MessageCode::CliOutputIsInput,
+     L"the file “%1” is an input of the calculation (%2); no report is written over it"},
+    {MessageCode::CliOutputTwice, L"the file “%1” is named for two outputs"},
+    {MessageCode::CliLogUnwritable,
+     L"the change log “%1.log” cannot be written (is the folder read-only?): the table's changes are not in "
+     L"the log; the calculation goes on"},
+    {MessageCode::CliNotReplaceable,
+     L"the file “%1” is there and is no %2 of this program: it is not replaced (name another file)"},
+    {MessageCode::KindReportDocument, L"report document (--xml)"},
+    {MessageCode::KindReportPage, L"report page (--html)"},
+    {MessageCode::KindReportJson, L"report for programs (--json)"},
+    {MessageCode::KindReportCsv, L"results for spreadsheets (--csv)"},
+    // The command line: report
+    {MessageCode::CliNoMassRefused,
+     L"This chromatogram cannot be selected because its sample mass is not given. (%1)"},
+    {MessageCode::CliNoMassLeftOut, L"chromatogram %1 gives no sample mass; it is left out"},
+    {MessageCode::CliNothingTicked, L"no chromatogram is ticked: the calculation is empty"},
+    {MessageCode::CliWarning, L"warning: %1"},
+    {MessageCode::CliComponentsNotRead, L"the components table was not read"},
+    {MessageCode::CliComponentsEmpty, L"the components table is empty"},
+    {MessageCode::CliLimitsError, L"limits file: %1"},
+    {MessageCode::CliComponentsNotReadOrEmpty, L"the components table was not read or is empty: “%1”"},
+    {MessageCode::CliTotalOxygenLine, L"Total organically bound oxygen: %1 %% m/m"},
+    {MessageCode::CliTotalOxygenNoResult, L"Total organically bound oxygen: %1 — %2"},
+    {MessageCode::CliLimitsHeading, L"Conformity to limits:"},
+    {MessageCode::CliVerdictLine, L"%1: %2 %3 against a maximum of %4 — %5"},
+    {MessageCode::CliGuardBand, L"(R %1, w %2, acceptance limit %3)"},
+    {MessageCode::LoadNotInDatabase, L"chromatogram %1 is not in the database; it is skipped"},
+    {MessageCode::LoadNotLoadedSkipped, L"chromatogram %1 was not loaded; it is skipped"},
+    {MessageCode::LoadNotLoadedWhySkipped, L"chromatogram %1 was not loaded (%2); it is skipped"},
+    // The command line: batch
+    {MessageCode::BatchRecordNotAdded,
+     L"the record of the file “%1” was not added to %2: the next batch will not replace this file"},
+    {MessageCode::BatchCutShortPlaced,
+     L"the reports of the series “%1” an earlier batch left cut short are put in place"},
+    {MessageCode::BatchCutShortRewritten,
+     L"the reports of the series “%1” an earlier batch left cut short are not all put in place: the series "
+     L"is written anew"},
+    {MessageCode::BatchFolderTakenReports,
+     L"another batch took the folder “%1”: the series' reports are not written"},
+    {MessageCode::BatchCommitNotRecorded, L"no record was added to %1: the series' reports are not written"},
+    {MessageCode::BatchProgress, L"[%1/%2] %3 (%4): %5"},
+    {MessageCode::BatchProgressOxygen, L"%1 det., oxygen %2 %% m/m"},
+    {MessageCode::BatchProgressUndetermined, L"%1 det., oxygen undetermined (%2)"},
+    {MessageCode::BatchPreviousNotKept,
+     L"the previous page “%1” was not kept under another name: %2; the new one is not written"},
+    {MessageCode::CliQcFileError, L"QC file: %1"},
+    {MessageCode::CliQcFileLine, L"QC file, line %1: %2"},
+    {MessageCode::BatchLockBeingWritten, L"the file “%1” is still being written"},
+    {MessageCode::BatchLockHeldBy, L"%1 runs it (process %2) since %3"},
+    {MessageCode::BatchFolderBusyWaiting, L"another batch holds the folder “%1”: %2; waiting up to %3 s"},
+    {MessageCode::BatchFolderNotLocked,
+     L"the folder “%1” is not closed to other batches: the file “%2” was not made: %3"},
+    {MessageCode::BatchFolderBusy, L"another batch holds the folder “%1”: %2; the batch is not run"},
+    {MessageCode::BatchFolderBusyElsewhere,
+     L"If no batch runs on that computer any more, remove the file “%1”"},
+    {MessageCode::BatchFolderNotMade, L"the reports folder “%1” was not made: %2"},
+    {MessageCode::CliFromAfterTo, L"--from is after --to: there are no analyses in these dates"},
+    {MessageCode::BatchFolderTakenIndex,
+     L"another batch took the folder “%1”: the batch page is not written"},
+    {MessageCode::BatchNoAnalyses, L"there are no analyses in the dates chosen"},
+    {MessageCode::BatchIndexNotCreated, L"the batch page's document was not made"},
+    {MessageCode::QcLogUnwritable,
+     L"the change log “%1.log” cannot be written (is the folder read-only?): the QC file's changes are not "
+     L"in the log; the calculation goes on"},
+    {MessageCode::QcFileChangedOutside,
+     L"the QC file “%1” was changed outside the program: the change is written into its log"},
+    {MessageCode::QcLogNotTrusted, L"the change log of the QC file “%1” cannot be trusted: %2"},
+    // The command line: qc
+    {MessageCode::QcSummary, L"Chart %1. %2: %3 results, %4 failed, %5 undetermined, %6 not judged; %7"},
+    {MessageCode::QcSummaryEstablished, L"limits established %1 from %2 results"},
+    {MessageCode::QcSummaryEstablishedProvisional, L"limits established %1 from %2 results (provisional)"},
+    {MessageCode::QcSummaryNone, L"no limits established, no provisional ones: %1"},
+    {MessageCode::QcSummaryProvisional, L"no limits established, provisional ones from %1 results"},
+    {MessageCode::QcLimitsLine,
+     L"centre line %1, 3σ limits %2 … %3, mean moving range %4, its limit %5 (%6)"},
+    {MessageCode::QcLimitsLineAccepted,
+     L"centre line %1, 3σ limits %2 … %3, mean moving range %4, its limit %5 (%6, result − accepted)"},
+    {MessageCode::QcDocumentNotCreated, L"the control charts' document was not made"},
+    {MessageCode::QcNotEstablished, L"Chart %1. %2: no limits established: %3"},
+    {MessageCode::QcNotEstablishedKept,
+     L"Chart %1. %2: no limits established: %3; those established %4 stay"},
+    {MessageCode::QcLimitsNotRecorded, L"the limits are not written into the QC file “%1”: %2"},
+    {MessageCode::QcLimitsNotLoggedAfter,
+     L"the limits are written into “%1”, but its change log “%1.log” is not"},
+    {MessageCode::QcEstablishedLine, L"Chart %1. %2: limits established from %3 results (%4 – %5): %6"},
+    {MessageCode::QcNoQcFile, L"there is no QC file “%1” (it lies beside the components table)"},
+    {MessageCode::QcNotAllEstablished, L"quality control limits were not established for every chart"},
+    {MessageCode::QcNoSeries, L"there are no series of check samples in the dates chosen"},
+    {MessageCode::QcFileUnreadable, L"the file does not read"},
+    {MessageCode::QcFileChangedSinceRead, L"the file changed after it was read; run the command again"},
+    {MessageCode::QcFileWouldReadAsUtf8, L"in Windows-1251 the file would read as UTF-8"},
+    {MessageCode::QcFileUnrepresentable,
+     L"the text “%1” holds a character the file's encoding (Windows-1251) lacks"},
+    {MessageCode::QcTemporaryNotMade, L"no temporary file could be made beside it: %1"},
+    {MessageCode::QcTemporaryNotWritten, L"the temporary file beside it was not written"},
+    {MessageCode::QcFileNotReplaced,
+     L"the file was not replaced (another program has it open, or it is read-only)"},
+    // The command line: verify
+    {MessageCode::VerifyInputsHeading, L"The inputs now against those the report records:"},
+    {MessageCode::VerifyInputsMatch, L"they match"},
+    {MessageCode::VerifyRebuiltHeading, L"The report made again from the present inputs:"},
+    {MessageCode::VerifyRebuiltMatches, L"it matches the one recorded"},
+    {MessageCode::VerifyDifference, L"%1: in the report “%2”, now “%3”"},
+    {MessageCode::VerifyNotRead, L"not read"},
+    {MessageCode::VerifyFileGone, L"cannot check: the %1 “%2” is gone or does not read"},
+    {MessageCode::VerifyFileChanged, L"%1 “%2” changed: SHA-256 %3 → %4"},
+    {MessageCode::VerifyLogNotAnchored,
+     L"the change log of the %1 “%2” is there, but the report names none of its entries"},
+    {MessageCode::VerifyLogBroken, L"change log of the %1 “%2”: %3"},
+    {MessageCode::OfComponentsTable, L"components table"},
+    {MessageCode::OfLimitsFile, L"limits file"},
+    {MessageCode::OfQcFile, L"QC file"},
+    {MessageCode::WhatChromatogramFile, L"chromatogram file"},
+    {MessageCode::WhatLimitsFile, L"limits file"},
+    {MessageCode::WhatQcFile, L"QC file"},
+    {MessageCode::WhatDensitiesFileShort, L"densities file"},
+    {MessageCode::VerifyUnverifiable, L"cannot check: %1"},
+    {MessageCode::VerifyNoQcFile, L"cannot check: there is no QC file “%1”"},
+    {MessageCode::VerifyQcFileNotNamed,
+     L"there is a QC file “%1” beside the components table, but the batch report does not name it: no QC "
+     L"mark is recorded"},
+    {MessageCode::VerifyNoFirstAnalysis,
+     L"cannot check: the series' first analysis (%1) is not in the database"},
+    {MessageCode::VerifyNoDensity,
+     L"cannot check: the densities file has no density of the sample “%1”; the one the report records is "
+     L"taken"},
+    {MessageCode::VerifyNoDatabase, L"cannot check: there is no database “%1”"},
+    {MessageCode::VerifyDatabaseUnreadable, L"cannot check: the database “%1” does not read: %2"},
+    {MessageCode::ReportUnreadable, L"the report file “%1” does not read"},
+    {MessageCode::ReportLacks, L"the report has no “%1”"},
+    {MessageCode::ReportWrongKind, L"“%1” in the report is no %2"},
+    {MessageCode::ReportOutOfRange, L"“%1” in the report lies beyond what the program writes"},
+    {MessageCode::KindObject, L"object"},
+    {MessageCode::KindString, L"string"},
+    {MessageCode::KindNumber, L"number"},
+    {MessageCode::KindInteger, L"whole number"},
+    {MessageCode::KindBoolean, L"true or false"},
+    {MessageCode::KindArray, L"array"},
+    {MessageCode::KindSha256, L"SHA-256"},
+    {MessageCode::KindEntryCount, L"number of entries"},
+    {MessageCode::KindMaker, L"“plugin”, “report” or “batch”"},
+    {MessageCode::KindUtcTime, L"UTC time"},
+    {MessageCode::KindEitherOf, L"“%1” or “%2”"},
+    {MessageCode::ReportNotJson, L"the report for programs does not read as JSON"},
+    {MessageCode::ReportNotOxycalc, L"this is no oxycalc report"},
+    {MessageCode::ReportOtherVersion, L"the report's format version is %1, and version %2 is checked"},
+    {MessageCode::ReportOlderVersion,
+     L"the report's format version is %1, and version %2 is checked (an earlier version of the program made "
+     L"the report)"},
+    {MessageCode::ReportNotXml, L"the report document does not read as XML"},
+    {MessageCode::ReportChromatogramTwice, L"chromatogram %1 is recorded in the report twice"},
+    {MessageCode::ReportKeyTwice, L"the key “%1” is written twice in “%2”"},
+    {MessageCode::ReportTooDeep, L"the report nests deeper than %1 levels (in “%2”)"},
+    {MessageCode::ReportWhole, L"the report"},
+    {MessageCode::ReportDocumentWhole, L"the document"},
+    {MessageCode::ReportXmlComment, L"a comment"},
+    {MessageCode::ReportXmlInstruction, L"a processing instruction"},
+    {MessageCode::ReportXmlCdata, L"a CDATA section"},
+    {MessageCode::ReportXmlDoctype, L"a document type declaration"},
+    {MessageCode::ReportXmlDeclarationLate, L"the XML declaration is not at the start of the document"},
+    {MessageCode::ReportXmlForeign, L"the report document holds %1 (in “%2”): the program writes none"},
+    {MessageCode::ReportXmlAttribute,
+     L"the element “%1” has an attribute “%2”: the program writes no attributes"},
+    {MessageCode::ReportXmlTooDeep, L"the report document nests deeper than %1 levels"},
+    // The command line: history
+    {MessageCode::HistoryNoLog, L"there is no change log “%1”, or it is empty"},
+    {MessageCode::HistoryLogBroken, L"The log is broken: entry %1 — %2."},
+    {MessageCode::HistoryLogIntact,
+     L"The log holds (entries: %1): the table's file is the last entry's, every version of the table is kept "
+     L"and its changes are the entry's."},
+    {MessageCode::HistorySavesWithoutReason,
+     L"Saves without a reason: entries %1 (oxycalc-cli history FILE --reason \"…\" --entry N writes the "
+     L"reason)."},
+    {MessageCode::HistoryUnanchored,
+     L"Entry %1 (%2) is the last: no entry of the log anchors it, and it can be rewritten so that the log "
+     L"still holds. Only a report made after it anchors it: verify of such a report finds the rewrite. The "
+     L"entries after the one the last report names are anchored by nothing."},
+    {MessageCode::HistoryNoLogFile, L"there is no change log “%1”"},
+    {MessageCode::HistoryReasonNotWrittenBroken,
+     L"the log is broken (entry %1 — %2): the reason is not written"},
+    {MessageCode::HistoryNotASave,
+     L"entry %1 is neither a save nor a change of the table: the reason is not written"},
+    {MessageCode::HistoryNoSuchEntry, L"the log has no entry %1: the reason is not written"},
+    {MessageCode::HistoryNoSave, L"the log has no save in the program: the reason is not written"},
+    {MessageCode::HistoryLogNotWritten, L"the change log “%1” was not written"},
+    {MessageCode::LogChainStartRemoved,
+     L"the first entry refers to one before it: the log's start was removed"},
+    {MessageCode::LogChainBroken,
+     L"the entry does not continue the one before: that one was removed or changed"},
+    {MessageCode::LogNumberMisplaced, L"the entry number %1 is out of its place"},
+    {MessageCode::LogEmpty, L"the log has no entries"},
+    {MessageCode::LogTableNotLast,
+     L"the table's file is not the last entry's: it was changed without an entry in the log"},
+    {MessageCode::LogTableUnreadable, L"the table's file does not read"},
+    {MessageCode::LogVersionMissing,
+     L"the version %1 of the table the entry names is not in the versions folder"},
+    {MessageCode::LogVersionAltered,
+     L"the version %1 of the table in the versions folder was changed: its SHA-256 differs"},
+    {MessageCode::LogChangesDiffer,
+     L"the changes the entry names are not those between the table's versions before and after it"},
+    {MessageCode::LogShortened,
+     L"the log holds %1 entries, and %2 at the report: it was shortened or begun anew"},
+    {MessageCode::LogRewritten,
+     L"entry %1 is not the one that was last at the report: the log was rewritten"},
+    // A change log's entries as the program writes them (in Russian, the log's language) and prints them
+    {MessageCode::LogEntryNumber, L"Entry: %1"},
+    {MessageCode::LogEntryLocal, L"Local time: %1"},
+    {MessageCode::LogEntryUser, L"User: %1"},
+    {MessageCode::LogEntryProgram, L"Program: %1"},
+    {MessageCode::LogEntryEvent, L"Event: %1"},
+    {MessageCode::LogEntryExplains, L"To entry: %1"},
+    {MessageCode::LogEntryReason, L"Reason: %1"},
+    {MessageCode::LogEntryChanges, L"Changes:"},
+    {MessageCode::LogEntryNotes, L"Notes:"},
+    {MessageCode::LogEntryFile, L"SHA-256 of the file: %1"},
+    {MessageCode::LogEntryPrevious, L"SHA-256 of the entry before: %1"},
+    {MessageCode::LogEventStarted, L"log begun"},
+    {MessageCode::LogEventStartedAnew, L"log begun anew"},
+    {MessageCode::LogEventSaved, L"saved in the program"},
+    {MessageCode::LogEventChangedOutside, L"changed outside the program"},
+    {MessageCode::LogEventLimitsEstablished, L"control limits established"},
+    {MessageCode::LogEventNewDefault, L"new default table: %1"},
+    {MessageCode::LogDefaultSha256, L"SHA-256 of the default table: %1"},
+    {MessageCode::LogEventReasonGiven, L"reason given"},
+    {MessageCode::LogRowChanged, L"row “%1”: %2 “%3” → “%4”"},
+    {MessageCode::LogFieldNumber, L"field %1"},
+    {MessageCode::LogHeaderChanged, L"header row: “%1” → “%2”"},
+    {MessageCode::LogRowAdded, L"row “%1” added: %2"},
+    {MessageCode::LogRowRemoved, L"row “%1” removed: %2"},
+    {MessageCode::LogVersionSeenBefore,
+     L"the program kept this version of the table before: an earlier version was put back, or an entry "
+     L"removed from the log"},
+    {MessageCode::LogPreviousNotKept, L"the version before is not kept: no differences are shown"},
+    {MessageCode::LogBegunAnew,
+     L"there is no log before, but versions of the table are kept: the log was removed"},
+    {MessageCode::LogReasonFor, L"the reason for entry %1 (%2, %3, %4)"},
+    {MessageCode::LogLimitsChange, L"chart “%1” (line %2): %3"},
+    {MessageCode::LogCentreLineChange, L"centre line %1 → %2"},
+    {MessageCode::LogMovingRangeChange, L"mean moving range %1 → %2"},
+    {MessageCode::Log3SigmaChange, L"3σ limits %1 → %2"},
+    {MessageCode::LogBaselineChange, L"baseline %1 → %2"},
+    {MessageCode::LogBaselineResults, L"%1 results, %2 – %3"},
+    // The command line's help (--help)
+    {MessageCode::CliUsage,
+     L"The calculation of organic oxygenates and of the total organically bound oxygen per\n"
+     L"GOST EN 13132-2012 without a window: the batch mode of the oxycalc module.\n"
+     L"\n"
+     L"Usage:\n"
+     L"  oxycalc-cli report --db PATH --assay ID [--assay ID ...] [--tick ID ... | --tick-all]\n"
+     L"                     [--density TEXT] [--standard TEXT] --components PATH\n"
+     L"                     [--limits FILE] [--xml FILE] [--html FILE [--xsl PATH]]\n"
+     L"                     [--json FILE] [--csv FILE] [--lang ru|en]\n"
+     L"  oxycalc-cli batch --db PATH --components PATH --standard TEXT --densities FILE\n"
+     L"                    --out FOLDER [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--limits FILE]\n"
+     L"                    [--xsl PATH] [--series-gap HOURS] [--wait SECONDS] [--lang ru|en]\n"
+     L"  oxycalc-cli qc --db PATH --components PATH --standard TEXT --densities FILE\n"
+     L"                 --out FOLDER [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--xsl PATH]\n"
+     L"                 [--series-gap HOURS] [--lang ru|en]\n"
+     L"  oxycalc-cli qc --establish [--qc-baseline YYYY-MM-DD YYYY-MM-DD] --reason TEXT\n"
+     L"                 --db PATH --components PATH --standard TEXT --densities FILE\n"
+     L"                 [--out FOLDER] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--xsl PATH]\n"
+     L"                 [--series-gap HOURS]\n"
+     L"  oxycalc-cli verify REPORT [--lang ru|en]\n"
+     L"  oxycalc-cli history FILE [--reason TEXT [--entry N]] [--lang ru|en]\n"
+     L"  oxycalc-cli --help\n"
+     L"\n"
+     L"Options:\n"
+     L"  --db PATH          the chromatograms' database (SQLite), read only\n"
+     L"  --assay ID         a chromatogram's id in the database; repeated, kept in order;\n"
+     L"                     an id given again loads the chromatogram once, an id without a\n"
+     L"                     row in the database is told and skipped\n"
+     L"  --tick ID          tick a chromatogram for the calculation (repeated; an ID of --assay)\n"
+     L"  --tick-all         tick every loaded chromatogram with a sample mass\n"
+     L"                     a chromatogram without a sample mass cannot be ticked: it is told\n"
+     L"                     and left out, the calculation goes on (code 1)\n"
+     L"  --density TEXT     the sample density, kg/m³ (point or comma); not given or\n"
+     L"                     empty: 1\n"
+     L"  --standard TEXT    the internal standard (a component's name, case aside)\n"
+     L"  --components PATH  the components table file (CompsTableOxycalc.csv); opened\n"
+     L"                     exclusively, as in the module\n"
+     L"  --limits FILE      a limits file (for instance LimitsOxycalc-EN228-E10.csv): the\n"
+     L"                     results are held against the limits, the verdicts printed and reported\n"
+     L"  --xml FILE         write the report document (UTF-8 XML)\n"
+     L"  --html FILE        write the HTML report the stylesheet makes\n"
+     L"  --xsl PATH         the stylesheet of --html; by default Report.xsl of the module's\n"
+     L"                     data folder (Public Documents\\Veltar4\\oxycalc)\n"
+     L"  --json FILE        write the report for programs (LIMS): JSON of a fixed shape\n"
+     L"  --csv FILE         write the results for spreadsheets: in Russian \";\" and the\n"
+     L"                     decimal comma, with --lang en \",\" and the point; UTF-8 with a\n"
+     L"                     byte order mark\n"
+     L"  --lang ru|en       the language of the reports, pages (report, batch, qc) and of\n"
+     L"                     everything printed on the console: ru Russian (the default),\n"
+     L"                     en English; the default stylesheets are then Report.ENU.xsl,\n"
+     L"                     BatchIndex.ENU.xsl, QcChart.ENU.xsl; change logs are written in\n"
+     L"                     Russian, history prints them in the language of --lang\n"
+     L"  An output file may not be an input (the database, the components table, a\n"
+     L"  chromatogram, the stylesheet) or another output, lie in a table's change log or\n"
+     L"  versions folder (also through a link) or replace a file that is not the same\n"
+     L"  output of this program or empty (a QC file, densities, a stylesheet) (code 2).\n"
+     L"\n"
+     L"Batch calculation (batch): the database's analyses (calibrations aside) are grouped\n"
+     L"into series of parallel determinations: analyses of one sample ([assay].sample) made\n"
+     L"one after another, no more than --series-gap hours (12) apart. The series whose first\n"
+     L"analysis falls in the dates --from…--to (inclusive, local time) are taken, each\n"
+     L"whole, even when its analyses go on after --to. Each series takes its density from\n"
+     L"the densities file (lines \"sample;density\"), every chromatogram with a sample mass is\n"
+     L"ticked, and its reports (HTML, XML, JSON, CSV) are written into the folder --out,\n"
+     L"named by the time of the first analysis and the sample\n"
+     L"(2024-03-14_0912_AI-95-K5_batch_2417.html), together and only whole. A file of the\n"
+     L"folder the batch did not write for this series (or one changed since) is not\n"
+     L"replaced: the series is named with the reason. The records of the batch's files are\n"
+     L"kept in oxycalc-batch-files.txt in the same folder. The page index.html lists the\n"
+     L"series with all their warnings and verdicts (the stylesheet BatchIndex.xsl from the\n"
+     L"folder of the report stylesheet); the previous index.html is kept as\n"
+     L"index-<its dates>.html. A series without a density or without chromatograms with a\n"
+     L"mass is named with the reason. One progress line a series on standard error; code 1\n"
+     L"when a series has a warning, an undetermined verdict, a spread above r, or was not\n"
+     L"calculated. A series' files get their name once, when first written, and keep it in\n"
+     L"any time zone: a series is known by its first analysis (its id and UTC time).\n"
+     L"One batch works in a folder at a time (the file oxycalc-batch.lock names it:\n"
+     L"user@computer, process, since when); a second one waits --wait seconds (60) and,\n"
+     L"when the folder is still held, does not run (code 2). A lock file of a process no\n"
+     L"longer on this computer does not hold the folder. A batch cut short on its way\n"
+     L"(Ctrl+C, a closed window, a killed process) leaves every series whole or as it was;\n"
+     L"the next batch in the folder completes what was left and removes the temporary\n"
+     L"files (the folder oxycalc-batch-staging).\n"
+     L"\n"
+     L"Quality control (batch and qc): the file QcOxycalc.csv beside the components table\n"
+     L"(read by the same rules, a header line optional, \"#\" a comment) gives one line per\n"
+     L"control chart: the check sample (its sample name in the database, case aside); the\n"
+     L"component (a peak name; empty: the total oxygen); \"%% масс.\" or \"%% об.\"; an accepted\n"
+     L"value (optional: the chart then plots the result minus it); a tolerance ± (optional,\n"
+     L"only with an accepted value); then the established limits qc --establish writes. Each\n"
+     L"series of the check sample gives one result per line; the sample density is taken\n"
+     L"from the densities file. A line whose sample is a single series in the database is an\n"
+     L"error: a check sample is analysed again and again, a single series is an ordinary\n"
+     L"sample (and is calculated as one).\n"
+     L"The charts of individual values and moving ranges are drawn over every series of the\n"
+     L"check sample in the database, whatever dates are chosen; the series of the chosen\n"
+     L"dates are shown. The lab establishes the limits (mean ± 2.66·MR̄, the MR limit\n"
+     L"3.267·MR̄) once: qc --establish --reason \"…\" takes the baseline (the chart's first\n"
+     L"20 used results in the database, or the series of the dates --qc-baseline, inclusive)\n"
+     L"and writes the limits into the QC file, and into its log (QcOxycalc.csv.log) who,\n"
+     L"when, why, the limits before and the new ones; a revision is the same command with a\n"
+     L"new reason. The results after the baseline are judged by the recorded limits in every\n"
+     L"later batch and qc. Before the limits are established (and up to the end of the\n"
+     L"baseline) a result is judged by provisional limits from the results of its chart made\n"
+     L"before it (the first 20 used ones, failed ones aside); with fewer than 5 it is not\n"
+     L"judged. Rules: 1 a point beyond a 3σ limit; 2 2 of 3 in a row beyond 2σ on one side;\n"
+     L"3 4 of 5 in a row beyond 1σ on one side; 4 8 in a row on one side of the centre\n"
+     L"line; 5 a moving range above its limit (but a return from a point that broke a rule:\n"
+     L"such a range is counted to that point, as the point says). A result whose basis is\n"
+     L"undetermined (the standard not found, a component not found and so on) is shown but\n"
+     L"not used. An analysis with no check in control between it and a failed check (out of\n"
+     L"control or outside its tolerance), made after the last check in control up to the end\n"
+     L"of the failed one's series (also between its parallels) or after the failed one up\n"
+     L"to the next in control, puts its series \"in doubt: quality control failed\" on the\n"
+     L"batch page's row, in the report and in the JSON (code 1); \"confirmed\" only by a check\n"
+     L"in control after the series, without one \"not yet confirmed by quality control\". When\n"
+     L"the chosen dates hold QC results but none was judged, this is told (code 1). The\n"
+     L"batch page shows the charts, qc.json the same points, limits and violations for\n"
+     L"programs (the previous one is kept as qc-<dates>.json).\n"
+     L"The command qc calculates the series of the check samples only and writes into the\n"
+     L"folder --out the page qc.html (the stylesheet --xsl, by default QcChart.xsl of the\n"
+     L"module's data folder) and qc.json, replacing those before; code 1 when a QC result\n"
+     L"failed or is undetermined, none was judged, the QC file holds errors or there are no\n"
+     L"results. With --establish it establishes each chart's limits and, when --out is\n"
+     L"given, draws the charts with them; code 1 when a chart got no limits or the QC file\n"
+     L"was not written.\n"
+     L"\n"
+     L"Checking a report (verify): a report (XML or JSON, of the module or of oxycalc-cli)\n"
+     L"records how it was made (the settings, the program) and its inputs: the chromatogram\n"
+     L"files, the components, limits, densities, QC and stylesheet files with their SHA-256\n"
+     L"and where their change logs stood, the database's rows the numbers rest on. verify\n"
+     L"holds the recorded files against the present ones (by SHA-256, the logs by the entry\n"
+     L"the report names), then makes the report again with the recorded settings from the\n"
+     L"present data and compares it with the recorded one field by field, naming every\n"
+     L"difference. Code 0 all match, 1 a difference or an input that is gone, 2 the report\n"
+     L"does not read (the missing or wrong key is named).\n"
+     L"\n"
+     L"Change log (history): the components table, a limits file and the QC file keep a\n"
+     L"change log beside them (NAME.log, the versions in the folder NAME.versions): a save in\n"
+     L"the module, a change made outside it found at the next read, QC limits established.\n"
+     L"history prints the log and checks it: every entry continues the one before (SHA-256),\n"
+     L"the numbers are in order, the file is the last entry's, every entry's version of the\n"
+     L"table is kept and the changes between the versions are those the entry names; it\n"
+     L"names the saves without a reason and says that nothing in the log anchors the last\n"
+     L"entry (only a report made after it does). Code 0 the log holds, 1 it is broken (the\n"
+     L"first wrong entry is named), 2 there is no log.\n"
+     L"With --reason TEXT history writes into a new entry of the log the reason for a save in\n"
+     L"the module (or a change made outside it): the last save, or the entry --entry N; the\n"
+     L"entry names the one it gives the reason for, and who gave it, where and when. Code 0\n"
+     L"written, 1 the log is broken or cannot be written (nothing is added), 2 there is no\n"
+     L"log or no such entry.\n"
+     L"\n"
+     L"The results are printed on standard output, the messages and warnings (the standard\n"
+     L"not given or not in the components table, a chromatogram without named peaks or\n"
+     L"without the standard's peak, a component not found in every parallel determination,\n"
+     L"a peak's concentration not given, a component without a molar mass or density) on\n"
+     L"standard error. Analysis times are shown in the local time zone (TZ).\n"
+     L"Results outside the method's range (a component below 0.17 or above 15 %% m/m, oxygen\n"
+     L"above 3.7 %% m/m) are marked in the report; the verdicts on limits do not change.\n"
+     L"\n"
+     L"Exit codes:\n"
+     L"  0  success: every chromatogram of --assay loaded with a sample mass, every tick\n"
+     L"     taken, the calculation has no warning and every verdict on a limit is determined\n"
+     L"  1  the database or a file cannot be used, a chromatogram was not loaded or has no\n"
+     L"     sample mass, a tick was refused, nothing is ticked, the components table is\n"
+     L"     empty, the calculation has a warning, a verdict on a limit is undetermined or\n"
+     L"     the limits file holds errors; the report is written from what could be taken\n"
+     L"  2  a wrong command line, a value that is no number, an output file that is an\n"
+     L"     input; nothing is written\n"},
 };
 extern const size_t kEnglishCatalogueSize = sizeof kEnglishCatalogue / sizeof kEnglishCatalogue[0];

@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-// The languages people read this program in: its reports, its dialogs, its messages.
+// The languages people read this program in: its reports, its dialogs, its messages. What the program
+// knows of each (its key, its words, its spreadsheets) is its row in Languages.h.
 enum class Language { Russian, English };
 
 // "ru" or "en": how documents and the command line name a language.

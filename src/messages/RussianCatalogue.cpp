@@ -268,8 +268,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::ChromatogramFileChanged, L"файл хроматограммы %1 «%2» изменён после загрузки"},
     {MessageCode::ChromatogramFileGone, L"файл хроматограммы %1 «%2» больше не читается"},
     // The report's words
-    {MessageCode::Yes, L"да"},
-    {MessageCode::No, L"нет"},
+    {MessageCode::Yes, L"Да"},
+    {MessageCode::No, L"Нет"},
     {MessageCode::Total, L"Всего"},
     {MessageCode::KindAnalysis, L"Анализ"},
     {MessageCode::KindCalibration, L"Градуировка"},
@@ -282,6 +282,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::ColumnDelta, L"Дельта, % масс."},
     {MessageCode::ColumnVolume, L"Объём, см³"},
     {MessageCode::ColumnVolumePercent, L"% об."},
+    {MessageCode::ColumnMassFraction, L"Массовая доля, %%"},
+    {MessageCode::ColumnVolumeFraction, L"Объёмная доля, %%"},
     {MessageCode::ColumnOxygen, L"Кислород, % масс."},
     {MessageCode::ColumnNote,
      L"Примечание (область метода: 0,17–15 %% масс. компонента, кислород до 3,7 %% масс.)"},
@@ -381,5 +383,456 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::RangeFrom, L"с %1"},
     {MessageCode::RangeTo, L"по %1"},
     {MessageCode::RangeFromTo, L"с %1 по %2"},
+    // The command line: its errors of use
+    {MessageCode::CliUsageError, L"%1\nСправка: oxycalc-cli --help"},
+    {MessageCode::CliError, L"ошибка: %1"},
+    {MessageCode::CliDatabaseError, L"ошибка базы данных: %1"},
+    {MessageCode::CliDocumentError, L"ошибка документа отчёта: %1"},
+    {MessageCode::CliNotAnId, L"«%1» не является номером хроматограммы"},
+    {MessageCode::CliNotALanguage, L"--lang «%1» — не язык: %2"},
+    {MessageCode::CliOr, L"%1 или %2"},
+    {MessageCode::CliNoDatabase, L"не указана база данных (--db)"},
+    {MessageCode::CliNoComponents, L"не указан файл таблицы компонентов (--components)"},
+    {MessageCode::CliNoAssay, L"не указано ни одной хроматограммы (--assay)"},
+    {MessageCode::CliTickAndTickAll, L"--tick и --tick-all не указываются вместе"},
+    {MessageCode::CliXslWithoutHtml, L"--xsl указывается только вместе с --html"},
+    {MessageCode::CliTickNotAssay, L"хроматограмма %1 отмечена (--tick), но не указана в --assay"},
+    {MessageCode::CliGivenTwice, L"%1 указан дважды"},
+    {MessageCode::CliBaselineNeedsDates, L"после --qc-baseline нужны две даты ГГГГ-ММ-ДД"},
+    {MessageCode::CliBaselineNotDates, L"--qc-baseline «%1 %2» — не две даты ГГГГ-ММ-ДД"},
+    {MessageCode::CliBaselineReversed, L"--qc-baseline: первая дата позже второй"},
+    {MessageCode::CliBaselineWithoutEstablish,
+     L"--qc-baseline указывается только вместе с --establish: пределы контроля качества устанавливаются один "
+     L"раз (oxycalc-cli qc --establish --qc-baseline ОТ ДО --reason \"…\"), и каждый запуск судит по ним"},
+    {MessageCode::CliReasonWithoutEstablish, L"--reason указывается только вместе с --establish"},
+    {MessageCode::CliEstablishNeedsReason,
+     L"для --establish нужна причина: --reason \"…\" (она войдёт в журнал файла контроля)"},
+    {MessageCode::CliUnknownOption, L"неизвестный параметр %1"},
+    {MessageCode::CliNoValue, L"после %1 нет значения"},
+    {MessageCode::CliNotGiven, L"не указан(а) %1 (%2)"},
+    {MessageCode::CliNotADate, L"%1 «%2» — не дата ГГГГ-ММ-ДД"},
+    {MessageCode::CliStandardEmpty, L"внутренний стандарт (--standard) пуст"},
+    {MessageCode::CliNotHours, L"--series-gap «%1» — не число часов"},
+    {MessageCode::CliNotSeconds, L"--wait «%1» — не целое число секунд"},
+    {MessageCode::CliHistoryOneFile, L"после history ожидается один файл; неизвестный параметр %1"},
+    {MessageCode::CliReasonEmpty, L"причина (--reason) пуста"},
+    {MessageCode::CliNotAnEntry, L"--entry «%1» — не номер записи журнала"},
+    {MessageCode::CliHistoryNeedsFile, L"после history ожидается файл таблицы"},
+    {MessageCode::CliEntryWithoutReason, L"--entry указывается только вместе с --reason"},
+    {MessageCode::CliVerifyOneFile, L"после verify ожидается один файл"},
+    {MessageCode::CliExpectedCommand, L"ожидается команда report, batch, qc, verify или history"},
+    {MessageCode::CliDensityNotANumber, L"плотность пробы «%1» не является числом"},
+    // The command line: the files it is given
+    {MessageCode::WhatDatabase, L"база данных"},
+    {MessageCode::WhatComponentsFile, L"файл таблицы компонентов"},
+    {MessageCode::WhatDensitiesFile, L"файл плотностей проб"},
+    {MessageCode::WhatStylesheet, L"таблица стилей"},
+    {MessageCode::WhatIndexStylesheet, L"таблица стилей страницы пакета"},
+    {MessageCode::WhatChartStylesheet, L"таблица стилей контрольных карт"},
+    {MessageCode::WhatStandard, L"внутренний стандарт"},
+    {MessageCode::WhatOutFolder, L"папка отчётов"},
+    {MessageCode::CliCannotRead, L"%1 «%2»: %3"},
+    {MessageCode::CliComponentsNotExclusive,
+     L"файл таблицы компонентов «%1» не открывается для чтения и записи: он только для чтения или занят "
+     L"другой программой"},
+    {MessageCode::CliNoLimitsFile, L"файла норм «%1» нет"},
+    {MessageCode::CliOutputIsLog,
+     L"файл «%1» — журнал изменений таблицы или её сохранённая версия; отчёт туда не записан"},
+    {MessageCode::CliOutputIsInput, L"файл «%1» — входные данные расчёта (%2); отчёт не записан поверх него"},
+    {MessageCode::CliOutputTwice, L"файл «%1» назван для двух выводов"},
+    {MessageCode::CliLogUnwritable,
+     L"журнал изменений «%1.log» не записывается (папка только для чтения?): изменения таблицы не учтены в "
+     L"журнале; расчёт продолжается"},
+    {MessageCode::CliNotReplaceable,
+     L"файл «%1» уже есть и это не %2 этой программы: он не заменён (назовите другой файл)"},
+    {MessageCode::KindReportDocument, L"документ отчёта (--xml)"},
+    {MessageCode::KindReportPage, L"страница отчёта (--html)"},
+    {MessageCode::KindReportJson, L"отчёт для программ (--json)"},
+    {MessageCode::KindReportCsv, L"результаты для электронных таблиц (--csv)"},
+    // The command line: report
+    {MessageCode::CliNoMassRefused,
+     L"Эту хроматограмму невозможно выбрать, поскольку масса пробы не указана. (%1)"},
+    {MessageCode::CliNoMassLeftOut, L"у хроматограммы %1 не указана масса пробы; она не учтена"},
+    {MessageCode::CliNothingTicked, L"ни одна хроматограмма не отмечена: расчёт пуст"},
+    {MessageCode::CliWarning, L"предупреждение: %1"},
+    {MessageCode::CliComponentsNotRead, L"таблица компонентов не прочитана"},
+    {MessageCode::CliComponentsEmpty, L"таблица компонентов пуста"},
+    {MessageCode::CliLimitsError, L"файл норм: %1"},
+    {MessageCode::CliComponentsNotReadOrEmpty, L"таблица компонентов не прочитана или пуста: «%1»"},
+    {MessageCode::CliTotalOxygenLine, L"Общее содержание органически связанного кислорода: %1 %% масс."},
+    {MessageCode::CliTotalOxygenNoResult, L"Общее содержание органически связанного кислорода: %1 — %2"},
+    {MessageCode::CliLimitsHeading, L"Соответствие нормам:"},
+    {MessageCode::CliVerdictLine, L"%1: %2 %3 при норме не более %4 — %5"},
+    {MessageCode::CliGuardBand, L"(R %1, w %2, предел приёмки %3)"},
+    {MessageCode::LoadNotInDatabase, L"хроматограммы %1 нет в базе данных; она пропущена"},
+    {MessageCode::LoadNotLoadedSkipped, L"хроматограмма %1 не загружена; она пропущена"},
+    {MessageCode::LoadNotLoadedWhySkipped, L"хроматограмма %1 не загружена (%2); она пропущена"},
+    // The command line: batch
+    {MessageCode::BatchRecordNotAdded,
+     L"запись о файле «%1» не добавлена в %2: следующий пакет не заменит этот файл"},
+    {MessageCode::BatchCutShortPlaced, L"отчёты серии «%1», прерванные прежним пакетом, поставлены на место"},
+    {MessageCode::BatchCutShortRewritten,
+     L"отчёты серии «%1», прерванные прежним пакетом, не все поставлены на место: серия пишется заново"},
+    {MessageCode::BatchFolderTakenReports, L"папку «%1» занял другой пакет: отчёты серии не записаны"},
+    {MessageCode::BatchCommitNotRecorded, L"запись в %1 не добавлена: отчёты серии не записаны"},
+    {MessageCode::BatchProgress, L"[%1/%2] %3 (%4): %5"},
+    {MessageCode::BatchProgressOxygen, L"%1 опр., кислород %2 %% масс."},
+    {MessageCode::BatchProgressUndetermined, L"%1 опр., кислород не определено (%2)"},
+    {MessageCode::BatchPreviousNotKept,
+     L"прежняя страница «%1» не сохранена под другим именем: %2; новая не записана"},
+    {MessageCode::CliQcFileError, L"файл контроля качества: %1"},
+    {MessageCode::CliQcFileLine, L"файл контроля качества, строка %1: %2"},
+    {MessageCode::BatchLockBeingWritten, L"файл «%1» ещё записывается"},
+    {MessageCode::BatchLockHeldBy, L"его ведёт %1 (процесс %2) с %3"},
+    {MessageCode::BatchFolderBusyWaiting, L"папка «%1» занята другим пакетом: %2; ждём до %3 с"},
+    {MessageCode::BatchFolderNotLocked, L"папка «%1» не закрыта для других пакетов: файл «%2» не создан: %3"},
+    {MessageCode::BatchFolderBusy, L"папка «%1» занята другим пакетом: %2; пакет не запущен"},
+    {MessageCode::BatchFolderBusyElsewhere, L"Если на том компьютере пакет уже не идёт, удалите файл «%1»"},
+    {MessageCode::BatchFolderNotMade, L"папка отчётов «%1» не создана: %2"},
+    {MessageCode::CliFromAfterTo, L"--from позже --to: в эти даты анализов нет"},
+    {MessageCode::BatchFolderTakenIndex, L"папку «%1» занял другой пакет: страница пакета не записана"},
+    {MessageCode::BatchNoAnalyses, L"в выбранные даты анализов нет"},
+    {MessageCode::BatchIndexNotCreated, L"документ страницы пакета не создан"},
+    {MessageCode::QcLogUnwritable,
+     L"журнал изменений «%1.log» не записывается (папка только для чтения?): изменения файла контроля не "
+     L"учтены в журнале; расчёт продолжается"},
+    {MessageCode::QcFileChangedOutside,
+     L"файл контроля качества «%1» изменён вне модуля: изменение записано в его журнал"},
+    {MessageCode::QcLogNotTrusted, L"журналу изменений файла контроля качества «%1» нельзя доверять: %2"},
+    // The command line: qc
+    {MessageCode::QcSummary,
+     L"Карта %1. %2: %3 результатов, не пройдено %4, не определено %5, не оценено %6; %7"},
+    {MessageCode::QcSummaryEstablished, L"пределы установлены %1 по %2 результатам"},
+    {MessageCode::QcSummaryEstablishedProvisional,
+     L"пределы установлены %1 по %2 результатам (предварительные)"},
+    {MessageCode::QcSummaryNone, L"пределы не установлены, предварительных нет: %1"},
+    {MessageCode::QcSummaryProvisional, L"пределы не установлены, предварительные по %1 результатам"},
+    {MessageCode::QcLimitsLine,
+     L"средняя линия %1, пределы 3σ %2 … %3, средний скользящий размах %4, его предел %5 (%6)"},
+    {MessageCode::QcLimitsLineAccepted,
+     L"средняя линия %1, пределы 3σ %2 … %3, средний скользящий размах %4, его предел %5 (%6, результат − "
+     L"принятое)"},
+    {MessageCode::QcDocumentNotCreated, L"документ контрольных карт не создан"},
+    {MessageCode::QcNotEstablished, L"Карта %1. %2: пределы не установлены: %3"},
+    {MessageCode::QcNotEstablishedKept,
+     L"Карта %1. %2: пределы не установлены: %3; остаются установленные %4"},
+    {MessageCode::QcLimitsNotRecorded, L"пределы не записаны в файл контроля качества «%1»: %2"},
+    {MessageCode::QcLimitsNotLoggedAfter,
+     L"пределы записаны в «%1», но журнал изменений «%1.log» не записан"},
+    {MessageCode::QcEstablishedLine, L"Карта %1. %2: пределы установлены по %3 результатам (%4 – %5): %6"},
+    {MessageCode::QcNoQcFile, L"файла контроля качества «%1» нет (он лежит рядом с таблицей компонентов)"},
+    {MessageCode::QcNotAllEstablished, L"пределы контроля качества установлены не для всех карт"},
+    {MessageCode::QcNoSeries, L"в выбранные даты серий контрольных проб нет"},
+    {MessageCode::QcFileUnreadable, L"файл не читается"},
+    {MessageCode::QcFileChangedSinceRead, L"файл изменён после того, как был прочитан; повторите команду"},
+    {MessageCode::QcFileWouldReadAsUtf8, L"в кодировке Windows-1251 файл читался бы как UTF-8"},
+    {MessageCode::QcFileUnrepresentable,
+     L"в тексте «%1» есть знак, которого нет в кодировке файла (Windows-1251)"},
+    {MessageCode::QcTemporaryNotMade, L"временный файл рядом с ним не создан: %1"},
+    {MessageCode::QcTemporaryNotWritten, L"временный файл рядом с ним не записан"},
+    {MessageCode::QcFileNotReplaced, L"файл не заменён (открыт в другой программе или только для чтения)"},
+    // The command line: verify
+    {MessageCode::VerifyInputsHeading, L"Исходные данные сейчас против записанных в отчёте:"},
+    {MessageCode::VerifyInputsMatch, L"совпадают"},
+    {MessageCode::VerifyRebuiltHeading, L"Отчёт, составленный заново по нынешним исходным данным:"},
+    {MessageCode::VerifyRebuiltMatches, L"совпадает с записанным"},
+    {MessageCode::VerifyDifference, L"%1: в отчёте «%2», сейчас «%3»"},
+    {MessageCode::VerifyNotRead, L"не прочитан"},
+    {MessageCode::VerifyFileGone, L"не проверить: %1 «%2» нет или он не читается"},
+    {MessageCode::VerifyFileChanged, L"%1 «%2» изменён: SHA-256 %3 → %4"},
+    {MessageCode::VerifyLogNotAnchored,
+     L"журнал изменений %1 «%2» есть, а отчёт не указывает ни одной его записи"},
+    {MessageCode::VerifyLogBroken, L"журнал изменений %1 «%2»: %3"},
+    {MessageCode::OfComponentsTable, L"таблицы компонентов"},
+    {MessageCode::OfLimitsFile, L"файла норм"},
+    {MessageCode::OfQcFile, L"файла контроля качества"},
+    {MessageCode::WhatChromatogramFile, L"файл хроматограммы"},
+    {MessageCode::WhatLimitsFile, L"файл норм"},
+    {MessageCode::WhatQcFile, L"файл контроля качества"},
+    {MessageCode::WhatDensitiesFileShort, L"файл плотностей"},
+    {MessageCode::VerifyUnverifiable, L"не проверить: %1"},
+    {MessageCode::VerifyNoQcFile, L"не проверить: файла контроля качества «%1» нет"},
+    {MessageCode::VerifyQcFileNotNamed,
+     L"рядом с таблицей компонентов есть файл контроля качества «%1», а отчёт пакета его не называет: "
+     L"отметка контроля качества не записана"},
+    {MessageCode::VerifyNoFirstAnalysis, L"не проверить: первого анализа серии (%1) нет в базе данных"},
+    {MessageCode::VerifyNoDensity,
+     L"не проверить: плотности пробы «%1» нет в файле плотностей; взята записанная в отчёте"},
+    {MessageCode::VerifyNoDatabase, L"не проверить: базы данных «%1» нет"},
+    {MessageCode::VerifyDatabaseUnreadable, L"не проверить: база данных «%1» не читается: %2"},
+    {MessageCode::ReportUnreadable, L"файл отчёта «%1» не читается"},
+    {MessageCode::ReportLacks, L"в отчёте нет «%1»"},
+    {MessageCode::ReportWrongKind, L"«%1» в отчёте — не %2"},
+    {MessageCode::ReportOutOfRange, L"«%1» в отчёте — вне пределов, которые программа записывает"},
+    {MessageCode::KindObject, L"объект"},
+    {MessageCode::KindString, L"строка"},
+    {MessageCode::KindNumber, L"число"},
+    {MessageCode::KindInteger, L"целое число"},
+    {MessageCode::KindBoolean, L"true или false"},
+    {MessageCode::KindArray, L"массив"},
+    {MessageCode::KindSha256, L"SHA-256"},
+    {MessageCode::KindEntryCount, L"число записей"},
+    {MessageCode::KindMaker, L"«plugin», «report» или «batch»"},
+    {MessageCode::KindUtcTime, L"время UTC"},
+    {MessageCode::KindEitherOf, L"«%1» или «%2»"},
+    {MessageCode::ReportNotJson, L"отчёт для программ не читается как JSON"},
+    {MessageCode::ReportNotOxycalc, L"это не отчёт oxycalc"},
+    {MessageCode::ReportOtherVersion, L"версия формата отчёта %1, а проверяется версия %2"},
+    {MessageCode::ReportOlderVersion,
+     L"версия формата отчёта %1, а проверяется версия %2 (отчёт сделан прежней версией программы)"},
+    {MessageCode::ReportNotXml, L"документ отчёта не читается как XML"},
+    {MessageCode::ReportChromatogramTwice, L"хроматограмма %1 записана в отчёте дважды"},
+    {MessageCode::ReportKeyTwice, L"ключ «%1» записан дважды в «%2»"},
+    {MessageCode::ReportTooDeep, L"в отчёте вложено глубже %1 уровней (в «%2»)"},
+    {MessageCode::ReportWhole, L"отчёт"},
+    {MessageCode::ReportDocumentWhole, L"документ"},
+    {MessageCode::ReportXmlComment, L"комментарий"},
+    {MessageCode::ReportXmlInstruction, L"инструкция обработки"},
+    {MessageCode::ReportXmlCdata, L"раздел CDATA"},
+    {MessageCode::ReportXmlDoctype, L"объявление типа документа"},
+    {MessageCode::ReportXmlDeclarationLate, L"объявление XML не в начале документа"},
+    {MessageCode::ReportXmlForeign, L"в документе отчёта — %1 (в «%2»): программа его не пишет"},
+    {MessageCode::ReportXmlAttribute, L"у элемента «%1» атрибут «%2»: программа атрибутов не пишет"},
+    {MessageCode::ReportXmlTooDeep, L"в документе отчёта вложено глубже %1 уровней"},
+    // The command line: history
+    {MessageCode::HistoryNoLog, L"журнала изменений «%1» нет или он пуст"},
+    {MessageCode::HistoryLogBroken, L"Журнал нарушен: запись %1 — %2."},
+    {MessageCode::HistoryLogIntact,
+     L"Журнал цел: записей %1, файл таблицы совпадает с последней записью, каждая версия таблицы сохранена и "
+     L"её изменения совпадают с записью."},
+    {MessageCode::HistorySavesWithoutReason,
+     L"Сохранения без причины: записи %1 (причину записывает oxycalc-cli history ФАЙЛ --reason \"…\" --entry "
+     L"N)."},
+    {MessageCode::HistoryUnanchored,
+     L"Запись %1 (%2) — последняя: ни одна запись журнала её не закрепляет, и её можно переписать так, что "
+     L"журнал останется цел. Её закрепляет только отчёт, сделанный после неё: verify такого отчёта найдёт "
+     L"подмену. Записи после той, на которую указывает последний отчёт, не закреплены ничем."},
+    {MessageCode::HistoryNoLogFile, L"журнала изменений «%1» нет"},
+    {MessageCode::HistoryReasonNotWrittenBroken, L"журнал нарушен (запись %1 — %2): причина не записана"},
+    {MessageCode::HistoryNotASave, L"запись %1 — не сохранение и не изменение таблицы: причина не записана"},
+    {MessageCode::HistoryNoSuchEntry, L"записи %1 в журнале нет: причина не записана"},
+    {MessageCode::HistoryNoSave, L"в журнале нет сохранения в модуле: причина не записана"},
+    {MessageCode::HistoryLogNotWritten, L"журнал изменений «%1» не записан"},
+    {MessageCode::LogChainStartRemoved, L"первая запись ссылается на предыдущую: начало журнала удалено"},
+    {MessageCode::LogChainBroken, L"запись не продолжает предыдущую: запись перед ней удалена или изменена"},
+    {MessageCode::LogNumberMisplaced, L"номер записи %1 не на своём месте"},
+    {MessageCode::LogEmpty, L"в журнале нет записей"},
+    {MessageCode::LogTableNotLast,
+     L"файл таблицы не совпадает с последней записью: изменён без записи в журнал"},
+    {MessageCode::LogTableUnreadable, L"файл таблицы не читается"},
+    {MessageCode::LogVersionMissing, L"версии таблицы %1, названной записью, нет в папке версий"},
+    {MessageCode::LogVersionAltered, L"версия таблицы %1 в папке версий изменена: её SHA-256 другой"},
+    {MessageCode::LogChangesDiffer,
+     L"изменения, названные записью, не те, что между версиями таблицы до и после неё"},
+    {MessageCode::LogShortened,
+     L"в журнале %1 записей, а при отчёте было %2: журнал укорочен или начат заново"},
+    {MessageCode::LogRewritten, L"запись %1 не та, что была последней при отчёте: журнал переписан"},
+    // A change log's entries as the program writes them (in Russian, the log's language) and prints them
+    {MessageCode::LogEntryNumber, L"Номер записи: %1"},
+    {MessageCode::LogEntryLocal, L"Местное время: %1"},
+    {MessageCode::LogEntryUser, L"Пользователь: %1"},
+    {MessageCode::LogEntryProgram, L"Программа: %1"},
+    {MessageCode::LogEntryEvent, L"Событие: %1"},
+    {MessageCode::LogEntryExplains, L"К записи: %1"},
+    {MessageCode::LogEntryReason, L"Причина: %1"},
+    {MessageCode::LogEntryChanges, L"Изменения:"},
+    {MessageCode::LogEntryNotes, L"Пояснения:"},
+    {MessageCode::LogEntryFile, L"SHA-256 файла: %1"},
+    {MessageCode::LogEntryPrevious, L"SHA-256 предыдущей записи: %1"},
+    {MessageCode::LogEventStarted, L"журнал начат"},
+    {MessageCode::LogEventStartedAnew, L"журнал начат заново"},
+    {MessageCode::LogEventSaved, L"сохранено в модуле"},
+    {MessageCode::LogEventChangedOutside, L"изменено вне модуля"},
+    {MessageCode::LogEventLimitsEstablished, L"установлены контрольные пределы"},
+    {MessageCode::LogEventNewDefault, L"новая таблица по умолчанию: %1"},
+    {MessageCode::LogDefaultSha256, L"SHA-256 таблицы по умолчанию: %1"},
+    {MessageCode::LogEventReasonGiven, L"указана причина"},
+    {MessageCode::LogRowChanged, L"строка «%1»: %2 «%3» → «%4»"},
+    {MessageCode::LogFieldNumber, L"поле %1"},
+    {MessageCode::LogHeaderChanged, L"строка заголовка: «%1» → «%2»"},
+    {MessageCode::LogRowAdded, L"добавлена строка «%1»: %2"},
+    {MessageCode::LogRowRemoved, L"удалена строка «%1»: %2"},
+    {MessageCode::LogVersionSeenBefore,
+     L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись"},
+    {MessageCode::LogPreviousNotKept, L"прежняя версия не сохранена: различия не показаны"},
+    {MessageCode::LogBegunAnew, L"прежнего журнала нет, а версии таблицы сохранены: журнал был удалён"},
+    {MessageCode::LogReasonFor, L"причина к записи %1 (%2, %3, %4)"},
+    {MessageCode::LogLimitsChange, L"карта «%1» (строка %2): %3"},
+    {MessageCode::LogCentreLineChange, L"средняя линия %1 → %2"},
+    {MessageCode::LogMovingRangeChange, L"средний скользящий размах %1 → %2"},
+    {MessageCode::Log3SigmaChange, L"пределы 3σ %1 → %2"},
+    {MessageCode::LogBaselineChange, L"базовый период %1 → %2"},
+    {MessageCode::LogBaselineResults, L"%1 результатов, %2 – %3"},
+    // The command line's help (--help)
+    {MessageCode::CliUsage,
+     L"Расчёт органических кислородсодержащих соединений и общего содержания органически\n"
+     L"связанного кислорода по ГОСТ EN 13132-2012 без окна: пакетный режим модуля oxycalc.\n"
+     L"\n"
+     L"Использование:\n"
+     L"  oxycalc-cli report --db ПУТЬ --assay ID [--assay ID ...] [--tick ID ... | --tick-all]\n"
+     L"                     [--density ТЕКСТ] [--standard ТЕКСТ] --components ПУТЬ\n"
+     L"                     [--limits ФАЙЛ] [--xml ФАЙЛ] [--html ФАЙЛ [--xsl ПУТЬ]]\n"
+     L"                     [--json ФАЙЛ] [--csv ФАЙЛ] [--lang ru|en]\n"
+     L"  oxycalc-cli batch --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ\n"
+     L"                    --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--limits ФАЙЛ]\n"
+     L"                    [--xsl ПУТЬ] [--series-gap ЧАСЫ] [--wait СЕКУНДЫ] [--lang ru|en]\n"
+     L"  oxycalc-cli qc --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ\n"
+     L"                 --out ПАПКА [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]\n"
+     L"                 [--series-gap ЧАСЫ] [--lang ru|en]\n"
+     L"  oxycalc-cli qc --establish [--qc-baseline ГГГГ-ММ-ДД ГГГГ-ММ-ДД] --reason ТЕКСТ\n"
+     L"                 --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ\n"
+     L"                 [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]\n"
+     L"                 [--series-gap ЧАСЫ]\n"
+     L"  oxycalc-cli verify ОТЧЁТ [--lang ru|en]\n"
+     L"  oxycalc-cli history ФАЙЛ [--reason ТЕКСТ [--entry N]] [--lang ru|en]\n"
+     L"  oxycalc-cli --help\n"
+     L"\n"
+     L"Параметры:\n"
+     L"  --db ПУТЬ          база данных хроматограмм (SQLite), только чтение\n"
+     L"  --assay ID         номер хроматограммы в базе; повторяется, порядок сохраняется,\n"
+     L"                     повтор номера загружает хроматограмму один раз, номер без записи\n"
+     L"                     в базе сообщается и пропускается\n"
+     L"  --tick ID          отметить хроматограмму для расчёта (повторяется; ID из --assay)\n"
+     L"  --tick-all         отметить все загруженные хроматограммы с массой пробы\n"
+     L"                     хроматограмму без массы пробы отметить нельзя: она сообщается\n"
+     L"                     и не учитывается, расчёт продолжается (код 1)\n"
+     L"  --density ТЕКСТ    плотность пробы, кг/м³ (точка или запятая); не задана или\n"
+     L"                     пуста — 1\n"
+     L"  --standard ТЕКСТ   внутренний стандарт (имя компонента, регистр не важен)\n"
+     L"  --components ПУТЬ  файл таблицы компонентов (CompsTableOxycalc.csv); открывается\n"
+     L"                     монопольно, как в модуле\n"
+     L"  --limits ФАЙЛ      файл норм (например LimitsOxycalc-EN228-E10.csv): результаты\n"
+     L"                     сравниваются с нормами, выводы печатаются и входят в отчёт\n"
+     L"  --xml ФАЙЛ         записать документ отчёта (UTF-8 XML)\n"
+     L"  --html ФАЙЛ        записать отчёт HTML, преобразованный таблицей стилей\n"
+     L"  --xsl ПУТЬ         таблица стилей для --html; по умолчанию Report.xsl из папки\n"
+     L"                     данных модуля (Общие документы\\Veltar4\\oxycalc)\n"
+     L"  --json ФАЙЛ        записать отчёт для программ (LIMS): JSON постоянной структуры\n"
+     L"  --csv ФАЙЛ         записать результаты для электронных таблиц: по-русски «;» и\n"
+     L"                     десятичная запятая, с --lang en «,» и точка; UTF-8 с меткой\n"
+     L"                     порядка байтов\n"
+     L"  --lang ru|en       язык отчётов, страниц (report, batch, qc) и всего, что\n"
+     L"                     печатается в консоли: ru — русский (по умолчанию), en —\n"
+     L"                     английский; таблицы стилей по умолчанию тогда Report.ENU.xsl,\n"
+     L"                     BatchIndex.ENU.xsl, QcChart.ENU.xsl; журналы изменений\n"
+     L"                     пишутся по-русски, history печатает их на языке --lang\n"
+     L"  Файл вывода не может совпадать с входным файлом (база, таблица компонентов,\n"
+     L"  хроматограмма, таблица стилей) или с другим файлом вывода, лежать в журнале или\n"
+     L"  папке версий таблицы (и по ссылке) и заменять файл, который не является таким\n"
+     L"  же выводом этой программы или пуст (файл контроля, плотностей, таблицу стилей) (код 2).\n"
+     L"\n"
+     L"Пакетный расчёт (batch): анализы базы (без градуировок) собираются в серии\n"
+     L"параллельных определений — анализы одной пробы ([assay].sample), сделанные друг\n"
+     L"за другом не более чем через --series-gap часов (12) между соседними. Берутся\n"
+     L"серии, первый анализ которых попал в даты --from…--to (включительно, местное\n"
+     L"время); серия берётся целиком, даже если её анализы продолжаются после --to.\n"
+     L"Для каждой серии берётся плотность из файла плотностей (строки «проба;плотность»),\n"
+     L"отмечаются все хроматограммы с массой пробы, и в папку --out пишутся её отчёты\n"
+     L"(HTML, XML, JSON, CSV) с именем по времени первого анализа и пробе\n"
+     L"(2024-03-14_0912_АИ-95-К5_партия_2417.html) — вместе, только целиком. Файл папки,\n"
+     L"который пакет не записывал для этой серии (или который изменён после записи), не\n"
+     L"заменяется: серия указывается с причиной. Записи о файлах пакета хранятся в\n"
+     L"oxycalc-batch-files.txt в той же папке. Страница index.html перечисляет серии со\n"
+     L"всеми предупреждениями и выводами (таблица стилей BatchIndex.xsl из папки таблицы\n"
+     L"стилей отчёта); прежняя index.html сохраняется как index-<её даты>.html. Серия без\n"
+     L"плотности или без хроматограмм с массой указывается с причиной. По строке хода\n"
+     L"расчёта на серию — в стандартный поток ошибок; код 1, если у какой-либо серии\n"
+     L"есть предупреждение, неопределённый вывод, превышение r или она не рассчитана.\n"
+     L"Имя файлов серии даётся один раз, при первой записи, и остаётся за ней в любом\n"
+     L"часовом поясе: серия узнаётся по первому анализу (номеру и времени UTC).\n"
+     L"В папке работает один пакет за раз (файл oxycalc-batch.lock называет его:\n"
+     L"пользователь@компьютер, процесс, с какого времени); второй ждёт --wait секунд\n"
+     L"(60) и, если папка всё ещё занята, не запускается (код 2). Файл блокировки\n"
+     L"процесса, которого уже нет на этом компьютере, не мешает. Пакет, прерванный на\n"
+     L"полпути (Ctrl+C, закрытое окно, снятый процесс), оставляет каждую серию целой\n"
+     L"или прежней; незаконченное следующий пакет в этой папке доводит до конца, а\n"
+     L"временные файлы (папка oxycalc-batch-staging) удаляет.\n"
+     L"\n"
+     L"Контроль качества (batch и qc): файл QcOxycalc.csv рядом с таблицей компонентов\n"
+     L"(правила чтения те же, строка заголовка необязательна, «#» — комментарий) задаёт\n"
+     L"по строке на контрольную карту: контрольная проба (имя пробы в базе, регистр не\n"
+     L"важен); компонент (имя пика; пусто — общее содержание кислорода); «%% масс.» или\n"
+     L"«%% об.»; принятое значение (необязательно: на карте тогда результат минус оно);\n"
+     L"допуск ± (необязательно, только с принятым значением); затем установленные\n"
+     L"пределы, которые пишет qc --establish. Каждая серия контрольной пробы даёт по\n"
+     L"результату на строку; плотность пробы берётся из файла плотностей. Строка, проба\n"
+     L"которой в базе — одна серия, — ошибка: контрольную пробу анализируют раз за\n"
+     L"разом, одна серия — анализ обычной пробы (она и рассчитывается как обычная).\n"
+     L"Карты индивидуальных значений и скользящих размахов строятся по всем сериям\n"
+     L"контрольной пробы в базе, какие бы даты ни были выбраны; показываются серии\n"
+     L"выбранных дат. Пределы (среднее ± 2,66·MR̄, предел MR 3,267·MR̄) лаборатория\n"
+     L"устанавливает один раз: qc --establish --reason \"…\" берёт базовый период — первые\n"
+     L"20 используемых результатов карты в базе или серии дат --qc-baseline (включительно)\n"
+     L"— и записывает пределы в файл контроля, а в его журнал (QcOxycalc.csv.log) — кто,\n"
+     L"когда, почему, прежние пределы и новые; пересмотр — та же команда с новой\n"
+     L"причиной. Результаты после базового периода судятся по записанным пределам в\n"
+     L"каждом следующем batch и qc. До установки (и до конца базового периода) результат\n"
+     L"судится по предварительным пределам из результатов этой карты, сделанных до него\n"
+     L"(первые 20 используемых, кроме не пройденных); если их меньше 5, он не оценён.\n"
+     L"Правила: 1 — точка за пределом 3σ; 2 — 2 из 3 подряд за 2σ по одну сторону;\n"
+     L"3 — 4 из 5 подряд за 1σ по одну сторону; 4 — 8 подряд по одну сторону от средней\n"
+     L"линии; 5 — скользящий размах выше предела (кроме возврата от точки, нарушившей\n"
+     L"правило: такой размах отнесён к ней, что сказано у точки). Результат, основа\n"
+     L"которого не определена (стандарт не найден, компонент не найден и т. п.),\n"
+     L"показывается, но не используется. Анализ, между которым и не пройденным контролем\n"
+     L"(вне контроля или вне допуска) нет контроля в норме, — сделанный после последнего\n"
+     L"контроля в норме и до конца серии не пройденного (в том числе между его\n"
+     L"параллельными) или после не пройденного и до следующего в норме, — ставит свою\n"
+     L"серию «под сомнением: контроль качества не пройден» в строке страницы пакета, в\n"
+     L"отчёте и в JSON (код 1); «подтверждено» — только контролем в норме после серии,\n"
+     L"без него — «ещё не подтверждено контролем качества». Если в выбранные даты есть\n"
+     L"результаты контроля, но ни один не оценён, это сообщается (код 1). Страница\n"
+     L"пакета показывает карты, qc.json — те же точки, пределы и нарушения для программ\n"
+     L"(прежний сохраняется как qc-<даты>.json).\n"
+     L"Команда qc рассчитывает только серии контрольных проб и пишет в папку --out\n"
+     L"страницу qc.html (таблица стилей --xsl, по умолчанию QcChart.xsl из папки данных\n"
+     L"модуля) и qc.json, заменяя прежние; код 1, если результат контроля не пройден\n"
+     L"или не определён, ни один не оценён, файл контроля содержит ошибки или\n"
+     L"результатов нет. С --establish она устанавливает пределы каждой карты и, если\n"
+     L"задана --out, рисует карты с ними; код 1, если пределы какой-либо карты не\n"
+     L"установлены или файл контроля не записан.\n"
+     L"\n"
+     L"Проверка отчёта (verify): отчёт (XML или JSON, от модуля или от oxycalc-cli)\n"
+     L"записывает, как он сделан (настройки, программа), и исходные данные — файлы\n"
+     L"хроматограмм, таблицы компонентов, норм, плотностей, контроля качества и стилей с их\n"
+     L"SHA-256 и местом журналов изменений, строки базы данных, на которых стоят числа.\n"
+     L"verify сверяет записанные файлы с нынешними (по SHA-256, журналы — по записи, на\n"
+     L"которую указывает отчёт), затем составляет отчёт заново по записанным настройкам из\n"
+     L"нынешних данных и сравнивает его с записанным поле за полем, называя каждое различие.\n"
+     L"Код 0 — всё совпадает, 1 — есть различия или исходных данных нет, 2 — отчёт не\n"
+     L"читается (назван недостающий или неверный ключ).\n"
+     L"\n"
+     L"Журнал изменений (history): таблица компонентов, файл норм и файл контроля ведут журнал\n"
+     L"изменений рядом с собой (ИМЯ.log, версии — в папке ИМЯ.versions): сохранение в модуле,\n"
+     L"изменение вне модуля, найденное при следующем чтении, установка пределов контроля. history печатает\n"
+     L"журнал и проверяет его: каждая запись продолжает предыдущую (SHA-256), номера идут\n"
+     L"по порядку, файл совпадает с последней записью, версия таблицы каждой записи сохранена\n"
+     L"и изменения между версиями те, что названы в записи; называет сохранения без причины и\n"
+     L"говорит, что последнюю запись не закрепляет ничто в журнале (её закрепляет только\n"
+     L"отчёт, сделанный после неё). Код 0 — журнал цел, 1 — нарушен (названа первая неверная\n"
+     L"запись), 2 — журнала нет.\n"
+     L"С --reason ТЕКСТ history записывает новой записью журнала причину сохранения в модуле\n"
+     L"(или изменения вне модуля) — последнего сохранения или записи --entry N; запись\n"
+     L"называет ту, к которой дана причина, и кто, где и когда её дал. Код 0 — записана,\n"
+     L"1 — журнал нарушен или не записывается (ничего не добавлено), 2 — журнала или такой\n"
+     L"записи нет.\n"
+     L"\n"
+     L"Результаты печатаются в стандартный вывод, сообщения и предупреждения (стандарт не\n"
+     L"задан или не найден в таблице компонентов, хроматограмма без именованных пиков или\n"
+     L"без пика стандарта, компонент найден не во всех параллельных определениях,\n"
+     L"концентрация пика не задана, у компонента нет молярной массы или плотности) — в\n"
+     L"стандартный поток ошибок. Время анализа выводится в местном часовом поясе (TZ).\n"
+     L"Результаты вне области применения метода (компонент ниже 0,17 или выше 15 %% масс.,\n"
+     L"кислород выше 3,7 %% масс.) отмечаются в отчёте; выводы о нормах от этого не меняются.\n"
+     L"\n"
+     L"Коды завершения:\n"
+     L"  0  успешно: каждая хроматограмма из --assay загружена с массой пробы, каждая\n"
+     L"     отметка принята, у расчёта нет предупреждений и каждый вывод о норме определён\n"
+     L"  1  базу данных или файл нельзя использовать, хроматограмма не загружена или без\n"
+     L"     массы пробы, отметка отклонена, ничего не отмечено, таблица компонентов пуста,\n"
+     L"     у расчёта есть предупреждение, вывод о норме не определён или файл норм\n"
+     L"     содержит ошибки; отчёт записан по тому, что можно было учесть\n"
+     L"  2  неверная командная строка, значение не является числом, файл вывода совпадает\n"
+     L"     с входным; ничего не записано\n"},
 };
 extern const size_t kRussianCatalogueSize = sizeof kRussianCatalogue / sizeof kRussianCatalogue[0];

@@ -9,7 +9,7 @@
 class Shortfalls {
 public:
     explicit Shortfalls(UserMessages& messages) : messages_(messages) {}
-    void Add(const std::wstring& reason) {
+    void Add(const Message& reason) {
         messages_.ShowError(reason);
         any_ = true;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "messages/Catalogue.h"
 #include "platform/Codepage1251.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
@@ -45,17 +46,18 @@ std::wstring Range(double lower, double upper) {
 }
 
 // What a line's limits are, for the change log; "—" without any.
-std::vector<std::wstring> LimitsTexts(const std::optional<EstablishedLimits>& limits) {
+std::vector<MessageArg> LimitsTexts(const std::optional<EstablishedLimits>& limits) {
     if (!limits) return {L"—", L"—", L"—", L"—"};
     const ChartLimits chart = LimitsFromMeans(limits->centre, limits->movingRangeMean);
     return {FormatFixed(limits->centre, 6), FormatFixed(limits->movingRangeMean, 6),
             Range(chart.lower, chart.upper),
-            std::to_wstring(limits->count) + L" результатов, " + LocalTimeText(limits->baselineFrom) +
-                L" – " + LocalTimeText(limits->baselineTo)};
+            Nested(Message(MessageCode::LogBaselineResults,
+                           {static_cast<int64_t>(limits->count), MessageMoment{limits->baselineFrom},
+                            MessageMoment{limits->baselineTo}}))};
 }
 
 // A line's bytes with its fields after the first five replaced by `tail`, in the file's encoding.
-bool Rewritten(std::string& line, const std::vector<std::wstring>& tail, bool utf8, std::wstring& error) {
+bool Rewritten(std::string& line, const std::vector<std::wstring>& tail, bool utf8, Message& error) {
     size_t bodyEnd = line.size();
     if (bodyEnd > 0 && line[bodyEnd - 1] == '\n') --bodyEnd;
     if (bodyEnd > 0 && line[bodyEnd - 1] == '\r') --bodyEnd;
@@ -76,7 +78,7 @@ bool Rewritten(std::string& line, const std::vector<std::wstring>& tail, bool ut
     const std::optional<std::string> encoded =
         utf8 ? std::optional<std::string>(ToUtf8(joined)) : ToCodepage1251(joined);
     if (!encoded) {
-        error = L"в тексте «" + joined + L"» есть знак, которого нет в кодировке файла (Windows-1251)";
+        error = Message(MessageCode::QcFileUnrepresentable, {joined});
         return false;
     }
     line = (mark ? std::string(kUtf8Mark) : std::string()) + *encoded + end;
@@ -95,22 +97,22 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return lines;
 }
 
-bool WriteWhole(const std::wstring& path, const std::string& bytes, std::wstring& error) {
+bool WriteWhole(const std::wstring& path, const std::string& bytes, Message& error) {
     StagedFiles staged;
     std::wstring why;
     const std::wstring temporary = staged.Stage(path, &why);
     if (temporary.empty()) {
-        error = L"временный файл рядом с ним не создан: " + why;
+        error = Message(MessageCode::QcTemporaryNotMade, {why});
         return false;
     }
     StdioFile file = OpenStdioFile(temporary, "wb");
     const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     if (!file || std::fclose(file.release()) != 0 || !written) {
-        error = L"временный файл рядом с ним не записан";
+        error = MessageCode::QcTemporaryNotWritten;
         return false;
     }
     if (!staged.Commit()) {
-        error = L"файл не заменён (открыт в другой программе или только для чтения)";
+        error = MessageCode::QcFileNotReplaced;
         return false;
     }
     return true;
@@ -167,27 +169,29 @@ Establishment EstablishLimits(const std::vector<QcResult>& results, const std::o
 }
 
 std::wstring DescribeLimitsChange(const QcLine& line, const EstablishedLimits& limits) {
-    const std::vector<std::wstring> before = LimitsTexts(line.established);
-    const std::vector<std::wstring> after = LimitsTexts(limits);
-    const wchar_t* const names[] = {L"средняя линия", L"средний скользящий размах", L"пределы 3σ",
-                                    L"базовый период"};
-    std::wstring text = L"карта «" + line.Title() + L"» (строка " + std::to_wstring(line.row) + L"): ";
-    for (size_t i = 0; i < before.size(); ++i)
-        text += (i == 0 ? L"" : L"; ") + std::wstring(names[i]) + L" " + before[i] + L" → " + after[i];
-    return text;
+    const std::vector<MessageArg> before = LimitsTexts(line.established);
+    const std::vector<MessageArg> after = LimitsTexts(limits);
+    const MessageCode changes[] = {MessageCode::LogCentreLineChange, MessageCode::LogMovingRangeChange,
+                                   MessageCode::Log3SigmaChange, MessageCode::LogBaselineChange};
+    std::vector<Message> fields;
+    for (size_t i = 0; i < before.size(); ++i) fields.push_back(Message(changes[i], {before[i], after[i]}));
+    // Logs are written in Russian, whatever the language of the run.
+    return Render(Message(MessageCode::LogLimitsChange,
+                          {line.Title(), static_cast<int64_t>(line.row), Joined(std::move(fields))}),
+                  Language::Russian);
 }
 
 bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional<EstablishedLimits>>& limits,
                              const std::wstring& reason, const std::vector<std::wstring>& notes, bool& logged,
-                             std::wstring& error) {
+                             Message& error) {
     logged = false;
     const std::optional<std::string> bytes = ReadFileBytes(file.path);
     if (!bytes) {
-        error = L"файл не читается";
+        error = MessageCode::QcFileUnreadable;
         return false;
     }
     if (!file.tracking.version.sha256.empty() && Sha256Hex(*bytes) != file.tracking.version.sha256) {
-        error = L"файл изменён после того, как был прочитан; повторите команду";
+        error = MessageCode::QcFileChangedSinceRead;
         return false;
     }
     const bool utf8 = ReadsAsUtf8(*bytes);
@@ -203,7 +207,7 @@ bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional
     std::string written;
     for (const std::string& line : lines) written += line;
     if (!utf8 && ReadsAsUtf8(written)) {
-        error = L"в кодировке Windows-1251 файл читался бы как UTF-8";
+        error = MessageCode::QcFileWouldReadAsUtf8;
         return false;
     }
     if (!WriteWhole(file.path, written, error)) return false;

@@ -41,4 +41,4 @@ std::wstring DescribeLimitsChange(const QcLine& line, const EstablishedLimits& l
 // holds a character its encoding lacks, it could not be replaced); `logged` tells whether the log took it.
 bool RecordEstablishedLimits(const QcFile& file, const std::vector<std::optional<EstablishedLimits>>& limits,
                              const std::wstring& reason, const std::vector<std::wstring>& notes, bool& logged,
-                             std::wstring& error);
+                             Message& error);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "messages/Catalogue.h"
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
@@ -10,8 +11,10 @@
 
 namespace {
 
-const wchar_t kNewDefaultTable[] = L"новая таблица по умолчанию: ";
-const wchar_t kDefaultSha256[] = L"SHA-256 таблицы по умолчанию: ";
+// The starts of what an entry of a new default table says, in Russian as every log.
+const std::wstring kNewDefaultTable =
+    Render(Message(MessageCode::LogEventNewDefault, {L""}), Language::Russian);
+const std::wstring kDefaultSha256 = Render(Message(MessageCode::LogDefaultSha256, {L""}), Language::Russian);
 
 void SetHead(TableVersion& version, const TableLog& log) {
     const std::optional<TableLogHead> head = log.Head();
@@ -44,17 +47,18 @@ LoggedVersion LogUnknownVersion(TableLog& log, const std::string& bytes, const s
         return {last, !tracking.logProblem.Empty()};
     }
     std::vector<std::wstring> changes;
-    std::wstring event = L"журнал начат";
+    std::wstring event = Render(MessageCode::LogEventStarted, Language::Russian);
     if (last) {
         event = kChangedOutsideEvent;
         const std::optional<std::string> known = log.Version(last->fileSha256);
-        changes = known ? DescribeTableChanges(*known, bytes)
-                        : std::vector<std::wstring>{L"прежняя версия не сохранена: различия не показаны"};
+        changes = known
+                      ? DescribeTableChanges(*known, bytes)
+                      : std::vector<std::wstring>{Render(MessageCode::LogPreviousNotKept, Language::Russian)};
         if (log.Version(sha)) changes.push_back(kVersionSeenBefore);
         tracking.changedOutside = true;
     } else if (log.HasVersions()) {
-        event = L"журнал начат заново";
-        changes.push_back(L"прежнего журнала нет, а версии таблицы сохранены: журнал был удалён");
+        event = Render(MessageCode::LogEventStartedAnew, Language::Russian);
+        changes.push_back(Render(MessageCode::LogBegunAnew, Language::Russian));
         tracking.logProblem = MessageCode::LogRemoved;
     }
     const std::optional<TableLogEntry> logged = log.Append(event, L"", changes, sha);

@@ -5,11 +5,17 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "messages/Catalogue.h"
 #include "tables/CsvTable.h"
 
 namespace {
 
 using Row = CsvTable::Row;
+
+// Logs are written in Russian, whatever the language of the run.
+std::wstring Logged(MessageCode code, std::vector<MessageArg> args) {
+    return Render(Message(code, std::move(args)), Language::Russian);
+}
 
 std::wstring Joined(const Row& row) {
     std::wstring text;
@@ -28,7 +34,7 @@ std::wstring_view KeyOf(const Row& row) {
 
 std::wstring Caption(const Row& header, size_t field) {
     const std::wstring caption = FieldOf(header, field);
-    return caption.empty() ? L"поле " + std::to_wstring(field + 1) : caption;
+    return caption.empty() ? Logged(MessageCode::LogFieldNumber, {static_cast<int64_t>(field + 1)}) : caption;
 }
 
 std::vector<Row> Rows(const std::string& bytes) {
@@ -43,8 +49,8 @@ void DescribeRow(const Row& header, const Row& before, const Row& after, std::ve
         const std::wstring was = FieldOf(before, field);
         const std::wstring now = FieldOf(after, field);
         if (was == now) continue;
-        changes.push_back(L"строка «" + FieldOf(after, 0) + L"»: " + Caption(header, field) + L" «" + was +
-                          L"» → «" + now + L"»");
+        changes.push_back(
+            Logged(MessageCode::LogRowChanged, {FieldOf(after, 0), Caption(header, field), was, now}));
     }
 }
 
@@ -56,7 +62,7 @@ std::vector<std::wstring> DescribeTableChanges(const std::string& before, const 
     std::vector<std::wstring> changes;
     const Row header = now.empty() ? Row() : now[0];
     if (!old.empty() && !now.empty() && old[0] != now[0])
-        changes.push_back(L"строка заголовка: «" + Joined(old[0]) + L"» → «" + Joined(now[0]) + L"»");
+        changes.push_back(Logged(MessageCode::LogHeaderChanged, {Joined(old[0]), Joined(now[0])}));
     // Rows of one key are paired in order; those left over were added or removed. The old rows are found
     // by key, so that a table of many lines is compared in time that grows with its lines.
     std::unordered_map<std::wstring_view, std::deque<size_t>> oldByKey;
@@ -70,11 +76,12 @@ std::vector<std::wstring> DescribeTableChanges(const std::string& before, const 
             paired[match] = true;
             DescribeRow(header, old[match], now[i], changes);
         } else {
-            changes.push_back(L"добавлена строка «" + FieldOf(now[i], 0) + L"»: " + Joined(now[i]));
+            changes.push_back(Logged(MessageCode::LogRowAdded, {FieldOf(now[i], 0), Joined(now[i])}));
         }
     }
     for (size_t i = 1; i < old.size(); ++i) {
-        if (!paired[i]) changes.push_back(L"удалена строка «" + FieldOf(old[i], 0) + L"»: " + Joined(old[i]));
+        if (!paired[i])
+            changes.push_back(Logged(MessageCode::LogRowRemoved, {FieldOf(old[i], 0), Joined(old[i])}));
     }
     return changes;
 }

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <filesystem>
 
+#include "messages/Catalogue.h"
 #include "platform/FileSystemPath.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -19,18 +20,24 @@
 namespace {
 
 const char kEntryStart[] = "=== ";
-const wchar_t kNumberLine[] = L"Номер записи: ";
-const wchar_t kUserLine[] = L"Пользователь: ";
-const wchar_t kLocalLine[] = L"Местное время: ";
-const wchar_t kProgramLine[] = L"Программа: ";
-const wchar_t kEventLine[] = L"Событие: ";
-const wchar_t kReasonLine[] = L"Причина: ";
-const wchar_t kExplainsLine[] = L"К записи: ";
-const wchar_t kChangesLine[] = L"Изменения:";
-const wchar_t kNotesLine[] = L"Пояснения:";
-const wchar_t kFileLine[] = L"SHA-256 файла: ";
-const wchar_t kPreviousLine[] = L"SHA-256 предыдущей записи: ";
 const char kNoPrevious[] = "—";
+
+// A line's start as the log writes it, in Russian whatever the language of the run: "Номер записи: ".
+std::wstring LineStart(MessageCode code) {
+    return Render(Message(code, {std::wstring()}), Language::Russian);
+}
+
+const std::wstring kNumberLine = LineStart(MessageCode::LogEntryNumber);
+const std::wstring kUserLine = LineStart(MessageCode::LogEntryUser);
+const std::wstring kLocalLine = LineStart(MessageCode::LogEntryLocal);
+const std::wstring kProgramLine = LineStart(MessageCode::LogEntryProgram);
+const std::wstring kEventLine = LineStart(MessageCode::LogEntryEvent);
+const std::wstring kReasonLine = LineStart(MessageCode::LogEntryReason);
+const std::wstring kExplainsLine = LineStart(MessageCode::LogEntryExplains);
+const std::wstring kChangesLine = LineStart(MessageCode::LogEntryChanges);
+const std::wstring kNotesLine = LineStart(MessageCode::LogEntryNotes);
+const std::wstring kFileLine = LineStart(MessageCode::LogEntryFile);
+const std::wstring kPreviousLine = LineStart(MessageCode::LogEntryPrevious);
 
 long long FileSize(const std::wstring& path) {
     std::error_code error;
@@ -39,8 +46,7 @@ long long FileSize(const std::wstring& path) {
 }
 
 // A line's text after a prefix, when it starts with it.
-bool After(const std::wstring& line, const wchar_t* prefix, std::wstring& value) {
-    const std::wstring start(prefix);
+bool After(const std::wstring& line, const std::wstring& start, std::wstring& value) {
     if (line.compare(0, start.size(), start) != 0) return false;
     value = line.substr(start.size());
     return true;
@@ -103,12 +109,12 @@ std::string EntryText(const TableLogEntry& entry) {
     if (entry.explains != 0) text += kExplainsLine + std::to_wstring(entry.explains) + L"\n";
     if (!entry.reason.empty()) text += kReasonLine + OneLine(entry.reason) + L"\n";
     if (!entry.changes.empty()) {
-        text += std::wstring(kChangesLine) + L"\n";
+        text += kChangesLine + L"\n";
         for (const std::wstring& change : entry.changes) text += L"  " + OneLine(change) + L"\n";
     }
     // After the changes, so that a reader of the entries before them passes over what it does not know.
     if (!entry.notes.empty()) {
-        text += std::wstring(kNotesLine) + L"\n";
+        text += kNotesLine + L"\n";
         for (const std::wstring& note : entry.notes) text += L"  " + OneLine(note) + L"\n";
     }
     text += kFileLine + FromUtf8(entry.fileSha256) + L"\n";
@@ -118,13 +124,13 @@ std::string EntryText(const TableLogEntry& entry) {
 
 }  // namespace
 
-const wchar_t kSavedInProgramEvent[] = L"сохранено в модуле";
-const wchar_t kChangedOutsideEvent[] = L"изменено вне модуля";
-const wchar_t kLimitsEstablishedEvent[] = L"установлены контрольные пределы";
-const wchar_t kReasonGivenEvent[] = L"указана причина";
+const std::wstring kSavedInProgramEvent = Render(MessageCode::LogEventSaved, Language::Russian);
+const std::wstring kChangedOutsideEvent = Render(MessageCode::LogEventChangedOutside, Language::Russian);
+const std::wstring kLimitsEstablishedEvent =
+    Render(MessageCode::LogEventLimitsEstablished, Language::Russian);
+const std::wstring kReasonGivenEvent = Render(MessageCode::LogEventReasonGiven, Language::Russian);
 
-const wchar_t kVersionSeenBefore[] =
-    L"эта версия таблицы уже сохранялась модулем: возвращена прежняя версия или из журнала удалена запись";
+const std::wstring kVersionSeenBefore = Render(MessageCode::LogVersionSeenBefore, Language::Russian);
 
 namespace {
 
@@ -258,13 +264,11 @@ TableLogCheck CheckChain(const std::vector<TableLogEntry>& entries) {
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string expected = i == 0 ? std::string(kNoPrevious) : Sha256Hex(entries[i - 1].text);
         if (entries[i].previousSha256 != expected) {
-            return {false, i + 1,
-                    i == 0 ? L"первая запись ссылается на предыдущую: начало журнала удалено"
-                           : L"запись не продолжает предыдущую: запись перед ней удалена или изменена"};
+            return {false, i + 1, i == 0 ? MessageCode::LogChainStartRemoved : MessageCode::LogChainBroken};
         }
         if (entries[i].number != 0 && entries[i].number != i + 1)
             return {false, i + 1,
-                    L"номер записи " + std::to_wstring(entries[i].number) + L" не на своём месте"};
+                    Message(MessageCode::LogNumberMisplaced, {static_cast<int64_t>(entries[i].number)})};
     }
     return {};
 }
@@ -305,12 +309,10 @@ bool EarlierLimitsEntryHolds(const TableLogEntry& entry, const std::string& befo
 TableLogCheck CheckTableLog(const std::vector<TableLogEntry>& entries,
                             const std::optional<std::string>& tableSha256) {
     TableLogCheck check = CheckChain(entries);
-    if (check.intact && entries.empty()) check = {false, 0, L"в журнале нет записей"};
-    if (check.intact && tableSha256 != entries.back().fileSha256) {
+    if (check.intact && entries.empty()) check = {false, 0, MessageCode::LogEmpty};
+    if (check.intact && tableSha256 != entries.back().fileSha256)
         check = {false, entries.size(),
-                 tableSha256 ? L"файл таблицы не совпадает с последней записью: изменён без записи в журнал"
-                             : L"файл таблицы не читается"};
-    }
+                 tableSha256 ? MessageCode::LogTableNotLast : MessageCode::LogTableUnreadable};
     return check;
 }
 
@@ -320,15 +322,10 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
         const TableLogEntry& entry = entries[i];
         const std::optional<std::string> version = log.Version(entry.fileSha256);
         if (!version) {
-            return {
-                false, i + 1,
-                L"версии таблицы " + Short(entry.fileSha256) + L", названной записью, нет в папке версий"};
+            return {false, i + 1, Message(MessageCode::LogVersionMissing, {Short(entry.fileSha256)})};
         }
-        if (Sha256Hex(*version) != entry.fileSha256) {
-            return {false, i + 1,
-                    L"версия таблицы " + Short(entry.fileSha256) +
-                        L" в папке версий изменена: её SHA-256 другой"};
-        }
+        if (Sha256Hex(*version) != entry.fileSha256)
+            return {false, i + 1, Message(MessageCode::LogVersionAltered, {Short(entry.fileSha256)})};
         // What an entry says changed is checked where the table did change and its version before is kept.
         const bool changed = i > 0 && entries[i - 1].fileSha256 != entry.fileSha256;
         std::vector<std::wstring> expected;
@@ -337,11 +334,9 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
                 expected.push_back(OneLine(change));
         }
         std::vector<std::wstring> said = entry.changes;
-        said.erase(std::remove(said.begin(), said.end(), std::wstring(kVersionSeenBefore)), said.end());
-        if (changed && before && said != expected && !EarlierLimitsEntryHolds(entry, *before, *version)) {
-            return {false, i + 1,
-                    L"изменения, названные записью, не те, что между версиями таблицы до и после неё"};
-        }
+        said.erase(std::remove(said.begin(), said.end(), kVersionSeenBefore), said.end());
+        if (changed && before && said != expected && !EarlierLimitsEntryHolds(entry, *before, *version))
+            return {false, i + 1, MessageCode::LogChangesDiffer};
         before = version;
     }
     return {};
@@ -350,13 +345,11 @@ TableLogCheck CheckTableVersions(const TableLog& log, const std::vector<TableLog
 TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const TableLogHead& anchored) {
     if (entries.size() < anchored.entries || anchored.entries == 0) {
         return {false, anchored.entries,
-                L"в журнале " + std::to_wstring(entries.size()) + L" записей, а при отчёте было " +
-                    std::to_wstring(anchored.entries) + L": журнал укорочен или начат заново"};
+                Message(MessageCode::LogShortened,
+                        {static_cast<int64_t>(entries.size()), static_cast<int64_t>(anchored.entries)})};
     }
-    if (Sha256Hex(entries[anchored.entries - 1].text) != anchored.lastEntrySha256) {
+    if (Sha256Hex(entries[anchored.entries - 1].text) != anchored.lastEntrySha256)
         return {false, anchored.entries,
-                L"запись " + std::to_wstring(anchored.entries) +
-                    L" не та, что была последней при отчёте: журнал переписан"};
-    }
+                Message(MessageCode::LogRewritten, {static_cast<int64_t>(anchored.entries)})};
     return CheckChain(entries);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
+
 // One entry of a reference table's change log.
 struct TableLogEntry {
     size_t number = 0;   // its place in the log, from 1; 0 in an entry written before entries were numbered
@@ -77,7 +79,7 @@ private:
 struct TableLogCheck {
     bool intact = true;
     size_t brokenEntry = 0;
-    std::wstring problem;
+    Message problem;
 };
 
 // Checks the chain of the entries and their numbers, and that the table's present digest (nothing when the
@@ -96,14 +98,15 @@ TableLogCheck CheckLogHolds(const std::vector<TableLogEntry>& entries, const Tab
 
 // The events of entries: a save in the program, a change found made outside it, control limits established
 // in the QC file, the reason given afterwards for an earlier entry (which it names).
-extern const wchar_t kSavedInProgramEvent[];
-extern const wchar_t kChangedOutsideEvent[];
-extern const wchar_t kLimitsEstablishedEvent[];
-extern const wchar_t kReasonGivenEvent[];
+// Logs are written in Russian, whatever the language of the run.
+extern const std::wstring kSavedInProgramEvent;
+extern const std::wstring kChangedOutsideEvent;
+extern const std::wstring kLimitsEstablishedEvent;
+extern const std::wstring kReasonGivenEvent;
 
 // The line an entry of a change made outside the program adds to its changes when the table is back at a
 // version the program kept before: a version put back by hand, or an entry removed from the log.
-extern const wchar_t kVersionSeenBefore[];
+extern const std::wstring kVersionSeenBefore;
 
 // Whether a path is a reference table's change log ("NAME.log" beside "NAME", or a file that reads as such
 // a log) or lies in a versions folder ("NAME.versions"): nothing but the log itself ever writes there.

@@ -1,7 +1,7 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The structure of a batch's index page, its words left to the variables batch.* (and qc.* for its charts)
-  of a words file. BatchIndex.xsl (Russian) and BatchIndex.ENU.xsl (English) are each made of it, the chart
+  The structure of a batch's index page, its own words left to the variables batch.* (and qc.* for its
+  charts) of a words file; the verdicts' words are the document's. BatchIndex.xsl (Russian) and BatchIndex.ENU.xsl (English) are each made of it, the chart
   templates of QcCharts.xsl and a words file when the program is built.
 
   The index page of a batch: turns the batch's index document (Document: program, range, limits_file,
@@ -175,7 +175,7 @@
         <td>—<xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
       </xsl:when>
       <xsl:when test="not($bad) and not($conditionallyExceeded) and not($conditionallyMet)">
-        <td class="ok"><xsl:value-of select="$batch.conforms"/><xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
+        <td class="ok"><xsl:value-of select="verdict[1]/outcome"/><xsl:for-each select=".."><xsl:call-template name="quality-mark"/></xsl:for-each></td>
       </xsl:when>
       <xsl:otherwise>
         <td>
@@ -188,22 +188,18 @@
           </xsl:attribute>
           <xsl:call-template name="verdict-group">
             <xsl:with-param name="verdicts" select="$exceeded"/>
-            <xsl:with-param name="words" select="$batch.exceeds"/>
             <xsl:with-param name="class" select="'bad'"/>
           </xsl:call-template>
           <xsl:call-template name="verdict-group">
             <xsl:with-param name="verdicts" select="$conditionallyExceeded"/>
-            <xsl:with-param name="words" select="$batch.conditionally-exceeds"/>
             <xsl:with-param name="class" select="'conditionally-exceeds'"/>
           </xsl:call-template>
           <xsl:call-template name="verdict-group">
             <xsl:with-param name="verdicts" select="$conditionallyMet"/>
-            <xsl:with-param name="words" select="$batch.conditionally-conforms"/>
             <xsl:with-param name="class" select="'pending'"/>
           </xsl:call-template>
           <xsl:call-template name="verdict-group">
             <xsl:with-param name="verdicts" select="$undetermined"/>
-            <xsl:with-param name="words" select="$batch.undetermined"/>
             <xsl:with-param name="class" select="'bad'"/>
             <xsl:with-param name="why" select="true()"/>
           </xsl:call-template>
@@ -216,15 +212,15 @@
     </xsl:choose>
   </xsl:template>
 
-  <!-- One line of a series' verdicts: the words, then the limits that got them. -->
+  <!-- One line of a series' verdicts: their words as the document gives them, then the limits that got
+       them. -->
   <xsl:template name="verdict-group">
     <xsl:param name="verdicts"/>
-    <xsl:param name="words"/>
     <xsl:param name="class"/>
     <xsl:param name="why" select="false()"/>
     <xsl:if test="$verdicts">
       <div class="{$class}">
-        <xsl:value-of select="$words"/>
+        <xsl:value-of select="concat($verdicts[1]/outcome, ': ')"/>
         <xsl:for-each select="$verdicts">
           <xsl:if test="position() &gt; 1">; </xsl:if>
           <xsl:value-of select="name"/>

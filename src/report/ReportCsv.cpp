@@ -8,6 +8,7 @@
 #include "calc/ResultColumns.h"
 #include "calc/TotalOxygen.h"
 #include "messages/Catalogue.h"
+#include "messages/Languages.h"
 #include "platform/NumberText.h"
 #include "platform/WideText.h"
 
@@ -29,7 +30,8 @@ struct CsvConventions {
 };
 
 CsvConventions ConventionsOf(Language language) {
-    return language == Language::English ? CsvConventions{L',', L'.'} : CsvConventions{L';', L','};
+    const LanguageEntry& entry = LanguageEntryOf(language);
+    return {entry.csvSeparator, entry.decimalMark};
 }
 
 std::wstring Field(const std::wstring& text, wchar_t separator) {

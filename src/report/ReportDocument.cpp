@@ -354,12 +354,25 @@ void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
 
 // <columns><column>№</column>…</columns>: the results table's captions in the report's language, for the
 // page's header.
-void AddWords(XMLWrapper& wrapper, Language language) {
+void AddColumns(XMLWrapper& wrapper, Language language) {
     const XMLElement columns = wrapper.AddElement(XMLElement(), L"columns");
     for (const MessageCode caption : kLeadingColumns)
         wrapper.AddTextElement(columns, L"column", Render(caption, language));
     for (const ResultColumn& column : kResultColumns)
         wrapper.AddTextElement(columns, L"column", Render(column.caption, language));
+}
+
+// <words><yes>Да</yes><no>Нет</no><total>Всего</total><mass_fraction/><volume_fraction/></words>: the
+// document's tokens in the report's language and the page's fuller captions of the two fractions, so that
+// a page takes every word the program says from the document. Last, so that a report made before it
+// compares with one made again element by element.
+void AddWords(XMLWrapper& wrapper, Language language) {
+    const XMLElement words = wrapper.AddElement(XMLElement(), L"words");
+    for (const auto& [name, code] : {std::pair{L"yes", MessageCode::Yes}, std::pair{L"no", MessageCode::No},
+                                     std::pair{L"total", MessageCode::Total},
+                                     std::pair{L"mass_fraction", MessageCode::ColumnMassFraction},
+                                     std::pair{L"volume_fraction", MessageCode::ColumnVolumeFraction}})
+        wrapper.AddTextElement(words, name, Render(code, language));
 }
 
 }  // namespace
@@ -403,6 +416,7 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
                            Render(DecisionRuleStatement(data.limits), language));
     wrapper.AddTextElement(XMLElement(), L"decision_rule_name", FromUtf8(DecisionRuleKey(data.limits)));
     AddQuality(wrapper, model.quality, language);
+    AddColumns(wrapper, language);
     AddWords(wrapper, language);
 }
 

@@ -119,6 +119,7 @@ Json Limits(const CalculationData& data, Language language) {
              {"measured", Fixed(verdict.measured, 4)},
              {"maximum", ParseDouble(FormatGeneral(verdict.limit.maximum, 15))},
              {"verdict", verdict.OutcomeKey()},
+             {"verdict_text", Text(verdict.OutcomeMessage(), language)},
              {"doubt", Text(verdict.doubt, language)},
              {"unknown_peak_names", Names(verdict.unknownPeakNames)},
              {"doubt_kind", verdict.doubt.Empty() ? Json(nullptr) : Json(verdict.doubt.Key())},
@@ -129,6 +130,15 @@ Json Limits(const CalculationData& data, Language language) {
     return {{"file", Text(data.limits->path)},
             {"limits", limits},
             {"errors", Texts(data.limits->errors, language)}};
+}
+
+// The results' captions in the report's language, by the keys of the results: "number", "name", "mass_g", ….
+Json Columns(Language language) {
+    Json columns = Json::object();
+    columns["number"] = Text(Message(kLeadingColumns[0]), language);
+    columns["name"] = Text(Message(kLeadingColumns[1]), language);
+    for (const ResultColumn& column : kResultColumns) columns[column.key] = Text(column.caption, language);
+    return columns;
 }
 
 // The limits a QC result the mark rests on was held against, as the QC page shows them.
@@ -298,5 +308,6 @@ std::string ReportJson(const ReportModel& model) {
     json["decision_rule"] = Text(DecisionRuleStatement(data.limits), model.language);
     json["decision_rule_name"] = DecisionRuleKey(data.limits);
     json["quality"] = Quality(model.quality, model.language);
+    json["columns"] = Columns(model.language);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

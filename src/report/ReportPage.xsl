@@ -1,16 +1,19 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The structure of the report's page, its words left to the variables report.* of a words file. Report.xsl
-  (Russian, Words.ru.xsl) and Report.ENU.xsl (English, Words.en.xsl) are each made of the two when the
-  program is built: one file that imports nothing. It tests the tokens the document writes in every
-  language (ticked, kind, outcome, да/нет of the flags), never its words.
+  The structure of the report's page, its own words (headings, notes) left to the variables report.* of a
+  words file. Report.xsl (Russian, Words.ru.xsl) and Report.ENU.xsl (English, Words.en.xsl) are each made of
+  the two when the program is built: one file that imports nothing. Every word the program says beside
+  them comes from the document in its language: verdicts, kinds, the results' captions (columns) and the
+  words of its tokens (words). It tests the tokens the document writes in every language (ticked, kind,
+  outcome, да/нет of the flags), never its words.
 
   The oxygenate report: turns the report document (Document: standart, density_proba, files,
   calc_table, oxygen; then warnings when there are any, samples, chromatograms, result_rows,
   totals_without_standard, oxygen_scope, oxygen_doubt, oxygen_arithmetic, limits when a limits file is used, program, created, inputs,
-  decision_rule, quality when QC is kept) into one XHTML page, printable
-  on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in the
-  same order. A document of the first five elements alone still gives a whole report.
+  decision_rule, quality when QC is kept, columns, words) into one XHTML page,
+  printable on A4. The elements after oxygen tell more about the rows of files and calc_table, row by row in
+  the same order. A document of the first five elements alone still gives a whole report, its tokens as
+  they stand and "—" for the captions it does not give.
 
   The result is built in a DOM document and saved from there, so it must be well-formed XML with a
   single root, and what reaches the browser is whatever that DOM saves: no DOCTYPE is relied on (the
@@ -262,14 +265,15 @@
 
   </xsl:template>
 
-  <!-- The document's own tokens ("Да", "Нет", "Всего"), whatever its language, in the page's words; any
-       other text as it is. -->
+  <!-- The document's own tokens ("Да", "Нет", "Всего"), whatever its language, in the words the document
+       gives them in its language; a document without them shows the tokens, and any other text as it is. -->
   <xsl:template name="token">
     <xsl:param name="text"/>
+    <xsl:variable name="words" select="/Document/words"/>
     <xsl:choose>
-      <xsl:when test="$text = 'Да'"><xsl:value-of select="$report.yes"/></xsl:when>
-      <xsl:when test="$text = 'Нет'"><xsl:value-of select="$report.no"/></xsl:when>
-      <xsl:when test="$text = 'Всего'"><xsl:value-of select="$report.total"/></xsl:when>
+      <xsl:when test="$text = 'Да' and $words/yes"><xsl:value-of select="$words/yes"/></xsl:when>
+      <xsl:when test="$text = 'Нет' and $words/no"><xsl:value-of select="$words/no"/></xsl:when>
+      <xsl:when test="$text = 'Всего' and $words/total"><xsl:value-of select="$words/total"/></xsl:when>
       <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -303,7 +307,7 @@
             <td class="path">
               <xsl:call-template name="path"><xsl:with-param name="text" select="*[3]"/></xsl:call-template>
               <xsl:if test="/Document/inputs/chromatogram[$row]/kind = 'calibration'">
-                <span class="badge"><xsl:value-of select="$report.calibration"/></span>
+                <span class="badge"><xsl:value-of select="/Document/chromatograms/chromatogram[$row]/kind"/></span>
               </xsl:if>
             </td>
             <td class="method"><xsl:call-template name="cell"><xsl:with-param name="text" select="*[4]"/></xsl:call-template></td>
@@ -325,21 +329,24 @@
     <!-- With the rows' details the constants used get two columns of their own. -->
     <xsl:variable name="constants" select="boolean(/Document/result_rows)"/>
     <xsl:variable name="columns" select="8 + 2 * number($constants)"/>
+    <!-- The document's captions of its eight columns: №, component, mass, % by mass, delta, volume, % by
+         volume, oxygen; the two fractions the page names more fully (`words`). -->
+    <xsl:variable name="captions" select="/Document/columns/column"/>
     <table class="results">
       <thead>
         <tr>
           <th class="center" style="width: 7mm">№</th>
-          <th><xsl:value-of select="$report.component"/></th>
+          <th><xsl:call-template name="cell"><xsl:with-param name="text" select="$captions[2]"/></xsl:call-template></th>
           <xsl:if test="$constants">
             <th class="num" style="width: 12mm"><xsl:value-of select="$report.molar-mass"/></th>
             <th class="num" style="width: 12mm"><xsl:value-of select="$report.density"/></th>
           </xsl:if>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.mass"/></th>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.mass-fraction"/></th>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.delta"/></th>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.volume"/></th>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.volume-fraction"/></th>
-          <th class="num" style="width: 15mm"><xsl:value-of select="$report.oxygen"/></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="$captions[3]"/></xsl:call-template></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="/Document/words/mass_fraction"/></xsl:call-template></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="$captions[5]"/></xsl:call-template></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="$captions[6]"/></xsl:call-template></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="/Document/words/volume_fraction"/></xsl:call-template></th>
+          <th class="num" style="width: 15mm"><xsl:call-template name="cell"><xsl:with-param name="text" select="$captions[8]"/></xsl:call-template></th>
         </tr>
       </thead>
       <tbody>

@@ -1,5 +1,6 @@
 #include "report/TemporaryReportFile.h"
 
+#include "messages/Languages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/TemporaryFile.h"
 #include "tables/DataFilePath.h"
@@ -32,5 +33,6 @@ std::wstring ReportStylesheetPath(const std::wstring& preferred, UserMessages& m
 }
 
 std::wstring StylesheetName(const std::wstring& stem, Language language) {
-    return stem + (language == Language::English ? L".ENU.xsl" : L".xsl");
+    const std::wstring suffix = LanguageEntryOf(language).resourceSuffix;
+    return stem + (suffix.empty() ? L"" : L"." + suffix) + L".xsl";
 }

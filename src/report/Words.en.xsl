@@ -2,7 +2,10 @@
 <!--
   The words of the pages in English: the report (report.*), the batch's index page (batch.*) and the control charts (qc.*). Each
   language's file names the same variables; the pages' structure is in ReportPage.xsl,
-  BatchIndexPage.xsl, QcChartPage.xsl and QcCharts.xsl. A text that must keep a blank at its end holds it inside the quotes.
+  BatchIndexPage.xsl, QcChartPage.xsl and QcCharts.xsl. Only the pages' own words stand here (headings, notes,
+  their tables' captions): what the program says (verdicts, the results' captions, the words of a document's
+  tokens) a page takes from its document, which the program writes in the catalogue's words. A text that must
+  keep a blank at its end holds it inside the quotes.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
 
@@ -34,24 +37,13 @@
   <xsl:variable name="report.used-count" select="'Used in the calculation: '"/>
   <xsl:variable name="report.of" select="' of '"/>
   <xsl:variable name="report.used" select="'Used'"/>
-  <xsl:variable name="report.yes" select="'Yes'"/>
-  <xsl:variable name="report.no" select="'No'"/>
-  <xsl:variable name="report.total" select="'Total'"/>
   <xsl:variable name="report.chromatogram-file" select="'Chromatogram file'"/>
   <xsl:variable name="report.method" select="'Method'"/>
   <xsl:variable name="report.analysis-time" select="'Analysis time'"/>
   <xsl:variable name="report.sample-mass" select="'Sample mass, g'"/>
-  <xsl:variable name="report.calibration" select="'Calibration'"/>
   <xsl:variable name="report.not-given-m" select="'not given'"/>
-  <xsl:variable name="report.component" select="'Component'"/>
   <xsl:variable name="report.molar-mass" select="'M, g/mol'"/>
   <xsl:variable name="report.density" select="'ρ, kg/m³'"/>
-  <xsl:variable name="report.mass" select="'Mass, g'"/>
-  <xsl:variable name="report.mass-fraction" select="'Mass fraction, %'"/>
-  <xsl:variable name="report.delta" select="'Delta, % m/m'"/>
-  <xsl:variable name="report.volume" select="'Volume, cm³'"/>
-  <xsl:variable name="report.volume-fraction" select="'Volume fraction, %'"/>
-  <xsl:variable name="report.oxygen" select="'Oxygen, % m/m'"/>
   <xsl:variable name="report.internal-standard" select="'int. standard'"/>
   <xsl:variable name="report.oxygen-atoms" select="'oxygen atoms in the molecule: '"/>
   <xsl:variable name="report.exceeds-r" select="'the spread of the parallel determinations exceeds r = '"/>
@@ -140,11 +132,6 @@
   <xsl:variable name="batch.analyses-short" select="' an.'"/>
   <xsl:variable name="batch.of" select="' of '"/>
   <xsl:variable name="batch.exceeded-r" select="'the spread of the parallel determinations exceeds r: '"/>
-  <xsl:variable name="batch.conforms" select="'conforms'"/>
-  <xsl:variable name="batch.exceeds" select="'exceeds: '"/>
-  <xsl:variable name="batch.conditionally-exceeds" select="'conditionally does not conform: '"/>
-  <xsl:variable name="batch.conditionally-conforms" select="'conditionally conforms: '"/>
-  <xsl:variable name="batch.undetermined" select="'undetermined: '"/>
   <xsl:variable name="batch.limits-partly-read" select="'the limits file was not read whole'"/>
 
   <xsl:variable name="qc.page-title" select="'Control charts: oxygenates, GOST EN 13132-2012'"/>

@@ -2,7 +2,10 @@
 <!--
   The words of the pages in Russian: the report (report.*), the batch's index page (batch.*) and the control charts (qc.*). Each
   language's file names the same variables; the pages' structure is in ReportPage.xsl,
-  BatchIndexPage.xsl, QcChartPage.xsl and QcCharts.xsl. A text that must keep a blank at its end holds it inside the quotes.
+  BatchIndexPage.xsl, QcChartPage.xsl and QcCharts.xsl. Only the pages' own words stand here (headings, notes,
+  their tables' captions): what the program says (verdicts, the results' captions, the words of a document's
+  tokens) a page takes from its document, which the program writes in the catalogue's words. A text that must
+  keep a blank at its end holds it inside the quotes.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
 
@@ -35,24 +38,13 @@
   <xsl:variable name="report.used-count" select="'Учтено в расчёте: '"/>
   <xsl:variable name="report.of" select="' из '"/>
   <xsl:variable name="report.used" select="'Учтена'"/>
-  <xsl:variable name="report.yes" select="'Да'"/>
-  <xsl:variable name="report.no" select="'Нет'"/>
-  <xsl:variable name="report.total" select="'Всего'"/>
   <xsl:variable name="report.chromatogram-file" select="'Файл хроматограммы'"/>
   <xsl:variable name="report.method" select="'Метод'"/>
   <xsl:variable name="report.analysis-time" select="'Время анализа'"/>
   <xsl:variable name="report.sample-mass" select="'Масса пробы, г'"/>
-  <xsl:variable name="report.calibration" select="'Градуировка'"/>
   <xsl:variable name="report.not-given-m" select="'не указана'"/>
-  <xsl:variable name="report.component" select="'Компонент'"/>
   <xsl:variable name="report.molar-mass" select="'M, г/моль'"/>
   <xsl:variable name="report.density" select="'ρ, кг/м³'"/>
-  <xsl:variable name="report.mass" select="'Масса, г'"/>
-  <xsl:variable name="report.mass-fraction" select="'Массовая доля, %'"/>
-  <xsl:variable name="report.delta" select="'Дельта, % масс.'"/>
-  <xsl:variable name="report.volume" select="'Объём, см³'"/>
-  <xsl:variable name="report.volume-fraction" select="'Объёмная доля, %'"/>
-  <xsl:variable name="report.oxygen" select="'Кислород, % масс.'"/>
   <xsl:variable name="report.internal-standard" select="'вн. стандарт'"/>
   <xsl:variable name="report.oxygen-atoms" select="'атомов кислорода в молекуле: '"/>
   <xsl:variable name="report.exceeds-r" select="'расхождение параллельных определений превышает r = '"/>
@@ -141,11 +133,6 @@
   <xsl:variable name="batch.analyses-short" select="' ан.'"/>
   <xsl:variable name="batch.of" select="' из '"/>
   <xsl:variable name="batch.exceeded-r" select="'расхождение параллельных определений превышает r: '"/>
-  <xsl:variable name="batch.conforms" select="'соответствует'"/>
-  <xsl:variable name="batch.exceeds" select="'превышает: '"/>
-  <xsl:variable name="batch.conditionally-exceeds" select="'условно не соответствует: '"/>
-  <xsl:variable name="batch.conditionally-conforms" select="'условно соответствует: '"/>
-  <xsl:variable name="batch.undetermined" select="'не определено: '"/>
   <xsl:variable name="batch.limits-partly-read" select="'файл норм прочитан не весь'"/>
 
   <xsl:variable name="qc.page-title" select="'Контрольные карты: кислородсодержащие соединения, ГОСТ EN 13132-2012'"/>

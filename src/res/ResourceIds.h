@@ -65,7 +65,6 @@
 #define IDS_OXY_ENTER_NUMBER 155
 #define IDS_OXY_INTERNAL_ERROR 156
 #define IDS_OXY_NEW_COMPONENT 160
-#define IDS_OXY_REPORT_STYLESHEET 162
 #define IDS_OXY_AND_MORE 163
 
 /* Chromatograms that did not load: one box for one, a list for several */

@@ -16,6 +16,7 @@
 #include "platform/ShellOpen.h"
 #include "records/TrackedTables.h"
 #include "report/LimsExport.h"
+#include "report/TemporaryReportFile.h"
 #include "res/ResourceIds.h"
 #include "tables/DataFilePath.h"
 #include "ui/DlgAbout.h"
@@ -53,7 +54,7 @@ BOOL DlgMain::OnInitDialog() {
     componentsDialog = std::make_unique<Dlg_Components>();
     messages_ = std::make_unique<PluginMessages>(Handle());
     report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
-    report->stylesheet = ResourceText(IDS_OXY_REPORT_STYLESHEET);
+    report->stylesheet = StylesheetName(L"Report", UiLanguage());
     frame_.Attach(*this);
     RestoreState();
     initialised = 1;

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 
+#include "messages/Languages.h"
 #include "platform/LocalTime.h"
 #include "platform/NumberText.h"
 #include "platform/StdioFile.h"
@@ -21,7 +22,7 @@ using Json = nlohmann::ordered_json;
 
 // What is wrong with a report as read: the first key or element that is missing or not of its kind.
 struct FormatError {
-    std::wstring what;
+    Message what;
 };
 
 const wchar_t* const kCircumstances[] = {
@@ -38,18 +39,25 @@ constexpr int64_t kMostLogEntries = 1000000000;
 constexpr double kLongestSeriesGapHours = 24 * 365;
 
 [[noreturn]] void Missing(const std::string& at) {
-    throw FormatError{L"в отчёте нет «" + FromUtf8(at) + L"»"};
+    throw FormatError{Message(MessageCode::ReportLacks, {FromUtf8(at)})};
 }
 
-[[noreturn]] void WrongKind(const std::string& at, const wchar_t* expected) {
-    throw FormatError{L"«" + FromUtf8(at) + L"» в отчёте — не " + expected};
+[[noreturn]] void WrongKind(const std::string& at, Message expected) {
+    throw FormatError{Message(MessageCode::ReportWrongKind, {FromUtf8(at), Nested(std::move(expected))})};
+}
+
+// "«да» или «нет»", "«ru» или «en»": the texts a value may be.
+Message EitherOf(const std::vector<std::wstring>& texts) {
+    std::wstring some;
+    for (size_t i = 0; i + 1 < texts.size(); ++i) some += (some.empty() ? L"" : L"», «") + texts[i];
+    return Message(MessageCode::KindEitherOf, {some, texts.back()});
 }
 
 // ---- JSON: every member read is looked up with `at`, its path, so that an error names it.
 
 const Json& Member(const Json& object, const char* key, const std::string& at) {
     const std::string path = at.empty() ? key : at + "." + key;
-    if (!object.is_object()) WrongKind(at, L"объект");
+    if (!object.is_object()) WrongKind(at, MessageCode::KindObject);
     const auto found = object.find(key);
     if (found == object.end()) Missing(path);
     return *found;
@@ -61,7 +69,7 @@ std::string Path(const std::string& at, const char* key) {
 
 std::wstring String(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
-    if (!value.is_string()) WrongKind(Path(at, key), L"строка");
+    if (!value.is_string()) WrongKind(Path(at, key), MessageCode::KindString);
     return FromUtf8(value.get<std::string>());
 }
 
@@ -69,31 +77,31 @@ std::wstring String(const Json& object, const char* key, const std::string& at) 
 std::string OptionalString(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
     if (value.is_null()) return "";
-    if (!value.is_string()) WrongKind(Path(at, key), L"строка");
+    if (!value.is_string()) WrongKind(Path(at, key), MessageCode::KindString);
     return value.get<std::string>();
 }
 
 double Number(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
-    if (!value.is_number()) WrongKind(Path(at, key), L"число");
+    if (!value.is_number()) WrongKind(Path(at, key), MessageCode::KindNumber);
     return value.get<double>();
 }
 
 int64_t Integer(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
-    if (!value.is_number_integer()) WrongKind(Path(at, key), L"целое число");
+    if (!value.is_number_integer()) WrongKind(Path(at, key), MessageCode::KindInteger);
     return value.get<int64_t>();
 }
 
 bool Boolean(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
-    if (!value.is_boolean()) WrongKind(Path(at, key), L"true или false");
+    if (!value.is_boolean()) WrongKind(Path(at, key), MessageCode::KindBoolean);
     return value.get<bool>();
 }
 
 const Json& Array(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
-    if (!value.is_array()) WrongKind(Path(at, key), L"массив");
+    if (!value.is_array()) WrongKind(Path(at, key), MessageCode::KindArray);
     return value;
 }
 
@@ -101,12 +109,12 @@ const Json& Array(const Json& object, const char* key, const std::string& at) {
 const Json* OptionalObject(const Json& object, const char* key, const std::string& at) {
     const Json& value = Member(object, key, at);
     if (value.is_null()) return nullptr;
-    if (!value.is_object()) WrongKind(Path(at, key), L"объект");
+    if (!value.is_object()) WrongKind(Path(at, key), MessageCode::KindObject);
     return &value;
 }
 
 [[noreturn]] void OutOfRange(const std::string& at) {
-    throw FormatError{L"«" + FromUtf8(at) + L"» в отчёте — вне пределов, которые программа записывает"};
+    throw FormatError{Message(MessageCode::ReportOutOfRange, {FromUtf8(at)})};
 }
 
 int64_t InRange(int64_t value, int64_t lowest, int64_t highest, const std::string& at) {
@@ -117,7 +125,7 @@ int64_t InRange(int64_t value, int64_t lowest, int64_t highest, const std::strin
 // A SHA-256 as the program writes it: 64 lowercase hexadecimal digits, or nothing for a file not read.
 std::string Checksum(std::string text, const std::string& at) {
     const bool hex = text.find_first_not_of("0123456789abcdef") == std::string::npos;
-    if (!text.empty() && (text.size() != 64 || !hex)) WrongKind(at, L"SHA-256");
+    if (!text.empty() && (text.size() != 64 || !hex)) WrongKind(at, MessageCode::KindSha256);
     return text;
 }
 
@@ -145,7 +153,7 @@ RecordedTable TableOf(const Json& table, const std::string& at) {
     recorded.version.sha256 = recorded.file.sha256;
     recorded.version.loggedAt = FromUtf8(OptionalString(table, "logged", at));
     const int64_t entries = Integer(table, "log_entries", at);
-    if (entries < 0) WrongKind(Path(at, "log_entries"), L"число записей");
+    if (entries < 0) WrongKind(Path(at, "log_entries"), MessageCode::KindEntryCount);
     recorded.version.logEntries =
         static_cast<size_t>(InRange(entries, 0, kMostLogEntries, Path(at, "log_entries")));
     recorded.version.logLastEntrySha256 =
@@ -158,14 +166,14 @@ ReportOrigin::Maker MakerOf(const std::wstring& text, const std::string& at) {
     if (text == L"plugin") return ReportOrigin::Maker::Plugin;
     if (text == L"report") return ReportOrigin::Maker::Report;
     if (text == L"batch") return ReportOrigin::Maker::Batch;
-    WrongKind(at, L"«plugin», «report» или «batch»");
+    WrongKind(at, MessageCode::KindMaker);
 }
 
 // The report's language; a report that does not name one is Russian, as every report was before.
 Language LanguageOf(const std::wstring& key, const std::string& at) {
     if (key.empty()) return Language::Russian;
     const std::optional<Language> language = LanguageOfKey(key);
-    if (!language) WrongKind(at, L"«ru» или «en»");
+    if (!language) WrongKind(at, EitherOf(LanguageKeys()));
     return *language;
 }
 
@@ -228,23 +236,20 @@ void ReadJsonWarnings(const Json& json, RecordedReport& report) {
 }
 
 void ReadJson(RecordedReport& report) {
-    if (const std::optional<std::wstring> problem = JsonReportProblem(report.bytes))
-        throw FormatError{*problem};
+    if (const std::optional<Message> problem = JsonReportProblem(report.bytes)) throw FormatError{*problem};
     const Json json = Json::parse(report.bytes, nullptr, false);
-    if (json.is_discarded() || !json.is_object())
-        throw FormatError{L"отчёт для программ не читается как JSON"};
-    if (String(json, "format", "") != L"oxycalc-report") throw FormatError{L"это не отчёт oxycalc"};
+    if (json.is_discarded() || !json.is_object()) throw FormatError{MessageCode::ReportNotJson};
+    if (String(json, "format", "") != L"oxycalc-report") throw FormatError{MessageCode::ReportNotOxycalc};
     const int64_t version = Integer(json, "format_version", "");
     if (version != kReportFormatVersion) {
-        throw FormatError{
-            L"версия формата отчёта " + std::to_wstring(version) + L", а проверяется версия " +
-            std::to_wstring(kReportFormatVersion) +
-            (version < kReportFormatVersion ? L" (отчёт сделан прежней версией программы)" : L"")};
+        throw FormatError{Message(version < kReportFormatVersion ? MessageCode::ReportOlderVersion
+                                                                 : MessageCode::ReportOtherVersion,
+                                  {version, int64_t{kReportFormatVersion}})};
     }
     const std::string created = OptionalString(json, "created_utc", "");
     if (!created.empty()) {
         const std::optional<int64_t> moment = ParseUtcIsoText(FromUtf8(created));
-        if (!moment) WrongKind("created_utc", L"время UTC");
+        if (!moment) WrongKind("created_utc", MessageCode::KindUtcTime);
         report.createdAt = *moment;
     }
     ReadJsonInputs(Member(json, "inputs", ""), report);
@@ -265,7 +270,7 @@ std::wstring TextOf(const pugi::xml_node& node, const char* name, const std::str
 
 double NumberOf(const pugi::xml_node& node, const char* name, const std::string& at) {
     const std::optional<double> number = ReadWholeNumber(TextOf(node, name, at));
-    if (!number) WrongKind(at + "/" + name, L"число");
+    if (!number) WrongKind(at + "/" + name, MessageCode::KindNumber);
     return *number;
 }
 
@@ -275,13 +280,13 @@ int64_t IntegerOf(const pugi::xml_node& node, const char* name, const std::strin
     wchar_t* end = nullptr;
     const long long value = std::wcstoll(text.c_str(), &end, 10);
     if (text.empty() || end == nullptr || *end != L'\0' || errno != 0)
-        WrongKind(at + "/" + name, L"целое число");
+        WrongKind(at + "/" + name, MessageCode::KindInteger);
     return value;
 }
 
 bool YesNo(const pugi::xml_node& node, const char* name, const std::string& at) {
     const std::wstring text = TextOf(node, name, at);
-    if (text != L"да" && text != L"нет") WrongKind(at + "/" + name, L"«да» или «нет»");
+    if (text != L"да" && text != L"нет") WrongKind(at + "/" + name, EitherOf({L"да", L"нет"}));
     return text == L"да";
 }
 
@@ -294,7 +299,7 @@ RecordedTable XmlTableOf(const pugi::xml_node& node, const std::string& at) {
     recorded.version.sha256 = recorded.file.sha256;
     recorded.version.loggedAt = TextOf(node, "logged", at);
     const int64_t entries = IntegerOf(node, "log_entries", at);
-    if (entries < 0) WrongKind(at + "/log_entries", L"число записей");
+    if (entries < 0) WrongKind(at + "/log_entries", MessageCode::KindEntryCount);
     recorded.version.logEntries =
         static_cast<size_t>(InRange(entries, 0, kMostLogEntries, at + "/log_entries"));
     recorded.version.logLastEntrySha256 =
@@ -354,21 +359,19 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
 }
 
 void ReadXml(RecordedReport& report) {
-    if (const std::optional<std::wstring> problem = XmlReportProblem(report.bytes))
-        throw FormatError{*problem};
+    if (const std::optional<Message> problem = XmlReportProblem(report.bytes)) throw FormatError{*problem};
     pugi::xml_document document;
     if (!document.load_buffer(report.bytes.data(), report.bytes.size(), pugi::parse_default,
                               pugi::encoding_utf8))
-        throw FormatError{L"документ отчёта не читается как XML"};
+        throw FormatError{MessageCode::ReportNotXml};
     const pugi::xml_node root = Child(document, "Document", "");
     const int64_t version = IntegerOf(root, "format_version", "Document");
     if (version != kReportFormatVersion) {
-        throw FormatError{L"версия формата отчёта " + std::to_wstring(version) + L", а проверяется версия " +
-                          std::to_wstring(kReportFormatVersion)};
+        throw FormatError{Message(MessageCode::ReportOtherVersion, {version, int64_t{kReportFormatVersion}})};
     }
     if (const pugi::xml_node created = root.child(L"created_utc")) {
         const std::optional<int64_t> moment = ParseUtcIsoText(ElementText(created));
-        if (!moment) WrongKind("Document/created_utc", L"время UTC");
+        if (!moment) WrongKind("Document/created_utc", MessageCode::KindUtcTime);
         report.createdAt = *moment;
     }
     ReadXmlInputs(Child(root, "inputs", "Document"), report);
@@ -385,8 +388,7 @@ void RefuseRepeatedChromatograms(const RecordedReport& report) {
     std::set<int32_t> seen;
     for (const RecordedChromatogram& chromatogram : report.chromatograms) {
         if (!seen.insert(chromatogram.id).second)
-            throw FormatError{L"хроматограмма " + std::to_wstring(chromatogram.id) +
-                              L" записана в отчёте дважды"};
+            throw FormatError{Message(MessageCode::ReportChromatogramTwice, {int64_t{chromatogram.id}})};
     }
 }
 
@@ -397,10 +399,10 @@ bool IsReadCircumstance(const std::wstring& warningKey) {
            std::end(kCircumstances);
 }
 
-std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, std::wstring& error) {
+std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, Message& error) {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
-        error = L"файл отчёта «" + path + L"» не читается";
+        error = Message(MessageCode::ReportUnreadable, {path});
         return std::nullopt;
     }
     RecordedReport report;

@@ -75,4 +75,4 @@ bool IsReadCircumstance(const std::wstring& warningKey);
 // Reads a report document (XML) or a report for programs (JSON), told apart by their first character.
 // Nothing, with `error` naming the first key or element that is missing or of the wrong type, when the
 // file does not read, is of another format or version, or names one chromatogram twice.
-std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, std::wstring& error);
+std::optional<RecordedReport> ReadRecordedReport(const std::wstring& path, Message& error);

@@ -46,8 +46,9 @@ std::string ItemLabel(const Json& item, size_t index) {
 
 class JsonComparison {
 public:
-    JsonComparison(const std::vector<std::string>& skipped, std::vector<ReportDifference>& out)
-        : skipped_(skipped), out_(out) {}
+    JsonComparison(const std::vector<std::string>& skipped, const std::vector<std::string>& addedLater,
+                   std::vector<ReportDifference>& out)
+        : skipped_(skipped), addedLater_(addedLater), out_(out) {}
 
     void Compare(const Json& recorded, const Json& present, const std::string& where,
                  const std::string& generic) {
@@ -68,14 +69,17 @@ private:
             const std::string genericPath = Join(generic, key);
             const auto found = present.find(key);
             if (found == present.end()) {
-                if (!IsSkipped(skipped_, genericPath)) Add(path, Shown(value), kAbsent);
+                if (!IsSkipped(skipped_, genericPath)) Add(path, Shown(value), kAbsent, false, true);
                 continue;
             }
             Compare(value, *found, path, genericPath);
         }
         for (const auto& [key, value] : present.items()) {
-            if (recorded.contains(key) || IsSkipped(skipped_, Join(generic, key))) continue;
-            Add(Join(where, key), kAbsent, Shown(value));
+            const std::string genericPath = Join(generic, key);
+            if (recorded.contains(key) || IsSkipped(skipped_, genericPath) ||
+                IsSkipped(addedLater_, genericPath))
+                continue;
+            Add(Join(where, key), kAbsent, Shown(value), true, false);
         }
     }
 
@@ -85,20 +89,23 @@ private:
         for (size_t i = 0; i < common; ++i)
             Compare(recorded[i], present[i], where + ItemLabel(recorded[i], i), generic);
         for (size_t i = common; i < recorded.size(); ++i)
-            Add(where + ItemLabel(recorded[i], i), Shown(recorded[i]), kAbsent);
+            Add(where + ItemLabel(recorded[i], i), Shown(recorded[i]), kAbsent, false, true);
         for (size_t i = common; i < present.size(); ++i)
-            Add(where + ItemLabel(present[i], i), kAbsent, Shown(present[i]));
+            Add(where + ItemLabel(present[i], i), kAbsent, Shown(present[i]), true, false);
     }
 
     static std::string Join(const std::string& where, const std::string& key) {
         return where.empty() ? key : where + "." + key;
     }
 
-    void Add(const std::string& where, std::wstring recorded, std::wstring present) {
-        out_.push_back({FromUtf8(where), std::move(recorded), std::move(present)});
+    void Add(const std::string& where, std::wstring recorded, std::wstring present,
+             bool recordedLacks = false, bool presentLacks = false) {
+        out_.push_back(
+            {FromUtf8(where), std::move(recorded), std::move(present), recordedLacks, presentLacks});
     }
 
     const std::vector<std::string>& skipped_;
+    const std::vector<std::string>& addedLater_;
     std::vector<ReportDifference>& out_;
 };
 
@@ -108,8 +115,9 @@ std::wstring ShownText(const pugi::xml_node& node) {
 
 class XmlComparison {
 public:
-    XmlComparison(const std::vector<std::string>& skipped, std::vector<ReportDifference>& out)
-        : skipped_(skipped), out_(out) {}
+    XmlComparison(const std::vector<std::string>& skipped, const std::vector<std::string>& addedLater,
+                  std::vector<ReportDifference>& out)
+        : skipped_(skipped), addedLater_(addedLater), out_(out) {}
 
     void Compare(const pugi::xml_node& recorded, const pugi::xml_node& present, const std::string& where,
                  const std::string& generic) {
@@ -156,35 +164,41 @@ private:
                    const std::string& generic, bool inRecorded) {
         const std::string name = ToUtf8(element.name());
         if (IsSkipped(skipped_, generic + "/" + name)) return;
+        if (!inRecorded && IsSkipped(addedLater_, generic + "/" + name)) return;
         const std::wstring shown = L"<" + FromUtf8(name) + L">" + ShownText(element);
         const std::string path = where + "/" + name + Index(parent, element);
         if (inRecorded)
-            Add(path, shown, kAbsent);
+            Add(path, shown, kAbsent, false, true);
         else
-            Add(path, kAbsent, shown);
+            Add(path, kAbsent, shown, true, false);
     }
 
-    void Add(const std::string& where, std::wstring recorded, std::wstring present) {
-        out_.push_back({FromUtf8(where), std::move(recorded), std::move(present)});
+    void Add(const std::string& where, std::wstring recorded, std::wstring present,
+             bool recordedLacks = false, bool presentLacks = false) {
+        out_.push_back(
+            {FromUtf8(where), std::move(recorded), std::move(present), recordedLacks, presentLacks});
     }
 
     const std::vector<std::string>& skipped_;
+    const std::vector<std::string>& addedLater_;
     std::vector<ReportDifference>& out_;
 };
 
 }  // namespace
 
 std::vector<ReportDifference> CompareJsonReports(const std::string& recorded, const std::string& present,
-                                                 const std::vector<std::string>& skipped) {
+                                                 const std::vector<std::string>& skipped,
+                                                 const std::vector<std::string>& addedLater) {
     std::vector<ReportDifference> differences;
     const Json a = Json::parse(recorded, nullptr, false);
     const Json b = Json::parse(present, nullptr, false);
-    JsonComparison(skipped, differences).Compare(a, b, "", "");
+    JsonComparison(skipped, addedLater, differences).Compare(a, b, "", "");
     return differences;
 }
 
 std::vector<ReportDifference> CompareXmlReports(const std::string& recorded, const std::string& present,
-                                                const std::vector<std::string>& skipped) {
+                                                const std::vector<std::string>& skipped,
+                                                const std::vector<std::string>& addedLater) {
     std::vector<ReportDifference> differences;
     pugi::xml_document a;
     pugi::xml_document b;
@@ -193,6 +207,6 @@ std::vector<ReportDifference> CompareXmlReports(const std::string& recorded, con
     const pugi::xml_node rootA = a.document_element();
     const pugi::xml_node rootB = b.document_element();
     const std::string root = ToUtf8(rootA.name());
-    XmlComparison(skipped, differences).Compare(rootA, rootB, root, root);
+    XmlComparison(skipped, addedLater, differences).Compare(rootA, rootB, root, root);
     return differences;
 }

@@ -15,6 +15,7 @@
 #include "data/DbHandle.h"
 #include "data/LoadAssays.h"
 #include "data/SqlException.h"
+#include "messages/Languages.h"
 #include "messages/UserMessages.h"
 #include "platform/FileSystemPath.h"
 #include "platform/WideText.h"
@@ -31,9 +32,13 @@ namespace {
 // Keeps the errors told, for the lines of a check.
 class KeptErrors : public UserMessages {
 public:
-    void ShowError(const std::wstring& text) override { errors.push_back(text); }
+    void ShowError(const std::wstring& text) override {
+        errors.push_back(Message(MessageCode::Text, {text}));
+    }
     void ShowMessage(const std::wstring&) override {}
-    std::vector<std::wstring> errors;
+    void ShowError(const Message& message) override { errors.push_back(message); }
+    void ShowMessage(const Message&) override {}
+    std::vector<Message> errors;
 };
 
 bool Has(const RecordedReport& recorded, const wchar_t* kind, const std::wstring& subject) {
@@ -48,12 +53,12 @@ std::wstring DetailOf(const RecordedReport& recorded, const wchar_t* kind, const
     return L"";
 }
 
-// Why a log was not to be trusted, as the report said it: the code whose words it is in either language.
+// Why a log was not to be trusted, as the report said it: the code whose words it is in any language.
 Message LogProblemOf(const std::wstring& detail) {
     if (detail.empty()) return Message();
     for (const MessageCode code : {MessageCode::LogVersionNotKept, MessageCode::LogRemoved}) {
-        for (const Language language : {Language::Russian, Language::English}) {
-            if (Render(code, language) == detail) return code;
+        for (const LanguageEntry& language : Languages()) {
+            if (Render(code, language.language) == detail) return code;
         }
     }
     return Message(MessageCode::Text, {detail});
@@ -140,20 +145,18 @@ std::optional<Series> PresentSeries(const RecordedReport& recorded, DataBase::Db
 // (changed outside, its log not written or not to be trusted) and with its limits held against its log.
 // Nothing when there is none; `unverifiable` says when the report names one, or names none while it is there.
 std::optional<QcFile> PresentQcFile(const RecordedReport& recorded, const std::wstring& reportPath,
-                                    std::vector<std::wstring>& unverifiable) {
+                                    std::vector<Message>& unverifiable) {
     const std::wstring beside =
         DataFileBeside(ResolveRecordedPath(recorded.componentsFile.file.path, reportPath), kQcFileName);
     const std::optional<RecordedTable>& named = recorded.qcFile;
     const std::wstring at = named ? ResolveRecordedPath(named->file.path, reportPath) : beside;
     std::optional<QcFile> file = ParseQcFile(named && SameFile(at, beside) ? at : beside);
     if (!file) {
-        if (named)
-            unverifiable.push_back(L"не проверить: файла контроля качества «" + named->file.path + L"» нет");
+        if (named) unverifiable.push_back(Message(MessageCode::VerifyNoQcFile, {named->file.path}));
         return file;
     }
     if (!named) {
-        unverifiable.push_back(L"рядом с таблицей компонентов есть файл контроля качества «" + beside +
-                               L"», а отчёт пакета его не называет: отметка контроля качества не записана");
+        unverifiable.push_back(Message(MessageCode::VerifyQcFileNotNamed, {beside}));
     }
     CheckLimitsAgainstLog(*file);
     file->path = named ? named->file.path : beside;
@@ -184,14 +187,13 @@ std::optional<CalculationData> CalculateSeriesAgain(const RecordedReport& record
                                                     const std::wstring& reportPath, SeriesInputs& inputs,
                                                     const std::optional<QcFile>& qcFile,
                                                     std::vector<Assay>& assays, QualityMark& quality,
-                                                    std::vector<std::wstring>& unverifiable) {
+                                                    std::vector<Message>& unverifiable) {
     DataBase::DbHandle db;
     const std::optional<Series> series = PresentSeries(recorded, db);
     if (!series) {
         unverifiable.push_back(
-            L"не проверить: первого анализа серии (" +
-            std::to_wstring(recorded.chromatograms.empty() ? 0 : recorded.chromatograms[0].id) +
-            L") нет в базе данных");
+            Message(MessageCode::VerifyNoFirstAnalysis,
+                    {int64_t{recorded.chromatograms.empty() ? 0 : recorded.chromatograms[0].id}}));
         return std::nullopt;
     }
     if (recorded.origin.densitiesFile) {
@@ -199,8 +201,7 @@ std::optional<CalculationData> CalculateSeriesAgain(const RecordedReport& record
         if (FileExists(densities)) inputs.densities = ReadDensities(densities);
     }
     if (inputs.densities.bySample.count(series->sample) == 0) {
-        unverifiable.push_back(L"не проверить: плотности пробы «" + series->sample +
-                               L"» нет в файле плотностей; взята записанная в отчёте");
+        unverifiable.push_back(Message(MessageCode::VerifyNoDensity, {series->sample}));
         inputs.densities.bySample[series->sample] = recorded.sampleDensity;
         inputs.densities.problems.erase(series->sample);
     }
@@ -229,7 +230,7 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
     RebuiltReport rebuilt;
     const std::wstring database = ResolveRecordedPath(recorded.database, reportPath);
     if (!FileExists(database)) {
-        rebuilt.unverifiable.push_back(L"не проверить: базы данных «" + recorded.database + L"» нет");
+        rebuilt.unverifiable.push_back(Message(MessageCode::VerifyNoDatabase, {recorded.database}));
         return rebuilt;
     }
     DataBaseConnection::Instance().Store(database.c_str());
@@ -250,8 +251,8 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
             data = CalculateListed(recorded, components, limits, assays);
         }
     } catch (const DataBase::SqlException& error) {
-        rebuilt.unverifiable.push_back(L"не проверить: база данных «" + recorded.database +
-                                       L"» не читается: " + FromUtf8(error.what()));
+        rebuilt.unverifiable.push_back(
+            Message(MessageCode::VerifyDatabaseUnreadable, {recorded.database, FromUtf8(error.what())}));
         return rebuilt;
     }
     if (!data) return rebuilt;
@@ -276,6 +277,7 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
         context.stylesheet = ReportInput{recorded.stylesheet->path, recorded.stylesheet->sha256};
     KeptErrors stale;
     rebuilt.model = FinishReportModel(assays, std::move(*data), context, stale);
-    for (const std::wstring& error : stale.errors) rebuilt.unverifiable.push_back(L"не проверить: " + error);
+    for (const Message& error : stale.errors)
+        rebuilt.unverifiable.push_back(Message(MessageCode::VerifyUnverifiable, {Nested(error)}));
     return rebuilt;
 }

@@ -12,7 +12,7 @@
 // QC mark judged anew).
 struct RebuiltReport {
     std::optional<ReportModel> model;  // none when it cannot be made again; `unverifiable` says why
-    std::vector<std::wstring> unverifiable;
+    std::vector<Message> unverifiable;
 };
 
 RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& reportPath);

@@ -29,18 +29,18 @@ public:
     bool key(string_t& name) override {
         Level& level = levels_.back();
         if (!level.keys.insert(name).second) {
-            problem = L"ключ «" + FromUtf8(name) + L"» записан дважды в «" + Where() + L"»";
+            problem = Message(MessageCode::ReportKeyTwice, {FromUtf8(name), Where()});
             return false;
         }
         level.key = name;
         return true;
     }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-        if (problem.empty()) problem = L"отчёт для программ не читается как JSON";
+        if (problem.Empty()) problem = MessageCode::ReportNotJson;
         return false;
     }
 
-    std::wstring problem;
+    Message problem;
 
 private:
     struct Level {
@@ -57,8 +57,7 @@ private:
 
     bool Open(bool object) {
         if (levels_.size() >= kDeepestReportNesting) {
-            problem = L"в отчёте вложено глубже " + std::to_wstring(kDeepestReportNesting) +
-                      L" уровней (в «" + Where() + L"»)";
+            problem = Message(MessageCode::ReportTooDeep, {int64_t{kDeepestReportNesting}, Where()});
             return false;
         }
         levels_.push_back({object, {}, {}, 0});
@@ -71,7 +70,7 @@ private:
     }
 
     // "limits.limits[0]": where the reading is, as the report's keys name it.
-    std::wstring Where() const {
+    MessageArg Where() const {
         std::string where;
         for (size_t i = 0; i + 1 < levels_.size(); ++i) {
             const Level& level = levels_[i];
@@ -80,53 +79,53 @@ private:
             else
                 where += "[" + std::to_string(level.index) + "]";
         }
-        return where.empty() ? L"отчёт" : FromUtf8(where);
+        return where.empty() ? Nested(MessageCode::ReportWhole) : MessageArg(FromUtf8(where));
     }
 
     std::vector<Level> levels_;
 };
 
-const wchar_t* ForeignNode(pugi::xml_node_type type) {
+std::optional<MessageCode> ForeignNode(pugi::xml_node_type type) {
     switch (type) {
         case pugi::node_comment:
-            return L"комментарий";
+            return MessageCode::ReportXmlComment;
         case pugi::node_pi:
-            return L"инструкция обработки";
+            return MessageCode::ReportXmlInstruction;
         case pugi::node_cdata:
-            return L"раздел CDATA";
+            return MessageCode::ReportXmlCdata;
         case pugi::node_doctype:
-            return L"объявление типа документа";
+            return MessageCode::ReportXmlDoctype;
         default:
-            return nullptr;
+            return std::nullopt;
     }
 }
 
 // Where a node is, by its elements' names: "Document/limits/limit".
-std::wstring PathOf(pugi::xml_node node) {
+MessageArg PathOf(pugi::xml_node node) {
     std::wstring path;
     for (; node && node.type() != pugi::node_document; node = node.parent()) {
         if (node.type() != pugi::node_element) continue;
         path = std::wstring(node.name()) + (path.empty() ? L"" : L"/") + path;
     }
-    return path.empty() ? L"документ" : path;
+    return path.empty() ? Nested(MessageCode::ReportDocumentWhole) : MessageArg(path);
 }
 
 }  // namespace
 
-std::optional<std::wstring> JsonReportProblem(const std::string& bytes) {
+std::optional<Message> JsonReportProblem(const std::string& bytes) {
     JsonCheck check;
     const bool read = Json::sax_parse(bytes, &check);
-    if (!check.problem.empty()) return check.problem;
-    if (!read) return std::wstring(L"отчёт для программ не читается как JSON");
+    if (!check.problem.Empty()) return check.problem;
+    if (!read) return Message(MessageCode::ReportNotJson);
     return std::nullopt;
 }
 
-std::optional<std::wstring> XmlReportProblem(const std::string& bytes) {
+std::optional<Message> XmlReportProblem(const std::string& bytes) {
     pugi::xml_document document;
     const unsigned int everything = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
                                     pugi::parse_declaration | pugi::parse_doctype;
     if (!document.load_buffer(bytes.data(), bytes.size(), everything, pugi::encoding_utf8))
-        return std::wstring(L"документ отчёта не читается как XML");
+        return Message(MessageCode::ReportNotXml);
     // Iteratively, with the depth of each node beside it: no recursion however deep the file.
     std::vector<std::pair<pugi::xml_node, size_t>> open{{document, 0}};
     while (!open.empty()) {
@@ -135,17 +134,15 @@ std::optional<std::wstring> XmlReportProblem(const std::string& bytes) {
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling()) {
             const bool declaration = child.type() == pugi::node_declaration;
             if (declaration && !(node == document && child == document.first_child()))
-                return L"объявление XML не в начале документа";
-            if (const wchar_t* foreign = ForeignNode(child.type()))
-                return std::wstring(L"в документе отчёта — ") + foreign + L" (в «" + PathOf(node) +
-                       L"»): программа его не пишет";
+                return Message(MessageCode::ReportXmlDeclarationLate);
+            if (const std::optional<MessageCode> foreign = ForeignNode(child.type()))
+                return Message(MessageCode::ReportXmlForeign, {Nested(*foreign), PathOf(node)});
             if (child.type() == pugi::node_element && child.first_attribute())
-                return L"у элемента «" + PathOf(child) + L"» атрибут «" + child.first_attribute().name() +
-                       L"»: программа атрибутов не пишет";
+                return Message(MessageCode::ReportXmlAttribute,
+                               {PathOf(child), std::wstring(child.first_attribute().name())});
             if (child.type() != pugi::node_element) continue;
             if (depth + 1 > kDeepestReportNesting)
-                return L"в документе отчёта вложено глубже " + std::to_wstring(kDeepestReportNesting) +
-                       L" уровней";
+                return Message(MessageCode::ReportXmlTooDeep, {int64_t{kDeepestReportNesting}});
             open.emplace_back(child, depth + 1);
         }
     }

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -539,6 +541,43 @@ protected:
         return args;
     }
 };
+
+// The words of a text that hold a Cyrillic letter and that `data` does not hold.
+std::set<std::string> CyrillicWordsNotIn(const std::string& text, const std::string& data) {
+    std::set<std::string> foreign;
+    const std::regex word("[^\\s\"'«»“”(),.;:]*(\xD0[\x80-\xBF]|\xD1[\x80-\xBF])[^\\s\"'«»“”(),.;:]*");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it) {
+        if (data.find(it->str()) == std::string::npos) foreign.insert(it->str());
+    }
+    return foreign;
+}
+
+// With --lang en verify, history and qc say everything in English, also on a report that no longer holds,
+// a broken log and a failed check: what stays Cyrillic is the lab's data (samples, components, files, the
+// tables' own fields).
+TEST_F(OxycalcCliQcTest, SpeakEnglishWithLangEnButForTheData) {
+    std::vector<std::string> report = DemoPetrol();
+    report.insert(report.end(),
+                  {"--standard", "1,2-Диметоксиэтан", "--json", Path(L"r.json"), "--lang", "en"});
+    Report(report);
+    std::string components = Read(L"CompsTableOxycalc.csv");
+    components.replace(components.find("793.50"), 6, "793.60");
+    WriteBytes(folder.File(L"CompsTableOxycalc.csv"), components);
+    std::vector<std::string> qc = Qc(L"qc");
+    qc[10] = OXY_STYLESHEET_DIR "/QcChart.ENU.xsl";
+    qc.insert(qc.end(), {"--lang", "en"});
+    const CliRun runs[] = {Run({"verify", Path(L"r.json"), "--lang", "en"}),
+                           Run({"history", Path(L"CompsTableOxycalc.csv"), "--lang", "en"}), Run(qc)};
+    const std::string data = Read(L"r.json") + ToUtf8(FromCodepage1251(Read(L"QcOxycalc.csv"))) +
+                             ToUtf8(FromCodepage1251(components));
+    for (const CliRun& run : runs) {
+        EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+        EXPECT_EQ(CyrillicWordsNotIn(run.out + run.err, data), std::set<std::string>{}) << run.out << run.err;
+    }
+    EXPECT_TRUE(Holds(runs[0].out, "The report made again from the present inputs:")) << runs[0].out;
+    EXPECT_TRUE(Holds(runs[1].out, "The log is broken: entry 1")) << runs[1].out;
+    EXPECT_TRUE(Holds(runs[2].err, "Chart 2.")) << runs[2].err;
+}
 
 TEST_F(OxycalcCliQcTest, TheQcCommandChartsTheQcSeriesAloneWithLimitsEstablishedFromTheDatesGiven) {
     // Six results, the failed check among them: too few; a baseline that holds the failed check of 14 March

@@ -89,6 +89,25 @@ TEST_F(VerifyCommandTest, AnHonestReportVerifiesAndEachChangedInputIsNamed) {
 
 // The plug-in's report says which ticked chromatograms it did not count while their files were away: only
 // the report knows it, and its check takes it from there.
+// A report recorded before its words were carried (no captions, no verdicts in words) verifies: what it
+// lacks is no difference, while every word it carries is still compared.
+TEST_F(VerifyCommandTest, AReportRecordedBeforeItsWordsWereCarriedStillVerifies) {
+    ASSERT_EQ(MakeReport().exitCode, 0);
+    EditJson(L"r.json", [](Json& json) {
+        json.erase("columns");
+        for (Json& limit : json["limits"]["limits"]) limit.erase("verdict_text");
+    });
+    std::string xml = Read(L"r.xml");
+    xml.erase(xml.find("  <words>"), xml.find("</words>") + 9 - xml.find("  <words>"));
+    WriteBytes(folder.File(L"r.xml"), xml);
+    for (const wchar_t* report : {L"r.json", L"r.xml"}) {
+        const CliRun run = Verify(report);
+        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    }
+    EditJson(L"r.json", [](Json& json) { json["limits"]["limits"][0]["verdict_text"] = "превышает"; });
+    EXPECT_TRUE(Holds(Verify(L"r.json").out, "verdict_text: в отчёте «превышает», сейчас «соответствует»"));
+}
+
 TEST_F(VerifyCommandTest, TicksTheDialogKeptWhileTheirFilesWereAwayAreTakenFromTheReport) {
     ASSERT_EQ(MakeReport().exitCode, 0);
     const CalculationWarning kept{MessageCode::TicksNotCounted, L"", L"Проба 2417-4.stg"};

@@ -107,10 +107,10 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
               L"размах — → 0.100000; пределы 3σ — → 1.7840 … 2.3160; базовый период — → 20 результатов, "
               L"01.01.70  00:16 – 01.01.70  05:35");
     bool logged = false;
-    std::wstring error;
+    Message error;
     ASSERT_TRUE(
         RecordEstablishedLimits(*file, {limits, std::nullopt}, L"первые 20 дней", changes, logged, error))
-        << ToUtf8(error);
+        << error;
     EXPECT_TRUE(logged);
     EXPECT_EQ(ReadBytes(path),
               Cp1251(L"# контроль\r\n"
@@ -137,7 +137,7 @@ TEST(QcEstablishment, WritesTheLimitsIntoTheQcFileKeepingEveryOtherByteAndLogsTh
     EXPECT_NE(std::find(fields.begin(), fields.end(), L"строка «КО-1»: поле 6 «» → «2.050000»"),
               fields.end());
     EXPECT_TRUE(CheckTableVersions(TableLog(path), log).intact)
-        << ToUtf8(CheckTableVersions(TableLog(path), log).problem);
+        << CheckTableVersions(TableLog(path), log).problem;
     EXPECT_FALSE(file->tracking.changedOutside);
 
     // A revision: the old limits stay in the log, beside the new ones.
@@ -176,21 +176,21 @@ TEST(QcEstablishment, WritesNothingIntoAFileChangedSinceItWasReadOrWhoseEncoding
     const std::optional<QcFile> file = ReadQcFile(path);
     EstablishedLimits limits = *EstablishLimits(Days(), std::nullopt, 0, L"x").limits;
     bool logged = false;
-    std::wstring error;
+    Message error;
     limits.reason = L"≈ по первым дням";  // no such character in Windows-1251
     EXPECT_FALSE(RecordEstablishedLimits(*file, {limits, std::nullopt}, limits.reason, {}, logged, error));
-    EXPECT_NE(error.find(L"Windows-1251"), std::wstring::npos);
+    EXPECT_NE(Russian(error).find(L"Windows-1251"), std::wstring::npos);
     EXPECT_EQ(ReadBytes(path), Cp1251(FromUtf8(kQcFile)));
     limits.reason = L"x";
     WriteBytes(path, Cp1251(FromUtf8(kQcFile)) + "КО-2;;% масс.\r\n");
     EXPECT_FALSE(RecordEstablishedLimits(*file, {limits, std::nullopt}, limits.reason, {}, logged, error));
-    EXPECT_NE(error.find(L"изменён"), std::wstring::npos);
+    EXPECT_NE(Russian(error).find(L"изменён"), std::wstring::npos);
 
     // A UTF-8 file stays UTF-8, its byte-order mark and line ends as they were.
     const std::string utf8 = "\xEF\xBB\xBFКО-1;;% масс.\nКО-1;МТБЭ;% масс.;5;0.15\n";
     const std::wstring other = folder.Write(L"utf8.csv", utf8);
     ASSERT_TRUE(RecordEstablishedLimits(*ReadQcFile(other), {std::nullopt, limits}, L"≈", {}, logged, error))
-        << ToUtf8(error);
+        << error;
     const std::string kept = "\xEF\xBB\xBFКО-1;;% масс.\n";
     EXPECT_EQ(ReadBytes(other).substr(0, kept.size()), kept);
     EXPECT_EQ(ReadQcFile(other)->lines[1].established->reason, L"x");

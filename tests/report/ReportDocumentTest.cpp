@@ -174,7 +174,7 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     std::vector<std::wstring> expected = described;
     expected.insert(expected.end(), added.begin(), added.end());
     expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule",
-                                     L"decision_rule_name", L"columns"});
+                                     L"decision_rule_name", L"columns", L"words"});
     EXPECT_EQ(ChildNames(root), expected);
     data.standard = L"1,2-диметоксиэтн";
     data.components = {{1, L"DME", L"1,2-Диметоксиэтан", 90.12, 868.3}};
@@ -186,7 +186,7 @@ TEST_F(ReportDocumentTest, PutsTheNewElementsAfterTheDescribedOnesAndWarningsOnl
     expected.insert(expected.end(), added.begin(), added.end());
     expected.push_back(L"limits");
     expected.insert(expected.end(), {L"program", L"format_version", L"inputs", L"decision_rule",
-                                     L"decision_rule_name", L"columns"});
+                                     L"decision_rule_name", L"columns", L"words"});
     EXPECT_EQ(ChildNames(root), expected);
     EXPECT_EQ(std::wstring(root.child(L"standart").text().get()), L"---");
     const pugi::xml_node warning = root.child(L"warnings").child(L"warning");

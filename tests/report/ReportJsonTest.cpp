@@ -58,7 +58,8 @@ TEST(ReportJson, GivesTheDocumentedShapeInUtf8WithThePrintedValues) {
                                               "inputs",
                                               "decision_rule",
                                               "decision_rule_name",
-                                              "quality"}));
+                                              "quality",
+                                              "columns"}));
     EXPECT_EQ(json["format_version"], 2);
     EXPECT_EQ(json["created_utc"], "2024-03-14T10:10:00Z");
     EXPECT_EQ(json["settings"]["sample_density_kg_m3"], 745.68);

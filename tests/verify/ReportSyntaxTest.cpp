@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/WideText.h"
+#include "support/MessageText.h"
 
 namespace {
 
@@ -22,12 +23,12 @@ TEST(ReportSyntax, RefusesAJsonKeyGivenTwiceAndNestingNoReportHasWithoutRecursin
     EXPECT_FALSE(JsonReportProblem(R"({"a": {"verdict": "conforms"}, "b": [1, {"verdict": "x"}]})"));
     const auto problem = JsonReportProblem(R"({"limits": [{"verdict": "conforms", "verdict": "exceeds"}]})");
     ASSERT_TRUE(problem);
-    EXPECT_EQ(*problem, L"ключ «verdict» записан дважды в «limits[0]»");
+    EXPECT_EQ(Russian(*problem), L"ключ «verdict» записан дважды в «limits[0]»");
     EXPECT_TRUE(JsonReportProblem(R"({"a": 1, "b": {"a": 2}, "a": 3})"));
     // 100,000 nested arrays, inside a member the comparison passes over as well.
     const auto deep = JsonReportProblem("{\"program\": " + Nested(100000, "[", "]") + "}");
     ASSERT_TRUE(deep);
-    EXPECT_NE(deep->find(L"глубже 32 уровней (в «program"), std::wstring::npos) << ToUtf8(*deep);
+    EXPECT_NE(Russian(*deep).find(L"глубже 32 уровней (в «program"), std::wstring::npos) << *deep;
     EXPECT_FALSE(JsonReportProblem("{\"a\": " + Nested(30, "[", "]") + "}"));
     EXPECT_TRUE(JsonReportProblem("{\"a\": "));
 }
