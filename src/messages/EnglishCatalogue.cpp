@@ -347,6 +347,16 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::SignatureSamePerson,
      L"“%1” is signed by another person than the one who prepared the report (%2): another person checks and "
      L"approves"},
+    {MessageCode::SignatureMeaningPrepared, L"prepared"},
+    {MessageCode::SignatureMeaningReviewed, L"reviewed"},
+    {MessageCode::SignatureMeaningApproved, L"approved"},
+    {MessageCode::SignatureFileMissing, L"the file “%1” is missing or cannot be read"},
+    {MessageCode::SignatureOtherReport, L"the signature statement is of report No. %1"},
+    {MessageCode::SignatureSignerDiffers,
+     L"the statement names “%1” as signer, but the certificate “%2” signed"},
+    {MessageCode::SignatureFileChanged, L"the file “%1” has changed since it was signed"},
+    {MessageCode::SignatureFileNotCovered, L"the report’s file “%1” is not covered by the signature"},
+    {MessageCode::SignatureLine, L"%1: %2, %3, certificate No. %5 issued by %4"},
     // A chart's names
     {MessageCode::QcChartTitle, L"%1 — %2"},
     {MessageCode::QcMeasure, L"%1, %2"},

@@ -243,6 +243,15 @@
     X(SignatureAlreadyMade, "signature_already_made")                           /* meaning, signer */        \
     X(SignatureOutOfOrder, "signature_out_of_order")                            /* meaning, earlier */       \
     X(SignatureSamePerson, "signature_same_person")                             /* meaning, preparer */      \
+    X(SignatureMeaningPrepared, "signature_meaning_prepared")                                                \
+    X(SignatureMeaningReviewed, "signature_meaning_reviewed")                                                \
+    X(SignatureMeaningApproved, "signature_meaning_approved")                                                \
+    X(SignatureFileMissing, "signature_file_missing")        /* file */                                      \
+    X(SignatureOtherReport, "signature_other_report")        /* number */                                    \
+    X(SignatureSignerDiffers, "signature_signer_differs")    /* named, certificate */                        \
+    X(SignatureFileChanged, "signature_file_changed")        /* file */                                      \
+    X(SignatureFileNotCovered, "signature_file_not_covered") /* file */                                      \
+    X(SignatureLine, "signature_line")                       /* meaning, signer, moment, issuer, serial */   \
     /* A chart's names */                                                                                    \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                                  \
     X(QcMeasure, "qc_measure")        /* component, quantity */                                              \

@@ -27,6 +27,18 @@ const char* MeaningKey(SignatureMeaning meaning) {
     return "";
 }
 
+Message MeaningMessage(SignatureMeaning meaning) {
+    switch (meaning) {
+        case SignatureMeaning::Prepared:
+            return Message(MessageCode::SignatureMeaningPrepared);
+        case SignatureMeaning::Reviewed:
+            return Message(MessageCode::SignatureMeaningReviewed);
+        case SignatureMeaning::Approved:
+            return Message(MessageCode::SignatureMeaningApproved);
+    }
+    return Message();
+}
+
 std::optional<SignatureMeaning> ParseMeaning(const std::wstring& text) {
     for (const SignatureMeaning meaning : kAllMeanings) {
         if (EqualNoCase(text, MeaningWord(meaning)) || EqualNoCase(text, FromUtf8(MeaningKey(meaning))))

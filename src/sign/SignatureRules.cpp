@@ -13,8 +13,8 @@ const SignatureOnRecord* Made(const std::vector<SignatureOnRecord>& made, Signat
     return it != made.end() ? &*it : nullptr;
 }
 
-std::wstring Word(SignatureMeaning meaning) {
-    return MeaningWord(meaning);
+MessageArg Word(SignatureMeaning meaning) {
+    return Nested(MeaningMessage(meaning));
 }
 
 }  // namespace
