@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "messages/Catalogue.h"
+#include "platform/Sha256.h"
+#include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "sign/CmsSignature.h"
+#include "sign/ReportSignature.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -104,3 +109,65 @@ TEST_F(CmsSignatureTest, AKeyFileThatCannotSignIsRefusedNamingWhy) {
 }
 
 }  // namespace
+
+// A report's signature holds only while every file is as signed and registered and the statement names the
+// certificate that signed it.
+TEST_F(CmsSignatureTest, AReportSignatureNamesWhatNoLongerHolds) {
+    const TempFolder report;
+    const std::wstring number = L"ОХ-2026-00017";
+    std::vector<SignedFile> registered;
+    for (const std::wstring& name : {number + L".json", number + L".xml"}) {
+        const std::string bytes = "<" + ToUtf8(name) + ">";
+        report.Write(name, bytes);
+        registered.push_back({name, Sha256Hex(bytes)});
+    }
+    const SignatureFiles files = SignatureFileNames(number, SignatureMeaning::Reviewed);
+    EXPECT_EQ(files.signature, L"ОХ-2026-00017.reviewed.statement.json.p7s");
+    const auto sign = [&](const std::wstring& keyFile, const std::wstring& namedKeyFile) {
+        const SigningKey key = SigningKey::FromPkcs12(File(keyFile), "secret");
+        const CertificateIdentity named = SigningKey::FromPkcs12(File(namedKeyFile), "secret").Certificate();
+        SignatureStatement statement{number,
+                                     SignatureMeaning::Reviewed,
+                                     named.commonName,
+                                     named.subject,
+                                     named.issuer,
+                                     named.serial,
+                                     Now(),
+                                     registered};
+        const std::string text = StatementText(statement);
+        report.Write(files.statement, text);
+        report.Write(files.signature, key.SignDetached(text));
+    };
+    const auto problems = [&](const std::vector<SignedFile>& entered) {
+        std::vector<MessageCode> codes;
+        for (const Message& problem :
+             CheckReportSignature(report.Path(), files, number, entered, LabTrust()).problems)
+            codes.push_back(problem.code);
+        return codes;
+    };
+    using Codes = std::vector<MessageCode>;
+
+    sign(L"petrov.p12", L"petrov.p12");
+    EXPECT_TRUE(CheckReportSignature(report.Path(), files, number, registered, LabTrust()).Holds());
+    EXPECT_EQ(problems({registered[0]}), Codes{MessageCode::SignatureFileChanged});
+    std::vector<SignedFile> more = registered;
+    more.push_back({number + L".html", std::string(64, '0')});
+    EXPECT_EQ(problems(more), Codes{MessageCode::SignatureFileNotCovered});
+    EXPECT_EQ(
+        CheckReportSignature(report.Path(), files, L"ОХ-2026-00018", registered, LabTrust()).problems[0].code,
+        MessageCode::SignatureOtherReport);
+
+    report.Write(registered[1].name, "changed");
+    EXPECT_EQ(problems(registered), Codes{MessageCode::SignatureFileChanged});
+    report.Write(registered[1].name, "<" + ToUtf8(registered[1].name) + ">");
+
+    sign(L"petrov.p12", L"ivanova.p12");
+    EXPECT_EQ(problems(registered), Codes{MessageCode::SignatureSignerDiffers});
+
+    sign(L"petrov.p12", L"petrov.p12");
+    std::wstring statementPath = report.File(files.statement);
+    report.Write(files.statement, ReadFileBytes(statementPath).value() + " ");
+    EXPECT_EQ(problems(registered), Codes{MessageCode::SignatureNotOverContent});
+    std::remove(ToUtf8(report.File(files.signature)).c_str());
+    EXPECT_EQ(problems(registered), Codes{MessageCode::SignatureFileMissing});
+}
