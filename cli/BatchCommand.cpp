@@ -34,6 +34,9 @@
 #include "qc/QualityMark.h"
 #include "records/LastReadComponents.h"
 #include "records/TrackedTables.h"
+#include "register/RegisterExport.h"
+#include "register/ReportRegister.h"
+#include "report/LimsExport.h"
 #include "report/ReportWriting.h"
 #include "report/TemporaryReportFile.h"
 #include "tables/DataFilePath.h"
@@ -79,6 +82,15 @@ struct BatchRun {
     std::vector<CalculationWarning> qcWarnings;  // what every report says of the QC file, as read
     std::wstring staging;                        // the staging folder
     const FolderLock* lock = nullptr;            // this run's hold on the folder
+    std::optional<RegisterPlace> registerPlace;  // the lab's register, when it keeps one: reports are drafts
+    // With --issue: the series whose drafts were written, to be issued together once all are written.
+    struct Draft {
+        size_t row = 0;
+        std::wstring series;
+        std::string sha256;
+        ReportModel model;
+    };
+    std::vector<Draft> drafts;
 };
 
 // The name of a series' reports: the one its files were first given here; for a series new to the
@@ -166,7 +178,7 @@ bool SameAsInPlace(const StagedFiles& staged) {
 // the same keeps its files and their time), changed ones are made anew with the present time.
 bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, const QualityMark& quality,
                  const ReportOutputs& outputs, const std::wstring& key, BatchRun& run,
-                 UserMessages& messages) {
+                 std::optional<ReportModel>& written, UserMessages& messages) {
     const int64_t now = static_cast<int64_t>(std::time(nullptr));
     const std::optional<int64_t> earlier = run.manifest.CreatedOf(key);
     StagedFiles staged(run.staging);
@@ -177,9 +189,10 @@ bool WriteSeries(const std::vector<Assay>& assays, const CalculationData& data, 
     context.stylesheet = run.stylesheetInput;
     context.origin = run.origin;
     context.quality = quality;
-    std::optional<ReportModel> finished = FinishReportModel(assays, data, context, messages);
-    if (!finished) return false;
-    ReportModel& model = *finished;
+    if (run.registerPlace) context.registration.status = ReportRegistration::Status::Draft;
+    written = FinishReportModel(assays, data, context, messages);
+    if (!written) return false;
+    ReportModel& model = *written;
     if (!StageReportFiles(model, outputs, staged, messages)) return false;
     if (earlier && SameAsInPlace(staged)) return true;
     if (earlier) {
@@ -240,10 +253,14 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
         row.reason = Message(MessageCode::BatchForeignFile, {*foreign});
         return row;
     }
-    if (!WriteSeries(assays, data, quality, outputs, series.Key(), run, messages)) {
+    std::optional<ReportModel> written;
+    if (!WriteSeries(assays, data, quality, outputs, series.Key(), run, written, messages)) {
         row.reason = MessageCode::BatchReportNotWritten;
         return row;
     }
+    if (run.options.issue)
+        run.drafts.push_back(
+            {0, series.Key(), Sha256OfFile(*outputs.json).value_or(""), std::move(*written)});
     row.base = base;
     row.totalOxygen = data.totalOxygen;
     row.totalOxygenDoubt = data.totalOxygenDoubt;
@@ -252,6 +269,63 @@ IndexRow RunSeries(BatchRun& run, const Series& series, DataBase::DbHandle& db, 
     row.exceededR = ComponentsAboveR(data);
     row.quality = quality;
     return row;
+}
+
+// Tells on as it is told, and keeps the last error for the series' row.
+class KeptLastError : public UserMessages {
+public:
+    explicit KeptLastError(UserMessages& on) : on_(on) {}
+    using UserMessages::ShowError;
+    using UserMessages::ShowMessage;
+    void ShowError(const std::wstring& text) override {
+        last = text;
+        on_.ShowError(text);
+    }
+    void ShowMessage(const std::wstring& text) override { on_.ShowMessage(text); }
+    Language MessageLanguage() const override { return on_.MessageLanguage(); }
+
+    std::wstring last;
+
+private:
+    UserMessages& on_;
+};
+
+// Issues the drafts the run wrote, in one hold of the register: each series' row names its number, or why it
+// was not issued (a problem of the row). A series whose draft was issued before keeps that issue.
+void IssueSeries(BatchRun& run, IndexPage& page, UserMessages& messages) {
+    RegisterQuery query;
+    for (const BatchRun::Draft& draft : run.drafts) {
+        query.drafts.insert(draft.sha256);
+        query.series.insert(draft.series);
+    }
+    KeptLastError kept(messages);
+    const std::unique_ptr<IssueSession> session =
+        run.drafts.empty() ? nullptr : IssueSession::Open(*run.registerPlace, query, kept);
+    const std::wstring lims = DataFileBeside(AbsolutePath(run.options.components), kLimsFolderName);
+    for (BatchRun::Draft& draft : run.drafts) {
+        IndexRow& row = page.rows[draft.row];
+        if (!session) {
+            row.warnings.push_back(Message(MessageCode::BatchNotIssued, {kept.last}));
+            continue;
+        }
+        IssueRequest request;
+        request.model = std::move(draft.model);
+        request.draftSha256 = draft.sha256;
+        request.series = draft.series;
+        request.stylesheet = run.stylesheet;
+        request.program = L"oxycalc-cli batch --issue";
+        request.takeEarlierIssue = true;
+        const std::optional<IssuedReport> issued = session->Issue(std::move(request), kept);
+        if (!issued) {
+            row.warnings.push_back(Message(MessageCode::BatchNotIssued, {kept.last}));
+            continue;
+        }
+        row.notes.push_back(
+            Message(issued->earlier ? MessageCode::BatchIssuedBefore : MessageCode::BatchIssued,
+                    {issued->entry.number}));
+        if (!issued->earlier && FolderExists(lims))
+            ExportIssueForLims(*issued, *run.registerPlace, lims, kept);
+    }
 }
 
 Message ProgressLine(size_t number, size_t count, const IndexRow& row) {
@@ -329,6 +403,12 @@ std::optional<ExitCode> ReadInputs(BatchRun& run, Shortfalls& shortfalls, UserMe
     const std::wstring qcPath = DataFileBeside(AbsolutePath(options.components), kQcFileName);
     run.qcFile = ReadQcFile(qcPath);
     if (run.qcFile) run.qcWarnings = QcFileWarnings(*run.qcFile);
+    run.registerPlace = options.registerFile ? std::optional<RegisterPlace>(RegisterAt(*options.registerFile))
+                                             : RegisterOf(AbsolutePath(options.components));
+    if (options.issue && !run.registerPlace) {
+        messages.ShowError(Message(MessageCode::RegisterOff, {AbsolutePath(options.components)}));
+        return kExitFailure;
+    }
     run.origin.maker = ReportOrigin::Maker::Batch;
     run.origin.densitiesFile = FileInput(options.densities);
     run.origin.seriesGapHours = static_cast<double>(options.seriesGapSeconds) / 3600.0;
@@ -446,9 +526,12 @@ ExitCode RunBatch(const BatchOptions& options, UserMessages& messages) {
         page.limitsErrors = run.series.limits->errors;
     }
     for (size_t i = 0; i < series.size(); ++i) {
+        const size_t drafts = run.drafts.size();
         page.rows.push_back(RunSeries(run, series[i], db, messages));
+        if (run.drafts.size() > drafts) run.drafts.back().row = i;
         messages.ShowMessage(ProgressLine(i + 1, series.size(), page.rows.back()));
     }
+    if (run.options.issue) IssueSeries(run, page, messages);
     if (run.qc) {
         // The page shows the checks of the run's dates, each judged as on the whole chart.
         page.qc = QcChartsStartingIn(*run.qc, options.from, options.to);

@@ -75,6 +75,8 @@ const std::map<std::wstring, Setter>& ValueOptions() {
         {L"--limits", [](CliOptions& o, const std::wstring& v, Message&) { return SetOnce(o.limits, v); }},
         {L"--lang",
          [](CliOptions& o, const std::wstring& v, Message& e) { return SetLanguage(o.language, v, e); }},
+        {L"--register",
+         [](CliOptions& o, const std::wstring& v, Message&) { return SetOnce(o.registerFile, v); }},
     };
     return options;
 }
@@ -158,14 +160,21 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     if (command == CliParse::Command::Batch) {
         values[L"--limits"];
         values[L"--wait"];
+        values[L"--register"];
     }
     if (command == CliParse::Command::Qc) values[L"--reason"];
     std::optional<DateRange> baseline;
     bool establish = false;
+    bool issue = false;
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == L"--establish" && command == CliParse::Command::Qc) {
             if (establish) return Error(GivenTwice(L"--establish"));
             establish = true;
+            continue;
+        }
+        if (args[i] == L"--issue" && command == CliParse::Command::Batch) {
+            if (issue) return Error(GivenTwice(args[i]));
+            issue = true;
             continue;
         }
         if (args[i] == L"--qc-baseline") {
@@ -195,6 +204,9 @@ CliParse ParseBatchOptions(const std::vector<std::wstring>& args, CliParse::Comm
     if (!problem.Empty()) return Error(problem);
     CliParse parse;
     BatchOptions& batch = parse.batch;
+    batch.issue = issue;
+    batch.registerFile = values[L"--register"];
+    if (batch.registerFile && !issue) return Error(MessageCode::RegisterCliRegisterWithIssue);
     for (const auto& [name, day, end] :
          {std::tuple{L"--from", &batch.from, false}, std::tuple{L"--to", &batch.to, true}}) {
         const std::optional<std::wstring>& text = values[name];
@@ -255,7 +267,7 @@ bool ReadLanguage(const std::vector<std::wstring>& args, size_t& i, std::optiona
     return language.has_value();
 }
 
-// `verify REPORT [--lang KEY]`.
+// `verify REPORT [--register FILE] [--lang KEY]`.
 CliParse ParseVerifyOptions(const std::vector<std::wstring>& args) {
     CliParse parse;
     std::optional<Language> language;
@@ -263,6 +275,12 @@ CliParse ParseVerifyOptions(const std::vector<std::wstring>& args) {
         Message error;
         if (args[i] == L"--lang") {
             if (!ReadLanguage(args, i, language, error)) return Error(error);
+            continue;
+        }
+        if (args[i] == L"--register") {
+            if (i + 1 >= args.size()) return Error(Message(MessageCode::CliNoValue, {args[i]}));
+            if (parse.registerFile) return Error(GivenTwice(args[i]));
+            parse.registerFile = args[++i];
             continue;
         }
         if (!parse.file.empty()) return Error(MessageCode::CliVerifyOneFile);
@@ -322,6 +340,16 @@ CliParse ParseCliOptions(const std::vector<std::wstring>& args) {
     if (!args.empty() && args[0] == L"batch") return ParseBatchOptions(args, CliParse::Command::Batch);
     if (!args.empty() && args[0] == L"qc") return ParseBatchOptions(args, CliParse::Command::Qc);
     if (!args.empty() && args[0] == L"verify") return ParseVerifyOptions(args);
+    if (IsRegisterCommand(args)) {
+        Message error;
+        const std::optional<RegisterOptions> options = ParseRegisterOptions(args, error);
+        if (!options) return Error(error);
+        CliParse parse;
+        parse.kind = CliParse::Kind::Run;
+        parse.command = CliParse::Command::Register;
+        parse.registerOptions = *options;
+        return parse;
+    }
     if (!args.empty() && args[0] == L"history") return ParseHistoryOptions(args);
     if (args.empty() || args[0] != L"report") return Error(MessageCode::CliExpectedCommand);
     CliParse parse;

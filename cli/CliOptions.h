@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "RegisterOptions.h"
 #include "messages/Language.h"
 #include "messages/Message.h"
 
@@ -25,6 +26,8 @@ struct CliOptions {
     std::optional<std::wstring> stylesheet;  // the stylesheet for htmlPath; the data folder's by default
     std::optional<std::wstring> limits;      // a limits file the results are held against
     std::optional<Language> language;        // of the report's words (--lang); Russian when not given
+    std::optional<std::wstring>
+        registerFile;  // the lab's register (--register); by default beside the components
 };
 
 // Local days from the start of `from` to the end of `to`, as given.
@@ -56,13 +59,15 @@ struct BatchOptions {
     bool establish = false;               // qc: establish each line's limits and record them in the QC file
     std::wstring reason;                  // why they are established or revised
     int64_t waitSeconds = 60;             // batch: how long to wait for a folder another batch holds
-    Language language = Language::Russian;  // of the pages' and documents' words (--lang)
+    Language language = Language::Russian;     // of the pages' and documents' words (--lang)
+    bool issue = false;                        // batch: issue each series' report (--issue)
+    std::optional<std::wstring> registerFile;  // batch: the lab's register (--register)
 };
 
 // The outcome of reading the command line: options to run, help to print, or a usage error.
 struct CliParse {
     enum class Kind { Run, Help, Error };
-    enum class Command { Report, Batch, Verify, History, Qc };
+    enum class Command { Report, Batch, Verify, History, Qc, Register };
     Kind kind = Kind::Error;
     Command command = Command::Report;
     CliOptions options;  // for report
@@ -72,7 +77,9 @@ struct CliParse {
     // newest save in the program).
     std::optional<std::wstring> reason;
     std::optional<size_t> entry;
-    Message error;  // for Error: what is wrong, one line
+    std::optional<std::wstring> registerFile;  // for verify: the register to hold the report against
+    RegisterOptions registerOptions;           // for register, issue and amend
+    Message error;                             // for Error: what is wrong, one line
 };
 
 // Reads the arguments after the program name.

@@ -9,6 +9,7 @@
 #include "platform/WideText.h"
 #include "records/TableLog.h"
 #include "records/TrackedTables.h"
+#include "register/RegisterPlace.h"
 
 bool CanRead(const std::wstring& path, MessageCode what, UserMessages& messages) {
     if (OpenStdioFile(path, "rb")) return true;
@@ -35,6 +36,10 @@ bool ReadLimits(const std::wstring& path, std::optional<LimitsFile>& limits, Use
 bool OutputsApart(const std::vector<std::wstring>& outputs, const std::vector<std::wstring>& inputs,
                   UserMessages& messages) {
     for (size_t i = 0; i < outputs.size(); ++i) {
+        if (IsRegisterPlace(outputs[i])) {
+            messages.ShowError(Message(MessageCode::RegisterPlaceNotOutput, {outputs[i]}));
+            return false;
+        }
         if (IsTableLogPlace(outputs[i])) {
             messages.ShowError(Message(MessageCode::CliOutputIsLog, {outputs[i]}));
             return false;

@@ -9,13 +9,16 @@
 #include "ConsoleMessages.h"
 #include "HistoryCommand.h"
 #include "QcCommand.h"
+#include "RegisterCommand.h"
 #include "ReportCommand.h"
 #include "VerifyCommand.h"
 #include "data/SqlException.h"
+#include "messages/Catalogue.h"
 #include "platform/ConsoleText.h"
 #include "platform/InterruptCleanup.h"
 #include "platform/ProgramArguments.h"
 #include "platform/WideText.h"
+#include "register/RegisterFile.h"
 #include "xml/XMLError.h"
 
 namespace {
@@ -23,7 +26,8 @@ namespace {
 int Run(const std::vector<std::wstring>& args, Language language) {
     const CliParse parse = ParseCliOptions(args);
     if (parse.kind == CliParse::Kind::Help) {
-        WriteConsoleText(stdout, Render(MessageCode::CliUsage, language));
+        WriteConsoleText(
+            stdout, Render(MessageCode::CliUsage, language) + Render(MessageCode::RegisterUsage, language));
         return kExitSuccess;
     }
     if (parse.kind == CliParse::Kind::Error) {
@@ -33,7 +37,15 @@ int Run(const std::vector<std::wstring>& args, Language language) {
     ConsoleMessages messages(language);
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
-    if (parse.command == CliParse::Command::Verify) return RunVerify(parse.file, language);
+    if (parse.command == CliParse::Command::Verify)
+        return RunVerify(parse.file, language, parse.registerFile);
+    if (parse.command == CliParse::Command::Register)
+        return RunRegisterCommand(parse.registerOptions, messages);
+    if (parse.command == CliParse::Command::History && ReadsAsRegister(parse.file)) {
+        if (!parse.reason) return RunRegisterHistory(parse.file, language);
+        WriteCliLine(stderr, Message(MessageCode::RegisterCliHistoryReason), language);
+        return kExitUsage;
+    }
     if (parse.command == CliParse::Command::History)
         return parse.reason ? GiveReason(parse.file, *parse.reason, parse.entry, language)
                             : RunHistory(parse.file, language);

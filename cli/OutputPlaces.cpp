@@ -76,6 +76,20 @@ bool IsResultsCsv(std::string_view start) {
     return false;
 }
 
+// A report issued under a number (its JSON, document or page), or a notice of withdrawal: nothing the
+// program does writes over one. Each kind is told by what the program writes at its head.
+bool IsIssued(const std::string& whole) {
+    const std::string_view start = std::string_view(whole).substr(0, static_cast<size_t>(kStartBytes));
+    if (IsReportJson(start) || start.find("\"format\": \"oxycalc-withdrawal\"") != std::string_view::npos)
+        return start.find("\"report_number\": \"") != std::string_view::npos;
+    if (IsPage(start))
+        return whole.find("<p class=\"register\"><span class=\"number\">") != std::string::npos;
+    if (start.find("<Document>\n  <notice>") != std::string_view::npos) return true;
+    const size_t registration = whole.find("\n  <registration>\n");
+    return registration != std::string::npos &&
+           whole.find("\n    <number>", registration) < whole.find("\n  </registration>", registration);
+}
+
 enum class Kind { Document, Page, Json, Csv };
 
 MessageCode KindName(Kind kind) {
@@ -120,6 +134,10 @@ bool OutputsReplaceable(const ReportOutputs& outputs, UserMessages& messages) {
                                                                           {&outputs.json, Kind::Json},
                                                                           {&outputs.csv, Kind::Csv}};
     for (const auto& [path, kind] : places) {
+        if (*path && FileExists(**path) && IsIssued(ReadFileBytes(**path).value_or(""))) {
+            messages.ShowError(Message(MessageCode::RegisterIssuedNotReplaced, {**path}));
+            return false;
+        }
         if (!*path || Replaceable(**path, kind)) continue;
         messages.ShowError(Message(MessageCode::CliNotReplaceable, {**path, Nested(KindName(kind))}));
         return false;

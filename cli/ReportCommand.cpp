@@ -17,6 +17,7 @@
 #include "platform/ConsoleText.h"
 #include "platform/WideText.h"
 #include "records/LastReadComponents.h"
+#include "register/RegisterPlace.h"
 #include "report/ReportWriting.h"
 #include "report/TemporaryReportFile.h"
 #include "tables/DataFilePath.h"
@@ -90,6 +91,9 @@ ExitCode RunReport(const CliOptions& options, UserMessages& messages) {
     context.databasePath = AbsolutePath(options.database);
     context.origin.maker = ReportOrigin::Maker::Report;
     if (outputs.html) context.stylesheet = FileInput(outputs.stylesheet);
+    // While the lab keeps a register of issued reports, a report is a draft until it is issued.
+    const bool kept = options.registerFile ? true : RegisterOf(options.components).has_value();
+    if (kept) context.registration.status = ReportRegistration::Status::Draft;
     const std::optional<ReportModel> model =
         FinishReportModel(assays,
                           Recalculate({options.standard, options.sampleDensity, options.sampleDensityGiven},

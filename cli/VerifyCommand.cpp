@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ConsoleMessages.h"
+#include "RegisterCheck.h"
 #include "platform/ConsoleText.h"
 #include "platform/LocalTime.h"
 #include "platform/Sha256.h"
@@ -23,6 +24,14 @@ namespace {
 const std::vector<std::string> kSkippedJson = {
     "created_utc",
     "program",
+    // Where the report stands in the register is held against the register (RegisterCheck).
+    "report_number",
+    "status",
+    "issued_utc",
+    "issued_by",
+    "supersedes",
+    "superseded_by",
+    "register",
     "inputs.chromatograms.sha256",
     "inputs.components_file.sha256",
     "inputs.components_file.logged",
@@ -49,6 +58,7 @@ const std::vector<std::string> kSkippedXml = {
     "Document/created",
     "Document/created_utc",
     "Document/program",
+    "Document/registration",
     "Document/inputs/chromatogram/sha256",
     "Document/inputs/components_file/sha256",
     "Document/inputs/components_file/logged",
@@ -171,23 +181,35 @@ std::vector<Message> InputDifferences(const RecordedReport& report, const std::w
     return differences;
 }
 
-ExitCode RunVerify(const std::wstring& reportPath, Language language) {
+std::vector<Message> RebuiltDifferences(const RecordedReport& report, const std::wstring& reportPath,
+                                        std::optional<ReportModel>& model) {
+    RebuiltReport rebuilt = RebuildReport(report, reportPath);
+    std::vector<Message> fields = rebuilt.unverifiable;
+    if (rebuilt.model) {
+        const std::vector<Message> differences = FieldDifferences(report, *rebuilt.model);
+        fields.insert(fields.end(), differences.begin(), differences.end());
+    }
+    model = std::move(rebuilt.model);
+    return fields;
+}
+
+ExitCode RunVerify(const std::wstring& reportPath, Language language,
+                   const std::optional<std::wstring>& registerFile) {
+    if (IsNoticeFile(reportPath)) return VerifyNotice(reportPath, registerFile, language);
     Message error;
     const std::optional<RecordedReport> report = ReadRecordedReport(reportPath, error);
     if (!report) {
         WriteCliLine(stderr, error, language);
         return kExitUsage;
     }
+    const RegisterStanding standing = CheckAgainstRegister(*report, reportPath, registerFile);
+    PrintStanding(standing, language);
     const std::vector<Message> inputs = InputDifferences(*report, reportPath);
     ReportZone zone;
     ShowTimesAsRecorded(*report, zone);
-    RebuiltReport rebuilt = RebuildReport(*report, reportPath);
-    std::vector<Message> fields = rebuilt.unverifiable;
-    if (rebuilt.model) {
-        const std::vector<Message> differences = FieldDifferences(*report, *rebuilt.model);
-        fields.insert(fields.end(), differences.begin(), differences.end());
-    }
+    std::optional<ReportModel> model;
+    const std::vector<Message> fields = RebuiltDifferences(*report, reportPath, model);
     Print(MessageCode::VerifyInputsHeading, inputs, MessageCode::VerifyInputsMatch, language);
     Print(MessageCode::VerifyRebuiltHeading, fields, MessageCode::VerifyRebuiltMatches, language);
-    return inputs.empty() && fields.empty() ? kExitSuccess : kExitFailure;
+    return inputs.empty() && fields.empty() && standing.inForce ? kExitSuccess : kExitFailure;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ReportCommand.h"
+#include "report/ReportModel.h"
 
 struct RecordedReport;
 
@@ -13,8 +15,17 @@ struct RecordedReport;
 // its recorded settings and the present inputs and compares it with the recorded one field by field,
 // naming every difference. Exit 0 when all match, 1 with a difference or an input that is gone, 2 when the
 // report cannot be read. It speaks the language.
-ExitCode RunVerify(const std::wstring& reportPath, Language language);
+// A report issued under a number is first held against the lab's register (`registerFile`, or the one the
+// report names or lies beside): its number there, this file among the issued ones, and what became of it —
+// amended or withdrawn is said first and exits 1.
+ExitCode RunVerify(const std::wstring& reportPath, Language language,
+                   const std::optional<std::wstring>& registerFile = std::nullopt);
 
 // The recorded inputs against the present ones, one line each: a file changed or gone, a change log that
 // no longer holds the entry the report anchored.
 std::vector<Message> InputDifferences(const RecordedReport& report, const std::wstring& reportPath);
+
+// The report made again from its recorded settings and the present inputs (into `model`, when it could be)
+// against the recorded one, one line per difference or input that cannot be checked.
+std::vector<Message> RebuiltDifferences(const RecordedReport& report, const std::wstring& reportPath,
+                                        std::optional<ReportModel>& model);

@@ -65,6 +65,18 @@ rm -f "$temp"/vlt*
 "${host[@]}" --choose 101,102,103 --script "$(oxy_winepath "$road")" --quit-after 60 &
 host_pid=$!
 
+# A page printed to PDF as a browser prints it, with the machine's fonts: the fonts of the Wine programs
+# (FONTCONFIG_FILE) hold none a browser finds, and every text of the page would be left out.
+print_pdf() {  # print_pdf PAGE PDF
+  local profile status=0
+  profile=$(mktemp -d)
+  env -u FONTCONFIG_FILE chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
+    --disable-component-update --disable-sync --no-first-run --user-data-dir="$profile" --no-pdf-header-footer \
+    --print-to-pdf="$2" "$1" >/dev/null 2>&1 || status=$?
+  rm -rf "$profile"
+  return $status
+}
+
 snap() {  # waits for the host's signal, saves the screen, lets the host go on
   for _ in $(seq 1 150); do [[ -f "$demo/$1.now" ]] && break; sleep 0.2; done
   tools/screenshot.sh "$out/$2"
@@ -78,9 +90,7 @@ report=$(ls -t "$temp"/vlt*.html 2>/dev/null | head -n 1 || true)
 echo "demo: screenshots $out/main-window.png, $out/chromatogram-window.png"
 if [[ -n "$report" ]]; then
   cp "$report" "$out/report.html"
-  chromium --headless --no-sandbox --disable-gpu --disable-background-networking --disable-component-update \
-    --disable-sync --no-first-run --user-data-dir="$(mktemp -d)" --no-pdf-header-footer \
-    --print-to-pdf="$out/report.pdf" "$out/report.html" >/dev/null 2>&1
+  print_pdf "$out/report.html" "$out/report.pdf"
   echo "demo: report $out/report.html and $out/report.pdf"
   total=$(grep -o '<div class="value">[^<]*' "$out/report.html" | head -n 1 | sed 's/.*>//')
   echo "demo: total organically bound oxygen ${total:-?} % by mass (three parallel determinations of АИ-95-К5, партия 2417)"
@@ -119,6 +129,62 @@ LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" batch --db "$(oxy_winepath "$demo
   --limits "$(oxy_winepath "$data/LimitsOxycalc.csv")" --out "$(oxy_winepath "$out/batch")" \
   2>&1 | sed 's/^oxycalc-cli: /demo: batch: /' || true
 echo "demo: batch index $out/batch/index.html, with the control charts of the check standard (for programs: qc.json)"
+
+# The register of issued reports, on a copy of the demo data's tables: the lab sets its number pattern once,
+# the demo petrol's report is issued, amended with a reason (the density corrected) and verified; the old
+# report verifies as superseded and the LIMS JSON of both says so; two processes issuing at once get
+# consecutive numbers. The pages of a draft, an issued and an amending report, Russian and English, are
+# printed to PDF and PNG.
+reg="$demo/register"
+rm -rf "$reg" "$out/register" && mkdir -p "$reg/Выгрузка" "$out/register"
+cp "$demo/CompsTableOxycalc.csv" "$bin"/Report*.xsl "$reg/"
+cli() { LC_ALL=C.UTF-8 oxy_wine "$bin/oxycalc-cli.exe" "$@"; }
+draft() {  # draft NAME DENSITY [LANGUAGE]: the demo petrol's report as a draft
+  local xsl=Report.xsl lang=${3:-ru}
+  [[ $lang == en ]] && xsl=Report.ENU.xsl
+  cli report --db "$(oxy_winepath "$demo/host.db")" --assay 101 --assay 102 --assay 103 --tick-all \
+    --density "$2" --standard "1,2-Диметоксиэтан" --components "$(oxy_winepath "$reg/CompsTableOxycalc.csv")" \
+    --xsl "$(oxy_winepath "$reg/$xsl")" --lang "$lang" --html "$(oxy_winepath "$reg/$1.html")" \
+    --json "$(oxy_winepath "$reg/$1.json")" >/dev/null 2>&1 || true
+}
+number() { tail -n 1 | tr -d '\r'; }
+cli register --start "ОХ-{YYYY}-{NNNNN}" --first 17 --components "$(oxy_winepath "$reg/CompsTableOxycalc.csv")" 2>&1 |
+  sed 's/^oxycalc-cli: /demo: register: /'
+draft draft 745.68
+first=$(cli issue "$(oxy_winepath "$reg/draft.json")" | number)
+draft amending 745.10
+second=$(cli amend "$first" "$(oxy_winepath "$reg/amending.json")" --reason "плотность пробы уточнена: 745,10 кг/м³" | number)
+echo "demo: register: issued $first, amended by $second"
+issued="$reg/RegisterOxycalc.txt.reports"
+for n in "$first" "$second"; do
+  status=0
+  cli verify "$(oxy_winepath "$issued/$n.json")" >"$out/register/verify-$n.txt" 2>&1 || status=$?
+  echo "demo: register: verify $n: exit $status, $(sed -n 2p "$out/register/verify-$n.txt" | tr -d '\r' | sed 's/^ *//')"
+done
+draft at-once-1 745.61
+draft at-once-2 745.62
+cli issue "$(oxy_winepath "$reg/at-once-1.json")" >"$reg/at-once-1.txt" 2>&1 &
+at_once=$!
+cli issue "$(oxy_winepath "$reg/at-once-2.json")" >"$reg/at-once-2.txt" 2>&1 || true
+# Only this issue: the X server is a child of this script too.
+wait "$at_once" || true
+echo "demo: register: two processes issuing at once got $(number <"$reg/at-once-1.txt") and $(number <"$reg/at-once-2.txt")"
+draft draft-en 745.68 en
+english=$(cli issue "$(oxy_winepath "$reg/draft-en.json")" | number)
+draft amending-en 745.10 en
+english_second=$(cli amend "$english" "$(oxy_winepath "$reg/amending-en.json")" \
+  --reason "sample density corrected: 745.10 kg/m³" | number)
+cli history "$(oxy_winepath "$reg/RegisterOxycalc.txt")" >"$out/register/history.txt" 2>&1 || true
+cp "$reg"/Выгрузка/*.json "$out/register/" 2>/dev/null || true
+echo "demo: register: the LIMS export: $(cd "$reg/Выгрузка" && ls *.json | tr '\n' ' ')"
+for page in "draft:$reg/draft.html" "issued:$issued/$first.html" "amending:$issued/$second.html" \
+            "draft-en:$reg/draft-en.html" "issued-en:$issued/$english.html" \
+            "amending-en:$issued/$english_second.html"; do
+  name=${page%%:*}
+  print_pdf "${page#*:}" "$out/register/$name.pdf" || true
+  pdftoppm -png -r 80 -singlefile "$out/register/$name.pdf" "$out/register/$name" 2>/dev/null || true
+done
+echo "demo: register: pages $out/register/{draft,issued,amending}{,-en}.pdf and .png"
 
 # The demo writes into build/ and out/ only.
 tree_after=$(tools/tree-state.sh)

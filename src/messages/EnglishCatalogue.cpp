@@ -431,7 +431,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::CliHistoryNeedsFile, L"history takes a table's file"},
     {MessageCode::CliEntryWithoutReason, L"--entry is given only with --reason"},
     {MessageCode::CliVerifyOneFile, L"verify takes one file"},
-    {MessageCode::CliExpectedCommand, L"a command is expected: report, batch, qc, verify or history"},
+    {MessageCode::CliExpectedCommand,
+     L"a command is expected: report, batch, qc, verify, history, register, issue or amend"},
     {MessageCode::CliDensityNotANumber, L"the sample density “%1” is no number"},
     // The command line: the files it is given
     {MessageCode::WhatDatabase, L"database"},
@@ -712,8 +713,15 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"                 --db PATH --components PATH --standard TEXT --densities FILE\n"
      L"                 [--out FOLDER] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--xsl PATH]\n"
      L"                 [--series-gap HOURS]\n"
-     L"  oxycalc-cli verify REPORT [--lang ru|en]\n"
+     L"  oxycalc-cli verify REPORT [--register REGISTER] [--lang ru|en]\n"
      L"  oxycalc-cli history FILE [--reason TEXT [--entry N]] [--lang ru|en]\n"
+     L"  oxycalc-cli register --start PATTERN [--first N] [--register FILE] [--components PATH]\n"
+     L"                       [--lang ru|en]\n"
+     L"  oxycalc-cli register --use REGISTER [--components PATH] [--lang ru|en]\n"
+     L"  oxycalc-cli issue DRAFT [--register FILE] [--lang ru|en]\n"
+     L"  oxycalc-cli amend NUMBER DRAFT --reason TEXT [--register FILE] [--lang ru|en]\n"
+     L"  oxycalc-cli amend NUMBER --withdraw --reason TEXT [--register FILE] [--components PATH]\n"
+     L"                    [--xsl PATH] [--lang ru|en]\n"
      L"  oxycalc-cli --help\n"
      L"\n"
      L"Options:\n"
@@ -862,5 +870,206 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"     the limits file holds errors; the report is written from what could be taken\n"
      L"  2  a wrong command line, a value that is no number, an output file that is an\n"
      L"     input; nothing is written\n"},
+    // The register of issued reports
+    {MessageCode::PatternLength, L"the number pattern is empty or longer than %1 characters"},
+    {MessageCode::PatternCharacter,
+     L"the number pattern holds “%1”, which no file name can hold (the number names the report’s files)"},
+    {MessageCode::PatternBrace,
+     L"braces in the number pattern may hold only {YYYY} (the year) or {NNNNN} (the counter, 1 to 12 N)"},
+    {MessageCode::PatternCounter,
+     L"the number pattern must hold exactly one counter {NNNNN} and at most one year {YYYY}"},
+    {MessageCode::RegisterNotAnEntry,
+     L"it is no entry of a register: text was put in or the entry is damaged"},
+    {MessageCode::RegisterChainBroken,
+     L"it does not continue the entry before it (its SHA-256 of the previous entry differs): an entry before "
+     L"it was removed or edited"},
+    {MessageCode::RegisterOutOfPlace, L"its entry number is out of its place"},
+    {MessageCode::RegisterNotBegun, L"the register does not begin with the entry that begins a register"},
+    {MessageCode::RegisterBegunTwice, L"the register is begun a second time"},
+    {MessageCode::RegisterCounterOutOfTurn,
+     L"its counter does not follow the one before: a number is given twice or skipped"},
+    {MessageCode::RegisterUnreadable, L"the file does not read on"},
+    {MessageCode::RegisterEmpty, L"the file is empty"},
+    {MessageCode::RegisterBroken,
+     L"The report register “%1” cannot be trusted: entry %2 — %3. No report is issued until the register is "
+     L"restored (from a copy) or looked into."},
+    {MessageCode::RegisterMissing,
+     L"The report register “%1” is not there or does not open: the report is not issued."},
+    {MessageCode::RegisterLockFailed,
+     L"The report register “%1” could not be held for this issue: the file “%2” was not made (%3); the "
+     L"report is not issued."},
+    {MessageCode::RegisterBusyMaking,
+     L"The report register “%1” is held: the file “%2” is still being written; the report is not issued, try "
+     L"again."},
+    {MessageCode::RegisterBusy,
+     L"The report register “%1” is held: %2 (process %3) has been writing to it since %4; the report is not "
+     L"issued, try again."},
+    {MessageCode::RegisterBusyElsewhere,
+     L"The report register “%1” is held: %2 (process %3) has been writing to it since %4; the report is not "
+     L"issued. If nothing is being issued on that computer any more, remove the file “%5”."},
+    {MessageCode::RegisterLockLost,
+     L"Another process took the report register “%1” during the issue: the report is not issued."},
+    {MessageCode::RegisterFolderNotMade, L"The folder “%1” was not made: %2; the report is not issued."},
+    {MessageCode::RegisterFileNotStaged,
+     L"The file “%1” of the report being issued was not written%2; the report is not issued and the number "
+     L"is not taken."},
+    {MessageCode::RegisterNotAppended,
+     L"The entry was not added to the register “%1”: %2; the report is not issued and the number is not "
+     L"taken."},
+    {MessageCode::RegisterFileNotPlaced,
+     L"The file “%1” of report No. %2 was not put in its place: %3. The number is in the register; the file "
+     L"stays in “%4”, and the next issue puts it in place."},
+    {MessageCode::RegisterFileChanged,
+     L"The file “%1” of report No. %2 has changed since it was issued (its SHA-256 is not the one entry %3 "
+     L"of the register holds): no report is issued until the file is put back."},
+    {MessageCode::RegisterFileMissing,
+     L"The file “%1” of report No. %2 (entry %3 of the register) is neither in its place nor among the "
+     L"staged files: no report is issued until the file is put back."},
+    {MessageCode::RegisterCompleted,
+     L"The files of report No. %1, whose issue was cut short after its entry, are put in their place."},
+    {MessageCode::RegisterTailCut,
+     L"The register “%1” ended in an incomplete entry of an issue cut short; it is removed (no number was "
+     L"given by it)."},
+    {MessageCode::RegisterTailNotCut,
+     L"The incomplete entry at the end of the register “%1” was not removed: %2; the report is not issued."},
+    {MessageCode::RegisterNumberUnknown,
+     L"Report No. %1 is not in the register “%2”: there is nothing to amend or withdraw."},
+    {MessageCode::RegisterNumberIsNotice,
+     L"No. %1 is the withdrawal of a report, not a report: it cannot be amended or withdrawn."},
+    {MessageCode::RegisterNumberAmended,
+     L"Report No. %1 is already replaced by report No. %2 of %3 (reason: %4): only a report in force can be "
+     L"amended or withdrawn."},
+    {MessageCode::RegisterNumberWithdrawn,
+     L"Report No. %1 is already withdrawn (withdrawal No. %2 of %3, reason: %4): only a report in force can "
+     L"be amended or withdrawn."},
+    {MessageCode::RegisterNumberUsed,
+     L"The file “%1” is there while the register does not hold No. %2: the register seems to be an older "
+     L"copy put back. No number is given twice; the report is not issued."},
+    {MessageCode::RegisterExists,
+     L"The report register “%1” is begun already: the number pattern is set once."},
+    {MessageCode::RegisterNotCreated, L"The report register “%1” was not made: %2"},
+    {MessageCode::RegisterStarted,
+     L"The report register is begun: “%1”, numbers by the pattern “%2”, the first %3."},
+    {MessageCode::RegisterDraftIssued,
+     L"This draft is issued already: report No. %1 of %2. It gets no second number."},
+    {MessageCode::RegisterSeriesIssued,
+     L"A report of this series is issued already (No. %1 of %2), and its calculation differs now: a new one "
+     L"is issued in its place (oxycalc-cli amend %1 DRAFT --reason \"…\")."},
+    {MessageCode::RegisterOtherSample,
+     L"The draft is of another sample (“%1”) than report No. %2 (“%3”): what replaces a report is a new "
+     L"calculation of the same sample; a report of the wrong sample is withdrawn (--withdraw)."},
+    {MessageCode::RegisterExportUnread,
+     L"The issued file “%1” could not be read for the LIMS export: the export is not written; the issue "
+     L"stands."},
+    {MessageCode::RegisterOff,
+     L"No report register is kept: there is no RegisterOxycalc.txt (nor a link to one, RegisterOxycalc.link) "
+     L"beside the components file “%1”. A lab begins one once: oxycalc-cli register --start "
+     L"\"LAB-{YYYY}-{NNNNN}\"."},
+    {MessageCode::RegisterBesideAlready,
+     L"A register “%1” is kept beside the components file already: no link to “%2” is written (the plug-in "
+     L"would find its own register)."},
+    {MessageCode::RegisterLinkNotWritten,
+     L"The link to the register beside the components file “%1” was not written: %2"},
+    {MessageCode::RegisterLinked,
+     L"With the components file “%1”, the plug-in and oxycalc-cli keep the register “%2”."},
+    {MessageCode::RegisterCliBadPattern, L"the number pattern “%1”: %2"},
+    {MessageCode::RegisterCliNoValue, L"%1 has no value"},
+    {MessageCode::RegisterCliTwice, L"%1 is given twice"},
+    {MessageCode::RegisterCliUnknown, L"unknown option %1"},
+    {MessageCode::RegisterCliStartOrUse,
+     L"register expects --start \"PATTERN\" [--first N] [--register FILE] or --use REGISTER"},
+    {MessageCode::RegisterCliDraft, L"issue expects one draft file (a report’s JSON or document)"},
+    {MessageCode::RegisterCliAmend,
+     L"amend expects a report’s number and a draft file (or --withdraw instead of the file); --xsl goes "
+     L"with --withdraw only"},
+    {MessageCode::RegisterCliReason,
+     L"amend needs a reason: --reason \"…\" (it goes into the register and the new report)"},
+    {MessageCode::RegisterCliFirst, L"--first “%1” is no whole number from 1"},
+    {MessageCode::RegisterCliLanguage, L"--lang “%1” is no language: ru or en"},
+    {MessageCode::RegisterCliRegisterWithIssue, L"batch takes --register only with --issue"},
+    {MessageCode::RegisterCliHistoryReason,
+     L"a report register takes no reason: oxycalc-cli amend writes why a report is amended or withdrawn"},
+    {MessageCode::RegisterNotADraft,
+     L"“%1” is no draft: it is report No. %2 as issued. An issued report is changed only by a new one in its "
+     L"place (oxycalc-cli amend)."},
+    {MessageCode::RegisterDraftNotVerified,
+     L"The draft “%1” does not hold against its inputs as they are now and is not issued; make the draft "
+     L"again:"},
+    {MessageCode::RegisterStylesheetWhat, L"the stylesheet of the issued report’s page"},
+    {MessageCode::RegisterIssuedLine, L"Issued report No. %1:"},
+    {MessageCode::RegisterAmendedLine,
+     L"Issued report No. %1 in place of report No. %2 (the register marks that one amended):"},
+    {MessageCode::RegisterWithdrawnLine, L"Issued withdrawal No. %1: report No. %2 is withdrawn:"},
+    {MessageCode::RegisterPlaceNotOutput,
+     L"the file “%1” is the report register or lies in its folders; only an issue writes there, the report "
+     L"is not written"},
+    {MessageCode::RegisterIssuedNotReplaced,
+     L"the file “%1” is an issued report or a withdrawal: issued reports are never written over (name "
+     L"another file)"},
+    {MessageCode::RegisterHistoryStarted, L"%1. %2, %3: register begun, numbers by the pattern “%4”"},
+    {MessageCode::RegisterHistoryIssued, L"%1. %2, %3: issued report No. %4, sample “%5” (%6)"},
+    {MessageCode::RegisterHistoryAmended,
+     L"%1. %2, %3: issued report No. %4 in place of No. %5 (reason: %6), sample “%7” (%8)"},
+    {MessageCode::RegisterHistoryWithdrawn,
+     L"%1. %2, %3: issued withdrawal No. %4 — report No. %5 withdrawn (reason: %6)"},
+    {MessageCode::RegisterHistoryOther, L"%1. %2, %3: %4 (an entry of a newer version of the program)"},
+    {MessageCode::RegisterHistoryFileGone, L"the file “%1” is not there"},
+    {MessageCode::RegisterHistoryHolds,
+     L"The register holds: %1 entries; %2 reports issued, %3 of them in place of earlier ones; %4 "
+     L"withdrawals."},
+    {MessageCode::RegisterHistoryLast,
+     L"Entry %1 is the last: no entry of the register anchors it, and it could be rewritten with the "
+     L"register still holding. A report issued after it anchors it (it keeps the SHA-256 of the entry before "
+     L"it), and so does a copy of the register made after it."},
+    {MessageCode::VerifyRegisterTitle, L"By the report register:"},
+    {MessageCode::VerifyDraft,
+     L"this is a draft report: not issued, it has no number; it is not to be signed or passed on"},
+    {MessageCode::VerifyRegistered,
+     L"report No. %1 is issued: register “%2”, entry %3 of %4; the file is the one issued"},
+    {MessageCode::VerifyStandingExport,
+     L"the file is the LIMS export of what became of report No. %1; but for its status it is the report as "
+     L"issued"},
+    {MessageCode::VerifyNotIssuedFile,
+     L"the file is not the one issued as No. %1: its SHA-256 (%2…) is not among the files of entry %3 of the "
+     L"register"},
+    {MessageCode::VerifyAnchorBroken,
+     L"the register “%1” is rewritten: entry %2 is not the one that stood before this report was issued"},
+    {MessageCode::VerifyAmended, L"report No. %1 is replaced by report No. %2 of %3: %4"},
+    {MessageCode::VerifyWithdrawn, L"report No. %1 is withdrawn (withdrawal No. %2 of %3): %4"},
+    {MessageCode::VerifyInForce, L"report No. %1 is in force: it was neither amended nor withdrawn"},
+    {MessageCode::VerifyNotInRegister,
+     L"No. %1 is not in the register “%2”: that register never gave this number"},
+    {MessageCode::VerifyRegisterUnavailable,
+     L"cannot be checked: the report register “%1” is not there (name it: --register FILE)"},
+    {MessageCode::VerifyNotice,
+     L"No. %1 is the withdrawal of report No. %2, issued %3: %4; the file is the one issued"},
+    {MessageCode::VerifyNoticeUnread, L"the withdrawal “%1” does not read"},
+    {MessageCode::BatchIssued, L"issued as report No. %1"},
+    {MessageCode::BatchIssuedBefore, L"issued before: report No. %1"},
+    {MessageCode::BatchNotIssued, L"the report is not issued: %1"},
+    {MessageCode::PluginIssueQuestion,
+     L"The report is open as a draft (DRAFT across its page).\n\nIssue it under the next number of the "
+     L"report register? An issued report is never changed: only a new report can replace it."},
+    {MessageCode::PluginIssued, L"The report is issued: No. %1.\n\nIts files are in the folder “%2”."},
+    {MessageCode::RegisterUsage,
+     L"\nThe register of issued reports (register, issue, amend): a lab begins it once with its\nnumber "
+     L"pattern: oxycalc-cli register --start \"LAB-{YYYY}-{NNNNN}\" ({YYYY} the year of\nissue, {NNNNN} a "
+     L"counter of at least so many digits, running on over the years, never\nrepeated and never going back; "
+     L"--first N the first number). The register\nRegisterOxycalc.txt lies beside the components file "
+     L"(--components, by default the\nplug-in's data folder) or at --register FILE (a shared folder: a "
+     L"link,\nRegisterOxycalc.link, is then written beside the components file; another workstation\njoins "
+     L"with register --use REGISTER). Without a register, reports are made as before.\nWith one, a report of "
+     L"the plug-in, of report and of batch is a draft (DRAFT across its\npage, \"status\": \"draft\") until "
+     L"issued: oxycalc-cli issue DRAFT.json holds the draft\nagainst its inputs as verify does, gives it the "
+     L"next number and writes its page,\ndocument and JSON with the number into RegisterOxycalc.txt.reports; "
+     L"the last line\nprinted is the number. batch --issue issues each series' report. Issued files "
+     L"are\nnever written over. amend NUMBER DRAFT --reason \"…\" issues a new calculation of the\nsame "
+     L"sample in place of a report (\"Replaces report No. … of …\" and the reason), amend\nNUMBER --withdraw "
+     L"--reason \"…\" a withdrawal; the earlier report is marked in the\nregister by a new entry, its files "
+     L"stay. Every issue holds the register under a lock\n(oxycalc-register.lock; two workstations never get "
+     L"one number), and each entry carries\nthe SHA-256 of the one before. history REGISTER checks the chain "
+     L"and lists the\nentries; verify of an issued report first says whether it is issued and whether it "
+     L"was\nreplaced (exit 1). Exit codes: 0 done, 1 refused or not done (nothing issued), 2 a\ndraft that "
+     L"does not read or a pattern that is no pattern.\n"},
 };
 extern const size_t kEnglishCatalogueSize = sizeof kEnglishCatalogue / sizeof kEnglishCatalogue[0];

@@ -521,7 +521,99 @@
     X(LogMovingRangeChange, "log_moving_range_change") /* was, now */                                        \
     X(Log3SigmaChange, "log_3sigma_change")            /* was, now */                                        \
     X(LogBaselineChange, "log_baseline_change")        /* was, now */                                        \
-    X(LogBaselineResults, "log_baseline_results")      /* count, from, to */
+    X(LogBaselineResults, "log_baseline_results")      /* count, from, to */                                 \
+    /* The register of issued reports */                                                                     \
+    X(PatternLength, "pattern_length")                                                                       \
+    X(PatternCharacter, "pattern_character")                                                                 \
+    X(PatternBrace, "pattern_brace")                                                                         \
+    X(PatternCounter, "pattern_counter")                                                                     \
+    X(RegisterNotAnEntry, "register_not_an_entry")                                                           \
+    X(RegisterChainBroken, "register_chain_broken")                                                          \
+    X(RegisterOutOfPlace, "register_out_of_place")                                                           \
+    X(RegisterNotBegun, "register_not_begun")                                                                \
+    X(RegisterBegunTwice, "register_begun_twice")                                                            \
+    X(RegisterCounterOutOfTurn, "register_counter_out_of_turn")                                              \
+    X(RegisterUnreadable, "register_unreadable")                                                             \
+    X(RegisterEmpty, "register_empty")                                                                       \
+    X(RegisterBroken, "register_broken")                                                                     \
+    X(RegisterMissing, "register_missing")                                                                   \
+    X(RegisterLockFailed, "register_lock_failed")                                                            \
+    X(RegisterBusyMaking, "register_busy_making")                                                            \
+    X(RegisterBusy, "register_busy")                                                                         \
+    X(RegisterBusyElsewhere, "register_busy_elsewhere")                                                      \
+    X(RegisterLockLost, "register_lock_lost")                                                                \
+    X(RegisterFolderNotMade, "register_folder_not_made")                                                     \
+    X(RegisterFileNotStaged, "register_file_not_staged")                                                     \
+    X(RegisterNotAppended, "register_not_appended")                                                          \
+    X(RegisterFileNotPlaced, "register_file_not_placed")                                                     \
+    X(RegisterFileChanged, "register_file_changed")                                                          \
+    X(RegisterFileMissing, "register_file_missing")                                                          \
+    X(RegisterCompleted, "register_completed")                                                               \
+    X(RegisterTailCut, "register_tail_cut")                                                                  \
+    X(RegisterTailNotCut, "register_tail_not_cut")                                                           \
+    X(RegisterNumberUnknown, "register_number_unknown")                                                      \
+    X(RegisterNumberIsNotice, "register_number_is_notice")                                                   \
+    X(RegisterNumberAmended, "register_number_amended")                                                      \
+    X(RegisterNumberWithdrawn, "register_number_withdrawn")                                                  \
+    X(RegisterNumberUsed, "register_number_used")                                                            \
+    X(RegisterExists, "register_exists")                                                                     \
+    X(RegisterNotCreated, "register_not_created")                                                            \
+    X(RegisterStarted, "register_started")                                                                   \
+    X(RegisterDraftIssued, "register_draft_issued")                                                          \
+    X(RegisterSeriesIssued, "register_series_issued")                                                        \
+    X(RegisterOtherSample, "register_other_sample")                                                          \
+    X(RegisterExportUnread, "register_export_unread")                                                        \
+    X(RegisterOff, "register_off")                                                                           \
+    X(RegisterBesideAlready, "register_beside_already")                                                      \
+    X(RegisterLinkNotWritten, "register_link_not_written")                                                   \
+    X(RegisterLinked, "register_linked")                                                                     \
+    X(RegisterCliBadPattern, "register_cli_bad_pattern")                                                     \
+    X(RegisterCliNoValue, "register_cli_no_value")                                                           \
+    X(RegisterCliTwice, "register_cli_twice")                                                                \
+    X(RegisterCliUnknown, "register_cli_unknown")                                                            \
+    X(RegisterCliStartOrUse, "register_cli_start_or_use")                                                    \
+    X(RegisterCliDraft, "register_cli_draft")                                                                \
+    X(RegisterCliAmend, "register_cli_amend")                                                                \
+    X(RegisterCliReason, "register_cli_reason")                                                              \
+    X(RegisterCliFirst, "register_cli_first")                                                                \
+    X(RegisterCliLanguage, "register_cli_language")                                                          \
+    X(RegisterCliRegisterWithIssue, "register_cli_register_with_issue")                                      \
+    X(RegisterCliHistoryReason, "register_cli_history_reason")                                               \
+    X(RegisterNotADraft, "register_not_a_draft")                                                             \
+    X(RegisterDraftNotVerified, "register_draft_not_verified")                                               \
+    X(RegisterStylesheetWhat, "register_stylesheet_what")                                                    \
+    X(RegisterIssuedLine, "register_issued_line")                                                            \
+    X(RegisterAmendedLine, "register_amended_line")                                                          \
+    X(RegisterWithdrawnLine, "register_withdrawn_line")                                                      \
+    X(RegisterPlaceNotOutput, "register_place_not_output")                                                   \
+    X(RegisterIssuedNotReplaced, "register_issued_not_replaced")                                             \
+    X(RegisterHistoryStarted, "register_history_started")                                                    \
+    X(RegisterHistoryIssued, "register_history_issued")                                                      \
+    X(RegisterHistoryAmended, "register_history_amended")                                                    \
+    X(RegisterHistoryWithdrawn, "register_history_withdrawn")                                                \
+    X(RegisterHistoryOther, "register_history_other")                                                        \
+    X(RegisterHistoryFileGone, "register_history_file_gone")                                                 \
+    X(RegisterHistoryHolds, "register_history_holds")                                                        \
+    X(RegisterHistoryLast, "register_history_last")                                                          \
+    X(VerifyRegisterTitle, "verify_register_title")                                                          \
+    X(VerifyDraft, "verify_draft")                                                                           \
+    X(VerifyRegistered, "verify_registered")                                                                 \
+    X(VerifyStandingExport, "verify_standing_export")                                                        \
+    X(VerifyNotIssuedFile, "verify_not_issued_file")                                                         \
+    X(VerifyAnchorBroken, "verify_anchor_broken")                                                            \
+    X(VerifyAmended, "verify_amended")                                                                       \
+    X(VerifyWithdrawn, "verify_withdrawn")                                                                   \
+    X(VerifyInForce, "verify_in_force")                                                                      \
+    X(VerifyNotInRegister, "verify_not_in_register")                                                         \
+    X(VerifyRegisterUnavailable, "verify_register_unavailable") /* register */                               \
+    X(VerifyNotice, "verify_notice")                                                                         \
+    X(VerifyNoticeUnread, "verify_notice_unread") /* file */                                                 \
+    X(BatchIssued, "batch_issued")                /* number */                                               \
+    X(BatchIssuedBefore, "batch_issued_before")   /* number */                                               \
+    X(BatchNotIssued, "batch_not_issued")         /* why */                                                  \
+    X(PluginIssueQuestion, "plugin_issue_question")                                                          \
+    X(PluginIssued, "plugin_issued") /* number, folder */                                                    \
+    X(RegisterUsage, "register_usage")
 
 enum class MessageCode : uint16_t {
 #define OXY_MESSAGE_ENUM(name, key) name,

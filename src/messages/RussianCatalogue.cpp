@@ -429,7 +429,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::CliHistoryNeedsFile, L"после history ожидается файл таблицы"},
     {MessageCode::CliEntryWithoutReason, L"--entry указывается только вместе с --reason"},
     {MessageCode::CliVerifyOneFile, L"после verify ожидается один файл"},
-    {MessageCode::CliExpectedCommand, L"ожидается команда report, batch, qc, verify или history"},
+    {MessageCode::CliExpectedCommand,
+     L"ожидается команда report, batch, qc, verify, history, register, issue или amend"},
     {MessageCode::CliDensityNotANumber, L"плотность пробы «%1» не является числом"},
     // The command line: the files it is given
     {MessageCode::WhatDatabase, L"база данных"},
@@ -692,8 +693,15 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"                 --db ПУТЬ --components ПУТЬ --standard ТЕКСТ --densities ФАЙЛ\n"
      L"                 [--out ПАПКА] [--from ГГГГ-ММ-ДД] [--to ГГГГ-ММ-ДД] [--xsl ПУТЬ]\n"
      L"                 [--series-gap ЧАСЫ]\n"
-     L"  oxycalc-cli verify ОТЧЁТ [--lang ru|en]\n"
+     L"  oxycalc-cli verify ОТЧЁТ [--register РЕЕСТР] [--lang ru|en]\n"
      L"  oxycalc-cli history ФАЙЛ [--reason ТЕКСТ [--entry N]] [--lang ru|en]\n"
+     L"  oxycalc-cli register --start ШАБЛОН [--first N] [--register ФАЙЛ] [--components ПУТЬ]\n"
+     L"                       [--lang ru|en]\n"
+     L"  oxycalc-cli register --use РЕЕСТР [--components ПУТЬ] [--lang ru|en]\n"
+     L"  oxycalc-cli issue ПРОЕКТ [--register ФАЙЛ] [--lang ru|en]\n"
+     L"  oxycalc-cli amend НОМЕР ПРОЕКТ --reason ТЕКСТ [--register ФАЙЛ] [--lang ru|en]\n"
+     L"  oxycalc-cli amend НОМЕР --withdraw --reason ТЕКСТ [--register ФАЙЛ] [--components ПУТЬ]\n"
+     L"                    [--xsl ПУТЬ] [--lang ru|en]\n"
      L"  oxycalc-cli --help\n"
      L"\n"
      L"Параметры:\n"
@@ -843,5 +851,187 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"     содержит ошибки; отчёт записан по тому, что можно было учесть\n"
      L"  2  неверная командная строка, значение не является числом, файл вывода совпадает\n"
      L"     с входным; ничего не записано\n"},
+    // The register of issued reports
+    {MessageCode::PatternLength, L"шаблон номера пуст или длиннее %1 знаков"},
+    {MessageCode::PatternCharacter,
+     L"в шаблоне номера знак «%1», которого не может быть в имени файла (номер называет файлы отчёта)"},
+    {MessageCode::PatternBrace,
+     L"в фигурных скобках шаблона номера может стоять только {YYYY} (год) или {NNNNN} (счётчик, от 1 до 12 "
+     L"N)"},
+    {MessageCode::PatternCounter,
+     L"в шаблоне номера должен быть ровно один счётчик {NNNNN} и не больше одного года {YYYY}"},
+    {MessageCode::RegisterNotAnEntry, L"это не запись реестра: текст вставлен или запись повреждена"},
+    {MessageCode::RegisterChainBroken,
+     L"она не продолжает предыдущую (её SHA-256 предыдущей записи не тот): запись перед ней удалена или "
+     L"изменена"},
+    {MessageCode::RegisterOutOfPlace, L"её номер записи не на своём месте"},
+    {MessageCode::RegisterNotBegun, L"реестр начинается не записью «реестр начат»"},
+    {MessageCode::RegisterBegunTwice, L"реестр начат второй раз"},
+    {MessageCode::RegisterCounterOutOfTurn,
+     L"её счётчик номера не следует за предыдущим: номер повторён или пропущен"},
+    {MessageCode::RegisterUnreadable, L"файл дальше не читается"},
+    {MessageCode::RegisterEmpty, L"файл пуст"},
+    {MessageCode::RegisterBroken,
+     L"Реестру отчётов «%1» нельзя доверять: запись %2 — %3. Отчёты не выпускаются, пока реестр не "
+     L"восстановлен (из копии) или не проверен."},
+    {MessageCode::RegisterMissing, L"Реестра отчётов «%1» нет или он не открывается: отчёт не выпущен."},
+    {MessageCode::RegisterLockFailed,
+     L"Реестр отчётов «%1» не закрыт для других: файл «%2» не создан (%3); отчёт не выпущен."},
+    {MessageCode::RegisterBusyMaking,
+     L"Реестр отчётов «%1» занят: файл «%2» ещё записывается; отчёт не выпущен, попробуйте ещё раз."},
+    {MessageCode::RegisterBusy,
+     L"Реестр отчётов «%1» занят: в него пишет %2 (процесс %3) с %4; отчёт не выпущен, попробуйте ещё раз."},
+    {MessageCode::RegisterBusyElsewhere,
+     L"Реестр отчётов «%1» занят: в него пишет %2 (процесс %3) с %4; отчёт не выпущен. Если на том "
+     L"компьютере уже ничего не выпускается, удалите файл «%5»."},
+    {MessageCode::RegisterLockLost,
+     L"Реестр отчётов «%1» во время выпуска занял другой процесс: отчёт не выпущен."},
+    {MessageCode::RegisterFolderNotMade, L"Папка «%1» не создана: %2; отчёт не выпущен."},
+    {MessageCode::RegisterFileNotStaged,
+     L"Файл «%1» выпускаемого отчёта не записан%2; отчёт не выпущен, номер не занят."},
+    {MessageCode::RegisterNotAppended,
+     L"Запись в реестр «%1» не добавлена: %2; отчёт не выпущен, номер не занят."},
+    {MessageCode::RegisterFileNotPlaced,
+     L"Файл «%1» отчёта № %2 не поставлен на место: %3. Номер записан в реестр; файл остался в «%4», "
+     L"следующий выпуск поставит его на место."},
+    {MessageCode::RegisterFileChanged,
+     L"Файл «%1» отчёта № %2 изменён после выпуска (его SHA-256 не тот, что в записи %3 реестра): отчёты не "
+     L"выпускаются, пока файл не возвращён."},
+    {MessageCode::RegisterFileMissing,
+     L"Файла «%1» отчёта № %2 (запись %3 реестра) нет ни на месте, ни в папке выпуска: отчёты не "
+     L"выпускаются, пока файл не возвращён."},
+    {MessageCode::RegisterCompleted,
+     L"Файлы отчёта № %1, выпуск которого прервался после записи в реестр, поставлены на место."},
+    {MessageCode::RegisterTailCut,
+     L"В конце реестра «%1» была неполная запись прерванного выпуска; она удалена (номер по ней не "
+     L"выдавался)."},
+    {MessageCode::RegisterTailNotCut,
+     L"Неполная запись в конце реестра «%1» не удалена: %2; отчёт не выпущен."},
+    {MessageCode::RegisterNumberUnknown, L"Отчёта № %1 в реестре «%2» нет: заменять или отзывать нечего."},
+    {MessageCode::RegisterNumberIsNotice, L"№ %1 — отзыв отчёта, а не отчёт: его не заменить и не отозвать."},
+    {MessageCode::RegisterNumberAmended,
+     L"Отчёт № %1 уже заменён отчётом № %2 от %3 (причина: %4): заменять и отзывать можно только действующий "
+     L"отчёт."},
+    {MessageCode::RegisterNumberWithdrawn,
+     L"Отчёт № %1 уже отозван (отзыв № %2 от %3, причина: %4): заменять и отзывать можно только действующий "
+     L"отчёт."},
+    {MessageCode::RegisterNumberUsed,
+     L"Файл «%1» уже есть, а номера %2 в реестре нет: реестр, похоже, возвращён из старой копии. Номер "
+     L"повторно не выдаётся; отчёт не выпущен."},
+    {MessageCode::RegisterExists, L"Реестр отчётов «%1» уже начат: шаблон номера задаётся один раз."},
+    {MessageCode::RegisterNotCreated, L"Реестр отчётов «%1» не создан: %2"},
+    {MessageCode::RegisterStarted, L"Реестр отчётов начат: «%1», номера по шаблону «%2», первый — %3."},
+    {MessageCode::RegisterDraftIssued,
+     L"Этот проект уже выпущен: отчёт № %1 от %2. Второй номер ему не даётся."},
+    {MessageCode::RegisterSeriesIssued,
+     L"Отчёт этой серии уже выпущен (№ %1 от %2), а её расчёт теперь другой: новый выпускается взамен "
+     L"(oxycalc-cli amend %1 ПРОЕКТ --reason \"…\")."},
+    {MessageCode::RegisterOtherSample,
+     L"Проект — другой пробы («%1»), чем отчёт № %2 («%3»): взамен выпускается новый расчёт той же пробы; "
+     L"отчёт не той пробы отзывают (--withdraw)."},
+    {MessageCode::RegisterExportUnread,
+     L"Для выгрузки в LIMS не прочитан выпущенный файл «%1»: выгрузка не записана; выпуск в силе."},
+    {MessageCode::RegisterOff,
+     L"Реестр отчётов не ведётся: рядом с таблицей компонентов «%1» нет RegisterOxycalc.txt (или ссылки на "
+     L"реестр RegisterOxycalc.link). Лаборатория начинает его один раз: oxycalc-cli register --start "
+     L"\"ОХ-{YYYY}-{NNNNN}\"."},
+    {MessageCode::RegisterBesideAlready,
+     L"Рядом с таблицей компонентов уже ведётся реестр «%1»: ссылка на «%2» не записана (модуль нашёл бы "
+     L"свой реестр)."},
+    {MessageCode::RegisterLinkNotWritten,
+     L"Ссылка на реестр рядом с таблицей компонентов «%1» не записана: %2"},
+    {MessageCode::RegisterLinked, L"С таблицей компонентов «%1» модуль и oxycalc-cli ведут реестр «%2»."},
+    {MessageCode::RegisterCliBadPattern, L"шаблон номера «%1»: %2"},
+    {MessageCode::RegisterCliNoValue, L"после %1 нет значения"},
+    {MessageCode::RegisterCliTwice, L"%1 указан дважды"},
+    {MessageCode::RegisterCliUnknown, L"неизвестный параметр %1"},
+    {MessageCode::RegisterCliStartOrUse,
+     L"после register ожидается --start \"ШАБЛОН\" [--first N] [--register ФАЙЛ] или --use РЕЕСТР"},
+    {MessageCode::RegisterCliDraft, L"после issue ожидается один файл проекта (JSON или XML отчёта)"},
+    {MessageCode::RegisterCliAmend,
+     L"после amend ожидаются номер отчёта и файл проекта (или --withdraw вместо файла); --xsl — только с "
+     L"--withdraw"},
+    {MessageCode::RegisterCliReason,
+     L"для amend нужна причина: --reason \"…\" (она войдёт в реестр и в новый отчёт)"},
+    {MessageCode::RegisterCliFirst, L"--first «%1» — не целое число от 1"},
+    {MessageCode::RegisterCliLanguage, L"--lang «%1» — не язык: ru или en"},
+    {MessageCode::RegisterCliRegisterWithIssue, L"--register указывается у batch только вместе с --issue"},
+    {MessageCode::RegisterCliHistoryReason,
+     L"реестру отчётов причину не дают: причину замены или отзыва пишет oxycalc-cli amend"},
+    {MessageCode::RegisterNotADraft,
+     L"«%1» — не проект: это отчёт, выпущенный под № %2. Выпущенный отчёт меняют только новым отчётом взамен "
+     L"(oxycalc-cli amend)."},
+    {MessageCode::RegisterDraftNotVerified,
+     L"Проект «%1» не подтверждается исходными данными, каковы они сейчас, и не выпущен; составьте проект "
+     L"заново:"},
+    {MessageCode::RegisterStylesheetWhat, L"таблица стилей страницы выпускаемого отчёта"},
+    {MessageCode::RegisterIssuedLine, L"Выпущен отчёт № %1:"},
+    {MessageCode::RegisterAmendedLine,
+     L"Выпущен отчёт № %1 взамен отчёта № %2 (тот отмечен в реестре заменённым):"},
+    {MessageCode::RegisterWithdrawnLine, L"Выпущен отзыв № %1: отчёт № %2 отозван:"},
+    {MessageCode::RegisterPlaceNotOutput,
+     L"файл «%1» — реестр отчётов или лежит в его папках; туда пишет только выпуск, отчёт не записан"},
+    {MessageCode::RegisterIssuedNotReplaced,
+     L"файл «%1» — выпущенный отчёт или отзыв: выпущенные отчёты ничем не заменяются (назовите другой файл)"},
+    {MessageCode::RegisterHistoryStarted, L"%1. %2, %3: реестр начат, номера по шаблону «%4»"},
+    {MessageCode::RegisterHistoryIssued, L"%1. %2, %3: выпущен отчёт № %4, проба «%5» (%6)"},
+    {MessageCode::RegisterHistoryAmended,
+     L"%1. %2, %3: выпущен отчёт № %4 взамен № %5 (причина: %6), проба «%7» (%8)"},
+    {MessageCode::RegisterHistoryWithdrawn,
+     L"%1. %2, %3: выпущен отзыв № %4 — отчёт № %5 отозван (причина: %6)"},
+    {MessageCode::RegisterHistoryOther, L"%1. %2, %3: %4 (запись более новой версии программы)"},
+    {MessageCode::RegisterHistoryFileGone, L"файла «%1» нет"},
+    {MessageCode::RegisterHistoryHolds,
+     L"Реестр цел: записей %1; выпущено отчётов %2, из них взамен прежних %3; отзывов %4."},
+    {MessageCode::RegisterHistoryLast,
+     L"Запись %1 — последняя: ни одна запись реестра её не закрепляет, её можно переписать так, что реестр "
+     L"останется цел. Её закрепляет отчёт, выпущенный после неё (он хранит SHA-256 записи перед собой), и "
+     L"копия реестра, сделанная после неё."},
+    {MessageCode::VerifyRegisterTitle, L"По реестру отчётов:"},
+    {MessageCode::VerifyDraft,
+     L"это проект отчёта: не выпущен, номера у него нет; подписывать и передавать его нельзя"},
+    {MessageCode::VerifyRegistered,
+     L"отчёт № %1 выпущен: реестр «%2», запись %3 от %4; файл — тот, что выпущен"},
+    {MessageCode::VerifyStandingExport,
+     L"файл — выгрузка для LIMS того, чем стал отчёт № %1; кроме статуса его содержание то же, что у "
+     L"выпущенного"},
+    {MessageCode::VerifyNotIssuedFile,
+     L"файл не тот, что выпущен под № %1: его SHA-256 (%2…) нет среди файлов записи %3 реестра"},
+    {MessageCode::VerifyAnchorBroken,
+     L"реестр «%1» переписан: запись %2 не та, что стояла перед выпуском этого отчёта"},
+    {MessageCode::VerifyAmended, L"отчёт № %1 заменён отчётом № %2 от %3: %4"},
+    {MessageCode::VerifyWithdrawn, L"отчёт № %1 отозван (отзыв № %2 от %3): %4"},
+    {MessageCode::VerifyInForce, L"отчёт № %1 действует: его не заменяли и не отзывали"},
+    {MessageCode::VerifyNotInRegister, L"№ %1 в реестре «%2» нет: этот реестр такого номера не выдавал"},
+    {MessageCode::VerifyRegisterUnavailable,
+     L"не проверить: реестра отчётов «%1» нет (укажите его: --register ФАЙЛ)"},
+    {MessageCode::VerifyNotice, L"№ %1 — отзыв отчёта № %2, выпущен %3: %4; файл — тот, что выпущен"},
+    {MessageCode::VerifyNoticeUnread, L"отзыв отчёта «%1» не читается"},
+    {MessageCode::BatchIssued, L"выпущен отчёт № %1"},
+    {MessageCode::BatchIssuedBefore, L"выпущен ранее: отчёт № %1"},
+    {MessageCode::BatchNotIssued, L"отчёт не выпущен: %1"},
+    {MessageCode::PluginIssueQuestion,
+     L"Отчёт открыт как проект (на странице — ПРОЕКТ).\n\nВыпустить его под следующим номером реестра "
+     L"отчётов? Выпущенный отчёт уже не изменяется: исправить его можно только новым отчётом взамен."},
+    {MessageCode::PluginIssued, L"Отчёт выпущен: № %1.\n\nЕго файлы — в папке «%2»."},
+    {MessageCode::RegisterUsage,
+     L"\nРеестр выпущенных отчётов (register, issue, amend): лаборатория начинает его один раз,\nзадавая "
+     L"шаблон номера: oxycalc-cli register --start \"ОХ-{YYYY}-{NNNNN}\" ({YYYY} — год\nвыпуска, {NNNNN} — "
+     L"счётчик не меньше чем из стольких цифр; он идёт через годы, не\nповторяется и не идёт назад; --first "
+     L"N — первый номер). Реестр RegisterOxycalc.txt\nложится рядом с таблицей компонентов (--components, по "
+     L"умолчанию — папка данных\nмодуля) или в --register ФАЙЛ (общая папка: тогда рядом с таблицей пишется "
+     L"ссылка\nRegisterOxycalc.link; другая рабочая станция присоединяется командой register --use\nРЕЕСТР). "
+     L"Пока реестра нет, отчёты делаются как прежде. С реестром отчёт модуля, report\nи batch — проект "
+     L"(ПРОЕКТ на странице, \"status\": \"draft\"), пока его не выпустят:\noxycalc-cli issue ПРОЕКТ.json "
+     L"проверяет проект по исходным данным, как verify, даёт\nему следующий номер и пишет страницу, документ "
+     L"и JSON с номером в папку\nRegisterOxycalc.txt.reports; последняя строка вывода — номер. batch --issue "
+     L"выпускает\nотчёт каждой серии. Выпущенные файлы ничем не заменяются. amend НОМЕР ПРОЕКТ "
+     L"--reason\n\"…\" выпускает новый расчёт той же пробы взамен отчёта (\"Взамен отчёта № … от …\" "
+     L"и\nпричина), amend НОМЕР --withdraw --reason \"…\" — отзыв; прежний отчёт отмечается в\nреестре новой "
+     L"записью, его файлы остаются. Каждый выпуск берёт реестр под блокировку\n(oxycalc-register.lock; две "
+     L"станции не получат один номер), и запись реестра несёт\nSHA-256 предыдущей. history РЕЕСТР проверяет "
+     L"цепочку и перечисляет записи; verify\nвыпущенного отчёта сначала говорит, выпущен ли он и не заменён "
+     L"ли (код 1). Коды:\n0 — сделано, 1 — отказано или не сделано (ничего не выпущено), 2 — проект "
+     L"не\nчитается или шаблон неверен.\n"},
 };
 extern const size_t kRussianCatalogueSize = sizeof kRussianCatalogue / sizeof kRussianCatalogue[0];

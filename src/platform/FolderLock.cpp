@@ -15,22 +15,23 @@
 
 namespace {
 
-const char kFirstLine[] = "oxycalc: папка занята пакетным расчётом";
+const char kBatchLine[] = "oxycalc: папка занята пакетным расчётом";
+const char kRegisterLine[] = "oxycalc: реестр отчётов занят записью";
 
 // A lock file left empty or half made is its maker's for this long at most: writing a few bytes takes
 // far less, so an older one was left by a process that died as it made it.
 constexpr auto kMakingTime = std::chrono::seconds(10);
 constexpr auto kPause = std::chrono::milliseconds(250);
 
-std::string Content(const FolderLockHolder& holder) {
-    return std::string(kFirstLine) + "\npid " + std::to_string(holder.pid) + "\nstart " + holder.start +
+std::string Content(const char* firstLine, const FolderLockHolder& holder) {
+    return std::string(firstLine) + "\npid " + std::to_string(holder.pid) + "\nstart " + holder.start +
            "\nwho " + ToUtf8(holder.who) + "\nsince " + std::to_string(holder.since) + "\n";
 }
 
-std::optional<FolderLockHolder> Parse(const std::string& bytes) {
+std::optional<FolderLockHolder> Parse(const char* firstLine, const std::string& bytes) {
     std::istringstream lines(bytes);
     std::string line;
-    if (!std::getline(lines, line) || line != kFirstLine) return std::nullopt;
+    if (!std::getline(lines, line) || line != firstLine) return std::nullopt;
     std::map<std::string, std::string> values;
     while (std::getline(lines, line)) {
         const size_t blank = line.find(' ');
@@ -73,7 +74,10 @@ std::wstring FolderLockHolder::Computer() const {
     return at == std::wstring::npos ? std::wstring() : who.substr(at + 1);
 }
 
-FolderLock::FolderLock(const std::wstring& folder) : path_(JoinPath(folder, kFileName)), me_(ThisProcess()) {}
+FolderLock::FolderLock(const std::wstring& folder, Purpose purpose)
+    : path_(JoinPath(folder, purpose == Purpose::Register ? kRegisterFileName : kFileName)),
+      firstLine_(purpose == Purpose::Register ? kRegisterLine : kBatchLine),
+      me_(ThisProcess()) {}
 
 FolderLock::~FolderLock() {
     if (StillHeld()) RemoveFile(path_);
@@ -103,7 +107,7 @@ bool FolderLock::HolderElsewhere() const {
 FolderLock::State FolderLock::TryOnce() {
     holder_ = FolderLockHolder();
     me_.since = static_cast<int64_t>(std::time(nullptr));
-    content_ = Content(me_);
+    content_ = Content(firstLine_, me_);
     // A stale lock taken over is followed by one more try at once; another process may be quicker.
     for (int attempt = 0; attempt < 2; ++attempt) {
         switch (MakeNew(path_, content_, why_)) {
@@ -117,7 +121,7 @@ FolderLock::State FolderLock::TryOnce() {
         }
         const std::optional<std::string> bytes = ReadFileBytes(path_);
         if (!bytes) continue;  // given back between the two steps
-        const std::optional<FolderLockHolder> holder = Parse(*bytes);
+        const std::optional<FolderLockHolder> holder = Parse(firstLine_, *bytes);
         if (holder) holder_ = *holder;
         if (!Stale(holder) || !TakeOver(*bytes)) return State::Held;
     }

@@ -27,13 +27,18 @@ struct FolderLockHolder {
 class FolderLock {
 public:
     static constexpr const wchar_t* kFileName = L"oxycalc-batch.lock";
+    // The register of issued reports is held apart from a batch working in the same folder: an issue
+    // within a batch takes both.
+    static constexpr const wchar_t* kRegisterFileName = L"oxycalc-register.lock";
+    // What the folder is held for: a batch's run, or an entry of the register of issued reports.
+    enum class Purpose { Batch, Register };
     enum class State {
         Taken,   // this process holds the folder
         Held,    // another process does (Holder() says who)
         Failed,  // the lock file could not be made (Why() says why)
     };
 
-    explicit FolderLock(const std::wstring& folder);
+    explicit FolderLock(const std::wstring& folder, Purpose purpose = Purpose::Batch);
     // Gives the lock back when this process still holds it.
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
@@ -70,8 +75,9 @@ private:
     static bool MoveIfAbsent(const std::wstring& from, const std::wstring& to);
 
     std::wstring path_;
-    FolderLockHolder me_;  // this process, as its lock file names it
-    std::string content_;  // what this process wrote into the lock file
+    const char* firstLine_;  // what the lock file says it is, in its first line
+    FolderLockHolder me_;    // this process, as its lock file names it
+    std::string content_;    // what this process wrote into the lock file
     bool taken_ = false;
     FolderLockHolder holder_;
     std::wstring why_;

@@ -362,6 +362,37 @@ void AddColumns(XMLWrapper& wrapper, Language language) {
         wrapper.AddTextElement(columns, L"column", Render(column.caption, language));
 }
 
+void AddLink(XMLWrapper& wrapper, const XMLElement& parent, const wchar_t* name, const ReportLink& link) {
+    const XMLElement element = wrapper.AddElement(parent, name);
+    wrapper.AddTextElement(element, L"number", link.number);
+    if (link.issuedAt != 0) {
+        wrapper.AddTextElement(element, L"issued", LocalDateTimeText(link.issuedAt));
+        wrapper.AddTextElement(element, L"issued_utc", UtcIsoText(link.issuedAt));
+    }
+    wrapper.AddTextElement(element, L"status", link.withdrawn ? L"withdrawn" : L"amended");
+    wrapper.AddTextElement(element, L"reason", link.reason);
+}
+
+// <registration>: where the report stands in the lab's register, only while one is kept: its status (the
+// token "draft", "issued", "amended", "withdrawn"), number, when and by whom it was issued, the report it
+// takes the place of and the one that took its place, and the register's entry.
+void AddRegistration(XMLWrapper& wrapper, const ReportRegistration& registration) {
+    if (!registration.Kept()) return;
+    const XMLElement element = wrapper.AddElement(XMLElement(), L"registration");
+    wrapper.AddTextElement(element, L"status", FromUtf8(RegistrationStatusKey(registration.status)));
+    if (registration.number.empty()) return;
+    wrapper.AddTextElement(element, L"number", registration.number);
+    wrapper.AddTextElement(element, L"issued", LocalDateTimeText(registration.issuedAt));
+    wrapper.AddTextElement(element, L"issued_utc", UtcIsoText(registration.issuedAt));
+    wrapper.AddTextElement(element, L"issued_by", registration.issuedBy);
+    if (registration.supersedes) AddLink(wrapper, element, L"supersedes", *registration.supersedes);
+    if (registration.supersededBy) AddLink(wrapper, element, L"superseded_by", *registration.supersededBy);
+    const XMLElement entry = wrapper.AddElement(element, L"register");
+    wrapper.AddTextElement(entry, L"file", registration.registerFile);
+    wrapper.AddIntElement(entry, L"entry", static_cast<int32_t>(registration.entry));
+    wrapper.AddTextElement(entry, L"previous_entry_sha256", FromUtf8(registration.previousEntrySha256));
+}
+
 // <words><yes>Да</yes><no>Нет</no><total>Всего</total><mass_fraction/><volume_fraction/></words>: the
 // document's tokens in the report's language and the page's fuller captions of the two fractions, so that
 // a page takes every word the program says from the document. Last, so that a report made before it
@@ -411,6 +442,7 @@ void FillReportDocument(XMLWrapper& wrapper, const ReportModel& model) {
         wrapper.AddTextElement(XMLElement(), L"created", LocalDateTimeText(model.createdAt));
         wrapper.AddTextElement(XMLElement(), L"created_utc", UtcIsoText(model.createdAt));
     }
+    AddRegistration(wrapper, model.registration);
     AddInputs(wrapper, model);
     wrapper.AddTextElement(XMLElement(), L"decision_rule",
                            Render(DecisionRuleStatement(data.limits), language));

@@ -268,15 +268,44 @@ Json Inputs(const ReportModel& model) {
     return inputs;
 }
 
+Json Utc(int64_t moment) {
+    return moment != 0 ? Json(Text(UtcIsoText(moment))) : Json(nullptr);
+}
+
+Json Link(const std::optional<ReportLink>& link) {
+    if (!link) return nullptr;
+    return {{"report_number", Text(link->number)},
+            {"issued_utc", Utc(link->issuedAt)},
+            {"status", link->withdrawn ? "withdrawn" : "amended"},
+            {"reason", Text(link->reason)}};
+}
+
+// Where the report stands in the lab's register: written only while one is kept, so that a report of a lab
+// that keeps none is what it was before the register.
+void AddRegistration(Json& json, const ReportRegistration& registration) {
+    if (!registration.Kept()) return;
+    const bool numbered = !registration.number.empty();
+    json["report_number"] = numbered ? Json(Text(registration.number)) : Json(nullptr);
+    json["status"] = RegistrationStatusKey(registration.status);
+    json["issued_utc"] = Utc(registration.issuedAt);
+    json["issued_by"] = numbered ? Json(Text(registration.issuedBy)) : Json(nullptr);
+    json["supersedes"] = Link(registration.supersedes);
+    json["superseded_by"] = Link(registration.supersededBy);
+    json["register"] = numbered ? Json{{"file", Text(registration.registerFile)},
+                                       {"entry", registration.entry},
+                                       {"previous_entry_sha256", registration.previousEntrySha256}}
+                                : Json(nullptr);
+}
+
 }  // namespace
 
 std::string ReportJson(const ReportModel& model) {
     const CalculationData& data = model.data;
-    Json json = {
-        {"format", "oxycalc-report"},
-        {"format_version", kReportFormatVersion},
-        {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
-        {"created_utc", model.createdAt != 0 ? Json(Text(UtcIsoText(model.createdAt))) : Json(nullptr)}};
+    Json json = {{"format", "oxycalc-report"},
+                 {"format_version", kReportFormatVersion},
+                 {"program", {{"name", "oxycalc"}, {"version", Text(kPluginVersionText)}}},
+                 {"created_utc", Utc(model.createdAt)}};
+    AddRegistration(json, model.registration);
     json["settings"] = {{"standard", Text(data.standard)},
                         {"standard_found", data.standardFound},
                         {"sample_density_kg_m3", Fixed(data.sampleDensity, 2)}};
@@ -309,5 +338,14 @@ std::string ReportJson(const ReportModel& model) {
     json["decision_rule_name"] = DecisionRuleKey(data.limits);
     json["quality"] = Quality(model.quality, model.language);
     json["columns"] = Columns(model.language);
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::optional<std::string> ReportJsonWithStanding(const std::string& issued, const ReportLink& supersededBy) {
+    Json json = Json::parse(issued, nullptr, false);
+    if (!json.is_object() || !json.contains("report_number") || !json.contains("superseded_by"))
+        return std::nullopt;
+    json["status"] = supersededBy.withdrawn ? "withdrawn" : "amended";
+    json["superseded_by"] = Link(supersededBy);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "report/ReportModel.h"
@@ -16,3 +17,8 @@ constexpr int kReportFormatVersion = 2;
 // four decimals, sample masses with four, molar masses and densities with two), written without trailing
 // zeros.
 std::string ReportJson(const ReportModel& model);
+
+// A report for programs as issued, with where it stands now: amended or withdrawn, and the report that took
+// its place (what a LIMS is given to replace its result). Every other member stays as issued. Nothing for
+// text that is no issued report.
+std::optional<std::string> ReportJsonWithStanding(const std::string& issued, const ReportLink& supersededBy);

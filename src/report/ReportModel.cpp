@@ -120,6 +120,7 @@ std::optional<ReportModel> FinishReportModel(const std::vector<Assay>& assays, C
     model.stylesheet = context.stylesheet;
     model.origin = context.origin;
     model.quality = context.quality;
+    model.registration = context.registration;
     return model;
 }
 
@@ -132,4 +133,28 @@ std::wstring AbsolutePath(const std::wstring& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(ToFileSystemPath(path), error);
     return error ? path : FromFileSystemPath(absolute.lexically_normal());
+}
+
+const char* RegistrationStatusKey(ReportRegistration::Status status) {
+    switch (status) {
+        case ReportRegistration::Status::Draft:
+            return "draft";
+        case ReportRegistration::Status::Issued:
+            return "issued";
+        case ReportRegistration::Status::Amended:
+            return "amended";
+        case ReportRegistration::Status::Withdrawn:
+            return "withdrawn";
+        case ReportRegistration::Status::None:
+            break;
+    }
+    return "";
+}
+
+ReportRegistration::Status RegistrationStatusOfKey(const std::string& key) {
+    for (const auto status : {ReportRegistration::Status::Draft, ReportRegistration::Status::Issued,
+                              ReportRegistration::Status::Amended, ReportRegistration::Status::Withdrawn}) {
+        if (key == RegistrationStatusKey(status)) return status;
+    }
+    return ReportRegistration::Status::None;
 }

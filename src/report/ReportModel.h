@@ -11,6 +11,7 @@
 #include "data/Assay.h"
 #include "messages/Language.h"
 #include "qc/QualityMark.h"
+#include "report/ReportRegistration.h"
 
 class UserMessages;
 
@@ -78,6 +79,7 @@ struct ReportModel {
     std::optional<ReportInput> stylesheet;
     QualityMark quality;  // what QC says of the series; set by a batch
     ReportOrigin origin;
+    ReportRegistration registration;  // where it stands in the register of issued reports, when one is kept
 };
 
 // What a report records besides its chromatograms and calculation: when, in which language and by which
@@ -97,6 +99,8 @@ struct ReportContext {
     // report button makes a report at each press). Refuse: no report is made.
     enum class StaleFiles { Refuse, Mark };
     StaleFiles staleFiles = StaleFiles::Refuse;
+    // A draft while the lab keeps a register of issued reports; nothing of one otherwise.
+    ReportRegistration registration;
 };
 
 // The one road from a calculation to a finished report, for every maker of one: the model of `assays` and

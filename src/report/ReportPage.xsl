@@ -142,6 +142,24 @@
           .warnings ul { margin: 0; padding-left: 5mm; }
           .warnings li { margin: 0.3mm 0; }
         </style>
+        <!-- Only while the lab keeps a register of issued reports: a report of a lab that keeps none is as before. -->
+        <xsl:if test="Document/registration | Document/notice">
+        <style type="text/css">
+          .register { margin: 0.8mm 0 1mm 0; font-size: 9.5pt; }
+          .register .number { font-size: 11pt; font-weight: bold; letter-spacing: 0.02em; }
+          .register.draft { color: #b00020; font-weight: bold; }
+          .replaces { margin: 1mm 0 1.5mm 0; padding: 1mm 2.5mm; border: 1.2pt solid #000; background: #f3f4f6;
+                      font-size: 9pt; page-break-inside: avoid; break-inside: avoid; }
+          .replaces p { margin: 0.5mm 0 0 0; }
+          .draft-mark { position: fixed; top: 42%; left: 0; width: 100%; text-align: center; z-index: 10;
+                        font-size: 96pt; font-weight: bold; letter-spacing: 0.1em; color: rgba(176, 0, 32, 0.16);
+                        transform: rotate(-35deg); pointer-events: none; }
+          .notice { margin: 3mm 0; padding: 2mm 3mm; border: 1.5pt solid #000; font-size: 10pt; }
+          .notice p { margin: 0 0 1.5mm 0; }
+          .notice .void { font-size: 11pt; font-weight: bold; color: #b00020; }
+          .notice td.hash { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 7pt; }
+        </style>
+        </xsl:if>
         <!-- A page without signatures stays as it was. -->
         <xsl:if test="Document/signatures/signature">
         <style type="text/css">
@@ -153,6 +171,9 @@
         </xsl:if>
       </head>
       <body>
+        <xsl:if test="Document/registration/status = 'draft'">
+          <div class="draft-mark"><xsl:value-of select="$report.draft-mark"/></div>
+        </xsl:if>
         <div class="sheet">
           <xsl:apply-templates select="Document"/>
         </div>
@@ -182,6 +203,7 @@
           <xsl:value-of select="concat(' · ', program/name, ' ', program/version)"/></xsl:if></div>
       <h1><xsl:value-of select="$report.heading"/><span class="standard"><xsl:value-of select="$report.standard-name"/></span></h1>
       <xsl:apply-templates select="samples"/>
+      <xsl:apply-templates select="registration"/>
       <p class="made"><xsl:value-of select="$report.made"/><span id="made">
         <xsl:choose>
           <xsl:when test="created"><xsl:value-of select="created"/></xsl:when>
@@ -748,6 +770,74 @@
       <td>&#160;</td>
       <td><xsl:value-of select="$report.date"/></td>
     </tr>
+  </xsl:template>
+
+  <!-- Where the report stands in the lab's register: a draft, or its number, when and by whom it was issued,
+       and the report it takes the place of. -->
+  <xsl:template match="registration">
+    <xsl:choose>
+      <xsl:when test="status = 'draft'">
+        <p class="register draft"><xsl:value-of select="$report.draft-line"/></p>
+      </xsl:when>
+      <xsl:otherwise>
+        <p class="register"><span class="number"><xsl:value-of select="concat($report.number, number)"/></span>
+          <xsl:value-of select="concat($report.issued, issued, $report.issued-by, issued_by)"/></p>
+        <xsl:apply-templates select="supersedes"/>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template match="supersedes">
+    <div class="replaces">
+      <b><xsl:value-of select="concat($report.replaces, number, $report.replaces-from, issued)"/></b>
+      <xsl:choose>
+        <xsl:when test="status = 'withdrawn'"><xsl:value-of select="$report.replaced-withdrawn"/></xsl:when>
+        <xsl:otherwise><xsl:value-of select="$report.replaced-amended"/></xsl:otherwise>
+      </xsl:choose>
+      <p><xsl:value-of select="concat($report.why, reason)"/></p>
+    </div>
+  </xsl:template>
+
+  <!-- A notice withdrawing an issued report: its own number, the report it withdraws and why, and that
+       report's files, so that every copy of it is known for void. -->
+  <xsl:template match="Document[notice]" priority="1">
+    <xsl:variable name="withdrawn" select="notice/withdraws"/>
+    <div class="head">
+      <div class="kind"><xsl:value-of select="$report.notice-kind"/><xsl:if test="program">
+          <xsl:value-of select="concat(' · ', program/name, ' ', program/version)"/></xsl:if></div>
+      <h1><xsl:value-of select="$report.heading"/><span class="standard"><xsl:value-of select="$report.standard-name"/></span></h1>
+      <p class="register"><span class="number"><xsl:value-of select="concat($report.number, notice/number)"/></span>
+        <xsl:value-of select="concat($report.issued, notice/issued, $report.issued-by, notice/issued_by)"/></p>
+    </div>
+    <div class="replaces">
+      <b><xsl:value-of select="concat($report.replaces, $withdrawn/number, $report.replaces-from, $withdrawn/issued)"/></b>
+      <xsl:value-of select="$report.replaced-withdrawn"/>
+      <p><xsl:value-of select="concat($report.why, $withdrawn/reason)"/></p>
+    </div>
+    <div class="notice">
+      <p class="void"><xsl:value-of select="concat($report.notice-void, $withdrawn/number, $report.notice-void-end)"/></p>
+      <p><xsl:value-of select="$report.sample"/><b><xsl:call-template name="cell"><xsl:with-param name="text" select="$withdrawn/sample"/></xsl:call-template></b></p>
+      <p><xsl:value-of select="$report.notice-files"/></p>
+      <table>
+        <tbody>
+          <xsl:for-each select="$withdrawn/file">
+            <tr>
+              <td><xsl:value-of select="name"/></td>
+              <td class="hash"><xsl:value-of select="sha256"/></td>
+            </tr>
+          </xsl:for-each>
+        </tbody>
+      </table>
+    </div>
+    <div class="signatures">
+      <table>
+        <tbody>
+          <xsl:call-template name="signature">
+            <xsl:with-param name="role"><xsl:value-of select="$report.withdrawn-by"/></xsl:with-param>
+          </xsl:call-template>
+        </tbody>
+      </table>
+    </div>
   </xsl:template>
 
   <!-- A text cell that is never left empty. -->

@@ -194,4 +194,22 @@
   <xsl:variable name="qc.column-plotted" select="'Plotted'"/>
   <xsl:variable name="qc.column-outcome" select="'Outcome'"/>
   <xsl:variable name="qc.column-why" select="'Why'"/>
+
+  <!-- The register of issued reports -->
+  <xsl:variable name="report.draft-mark" select="'DRAFT'"/>
+  <xsl:variable name="report.draft-line" select="'Draft report: not issued, no number. Not to be signed or passed on.'"/>
+  <xsl:variable name="report.number" select="'Report No.&#160;'"/>
+  <xsl:variable name="report.issued" select="'&#160;· issued '"/>
+  <xsl:variable name="report.issued-by" select="', '"/>
+  <xsl:variable name="report.replaces" select="'Replaces report No.&#160;'"/>
+  <xsl:variable name="report.replaces-from" select="' of '"/>
+  <xsl:variable name="report.replaced-amended" select="': that report is replaced by this one; its results no longer hold.'"/>
+  <xsl:variable name="report.replaced-withdrawn" select="': that report is withdrawn; its results are void.'"/>
+  <xsl:variable name="report.why" select="'Reason: '"/>
+  <xsl:variable name="report.notice-kind" select="'Withdrawal of a report'"/>
+  <xsl:variable name="report.notice-void" select="'The results of report No.&#160;'"/>
+  <xsl:variable name="report.notice-void-end" select="' are void, and so is every copy of it.'"/>
+  <xsl:variable name="report.notice-files" select="'Files of the withdrawn report (SHA-256):'"/>
+  <xsl:variable name="report.withdrawn-by" select="'Withdrawn by'"/>
+
 </xsl:stylesheet>

@@ -195,4 +195,22 @@
   <xsl:variable name="qc.column-plotted" select="'На карте'"/>
   <xsl:variable name="qc.column-outcome" select="'Итог'"/>
   <xsl:variable name="qc.column-why" select="'Почему'"/>
+
+  <!-- The register of issued reports -->
+  <xsl:variable name="report.draft-mark" select="'ПРОЕКТ'"/>
+  <xsl:variable name="report.draft-line" select="'Проект отчёта: не выпущен, номера нет. Не подписывается и не передаётся.'"/>
+  <xsl:variable name="report.number" select="'Отчёт №&#160;'"/>
+  <xsl:variable name="report.issued" select="'&#160;· выпущен '"/>
+  <xsl:variable name="report.issued-by" select="', '"/>
+  <xsl:variable name="report.replaces" select="'Взамен отчёта №&#160;'"/>
+  <xsl:variable name="report.replaces-from" select="' от '"/>
+  <xsl:variable name="report.replaced-amended" select="': тот отчёт заменён этим, его результаты больше не действуют.'"/>
+  <xsl:variable name="report.replaced-withdrawn" select="': тот отчёт отозван, его результаты недействительны.'"/>
+  <xsl:variable name="report.why" select="'Причина: '"/>
+  <xsl:variable name="report.notice-kind" select="'Отзыв отчёта'"/>
+  <xsl:variable name="report.notice-void" select="'Результаты отчёта №&#160;'"/>
+  <xsl:variable name="report.notice-void-end" select="' недействительны; каждая его копия — тоже.'"/>
+  <xsl:variable name="report.notice-files" select="'Файлы отозванного отчёта (SHA-256):'"/>
+  <xsl:variable name="report.withdrawn-by" select="'Отозвал'"/>
+
 </xsl:stylesheet>

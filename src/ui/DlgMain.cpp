@@ -13,9 +13,13 @@
 #include "calc/WarningLines.h"
 #include "data/DataBaseConnection.h"
 #include "platform/FileSystemPath.h"
+#include "platform/Sha256.h"
 #include "platform/ShellOpen.h"
 #include "records/TrackedTables.h"
+#include "register/RegisterExport.h"
+#include "register/ReportRegister.h"
 #include "report/LimsExport.h"
+#include "report/ReportJson.h"
 #include "report/TemporaryReportFile.h"
 #include "res/ResourceIds.h"
 #include "tables/DataFilePath.h"
@@ -160,12 +164,43 @@ void DlgMain::ShowReport() {
     context.databasePath = database != nullptr ? AbsolutePath(*database) : std::wstring();
     context.origin.maker = ReportOrigin::Maker::Plugin;
     context.staleFiles = ReportContext::StaleFiles::Mark;
+    // While the lab keeps a register of issued reports, the report is a draft until it is issued.
+    const std::optional<RegisterPlace> kept = RegisterOf(calculation.componentsFile.path);
+    if (kept) context.registration.status = ReportRegistration::Status::Draft;
     report->model = *FinishReportModel(assays, calculation, context, *messages_);
     report->Show();
+    if (kept) {
+        OfferIssue(*kept);
+        return;
+    }
     // A LIMS gets every report when the lab has made the export folder beside the components file; a
     // failure is told and the report stands.
     const std::wstring lims = DataFileBeside(calculation.componentsFile.path, kLimsFolderName);
     if (FolderExists(lims)) ExportForLims(report->model, lims, *messages_);
+}
+
+// The draft just shown may be issued at once: asked in a box, so that the window stays as it is whether or
+// not a register is kept. An issued report opens in the viewer with its number, and a LIMS gets it (a draft
+// it never gets).
+void DlgMain::OfferIssue(const RegisterPlace& place) {
+    // Without its stylesheet no page was shown (as ever, silently): there is nothing to issue either.
+    const std::optional<ReportInput>& page = report->model.stylesheet;
+    if (!page || !FileExists(page->path)) return;
+    const UINT question = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+    if (ShowMessageBox(Handle(), UiText(MessageCode::PluginIssueQuestion), MessageCaption(), question) !=
+        IDYES)
+        return;
+    IssueRequest request;
+    request.model = report->model;
+    request.draftSha256 = Sha256Hex(ReportJson(report->model));
+    request.stylesheet = page->path;
+    request.program = L"модуль";
+    const std::optional<IssuedReport> issued = ReportRegister(place).Issue(std::move(request), *messages_);
+    if (!issued) return;
+    OpenWithShell(issued->html);
+    messages_->ShowMessage(Message(MessageCode::PluginIssued, {issued->entry.number, place.Reports()}));
+    const std::wstring lims = DataFileBeside(calculation.componentsFile.path, kLimsFolderName);
+    if (FolderExists(lims)) ExportIssueForLims(*issued, place, lims, *messages_);
 }
 
 void DlgMain::StoreState() {

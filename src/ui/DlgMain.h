@@ -11,6 +11,7 @@
 #include "data/Assay.h"
 #include "hostlink/ProfileSettings.h"
 #include "records/LastReadComponents.h"
+#include "register/RegisterPlace.h"
 #include "report/ReportBuilder.h"
 #include "ui/ChromatogramPane.h"
 #include "ui/MainWindowFrame.h"
@@ -69,6 +70,7 @@ private:
     void ShowComponents();
     void ShowAbout();
     void ShowReport();
+    void OfferIssue(const RegisterPlace& place);
     void TakeSettings() { settings_.Take(calculation, Raised::ByCommand); }
     void ShowSettings() { settings_.Show(calculation, AnyTicked(assays)); }
     ComponentsSnapshot ReloadComponents(UserMessages& notices);

@@ -235,6 +235,64 @@ void ReadJsonWarnings(const Json& json, RecordedReport& report) {
     }
 }
 
+int64_t UtcMoment(const std::string& text, const std::string& at) {
+    if (text.empty()) return 0;
+    const std::optional<int64_t> moment = ParseUtcIsoText(FromUtf8(text));
+    if (!moment) WrongKind(at, MessageCode::KindUtcTime);
+    return *moment;
+}
+
+ReportRegistration::Status StatusOf(const std::wstring& text, const std::string& at) {
+    const ReportRegistration::Status status = RegistrationStatusOfKey(ToUtf8(text));
+    if (status == ReportRegistration::Status::None)
+        WrongKind(at, EitherOf({L"draft", L"issued", L"amended", L"withdrawn"}));
+    return status;
+}
+
+bool WithdrawnOf(const std::wstring& text, const std::string& at) {
+    if (text != L"amended" && text != L"withdrawn") WrongKind(at, EitherOf({L"amended", L"withdrawn"}));
+    return text == L"withdrawn";
+}
+
+// A draft has no number; an issued report has one, and names the register's entry that gave it.
+void CheckRegistration(const ReportRegistration& registration, const std::string& at) {
+    const bool draft = registration.status == ReportRegistration::Status::Draft;
+    if (draft != registration.number.empty()) OutOfRange(at);
+    if (!draft && (registration.entry == 0 || registration.registerFile.empty())) OutOfRange(at);
+}
+
+std::optional<ReportLink> JsonLink(const Json& json, const char* key) {
+    const Json* link = OptionalObject(json, key, "");
+    if (link == nullptr) return std::nullopt;
+    ReportLink recorded;
+    recorded.number = String(*link, "report_number", key);
+    recorded.issuedAt = UtcMoment(OptionalString(*link, "issued_utc", key), Path(key, "issued_utc"));
+    recorded.withdrawn = WithdrawnOf(String(*link, "status", key), Path(key, "status"));
+    recorded.reason = String(*link, "reason", key);
+    return recorded;
+}
+
+// Where the report stood in the register; a report of a lab that kept none has no status.
+void ReadJsonRegistration(const Json& json, RecordedReport& report) {
+    if (!json.contains("status")) return;
+    ReportRegistration registration;
+    registration.status = StatusOf(String(json, "status", ""), "status");
+    registration.number = FromUtf8(OptionalString(json, "report_number", ""));
+    registration.issuedAt = UtcMoment(OptionalString(json, "issued_utc", ""), "issued_utc");
+    registration.issuedBy = FromUtf8(OptionalString(json, "issued_by", ""));
+    registration.supersedes = JsonLink(json, "supersedes");
+    registration.supersededBy = JsonLink(json, "superseded_by");
+    if (const Json* entry = OptionalObject(json, "register", "")) {
+        registration.registerFile = String(*entry, "file", "register");
+        registration.entry = static_cast<size_t>(
+            InRange(Integer(*entry, "entry", "register"), 1, kMostLogEntries, "register.entry"));
+        registration.previousEntrySha256 = Checksum(
+            OptionalString(*entry, "previous_entry_sha256", "register"), "register.previous_entry_sha256");
+    }
+    CheckRegistration(registration, "register");
+    report.registration = registration;
+}
+
 void ReadJson(RecordedReport& report) {
     if (const std::optional<Message> problem = JsonReportProblem(report.bytes)) throw FormatError{*problem};
     const Json json = Json::parse(report.bytes, nullptr, false);
@@ -254,6 +312,7 @@ void ReadJson(RecordedReport& report) {
     }
     ReadJsonInputs(Member(json, "inputs", ""), report);
     ReadJsonWarnings(json, report);
+    ReadJsonRegistration(json, report);
 }
 
 // ---- XML: every element read is looked up with its path.
@@ -358,6 +417,40 @@ void ReadXmlInputs(const pugi::xml_node& inputs, RecordedReport& report) {
     }
 }
 
+std::optional<ReportLink> XmlLink(const pugi::xml_node& registration, const char* name) {
+    const pugi::xml_node node = registration.child(FromUtf8(name).c_str());
+    if (!node) return std::nullopt;
+    const std::string at = std::string("Document/registration/") + name;
+    ReportLink recorded;
+    recorded.number = TextOf(node, "number", at);
+    recorded.issuedAt = UtcMoment(ToUtf8(ElementText(node.child(L"issued_utc"))), at + "/issued_utc");
+    recorded.withdrawn = WithdrawnOf(TextOf(node, "status", at), at + "/status");
+    recorded.reason = TextOf(node, "reason", at);
+    return recorded;
+}
+
+void ReadXmlRegistration(const pugi::xml_node& root, RecordedReport& report) {
+    const pugi::xml_node node = root.child(L"registration");
+    if (!node) return;
+    const std::string at = "Document/registration";
+    ReportRegistration registration;
+    registration.status = StatusOf(TextOf(node, "status", at), at + "/status");
+    registration.number = ElementText(node.child(L"number"));
+    registration.issuedAt = UtcMoment(ToUtf8(ElementText(node.child(L"issued_utc"))), at + "/issued_utc");
+    registration.issuedBy = ElementText(node.child(L"issued_by"));
+    registration.supersedes = XmlLink(node, "supersedes");
+    registration.supersededBy = XmlLink(node, "superseded_by");
+    if (const pugi::xml_node entry = node.child(L"register")) {
+        registration.registerFile = TextOf(entry, "file", at + "/register");
+        registration.entry = static_cast<size_t>(
+            InRange(IntegerOf(entry, "entry", at + "/register"), 1, kMostLogEntries, at + "/register/entry"));
+        registration.previousEntrySha256 =
+            Checksum(ToUtf8(TextOf(entry, "previous_entry_sha256", at + "/register")), at + "/register");
+    }
+    CheckRegistration(registration, at);
+    report.registration = registration;
+}
+
 void ReadXml(RecordedReport& report) {
     if (const std::optional<Message> problem = XmlReportProblem(report.bytes)) throw FormatError{*problem};
     pugi::xml_document document;
@@ -375,6 +468,7 @@ void ReadXml(RecordedReport& report) {
         report.createdAt = *moment;
     }
     ReadXmlInputs(Child(root, "inputs", "Document"), report);
+    ReadXmlRegistration(root, report);
     for (const pugi::xml_node& warning : root.child(L"warnings").children(L"warning")) {
         const std::wstring kind = ElementText(warning.child(L"kind"));
         if (IsReadCircumstance(kind))

@@ -66,6 +66,8 @@ struct RecordedReport {
     std::optional<RecordedFile> stylesheet;
     std::optional<RecordedTable> qcFile;
     std::vector<RecordedCircumstance> circumstances;
+    // Where it stood in the lab's register when it was written; none from a lab that kept none.
+    std::optional<ReportRegistration> registration;
 };
 
 // The warning keys that tell how a table was read rather than what the data are, or that the plug-in kept

@@ -10,17 +10,26 @@
 
 namespace {
 
-// Every report for programs below the folder, by its first bytes.
-std::vector<std::string> ReportJsonFiles(const std::wstring& folder) {
+// Every file for programs of a format below the folder, by its first bytes.
+std::vector<std::string> JsonFilesOf(const std::wstring& folder, const std::string& format) {
     std::vector<std::string> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(ToUtf8(folder), error)) {
         if (!entry.is_regular_file() || entry.path().extension() != ".json") continue;
         const std::string text = ReadBytes(FromUtf8(entry.path().string()));
-        if (text.find("\"format\": \"oxycalc-report\"") != std::string::npos)
+        if (text.find("\"format\": \"" + format + "\"") != std::string::npos)
             files.push_back(entry.path().string());
     }
     return files;
+}
+
+// Files of a format follow its schema.
+void ExpectSchema(const std::vector<std::string>& files, const char* schema) {
+    if (files.empty()) return;
+    std::string command = "/usr/bin/python3 " + Quoted(OXY_SOURCE_DIR "/tools/check-report-json.py") + " " +
+                          Quoted(std::string(OXY_SOURCE_DIR "/") + schema);
+    for (const std::string& file : files) command += " " + Quoted(file);
+    EXPECT_EQ(std::system(command.c_str()), 0) << "a file for programs does not follow " << schema;
 }
 
 }  // namespace
@@ -46,12 +55,9 @@ CliFixture::CliFixture() {
 }
 
 void CliFixture::TearDown() {
-    const std::vector<std::string> reports = ReportJsonFiles(folder.Path());
-    if (reports.empty()) return;
-    std::string command = "/usr/bin/python3 " + Quoted(OXY_SOURCE_DIR "/tools/check-report-json.py") + " " +
-                          Quoted(OXY_SOURCE_DIR "/src/report/ReportJson.schema.json");
-    for (const std::string& report : reports) command += " " + Quoted(report);
-    EXPECT_EQ(std::system(command.c_str()), 0) << "a report for programs does not follow its schema";
+    ExpectSchema(JsonFilesOf(folder.Path(), "oxycalc-report"), "src/report/ReportJson.schema.json");
+    ExpectSchema(JsonFilesOf(folder.Path(), "oxycalc-withdrawal"),
+                 "src/register/WithdrawalNotice.schema.json");
 }
 
 CliRun CliFixture::Run(const std::vector<std::string>& args) const {

@@ -16,7 +16,7 @@ struct CliRun {
 };
 
 // oxycalc-cli run as a program on the demo data in a folder of its own, in UTC. At the end every report
-// for programs the test made there is checked against the report's JSON Schema.
+// for programs the test made there (a report, a notice of withdrawal) is checked against its JSON Schema.
 class CliFixture : public ::testing::Test {
 protected:
     CliFixture();

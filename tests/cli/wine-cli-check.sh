@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Windows oxycalc-cli on fresh demo data, end to end (four Wine starts).
+# The Windows oxycalc-cli on fresh demo data, end to end (twelve Wine starts).
 # Usage: wine-cli-check.sh WINE_RUN DEMO_DATA_EXE CLI_EXE REPORT_XSL
 set -euo pipefail
 wine_run=$1 demo=$2 cli=$3 xsl=$4
@@ -55,3 +55,31 @@ for left in oxycalc-batch.lock oxycalc-batch-staging; do
   [[ ! -e "$folder/batch/$left" ]] || { echo "the batch left $left behind" >&2; exit 1; }
 done
 echo "oxycalc-cli under Wine: the batch's index page with its control charts written"
+
+# The register of issued reports, begun beside the components table: two drafts issued by two processes
+# at once get two consecutive numbers (the Windows lock and moves), and the first, amended, verifies as
+# superseded.
+"$wine_run" "$cli" register --start "LAB-{YYYY}-{NNNNN}" --components "Z:$folder/CompsTableOxycalc.csv" \
+  >/dev/null 2>"$folder/register.txt" || { echo "register --start failed" >&2; cat "$folder/register.txt" >&2; exit 1; }
+for draft in 1 2 3; do
+  "$wine_run" "$cli" report --db "Z:$folder/host.db" --assay 101 --assay 102 --assay 103 --tick-all \
+    --density "745.6$draft" --components "Z:$folder/CompsTableOxycalc.csv" --json "Z:$folder/draft$draft.json" \
+    --html "Z:$folder/draft$draft.html" --xsl "Z:$xsl" >/dev/null 2>&1 || true
+done
+check draft1.json '"status": "draft"'
+"$wine_run" "$cli" issue "Z:$folder/draft1.json" >"$folder/issue1.txt" 2>&1 &
+first=$!
+"$wine_run" "$cli" issue "Z:$folder/draft2.json" >"$folder/issue2.txt" 2>&1 || { cat "$folder/issue2.txt" >&2; exit 1; }
+wait "$first" || { cat "$folder/issue1.txt" >&2; exit 1; }
+numbers=$(for i in 1 2; do tail -n 1 "$folder/issue$i.txt" | tr -d '\r'; done | sort | tr '\n' ' ')
+year=$(date +%Y)
+[[ $numbers == "LAB-$year-00001 LAB-$year-00002 " ]] ||
+  { echo "two issues at once gave: $numbers" >&2; cat "$folder/issue1.txt" "$folder/issue2.txt" >&2; exit 1; }
+"$wine_run" "$cli" amend "LAB-$year-00001" "Z:$folder/draft3.json" --reason "density corrected" \
+  >"$folder/amend.txt" 2>&1 || { cat "$folder/amend.txt" >&2; exit 1; }
+status=0
+"$wine_run" "$cli" verify "Z:$folder/RegisterOxycalc.txt.reports/LAB-$year-00001.json" >"$folder/verify.txt" 2>&1 ||
+  status=$?
+[[ $status == 1 ]] || { echo "verify of the amended report: exit $status, expected 1" >&2; cat "$folder/verify.txt" >&2; exit 1; }
+check verify.txt "заменён отчётом № LAB-$year-00003"
+echo "oxycalc-cli under Wine: two issues at once got consecutive numbers; the amended report verifies as superseded"

@@ -18,6 +18,7 @@
 #include "res/ResourceIds.h"
 #include "support/DataFileInPlace.h"
 #include "support/MessageText.h"
+#include "support/RegisterInDataFolder.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -684,6 +685,31 @@ TEST_F(DlgMainTest, ALimitsFileUnderARuleOtherThanSimpleNamesItAmongTheWarnings)
     const LimitVerdict& verdict = dialog->Calculation().verdicts.at(0);
     EXPECT_NE(verdict.outcome, LimitVerdict::Outcome::Undetermined) << Russian(verdict.doubt);
     EXPECT_EQ(verdict.guardBand, 0.118);
+}
+
+// While the lab keeps a register, "->" shows a draft and then asks whether to issue it: "Нет" issues
+// nothing, "Да" gives it the next number and its files and says so. The window is the same either way.
+TEST_F(DlgMainTest, WhileARegisterIsKeptAReportIsADraftIssuedOnlyWhenAsked) {
+    const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/Report.xsl";
+    const DataFileInPlace page{L"\\Report.xsl", ReadBytes(std::wstring(shipped.begin(), shipped.end()))};
+    const RegisterInDataFolder lab(componentsPath);
+    ASSERT_TRUE(lab.Started());
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    boxes.answers = {IDNO};
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"ПРОЕКТ"), std::wstring::npos);
+    EXPECT_EQ(dialog->Report().model.registration.status, ReportRegistration::Status::Draft);
+    EXPECT_EQ(lab.Entries(), 1u);
+
+    boxes.boxes.clear();
+    boxes.answers = {IDYES, IDOK};
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    EXPECT_EQ(lab.Entries(), 2u);
+    EXPECT_TRUE(FileExists(lab.place.ReportFile(L"ОХ-00001.html")));
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_NE(boxes.boxes[1].text.find(L"№ ОХ-00001"), std::wstring::npos) << boxes.boxes[1].text;
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 //   components the components dialog
 //   refused    the components dialog refusing a save with typos in it
 //   about      the about box
+//   issue      "->" while the lab keeps a register of issued reports: the draft, and the box asking whether
+//              to issue it (answered "Нет" at the end: nothing is issued)
 // A box stays on screen until two seconds before the end.
 #include <windows.h>
 
@@ -28,6 +30,7 @@
 #include "res/ResourceIds.h"
 #include "support/ComponentsFileInPlace.h"
 #include "support/DataFileInPlace.h"
+#include "support/RegisterInDataFolder.h"
 #include "support/TempFolder.h"
 #include "support/TestHost.h"
 #include "ui/CGridCtrlEditCell.h"
@@ -103,7 +106,8 @@ void ShowComponents(const std::wstring& what) {
         [&] { table.Run(nullptr); });
 }
 
-void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components) {
+void ShowMain(const std::wstring& what, const std::wstring& folder, const std::wstring& components,
+              std::optional<MessageBoxAnswerer>& boxes) {
     TestHost& host = TestHost::Instance();
     const std::wstring root = L"plugins\\oxycalc\\/";
     const wchar_t* entries[] = {L"101/1", L"102/1", L"103/1", L"104/0", L"105/0"};
@@ -149,6 +153,13 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
         SetFocus(list);
         ListView_SetItemState(list, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     }
+    if (what == L"issue") {
+        // The question stays on screen: only the boxes of the start were answered at once.
+        boxes.reset();
+        AnswerBoxesLater();
+        PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OXY_REPORT, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog.Handle(), IDC_OXY_REPORT)));
+    }
     PumpFor(gShownFor, dialog.Handle());
 }
 
@@ -176,6 +187,17 @@ int wmain(int argc, wchar_t** argv) {
         ReadBytes(DemoData::InFolder(folder.Path(), L"CompsTableOxycalc.csv")));
     if (what == L"refused") boxes.reset();
     std::optional<DataFileInPlace> limits;
+    // The register and the stylesheets its draft and issue need, in the data folder while shown.
+    std::optional<DataFileInPlace> russianPage;
+    std::optional<DataFileInPlace> englishPage;
+    std::optional<RegisterInDataFolder> lab;
+    if (what == L"issue") {
+        const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/";
+        const std::wstring stylesheets(shipped.begin(), shipped.end());
+        russianPage.emplace(L"\\Report.xsl", ReadBytes(stylesheets + L"Report.xsl"));
+        englishPage.emplace(L"\\Report.ENU.xsl", ReadBytes(stylesheets + L"Report.ENU.xsl"));
+        lab.emplace(components.Path());
+    }
     if (what == L"decision")
         limits.emplace(L"\\LimitsOxycalc.csv",
                        "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;ILAC G8\n"
@@ -192,7 +214,7 @@ int wmain(int argc, wchar_t** argv) {
     } else if (what == L"components" || what == L"refused") {
         ShowComponents(what);
     } else {
-        ShowMain(what, folder.Path(), components.Path());
+        ShowMain(what, folder.Path(), components.Path(), boxes);
     }
     return 0;
 }
