@@ -38,7 +38,7 @@ int Run(const std::vector<std::wstring>& args, Language language) {
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
     if (parse.command == CliParse::Command::Verify)
-        return RunVerify(parse.file, language, parse.registerFile);
+        return RunVerify(parse.file, language, parse.registerFile, parse.trustFolder);
     if (parse.command == CliParse::Command::Register)
         return RunRegisterCommand(parse.registerOptions, messages);
     if (parse.command == CliParse::Command::History && ReadsAsRegister(parse.file)) {

@@ -252,6 +252,20 @@
     X(SignatureFileChanged, "signature_file_changed")        /* file */                                      \
     X(SignatureFileNotCovered, "signature_file_not_covered") /* file */                                      \
     X(SignatureLine, "signature_line")                       /* meaning, signer, moment, issuer, serial */   \
+    X(SignatureRefused, "signature_refused")                 /* why */                                       \
+    X(SignatureNotIssued, "signature_not_issued")            /* number, register */                          \
+    X(SignatureReplaced, "signature_replaced")               /* number, by */                                \
+    X(SignatureOfNotice, "signature_of_notice")              /* number */                                    \
+    X(SignatureMade, "signature_made")                       /* line, number, page */                        \
+    X(VerifySignatureHolds, "verify_signature_holds")        /* line */                                      \
+    X(VerifySignatureFails, "verify_signature_fails")        /* line, problems */                            \
+    X(VerifySignatureUnread, "verify_signature_unread")      /* file, problems */                            \
+    X(RegisterHistorySigned, "register_history_signed") /* place, local, user, number, meaning, signer */    \
+    X(RegisterCliSign, "register_cli_sign")                                                             \
+    X(SignUsage, "sign_usage")                                                             \
+    X(SignPassword, "sign_password")                                                             \
+    X(SignNoPasswordVariable, "sign_no_password_variable")                                                             \
+    X(VerifyCliTrust, "verify_cli_trust")                                                             \
     /* A chart's names */                                                                                    \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                                  \
     X(QcMeasure, "qc_measure")        /* component, quantity */                                              \

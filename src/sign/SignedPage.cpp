@@ -6,7 +6,8 @@
 #include "xml/TransformToFile.h"
 #include "xml/XMLWrapper.h"
 
-void AddSignatures(XMLWrapper& document, const std::vector<SignatureStatement>& signatures, Language language) {
+void AddSignatures(XMLWrapper& document, const std::vector<SignatureStatement>& signatures,
+                   Language language) {
     const XMLElement list = document.AddElement(XMLElement(), L"signatures");
     for (const SignatureStatement& statement : signatures) {
         const XMLElement item = document.AddElement(list, L"signature");
