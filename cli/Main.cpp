@@ -26,8 +26,9 @@ namespace {
 int Run(const std::vector<std::wstring>& args, Language language) {
     const CliParse parse = ParseCliOptions(args);
     if (parse.kind == CliParse::Kind::Help) {
-        WriteConsoleText(
-            stdout, Render(MessageCode::CliUsage, language) + Render(MessageCode::RegisterUsage, language));
+        WriteConsoleText(stdout, Render(MessageCode::CliUsage, language) +
+                                     Render(MessageCode::RegisterUsage, language) +
+                                     Render(MessageCode::SignUsage, language));
         return kExitSuccess;
     }
     if (parse.kind == CliParse::Kind::Error) {

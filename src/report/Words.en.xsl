@@ -99,7 +99,7 @@
   <xsl:variable name="report.signed-heading" select="'Electronic signatures'"/>
   <xsl:variable name="report.signed-meaning" select="'Meaning'"/>
   <xsl:variable name="report.signed-signer" select="'Signed by'"/>
-  <xsl:variable name="report.signed-when" select="'Date and time (UTC)'"/>
+  <xsl:variable name="report.signed-when" select="'Date and time'"/>
   <xsl:variable name="report.signed-certificate" select="'Certificate'"/>
   <xsl:variable name="report.signed-serial" select="'No. '"/>
   <xsl:variable name="report.signed-issuer" select="', issued by '"/>

@@ -100,7 +100,7 @@
   <xsl:variable name="report.signed-heading" select="'Электронные подписи'"/>
   <xsl:variable name="report.signed-meaning" select="'Значение'"/>
   <xsl:variable name="report.signed-signer" select="'Подписал'"/>
-  <xsl:variable name="report.signed-when" select="'Дата и время (UTC)'"/>
+  <xsl:variable name="report.signed-when" select="'Дата и время'"/>
   <xsl:variable name="report.signed-certificate" select="'Сертификат'"/>
   <xsl:variable name="report.signed-serial" select="'№ '"/>
   <xsl:variable name="report.signed-issuer" select="', издатель: '"/>

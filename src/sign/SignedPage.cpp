@@ -3,7 +3,6 @@
 #include "messages/Catalogue.h"
 #include "platform/LocalTime.h"
 #include "platform/WideText.h"
-#include "xml/TransformToFile.h"
 #include "xml/XMLWrapper.h"
 
 void AddSignatures(XMLWrapper& document, const std::vector<SignatureStatement>& signatures,
@@ -20,16 +19,4 @@ void AddSignatures(XMLWrapper& document, const std::vector<SignatureStatement>& 
         document.AddTextElement(item, L"certificate_issuer", statement.certificateIssuer);
         document.AddTextElement(item, L"certificate_serial", FromUtf8(statement.certificateSerial));
     }
-}
-
-bool MakeSignedPage(const std::string& documentText, const std::vector<SignatureStatement>& signatures,
-                    Language language, const std::wstring& stylesheet, const std::wstring& pagePath,
-                    std::wstring& error) {
-    XMLWrapper document;
-    if (!document.LoadDocument(documentText)) {
-        error = L"XML";
-        return false;
-    }
-    AddSignatures(document, signatures, language);
-    return TransformToFile(document, stylesheet, pagePath, &error);
 }
