@@ -267,7 +267,7 @@ bool ReadLanguage(const std::vector<std::wstring>& args, size_t& i, std::optiona
     return language.has_value();
 }
 
-// `verify REPORT [--register FILE] [--lang KEY]`.
+// `verify REPORT [--register FILE] [--trust FOLDER] [--lang KEY]`.
 CliParse ParseVerifyOptions(const std::vector<std::wstring>& args) {
     CliParse parse;
     std::optional<Language> language;
@@ -277,10 +277,12 @@ CliParse ParseVerifyOptions(const std::vector<std::wstring>& args) {
             if (!ReadLanguage(args, i, language, error)) return Error(error);
             continue;
         }
-        if (args[i] == L"--register") {
+        if (args[i] == L"--register" || args[i] == L"--trust") {
+            std::optional<std::wstring>& value =
+                args[i] == L"--register" ? parse.registerFile : parse.trustFolder;
             if (i + 1 >= args.size()) return Error(Message(MessageCode::CliNoValue, {args[i]}));
-            if (parse.registerFile) return Error(GivenTwice(args[i]));
-            parse.registerFile = args[++i];
+            if (value) return Error(GivenTwice(args[i]));
+            value = args[++i];
             continue;
         }
         if (!parse.file.empty()) return Error(MessageCode::CliVerifyOneFile);

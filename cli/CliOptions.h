@@ -78,6 +78,7 @@ struct CliParse {
     std::optional<std::wstring> reason;
     std::optional<size_t> entry;
     std::optional<std::wstring> registerFile;  // for verify: the register to hold the report against
+    std::optional<std::wstring> trustFolder;   // for verify: the certificates the lab trusts (--trust)
     RegisterOptions registerOptions;           // for register, issue and amend
     Message error;                             // for Error: what is wrong, one line
 };

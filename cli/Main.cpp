@@ -26,8 +26,9 @@ namespace {
 int Run(const std::vector<std::wstring>& args, Language language) {
     const CliParse parse = ParseCliOptions(args);
     if (parse.kind == CliParse::Kind::Help) {
-        WriteConsoleText(
-            stdout, Render(MessageCode::CliUsage, language) + Render(MessageCode::RegisterUsage, language));
+        WriteConsoleText(stdout, Render(MessageCode::CliUsage, language) +
+                                     Render(MessageCode::RegisterUsage, language) +
+                                     Render(MessageCode::SignUsage, language));
         return kExitSuccess;
     }
     if (parse.kind == CliParse::Kind::Error) {
@@ -38,7 +39,7 @@ int Run(const std::vector<std::wstring>& args, Language language) {
     if (parse.command == CliParse::Command::Batch) return RunBatch(parse.batch, messages);
     if (parse.command == CliParse::Command::Qc) return RunQc(parse.batch, messages);
     if (parse.command == CliParse::Command::Verify)
-        return RunVerify(parse.file, language, parse.registerFile);
+        return RunVerify(parse.file, language, parse.registerFile, parse.trustFolder);
     if (parse.command == CliParse::Command::Register)
         return RunRegisterCommand(parse.registerOptions, messages);
     if (parse.command == CliParse::Command::History && ReadsAsRegister(parse.file)) {

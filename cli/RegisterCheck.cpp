@@ -17,6 +17,7 @@
 #include "register/RegisterFile.h"
 #include "register/ReportRegister.h"
 #include "register/WithdrawalNotice.h"
+#include "sign/ReportSigning.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportDifferences.h"
 #include "verify/ReportRebuild.h"
@@ -57,6 +58,7 @@ struct Found {
     std::optional<RegisterEntry> issued;
     std::optional<RegisterEntry> replacedBy;
     std::optional<RegisterEntry> anchor;
+    std::vector<RegisterEntry> signatures;
 };
 
 Found FindNumber(const RegisterPlace& place, const std::wstring& number, size_t entry) {
@@ -66,6 +68,7 @@ Found FindNumber(const RegisterPlace& place, const std::wstring& number, size_t 
         const bool replaces = e.event == RegisterEvent::Amended || e.event == RegisterEvent::Withdrawn;
         if (replaces && e.replaces == number) found.replacedBy = e;
         if (entry > 1 && e.place == entry - 1) found.anchor = e;
+        if (e.event == RegisterEvent::Signed && e.number == number) found.signatures.push_back(e);
     });
     return found;
 }
@@ -121,10 +124,30 @@ void CheckIssuedFile(const RecordedReport& report, const std::wstring& reportPat
     }
 }
 
+// Each signature of the report, said: who signed what and when, or what no longer holds.
+void CheckSignatures(const RegisterPlace& place, const Found& found, const TrustAnchors& trust,
+                     RegisterStanding& standing) {
+    for (const SignatureFinding& finding : CheckSignaturesOf(place, *found.issued, found.signatures, trust)) {
+        if (finding.Holds()) {
+            standing.lines.push_back(
+                Message(MessageCode::VerifySignatureHolds, {Nested(SignatureLine(*finding.statement))}));
+            continue;
+        }
+        standing.inForce = false;
+        const MessageArg problems = Joined(finding.problems);
+        standing.lines.push_back(
+            finding.statement
+                ? Message(MessageCode::VerifySignatureFails,
+                          {Nested(SignatureLine(*finding.statement)), problems})
+                : Message(MessageCode::VerifySignatureUnread, {finding.files.statement, problems}));
+    }
+}
+
 }  // namespace
 
 RegisterStanding CheckAgainstRegister(const RecordedReport& report, const std::wstring& reportPath,
-                                      const std::optional<std::wstring>& registerFile) {
+                                      const std::optional<std::wstring>& registerFile,
+                                      const TrustAnchors& trust) {
     RegisterStanding standing;
     if (!report.registration) return standing;
     const ReportRegistration& registration = *report.registration;
@@ -154,6 +177,7 @@ RegisterStanding CheckAgainstRegister(const RecordedReport& report, const std::w
     if (found.replacedBy) standing.lines.push_back(ReplacedLine(registration.number, *found.replacedBy));
     standing.inForce = !found.replacedBy;
     CheckIssuedFile(report, reportPath, *place, found, standing);
+    CheckSignatures(*place, found, trust, standing);
     if (standing.inForce)
         standing.lines.push_back(Message(MessageCode::VerifyInForce, {registration.number}));
     return standing;

@@ -6,6 +6,7 @@
 
 #include "ReportCommand.h"
 #include "messages/Message.h"
+#include "sign/CmsSignature.h"
 
 struct RecordedReport;
 
@@ -20,8 +21,11 @@ struct RegisterStanding {
 // components file) under that number, this very file among the files issued (or, for the export of its
 // standing to a LIMS, the same report as issued), in a chain that still holds the entry before its issue;
 // and what became of it since is said first.
+// Each signature the register holds of it is checked against `trust` and said, one that does not hold
+// taking it out of force.
 RegisterStanding CheckAgainstRegister(const RecordedReport& report, const std::wstring& reportPath,
-                                      const std::optional<std::wstring>& registerFile);
+                                      const std::optional<std::wstring>& registerFile,
+                                      const TrustAnchors& trust);
 
 // Prints the lines on standard output, under their title.
 void PrintStanding(const RegisterStanding& standing, Language language);

@@ -4,6 +4,7 @@
 
 #include "ConsoleMessages.h"
 #include "InputFiles.h"
+#include "SignCommand.h"
 #include "VerifyCommand.h"
 #include "messages/Catalogue.h"
 #include "messages/UserMessages.h"
@@ -14,6 +15,7 @@
 #include "register/ReportRegister.h"
 #include "report/LimsExport.h"
 #include "report/TemporaryReportFile.h"
+#include "sign/SignatureMeaning.h"
 #include "tables/DataFilePath.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportRebuild.h"
@@ -55,6 +57,27 @@ ExitCode LinkTo(const std::wstring& components, const RegisterPlace& place, User
     return kExitSuccess;
 }
 
+// The meanings of --signatures as the lab's words, in the order given ("составил, проверил"); false, after
+// telling which, for a word that is no meaning.
+bool SignatureWords(const std::wstring& given, std::wstring& words, UserMessages& messages) {
+    std::wstring word;
+    for (const wchar_t c : given + L",") {
+        if (c != L',' && c != L' ') {
+            word += c;
+            continue;
+        }
+        if (word.empty()) continue;
+        const std::optional<SignatureMeaning> meaning = ParseMeaning(word);
+        if (!meaning) {
+            messages.ShowError(Message(MessageCode::RegisterCliSign));
+            return false;
+        }
+        words += (words.empty() ? L"" : L", ") + std::wstring(MeaningWord(*meaning));
+        word.clear();
+    }
+    return true;
+}
+
 ExitCode Start(const RegisterOptions& options, UserMessages& messages) {
     Message problem;
     const std::optional<NumberPattern> pattern = NumberPattern::Parse(options.pattern, problem);
@@ -67,7 +90,9 @@ ExitCode Start(const RegisterOptions& options, UserMessages& messages) {
     const RegisterPlace place = options.registerFile
                                     ? RegisterAt(*options.registerFile)
                                     : RegisterPlace{DataFileBeside(components, kRegisterFileName)};
-    if (!ReportRegister(place).Start(*pattern, options.first, L"oxycalc-cli register", messages))
+    std::wstring signatures;
+    if (!SignatureWords(options.signatures, signatures, messages)) return kExitUsage;
+    if (!ReportRegister(place).Start(*pattern, options.first, L"oxycalc-cli register", messages, signatures))
         return kExitFailure;
     return LinkTo(components, place, messages);
 }
@@ -198,6 +223,8 @@ ExitCode RunRegisterCommand(const RegisterOptions& options, UserMessages& messag
             return Use(options, messages);
         case RegisterOptions::Command::Amend:
             return options.withdraw ? Withdraw(options, messages) : IssueDraft(options, messages);
+        case RegisterOptions::Command::Sign:
+            return RunSign(options, messages);
         case RegisterOptions::Command::Issue:
             break;
     }
@@ -224,6 +251,8 @@ Message EntryLine(const RegisterEntry& entry) {
                         {entry.number, entry.replaces, entry.reason, entry.sample, entry.program});
         case RegisterEvent::Withdrawn:
             return with(MessageCode::RegisterHistoryWithdrawn, {entry.number, entry.replaces, entry.reason});
+        case RegisterEvent::Signed:
+            return with(MessageCode::RegisterHistorySigned, {entry.number, entry.meaning, entry.signer});
         case RegisterEvent::Other:
             break;
     }

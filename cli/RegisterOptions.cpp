@@ -64,6 +64,7 @@ std::optional<RegisterOptions> ParseStart(Values& values, const std::vector<std:
         return options;
     }
     options.pattern = *values[L"--start"];
+    options.signatures = values[L"--signatures"].value_or(L"");
     if (const std::optional<std::wstring>& first = values[L"--first"]) {
         const std::optional<double> number = ReadWholeNumber(*first);
         if (!number || *number < 1 || *number > 1e12 ||
@@ -90,10 +91,28 @@ std::optional<RegisterOptions> ParseAmend(Values& values, bool withdraw,
     return options;
 }
 
+std::optional<RegisterOptions> ParseSign(Values& values, const std::vector<std::wstring>& words,
+                                         RegisterOptions options, Message& error) {
+    const bool fromFile = values[L"--pkcs12"].has_value();
+    const bool fromStore = values[L"--cert"].has_value();
+    if (words.size() != 1 || !values[L"--meaning"] || fromFile == fromStore ||
+        (fromStore && values[L"--password-env"]))
+        return Failed(error, MessageCode::RegisterCliSign);
+    options.command = RegisterOptions::Command::Sign;
+    options.number = words[0];
+    options.meaning = *values[L"--meaning"];
+    options.pkcs12 = values[L"--pkcs12"];
+    options.passwordEnv = values[L"--password-env"];
+    options.certificate = values[L"--cert"];
+    options.stylesheet = values[L"--xsl"];
+    return options;
+}
+
 }  // namespace
 
 bool IsRegisterCommand(const std::vector<std::wstring>& args) {
-    return !args.empty() && (args[0] == L"register" || args[0] == L"issue" || args[0] == L"amend");
+    return !args.empty() &&
+           (args[0] == L"register" || args[0] == L"issue" || args[0] == L"amend" || args[0] == L"sign");
 }
 
 std::optional<RegisterOptions> ParseRegisterOptions(const std::vector<std::wstring>& args, Message& error) {
@@ -104,6 +123,13 @@ std::optional<RegisterOptions> ParseRegisterOptions(const std::vector<std::wstri
         values[L"--start"];
         values[L"--use"];
         values[L"--first"];
+        values[L"--signatures"];
+    } else if (args[0] == L"sign") {
+        values[L"--meaning"];
+        values[L"--pkcs12"];
+        values[L"--password-env"];
+        values[L"--cert"];
+        values[L"--xsl"];
     } else if (args[0] == L"amend") {
         values[L"--reason"];
         values[L"--xsl"];
@@ -121,6 +147,7 @@ std::optional<RegisterOptions> ParseRegisterOptions(const std::vector<std::wstri
     options.components = values[L"--components"];
     if (args[0] == L"register") return ParseStart(values, words, options, error);
     if (args[0] == L"amend") return ParseAmend(values, flags[L"--withdraw"], words, options, error);
+    if (args[0] == L"sign") return ParseSign(values, words, options, error);
     if (words.size() != 1) return Failed(error, MessageCode::RegisterCliDraft);
     options.command = RegisterOptions::Command::Issue;
     options.draft = words[0];

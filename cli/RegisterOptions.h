@@ -8,9 +8,9 @@
 #include "messages/Language.h"
 #include "messages/Message.h"
 
-// What `oxycalc-cli register`, `issue` and `amend` were asked to do.
+// What `oxycalc-cli register`, `issue`, `amend` and `sign` were asked to do.
 struct RegisterOptions {
-    enum class Command { Start, Use, Issue, Amend };
+    enum class Command { Start, Use, Issue, Amend, Sign };
     Command command = Command::Issue;
     // The register (--register); by default the one beside the components file.
     std::optional<std::wstring> registerFile;
@@ -25,6 +25,11 @@ struct RegisterOptions {
     std::wstring reason;                     // amend --reason
     std::optional<std::wstring> stylesheet;  // amend --withdraw --xsl: the notice page's
     Language language = Language::Russian;   // --lang: the console's, and a notice of withdrawal's words
+    std::wstring signatures;                 // register --start --signatures: the meanings the lab signs with
+    std::wstring meaning;                    // sign --meaning
+    std::optional<std::wstring> pkcs12;      // sign --pkcs12 FILE: the key natively
+    std::optional<std::wstring> passwordEnv;  // sign --password-env NAME: where its password is
+    std::optional<std::wstring> certificate;  // sign --cert WHO: the key in the user's store on Windows
 };
 
 // Reads the arguments of `register`, `issue` or `amend` (args[0]); nothing, with the usage error in `error`,

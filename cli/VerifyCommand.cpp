@@ -13,6 +13,7 @@
 #include "records/TableLog.h"
 #include "report/ReportDocument.h"
 #include "report/ReportJson.h"
+#include "sign/CmsSignature.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportDifferences.h"
 #include "verify/ReportRebuild.h"
@@ -194,7 +195,8 @@ std::vector<Message> RebuiltDifferences(const RecordedReport& report, const std:
 }
 
 ExitCode RunVerify(const std::wstring& reportPath, Language language,
-                   const std::optional<std::wstring>& registerFile) {
+                   const std::optional<std::wstring>& registerFile,
+                   const std::optional<std::wstring>& trustFolder) {
     if (IsNoticeFile(reportPath)) return VerifyNotice(reportPath, registerFile, language);
     Message error;
     const std::optional<RecordedReport> report = ReadRecordedReport(reportPath, error);
@@ -202,7 +204,8 @@ ExitCode RunVerify(const std::wstring& reportPath, Language language,
         WriteCliLine(stderr, error, language);
         return kExitUsage;
     }
-    const RegisterStanding standing = CheckAgainstRegister(*report, reportPath, registerFile);
+    const RegisterStanding standing =
+        CheckAgainstRegister(*report, reportPath, registerFile, TrustAnchors{trustFolder});
     PrintStanding(standing, language);
     const std::vector<Message> inputs = InputDifferences(*report, reportPath);
     ReportZone zone;

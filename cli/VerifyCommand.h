@@ -17,9 +17,12 @@ struct RecordedReport;
 // report cannot be read. It speaks the language.
 // A report issued under a number is first held against the lab's register (`registerFile`, or the one the
 // report names or lies beside): its number there, this file among the issued ones, and what became of it —
-// amended or withdrawn is said first and exits 1.
+// amended or withdrawn is said first and exits 1. Then each of its signatures is checked against the
+// certificates the lab trusts (`trustFolder`, PEM; on Windows without it, the system's store): one that
+// does not hold exits 1, naming it.
 ExitCode RunVerify(const std::wstring& reportPath, Language language,
-                   const std::optional<std::wstring>& registerFile = std::nullopt);
+                   const std::optional<std::wstring>& registerFile = std::nullopt,
+                   const std::optional<std::wstring>& trustFolder = std::nullopt);
 
 // The recorded inputs against the present ones, one line each: a file changed or gone, a change log that
 // no longer holds the entry the report anchored.

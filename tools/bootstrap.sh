@@ -15,7 +15,7 @@ mkdir -p "$build"
 
 native_pkgs=(cmake g++ binutils make pkg-config libsqlite3-dev libpugixml-dev libxml2-dev libxslt1-dev
              googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev tcl dpkg-dev
-             nlohmann-json3-dev clang-format libssl-dev python3 python3-jsonschema)
+             nlohmann-json3-dev clang-format libssl-dev openssl python3 python3-jsonschema)
 # The 32-bit product is always built, wherever its programs can run or not.
 # The installer (NSIS) and its listing where it cannot run (7z) come with the 32-bit product.
 win_pkgs=(g++-mingw-w64-i686 nsis p7zip-full xvfb xauth x11-apps x11-utils imagemagick fonts-wine)

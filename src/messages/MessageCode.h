@@ -221,6 +221,51 @@
     X(DecisionRuleNoticeIlacG8, "decision_rule_notice_ilac_g8")                                              \
     X(DecisionRuleNoticeUnknown, "decision_rule_notice_unknown")                                             \
     X(Absent, "absent")                                                                                      \
+    /* Signatures */                                                                                         \
+    X(SignatureStatementUnreadable, "signature_statement_unreadable")                                        \
+    X(SignatureKeyFileUnreadable, "signature_key_file_unreadable") /* path */                                \
+    X(SignatureKeyFileNotPkcs12, "signature_key_file_not_pkcs12")  /* path, why */                           \
+    X(SignatureWrongPassword, "signature_wrong_password")          /* path, why */                           \
+    X(SignatureNoCertificate, "signature_no_certificate")          /* path, why */                           \
+    X(SignatureNoPrivateKey, "signature_no_private_key")           /* certificate, why */                    \
+    X(SignatureNoStore, "signature_no_store")                                                                \
+    X(SignatureUseStore, "signature_use_store")                                                              \
+    X(SignatureCertificateNotFound, "signature_certificate_not_found")        /* which */                    \
+    X(SignatureCertificateNotValidNow, "signature_certificate_not_valid_now") /* name, from, to */           \
+    X(SignatureNotMade, "signature_not_made")                                 /* why */                      \
+    X(SignatureDamaged, "signature_damaged")                                  /* why */                      \
+    X(SignatureNotOverContent, "signature_not_over_content")                  /* why */                      \
+    X(SignatureNoTrustFolder, "signature_no_trust_folder")                                                   \
+    X(SignatureNoTrustedCertificates, "signature_no_trusted_certificates")      /* folder */                 \
+    X(SignatureCertificateNotValidThen, "signature_certificate_not_valid_then") /* name, at, from, to */     \
+    X(SignatureNotTrusted, "signature_not_trusted")                             /* issuer, why */            \
+    X(SignatureMeaningNotAsked, "signature_meaning_not_asked")                  /* meaning */                \
+    X(SignatureAlreadyMade, "signature_already_made")                           /* meaning, signer */        \
+    X(SignatureOutOfOrder, "signature_out_of_order")                            /* meaning, earlier */       \
+    X(SignatureSamePerson, "signature_same_person")                             /* meaning, preparer */      \
+    X(SignatureMeaningPrepared, "signature_meaning_prepared")                                                \
+    X(SignatureMeaningReviewed, "signature_meaning_reviewed")                                                \
+    X(SignatureMeaningApproved, "signature_meaning_approved")                                                \
+    X(SignatureFileMissing, "signature_file_missing")        /* file */                                      \
+    X(SignatureOtherReport, "signature_other_report")        /* number */                                    \
+    X(SignatureSignerDiffers, "signature_signer_differs")    /* named, certificate */                        \
+    X(SignatureFileChanged, "signature_file_changed")        /* file */                                      \
+    X(SignatureFileNotCovered, "signature_file_not_covered") /* file */                                      \
+    X(SignatureLine, "signature_line")                       /* meaning, signer, moment, issuer, serial */   \
+    X(SignatureRefused, "signature_refused")                 /* why */                                       \
+    X(SignatureNotIssued, "signature_not_issued")            /* number, register */                          \
+    X(SignatureReplaced, "signature_replaced")               /* number, by */                                \
+    X(SignatureOfNotice, "signature_of_notice")              /* number */                                    \
+    X(SignatureMade, "signature_made")                       /* line, number, page */                        \
+    X(VerifySignatureHolds, "verify_signature_holds")        /* line */                                      \
+    X(VerifySignatureFails, "verify_signature_fails")        /* line, problems */                            \
+    X(VerifySignatureUnread, "verify_signature_unread")      /* file, problems */                            \
+    X(RegisterHistorySigned, "register_history_signed") /* place, local, user, number, meaning, signer */    \
+    X(RegisterCliSign, "register_cli_sign")                                                             \
+    X(SignUsage, "sign_usage")                                                             \
+    X(SignPassword, "sign_password")                                                             \
+    X(SignNoPasswordVariable, "sign_no_password_variable")                                                             \
+    X(VerifyCliTrust, "verify_cli_trust")                                                             \
     /* A chart's names */                                                                                    \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                                  \
     X(QcMeasure, "qc_measure")        /* component, quantity */                                              \

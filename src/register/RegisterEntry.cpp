@@ -25,14 +25,17 @@ const wchar_t kDraftLine[] = L"SHA-256 проекта: ";
 const wchar_t kReplacesLine[] = L"Взамен: ";
 const wchar_t kReasonLine[] = L"Причина: ";
 const wchar_t kFilesLine[] = L"Файлы:";
+const wchar_t kSignaturesLine[] = L"Подписи: ";
+const wchar_t kMeaningLine[] = L"Подпись: ";
+const wchar_t kSignerLine[] = L"Подписал: ";
+const wchar_t kSubjectLine[] = L"Сертификат: ";
 const wchar_t kPreviousLine[] = L"SHA-256 предыдущей записи: ";
 
 // The events as the register writes them.
 const std::pair<RegisterEvent, const wchar_t*> kEvents[] = {
-    {RegisterEvent::Started, L"реестр начат"},
-    {RegisterEvent::Issued, L"отчёт выпущен"},
-    {RegisterEvent::Amended, L"отчёт выпущен взамен"},
-    {RegisterEvent::Withdrawn, L"отчёт отозван"},
+    {RegisterEvent::Started, L"реестр начат"},         {RegisterEvent::Issued, L"отчёт выпущен"},
+    {RegisterEvent::Amended, L"отчёт выпущен взамен"}, {RegisterEvent::Withdrawn, L"отчёт отозван"},
+    {RegisterEvent::Signed, L"отчёт подписан"},
 };
 
 RegisterEvent EventOf(const std::wstring& text) {
@@ -92,10 +95,13 @@ void ReadLine(RegisterEntry& entry, const std::wstring& line) {
         entry.previousSha256 = ToUtf8(value);
     } else {
         const std::pair<const wchar_t*, std::wstring*> texts[] = {
-            {kLocalLine, &entry.local},     {kUserLine, &entry.user},     {kProgramLine, &entry.program},
-            {kPatternLine, &entry.pattern}, {kNumberLine, &entry.number}, {kMadeByLine, &entry.madeBy},
-            {kSampleLine, &entry.sample},   {kSeriesLine, &entry.series}, {kReplacesLine, &entry.replaces},
-            {kReasonLine, &entry.reason}};
+            {kLocalLine, &entry.local},           {kUserLine, &entry.user},
+            {kProgramLine, &entry.program},       {kPatternLine, &entry.pattern},
+            {kNumberLine, &entry.number},         {kMadeByLine, &entry.madeBy},
+            {kSampleLine, &entry.sample},         {kSeriesLine, &entry.series},
+            {kReplacesLine, &entry.replaces},     {kReasonLine, &entry.reason},
+            {kSignaturesLine, &entry.signatures}, {kMeaningLine, &entry.meaning},
+            {kSignerLine, &entry.signer},         {kSubjectLine, &entry.signerSubject}};
         for (const auto& [prefix, field] : texts) {
             if (After(line, prefix, *field)) return;
         }
@@ -118,13 +124,18 @@ std::string RegisterEntryText(const RegisterEntry& entry) {
     text += kEventLine + OneLine(EventName(entry)) + L"\n";
     Line(text, kPatternLine, entry.pattern);
     Line(text, kNumberLine, entry.number);
-    if (entry.event != RegisterEvent::Other) text += kCounterLine + std::to_wstring(entry.counter) + L"\n";
+    Line(text, kSignaturesLine, entry.signatures);
+    if (entry.GivesNumber() || entry.event == RegisterEvent::Started)
+        text += kCounterLine + std::to_wstring(entry.counter) + L"\n";
     Line(text, kMadeByLine, entry.madeBy);
     Line(text, kSampleLine, entry.sample);
     Line(text, kSeriesLine, entry.series);
     Line(text, kDraftLine, FromUtf8(entry.draftSha256));
     Line(text, kReplacesLine, entry.replaces);
     Line(text, kReasonLine, entry.reason);
+    Line(text, kMeaningLine, entry.meaning);
+    Line(text, kSignerLine, entry.signer);
+    Line(text, kSubjectLine, entry.signerSubject);
     if (!entry.files.empty()) {
         text += std::wstring(kFilesLine) + L"\n";
         for (const RegisteredFile& file : entry.files)

@@ -12,7 +12,8 @@ enum class RegisterEvent {
     Issued,     // a report was issued under a new number
     Amended,    // a report was issued under a new number in place of an earlier one (`replaces`)
     Withdrawn,  // a notice was issued under a new number withdrawing an earlier report (`replaces`)
-    Other,  // an event of a later version of the program (a signature, say): kept in the chain, passed over
+    Signed,  // a report (`number`) was signed: its statement and signature, the page showing its signatures
+    Other,   // an event of a later version of the program (a signature, say): kept in the chain, passed over
 };
 
 // A file of an issued report, by its name in the register's reports folder and its SHA-256.
@@ -32,15 +33,19 @@ struct RegisterEntry {
     RegisterEvent event = RegisterEvent::Other;
     std::wstring eventText;  // the event as written; what an Other entry says it is
 
-    std::wstring pattern;     // Started: the number pattern
-    uint64_t counter = 0;     // Started: the counter's first value less one; else the counter of `number`
-    std::wstring number;      // Issued, Amended, Withdrawn: the number given
-    std::wstring madeBy;      // how the report was made: "plugin", "report", "batch"
-    std::wstring sample;      // the sample of its ticked chromatograms
-    std::wstring series;      // a batch's: the series, by its first analysis
-    std::string draftSha256;  // of the draft it was issued from
-    std::wstring replaces;    // Amended, Withdrawn: the number of the report it takes the place of
-    std::wstring reason;      // Amended, Withdrawn: why
+    std::wstring pattern;        // Started: the number pattern
+    std::wstring signatures;     // Started: the meanings the lab signs with, in their order; empty: all three
+    uint64_t counter = 0;        // Started: the counter's first value less one; else the counter of `number`
+    std::wstring number;         // Issued, Amended, Withdrawn: the number given
+    std::wstring madeBy;         // how the report was made: "plugin", "report", "batch"
+    std::wstring sample;         // the sample of its ticked chromatograms
+    std::wstring series;         // a batch's: the series, by its first analysis
+    std::string draftSha256;     // of the draft it was issued from
+    std::wstring replaces;       // Amended, Withdrawn: the number of the report it takes the place of
+    std::wstring reason;         // Amended, Withdrawn: why
+    std::wstring meaning;        // Signed: what the signature means, in the lab's word ("составил")
+    std::wstring signer;         // Signed: the signer's name, as the certificate gives it
+    std::wstring signerSubject;  // Signed: the certificate's whole subject, the person
     std::vector<RegisteredFile> files;
 
     std::string previousSha256;  // of the entry before, as written; "—" for the first

@@ -87,7 +87,7 @@ void ClearStaging(const RegisterPlace& place) {
 // The last entry's files in their place: an issue cut short after its entry left them staged, and they are
 // put there now; one that is changed or gone stops issuing, naming it.
 bool PlaceLastFiles(const RegisterPlace& place, const RegisterEntry& last, UserMessages& messages) {
-    if (!last.GivesNumber()) return true;
+    if (last.files.empty()) return true;
     bool completed = false;
     for (const RegisteredFile& file : last.files) {
         const std::wstring target = place.ReportFile(file.name);
@@ -267,7 +267,7 @@ ReportLink LinkOf(const RegisterEntry& entry) {
 }
 
 bool ReportRegister::Start(const NumberPattern& pattern, uint64_t first, const std::wstring& program,
-                           UserMessages& messages) const {
+                           UserMessages& messages, const std::wstring& signatures) const {
     if (file_.Exists()) {
         messages.ShowError(Message(MessageCode::RegisterExists, {place_.file}));
         return false;
@@ -278,6 +278,7 @@ bool ReportRegister::Start(const NumberPattern& pattern, uint64_t first, const s
     Stamp(entry, now, program);
     entry.pattern = pattern.Text();
     entry.counter = first - 1;
+    entry.signatures = signatures;
     std::wstring why;
     if (!file_.Create(entry, why)) {
         messages.ShowError(Message(MessageCode::RegisterNotCreated, {place_.file, why}));
@@ -296,6 +297,8 @@ RegisterLookup ReportRegister::LookUp(const RegisterQuery& query) const {
         const bool replaces =
             entry.event == RegisterEvent::Amended || entry.event == RegisterEvent::Withdrawn;
         if (asked && replaces && entry.replaces == query.number) lookup.standing.replacedBy = entry;
+        if (asked && entry.event == RegisterEvent::Signed && entry.number == query.number)
+            lookup.standing.signatures.push_back(entry);
         if (!entry.draftSha256.empty() && query.drafts.count(entry.draftSha256) != 0)
             lookup.drafts[entry.draftSha256] = entry;
         if (!entry.series.empty() && query.series.count(entry.series) != 0)
@@ -377,12 +380,15 @@ std::unique_ptr<IssueSession> IssueSession::Open(const RegisterPlace& place, con
 
 void IssueSession::Took(const RegisterEntry& appended) {
     found_.read.entries = appended.place;
-    found_.read.counter = appended.counter;
+    if (appended.GivesNumber()) found_.read.counter = appended.counter;
     found_.read.last = appended;
     if (!appended.draftSha256.empty()) found_.drafts[appended.draftSha256] = appended;
     if (!appended.series.empty()) found_.series[appended.series] = appended;
     if (found_.standing.issued && appended.replaces == found_.standing.issued->number)
         found_.standing.replacedBy = appended;
+    if (found_.standing.issued && appended.event == RegisterEvent::Signed &&
+        appended.number == found_.standing.issued->number)
+        found_.standing.signatures.push_back(appended);
 }
 
 // Appends the entry of staged files and puts them in place: the issue itself. The entry as written, or
@@ -516,4 +522,17 @@ std::optional<IssuedReport> IssueSession::Publish(RegisterEntry entry,
     std::optional<RegisterEntry> appended = Commit(std::move(entry), staged, messages);
     if (!appended) return std::nullopt;
     return IssuedOf(place_, std::move(*appended), {});
+}
+
+std::optional<RegisterEntry> IssueSession::Enter(RegisterEntry entry, const EntryFiles& files,
+                                                 UserMessages& messages) {
+    Stamp(entry, static_cast<int64_t>(std::time(nullptr)), entry.program);
+    StagedIssue staged(place_);
+    for (const auto& [name, bytes] : files.texts) {
+        if (!staged.Text(name, bytes, messages)) return std::nullopt;
+    }
+    if (files.pageDocument != nullptr &&
+        !staged.Page(files.pageName, *files.pageDocument, files.stylesheet, messages))
+        return std::nullopt;
+    return Commit(std::move(entry), staged, messages);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/FolderLock.h"
@@ -24,6 +25,16 @@ class UserMessages;
 struct NumberStanding {
     std::optional<RegisterEntry> issued;
     std::optional<RegisterEntry> replacedBy;
+    std::vector<RegisterEntry> signatures;  // the entries of its signatures, in the order they were made
+};
+
+// Files an entry that gives no number brings into the reports folder (a signature's): texts, and a page
+// made of a document.
+struct EntryFiles {
+    std::vector<std::pair<std::wstring, std::string>> texts;  // name, bytes
+    std::wstring pageName;
+    const XMLWrapper* pageDocument = nullptr;
+    std::wstring stylesheet;
 };
 
 // What to look for while the register is read.
@@ -92,6 +103,10 @@ public:
     // Issues a notice withdrawing the report the query asked for under the next number.
     std::optional<IssuedReport> Withdraw(const WithdrawalRequest& request, UserMessages& messages);
 
+    // Enters an event of the number the query asked for that gives no number (a signature), with its files
+    // staged, entered and put in place as an issue's are. The entry as written, or nothing after telling why.
+    std::optional<RegisterEntry> Enter(RegisterEntry entry, const EntryFiles& files, UserMessages& messages);
+
     const RegisterLookup& Found() const { return found_; }
 
 private:
@@ -127,8 +142,9 @@ public:
     const RegisterPlace& Place() const { return place_; }
 
     // Begins the register with its number pattern; the first report gets the counter `first`.
+    // `signatures`: the meanings the lab signs with, in their order, as words; empty: all three.
     bool Start(const NumberPattern& pattern, uint64_t first, const std::wstring& program,
-               UserMessages& messages) const;
+               UserMessages& messages, const std::wstring& signatures = std::wstring()) const;
 
     // One issue in a session of its own (IssueSession::Issue, Withdraw).
     std::optional<IssuedReport> Issue(IssueRequest request, UserMessages& messages) const;

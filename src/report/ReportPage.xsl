@@ -160,6 +160,15 @@
           .notice td.hash { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 7pt; }
         </style>
         </xsl:if>
+        <!-- A page without signatures stays as it was. -->
+        <xsl:if test="Document/signatures/signature">
+        <style type="text/css">
+          .signatures.signed table { width: 100%; font-size: 8pt; }
+          .signatures.signed td, .signatures.signed th { border: 0.4pt solid #888; padding: 0.6mm 1mm;
+                                                         vertical-align: top; }
+          .signed-heading { margin: 1mm 0 0.5mm 0; font-weight: bold; font-size: 9pt; }
+        </style>
+        </xsl:if>
       </head>
       <body>
         <xsl:if test="Document/registration/status = 'draft'">
@@ -269,18 +278,25 @@
 
     <xsl:apply-templates select="limits"/>
 
-    <div class="signatures">
-      <table>
-        <tbody>
-          <xsl:call-template name="signature">
-            <xsl:with-param name="role"><xsl:value-of select="$report.calculated-by"/></xsl:with-param>
-          </xsl:call-template>
-          <xsl:call-template name="signature">
-            <xsl:with-param name="role"><xsl:value-of select="$report.checked-by"/></xsl:with-param>
-          </xsl:call-template>
-        </tbody>
-      </table>
-    </div>
+    <xsl:choose>
+      <xsl:when test="signatures/signature">
+        <xsl:apply-templates select="signatures"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <div class="signatures">
+          <table>
+            <tbody>
+              <xsl:call-template name="signature">
+                <xsl:with-param name="role"><xsl:value-of select="$report.calculated-by"/></xsl:with-param>
+              </xsl:call-template>
+              <xsl:call-template name="signature">
+                <xsl:with-param name="role"><xsl:value-of select="$report.checked-by"/></xsl:with-param>
+              </xsl:call-template>
+            </tbody>
+          </table>
+        </div>
+      </xsl:otherwise>
+    </xsl:choose>
     </div>
 
     <xsl:apply-templates select="inputs"/>
@@ -705,6 +721,34 @@
       <xsl:value-of select="concat($report.centre-line, centre, $report.limits-3s, lower, ' … ', upper, $report.mr-limit, mr_upper)"/>
     </xsl:if>
     <xsl:text>.</xsl:text>
+  </xsl:template>
+
+  <!-- The electronic signatures a report has, in place of the lines to sign on: who signed, as what, when, with
+       which certificate. -->
+  <xsl:template match="signatures">
+    <div class="signatures signed">
+      <p class="signed-heading"><xsl:value-of select="$report.signed-heading"/></p>
+      <table>
+        <thead>
+          <tr>
+            <th><xsl:value-of select="$report.signed-meaning"/></th>
+            <th><xsl:value-of select="$report.signed-signer"/></th>
+            <th><xsl:value-of select="$report.signed-when"/></th>
+            <th><xsl:value-of select="$report.signed-certificate"/></th>
+          </tr>
+        </thead>
+        <tbody>
+          <xsl:for-each select="signature">
+            <tr>
+              <td><xsl:value-of select="meaning"/></td>
+              <td><xsl:value-of select="signer"/></td>
+              <td><xsl:value-of select="concat(signed_local, ' (', signed_utc, ')')"/></td>
+              <td><xsl:value-of select="concat($report.signed-serial, certificate_serial, $report.signed-issuer, certificate_issuer)"/></td>
+            </tr>
+          </xsl:for-each>
+        </tbody>
+      </table>
+    </div>
   </xsl:template>
 
   <!-- A line to sign on: signature, name, date, with what goes where below it. -->

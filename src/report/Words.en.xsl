@@ -96,6 +96,13 @@
   <xsl:variable name="report.limits-3s" select="', 3σ limits '"/>
   <xsl:variable name="report.mr-limit" select="', moving range limit '"/>
   <xsl:variable name="report.signature" select="'signature'"/>
+  <xsl:variable name="report.signed-heading" select="'Electronic signatures'"/>
+  <xsl:variable name="report.signed-meaning" select="'Meaning'"/>
+  <xsl:variable name="report.signed-signer" select="'Signed by'"/>
+  <xsl:variable name="report.signed-when" select="'Date and time'"/>
+  <xsl:variable name="report.signed-certificate" select="'Certificate'"/>
+  <xsl:variable name="report.signed-serial" select="'No. '"/>
+  <xsl:variable name="report.signed-issuer" select="', issued by '"/>
   <xsl:variable name="report.name" select="'name'"/>
   <xsl:variable name="report.date" select="'date'"/>
   <xsl:variable name="report.heading">Determination of organic oxygenate compounds and total organically bound oxygen in petrol by

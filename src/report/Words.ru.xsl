@@ -97,6 +97,13 @@
   <xsl:variable name="report.limits-3s" select="', пределы 3σ '"/>
   <xsl:variable name="report.mr-limit" select="', предел скользящего размаха '"/>
   <xsl:variable name="report.signature" select="'подпись'"/>
+  <xsl:variable name="report.signed-heading" select="'Электронные подписи'"/>
+  <xsl:variable name="report.signed-meaning" select="'Значение'"/>
+  <xsl:variable name="report.signed-signer" select="'Подписал'"/>
+  <xsl:variable name="report.signed-when" select="'Дата и время'"/>
+  <xsl:variable name="report.signed-certificate" select="'Сертификат'"/>
+  <xsl:variable name="report.signed-serial" select="'№ '"/>
+  <xsl:variable name="report.signed-issuer" select="', издатель: '"/>
   <xsl:variable name="report.name" select="'фамилия, инициалы'"/>
   <xsl:variable name="report.date" select="'дата'"/>
   <xsl:variable name="report.heading">Определение органических кислородсодержащих соединений и общего содержания органически

@@ -53,6 +53,9 @@ public:
 
     // Replaces the content by an empty root element <Document/>; true when the root is there.
     bool CreateDocument();
+    // Replaces the content by a document written earlier (ToText), to add to it; true when it reads and has
+    // a root. Neither a network nor a document type is looked at.
+    bool LoadDocument(const std::string& utf8);
 
     // Appends an element as the last child of `parent`, or of the root when `parent` is empty.
     // Returns it; empty when the DOM made none.

@@ -1,6 +1,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -84,9 +85,14 @@ XMLWrapper::XMLWrapper() : impl_(std::make_unique<Impl>()) {
 XMLWrapper::~XMLWrapper() = default;
 
 bool XMLWrapper::CreateDocument() {
+    return LoadDocument(kEmptyDocument);
+}
+
+bool XMLWrapper::LoadDocument(const std::string& utf8) {
     if (!impl_->document) throw XMLError(XMLError::kPointer, "no XML document");
-    DocumentOwner loaded(xmlReadMemory(kEmptyDocument, static_cast<int>(std::strlen(kEmptyDocument)), nullptr,
-                                       "UTF-8", XML_PARSE_NONET));
+    if (utf8.size() > static_cast<size_t>(INT_MAX)) return false;
+    DocumentOwner loaded(
+        xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8", XML_PARSE_NONET));
     if (!loaded) return false;
     impl_->document = std::move(loaded);
     impl_->root = xmlDocGetRootElement(impl_->document.get());

@@ -1,3 +1,4 @@
+#include <string_view>
 #include <utility>
 
 #include "platform/WideText.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const wchar_t kEmptyDocument[] = L"<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document />";
+const char kEmptyDocument[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document />";
 
 std::wstring NameOf(IXMLDOMNode* node) {
     BSTR name = nullptr;
@@ -112,10 +113,21 @@ XMLWrapper::XMLWrapper() : impl_(std::make_unique<Impl>()) {
 XMLWrapper::~XMLWrapper() = default;
 
 bool XMLWrapper::CreateDocument() {
+    return LoadDocument(kEmptyDocument);
+}
+
+bool XMLWrapper::LoadDocument(const std::string& utf8) {
+    // A string handed to MSXML is already decoded: its declaration's encoding would contradict it.
+    std::string_view text = utf8;
+    if (text.rfind("<?xml", 0) == 0) {
+        const size_t end = text.find("?>");
+        if (end == std::string_view::npos) return false;
+        text.remove_prefix(end + 2);
+    }
     if (!impl_->document) throw XMLError(XMLError::kPointer, "no XML document");
-    const Bstr text(kEmptyDocument);
+    const Bstr xml(FromUtf8(text));
     VARIANT_BOOL loaded = VARIANT_FALSE;
-    CheckResult(impl_->document->loadXML(text.Get(), &loaded));
+    CheckResult(impl_->document->loadXML(xml.Get(), &loaded));
     if (loaded != VARIANT_TRUE) return false;
     impl_->document->get_documentElement(impl_->root.Put());
     return static_cast<bool>(impl_->root);

@@ -5,11 +5,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
 #include "CliFixture.h"
 #include "platform/Sha256.h"
+#include "platform/StdioFile.h"
 #include "platform/WideText.h"
 #include "register/RegisterFile.h"
 
@@ -258,4 +260,71 @@ TEST_F(RegisterCommandTest, ABatchIssuesEachSeriesOnce) {
     const CliRun second = Run(batch);
     EXPECT_EQ(Count(Read(L"out/index.html"), "выпущен ранее: отчёт № ОХ-"), issued) << second.err;
     EXPECT_EQ(RegisterFile(folder.File(L"RegisterOxycalc.txt")).Read().entries, issued + 1);
+}
+
+namespace {
+
+// Whether OpenSSL's own command accepts a detached signature of a file against the lab's CA.
+bool OpensslAccepts(const std::string& content, const std::string& signature, const std::string& ca) {
+    const std::string command = "openssl cms -verify -binary -inform DER -purpose any -in " +
+                                Quoted(signature) + " -content " + Quoted(content) + " -CAfile " +
+                                Quoted(ca) + " -out /dev/null 2>/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+}  // namespace
+
+// An issued report signed by its preparer and its reviewer verifies by our check and by OpenSSL's; the
+// preparer approving is refused; a byte changed in the report or in a statement is named.
+TEST_F(RegisterCommandTest, SignaturesOfAnIssuedReportHoldUntilAByteChanges) {
+    const std::string keys = Path(L"keys");
+    ASSERT_EQ(
+        std::system(
+            (Quoted(OXY_SOURCE_DIR "/tests/sign/make-test-certificates.sh") + " " + Quoted(keys)).c_str()),
+        0);
+    setenv("OXY_TEST_KEY_PASSWORD", "secret", 1);
+    const std::string number = LastLine(Run({"issue", Draft(L"d1", "745.68")}));
+    const auto sign = [&](const char* meaning, const char* who) {
+        return Run({"sign", number, "--meaning", meaning, "--pkcs12", keys + "/" + who + ".p12",
+                    "--password-env", "OXY_TEST_KEY_PASSWORD", "--components",
+                    Path(L"CompsTableOxycalc.csv")});
+    };
+    const CliRun prepared = sign("составил", "ivanova");
+    ASSERT_EQ(prepared.exitCode, 0) << prepared.err;
+    EXPECT_EQ(sign("утвердил", "petrov").exitCode, 1) << "approved before reviewed";
+    ASSERT_EQ(sign("проверил", "petrov").exitCode, 0);
+    const CliRun same = sign("утвердил", "ivanova");
+    EXPECT_EQ(same.exitCode, 1);
+    EXPECT_TRUE(Holds(same.err, "другой человек")) << same.err;
+
+    const std::string signedPage = LastLine(sign("утвердил", "petrov"));
+    EXPECT_TRUE(Holds(ReadFileBytes(FromUtf8(signedPage)).value_or(""), "Электронные подписи"));
+    EXPECT_TRUE(Holds(ReadFileBytes(FromUtf8(signedPage)).value_or(""), "Иванова Анна Андреевна"));
+    const std::string statement = Issued(number, ".reviewed.statement.json");
+    EXPECT_TRUE(OpensslAccepts(statement, statement + ".p7s", keys + "/lab-ca.pem"));
+
+    const auto verify = [&] { return Run({"verify", Issued(number), "--trust", keys + "/trust"}); };
+    CliRun checked = verify();
+    EXPECT_EQ(checked.exitCode, 0) << checked.out << checked.err;
+    EXPECT_EQ(Count(checked.out, "подпись верна"), 3u) << checked.out;
+    EXPECT_EQ(Run({"verify", Issued(number)}).exitCode, 1) << "no trusted certificates named";
+
+    // One byte of the issued JSON: every signature over it is named.
+    std::string json = ReadFileBytes(FromUtf8(Issued(number))).value();
+    const std::string original = json;
+    json[json.find("745.68") + 5] = '9';
+    std::ofstream(Issued(number), std::ios::binary) << json;
+    checked = verify();
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_EQ(Count(checked.out, "изменён после подписи"), 3u) << checked.out;
+    std::ofstream(Issued(number), std::ios::binary) << original;
+
+    // One byte of a statement: neither we nor OpenSSL accept it.
+    std::string text = ReadFileBytes(FromUtf8(statement)).value();
+    text[text.find("reviewed")] = 'R';
+    std::ofstream(statement, std::ios::binary) << text;
+    EXPECT_FALSE(OpensslAccepts(statement, statement + ".p7s", keys + "/lab-ca.pem"));
+    checked = verify();
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_TRUE(Holds(checked.out, "ПОДПИСЬ НЕ ВЕРНА")) << checked.out;
 }

@@ -42,12 +42,12 @@ TEST(RegisterEntry, ReadsBackAsWrittenAndPassesOverWhatALaterVersionAdds) {
     EXPECT_TRUE(read.GivesNumber());
 
     std::string later = text;
-    later.insert(later.find("SHA-256 предыдущей"), "Подпись: ОХ-2026-00018.p7s 0123\n");
+    later.insert(later.find("SHA-256 предыдущей"), "Отправлен: LIMS 0123\n");
     later.replace(later.find("отчёт выпущен взамен"), std::string("отчёт выпущен взамен").size(),
-                  "отчёт подписан");
-    const RegisterEntry signature = ParseRegisterEntry(later);
-    EXPECT_EQ(signature.event, RegisterEvent::Other);
-    EXPECT_EQ(signature.eventText, L"отчёт подписан");
-    EXPECT_FALSE(signature.GivesNumber());
-    EXPECT_EQ(signature.previousSha256, entry.previousSha256);
+                  "отчёт отправлен");
+    const RegisterEntry sent = ParseRegisterEntry(later);
+    EXPECT_EQ(sent.event, RegisterEvent::Other);
+    EXPECT_EQ(sent.eventText, L"отчёт отправлен");
+    EXPECT_FALSE(sent.GivesNumber());
+    EXPECT_EQ(sent.previousSha256, entry.previousSha256);
 }

@@ -1,0 +1,90 @@
+#include "SignCommand.h"
+
+#include <cstdlib>
+
+#include "ConsoleMessages.h"
+#include "messages/Catalogue.h"
+#include "platform/ConsoleText.h"
+#include "platform/FileSystemPath.h"
+#include "platform/TerminalPassword.h"
+#include "platform/WideText.h"
+#include "register/RegisterPlace.h"
+#include "report/TemporaryReportFile.h"
+#include "sign/ReportSigning.h"
+#include "tables/DataFilePath.h"
+#include "verify/RecordedReport.h"
+#include "verify/ReportRebuild.h"
+
+namespace {
+
+// The password of a key file: from the variable --password-env names, else typed at the terminal.
+std::optional<std::string> PasswordOf(const RegisterOptions& options, UserMessages& messages) {
+    if (options.passwordEnv) {
+        const char* value = std::getenv(ToUtf8(*options.passwordEnv).c_str());
+        if (value == nullptr) {
+            messages.ShowError(Message(MessageCode::SignNoPasswordVariable, {*options.passwordEnv}));
+            return std::nullopt;
+        }
+        return std::string(value);
+    }
+    return ReadTerminalPassword(Render(MessageCode::SignPassword, messages.MessageLanguage()));
+}
+
+std::optional<SigningKey> KeyOf(const RegisterOptions& options, UserMessages& messages) {
+    try {
+        if (options.certificate) return SigningKey::FromUserStore(*options.certificate);
+        const std::optional<std::string> password = PasswordOf(options, messages);
+        if (!password) return std::nullopt;
+        return SigningKey::FromPkcs12(*options.pkcs12, *password);
+    } catch (const SignatureError& error) {
+        messages.ShowError(Message(MessageCode::SignatureRefused, {Nested(error.message)}));
+    }
+    return std::nullopt;
+}
+
+// The register: --register, or the one the components file's folder uses.
+std::optional<RegisterPlace> PlaceOf(const RegisterOptions& options, UserMessages& messages) {
+    if (options.registerFile) return RegisterAt(*options.registerFile);
+    const std::wstring components = options.components ? AbsolutePath(*options.components)
+                                                       : DataFilePath(L"\\CompsTableOxycalc.csv", messages);
+    std::optional<RegisterPlace> place = RegisterOf(components);
+    if (!place) messages.ShowError(Message(MessageCode::RegisterOff, {components}));
+    return place;
+}
+
+// The page's stylesheet: --xsl, else the one the issued report was made with, else the data folder's of its
+// language.
+std::wstring StylesheetOf(const RegisterOptions& options, const RegisterPlace& place) {
+    if (options.stylesheet) return AbsolutePath(*options.stylesheet);
+    const std::wstring json = place.ReportFile(options.number + L".json");
+    Message error;
+    const std::optional<RecordedReport> issued = ReadRecordedReport(json, error);
+    if (issued && issued->stylesheet) return ResolveRecordedPath(issued->stylesheet->path, json);
+    const Language language = issued ? issued->language : Language::Russian;
+    return DataFileBeside(ResolveRecordedPath(issued ? issued->componentsFile.file.path : L"", json),
+                          StylesheetName(L"Report", language));
+}
+
+}  // namespace
+
+ExitCode RunSign(const RegisterOptions& options, UserMessages& messages) {
+    const std::optional<SignatureMeaning> meaning = ParseMeaning(options.meaning);
+    if (!meaning) {
+        messages.ShowError(Message(MessageCode::RegisterCliSign));
+        return kExitUsage;
+    }
+    const std::optional<RegisterPlace> place = PlaceOf(options, messages);
+    if (!place) return kExitFailure;
+    const std::optional<SigningKey> key = KeyOf(options, messages);
+    if (!key) return kExitFailure;
+    const SignRequest request{options.number, *meaning, L"oxycalc-cli sign", StylesheetOf(options, *place)};
+    const std::optional<MadeSignature> made = SignIssuedReport(*place, request, *key, messages);
+    if (!made) return kExitFailure;
+    const Language language = messages.MessageLanguage();
+    WriteConsoleText(stdout,
+                     Render(Message(MessageCode::SignatureMade,
+                                    {Nested(SignatureLine(made->statement)), options.number, made->page}),
+                            language) +
+                         L"\n" + made->page + L"\n");
+    return kExitSuccess;
+}

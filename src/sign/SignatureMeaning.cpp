@@ -1,0 +1,48 @@
+#include "sign/SignatureMeaning.h"
+
+#include "platform/WideText.h"
+#include "tables/NameCompare.h"
+
+const wchar_t* MeaningWord(SignatureMeaning meaning) {
+    switch (meaning) {
+        case SignatureMeaning::Prepared:
+            return L"составил";
+        case SignatureMeaning::Reviewed:
+            return L"проверил";
+        case SignatureMeaning::Approved:
+            return L"утвердил";
+    }
+    return L"";
+}
+
+const char* MeaningKey(SignatureMeaning meaning) {
+    switch (meaning) {
+        case SignatureMeaning::Prepared:
+            return "prepared";
+        case SignatureMeaning::Reviewed:
+            return "reviewed";
+        case SignatureMeaning::Approved:
+            return "approved";
+    }
+    return "";
+}
+
+Message MeaningMessage(SignatureMeaning meaning) {
+    switch (meaning) {
+        case SignatureMeaning::Prepared:
+            return Message(MessageCode::SignatureMeaningPrepared);
+        case SignatureMeaning::Reviewed:
+            return Message(MessageCode::SignatureMeaningReviewed);
+        case SignatureMeaning::Approved:
+            return Message(MessageCode::SignatureMeaningApproved);
+    }
+    return Message();
+}
+
+std::optional<SignatureMeaning> ParseMeaning(const std::wstring& text) {
+    for (const SignatureMeaning meaning : kAllMeanings) {
+        if (EqualNoCase(text, MeaningWord(meaning)) || EqualNoCase(text, FromUtf8(MeaningKey(meaning))))
+            return meaning;
+    }
+    return std::nullopt;
+}
