@@ -368,8 +368,20 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::VerifySignatureFails, L"SIGNATURE DOES NOT HOLD: %1 — %2"},
     {MessageCode::VerifySignatureUnread, L"SIGNATURE DOES NOT READ: %1 — %2"},
     {MessageCode::RegisterHistorySigned, L"%1. %2, %3: report No. %4 signed “%5”: %6"},
-    {MessageCode::RegisterCliSign, L"sign takes a report number, --meaning prepared|reviewed|approved and a key: --pkcs12 FILE [--password-env NAME] or --cert WHO (the Windows certificate store)"},
-    {MessageCode::SignUsage, L"\nSignatures (sign): oxycalc-cli sign NUMBER --meaning prepared|reviewed|approved\n(--pkcs12 FILE [--password-env NAME] | --cert WHO) signs an issued report: a statement\n(the number, the SHA-256 of each of the report’s files, the meaning, the signer, the UTC\ntime) and its detached CMS signature (.p7s) are entered into the register, beside them a\npage of the report with its signatures. A PKCS #12 password is read from the terminal or\nfrom the environment variable --password-env names, never from the command line. On\nWindows the key comes from the user’s certificate store (--cert: part of the name or the\nSHA-1 thumbprint), and its provider asks for the PIN. Meanings follow their order, each\nonce; another person than the preparer reviews and approves. verify REPORT --trust FOLDER\nchecks each signature against the PEM certificates the lab trusts (on Windows without\n--trust, against the store).\n"},
+    {MessageCode::RegisterCliSign,
+     L"sign takes a report number, --meaning prepared|reviewed|approved and a key: --pkcs12 FILE "
+     L"[--password-env NAME] or --cert WHO (the Windows certificate store)"},
+    {MessageCode::SignUsage,
+     L"\nSignatures (sign): oxycalc-cli sign NUMBER --meaning prepared|reviewed|approved\n(--pkcs12 FILE "
+     L"[--password-env NAME] | --cert WHO) signs an issued report: a statement\n(the number, the SHA-256 of "
+     L"each of the report’s files, the meaning, the signer, the UTC\ntime) and its detached CMS signature "
+     L"(.p7s) are entered into the register, beside them a\npage of the report with its signatures. A PKCS "
+     L"#12 password is read from the terminal or\nfrom the environment variable --password-env names, never "
+     L"from the command line. On\nWindows the key comes from the user’s certificate store (--cert: part of "
+     L"the name or the\nSHA-1 thumbprint), and its provider asks for the PIN. Meanings follow their order, "
+     L"each\nonce; another person than the preparer reviews and approves. verify REPORT --trust "
+     L"FOLDER\nchecks each signature against the PEM certificates the lab trusts (on Windows "
+     L"without\n--trust, against the store).\n"},
     {MessageCode::SignPassword, L"Password of the key file: "},
     {MessageCode::SignNoPasswordVariable, L"there is no environment variable %1: no password given"},
     {MessageCode::VerifyCliTrust, L"--trust takes a folder of PEM certificates"},

@@ -261,11 +261,11 @@
     X(VerifySignatureFails, "verify_signature_fails")        /* line, problems */                            \
     X(VerifySignatureUnread, "verify_signature_unread")      /* file, problems */                            \
     X(RegisterHistorySigned, "register_history_signed") /* place, local, user, number, meaning, signer */    \
-    X(RegisterCliSign, "register_cli_sign")                                                             \
-    X(SignUsage, "sign_usage")                                                             \
-    X(SignPassword, "sign_password")                                                             \
-    X(SignNoPasswordVariable, "sign_no_password_variable")                                                             \
-    X(VerifyCliTrust, "verify_cli_trust")                                                             \
+    X(RegisterCliSign, "register_cli_sign")                                                                  \
+    X(SignUsage, "sign_usage")                                                                               \
+    X(SignPassword, "sign_password")                                                                         \
+    X(SignNoPasswordVariable, "sign_no_password_variable")                                                   \
+    X(VerifyCliTrust, "verify_cli_trust")                                                                    \
     /* A chart's names */                                                                                    \
     X(QcChartTitle, "qc_chart_title") /* sample, measure */                                                  \
     X(QcMeasure, "qc_measure")        /* component, quantity */                                              \
