@@ -9,8 +9,10 @@
 #include "platform/TerminalPassword.h"
 #include "platform/WideText.h"
 #include "register/RegisterPlace.h"
+#include "report/LimsExport.h"
 #include "report/TemporaryReportFile.h"
 #include "sign/ReportSigning.h"
+#include "sign/SignatureExport.h"
 #include "tables/DataFilePath.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportRebuild.h"
@@ -42,11 +44,15 @@ std::optional<SigningKey> KeyOf(const RegisterOptions& options, UserMessages& me
     return std::nullopt;
 }
 
+std::wstring ComponentsOf(const RegisterOptions& options, UserMessages& messages) {
+    return options.components ? AbsolutePath(*options.components)
+                              : DataFilePath(L"\\CompsTableOxycalc.csv", messages);
+}
+
 // The register: --register, or the one the components file's folder uses.
-std::optional<RegisterPlace> PlaceOf(const RegisterOptions& options, UserMessages& messages) {
+std::optional<RegisterPlace> PlaceOf(const RegisterOptions& options, const std::wstring& components,
+                                     UserMessages& messages) {
     if (options.registerFile) return RegisterAt(*options.registerFile);
-    const std::wstring components = options.components ? AbsolutePath(*options.components)
-                                                       : DataFilePath(L"\\CompsTableOxycalc.csv", messages);
     std::optional<RegisterPlace> place = RegisterOf(components);
     if (!place) messages.ShowError(Message(MessageCode::RegisterOff, {components}));
     return place;
@@ -73,13 +79,19 @@ ExitCode RunSign(const RegisterOptions& options, UserMessages& messages) {
         messages.ShowError(Message(MessageCode::RegisterCliSign));
         return kExitUsage;
     }
-    const std::optional<RegisterPlace> place = PlaceOf(options, messages);
+    const std::wstring components = ComponentsOf(options, messages);
+    const std::optional<RegisterPlace> place = PlaceOf(options, components, messages);
     if (!place) return kExitFailure;
     const std::optional<SigningKey> key = KeyOf(options, messages);
     if (!key) return kExitFailure;
     const SignRequest request{options.number, *meaning, L"oxycalc-cli sign", StylesheetOf(options, *place)};
     const std::optional<MadeSignature> made = SignIssuedReport(*place, request, *key, messages);
     if (!made) return kExitFailure;
+    // A LIMS that takes the issued reports from the lab's export folder takes their signatures there too.
+    const std::wstring exportFolder = DataFileBeside(components, kLimsFolderName);
+    if (FolderExists(exportFolder))
+        ExportSignaturesForLims(place->ReportFile(options.number + L".json"), options.number, made->all,
+                                exportFolder, messages);
     const Language language = messages.MessageLanguage();
     WriteConsoleText(stdout,
                      Render(Message(MessageCode::SignatureMade,

@@ -111,7 +111,8 @@ std::optional<MadeSignature> SignIssuedReport(const RegisterPlace& place, const 
                        {signer.commonName, MessageMoment{signer.notBefore}, MessageMoment{signer.notAfter}}));
         return std::nullopt;
     }
-    MadeSignature made{{}, StatementFor(request.number, request.meaning, signer, *standing.issued, now), L""};
+    MadeSignature made{
+        {}, StatementFor(request.number, request.meaning, signer, *standing.issued, now), L"", {}};
     const std::string text = StatementText(made.statement);
     std::string signature;
     try {
@@ -144,6 +145,7 @@ std::optional<MadeSignature> SignIssuedReport(const RegisterPlace& place, const 
     if (!appended) return std::nullopt;
     made.entry = std::move(*appended);
     made.page = place.ReportFile(pageName);
+    made.all = std::move(all);
     return made;
 }
 

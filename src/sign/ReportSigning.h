@@ -26,6 +26,7 @@ struct MadeSignature {
     RegisterEntry entry;
     SignatureStatement statement;
     std::wstring page;
+    std::vector<SignatureStatement> all;  // every signature of the report now, this one last
 };
 
 // The meanings a lab signs with, in their order, from its register's first entry; all three when it names

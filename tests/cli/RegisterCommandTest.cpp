@@ -284,6 +284,7 @@ TEST_F(RegisterCommandTest, SignaturesOfAnIssuedReportHoldUntilAByteChanges) {
         0);
     setenv("OXY_TEST_KEY_PASSWORD", "secret", 1);
     const std::string number = LastLine(Run({"issue", Draft(L"d1", "745.68")}));
+    fs::create_directories(fs::u8path(Path(L"Выгрузка")));
     const auto sign = [&](const char* meaning, const char* who) {
         return Run({"sign", number, "--meaning", meaning, "--pkcs12", keys + "/" + who + ".p12",
                     "--password-env", "OXY_TEST_KEY_PASSWORD", "--components",
@@ -300,6 +301,8 @@ TEST_F(RegisterCommandTest, SignaturesOfAnIssuedReportHoldUntilAByteChanges) {
     const std::string signedPage = LastLine(sign("утвердил", "petrov"));
     EXPECT_TRUE(Holds(ReadFileBytes(FromUtf8(signedPage)).value_or(""), "Электронные подписи"));
     EXPECT_TRUE(Holds(ReadFileBytes(FromUtf8(signedPage)).value_or(""), "Иванова Анна Андреевна"));
+    const std::string lims = Read(L"Выгрузка/" + FromUtf8(number) + L".signed.json");
+    EXPECT_EQ(Count(lims, "\"meaning_word\""), 3u) << "the LIMS export carries every signature";
     const std::string statement = Issued(number, ".reviewed.statement.json");
     EXPECT_TRUE(OpensslAccepts(statement, statement + ".p7s", keys + "/lab-ca.pem"));
 
