@@ -60,21 +60,13 @@ ExitCode LinkTo(const std::wstring& components, const RegisterPlace& place, User
 // The meanings of --signatures as the lab's words, in the order given ("составил, проверил"); false, after
 // telling which, for a word that is no meaning.
 bool SignatureWords(const std::wstring& given, std::wstring& words, UserMessages& messages) {
-    std::wstring word;
-    for (const wchar_t c : given + L",") {
-        if (c != L',' && c != L' ') {
-            word += c;
-            continue;
-        }
-        if (word.empty()) continue;
-        const std::optional<SignatureMeaning> meaning = ParseMeaning(word);
-        if (!meaning) {
-            messages.ShowError(Message(MessageCode::RegisterCliSign));
-            return false;
-        }
-        words += (words.empty() ? L"" : L", ") + std::wstring(MeaningWord(*meaning));
-        word.clear();
+    const std::optional<std::vector<SignatureMeaning>> meanings = ParseMeaningList(given);
+    if (!meanings) {
+        messages.ShowError(Message(MessageCode::RegisterCliSign));
+        return false;
     }
+    for (const SignatureMeaning meaning : *meanings)
+        words += (words.empty() ? L"" : L", ") + std::wstring(MeaningWord(meaning));
     return true;
 }
 

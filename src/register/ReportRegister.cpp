@@ -33,18 +33,6 @@ MessageArg MomentOfEntry(const RegisterEntry& entry) {
     return MessageMoment{ParseUtcIsoText(entry.utc).value_or(0)};
 }
 
-const wchar_t* MadeByKey(ReportOrigin::Maker maker) {
-    switch (maker) {
-        case ReportOrigin::Maker::Plugin:
-            return L"plugin";
-        case ReportOrigin::Maker::Batch:
-            return L"batch";
-        case ReportOrigin::Maker::Report:
-            break;
-    }
-    return L"report";
-}
-
 bool TakeLock(FolderLock& lock, const std::wstring& registerFile, UserMessages& messages) {
     switch (lock.Take(kLockWait)) {
         case FolderLock::State::Taken:
@@ -446,7 +434,7 @@ std::optional<IssuedReport> IssueSession::Issue(IssueRequest request, UserMessag
     std::optional<RegisterEntry> entry =
         NextEntry(amends ? RegisterEvent::Amended : RegisterEvent::Issued, request.program, messages);
     if (!entry) return std::nullopt;
-    entry->madeBy = MadeByKey(model.origin.maker);
+    entry->madeBy = FromUtf8(MakerKey(model.origin.maker));
     entry->sample = sample;
     entry->series = request.series;
     entry->draftSha256 = request.draftSha256;

@@ -296,18 +296,6 @@ void AddChromatogramInput(XMLWrapper& wrapper, const XMLElement& inputs,
     }
 }
 
-const wchar_t* MakerKey(ReportOrigin::Maker maker) {
-    switch (maker) {
-        case ReportOrigin::Maker::Plugin:
-            return L"plugin";
-        case ReportOrigin::Maker::Batch:
-            return L"batch";
-        case ReportOrigin::Maker::Report:
-            break;
-    }
-    return L"report";
-}
-
 // <inputs>: everything the numbers rest on, exactly, with the files' SHA-256, and how the report was made:
 // the program, the settings, every component of the table, the host database, each chromatogram with its
 // file and named peaks, the components and limits files with where their logs stood, the stylesheet, and
@@ -315,7 +303,7 @@ const wchar_t* MakerKey(ReportOrigin::Maker maker) {
 void AddInputs(XMLWrapper& wrapper, const ReportModel& model) {
     const CalculationData& data = model.data;
     const XMLElement inputs = wrapper.AddElement(XMLElement(), L"inputs");
-    wrapper.AddTextElement(inputs, L"made_by", MakerKey(model.origin.maker));
+    wrapper.AddTextElement(inputs, L"made_by", FromUtf8(MakerKey(model.origin.maker)));
     wrapper.AddTextElement(inputs, L"language", FromUtf8(LanguageKey(model.language)));
     wrapper.AddTextElement(inputs, L"standard", data.standard);
     wrapper.AddTextElement(inputs, L"sample_density", Exact(data.sampleDensity));

@@ -216,18 +216,6 @@ Json ChromatogramInput(const ReportChromatogram& c) {
     return input;
 }
 
-const char* MakerKey(ReportOrigin::Maker maker) {
-    switch (maker) {
-        case ReportOrigin::Maker::Plugin:
-            return "plugin";
-        case ReportOrigin::Maker::Batch:
-            return "batch";
-        case ReportOrigin::Maker::Report:
-            break;
-    }
-    return "report";
-}
-
 // Everything the numbers rest on, exactly (17 significant digits), with the files' SHA-256, and how the
 // report was made: what a check makes it again from.
 Json Inputs(const ReportModel& model) {

@@ -158,3 +158,15 @@ ReportRegistration::Status RegistrationStatusOfKey(const std::string& key) {
     }
     return ReportRegistration::Status::None;
 }
+
+const char* MakerKey(ReportOrigin::Maker maker) {
+    switch (maker) {
+        case ReportOrigin::Maker::Plugin:
+            return "plugin";
+        case ReportOrigin::Maker::Batch:
+            return "batch";
+        case ReportOrigin::Maker::Report:
+            break;
+    }
+    return "report";
+}

@@ -60,6 +60,9 @@ struct ReportOrigin {
     std::optional<ReportTable> qcFile;
 };
 
+// How documents for programs name the maker: "plugin", "report", "batch".
+const char* MakerKey(ReportOrigin::Maker maker);
+
 // One sample's report: everything its outputs show, built once from a finished calculation. The report
 // document, its page, JSON and CSV are all made from it.
 struct ReportModel {

@@ -76,16 +76,8 @@ Language LanguageOfStylesheet(const std::wstring& stylesheet) {
 }  // namespace
 
 std::vector<SignatureMeaning> AskedMeanings(const RegisterEntry& started) {
-    std::vector<SignatureMeaning> asked;
-    std::wstring word;
-    for (const wchar_t c : started.signatures + L",") {
-        if (c != L',' && c != L' ') {
-            word += c;
-            continue;
-        }
-        if (const std::optional<SignatureMeaning> meaning = ParseMeaning(word)) asked.push_back(*meaning);
-        word.clear();
-    }
+    std::vector<SignatureMeaning> asked =
+        ParseMeaningList(started.signatures).value_or(std::vector<SignatureMeaning>{});
     if (asked.empty()) asked.assign(std::begin(kAllMeanings), std::end(kAllMeanings));
     return asked;
 }

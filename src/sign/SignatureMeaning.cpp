@@ -46,3 +46,20 @@ std::optional<SignatureMeaning> ParseMeaning(const std::wstring& text) {
     }
     return std::nullopt;
 }
+
+std::optional<std::vector<SignatureMeaning>> ParseMeaningList(const std::wstring& text) {
+    std::vector<SignatureMeaning> meanings;
+    std::wstring word;
+    for (const wchar_t c : text + L",") {
+        if (c != L',' && c != L' ') {
+            word += c;
+            continue;
+        }
+        if (word.empty()) continue;
+        const std::optional<SignatureMeaning> meaning = ParseMeaning(word);
+        if (!meaning) return std::nullopt;
+        meanings.push_back(*meaning);
+        word.clear();
+    }
+    return meanings;
+}

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "messages/Message.h"
 
@@ -20,3 +21,6 @@ Message MeaningMessage(SignatureMeaning meaning);
 const char* MeaningKey(SignatureMeaning meaning);
 // A meaning given by its word or key, in any letter case; nothing for another text.
 std::optional<SignatureMeaning> ParseMeaning(const std::wstring& text);
+// Meanings given by their words or keys, separated by commas or blanks ("составил, проверил"); nothing when
+// one is no meaning.
+std::optional<std::vector<SignatureMeaning>> ParseMeaningList(const std::wstring& text);
