@@ -61,11 +61,14 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
     QuietMessages messages;
     IndexPage index;
     index.rows = {done, failed};
-    StagedFiles staged;
-    ASSERT_TRUE(StageIndexPage(folder.File(L"index.html"), index,
-                               FromUtf8(OXY_STYLESHEET_DIR "/BatchIndex.xsl"), staged, messages));
-    ASSERT_TRUE(staged.Commit());
-    const std::string page = ReadBytes(folder.File(L"index.html"));
+    // The index page written in the index's language with the stylesheet given.
+    const auto written = [&](const std::wstring& name, const char* stylesheet) {
+        StagedFiles staged;
+        EXPECT_TRUE(StageIndexPage(folder.File(name), index, FromUtf8(stylesheet), staged, messages));
+        EXPECT_TRUE(staged.Commit());
+        return ReadBytes(folder.File(name));
+    };
+    const std::string page = written(L"index.html", OXY_STYLESHEET_DIR "/BatchIndex.xsl");
     EXPECT_TRUE(Holds(page, "&lt;Проба &amp; Ко&gt;"));
     EXPECT_TRUE(Holds(page, "<b>3.5343</b>"));
     EXPECT_TRUE(Holds(page, "href=\"001-Проба.json\""));
@@ -76,11 +79,7 @@ TEST(BatchIndex, ListsEachSampleWithItsReportOrItsReasonEscaped) {
 
     // In English the same rows, the data as they are, no Russian word of the page's own.
     index.language = Language::English;
-    StagedFiles english;
-    ASSERT_TRUE(StageIndexPage(folder.File(L"index.en.html"), index,
-                               FromUtf8(OXY_STYLESHEET_DIR "/BatchIndex.ENU.xsl"), english, messages));
-    ASSERT_TRUE(english.Commit());
-    const std::string en = ReadBytes(folder.File(L"index.en.html"));
+    const std::string en = written(L"index.en.html", OXY_STYLESHEET_DIR "/BatchIndex.ENU.xsl");
     EXPECT_TRUE(Holds(en, "&lt;Проба &amp; Ко&gt;"));
     EXPECT_TRUE(Holds(en, "no density in the densities file"));
     EXPECT_TRUE(Holds(en, "different days"));
