@@ -15,7 +15,6 @@
 #include "register/ReportRegister.h"
 #include "report/LimsExport.h"
 #include "report/TemporaryReportFile.h"
-#include "sign/SignatureMeaning.h"
 #include "tables/DataFilePath.h"
 #include "verify/RecordedReport.h"
 #include "verify/ReportRebuild.h"
@@ -57,19 +56,6 @@ ExitCode LinkTo(const std::wstring& components, const RegisterPlace& place, User
     return kExitSuccess;
 }
 
-// The meanings of --signatures as the lab's words, in the order given ("составил, проверил"); false, after
-// telling which, for a word that is no meaning.
-bool SignatureWords(const std::wstring& given, std::wstring& words, UserMessages& messages) {
-    const std::optional<std::vector<SignatureMeaning>> meanings = ParseMeaningList(given);
-    if (!meanings) {
-        messages.ShowError(Message(MessageCode::RegisterCliSign));
-        return false;
-    }
-    for (const SignatureMeaning meaning : *meanings)
-        words += (words.empty() ? L"" : L", ") + std::wstring(MeaningWord(meaning));
-    return true;
-}
-
 ExitCode Start(const RegisterOptions& options, UserMessages& messages) {
     Message problem;
     const std::optional<NumberPattern> pattern = NumberPattern::Parse(options.pattern, problem);
@@ -82,9 +68,8 @@ ExitCode Start(const RegisterOptions& options, UserMessages& messages) {
     const RegisterPlace place = options.registerFile
                                     ? RegisterAt(*options.registerFile)
                                     : RegisterPlace{DataFileBeside(components, kRegisterFileName)};
-    std::wstring signatures;
-    if (!SignatureWords(options.signatures, signatures, messages)) return kExitUsage;
-    if (!ReportRegister(place).Start(*pattern, options.first, L"oxycalc-cli register", messages, signatures))
+    if (!ReportRegister(place).Start(*pattern, options.first, L"oxycalc-cli register", messages,
+                                     options.signatures))
         return kExitFailure;
     return LinkTo(components, place, messages);
 }

@@ -64,7 +64,14 @@ std::optional<RegisterOptions> ParseStart(Values& values, const std::vector<std:
         return options;
     }
     options.pattern = *values[L"--start"];
-    options.signatures = values[L"--signatures"].value_or(L"");
+    if (const std::optional<std::wstring>& given = values[L"--signatures"]) {
+        const std::optional<std::vector<SignatureMeaning>> meanings = ParseMeaningList(*given);
+        if (!meanings || meanings->empty())
+            return Failed(error, Message(MessageCode::RegisterCliSignatures, {*given}));
+        for (const SignatureMeaning meaning : *meanings)
+            options.signatures +=
+                (options.signatures.empty() ? L"" : L", ") + std::wstring(MeaningWord(meaning));
+    }
     if (const std::optional<std::wstring>& first = values[L"--first"]) {
         const std::optional<double> number = ReadWholeNumber(*first);
         if (!number || *number < 1 || *number > 1e12 ||
@@ -100,7 +107,9 @@ std::optional<RegisterOptions> ParseSign(Values& values, const std::vector<std::
         return Failed(error, MessageCode::RegisterCliSign);
     options.command = RegisterOptions::Command::Sign;
     options.number = words[0];
-    options.meaning = *values[L"--meaning"];
+    const std::optional<SignatureMeaning> meaning = ParseMeaning(*values[L"--meaning"]);
+    if (!meaning) return Failed(error, MessageCode::RegisterCliSign);
+    options.meaning = *meaning;
     options.pkcs12 = values[L"--pkcs12"];
     options.passwordEnv = values[L"--password-env"];
     options.certificate = values[L"--cert"];

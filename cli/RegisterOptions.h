@@ -7,6 +7,7 @@
 
 #include "messages/Language.h"
 #include "messages/Message.h"
+#include "sign/SignatureMeaning.h"
 
 // What `oxycalc-cli register`, `issue`, `amend` and `sign` were asked to do.
 struct RegisterOptions {
@@ -25,10 +26,11 @@ struct RegisterOptions {
     std::wstring reason;                     // amend --reason
     std::optional<std::wstring> stylesheet;  // amend --withdraw --xsl: the notice page's
     Language language = Language::Russian;   // --lang: the console's, and a notice of withdrawal's words
-    std::wstring signatures;                 // register --start --signatures: the meanings the lab signs with
-    std::wstring meaning;                    // sign --meaning
-    std::optional<std::wstring> pkcs12;      // sign --pkcs12 FILE: the key natively
-    std::optional<std::wstring> passwordEnv;  // sign --password-env NAME: where its password is
+    // register --start --signatures: the meanings the lab signs with, as its words ("составил, проверил")
+    std::wstring signatures;
+    SignatureMeaning meaning = SignatureMeaning::Prepared;  // sign --meaning
+    std::optional<std::wstring> pkcs12;                     // sign --pkcs12 FILE: the key natively
+    std::optional<std::wstring> passwordEnv;                // sign --password-env NAME: where its password is
     std::optional<std::wstring> certificate;  // sign --cert WHO: the key in the user's store on Windows
 };
 

@@ -74,17 +74,13 @@ std::wstring StylesheetOf(const RegisterOptions& options, const RegisterPlace& p
 }  // namespace
 
 ExitCode RunSign(const RegisterOptions& options, UserMessages& messages) {
-    const std::optional<SignatureMeaning> meaning = ParseMeaning(options.meaning);
-    if (!meaning) {
-        messages.ShowError(Message(MessageCode::RegisterCliSign));
-        return kExitUsage;
-    }
     const std::wstring components = ComponentsOf(options, messages);
     const std::optional<RegisterPlace> place = PlaceOf(options, components, messages);
     if (!place) return kExitFailure;
     const std::optional<SigningKey> key = KeyOf(options, messages);
     if (!key) return kExitFailure;
-    const SignRequest request{options.number, *meaning, L"oxycalc-cli sign", StylesheetOf(options, *place)};
+    const SignRequest request{options.number, options.meaning, L"oxycalc-cli sign",
+                              StylesheetOf(options, *place)};
     const std::optional<MadeSignature> made = SignIssuedReport(*place, request, *key, messages);
     if (!made) return kExitFailure;
     // A LIMS that takes the issued reports from the lab's export folder takes their signatures there too.

@@ -368,6 +368,9 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::VerifySignatureFails, L"SIGNATURE DOES NOT HOLD: %1 — %2"},
     {MessageCode::VerifySignatureUnread, L"SIGNATURE DOES NOT READ: %1 — %2"},
     {MessageCode::RegisterHistorySigned, L"%1. %2, %3: report No. %4 signed “%5”: %6"},
+    {MessageCode::RegisterCliSignatures,
+     L"--signatures “%1”: the meanings of signatures are expected, separated by commas, in their order — "
+     L"prepared, reviewed, approved (or some of them)"},
     {MessageCode::RegisterCliSign,
      L"sign takes a report number, --meaning prepared|reviewed|approved and a key: --pkcs12 FILE "
      L"[--password-env NAME] or --cert WHO (the Windows certificate store)"},

@@ -262,6 +262,7 @@
     X(VerifySignatureUnread, "verify_signature_unread")      /* file, problems */                            \
     X(RegisterHistorySigned, "register_history_signed") /* place, local, user, number, meaning, signer */    \
     X(RegisterCliSign, "register_cli_sign")                                                                  \
+    X(RegisterCliSignatures, "register_cli_signatures") /* given */                                          \
     X(SignUsage, "sign_usage")                                                                               \
     X(SignPassword, "sign_password")                                                                         \
     X(SignNoPasswordVariable, "sign_no_password_variable")                                                   \

@@ -365,6 +365,9 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::VerifySignatureFails, L"ПОДПИСЬ НЕ ВЕРНА: %1 — %2"},
     {MessageCode::VerifySignatureUnread, L"ПОДПИСЬ НЕ ЧИТАЕТСЯ: %1 — %2"},
     {MessageCode::RegisterHistorySigned, L"%1. %2, %3: отчёт № %4 подписан «%5»: %6"},
+    {MessageCode::RegisterCliSignatures,
+     L"--signatures «%1»: ожидаются значения подписей через запятую по порядку — составил, проверил, "
+     L"утвердил (или часть их)"},
     {MessageCode::RegisterCliSign,
      L"после sign ожидаются номер отчёта, --meaning составил|проверил|утвердил и ключ: --pkcs12 ФАЙЛ "
      L"[--password-env ИМЯ] или --cert КТО (хранилище сертификатов Windows)"},

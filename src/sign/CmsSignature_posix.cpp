@@ -61,8 +61,10 @@ std::wstring OpenSslErrors() {
     return FromUtf8(text);
 }
 
-[[noreturn]] void Fail(MessageCode code, std::vector<MessageArg> args = {}) {
-    args.emplace_back(OpenSslErrors());
+// `call` names what failed when OpenSSL queued no words of its own (a password that does not open a file).
+[[noreturn]] void Fail(MessageCode code, std::vector<MessageArg> args = {}, const char* call = "OpenSSL") {
+    const std::wstring errors = OpenSslErrors();
+    args.emplace_back(errors.empty() ? FromUtf8(call) : errors);
     throw SignatureError(Message(code, std::move(args)));
 }
 
@@ -171,7 +173,7 @@ SigningKey SigningKey::FromPkcs12(const std::wstring& path, const std::string& p
     Pkcs12Ptr pkcs12(d2i_PKCS12_bio(bio.get(), nullptr));
     if (!pkcs12) Fail(MessageCode::SignatureKeyFileNotPkcs12, {path});
     if (PKCS12_verify_mac(pkcs12.get(), password.c_str(), static_cast<int>(password.size())) != 1)
-        Fail(MessageCode::SignatureWrongPassword, {path});
+        Fail(MessageCode::SignatureWrongPassword, {path}, "PKCS12_verify_mac");
     auto impl = std::make_unique<Impl>();
     EVP_PKEY* key = nullptr;
     X509* cert = nullptr;

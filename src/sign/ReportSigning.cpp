@@ -114,6 +114,11 @@ std::optional<MadeSignature> SignIssuedReport(const RegisterPlace& place, const 
         return std::nullopt;
     }
     std::vector<SignatureStatement> all = StatementsOf(place, standing.signatures);
+    // The new page shows every signature: one whose statement no longer reads is not left out unseen.
+    if (all.size() != standing.signatures.size()) {
+        Refuse(messages, Message(MessageCode::SignatureStatementUnreadable));
+        return std::nullopt;
+    }
     all.push_back(made.statement);
     const std::unique_ptr<XMLWrapper> document =
         SignedDocument(place, request.number, all, LanguageOfStylesheet(request.stylesheet), messages);
