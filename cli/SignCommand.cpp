@@ -14,7 +14,6 @@
 #include "sign/ReportSigning.h"
 #include "sign/SignatureExport.h"
 #include "tables/DataFilePath.h"
-#include "verify/RecordedReport.h"
 #include "verify/ReportRebuild.h"
 
 namespace {
@@ -58,17 +57,10 @@ std::optional<RegisterPlace> PlaceOf(const RegisterOptions& options, const std::
     return place;
 }
 
-// The page's stylesheet: --xsl, else the one the issued report was made with, else the data folder's of its
-// language.
+// The page's stylesheet: --xsl, else the issued report's own.
 std::wstring StylesheetOf(const RegisterOptions& options, const RegisterPlace& place) {
     if (options.stylesheet) return AbsolutePath(*options.stylesheet);
-    const std::wstring json = place.ReportFile(options.number + L".json");
-    Message error;
-    const std::optional<RecordedReport> issued = ReadRecordedReport(json, error);
-    if (issued && issued->stylesheet) return ResolveRecordedPath(issued->stylesheet->path, json);
-    const Language language = issued ? issued->language : Language::Russian;
-    return DataFileBeside(ResolveRecordedPath(issued ? issued->componentsFile.file.path : L"", json),
-                          StylesheetName(L"Report", language));
+    return RecordedStylesheet(place.ReportFile(options.number + L".json"));
 }
 
 }  // namespace

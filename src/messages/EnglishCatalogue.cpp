@@ -1082,6 +1082,27 @@ extern const CatalogueLine kEnglishCatalogue[] = {
      L"The report is open as a draft (DRAFT across its page).\n\nIssue it under the next number of the "
      L"report register? An issued report is never changed: only a new report can replace it."},
     {MessageCode::PluginIssued, L"The report is issued: No. %1.\n\nIts files are in the folder “%2”."},
+    {MessageCode::PluginSignMenu, L"Sign an issued report…"},
+    {MessageCode::PluginSignQuestion,
+     L"Sign report No. %1 as “%2”?\n\nThe signing certificate is chosen from the Windows certificate store; "
+     L"a key on a token or in a cryptographic provider asks for its own PIN."},
+    {MessageCode::PluginSignChooseReport, L"Which issued report to sign?"},
+    {MessageCode::PluginSignReportFilter, L"Issued reports"},
+    {MessageCode::PluginSignNoReport,
+     L"The file “%1” is no issued report of the register “%2”: choose a report's file in its reports "
+     L"folder."},
+    {MessageCode::PluginSignAllMade, L"Report No. %1 already has every signature the lab makes: %2."},
+    {MessageCode::PluginCertificateTitle, L"Signing certificate"},
+    {MessageCode::PluginCertificatePrompt,
+     L"Choose your certificate: report No. %1 will be signed with it as “%2”."},
+    {MessageCode::PluginCertificateNone,
+     L"The Windows certificate store holds no certificate with a private key: import yours (a PKCS #12 "
+     L"file) or attach your token and sign again. Nothing is signed."},
+    {MessageCode::PluginCertificateChooserMissing,
+     L"The certificate chooser does not open (%1): nothing is signed."},
+    {MessageCode::PluginSigned,
+     L"Report No. %2 is signed — %1.\n\nThe signature and its statement are in the register; the page with "
+     L"the signatures: %3"},
     {MessageCode::RegisterUsage,
      L"\nThe register of issued reports (register, issue, amend): a lab begins it once with its\nnumber "
      L"pattern: oxycalc-cli register --start \"LAB-{YYYY}-{NNNNN}\" ({YYYY} the year of\nissue, {NNNNN} a "

@@ -628,6 +628,17 @@
     X(BatchNotIssued, "batch_not_issued")         /* why */                                                  \
     X(PluginIssueQuestion, "plugin_issue_question")                                                          \
     X(PluginIssued, "plugin_issued") /* number, folder */                                                    \
+    X(PluginSignMenu, "plugin_sign_menu")                                                                    \
+    X(PluginSignQuestion, "plugin_sign_question") /* number, meaning */                                      \
+    X(PluginSignChooseReport, "plugin_sign_choose_report")                                                   \
+    X(PluginSignReportFilter, "plugin_sign_report_filter")                                                   \
+    X(PluginSignNoReport, "plugin_sign_no_report") /* file, register */                                      \
+    X(PluginSignAllMade, "plugin_sign_all_made")   /* number, meanings */                                    \
+    X(PluginCertificateTitle, "plugin_certificate_title")                                                    \
+    X(PluginCertificatePrompt, "plugin_certificate_prompt") /* number, meaning */                            \
+    X(PluginCertificateNone, "plugin_certificate_none")                                                      \
+    X(PluginCertificateChooserMissing, "plugin_certificate_chooser_missing") /* why */                       \
+    X(PluginSigned, "plugin_signed")                                         /* line, number, page */        \
     X(RegisterUsage, "register_usage")
 
 enum class MessageCode : uint16_t {

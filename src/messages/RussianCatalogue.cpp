@@ -1043,6 +1043,25 @@ extern const CatalogueLine kRussianCatalogue[] = {
      L"Отчёт открыт как проект (на странице — ПРОЕКТ).\n\nВыпустить его под следующим номером реестра "
      L"отчётов? Выпущенный отчёт уже не изменяется: исправить его можно только новым отчётом взамен."},
     {MessageCode::PluginIssued, L"Отчёт выпущен: № %1.\n\nЕго файлы — в папке «%2»."},
+    {MessageCode::PluginSignMenu, L"Подписать выпущенный отчёт…"},
+    {MessageCode::PluginSignQuestion,
+     L"Подписать отчёт № %1 как «%2»?\n\nСертификат подписи выбирается из хранилища сертификатов Windows; "
+     L"ключ на токене или в криптопровайдере запросит свой PIN."},
+    {MessageCode::PluginSignChooseReport, L"Какой выпущенный отчёт подписать?"},
+    {MessageCode::PluginSignReportFilter, L"Выпущенные отчёты"},
+    {MessageCode::PluginSignNoReport,
+     L"Файл «%1» — не выпущенный отчёт реестра «%2»: выберите файл отчёта из его папки отчётов."},
+    {MessageCode::PluginSignAllMade, L"У отчёта № %1 уже есть все подписи, которые ставит лаборатория: %2."},
+    {MessageCode::PluginCertificateTitle, L"Сертификат подписи"},
+    {MessageCode::PluginCertificatePrompt,
+     L"Выберите свой сертификат: им отчёт № %1 будет подписан как «%2»."},
+    {MessageCode::PluginCertificateNone,
+     L"В хранилище сертификатов Windows нет ни одного сертификата с закрытым ключом: импортируйте свой "
+     L"(файл PKCS #12) или подключите токен и подпишите снова. Ничего не подписано."},
+    {MessageCode::PluginCertificateChooserMissing,
+     L"Окно выбора сертификата не открывается (%1): ничего не подписано."},
+    {MessageCode::PluginSigned,
+     L"Отчёт № %2 подписан — %1.\n\nПодпись и заявление — в реестре; страница с подписями: %3"},
     {MessageCode::RegisterUsage,
      L"\nРеестр выпущенных отчётов (register, issue, amend): лаборатория начинает его один раз,\nзадавая "
      L"шаблон номера: oxycalc-cli register --start \"ОХ-{YYYY}-{NNNNN}\" ({YYYY} — год\nвыпуска, {NNNNN} — "

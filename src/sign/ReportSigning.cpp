@@ -1,5 +1,6 @@
 #include "sign/ReportSigning.h"
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -7,6 +8,7 @@
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "register/RegisterFile.h"
 #include "register/ReportRegister.h"
 #include "sign/SignatureRules.h"
 #include "sign/SignedPage.h"
@@ -80,6 +82,33 @@ std::vector<SignatureMeaning> AskedMeanings(const RegisterEntry& started) {
         ParseMeaningList(started.signatures).value_or(std::vector<SignatureMeaning>{});
     if (asked.empty()) asked.assign(std::begin(kAllMeanings), std::end(kAllMeanings));
     return asked;
+}
+
+std::optional<SigningTurn> SigningTurnOf(const RegisterPlace& place, const std::wstring& fileName) {
+    // Of numbers that begin alike ("ОХ-1" and "ОХ-1.2") the longest is the file's.
+    std::wstring number;
+    RegisterFile(place.file).Read([&](const RegisterEntry& entry) {
+        const bool gaveNumber = entry.event == RegisterEvent::Issued ||
+                                entry.event == RegisterEvent::Amended ||
+                                entry.event == RegisterEvent::Withdrawn;
+        if (gaveNumber && entry.number.size() > number.size() &&
+            fileName.compare(0, entry.number.size() + 1, entry.number + L".") == 0)
+            number = entry.number;
+    });
+    if (number.empty()) return std::nullopt;
+    const RegisterLookup found = ReportRegister(place).LookUp({number, {}, {}});
+    if (!found.read.first) return std::nullopt;
+    SigningTurn turn{number, AskedMeanings(*found.read.first), std::nullopt};
+    const std::vector<SignatureOnRecord> made = Made(found.standing.signatures);
+    for (const SignatureMeaning meaning : turn.asked) {
+        const bool signedSo = std::any_of(
+            made.begin(), made.end(), [&](const SignatureOnRecord& one) { return one.meaning == meaning; });
+        if (!signedSo) {
+            turn.next = meaning;
+            break;
+        }
+    }
+    return turn;
 }
 
 std::optional<MadeSignature> SignIssuedReport(const RegisterPlace& place, const SignRequest& request,

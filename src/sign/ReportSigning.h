@@ -33,6 +33,19 @@ struct MadeSignature {
 // none.
 std::vector<SignatureMeaning> AskedMeanings(const RegisterEntry& started);
 
+// A report's turn to be signed: its number, the meanings the lab signs with and the first of them the
+// report does not have yet (none when it has them all).
+struct SigningTurn {
+    std::wstring number;
+    std::vector<SignatureMeaning> asked;
+    std::optional<SignatureMeaning> next;
+};
+
+// The turn of the report a file of the reports folder belongs to (its name is the number and a dot and
+// more: "ОХ-2026-00017.html", "ОХ-2026-00017.prepared.html"); nothing when it belongs to no number the
+// register gave.
+std::optional<SigningTurn> SigningTurnOf(const RegisterPlace& place, const std::wstring& fileName);
+
 // Signs an issued report under the register's lock: the number in force, its files as issued, the lab's
 // rules (meanings in order, each once, another person than the preparer), the certificate valid now; the
 // statement over the report's files is signed, and statement, signature and the page with its signatures

@@ -34,6 +34,8 @@
 namespace {
 
 constexpr UINT kListChangedMessage = WM_USER + 11;
+// The window menu's command that signs an issued report (below 0xF000, its low four bits clear).
+constexpr UINT kSignCommand = 0x0110;
 
 }  // namespace
 
@@ -59,6 +61,8 @@ BOOL DlgMain::OnInitDialog() {
     messages_ = std::make_unique<PluginMessages>(Handle());
     report = std::make_unique<ReportBuilder>(*messages_, OpenWithShell);
     report->stylesheet = StylesheetName(L"Report", UiLanguage());
+    signing_ = std::make_unique<SigningStep>(*messages_);
+    AddSigningToWindowMenu();
     frame_.Attach(*this);
     RestoreState();
     initialised = 1;
@@ -116,6 +120,11 @@ bool DlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         case WM_SIZE:
             warnings_.Fit();
             return false;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) != kSignCommand) return false;
+            signing_->SignChosenReport(Handle(), calculation.componentsFile.path);
+            result = 0;
+            return true;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC: {
             const auto control = reinterpret_cast<HWND>(lParam);
@@ -145,6 +154,15 @@ void DlgMain::NotifyHostListChanged() const {
 
 void DlgMain::ShowComponents() {
     if (componentsDialog->Run(Handle()) == IDOK) Recalculate();
+}
+
+// Signing an issued report is no command of the window's own: the window menu holds it, so that the
+// window stays as it is.
+void DlgMain::AddSigningToWindowMenu() {
+    const HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (menu == nullptr) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kSignCommand, UiText(MessageCode::PluginSignMenu).c_str());
 }
 
 void DlgMain::ShowAbout() {
@@ -201,6 +219,7 @@ void DlgMain::OfferIssue(const RegisterPlace& place) {
     messages_->ShowMessage(Message(MessageCode::PluginIssued, {issued->entry.number, place.Reports()}));
     const std::wstring lims = DataFileBeside(calculation.componentsFile.path, kLimsFolderName);
     if (FolderExists(lims)) ExportIssueForLims(*issued, place, lims, *messages_);
+    signing_->OfferAfterIssue(Handle(), place, issued->entry.number, calculation.componentsFile.path);
 }
 
 void DlgMain::StoreState() {

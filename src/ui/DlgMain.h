@@ -18,6 +18,7 @@
 #include "ui/PluginMessages.h"
 #include "ui/ResultTable.h"
 #include "ui/SettingsFields.h"
+#include "ui/SigningStep.h"
 #include "ui/WarningArea.h"
 #include "win/Dialog.h"
 #include "win/MessageBoxes.h"
@@ -54,6 +55,7 @@ public:
     const CalculationData& Calculation() const { return calculation; }
     const Tooltip& Tooltips() const { return frame_.Tips(); }
     const ReportBuilder& Report() const { return *report; }
+    SigningStep& Signing() { return *signing_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -71,6 +73,7 @@ private:
     void ShowAbout();
     void ShowReport();
     void OfferIssue(const RegisterPlace& place);
+    void AddSigningToWindowMenu();
     void TakeSettings() { settings_.Take(calculation, Raised::ByCommand); }
     void ShowSettings() { settings_.Show(calculation, AnyTicked(assays)); }
     ComponentsSnapshot ReloadComponents(UserMessages& notices);
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<Dlg_Components> componentsDialog;
     std::unique_ptr<DialogMessages> messages_;
     std::unique_ptr<ReportBuilder> report;
+    std::unique_ptr<SigningStep> signing_;
     int32_t initialised = 0;
     CalculationData calculation;
     ResultTable results_;

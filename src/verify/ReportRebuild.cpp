@@ -24,6 +24,7 @@
 #include "records/LastReadComponents.h"
 #include "records/NewDefaultTable.h"
 #include "records/ReferenceTable.h"
+#include "report/TemporaryReportFile.h"
 #include "tables/DataFilePath.h"
 #include "tables/QcFile.h"
 
@@ -224,6 +225,16 @@ std::wstring ResolveRecordedPath(const std::wstring& recorded, const std::wstrin
     if (path.is_absolute()) return recorded;
     const std::filesystem::path beside = ToFileSystemPath(reportPath).parent_path() / path;
     return FileExists(FromFileSystemPath(beside)) ? FromFileSystemPath(beside) : recorded;
+}
+
+std::wstring RecordedStylesheet(const std::wstring& reportJson) {
+    Message error;
+    const std::optional<RecordedReport> recorded = ReadRecordedReport(reportJson, error);
+    if (recorded && recorded->stylesheet) return ResolveRecordedPath(recorded->stylesheet->path, reportJson);
+    const Language language = recorded ? recorded->language : Language::Russian;
+    return DataFileBeside(
+        ResolveRecordedPath(recorded ? recorded->componentsFile.file.path : L"", reportJson),
+        StylesheetName(L"Report", language));
 }
 
 RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& reportPath) {

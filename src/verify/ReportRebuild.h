@@ -20,3 +20,7 @@ RebuiltReport RebuildReport(const RecordedReport& recorded, const std::wstring& 
 // Where a path a report records is now: as recorded when it is there, otherwise a relative one beside
 // the report; as recorded when neither is there.
 std::wstring ResolveRecordedPath(const std::wstring& recorded, const std::wstring& reportPath);
+
+// The stylesheet a recorded report's page was made with, where it is now; when it records none, the one of
+// its language beside its components file.
+std::wstring RecordedStylesheet(const std::wstring& reportJson);

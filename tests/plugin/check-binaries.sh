@@ -19,7 +19,7 @@ imports() { awk '/DLL Name:/{print tolower($3)}' | sort -u; }
 plugin=$(headers oxycalc.dll)
 [[ "$(exports <<<"$plugin" | tr '\n' ' ')" == "GetPluginInfo Load Unload " ]] ||
   fail "oxycalc.dll exports $(exports <<<"$plugin" | tr '\n' ' ')instead of GetPluginInfo Load Unload"
-system_dlls='^(advapi32|bcrypt|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version)\.dll$'
+system_dlls='^(advapi32|bcrypt|comctl32|comdlg32|crypt32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version)\.dll$'
 while read -r dll; do
   [[ "$dll" =~ $system_dlls ]] || fail "oxycalc.dll imports $dll, which Windows does not have"
 done < <(imports <<<"$plugin")

@@ -16,9 +16,11 @@
 #include "platform/NumberText.h"
 #include "report/LimsExport.h"
 #include "res/ResourceIds.h"
+#include "sign/SignatureMeaning.h"
 #include "support/DataFileInPlace.h"
 #include "support/MessageText.h"
 #include "support/RegisterInDataFolder.h"
+#include "support/TestCertificates.h"
 #include "tables/DataFilePath.h"
 #include "ui/CGridCtrlEditCell.h"
 
@@ -704,12 +706,84 @@ TEST_F(DlgMainTest, WhileARegisterIsKeptAReportIsADraftIssuedOnlyWhenAsked) {
     EXPECT_EQ(lab.Entries(), 1u);
 
     boxes.boxes.clear();
-    boxes.answers = {IDYES, IDOK};
+    boxes.answers = {IDYES, IDOK, IDNO};
     Click(dialog->Handle(), IDC_OXY_REPORT);
     EXPECT_EQ(lab.Entries(), 2u);
     EXPECT_TRUE(FileExists(lab.place.ReportFile(L"ОХ-00001.html")));
-    ASSERT_EQ(boxes.boxes.size(), 2u);
+    ASSERT_EQ(boxes.boxes.size(), 3u);
     EXPECT_NE(boxes.boxes[1].text.find(L"№ ОХ-00001"), std::wstring::npos) << boxes.boxes[1].text;
+    // Signing is offered at once; "Нет" signs nothing.
+    EXPECT_NE(boxes.boxes[2].text.find(L"Подписать отчёт № ОХ-00001 как «составил»?"), std::wstring::npos)
+        << boxes.boxes[2].text;
+}
+
+// An issued report is signed from the window: "составил" just after the issue, "проверил" later from the
+// window menu by another person, with certificates of the user's store; the register's rules hold.
+TEST_F(DlgMainTest, AnIssuedReportIsSignedFromTheWindowInTheLabsOrderByOtherPersons) {
+    ASSERT_FALSE(TestCertificates().empty()) << "OXY_TEST_CERTIFICATES names no folder";
+    const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/Report.xsl";
+    const DataFileInPlace page{L"\\Report.xsl", ReadBytes(std::wstring(shipped.begin(), shipped.end()))};
+    const RegisterInDataFolder lab(componentsPath);
+    ASSERT_TRUE(lab.Started());
+    auto dialog = WithChromatograms({kPetrol1});
+    ListOf(*dialog, IDC_OXY_CHROMATOGRAMS).SetChecked(0, true);
+    SigningStep& signing = dialog->Signing();
+    std::wstring signer;
+    std::vector<std::wstring> asked, opened;
+    signing.chooseCertificate = [&](HWND, const std::wstring& number, SignatureMeaning meaning) {
+        asked.push_back(number + L" " + MeaningWord(meaning));
+        return std::optional<std::wstring>(signer);
+    };
+    signing.open = [&](const std::wstring& path) { opened.push_back(path); };
+
+    // Wine keeps one key container: each key file is imported just before its use.
+    ImportIntoUserStore(L"ivanova.p12");
+    signer = L"Иванова";
+    boxes.answers = {IDYES, IDOK, IDYES, IDOK};
+    Click(dialog->Handle(), IDC_OXY_REPORT);
+    ASSERT_EQ(boxes.boxes.size(), 4u);
+    EXPECT_NE(boxes.boxes[3].text.find(L"Отчёт № ОХ-00001 подписан — составил: Иванова Анна Андреевна"),
+              std::wstring::npos)
+        << boxes.boxes[3].text;
+    EXPECT_EQ(asked, std::vector<std::wstring>{L"ОХ-00001 составил"});
+    EXPECT_EQ(opened, std::vector<std::wstring>{lab.place.ReportFile(L"ОХ-00001.prepared.html")});
+    EXPECT_EQ(lab.Entries(), 3u);
+
+    wchar_t item[100] = {};
+    GetMenuStringW(GetSystemMenu(dialog->Handle(), FALSE), 0x0110, item, 100, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(item), L"Подписать выпущенный отчёт…");
+    std::wstring chosen = componentsPath;
+    signing.chooseReport = [&](HWND, const std::wstring& reports) {
+        EXPECT_EQ(reports, lab.place.Reports());
+        return std::optional<std::wstring>(chosen);
+    };
+    const auto signFromMenu = [&](std::vector<int> answers) {
+        boxes.boxes.clear();
+        boxes.answers = std::move(answers);
+        SendMessageW(dialog->Handle(), WM_SYSCOMMAND, 0x0110, 0);
+    };
+    // A file that is no issued report's.
+    signFromMenu({IDOK});
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"не выпущенный отчёт"), std::wstring::npos) << boxes.boxes[0].text;
+
+    // The preparer cannot check her own report; nothing is signed.
+    chosen = lab.place.ReportFile(L"ОХ-00001.prepared.html");
+    signFromMenu({IDYES, IDOK});
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_NE(boxes.boxes[0].text.find(L"как «проверил»"), std::wstring::npos) << boxes.boxes[0].text;
+    EXPECT_NE(boxes.boxes[1].text.find(L"не подписано"), std::wstring::npos) << boxes.boxes[1].text;
+    EXPECT_EQ(lab.Entries(), 3u);
+
+    ImportIntoUserStore(L"petrov.p12");
+    signer = L"Петров";
+    signFromMenu({IDYES, IDOK});
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_NE(boxes.boxes[1].text.find(L"подписан — проверил: Петров"), std::wstring::npos)
+        << boxes.boxes[1].text;
+    EXPECT_EQ(lab.Entries(), 4u);
+    EXPECT_EQ(opened.back(), lab.place.ReportFile(L"ОХ-00001.reviewed.html"));
+    EXPECT_TRUE(FileExists(opened.back()));
 }
 
 }  // namespace
