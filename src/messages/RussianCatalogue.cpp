@@ -1056,7 +1056,8 @@ extern const CatalogueLine kRussianCatalogue[] = {
     {MessageCode::PluginCertificatePrompt,
      L"Выберите свой сертификат: им отчёт № %1 будет подписан как «%2»."},
     {MessageCode::PluginCertificateNone,
-     L"В хранилище сертификатов Windows нет ни одного сертификата с закрытым ключом: импортируйте свой "
+     L"В хранилище сертификатов Windows нет ни одного действующего сертификата с закрытым ключом: "
+     L"импортируйте свой "
      L"(файл PKCS #12) или подключите токен и подпишите снова. Ничего не подписано."},
     {MessageCode::PluginCertificateChooserMissing,
      L"Окно выбора сертификата не открывается (%1): ничего не подписано."},

@@ -32,7 +32,7 @@ bool HasPrivateKey(PCCERT_CONTEXT cert) {
 }
 
 // The certificates that can sign: the user's own with their private keys (a token's among them while it
-// is attached). The count of them in `count`.
+// is attached), valid now. The count of them in `count`.
 StorePtr SigningCertificates(int& count) {
     count = 0;
     StorePtr choice(CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr));
@@ -41,7 +41,7 @@ StorePtr SigningCertificates(int& count) {
         CERT_SYSTEM_STORE_CURRENT_USER | CERT_STORE_OPEN_EXISTING_FLAG | CERT_STORE_READONLY_FLAG, L"MY"));
     if (!choice || !my) return choice;
     for (PCCERT_CONTEXT cert = nullptr; (cert = CertEnumCertificatesInStore(my.get(), cert)) != nullptr;) {
-        if (HasPrivateKey(cert) &&
+        if (HasPrivateKey(cert) && CertVerifyTimeValidity(nullptr, cert->pCertInfo) == 0 &&
             CertAddCertificateContextToStore(choice.get(), cert, CERT_STORE_ADD_ALWAYS, nullptr))
             ++count;
     }

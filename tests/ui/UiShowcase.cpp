@@ -15,6 +15,8 @@
 //   about      the about box
 //   issue      "->" while the lab keeps a register of issued reports: the draft, and the box asking whether
 //              to issue it (answered "Нет" at the end: nothing is issued)
+//   sign       "->" issuing the draft and signing it as составил: the Windows certificate chooser with the
+//              user's certificates (Иванова's imported from OXY_TEST_CERTIFICATES), cancelled at the end
 // A box stays on screen until two seconds before the end.
 #include <windows.h>
 
@@ -32,6 +34,7 @@
 #include "support/DataFileInPlace.h"
 #include "support/RegisterInDataFolder.h"
 #include "support/TempFolder.h"
+#include "support/TestCertificates.h"
 #include "support/TestHost.h"
 #include "ui/CGridCtrlEditCell.h"
 #include "ui/DlgAbout.h"
@@ -43,6 +46,8 @@
 namespace {
 
 DWORD gShownFor = 15000;
+// Boxes are answered at the end with Cancel (the certificate chooser) rather than their first button.
+bool gCancelBoxes = false;
 
 void PumpFor(DWORD milliseconds, HWND dialog) {
     const DWORD end = GetTickCount() + milliseconds;
@@ -58,7 +63,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
     GetClassNameW(window, name, 16);
     if (std::wstring(name) == L"#32770" && GetDlgItem(window, IDC_OXY_CHROMATOGRAMS) == nullptr &&
         GetDlgItem(window, IDC_OXY_COMPONENT_GRID) == nullptr) {
-        const int answer = GetDlgItem(window, IDOK) != nullptr ? IDOK : IDNO;
+        const int answer = gCancelBoxes ? IDCANCEL : GetDlgItem(window, IDOK) != nullptr ? IDOK : IDNO;
         PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     }
     return TRUE;
@@ -160,6 +165,14 @@ void ShowMain(const std::wstring& what, const std::wstring& folder, const std::w
         PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OXY_REPORT, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog.Handle(), IDC_OXY_REPORT)));
     }
+    if (what == L"sign") {
+        // Issued and signed at once; the chooser stays on screen until it is cancelled.
+        boxes->answers = {IDYES, IDOK, IDYES};
+        gCancelBoxes = true;
+        AnswerBoxesLater();
+        PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OXY_REPORT, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog.Handle(), IDC_OXY_REPORT)));
+    }
     PumpFor(gShownFor, dialog.Handle());
 }
 
@@ -191,13 +204,14 @@ int wmain(int argc, wchar_t** argv) {
     std::optional<DataFileInPlace> russianPage;
     std::optional<DataFileInPlace> englishPage;
     std::optional<RegisterInDataFolder> lab;
-    if (what == L"issue") {
+    if (what == L"issue" || what == L"sign") {
         const std::string shipped = std::string("Z:") + OXY_STYLESHEET_DIR + "/";
         const std::wstring stylesheets(shipped.begin(), shipped.end());
         russianPage.emplace(L"\\Report.xsl", ReadBytes(stylesheets + L"Report.xsl"));
         englishPage.emplace(L"\\Report.ENU.xsl", ReadBytes(stylesheets + L"Report.ENU.xsl"));
         lab.emplace(components.Path());
     }
+    if (what == L"sign" && !TestCertificates().empty()) ImportIntoUserStore(L"ivanova.p12");
     if (what == L"decision")
         limits.emplace(L"\\LimitsOxycalc.csv",
                        "Норма;Компоненты;Величина;Не более;r;R\nПравило принятия решения;ILAC G8\n"
