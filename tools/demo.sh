@@ -186,6 +186,44 @@ for page in "draft:$reg/draft.html" "issued:$issued/$first.html" "amending:$issu
 done
 echo "demo: register: pages $out/register/{draft,issued,amending}{,-en}.pdf and .png"
 
+# Signatures of the report in force: Иванова prepared it, Петров checked it, with key files and a lab CA the
+# demo makes as the tests do (natively, OpenSSL); verify with the lab's CA as the trust (the Windows build),
+# OpenSSL's own `cms -verify` agreeing; a byte of the issued JSON changed in a copy of the register makes
+# both fail. The page with the signatures is printed to PDF and PNG.
+signing="$demo/signing"
+rm -rf "$signing" "$out/signatures" && mkdir -p "$out/signatures"
+tests/sign/make-test-certificates.sh "$signing/certs" >/dev/null
+native_cli="$root/build/native/cli/oxycalc-cli"
+for signer in ivanova:составил petrov:проверил; do
+  OXY_DEMO_KEY_PASSWORD=secret "$native_cli" sign "$second" --meaning "${signer#*:}" \
+    --pkcs12 "$signing/certs/${signer%%:*}.p12" --password-env OXY_DEMO_KEY_PASSWORD \
+    --register "$reg/RegisterOxycalc.txt" --xsl "$reg/Report.xsl" 2>&1 | head -n 1 | sed 's/^/demo: signatures: /'
+done
+trust="$(oxy_winepath "$signing/certs/trust")"
+status=0
+cli verify "$(oxy_winepath "$issued/$second.json")" --trust "$trust" >"$out/signatures/verify.txt" 2>&1 || status=$?
+echo "demo: signatures: verify $second --trust: exit $status; $(grep -c 'подпись верна' "$out/signatures/verify.txt") signatures hold"
+openssl_check() {  # openssl_check FOLDER MEANING: OpenSSL's word on a signature
+  openssl cms -verify -binary -inform DER -purpose any -in "$1/$second.$2.statement.json.p7s" \
+    -content "$1/$second.$2.statement.json" -CAfile "$signing/certs/lab-ca.pem" -out /dev/null 2>&1 | tail -n 1
+}
+echo "demo: signatures: openssl cms -verify of the reviewer's: $(openssl_check "$issued" reviewed)"
+cp -r "$reg" "$signing/changed"
+changed="$signing/changed/RegisterOxycalc.txt.reports"
+sed -i '0,/"sample"/s//"sampl3"/' "$changed/$second.json"
+status=0
+cli verify "$(oxy_winepath "$changed/$second.json")" --register "$(oxy_winepath "$signing/changed/RegisterOxycalc.txt")" \
+  --trust "$trust" >"$out/signatures/verify-changed.txt" 2>&1 || status=$?
+statement_sum=$(python3 -c 'import json,sys; print({f["file"]: f["sha256"] for f in json.load(open(sys.argv[1]))["files"]}[sys.argv[2]])' \
+  "$changed/$second.reviewed.statement.json" "$second.json")
+file_sum=$(sha256sum "$changed/$second.json" | cut -d' ' -f1)
+echo "demo: signatures: one byte of the issued JSON changed: verify exit $status," \
+  "$(grep -c 'ПОДПИСЬ НЕ ВЕРНА' "$out/signatures/verify-changed.txt") signatures fail;" \
+  "sha256sum $([[ $statement_sum == "$file_sum" ]] && echo equals || echo differs from) the statement's"
+print_pdf "$issued/$second.reviewed.html" "$out/signatures/signed.pdf" || true
+pdftoppm -png -r 80 -singlefile "$out/signatures/signed.pdf" "$out/signatures/signed" 2>/dev/null || true
+echo "demo: signatures: the signed page $out/signatures/signed.pdf and .png; verify's words in $out/signatures/"
+
 # The demo writes into build/ and out/ only.
 tree_after=$(tools/tree-state.sh)
 if [[ "$tree_after" != "$tree_before" ]]; then

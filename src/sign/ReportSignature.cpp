@@ -6,6 +6,7 @@
 #include "platform/Sha256.h"
 #include "platform/StdioFile.h"
 #include "platform/WideText.h"
+#include "sign/SignatureRules.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ const SignedFile* FileNamed(const std::vector<SignedFile>& files, const std::wst
 // The signer the statement names is the one whose certificate made the signature.
 void HoldSigner(const SignatureStatement& statement, const CertificateIdentity& signer,
                 std::vector<Message>& problems) {
-    if (statement.signerSubject != signer.subject || statement.certificateIssuer != signer.issuer ||
+    // The statement may have been signed with the other platform's library, which writes names its own way.
+    if (DistinguishedNameKey(statement.signerSubject) != DistinguishedNameKey(signer.subject) ||
+        DistinguishedNameKey(statement.certificateIssuer) != DistinguishedNameKey(signer.issuer) ||
         statement.certificateSerial != signer.serial)
         problems.push_back(
             Message(MessageCode::SignatureSignerDiffers, {statement.signerSubject, signer.subject}));

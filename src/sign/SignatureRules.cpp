@@ -19,6 +19,16 @@ MessageArg Word(SignatureMeaning meaning) {
 
 }  // namespace
 
+std::wstring DistinguishedNameKey(const std::wstring& name) {
+    std::wstring bare;
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == L'"') continue;
+        if (name[i] == L'\\' && i + 1 < name.size()) ++i;
+        bare += name[i];
+    }
+    return LooseNameKey(bare);
+}
+
 Message SignatureRefusal(const std::vector<SignatureMeaning>& asked,
                          const std::vector<SignatureOnRecord>& made, SignatureMeaning meaning,
                          const std::wstring& subject) {
@@ -32,7 +42,7 @@ Message SignatureRefusal(const std::vector<SignatureMeaning>& asked,
     }
     const SignatureOnRecord* preparer = Made(made, SignatureMeaning::Prepared);
     if (meaning != SignatureMeaning::Prepared && preparer != nullptr &&
-        LooseNameKey(preparer->signerSubject) == LooseNameKey(subject))
+        DistinguishedNameKey(preparer->signerSubject) == DistinguishedNameKey(subject))
         return Message(MessageCode::SignatureSamePerson, {Word(meaning), preparer->signer});
     return Message();
 }

@@ -28,6 +28,10 @@ TEST(SignatureRules, TakeTheMeaningsInTheirOrderEachOnceAndAnotherPersonToCheckO
               MessageCode::SignatureSamePerson);
     EXPECT_EQ(RefusalOf(kAll, reviewed, M::Approved, L"CN=Сидоров С., O=Лаборатория, C=RU"),
               MessageCode::None);
+    // A name as CryptoAPI writes it (the value quoted) and as OpenSSL does (the comma escaped) is one name.
+    EXPECT_EQ(DistinguishedNameKey(L"CN=\"Лаборатория, УЦ\", O=Лаборатория, C=RU"),
+              DistinguishedNameKey(L"CN=Лаборатория\\, УЦ, O=Лаборатория, C=RU"));
+    EXPECT_NE(DistinguishedNameKey(L"CN=Лаборатория, O=УЦ"), DistinguishedNameKey(L"CN=Лаборатория УЦ"));
     // A lab that asks for the preparer and the approver only.
     const std::vector<M> two = {M::Prepared, M::Approved};
     EXPECT_EQ(RefusalOf(two, {kIvanova}, M::Reviewed, petrov), MessageCode::SignatureMeaningNotAsked);
