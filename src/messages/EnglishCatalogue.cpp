@@ -1096,9 +1096,8 @@ extern const CatalogueLine kEnglishCatalogue[] = {
     {MessageCode::PluginCertificatePrompt,
      L"Choose your certificate: report No. %1 will be signed with it as “%2”."},
     {MessageCode::PluginCertificateNone,
-     L"The Windows certificate store holds no certificate valid now with a private key: import yours (a PKCS "
-     L"#12 "
-     L"file) or attach your token and sign again. Nothing is signed."},
+     L"The Windows certificate store holds no certificate valid now with a private key: import yours "
+     L"(a PKCS #12 file) or attach your token and sign again. Nothing is signed."},
     {MessageCode::PluginCertificateChooserMissing,
      L"The certificate chooser does not open (%1): nothing is signed."},
     {MessageCode::PluginSigned,

@@ -15,23 +15,16 @@
 #include "platform/SystemErrorText.h"
 #include "platform/WideText.h"
 #include "sign/CmsSignature.h"
+#include "sign/UserCertificates_win.h"
 #include "tables/NameCompare.h"
 
 namespace {
 
 constexpr DWORD kEncoding = X509_ASN_ENCODING | PKCS_7_ASN_ENCODING;
 
-struct StoreCloser {
-    void operator()(HCERTSTORE store) const noexcept { CertCloseStore(store, 0); }
-};
-struct CertFreer {
-    void operator()(PCCERT_CONTEXT cert) const noexcept { CertFreeCertificateContext(cert); }
-};
 struct ChainFreer {
     void operator()(PCCERT_CHAIN_CONTEXT chain) const noexcept { CertFreeCertificateChain(chain); }
 };
-using StorePtr = std::unique_ptr<void, StoreCloser>;
-using CertPtr = std::unique_ptr<const CERT_CONTEXT, CertFreer>;
 using ChainPtr = std::unique_ptr<const CERT_CHAIN_CONTEXT, ChainFreer>;
 struct MsgCloser {
     void operator()(HCRYPTMSG message) const noexcept { CryptMsgClose(message); }
@@ -99,17 +92,10 @@ bool ValidAt(const CertificateIdentity& certificate, int64_t at) {
     return certificate.notBefore <= at && at <= certificate.notAfter;
 }
 
-std::string ThumbprintOf(PCCERT_CONTEXT cert) {
-    BYTE hash[20];
-    DWORD size = sizeof hash;
-    if (!CertGetCertificateContextProperty(cert, CERT_SHA1_HASH_PROP_ID, hash, &size)) return std::string();
-    static const char kHex[] = "0123456789abcdef";
-    std::string text;
-    for (DWORD i = 0; i < size; ++i) {
-        text += kHex[hash[i] >> 4];
-        text += kHex[hash[i] & 15];
-    }
-    return text;
+StorePtr OpenUserStore() {
+    return StorePtr(CertOpenStore(
+        CERT_STORE_PROV_SYSTEM_W, 0, 0,
+        CERT_SYSTEM_STORE_CURRENT_USER | CERT_STORE_OPEN_EXISTING_FLAG | CERT_STORE_READONLY_FLAG, L"MY"));
 }
 
 bool HasPrivateKey(PCCERT_CONTEXT cert) {
@@ -278,9 +264,7 @@ SigningKey SigningKey::FromPkcs12(const std::wstring&, const std::string&) {
 }
 
 SigningKey SigningKey::FromUserStore(const std::wstring& which) {
-    StorePtr my(CertOpenStore(
-        CERT_STORE_PROV_SYSTEM_W, 0, 0,
-        CERT_SYSTEM_STORE_CURRENT_USER | CERT_STORE_OPEN_EXISTING_FLAG | CERT_STORE_READONLY_FLAG, L"MY"));
+    const StorePtr my = OpenUserStore();
     if (!my) throw SignatureError(Message(MessageCode::SignatureCertificateNotFound, {which}));
     CertPtr found;
     const int64_t now = SecondsOf([] {
@@ -395,4 +379,30 @@ SignatureCheck CheckDetached(std::string_view content, std::string_view signatur
     else if (!check.trusted)
         check.why = Message(MessageCode::SignatureNotTrusted, {check.signer->issuer, chainWhy});
     return check;
+}
+
+StorePtr SigningCertificatesOfUser(int& count) {
+    count = 0;
+    StorePtr choice(CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr));
+    const StorePtr my = OpenUserStore();
+    if (!choice || !my) return choice;
+    for (PCCERT_CONTEXT cert = nullptr; (cert = CertEnumCertificatesInStore(my.get(), cert)) != nullptr;) {
+        if (HasPrivateKey(cert) && CertVerifyTimeValidity(nullptr, cert->pCertInfo) == 0 &&
+            CertAddCertificateContextToStore(choice.get(), cert, CERT_STORE_ADD_ALWAYS, nullptr))
+            ++count;
+    }
+    return choice;
+}
+
+std::string ThumbprintOf(PCCERT_CONTEXT cert) {
+    BYTE hash[20];
+    DWORD size = sizeof hash;
+    if (!CertGetCertificateContextProperty(cert, CERT_SHA1_HASH_PROP_ID, hash, &size)) return std::string();
+    static const char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (DWORD i = 0; i < size; ++i) {
+        text += kHex[hash[i] >> 4];
+        text += kHex[hash[i] & 15];
+    }
+    return text;
 }
